@@ -64,6 +64,13 @@ constexpr DWORD CS_CENTER = 0x0080;      // static text
 constexpr DWORD CS_RIGHT = 0x0100;       // static text
 constexpr DWORD CS_BORDER = 0x0200;
 constexpr DWORD CS_NOTIFY = 0x0400;      // static: send STN_CLICKED
+// A control made at run time (CreateWindow of a built-in class with WS_CHILD
+// on a dialog) takes the CS_* bits above in the low word of its style; a
+// "BUTTON" is a push button unless one of these kind bits is there too.
+constexpr DWORD CS_BUTTON_CHECKBOX = 0x1000;
+constexpr DWORD CS_BUTTON_RADIO = 0x2000;
+constexpr DWORD CS_BUTTON_GROUPBOX = 0x4000;
+constexpr DWORD CS_BUTTON_DEFAULT = 0x8000;
 
 struct DLGITEMTEMPLATE {
   ControlKind kind;

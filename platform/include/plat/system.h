@@ -58,6 +58,18 @@ DWORD GetPrivateProfileString(const char* section, const char* key, const char* 
 // system's temporary folder when unset.
 DWORD GetEnvironmentVariable(const char* name, char* buffer, DWORD bufferSize);
 
+// ---- Programs -------------------------------------------------------------------
+
+// Starts the executable at path (a relative name counts from this program's
+// working folder) with arguments (a list ended by null, not holding the
+// program's own name) in the working folder, without waiting; it shares
+// this session's display and bus. Answers its process id (above
+// 0), or 0 when it cannot be started.
+DWORD StartProgram(const char* path, const char* const* arguments, const char* folder);
+// 1 while a program started with StartProgram runs; 0 once it has ended (its
+// end is then collected) and for an id it did not answer.
+BOOL IsProgramRunning(DWORD processId);
+
 // ---- Help ---------------------------------------------------------------------
 
 // Opens a page or file with the desktop's default handler. Answers a value

@@ -1,3 +1,4 @@
+// TEAM NOTE TO HELPERS (temporary, the lead removes it): before writing any code, read /tmp/common.md - the rules that bind every helper (no git commits, no mentions of the specification, no copying of any existing implementation, tests, build dirs).
 // Window classes, windows, the message queue and messages between programs.
 //
 // One thread per program. Each window belongs to the process that created
@@ -75,6 +76,7 @@ constexpr WPARAM VK_SHIFT = 0x10;
 constexpr WPARAM VK_CONTROL = 0x11;
 constexpr WPARAM VK_ESCAPE = 0x1B;
 constexpr WPARAM VK_SPACE = 0x20;
+constexpr WPARAM VK_HOME = 0x24;
 constexpr WPARAM VK_LEFT = 0x25;
 constexpr WPARAM VK_UP = 0x26;
 constexpr WPARAM VK_RIGHT = 0x27;

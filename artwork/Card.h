@@ -1,0 +1,17 @@
+// Playing cards: the face with rank and suit, and the back.
+#pragma once
+
+#include "BitmapWriter.h"
+#include "Shapes.h"
+
+namespace artwork {
+
+enum Suit : int { kDiamond = 0, kHeart = 1, kClub = 2, kSpade = 3 };
+
+// A suit symbol filling the square of side size at (x, y).
+void DrawSuit(IndexedImage& image, int x, int y, int size, int suit);
+// rank 2..14 (11 jack, 12 queen, 13 king, 14 ace).
+void DrawCard(IndexedImage& image, const Rect& r, int rank, int suit);
+void DrawCardBack(IndexedImage& image, const Rect& r);
+
+}  // namespace artwork

@@ -1,0 +1,63 @@
+// The shell's own cost of one idle frame: a started program whose game does
+// nothing, on the headless backend, one IdleTick per 20 ms of virtual clock.
+// Also the cost of an idle tick on which no frame is due.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "MessageLoop.h"
+#include "NullGame.h"
+#include "Program.h"
+#include "ShellGlobals.h"
+#include "Startup.h"
+#include "plat/headless.h"
+#include "plat/plat.h"
+
+namespace {
+
+// A started program (window, picture, screen, palette) in a temporary folder.
+class StartedProgram {
+ public:
+  StartedProgram() {
+    char pattern[] = "/tmp/shellbench-XXXXXX";
+    folder = ::mkdtemp(pattern) ? pattern : "";
+    if (folder.empty() || ::chdir(folder.c_str()) != 0 || !WriteNullArtwork()) std::abort();
+    plat::headless::Reset();
+    game = NullGameDefinition();
+    game.alivePeriod = 0xFFFFFFFFu;  // no alive query: the frame alone is measured
+    InstallGame(game);
+    if (!StartupInit("", plat::SW_SHOWNORMAL)) std::abort();
+    gLinkReady = 1;
+  }
+  ~StartedProgram() {
+    ShutdownApp();
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
+  }
+
+ private:
+  GameDefinition game;
+  std::string folder;
+};
+
+void IdleFrame(benchmark::State& state) {
+  StartedProgram program;
+  for (auto _ : state) {
+    plat::headless::AdvanceClock(kFramePeriod);
+    benchmark::DoNotOptimize(IdleTick());
+  }
+}
+BENCHMARK(IdleFrame);
+
+void IdleTickWithoutFrame(benchmark::State& state) {
+  StartedProgram program;
+  plat::headless::AdvanceClock(kFramePeriod);
+  IdleTick();
+  for (auto _ : state) benchmark::DoNotOptimize(IdleTick());
+}
+BENCHMARK(IdleTickWithoutFrame);
+
+}  // namespace

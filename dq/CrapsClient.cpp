@@ -1,0 +1,579 @@
+#include "CrapsClient.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "BetWire.h"
+#include "Buttons.h"
+#include "CasinoCfg.h"
+#include "CrapsAnimations.h"
+#include "CrapsBetting.h"
+#include "CrapsButtons.h"
+#include "CrapsInput.h"
+#include "CrapsOptions.h"
+#include "CrapsReplay.h"
+#include "CrapsSnapshot.h"
+#include "CrapsStartup.h"
+#include "CrapsTableView.h"
+#include "CrapsTicker.h"
+#include "LagMeter.h"
+#include "Money.h"
+#include "Random.h"
+#include "ShellGlobals.h"
+#include "StatusLine.h"
+#include "TableRules.h"
+#include "plat/dialog.h"
+
+namespace dq {
+
+int gTransitionCounter = 0;
+int gCreditsRequest = 0;
+
+namespace {
+
+constexpr char kNoError[] = "No error";
+const char* gErrorText = kNoError;
+
+constexpr char kCrapsTitle[] = "Craps";
+
+// ---- The common client frame ----
+
+// Begins a packet with its command when the send side is free.
+bool Build(CComm& comm, const char* command) {
+  if (!comm.IsSendFree() || !comm.BeginPacket()) return false;
+  comm.AddCommand(command);
+  return true;
+}
+
+void AddTagValue(CComm& comm, const char* name, const char* value) {
+  comm.AddTag(name);
+  comm.SetTagValue(value);
+}
+
+void Send(CrapsClientRecord* record, CComm& comm, int next) {
+  if (comm.SendPacket()) record->state = next;
+}
+
+bool Arrived(CComm& comm) {
+  if (!comm.IsReceived()) return false;
+  comm.RewindReceived();
+  return true;
+}
+
+bool IsCommand(CComm& comm, const char* command) {
+  comm.RewindReceived();
+  return comm.IsCommand(command) != 0;
+}
+
+bool IsAnswer(CComm& comm, const char* answer) {
+  comm.RewindReceived();
+  return comm.IsAnswer(answer) != 0;
+}
+
+// The value of the first tag named name, or null.
+const char* TagValue(CComm& comm, const char* name) {
+  comm.RewindReceived();
+  return comm.FindNextTag(name) ? comm.TagValue() : nullptr;
+}
+
+// Stores the error and builds the box text while the packet that caused it
+// may still carry the server's own error text; the server text is cut to
+// what the record's buffer holds.
+void Fail(CrapsClientRecord* record, CComm& comm, const char* text) {
+  gErrorText = text;
+  const char* server = comm.recvAllocated == kRecvWaiting ? TagValue(comm, "ERRORMSG") : nullptr;
+  if (server != nullptr && server[0] != '\0') {
+    std::snprintf(record->text, sizeof record->text, "CLIENT: %s\nSERVER: %s", text, server);
+  } else {
+    std::snprintf(record->text, sizeof record->text, "CLIENT: %s", text);
+  }
+  record->state = kClientFatalConfig;
+}
+
+enum TagRead { kTagMissing, kTagBad, kTagRead };
+
+TagRead ReadDouble(CComm& comm, const char* name, double* value) {
+  const char* text = TagValue(comm, name);
+  if (text == nullptr) return kTagMissing;
+  return std::sscanf(text, "%lf", value) == 1 ? kTagRead : kTagBad;
+}
+
+// ---- Waiting states ----
+
+struct LimitTag {
+  const char* name;
+  const char* missing;
+  const char* bad;
+};
+
+constexpr LimitTag kInitTags[] = {
+    {"MONEYAMOUNT", "WAITCLIENTINITANSWER: Can't find tag MONEYAMOUNT",
+     "WAITCLIENTINITANSWER: Can't get moneyamount"},
+    {"MINBET", "WAITCLIENTINITANSWER: Can't find tag MINBET",
+     "WAITCLIENTINITANSWER: Can't get minBet"},
+    {"MAXBET", "WAITCLIENTINITANSWER: Can't find tag MAXBET",
+     "WAITCLIENTINITANSWER: Can't get maxBet"},
+    {"MAXODDS", "WAITCLIENTINITANSWER: Can't find tag MAXODDS",
+     "WAITCLIENTINITANSWER: Can't get maxOdds"},
+    {"MAXTABLE", "WAITCLIENTINITANSWER: Can't find tag MAXTABLE",
+     "WAITCLIENTINITANSWER: Can't get maxTable"},
+    {"MINBETPROP", "WAITCLIENTINITANSWER: Can't find tag MINBETPROP",
+     "WAITCLIENTINITANSWER: Can't get minBetProp"},
+};
+
+void WaitClientInit(CrapsClientRecord* record, CComm& comm) {
+  if (!Arrived(comm)) return;
+  if (!IsCommand(comm, "CLIENTINITANSWER")) {
+    return Fail(record, comm, "CLIENTINITANSWER: Invalid answerstring: wanted CLIENTINITANSWER");
+  }
+  if (!IsAnswer(comm, "ok")) return Fail(record, comm, "WAITCLIENTINIT: Answer != ok");
+  double values[6] = {};
+  for (int i = 0; i < 6; ++i) {
+    const TagRead read = ReadDouble(comm, kInitTags[i].name, &values[i]);
+    if (read == kTagMissing) return Fail(record, comm, kInitTags[i].missing);
+    if (read == kTagBad) return Fail(record, comm, kInitTags[i].bad);
+  }
+  std::memset(record, 0, sizeof *record);
+  record->balance = values[0];
+  record->minBet = values[1];
+  record->maxBet = values[2];
+  record->maxOdds = values[3];
+  record->maxTable = values[4];
+  record->minBetProp = values[5];
+  record->minBetCopy = record->minBet;
+  record->comeOut = 1;
+  if (!ReplayRunning()) DrawPuckOff();
+  DrawTotalBet(0.0);
+  record->workingBuy = gCrapsOptions.buyWorking;
+  record->workingPlace = gCrapsOptions.placeWorking;
+  record->workingComeOdds = gCrapsOptions.comeOddsWorking;
+  record->workingHardways = gCrapsOptions.hardwaysWorking;
+  UpdateBetButtons(*record);
+  ClearTicker();
+  SetTickerText(kTickerWelcome, *record, 0);
+  EnableButton(kButtonExit);
+  // A balance below one dollar affords no chip at all.
+  record->selectedChip = record->balance >= 5.0 ? 1 : (record->balance >= 1.0 ? 0 : kNoChip);
+  record->chipValue = ChipValue(record->selectedChip);
+  record->negativeChipValue = -record->chipValue;
+  comm.ReleaseReceived();
+  record->state = kClientBuildBeginPlay;
+}
+
+void WaitBeginPlay(CrapsClientRecord* record, CComm& comm) {
+  if (!Arrived(comm)) return;
+  DrawLagMeter();
+  if (!IsCommand(comm, "BEGINPLAYANSWER")) {
+    return Fail(record, comm, "WAITBEGINPLAY: Invalid answerstring: wanted BEGINPLAYANSWER");
+  }
+  if (!IsAnswer(comm, "ok")) return Fail(record, comm, "WAITBEGINPLAY: Answer != ok");
+  double money = 0.0;
+  const TagRead read = ReadDouble(comm, "MONEYAMOUNT", &money);
+  if (read == kTagMissing) return Fail(record, comm, "WAITBEGINPLAYANSWER: Can't find tag MONEYAMOUNT");
+  if (read == kTagBad) return Fail(record, comm, "WAITBEGINPLAYANSWER: Can't get moneyAmount");
+  record->balance = money;
+  comm.ReleaseReceived();
+  if (record->minBet > record->balance && !ReplayRunning()) {
+    plat::MessageBox(gMainWindow, "Your credit balance is low.", kCrapsTitle,
+                     plat::MB_OK | plat::MB_ICONEXCLAMATION);
+  }
+  record->beginBalance = record->balance;
+  DrawMoney(record->balance - record->tableTotal);
+  if (ReplayRunning()) {
+    if (!LoadClientSnapshot(record)) return Fail(record, comm, "RECONNECT ERROR!");
+    UpdateBetButtons(*record);
+    RedrawAllBets(*record);
+    if (record->point != 0) {
+      DrawPuckOn(record->point);
+    } else {
+      DrawPuckOff();
+    }
+  }
+  record->state = kClientStartBetting;
+}
+
+void StartBetting(CrapsClientRecord* record) {
+  ClearClientRequests(record);
+  if (record->balance >= record->minBet) EnableButton(kButtonRoll);
+  RedrawButtons();
+  SelectChip(record);
+  SetStatusText("Place your bet please");
+  record->state = kClientBetting;
+}
+
+// The client's own press of its chip opens each round's betting; a replay
+// presses the recorded one instead.
+void OpenBetting(CrapsClientRecord* record) {
+  if (record->selectedChip >= 0 && record->selectedChip < kChipCount) {
+    const int button = kButtonChip1 + record->selectedChip;
+    EnableButton(button);
+    if (!ReplayRunning()) {
+      record->autoPress = 1;
+      HandleButtonInput(0, 0, 1, 0, button);
+      record->autoPress = 0;
+    }
+  }
+  gBettingOpen = 1;
+  DrawMoney(record->balance - record->tableTotal);
+  // Enabling the chips restores their faces from the picture.
+  DrawChipSelector(record->selectedChip);
+}
+
+void TakeRoll(CrapsClientRecord* record) {
+  gBettingOpen = 0;
+  ClearClientRequests(record);
+  const CrapsLimits limits{record->minBet, record->maxBet, record->maxTable, record->maxOdds,
+                           record->minBetProp};
+  int failing = 0;
+  if (!CheckMinimumBets(record->bets, limits, &failing)) {
+    if (!ReplayRunning()) {
+      char text[96];
+      std::snprintf(text, sizeof text, "%s%s", MinimumBetText(failing), BetName(failing));
+      plat::MessageBox(gMainWindow, text, kCrapsTitle, plat::MB_OK | plat::MB_ICONEXCLAMATION);
+    }
+    gBettingOpen = 1;
+    return;
+  }
+  if (!ReplayRunning()) SaveClientSnapshot(record);
+  gScreen.Restore(kWinningsArea.x, kWinningsArea.y, kWinningsArea.width, kWinningsArea.height);
+  gScreen.Restore(kTickerStrip.x, kTickerStrip.y, kTickerStrip.width, kTickerStrip.height);
+  ClearTicker();
+  if (gCasinoCfg.showAnimations) {
+    DisableBetButtons();
+    EraseChipSelector(record->selectedChip);
+  } else {
+    DisableGameButtons();
+  }
+  gCrapsButtons[kButtonExit].enabled = 0;
+  RedrawButtons();
+  record->state = kClientBuildRoll;
+}
+
+void Betting(CrapsClientRecord* record) {
+  StepTicker();
+  if (!gBettingOpen) OpenBetting(record);
+  if (record->rollRequest) {
+    TakeRoll(record);
+  } else if (record->quitRequest) {
+    gBettingOpen = 0;
+    ClearClientRequests(record);
+    record->state = record->quitAnswer == 1 ? kClientQuitForfeit : kClientQuitReturn;
+  }
+  if (gCreditsRequest) {
+    gCreditsRequest = 0;
+    SetTickerText(kTickerCredits, *record, record->previousComeOut);
+  }
+}
+
+void BuildRoll(CrapsClientRecord* record, CComm& comm) {
+  if (!Build(comm, "ROLLDICE")) return;
+  char list[kBetListTextSize];
+  const CrapsWorkingFlags flags{record->workingPlace, record->workingBuy, record->workingComeOdds,
+                                record->workingHardways};
+  if (EncodeBetList(record->bets, flags, list, sizeof list) < 0) {
+    return Fail(record, comm, "ROLLDICE: Can't write the bet list");
+  }
+  AddTagValue(comm, "BET", list);
+  record->state = kClientSendRoll;
+}
+
+void WaitBetAnswer(CrapsClientRecord* record, CComm& comm) {
+  if (!Arrived(comm)) return;
+  if (!IsCommand(comm, "BETANSWER")) {
+    return Fail(record, comm, "WAITBETCHECKANSWER: Can't find command BETANSWER");
+  }
+  if (IsAnswer(comm, "ok")) {
+    comm.ReleaseReceived();
+    record->state = kClientBuildResultRequest;
+  } else if (IsAnswer(comm, "fail")) {
+    Fail(record, comm, "WAITBETCHECKANSWER: Invalid Bet on Craps Table");
+  } else {
+    Fail(record, comm, "WAITBETCHECKANSWER: Answer != ok/fail");
+  }
+}
+
+// The settled roll into the record; dice and point must be ones a roll gives,
+// since they index the table's sprites and places.
+bool TakeOutcome(CrapsClientRecord* record, const CrapsRollOutcome& outcome) {
+  const int point = outcome.point;
+  const bool pointOk = point == 0 || (point >= 4 && point <= 10 && point != 7);
+  for (int d : outcome.dice) {
+    if (d < 1 || d > 6) return false;
+  }
+  if (!pointOk || (outcome.comeOut != 0 && outcome.comeOut != 1)) return false;
+  std::memcpy(record->results, outcome.results, sizeof record->results);
+  record->previousDice[0] = record->dice[0];
+  record->previousDice[1] = record->dice[1];
+  record->previousPoint = record->point;
+  record->dice[0] = outcome.dice[0];
+  record->dice[1] = outcome.dice[1];
+  record->point = point;
+  record->comeOut = outcome.comeOut;
+  for (int i = 0; i < 6; ++i) {
+    record->comePoints[kBoxNumbers[i] - 1] = outcome.comePoints[i];
+    record->dontComePoints[kBoxNumbers[i] - 1] = outcome.dontComePoints[i];
+  }
+  return true;
+}
+
+void WaitResult(CrapsClientRecord* record, CComm& comm) {
+  if (!Arrived(comm)) return;
+  if (!IsCommand(comm, "BETDATA")) {
+    return Fail(record, comm, "WAITRESULTDATA: Couldn't find BETDATA command");
+  }
+  const char* list = TagValue(comm, "RESULT");
+  if (list == nullptr) {
+    if (IsAnswer(comm, "dberror")) return Fail(record, comm, "WAITRESULTDATA: Couldn't update Database");
+    return Fail(record, comm, "WAITRESULTDATA: Couldn't find result tag");
+  }
+  record->previousComeOut = record->comeOut;
+  CrapsRollOutcome outcome{};
+  const int parsed = ParseResultList(list, &outcome);
+  if (parsed == kResultListBadResult) {
+    return Fail(record, comm, "CONVERTING: Couldnt convert Bet result from server");
+  }
+  if (parsed != kResultListOk || !TakeOutcome(record, outcome)) {
+    return Fail(record, comm, "CONVERTING: Couldnt convert Dice,ComePoints from server");
+  }
+  std::memcpy(record->betSnapshot, record->bets, sizeof(float) * kCrapsBetKinds);
+  record->state = kClientClearRequests;
+}
+
+void ChooseThrow(CrapsClientRecord* record) {
+  PlayCallBeforeThrow(*record);
+  switch (RandomNumber() % 3) {
+    case 0:
+      record->state = record->previousComeOut == 1 ? kClientThrow3 : kClientThrow1;
+      break;
+    case 1: record->state = kClientThrow2; break;
+    default: record->state = kClientThrow3; break;
+  }
+}
+
+void ShowResults(CrapsClientRecord* record) {
+  const int comeOutBefore = record->previousComeOut;
+  ProcessRollResults(record);
+  SetTickerText(record->won != 0.0f ? kTickerWinSummary : kTickerRollCall, *record, comeOutBefore);
+  record->state = kClientTakeLosers;
+}
+
+void SettleMoney(CrapsClientRecord* record) {
+  if (record->won != 0.0f) record->balance += record->won;
+  if (record->lost != 0.0f) {
+    record->balance -= record->lost;
+    record->lost = 0.0f;
+  }
+  float total = 0.0f;
+  for (int kind = 0; kind < kCrapsBetKinds; ++kind) {
+    if (record->bets[kind] > 0.0f) total += record->bets[kind];
+  }
+  record->tableTotal = total;
+  DrawMoney(record->balance - record->tableTotal);
+  DrawTotalBet(record->tableTotal);
+  EnableGameButtons();
+  gCrapsButtons[kButtonRoll].enabled = 0;
+  EnableButton(kButtonExit);
+  UpdateBetButtons(*record);
+  DrawRestingDice(*record);
+  if (record->point == 0) {
+    gTableView.workingMarkersShown = 1;
+    RedrawAllBets(*record);
+  }
+  record->state = kClientBuildEndPlay;
+}
+
+void WaitEndPlay(CrapsClientRecord* record, CComm& comm, const char* badCommand,
+                 const char* notOk, int next) {
+  if (!Arrived(comm)) return;
+  if (!IsCommand(comm, "ENDPLAYANSWER")) return Fail(record, comm, badCommand);
+  if (!IsAnswer(comm, "ok")) return Fail(record, comm, notOk);
+  comm.ReleaseReceived();
+  record->state = next;
+}
+
+void WaitExit(CrapsClientRecord* record, CComm& comm) {
+  if (!Arrived(comm)) return;
+  if (!IsCommand(comm, "CLIENTEXITANSWER")) {
+    return Fail(record, comm, "WAITCLIENTEXITANSWER: Invalid answerstring: wanted CLIENTEXITANSWER");
+  }
+  if (!IsAnswer(comm, "ok")) return Fail(record, comm, "WAITCLIENTEXITANSWER: Answer != ok");
+  comm.ReleaseReceived();
+  record->state = kClientEndConfig;
+}
+
+void Step(CrapsClientRecord* r, CComm& comm) {
+  switch (r->state) {
+    case kClientBuildInit:
+      if (!Build(comm, "CLIENTINIT")) return;
+      DrawUserField();
+      r->state = kClientSendInit;
+      return;
+    case kClientSendInit: return Send(r, comm, kClientWaitInit);
+    case kClientWaitInit: return WaitClientInit(r, comm);
+    case kClientBuildBeginPlay:
+      if (!Build(comm, "BEGINPLAY")) return;
+      gTransitionCounter = 0;
+      gBettingOpen = 0;
+      r->state = kClientSendBeginPlay;
+      return;
+    case kClientSendBeginPlay:
+      if (!comm.SendPacket()) return;
+      StampLinkActivity();
+      r->state = kClientWaitBeginPlay;
+      return;
+    case kClientWaitBeginPlay: return WaitBeginPlay(r, comm);
+    case kClientStartBetting: return StartBetting(r);
+    case kClientBetting: return Betting(r);
+    case kClientBuildRoll: return BuildRoll(r, comm);
+    case kClientSendRoll: return Send(r, comm, kClientWaitBetAnswer);
+    case kClientWaitBetAnswer: return WaitBetAnswer(r, comm);
+    case kClientBuildResultRequest:
+      if (!Build(comm, "SENDRESULT")) return;
+      AddTagValue(comm, "RESULT", "");
+      r->state = kClientSendResultRequest;
+      return;
+    case kClientSendResultRequest: return Send(r, comm, kClientWaitResult);
+    case kClientWaitResult: return WaitResult(r, comm);
+    case kClientClearRequests:
+      ClearClientRequests(r);
+      r->state = kClientPickup;
+      return;
+    case kClientPickup:
+      if (AnimDicePickup(r)) r->state = kClientCallBeforeThrow;
+      return;
+    case kClientCallBeforeThrow: return ChooseThrow(r);
+    case kClientThrow1:
+      if (AnimDiceThrow1(r)) r->state = kClientDrawDice;
+      return;
+    case kClientThrow2:
+      if (AnimDiceThrow2(r)) r->state = kClientDrawDice;
+      return;
+    case kClientThrow3:
+      if (AnimDiceThrow3(r)) r->state = kClientDrawDice;
+      return;
+    case kClientDrawDice:
+      DrawDice(r->dice[0], r->dice[1]);
+      r->state = kClientMovePuck;
+      return;
+    case kClientMovePuck:
+      if (AnimMovePuck(r, r->point, r->comeOut)) r->state = kClientCallOut;
+      return;
+    case kClientCallOut:
+      PlayRollCallOut(*r);
+      r->state = kClientProcessResults;
+      return;
+    case kClientProcessResults: return ShowResults(r);
+    case kClientTakeLosers:
+      if (AnimTakeLosingBets(r)) r->state = kClientPayWinners;
+      return;
+    case kClientPayWinners:
+      if (AnimPayWinningBets(r)) r->state = kClientMoveComeBet;
+      return;
+    case kClientMoveComeBet:
+      if (AnimMoveComeBet(r, r->comeMove[0], r->comeMove[1])) r->state = kClientMoveDontComeBet;
+      return;
+    case kClientMoveDontComeBet:
+      if (AnimMoveDontComeBet(r, r->dontComeMove[0], r->dontComeMove[1])) r->state = kClientMoney;
+      return;
+    case kClientMoney: return SettleMoney(r);
+    case kClientBuildEndPlay:
+      if (!Build(comm, "ENDPLAY")) return;
+      comm.ReleaseReceived();
+      r->state = kClientSendEndPlay;
+      return;
+    case kClientSendEndPlay: return Send(r, comm, kClientWaitEndPlay);
+    case kClientWaitEndPlay:
+      return WaitEndPlay(r, comm, "WAITENDPLAYANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
+                         "WAITENDPLAYANSWER: Answer != ok", kClientBuildBeginPlay);
+    case kClientQuitReturn:
+      if (!AnimQuitReturnBets(r)) return;
+      DrawMoney(r->balance);
+      r->state = kClientBuildQuitEnd;
+      return;
+    case kClientQuitForfeit:
+      if (AnimQuitForfeitBets(r)) r->state = kClientBuildQuitEnd;
+      return;
+    case kClientBuildQuitEnd: {
+      if (!Build(comm, "ENDPLAY")) return;
+      char flag[16];
+      std::snprintf(flag, sizeof flag, "%i", r->quitAnswer);
+      AddTagValue(comm, "QUITFLAG", flag);
+      r->state = kClientSendQuitEnd;
+      return;
+    }
+    case kClientSendQuitEnd: return Send(r, comm, kClientWaitQuitEnd);
+    case kClientWaitQuitEnd:
+      return WaitEndPlay(r, comm,
+                         "WAITENDPLAYQUITANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
+                         "WAITENDPLAYQUITANSWER: Answer != ok", kClientBuildExit);
+    case kClientBuildExit:
+      if (!Build(comm, "CLIENTEXIT")) return;
+      r->state = kClientSendExit;
+      return;
+    case kClientSendExit: return Send(r, comm, kClientWaitExit);
+    case kClientWaitExit: return WaitExit(r, comm);
+    case kClientFatalConfig:
+      WriteCasinoCfg(&gCasinoCfg, kCasinoCfgShared);
+      r->state = kClientFatalBox;
+      return;
+    case kClientFatalBox:
+      plat::MessageBox(gMainWindow, r->text, "FATAL ERROR",
+                       plat::MB_OK | plat::MB_ICONSTOP | plat::MB_SETFOREGROUND);
+      r->state = kClientFatalHandBack;
+      return;
+    case kClientEndConfig:
+      WriteCasinoCfg(&gCasinoCfg, kCasinoCfgShared);
+      r->state = kClientEndHandBack;
+      return;
+    default:
+      return;
+  }
+}
+
+}  // namespace
+
+CrapsClientRecord* CreateClientRecord() {
+  auto* record = static_cast<CrapsClientRecord*>(std::calloc(1, sizeof(CrapsClientRecord)));
+  gErrorText = kNoError;
+  return record;
+}
+
+void DestroyClientRecord(CrapsClientRecord* record) { std::free(record); }
+
+int ClientRun(CrapsClientRecord* record, CComm& comm) {
+  comm.PollTransport();
+  gPlaybackClient.Step(gTransitionCounter);
+  if (record->state == kClientEndHandBack) return comm.HandBack() ? -1 : 0;
+  if (record->state == kClientFatalHandBack) return comm.HandBack() ? -2 : 0;
+  const int before = record->state;
+  Step(record, comm);
+  if (record->state != before) ++gTransitionCounter;
+  return 0;
+}
+
+void ClearClientRequests(CrapsClientRecord* record) {
+  record->rollRequest = 0;
+  record->quitRequest = 0;
+}
+
+void ClientKeyCommand(CrapsClientRecord* record, int key) {
+  if (key == 'E') record->quitRequest = 1;
+  if (key == 'R') record->rollRequest = 1;
+}
+
+const char* ClientErrorText() { return gErrorText; }
+
+void ResetClientMachine() {
+  gTransitionCounter = 0;
+  gCreditsRequest = 0;
+  gErrorText = kNoError;
+  gStickmanCounter = 0;
+  ResetBetting();
+  ResetTableView();
+  ResetAnimations();
+  gTickerText[0] = '\0';
+  gTickerFlags = TickerFlags{};
+}
+
+}  // namespace dq

@@ -1,0 +1,208 @@
+#include "CrapsInput.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "Buttons.h"
+#include "CrapsBetting.h"
+#include "CrapsButtons.h"
+#include "CrapsClient.h"
+#include "CrapsConfigDialog.h"
+#include "CrapsStartup.h"
+#include "CrapsTableView.h"
+#include "GameSound.h"
+#include "PlaybackClient.h"
+#include "ShellGlobals.h"
+#include "StatusLine.h"
+#include "TableRules.h"
+#include "plat/dialog.h"
+#include "plat/system.h"
+#include "plat/window.h"
+
+namespace dq {
+namespace {
+
+constexpr char kButtonSound[] = "../wav/c_button.wav";
+constexpr char kChipSound[] = "../wav/c_chip.wav";
+constexpr plat::UINT kRightRelease = 2;
+
+int gPressed = 0;       // the button holding the left press
+int gRightPressed = 0;  // the button holding the right press
+int gHovered = 0;
+
+CrapsClientRecord* Record() { return static_cast<CrapsClientRecord*>(gClientRecord); }
+
+bool IsChipButton(int b) { return b >= kButtonChip1 && b < kButtonChip1 + kChipCount; }
+
+// Raised when enabled, plain when not.
+void DrawReleased(int b) { DrawButton(&gPicture, b, IsButtonEnabled(b) ? 1 : 0); }
+
+void RunOptions(CrapsClientRecord* record) {
+  PlayGameSound(kButtonSound, 0, kSoundEffect);
+  if (plat::DialogBoxParam(gInstance, kOptionsDialogResource, gMainWindow, ConfigDlgProc, 0) ==
+      -1) {
+    plat::MessageBox(gMainWindow, "Unable to show the config dialog", "Craps",
+                     plat::MB_OK | plat::MB_ICONSTOP);
+  }
+  RedrawAllBets(*record);
+}
+
+void LeftAction(CrapsClientRecord* record, int b) {
+  switch (b) {
+    case kButtonOptions: return RunOptions(record);
+    case kButtonHelp:
+      PlayGameSound(kButtonSound, 0, kSoundEffect);
+      return OpenHelp();
+    case kButtonExit:
+      plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+      return;
+    case kButtonRoll:
+      if (gLinkReady) record->rollRequest = 1;
+      return;
+    default: break;
+  }
+  if (IsChipButton(b)) {
+    record->selectedChip = b - kButtonChip1;
+    SelectChip(record);
+    return;
+  }
+  const int kind = BetKindOfButton(b);
+  if (kind < 0 || record->chipValue <= 0) return;
+  if (kind == kDontPass && record->comeOut != 1) return;
+  if (PlaceBet(record, record->chipValue, kind)) PlayGameSound(kChipSound, 0, kSoundEffect);
+}
+
+void LeftRelease(CrapsClientRecord* record, int b) {
+  gCrapsButtons[b].pressState = 1;
+  if (b != kButtonNone && b != kButtonOptions && b != kButtonHelp && b != kButtonExit) {
+    gBtnLogClient.Add(b, gTransitionCounter);
+  }
+  LeftAction(record, b);
+  DrawButton(&gPicture, b, record->autoPress ? 0 : (IsButtonEnabled(b) ? 1 : 0));
+}
+
+int WholeDollars(float amount) { return static_cast<int>(std::trunc(amount)); }
+
+// Takes one chip off kind when it holds a stake; 1 when a take-off was made.
+int TakeChip(CrapsClientRecord* record, int kind) {
+  if (record->bets[kind] <= 0.0f) return 0;
+  PlaceBet(record, record->negativeChipValue, kind);
+  return 1;
+}
+
+void RightRelease(CrapsClientRecord* record, int b) {
+  gCrapsButtons[b].pressState = 2;
+  if (b == kButtonDontPass) {
+    if (record->comeOut == 0 && record->bets[kDontPass] > 0.0f) {
+      if (record->bets[kDontPassOdds] > 0.0f) {
+        PlaceBet(record, -WholeDollars(record->bets[kDontPassOdds]), kDontPassOdds);
+      }
+      PlaceBet(record, -WholeDollars(record->bets[kDontPass]), kDontPass);
+    } else if (record->comeOut == 1) {
+      TakeChip(record, kDontPass);
+    }
+    return;
+  }
+  int removed = 0;
+  if (b >= kFirstDontComeOddsButton && b < kFirstDontComeOddsButton + 6) {
+    const int odds = kDontComePointOdds4 + (b - kFirstDontComeOddsButton);
+    const int point = odds - 6;
+    if (record->bets[odds] > 0.0f) {
+      removed = TakeChip(record, odds);
+    } else if (record->bets[point] > 0.0f) {
+      PlaceBet(record, -WholeDollars(record->bets[point]), point);
+      removed = 1;
+    }
+  } else {
+    removed = TakeChip(record, BetKindOfButton(b));
+  }
+  if (removed) PlayGameSound(kChipSound, 0, kSoundEffect);
+}
+
+void MouseMove(int b, plat::WPARAM keys) {
+  if (gPressed != 0) {
+    int state = 0;
+    if (IsButtonEnabled(gPressed)) state = (b == gPressed && (keys & plat::MK_LBUTTON)) ? 2 : 1;
+    DrawButton(&gPicture, gPressed, state);
+  }
+  if (b == gHovered) return;
+  gHovered = b;
+  const char* text = ButtonHoverText(b);
+  if (text != nullptr && IsButtonEnabled(b)) PrintStatusMsg("%s", text);
+}
+
+void MouseMessage(CrapsClientRecord* record, int b, plat::UINT message, plat::WPARAM keys) {
+  switch (message) {
+    case plat::WM_MOUSEMOVE: return MouseMove(b, keys);
+    case plat::WM_LBUTTONDOWN:
+      if (!IsButtonEnabled(b)) return;
+      gPressed = b;
+      DrawButton(&gPicture, b, 2);
+      if (b == kButtonExit || b == kButtonRoll) PlayGameSound(kButtonSound, 0, kSoundEffect);
+      if (IsChipButton(b) && gBettingOpen && IsChipUsable(b)) {
+        PlayGameSound(kChipSound, 0, kSoundEffect);
+      }
+      return;
+    case plat::WM_LBUTTONUP: {
+      const int held = gPressed;
+      gPressed = 0;
+      if (held == 0) return;
+      if (b == held && IsButtonEnabled(b)) return LeftRelease(record, b);
+      DrawReleased(held);
+      return;
+    }
+    case plat::WM_RBUTTONDOWN:
+      if (!IsButtonEnabled(b)) return;
+      gRightPressed = b;
+      DrawButton(&gPicture, b, 2);
+      return;
+    case plat::WM_RBUTTONUP: {
+      const int held = gRightPressed;
+      gRightPressed = 0;
+      if (held == 0) return;
+      if (b == held && IsButtonEnabled(b) && b >= kFirstBetButton) RightRelease(record, b);
+      DrawReleased(held);
+      return;
+    }
+    default: return;
+  }
+}
+
+}  // namespace
+
+void HandleButtonInput(int x, int y, plat::UINT message, plat::WPARAM keys, int button) {
+  CrapsClientRecord* record = Record();
+  if (record == nullptr) return;
+  if (button == -1) return MouseMessage(record, ButtonAt(x, y), message, keys);
+  if (button <= 0 || button >= kCrapsButtonCount || !IsButtonEnabled(button)) return;
+  if (message == kRightRelease) {
+    if (button >= kFirstBetButton) RightRelease(record, button);
+    DrawReleased(button);
+    return;
+  }
+  LeftRelease(record, button);
+}
+
+void OpenHelp() {
+  constexpr int kPathLength = 80;
+  constexpr char kPage[] = "help\\dq.htm";
+  char path[kPathLength + sizeof kPage];
+  plat::GetPrivateProfileString("Orvanta", "PATH", "Error: Can't find orvanta.ini", path,
+                                kPathLength + 1, "ORVANTA.INI");
+  std::snprintf(path + std::strlen(path), sizeof kPage, "%s", kPage);
+  if (plat::ShellExecute(gMainWindow, "open", path, nullptr, ".", plat::SW_SHOWNORMAL) <= 32) {
+    plat::MessageBox(gMainWindow,
+                     "Your www browser is not associated with .htm files please direct your "
+                     "browser to http://www.kestrup-casino.example/help/dq.htm",
+                     "ERROR", plat::MB_OK);
+  }
+}
+
+void ResetInput() {
+  gPressed = 0;
+  gRightPressed = 0;
+  gHovered = 0;
+}
+
+}  // namespace dq

@@ -1,0 +1,3 @@
+#include "CrapsProgram.h"
+
+int main(int argc, char** argv) { return dq::CrapsMain(argc, argv); }

@@ -1,0 +1,86 @@
+#include "CrapsProgram.h"
+
+#include "CrapsBetting.h"
+#include "CrapsButtons.h"
+#include "CrapsClient.h"
+#include "CrapsFonts.h"
+#include "CrapsInput.h"
+#include "CrapsOptions.h"
+#include "CrapsServer.h"
+#include "CrapsStartup.h"
+#include "CrapsWindow.h"
+#include "Program.h"
+#include "Random.h"
+#include "Screen.h"
+#include "ServerFrame.h"
+#include "plat/window.h"
+
+namespace dq {
+namespace {
+
+static_assert(artwork::kGlyphTableWords == kGlyphTableWords, "one glyph table form");
+
+constexpr plat::ACCEL kAccelerators[] = {
+    {plat::FVIRTKEY, static_cast<plat::WORD>(plat::VK_F1), kHelpCommand},
+};
+
+// The first hook of a run: everything a run keeps starts afresh, so a
+// process can run the program more than once (the tests do).
+void StartRun() {
+  RegisterCrapsResources();
+  SetServerRandomSource(RandomNumber);
+  ResetCrapsButtons();
+  ResetClientMachine();
+  ResetInput();
+  LoadGameConfig();
+}
+
+void* NewClientRecord() { return CreateClientRecord(); }
+void FreeClientRecord(void* record) { DestroyClientRecord(static_cast<CrapsClientRecord*>(record)); }
+int RunClient(void* record, CComm& comm, int userId) {
+  (void)userId;
+  return ClientRun(static_cast<CrapsClientRecord*>(record), comm);
+}
+std::uint16_t* VoiceSwitch() { return &gCrapsOptions.voice; }
+int BettingOpen() { return gBettingOpen; }
+
+GameDefinition MakeCrapsGame() {
+  GameDefinition game;
+  game.name = kCrapsName;
+  game.code = kCrapsGameCode;
+  game.settingsFile = kCrapsCfgName;
+  game.settings = &gCrapsOptions;
+  game.settingsSize = sizeof(CrapsOptions);
+  game.musicFile = "../midi/travel.mid";
+  game.smallFont = kSmallFont.data();
+  game.buttons = gCrapsButtons;
+  game.buttonCount = kCrapsButtonCount;
+  game.accelerators = kAccelerators;
+  game.acceleratorCount = static_cast<int>(sizeof kAccelerators / sizeof kAccelerators[0]);
+  game.LoadGameConfig = StartRun;
+  game.CreateWorkBitmaps = CreateWorkBitmaps;
+  game.FreeWorkBitmaps = FreeWorkBitmaps;
+  game.RemapBitmaps = RemapBitmaps;
+  game.CreateClientRecord = NewClientRecord;
+  game.DestroyClientRecord = FreeClientRecord;
+  game.ClientRun = RunClient;
+  game.ServerInit = ServerInit;
+  game.ServerFree = ServerFree;
+  game.GameServerRun = GameServerRun;
+  game.GameServerPlayback = GameServerPlayback;
+  game.GameServerLoad = GameServerLoad;
+  game.GameServerOnRemove = GameServerOnRemove;
+  game.HandleButtonInput = HandleButtonInput;
+  game.MainWndProc = MainWndProc;
+  game.VoiceSwitch = VoiceSwitch;
+  game.BettingOpen = BettingOpen;
+  return game;
+}
+
+}  // namespace
+
+const GameDefinition kCrapsGame = MakeCrapsGame();
+
+int CrapsMain(int argc, char** argv) { return RunProgram(argc, argv, kCrapsGame); }
+
+}  // namespace dq

@@ -1,0 +1,309 @@
+#include "CrapsServer.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+#include "BetWire.h"
+#include "Db.h"
+#include "PlaybackServer.h"
+#include "Restore.h"
+#include "ServerFrame.h"
+#include "Settlement.h"
+#include "TableRules.h"
+
+namespace dq {
+namespace {
+
+constexpr ServerLimitTag kCrapsLimits[] = {
+    {"MINBET", "minBetCraps"},   {"MAXBET", "maxBetCraps"},         {"MAXODDS", "maxOddsCraps"},
+    {"MAXTABLE", "maxTableCraps"}, {"MINBETPROP", "minBetPropCraps"},
+};
+constexpr int kCrapsLimitCount = sizeof(kCrapsLimits) / sizeof(kCrapsLimits[0]);
+
+// Refusal texts of a BET list, by CrapsBetListParse code (none when read).
+constexpr const char* kBetListErrors[] = {
+    nullptr,
+    "Couldn't convert Bet index from client",
+    "Bet index from client out of range",
+    "Couldn't convert Bet from client",
+    "Bet list from client is incomplete",
+};
+static_assert(sizeof(kBetListErrors) / sizeof(kBetListErrors[0]) == kBetListIncomplete + 1,
+              "one text per parse result");
+
+CrapsServerRecord& Record(void* record) { return *static_cast<CrapsServerRecord*>(record); }
+
+int DrawDie() { return ServerRandomNumber() % 6 + 1; }
+
+void StartSession(CrapsServerRecord& r, const double* limits) {
+  char code[sizeof(r.gameCode)];
+  std::memcpy(code, r.gameCode, sizeof(code));
+  std::memset(&r, 0, sizeof(r));
+  std::memcpy(r.gameCode, code, sizeof(code));
+  r.minBet = limits[0];
+  r.maxBet = limits[1];
+  r.maxOdds = limits[2];
+  r.maxTable = limits[3];
+  r.minBetProp = limits[4];
+  r.comeOut = 1;
+}
+
+void StartRound(CrapsServerRecord& r, double balance) {
+  std::memset(r.bets, 0, sizeof(r.bets));
+  r.balance = balance;
+  r.previousDice[0] = r.dice[0];
+  r.previousDice[1] = r.dice[1];
+  r.dice[0] = DrawDie();
+  r.dice[1] = DrawDie();
+  ResetPlaybackLists();
+}
+
+void WaitClientInit(CrapsServerRecord& r, CComm& comm, int userId) {
+  if (!ServerCanAnswer(comm)) return;
+  if (!ServerGotCommand(comm, kClientInit)) {
+    AnswerWrongCommand(comm, kClientInit);
+    r.state = kServerSendFailure;
+    return;
+  }
+  double limits[kCrapsLimitCount];
+  if (!AnswerClientInit(comm, userId, kCrapsLimits, kCrapsLimitCount, limits)) {
+    r.state = kServerSendFailure;
+    return;
+  }
+  StartSession(r, limits);
+  r.state = kServerSendClientInit;
+}
+
+void WaitBeginPlay(CrapsServerRecord& r, CComm& comm, int userId) {
+  if (!ServerCanAnswer(comm)) return;
+  if (!ServerGotCommand(comm, kBeginPlay)) {
+    AnswerWrongCommand(comm, kBeginPlay);
+    r.state = kServerSendFailure;
+    return;
+  }
+  double balance = 0;
+  if (!AnswerBeginPlay(comm, userId, &balance)) {
+    r.state = kServerSendFailure;
+    return;
+  }
+  StartRound(r, balance);
+  r.state = kServerSendBeginPlay;
+}
+
+// A quit before the roll: only forfeited contract stakes are debited, and a
+// debit that fails is reported, never answered "ok".
+void Quit(CrapsServerRecord& r, CComm& comm, int userId) {
+  const char* flag = ServerTagValue(comm, kQuitFlagTag);
+  if (flag == nullptr) {
+    AnswerFailure(comm, kEndPlayAnswer, kAnswerFail, "Expected QUITFLAG tag at this point");
+    comm.ReleaseReceived();
+    r.state = kServerSendFailure;
+    return;
+  }
+  int quitFlag = 0;
+  r.quitFlag = std::sscanf(flag, "%i", &quitFlag) == 1 ? quitFlag : 0;
+  CrapsQuitForfeit forfeit = QuitForfeit(r);
+  int code = forfeit.amount > 0 ? dbSubtractMoney(userId, forfeit.amount) : kDbOk;
+  if (code != kDbOk) {
+    AnswerFailure(comm, kEndPlayAnswer, kAnswerDbError, DbErrorName(code));
+    r.state = kServerSendFailure;
+  } else if (!forfeit.allowed) {
+    AnswerFailure(comm, kEndPlayAnswer, kAnswerFail,
+                  "Illegal bets on table while trying to quit! Bets will be lost!");
+    r.state = kServerSendFailure;
+  } else {
+    AnswerOk(comm, kEndPlayAnswer);
+    r.state = kServerSendQuit;
+  }
+  comm.ReleaseReceived();
+}
+
+void WaitRollOrQuit(CrapsServerRecord& r, CComm& comm, int userId) {
+  if (!ServerCanAnswer(comm)) return;
+  if (ServerGotCommand(comm, kRollDice)) {
+    r.state = kServerCheckBets;  // the packet stays for the bet check
+  } else if (ServerGotCommand(comm, kEndPlay)) {
+    Quit(r, comm, userId);
+  } else {
+    AnswerUnexpected(comm, "Expected ROLLDICE/ENDPLAY command at this point");
+    r.state = kServerSendFailure;
+  }
+}
+
+void CheckBets(CrapsServerRecord& r, CComm& comm) {
+  if (!ServerCanAnswer(comm)) return;
+  const char* list = ServerTagValue(comm, kBetTag);
+  float bets[kCrapsBetSlots];
+  CrapsWorkingFlags flags{};
+  const char* error = "Expected BET tag at this point";
+  if (list != nullptr) error = kBetListErrors[ParseBetList(list, bets, &flags)];
+  if (error != nullptr) {
+    AnswerFailure(comm, kBetAnswer, kAnswerFail, error);
+    r.state = kServerSendFailure;
+  } else {
+    std::memcpy(r.bets, bets, sizeof(r.bets));
+    r.workingPlace = flags.place;
+    r.workingBuy = flags.buy;
+    r.workingComeOdds = flags.comeOdds;
+    r.workingHardways = flags.hardways;
+    if (ServerCheckBets(r)) {
+      AnswerOk(comm, kBetAnswer);
+      r.state = kServerSendBetsOk;
+    } else {
+      AnswerFailure(comm, kBetAnswer, kAnswerFail, nullptr);
+      r.state = kServerSendBetsRefused;
+    }
+  }
+  comm.ReleaseReceived();
+}
+
+void WaitSendResult(CrapsServerRecord& r, CComm& comm) {
+  if (!ServerCanAnswer(comm)) return;
+  if (!ServerGotCommand(comm, kSendResult)) {
+    AnswerWrongCommand(comm, kSendResult);
+    r.state = kServerSendFailure;
+    return;
+  }
+  comm.ReleaseReceived();
+  r.state = kServerSettle;
+}
+
+// The balance moves once, by the net of the roll, so a failed update
+// leaves the account as it was.
+void MoveMoney(CrapsServerRecord& r, CComm& comm, int userId) {
+  if (!comm.IsSendFree()) return;
+  double net = SettleMoney(r);
+  int code = kDbOk;
+  if (net > 0) code = dbAddMoney(userId, net);
+  if (net < 0) code = dbSubtractMoney(userId, -net);
+  if (code != kDbOk) {
+    AnswerFailure(comm, kBetData, kAnswerDbError, DbErrorName(code));
+    r.state = kServerSendFailure;
+    return;
+  }
+  r.state = kServerBuildResults;
+}
+
+void BuildResults(CrapsServerRecord& r, CComm& comm) {
+  if (!comm.IsSendFree()) return;
+  char text[kResultListTextSize];
+  EncodeResultList(r, text, sizeof(text));
+  AnswerOk(comm, kBetData);
+  AddTextTag(comm, kResultTag, text);
+  r.state = kServerSendResults;
+}
+
+void WaitDone(CrapsServerRecord& r, CComm& comm, const char* command, const char* answerName,
+              int next) {
+  if (!ServerCanAnswer(comm)) return;
+  if (!ServerGotCommand(comm, command)) {
+    AnswerWrongCommand(comm, command);
+    r.state = kServerSendFailure;
+    return;
+  }
+  AnswerDone(comm, answerName);
+  r.state = next;
+}
+
+bool IsMachineState(int state) {
+  return state >= 0 && state < kCrapsServerStates && state != kServerUnused;
+}
+
+}  // namespace
+
+void* ServerInit(const char* gameName) {
+  auto* r = new (std::nothrow) CrapsServerRecord{};
+  if (r == nullptr) return nullptr;
+  if (std::strlen(gameName) < sizeof(r->gameCode)) {
+    std::memcpy(r->gameCode, gameName, std::strlen(gameName) + 1);
+  } else {
+    PlaybackError("ServerInit: gameName inputstring to long", kSavedGameUser, gameName, 0, 0);
+  }
+  return r;
+}
+
+void ServerFree(void* record) { delete static_cast<CrapsServerRecord*>(record); }
+
+int GameServerRun(void* record, CComm& comm, int userId) {
+  CrapsServerRecord& r = Record(record);
+  comm.PollTransport();
+  switch (r.state) {
+    case kServerWaitClientInit: WaitClientInit(r, comm, userId); break;
+    case kServerSendClientInit: ServerSendAnswer(comm, &r.state, kServerWaitBeginPlay); break;
+    case kServerWaitBeginPlay: WaitBeginPlay(r, comm, userId); break;
+    case kServerSendBeginPlay: ServerSendAnswer(comm, &r.state, kServerWaitRollOrQuit); break;
+    case kServerWaitRollOrQuit: WaitRollOrQuit(r, comm, userId); break;
+    case kServerCheckBets: CheckBets(r, comm); break;
+    case kServerSendBetsOk: ServerSendAnswer(comm, &r.state, kServerWaitSendResult); break;
+    case kServerSendBetsRefused: ServerSendAnswer(comm, &r.state, kServerWaitRollOrQuit); break;
+    case kServerBuildResults: BuildResults(r, comm); break;
+    case kServerSendResults: ServerSendAnswer(comm, &r.state, kServerWaitEndPlay); break;
+    case kServerSettle:
+      SettleRoll(r);
+      r.state = kServerMoney;
+      break;
+    case kServerMoney: MoveMoney(r, comm, userId); break;
+    case kServerWaitEndPlay:
+      WaitDone(r, comm, kEndPlay, kEndPlayAnswer, kServerSendEndPlay);
+      break;
+    case kServerSendEndPlay: ServerSendAnswer(comm, &r.state, kServerWaitBeginPlay); break;
+    case kServerWaitSendResult: WaitSendResult(r, comm); break;
+    case kServerSendQuit: ServerSendAnswer(comm, &r.state, kServerWaitClientExit); break;
+    case kServerWaitClientExit:
+      WaitDone(r, comm, kClientExit, kClientExitAnswer, kServerSendClientExit);
+      break;
+    case kServerSendClientExit: ServerSendAnswer(comm, &r.state, kServerExitSent); break;
+    case kServerExitSent: r.state = kServerEnded; break;
+    case kServerSendFailure: ServerSendAnswer(comm, &r.state, kServerFailed); break;
+    default: break;
+  }
+  if (r.state == kServerEnded) return -1;
+  if (r.state == kServerFailed) return -2;
+  return 0;
+}
+
+int GameServerPlayback(CComm& comm, void* record, int userId) {
+  // The restore overwrites the record, code included, while it still uses
+  // the code.
+  char game[sizeof(CrapsServerRecord::gameCode)];
+  std::memcpy(game, Record(record).gameCode, sizeof(game));
+  game[sizeof(game) - 1] = '\0';
+  gPacketPlaybackServer.Step(comm, record, userId, game);
+  return 0;
+}
+
+int GameServerLoad(void* record, int userId, const char* game) {
+  char key[kDbNameSize];
+  std::snprintf(key, sizeof(key), "%sDATA", game);
+  void* data = nullptr;
+  std::uint32_t size = 0;
+  int code = dbRead(userId, game, key, 0, &data, &size);
+  if (code != kDbOk) {
+    PlaybackError("GameServerLoad: dbRead returned error (trying to load game data)", userId, game,
+                  0, code);
+    return code;
+  }
+  if (size != kCrapsServerRecordSize) {
+    PlaybackError("GameServerLoad: size of data read is invalid (trying to load game data)",
+                  userId, game, 0, -1);
+    std::free(data);
+    return -1;
+  }
+  CrapsServerRecord loaded;
+  std::memcpy(&loaded, data, sizeof(loaded));
+  std::free(data);
+  if (!IsMachineState(loaded.state)) {
+    PlaybackError("GameServerLoad: state of data read is invalid (trying to load game data)",
+                  userId, game, 0, -1);
+    return -1;
+  }
+  loaded.gameCode[sizeof(loaded.gameCode) - 1] = '\0';
+  Record(record) = loaded;
+  return 0;
+}
+
+void GameServerOnRemove(void*, int) {}
+
+}  // namespace dq

@@ -1,0 +1,50 @@
+#include "CrapsStartup.h"
+
+#include "CasinoCfg.h"
+#include "CrapsConfigDialog.h"
+#include "CrapsOptions.h"
+#include "CrapsTableLayout.h"
+#include "ShellGlobals.h"
+#include "plat/resource.h"
+
+namespace dq {
+
+CDib gMovingPile;
+CDib gTickerStrip;
+int gTableTextColour = -1;
+
+void LoadGameConfig() {
+  ReadCasinoCfg(&gCasinoCfg, kCasinoCfgShared);
+  LoadCrapsOptions(&gCrapsOptions, kCrapsCfgName);
+}
+
+int CreateWorkBitmaps() {
+  if (!gMovingPile.Create(kMovingPileWidth, kMovingPileHeight)) return 0;
+  return gTickerStrip.Create(kTickerStrip.width, kTickerStrip.height);
+}
+
+void FreeWorkBitmaps() {
+  gMovingPile.Free();
+  gTickerStrip.Free();
+}
+
+int RemapBitmaps() {
+  const CPalette& palette = gScreen.Palette();
+  if (!gPicture.RemapToPalette(palette) || !gMovingPile.RemapToPalette(palette)) return 0;
+  const plat::BYTE* text = gPicture.PixelAddress(kTextColourPixel.x, kTextColourPixel.y);
+  const plat::BYTE* key = gPicture.PixelAddress(kTransparentPixel.x, kTransparentPixel.y);
+  if (text == nullptr || key == nullptr) return 0;
+  gTableTextColour = *text;
+  gTransparentIndex = *key;
+  gScreen.Refresh(CScreen::kRefreshPicture);
+  gScreen.Flush(gDeviceContext, gOffsetX, gOffsetY, CScreen::kFlushWhole);
+  gMovingPile.Fill(0, 0, kMovingPileWidth, kMovingPileHeight, gTransparentIndex);
+  gTickerStrip.Fill(0, 0, kTickerStrip.width, kTickerStrip.height, gTransparentIndex);
+  return 1;
+}
+
+void RegisterCrapsResources() {
+  plat::RegisterDialogResource(kOptionsDialogResource, &kCrapsConfigDialog);
+}
+
+}  // namespace dq

@@ -1,0 +1,29 @@
+// Logged button presses and their BTN/STE/VAL tags.
+#pragma once
+
+#include "Comm.h"
+#include "PtrList.h"
+
+// One press: also the stored "BTNLOG" record (12 bytes).
+struct btnLog {
+  int button;
+  int state;    // the client step at the press
+  float value;  // 0.0 from the client; carries values for events above 10000
+};
+static_assert(sizeof(btnLog) == 12);
+
+inline constexpr char kBtnTag[] = "BTN";
+inline constexpr char kSteTag[] = "STE";
+inline constexpr char kValTag[] = "VAL";
+
+// A std::malloc'd entry (for lists emptied with DeleteAll); null when no memory.
+btnLog* NewBtnLog(int button, int state, float value);
+// Three AddTag/SetTagValue pairs: BTN "%d", STE "%d", VAL "%f". 1, or 0 when
+// the packet is not being built or memory runs out.
+int AddBtnTags(CComm& comm, int button, int state, float value);
+// From the receive cursor: the next BTN, then the next STE, then the next VAL.
+// 1 with the three numbers; 0 when a tag is missing or unreadable.
+int ReadBtnTag(CComm& comm, int* button, int* state, float* value);
+// Appends a new entry for every triple ReadBtnTag finds. 1, or 0 when an
+// append fails (the entries so far stay).
+int ReadBtnTags(CPtrList& list, CComm& comm);

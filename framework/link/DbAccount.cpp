@@ -1,0 +1,76 @@
+#include <cstring>
+
+#include "Db.h"
+
+namespace {
+
+struct LimitRow {
+  const char* key;
+  double value;
+};
+
+constexpr LimitRow kLimits[] = {
+    {"minBetBlackJack", 5.0},     {"maxBetBlackJack", 500.0},
+    {"minTableRoulette", 5.0},    {"maxTableRoulette", 500.0},
+    {"minNrRoulette", 1.0},       {"maxNrRoulette", 100.0},
+    {"minExternRoulette", 5.0},   {"maxExternRoulette", 500.0},
+    {"minBetCaribbeanStud", 5.0}, {"maxBetCaribbeanStud", 500.0},
+    {"minBetPaiGowPoker", 5.0},   {"maxBetPaiGowPoker", 500.0},
+    {"minBetCraps", 5.0},         {"minBetPropCraps", 1.0},
+    {"maxBetCraps", 500.0},       {"maxOddsCraps", 3.0},
+    {"maxTableCraps", 500.0},     {"minBetBaccarat", 5.0},
+    {"maxBetBaccarat", 500.0},    {"maxTableBaccarat", 500.0},
+};
+static_assert(sizeof kLimits / sizeof kLimits[0] == 20);
+
+// Indexed by -code, for the codes -1..-8.
+constexpr const char* kErrorNames[] = {
+    "DB_INVALID_DATA_ERR",     "DB_NOT_UNIQUE_ERR",   "DB_CUSTOMER_NOT_FOUND_ERR",
+    "DB_INVALID_CONTENT_ERR",  "DB_NO_CREDITCARD_ERR", "DB_ACCOUNT_NOT_ZERO_ERR",
+    "DB_INVALID_CARD_ERR",     "DB_NOT_ENOUGH_MONEY_ERR",
+};
+constexpr int kNamedErrors = sizeof kErrorNames / sizeof kErrorNames[0];
+static_assert(kNamedErrors == -kDbNotEnoughMoney);
+
+double gBalance = 3000.0;
+
+}  // namespace
+
+int GetCasinoLimit(int userId, const char* key, double* value) {
+  if (userId == 0 || !key || !value) return kDbInvalidData;
+  for (const LimitRow& row : kLimits) {
+    if (std::strcmp(row.key, key) == 0) {
+      *value = row.value;
+      return kDbOk;
+    }
+  }
+  return kDbNoSuchLimit;
+}
+
+int dbGetBalance(int, double* balance) {
+  if (!balance) return kDbInvalidData;
+  *balance = gBalance;
+  return kDbOk;
+}
+
+int dbSetBalance(int, double balance) {
+  gBalance = balance;
+  return kDbOk;
+}
+
+int dbAddMoney(int, double amount) {
+  gBalance += amount;
+  return kDbOk;
+}
+
+int dbSubtractMoney(int, double amount) {
+  double rest = gBalance - amount;
+  if (!(rest >= 0.0)) return kDbNotEnoughMoney;
+  gBalance = rest;
+  return kDbOk;
+}
+
+const char* DbErrorName(int code) {
+  if (code < 0 && code >= -kNamedErrors) return kErrorNames[-code - 1];
+  return "UNKNOWN DB ERROR";
+}

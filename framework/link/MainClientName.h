@@ -1,0 +1,5 @@
+// The window class name of the main client, which the programs look for and
+// the stand-in main client registers. Both sides must use this one text.
+#pragma once
+
+inline constexpr char kMainClientClassName[] = "www.kestrup-casino.example Main Client";

@@ -1,0 +1,59 @@
+// The client side of the saved-game log: presses queued for the next client
+// packet, and replayed presses waiting for their client step.
+#pragma once
+
+#include "BtnLog.h"
+#include "Comm.h"
+#include "PtrList.h"
+
+// Presses accepted by the game's button handler since the last client packet.
+class CBtnLogClient {
+ public:
+  ~CBtnLogClient();
+  // Queues {button, state, 0.0}. 1, or 0 when no memory.
+  int Add(int button, int state);
+  // Appends each queued entry as BTN/STE/VAL tags in queue order to the
+  // packet being built, then empties the queue. 1, or 0 when a tag could not
+  // be added (the rest stays queued for the next attempt).
+  int FlushToPacket(CComm& comm);
+  void Clear();
+
+  CPtrList list;
+};
+
+// Grace after a playback ends: calls of IsActive that still answer 1.
+inline constexpr int kPlaybackGraceCalls = 151;
+
+class CPlaybackClient {
+ public:
+  ~CPlaybackClient();
+  // After-receive hook of the client end: seenPacket = 1, queues every
+  // BTN/STE/VAL triple, and a tag named exactly "PLAYBACK" ("PLAYBACKDONE")
+  // sets playing to 1 (0) and changed. Leaves the cursor on the first tag.
+  // Answers 1 when the triples were read, 0 when an append failed.
+  int OnReceive(CComm& comm);
+  // Once per client frame with the client step: presses, in queue order, each
+  // entry whose state is at most clientStep, through the shell's press hook;
+  // the walk stops at the first such entry whose button is disabled. Later
+  // steps stay queued. A press may re-enter the queue safely.
+  void Step(int clientStep);
+  // 1 while playing, before the first packet, while entries wait, or during
+  // the grace after a change (each such call counts against the grace).
+  // While it answers 1 the user's presses are dropped.
+  int IsActive();
+  // 1 once a playback has ended and its grace has run out (changed is then
+  // reset), and in every later call; 0 before the first packet and while a
+  // playback is running.
+  int Finished();
+  // Deletes the queue; playing = 0.
+  void Clear();
+
+  CPtrList list;  // btnLog entries
+  int playing = 0;
+  int seenPacket = 0;
+  int changed = 0;
+  int graceCount = 0;  // never reset: one restore per process
+};
+
+extern CBtnLogClient gBtnLogClient;
+extern CPlaybackClient gPlaybackClient;

@@ -1,0 +1,21 @@
+// What the saved-game restore needs from the application shell. The shell
+// fills this table in at start-up; the link library never links the shell.
+#pragma once
+
+#include "plat/types.h"
+
+struct ShellHooks {
+  plat::HWND (*mainWindow)();            // owner of the restore's boxes
+  void (*pressButton)(int button);       // presses a button as playback
+  int (*isButtonEnabled)(int button);    // 1 when the button may be pressed
+  void (*muteForRestore)();              // saves and clears both sound switches
+  void (*restoreSoundFlags)();           // puts them back
+  int (*showAnimations)();               // the shared animation switch
+  void (*setShowAnimations)(int value);
+  int (*windowMaximised)();              // 1: show the main window maximised
+};
+
+// Installs the table (copied); until then every entry acts as a no-op
+// answering 0 / null.
+void SetShellHooks(const ShellHooks& hooks);
+const ShellHooks& GetShellHooks();

@@ -1,0 +1,3 @@
+#include "Transport.h"
+
+CTransport::~CTransport() = default;

@@ -1,0 +1,30 @@
+#include "ErrorBox.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "ShellGlobals.h"
+#include "plat/dialog.h"
+#include "plat/window.h"
+
+void ErrorBox(const char* sourceModule, int line, const char* format, ...) {
+  (void)sourceModule;
+  (void)line;
+  int prefix = std::snprintf(gErrorText, sizeof(gErrorText), "Error:\n");
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(gErrorText + prefix, sizeof(gErrorText) - prefix, format, args);
+  va_end(args);
+  if (gGame->errorReport == kErrorShowBox) {
+    plat::MessageBox(nullptr, gErrorText, "ERROR", plat::MB_OK | plat::MB_SETFOREGROUND);
+    gErrorText[0] = '\0';
+  }
+  plat::PostMessage(nullptr, plat::WM_CLOSE, 0, 0);
+}
+
+void ShowPendingError() {
+  if (!gErrorText[0]) return;
+  plat::MessageBox(nullptr, gErrorText, gGame->name,
+                   plat::MB_OK | plat::MB_ICONSTOP | plat::MB_SETFOREGROUND);
+  gErrorText[0] = '\0';
+}

@@ -1,0 +1,13 @@
+#include "Interpolate.h"
+
+int InterpolateStep(int p0, float arc0, int p1, float arc1, int step, int steps) {
+  if (steps <= 0) return p1;
+  int perStep = 128 / steps;
+  int n = perStep * steps;
+  if (n == 0) return p1;
+  int t = perStep * step;
+  double value = ((p0 + static_cast<double>(arc0) * t) * (n - t) +
+                  (p1 + static_cast<double>(arc1) * (n - t)) * t) /
+                 n;
+  return static_cast<int>(value);
+}

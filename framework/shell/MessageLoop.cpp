@@ -1,0 +1,109 @@
+#include "MessageLoop.h"
+
+#include <cstdint>
+
+#include "ErrorBox.h"
+#include "PlaybackClient.h"
+#include "PlaybackServer.h"
+#include "Restore.h"
+#include "RestoreWindow.h"
+#include "ShellGlobals.h"
+#include "Startup.h"
+#include "StatusLine.h"
+#include "plat/dialog.h"
+#include "plat/gdi.h"
+#include "plat/system.h"
+#include "plat/time.h"
+#include "plat/window.h"
+
+namespace {
+
+plat::DWORD gLastAlive = 0;
+plat::DWORD gLastFrame = 0;
+
+bool OnWin32s() { return gSystemInfo.platformId == plat::VER_PLATFORM_WIN32s; }
+
+}  // namespace
+
+void ResetFramePump() {
+  gLastAlive = 0;
+  gLastFrame = 0;
+  gTimer.ClearFired();
+}
+
+int RunMessageLoop() {
+  plat::MSG msg{};
+  for (;;) {
+    if (OnWin32s()) plat::ReleaseDC(gMainWindow, gDeviceContext);
+    plat::BOOL got = plat::PeekMessage(&msg, nullptr, 0, 0, plat::PM_REMOVE);
+    if (OnWin32s()) gDeviceContext = plat::GetDC(gMainWindow);
+    if (got) {
+      if (msg.message == plat::WM_QUIT) break;
+      if (!gAccelerators || !plat::TranslateAccelerator(gMainWindow, gAccelerators, &msg)) {
+        plat::TranslateMessage(&msg);
+        plat::DispatchMessage(&msg);
+      }
+    } else if (gActive) {
+      IdleTick();
+      if (gGame->idleSleep) plat::Sleep(gGame->idleSleep);
+    } else {
+      plat::WaitMessage();
+    }
+    if (!gLinkReady) return 0;
+  }
+  ShowPendingError();
+  ShutdownApp();
+  return static_cast<int>(msg.wParam);
+}
+
+int IdleTick() {
+  plat::DWORD now = plat::timeGetTime();
+  if (now - gLastAlive >= gGame->alivePeriod) {
+    gLastAlive = now;
+    if (gActive && gGame->musicFile) gMusic.KeepPlaying(gMainWindow, gGame->musicFile);
+    plat::LRESULT answer = plat::SendMessage(gClientTransport->mainWnd, gClientTransport->singleMsg,
+                                             kSingleAlive, 0);
+    if (answer != kAliveAnswer) {
+      plat::MessageBox(gMainWindow, kLinkLostText, "FATAL ERROR",
+                       plat::MB_OK | plat::MB_ICONSTOP | plat::MB_SETFOREGROUND);
+      gLinkReady = 0;
+      return 0;
+    }
+  }
+
+  int fired = gTimer.HasFired();
+  plat::DWORD elapsed = now - gLastFrame;
+  // After a timer frame the reference lies ahead of the clock; an unsigned
+  // difference would then read as a very late frame.
+  bool ahead = gLastFrame - now <= kTimerLead && gLastFrame != now;
+  if (!fired && (elapsed < kFramePeriod || ahead)) {
+    gTimer.ClearFired();
+    return 0;
+  }
+  std::int32_t lateness = static_cast<std::int32_t>(elapsed - kFramePeriod);
+  if (fired) {
+    gLastFrame = now + kTimerLead;
+  } else if (lateness >= 0 && lateness <= static_cast<std::int32_t>(kMaxFrameLateness)) {
+    gLastFrame = now - static_cast<plat::DWORD>(lateness);
+  } else {
+    gLastFrame = now;
+  }
+  int result = RunFrame();
+  gTimer.ClearFired();
+  return result;
+}
+
+int RunFrame() {
+  if (gLinkReady) {
+    int clientResult = gGame->ClientRun(gClientRecord, gClientComm, kSavedGameUser);
+    if (gGame->restoresGames && gPacketPlaybackServer.IsActive()) {
+      gGame->GameServerPlayback(gServerComm, gServerRecord, kSavedGameUser);
+    } else {
+      gGame->GameServerRun(gServerRecord, gServerComm, kSavedGameUser);
+    }
+    if (gGame->restoresGames && gPlaybackClient.Finished()) CloseRestoreWindow();
+    if (clientResult < 0) plat::DestroyWindow(gMainWindow);
+  }
+  StatusMsgTimeout();
+  return gScreen.Flush(gDeviceContext, gOffsetX, gOffsetY, CScreen::kFlushDirty);
+}

@@ -1,0 +1,31 @@
+#include "ShellGlobals.h"
+
+const GameDefinition* gGame = nullptr;
+plat::HINSTANCE gInstance = nullptr;
+plat::HWND gMainWindow = nullptr;
+plat::HDC gDeviceContext = nullptr;
+plat::HACCEL gAccelerators = nullptr;
+CScreen gScreen;
+CDib gPicture;
+HitMap* gHitMap = nullptr;
+CMidiMusic gMusic;
+CComm gClientComm;
+CComm gServerComm;
+CMainClientTransport* gClientTransport = nullptr;
+CMainClientTransport* gServerTransport = nullptr;
+CPlayerRecord gPlayerRecord;
+CasinoCfg gCasinoCfg = {1, 1, 1, 1, 0};
+SystemInfo gSystemInfo = {};
+CTimer gTimer;
+void* gClientRecord = nullptr;
+void* gServerRecord = nullptr;
+int gActive = 0;
+int gLinkReady = 0;
+int gOffsetX = 0;
+int gOffsetY = 0;
+int gFixedOffsetX = -1;
+int gFixedOffsetY = -1;
+int gTransparentIndex = -1;
+char gErrorText[kErrorTextSize] = {};
+char gWindowTitle[kMaxTitleLength + 1] = {};
+char gTitleSuffix[kMaxTitleLength + 1] = {};

@@ -1,0 +1,238 @@
+#include "Startup.h"
+
+#include <cstdio>
+
+#include "ErrorBox.h"
+#include "LagMeter.h"
+#include "MessageLoop.h"
+#include "Random.h"
+#include "Restore.h"
+#include "RestoreWindow.h"
+#include "ShellGlobals.h"
+#include "SoundFlags.h"
+#include "StatusLine.h"
+#include "Ticker.h"
+#include "Window.h"
+#include "plat/dialog.h"
+#include "plat/gdi.h"
+#include "plat/system.h"
+#include "plat/window.h"
+
+namespace {
+
+// The settings file is written back only after it was read, so a start that
+// fails early never overwrites it with blank values.
+int gSettingsLoaded = 0;
+
+constexpr char kColourText[] =
+    "This game requires 256 colors or more!\nChange to display mode that has at least 256 "
+    "colors and try again.";
+
+void ShowWindowAsSet() {
+  plat::ShowWindow(gMainWindow, gCasinoCfg.maximised == 1 ? plat::SW_SHOWMAXIMIZED
+                                                          : plat::SW_SHOWNORMAL);
+}
+
+void ResetRunState() {
+  gMainWindow = nullptr;
+  gDeviceContext = nullptr;
+  gClientRecord = nullptr;
+  gServerRecord = nullptr;
+  gActive = 0;
+  gLinkReady = 0;
+  gErrorText[0] = '\0';
+  gSettingsLoaded = 0;
+  ResetStatusLine();
+  ResetLagMeter();
+  ResetFramePump();
+  RestartTicker();
+}
+
+// What ShutdownApp frees; also run when the program ends without it (the
+// main client lost or never reached), where no settings may be written.
+void ReleaseResources() {
+  if (gAccelerators) plat::DestroyAcceleratorTable(gAccelerators);
+  gAccelerators = nullptr;
+  gScreen.Free();
+  gPicture.Free();
+  if (gGame->FreeWorkBitmaps) gGame->FreeWorkBitmaps();
+  gScreen.Palette().Delete();
+  FreeHitMap(gHitMap);
+  gHitMap = nullptr;
+}
+
+void LinkFailed(const char* text) {
+  plat::MessageBox(gMainWindow, text, "FATAL ERROR",
+                   plat::MB_OK | plat::MB_ICONSTOP | plat::MB_SETFOREGROUND);
+}
+
+}  // namespace
+
+int WinMain(plat::HINSTANCE instance, plat::HINSTANCE previous, const char* commandLine,
+            int showCommand) {
+  (void)previous;
+  ResetRunState();
+  gInstance = instance;
+  plat::SetCursor(plat::LoadCursor(nullptr, plat::IDC_WAIT));
+  if (!StartupInit(commandLine, showCommand)) {
+    ShowPendingError();
+    ShutdownApp();
+    return 0;
+  }
+  plat::SetCursor(plat::LoadCursor(nullptr, plat::IDC_ARROW));
+  gClientRecord = gGame->CreateClientRecord();
+  if (!gClientRecord) {
+    ReleaseResources();
+    return 0;
+  }
+
+  int result = 0;
+  gClientComm.Init("clientout.log", "clientin.log");
+  gClientTransport = new CMainClientTransport();
+  gClientTransport->Reset();
+  gClientTransport->RegisterMessages(kChannelClient);
+  gClientComm.SetTransport(gClientTransport);
+  gLinkReady = 1;
+  if (const char* error = gClientTransport->Connect(gMainWindow)) {
+    gLinkReady = 0;
+    LinkFailed(error);
+  } else if ((gServerRecord = gGame->ServerInit(gGame->code)) != nullptr) {
+    gServerComm.Init("serverout.log", "serverin.log");
+    gServerTransport = new CMainClientTransport();
+    gServerTransport->Reset();
+    gServerTransport->RegisterMessages(kChannelServer);
+    gServerComm.SetTransport(gServerTransport);
+    gServerTransport->Attach(gClientTransport->mainWnd, gMainWindow);
+    if (gGame->restoresGames) {
+      InstallPlaybackHooks(gServerComm, gClientComm,
+                           GameServerHooks{gGame->code, gGame->GameServerLoad,
+                                           gGame->GameServerOnRemove});
+      LoadSavedGame(gServerRecord, gServerComm, kSavedGameUser);
+    }
+    result = RunMessageLoop();
+    gServerComm.Shutdown();
+    gGame->ServerFree(gServerRecord);
+    gServerRecord = nullptr;
+  }
+  gLinkReady = 0;
+  gClientComm.Shutdown();
+  gGame->DestroyClientRecord(gClientRecord);
+  gClientRecord = nullptr;
+  ReleaseResources();
+  return result;
+}
+
+int StartupInit(const char* commandLine, int showCommand) {
+  (void)commandLine;
+  if (plat::HWND running = plat::FindWindow(gGame->name, nullptr)) {
+    if (plat::IsIconic(running)) plat::ShowWindow(running, plat::SW_RESTORE);
+    plat::SetForegroundWindow(running);
+    return 0;
+  }
+  ReadSystemInfo(&gSystemInfo);
+  InstallSoundSwitches();
+  if (gGame->colourTest && gSystemInfo.bitsPerPixel < 8) {
+    plat::MessageBox(nullptr, kColourText, gGame->name,
+                     plat::MB_OK | plat::MB_ICONSTOP | plat::MB_SETFOREGROUND);
+    return 0;
+  }
+  gGame->LoadGameConfig();
+  gSettingsLoaded = 1;
+  if (!SetupApplication()) {
+    ErrorBox(__FILE__, __LINE__, "Failed to setup application!");
+    return 0;
+  }
+  if (!SetupWindows()) {
+    ErrorBox(__FILE__, __LINE__, "Failed to setup the windows!");
+    return 0;
+  }
+  if (!gGame->CreateWorkBitmaps()) return 0;
+  if (!LoadDataFile()) {
+    ErrorBox(__FILE__, __LINE__, "Failed to load the \"%s\" file!", gGame->dataFile);
+    return 0;
+  }
+  gHitMap = LoadHitMap(gGame->hitMapFile);
+  if (!gHitMap) {
+    ErrorBox(__FILE__, __LINE__, "Failed to load the \"%s\" file!", gGame->hitMapFile);
+    return 0;
+  }
+  if (!gScreen.Init(gDeviceContext, &gPicture, gGame->screenWidth, gGame->screenHeight)) {
+    ErrorBox(__FILE__, __LINE__, "Failed to setup buffers!");
+    return 0;
+  }
+  CPalette& palette = gScreen.Palette();
+  if (!palette.CreateFromDib(gPicture)) {
+    ErrorBox(__FILE__, __LINE__, "Unable to create the palette!");
+    return 0;
+  }
+  palette.MakeIdentity(gDeviceContext);
+  plat::SelectPalette(gDeviceContext, palette.Handle(), plat::FALSE);
+  plat::RealizePalette(gDeviceContext);
+  if (!gGame->RemapBitmaps()) {
+    ErrorBox(__FILE__, __LINE__, "Unable to remap bitmaps!");
+    return 0;
+  }
+  gCasinoCfg.reserved = 0;
+
+  bool hidden = showCommand == plat::SW_HIDE;
+  // A hidden start without a saved game to replay would leave no window at all.
+  if (!hidden || gSystemInfo.platformId == plat::VER_PLATFORM_WIN32s || !gGame->restoresGames) {
+    ShowWindowAsSet();
+  }
+  plat::UpdateWindow(gMainWindow);
+  if (hidden && gGame->restoresGames) OpenRestoreWindow();
+  return 1;
+}
+
+int SetupApplication() {
+  gAccelerators = plat::LoadAccelerators(gInstance, kAcceleratorResource);
+  if (!gAccelerators) return 0;
+  SeedRandom();
+  return 1;
+}
+
+int SetupWindows() {
+  plat::WNDCLASS wc{};
+  wc.style = plat::CS_HREDRAW | plat::CS_VREDRAW | plat::CS_OWNDC;
+  wc.lpfnWndProc = gGame->MainWndProc;
+  wc.hInstance = gInstance;
+  wc.hIcon = plat::LoadIcon(gInstance, kIconResource);
+  wc.hCursor = nullptr;
+  wc.hbrBackground = plat::GetStockBrush(plat::BLACK_BRUSH);
+  wc.lpszClassName = gGame->name;
+  if (!plat::RegisterClass(&wc)) return 0;
+
+  int screenWidth = gSystemInfo.screenWidth;
+  int screenHeight = gSystemInfo.screenHeight;
+  int width = gGame->screenWidth + 2 * plat::GetSystemMetrics(plat::SM_CXFRAME);
+  int height = gGame->screenHeight + 2 * plat::GetSystemMetrics(plat::SM_CYFRAME) +
+               plat::GetSystemMetrics(plat::SM_CYCAPTION);
+  if (screenWidth <= width || screenHeight <= height) {
+    width = gGame->screenWidth;
+    height = gGame->screenHeight;
+  }
+  plat::DWORD style = plat::WS_CLIPCHILDREN;
+  if (gCasinoCfg.maximised == 1) style |= plat::WS_MAXIMIZE;
+  style |= screenHeight > gGame->screenHeight ? plat::WS_OVERLAPPEDWINDOW : plat::WS_POPUP;
+
+  gMainWindow = plat::CreateWindow(gGame->name, gGame->name, style, (screenWidth - width) / 2,
+                                   (screenHeight - height) / 2, width, height, nullptr, 0,
+                                   gInstance, nullptr);
+  if (!gMainWindow) return 0;
+  SetWindowTitle(gMainWindow, "%s", gGame->name);
+  CentreOffsets(gMainWindow, nullptr, nullptr, gGame->screenWidth, gGame->screenHeight);
+  gDeviceContext = plat::GetDC(gMainWindow);
+  return gDeviceContext ? 1 : 0;
+}
+
+int LoadDataFile() { return gPicture.LoadFile(gGame->dataFile); }
+
+void ShutdownApp() {
+  if (gSettingsLoaded && gGame->settingsFile && gGame->settings && gGame->settingsSize > 0) {
+    if (std::FILE* file = plat::OpenFile(gGame->settingsFile, "w")) {
+      std::fwrite(gGame->settings, 1, static_cast<std::size_t>(gGame->settingsSize), file);
+      std::fclose(file);
+    }
+  }
+  ReleaseResources();
+}

@@ -1,0 +1,96 @@
+#include "StatusLine.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "Buttons.h"
+#include "ShellGlobals.h"
+
+namespace {
+
+constexpr int kEmptyAfterFrames = 15;
+constexpr int kDefaultAfterFrames = 50;
+
+char gDefaultText[kMaxStatusLength + 1] = {};
+int gMessageShowing = 0;
+int gTimeoutFrames = 0;
+
+bool KeptCharacter(char c) { return (c >= ' ' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+void DrawMessage(const char* text) {
+  const ScreenLayout& l = gGame->layout;
+  gScreen.Restore(l.statusX, l.statusY, l.statusWidth, l.statusHeight);
+  DrawStatusText(l.statusX, l.statusY, l.statusWidth, text);
+}
+
+}  // namespace
+
+void PrintStatusMsg(const char* format, ...) {
+  if (!format) {
+    if (!gMessageShowing) return;
+    DrawMessage(gDefaultText);
+    gMessageShowing = 0;
+    return;
+  }
+  char text[kMaxStatusLength + 2];
+  va_list args;
+  va_start(args, format);
+  int length = std::vsnprintf(text, sizeof(text), format, args);
+  va_end(args);
+  DrawMessage(length < 0 || length > kMaxStatusLength ? kStatusTooLong : text);
+  gMessageShowing = 1;
+  gTimeoutFrames = 0;  // a new message gets its full time before it is emptied
+}
+
+void SetStatusText(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(gDefaultText, sizeof(gDefaultText), format, args);
+  va_end(args);
+  gMessageShowing = 1;
+}
+
+void DrawStatusText(int x, int y, int maxWidth, const char* text) {
+  const std::int16_t* font = gGame->smallFont;
+  if (!font || !text) return;
+  char shown[kMaxStatusLength + 1];
+  int width = 0;
+  int n = 0;
+  for (; text[n] && n < kMaxStatusLength; ++n) {
+    char c = KeptCharacter(text[n]) ? text[n] : ' ';
+    width += font[2 + 3 * (c - kFirstGlyph) + 2] + 1;
+    if (width > maxWidth) break;
+    shown[n] = c;
+  }
+  shown[n] = '\0';
+  gScreen.DrawText(&gPicture, font, shown, x, y, font[1]);
+}
+
+void DrawUserField() {
+  const ScreenLayout& l = gGame->layout;
+  gScreen.Restore(l.userX, l.userY, l.userWidth, l.userHeight);
+  DrawStatusText(l.userX, l.userY, l.userWidth, gPlayerRecord.GetText());
+}
+
+void StatusMsgTimeout() {
+  int button = ButtonUnderPointer();
+  if (button != 0 && IsButtonEnabled(button)) {
+    gTimeoutFrames = 0;
+    return;
+  }
+  if (gTimeoutFrames == kEmptyAfterFrames) {
+    DrawMessage("");
+    gMessageShowing = 1;
+  }
+  if (gTimeoutFrames >= kDefaultAfterFrames) {
+    PrintStatusMsg(nullptr);
+    return;  // stays at 50: the default text is redrawn every frame from here on
+  }
+  ++gTimeoutFrames;
+}
+
+void ResetStatusLine() {
+  gDefaultText[0] = '\0';
+  gMessageShowing = 0;
+  gTimeoutFrames = 0;
+}

@@ -1,0 +1,31 @@
+// CTimer: the multimedia frame timer. Its callback runs on the timer thread
+// and only sets the fired word, which the frame pump reads and clears.
+#pragma once
+
+#include <atomic>
+
+#include "plat/time.h"
+#include "plat/types.h"
+
+class CTimer {
+ public:
+  CTimer() = default;
+  // Stops a running timer.
+  ~CTimer();
+  CTimer(const CTimer&) = delete;
+  CTimer& operator=(const CTimer&) = delete;
+
+  // When active: kills the timer event, ends the timer period, active = 0
+  // and forgets the callback. Nothing otherwise.
+  void Stop();
+  // Safe from the timer thread.
+  void SetFired() { fired.store(1); }
+  void ClearFired() { fired.store(0); }
+  int HasFired() const { return fired.load(); }
+
+  plat::LPTIMECALLBACK callback = nullptr;
+  int active = 0;
+  plat::UINT timerId = 0;
+  plat::UINT period = 0;  // the timer resolution begun
+  std::atomic<int> fired{0};
+};

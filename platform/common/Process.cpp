@@ -1,0 +1,42 @@
+// Starting programs and watching them end: the parts of plat/system.h that
+// the main client uses to run the games.
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+#include "plat/system.h"
+
+extern char** environ;
+
+namespace plat {
+
+DWORD StartProgram(const char* path, const char* const* arguments, const char* folder) {
+  if (!path || !folder) return 0;
+  // Resolved here: the child changes its folder before it starts path.
+  char full[PATH_MAX];
+  if (!::realpath(path, full)) return 0;
+  std::vector<char*> argv;
+  argv.push_back(full);
+  for (const char* const* a = arguments; a && *a; ++a) argv.push_back(const_cast<char*>(*a));
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  if (::posix_spawn_file_actions_init(&actions) != 0) return 0;
+  pid_t pid = 0;
+  const bool ok = ::posix_spawn_file_actions_addchdir_np(&actions, folder) == 0 &&
+                  ::posix_spawn(&pid, full, &actions, nullptr, argv.data(), environ) == 0;
+  ::posix_spawn_file_actions_destroy(&actions);
+  return ok && pid > 0 ? static_cast<DWORD>(pid) : 0;
+}
+
+BOOL IsProgramRunning(DWORD processId) {
+  if (processId == 0) return 0;
+  int status = 0;
+  const pid_t answer = ::waitpid(static_cast<pid_t>(processId), &status, WNOHANG);
+  return answer == 0 ? 1 : 0;
+}
+
+}  // namespace plat

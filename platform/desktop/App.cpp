@@ -1,0 +1,149 @@
+#include "App.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "Audio.h"
+#include "Bus.h"
+#include "DeviceContext.h"
+#include "Fonts.h"
+#include "GdiObjects.h"
+#include "Midi.h"
+#include "MessageQueue.h"
+#include "MultimediaTimer.h"
+#include "Pump.h"
+#include "WaveSound.h"
+#include "WindowTable.h"
+#include "plat/app.h"
+
+namespace plat::desktop {
+namespace {
+
+QApplication* g_app = nullptr;
+int g_argc = 0;
+std::vector<std::string> g_arguments;
+std::vector<char*> g_argv;
+bool g_active = false;
+
+// Qt ends the process when it cannot reach the display, so look first.
+bool DisplayReachable() {
+  const char* platform = std::getenv("QT_QPA_PLATFORM");
+  if (platform && *platform && std::strncmp(platform, "xcb", 3) != 0) return true;
+  const char* display = std::getenv("DISPLAY");
+  if (!display || !*display) return false;
+  xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+  const bool ok = c && !xcb_connection_has_error(c);
+  if (c) xcb_disconnect(c);
+  return ok;
+}
+
+void OnApplicationState(Qt::ApplicationState state) {
+  const bool active = state == Qt::ApplicationActive;
+  if (active == g_active) return;
+  g_active = active;
+  for (CWindow* w : Windows().TopLevels()) {
+    if (w->kind == WindowKind::kTopLevel || w->kind == WindowKind::kDialog) {
+      Queue().Post(w->handle, WM_ACTIVATEAPP, active ? 1 : 0, 0);
+    }
+  }
+}
+
+// Windows go without messages: the program has finished with them.
+void DropAllWindows() {
+  for (CWindow* w : Windows().All()) {
+    w->destroying = true;
+    QWidget* widget = w->widget;
+    Windows().BindWidget(w, nullptr);
+    if (widget && w->kind != WindowKind::kControl) RetireWidget(widget);
+    if (w->dc) DestroyDc(w->dc);
+  }
+  for (CWindow* w : Windows().All()) Windows().Remove(w);
+}
+
+}  // namespace
+
+bool WindowManagerRunning() {
+  auto* x11 = g_app ? g_app->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  if (!x11) return true;  // not X11: the compositor manages windows
+  xcb_connection_t* c = x11->connection();
+  static const char kCheck[] = "_NET_SUPPORTING_WM_CHECK";
+  xcb_intern_atom_reply_t* atom =
+      xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, sizeof kCheck - 1, kCheck), nullptr);
+  if (!atom) return false;
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+  xcb_get_property_reply_t* p = xcb_get_property_reply(
+      c, xcb_get_property(c, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
+  const bool running = atom->atom != XCB_ATOM_NONE && p && xcb_get_property_value_length(p) > 0;
+  std::free(p);
+  std::free(atom);
+  return running;
+}
+
+QRect ScreenGeometry() {
+  const QScreen* s = QGuiApplication::primaryScreen();
+  return s ? s->geometry() : QRect(0, 0, 1024, 768);
+}
+
+QRect AvailableGeometry() {
+  const QScreen* s = QGuiApplication::primaryScreen();
+  return s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+}  // namespace plat::desktop
+
+namespace plat {
+
+BOOL InitBackend(int argc, char** argv) {
+  using namespace desktop;
+  if (g_app) return TRUE;
+  if (!DisplayReachable()) return FALSE;
+  // QApplication keeps the argument vector, so it gets a copy that lives on.
+  g_arguments.clear();
+  for (int i = 0; i < argc && argv && argv[i]; ++i) g_arguments.emplace_back(argv[i]);
+  if (g_arguments.empty()) g_arguments.emplace_back("casino");
+  g_argv.clear();
+  for (std::string& a : g_arguments) g_argv.push_back(a.data());
+  g_argv.push_back(nullptr);
+  g_argc = static_cast<int>(g_arguments.size());
+  g_app = new QApplication(g_argc, g_argv.data());
+  g_app->setQuitOnLastWindowClosed(false);
+  InstallFontSubstitutes();
+  InitPump();
+  ConnectBus();
+  InitAudio();
+  g_active = false;
+  QObject::connect(g_app, &QGuiApplication::applicationStateChanged, g_app,
+                   [](Qt::ApplicationState s) {
+                     CQtEntry entry;
+                     OnApplicationState(s);
+                   });
+  return TRUE;
+}
+
+HINSTANCE GetModuleInstance() { return reinterpret_cast<HINSTANCE>(0x400000); }
+
+void ShutdownBackend() {
+  using namespace desktop;
+  if (!g_app) return;
+  KillAllTimers();
+  CloseAllMidi();
+  StopWave();
+  ShutdownAudio();
+  DropAllWindows();
+  Queue().Clear();
+  DisconnectBus();
+  ShutdownPump();
+  DeleteAllGdiObjects();
+  delete g_app;
+  g_app = nullptr;
+}
+
+}  // namespace plat

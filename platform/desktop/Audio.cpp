@@ -1,0 +1,75 @@
+#include "Audio.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "plat/system.h"
+
+namespace plat::desktop {
+namespace {
+
+bool g_open = false;
+
+constexpr const char* kSoundFonts[] = {
+    "/usr/share/sounds/sf2/TimGM6mb.sf2",
+    "/usr/share/sounds/sf2/default-GM.sf2",
+    "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+};
+constexpr const char* kTimidityConfig = "/etc/timidity/timgm6mb.cfg";
+
+void ChooseSoundFont() {
+  if (std::getenv("SDL_SOUNDFONTS")) return;  // the user's choice wins
+  for (const char* font : kSoundFonts) {
+    if (std::FILE* f = std::fopen(font, "rb")) {
+      std::fclose(f);
+      Mix_SetSoundFonts(font);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+void InitAudio() {
+  if (g_open) return;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+  Mix_Init(MIX_INIT_MID);
+  if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 2048) != 0) {
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return;
+  }
+  Mix_AllocateChannels(1);
+  ChooseSoundFont();
+  Mix_SetTimidityCfg(kTimidityConfig);
+  g_open = true;
+}
+
+void ShutdownAudio() {
+  if (!g_open) return;
+  Mix_HaltChannel(-1);
+  Mix_HaltMusic();
+  Mix_CloseAudio();
+  Mix_Quit();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  g_open = false;
+}
+
+bool AudioOpen() { return g_open; }
+
+bool ReadWholeFile(const char* name, std::vector<std::uint8_t>* out) {
+  std::FILE* f = OpenFile(name, "rb");
+  if (!f) return false;
+  out->clear();
+  std::uint8_t chunk[65536];
+  std::size_t n;
+  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) out->insert(out->end(), chunk, chunk + n);
+  const bool ok = !std::ferror(f);
+  std::fclose(f);
+  return ok;
+}
+
+}  // namespace plat::desktop

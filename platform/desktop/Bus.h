@@ -1,0 +1,39 @@
+// Messages between programs over the D-Bus session bus.
+//
+// Each process owns the name "casino.plat.p<pid>" (window handles carry the
+// pid, so a handle says where to deliver) and, while it has a top-level
+// window of a class, a name derived from the class ("casino.plat.c<hex>"),
+// which FindWindow asks and which only one program can hold at a time.
+// Calls to another process wait at most kSendTimeoutMs; a peer that has gone
+// fails at once.
+#pragma once
+
+#include <string>
+
+#include "plat/window.h"
+
+namespace plat::desktop {
+
+inline constexpr int kSendTimeoutMs = 3000;
+
+// What a remote window may be asked or told.
+enum class RemoteOp : int { kIsWindow, kIsVisible, kIsIconic, kIsZoomed, kShow, kSetForeground };
+
+// Connects to the session bus; false (and every remote call failing) when
+// there is none.
+bool ConnectBus();
+void DisconnectBus();
+// Claims the class's name; false when another program holds it (or no bus).
+bool ClaimClassName(const std::string& className);
+void ReleaseClassName(const std::string& className);
+// A top-level window of that class in the program that holds its name.
+HWND FindRemoteWindow(const char* className, const char* title);
+// Calls the window procedure in its process and waits for the answer;
+// WM_COPYDATA carries its bytes. False when the peer cannot be reached.
+bool SendRemote(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
+// Queues the message in the window's process without waiting.
+bool PostRemote(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+// Answers 0 when the peer cannot be reached.
+LRESULT RemoteWindowOp(HWND hwnd, RemoteOp op, int argument);
+
+}  // namespace plat::desktop

@@ -1,0 +1,166 @@
+#include "CanvasWidget.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+
+#include <cmath>
+
+#include "DialogBox.h"
+#include "KeyMap.h"
+#include "MessageQueue.h"
+#include "Pump.h"
+#include "WindowTable.h"
+
+namespace plat::desktop {
+
+CCanvasWidget::CCanvasWidget(HWND hwnd, QWidget* parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags), m_hwnd(hwnd) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_NoSystemBackground);
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+QSize CCanvasWidget::CanvasSize() const {
+  CWindow* w = Windows().FindAny(m_hwnd);
+  return w && !w->canvas.isNull() ? w->canvas.size() : size();
+}
+
+QRect CCanvasWidget::PictureRect() const {
+  const QSize picture = CanvasSize();
+  if (picture == size() || picture.isEmpty()) return QRect(QPoint(0, 0), picture);
+  const double scale = std::min(static_cast<double>(width()) / picture.width(),
+                                static_cast<double>(height()) / picture.height());
+  const int w = static_cast<int>(std::lround(picture.width() * scale));
+  const int h = static_cast<int>(std::lround(picture.height() * scale));
+  return QRect((width() - w) / 2, (height() - h) / 2, w, h);
+}
+
+QPoint CCanvasWidget::ToPicture(QPoint p) const {
+  const QRect r = PictureRect();
+  const QSize picture = CanvasSize();
+  if (r.size() == picture) return p - r.topLeft();
+  const double x = std::floor((p.x() - r.x()) * static_cast<double>(picture.width()) / r.width());
+  const double y = std::floor((p.y() - r.y()) * static_cast<double>(picture.height()) / r.height());
+  return QPoint(static_cast<int>(x), static_cast<int>(y));
+}
+
+QPoint CCanvasWidget::FromPicture(QPoint p) const {
+  const QRect r = PictureRect();
+  const QSize picture = CanvasSize();
+  if (r.size() == picture || picture.isEmpty()) return p + r.topLeft();
+  const double x = p.x() * static_cast<double>(r.width()) / picture.width();
+  const double y = p.y() * static_cast<double>(r.height()) / picture.height();
+  return QPoint(r.x() + static_cast<int>(std::lround(x)), r.y() + static_cast<int>(std::lround(y)));
+}
+
+void CCanvasWidget::CanvasChanged(const QRect& canvasRect) {
+  const QRect r = PictureRect();
+  const QSize picture = CanvasSize();
+  if (r.size() == picture) {
+    update(canvasRect.translated(r.topLeft()));
+    return;
+  }
+  const QPoint a = FromPicture(canvasRect.topLeft());
+  const QPoint b = FromPicture(canvasRect.bottomRight() + QPoint(1, 1));
+  update(QRect(a, b).adjusted(-1, -1, 1, 1));
+}
+
+void CCanvasWidget::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  CWindow* w = Windows().FindAny(m_hwnd);
+  if (!w || w->canvas.isNull()) {
+    painter.fillRect(event->rect(), Qt::black);
+    return;
+  }
+  const QRect r = PictureRect();
+  if (r.size() == w->canvas.size()) {
+    const QRect area = event->rect().intersected(r);
+    painter.drawImage(area, w->canvas, area.translated(-r.topLeft()));
+    const QRegion outside = QRegion(event->rect()).subtracted(QRegion(r));
+    for (const QRect& o : outside) painter.fillRect(o, Qt::black);
+    return;
+  }
+  const QRegion bars = QRegion(rect()).subtracted(QRegion(r));
+  for (const QRect& o : bars) painter.fillRect(o, Qt::black);
+  painter.drawImage(r, w->canvas);
+}
+
+void CCanvasWidget::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = ToPicture(event->position().toPoint());
+  Queue().PostMouseMove(m_hwnd, MouseKeyFlags(event->buttons(), event->modifiers()),
+                        MAKELPARAM(p.x(), p.y()));
+}
+
+void CCanvasWidget::PostButton(QMouseEvent* event, bool down) {
+  UINT msg = 0;
+  if (event->button() == Qt::LeftButton) msg = down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+  if (event->button() == Qt::RightButton) msg = down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+  if (!msg) return;
+  const QPoint p = ToPicture(event->position().toPoint());
+  Queue().PostInput(m_hwnd, msg, MouseKeyFlags(event->buttons(), event->modifiers()),
+                    MAKELPARAM(p.x(), p.y()));
+}
+
+void CCanvasWidget::mousePressEvent(QMouseEvent* event) { PostButton(event, true); }
+void CCanvasWidget::mouseReleaseEvent(QMouseEvent* event) { PostButton(event, false); }
+// Windows without double-click styles see a second press.
+void CCanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) { PostButton(event, true); }
+
+void CCanvasWidget::keyPressEvent(QKeyEvent* event) {
+  const WPARAM vk = VirtualKeyFromQt(event->key());
+  CWindow* w = Windows().Find(m_hwnd);
+  if (!vk || !w) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  if (w->kind == WindowKind::kDialog) {
+    CQtEntry entry;
+    if (!DialogKeyPressed(w, vk)) QWidget::keyPressEvent(event);
+    return;
+  }
+  const LPARAM l = 1 | (event->isAutoRepeat() ? KEY_REPEAT_FLAG : 0);
+  Queue().PostInput(m_hwnd, WM_KEYDOWN, vk, l);
+}
+
+void CCanvasWidget::keyReleaseEvent(QKeyEvent* event) {
+  const WPARAM vk = VirtualKeyFromQt(event->key());
+  CWindow* w = Windows().Find(m_hwnd);
+  if (!vk || !w || w->kind == WindowKind::kDialog || event->isAutoRepeat()) {
+    QWidget::keyReleaseEvent(event);
+    return;
+  }
+  const LPARAM l = 1 | KEY_REPEAT_FLAG | (LPARAM{1} << 31);
+  Queue().PostInput(m_hwnd, WM_KEYUP, vk, l);
+}
+
+void CCanvasWidget::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  if (Windows().Find(m_hwnd)) Queue().PostInput(m_hwnd, WM_CLOSE, 0, 0);
+}
+
+void CCanvasWidget::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange) return;
+  CWindow* w = Windows().Find(m_hwnd);
+  if (!w) return;
+  const bool zoomed = isMaximized();
+  const bool iconic = isMinimized();
+  if (zoomed == w->zoomed && iconic == w->iconic) return;
+  w->zoomed = zoomed;
+  w->iconic = iconic;
+  const WPARAM kind = iconic ? SIZE_MINIMIZED : zoomed ? SIZE_MAXIMIZED : SIZE_RESTORED;
+  const QSize s = CanvasSize();
+  Queue().PostInput(m_hwnd, WM_SIZE, kind, iconic ? 0 : MAKELPARAM(s.width(), s.height()));
+}
+
+bool CCanvasWidget::focusNextPrevChild(bool next) {
+  CWindow* w = Windows().Find(m_hwnd);
+  if (w && w->kind == WindowKind::kTopLevel && w->children.empty()) return false;  // Tab is a key
+  return QWidget::focusNextPrevChild(next);
+}
+
+}  // namespace plat::desktop

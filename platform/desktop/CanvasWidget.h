@@ -1,0 +1,42 @@
+// The Qt widget of a top-level window or a dialog: shows the window's
+// canvas (what its DC drew), scaled to fit when the window is larger or
+// smaller than the picture, and turns input into queued messages.
+#pragma once
+
+#include <QWidget>
+
+#include "plat/window.h"
+
+namespace plat::desktop {
+
+class CCanvasWidget : public QWidget {
+ public:
+  CCanvasWidget(HWND hwnd, QWidget* parent, Qt::WindowFlags flags);
+
+  // Where the canvas is shown, in widget coordinates (keeps its aspect).
+  QRect PictureRect() const;
+  // Widget coordinates to canvas coordinates and back.
+  QPoint ToPicture(QPoint widgetPoint) const;
+  QPoint FromPicture(QPoint picturePoint) const;
+  // Asks Qt to show a changed canvas area.
+  void CanvasChanged(const QRect& canvasRect);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+
+ private:
+  QSize CanvasSize() const;
+  void PostButton(QMouseEvent* event, bool down);
+  HWND m_hwnd;
+};
+
+}  // namespace plat::desktop

@@ -1,0 +1,85 @@
+// Qt widgets for the controls that Qt has no ready widget for.
+#pragma once
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QStyledItemDelegate>
+#include <QTabBar>
+#include <QWidget>
+
+#include "plat/window.h"
+
+namespace plat::desktop {
+
+// A static text: a transparent stand-in whose text the control procedure
+// paints on the parent's canvas (so WM_CTLCOLORSTATIC and subclassing apply).
+class CStaticWidget : public QWidget {
+ public:
+  CStaticWidget(HWND hwnd, QWidget* parent);
+  QString text;
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  HWND m_hwnd;
+};
+
+// A tab control: the tabs on top and a frame around the page area, whose
+// inside stays transparent so the dialog's painting shows through.
+class CTabControlWidget : public QWidget {
+ public:
+  CTabControlWidget(HWND hwnd, QWidget* parent);
+  QTabBar* Bar() { return m_bar; }
+  // The page area in the control's client coordinates.
+  QRect DisplayRect() const;
+  int Current() const { return m_current; }
+  // Selects without notifying; answers the previous selection.
+  int Select(int index);
+  // Inserts a tab without notifying (the first one becomes the selection).
+  int Insert(int index, const QString& text);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void OnChanged(int index);
+  HWND m_hwnd;
+  QTabBar* m_bar;
+  int m_current = -1;
+  bool m_quiet = false;
+};
+
+// Paints owner-drawn list and combo items with WM_DRAWITEM.
+class COwnerDrawDelegate : public QStyledItemDelegate {
+ public:
+  COwnerDrawDelegate(HWND control, QObject* parent);
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+ private:
+  HWND m_control;
+};
+
+// A drop-down list whose closed field is owner-drawn.
+class COwnerDrawCombo : public QComboBox {
+ public:
+  COwnerDrawCombo(HWND hwnd, QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  HWND m_hwnd;
+};
+
+// Sends WM_DRAWITEM for one item to the control's parent; false when it
+// cannot be sent now (another program's answer is awaited).
+bool DrawOwnerItem(HWND control, QPainter* painter, QWidget* paintedWidget, int item,
+                   UINT state, const QRect& rect, LPARAM itemData);
+// The item data stored with an item of a combo or list box.
+inline constexpr int kItemDataRole = Qt::UserRole + 1;
+
+}  // namespace plat::desktop

@@ -1,0 +1,14 @@
+// Taking the next message: posted and input messages first, then WM_PAINT
+// for windows that need it, then WM_QUIT.
+#pragma once
+
+#include "MessageQueue.h"
+
+namespace plat::desktop {
+
+// False when nothing the filter accepts waits. WM_PAINT is never removed
+// (painting validates); WM_QUIT only when allowQuit. A mouse message taken
+// for a top-level window first sends it WM_SETCURSOR.
+bool NextMessage(const MessageFilter& filter, bool remove, bool allowQuit, MSG* out);
+
+}  // namespace plat::desktop

@@ -1,0 +1,128 @@
+#include "MultimediaTimer.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "plat/time.h"
+
+namespace plat::desktop {
+namespace {
+
+constexpr UINT kPeriodMin = 1;
+constexpr UINT kPeriodMax = 1000000;
+
+struct CTimerThread {
+  std::mutex lock;
+  std::condition_variable wake;
+  bool stop = false;
+  std::thread thread;
+};
+
+struct CTimers {
+  std::mutex lock;
+  std::map<UINT, std::unique_ptr<CTimerThread>> timers;
+  std::vector<std::unique_ptr<CTimerThread>> ending;  // killed from their own callback
+  UINT nextId = 1;
+};
+
+CTimers& Timers() {
+  static CTimers timers;
+  return timers;
+}
+
+// Fires on the grid start + n * delay; a thread that falls far behind
+// starts a new grid instead of firing in a burst.
+void Run(CTimerThread* t, UINT id, UINT delay, LPTIMECALLBACK callback, std::uintptr_t user,
+         bool periodic) {
+  using Clock = std::chrono::steady_clock;
+  const auto period = std::chrono::milliseconds(delay);
+  auto next = Clock::now() + period;
+  std::unique_lock<std::mutex> g(t->lock);
+  while (!t->stop) {
+    if (t->wake.wait_until(g, next, [t] { return t->stop; })) break;
+    g.unlock();
+    callback(id, 0, user, 0, 0);
+    g.lock();
+    if (!periodic) break;
+    next += period;
+    const auto now = Clock::now();
+    if (next + 4 * period < now) next = now + period;
+  }
+}
+
+void Join(std::unique_ptr<CTimerThread> t) {
+  {
+    std::lock_guard<std::mutex> g(t->lock);
+    t->stop = true;
+  }
+  t->wake.notify_all();
+  if (t->thread.get_id() == std::this_thread::get_id()) {
+    // Killed from its own callback: it ends once the callback returns.
+    t->thread.detach();
+    std::lock_guard<std::mutex> g(Timers().lock);
+    Timers().ending.push_back(std::move(t));
+    return;
+  }
+  t->thread.join();
+}
+
+}  // namespace
+
+void KillAllTimers() {
+  std::map<UINT, std::unique_ptr<CTimerThread>> all;
+  {
+    std::lock_guard<std::mutex> g(Timers().lock);
+    all.swap(Timers().timers);
+  }
+  for (auto& [id, t] : all) Join(std::move(t));
+}
+
+}  // namespace plat::desktop
+
+namespace plat {
+
+UINT timeGetDevCaps(TIMECAPS* caps, UINT size) {
+  if (!caps || size < sizeof(TIMECAPS)) return TIMERR_NOCANDO;
+  caps->wPeriodMin = desktop::kPeriodMin;
+  caps->wPeriodMax = desktop::kPeriodMax;
+  return TIMERR_NOERROR;
+}
+
+UINT timeBeginPeriod(UINT period) {
+  return period >= desktop::kPeriodMin && period <= desktop::kPeriodMax ? TIMERR_NOERROR : TIMERR_NOCANDO;
+}
+
+UINT timeEndPeriod(UINT period) { return timeBeginPeriod(period); }
+
+UINT timeSetEvent(UINT delay, UINT, LPTIMECALLBACK callback, std::uintptr_t user, UINT kind) {
+  if (!callback || delay < desktop::kPeriodMin || delay > desktop::kPeriodMax) return 0;
+  desktop::CTimers& timers = desktop::Timers();
+  std::lock_guard<std::mutex> g(timers.lock);
+  const UINT id = timers.nextId++;
+  auto t = std::make_unique<desktop::CTimerThread>();
+  desktop::CTimerThread* raw = t.get();
+  const bool periodic = (kind & TIME_PERIODIC) != 0;
+  raw->thread = std::thread(desktop::Run, raw, id, delay, callback, user, periodic);
+  timers.timers[id] = std::move(t);
+  return id;
+}
+
+UINT timeKillEvent(UINT timerId) {
+  std::unique_ptr<desktop::CTimerThread> t;
+  {
+    std::lock_guard<std::mutex> g(desktop::Timers().lock);
+    auto it = desktop::Timers().timers.find(timerId);
+    if (it == desktop::Timers().timers.end()) return TIMERR_NOCANDO;
+    t = std::move(it->second);
+    desktop::Timers().timers.erase(it);
+  }
+  desktop::Join(std::move(t));
+  return TIMERR_NOERROR;
+}
+
+}  // namespace plat

@@ -1,0 +1,99 @@
+#include "Pump.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+#include <QPointer>
+#include <QThread>
+#include <QTimer>
+#include <QWidget>
+
+#include <atomic>
+#include <vector>
+
+namespace plat::desktop {
+namespace {
+
+int g_qtDepth = 0;
+int g_sendWaitDepth = 0;
+std::vector<QPointer<QWidget>> g_retired;
+std::vector<QPointer<QWidget>> g_repaintLater;
+QTimer* g_waitTimer = nullptr;
+std::atomic<QAbstractEventDispatcher*> g_mainDispatcher{nullptr};
+
+void DeleteRetired() {
+  if (g_qtDepth > 0 || g_retired.empty()) return;
+  std::vector<QPointer<QWidget>> retired;
+  retired.swap(g_retired);
+  for (auto& w : retired) delete w.data();
+}
+
+}  // namespace
+
+CQtEntry::CQtEntry() { ++g_qtDepth; }
+CQtEntry::~CQtEntry() { --g_qtDepth; }
+
+void RetireWidget(QWidget* widget) {
+  if (!widget) return;
+  widget->hide();
+  widget->disconnect();
+  g_retired.emplace_back(widget);
+  DeleteRetired();
+}
+
+void ProcessEvents() {
+  DeleteRetired();
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  DeleteRetired();
+}
+
+void WaitForEvents(int maxWaitMs) {
+  DeleteRetired();
+  if (maxWaitMs >= 0 && g_waitTimer) g_waitTimer->start(maxWaitMs);
+  QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+  if (g_waitTimer) g_waitTimer->stop();
+  DeleteRetired();
+}
+
+CSendWait::CSendWait() { ++g_sendWaitDepth; }
+
+CSendWait::~CSendWait() {
+  if (--g_sendWaitDepth > 0) return;
+  std::vector<QPointer<QWidget>> later;
+  later.swap(g_repaintLater);
+  for (auto& w : later) {
+    if (w) w->update();
+  }
+}
+
+void CSendWait::WaitOnce() {
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                  QEventLoop::WaitForMoreEvents);
+}
+
+bool InsideSendWait() { return g_sendWaitDepth > 0; }
+
+void RepaintAfterSendWait(QWidget* widget) { g_repaintLater.emplace_back(widget); }
+
+void WakeMainThread() {
+  if (QAbstractEventDispatcher* d = g_mainDispatcher.load()) d->wakeUp();
+}
+
+void InitPump() {
+  g_waitTimer = new QTimer;
+  g_waitTimer->setSingleShot(true);
+  g_waitTimer->setTimerType(Qt::PreciseTimer);
+  g_mainDispatcher = QAbstractEventDispatcher::instance(QCoreApplication::instance()->thread());
+}
+
+void ShutdownPump() {
+  g_mainDispatcher = nullptr;
+  delete g_waitTimer;
+  g_waitTimer = nullptr;
+  g_repaintLater.clear();
+  const int depth = g_qtDepth;
+  g_qtDepth = 0;
+  DeleteRetired();
+  g_qtDepth = depth;
+}
+
+}  // namespace plat::desktop

@@ -1,0 +1,520 @@
+#include <QApplication>
+#include <QCursor>
+#include <QWidget>
+
+#include <cstring>
+
+#include "App.h"
+#include "Bus.h"
+#include "Canvas.h"
+#include "CanvasWidget.h"
+#include "Controls.h"
+#include "Cursors.h"
+#include "DeviceContext.h"
+#include "GdiObjects.h"
+#include "Handles.h"
+#include "MessageQueue.h"
+#include "WindowClasses.h"
+#include "WindowTable.h"
+
+namespace plat {
+namespace {
+
+using desktop::CWindow;
+using desktop::WindowKind;
+using desktop::Windows;
+
+struct Frame {
+  int left, top, right, bottom;
+};
+
+// The frame the metrics promise for a style: outer sizes the program
+// computes from them give the client size it meant.
+Frame FrameOf(DWORD style) {
+  if (style & WS_CHILD) return {0, 0, 0, 0};
+  const bool caption = (style & WS_CAPTION) == WS_CAPTION;
+  const bool border = caption || (style & (WS_THICKFRAME | WS_DLGFRAME | WS_BORDER));
+  const int f = border ? desktop::kFrameWidth : 0;
+  return {f, f + (caption ? desktop::kCaptionHeight : 0), f, f};
+}
+
+Qt::WindowFlags FlagsOf(DWORD style) {
+  if ((style & WS_CAPTION) != WS_CAPTION) return Qt::Window | Qt::FramelessWindowHint;
+  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if (style & WS_SYSMENU) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (style & WS_MINIMIZEBOX) flags |= Qt::WindowMinimizeButtonHint;
+  if (style & WS_MAXIMIZEBOX) flags |= Qt::WindowMaximizeButtonHint;
+  return flags;
+}
+
+bool IsCanvasWindow(const CWindow* w) {
+  return w->kind == WindowKind::kTopLevel || w->kind == WindowKind::kDialog;
+}
+
+QString Latin1(const char* text) { return text ? QString::fromLatin1(text) : QString(); }
+
+bool OtherOfClass(const CWindow* w) {
+  for (CWindow* o : Windows().TopLevels()) {
+    if (o != w && o->kind == WindowKind::kTopLevel && desktop::SameClassName(o->className, w->className)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Minimum (and any smaller maximum) size the window procedure asks for.
+void ApplyMinMaxInfo(CWindow* w) {
+  const QRect screen = desktop::ScreenGeometry();
+  const Frame f = FrameOf(w->style);
+  const int fw = f.left + f.right;
+  const int fh = f.top + f.bottom;
+  MINMAXINFO mmi{};
+  mmi.ptMaxSize = POINT{screen.width() + fw, screen.height() + fh};
+  mmi.ptMaxPosition = POINT{-f.left, -f.top};
+  mmi.ptMinTrackSize = POINT{112, 27};
+  mmi.ptMaxTrackSize = mmi.ptMaxSize;
+  const HWND h = w->handle;
+  SendMessage(h, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+  w = Windows().Find(h);
+  if (!w || !w->widget) return;
+  w->widget->setMinimumSize(std::max(1, static_cast<int>(mmi.ptMinTrackSize.x) - fw),
+                            std::max(1, static_cast<int>(mmi.ptMinTrackSize.y) - fh));
+  const int maxW = std::min(mmi.ptMaxSize.x, mmi.ptMaxTrackSize.x) - fw;
+  const int maxH = std::min(mmi.ptMaxSize.y, mmi.ptMaxTrackSize.y) - fh;
+  w->widget->setMaximumSize(maxW < screen.width() ? std::max(1, maxW) : QWIDGETSIZE_MAX,
+                            maxH < screen.height() ? std::max(1, maxH) : QWIDGETSIZE_MAX);
+}
+
+HWND CreateTopLevel(const desktop::CWindowClass* wc, const char* title, DWORD style, int x,
+                    int y, int width, int height, HWND owner, void* param) {
+  CWindow* ownerWindow = Windows().Find(owner);
+  CWindow* w = Windows().Create(WindowKind::kTopLevel);
+  w->className = wc->name;
+  w->classStyle = wc->style;
+  w->classCursor = wc->cursor;
+  w->classBrush = wc->background;
+  w->proc = wc->proc;
+  w->style = style;
+  w->parent = ownerWindow;
+  const Frame f = FrameOf(style);
+  const QRect screen = desktop::ScreenGeometry();
+  const int cw = std::max(1, width == CW_USEDEFAULT ? 640 : width - f.left - f.right);
+  const int ch = std::max(1, height == CW_USEDEFAULT ? 480 : height - f.top - f.bottom);
+  const int cx = x == CW_USEDEFAULT ? screen.x() + (screen.width() - cw) / 2 : x + f.left;
+  const int cy = y == CW_USEDEFAULT ? screen.y() + (screen.height() - ch) / 2 : y + f.top;
+  auto* widget = new desktop::CCanvasWidget(
+      w->handle, ownerWindow ? ownerWindow->widget : nullptr, FlagsOf(style));
+  Windows().BindWidget(w, widget);
+  desktop::ResizeCanvas(w, QSize(cw, ch));
+  const auto* brush = desktop::GdiCast<desktop::CBrushObject>(wc->background);
+  if (brush && !brush->hollow) w->canvas.fill(brush->colour);
+  widget->setGeometry(cx, cy, cw, ch);
+  widget->setWindowTitle(Latin1(title));
+  if (style & WS_DISABLED) widget->setEnabled(false);
+  desktop::ApplyCurrentCursor(widget);
+  w->dc = desktop::CreateWindowDc(w->handle);
+  w->needsPaint = true;
+  w->needsErase = true;
+  if (!OtherOfClass(w)) desktop::ClaimClassName(w->className);
+  const HWND h = w->handle;
+  ApplyMinMaxInfo(w);
+  if (!Windows().Find(h)) return nullptr;
+  if (SendMessage(h, WM_CREATE, 0, reinterpret_cast<LPARAM>(param)) == -1) {
+    DestroyWindow(h);
+    return nullptr;
+  }
+  if (!Windows().Find(h)) return nullptr;
+  if (style & WS_VISIBLE) ShowWindow(h, (style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+  return h;
+}
+
+void Maximise(CWindow* w) {
+  QWidget* widget = w->widget;
+  if (!desktop::WindowManagerRunning() && !widget->isMaximized()) {
+    w->restoreGeometry = widget->geometry();
+  }
+  widget->showMaximized();
+  if (!desktop::WindowManagerRunning()) {
+    const QRect area = desktop::AvailableGeometry();
+    QSize size = area.size().boundedTo(widget->maximumSize());
+    widget->setGeometry(QRect(area.topLeft(), size));
+  }
+}
+
+void Restore(CWindow* w) {
+  QWidget* widget = w->widget;
+  const bool wasMaximised = widget->isMaximized();
+  widget->showNormal();
+  if (wasMaximised && !desktop::WindowManagerRunning() && w->restoreGeometry.isValid()) {
+    widget->setGeometry(w->restoreGeometry);
+  }
+}
+
+QPoint ClientOriginOnScreen(const CWindow* w) { return w->widget->mapToGlobal(QPoint(0, 0)); }
+
+}  // namespace
+}  // namespace plat
+
+namespace plat::desktop {
+
+HWND FindLocalTopLevel(const char* className, const char* title) {
+  if (!className) return nullptr;
+  for (CWindow* w : Windows().TopLevels()) {
+    if (w->destroyStarted || !w->widget || !SameClassName(w->className, className)) continue;
+    if (title && QString::compare(w->widget->windowTitle(), Latin1(title), Qt::CaseInsensitive) != 0) {
+      continue;
+    }
+    return w->handle;
+  }
+  return nullptr;
+}
+
+}  // namespace plat::desktop
+
+namespace plat {
+
+HWND CreateWindow(const char* className, const char* title, DWORD style, int x, int y,
+                  int width, int height, HWND parent, int controlId, HINSTANCE,
+                  void* createParam) {
+  if (!className) return nullptr;
+  ControlKind kind;
+  if ((style & WS_CHILD) && desktop::ControlKindOfClass(className, style, &kind)) {
+    CWindow* p = Windows().Find(parent);
+    if (!p) return nullptr;
+    CWindow* c = desktop::CreateControl(p, kind, controlId, title, QRect(x, y, width, height),
+                                        style & 0xFFFF, style);
+    return c ? c->handle : nullptr;
+  }
+  const desktop::CWindowClass* wc = desktop::FindWindowClass(className);
+  if (!wc || (style & WS_CHILD)) return nullptr;
+  return CreateTopLevel(wc, title, style, x, y, width, height, parent, createParam);
+}
+
+BOOL DestroyWindow(HWND hwnd) {
+  CWindow* w = Windows().Find(hwnd);
+  if (!w || w->destroyStarted) return FALSE;
+  w->destroyStarted = true;
+  if (w->kind != WindowKind::kControl && w->widget) w->widget->hide();
+  SendMessage(hwnd, WM_DESTROY, 0, 0);
+  w = Windows().FindAny(hwnd);
+  const std::vector<CWindow*> children = w->children;
+  for (CWindow* c : children) DestroyWindow(c->handle);
+  w->destroying = true;
+  desktop::Queue().DropWindow(hwnd);
+  if (w->parent && w->kind == WindowKind::kControl) {
+    auto& siblings = w->parent->children;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), w), siblings.end());
+  }
+  if (w->kind == WindowKind::kTopLevel && !OtherOfClass(w)) desktop::ReleaseClassName(w->className);
+  for (CWindow* o : Windows().All()) {
+    if (o->parent == w) o->parent = nullptr;  // owned windows outlive their owner's record
+  }
+  if (w->dc) desktop::DestroyDc(w->dc);
+  QWidget* widget = w->widget;
+  Windows().BindWidget(w, nullptr);
+  desktop::RetireWidget(widget);
+  Windows().Remove(w);
+  return TRUE;
+}
+
+BOOL IsWindow(HWND hwnd) {
+  if (desktop::IsRemoteHandle(hwnd)) return desktop::RemoteWindowOp(hwnd, desktop::RemoteOp::kIsWindow, 0) ? TRUE : FALSE;
+  return Windows().Find(hwnd) ? TRUE : FALSE;
+}
+
+BOOL ShowWindow(HWND hwnd, int command) {
+  if (desktop::IsRemoteHandle(hwnd)) {
+    return desktop::RemoteWindowOp(hwnd, desktop::RemoteOp::kShow, command) ? TRUE : FALSE;
+  }
+  CWindow* w = Windows().Find(hwnd);
+  if (!w || !w->widget) return FALSE;
+  QWidget* widget = w->widget;
+  const bool wasVisible = widget->isVisible();
+  if (w->kind == WindowKind::kControl) {
+    widget->setVisible(command != SW_HIDE);
+    return wasVisible ? TRUE : FALSE;
+  }
+  const bool firstShow = !w->everShown;
+  switch (command) {
+    case SW_HIDE:
+      widget->hide();
+      break;
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+      widget->showMinimized();
+      break;
+    case SW_SHOWMAXIMIZED:
+      Maximise(w);
+      break;
+    case SW_SHOW:
+      if (firstShow && (w->style & WS_MAXIMIZE)) {
+        Maximise(w);
+      } else {
+        widget->show();
+      }
+      break;
+    default:  // SW_SHOWNORMAL, SW_RESTORE
+      Restore(w);
+      break;
+  }
+  if (command != SW_HIDE) {
+    w->everShown = true;
+    if (command != SW_MINIMIZE && command != SW_SHOWMINIMIZED) {
+      widget->raise();
+      widget->activateWindow();
+    }
+  }
+  const bool visible = widget->isVisible();
+  if (visible != wasVisible) SendMessage(hwnd, WM_SHOWWINDOW, visible ? 1 : 0, 0);
+  return wasVisible ? TRUE : FALSE;
+}
+
+BOOL UpdateWindow(HWND hwnd) {
+  CWindow* w = Windows().Find(hwnd);
+  if (!w) return FALSE;
+  if (w->needsPaint) SendMessage(hwnd, WM_PAINT, 0, 0);
+  return TRUE;
+}
+
+BOOL InvalidateRect(HWND hwnd, const RECT*, BOOL erase) {
+  CWindow* w = Windows().Find(hwnd);
+  if (!w) return FALSE;
+  w->needsPaint = true;
+  if (erase) w->needsErase = true;
+  // The window's painting covers its controls: they paint again after it.
+  for (CWindow* c : w->children) c->needsPaint = true;
+  return TRUE;
+}
+
+BOOL IsWindowVisible(HWND hwnd) {
+  if (desktop::IsRemoteHandle(hwnd)) {
+    return desktop::RemoteWindowOp(hwnd, desktop::RemoteOp::kIsVisible, 0) ? TRUE : FALSE;
+  }
+  CWindow* w = Windows().Find(hwnd);
+  return w && w->widget && w->widget->isVisible() ? TRUE : FALSE;
+}
+
+BOOL IsIconic(HWND hwnd) {
+  if (desktop::IsRemoteHandle(hwnd)) {
+    return desktop::RemoteWindowOp(hwnd, desktop::RemoteOp::kIsIconic, 0) ? TRUE : FALSE;
+  }
+  CWindow* w = Windows().Find(hwnd);
+  return w && w->widget && w->kind != WindowKind::kControl && w->widget->isMinimized() ? TRUE : FALSE;
+}
+
+BOOL IsZoomed(HWND hwnd) {
+  if (desktop::IsRemoteHandle(hwnd)) {
+    return desktop::RemoteWindowOp(hwnd, desktop::RemoteOp::kIsZoomed, 0) ? TRUE : FALSE;
+  }
+  CWindow* w = Windows().Find(hwnd);
+  return w && w->widget && w->kind != WindowKind::kControl && w->widget->isMaximized() ? TRUE : FALSE;
+}
+
+BOOL SetForegroundWindow(HWND hwnd) {
+  if (desktop::IsRemoteHandle(hwnd)) {
+    return desktop::RemoteWindowOp(hwnd, desktop::RemoteOp::kSetForeground, 0) ? TRUE : FALSE;
+  }
+  CWindow* w = desktop::RootOf(Windows().Find(hwnd));
+  if (!w || !w->widget) return FALSE;
+  w->widget->raise();
+  w->widget->activateWindow();
+  return TRUE;
+}
+
+HWND SetFocus(HWND hwnd) {
+  const HWND old = GetFocus();
+  if (!hwnd) {
+    if (QWidget* f = QApplication::focusWidget()) f->clearFocus();
+    return old;
+  }
+  CWindow* w = Windows().Find(hwnd);
+  if (!w || !w->widget) return nullptr;
+  w->widget->setFocus(Qt::OtherFocusReason);
+  return old;
+}
+
+HWND GetFocus() {
+  for (QWidget* f = QApplication::focusWidget(); f; f = f->parentWidget()) {
+    if (CWindow* w = Windows().FindByWidget(f)) return w->handle;
+  }
+  return nullptr;
+}
+
+BOOL EnableWindow(HWND hwnd, BOOL enable) {
+  CWindow* w = Windows().Find(hwnd);
+  if (!w || !w->widget) return FALSE;
+  const bool wasDisabled = !w->widget->isEnabled();
+  w->widget->setEnabled(enable != FALSE);
+  if (wasDisabled == (enable != FALSE)) SendMessage(hwnd, WM_ENABLE, enable ? 1 : 0, 0);
+  return wasDisabled ? TRUE : FALSE;
+}
+
+BOOL IsWindowEnabled(HWND hwnd) {
+  CWindow* w = Windows().Find(hwnd);
+  return w && w->widget && w->widget->isEnabled() ? TRUE : FALSE;
+}
+
+HWND GetParent(HWND hwnd) {
+  CWindow* w = Windows().Find(hwnd);
+  return w && w->parent ? w->parent->handle : nullptr;
+}
+
+BOOL SetWindowText(HWND hwnd, const char* text) {
+  if (!Windows().Find(hwnd)) return FALSE;
+  SendMessage(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : ""));
+  return TRUE;
+}
+
+int GetWindowText(HWND hwnd, char* buffer, int maxCount) {
+  CWindow* w = Windows().Find(hwnd);
+  if (!w || !buffer || maxCount <= 0) return 0;
+  const QString text = w->kind == WindowKind::kControl ? desktop::ControlText(w)
+                                                       : w->widget->windowTitle();
+  const QByteArray bytes = text.toLatin1();
+  const int n = std::min(static_cast<int>(bytes.size()), maxCount - 1);
+  std::memcpy(buffer, bytes.constData(), static_cast<std::size_t>(n));
+  buffer[n] = '\0';
+  return n;
+}
+
+BOOL GetClientRect(HWND hwnd, RECT* rect) {
+  CWindow* w = Windows().Find(hwnd);
+  if (!w || !w->widget || !rect) return FALSE;
+  const QSize s = IsCanvasWindow(w) ? w->canvas.size() : w->widget->size();
+  *rect = RECT{0, 0, s.width(), s.height()};
+  return TRUE;
+}
+
+BOOL GetWindowRect(HWND hwnd, RECT* rect) {
+  CWindow* w = Windows().Find(hwnd);
+  if (!w || !w->widget || !rect) return FALSE;
+  const QPoint origin = ClientOriginOnScreen(w);
+  const QSize s = w->widget->size();
+  const Frame f = w->kind == WindowKind::kControl ? Frame{0, 0, 0, 0} : FrameOf(w->style);
+  *rect = RECT{origin.x() - f.left, origin.y() - f.top, origin.x() + s.width() + f.right,
+               origin.y() + s.height() + f.bottom};
+  return TRUE;
+}
+
+BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL) {
+  CWindow* w = Windows().Find(hwnd);
+  if (!w || !w->widget) return FALSE;
+  if (w->kind == WindowKind::kControl) {
+    w->widget->setGeometry(x, y, std::max(0, width), std::max(0, height));
+    return TRUE;
+  }
+  const Frame f = FrameOf(w->style);
+  const QSize client(std::max(1, width - f.left - f.right), std::max(1, height - f.top - f.bottom));
+  w->widget->setGeometry(QRect(QPoint(x + f.left, y + f.top), client));
+  if (w->kind == WindowKind::kTopLevel && w->canvas.size() != client) {
+    desktop::ResizeCanvas(w, client);
+    w->needsPaint = true;
+    w->widget->update();
+    SendMessage(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.width(), client.height()));
+  }
+  return TRUE;
+}
+
+BOOL ScreenToClient(HWND hwnd, POINT* pt) {
+  CWindow* w = Windows().Find(hwnd);
+  if (!w || !w->widget || !pt) return FALSE;
+  QPoint p = w->widget->mapFromGlobal(QPoint(pt->x, pt->y));
+  if (IsCanvasWindow(w)) p = static_cast<desktop::CCanvasWidget*>(w->widget)->ToPicture(p);
+  *pt = POINT{p.x(), p.y()};
+  return TRUE;
+}
+
+BOOL ClientToScreen(HWND hwnd, POINT* pt) {
+  CWindow* w = Windows().Find(hwnd);
+  if (!w || !w->widget || !pt) return FALSE;
+  QPoint p(pt->x, pt->y);
+  if (IsCanvasWindow(w)) p = static_cast<desktop::CCanvasWidget*>(w->widget)->FromPicture(p);
+  p = w->widget->mapToGlobal(p);
+  *pt = POINT{p.x(), p.y()};
+  return TRUE;
+}
+
+BOOL GetCursorPos(POINT* pt) {
+  if (!pt) return FALSE;
+  const QPoint p = QCursor::pos();
+  *pt = POINT{p.x(), p.y()};
+  return TRUE;
+}
+
+HWND FindWindow(const char* className, const char* title) {
+  if (!className) return nullptr;
+  if (HWND local = desktop::FindLocalTopLevel(className, title)) return local;
+  if (desktop::SameClassName(className, desktop::kDialogClassName)) return nullptr;
+  return desktop::FindRemoteWindow(className, title);
+}
+
+WNDPROC SubclassWindow(HWND hwnd, WNDPROC proc) {
+  CWindow* w = Windows().Find(hwnd);
+  if (!w || !proc) return nullptr;
+  WNDPROC old = w->proc;
+  w->proc = proc;
+  return old;
+}
+
+LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return proc ? proc(hwnd, msg, wParam, lParam) : 0;
+}
+
+LPARAM GetWindowUserData(HWND hwnd) {
+  CWindow* w = Windows().Find(hwnd);
+  return w ? w->userData : 0;
+}
+
+void SetWindowUserData(HWND hwnd, LPARAM data) {
+  if (CWindow* w = Windows().Find(hwnd)) w->userData = data;
+}
+
+LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  CWindow* w = Windows().Find(hwnd);
+  if (!w) return 0;
+  switch (msg) {
+    case WM_CLOSE:
+      DestroyWindow(hwnd);
+      return 0;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      if (BeginPaint(hwnd, &ps)) EndPaint(hwnd, &ps);
+      return 0;
+    }
+    case WM_ERASEBKGND: {
+      const auto* brush = desktop::GdiCast<desktop::CBrushObject>(w->classBrush);
+      if (!brush) return 0;
+      RECT r;
+      GetClientRect(hwnd, &r);
+      FillRect(reinterpret_cast<HDC>(wParam), &r, w->classBrush);
+      return 1;
+    }
+    case WM_SETCURSOR:
+      if (!w->classCursor) return FALSE;
+      SetCursor(w->classCursor);
+      return TRUE;
+    case WM_SETTEXT:
+      if (w->widget) w->widget->setWindowTitle(Latin1(reinterpret_cast<const char*>(lParam)));
+      return TRUE;
+    default:
+      return 0;
+  }
+}
+
+int GetSystemMetrics(int index) {
+  switch (index) {
+    case SM_CXSCREEN:
+      return desktop::ScreenGeometry().width();
+    case SM_CYSCREEN:
+      return desktop::ScreenGeometry().height();
+    case SM_CYCAPTION:
+      return desktop::kCaptionHeight;
+    case SM_CXFRAME:
+    case SM_CYFRAME:
+      return desktop::kFrameWidth;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace plat

@@ -1,0 +1,261 @@
+// The in-memory backend's state: every live object, the queue, the clock and
+// the logs. One process, one thread; the handles are table keys that are
+// never reused, so a stale handle stays unknown.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "plat/headless.h"
+#include "plat/plat.h"
+
+namespace plat::hl {
+
+// ---- Handles ---------------------------------------------------------------
+
+std::uintptr_t NewHandleValue();
+template <class H>
+H ToHandle(std::uintptr_t v) {
+  return reinterpret_cast<H>(v);
+}
+template <class H>
+std::uintptr_t Key(H h) {
+  return reinterpret_cast<std::uintptr_t>(h);
+}
+
+// ---- Windows ---------------------------------------------------------------
+
+// Kinds of the built-in control classes.
+enum class Builtin { None, Dialog, Static, Button, Edit, Combo, List, ListView, Tab };
+
+struct Item {
+  std::string text;
+  LPARAM data = 0;
+};
+
+// What a built-in control holds.
+struct ControlState {
+  ControlKind kind = CTL_STATIC;
+  DWORD cstyle = 0;  // CS_* bits
+  UINT check = BST_UNCHECKED;
+  int limit = 30000;
+  bool readOnly = false;
+  std::vector<Item> items;  // combo and list boxes
+  int curSel = -1;
+  int droppedHeight = 0;
+  int itemHeight = 16;
+  std::vector<std::string> columns;  // list view
+  std::vector<int> columnWidths;
+  std::vector<std::vector<std::string>> rows;
+  std::vector<std::string> tabs;  // tab control
+};
+
+struct Window {
+  HWND handle = nullptr;
+  std::string className;
+  Builtin builtin = Builtin::None;
+  UINT classStyle = 0;
+  HCURSOR classCursor = nullptr;
+  HBRUSH background = nullptr;
+  WNDPROC proc = nullptr;
+  std::string title;
+  DWORD style = 0;
+  HWND parent = nullptr;  // WS_CHILD windows
+  HWND owner = nullptr;   // top-level windows with an owner
+  HWND sameAppAs = nullptr;  // an ownerless dialog counts as the program that opened it
+  int id = 0;
+  RECT rect{};  // outer frame: screen coordinates, or the parent's client coordinates
+  RECT restored{};
+  bool visible = false;
+  bool enabled = true;
+  bool minimised = false;
+  bool maximised = false;
+  bool needsPaint = false;
+  bool needsErase = false;
+  bool destroying = false;
+  LPARAM userData = 0;
+  std::vector<HWND> children;
+  HDC ownDC = nullptr;
+  HFONT font = nullptr;
+  // Top-level windows: the client area's picture as COLORREF values.
+  int fbWidth = 0;
+  int fbHeight = 0;
+  std::vector<std::uint32_t> fb;
+  std::unique_ptr<ControlState> control;
+  DLGPROC dlgProc = nullptr;  // dialogs
+};
+
+struct WindowClass {
+  std::string name;
+  WNDCLASS wc{};
+  ATOM atom = 0;
+};
+
+// ---- GDI ---------------------------------------------------------------------
+
+enum class GdiKind { Palette, Font, Brush, Bitmap };
+
+struct GdiObject {
+  GdiKind kind = GdiKind::Brush;
+  bool stock = false;
+  std::vector<PALETTEENTRY> entries;  // palette
+  int height = 16, width = 0, weight = FW_NORMAL;  // font
+  std::string face;
+  COLORREF colour = 0;  // brush
+  bool nullBrush = false;
+  int bmWidth = 0, bmHeight = 0;  // bitmap, top-down COLORREF values
+  std::vector<std::uint32_t> pixels;
+};
+
+struct DeviceContext {
+  HWND window = nullptr;  // null: the screen
+  bool own = false;       // the window's own DC, kept by ReleaseDC
+  bool paint = false;     // made by BeginPaint, deleted by EndPaint
+  HPALETTE palette = nullptr;
+  HFONT font = nullptr;
+  COLORREF textColour = RGB(0, 0, 0);
+  COLORREF bkColour = RGB(255, 255, 255);
+  int bkMode = OPAQUE;
+};
+
+// ---- Sound -------------------------------------------------------------------
+
+struct MidiDevice {
+  std::string element;
+  DWORD length = 60000;
+  DWORD mode = MCI_MODE_STOP;
+  DWORD position = 0;      // while not playing
+  DWORD playFrom = 0;      // position at playStart
+  DWORD playTo = 0;
+  std::uint64_t playStart = 0;  // elapsed time when play began
+  bool notifyPending = false;
+  HWND callback = nullptr;
+};
+
+struct MmTimer {
+  UINT id = 0;
+  UINT delay = 0;
+  UINT kind = TIME_ONESHOT;
+  LPTIMECALLBACK callback = nullptr;
+  std::uintptr_t user = 0;
+  std::uint64_t due = 0;
+};
+
+// ---- The whole state ---------------------------------------------------------
+
+struct State {
+  std::map<std::uintptr_t, std::unique_ptr<Window>> windows;
+  std::vector<HWND> windowOrder;  // creation order of live windows
+  std::vector<WindowClass> classes;
+  ATOM nextAtom = 0xC000;
+
+  std::deque<MSG> posted;
+  std::deque<MSG> input;
+  bool quitPending = false;
+  int quitCode = 0;
+  bool shiftDown = false;
+  bool controlDown = false;
+
+  HWND foreground = nullptr;
+  HWND focus = nullptr;
+  POINT cursorPos{0, 0};
+  int currentCursor = 0;
+  HCURSOR currentCursorHandle = nullptr;
+
+  int screenWidth = 1024;
+  int screenHeight = 768;
+  int screenBits = 32;
+
+  std::map<std::uintptr_t, DeviceContext> dcs;
+  std::map<std::uintptr_t, GdiObject> gdi;
+  HPALETTE defaultPalette = nullptr;
+  HFONT systemFont = nullptr;
+  HBRUSH stockBrushes[6] = {};
+  UINT systemPaletteUse = SYSPAL_STATIC;
+
+  std::map<std::uintptr_t, int> cursors;  // handle -> IDC_*
+  std::map<int, HCURSOR> standardCursors;
+  std::map<std::uintptr_t, int> icons;
+  std::map<std::uintptr_t, int> accelerators;  // handle -> resource id
+
+  std::map<std::uintptr_t, std::vector<RECT>> presentLog;
+  std::map<std::uintptr_t, std::vector<std::string>> drawnTexts;  // by top-level window
+
+  // Clock: elapsed drives the schedule; the visible clock is elapsed + offset.
+  std::uint64_t elapsed = 0;
+  DWORD clockOffset = 0;
+  std::int64_t calendarBase = 1704067200;  // 2024-01-01 00:00:00 UTC
+  std::uint64_t calendarSetAt = 0;
+  DWORD idleAdvance = 1;
+  std::function<void()> idleHook;
+  std::vector<MmTimer> timers;
+  UINT nextTimerId = 1;
+  int periodsBegun = 0;
+
+  std::function<int(const headless::MessageBoxRecord&)> messageBoxHandler;
+  std::vector<headless::MessageBoxRecord> messageBoxes;
+  std::function<void(int, HWND)> dialogHandler;
+  std::vector<headless::DialogRecord> dialogs;
+
+  std::vector<headless::SoundRecord> sounds;
+  std::map<MCIDEVICEID, MidiDevice> midi;
+  MCIDEVICEID nextMidiId = 1;
+  DWORD midiLength = 60000;
+  bool wavePlaying = false;
+
+  std::vector<std::string> shellOpens;
+  INT_PTR shellResult = 42;
+};
+
+State& S();
+
+// ---- Shared helpers between the backend's files -----------------------------
+
+Window* FindWindowObj(HWND hwnd);
+DeviceContext* FindDC(HDC hdc);
+GdiObject* FindGdi(std::uintptr_t key, GdiKind kind);
+HWND TopLevelOf(HWND hwnd);
+bool IsDescendant(HWND hwnd, HWND ancestor);  // hwnd is ancestor or below it
+POINT ClientOrigin(const Window& w);  // screen coordinates
+SIZE ClientSize(const Window& w);
+int FrameWidth(const Window& w);
+int CaptionHeight(const Window& w);
+
+// Creates a window of the built-in kind (dialogs and their controls).
+HWND CreateWindowInternal(const char* className, const char* title, DWORD style, int x, int y,
+                          int width, int height, HWND parent, int id, void* createParam,
+                          Builtin builtin, ControlKind kind, DWORD cstyle);
+void DestroyAllWindows();
+void ActivateWindow(HWND hwnd);
+LRESULT BuiltinControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+// Delivers posted messages for windows at or below root, and paints the
+// windows there that wait for it (dialogs run this while they are open).
+void PumpFor(HWND root);
+void PaintPending(HWND root);
+
+// DCs and drawing.
+HDC NewDC(HWND window, bool own);
+void DeleteDCsOf(HWND window);
+void ResizeFramebuffer(Window& w);
+void ResetGdi();
+void LogText(HDC hdc, const std::string& text);
+
+// Clock.
+void AdvanceBy(std::uint64_t ms);
+void IdleRound();
+void ResetClock();
+void ResetSound();
+// The earliest pending clock event (timer or end of a piece) at or before limit.
+bool NextEventDue(std::uint64_t limit, std::uint64_t* when);
+void RunMidiEventsAt(std::uint64_t now);
+
+// Posting without checks (the backend's own messages).
+void PostInternal(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+}  // namespace plat::hl

@@ -1,0 +1,840 @@
+// Window classes, windows, activation and focus of the in-memory backend.
+#include <strings.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "ResourceRegistry.h"
+#include "State.h"
+
+namespace plat {
+namespace hl {
+
+std::uintptr_t NewHandleValue() {
+  static std::uintptr_t next = 0x10000;
+  next += 0x10;
+  return next;
+}
+
+State& S() {
+  static State* state = new State;  // lives until exit: windows may be touched by static destructors
+  return *state;
+}
+
+Window* FindWindowObj(HWND hwnd) {
+  if (!hwnd) return nullptr;
+  auto it = S().windows.find(Key(hwnd));
+  return it == S().windows.end() ? nullptr : it->second.get();
+}
+
+HWND TopLevelOf(HWND hwnd) {
+  Window* w = FindWindowObj(hwnd);
+  while (w && w->parent) {
+    Window* p = FindWindowObj(w->parent);
+    if (!p) break;
+    w = p;
+  }
+  return w ? w->handle : nullptr;
+}
+
+bool IsDescendant(HWND hwnd, HWND ancestor) {
+  Window* w = FindWindowObj(hwnd);
+  while (w) {
+    if (w->handle == ancestor) return true;
+    w = FindWindowObj(w->parent);
+  }
+  return false;
+}
+
+int FrameWidth(const Window& w) {
+  if (w.parent) return 0;
+  return (w.style & (WS_THICKFRAME | WS_DLGFRAME | WS_BORDER)) ? GetSystemMetrics(SM_CXFRAME) : 0;
+}
+
+int CaptionHeight(const Window& w) {
+  if (w.parent) return 0;
+  return (w.style & WS_CAPTION) == WS_CAPTION ? GetSystemMetrics(SM_CYCAPTION) : 0;
+}
+
+SIZE ClientSize(const Window& w) {
+  if (w.minimised) return SIZE{0, 0};
+  const int f = FrameWidth(w);
+  const LONG cw = (w.rect.right - w.rect.left) - 2 * f;
+  const LONG ch = (w.rect.bottom - w.rect.top) - 2 * f - CaptionHeight(w);
+  return SIZE{std::max<LONG>(cw, 0), std::max<LONG>(ch, 0)};
+}
+
+POINT ClientOrigin(const Window& w) {
+  const int f = FrameWidth(w);
+  POINT p{w.rect.left + f, w.rect.top + f + CaptionHeight(w)};
+  if (w.parent) {
+    if (Window* parent = FindWindowObj(w.parent)) {
+      POINT o = ClientOrigin(*parent);
+      p.x += o.x;
+      p.y += o.y;
+    }
+  }
+  return p;
+}
+
+namespace {
+
+const char* const kBuiltinNames[] = {"STATIC", "BUTTON", "EDIT", "COMBOBOX", "LISTBOX",
+                                     "SysListView32", "SysTabControl32"};
+const Builtin kBuiltinKinds[] = {Builtin::Static, Builtin::Button, Builtin::Edit, Builtin::Combo,
+                                 Builtin::List, Builtin::ListView, Builtin::Tab};
+constexpr char kDialogClass[] = "#32770";
+
+WindowClass* FindClass(const char* name) {
+  if (!name) return nullptr;
+  for (WindowClass& c : S().classes) {
+    if (::strcasecmp(c.name.c_str(), name) == 0) return &c;
+  }
+  return nullptr;
+}
+
+Builtin BuiltinOf(const char* name) {
+  if (!name) return Builtin::None;
+  for (std::size_t i = 0; i < sizeof kBuiltinNames / sizeof kBuiltinNames[0]; ++i) {
+    if (::strcasecmp(kBuiltinNames[i], name) == 0) return kBuiltinKinds[i];
+  }
+  return Builtin::None;
+}
+
+// The control kind a run-time CreateWindow of a built-in class makes.
+ControlKind KindOf(Builtin b, DWORD cstyle) {
+  switch (b) {
+    case Builtin::Button:
+      if (cstyle & CS_BUTTON_CHECKBOX) return CTL_CHECKBOX;
+      if (cstyle & CS_BUTTON_RADIO) return CTL_RADIOBUTTON;
+      if (cstyle & CS_BUTTON_GROUPBOX) return CTL_GROUPBOX;
+      if (cstyle & CS_BUTTON_DEFAULT) return CTL_DEFPUSHBUTTON;
+      return CTL_PUSHBUTTON;
+    case Builtin::Edit: return CTL_EDIT;
+    case Builtin::Combo: return CTL_COMBOBOX;
+    case Builtin::List: return CTL_LISTBOX;
+    case Builtin::ListView: return CTL_LISTVIEW;
+    case Builtin::Tab: return CTL_TABCONTROL;
+    default: return CTL_STATIC;
+  }
+}
+
+// Windows of one owner chain count as one program for activation.
+HWND AppRoot(HWND hwnd) {
+  Window* w = FindWindowObj(TopLevelOf(hwnd));
+  for (int depth = 0; w && (w->owner || w->sameAppAs) && depth < 64; ++depth) {
+    Window* o = FindWindowObj(TopLevelOf(w->owner ? w->owner : w->sameAppAs));
+    if (!o || o == w) break;
+    w = o;
+  }
+  return w ? w->handle : nullptr;
+}
+
+void SendSizeAndMove(HWND hwnd) {
+  Window* w = FindWindowObj(hwnd);
+  if (!w) return;
+  const SIZE c = ClientSize(*w);
+  const WPARAM kind = w->minimised ? SIZE_MINIMIZED : (w->maximised ? SIZE_MAXIMIZED : SIZE_RESTORED);
+  const POINT o = ClientOrigin(*w);
+  SendMessage(hwnd, WM_SIZE, kind, w->minimised ? 0 : MAKELPARAM(c.cx, c.cy));
+  if (FindWindowObj(hwnd)) SendMessage(hwnd, WM_MOVE, 0, MAKELPARAM(o.x, o.y));
+}
+
+void SetOuterRect(HWND hwnd, const RECT& r) {
+  Window* w = FindWindowObj(hwnd);
+  if (!w) return;
+  w->rect = r;
+  ResizeFramebuffer(*w);
+  w->needsPaint = true;
+}
+
+void Maximise(HWND hwnd) {
+  Window* w = FindWindowObj(hwnd);
+  if (!w || w->parent) return;
+  if (!w->maximised && !w->minimised) w->restored = w->rect;
+  const int f = FrameWidth(*w);
+  MINMAXINFO mmi{};
+  mmi.ptMaxSize = POINT{S().screenWidth + 2 * f, S().screenHeight + 2 * f};
+  mmi.ptMaxPosition = POINT{-f, -f};
+  mmi.ptMinTrackSize = POINT{0, 0};
+  mmi.ptMaxTrackSize = mmi.ptMaxSize;
+  SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+  w = FindWindowObj(hwnd);
+  if (!w) return;
+  const LONG cx = std::min(mmi.ptMaxSize.x, mmi.ptMaxTrackSize.x);
+  const LONG cy = std::min(mmi.ptMaxSize.y, mmi.ptMaxTrackSize.y);
+  w->maximised = true;
+  w->minimised = false;
+  SetOuterRect(hwnd, RECT{mmi.ptMaxPosition.x, mmi.ptMaxPosition.y, mmi.ptMaxPosition.x + cx,
+                          mmi.ptMaxPosition.y + cy});
+  SendSizeAndMove(hwnd);
+}
+
+void Restore(HWND hwnd) {
+  Window* w = FindWindowObj(hwnd);
+  if (!w || (!w->maximised && !w->minimised)) return;
+  w->maximised = false;
+  w->minimised = false;
+  SetOuterRect(hwnd, w->restored);
+  SendSizeAndMove(hwnd);
+}
+
+void Minimise(HWND hwnd) {
+  Window* w = FindWindowObj(hwnd);
+  if (!w || w->minimised) return;
+  if (!w->maximised) w->restored = w->rect;
+  w->minimised = true;
+  ResizeFramebuffer(*w);
+  SendSizeAndMove(hwnd);
+  if (S().foreground == hwnd) {
+    S().foreground = nullptr;
+    SendMessage(hwnd, WM_ACTIVATE, 0, 0);
+  }
+}
+
+void RemoveWindow(HWND hwnd) {
+  State& s = S();
+  Window* w = FindWindowObj(hwnd);
+  if (!w) return;
+  if (Window* p = FindWindowObj(w->parent)) {
+    auto& c = p->children;
+    c.erase(std::remove(c.begin(), c.end(), hwnd), c.end());
+  }
+  DeleteDCsOf(hwnd);
+  if (s.foreground == hwnd) s.foreground = nullptr;
+  if (s.focus == hwnd) s.focus = nullptr;
+  s.windowOrder.erase(std::remove(s.windowOrder.begin(), s.windowOrder.end(), hwnd),
+                      s.windowOrder.end());
+  s.windows.erase(Key(hwnd));
+}
+
+void DestroyTree(HWND hwnd) {
+  Window* w = FindWindowObj(hwnd);
+  if (!w || w->destroying) return;
+  w->destroying = true;
+  if (w->visible && !w->parent) {
+    w->visible = false;
+  }
+  SendMessage(hwnd, WM_DESTROY, 0, 0);
+  w = FindWindowObj(hwnd);
+  if (!w) return;
+  std::vector<HWND> children = w->children;
+  for (HWND c : children) DestroyTree(c);
+  RemoveWindow(hwnd);
+}
+
+}  // namespace
+
+void ActivateWindow(HWND hwnd) {
+  State& s = S();
+  HWND top = TopLevelOf(hwnd);
+  Window* w = FindWindowObj(top);
+  if (!w || s.foreground == top) return;
+  HWND old = s.foreground;
+  const bool otherApp = !old || AppRoot(old) != AppRoot(top);
+  s.foreground = top;
+  if (old && FindWindowObj(old)) {
+    SendMessage(old, WM_ACTIVATE, 0, HandleToLParam(top));
+    if (otherApp && FindWindowObj(old)) SendMessage(old, WM_ACTIVATEAPP, 0, 0);
+  }
+  if (!FindWindowObj(top)) return;
+  if (otherApp) SendMessage(top, WM_ACTIVATEAPP, 1, 0);
+  if (FindWindowObj(top)) SendMessage(top, WM_ACTIVATE, 1, HandleToLParam(old));
+}
+
+HWND CreateWindowInternal(const char* className, const char* title, DWORD style, int x, int y,
+                          int width, int height, HWND parent, int id, void* createParam,
+                          Builtin builtin, ControlKind kind, DWORD cstyle) {
+  State& s = S();
+  const bool child = (style & WS_CHILD) != 0;
+  if (child && !FindWindowObj(parent)) return nullptr;
+  if (parent && !FindWindowObj(parent)) return nullptr;
+  auto w = std::make_unique<Window>();
+  HWND hwnd = ToHandle<HWND>(NewHandleValue());
+  w->handle = hwnd;
+  w->className = className;
+  w->builtin = builtin;
+  if (builtin == Builtin::None) {
+    WindowClass* c = FindClass(className);
+    if (!c) return nullptr;
+    w->proc = c->wc.lpfnWndProc;
+    w->classStyle = c->wc.style;
+    w->classCursor = c->wc.hCursor;
+    w->background = c->wc.hbrBackground;
+    w->className = c->name;
+  } else if (builtin == Builtin::Dialog) {
+    w->proc = DialogWindowProc;
+  } else {
+    w->proc = BuiltinControlProc;
+    w->control = std::make_unique<ControlState>();
+    w->control->kind = kind;
+    w->control->cstyle = cstyle;
+    w->control->readOnly = (cstyle & CS_READONLY) != 0;
+  }
+  w->title = title ? title : "";
+  w->style = style;
+  if (child) {
+    w->parent = parent;
+    w->id = id;
+  } else {
+    w->owner = parent;
+  }
+  if (x == CW_USEDEFAULT) x = 0;
+  if (y == CW_USEDEFAULT) y = 0;
+  if (width == CW_USEDEFAULT) width = s.screenWidth * 3 / 4;
+  if (height == CW_USEDEFAULT) height = s.screenHeight * 3 / 4;
+  w->rect = RECT{x, y, x + std::max(width, 0), y + std::max(height, 0)};
+  w->restored = w->rect;
+  w->enabled = (style & WS_DISABLED) == 0;
+  Window* raw = w.get();
+  s.windows[Key(hwnd)] = std::move(w);
+  s.windowOrder.push_back(hwnd);
+  if (child) FindWindowObj(parent)->children.push_back(hwnd);
+  ResizeFramebuffer(*raw);
+  if (raw->classStyle & CS_OWNDC) raw->ownDC = NewDC(hwnd, true);
+
+  if (!child) {
+    MINMAXINFO mmi{};
+    mmi.ptMaxSize = POINT{s.screenWidth, s.screenHeight};
+    mmi.ptMaxTrackSize = mmi.ptMaxSize;
+    SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+    if (!FindWindowObj(hwnd)) return nullptr;
+  }
+  if (builtin != Builtin::Dialog) {
+    const LRESULT r = SendMessage(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(createParam));
+    if (!FindWindowObj(hwnd)) return nullptr;
+    if (r == -1) {
+      DestroyTree(hwnd);
+      return nullptr;
+    }
+  }
+  SendSizeAndMove(hwnd);
+  if (!FindWindowObj(hwnd)) return nullptr;
+  if ((style & WS_MAXIMIZE) && !child) Maximise(hwnd);
+  if (!FindWindowObj(hwnd)) return nullptr;
+  if (style & WS_VISIBLE) {
+    FindWindowObj(hwnd)->style &= ~WS_VISIBLE;
+    ShowWindow(hwnd, (style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED : SW_SHOW);
+  }
+  return FindWindowObj(hwnd) ? hwnd : nullptr;
+}
+
+void DestroyAllWindows() {
+  State& s = S();
+  s.windows.clear();
+  s.windowOrder.clear();
+  s.classes.clear();
+  s.foreground = nullptr;
+  s.focus = nullptr;
+}
+
+}  // namespace hl
+
+using namespace hl;
+
+ATOM RegisterClass(const WNDCLASS* wc) {
+  if (!wc || !wc->lpfnWndProc || !wc->lpszClassName || !*wc->lpszClassName) return 0;
+  if (FindClass(wc->lpszClassName) || BuiltinOf(wc->lpszClassName) != Builtin::None ||
+      ::strcasecmp(wc->lpszClassName, kDialogClass) == 0)
+    return 0;
+  WindowClass c;
+  c.name = wc->lpszClassName;
+  c.wc = *wc;
+  c.wc.lpszClassName = nullptr;  // the caller's text may not last
+  c.atom = S().nextAtom++;
+  S().classes.push_back(c);
+  return c.atom;
+}
+
+BOOL UnregisterClass(const char* className, HINSTANCE) {
+  WindowClass* c = FindClass(className);
+  if (!c) return FALSE;
+  for (auto& [key, w] : S().windows) {
+    if (w->builtin == Builtin::None && ::strcasecmp(w->className.c_str(), className) == 0) return FALSE;
+  }
+  auto& v = S().classes;
+  v.erase(std::remove_if(v.begin(), v.end(),
+                         [&](const WindowClass& x) { return ::strcasecmp(x.name.c_str(), className) == 0; }),
+          v.end());
+  return TRUE;
+}
+
+HWND CreateWindow(const char* className, const char* title, DWORD style, int x, int y, int width,
+                  int height, HWND parent, int controlId, HINSTANCE, void* createParam) {
+  if (!className) return nullptr;
+  const Builtin b = BuiltinOf(className);
+  if (b != Builtin::None) {
+    if (!(style & WS_CHILD) || !FindWindowObj(parent)) return nullptr;
+    const DWORD cstyle = style & 0xFFFF;
+    return CreateWindowInternal(className, title, style & ~0xFFFFu, x, y, width, height, parent,
+                                controlId, createParam, b, KindOf(b, cstyle), cstyle);
+  }
+  if (!FindClass(className)) return nullptr;
+  return CreateWindowInternal(className, title, style, x, y, width, height, parent, controlId,
+                              createParam, Builtin::None, CTL_STATIC, 0);
+}
+
+BOOL DestroyWindow(HWND hwnd) {
+  if (!FindWindowObj(hwnd)) return FALSE;
+  DestroyTree(hwnd);
+  return TRUE;
+}
+
+BOOL IsWindow(HWND hwnd) { return FindWindowObj(hwnd) ? TRUE : FALSE; }
+
+BOOL ShowWindow(HWND hwnd, int command) {
+  Window* w = FindWindowObj(hwnd);
+  if (!w) return FALSE;
+  const BOOL wasVisible = w->visible ? TRUE : FALSE;
+  switch (command) {
+    case SW_HIDE:
+      if (!w->visible) return wasVisible;
+      w->visible = false;
+      SendMessage(hwnd, WM_SHOWWINDOW, 0, 0);
+      if (S().foreground == hwnd) {
+        S().foreground = nullptr;
+        if (FindWindowObj(hwnd)) SendMessage(hwnd, WM_ACTIVATE, 0, 0);
+      }
+      return wasVisible;
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+      if (!w->visible) {
+        w->visible = true;
+        SendMessage(hwnd, WM_SHOWWINDOW, 1, 0);
+      }
+      Minimise(hwnd);
+      return wasVisible;
+    case SW_SHOWMAXIMIZED:
+      if (!w->visible) {
+        w->visible = true;
+        SendMessage(hwnd, WM_SHOWWINDOW, 1, 0);
+      }
+      if (!FindWindowObj(hwnd)) return wasVisible;
+      if (!FindWindowObj(hwnd)->maximised) Maximise(hwnd);
+      break;
+    case SW_SHOWNORMAL:
+    case SW_RESTORE:
+      if (!w->visible) {
+        w->visible = true;
+        SendMessage(hwnd, WM_SHOWWINDOW, 1, 0);
+      }
+      Restore(hwnd);
+      break;
+    default:  // SW_SHOW and anything else: show as it is
+      if (!w->visible) {
+        w->visible = true;
+        SendMessage(hwnd, WM_SHOWWINDOW, 1, 0);
+      }
+      break;
+  }
+  w = FindWindowObj(hwnd);
+  if (!w) return wasVisible;
+  w->needsPaint = true;
+  if (!w->parent) {
+    ActivateWindow(hwnd);
+    if (FindWindowObj(hwnd) && !IsDescendant(S().focus, hwnd)) SetFocus(hwnd);
+  }
+  return wasVisible;
+}
+
+BOOL UpdateWindow(HWND hwnd) {
+  Window* w = FindWindowObj(hwnd);
+  if (!w) return FALSE;
+  if (w->needsPaint && w->visible) {
+    SendMessage(hwnd, WM_PAINT, 0, 0);
+    if (Window* again = FindWindowObj(hwnd)) again->needsPaint = false;
+  }
+  return TRUE;
+}
+
+BOOL InvalidateRect(HWND hwnd, const RECT*, BOOL) {
+  Window* w = FindWindowObj(hwnd);
+  if (!w) return FALSE;
+  w->needsPaint = true;
+  return TRUE;
+}
+
+BOOL IsWindowVisible(HWND hwnd) {
+  Window* w = FindWindowObj(hwnd);
+  while (w) {
+    if (!w->visible) return FALSE;
+    if (!w->parent) return TRUE;
+    w = FindWindowObj(w->parent);
+  }
+  return FALSE;
+}
+
+BOOL IsIconic(HWND hwnd) {
+  Window* w = FindWindowObj(hwnd);
+  return w && w->minimised ? TRUE : FALSE;
+}
+
+BOOL IsZoomed(HWND hwnd) {
+  Window* w = FindWindowObj(hwnd);
+  return w && w->maximised ? TRUE : FALSE;
+}
+
+BOOL SetForegroundWindow(HWND hwnd) {
+  if (!FindWindowObj(hwnd)) return FALSE;
+  ActivateWindow(hwnd);
+  return TRUE;
+}
+
+HWND SetFocus(HWND hwnd) {
+  State& s = S();
+  if (hwnd && !FindWindowObj(hwnd)) return nullptr;
+  HWND old = s.focus;
+  if (old == hwnd) return old;
+  s.focus = hwnd;
+  if (old && FindWindowObj(old)) SendMessage(old, WM_KILLFOCUS, HandleToWParam(hwnd), 0);
+  if (hwnd && FindWindowObj(hwnd) && s.focus == hwnd) SendMessage(hwnd, WM_SETFOCUS, HandleToWParam(old), 0);
+  return old;
+}
+
+HWND GetFocus() { return S().focus; }
+
+BOOL EnableWindow(HWND hwnd, BOOL enable) {
+  Window* w = FindWindowObj(hwnd);
+  if (!w) return FALSE;
+  const BOOL wasDisabled = w->enabled ? FALSE : TRUE;
+  const bool now = enable != FALSE;
+  if (w->enabled != now) {
+    w->enabled = now;
+    w->needsPaint = true;
+    if (!now && S().focus == hwnd) S().focus = nullptr;
+    SendMessage(hwnd, WM_ENABLE, now ? 1 : 0, 0);
+  }
+  return wasDisabled;
+}
+
+BOOL IsWindowEnabled(HWND hwnd) {
+  Window* w = FindWindowObj(hwnd);
+  return w && w->enabled ? TRUE : FALSE;
+}
+
+HWND GetParent(HWND hwnd) {
+  Window* w = FindWindowObj(hwnd);
+  if (!w) return nullptr;
+  return w->parent ? w->parent : w->owner;
+}
+
+BOOL SetWindowText(HWND hwnd, const char* text) {
+  if (!FindWindowObj(hwnd)) return FALSE;
+  return SendMessage(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : "")) ? TRUE : FALSE;
+}
+
+int GetWindowText(HWND hwnd, char* buffer, int maxCount) {
+  Window* w = FindWindowObj(hwnd);
+  if (!w || !buffer || maxCount <= 0) return 0;
+  // A drop-down list shows its selected item as its text.
+  const ControlState* c = w->control.get();
+  const bool item = c && c->kind == CTL_COMBOBOX && c->curSel >= 0 && c->curSel < static_cast<int>(c->items.size());
+  const std::string& text = item ? c->items[c->curSel].text : w->title;
+  const int n = std::min<int>(static_cast<int>(text.size()), maxCount - 1);
+  std::memcpy(buffer, text.data(), n);
+  buffer[n] = 0;
+  return n;
+}
+
+BOOL GetClientRect(HWND hwnd, RECT* rect) {
+  Window* w = FindWindowObj(hwnd);
+  if (!w || !rect) return FALSE;
+  const SIZE c = ClientSize(*w);
+  *rect = RECT{0, 0, c.cx, c.cy};
+  return TRUE;
+}
+
+BOOL GetWindowRect(HWND hwnd, RECT* rect) {
+  Window* w = FindWindowObj(hwnd);
+  if (!w || !rect) return FALSE;
+  RECT r = w->rect;
+  if (w->parent) {
+    if (Window* p = FindWindowObj(w->parent)) {
+      const POINT o = ClientOrigin(*p);
+      r.left += o.x, r.right += o.x, r.top += o.y, r.bottom += o.y;
+    }
+  }
+  *rect = r;
+  return TRUE;
+}
+
+BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
+  Window* w = FindWindowObj(hwnd);
+  if (!w) return FALSE;
+  const RECT r{x, y, x + std::max(width, 0), y + std::max(height, 0)};
+  if (w->minimised || w->maximised) {
+    w->restored = r;
+    w->minimised = w->maximised = false;
+  }
+  SetOuterRect(hwnd, r);
+  if (repaint) FindWindowObj(hwnd)->needsPaint = true;
+  SendSizeAndMove(hwnd);
+  return TRUE;
+}
+
+BOOL ScreenToClient(HWND hwnd, POINT* pt) {
+  Window* w = FindWindowObj(hwnd);
+  if (!w || !pt) return FALSE;
+  const POINT o = ClientOrigin(*w);
+  pt->x -= o.x;
+  pt->y -= o.y;
+  return TRUE;
+}
+
+BOOL ClientToScreen(HWND hwnd, POINT* pt) {
+  Window* w = FindWindowObj(hwnd);
+  if (!w || !pt) return FALSE;
+  const POINT o = ClientOrigin(*w);
+  pt->x += o.x;
+  pt->y += o.y;
+  return TRUE;
+}
+
+BOOL GetCursorPos(POINT* pt) {
+  if (!pt) return FALSE;
+  *pt = S().cursorPos;
+  return TRUE;
+}
+
+HWND FindWindow(const char* className, const char* title) {
+  if (!className) return nullptr;
+  for (HWND h : S().windowOrder) {
+    Window* w = FindWindowObj(h);
+    if (!w || w->parent || w->destroying) continue;
+    if (::strcasecmp(w->className.c_str(), className) != 0) continue;
+    if (title && w->title != title) continue;
+    return h;
+  }
+  return nullptr;
+}
+
+WNDPROC SubclassWindow(HWND hwnd, WNDPROC proc) {
+  Window* w = FindWindowObj(hwnd);
+  if (!w || !proc) return nullptr;
+  WNDPROC old = w->proc;
+  w->proc = proc;
+  return old;
+}
+
+LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (!proc || !FindWindowObj(hwnd)) return 0;
+  return proc(hwnd, msg, wParam, lParam);
+}
+
+LPARAM GetWindowUserData(HWND hwnd) {
+  Window* w = FindWindowObj(hwnd);
+  return w ? w->userData : 0;
+}
+
+void SetWindowUserData(HWND hwnd, LPARAM data) {
+  if (Window* w = FindWindowObj(hwnd)) w->userData = data;
+}
+
+LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  Window* w = FindWindowObj(hwnd);
+  if (!w) return 0;
+  switch (msg) {
+    case WM_CLOSE:
+      DestroyWindow(hwnd);
+      return 0;
+    case WM_PAINT:
+      w->needsPaint = false;
+      return 0;
+    case WM_ERASEBKGND:
+      if (w->background) {
+        RECT r;
+        GetClientRect(hwnd, &r);
+        FillRect(reinterpret_cast<HDC>(wParam), &r, w->background);
+      }
+      return 1;
+    case WM_SETTEXT:
+      w->title = lParam ? reinterpret_cast<const char*>(lParam) : "";
+      w->needsPaint = true;
+      return TRUE;
+    case WM_SETFONT:
+      w->font = reinterpret_cast<HFONT>(wParam);
+      return 0;
+    case WM_SETCURSOR:
+      if (w->classCursor) {
+        SetCursor(w->classCursor);
+        return TRUE;
+      }
+      if (w->parent) return SendMessage(w->parent, WM_SETCURSOR, wParam, lParam);
+      return FALSE;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != 0 && !IsDescendant(S().focus, hwnd)) SetFocus(hwnd);
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+int GetSystemMetrics(int index) {
+  switch (index) {
+    case SM_CXSCREEN: return S().screenWidth;
+    case SM_CYSCREEN: return S().screenHeight;
+    case SM_CYCAPTION: return 20;
+    case SM_CXFRAME: return 4;
+    case SM_CYFRAME: return 4;
+    default: return 0;
+  }
+}
+
+// ---- Accelerators -------------------------------------------------------------
+
+HACCEL LoadAccelerators(HINSTANCE instance, int resourceId) {
+  if (instance && instance != GetModuleInstance()) return nullptr;
+  if (!common::FindAcceleratorResource(resourceId, nullptr)) return nullptr;
+  const std::uintptr_t key = NewHandleValue();
+  S().accelerators[key] = resourceId;
+  return ToHandle<HACCEL>(key);
+}
+
+BOOL DestroyAcceleratorTable(HACCEL table) {
+  return S().accelerators.erase(Key(table)) ? TRUE : FALSE;
+}
+
+int TranslateAccelerator(HWND hwnd, HACCEL table, const MSG* msg) {
+  if (!msg || !FindWindowObj(hwnd)) return 0;
+  auto it = S().accelerators.find(Key(table));
+  if (it == S().accelerators.end()) return 0;
+  common::AcceleratorTable t{};
+  if (!common::FindAcceleratorResource(it->second, &t)) return 0;
+  for (int i = 0; i < t.count; ++i) {
+    const ACCEL& a = t.entries[i];
+    bool match = false;
+    if (a.fVirt & FVIRTKEY) {
+      match = msg->message == WM_KEYDOWN && msg->wParam == a.key &&
+              ((a.fVirt & FSHIFT) != 0) == S().shiftDown &&
+              ((a.fVirt & FCONTROL) != 0) == S().controlDown && !(a.fVirt & FALT);
+    } else {
+      match = msg->message == WM_CHAR && msg->wParam == a.key;
+    }
+    if (match) {
+      SendMessage(hwnd, WM_COMMAND, MAKEWPARAM(a.cmd, 1), 0);
+      return 1;
+    }
+  }
+  return 0;
+}
+
+// ---- Cursors and icons ----------------------------------------------------------
+
+namespace {
+
+HCURSOR StandardCursor(int id) {
+  if (id != IDC_ARROW && id != IDC_WAIT && id != IDC_HAND) return nullptr;
+  auto& m = S().standardCursors;
+  auto it = m.find(id);
+  if (it != m.end()) return it->second;
+  HCURSOR h = ToHandle<HCURSOR>(NewHandleValue());
+  m[id] = h;
+  S().cursors[Key(h)] = id;
+  return h;
+}
+
+}  // namespace
+
+HCURSOR LoadCursor(HINSTANCE instance, int id) {
+  if (!instance) return StandardCursor(id);
+  if (instance != GetModuleInstance()) return nullptr;
+  const int standard = common::FindCursorResource(id);
+  return standard ? StandardCursor(standard) : nullptr;
+}
+
+HCURSOR SetCursor(HCURSOR cursor) {
+  State& s = S();
+  HCURSOR old = s.currentCursorHandle;
+  if (!cursor) {
+    s.currentCursorHandle = nullptr;
+    s.currentCursor = 0;
+    return old;
+  }
+  auto it = s.cursors.find(Key(cursor));
+  if (it == s.cursors.end()) return nullptr;
+  s.currentCursorHandle = cursor;
+  s.currentCursor = it->second;
+  return old;
+}
+
+HICON LoadIcon(HINSTANCE instance, int id) {
+  if (instance && instance != GetModuleInstance()) return nullptr;
+  State& s = S();
+  const int key = instance ? id : -id - 1;
+  for (auto& [h, v] : s.icons) {
+    if (v == key) return ToHandle<HICON>(h);
+  }
+  const std::uintptr_t h = NewHandleValue();
+  s.icons[h] = key;
+  return ToHandle<HICON>(h);
+}
+
+// ---- The program --------------------------------------------------------------------
+
+BOOL InitBackend(int, char**) { return TRUE; }
+
+HINSTANCE GetModuleInstance() { return ToHandle<HINSTANCE>(0x400000); }
+
+void ShutdownBackend() {}
+
+namespace headless {
+
+HWND ForegroundWindow() { return S().foreground; }
+
+void SetScreen(int width, int height, int bitsPerPixel) {
+  if (width > 0) S().screenWidth = width;
+  if (height > 0) S().screenHeight = height;
+  if (bitsPerPixel > 0) S().screenBits = bitsPerPixel;
+}
+
+void SetAppActive(BOOL active) {
+  std::vector<HWND> tops;
+  for (HWND h : S().windowOrder) {
+    Window* w = FindWindowObj(h);
+    if (w && !w->parent) tops.push_back(h);
+  }
+  if (!active) S().foreground = nullptr;
+  for (HWND h : tops) {
+    if (FindWindowObj(h)) SendMessage(h, WM_ACTIVATEAPP, active ? 1 : 0, 0);
+  }
+}
+
+void SetCursorScreenPos(int x, int y) { S().cursorPos = POINT{x, y}; }
+
+int CurrentCursor() { return S().currentCursor; }
+
+std::vector<HWND> Children(HWND dialog) {
+  Window* w = FindWindowObj(dialog);
+  return w ? w->children : std::vector<HWND>();
+}
+
+void Reset() {
+  State& s = S();
+  DestroyAllWindows();
+  s.posted.clear();
+  s.input.clear();
+  s.quitPending = false;
+  s.quitCode = 0;
+  s.shiftDown = s.controlDown = false;
+  s.cursorPos = POINT{0, 0};
+  s.currentCursor = 0;
+  s.currentCursorHandle = nullptr;
+  s.screenWidth = 1024;
+  s.screenHeight = 768;
+  s.screenBits = 32;
+  s.accelerators.clear();
+  s.presentLog.clear();
+  s.drawnTexts.clear();
+  ResetGdi();
+  ResetClock();
+  ResetSound();
+  s.messageBoxHandler = nullptr;
+  s.messageBoxes.clear();
+  s.dialogHandler = nullptr;
+  s.dialogs.clear();
+  s.shellOpens.clear();
+  s.shellResult = 42;
+}
+
+}  // namespace headless
+}  // namespace plat

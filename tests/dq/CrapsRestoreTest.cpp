@@ -1,0 +1,147 @@
+// A saved Craps game read back: the exact size check of the stored record
+// and a whole restore through the packet playback.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "CrapsServer.h"
+#include "Db.h"
+#include "PlaybackServer.h"
+#include "Restore.h"
+#include "ServerHarness.h"
+#include "plat/headless.h"
+
+namespace dq {
+namespace {
+
+// Each test reads and writes "db_savef" in a folder of its own.
+class CrapsRestore : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(getcwd(home_, sizeof(home_)), nullptr);
+    std::strcpy(folder_, "/tmp/dq_restore_XXXXXX");
+    ASSERT_NE(mkdtemp(folder_), nullptr);
+    ASSERT_EQ(chdir(folder_), 0);
+    plat::headless::ClearMessageBoxes();
+  }
+  void TearDown() override {
+    gPacketPlaybackServer.Clear();
+    gBtnPlaybackServer.Clear();
+    std::remove(kDbFileName);
+    EXPECT_EQ(chdir(home_), 0);
+    rmdir(folder_);
+  }
+
+  static void WriteInt(const char* key, int index, int value) {
+    unsigned char bytes[4];
+    DbPutU32(bytes, static_cast<std::uint32_t>(value));
+    ASSERT_EQ(dbWrite(kSavedGameUser, kCrapsGameCode, key, index, bytes, 4), 0);
+  }
+
+  static void WriteRecord(const CrapsServerRecord& r, std::uint32_t size) {
+    ASSERT_EQ(dbWrite(kSavedGameUser, kCrapsGameCode, "DQDATA", 0, &r, size), 0);
+  }
+
+  static bool BoxSaid(const char* text) {
+    for (const auto& box : plat::headless::MessageBoxes()) {
+      if (box.text.find(text) != std::string::npos) return true;
+    }
+    return false;
+  }
+
+ private:
+  char home_[4096];
+  char folder_[64];
+};
+
+CrapsServerRecord SavedRecord() {
+  CrapsServerRecord r{};
+  r.state = kServerWaitRollOrQuit;
+  std::strcpy(r.gameCode, kCrapsGameCode);
+  r.minBet = 5;
+  r.maxBet = 500;
+  r.minBetProp = 1;
+  r.maxTable = 500;
+  r.maxOdds = 3;
+  r.comeOut = 1;
+  r.dice[0] = 6;
+  r.dice[1] = 6;
+  return r;
+}
+
+TEST_F(CrapsRestore, TheSavedRecordReplacesTheRecordWhole) {
+  CrapsServerRecord saved = SavedRecord();
+  saved.point = 9;
+  WriteRecord(saved, sizeof(saved));
+  CrapsServerRecord live{};
+  EXPECT_EQ(GameServerLoad(&live, kSavedGameUser, kCrapsGameCode), 0);
+  EXPECT_EQ(std::memcmp(&live, &saved, sizeof(live)), 0);
+}
+
+TEST_F(CrapsRestore, ARecordOfAnotherSizeIsRefused) {
+  CrapsServerRecord saved = SavedRecord();
+  WriteRecord(saved, sizeof(saved) - 1);
+  CrapsServerRecord live{};
+  live.point = 4;
+  EXPECT_EQ(GameServerLoad(&live, kSavedGameUser, kCrapsGameCode), -1);
+  EXPECT_EQ(live.point, 4);
+  EXPECT_TRUE(BoxSaid("GameServerLoad: size of data read is invalid (trying to load game data)"));
+}
+
+TEST_F(CrapsRestore, AMissingRecordAnswersTheReadError) {
+  CrapsServerRecord live{};
+  EXPECT_EQ(GameServerLoad(&live, kSavedGameUser, kCrapsGameCode), kDbNoRecord);
+  EXPECT_TRUE(BoxSaid("GameServerLoad: dbRead returned error (trying to load game data)"));
+}
+
+TEST_F(CrapsRestore, ARecordInNoStateOfTheMachineIsRefused) {
+  CrapsServerRecord saved = SavedRecord();
+  saved.state = kServerUnused;
+  WriteRecord(saved, sizeof(saved));
+  CrapsServerRecord live{};
+  EXPECT_EQ(GameServerLoad(&live, kSavedGameUser, kCrapsGameCode), -1);
+  EXPECT_EQ(live.state, 0);
+}
+
+TEST_F(CrapsRestore, ARestoredGameGoesOnWithItsSavedDice) {
+  const char logged[] = "command=BEGINPLAYANSWER&answer=ok&MONEYAMOUNT=1000.000000";
+  unsigned char block[sizeof(logged) + 4];
+  DbPutU32(block, sizeof(logged));
+  std::memcpy(block + 4, logged, sizeof(logged));
+  WriteInt("EXISTANCEFLAG", 0, 2);
+  WriteInt("NUMBTNS", 0, 0);
+  WriteInt("NUMPCKS", 0, 1);
+  ASSERT_EQ(dbWrite(kSavedGameUser, kCrapsGameCode, "PKTLOG", 0, block, sizeof(block)), 0);
+  WriteInt("COMM", 2, 0);
+  WriteInt("COMM", 3, kSendFree);
+  WriteInt("COMM", 4, kRecvEmpty);
+  WriteInt("COMM", 5, 0);
+  WriteRecord(SavedRecord(), sizeof(CrapsServerRecord));
+
+  ServerHarness s;
+  CComm clientEnd;
+  clientEnd.Init("clientout.log", "clientin.log");
+  InstallPlaybackHooks(s.comm, clientEnd, {kCrapsGameCode, GameServerLoad, GameServerOnRemove});
+  ASSERT_EQ(LoadSavedGame(s.record, s.comm, kSavedGameUser), 0);
+  ASSERT_TRUE(gPacketPlaybackServer.IsActive());
+
+  ASSERT_EQ(s.comm.OnDataReceived("command=BEGINPLAY", 18), 1);
+  for (int frame = 0; frame < 10 && gPacketPlaybackServer.IsActive(); ++frame) {
+    EXPECT_EQ(GameServerPlayback(s.comm, s.record, kSavedGameUser), 0);
+  }
+  EXPECT_FALSE(gPacketPlaybackServer.IsActive());
+  ASSERT_EQ(s.transport->sent.size(), 1u);
+  EXPECT_EQ(s.transport->sent[0], std::string(logged) + "&PLAYBACKDONE=");
+  EXPECT_EQ(s.record->state, kServerWaitRollOrQuit);
+  EXPECT_TRUE(BoxSaid("Event data loaded (part 2)"));
+
+  EXPECT_EQ(s.Exchange("command=ROLLDICE&BET=3210.00$#0000"), "command=BETANSWER&answer=ok");
+  EXPECT_EQ(s.Exchange("command=SENDRESULT&RESULT="),
+            "command=BETDATA&answer=ok&RESULT=3230.000000$#6,6,0,1,0,0,0,0,0,0,0,0,0,0,0,0");
+}
+
+}  // namespace
+}  // namespace dq

@@ -1,0 +1,50 @@
+// The Craps server on a link end of its own: a test feeds client packets
+// with OnDataReceived, steps GameServerRun and reads what the transport sent.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "Comm.h"
+#include "CrapsServer.h"
+
+namespace dq {
+
+class CCaptureTransport : public CTransport {
+ public:
+  int SendData(const char* text, std::size_t length) override;
+  int HandBack() override { return 1; }
+  void Poll() override {}
+  int IsIdle() override { return 1; }
+  void OnEvent(int) override {}
+
+  std::vector<std::string> sent;
+  int accept = 1;  // 0: refuse every packet, as a busy main client does
+};
+
+// Dice of the next BEGINPLAYs, in order; the random source hands them out.
+void QueueDice(int die1, int die2);
+
+class ServerHarness {
+ public:
+  explicit ServerHarness(double balance = 1000);
+  ~ServerHarness();
+
+  // One frame of the server; answers its result.
+  int Frame();
+  // Feeds a client packet, then runs frames until the server sends (at most
+  // ten); answers the packet sent, "" when none went out.
+  std::string Exchange(const std::string& packet);
+  // CLIENTINIT and a first BEGINPLAY rolling these dice.
+  void OpenSession(int die1, int die2);
+  // ROLLDICE with a bet list, SENDRESULT, ENDPLAY and the next BEGINPLAY with
+  // these dice; answers the BETDATA packet.
+  std::string PlayRoll(const std::string& betList, int nextDie1, int nextDie2);
+
+  CComm comm;
+  CCaptureTransport* transport;
+  CrapsServerRecord* record;
+  int userId = 1;
+};
+
+}  // namespace dq

@@ -1,0 +1,25 @@
+// A main client on a fresh headless bus, keeping its balance in a fresh
+// temporary folder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "MainClient.h"
+#include "TempFolder.h"
+#include "plat/headless.h"
+
+class MainClientTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    plat::headless::Reset();
+    ASSERT_FALSE(folder.Path().empty());
+    ASSERT_EQ(mainClient.Create(BalanceFile()), 1);
+  }
+  void TearDown() override { mainClient.Destroy(); }
+  std::string BalanceFile() const { return folder.Path() + "/balance.txt"; }
+
+  TempFolder folder;
+  CMainClient mainClient;
+};

@@ -1,0 +1,261 @@
+#include <string>
+#include <vector>
+
+#include "HeadlessFixture.h"
+
+namespace {
+
+using namespace plat;
+using headless_test::Headless;
+
+class Queue : public Headless {};
+
+// A window procedure that sends back to the sender while it handles a send.
+TEST_F(Queue, NestedSendsRunInsideEachOther) {
+  std::vector<std::string> trace;
+  HWND game = nullptr, relay = nullptr;
+  const UINT single = RegisterWindowMessage("-=! single message idstring !=-");
+  Register(0, "Game", [&](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
+    if (m == single && w == 5) {
+      trace.push_back("game: alive query");
+      return -3;
+    }
+    return DefWindowProc(h, m, w, l);
+  });
+  Register(1, "Main Client", [&](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
+    if (m == single && w == 3) {
+      trace.push_back("relay: connect");
+      const LRESULT alive = SendMessage(LParamToHandle(l), single, 5, 0);
+      trace.push_back("relay: alive answered " + std::to_string(alive));
+      return 1;
+    }
+    return DefWindowProc(h, m, w, l);
+  });
+  game = Create("Game");
+  relay = Create("Main Client");
+  EXPECT_EQ(SendMessage(relay, single, 3, HandleToLParam(game)), 1);
+  EXPECT_EQ(trace, (std::vector<std::string>{"relay: connect", "game: alive query", "relay: alive answered -3"}));
+}
+
+TEST_F(Queue, PostedMessagesComeBeforeInputThenQuitThenPaint) {
+  Register(0, "Game", nullptr);
+  HWND h = Create("Game");
+  ShowWindow(h, SW_SHOW);  // leaves a paint waiting
+  headless::PostMouse(h, WM_LBUTTONDOWN, 5, 6, MK_LBUTTON);
+  PostMessage(h, WM_USER + 1, 0, 0);
+  headless::PostKey(h, 'A', TRUE, FALSE);
+  PostQuitMessage(3);
+  PostMessage(h, WM_USER + 2, 0, 0);
+  PostMessage(nullptr, WM_USER + 3, 0, 0);  // a thread message
+  std::vector<UINT> order;
+  MSG m;
+  while (GetMessage(&m, nullptr, 0, 0)) {
+    order.push_back(m.message);
+    DispatchMessage(&m);
+  }
+  EXPECT_EQ(m.wParam, 3u);
+  EXPECT_EQ(order, (std::vector<UINT>{WM_USER + 1, WM_USER + 2, WM_USER + 3, WM_LBUTTONDOWN, WM_KEYDOWN}));
+  // The paint waits until the queue is otherwise empty.
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_PAINT);
+  DispatchMessage(&m);
+  EXPECT_FALSE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+}
+
+TEST_F(Queue, FiltersAndNoRemove) {
+  Register(0, "Game", nullptr);
+  Register(1, "Other", nullptr);
+  HWND a = Create("Game");
+  HWND b = Create("Other");
+  PostMessage(a, WM_USER + 1, 0, 0);
+  PostMessage(b, WM_USER + 2, 0, 0);
+  PostMessage(a, WM_USER + 3, 0, 0);
+  MSG m;
+  ASSERT_TRUE(PeekMessage(&m, b, 0, 0, PM_NOREMOVE));
+  EXPECT_EQ(m.message, WM_USER + 2);
+  ASSERT_TRUE(PeekMessage(&m, nullptr, WM_USER + 3, WM_USER + 3, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_USER + 3);
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_USER + 1);
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_USER + 2);
+  EXPECT_EQ(m.hwnd, b);
+}
+
+TEST_F(Queue, InputCarriesRepeatFlagsAndTranslationMakesCharacters) {
+  Register(0, "Game", nullptr);
+  HWND h = Create("Game");
+  headless::PostKey(h, 'D', TRUE, FALSE);
+  headless::PostKey(h, 'D', TRUE, TRUE);
+  headless::PostKey(h, 'D', FALSE, FALSE);
+  MSG m;
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_KEYDOWN);
+  EXPECT_EQ(m.lParam & KEY_REPEAT_FLAG, 0);
+  EXPECT_TRUE(TranslateMessage(&m));
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_CHAR);  // the posted character comes before further input
+  EXPECT_EQ(m.wParam, static_cast<WPARAM>('d'));
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_KEYDOWN);
+  EXPECT_NE(m.lParam & KEY_REPEAT_FLAG, 0);
+  TranslateMessage(&m);
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_CHAR);
+  EXPECT_NE(m.lParam & KEY_REPEAT_FLAG, 0);
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_KEYUP);
+  EXPECT_FALSE(TranslateMessage(&m));
+  headless::PostKey(h, VK_LEFT, TRUE, FALSE);
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_FALSE(TranslateMessage(&m));
+}
+
+TEST_F(Queue, MouseInputAsksForTheCursorAndMovesThePointer) {
+  RegisterCursorResource(106, IDC_HAND);
+  std::vector<UINT> seen;
+  Register(0, "Game", [&](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
+    seen.push_back(m);
+    if (m == WM_SETCURSOR) {
+      SetCursor(LoadCursor(GetModuleInstance(), 106));
+      return TRUE;
+    }
+    return DefWindowProc(h, m, w, l);
+  });
+  HWND h = CreateWindow("Game", "", WS_POPUP, 100, 100, 200, 200, nullptr, 0, nullptr, nullptr);
+  seen.clear();
+  headless::Click(h, 10, 20);
+  POINT p;
+  GetCursorPos(&p);
+  EXPECT_EQ(p.x, 110);
+  EXPECT_EQ(p.y, 120);
+  MSG m;
+  std::vector<LPARAM> where;
+  while (PeekMessage(&m, nullptr, 0, 0, PM_REMOVE)) {
+    where.push_back(m.lParam);
+    DispatchMessage(&m);
+  }
+  EXPECT_EQ(seen, (std::vector<UINT>{WM_SETCURSOR, WM_MOUSEMOVE, WM_SETCURSOR, WM_LBUTTONDOWN, WM_SETCURSOR,
+                                     WM_LBUTTONUP}));
+  EXPECT_EQ(where, (std::vector<LPARAM>(3, MAKELPARAM(10, 20))));
+  EXPECT_EQ(headless::CurrentCursor(), IDC_HAND);
+}
+
+TEST_F(Queue, EmptyChecksCallTheIdleHookAndMoveTheClock) {
+  int calls = 0;
+  headless::SetIdleHook([&] { ++calls; });
+  MSG m;
+  EXPECT_FALSE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(timeGetTime(), 1u);
+  headless::SetIdleAdvance(5);
+  EXPECT_FALSE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(timeGetTime(), 6u);
+  EXPECT_EQ(GetTickCount(), 6u);
+}
+
+TEST_F(Queue, AnEmptyPeekRunsOneIdleRoundAndTheNextFindsWhatItPosted) {
+  Register(0, "Game", nullptr);
+  HWND h = Create("Game");
+  headless::SetIdleHook([&] { PostMessage(h, WM_USER, 0, 0); });
+  MSG m;
+  EXPECT_FALSE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  headless::SetIdleHook(nullptr);
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_USER);
+  EXPECT_EQ(m.time, 0u);  // posted before the clock moved
+  EXPECT_EQ(timeGetTime(), 1u);
+}
+
+TEST_F(Queue, GetMessageWaitsThroughIdleRoundsUntilTheHookPosts) {
+  Register(0, "Game", nullptr);
+  HWND h = Create("Game");
+  int rounds = 0;
+  headless::SetIdleHook([&] {
+    if (++rounds == 30) PostMessage(h, WM_CLOSE, 0, 0);
+  });
+  MSG m;
+  ASSERT_TRUE(GetMessage(&m, nullptr, 0, 0));
+  EXPECT_EQ(m.message, WM_CLOSE);
+  EXPECT_EQ(rounds, 30);
+  EXPECT_EQ(timeGetTime(), 30u);  // each round: the hook, then the clock
+}
+
+TEST_F(Queue, WaitMessageReturnsWhenSomethingArrives) {
+  Register(0, "Game", nullptr);
+  HWND h = Create("Game");
+  headless::SetIdleHook([&] {
+    if (timeGetTime() == 10) headless::PostKey(h, VK_SPACE, TRUE, FALSE);
+  });
+  EXPECT_TRUE(WaitMessage());
+  MSG m;
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_KEYDOWN);
+  EXPECT_EQ(m.time, 10u);
+}
+
+TEST_F(Queue, DispatchDropsThreadMessagesAndMessagesOfGoneWindows) {
+  int handled = 0;
+  Register(0, "Game", [&](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
+    if (m == WM_USER) ++handled;
+    return DefWindowProc(h, m, w, l);
+  });
+  HWND h = Create("Game");
+  PostMessage(nullptr, WM_USER, 0, 0);
+  PostMessage(h, WM_USER, 0, 0);
+  PostMessage(h, WM_USER, 0, 0);
+  MSG m;
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.hwnd, nullptr);
+  EXPECT_EQ(DispatchMessage(&m), 0);
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  DispatchMessage(&m);
+  DestroyWindow(h);
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  DispatchMessage(&m);
+  EXPECT_EQ(handled, 1);
+}
+
+TEST_F(Queue, CopyDataReachesTheReceiverDuringTheSend) {
+  std::string got;
+  Register(0, "Main Client", [&](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
+    if (m == WM_COPYDATA) {
+      const auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(l);
+      got = std::to_string(cds->dwData) + ":" + static_cast<const char*>(cds->lpData);
+      return 1;
+    }
+    return DefWindowProc(h, m, w, l);
+  });
+  HWND relay = Create("Main Client");
+  const char text[] = "command=connect";
+  COPYDATASTRUCT cds{1, sizeof text, text};
+  EXPECT_EQ(SendMessage(relay, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds)), 1);
+  EXPECT_EQ(got, "1:command=connect");
+}
+
+TEST_F(Queue, UpdateWindowPaintsAtOnceAndBeginPaintValidates) {
+  int paints = 0;
+  Register(0, "Game", [&](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
+    if (m == WM_PAINT) {
+      ++paints;
+      PAINTSTRUCT ps;
+      BeginPaint(h, &ps);
+      EndPaint(h, &ps);
+      return 0;
+    }
+    return DefWindowProc(h, m, w, l);
+  });
+  HWND h = Create("Game");
+  ShowWindow(h, SW_SHOW);
+  UpdateWindow(h);
+  EXPECT_EQ(paints, 1);
+  UpdateWindow(h);
+  EXPECT_EQ(paints, 1);
+  MSG m;
+  EXPECT_FALSE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  InvalidateRect(h, nullptr, FALSE);
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_PAINT);
+}
+
+}  // namespace
