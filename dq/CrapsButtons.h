@@ -55,6 +55,11 @@ constexpr ButtonEntry MakeHitArea(int x, int y, int width, int height) {
           width, height, 0, 0, 0};
 }
 
+constexpr ButtonEntry Enabled(ButtonEntry row) {
+  row.enabled = 1;
+  return row;
+}
+
 // The kind a bet button places, -1 for the other buttons.
 constexpr int BetKindOfButton(int button) {
   if (button == kButtonDontPassOdds) return kDontPassOdds;
@@ -96,16 +101,21 @@ constexpr bool EveryKindHasOneButton() {
 static_assert(EveryKindHasOneButton());
 
 constexpr ButtonEntry MakeButton(int b) {
+  // The info areas, Options and Help may be used from the start; the client
+  // enables the rest as the game goes.
   if (b == kButtonInfoBar) {
-    return MakeHitArea(kTickerStrip.x, kTickerStrip.y, kTickerStrip.width, kTickerStrip.height);
+    return Enabled(
+        MakeHitArea(kTickerStrip.x, kTickerStrip.y, kTickerStrip.width, kTickerStrip.height));
   }
   if (b == kButtonInfoMenu) {
-    return MakeHitArea(kTotalBetArea.x, kTotalBetArea.y, kTotalBetArea.width,
-                       kTotalBetArea.height);
+    return Enabled(MakeHitArea(kTotalBetArea.x, kTotalBetArea.y, kTotalBetArea.width,
+                               kTotalBetArea.height));
   }
   if (b >= kButtonOptions && b <= kButtonExit) {
-    return MakeFaced(8 + 60 * (b - kButtonOptions), 6, kSmallButtonWidth, kSmallButtonHeight,
-                     SmallButtonFace(b, 0), SmallButtonFace(b, 1), SmallButtonFace(b, 2));
+    const ButtonEntry row =
+        MakeFaced(8 + 60 * (b - kButtonOptions), 6, kSmallButtonWidth, kSmallButtonHeight,
+                  SmallButtonFace(b, 0), SmallButtonFace(b, 1), SmallButtonFace(b, 2));
+    return b == kButtonExit ? row : Enabled(row);
   }
   if (b >= kButtonChip1 && b < kButtonChip1 + kChipCount) {
     // The picture shows the chips as they look enabled, so the highlight can

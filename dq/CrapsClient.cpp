@@ -1,5 +1,6 @@
 #include "CrapsClient.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -293,28 +294,37 @@ void WaitBetAnswer(CrapsClientRecord* record, CComm& comm) {
   }
 }
 
-// The settled roll into the record; dice and point must be ones a roll gives,
-// since they index the table's sprites and places.
-bool TakeOutcome(CrapsClientRecord* record, const CrapsRollOutcome& outcome) {
+// A result is a payout or one of the marks; anything else (not a number,
+// infinite) would corrupt the balance.
+bool IsResult(float value) {
+  return (std::isfinite(value) && value > 0.0f) || value == 0.0f || value == kResultStays ||
+         value == kResultLost || value == kResultReturned;
+}
+
+// Dice and point must be ones a roll gives: they index the table's sprites
+// and places.
+bool IsRoll(const CrapsRollOutcome& outcome) {
   const int point = outcome.point;
   const bool pointOk = point == 0 || (point >= 4 && point <= 10 && point != 7);
   for (int d : outcome.dice) {
     if (d < 1 || d > 6) return false;
   }
-  if (!pointOk || (outcome.comeOut != 0 && outcome.comeOut != 1)) return false;
+  return pointOk && (outcome.comeOut == 0 || outcome.comeOut == 1);
+}
+
+void TakeOutcome(CrapsClientRecord* record, const CrapsRollOutcome& outcome) {
   std::memcpy(record->results, outcome.results, sizeof record->results);
   record->previousDice[0] = record->dice[0];
   record->previousDice[1] = record->dice[1];
   record->previousPoint = record->point;
   record->dice[0] = outcome.dice[0];
   record->dice[1] = outcome.dice[1];
-  record->point = point;
+  record->point = outcome.point;
   record->comeOut = outcome.comeOut;
   for (int i = 0; i < 6; ++i) {
     record->comePoints[kBoxNumbers[i] - 1] = outcome.comePoints[i];
     record->dontComePoints[kBoxNumbers[i] - 1] = outcome.dontComePoints[i];
   }
-  return true;
 }
 
 void WaitResult(CrapsClientRecord* record, CComm& comm) {
@@ -330,12 +340,13 @@ void WaitResult(CrapsClientRecord* record, CComm& comm) {
   record->previousComeOut = record->comeOut;
   CrapsRollOutcome outcome{};
   const int parsed = ParseResultList(list, &outcome);
-  if (parsed == kResultListBadResult) {
-    return Fail(record, comm, "CONVERTING: Couldnt convert Bet result from server");
-  }
-  if (parsed != kResultListOk || !TakeOutcome(record, outcome)) {
+  bool resultsOk = parsed != kResultListBadResult;
+  for (float r : outcome.results) resultsOk = resultsOk && IsResult(r);
+  if (!resultsOk) return Fail(record, comm, "CONVERTING: Couldnt convert Bet result from server");
+  if (parsed != kResultListOk || !IsRoll(outcome)) {
     return Fail(record, comm, "CONVERTING: Couldnt convert Dice,ComePoints from server");
   }
+  TakeOutcome(record, outcome);
   std::memcpy(record->betSnapshot, record->bets, sizeof(float) * kCrapsBetKinds);
   record->state = kClientClearRequests;
 }

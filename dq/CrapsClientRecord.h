@@ -3,6 +3,7 @@
 // 1304 bytes, every field at a fixed offset.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 
@@ -62,6 +63,7 @@ struct CrapsClientRecord {
 };
 
 static_assert(sizeof(CrapsClientRecord) == 1304);
+static_assert(std::endian::native == std::endian::little, "the record is stored as it lies in memory");
 static_assert(offsetof(CrapsClientRecord, state) == 4);
 static_assert(offsetof(CrapsClientRecord, quitAnswer) == 8);
 static_assert(offsetof(CrapsClientRecord, bets) == 12);

@@ -80,6 +80,7 @@ void LeftRelease(CrapsClientRecord* record, int b) {
   }
   LeftAction(record, b);
   DrawButton(&gPicture, b, record->autoPress ? 0 : (IsButtonEnabled(b) ? 1 : 0));
+  gCrapsButtons[b].pressState = 0;
 }
 
 int WholeDollars(float amount) { return static_cast<int>(std::trunc(amount)); }

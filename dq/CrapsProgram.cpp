@@ -3,7 +3,6 @@
 #include "CrapsBetting.h"
 #include "CrapsButtons.h"
 #include "CrapsClient.h"
-#include "CrapsFonts.h"
 #include "CrapsInput.h"
 #include "CrapsOptions.h"
 #include "CrapsServer.h"
@@ -52,7 +51,7 @@ GameDefinition MakeCrapsGame() {
   game.settings = &gCrapsOptions;
   game.settingsSize = sizeof(CrapsOptions);
   game.musicFile = "../midi/travel.mid";
-  game.smallFont = kSmallFont.data();
+  game.smallFont = gSmallFontGlyphs.data();
   game.buttons = gCrapsButtons;
   game.buttonCount = kCrapsButtonCount;
   game.accelerators = kAccelerators;

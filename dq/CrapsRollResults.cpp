@@ -49,10 +49,4 @@ void SettleRollOnRecord(CrapsClientRecord* record, RollLists* lists) {
   lists->lost[lost] = kBetListEnd;
 }
 
-int BetListLength(const int* list) {
-  int n = 0;
-  while (n < kBetListCapacity && list[n] != kBetListEnd) ++n;
-  return n;
-}
-
 }  // namespace dq

@@ -25,7 +25,4 @@ struct RollLists {
 // total win and its stake leaves the balance. Both lists are ended.
 void SettleRollOnRecord(CrapsClientRecord* record, RollLists* lists);
 
-// The number of entries before the end mark.
-int BetListLength(const int* list);
-
 }  // namespace dq

@@ -2,6 +2,7 @@
 
 #include "CasinoCfg.h"
 #include "CrapsConfigDialog.h"
+#include "CrapsFonts.h"
 #include "CrapsOptions.h"
 #include "CrapsTableLayout.h"
 #include "ShellGlobals.h"
@@ -12,6 +13,7 @@ namespace dq {
 CDib gMovingPile;
 CDib gTickerStrip;
 int gTableTextColour = -1;
+artwork::GlyphTable gSmallFontGlyphs = kSmallFont;
 
 void LoadGameConfig() {
   ReadCasinoCfg(&gCasinoCfg, kCasinoCfgShared);
@@ -33,9 +35,12 @@ int RemapBitmaps() {
   if (!gPicture.RemapToPalette(palette) || !gMovingPile.RemapToPalette(palette)) return 0;
   const plat::BYTE* text = gPicture.PixelAddress(kTextColourPixel.x, kTextColourPixel.y);
   const plat::BYTE* key = gPicture.PixelAddress(kTransparentPixel.x, kTransparentPixel.y);
-  if (text == nullptr || key == nullptr) return 0;
+  // Remapping may move colours the palette holds twice to their first entry.
+  const plat::BYTE* smallKey = gPicture.PixelAddress(kSmallFontSpec.x, kSmallFontSpec.y);
+  if (text == nullptr || key == nullptr || smallKey == nullptr) return 0;
   gTableTextColour = *text;
   gTransparentIndex = *key;
+  gSmallFontGlyphs[1] = *smallKey;
   gScreen.Refresh(CScreen::kRefreshPicture);
   gScreen.Flush(gDeviceContext, gOffsetX, gOffsetY, CScreen::kFlushWhole);
   gMovingPile.Fill(0, 0, kMovingPileWidth, kMovingPileHeight, gTransparentIndex);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Dib.h"
+#include "GlyphLayout.h"
 
 namespace dq {
 
@@ -13,6 +14,9 @@ extern CDib gMovingPile;   // 24 x 64: one flying pile of chips
 extern CDib gTickerStrip;  // 145 x 17: the ticker's dots
 // Colour index left out when the table font is drawn (picture pixel (0, 481)).
 extern int gTableTextColour;
+// The small font's glyph table as the shell draws with it: its key is the
+// index the font's background has after the picture was remapped.
+extern artwork::GlyphTable gSmallFontGlyphs;
 
 // Reads "Casino.cfg" and "Craps.cfg" (defaults for what is missing).
 void LoadGameConfig();

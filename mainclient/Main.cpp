@@ -1,7 +1,8 @@
 // mainclient [program ...]: the stand-in main client. Starts each named
-// program of the staged tree it lies in (craps, paigow, ...) and relays for
-// every program that connects. With programs named it ends when all of them
-// have ended; without, when its window is closed.
+// program of the staged tree it lies in (craps, paigow, ...), one after the
+// other has connected, and relays for every program that connects. With
+// programs named it ends when all of them have ended; without, when its
+// window is closed.
 #include <cstdio>
 #include <string>
 
@@ -30,7 +31,7 @@ bool HasDisplay() {
 
 int main(int argc, char** argv) {
   if (!plat::InitBackend(argc, argv)) {
-    std::fprintf(stderr, "mainclient: the desktop session cannot be used\n");
+    std::fprintf(stderr, "mainclient: no display or session bus to run on\n");
     return 1;
   }
   const std::string stage = StageOf(argv[0]);
@@ -41,25 +42,24 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (HasDisplay()) plat::ShowWindow(client.Window(), plat::SW_SHOWNORMAL);
+  int next = 1;  // the next program named on the command line
   int launched = 0;
-  for (int i = 1; i < argc; ++i) launched += LaunchProgram(client, stage, argv[i]);
-  int exitCode = argc > 1 && launched == 0 ? 1 : 0;
-  if (exitCode == 0) {
-    plat::DWORD lastTick = plat::GetTickCount();
-    plat::MSG msg;
-    for (;;) {
-      if (plat::PeekMessage(&msg, nullptr, 0, 0, plat::PM_REMOVE)) {
-        if (msg.message == plat::WM_QUIT) break;
-        plat::TranslateMessage(&msg);
-        plat::DispatchMessage(&msg);
-        continue;
-      }
-      if (plat::GetTickCount() - lastTick < kTickMs) continue;
-      lastTick = plat::GetTickCount();
-      client.Tick();
-      if (launched && client.Idle()) break;
+  plat::DWORD lastTick = plat::GetTickCount();
+  plat::MSG msg;
+  for (;;) {
+    if (plat::PeekMessage(&msg, nullptr, 0, 0, plat::PM_REMOVE)) {
+      if (msg.message == plat::WM_QUIT) break;
+      plat::TranslateMessage(&msg);
+      plat::DispatchMessage(&msg);
+      continue;
     }
+    if (plat::GetTickCount() - lastTick < kTickMs) continue;
+    lastTick = plat::GetTickCount();
+    client.Tick();
+    if (next < argc && !client.Expecting()) launched += LaunchProgram(client, stage, argv[next++]);
+    if (argc > 1 && next == argc && client.Idle()) break;
   }
+  const int exitCode = argc > 1 && launched == 0 ? 1 : 0;
   client.Destroy();
   plat::ShutdownBackend();
   return exitCode;

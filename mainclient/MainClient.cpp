@@ -13,8 +13,6 @@
 
 namespace {
 
-using plat::LRESULT;
-
 constexpr plat::UINT kFlushMessage = plat::WM_USER + 1;
 constexpr int kWindowWidth = 320;
 constexpr int kWindowHeight = 220;

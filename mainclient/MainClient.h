@@ -33,7 +33,9 @@ class CMainClient {
 
   // A program the main client has started: the next connect of a window
   // gets its name, its folder (where its "db_savef" is kept) and its process
-  // id (0: not watched), in the order they were expected.
+  // id (0: not watched), in the order they were expected. Start programs one
+  // at a time (see Expecting), or two that connect in the other order would
+  // be taken for each other.
   void ExpectProgram(const std::string& name, const std::string& folder, plat::DWORD processId);
   // Delivers what waits, program by program: the player record first, then
   // a record request, then the queued packets in order until a receiver
@@ -47,6 +49,8 @@ class CMainClient {
 
   // 1 when no program is connected or expected.
   int Idle() const;
+  // 1 while a program the main client started has not connected yet.
+  int Expecting() const { return expected_.empty() ? 0 : 1; }
   int ProgramCount() const { return static_cast<int>(programs_.size()); }
   const ConnectedProgram& Program(int i) const { return *programs_[static_cast<std::size_t>(i)]; }
   double Balance() const { return account_.Balance(); }

@@ -41,9 +41,10 @@ std::vector<std::uint8_t> WithoutPlaybackTags(const char* text) {
 }
 
 int ReadButtonPresses(const char* text, std::vector<btnLog>* out) {
+  // Decoded straight into a receive side: the server end collects the
+  // presses of every packet, keep-alive packets included.
   CComm reader;
-  reader.OnDataReceived(text, std::strlen(text) + 1);
-  if (!reader.IsReceived()) return 0;
+  reader.recvList.Decode(text);
   reader.RewindReceived();
   int count = 0;
   btnLog press{};

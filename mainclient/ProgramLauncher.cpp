@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "Restore.h"
 #include "SavedGameFile.h"
-#include "SavedGameRecorder.h"
 #include "plat/system.h"
 
 int FindStagedProgram(const std::string& stage, const std::string& name, StagedProgram* out) {
@@ -27,7 +27,7 @@ int LaunchProgram(CMainClient& client, const std::string& stage, const std::stri
     std::fprintf(stderr, "mainclient: %s has not been built\n", program.executable.c_str());
     return 0;
   }
-  const bool restore = HasSavedGame(program.savedGame, kSavedGameUserId);
+  const bool restore = HasSavedGame(program.savedGame, kSavedGameUser);
   const char* const arguments[] = {restore ? kHiddenOption : nullptr, nullptr};
   const plat::DWORD id = plat::StartProgram(program.executable.c_str(), arguments, program.folder.c_str());
   if (!id) {

@@ -5,10 +5,7 @@
 #include <string>
 
 #include "MainClient.h"
-
-// The command-line option that starts a program hidden, restoring its saved
-// game before it shows its window.
-inline constexpr char kHiddenOption[] = "--hidden";
+#include "MainClientName.h"
 
 struct StagedProgram {
   std::string executable;

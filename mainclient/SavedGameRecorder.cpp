@@ -5,6 +5,7 @@
 
 #include "Comm.h"
 #include "PacketText.h"
+#include "PlaybackServer.h"
 #include "Restore.h"
 
 namespace {
@@ -35,11 +36,13 @@ void CSavedGameRecorder::OnServerPacket(const char* text) {
 }
 
 void CSavedGameRecorder::OnClientPacket(const char* text) {
-  if (!recording_ || presses_.size() >= kMaxSavedPresses) return;
+  // A program reads back no more presses than this.
+  const std::size_t most = kMaxPlaybackRecords;
+  if (!recording_ || presses_.size() >= most) return;
   std::vector<btnLog> found;
   if (ReadButtonPresses(text, &found) == 0) return;
   for (const btnLog& press : found) {
-    if (presses_.size() < kMaxSavedPresses) presses_.push_back(press);
+    if (presses_.size() < most) presses_.push_back(press);
   }
   Write();
 }
@@ -63,12 +66,17 @@ int CSavedGameRecorder::OnSavePoint(const SavePoint& point) {
   existanceFlag_ = (!answerSent || point.head.recvAllocated == kRecvWaiting) ? 1 : 2;
   presses_.clear();
   recording_ = true;
-  return Write();
+  if (Write()) return 1;
+  // An earlier round's saved game must not outlive a round that could not be
+  // saved; the money is then booked as the game goes.
+  recording_ = false;
+  ReplaceSavedGame(dbPath_, kSavedGameUser, game_, {});
+  return 0;
 }
 
 void CSavedGameRecorder::OnSessionEnd() {
   if (!game_.empty()) {
-    if (!ReplaceSavedGame(dbPath_, kSavedGameUserId, game_, {})) {
+    if (!ReplaceSavedGame(dbPath_, kSavedGameUser, game_, {})) {
       std::fprintf(stderr, "mainclient: cannot remove the saved game from %s\n", dbPath_.c_str());
     }
   }
@@ -98,7 +106,7 @@ std::vector<SavedRecord> CSavedGameRecorder::Records() const {
 }
 
 int CSavedGameRecorder::Write() {
-  if (ReplaceSavedGame(dbPath_, kSavedGameUserId, game_, Records())) return 1;
+  if (ReplaceSavedGame(dbPath_, kSavedGameUser, game_, Records())) return 1;
   std::fprintf(stderr, "mainclient: cannot write the saved game into %s\n", dbPath_.c_str());
   return 0;
 }

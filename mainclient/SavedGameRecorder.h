@@ -16,9 +16,6 @@
 #include "SavePoint.h"
 #include "SavedGameFile.h"
 
-inline constexpr std::uint32_t kSavedGameUserId = 1;
-inline constexpr std::size_t kMaxSavedPresses = 999;  // the most a program reads back
-
 class CSavedGameRecorder {
  public:
   // Forgets the last session. dbPath: the program's "db_savef"; empty
@@ -31,7 +28,8 @@ class CSavedGameRecorder {
   // A packet the client end sent; its button presses join the round's log.
   void OnClientPacket(const char* text);
   // The program's save point. 1 when the saved game was written; 0 when it
-  // could not be (no server packet yet, or the file failed).
+  // could not be (no server packet yet, or the file failed: any older saved
+  // game of the program is then removed and Recording answers 0).
   int OnSavePoint(const SavePoint& point);
   // The session ended normally: the saved game is removed.
   void OnSessionEnd();

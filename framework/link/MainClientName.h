@@ -3,3 +3,7 @@
 #pragma once
 
 inline constexpr char kMainClientClassName[] = "www.kestrup-casino.example Main Client";
+
+// The command-line option with which the main client starts a program whose
+// saved game waits: the program starts hidden and restores it first.
+inline constexpr char kHiddenOption[] = "--hidden";

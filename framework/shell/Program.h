@@ -3,10 +3,7 @@
 #pragma once
 
 #include "GameDefinition.h"
-
-// Command-line option asking for a hidden start (a saved game waits); the
-// main client passes it.
-inline constexpr char kHiddenOption[] = "--hidden";
+#include "MainClientName.h"
 
 // Makes game the running program's table (kept by pointer: it must outlive
 // the run) and registers the resources the shell loads: the game's

@@ -5,7 +5,7 @@
 #include <unistd.h>
 
 #include <climits>
-#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "plat/system.h"
@@ -16,18 +16,24 @@ namespace plat {
 
 DWORD StartProgram(const char* path, const char* const* arguments, const char* folder) {
   if (!path || !folder) return 0;
-  // Resolved here: the child changes its folder before it starts path.
-  char full[PATH_MAX];
-  if (!::realpath(path, full)) return 0;
+  // Made absolute here: the child changes its folder before it starts path.
+  // Links are kept, so the program sees the name it was started by.
+  std::string full = path;
+  if (full.empty()) return 0;
+  if (full[0] != '/') {
+    char cwd[PATH_MAX];
+    if (!::getcwd(cwd, sizeof cwd)) return 0;
+    full = std::string(cwd) + "/" + full;
+  }
   std::vector<char*> argv;
-  argv.push_back(full);
+  argv.push_back(full.data());
   for (const char* const* a = arguments; a && *a; ++a) argv.push_back(const_cast<char*>(*a));
   argv.push_back(nullptr);
   posix_spawn_file_actions_t actions;
   if (::posix_spawn_file_actions_init(&actions) != 0) return 0;
   pid_t pid = 0;
   const bool ok = ::posix_spawn_file_actions_addchdir_np(&actions, folder) == 0 &&
-                  ::posix_spawn(&pid, full, &actions, nullptr, argv.data(), environ) == 0;
+                  ::posix_spawn(&pid, full.c_str(), &actions, nullptr, argv.data(), environ) == 0;
   ::posix_spawn_file_actions_destroy(&actions);
   return ok && pid > 0 ? static_cast<DWORD>(pid) : 0;
 }

@@ -7,6 +7,7 @@
 #include <QDBusPendingCall>
 #include <QDBusPendingCallWatcher>
 #include <QDBusVirtualObject>
+#include <QTimer>
 
 #include <set>
 
@@ -128,10 +129,17 @@ bool Call(const QDBusMessage& call, QVariant* answer) {
   QDBusPendingCallWatcher watcher(pending);
   bool done = false;
   QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, [&done] { done = true; });
+  // The bus's own timeout is not to be relied on: a timer ends the wait too.
+  QTimer timer;
+  timer.setSingleShot(true);
+  bool expired = false;
+  QObject::connect(&timer, &QTimer::timeout, [&expired] { expired = true; });
+  timer.start(kSendTimeoutMs);
   {
     CSendWait wait;
-    while (!done && !pending.isFinished()) wait.WaitOnce();
+    while (!done && !expired && !pending.isFinished()) wait.WaitOnce();
   }
+  if (!pending.isFinished()) return false;
   const QDBusMessage reply = pending.reply();
   if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return false;
   *answer = reply.arguments().first();

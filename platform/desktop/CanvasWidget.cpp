@@ -8,6 +8,7 @@
 
 #include <cmath>
 
+#include "App.h"
 #include "DialogBox.h"
 #include "KeyMap.h"
 #include "MessageQueue.h"
@@ -142,12 +143,14 @@ void CCanvasWidget::closeEvent(QCloseEvent* event) {
   if (Windows().Find(m_hwnd)) Queue().PostInput(m_hwnd, WM_CLOSE, 0, 0);
 }
 
+// A window manager's maximise and minimise come here; without one the
+// backend keeps the maximised state itself (Windows.cpp).
 void CCanvasWidget::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange) return;
   CWindow* w = Windows().Find(m_hwnd);
   if (!w) return;
-  const bool zoomed = isMaximized();
+  const bool zoomed = WindowManagerRunning() ? isMaximized() : w->zoomed;
   const bool iconic = isMinimized();
   if (zoomed == w->zoomed && iconic == w->iconic) return;
   w->zoomed = zoomed;

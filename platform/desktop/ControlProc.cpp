@@ -85,6 +85,11 @@ LRESULT ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CHAR:
       if (w->controlKind == CTL_EDIT) TypeCharacter(w, wParam);
       return 0;
+    case WM_KEYDOWN:
+      if (w->controlKind == CTL_TABCONTROL && (wParam == VK_LEFT || wParam == VK_RIGHT)) {
+        static_cast<CTabControlWidget*>(w->widget)->Step(wParam == VK_LEFT ? -1 : 1);
+      }
+      return 0;
     default:
       return 0;
   }

@@ -46,6 +46,11 @@ int CTabControlWidget::Select(int index) {
   return old;
 }
 
+void CTabControlWidget::Step(int delta) {
+  const int next = m_current + delta;
+  if (next >= 0 && next < m_bar->count()) m_bar->setCurrentIndex(next);
+}
+
 int CTabControlWidget::Insert(int index, const QString& text) {
   m_quiet = true;
   const int at = m_bar->insertTab(index < 0 ? m_bar->count() : index, text);

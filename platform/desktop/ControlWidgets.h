@@ -36,6 +36,8 @@ class CTabControlWidget : public QWidget {
   int Current() const { return m_current; }
   // Selects without notifying; answers the previous selection.
   int Select(int index);
+  // Moves the selection by delta tabs as the user's arrow keys do (notifying).
+  void Step(int delta);
   // Inserts a tab without notifying (the first one becomes the selection).
   int Insert(int index, const QString& text);
 

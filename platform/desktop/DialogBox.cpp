@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPushButton>
 
+#include "App.h"
 #include "CanvasWidget.h"
 #include "Canvas.h"
 #include "Controls.h"

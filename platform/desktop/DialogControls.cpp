@@ -127,7 +127,9 @@ void Edit_SetReadOnly(HWND edit, BOOL readOnly) {
 int ComboBox_AddString(HWND combo, const char* text) {
   QComboBox* c = Combo(combo);
   if (!c || !text) return -1;
+  const int selected = c->currentIndex();
   c->addItem(QString::fromLatin1(text));
+  if (selected < 0) c->setCurrentIndex(-1);  // adding selects nothing
   return c->count() - 1;
 }
 

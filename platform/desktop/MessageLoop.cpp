@@ -8,6 +8,7 @@
 #include "PaletteMath.h"
 #include "Pump.h"
 #include "WindowTable.h"
+#include "plat/time.h"
 
 namespace plat::desktop {
 namespace {

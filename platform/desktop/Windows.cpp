@@ -14,6 +14,7 @@
 #include "GdiObjects.h"
 #include "Handles.h"
 #include "MessageQueue.h"
+#include "Pump.h"
 #include "WindowClasses.h"
 #include "WindowTable.h"
 
@@ -128,26 +129,42 @@ HWND CreateTopLevel(const desktop::CWindowClass* wc, const char* title, DWORD st
   return h;
 }
 
+void PostSize(CWindow* w, WPARAM kind) {
+  desktop::Queue().PostInput(w->handle, WM_SIZE, kind,
+                             MAKELPARAM(w->canvas.width(), w->canvas.height()));
+}
+
+// Without a window manager the window is made as large as the screen by
+// hand, and the state is ours to keep.
 void Maximise(CWindow* w) {
   QWidget* widget = w->widget;
-  if (!desktop::WindowManagerRunning() && !widget->isMaximized()) {
-    w->restoreGeometry = widget->geometry();
+  if (desktop::WindowManagerRunning()) {
+    widget->showMaximized();
+    return;
   }
-  widget->showMaximized();
-  if (!desktop::WindowManagerRunning()) {
-    const QRect area = desktop::AvailableGeometry();
-    QSize size = area.size().boundedTo(widget->maximumSize());
-    widget->setGeometry(QRect(area.topLeft(), size));
+  if (!w->zoomed) w->restoreGeometry = widget->geometry();
+  const QRect area = desktop::AvailableGeometry();
+  widget->setGeometry(QRect(area.topLeft(), area.size().boundedTo(widget->maximumSize())));
+  widget->show();
+  if (!w->zoomed) {
+    w->zoomed = true;
+    PostSize(w, SIZE_MAXIMIZED);
   }
 }
 
 void Restore(CWindow* w) {
   QWidget* widget = w->widget;
-  const bool wasMaximised = widget->isMaximized();
-  widget->showNormal();
-  if (wasMaximised && !desktop::WindowManagerRunning() && w->restoreGeometry.isValid()) {
-    widget->setGeometry(w->restoreGeometry);
+  if (desktop::WindowManagerRunning()) {
+    widget->showNormal();
+    return;
   }
+  if (widget->isMinimized()) widget->showNormal();
+  if (w->zoomed) {
+    w->zoomed = false;
+    if (w->restoreGeometry.isValid()) widget->setGeometry(w->restoreGeometry);
+    PostSize(w, SIZE_RESTORED);
+  }
+  widget->show();
 }
 
 QPoint ClientOriginOnScreen(const CWindow* w) { return w->widget->mapToGlobal(QPoint(0, 0)); }
@@ -307,7 +324,7 @@ BOOL IsZoomed(HWND hwnd) {
     return desktop::RemoteWindowOp(hwnd, desktop::RemoteOp::kIsZoomed, 0) ? TRUE : FALSE;
   }
   CWindow* w = Windows().Find(hwnd);
-  return w && w->widget && w->kind != WindowKind::kControl && w->widget->isMaximized() ? TRUE : FALSE;
+  return w && w->kind != WindowKind::kControl && w->zoomed ? TRUE : FALSE;
 }
 
 BOOL SetForegroundWindow(HWND hwnd) {

@@ -428,6 +428,15 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, 
   if (!GetTarget(*d, &t)) return srcHeight;
   const std::size_t stride = (static_cast<std::size_t>(pw) + 3) & ~static_cast<std::size_t>(3);
   const std::uint8_t* src = static_cast<const std::uint8_t*>(bits);
+  // The visible columns and their source columns, worked out once: programs
+  // present whole screens every frame.
+  const int firstX = std::max<int>(0, t.clip.left - t.ox - xDest);
+  const int lastX = std::min<int>(destWidth, t.clip.right - t.ox - xDest);
+  if (firstX >= lastX) return srcHeight;
+  std::vector<int> columns(static_cast<std::size_t>(lastX - firstX));
+  for (int dx = firstX; dx < lastX; ++dx) {
+    columns[dx - firstX] = xSrc + static_cast<int>(static_cast<long long>(dx) * srcWidth / destWidth);
+  }
   for (int dy = 0; dy < destHeight; ++dy) {
     const int py = yDest + dy + t.oy;
     if (py < t.clip.top || py >= t.clip.bottom) continue;
@@ -435,13 +444,8 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, 
     const int fromBottom = ySrc + srcHeight - 1 - sy;
     const int stored = h.biHeight > 0 ? fromBottom : ph - 1 - fromBottom;
     const std::uint8_t* row = src + stride * stored;
-    std::uint32_t* out = t.top->fb.data() + static_cast<std::size_t>(py) * t.top->fbWidth;
-    for (int dx = 0; dx < destWidth; ++dx) {
-      const int px = xDest + dx + t.ox;
-      if (px < t.clip.left || px >= t.clip.right) continue;
-      const int sx = xSrc + static_cast<int>(static_cast<long long>(dx) * srcWidth / destWidth);
-      out[px] = lut[row[sx]];
-    }
+    std::uint32_t* out = t.top->fb.data() + static_cast<std::size_t>(py) * t.top->fbWidth + xDest + t.ox + firstX;
+    for (std::size_t i = 0; i < columns.size(); ++i) out[i] = lut[row[columns[i]]];
   }
   return srcHeight;
 }

@@ -212,9 +212,7 @@ void DestroyTree(HWND hwnd) {
   Window* w = FindWindowObj(hwnd);
   if (!w || w->destroying) return;
   w->destroying = true;
-  if (w->visible && !w->parent) {
-    w->visible = false;
-  }
+  if (!w->parent) w->visible = false;
   SendMessage(hwnd, WM_DESTROY, 0, 0);
   w = FindWindowObj(hwnd);
   if (!w) return;

@@ -40,15 +40,15 @@ class SamplePicture : public ::testing::Test {
       for (int x = 2; x < r.w - 2; ++x) {
         if (seen[static_cast<std::size_t>(y * r.w + x)] || picture.At(r.x + x, r.y + y) != colour) continue;
         ++blobs;
-        std::vector<std::pair<int, int>> todo{{x, y}};
-        while (!todo.empty()) {
-          auto [px, py] = todo.back();
-          todo.pop_back();
+        std::vector<std::pair<int, int>> pending{{x, y}};
+        while (!pending.empty()) {
+          auto [px, py] = pending.back();
+          pending.pop_back();
           if (px < 2 || py < 2 || px >= r.w - 2 || py >= r.h - 2) continue;
           const std::size_t i = static_cast<std::size_t>(py * r.w + px);
           if (seen[i] || picture.At(r.x + px, r.y + py) != colour) continue;
           seen[i] = true;
-          todo.insert(todo.end(), {{px + 1, py}, {px - 1, py}, {px, py + 1}, {px, py - 1}});
+          pending.insert(pending.end(), {{px + 1, py}, {px - 1, py}, {px, py + 1}, {px, py - 1}});
         }
       }
     }

@@ -10,6 +10,16 @@
 #include "TempFolder.h"
 #include "plat/headless.h"
 
+// Handles every waiting message, then lets the main client's periodic step
+// run, a few times over, so that everything sent has been delivered.
+inline void Pump(CMainClient& mainClient) {
+  for (int round = 0; round < 4; ++round) {
+    plat::MSG msg;
+    while (plat::PeekMessage(&msg, nullptr, 0, 0, plat::PM_REMOVE)) plat::DispatchMessage(&msg);
+    mainClient.Tick();
+  }
+}
+
 class MainClientTest : public ::testing::Test {
  protected:
   void SetUp() override {

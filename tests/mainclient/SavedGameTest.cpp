@@ -169,6 +169,11 @@ TEST_F(SavedGameTest, ARoundSavedBeforeItsAnswerWentOutReadsBackWhole) {
   Pump(mainClient);
   EXPECT_EQ(ReadInt(kKeyNumBtns, 0), 3);
   EXPECT_EQ(ReadPress(2).button, 8);
+  // The server end collects presses from keep-alive packets too.
+  ASSERT_EQ(P::Send(craps.client, {{"command", "heartbeat"}, {"BTN", "9"}, {"STE", "11"}, {"VAL", "0.000000"}}), 1);
+  Pump(mainClient);
+  EXPECT_EQ(ReadInt(kKeyNumBtns, 0), 4);
+  EXPECT_EQ(ReadPress(3).button, 9);
   ASSERT_EQ(P::Send(craps.server, {{"command", "CLIENTEXITanswer"}, {"answer", "ok"}}), 1);
   Pump(mainClient);
   EXPECT_EQ(HasSavedGame("db_savef", 1), 0);

@@ -3,8 +3,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "MainClient.h"
-
 CScriptedProgram::CScriptedProgram(std::string className) : className_(std::move(className)) {}
 
 CScriptedProgram::~CScriptedProgram() { Vanish(); }
@@ -98,12 +96,4 @@ plat::LRESULT CScriptedProgram::OnMessage(plat::UINT msg, plat::WPARAM wParam, p
   }
   if (msg == singleMsg_ && wParam == kSingleAlive) return kAliveAnswer;
   return plat::DefWindowProc(window_, msg, wParam, lParam);
-}
-
-void Pump(CMainClient& mainClient) {
-  for (int round = 0; round < 4; ++round) {
-    plat::MSG msg;
-    while (plat::PeekMessage(&msg, nullptr, 0, 0, plat::PM_REMOVE)) plat::DispatchMessage(&msg);
-    mainClient.Tick();
-  }
 }

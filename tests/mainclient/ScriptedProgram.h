@@ -1,4 +1,4 @@
-// A program on the headless bus wired as the real ones are: one window whose
+// A program wired as the real ones are: one window whose
 // procedure hands packets of kind 1 to the client link end and kind 2 to the
 // server link end, takes the player record and sends it back on request,
 // and answers the alive query. The test plays both ends by hand.
@@ -52,8 +52,3 @@ class CScriptedProgram {
   plat::HWND window_ = nullptr;
   plat::UINT singleMsg_ = 0;
 };
-
-// Handles every waiting message, then lets the main client's periodic step
-// run, a few times over, so that everything sent has been delivered.
-class CMainClient;
-void Pump(CMainClient& mainClient);

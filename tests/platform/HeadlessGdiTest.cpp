@@ -117,6 +117,10 @@ TEST_F(Gdi, RgbColoursStretchingAndSourceRectangles) {
   // Partly outside the window: clipped, still drawn.
   EXPECT_EQ(StretchDIBits(dc, 62, 30, 3, 3, 0, 0, 3, 3, p.bits.data(), &p.info, DIB_RGB_COLORS, SRCCOPY), 3);
   EXPECT_EQ(headless::Pixel(h, 64, 0), CLR_INVALID);
+  // Clipped on the left: column 0 shows the picture's column 2.
+  StretchDIBits(dc, -2, 20, 3, 3, 0, 0, 3, 3, p.bits.data(), &p.info, DIB_RGB_COLORS, SRCCOPY);
+  EXPECT_EQ(headless::Pixel(h, 0, 22), RGB(200, 0, 0));
+  EXPECT_EQ(headless::Pixel(h, 1, 22), RGB(0, 0, 0));
   // Refused: a source outside the picture, a depth other than 8, no DC.
   EXPECT_EQ(StretchDIBits(dc, 0, 0, 3, 3, 1, 0, 3, 3, p.bits.data(), &p.info, DIB_RGB_COLORS, SRCCOPY), 0);
   BITMAPINFO deep = p.info;
@@ -124,7 +128,7 @@ TEST_F(Gdi, RgbColoursStretchingAndSourceRectangles) {
   EXPECT_EQ(StretchDIBits(dc, 0, 0, 3, 3, 0, 0, 3, 3, p.bits.data(), &deep, DIB_RGB_COLORS, SRCCOPY), 0);
   EXPECT_EQ(StretchDIBits(nullptr, 0, 0, 3, 3, 0, 0, 3, 3, p.bits.data(), &p.info, DIB_RGB_COLORS, SRCCOPY), 0);
   const std::vector<RECT> log = headless::PresentLog(h);
-  ASSERT_EQ(log.size(), 3u);
+  ASSERT_EQ(log.size(), 4u);
   EXPECT_EQ(log[1].left, 10);
   EXPECT_EQ(log[1].bottom, 12);
   headless::ClearPresentLog();

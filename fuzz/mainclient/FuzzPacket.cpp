@@ -1,0 +1,116 @@
+// Feeds garbage WM_COPYDATA and single messages to the main client from a
+// connected program whose saved game is being recorded, and checks that
+// the saved-game file never holds a record cut short.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "Db.h"
+#include "MainClient.h"
+#include "MainClientName.h"
+#include "MainClientTransport.h"
+#include "plat/headless.h"
+#include "plat/plat.h"
+
+namespace {
+
+struct Harness {
+  ~Harness() {
+    std::error_code ignored;
+    if (!folder.empty()) std::filesystem::remove_all(folder, ignored);
+  }
+  CMainClient mainClient;
+  plat::HWND program = nullptr;
+  plat::UINT singleMsg = 0;
+  std::string folder;
+  std::vector<std::uint8_t> nextRecord;  // the money the program reports when asked
+};
+
+Harness* gHarness = nullptr;
+
+plat::LRESULT ProgramProc(plat::HWND hwnd, plat::UINT msg, plat::WPARAM wParam, plat::LPARAM lParam) {
+  if (gHarness && msg == gHarness->singleMsg && wParam == kSingleAskRecord && gHarness->nextRecord.size() >= 49) {
+    const plat::COPYDATASTRUCT data{kDataPlayerRecord, 49, gHarness->nextRecord.data()};
+    plat::SendMessage(gHarness->mainClient.Window(), plat::WM_COPYDATA, 0, reinterpret_cast<plat::LPARAM>(&data));
+    return 0;
+  }
+  // Takes every packet, so the queues keep moving.
+  if (msg == plat::WM_COPYDATA) return plat::TRUE;
+  return plat::DefWindowProc(hwnd, msg, wParam, lParam);
+}
+
+Harness& Setup() {
+  static Harness harness;
+  if (gHarness) return harness;
+  gHarness = &harness;
+  plat::headless::Reset();
+  char pattern[] = "/tmp/fuzz-mainclient-XXXXXX";
+  if (!::mkdtemp(pattern)) std::abort();
+  harness.folder = pattern;
+  if (!harness.mainClient.Create(harness.folder + "/balance.txt")) std::abort();
+  plat::WNDCLASS wc{};
+  wc.lpfnWndProc = &ProgramProc;
+  wc.lpszClassName = "FuzzProgram";
+  plat::RegisterClass(&wc);
+  harness.program = plat::CreateWindow("FuzzProgram", "", 0, 0, 0, 10, 10, nullptr, 0, nullptr, nullptr);
+  harness.singleMsg = plat::RegisterWindowMessage(kSingleMessageName);
+  harness.mainClient.ExpectProgram("fuzz", harness.folder, 0);
+  if (plat::SendMessage(harness.mainClient.Window(), harness.singleMsg, kSingleConnect,
+                        plat::HandleToLParam(harness.program)) == 0) {
+    std::abort();
+  }
+  return harness;
+}
+
+// Every byte of the file belongs to a whole record.
+void CheckSavedGameFile(const std::string& path) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return;
+  std::vector<std::uint8_t> bytes;
+  int c;
+  while ((c = std::fgetc(f)) != EOF) bytes.push_back(static_cast<std::uint8_t>(c));
+  std::fclose(f);
+  std::size_t at = 0;
+  while (bytes.size() - at >= kDbRecordHeaderSize) {
+    DbRecordHeader head;
+    DecodeDbRecordHeader(bytes.data() + at, &head);
+    if (bytes.size() - at - kDbRecordHeaderSize < head.size) break;
+    at += kDbRecordHeaderSize + head.size;
+  }
+  if (at != bytes.size()) __builtin_trap();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  Harness& h = Setup();
+  // Messages of [kind, sender, length, bytes...] until the input runs out.
+  std::size_t at = 0;
+  while (size - at >= 3) {
+    const std::uint8_t kind = data[at];
+    const std::uint8_t sender = data[at + 1];
+    const std::size_t length = std::min<std::size_t>(data[at + 2] * 4u, size - at - 3);
+    const std::uint8_t* bytes = data + at + 3;
+    at += 3 + length;
+    const plat::HWND from = sender & 1 ? h.program : nullptr;
+    if (kind == 0xFF) {
+      h.nextRecord.assign(bytes, bytes + length);
+    } else if (kind >= 0xF0) {
+      plat::WPARAM code = length ? bytes[0] : 0;
+      plat::SendMessage(h.mainClient.Window(), h.singleMsg, code, length > 1 ? bytes[1] : 0);
+    } else {
+      const plat::COPYDATASTRUCT copy{static_cast<std::uintptr_t>(kind % 6), static_cast<plat::DWORD>(length), bytes};
+      plat::SendMessage(h.mainClient.Window(), plat::WM_COPYDATA, plat::HandleToWParam(from),
+                        reinterpret_cast<plat::LPARAM>(&copy));
+    }
+    h.mainClient.Flush();
+  }
+  plat::MSG msg;
+  while (plat::PeekMessage(&msg, nullptr, 0, 0, plat::PM_REMOVE)) plat::DispatchMessage(&msg);
+  CheckSavedGameFile(h.folder + "/db_savef");
+  return 0;
+}

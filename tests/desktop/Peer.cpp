@@ -1,0 +1,89 @@
+// The second process of the desktop tests.
+//   test_desktop_peer serve <test window>   a window of kPeerClass that answers
+//   test_desktop_peer second <test window>  a second copy: finds the first, brings
+//                                            it to the front, reports and ends
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "PeerProtocol.h"
+#include "plat/plat.h"
+
+using namespace plat;
+using namespace desktop_test;
+
+namespace {
+
+HWND g_test = nullptr;
+
+LRESULT PeerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_COPYDATA) {
+    const auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    if (cds->dwData == kSizeKind) return static_cast<LRESULT>(cds->cbData);
+    if (cds->dwData != kSumKind) return 0;
+    const auto* bytes = static_cast<const BYTE*>(cds->lpData);
+    std::vector<BYTE> reversed(bytes, bytes + cds->cbData);
+    LRESULT sum = 0;
+    for (BYTE b : reversed) sum += b;
+    std::vector<BYTE> back(reversed.rbegin(), reversed.rend());
+    const COPYDATASTRUCT reply{kReversedKind, static_cast<DWORD>(back.size()), back.data()};
+    SendMessage(WParamToHandle(wParam), WM_COPYDATA, HandleToWParam(hwnd), reinterpret_cast<LPARAM>(&reply));
+    return sum;
+  }
+  if (msg == NestMessage()) {
+    if (lParam == 0) return 100;
+    return SendMessage(WParamToHandle(wParam), NestMessage(), HandleToWParam(hwnd), lParam - 1) + 1;
+  }
+  if (msg == PostTestMessage()) {
+    PostMessage(LParamToHandle(lParam), AckMessage(), wParam + 1, 0);
+    return 0;
+  }
+  if (msg == HangMessage()) {
+    Sleep(static_cast<DWORD>(lParam));
+    return 1;
+  }
+  if (msg == PokeMeMessage()) {
+    for (int i = 0; i < 400 && !SendMessage(WParamToHandle(wParam), PokeMessage(), 0, 0); ++i) Sleep(25);
+    return 0;
+  }
+  if (msg == WM_DESTROY) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProc(hwnd, msg, wParam, lParam);
+}
+
+int Serve() {
+  WNDCLASS wc{};
+  wc.lpfnWndProc = PeerProc;
+  wc.lpszClassName = kPeerClass;
+  if (!RegisterClass(&wc)) return 1;
+  HWND hwnd = CreateWindow(kPeerClass, kPeerTitle, WS_POPUP, 0, 0, 20, 20, nullptr, 0,
+                           GetModuleInstance(), nullptr);
+  if (!hwnd) return 1;
+  if (!SendMessage(g_test, ReadyMessage(), HandleToWParam(hwnd), 0)) return 1;
+  MSG m;
+  while (GetMessage(&m, nullptr, 0, 0)) DispatchMessage(&m);
+  return 0;
+}
+
+// What a program's start does when a copy already runs.
+int Second() {
+  HWND first = FindWindow(kPeerClass, nullptr);
+  if (first) {
+    if (IsIconic(first)) ShowWindow(first, SW_RESTORE);
+    SetForegroundWindow(first);
+  }
+  PostMessage(g_test, SecondMessage(), HandleToWParam(first), 0);
+  return first ? 3 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3 || !InitBackend(argc, argv)) return 2;
+  g_test = reinterpret_cast<HWND>(std::strtoull(argv[2], nullptr, 16));
+  const int rc = std::strcmp(argv[1], "second") == 0 ? Second() : Serve();
+  ShutdownBackend();
+  return rc;
+}

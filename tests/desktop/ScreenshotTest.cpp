@@ -1,0 +1,178 @@
+// What the X server really shows: a known 8-bit picture through a palette,
+// read back from a screenshot of the root window at probe points.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "plat/plat.h"
+
+using namespace plat;
+using desktop_test::CRecordingClass;
+
+namespace {
+
+constexpr int kWidth = 320;
+constexpr int kHeight = 240;
+
+struct Rgb {
+  int r, g, b;
+};
+
+// The screen as a binary PPM made by ImageMagick's import.
+class CScreenshot {
+ public:
+  bool Take(const std::string& path) {
+    const std::string command = "import -window root -depth 8 ppm:" + path + " 2>/dev/null";
+    if (std::system(command.c_str()) != 0) return false;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    int maxValue = 0;
+    const bool header = std::fscanf(f, "P6 %d %d %d", &m_width, &m_height, &maxValue) == 3 &&
+                        maxValue == 255 && std::fgetc(f) != EOF;
+    m_pixels.resize(static_cast<std::size_t>(m_width) * m_height * 3);
+    const bool ok = header && std::fread(m_pixels.data(), 1, m_pixels.size(), f) == m_pixels.size();
+    std::fclose(f);
+    std::remove(path.c_str());
+    return ok;
+  }
+  Rgb At(int x, int y) const {
+    const std::size_t i = (static_cast<std::size_t>(y) * m_width + x) * 3;
+    return Rgb{m_pixels[i], m_pixels[i + 1], m_pixels[i + 2]};
+  }
+
+ private:
+  int m_width = 0, m_height = 0;
+  std::vector<unsigned char> m_pixels;
+};
+
+bool Same(Rgb a, COLORREF b) {
+  return a.r == GetRValue(b) && a.g == GetGValue(b) && a.b == GetBValue(b);
+}
+
+struct Probe {
+  int x, y;
+  COLORREF colour;
+};
+
+// Screenshots until every probe shows its colour (the X server may not
+// have the last frame yet); false after a generous wait.
+bool ScreenShows(const std::vector<Probe>& probes, std::string* report) {
+  const std::string path = desktop_test::MakeTempFolder("shot") + "/screen.ppm";
+  for (int attempt = 0; attempt < 40; ++attempt) {
+    desktop_test::PumpFor(100);
+    CScreenshot shot;
+    if (!shot.Take(path)) continue;
+    report->clear();
+    bool all = true;
+    for (const Probe& p : probes) {
+      const Rgb seen = shot.At(p.x, p.y);
+      if (!Same(seen, p.colour)) {
+        all = false;
+        *report += "(" + std::to_string(p.x) + "," + std::to_string(p.y) + ") shows " +
+                   std::to_string(seen.r) + "," + std::to_string(seen.g) + "," +
+                   std::to_string(seen.b) + "; ";
+      }
+    }
+    if (all) return true;
+  }
+  return false;
+}
+
+// Four quadrants of palette indices 1..4, drawn with DIB_PAL_COLORS.
+struct CQuadrants {
+  BITMAPINFO info{};
+  std::vector<BYTE> bits;
+  CQuadrants() : bits(static_cast<std::size_t>(kWidth) * kHeight) {
+    info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), kWidth, kHeight, 1, 8, BI_RGB, 0, 0, 0, 0, 0};
+    auto* indices = reinterpret_cast<WORD*>(info.bmiColors);
+    for (int i = 0; i < 256; ++i) indices[i] = static_cast<WORD>(i);
+    for (int row = 0; row < kHeight; ++row) {
+      const bool top = row >= kHeight / 2;  // stored bottom-up
+      for (int x = 0; x < kWidth; ++x) {
+        const bool left = x < kWidth / 2;
+        bits[static_cast<std::size_t>(row) * kWidth + x] = static_cast<BYTE>(top ? (left ? 1 : 2) : (left ? 3 : 4));
+      }
+    }
+  }
+};
+
+constexpr COLORREF kTopLeft = RGB(200, 30, 40);
+constexpr COLORREF kTopRight = RGB(20, 180, 60);
+constexpr COLORREF kBottomLeft = RGB(30, 60, 220);
+constexpr COLORREF kBottomRight = RGB(250, 220, 10);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+TEST(Screenshot, ThePictureShowsThroughThePaletteAndScalesToFit) {
+  CRecordingClass windows("ScreenshotTest", CS_OWNDC);
+  CQuadrants picture;
+  LOGPALETTE lp{};
+  lp.palVersion = 0x300;
+  lp.palNumEntries = 6;
+  const COLORREF colours[6] = {RGB(0, 0, 0), kTopLeft, kTopRight, kBottomLeft, kBottomRight, kWhite};
+  for (int i = 0; i < 6; ++i) {
+    lp.palPalEntry[i] = PALETTEENTRY{static_cast<BYTE>(GetRValue(colours[i])),
+                                     static_cast<BYTE>(GetGValue(colours[i])),
+                                     static_cast<BYTE>(GetBValue(colours[i])), 0};
+  }
+  HPALETTE palette = CreatePalette(&lp);
+  windows.hook = [&](HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT*) {
+    if (msg != WM_PAINT) return false;
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    SelectPalette(dc, palette, FALSE);
+    RealizePalette(dc);
+    StretchDIBits(dc, 0, 0, kWidth, kHeight, 0, 0, kWidth, kHeight, picture.bits.data(),
+                  &picture.info, DIB_PAL_COLORS, SRCCOPY);
+    EndPaint(hwnd, &ps);
+    return true;
+  };
+  HWND hwnd = windows.Create(WS_POPUP, 0, 0, kWidth, kHeight);
+  ASSERT_NE(hwnd, nullptr);
+  ShowWindow(hwnd, SW_SHOWNORMAL);
+  UpdateWindow(hwnd);
+  std::string report;
+  EXPECT_TRUE(ScreenShows({{80, 60, kTopLeft}, {240, 60, kTopRight}, {80, 180, kBottomLeft},
+                           {240, 180, kBottomRight}, {159, 119, kTopLeft}, {160, 120, kBottomRight}},
+                          &report))
+      << report;
+
+  // One dirty rectangle: only it changes on the screen.
+  HDC dc = GetDC(hwnd);
+  std::vector<BYTE> white(static_cast<std::size_t>(20) * 20, 5);
+  BITMAPINFO small = picture.info;
+  small.bmiHeader.biWidth = 20;
+  small.bmiHeader.biHeight = 20;
+  ASSERT_EQ(StretchDIBits(dc, 10, 10, 20, 20, 0, 0, 20, 20, white.data(), &small, DIB_PAL_COLORS, SRCCOPY), 20);
+  EXPECT_TRUE(ScreenShows({{20, 20, kWhite}, {35, 35, kTopLeft}, {80, 60, kTopLeft}}, &report)) << report;
+
+  // Maximised: the picture fills the screen's height or width, keeping its
+  // aspect, centred between black bars.
+  ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+  RECT frame;
+  GetWindowRect(hwnd, &frame);
+  const int w = frame.right - frame.left;
+  const int h = frame.bottom - frame.top;
+  const int scale = std::min(w / kWidth, h / kHeight);
+  ASSERT_GE(scale, 2) << "the screen is too small for this test";
+  const double exact = std::min(static_cast<double>(w) / kWidth, static_cast<double>(h) / kHeight);
+  const int left = frame.left + static_cast<int>((w - kWidth * exact) / 2);
+  const int top = frame.top + static_cast<int>((h - kHeight * exact) / 2);
+  auto at = [&](int x, int y) { return Probe{left + static_cast<int>(x * exact), top + static_cast<int>(y * exact), 0}; };
+  std::vector<Probe> probes = {at(80, 60), at(240, 60), at(80, 180), at(240, 180), at(20, 20)};
+  probes[0].colour = kTopLeft;
+  probes[1].colour = kTopRight;
+  probes[2].colour = kBottomLeft;
+  probes[3].colour = kBottomRight;
+  probes[4].colour = kWhite;
+  if (top - frame.top > 4) probes.push_back(Probe{frame.left + w / 2, frame.top + 1, RGB(0, 0, 0)});
+  if (left - frame.left > 4) probes.push_back(Probe{frame.left + 1, frame.top + h / 2, RGB(0, 0, 0)});
+  EXPECT_TRUE(ScreenShows(probes, &report)) << report;
+  DestroyWindow(hwnd);
+  DeleteObject(ToObject(palette));
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+#include "TestSupport.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+
+namespace desktop_test {
+namespace {
+
+CRecordingClass* g_current = nullptr;
+
+}  // namespace
+
+using namespace plat;
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+  const DWORD start = timeGetTime();
+  MSG m;
+  while (!done()) {
+    if (timeGetTime() - start > timeoutMs) return false;
+    if (PeekMessage(&m, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&m);
+      DispatchMessage(&m);
+    }
+  }
+  return true;
+}
+
+void PumpFor(DWORD ms) {
+  const DWORD start = timeGetTime();
+  PumpUntil([&] { return timeGetTime() - start >= ms; }, ms + 1000);
+}
+
+CRecordingClass::CRecordingClass(const char* name, UINT style) : m_name(name) {
+  g_current = this;
+  WNDCLASS wc{};
+  wc.style = style;
+  wc.lpfnWndProc = Proc;
+  wc.hInstance = GetModuleInstance();
+  wc.hbrBackground = GetStockBrush(BLACK_BRUSH);
+  wc.lpszClassName = m_name.c_str();
+  RegisterClass(&wc);
+}
+
+CRecordingClass::~CRecordingClass() {
+  if (g_current == this) g_current = nullptr;
+}
+
+HWND CRecordingClass::Create(DWORD style, int x, int y, int width, int height, const char* title) {
+  return CreateWindow(m_name.c_str(), title, style, x, y, width, height, nullptr, 0,
+                      GetModuleInstance(), nullptr);
+}
+
+bool CRecordingClass::Has(UINT msg) const { return Count(msg) > 0; }
+
+int CRecordingClass::Count(UINT msg) const {
+  int n = 0;
+  for (const Received& r : log) n += r.msg == msg;
+  return n;
+}
+
+LRESULT CRecordingClass::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  CRecordingClass* self = g_current;
+  if (!self) return DefWindowProc(hwnd, msg, wParam, lParam);
+  self->log.push_back(Received{hwnd, msg, wParam, lParam});
+  LRESULT result = 0;
+  if (self->hook && self->hook(hwnd, msg, wParam, lParam, &result)) return result;
+  return DefWindowProc(hwnd, msg, wParam, lParam);
+}
+
+std::string MakeTempFolder(const char* tag) {
+  char temp[512];
+  GetEnvironmentVariable("TEMP", temp, sizeof temp);
+  std::string path = std::string(temp) + "/desktop_" + tag + "_XXXXXX";
+  if (!mkdtemp(path.data())) return std::string();
+  return path;
+}
+
+}  // namespace desktop_test

@@ -1,0 +1,48 @@
+// Helpers for tests that run on the desktop backend (a display and a
+// session bus are there; InitBackend has run).
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "plat/plat.h"
+
+namespace desktop_test {
+
+// Dispatches messages until done() holds; false after timeoutMs.
+bool PumpUntil(const std::function<bool()>& done, plat::DWORD timeoutMs = 10000);
+// Dispatches what arrives for about ms milliseconds.
+void PumpFor(plat::DWORD ms);
+
+struct Received {
+  plat::HWND hwnd;
+  plat::UINT msg;
+  plat::WPARAM wParam;
+  plat::LPARAM lParam;
+};
+
+// A window class whose procedure records every message and asks a hook
+// first (a hook that answers true has handled it and set *result).
+class CRecordingClass {
+ public:
+  using Hook = std::function<bool(plat::HWND, plat::UINT, plat::WPARAM, plat::LPARAM,
+                                  plat::LRESULT* result)>;
+  explicit CRecordingClass(const char* name, plat::UINT style = 0);
+  ~CRecordingClass();
+  plat::HWND Create(plat::DWORD style, int x, int y, int width, int height,
+                    const char* title = "Desktop test");
+  std::vector<Received> log;
+  Hook hook;
+  bool Has(plat::UINT msg) const;
+  int Count(plat::UINT msg) const;
+
+ private:
+  static plat::LRESULT Proc(plat::HWND, plat::UINT, plat::WPARAM, plat::LPARAM);
+  std::string m_name;
+};
+
+// A fresh folder under the temporary folder.
+std::string MakeTempFolder(const char* tag);
+
+}  // namespace desktop_test

@@ -1,0 +1,286 @@
+// Window classes and windows: creation, sizes and frames, showing and
+// maximising, text, destruction, subclassing, cursors and accelerators.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "TestSupport.h"
+#include "plat/plat.h"
+
+using namespace plat;
+using desktop_test::CRecordingClass;
+using desktop_test::PumpUntil;
+
+namespace {
+
+int FrameWidth() { return 2 * GetSystemMetrics(SM_CXFRAME); }
+int FrameHeight() { return 2 * GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION); }
+
+TEST(WindowClass, NamesAreUniqueAndNeedAProcedure) {
+  WNDCLASS wc{};
+  wc.lpszClassName = "WindowClassTest";
+  EXPECT_EQ(RegisterClass(&wc), 0);  // no procedure
+  wc.lpfnWndProc = DefWindowProc;
+  EXPECT_NE(RegisterClass(&wc), 0);
+  wc.lpszClassName = "windowclasstest";
+  EXPECT_EQ(RegisterClass(&wc), 0);  // names ignore case
+  wc.lpszClassName = "BUTTON";
+  EXPECT_EQ(RegisterClass(&wc), 0);
+  EXPECT_EQ(RegisterClass(nullptr), 0);
+  EXPECT_EQ(CreateWindow("NoSuchClass", "", WS_POPUP, 0, 0, 10, 10, nullptr, 0, nullptr, nullptr),
+            nullptr);
+  EXPECT_TRUE(UnregisterClass("WindowClassTest", nullptr));
+  EXPECT_FALSE(UnregisterClass("WindowClassTest", nullptr));
+}
+
+TEST(Window, CreationAsksForLimitsThenSendsCreateWithTheParam) {
+  CRecordingClass windows("CreateOrderTest");
+  int param = 5;
+  HWND hwnd = CreateWindow("CreateOrderTest", "T", WS_POPUP, 0, 0, 40, 30, nullptr, 0,
+                           GetModuleInstance(), &param);
+  ASSERT_NE(hwnd, nullptr);
+  ASSERT_GE(windows.log.size(), 2u);
+  EXPECT_EQ(windows.log[0].msg, static_cast<UINT>(WM_GETMINMAXINFO));
+  EXPECT_EQ(windows.log[1].msg, static_cast<UINT>(WM_CREATE));
+  EXPECT_EQ(windows.log[1].lParam, reinterpret_cast<LPARAM>(&param));
+  EXPECT_FALSE(IsWindowVisible(hwnd));  // not WS_VISIBLE
+  DestroyWindow(hwnd);
+}
+
+TEST(Window, ACreateAnswerOfMinusOneDestroysIt) {
+  CRecordingClass windows("CreateRefusedTest");
+  windows.hook = [](HWND, UINT msg, WPARAM, LPARAM, LRESULT* r) {
+    if (msg != WM_CREATE) return false;
+    *r = -1;
+    return true;
+  };
+  EXPECT_EQ(windows.Create(WS_POPUP, 0, 0, 10, 10), nullptr);
+  EXPECT_TRUE(windows.Has(WM_DESTROY));
+}
+
+TEST(Window, TheClientAreaIsTheOuterSizeLessTheFrame) {
+  CRecordingClass windows("FrameTest");
+  HWND framed = windows.Create(WS_OVERLAPPEDWINDOW, 10, 10, 640 + FrameWidth(), 480 + FrameHeight());
+  HWND popup = windows.Create(WS_POPUP, 0, 0, 300, 200);
+  RECT r;
+  ASSERT_TRUE(GetClientRect(framed, &r));
+  EXPECT_EQ(r.left, 0);
+  EXPECT_EQ(r.right, 640);
+  EXPECT_EQ(r.bottom, 480);
+  ASSERT_TRUE(GetClientRect(popup, &r));
+  EXPECT_EQ(r.right, 300);
+  EXPECT_EQ(r.bottom, 200);
+  ASSERT_TRUE(GetWindowRect(framed, &r));
+  EXPECT_EQ(r.right - r.left, 640 + FrameWidth());
+  EXPECT_EQ(r.bottom - r.top, 480 + FrameHeight());
+  DestroyWindow(framed);
+  DestroyWindow(popup);
+}
+
+TEST(Window, TextIsSetAndCopiedWithinTheBuffer) {
+  CRecordingClass windows("TextTest");
+  HWND hwnd = windows.Create(WS_POPUP, 0, 0, 10, 10, "First");
+  char buffer[16];
+  EXPECT_EQ(GetWindowText(hwnd, buffer, sizeof buffer), 5);
+  EXPECT_STREQ(buffer, "First");
+  ASSERT_TRUE(SetWindowText(hwnd, "A longer title"));
+  EXPECT_EQ(GetWindowText(hwnd, buffer, 5), 4);
+  EXPECT_STREQ(buffer, "A lo");
+  EXPECT_EQ(GetWindowText(nullptr, buffer, 5), 0);
+  EXPECT_TRUE(windows.Has(WM_SETTEXT));
+  DestroyWindow(hwnd);
+}
+
+TEST(Window, ShowAnswersTheEarlierVisibilityAndMaximiseIsReported) {
+  CRecordingClass windows("ShowTest");
+  HWND hwnd = windows.Create(WS_OVERLAPPEDWINDOW, 20, 20, 320 + FrameWidth(), 240 + FrameHeight());
+  EXPECT_FALSE(ShowWindow(hwnd, SW_SHOWNORMAL));
+  EXPECT_TRUE(IsWindowVisible(hwnd));
+  EXPECT_TRUE(ShowWindow(hwnd, SW_SHOWNORMAL));
+  EXPECT_TRUE(ShowWindow(hwnd, SW_SHOWMAXIMIZED));
+  EXPECT_TRUE(IsZoomed(hwnd));
+  // The picture keeps its size; the window scales it.
+  ASSERT_TRUE(PumpUntil([&] {
+    for (const auto& r : windows.log) {
+      if (r.msg == WM_SIZE && r.wParam == SIZE_MAXIMIZED) return true;
+    }
+    return false;
+  }));
+  for (const auto& r : windows.log) {
+    if (r.msg == WM_SIZE && r.wParam == SIZE_MAXIMIZED) {
+      EXPECT_EQ(GET_X_LPARAM(r.lParam), 320);
+      EXPECT_EQ(GET_Y_LPARAM(r.lParam), 240);
+    }
+  }
+  RECT client;
+  GetClientRect(hwnd, &client);
+  EXPECT_EQ(client.right, 320);
+  ShowWindow(hwnd, SW_RESTORE);
+  EXPECT_FALSE(IsZoomed(hwnd));
+  EXPECT_TRUE(ShowWindow(hwnd, SW_HIDE));
+  EXPECT_FALSE(IsWindowVisible(hwnd));
+  EXPECT_TRUE(windows.Has(WM_SHOWWINDOW));
+  DestroyWindow(hwnd);
+}
+
+TEST(Window, TheMinimumTrackingSizeHolds) {
+  CRecordingClass windows("MinMaxTest");
+  windows.hook = [](HWND, UINT msg, WPARAM, LPARAM l, LRESULT*) {
+    if (msg == WM_GETMINMAXINFO) {
+      reinterpret_cast<MINMAXINFO*>(l)->ptMinTrackSize = POINT{400, 300};
+    }
+    return false;
+  };
+  HWND hwnd = windows.Create(WS_OVERLAPPEDWINDOW, 0, 0, 500, 400);
+  ShowWindow(hwnd, SW_SHOWNORMAL);
+  MoveWindow(hwnd, 0, 0, 200, 150, TRUE);
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  EXPECT_GE(r.right - r.left, 400);
+  EXPECT_GE(r.bottom - r.top, 300);
+  DestroyWindow(hwnd);
+}
+
+TEST(Window, DestroySendsDestroyAndTakesTheControlsAlong) {
+  CRecordingClass windows("DestroyTest");
+  HWND hwnd = windows.Create(WS_POPUP | WS_VISIBLE, 0, 0, 300, 200);
+  HWND text = CreateWindow("STATIC", "Please wait", WS_CHILD | WS_VISIBLE, 30, 30, 240, 70, hwnd,
+                           7, GetModuleInstance(), nullptr);
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(GetParent(text), hwnd);
+  char buffer[32];
+  GetWindowText(text, buffer, sizeof buffer);
+  EXPECT_STREQ(buffer, "Please wait");
+  ASSERT_TRUE(DestroyWindow(hwnd));
+  EXPECT_TRUE(windows.Has(WM_DESTROY));
+  EXPECT_FALSE(IsWindow(hwnd));
+  EXPECT_FALSE(IsWindow(text));
+  EXPECT_FALSE(DestroyWindow(hwnd));
+  EXPECT_FALSE(ShowWindow(hwnd, SW_SHOW));
+  RECT r;
+  EXPECT_FALSE(GetClientRect(hwnd, &r));
+  EXPECT_EQ(GetDC(hwnd), nullptr);
+}
+
+LRESULT CountingProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_USER ? 77 : 0; }
+
+TEST(Window, SubclassingReplacesTheProcedureAndUserDataStays) {
+  CRecordingClass windows("SubclassTest");
+  HWND hwnd = windows.Create(WS_POPUP, 0, 0, 10, 10);
+  SetWindowUserData(hwnd, 1234);
+  WNDPROC old = SubclassWindow(hwnd, CountingProc);
+  ASSERT_NE(old, nullptr);
+  EXPECT_EQ(SendMessage(hwnd, WM_USER, 0, 0), 77);
+  EXPECT_FALSE(windows.Has(WM_USER));
+  CallWindowProc(old, hwnd, WM_USER + 5, 0, 0);
+  EXPECT_TRUE(windows.Has(WM_USER + 5));
+  EXPECT_EQ(GetWindowUserData(hwnd), 1234);
+  EXPECT_EQ(SubclassWindow(hwnd, old), CountingProc);
+  DestroyWindow(hwnd);
+}
+
+TEST(Window, FindWindowMatchesClassAndTitleIgnoringCase) {
+  CRecordingClass windows("FindTest");
+  HWND hwnd = windows.Create(WS_POPUP, 0, 0, 10, 10, "Black Jack");
+  EXPECT_EQ(FindWindow("findtest", nullptr), hwnd);
+  EXPECT_EQ(FindWindow("FindTest", "black jack"), hwnd);
+  EXPECT_EQ(FindWindow("FindTest", "Keno"), nullptr);
+  EXPECT_EQ(FindWindow("NoProgramHasThisClass", nullptr), nullptr);
+  EXPECT_EQ(FindWindow(nullptr, nullptr), nullptr);
+  DestroyWindow(hwnd);
+  EXPECT_EQ(FindWindow("FindTest", nullptr), nullptr);
+}
+
+TEST(Window, MovingByTheProgramResizesThePicture) {
+  CRecordingClass windows("ScaleTest");
+  HWND hwnd = windows.Create(WS_POPUP | WS_VISIBLE, 0, 0, 320, 240);
+  MoveWindow(hwnd, 0, 0, 800, 480, TRUE);
+  desktop_test::PumpFor(100);
+  RECT client;
+  GetClientRect(hwnd, &client);
+  // The program's picture keeps its size; only MoveWindow by the program changes it.
+  EXPECT_EQ(client.right, 800);
+  EXPECT_EQ(client.bottom, 480);
+  DestroyWindow(hwnd);
+}
+
+TEST(Window, MaximisedPointsMapToPictureCoordinates) {
+  CRecordingClass windows("MapTest");
+  HWND hwnd = windows.Create(WS_POPUP | WS_VISIBLE, 0, 0, 320, 240);
+  POINT origin{0, 0};
+  ClientToScreen(hwnd, &origin);
+  ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+  desktop_test::PumpFor(100);
+  RECT frame;
+  GetWindowRect(hwnd, &frame);
+  const int w = frame.right - frame.left;
+  const int h = frame.bottom - frame.top;
+  ASSERT_GT(w, 320);
+  const double scale = std::min(w / 320.0, h / 240.0);
+  const int left = frame.left + static_cast<int>((w - 320 * scale) / 2);
+  const int top = frame.top + static_cast<int>((h - 240 * scale) / 2);
+  POINT p{160, 120};
+  ASSERT_TRUE(ClientToScreen(hwnd, &p));
+  EXPECT_NEAR(p.x, left + 160 * scale, 2);
+  EXPECT_NEAR(p.y, top + 120 * scale, 2);
+  ASSERT_TRUE(ScreenToClient(hwnd, &p));
+  EXPECT_NEAR(p.x, 160, 1);
+  EXPECT_NEAR(p.y, 120, 1);
+  RECT client;
+  GetClientRect(hwnd, &client);
+  EXPECT_EQ(client.right, 320);
+  DestroyWindow(hwnd);
+}
+
+TEST(Cursors, StandardAndResourceCursors) {
+  HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
+  HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
+  ASSERT_NE(hand, nullptr);
+  ASSERT_NE(arrow, nullptr);
+  EXPECT_NE(hand, arrow);
+  EXPECT_EQ(LoadCursor(nullptr, 12345), nullptr);
+  RegisterCursorResource(106, IDC_HAND);
+  EXPECT_EQ(LoadCursor(GetModuleInstance(), 106), hand);
+  EXPECT_EQ(LoadCursor(GetModuleInstance(), 107), nullptr);
+  SetCursor(arrow);
+  EXPECT_EQ(SetCursor(hand), arrow);
+  EXPECT_EQ(SetCursor(LoadCursor(nullptr, IDC_WAIT)), hand);
+  EXPECT_NE(LoadIcon(GetModuleInstance(), 133), nullptr);
+}
+
+TEST(Accelerators, KeysOfTheTableBecomeCommands) {
+  static const ACCEL kTable[] = {{FVIRTKEY, static_cast<WORD>(VK_F1), 104}, {0, 'h', 105}};
+  RegisterAcceleratorResource(103, kTable, 2);
+  HACCEL table = LoadAccelerators(GetModuleInstance(), 103);
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(LoadAccelerators(GetModuleInstance(), 999), nullptr);
+  CRecordingClass windows("AccelTest");
+  HWND hwnd = windows.Create(WS_POPUP, 0, 0, 10, 10);
+  MSG f1{hwnd, WM_KEYDOWN, VK_F1, 1, 0, {}};
+  MSG p{hwnd, WM_CHAR, 'h', 1, 0, {}};
+  MSG q{hwnd, WM_CHAR, 'q', 1, 0, {}};
+  MSG f1Char{hwnd, WM_CHAR, VK_F1, 1, 0, {}};  // 'p': no entry
+  EXPECT_EQ(TranslateAccelerator(hwnd, table, &f1), 1);
+  EXPECT_EQ(TranslateAccelerator(hwnd, table, &p), 1);
+  EXPECT_EQ(TranslateAccelerator(hwnd, table, &q), 0);
+  EXPECT_EQ(TranslateAccelerator(hwnd, table, &f1Char), 0);
+  std::vector<WPARAM> commands;
+  for (const auto& r : windows.log) {
+    if (r.msg == WM_COMMAND) commands.push_back(r.wParam);
+  }
+  ASSERT_EQ(commands.size(), 2u);
+  EXPECT_EQ(commands[0], MAKEWPARAM(104, 1));
+  EXPECT_EQ(commands[1], MAKEWPARAM(105, 1));
+  EXPECT_TRUE(DestroyAcceleratorTable(table));
+  EXPECT_FALSE(DestroyAcceleratorTable(table));
+  EXPECT_EQ(TranslateAccelerator(hwnd, table, &f1), 0);
+  DestroyWindow(hwnd);
+}
+
+TEST(Metrics, TheScreenIsTheDisplays) {
+  EXPECT_GE(GetSystemMetrics(SM_CXSCREEN), 640);
+  EXPECT_GE(GetSystemMetrics(SM_CYSCREEN), 480);
+  EXPECT_GT(GetSystemMetrics(SM_CYCAPTION), 0);
+}
+
+}  // namespace
