@@ -1,6 +1,6 @@
 #include "ButtonFace.h"
 
-#include "Palette.h"
+#include "StandardColours.h"
 #include "Text.h"
 
 namespace artwork {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "Palette.h"
+#include "StandardColours.h"
 #include "Text.h"
 
 namespace artwork {

@@ -10,7 +10,7 @@
 #include "CrapsFonts.h"
 #include "CrapsTableLayout.h"
 #include "Die.h"
-#include "Palette.h"
+#include "StandardColours.h"
 #include "SheetItems.h"
 #include "Text.h"
 
@@ -20,9 +20,9 @@ namespace {
 
 using dq::Point;
 
-static_assert(GlyphFontAreaHeight(dq::kTableFontSpec) + dq::kTableFontSpec.y <= dq::kTableDieFaceY,
+static_assert(GlyphFontAreaHeight(dq::kTableFontLayout) + dq::kTableFontLayout.y <= dq::kTableDieFaceY,
               "the table font must end above the table dice");
-static_assert(GlyphFontAreaHeight(dq::kSmallFontSpec) + dq::kSmallFontSpec.y <= kHeight,
+static_assert(GlyphFontAreaHeight(dq::kSmallFontLayout) + dq::kSmallFontLayout.y <= kHeight,
               "the small font must fit in the picture");
 
 // ---- The bet regions of the table ----
@@ -460,7 +460,7 @@ std::vector<HitArea> BuildHitAreas() {
 
 // The stickman's words and the dice: short, so that the calls that hold the
 // game while they play stay brief.
-constexpr SoundSpec kSounds[] = {
+constexpr SoundRecipe kSounds[] = {
     {"../wav/dq_c2.wav", SoundKind::kChime, 392, 196, 300},
     {"../wav/dq_c3.wav", SoundKind::kChime, 415, 208, 300},
     {"../wav/dq_h4.wav", SoundKind::kChime, 523, 659, 280},
@@ -487,7 +487,7 @@ constexpr SoundSpec kSounds[] = {
     {"../wav/dq_Dice2.wav", SoundKind::kRattle, 3500, 0, 120},
 };
 
-constexpr GlyphFontSpec kFonts[] = {dq::kTableFontSpec, dq::kSmallFontSpec};
+constexpr GlyphFontLayout kFonts[] = {dq::kTableFontLayout, dq::kSmallFontLayout};
 
 }  // namespace
 

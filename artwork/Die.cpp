@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Palette.h"
+#include "StandardColours.h"
 
 namespace artwork {
 

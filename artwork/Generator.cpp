@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "FileBytes.h"
-#include "Palette.h"
+#include "StandardColours.h"
 #include "SharedAudio.h"
 #include "Text.h"
 #include "Wave.h"
@@ -25,9 +25,9 @@ int MakeParent(const std::string& path) {
   return error ? 0 : 1;
 }
 
-int WriteSound(const std::string& stage, const char* program, const SoundSpec& spec) {
-  const std::string path = StagePath(stage, program, spec.name);
-  if (!MakeParent(path) || !WriteFileBytes(path.c_str(), EncodeWave(Synthesize(spec), kSampleRate))) {
+int WriteSound(const std::string& stage, const char* program, const SoundRecipe& recipe) {
+  const std::string path = StagePath(stage, program, recipe.name);
+  if (!MakeParent(path) || !WriteFileBytes(path.c_str(), EncodeWave(Synthesize(recipe), kSampleRate))) {
     return Report(path);
   }
   return 1;
@@ -39,7 +39,7 @@ void RenderPicture(const Sheet& sheet, IndexedImage& out) {
   out.Resize(sheet.width, sheet.height, sheet.background);
   SetStandardPalette(out);
   for (const SheetItem& item : sheet.items) item.draw(out, item);
-  for (const GlyphFontSpec& font : sheet.fonts) DrawGlyphFont(out, font);
+  for (const GlyphFontLayout& font : sheet.fonts) DrawGlyphFont(out, font);
 }
 
 void RenderHitMap(const Sheet& sheet, IndexedImage& out) {
@@ -76,7 +76,7 @@ int WriteSheet(const std::string& stage, const Sheet& sheet) {
   RenderHitMap(sheet, image);
   const std::string hitMap = StagePath(stage, sheet.program, sheet.hitMapFile);
   if (!MakeParent(hitMap) || !WriteHitMapFile(hitMap.c_str(), image)) return Report(hitMap);
-  for (const SoundSpec& sound : sheet.sounds) {
+  for (const SoundRecipe& sound : sheet.sounds) {
     if (!WriteSound(stage, sheet.program, sound)) return 0;
   }
   return 1;
@@ -85,10 +85,10 @@ int WriteSheet(const std::string& stage, const Sheet& sheet) {
 int WriteSharedAudio(const std::string& stage) {
   // Shared names start with "../", so any program folder resolves them.
   constexpr char kAnyProgram[] = "any";
-  for (const SoundSpec& sound : SharedSounds()) {
+  for (const SoundRecipe& sound : SharedSounds()) {
     if (!WriteSound(stage, kAnyProgram, sound)) return 0;
   }
-  for (const MusicSpec& music : MusicPieces()) {
+  for (const MusicRecipe& music : MusicPieces()) {
     const std::string path = StagePath(stage, kAnyProgram, music.name);
     if (!MakeParent(path) || !WriteFileBytes(path.c_str(), EncodeTune(music))) return Report(path);
   }

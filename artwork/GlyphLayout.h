@@ -18,7 +18,7 @@ inline constexpr int kGlyphCount = kGlyphLast - kGlyphFirst + 1;
 inline constexpr int kGlyphTableWords = 2 + 3 * kGlyphCount;
 using GlyphTable = std::array<std::int16_t, kGlyphTableWords>;
 
-struct GlyphFontSpec {
+struct GlyphFontLayout {
   int x;               // top-left corner of the font's area in the picture
   int y;
   int width;           // the area's width; rows wrap there
@@ -30,32 +30,32 @@ struct GlyphFontSpec {
 };
 
 // Height of one glyph in picture pixels.
-constexpr int GlyphHeight(const GlyphFontSpec& spec) {
-  return kFontRows * spec.scale + 2 * spec.outline;
+constexpr int GlyphHeight(const GlyphFontLayout& font) {
+  return kFontRows * font.scale + 2 * font.outline;
 }
 
 // Width of the glyph of ch in picture pixels.
-constexpr int GlyphWidth(const GlyphFontSpec& spec, int ch) {
-  return FontInkWidth(ch) * spec.scale + 2 * spec.outline;
+constexpr int GlyphWidth(const GlyphFontLayout& font, int ch) {
+  return FontInkWidth(ch) * font.scale + 2 * font.outline;
 }
 
 // The table, laying the characters out left to right with one pixel between
 // them and wrapping at the area's width.
-constexpr GlyphTable MakeGlyphTable(const GlyphFontSpec& spec) {
+constexpr GlyphTable MakeGlyphTable(const GlyphFontLayout& font) {
   GlyphTable table{};
-  table[0] = static_cast<std::int16_t>(GlyphHeight(spec));
-  table[1] = spec.key;
+  table[0] = static_cast<std::int16_t>(GlyphHeight(font));
+  table[1] = font.key;
   int x = 0;
   int y = 0;
   for (int ch = kGlyphFirst; ch <= kGlyphLast; ++ch) {
-    const int w = GlyphWidth(spec, ch);
-    if (x > 0 && x + w > spec.width) {
+    const int w = GlyphWidth(font, ch);
+    if (x > 0 && x + w > font.width) {
       x = 0;
-      y += GlyphHeight(spec) + 1;
+      y += GlyphHeight(font) + 1;
     }
     const int word = 2 + 3 * (ch - kGlyphFirst);
-    table[word] = static_cast<std::int16_t>(spec.x + x);
-    table[word + 1] = static_cast<std::int16_t>(spec.y + y);
+    table[word] = static_cast<std::int16_t>(font.x + x);
+    table[word + 1] = static_cast<std::int16_t>(font.y + y);
     table[word + 2] = static_cast<std::int16_t>(w);
     x += w + 1;
   }
@@ -63,9 +63,9 @@ constexpr GlyphTable MakeGlyphTable(const GlyphFontSpec& spec) {
 }
 
 // Height of the area the glyphs take.
-constexpr int GlyphFontAreaHeight(const GlyphFontSpec& spec) {
-  const GlyphTable table = MakeGlyphTable(spec);
-  return table[2 + 3 * (kGlyphCount - 1) + 1] - spec.y + GlyphHeight(spec);
+constexpr int GlyphFontAreaHeight(const GlyphFontLayout& font) {
+  const GlyphTable table = MakeGlyphTable(font);
+  return table[2 + 3 * (kGlyphCount - 1) + 1] - font.y + GlyphHeight(font);
 }
 
 }  // namespace artwork

@@ -43,7 +43,7 @@ std::vector<HitArea> BuildHitAreas() {
   return areas;
 }
 
-constexpr SoundSpec kSounds[] = {
+constexpr SoundRecipe kSounds[] = {
     {"../wav/sample_roll.wav", SoundKind::kRattle, 3000, 0, 600},
 };
 
@@ -52,7 +52,7 @@ constexpr SoundSpec kSounds[] = {
 const Sheet& SampleSheet() {
   static const std::vector<SheetItem> items = BuildItems();
   static const std::vector<HitArea> areas = BuildHitAreas();
-  static const Sheet sheet{kProgram, kWidth, kHeight, kBlack, items, std::span<const GlyphFontSpec>(&kFont, 1),
+  static const Sheet sheet{kProgram, kWidth, kHeight, kBlack, items, std::span<const GlyphFontLayout>(&kFont, 1),
                            kHitMapFile, areas, kSounds};
   return sheet;
 }

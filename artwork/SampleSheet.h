@@ -6,7 +6,7 @@
 #pragma once
 
 #include "GlyphLayout.h"
-#include "Palette.h"
+#include "StandardColours.h"
 #include "Sheet.h"
 
 namespace artwork::sample {
@@ -46,7 +46,7 @@ inline constexpr Rect DieSprite(int face) { return {180 + (face - 1) * 26, 482, 
 inline constexpr int kCardIds[] = {51, 37, 8, 13};  // ace of spades, king of clubs, 10 of diamonds, 2 of hearts
 inline constexpr Rect CardSprite(int i) { return {340 + i * 42, 480, 40, 56}; }  // index 4: the back
 
-inline constexpr GlyphFontSpec kFont{250, 540, 380, 1, 1, kWhite, kBlack, kKey};
+inline constexpr GlyphFontLayout kFont{250, 540, 380, 1, 1, kWhite, kBlack, kKey};
 inline constexpr GlyphTable kFontTable = MakeGlyphTable(kFont);
 
 // Pixels a program reads its colours from.

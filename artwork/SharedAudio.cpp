@@ -7,7 +7,7 @@ namespace artwork {
 
 namespace {
 
-constexpr SoundSpec kEffects[] = {
+constexpr SoundRecipe kEffects[] = {
     {kSilentSound, SoundKind::kSilence, 0, 0, 20},
     {"../wav/c_button.wav", SoundKind::kClick, 1400, 0, 50},
     {"../wav/c_chip.wav", SoundKind::kClick, 3200, 0, 80},
@@ -28,11 +28,11 @@ constexpr int kNumberCount = 38;  // 0 to 36 and 00
 
 struct SharedTable {
   std::array<std::array<char, 24>, kNumberCount> names{};
-  std::array<SoundSpec, std::size(kEffects) + kNumberCount> sounds{};
+  std::array<SoundRecipe, std::size(kEffects) + kNumberCount> sounds{};
 
   SharedTable() {
     std::size_t n = 0;
-    for (const SoundSpec& s : kEffects) sounds[n++] = s;
+    for (const SoundRecipe& s : kEffects) sounds[n++] = s;
     for (int i = 0; i < kNumberCount; ++i) {
       if (i < 37) {
         std::snprintf(names[i].data(), names[i].size(), "../wav/c_%d.wav", i);
@@ -45,7 +45,7 @@ struct SharedTable {
   }
 };
 
-constexpr MusicSpec kMusic[] = {
+constexpr MusicRecipe kMusic[] = {
     {"../midi/travel.mid", 112, 0, 32, 60, 11u, 16},
     {"../midi/Tokyo2.mid", 96, 107, 33, 62, 23u, 16},
     {"../midi/lounging.mid", 76, 4, 32, 57, 37u, 16},
@@ -57,11 +57,11 @@ constexpr MusicSpec kMusic[] = {
 
 }  // namespace
 
-std::span<const SoundSpec> SharedSounds() {
+std::span<const SoundRecipe> SharedSounds() {
   static const SharedTable table;
   return table.sounds;
 }
 
-std::span<const MusicSpec> MusicPieces() { return kMusic; }
+std::span<const MusicRecipe> MusicPieces() { return kMusic; }
 
 }  // namespace artwork

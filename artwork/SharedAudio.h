@@ -14,7 +14,7 @@ inline constexpr char kSilentSound[] = "../wav/c_dmy.wav";
 
 // Every shared sound: effects, the silent file and the spoken numbers
 // "../wav/c_0.wav" to "../wav/c_36.wav" and "../wav/c_00.wav".
-std::span<const SoundSpec> SharedSounds();
-std::span<const MusicSpec> MusicPieces();
+std::span<const SoundRecipe> SharedSounds();
+std::span<const MusicRecipe> MusicPieces();
 
 }  // namespace artwork

@@ -43,10 +43,10 @@ struct Sheet {
   int height;
   std::uint8_t background;
   std::span<const SheetItem> items;    // painted in order
-  std::span<const GlyphFontSpec> fonts;  // painted after the items
+  std::span<const GlyphFontLayout> fonts;  // painted after the items
   const char* hitMapFile;              // as the program opens it, e.g. "res\\Btndata.dat"
   std::span<const HitArea> hitAreas;   // later areas lie over earlier ones
-  std::span<const SoundSpec> sounds;   // the program's own sounds
+  std::span<const SoundRecipe> sounds;   // the program's own sounds
 };
 
 }  // namespace artwork

@@ -4,7 +4,7 @@
 #include "Card.h"
 #include "Chip.h"
 #include "Die.h"
-#include "Palette.h"
+#include "StandardColours.h"
 #include "Text.h"
 
 namespace artwork {

@@ -38,27 +38,27 @@ std::int16_t ToSample(double v) {
 
 }  // namespace
 
-std::vector<std::int16_t> Synthesize(const SoundSpec& spec) {
-  const int count = std::max(1, spec.milliseconds * kSampleRate / 1000);
+std::vector<std::int16_t> Synthesize(const SoundRecipe& recipe) {
+  const int count = std::max(1, recipe.milliseconds * kSampleRate / 1000);
   std::vector<std::int16_t> out(static_cast<std::size_t>(count), 0);
-  CNoise noise(static_cast<std::uint32_t>(spec.frequency * 7919 + spec.frequency2 * 31 + spec.milliseconds));
+  CNoise noise(static_cast<std::uint32_t>(recipe.frequency * 7919 + recipe.frequency2 * 31 + recipe.milliseconds));
   double phase = 0.0;
   double filtered = 0.0;
-  const double brightness = std::clamp(spec.frequency / 8000.0, 0.05, 1.0);
+  const double brightness = std::clamp(recipe.frequency / 8000.0, 0.05, 1.0);
   int nextClick = 0;
   int clickAge = 1 << 30;
   for (int i = 0; i < count; ++i) {
     const double t = static_cast<double>(i) / count;
     double v = 0.0;
-    switch (spec.kind) {
+    switch (recipe.kind) {
       case SoundKind::kSilence:
         break;
       case SoundKind::kTone:
-        phase += kTwoPi * spec.frequency / kSampleRate;
+        phase += kTwoPi * recipe.frequency / kSampleRate;
         v = 0.5 * std::sin(phase);
         break;
       case SoundKind::kSweep:
-        phase += kTwoPi * (spec.frequency + (spec.frequency2 - spec.frequency) * t) / kSampleRate;
+        phase += kTwoPi * (recipe.frequency + (recipe.frequency2 - recipe.frequency) * t) / kSampleRate;
         v = 0.5 * std::sin(phase);
         break;
       case SoundKind::kNoise:
@@ -74,11 +74,11 @@ std::vector<std::int16_t> Synthesize(const SoundSpec& spec) {
         ++clickAge;
         break;
       case SoundKind::kClick:
-        phase += kTwoPi * spec.frequency / kSampleRate;
+        phase += kTwoPi * recipe.frequency / kSampleRate;
         v = (0.6 * std::sin(phase) + 0.3 * noise.Next()) * std::exp(-8.0 * t);
         break;
       case SoundKind::kChime: {
-        const int f = t < 0.5 ? spec.frequency : spec.frequency2;
+        const int f = t < 0.5 ? recipe.frequency : recipe.frequency2;
         phase += kTwoPi * f / kSampleRate;
         const double local = t < 0.5 ? t * 2.0 : (t - 0.5) * 2.0;
         v = 0.5 * std::sin(phase) * std::exp(-2.5 * local);

@@ -17,7 +17,7 @@ enum class SoundKind {
   kChime,    // two notes, frequency then frequency2
 };
 
-struct SoundSpec {
+struct SoundRecipe {
   const char* name;  // as the program plays it, e.g. "../wav/c_chip.wav"
   SoundKind kind;
   int frequency;     // Hz
@@ -26,6 +26,6 @@ struct SoundSpec {
 };
 
 // The samples at kSampleRate; the same recipe always gives the same samples.
-std::vector<std::int16_t> Synthesize(const SoundSpec& spec);
+std::vector<std::int16_t> Synthesize(const SoundRecipe& recipe);
 
 }  // namespace artwork

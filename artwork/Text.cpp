@@ -45,10 +45,10 @@ void DrawTextCentred(IndexedImage& image, const Rect& r, const char* text, const
   DrawText(image, r.x + (r.w - TextWidth(text, style)) / 2, r.y + (r.h - TextHeight(style)) / 2, text, style);
 }
 
-void DrawGlyphFont(IndexedImage& image, const GlyphFontSpec& spec) {
-  const GlyphTable table = MakeGlyphTable(spec);
-  FillRect(image, {spec.x, spec.y, spec.width, GlyphFontAreaHeight(spec)}, spec.key);
-  const TextStyle style{spec.ink, spec.edge, spec.scale, spec.outline};
+void DrawGlyphFont(IndexedImage& image, const GlyphFontLayout& font) {
+  const GlyphTable table = MakeGlyphTable(font);
+  FillRect(image, {font.x, font.y, font.width, GlyphFontAreaHeight(font)}, font.key);
+  const TextStyle style{font.ink, font.edge, font.scale, font.outline};
   for (int ch = kGlyphFirst; ch <= kGlyphLast; ++ch) {
     const int word = 2 + 3 * (ch - kGlyphFirst);
     DrawGlyph(image, table[word], table[word + 1], ch, style);

@@ -28,6 +28,6 @@ void DrawText(IndexedImage& image, int x, int y, const char* text, const TextSty
 void DrawTextCentred(IndexedImage& image, const Rect& r, const char* text, const TextStyle& style);
 // Fills the font's area with its key colour and paints every glyph where
 // MakeGlyphTable places it.
-void DrawGlyphFont(IndexedImage& image, const GlyphFontSpec& spec);
+void DrawGlyphFont(IndexedImage& image, const GlyphFontLayout& recipe);
 
 }  // namespace artwork

@@ -22,18 +22,18 @@ void AddNote(std::vector<MidiEvent>& events, std::uint32_t start, std::uint32_t 
 
 }  // namespace
 
-std::vector<MidiEvent> ComposeTune(const MusicSpec& spec) {
+std::vector<MidiEvent> ComposeTune(const MusicRecipe& recipe) {
   std::vector<MidiEvent> events;
-  events.push_back({0, 0xC0 | kLead, static_cast<std::uint8_t>(spec.lead), 0});
+  events.push_back({0, 0xC0 | kLead, static_cast<std::uint8_t>(recipe.lead), 0});
   events.push_back({0, 0xC0 | kChords, kChordPad, 0});
-  events.push_back({0, 0xC0 | kBass, static_cast<std::uint8_t>(spec.bass), 0});
+  events.push_back({0, 0xC0 | kBass, static_cast<std::uint8_t>(recipe.bass), 0});
   const std::uint32_t bar = 4 * kTuneDivision;
   const std::uint32_t eighth = kTuneDivision / 2;
-  std::uint32_t state = spec.seed | 1u;
+  std::uint32_t state = recipe.seed | 1u;
   int degree = 0;
-  for (int b = 0; b < spec.bars; ++b) {
+  for (int b = 0; b < recipe.bars; ++b) {
     const std::uint32_t start = static_cast<std::uint32_t>(b) * bar;
-    const int chordRoot = spec.root + kProgression[b % 4];
+    const int chordRoot = recipe.root + kProgression[b % 4];
     AddNote(events, start, bar - 4, kChords, chordRoot, 50);
     AddNote(events, start, bar - 4, kChords, chordRoot + (b % 4 == 1 ? 3 : 4), 50);
     AddNote(events, start, bar - 4, kChords, chordRoot + 7, 50);
@@ -44,16 +44,16 @@ std::vector<MidiEvent> ComposeTune(const MusicSpec& spec) {
       const int move = static_cast<int>((state >> 16) % 5) - 2;
       degree = (degree + move + 14) % 14;
       if (((state >> 24) & 3) == 0) continue;  // a rest now and then
-      const int key = spec.root + 12 + 12 * (degree / 7) + kMajorScale[degree % 7];
+      const int key = recipe.root + 12 + 12 * (degree / 7) + kMajorScale[degree % 7];
       AddNote(events, start + static_cast<std::uint32_t>(step) * eighth, eighth - 6, kLead, key, 90);
     }
   }
   return events;
 }
 
-std::vector<std::uint8_t> EncodeTune(const MusicSpec& spec) {
-  const std::uint32_t perQuarter = static_cast<std::uint32_t>(60000000 / spec.beatsPerMinute);
-  return EncodeMidiFile(ComposeTune(spec), kTuneDivision, perQuarter);
+std::vector<std::uint8_t> EncodeTune(const MusicRecipe& recipe) {
+  const std::uint32_t perQuarter = static_cast<std::uint32_t>(60000000 / recipe.beatsPerMinute);
+  return EncodeMidiFile(ComposeTune(recipe), kTuneDivision, perQuarter);
 }
 
 }  // namespace artwork

@@ -9,7 +9,7 @@
 
 namespace artwork {
 
-struct MusicSpec {
+struct MusicRecipe {
   const char* name;   // as the program opens it, e.g. "../midi/travel.mid"
   int beatsPerMinute;
   int lead;           // General MIDI program of the melody (0-based)
@@ -22,8 +22,8 @@ struct MusicSpec {
 inline constexpr int kTuneDivision = 96;  // ticks per quarter note
 
 // Melody, chords and bass over a I-vi-IV-V progression.
-std::vector<MidiEvent> ComposeTune(const MusicSpec& spec);
+std::vector<MidiEvent> ComposeTune(const MusicRecipe& recipe);
 // The whole Standard MIDI File of the tune.
-std::vector<std::uint8_t> EncodeTune(const MusicSpec& spec);
+std::vector<std::uint8_t> EncodeTune(const MusicRecipe& recipe);
 
 }  // namespace artwork

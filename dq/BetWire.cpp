@@ -125,7 +125,7 @@ int ParseResultList(const char* text, CrapsRollOutcome* outcome) {
     if (ReadIndex(text, &pos, &index) != 1) return kResultListBadResult;
     if (index < 0 || index >= kCrapsBetKinds) return kResultListBadResult;
     std::size_t length = 0;
-    while (length <= kMaxResultChars && text[pos + length] != '\0' && text[pos + length] != '$') {
+    while (length < kMaxResultChars && text[pos + length] != '\0' && text[pos + length] != '$') {
       ++length;
     }
     if (text[pos + length] != '$') return kResultListBadResult;

@@ -5,18 +5,18 @@
 
 #include "GlyphLayout.h"
 // By path: the sound library has a Palette.h of its own.
-#include "../artwork/Palette.h"
+#include "StandardColours.h"
 
 namespace dq {
 
 // Its key is the colour the program reads back from (0, 481) as the table
 // font's text colour.
-inline constexpr artwork::GlyphFontSpec kTableFontSpec{0, 481, 250, 1, 1, artwork::kYellow,
+inline constexpr artwork::GlyphFontLayout kTableFontLayout{0, 481, 250, 1, 1, artwork::kYellow,
                                                        artwork::kBlack, artwork::kKey};
-inline constexpr artwork::GlyphTable kTableFont = artwork::MakeGlyphTable(kTableFontSpec);
+inline constexpr artwork::GlyphTable kTableFont = artwork::MakeGlyphTable(kTableFontLayout);
 
-inline constexpr artwork::GlyphFontSpec kSmallFontSpec{700, 390, 100, 1, 1, artwork::kWhite,
+inline constexpr artwork::GlyphFontLayout kSmallFontLayout{700, 390, 100, 1, 1, artwork::kWhite,
                                                        artwork::kBlack, artwork::kKey};
-inline constexpr artwork::GlyphTable kSmallFont = artwork::MakeGlyphTable(kSmallFontSpec);
+inline constexpr artwork::GlyphTable kSmallFont = artwork::MakeGlyphTable(kSmallFontLayout);
 
 }  // namespace dq

@@ -36,7 +36,7 @@ int RemapBitmaps() {
   const plat::BYTE* text = gPicture.PixelAddress(kTextColourPixel.x, kTextColourPixel.y);
   const plat::BYTE* key = gPicture.PixelAddress(kTransparentPixel.x, kTransparentPixel.y);
   // Remapping may move colours the palette holds twice to their first entry.
-  const plat::BYTE* smallKey = gPicture.PixelAddress(kSmallFontSpec.x, kSmallFontSpec.y);
+  const plat::BYTE* smallKey = gPicture.PixelAddress(kSmallFontLayout.x, kSmallFontLayout.y);
   if (text == nullptr || key == nullptr || smallKey == nullptr) return 0;
   gTableTextColour = *text;
   gTransparentIndex = *key;

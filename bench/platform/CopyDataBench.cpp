@@ -19,6 +19,7 @@ struct CPeerLink {
   desktop_test::CPeerProcess process;
   HWND hwnd = nullptr;
   HWND peer = nullptr;
+  ~CPeerLink() { process.Stop(); }
   bool Open() {
     if (!InitBackend(0, nullptr)) return false;
     host.hook = [this](HWND, UINT msg, WPARAM wParam, LPARAM, LRESULT* r) {

@@ -35,6 +35,9 @@ void ChooseSoundFont() {
 
 void InitAudio() {
   if (g_open) return;
+  // SDL would turn SIGINT and SIGTERM into events nobody reads: the process
+  // must still end on them.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
   Mix_Init(MIX_INIT_MID);
   if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 2048) != 0) {

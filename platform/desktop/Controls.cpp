@@ -218,7 +218,9 @@ QWidget* MakeWidget(CWindow* c, QWidget* parent, const QString& text) {
     case CTL_LISTBOX: {
       auto* list = new QListWidget(parent);
       if (cs & CS_OWNERDRAW) list->setItemDelegate(new COwnerDrawDelegate(h, list));
-      QObject::connect(list, &QListWidget::itemClicked, list, [h](QListWidgetItem*) {
+      list->setUniformItemSizes(true);
+      // The program's own changes block the signal (DialogControls.cpp).
+      QObject::connect(list, &QListWidget::currentRowChanged, list, [h](int) {
         CQtEntry entry;
         if (CWindow* w = Windows().Find(h)) NotifyParent(w, LBN_SELCHANGE);
       });
@@ -239,14 +241,20 @@ QWidget* MakeWidget(CWindow* c, QWidget* parent, const QString& text) {
   return new QWidget(parent);
 }
 
-// Owner-drawn items: their height comes from the parent, asked once.
+// Owner-drawn items: their height comes from the parent, asked once; a
+// combo box's field grows to hold one.
 void MeasureItems(CWindow* c, int width) {
   const QFontMetrics fm(c->widget->font());
   MEASUREITEMSTRUCT mis{c->controlId, 0, width, fm.height() + 2, 0};
   const HWND h = c->handle;
   SendMessage(c->parent->handle, WM_MEASUREITEM, static_cast<WPARAM>(c->controlId),
               reinterpret_cast<LPARAM>(&mis));
-  if (CWindow* w = Windows().Find(h)) w->itemHeight = std::max(1, static_cast<int>(mis.itemHeight));
+  CWindow* w = Windows().Find(h);
+  if (!w) return;
+  w->itemHeight = std::max(1, static_cast<int>(mis.itemHeight));
+  if (w->controlKind == CTL_COMBOBOX && w->widget->height() < w->itemHeight + 6) {
+    w->widget->resize(w->widget->width(), w->itemHeight + 6);
+  }
 }
 
 }  // namespace

@@ -103,6 +103,10 @@ using desktop::FindDc;
 using desktop::Windows;
 
 HDC GetDC(HWND hwnd) {
+  if (!hwnd) {
+    static const HDC screen = desktop::CreateWindowDc(nullptr);
+    return screen;
+  }
   CWindow* w = Windows().Find(hwnd);
   if (!w || !w->dc) return nullptr;
   if (!(w->classStyle & CS_OWNDC)) desktop::ResetDc(FindDc(w->dc));
@@ -110,6 +114,7 @@ HDC GetDC(HWND hwnd) {
 }
 
 int ReleaseDC(HWND hwnd, HDC hdc) {
+  if (!hwnd) return hdc == GetDC(nullptr) ? 1 : 0;
   CWindow* w = Windows().Find(hwnd);
   return w && w->dc == hdc ? 1 : 0;
 }

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 
 #include <cstring>
@@ -185,6 +186,7 @@ void ComboBox_SetDroppedHeight(HWND combo, int height) {
 int ListBox_AddString(HWND list, const char* text) {
   QListWidget* l = List(list);
   if (!l || !text) return -1;
+  const QSignalBlocker quiet(l);
   l->addItem(QString::fromLatin1(text));
   return l->count() - 1;
 }
@@ -197,6 +199,7 @@ int ListBox_GetCurSel(HWND list) {
 int ListBox_SetCurSel(HWND list, int index) {
   QListWidget* l = List(list);
   if (!l) return -1;
+  const QSignalBlocker quiet(l);  // only the user's changes notify
   if (index < 0 || index >= l->count()) {
     l->setCurrentRow(-1);
     return -1;

@@ -6,7 +6,7 @@
 #include "BitmapWriter.h"
 #include "BmpReader.h"
 #include "Generator.h"
-#include "Palette.h"
+#include "StandardColours.h"
 #include "SampleSheet.h"
 #include "TempFolder.h"
 
@@ -62,6 +62,19 @@ class SamplePicture : public ::testing::Test {
 TEST(PictureBytes, ScrambledBytesComeBackThroughTheLoadersTransform) {
   for (int b = 0; b < 256; ++b) EXPECT_EQ(UnscrambleByte(ScrambleByte(static_cast<std::uint8_t>(b))), b);
   EXPECT_EQ(UnscrambleByte(ScrambleByte('B')), 'B');
+}
+
+TEST(StandardPalette, HoldsEveryColourOnceWithTheKeyMagenta) {
+  artwork::IndexedImage image;
+  artwork::SetStandardPalette(image);
+  std::set<std::uint32_t> colours;
+  for (const artwork::Rgb& c : image.palette) colours.insert((c.r << 16) | (c.g << 8) | c.b);
+  EXPECT_EQ(colours.size(), 256u);
+  const artwork::Rgb key = image.palette[artwork::kKey];
+  EXPECT_EQ(key.r, 255);
+  EXPECT_EQ(key.g, 0);
+  EXPECT_EQ(key.b, 255);
+  EXPECT_EQ(image.palette[artwork::kBlack].r + image.palette[artwork::kBlack].b, 0);
 }
 
 TEST_F(SamplePicture, HasTheDeclaredSize) {

@@ -2,6 +2,8 @@
 //   test_desktop_peer serve <test window>   a window of kPeerClass that answers
 //   test_desktop_peer second <test window>  a second copy: finds the first, brings
 //                                            it to the front, reports and ends
+#include <unistd.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -62,8 +64,14 @@ int Serve() {
                            GetModuleInstance(), nullptr);
   if (!hwnd) return 1;
   if (!SendMessage(g_test, ReadyMessage(), HandleToWParam(hwnd), 0)) return 1;
+  // Ends with its window, or when the test that started it has gone.
+  const pid_t parent = getppid();
   MSG m;
-  while (GetMessage(&m, nullptr, 0, 0)) DispatchMessage(&m);
+  while (getppid() == parent) {
+    if (!PeekMessage(&m, nullptr, 0, 0, PM_REMOVE)) continue;
+    if (m.message == WM_QUIT) break;
+    DispatchMessage(&m);
+  }
   return 0;
 }
 

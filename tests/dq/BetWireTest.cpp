@@ -144,5 +144,15 @@ TEST(ResultList, ReadingStopsAtTheEndOfTheText) {
   EXPECT_EQ(ParseResultList("#5,6,0,1,0,0,0,0,0,0,0,0,0,0,0,0", &outcome), kResultListOk);
 }
 
+TEST(ResultList, AResultLongerThanItsBufferIsRefused) {
+  CrapsRollOutcome outcome{};
+  const std::string numbers = "#5,6,0,1,0,0,0,0,0,0,0,0,0,0,0,0";
+  const std::string fits = "00" + std::string(60, '0') + "1.5$" + numbers;  // 63 characters
+  ASSERT_EQ(ParseResultList(fits.c_str(), &outcome), kResultListOk);
+  EXPECT_FLOAT_EQ(outcome.results[0], 1.5f);
+  const std::string tooLong = "00" + std::string(61, '0') + "1.5$" + numbers;  // 64 characters
+  EXPECT_EQ(ParseResultList(tooLong.c_str(), &outcome), kResultListBadResult);
+}
+
 }  // namespace
 }  // namespace dq

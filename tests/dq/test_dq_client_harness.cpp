@@ -23,7 +23,7 @@
 #include "ShellGlobals.h"
 #include "plat/headless.h"
 #include "plat/plat.h"
-#include "../../artwork/Palette.h"
+#include "StandardColours.h"
 
 namespace {
 

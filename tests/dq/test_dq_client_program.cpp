@@ -16,7 +16,7 @@
 #include "plat/headless.h"
 #include "CrapsFonts.h"
 #include "CrapsTableLayout.h"
-#include "../../artwork/Palette.h"
+#include "StandardColours.h"
 
 namespace {
 

@@ -22,7 +22,7 @@
 #include "CrapsTableLayout.h"
 #include "CrapsTableView.h"
 #include "Generator.h"
-#include "../../artwork/Palette.h"
+#include "StandardColours.h"
 
 namespace {
 

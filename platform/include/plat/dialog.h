@@ -191,7 +191,7 @@ BOOL TabCtrl_GetDisplayRect(HWND tab, RECT* rect);
 // Maps a rectangle from one window's client coordinates to another's.
 BOOL MapWindowRect(HWND from, HWND to, RECT* rect);
 
-// Common controls need no set-up here; kept so callers read as specified.
+// Common controls need no set-up here; the call is kept for the cashier.
 void InitCommonControls();
 
 }  // namespace plat

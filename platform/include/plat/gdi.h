@@ -9,7 +9,9 @@ namespace plat {
 // ---- Device contexts -------------------------------------------------------------
 
 // The window's own device context (classes with CS_OWNDC keep one for the
-// window's life). ReleaseDC of it succeeds and keeps it valid.
+// window's life). ReleaseDC of it succeeds and keeps it valid. A null hwnd
+// answers the screen's context: it answers GetDeviceCaps, drawing into it
+// does nothing.
 HDC GetDC(HWND hwnd);
 int ReleaseDC(HWND hwnd, HDC hdc);
 

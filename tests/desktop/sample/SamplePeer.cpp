@@ -1,5 +1,7 @@
 #include "SamplePeer.h"
 
+#include <unistd.h>
+
 #include <cstring>
 
 namespace sample {
@@ -35,9 +37,15 @@ int RunPeer(HWND mainWindow) {
   if (!SendMessage(mainWindow, WM_COPYDATA, HandleToWParam(hwnd), reinterpret_cast<LPARAM>(&hello))) {
     return 1;
   }
+  // Ends with its window, or when the program that started it has gone.
+  const pid_t parent = getppid();
   MSG m;
-  while (GetMessage(&m, nullptr, 0, 0)) DispatchMessage(&m);
-  return static_cast<int>(m.wParam);
+  while (getppid() == parent) {
+    if (!PeekMessage(&m, nullptr, 0, 0, PM_REMOVE)) continue;
+    if (m.message == WM_QUIT) return static_cast<int>(m.wParam);
+    DispatchMessage(&m);
+  }
+  return 0;
 }
 
 }  // namespace sample

@@ -1,4 +1,4 @@
-#include "Palette.h"
+#include "StandardColours.h"
 
 namespace artwork {
 
@@ -11,6 +11,16 @@ constexpr Rgb kNamed[kNamedColours] = {
     {60, 60, 60},    {128, 128, 128}, {192, 192, 192}, {250, 250, 244}, {90, 90, 110},
     {20, 150, 60},   {240, 150, 190}, {60, 200, 220},
 };
+
+bool SameColour(const Rgb& a, const Rgb& b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
+
+bool TakenBefore(const IndexedImage& image, int index) {
+  if (index != kKey && SameColour(image.palette[index], image.palette[kKey])) return true;
+  for (int j = 0; j < index; ++j) {
+    if (SameColour(image.palette[j], image.palette[index])) return true;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -30,6 +40,14 @@ void SetStandardPalette(IndexedImage& image) {
     image.palette[index] = {v, v, v};
   }
   image.palette[kKey] = {255, 0, 255};
+  // Remapping to the program's palette sends a colour to its first entry, so
+  // a repeated colour would move pixels off the index a sprite or font uses.
+  for (int i = 0; i < kKey; ++i) {
+    while (TakenBefore(image, i)) {
+      Rgb& c = image.palette[i];
+      c.b = static_cast<std::uint8_t>(c.b < 255 ? c.b + 1 : c.b - 1);
+    }
+  }
 }
 
 }  // namespace artwork
