@@ -20,6 +20,7 @@
 #include "CrapsTicker.h"
 #include "LagMeter.h"
 #include "Money.h"
+#include "PlaybackClient.h"
 #include "Random.h"
 #include "ShellGlobals.h"
 #include "StatusLine.h"
@@ -30,6 +31,7 @@ namespace dq {
 
 int gTransitionCounter = 0;
 int gCreditsRequest = 0;
+int gReplayingRound = 0;
 
 namespace {
 
@@ -135,6 +137,8 @@ void WaitClientInit(CrapsClientRecord* record, CComm& comm) {
     if (read == kTagMissing) return Fail(record, comm, kInitTags[i].missing);
     if (read == kTagBad) return Fail(record, comm, kInitTags[i].bad);
   }
+  // Only the playback of a saved game marks its packets.
+  gReplayingRound = gPlaybackClient.changed;
   std::memset(record, 0, sizeof *record);
   record->balance = values[0];
   record->minBet = values[1];
@@ -162,6 +166,27 @@ void WaitClientInit(CrapsClientRecord* record, CComm& comm) {
   record->state = kClientBuildBeginPlay;
 }
 
+// The table of the replayed round's start from the snapshot, with the
+// balance the server has just sent.
+int RestoreRoundStart(CrapsClientRecord* record) {
+  const double balance = record->balance;
+  if (!LoadClientSnapshot(record)) return 0;
+  record->balance = balance;
+  record->beginBalance = balance;
+  gTableView.workingMarkersShown = record->point != 0 ? 0 : 1;
+  UpdateBetButtons(*record);
+  RedrawAllBets(*record);
+  gScreen.Restore(kPuckOffPlace.x, kPuckOffPlace.y, kPuckWidth, kPuckHeight);
+  if (record->point != 0) {
+    DrawPuckOn(record->point);
+  } else {
+    DrawPuckOff();
+  }
+  PlacePuck(record->point);
+  DrawTotalBet(record->tableTotal);
+  return 1;
+}
+
 void WaitBeginPlay(CrapsClientRecord* record, CComm& comm) {
   if (!Arrived(comm)) return;
   DrawLagMeter();
@@ -180,17 +205,14 @@ void WaitBeginPlay(CrapsClientRecord* record, CComm& comm) {
                      plat::MB_OK | plat::MB_ICONEXCLAMATION);
   }
   record->beginBalance = record->balance;
-  DrawMoney(record->balance - record->tableTotal);
   if (ReplayRunning()) {
-    if (!LoadClientSnapshot(record)) return Fail(record, comm, "RECONNECT ERROR!");
-    UpdateBetButtons(*record);
-    RedrawAllBets(*record);
-    if (record->point != 0) {
-      DrawPuckOn(record->point);
-    } else {
-      DrawPuckOff();
-    }
+    if (!RestoreRoundStart(record)) return Fail(record, comm, "RECONNECT ERROR!");
+  } else {
+    // The table as the round starts: a restore of this round replays its
+    // presses onto it.
+    SaveClientSnapshot(record);
   }
+  DrawMoney(record->balance - record->tableTotal);
   record->state = kClientStartBetting;
 }
 
@@ -236,7 +258,6 @@ void TakeRoll(CrapsClientRecord* record) {
     gBettingOpen = 1;
     return;
   }
-  if (!ReplayRunning()) SaveClientSnapshot(record);
   gScreen.Restore(kWinningsArea.x, kWinningsArea.y, kWinningsArea.width, kWinningsArea.height);
   gScreen.Restore(kTickerStrip.x, kTickerStrip.y, kTickerStrip.width, kTickerStrip.height);
   ClearTicker();
@@ -495,8 +516,10 @@ void Step(CrapsClientRecord* r, CComm& comm) {
       return;
     case kClientSendEndPlay: return Send(r, comm, kClientWaitEndPlay);
     case kClientWaitEndPlay:
-      return WaitEndPlay(r, comm, "WAITENDPLAYANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
-                         "WAITENDPLAYANSWER: Answer != ok", kClientBuildBeginPlay);
+      WaitEndPlay(r, comm, "WAITENDPLAYANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
+                  "WAITENDPLAYANSWER: Answer != ok", kClientBuildBeginPlay);
+      if (r->state == kClientBuildBeginPlay) gReplayingRound = 0;
+      return;
     case kClientQuitReturn:
       if (!AnimQuitReturnBets(r)) return;
       DrawMoney(r->balance);
@@ -578,6 +601,7 @@ const char* ClientErrorText() { return gErrorText; }
 void ResetClientMachine() {
   gTransitionCounter = 0;
   gCreditsRequest = 0;
+  gReplayingRound = 0;
   gErrorText = kNoError;
   gStickmanCounter = 0;
   ResetBetting();

@@ -10,6 +10,7 @@
 #include "CrapsWindow.h"
 #include "Program.h"
 #include "Random.h"
+#include "SavePointSender.h"
 #include "Screen.h"
 #include "ServerFrame.h"
 #include "plat/window.h"
@@ -28,6 +29,7 @@ constexpr plat::ACCEL kAccelerators[] = {
 void StartRun() {
   RegisterCrapsResources();
   SetServerRandomSource(RandomNumber);
+  SetSavePointSender(SendSavePoint);
   ResetCrapsButtons();
   ResetClientMachine();
   ResetInput();

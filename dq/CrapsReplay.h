@@ -1,12 +1,17 @@
-// Whether a saved game is being replayed into the client.
+// Whether the round a restore brought back is being replayed into the
+// client. A saved game is replayed from the start of its round: the client
+// puts its table of that moment back from the snapshot and the recorded
+// presses play the round again.
 #pragma once
-
-#include "PlaybackClient.h"
 
 namespace dq {
 
+// 1 from the session's first CLIENTINITANSWER, when it came from a saved
+// game's playback, until that first round has ended; 0 otherwise.
+extern int gReplayingRound;
+
 // 1 while the replay runs: boxes stay closed and the client makes no
 // presses of its own (the replay presses the recorded ones).
-inline int ReplayRunning() { return gPlaybackClient.playing; }
+inline int ReplayRunning() { return gReplayingRound; }
 
 }  // namespace dq

@@ -90,6 +90,9 @@ void WaitBeginPlay(CrapsServerRecord& r, CComm& comm, int userId) {
   }
   StartRound(r, balance);
   r.state = kServerSendBeginPlay;
+  // The round's save point: the dice are drawn, the answer is built and not
+  // yet sent, so a restore resumes by sending it from this very state.
+  SendServerSavePoint(comm, r.gameCode, &r, sizeof(r));
 }
 
 // A quit before the roll: only forfeited contract stakes are debited, and a

@@ -154,7 +154,40 @@ inline constexpr int kMovingPileHeight = 64;
 inline constexpr int kMovingJitterCount = 20;
 inline constexpr int kMovingJitter[kMovingJitterCount] = {1, 0, 0, 0, 1, 0, 1, 0, 0, 1,
                                                           0, 1, 0, 1, 0, 0, 1, 1, 1, 0};
+inline constexpr int kMovingPileChipBase = 45;  // top of the bottom chip in the moving pile
 inline constexpr Point kWinningsPlaces[3] = {{410, 424}, {390, 420}, {435, 430}};
+
+// ---- Animations ----
+// A pile's flight: from its spot moved by offset, straight to to.
+struct PileFlight {
+  Point offset;
+  Point to;
+  int steps;
+};
+inline constexpr PileFlight kLostFlight = {{-5, -51}, {631, 118}, 20};
+inline constexpr PileFlight kWonFlight = {{-12, -45}, {398, 379}, 15};
+inline constexpr PileFlight kQuitReturnFlight = {{-12, -45}, {98, 305}, 7};
+inline constexpr PileFlight kQuitForfeitFlight = {{-12, -45}, {624, 124}, 10};
+inline constexpr int kPayoutShowFrames = 30;  // a won bet shows its payout this long
+
+// The stick's three legs: home to die 2, die 2 to die 1, die 1 home.
+inline constexpr int kStickLegSteps[3] = {25, 10, 25};
+
+// Puck moves: steps to each box's point (kBoxNumbers order); a move back
+// to OFF takes as many as the move before it, 10 before the first.
+inline constexpr int kPuckMoveSteps[kBoxCount] = {12, 13, 14, 15, 16, 20};
+inline constexpr int kFirstPuckMoveSteps = 10;
+
+// The Big 6 and Big 8 spots, which no die may come to rest on (both ends
+// included).
+inline constexpr Area kBigSixEightArea = {62, 161, 136 - 62 + 1, 245 - 161 + 1};
+
+// Come and Don't Come walks: frames between two chips, before the first
+// walk of a run, and before the next walk once one has finished.
+inline constexpr int kWalkChipFrames = 3;
+inline constexpr int kFirstWalkFrames = 3;
+inline constexpr int kNextComeWalkFrames = 10;
+inline constexpr int kNextDontComeWalkFrames = 3;
 
 // ---- Screen areas ----
 inline constexpr Area kTotalBetArea = {340, 5, 132, 13};

@@ -16,12 +16,6 @@ TableViewState gTableView;
 
 namespace {
 
-constexpr int kChipOrder[kChipCount] = {4, 3, 2, 1, 0};  // selections, largest first
-
-void BlitSprite(int x, int y, Point source, int width, int height) {
-  gScreen.Blit(x, y, &gPicture, source.x, source.y, width, height, gTransparentIndex);
-}
-
 bool InRun(int kind, int first) { return kind >= first && kind < first + 6; }
 
 // The marker a pile carries on top of its chips, or null.
@@ -51,16 +45,16 @@ void ResetTableView() {
 }
 
 int ChipCount(float amount, int countFraction) {
-  int count = 0;
-  float rest = amount;
-  for (int selection : kChipOrder) {
-    const float value = static_cast<float>(kChipValues[selection]);
-    while (rest >= value) {
-      rest -= value;
-      ++count;
-    }
-  }
-  return count + (countFraction && rest > 0.0f ? 1 : 0);
+  // Every chip is whole dollars, so the whole part splits into the same chips.
+  return ForEachPileChip(countFraction ? amount : std::floor(amount), [](int, Point) {});
+}
+
+void DrawSprite(int x, int y, Point source, int width, int height) {
+  gScreen.Blit(x, y, &gPicture, source.x, source.y, width, height, gTransparentIndex);
+}
+
+void DrawSpriteTop(int x, int y, Point source, int width, int height) {
+  gScreen.BlitTop(x, y, &gPicture, source.x, source.y, width, height, gTransparentIndex);
 }
 
 void DrawTotalBet(double total) {
@@ -72,23 +66,13 @@ void DrawTotalBet(double total) {
 }
 
 void DrawChipPile(const CrapsClientRecord& record, float amount, int x, int y, int kind) {
-  int n = 0;
-  auto place = [&](Point sprite) {
-    BlitSprite(x + kPileJitter[n % kPileJitterCount] - kChipWidth / 2,
+  auto place = [&](int n, Point sprite) {
+    DrawSprite(x + kPileJitter[n % kPileJitterCount] - kChipWidth / 2,
                y - kChipHeight / 2 - kPileChipStep * n, sprite, kChipWidth, kChipHeight);
-    ++n;
   };
-  float rest = amount;
-  for (int selection : kChipOrder) {
-    const float value = static_cast<float>(kChipValues[selection]);
-    while (rest >= value) {
-      rest -= value;
-      place(kChipSprites[selection]);
-    }
-  }
-  if (rest > 0.0f) place(kFractionChipSprite);
+  int n = ForEachPileChip(amount, place);
   if (kind < 0 || kind >= kCrapsBetKinds) return;
-  if (const Point* marker = MarkerOf(record, kind)) place(*marker);
+  if (const Point* marker = MarkerOf(record, kind)) place(n++, *marker);
   gTableView.pileHeight[kind] = n;
 }
 
@@ -179,28 +163,34 @@ void DrawDice(int die1, int die2) {
 
 void DrawRestingDice(const CrapsClientRecord& record) {
   if (gTableView.diceOnTable != 1) return;
-  for (int d = 0; d < 2; ++d) {
-    const int value = record.dice[d];
-    if (value < 1 || value > 6) continue;
-    const Point at = gTableView.diePlaces[d];
-    BlitSprite(at.x + kDieShadowOffset.x, at.y + kDieShadowOffset.y, TableDieShadow(value),
-               kTableDieWidth, kTableDieHeight);
-    BlitSprite(at.x, at.y, TableDieFace(value), kTableDieWidth, kTableDieHeight);
-  }
+  for (int d = 0; d < 2; ++d) DrawTableDie(gTableView.diePlaces[d], record.dice[d]);
+}
+
+void DrawTableDie(Point at, int value) {
+  if (value < 1 || value > 6) return;
+  DrawSprite(at.x + kDieShadowOffset.x, at.y + kDieShadowOffset.y, TableDieShadow(value),
+             kTableDieWidth, kTableDieHeight);
+  DrawSprite(at.x, at.y, TableDieFace(value), kTableDieWidth, kTableDieHeight);
+}
+
+void EraseTableDie(Point at) {
+  gScreen.Restore(at.x, at.y, kTableDieWidth, kTableDieHeight);
+  gScreen.Restore(at.x + kDieShadowOffset.x, at.y + kDieShadowOffset.y, kTableDieWidth,
+                  kTableDieHeight);
 }
 
 void DrawPuckOn(int point) {
   const Point at = PuckPlace(point);
-  BlitSprite(at.x, at.y, kPuckOnSprite, kPuckWidth, kPuckHeight);
+  DrawSprite(at.x, at.y, kPuckOnSprite, kPuckWidth, kPuckHeight);
 }
 
 void DrawPuckOff() {
-  BlitSprite(kPuckOffPlace.x, kPuckOffPlace.y, kPuckOffSprite, kPuckWidth, kPuckHeight);
+  DrawSprite(kPuckOffPlace.x, kPuckOffPlace.y, kPuckOffSprite, kPuckWidth, kPuckHeight);
 }
 
 void DrawChipSelector(int selection) {
   if (selection < 0 || selection >= kChipCount) return;
-  BlitSprite(kSelectorPlaces[selection].x, kSelectorPlaces[selection].y, kSelectorSprite,
+  DrawSprite(kSelectorPlaces[selection].x, kSelectorPlaces[selection].y, kSelectorSprite,
              kSelectorSize, kSelectorSize);
 }
 

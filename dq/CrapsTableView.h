@@ -23,9 +23,34 @@ extern TableViewState gTableView;
 // Start of a run: no piles, no dice on the table, markers allowed, empty lists.
 void ResetTableView();
 
+// The chip sprites of a pile, bottom up: as many 500 chips as amount
+// allows, then 100, 25, 5 and 1, then one fraction chip for a remainder
+// above 0. draw(n, sprite) is called for chip n; answers the chip count.
+template <typename Draw>
+int ForEachPileChip(float amount, Draw draw) {
+  constexpr int kLargestFirst[kChipCount] = {4, 3, 2, 1, 0};
+  int n = 0;
+  float rest = amount;
+  for (int selection : kLargestFirst) {
+    const float value = static_cast<float>(kChipValues[selection]);
+    while (rest >= value) {
+      rest -= value;
+      draw(n++, kChipSprites[selection]);
+    }
+  }
+  if (rest > 0.0f) draw(n++, kFractionChipSprite);
+  return n;
+}
+
 // The number of chips a greedy split of amount into 500, 100, 25, 5 and 1
 // gives, plus one for a remainder above 0 (countFraction 1) or not (0).
 int ChipCount(float amount, int countFraction);
+
+// Picture area source (width x height) drawn at (x, y) without the
+// transparent colour: into both layers (lasting), or into the work layer
+// only (gone after the next flush).
+void DrawSprite(int x, int y, Point source, int width, int height);
+void DrawSpriteTop(int x, int y, Point source, int width, int height);
 
 // Restores the total-bet area and writes "Total bet $%.2f" of total there.
 void DrawTotalBet(double total);
@@ -54,6 +79,11 @@ void ProcessRollResults(CrapsClientRecord* record);
 void DrawDice(int die1, int die2);
 // The two dice lying on the table, shadow first, when diceOnTable is 1.
 void DrawRestingDice(const CrapsClientRecord& record);
+// One die of value 1..6 lying at at: its shadow, then its face (lasting).
+// Other values draw nothing.
+void DrawTableDie(Point at, int value);
+// Puts the picture back over a lying die at at and its shadow.
+void EraseTableDie(Point at);
 // The puck's ON face at a point's place, or its OFF face at the OFF place.
 void DrawPuckOn(int point);
 void DrawPuckOff();

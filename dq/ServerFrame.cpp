@@ -8,6 +8,7 @@ namespace dq {
 namespace {
 
 RandomSource g_randomSource = nullptr;
+SavePointSender g_savePointSender = nullptr;
 
 int BeginAnswer(CComm& comm, const char* answerName, const char* answer) {
   if (!comm.BeginPacket()) return 0;
@@ -21,6 +22,13 @@ int BeginAnswer(CComm& comm, const char* answerName, const char* answer) {
 void SetServerRandomSource(RandomSource source) { g_randomSource = source; }
 
 int ServerRandomNumber() { return g_randomSource != nullptr ? g_randomSource() : 0; }
+
+void SetSavePointSender(SavePointSender sender) { g_savePointSender = sender; }
+
+int SendServerSavePoint(CComm& serverEnd, const char* game, const void* record,
+                        std::uint32_t recordSize) {
+  return g_savePointSender != nullptr ? g_savePointSender(serverEnd, game, record, recordSize) : 0;
+}
 
 int ServerCanAnswer(CComm& comm) { return comm.IsSendFree() && comm.IsReceived(); }
 

@@ -9,6 +9,8 @@
 // transport takes the packet.
 #pragma once
 
+#include <cstdint>
+
 #include "Comm.h"
 
 namespace dq {
@@ -33,6 +35,18 @@ inline constexpr char kClientExitAnswer[] = "CLIENTEXITANSWER";
 using RandomSource = int (*)();
 void SetServerRandomSource(RandomSource source);
 int ServerRandomNumber();
+
+// ---- The save-point seam ------------------------------------------------------
+// A game server that restores games hands its record and its link end to the
+// main client once per round, at its save point (see SavePointSender.h). The
+// program installs the main client's sender; tests install their own. With
+// none installed nothing is sent.
+using SavePointSender = int (*)(CComm& serverEnd, const char* game, const void* record,
+                                std::uint32_t recordSize);
+void SetSavePointSender(SavePointSender sender);
+// The installed sender's answer (1 when the main client took it), 0 without one.
+int SendServerSavePoint(CComm& serverEnd, const char* game, const void* record,
+                        std::uint32_t recordSize);
 
 // ---- Waiting states ------------------------------------------------------------
 // 1 when the send side is free and a packet has arrived; else 0 (the state

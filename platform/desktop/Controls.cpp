@@ -374,7 +374,6 @@ void SetControlText(CWindow* c, const QString& text) {
 void SetControlFont(CWindow* c, HFONT font) {
   const CFontObject* f = GdiCast<CFontObject>(font);
   if (!f) return;
-  c->font = font;
   if (c->controlKind == CTL_TABCONTROL) {
     static_cast<CTabControlWidget*>(c->widget)->Bar()->setFont(f->font);
     static_cast<CTabControlWidget*>(c->widget)->update();

@@ -27,13 +27,13 @@ bool StandardShape(int id, Qt::CursorShape* shape) {
   }
 }
 
-}  // namespace
-
 bool CursorShapeOf(HCURSOR cursor, Qt::CursorShape* shape) {
   const auto value = reinterpret_cast<std::uintptr_t>(cursor);
   if ((value & ~0xFFFFull) != kCursorTag) return false;
   return StandardShape(static_cast<int>(value & 0xFFFF), shape);
 }
+
+}  // namespace
 
 void ApplyCurrentCursor(QWidget* widget) {
   Qt::CursorShape shape = Qt::ArrowCursor;

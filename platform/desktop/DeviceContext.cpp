@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "GdiObjects.h"
+#include "PaletteMath.h"
 #include "WindowTable.h"
 
 namespace plat::desktop {
@@ -22,6 +23,15 @@ struct CDcTable {
 CDcTable& Table() {
   static CDcTable table;
   return table;
+}
+
+// Back to the initial palette, font (the window's own) and colours.
+void ResetDc(CDeviceContext* dc) {
+  dc->palette = DefaultPalette();
+  dc->font = nullptr;
+  dc->textColour = RGB(0, 0, 0);
+  dc->bkColour = RGB(255, 255, 255);
+  dc->bkMode = OPAQUE;
 }
 
 HDC Add(std::unique_ptr<CDeviceContext> dc) {
@@ -54,14 +64,6 @@ CDeviceContext* FindDc(HDC hdc) {
   CDcTable& t = Table();
   auto it = t.dcs.find(reinterpret_cast<std::uintptr_t>(hdc));
   return it == t.dcs.end() ? nullptr : it->second.get();
-}
-
-void ResetDc(CDeviceContext* dc) {
-  dc->palette = DefaultPalette();
-  dc->font = nullptr;
-  dc->textColour = RGB(0, 0, 0);
-  dc->bkColour = RGB(255, 255, 255);
-  dc->bkMode = OPAQUE;
 }
 
 CDcPainter::CDcPainter(HDC hdc) : m_dc(FindDc(hdc)) {
@@ -143,18 +145,24 @@ BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps) {
 
 int GetDeviceCaps(HDC hdc, int index) {
   if (!FindDc(hdc)) return 0;
+  constexpr int kHorzRes = 8, kVertRes = 10;
+  constexpr int kCapsBitBlt = 0x0001, kCapsDibToDev = 0x0200, kCapsStretchDib = 0x2000;
+  const QScreen* screen = QGuiApplication::primaryScreen();
   switch (index) {
-    case BITSPIXEL: {
-      const QScreen* s = QGuiApplication::primaryScreen();
-      return s ? s->depth() : 24;
-    }
+    case BITSPIXEL:
+      return screen ? screen->depth() : 24;
     case NUMCOLORS:
       return -1;
     case RASTERCAPS:
+      return kCapsBitBlt | kCapsDibToDev | kCapsStretchDib;  // never RC_PALETTE
     case SIZEPALETTE:
       return 0;
     case NUMRESERVED:
-      return 20;
+      return common::kStaticColours;
+    case kHorzRes:
+      return screen ? screen->geometry().width() : 0;
+    case kVertRes:
+      return screen ? screen->geometry().height() : 0;
     default:
       return 0;
   }

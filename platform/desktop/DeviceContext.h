@@ -31,8 +31,6 @@ HDC CreateWindowDc(HWND window);
 HDC CreatePainterDc(HWND control, QPainter* painter, const QRect& clip);
 void DestroyDc(HDC hdc);
 CDeviceContext* FindDc(HDC hdc);
-// Back to the initial palette, font and colours.
-void ResetDc(CDeviceContext* dc);
 
 // Draws through a DC in its window's client coordinates; shows what was
 // touched when it goes out of scope.
@@ -47,8 +45,6 @@ class CDcPainter {
   CDeviceContext& Dc() { return *m_dc; }
   // Records a drawn rectangle (DC coordinates).
   void Touched(const QRect& rect) { m_touched = m_touched.united(rect); }
-  // The canvas behind a window DC (null for item DCs): for direct pixel work.
-  const CCanvasArea* Area() const { return m_area.image ? &m_area : nullptr; }
 
  private:
   CDeviceContext* m_dc = nullptr;

@@ -107,14 +107,15 @@ void RunModalLoop(HWND root, bool (*done)(HWND root)) {
     CWindow* r = Windows().Find(root);
     return r && IsInside(Windows().Find(m.hwnd), r);
   };
-  ProcessEvents();
-  while (!done(root)) {
+  for (;;) {
+    ProcessEvents();
+    if (done(root)) return;
     MSG m;
     if (NextMessage(mine, true, false, &m)) {
       DispatchMessage(&m);
-      continue;
+    } else {
+      WaitForEvents(-1);
     }
-    WaitForEvents(-1);
   }
 }
 

@@ -74,8 +74,6 @@ bool CMessageQueue::Take(const MessageFilter& filter, bool remove, MSG* out) {
   return false;
 }
 
-bool CMessageQueue::HasAny(const MessageFilter& filter) { return Take(filter, false, nullptr); }
-
 void CMessageQueue::DropWindow(HWND hwnd) {
   std::lock_guard<std::mutex> g(m_lock);
   for (auto it = m_messages.begin(); it != m_messages.end();) {

@@ -24,7 +24,6 @@ class CMessageQueue {
   void PostMouseMove(HWND hwnd, WPARAM keys, LPARAM position);
   // The first message the filter accepts (null filter: any); removed when remove.
   bool Take(const MessageFilter& filter, bool remove, MSG* out);
-  bool HasAny(const MessageFilter& filter);
   // Forgets what waits for a window that is gone.
   void DropWindow(HWND hwnd);
   // Forgets every message and the quit flag (at shutdown).

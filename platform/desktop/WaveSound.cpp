@@ -37,15 +37,15 @@ bool WaveInMemory(const void* sound, const std::uint8_t** data, std::size_t* siz
 // Without a device the sound is only checked, and a synchronous one takes
 // its playing time.
 bool PlaySilently(const std::uint8_t* data, std::size_t size, bool wait) {
-  SDL_AudioSpec spec;
+  SDL_AudioSpec format;
   Uint8* buffer = nullptr;
   Uint32 length = 0;
-  if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(data, static_cast<int>(size)), 1, &spec, &buffer, &length)) {
+  if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(data, static_cast<int>(size)), 1, &format, &buffer, &length)) {
     return false;
   }
-  const int frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
-  const double seconds = frameBytes > 0 && spec.freq > 0
-                             ? static_cast<double>(length) / frameBytes / spec.freq
+  const int frameBytes = SDL_AUDIO_BITSIZE(format.format) / 8 * format.channels;
+  const double seconds = frameBytes > 0 && format.freq > 0
+                             ? static_cast<double>(length) / frameBytes / format.freq
                              : 0.0;
   SDL_FreeWAV(buffer);
   if (wait) std::this_thread::sleep_for(std::chrono::duration<double>(seconds));

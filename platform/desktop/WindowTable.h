@@ -45,7 +45,6 @@ struct CWindow {
   bool zoomed = false;
   bool iconic = false;
   HDC dc = nullptr;
-  HFONT font = nullptr;             // the font given with WM_SETFONT
   bool destroyStarted = false;      // DestroyWindow is sending WM_DESTROY
   bool destroying = false;          // gone for every call but the table
   bool everShown = false;

@@ -46,6 +46,7 @@ struct IpcTest : testing::Test {
     ASSERT_TRUE(PumpUntil([this] { return peer != nullptr; })) << "the peer did not report";
   }
   void TearDown() override {
+    host.hook = nullptr;  // tests' hooks may refer to their own locals
     process.Stop();
     DestroyWindow(hwnd);
   }
@@ -86,9 +87,19 @@ TEST_F(IpcTest, CopyDataCarriesTheBytesAndAnswers) {
   EXPECT_TRUE(copied.empty());
 }
 
-TEST_F(IpcTest, NestedSendsGoBothWays) {
+TEST_F(IpcTest, NestedSendsGoBothWaysButPostsWait) {
+  constexpr UINT kPosted = WM_USER + 30;
+  auto nest = host.hook;
+  bool postedDuringSend = false;
+  host.hook = [&, nest](HWND self, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* r) {
+    if (msg == NestMessage()) postedDuringSend = postedDuringSend || host.Has(kPosted);
+    return msg == kPosted || nest(self, msg, wParam, lParam, r);
+  };
+  PostMessage(hwnd, kPosted, 0, 0);
   EXPECT_EQ(SendMessage(peer, NestMessage(), HandleToWParam(hwnd), 0), 100);
   EXPECT_EQ(SendMessage(peer, NestMessage(), HandleToWParam(hwnd), 7), 107);
+  EXPECT_FALSE(postedDuringSend);
+  EXPECT_TRUE(PumpUntil([&] { return host.Has(kPosted); }));
 }
 
 TEST_F(IpcTest, PostsArriveInTheOtherQueue) {

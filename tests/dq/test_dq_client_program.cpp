@@ -303,6 +303,9 @@ struct FatalCase {
   bool roll;            // the client must roll to meet the packet
 };
 
+// Keeps the case's bytes (and their addresses) out of the listed test names.
+void PrintTo(const FatalCase& c, std::ostream* out) { *out << c.name; }
+
 class CrapsFatal : public ::testing::TestWithParam<FatalCase> {};
 
 const std::string kLongServerText(300, 'x');
@@ -460,8 +463,9 @@ bool ReadSnapshotFile(dq::CrapsClientRecord* record) {
 
 // Two rounds: a point of 8 with Passline, Don't Pass and a Lay bet; then the
 // Don't Pass comes off with its odds in one right click, and a Come Bet
-// walks onto the 6. The snapshot saved for the roll holds the bets of it.
-TEST(CrapsProgram, ComeBetMovesOntoItsNumberAndTheSnapshotHoldsTheRoll) {
+// walks onto the 6. The snapshot holds the table as the second round began,
+// before any of its presses.
+TEST(CrapsProgram, ComeBetMovesOntoItsNumberAndTheSnapshotHoldsTheRoundStart) {
   CrapsRun run;
   run.dice = {4, 4, 3, 3, 1, 1};
   plat::COLORREF layMarker = 0, comePointChip = 0;
@@ -507,10 +511,11 @@ TEST(CrapsProgram, ComeBetMovesOntoItsNumberAndTheSnapshotHoldsTheRoll) {
   EXPECT_EQ(layMarker, ArtworkColour(artwork::kCyan));
   EXPECT_EQ(comePointChip, ArtworkColour(artwork::kRed));
   ASSERT_TRUE(snapshotRead);
-  EXPECT_EQ(saved.state, dq::kClientBetting);
+  EXPECT_EQ(saved.state, dq::kClientWaitBeginPlay);
   EXPECT_EQ(saved.bets[dq::kPassline], 5.0f);
-  EXPECT_EQ(saved.bets[dq::kDontPass], 0.0f);
-  EXPECT_EQ(saved.bets[dq::kComeBet], 5.0f);
+  EXPECT_EQ(saved.bets[dq::kDontPass], 5.0f);
+  EXPECT_EQ(saved.bets[dq::kDontPassOdds], 0.0f);
+  EXPECT_EQ(saved.bets[dq::kComeBet], 0.0f);
   EXPECT_EQ(saved.bets[dq::kLay4], 5.0f);
   EXPECT_EQ(saved.point, 8);
   EXPECT_EQ(saved.dice[0] + saved.dice[1], 8);

@@ -1,4 +1,3 @@
-// TEAM NOTE TO HELPERS (temporary, the lead removes it): before writing any code, read /tmp/common.md - the rules that bind every helper (no git commits, no mentions of the specification, no copying of any existing implementation, tests, build dirs).
 // Control of the in-memory backend, for tests and simulations only.
 //
 // Everything runs in the test's process and thread. Windows of every class

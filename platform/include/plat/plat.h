@@ -1,4 +1,3 @@
-// TEAM NOTE TO HELPERS (temporary, the lead removes it): before writing any code, read /tmp/common.md - the rules that bind every helper (no git commits, no mentions of the specification, no copying of any existing implementation, tests, build dirs).
 // The whole platform interface.
 #pragma once
 

@@ -1,4 +1,3 @@
-// TEAM NOTE TO HELPERS (temporary, the lead removes it): before writing any code, read /tmp/common.md - the rules that bind every helper (no git commits, no mentions of the specification, no copying of any existing implementation, tests, build dirs).
 // Window classes, windows, the message queue and messages between programs.
 //
 // One thread per program. Each window belongs to the process that created

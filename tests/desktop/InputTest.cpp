@@ -1,0 +1,167 @@
+// Real input from the X server (made with xdotool): pointer positions in a
+// scaled window come back in picture coordinates, buttons and keys become
+// their messages, and the program hears of its activation.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "TestSupport.h"
+#include "plat/plat.h"
+
+using namespace plat;
+using desktop_test::CRecordingClass;
+using desktop_test::PumpFor;
+using desktop_test::PumpUntil;
+
+namespace {
+
+void Xdotool(const std::string& arguments) {
+  ASSERT_EQ(std::system(("xdotool " + arguments).c_str()), 0) << "xdotool " << arguments;
+}
+
+const desktop_test::Received* Last(const CRecordingClass& c, UINT msg) {
+  for (auto it = c.log.rbegin(); it != c.log.rend(); ++it) {
+    if (it->msg == msg) return &*it;
+  }
+  return nullptr;
+}
+
+struct InputTest : testing::Test {
+  void SetUp() override {
+    ASSERT_EQ(std::system("command -v xdotool >/dev/null"), 0) << "scripts/setup installs xdotool";
+    hwnd = windows.Create(WS_POPUP, 0, 0, 320, 240);
+    ASSERT_NE(hwnd, nullptr);
+    ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+    PumpFor(300);
+  }
+  void TearDown() override { DestroyWindow(hwnd); }
+  CRecordingClass windows{"InputTestWindow"};
+  HWND hwnd = nullptr;
+};
+
+TEST_F(InputTest, PointerAndButtonsArriveInPictureCoordinates) {
+  POINT p{100, 50};
+  ASSERT_TRUE(ClientToScreen(hwnd, &p));
+  Xdotool("mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) + " click 1 click 3");
+  ASSERT_TRUE(PumpUntil([&] { return windows.Has(WM_RBUTTONUP); }));
+  const auto* move = Last(windows, WM_MOUSEMOVE);
+  const auto* down = Last(windows, WM_LBUTTONDOWN);
+  ASSERT_NE(move, nullptr);
+  ASSERT_NE(down, nullptr);
+  EXPECT_NEAR(GET_X_LPARAM(move->lParam), 100, 1);
+  EXPECT_NEAR(GET_Y_LPARAM(move->lParam), 50, 1);
+  EXPECT_NEAR(GET_X_LPARAM(down->lParam), 100, 1);
+  EXPECT_NEAR(GET_Y_LPARAM(down->lParam), 50, 1);
+  EXPECT_TRUE(down->wParam & MK_LBUTTON);
+  EXPECT_TRUE(windows.Has(WM_LBUTTONUP));
+  EXPECT_TRUE(windows.Has(WM_RBUTTONDOWN));
+  EXPECT_TRUE(windows.Has(WM_SETCURSOR));
+  POINT cursor;
+  ASSERT_TRUE(GetCursorPos(&cursor));
+  ASSERT_TRUE(ScreenToClient(hwnd, &cursor));
+  EXPECT_NEAR(cursor.x, 100, 1);
+  EXPECT_NEAR(cursor.y, 50, 1);
+}
+
+TEST_F(InputTest, KeysArriveAsKeyMessages) {
+  Xdotool("key a Escape");
+  ASSERT_TRUE(PumpUntil([&] {
+    const auto* up = Last(windows, WM_KEYUP);
+    return up && up->wParam == VK_ESCAPE;
+  }));
+  std::vector<desktop_test::Received> keys;
+  for (const auto& r : windows.log) {
+    if (r.msg == WM_KEYDOWN || r.msg == WM_KEYUP || r.msg == WM_CHAR) keys.push_back(r);
+  }
+  // PumpUntil translates: each key-down of a character key brings its WM_CHAR.
+  ASSERT_EQ(keys.size(), 6u);
+  EXPECT_EQ(keys[0].msg, static_cast<UINT>(WM_KEYDOWN));
+  EXPECT_EQ(keys[0].wParam, static_cast<WPARAM>('A'));
+  EXPECT_FALSE(keys[0].lParam & KEY_REPEAT_FLAG);
+  EXPECT_EQ(keys[1].msg, static_cast<UINT>(WM_CHAR));
+  EXPECT_EQ(keys[1].wParam, static_cast<WPARAM>('a'));
+  EXPECT_EQ(keys[2].msg, static_cast<UINT>(WM_KEYUP));
+  EXPECT_TRUE(keys[2].lParam & KEY_REPEAT_FLAG);  // the key was down before
+  EXPECT_EQ(keys[3].wParam, VK_ESCAPE);
+  EXPECT_EQ(keys[4].msg, static_cast<UINT>(WM_CHAR));
+  EXPECT_EQ(keys[4].wParam, static_cast<WPARAM>(0x1B));
+}
+
+TEST_F(InputTest, ActivationIsReportedBothWays) {
+  ShowWindow(hwnd, SW_HIDE);
+  ASSERT_TRUE(PumpUntil([&] {
+    const auto* a = Last(windows, WM_ACTIVATEAPP);
+    return a && a->wParam == 0;
+  }));
+  ShowWindow(hwnd, SW_SHOWNORMAL);
+  ASSERT_TRUE(PumpUntil([&] {
+    const auto* a = Last(windows, WM_ACTIVATEAPP);
+    return a && a->wParam == 1;
+  }));
+}
+
+// A dialog driven by real input: typing into a subclassed edit (its
+// procedure sees the keys first and may swallow them) and clicking a button.
+constexpr int kEdit = 11;
+constexpr int kButton = 12;
+constexpr UINT kCheckTyping = WM_USER + 1;
+const DLGITEMTEMPLATE kInputItems[] = {
+    {CTL_EDIT, kEdit, "", 10, 10, 200, 24, CS_BORDER},
+    {CTL_PUSHBUTTON, kButton, "Press", 10, 50, 100, 28, 0},
+};
+const DLGTEMPLATE kInputDialog = {"Real input", 240, 100, nullptr, 0, TRUE, kInputItems, 2};
+
+WNDPROC g_editProc = nullptr;
+int g_swallowed = 0;
+int g_attempts = 0;
+std::string g_typed;
+
+LRESULT NoXEdit(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_CHAR && wParam == 'x') {
+    ++g_swallowed;
+    return 0;
+  }
+  return CallWindowProc(g_editProc, hwnd, msg, wParam, lParam);
+}
+
+INT_PTR InputProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+  switch (msg) {
+    case WM_INITDIALOG:
+      g_editProc = SubclassWindow(GetDlgItem(dialog, kEdit), NoXEdit);
+      SetFocus(GetDlgItem(dialog, kEdit));
+      PostMessage(dialog, kCheckTyping, 0, 0);
+      return FALSE;
+    case kCheckTyping: {
+      if (g_attempts == 0) Xdotool("type xaxy");
+      char text[32];
+      GetDlgItemText(dialog, kEdit, text, sizeof text);
+      g_typed = text;
+      if (g_typed != "ay" && ++g_attempts < 200) {
+        Sleep(10);
+        PostMessage(dialog, kCheckTyping, 0, 0);
+        return TRUE;
+      }
+      RECT r;
+      GetWindowRect(GetDlgItem(dialog, kButton), &r);
+      Xdotool("mousemove " + std::to_string((r.left + r.right) / 2) + " " +
+              std::to_string((r.top + r.bottom) / 2) + " click 1");
+      return TRUE;
+    }
+    case WM_COMMAND:
+      if (LOWORD(wParam) == kButton && HIWORD(wParam) == BN_CLICKED) EndDialog(dialog, kButton);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+TEST(Input, ADialogTakesRealTypingAndClicks) {
+  ASSERT_EQ(std::system("command -v xdotool >/dev/null"), 0) << "scripts/setup installs xdotool";
+  RegisterDialogResource(500, &kInputDialog);
+  EXPECT_EQ(DialogBoxParam(GetModuleInstance(), 500, nullptr, InputProc, 0), kButton);
+  EXPECT_EQ(g_typed, "ay");
+  EXPECT_EQ(g_swallowed, 2);
+}
+
+}  // namespace
