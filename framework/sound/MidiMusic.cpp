@@ -109,6 +109,10 @@ int CMidiMusic::KeepPlaying(plat::HWND window, const char* file) {
 
 int CMidiMusic::OnNotify(plat::HWND window, plat::MCIDEVICEID device) {
   if (deviceId == 0 || device != deviceId || paused == 1) return 1;
+  // A pause or a newer play also notifies; a device that plays has not ended.
+  plat::DWORD deviceMode = 0;
+  if (!Status(plat::MCI_STATUS_MODE, &deviceMode)) return 0;
+  if (deviceMode == plat::MCI_MODE_PLAY) return 1;
   const plat::DWORD start = 0;
   if (!PlayFrom(window, &start)) return 0;
   return Status(plat::MCI_STATUS_LENGTH, &length);

@@ -31,9 +31,11 @@ class CMidiMusic {
   // the device stopped without notice, and re-pauses a device that should be
   // paused. Nothing when the music is off. Answers 0 on a device error.
   int KeepPlaying(plat::HWND window, const char* file);
-  // The window procedure's MM_MCINOTIFY: when device is the open one and the
-  // music is not paused, plays again from the start. Answers 0 on a device
-  // error; a notification of another device is ignored (1).
+  // The window procedure's MM_MCINOTIFY: when device is the open one, the
+  // music is not paused and the device has stopped (the piece ended), plays
+  // again from the start. A notification of another device, or one left
+  // over from a pause while the device plays again, is ignored (1). Answers
+  // 0 on a device error.
   int OnNotify(plat::HWND window, plat::MCIDEVICEID device);
   // The text of the last error (its code through code when not null); empty
   // when the system has no text for it. Valid until the next call.

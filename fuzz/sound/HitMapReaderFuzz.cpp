@@ -21,6 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   plat::RGBQUAD colours[256];
   ReadBmpFile(path.c_str(), nullptr, nullptr, colours, nullptr, 0);
   HitMap* map = LoadHitMap(path.c_str());
+  std::remove(path.c_str());
   if (!map) return 0;
   const int w = 2 * map->width;
   const int h = 2 * map->height;

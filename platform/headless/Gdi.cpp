@@ -346,20 +346,13 @@ BOOL ResizePalette(HPALETTE palette, UINT entries) {
 
 UINT SetPaletteEntries(HPALETTE palette, UINT start, UINT count, const PALETTEENTRY* entries) {
   GdiObject* p = FindGdi(Key(palette), GdiKind::Palette);
-  if (!p || p->stock || !entries || start >= p->entries.size()) return 0;
-  const UINT n = std::min<UINT>(count, static_cast<UINT>(p->entries.size()) - start);
-  std::copy(entries, entries + n, p->entries.begin() + start);
-  return n;
+  if (!p || p->stock) return 0;
+  return common::CopyIntoPalette(p->entries, start, count, entries);
 }
 
 UINT GetPaletteEntries(HPALETTE palette, UINT start, UINT count, PALETTEENTRY* entries) {
   GdiObject* p = FindGdi(Key(palette), GdiKind::Palette);
-  if (!p) return 0;
-  if (!entries) return static_cast<UINT>(p->entries.size());
-  if (start >= p->entries.size()) return 0;
-  const UINT n = std::min<UINT>(count, static_cast<UINT>(p->entries.size()) - start);
-  std::copy(p->entries.begin() + start, p->entries.begin() + start + n, entries);
-  return n;
+  return p ? common::CopyFromPalette(p->entries, start, count, entries) : 0;
 }
 
 UINT GetNearestPaletteIndex(HPALETTE palette, COLORREF colour) {

@@ -6,7 +6,8 @@
 
 #include "Dib.h"
 #include "Palette.h"
-#include "plat/gdi.h"
+#include "SoundTestFiles.h"
+#include "plat/plat.h"
 #include "plat/headless.h"
 
 namespace {
@@ -224,14 +225,18 @@ TEST_F(PaletteTest, CreateFromDibOfAnEmptyBitmapKeepsTheOldPalette) {
   EXPECT_EQ(palette.Handle(), before);
 }
 
-TEST_F(PaletteTest, MakeIdentityAnswersZeroOnATrueColourDisplay) {
-  CDib dib;
-  ASSERT_EQ(dib.Create(2, 2), 1);
+TEST_F(PaletteTest, MakeIdentityLeavesThePaletteAloneOnATrueColourDisplay) {
+  plat::HWND window = soundtest::MakeTestWindow(32, 32);
+  ASSERT_NE(window, nullptr);
+  plat::HDC dc = plat::GetDC(window);
   CPalette palette;
-  EXPECT_EQ(palette.MakeIdentity(nullptr), 0);  // no palette yet
-  ASSERT_EQ(palette.CreateFromDib(dib), 1);
-  plat::HWND window = nullptr;  // the screen's DC needs no window for the caps
-  EXPECT_EQ(palette.MakeIdentity(plat::GetDC(window)), 0);
+  EXPECT_EQ(palette.MakeIdentity(dc), 0);  // no palette yet
+  ReversedGreyPalette(palette);
+  EXPECT_EQ(palette.MakeIdentity(dc), 0);
+  plat::PALETTEENTRY entries[256];
+  ASSERT_EQ(plat::GetPaletteEntries(palette.Handle(), 0, 256, entries), 256u);
+  EXPECT_EQ(entries[0].peRed, 255);
+  EXPECT_EQ(entries[0].peFlags, 0);
 }
 
 TEST_F(PaletteTest, RemapOntoItsOwnColoursChangesNothing) {

@@ -116,10 +116,3 @@ TEST_F(GameSoundTest, NullNamePlaysTheSilentFileThenPurges) {
   EXPECT_EQ(sounds[0].flags, plat::SND_FILENAME | plat::SND_SYNC | plat::SND_NODEFAULT);
   EXPECT_EQ(sounds[1].kind, SoundRecord::WAVE_STOP);
 }
-
-TEST_F(GameSoundTest, WithoutSwitchesEverythingPlays) {
-  SetSoundSwitches({nullptr, nullptr, 2});
-  PlayGameSound(wave.c_str(), 0, kSoundVoice);
-  PlayGameSound(wave.c_str(), 0, kSoundEffect);
-  EXPECT_EQ(Played().size(), 2u);
-}

@@ -98,8 +98,10 @@ TEST(ReadBmpFile, FillsHeadersColourTableAndBits) {
   plat::RGBQUAD colours[256];
   plat::BYTE bits[16] = {};
   ASSERT_EQ(ReadBmpFile(path.c_str(), &fileHeader, &header, colours, bits, sizeof bits), 1);
-  EXPECT_EQ(fileHeader.bfOffBits, 1078u);
-  EXPECT_EQ(fileHeader.bfSize, 1078u + 16);
+  const plat::DWORD offBits = fileHeader.bfOffBits;  // packed fields: copied out
+  const plat::DWORD fileSize = fileHeader.bfSize;
+  EXPECT_EQ(offBits, 1078u);
+  EXPECT_EQ(fileSize, 1078u + 16);
   EXPECT_EQ(header.biWidth, 5);
   EXPECT_EQ(colours[4].rgbGreen, 251);
   EXPECT_EQ(bits[0], 16);  // bottom row first: (0, 1)

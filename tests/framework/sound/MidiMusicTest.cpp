@@ -27,13 +27,18 @@ class MidiMusicTest : public ::testing::Test {
   }
   void TearDown() override { music.Close(); }
 
-  // The device of the next MM_MCINOTIFY in the queue, 0 when none waits.
-  plat::MCIDEVICEID NextNotification() {
+  // The device of the next MM_MCINOTIFY in the queue (its code through
+  // code), 0 when none waits.
+  plat::MCIDEVICEID NextNotification(plat::WPARAM* code = nullptr) {
     plat::MSG msg;
     while (plat::PeekMessage(&msg, nullptr, 0, 0, plat::PM_REMOVE)) {
       if (msg.message == plat::MM_MCINOTIFY) {
         EXPECT_EQ(msg.hwnd, window);
-        EXPECT_EQ(msg.wParam, plat::MCI_NOTIFY_SUCCESSFUL);
+        if (code) {
+          *code = msg.wParam;
+        } else {
+          EXPECT_EQ(msg.wParam, plat::MCI_NOTIFY_SUCCESSFUL);
+        }
         return static_cast<plat::MCIDEVICEID>(msg.lParam);
       }
     }
@@ -111,6 +116,20 @@ TEST_F(MidiMusicTest, NotificationWhilePausedDoesNotRestart) {
   EXPECT_EQ(music.OnNotify(window, music.DeviceId()), 1);
   EXPECT_EQ(Count(SoundRecord::MIDI_PLAY), 0);
   EXPECT_EQ(DeviceMode(), plat::MCI_MODE_PAUSE);
+}
+
+TEST_F(MidiMusicTest, NotificationOfAPauseArrivingAfterTheResumeDoesNotRestart) {
+  ASSERT_EQ(music.Play(window, tune.c_str()), 1);
+  ASSERT_EQ(music.Pause(window, 1), 1);
+  ASSERT_EQ(music.Pause(window, 0), 1);
+  plat::headless::ClearSounds();
+  plat::WPARAM code = 0;
+  const plat::MCIDEVICEID device = NextNotification(&code);
+  ASSERT_EQ(device, music.DeviceId());
+  EXPECT_NE(code, plat::MCI_NOTIFY_SUCCESSFUL);
+  EXPECT_EQ(music.OnNotify(window, device), 1);
+  EXPECT_TRUE(plat::headless::Sounds().empty());
+  EXPECT_EQ(DeviceMode(), plat::MCI_MODE_PLAY);
 }
 
 TEST_F(MidiMusicTest, TogglingTwicePausesAndResumes) {

@@ -3,23 +3,38 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "plat/plat.h"
 
 namespace soundtest {
 
-std::string TempPath(const std::string& name) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                    ("casino_sound_test_" + std::to_string(getpid()));
-  std::filesystem::create_directories(dir);
-  return (dir / name).string();
+namespace {
+
+// Kept alive past static destruction, so the exit handler can remove it.
+const std::filesystem::path& ProcessDir() {
+  static const std::filesystem::path* dir = [] {
+    auto* made = new std::filesystem::path(std::filesystem::temp_directory_path() /
+                                           ("casino_sound_test_" + std::to_string(getpid())));
+    std::filesystem::create_directories(*made);
+    std::atexit([] {
+      std::error_code ignored;
+      std::filesystem::remove_all(ProcessDir(), ignored);
+    });
+    return made;
+  }();
+  return *dir;
 }
+
+}  // namespace
+
+std::string TempPath(const std::string& name) { return (ProcessDir() / name).string(); }
 
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   std::FILE* f = std::fopen(path.c_str(), "wb");
   if (!f) return;
-  std::fwrite(bytes.data(), 1, bytes.size(), f);
+  if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
   std::fclose(f);
 }
 

@@ -57,19 +57,6 @@ TEST_F(WaveCacheTest, UsingTheFirstAgainKeepsItAndReplacesTheSecond) {
   EXPECT_NE(cache.Find(Name(3)), -1);
 }
 
-TEST_F(WaveCacheTest, StampsCountUses) {
-  CWaveCache cache;
-  cache.Load(Name(0));
-  cache.Load(Name(1));
-  cache.Load(Name(0));
-  EXPECT_EQ(cache.Stamp(cache.Find(Name(0))), 2);
-  EXPECT_EQ(cache.Stamp(cache.Find(Name(1))), 1);
-  EXPECT_EQ(cache.Stamp(cache.FindFree()), -1);
-  cache.EvictOldest();
-  EXPECT_EQ(cache.Find(Name(1)), -1);
-  EXPECT_STREQ(cache.Name(cache.Find(Name(0))), Name(0));
-}
-
 TEST_F(WaveCacheTest, EveryLoadStopsThePlayingSoundFirst) {
   CWaveCache cache;
   plat::headless::ClearSounds();
