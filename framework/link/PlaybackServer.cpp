@@ -5,8 +5,10 @@
 #include <cstring>
 
 #include "BtnLog.h"
+#include "plat/window.h"
 #include "Db.h"
 #include "Restore.h"
+#include "ShellHooks.h"
 
 CBtnLogServer gBtnLogServer;
 CPacketLogServer gPacketLogServer;
@@ -250,7 +252,13 @@ void CPacketPlaybackServer::Step(CComm& comm, void* record, int userId, const ch
       break;
     case kPlaybackRestore:
       state = kPlaybackIdle;
-      GameServerLoadPart2(record, comm, userId, game);
+      if (GameServerLoadPart2(record, comm, userId, game) != 0) {
+        // The client was replayed into the middle of a round that a fresh
+        // server cannot answer: end the program; the records are gone, so
+        // the next start is a fresh game.
+        PlaybackInfo(kRestoreFailedText, userId, game);
+        plat::DestroyWindow(GetShellHooks().mainWindow());
+      }
       break;
     default:
       break;

@@ -191,7 +191,7 @@ int GameServerLoadComm(CComm& comm, int userId, const char* game) {
   return kDbOk;
 }
 
-void GameServerLoadPart2(void* record, CComm& comm, int userId, const char* game) {
+int GameServerLoadPart2(void* record, CComm& comm, int userId, const char* game) {
   bool loaded = GameServerLoadComm(comm, userId, game) == kDbOk && gGameHooks.load &&
                 gGameHooks.load(record, userId, game) == 0;
   if (loaded) {
@@ -200,10 +200,11 @@ void GameServerLoadPart2(void* record, CComm& comm, int userId, const char* game
     }
     RemoveSavedGame(userId);
     PlaybackInfo("Event data loaded (part 2)", userId, game);
-    return;
+    return 0;
   }
   RemoveSavedGame(userId);
   ClearPlaybackStores();
+  return -1;
 }
 
 void ResetPlaybackLists() {

@@ -19,6 +19,9 @@ inline constexpr char kKeyNumBtns[] = "NUMBTNS";
 inline constexpr char kKeyBtnLog[] = "BTNLOG";
 inline constexpr char kKeyNumPcks[] = "NUMPCKS";
 inline constexpr char kKeyPktLog[] = "PKTLOG";
+// Shown when a replayed game cannot be put back and the program must end.
+inline constexpr char kRestoreFailedText[] =
+    "The saved game could not be restored. Start the game again to play a new game.";
 
 struct GameServerHooks {
   // The game code under which the saved records lie ("DQ", "KW", ...).
@@ -52,8 +55,9 @@ int LoadPlayback(int userId, const char* game);
 int GameServerLoadComm(CComm& comm, int userId, const char* game);
 // Ends a restore: link state, then the game's record; on success the game's
 // remove hook when a remove flag exists. The user's saved records are removed
-// in every case; on failure both playback stores are cleared too.
-void GameServerLoadPart2(void* record, CComm& comm, int userId, const char* game);
+// in every case; on failure both playback stores are cleared too. Answers 0
+// when the saved game was put back, -1 when it was not.
+int GameServerLoadPart2(void* record, CComm& comm, int userId, const char* game);
 // The save point of a game server (BEGINPLAY): forgets the logs of the last
 // round (keeping the first packet) and any playback.
 void ResetPlaybackLists();

@@ -397,9 +397,13 @@ TEST_F(RestoreTest, ServerLoadFailureRemovesRecordsAndClearsStores) {
   EXPECT_EQ(gPacketPlaybackServer.IsActive(), 0);
   EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
                             kPart1, "Playback error: error: -18 Userid: 1 Game: TY, dbindex: 0\n"
-                                    "GameServerLoad: dbRead returned error (trying to load game data)"}));
+                                    "GameServerLoad: dbRead returned error (trying to load game data)",
+                            std::string("Playback info: Userid: 1 Game: TY\n") + kRestoreFailedText}));
   EXPECT_FALSE(UserOneHasRecords());
   EXPECT_TRUE(UserTwoKept());
+  // A fresh server could not answer the replayed client: the program ends
+  // instead of waiting for ever behind the restore window.
+  EXPECT_FALSE(plat::IsWindow(gGameWindow));
 }
 
 namespace {
