@@ -207,6 +207,19 @@ int GameServerLoadPart2(void* record, CComm& comm, int userId, const char* game)
   return -1;
 }
 
+void ResetPlaybackObjects() {
+  gBtnLogClient.Clear();
+  gPlaybackClient.Clear();
+  gPlaybackClient.seenPacket = 0;
+  gPlaybackClient.changed = 0;
+  gPlaybackClient.graceCount = 0;
+  gBtnLogServer.Clear();
+  gPacketLogServer.Clear();
+  gBtnPlaybackServer.Clear();
+  gPacketPlaybackServer.Clear();
+  gPacketPlaybackServer.existanceFlag = 2;
+}
+
 void ResetPlaybackLists() {
   gBtnLogServer.Clear();
   gPacketLogServer.KeepFirst();

@@ -58,6 +58,9 @@ int GameServerLoadComm(CComm& comm, int userId, const char* game);
 // in every case; on failure both playback stores are cleared too. Answers 0
 // when the saved game was put back, -1 when it was not.
 int GameServerLoadPart2(void* record, CComm& comm, int userId, const char* game);
+// Puts the record and playback objects of both link ends back to their
+// state at program start (logs empty, no packet seen, no playback).
+void ResetPlaybackObjects();
 // The save point of a game server (BEGINPLAY): forgets the logs of the last
 // round (keeping the first packet) and any playback.
 void ResetPlaybackLists();

@@ -17,6 +17,7 @@
 #include "MainClientName.h"
 #include "PlaybackClient.h"
 #include "PlaybackServer.h"
+#include "Restore.h"
 #include "ServerFrame.h"
 #include "ShellGlobals.h"
 #include "plat/headless.h"
@@ -75,23 +76,10 @@ void CrapsSession::Idle() {
   step.action();
 }
 
-// A program starts in a process of its own, where the saved-game logs of
-// both link ends start empty and no packet has been seen yet.
-void FreshPlaybackState() {
-  gBtnLogClient.Clear();
-  gPlaybackClient.Clear();
-  gPlaybackClient.seenPacket = 0;
-  gPlaybackClient.changed = 0;
-  gPlaybackClient.graceCount = 0;
-  gBtnLogServer.Clear();
-  gPacketLogServer.Clear();
-  gBtnPlaybackServer.Clear();
-  gPacketPlaybackServer.Clear();
-}
-
 int CrapsSession::Run(int hidden) {
   plat::headless::Reset();
-  FreshPlaybackState();
+  // A program starts in a process of its own, with no saved-game logs.
+  ResetPlaybackObjects();
   plat::headless::SetMessageBoxHandler(boxAnswers);
   gSession = this;
   gNextDie = 0;

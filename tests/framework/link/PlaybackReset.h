@@ -2,21 +2,10 @@
 // to their start, so each test begins as a fresh program.
 #pragma once
 
-#include "PlaybackClient.h"
-#include "PlaybackServer.h"
 #include "Restore.h"
 #include "ShellHooks.h"
 
 inline void ResetPlaybackState() {
-  gBtnLogClient.Clear();
-  gPlaybackClient.Clear();
-  gPlaybackClient.seenPacket = 0;
-  gPlaybackClient.changed = 0;
-  gPlaybackClient.graceCount = 0;
-  gBtnLogServer.Clear();
-  gPacketLogServer.Clear();
-  gBtnPlaybackServer.Clear();
-  gPacketPlaybackServer.Clear();
-  gPacketPlaybackServer.existanceFlag = 2;
+  ResetPlaybackObjects();
   SetShellHooks(ShellHooks{});
 }

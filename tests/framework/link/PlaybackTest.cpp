@@ -11,7 +11,9 @@
 #include "Comm.h"
 #include "DbFile.h"
 #include "FakeTransport.h"
+#include "PlaybackClient.h"
 #include "PlaybackReset.h"
+#include "PlaybackServer.h"
 #include "TempDir.h"
 #include "plat/headless.h"
 
