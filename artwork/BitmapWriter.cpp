@@ -1,6 +1,6 @@
-#include "BitmapWriter.h"
+#include "artwork/BitmapWriter.h"
 
-#include "FileBytes.h"
+#include "artwork/FileBytes.h"
 
 namespace artwork {
 

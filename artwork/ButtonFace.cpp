@@ -1,7 +1,7 @@
-#include "ButtonFace.h"
+#include "artwork/ButtonFace.h"
 
-#include "StandardColours.h"
-#include "Text.h"
+#include "artwork/StandardColours.h"
+#include "artwork/Text.h"
 
 namespace artwork {
 

@@ -1,11 +1,11 @@
-#include "Card.h"
+#include "artwork/Card.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
-#include "StandardColours.h"
-#include "Text.h"
+#include "artwork/StandardColours.h"
+#include "artwork/Text.h"
 
 namespace artwork {
 

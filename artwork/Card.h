@@ -1,8 +1,8 @@
 // Playing cards: the face with rank and suit, and the back.
 #pragma once
 
-#include "BitmapWriter.h"
-#include "Shapes.h"
+#include "artwork/BitmapWriter.h"
+#include "artwork/Shapes.h"
 
 namespace artwork {
 

@@ -1,8 +1,8 @@
 // A casino chip seen slightly from above: rim with notches and its value.
 #pragma once
 
-#include "BitmapWriter.h"
-#include "Shapes.h"
+#include "artwork/BitmapWriter.h"
+#include "artwork/Shapes.h"
 
 namespace artwork {
 

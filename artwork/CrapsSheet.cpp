@@ -1,18 +1,18 @@
-#include "CrapsSheet.h"
+#include "artwork/CrapsSheet.h"
 
 #include <cmath>
 #include <cstdio>
 #include <vector>
 
-#include "ButtonFace.h"
-#include "Chip.h"
-#include "CrapsButtons.h"
-#include "CrapsFonts.h"
-#include "CrapsTableLayout.h"
-#include "Die.h"
-#include "StandardColours.h"
-#include "SheetItems.h"
-#include "Text.h"
+#include "artwork/ButtonFace.h"
+#include "artwork/Chip.h"
+#include "dq/CrapsButtons.h"
+#include "dq/CrapsFonts.h"
+#include "dq/CrapsTableLayout.h"
+#include "artwork/Die.h"
+#include "artwork/StandardColours.h"
+#include "artwork/SheetItems.h"
+#include "artwork/Text.h"
 
 namespace artwork::craps {
 

@@ -3,7 +3,7 @@
 // dq/CrapsFonts.h); only the look of the table is decided here.
 #pragma once
 
-#include "Sheet.h"
+#include "artwork/Sheet.h"
 
 namespace artwork::craps {
 

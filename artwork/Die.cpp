@@ -1,8 +1,8 @@
-#include "Die.h"
+#include "artwork/Die.h"
 
 #include <algorithm>
 
-#include "StandardColours.h"
+#include "artwork/StandardColours.h"
 
 namespace artwork {
 

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "BitmapWriter.h"
-#include "Shapes.h"
+#include "artwork/BitmapWriter.h"
+#include "artwork/Shapes.h"
 
 namespace artwork {
 

@@ -1,4 +1,4 @@
-#include "FileBytes.h"
+#include "artwork/FileBytes.h"
 
 #include <cstdio>
 

@@ -1,14 +1,14 @@
-#include "Generator.h"
+#include "artwork/Generator.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
-#include "FileBytes.h"
-#include "StandardColours.h"
-#include "SharedAudio.h"
-#include "Text.h"
-#include "Wave.h"
+#include "artwork/FileBytes.h"
+#include "artwork/StandardColours.h"
+#include "artwork/SharedAudio.h"
+#include "artwork/Text.h"
+#include "artwork/Wave.h"
 
 namespace artwork {
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "BitmapWriter.h"
-#include "Sheet.h"
+#include "artwork/BitmapWriter.h"
+#include "artwork/Sheet.h"
 
 namespace artwork {
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "Generator.h"
-#include "Sheets.h"
+#include "artwork/Generator.h"
+#include "artwork/Sheets.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

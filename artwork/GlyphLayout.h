@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-#include "PixelFont.h"
+#include "artwork/PixelFont.h"
 
 namespace artwork {
 

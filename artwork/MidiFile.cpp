@@ -1,8 +1,8 @@
-#include "MidiFile.h"
+#include "artwork/MidiFile.h"
 
 #include <algorithm>
 
-#include "FileBytes.h"
+#include "artwork/FileBytes.h"
 
 namespace artwork {
 

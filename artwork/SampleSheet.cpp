@@ -1,9 +1,9 @@
-#include "SampleSheet.h"
+#include "artwork/SampleSheet.h"
 
 #include <vector>
 
-#include "ButtonFace.h"
-#include "SheetItems.h"
+#include "artwork/ButtonFace.h"
+#include "artwork/SheetItems.h"
 
 namespace artwork::sample {
 

@@ -5,9 +5,9 @@
 // program can take its button table and font from them.
 #pragma once
 
-#include "GlyphLayout.h"
-#include "StandardColours.h"
-#include "Sheet.h"
+#include "artwork/GlyphLayout.h"
+#include "artwork/StandardColours.h"
+#include "artwork/Sheet.h"
 
 namespace artwork::sample {
 

@@ -1,4 +1,4 @@
-#include "Shapes.h"
+#include "artwork/Shapes.h"
 
 #include <algorithm>
 

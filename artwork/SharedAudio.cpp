@@ -1,4 +1,4 @@
-#include "SharedAudio.h"
+#include "artwork/SharedAudio.h"
 
 #include <array>
 #include <cstdio>

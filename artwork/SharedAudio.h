@@ -4,8 +4,8 @@
 
 #include <span>
 
-#include "SoundSynth.h"
-#include "Tune.h"
+#include "artwork/SoundSynth.h"
+#include "artwork/Tune.h"
 
 namespace artwork {
 

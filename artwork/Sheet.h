@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <span>
 
-#include "BitmapWriter.h"
-#include "GlyphLayout.h"
-#include "Shapes.h"
-#include "SoundSynth.h"
+#include "artwork/BitmapWriter.h"
+#include "artwork/GlyphLayout.h"
+#include "artwork/Shapes.h"
+#include "artwork/SoundSynth.h"
 
 namespace artwork {
 

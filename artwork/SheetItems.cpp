@@ -1,11 +1,11 @@
-#include "SheetItems.h"
+#include "artwork/SheetItems.h"
 
-#include "ButtonFace.h"
-#include "Card.h"
-#include "Chip.h"
-#include "Die.h"
-#include "StandardColours.h"
-#include "Text.h"
+#include "artwork/ButtonFace.h"
+#include "artwork/Card.h"
+#include "artwork/Chip.h"
+#include "artwork/Die.h"
+#include "artwork/StandardColours.h"
+#include "artwork/Text.h"
 
 namespace artwork {
 

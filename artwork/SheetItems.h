@@ -1,7 +1,7 @@
 // Drawing routines for the common kinds of sheet items.
 #pragma once
 
-#include "Sheet.h"
+#include "artwork/Sheet.h"
 
 namespace artwork {
 

@@ -1,7 +1,7 @@
-#include "Sheets.h"
+#include "artwork/Sheets.h"
 
-#include "CrapsSheet.h"
-#include "SampleSheet.h"
+#include "artwork/CrapsSheet.h"
+#include "artwork/SampleSheet.h"
 
 namespace artwork {
 

@@ -3,7 +3,7 @@
 
 #include <span>
 
-#include "Sheet.h"
+#include "artwork/Sheet.h"
 
 namespace artwork {
 

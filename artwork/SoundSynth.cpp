@@ -1,9 +1,9 @@
-#include "SoundSynth.h"
+#include "artwork/SoundSynth.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "Wave.h"
+#include "artwork/Wave.h"
 
 namespace artwork {
 

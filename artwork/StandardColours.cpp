@@ -1,4 +1,4 @@
-#include "StandardColours.h"
+#include "artwork/StandardColours.h"
 
 namespace artwork {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "BitmapWriter.h"
+#include "artwork/BitmapWriter.h"
 
 namespace artwork {
 

@@ -1,4 +1,4 @@
-#include "Text.h"
+#include "artwork/Text.h"
 
 namespace artwork {
 

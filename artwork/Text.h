@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "BitmapWriter.h"
-#include "GlyphLayout.h"
-#include "Shapes.h"
+#include "artwork/BitmapWriter.h"
+#include "artwork/GlyphLayout.h"
+#include "artwork/Shapes.h"
 
 namespace artwork {
 

@@ -1,4 +1,4 @@
-#include "Tune.h"
+#include "artwork/Tune.h"
 
 namespace artwork {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "MidiFile.h"
+#include "artwork/MidiFile.h"
 
 namespace artwork {
 

@@ -1,6 +1,6 @@
-#include "Wave.h"
+#include "artwork/Wave.h"
 
-#include "FileBytes.h"
+#include "artwork/FileBytes.h"
 
 namespace artwork {
 

@@ -1,4 +1,4 @@
-#include "BetModel.h"
+#include "dq/BetModel.h"
 
 #include <cstddef>
 

@@ -1,4 +1,4 @@
-#include "BetWire.h"
+#include "dq/BetWire.h"
 
 #include <cmath>
 #include <cstdarg>

@@ -4,8 +4,8 @@
 
 #include <cstddef>
 
-#include "BetModel.h"
-#include "CrapsServerRecord.h"
+#include "dq/BetModel.h"
+#include "dq/CrapsServerRecord.h"
 
 namespace dq {
 

@@ -2,8 +2,8 @@
 // all take and the resets of their progress.
 #pragma once
 
-#include "CrapsClientRecord.h"
-#include "CrapsTableLayout.h"
+#include "dq/CrapsClientRecord.h"
+#include "dq/CrapsTableLayout.h"
 
 namespace dq {
 

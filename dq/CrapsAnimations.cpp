@@ -1,10 +1,10 @@
-#include "CrapsAnimations.h"
+#include "dq/CrapsAnimations.h"
 
-#include "CrapsAnimationParts.h"
-#include "CrapsStartup.h"
-#include "CrapsTableView.h"
-#include "Interpolate.h"
-#include "ShellGlobals.h"
+#include "dq/CrapsAnimationParts.h"
+#include "dq/CrapsStartup.h"
+#include "dq/CrapsTableView.h"
+#include "framework/shell/Interpolate.h"
+#include "framework/shell/ShellGlobals.h"
 
 namespace dq {
 

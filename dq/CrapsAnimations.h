@@ -6,7 +6,7 @@
 // the work layer only; what stays on the table goes into both layers.
 #pragma once
 
-#include "CrapsClientRecord.h"
+#include "dq/CrapsClientRecord.h"
 
 class CDib;
 

@@ -1,14 +1,14 @@
-#include "CrapsBetting.h"
+#include "dq/CrapsBetting.h"
 
 #include <cstring>
 
-#include "CrapsTableView.h"
-#include "GameSound.h"
-#include "Money.h"
-#include "CrapsReplay.h"
-#include "ShellGlobals.h"
-#include "TableRules.h"
-#include "plat/dialog.h"
+#include "dq/CrapsTableView.h"
+#include "framework/sound/GameSound.h"
+#include "framework/shell/Money.h"
+#include "dq/CrapsReplay.h"
+#include "framework/shell/ShellGlobals.h"
+#include "dq/TableRules.h"
+#include "platform/include/plat/dialog.h"
 
 namespace dq {
 

@@ -2,7 +2,7 @@
 // boxes and redrawing that go with it, and the chip selection.
 #pragma once
 
-#include "CrapsClientRecord.h"
+#include "dq/CrapsClientRecord.h"
 
 namespace dq {
 

@@ -1,4 +1,4 @@
-#include "CrapsButtons.h"
+#include "dq/CrapsButtons.h"
 
 #include <cstring>
 

@@ -4,9 +4,9 @@
 // hit map from the same initial table.
 #pragma once
 
-#include "BetModel.h"
-#include "ButtonEntry.h"
-#include "CrapsTableLayout.h"
+#include "dq/BetModel.h"
+#include "framework/shell/ButtonEntry.h"
+#include "dq/CrapsTableLayout.h"
 
 namespace dq {
 

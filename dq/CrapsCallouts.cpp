@@ -1,8 +1,8 @@
-#include "CrapsCallouts.h"
+#include "dq/CrapsCallouts.h"
 
 #include <cstdio>
 
-#include "BetModel.h"
+#include "dq/BetModel.h"
 
 namespace dq {
 

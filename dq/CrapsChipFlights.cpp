@@ -1,8 +1,8 @@
-#include "CrapsAnimationParts.h"
-#include "CrapsAnimations.h"
-#include "CrapsRollResults.h"
-#include "CrapsTableView.h"
-#include "ShellGlobals.h"
+#include "dq/CrapsAnimationParts.h"
+#include "dq/CrapsAnimations.h"
+#include "dq/CrapsRollResults.h"
+#include "dq/CrapsTableView.h"
+#include "framework/shell/ShellGlobals.h"
 
 namespace dq {
 namespace {

@@ -1,7 +1,7 @@
-#include "CrapsAnimationParts.h"
-#include "CrapsAnimations.h"
-#include "CrapsTableView.h"
-#include "TableRules.h"
+#include "dq/CrapsAnimationParts.h"
+#include "dq/CrapsAnimations.h"
+#include "dq/CrapsTableView.h"
+#include "dq/TableRules.h"
 
 namespace dq {
 namespace {

@@ -1,31 +1,31 @@
-#include "CrapsClient.h"
+#include "dq/CrapsClient.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "BetWire.h"
-#include "Buttons.h"
-#include "CasinoCfg.h"
-#include "CrapsAnimations.h"
-#include "CrapsBetting.h"
-#include "CrapsButtons.h"
-#include "CrapsInput.h"
-#include "CrapsOptions.h"
-#include "CrapsReplay.h"
-#include "CrapsSnapshot.h"
-#include "CrapsStartup.h"
-#include "CrapsTableView.h"
-#include "CrapsTicker.h"
-#include "LagMeter.h"
-#include "Money.h"
-#include "PlaybackClient.h"
-#include "Random.h"
-#include "ShellGlobals.h"
-#include "StatusLine.h"
-#include "TableRules.h"
-#include "plat/dialog.h"
+#include "dq/BetWire.h"
+#include "framework/shell/Buttons.h"
+#include "framework/shell/CasinoCfg.h"
+#include "dq/CrapsAnimations.h"
+#include "dq/CrapsBetting.h"
+#include "dq/CrapsButtons.h"
+#include "dq/CrapsInput.h"
+#include "dq/CrapsOptions.h"
+#include "dq/CrapsReplay.h"
+#include "dq/CrapsSnapshot.h"
+#include "dq/CrapsStartup.h"
+#include "dq/CrapsTableView.h"
+#include "dq/CrapsTicker.h"
+#include "framework/shell/LagMeter.h"
+#include "framework/shell/Money.h"
+#include "framework/link/PlaybackClient.h"
+#include "framework/shell/Random.h"
+#include "framework/shell/ShellGlobals.h"
+#include "framework/shell/StatusLine.h"
+#include "dq/TableRules.h"
+#include "platform/include/plat/dialog.h"
 
 namespace dq {
 

@@ -4,8 +4,8 @@
 // ENDPLAY), leaves on the player's request and shows fatal protocol errors.
 #pragma once
 
-#include "Comm.h"
-#include "CrapsClientRecord.h"
+#include "framework/link/Comm.h"
+#include "dq/CrapsClientRecord.h"
 
 namespace dq {
 

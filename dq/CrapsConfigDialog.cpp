@@ -1,14 +1,14 @@
-#include "CrapsConfigDialog.h"
+#include "dq/CrapsConfigDialog.h"
 
-#include "CasinoCfg.h"
-#include "CrapsClientRecord.h"
-#include "CrapsOptions.h"
-#include "CrapsTableLayout.h"
-#include "CrapsTableView.h"
-#include "CrapsTicker.h"
-#include "ShellGlobals.h"
-#include "Window.h"
-#include "plat/window.h"
+#include "framework/shell/CasinoCfg.h"
+#include "dq/CrapsClientRecord.h"
+#include "dq/CrapsOptions.h"
+#include "dq/CrapsTableLayout.h"
+#include "dq/CrapsTableView.h"
+#include "dq/CrapsTicker.h"
+#include "framework/shell/ShellGlobals.h"
+#include "framework/shell/Window.h"
+#include "platform/include/plat/window.h"
 
 namespace dq {
 namespace {

@@ -2,7 +2,7 @@
 // options and three of the shared settings as check boxes.
 #pragma once
 
-#include "plat/dialog.h"
+#include "platform/include/plat/dialog.h"
 
 namespace dq {
 

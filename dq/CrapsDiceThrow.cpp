@@ -1,12 +1,12 @@
 #include <cstdlib>
 
-#include "CrapsAnimationParts.h"
-#include "CrapsAnimations.h"
-#include "CrapsTableView.h"
-#include "CrapsThrowLegs.h"
-#include "GameSound.h"
-#include "Interpolate.h"
-#include "Random.h"
+#include "dq/CrapsAnimationParts.h"
+#include "dq/CrapsAnimations.h"
+#include "dq/CrapsTableView.h"
+#include "dq/CrapsThrowLegs.h"
+#include "framework/sound/GameSound.h"
+#include "framework/shell/Interpolate.h"
+#include "framework/shell/Random.h"
 
 namespace dq {
 namespace {

@@ -3,9 +3,9 @@
 // The artwork generator paints their glyphs where these tables say.
 #pragma once
 
-#include "GlyphLayout.h"
+#include "artwork/GlyphLayout.h"
 // By path: the sound library has a Palette.h of its own.
-#include "StandardColours.h"
+#include "artwork/StandardColours.h"
 
 namespace dq {
 

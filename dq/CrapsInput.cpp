@@ -1,24 +1,24 @@
-#include "CrapsInput.h"
+#include "dq/CrapsInput.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
-#include "Buttons.h"
-#include "CrapsBetting.h"
-#include "CrapsButtons.h"
-#include "CrapsClient.h"
-#include "CrapsConfigDialog.h"
-#include "CrapsStartup.h"
-#include "CrapsTableView.h"
-#include "GameSound.h"
-#include "PlaybackClient.h"
-#include "ShellGlobals.h"
-#include "StatusLine.h"
-#include "TableRules.h"
-#include "plat/dialog.h"
-#include "plat/system.h"
-#include "plat/window.h"
+#include "framework/shell/Buttons.h"
+#include "dq/CrapsBetting.h"
+#include "dq/CrapsButtons.h"
+#include "dq/CrapsClient.h"
+#include "dq/CrapsConfigDialog.h"
+#include "dq/CrapsStartup.h"
+#include "dq/CrapsTableView.h"
+#include "framework/sound/GameSound.h"
+#include "framework/link/PlaybackClient.h"
+#include "framework/shell/ShellGlobals.h"
+#include "framework/shell/StatusLine.h"
+#include "dq/TableRules.h"
+#include "platform/include/plat/dialog.h"
+#include "platform/include/plat/system.h"
+#include "platform/include/plat/window.h"
 
 namespace dq {
 namespace {

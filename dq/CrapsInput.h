@@ -2,7 +2,7 @@
 // are pressed, hover texts on the status line, and each button's action.
 #pragma once
 
-#include "plat/types.h"
+#include "platform/include/plat/types.h"
 
 namespace dq {
 

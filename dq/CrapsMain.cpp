@@ -1,3 +1,3 @@
-#include "CrapsProgram.h"
+#include "dq/CrapsProgram.h"
 
 int main(int argc, char** argv) { return dq::CrapsMain(argc, argv); }

@@ -1,9 +1,9 @@
-#include "CrapsOptions.h"
+#include "dq/CrapsOptions.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "plat/system.h"
+#include "platform/include/plat/system.h"
 
 namespace dq {
 

@@ -1,7 +1,7 @@
 // The Craps program as the shell runs it: its one GameDefinition.
 #pragma once
 
-#include "GameDefinition.h"
+#include "framework/shell/GameDefinition.h"
 
 namespace dq {
 

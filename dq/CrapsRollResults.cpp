@@ -1,4 +1,4 @@
-#include "CrapsRollResults.h"
+#include "dq/CrapsRollResults.h"
 
 namespace dq {
 namespace {

@@ -3,8 +3,8 @@
 // their numbers. No drawing.
 #pragma once
 
-#include "BetModel.h"
-#include "CrapsClientRecord.h"
+#include "dq/BetModel.h"
+#include "dq/CrapsClientRecord.h"
 
 namespace dq {
 

@@ -1,17 +1,17 @@
-#include "CrapsServer.h"
+#include "dq/CrapsServer.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 
-#include "BetWire.h"
-#include "Db.h"
-#include "PlaybackServer.h"
-#include "Restore.h"
-#include "ServerFrame.h"
-#include "Settlement.h"
-#include "TableRules.h"
+#include "dq/BetWire.h"
+#include "framework/link/Db.h"
+#include "framework/link/PlaybackServer.h"
+#include "framework/link/Restore.h"
+#include "dq/ServerFrame.h"
+#include "dq/Settlement.h"
+#include "dq/TableRules.h"
 
 namespace dq {
 namespace {

@@ -8,8 +8,8 @@
 // from ServerRandomNumber (ServerFrame.h): install the generator first.
 #pragma once
 
-#include "Comm.h"
-#include "CrapsServerRecord.h"
+#include "framework/link/Comm.h"
+#include "dq/CrapsServerRecord.h"
 
 namespace dq {
 

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "BetModel.h"
+#include "dq/BetModel.h"
 
 namespace dq {
 

@@ -1,9 +1,9 @@
-#include "CrapsSnapshot.h"
+#include "dq/CrapsSnapshot.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "plat/system.h"
+#include "platform/include/plat/system.h"
 
 namespace dq {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "CrapsClientRecord.h"
+#include "dq/CrapsClientRecord.h"
 
 namespace dq {
 

@@ -1,12 +1,12 @@
-#include "CrapsStartup.h"
+#include "dq/CrapsStartup.h"
 
-#include "CasinoCfg.h"
-#include "CrapsConfigDialog.h"
-#include "CrapsFonts.h"
-#include "CrapsOptions.h"
-#include "CrapsTableLayout.h"
-#include "ShellGlobals.h"
-#include "plat/resource.h"
+#include "framework/shell/CasinoCfg.h"
+#include "dq/CrapsConfigDialog.h"
+#include "dq/CrapsFonts.h"
+#include "dq/CrapsOptions.h"
+#include "dq/CrapsTableLayout.h"
+#include "framework/shell/ShellGlobals.h"
+#include "platform/include/plat/resource.h"
 
 namespace dq {
 

@@ -2,8 +2,8 @@
 // they prepare.
 #pragma once
 
-#include "Dib.h"
-#include "GlyphLayout.h"
+#include "framework/sound/Dib.h"
+#include "artwork/GlyphLayout.h"
 
 namespace dq {
 

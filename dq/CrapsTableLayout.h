@@ -4,8 +4,8 @@
 // once, free of any drawing or platform header.
 #pragma once
 
-#include "BetModel.h"
-#include "TableRules.h"
+#include "dq/BetModel.h"
+#include "dq/TableRules.h"
 
 namespace dq {
 

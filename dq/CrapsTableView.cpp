@@ -1,14 +1,14 @@
-#include "CrapsTableView.h"
+#include "dq/CrapsTableView.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "Buttons.h"
-#include "CrapsButtons.h"
-#include "CrapsFonts.h"
-#include "CrapsOptions.h"
-#include "CrapsStartup.h"
-#include "ShellGlobals.h"
+#include "framework/shell/Buttons.h"
+#include "dq/CrapsButtons.h"
+#include "dq/CrapsFonts.h"
+#include "dq/CrapsOptions.h"
+#include "dq/CrapsStartup.h"
+#include "framework/shell/ShellGlobals.h"
 
 namespace dq {
 

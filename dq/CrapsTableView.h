@@ -4,9 +4,9 @@
 // Everything is drawn into both screen layers from the game picture.
 #pragma once
 
-#include "CrapsClientRecord.h"
-#include "CrapsRollResults.h"
-#include "CrapsTableLayout.h"
+#include "dq/CrapsClientRecord.h"
+#include "dq/CrapsRollResults.h"
+#include "dq/CrapsTableLayout.h"
 
 namespace dq {
 

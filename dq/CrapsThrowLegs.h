@@ -2,7 +2,7 @@
 // The last leg of each die ends at the rest place chosen for the throw.
 #pragma once
 
-#include "CrapsTableLayout.h"
+#include "dq/CrapsTableLayout.h"
 
 namespace dq {
 

@@ -1,13 +1,13 @@
-#include "CrapsTicker.h"
+#include "dq/CrapsTicker.h"
 
 #include <cstring>
 
-#include "CrapsCallouts.h"
-#include "CrapsOptions.h"
-#include "CrapsStartup.h"
-#include "CrapsTableView.h"
-#include "GameSound.h"
-#include "ShellGlobals.h"
+#include "dq/CrapsCallouts.h"
+#include "dq/CrapsOptions.h"
+#include "dq/CrapsStartup.h"
+#include "dq/CrapsTableView.h"
+#include "framework/sound/GameSound.h"
+#include "framework/shell/ShellGlobals.h"
 
 namespace dq {
 

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "CrapsClientRecord.h"
-#include "Ticker.h"
+#include "dq/CrapsClientRecord.h"
+#include "framework/shell/Ticker.h"
 
 namespace dq {
 

@@ -2,7 +2,7 @@
 // close questions, help and the keys.
 #pragma once
 
-#include "plat/types.h"
+#include "platform/include/plat/types.h"
 
 namespace dq {
 

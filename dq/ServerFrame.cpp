@@ -1,8 +1,8 @@
-#include "ServerFrame.h"
+#include "dq/ServerFrame.h"
 
 #include <cstdio>
 
-#include "Db.h"
+#include "framework/link/Db.h"
 
 namespace dq {
 namespace {

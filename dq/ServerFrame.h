@@ -11,7 +11,7 @@
 
 #include <cstdint>
 
-#include "Comm.h"
+#include "framework/link/Comm.h"
 
 namespace dq {
 

@@ -1,4 +1,4 @@
-#include "Settlement.h"
+#include "dq/Settlement.h"
 
 #include <cmath>
 #include <cstring>

@@ -4,7 +4,7 @@
 // the server's.
 #pragma once
 
-#include "CrapsServerRecord.h"
+#include "dq/CrapsServerRecord.h"
 
 namespace dq {
 

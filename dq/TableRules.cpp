@@ -1,4 +1,4 @@
-#include "TableRules.h"
+#include "dq/TableRules.h"
 
 #include <cmath>
 

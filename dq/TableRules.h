@@ -3,8 +3,8 @@
 // received bet list. Pure functions over the bet arrays; no drawing here.
 #pragma once
 
-#include "BetModel.h"
-#include "CrapsServerRecord.h"
+#include "dq/BetModel.h"
+#include "dq/CrapsServerRecord.h"
 
 namespace dq {
 

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "PacketQueue.h"
-#include "SavedGameRecorder.h"
-#include "plat/types.h"
+#include "mainclient/PacketQueue.h"
+#include "mainclient/SavedGameRecorder.h"
+#include "platform/include/plat/types.h"
 
 struct ConnectedProgram {
   plat::HWND window = nullptr;  // the program's window, both link ends' address

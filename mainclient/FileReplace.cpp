@@ -1,8 +1,8 @@
-#include "FileReplace.h"
+#include "mainclient/FileReplace.h"
 
 #include <cstdio>
 
-#include "plat/system.h"
+#include "platform/include/plat/system.h"
 
 int ReplaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   const std::string fresh = path + ".new";

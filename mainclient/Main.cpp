@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <string>
 
-#include "MainClient.h"
-#include "ProgramLauncher.h"
-#include "plat/plat.h"
+#include "mainclient/MainClient.h"
+#include "mainclient/ProgramLauncher.h"
+#include "platform/include/plat/plat.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
-#include "MainClient.h"
+#include "mainclient/MainClient.h"
 
 #include <cstdio>
 
-#include "MainClientName.h"
-#include "MainClientTransport.h"
-#include "PacketText.h"
-#include "SavePoint.h"
-#include "StatusView.h"
-#include "plat/app.h"
-#include "plat/gdi.h"
-#include "plat/system.h"
+#include "framework/link/MainClientName.h"
+#include "framework/link/MainClientTransport.h"
+#include "mainclient/PacketText.h"
+#include "mainclient/SavePoint.h"
+#include "mainclient/StatusView.h"
+#include "platform/include/plat/app.h"
+#include "platform/include/plat/gdi.h"
+#include "platform/include/plat/system.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "ConnectedProgram.h"
-#include "PlayerAccount.h"
-#include "plat/window.h"
+#include "mainclient/ConnectedProgram.h"
+#include "mainclient/PlayerAccount.h"
+#include "platform/include/plat/window.h"
 
 class CMainClient {
  public:

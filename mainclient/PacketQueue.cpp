@@ -1,4 +1,4 @@
-#include "PacketQueue.h"
+#include "mainclient/PacketQueue.h"
 
 int CPacketQueue::Push(const void* data, std::size_t size) {
   if (packets_.size() >= kMaxQueuedPackets || bytes_ + size > kMaxQueuedBytes) return 0;

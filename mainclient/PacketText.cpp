@@ -1,10 +1,10 @@
-#include "PacketText.h"
+#include "mainclient/PacketText.h"
 
 #include <cstdlib>
 #include <cstring>
 
-#include "PlaybackServer.h"
-#include "Text.h"
+#include "framework/link/PlaybackServer.h"
+#include "framework/link/Text.h"
 
 std::vector<std::uint8_t> PacketBytes(const void* data, std::size_t size) {
   const auto* p = static_cast<const std::uint8_t*>(data);

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "BtnLog.h"
+#include "framework/link/BtnLog.h"
 
 // A relayed packet as it is passed on: the bytes up to the first zero (at
 // most size), followed by one zero byte.

@@ -1,11 +1,11 @@
-#include "PlayerAccount.h"
+#include "mainclient/PlayerAccount.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
-#include "FileReplace.h"
+#include "mainclient/FileReplace.h"
 
 int CPlayerAccount::Load() {
   balance_ = kStartBalance;

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "PlayerRecord.h"
+#include "framework/link/PlayerRecord.h"
 
 inline constexpr double kStartBalance = 3000.0;
 inline constexpr char kPlayerName[] = "Player";

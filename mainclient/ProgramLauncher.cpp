@@ -1,10 +1,10 @@
-#include "ProgramLauncher.h"
+#include "mainclient/ProgramLauncher.h"
 
 #include <cstdio>
 
-#include "Restore.h"
-#include "SavedGameFile.h"
-#include "plat/system.h"
+#include "framework/link/Restore.h"
+#include "mainclient/SavedGameFile.h"
+#include "platform/include/plat/system.h"
 
 int FindStagedProgram(const std::string& stage, const std::string& name, StagedProgram* out) {
   if (name.empty()) return 0;

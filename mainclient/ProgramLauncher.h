@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "MainClient.h"
-#include "MainClientName.h"
+#include "mainclient/MainClient.h"
+#include "framework/link/MainClientName.h"
 
 struct StagedProgram {
   std::string executable;

@@ -1,4 +1,4 @@
-#include "SavePoint.h"
+#include "mainclient/SavePoint.h"
 
 #include <cctype>
 #include <cstring>

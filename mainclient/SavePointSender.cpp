@@ -1,11 +1,11 @@
-#include "SavePointSender.h"
+#include "mainclient/SavePointSender.h"
 
 #include <cstdlib>
 #include <cstring>
 
-#include "MainClientTransport.h"
-#include "SavePoint.h"
-#include "plat/window.h"
+#include "framework/link/MainClientTransport.h"
+#include "mainclient/SavePoint.h"
+#include "platform/include/plat/window.h"
 
 int SendSavePoint(CComm& serverEnd, const char* game, const void* record, std::uint32_t recordSize) {
   auto* transport = static_cast<CMainClientTransport*>(serverEnd.transport);

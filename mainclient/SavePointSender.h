@@ -15,7 +15,7 @@
 
 #include <cstdint>
 
-#include "Comm.h"
+#include "framework/link/Comm.h"
 
 // Sends the record (recordSize bytes) and serverEnd's link state, with its
 // unsent and unread packets, under the game code to the main client that

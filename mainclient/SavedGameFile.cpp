@@ -1,10 +1,10 @@
-#include "SavedGameFile.h"
+#include "mainclient/SavedGameFile.h"
 
 #include <cstring>
 
-#include "Db.h"
-#include "FileReplace.h"
-#include "plat/system.h"
+#include "framework/link/Db.h"
+#include "mainclient/FileReplace.h"
+#include "platform/include/plat/system.h"
 
 namespace {
 

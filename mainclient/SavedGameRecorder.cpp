@@ -1,12 +1,12 @@
-#include "SavedGameRecorder.h"
+#include "mainclient/SavedGameRecorder.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "Comm.h"
-#include "PacketText.h"
-#include "PlaybackServer.h"
-#include "Restore.h"
+#include "framework/link/Comm.h"
+#include "mainclient/PacketText.h"
+#include "framework/link/PlaybackServer.h"
+#include "framework/link/Restore.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "BtnLog.h"
-#include "SavePoint.h"
-#include "SavedGameFile.h"
+#include "framework/link/BtnLog.h"
+#include "mainclient/SavePoint.h"
+#include "mainclient/SavedGameFile.h"
 
 class CSavedGameRecorder {
  public:

@@ -1,10 +1,10 @@
-#include "StatusView.h"
+#include "mainclient/StatusView.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "MainClient.h"
-#include "plat/gdi.h"
+#include "mainclient/MainClient.h"
+#include "platform/include/plat/gdi.h"
 
 void PaintStatus(plat::HWND window, const CMainClient& client) {
   plat::PAINTSTRUCT ps;

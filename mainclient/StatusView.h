@@ -1,7 +1,7 @@
 // The main client's small window: the balance and the connected programs.
 #pragma once
 
-#include "plat/types.h"
+#include "platform/include/plat/types.h"
 
 class CMainClient;
 

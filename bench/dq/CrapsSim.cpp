@@ -10,12 +10,12 @@
 #include <cstring>
 #include <random>
 
-#include "BetModel.h"
-#include "Db.h"
-#include "ServerFrame.h"
-#include "SimChain.h"
-#include "SimPlayer.h"
-#include "SimSession.h"
+#include "dq/BetModel.h"
+#include "framework/link/Db.h"
+#include "dq/ServerFrame.h"
+#include "bench/dq/SimChain.h"
+#include "bench/dq/SimPlayer.h"
+#include "bench/dq/SimSession.h"
 
 namespace dq::sim {
 namespace {

@@ -1,4 +1,4 @@
-#include "SimChain.h"
+#include "bench/dq/SimChain.h"
 
 #include <cmath>
 #include <cstring>
@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "Settlement.h"
+#include "dq/Settlement.h"
 
 namespace dq::sim {
 namespace {

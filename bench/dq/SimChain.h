@@ -4,7 +4,7 @@
 // the net per dollar decided.
 #pragma once
 
-#include "SimPlayer.h"
+#include "bench/dq/SimPlayer.h"
 
 namespace dq::sim {
 

@@ -1,4 +1,4 @@
-#include "SimPlayer.h"
+#include "bench/dq/SimPlayer.h"
 
 #include <cmath>
 #include <cstring>

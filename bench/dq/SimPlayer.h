@@ -3,7 +3,7 @@
 // exact chain both use it, so they play the same game.
 #pragma once
 
-#include "BetModel.h"
+#include "dq/BetModel.h"
 
 namespace dq::sim {
 

@@ -1,9 +1,9 @@
-#include "SimSession.h"
+#include "bench/dq/SimSession.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "CrapsServer.h"
+#include "dq/CrapsServer.h"
 
 namespace dq::sim {
 

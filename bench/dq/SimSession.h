@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "BetWire.h"
-#include "Comm.h"
-#include "CrapsServerRecord.h"
+#include "dq/BetWire.h"
+#include "framework/link/Comm.h"
+#include "dq/CrapsServerRecord.h"
 
 namespace dq::sim {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "KeyValueList.h"
+#include "framework/link/KeyValueList.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "Db.h"
+#include "framework/link/Db.h"
 
 namespace {
 

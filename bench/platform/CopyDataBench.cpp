@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <vector>
 
-#include "PeerProcess.h"
-#include "PeerProtocol.h"
-#include "TestSupport.h"
-#include "plat/plat.h"
+#include "tests/desktop/PeerProcess.h"
+#include "tests/desktop/PeerProtocol.h"
+#include "tests/desktop/TestSupport.h"
+#include "platform/include/plat/plat.h"
 
 using namespace plat;
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "plat/plat.h"
+#include "platform/include/plat/plat.h"
 
 using namespace plat;
 

@@ -14,11 +14,11 @@
 #include <system_error>
 #include <thread>
 
-#include "NullGame.h"
-#include "Program.h"
-#include "Startup.h"
-#include "plat/headless.h"
-#include "plat/plat.h"
+#include "bench/shell/NullGame.h"
+#include "framework/shell/Program.h"
+#include "framework/shell/Startup.h"
+#include "platform/include/plat/headless.h"
+#include "platform/include/plat/plat.h"
 
 namespace {
 

@@ -8,13 +8,13 @@
 #include <filesystem>
 #include <system_error>
 
-#include "MessageLoop.h"
-#include "NullGame.h"
-#include "Program.h"
-#include "ShellGlobals.h"
-#include "Startup.h"
-#include "plat/headless.h"
-#include "plat/plat.h"
+#include "framework/shell/MessageLoop.h"
+#include "bench/shell/NullGame.h"
+#include "framework/shell/Program.h"
+#include "framework/shell/ShellGlobals.h"
+#include "framework/shell/Startup.h"
+#include "platform/include/plat/headless.h"
+#include "platform/include/plat/plat.h"
 
 namespace {
 

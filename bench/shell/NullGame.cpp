@@ -1,17 +1,17 @@
-#include "NullGame.h"
+#include "bench/shell/NullGame.h"
 
 #include <sys/stat.h>
 
 #include <chrono>
 
-#include "BitmapWriter.h"
-#include "CasinoCfg.h"
-#include "MainClientName.h"
-#include "MainClientTransport.h"
-#include "PlaybackServer.h"
-#include "ShellGlobals.h"
-#include "ShellMessages.h"
-#include "plat/window.h"
+#include "artwork/BitmapWriter.h"
+#include "framework/shell/CasinoCfg.h"
+#include "framework/link/MainClientName.h"
+#include "framework/link/MainClientTransport.h"
+#include "framework/link/PlaybackServer.h"
+#include "framework/shell/ShellGlobals.h"
+#include "framework/shell/ShellMessages.h"
+#include "platform/include/plat/window.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // client in the same process that answers connect and the alive query.
 #pragma once
 
-#include "GameDefinition.h"
+#include "framework/shell/GameDefinition.h"
 
 // The null game's table. Its client step ends the run (answers -1) once
 // the time given to NullGameStopAfter has passed on the steady clock.

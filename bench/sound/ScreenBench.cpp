@@ -2,10 +2,10 @@
 // window, and one 640 x 480 opaque blit.
 #include <benchmark/benchmark.h>
 
-#include "Dib.h"
-#include "Screen.h"
-#include "plat/plat.h"
-#include "plat/headless.h"
+#include "framework/sound/Dib.h"
+#include "framework/sound/Screen.h"
+#include "platform/include/plat/plat.h"
+#include "platform/include/plat/headless.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "BtnLog.h"
+#include "framework/link/BtnLog.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,8 +1,8 @@
 // Logged button presses and their BTN/STE/VAL tags.
 #pragma once
 
-#include "Comm.h"
-#include "PtrList.h"
+#include "framework/link/Comm.h"
+#include "framework/link/PtrList.h"
 
 // One press: also the stored "BTNLOG" record (12 bytes).
 struct btnLog {

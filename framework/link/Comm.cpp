@@ -1,10 +1,10 @@
-#include "Comm.h"
+#include "framework/link/Comm.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "Text.h"
+#include "framework/link/Text.h"
 
 namespace {
 

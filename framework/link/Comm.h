@@ -7,8 +7,8 @@
 
 #include <cstddef>
 
-#include "KeyValueList.h"
-#include "Transport.h"
+#include "framework/link/KeyValueList.h"
+#include "framework/link/Transport.h"
 
 class CComm;
 

@@ -1,6 +1,6 @@
 #include <cstring>
 
-#include "Db.h"
+#include "framework/link/Db.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "Db.h"
-#include "plat/system.h"
+#include "framework/link/Db.h"
+#include "platform/include/plat/system.h"
 
 namespace {
 

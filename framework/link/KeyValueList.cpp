@@ -1,10 +1,10 @@
-#include "KeyValueList.h"
+#include "framework/link/KeyValueList.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <new>
 
-#include "Text.h"
+#include "framework/link/Text.h"
 
 CKeyValue::CKeyValue(const char* k, const char* v) : key(StrDup(k)), value(StrDup(v)), next(nullptr) {}
 

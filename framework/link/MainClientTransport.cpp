@@ -1,8 +1,8 @@
-#include "MainClientTransport.h"
+#include "framework/link/MainClientTransport.h"
 
-#include "MainClientName.h"
-#include "plat/dialog.h"
-#include "plat/window.h"
+#include "framework/link/MainClientName.h"
+#include "platform/include/plat/dialog.h"
+#include "platform/include/plat/window.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 // message; a failed post is retried by Poll.
 #pragma once
 
-#include "PlayerRecord.h"
-#include "Transport.h"
-#include "plat/types.h"
+#include "framework/link/PlayerRecord.h"
+#include "framework/link/Transport.h"
+#include "platform/include/plat/types.h"
 
 // Registered message names.
 inline constexpr char kSingleMessageName[] = "-=! single message idstring !=-";

@@ -1,10 +1,10 @@
-#include "PlaybackClient.h"
+#include "framework/link/PlaybackClient.h"
 
 #include <cstdlib>
 #include <cstring>
 
-#include "PlaybackServer.h"
-#include "ShellHooks.h"
+#include "framework/link/PlaybackServer.h"
+#include "framework/link/ShellHooks.h"
 
 CBtnLogClient gBtnLogClient;
 CPlaybackClient gPlaybackClient;

@@ -2,9 +2,9 @@
 // packet, and replayed presses waiting for their client step.
 #pragma once
 
-#include "BtnLog.h"
-#include "Comm.h"
-#include "PtrList.h"
+#include "framework/link/BtnLog.h"
+#include "framework/link/Comm.h"
+#include "framework/link/PtrList.h"
 
 // Presses accepted by the game's button handler since the last client packet.
 class CBtnLogClient {

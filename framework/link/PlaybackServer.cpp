@@ -1,14 +1,14 @@
-#include "PlaybackServer.h"
+#include "framework/link/PlaybackServer.h"
 
 #include <bit>
 #include <cstdlib>
 #include <cstring>
 
-#include "BtnLog.h"
-#include "plat/window.h"
-#include "Db.h"
-#include "Restore.h"
-#include "ShellHooks.h"
+#include "framework/link/BtnLog.h"
+#include "platform/include/plat/window.h"
+#include "framework/link/Db.h"
+#include "framework/link/Restore.h"
+#include "framework/link/ShellHooks.h"
 
 CBtnLogServer gBtnLogServer;
 CPacketLogServer gPacketLogServer;

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "Comm.h"
-#include "PtrList.h"
+#include "framework/link/Comm.h"
+#include "framework/link/PtrList.h"
 
 // At most this many button and packet records are loaded.
 inline constexpr int kMaxPlaybackRecords = 999;

@@ -1,4 +1,4 @@
-#include "PlayerRecord.h"
+#include "framework/link/PlayerRecord.h"
 
 #include <cstring>
 

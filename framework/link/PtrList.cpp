@@ -1,4 +1,4 @@
-#include "PtrList.h"
+#include "framework/link/PtrList.h"
 
 #include <cstdlib>
 #include <new>

@@ -1,14 +1,14 @@
-#include "Restore.h"
+#include "framework/link/Restore.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "Db.h"
-#include "PlaybackClient.h"
-#include "PlaybackServer.h"
-#include "ShellHooks.h"
-#include "plat/dialog.h"
+#include "framework/link/Db.h"
+#include "framework/link/PlaybackClient.h"
+#include "framework/link/PlaybackServer.h"
+#include "framework/link/ShellHooks.h"
+#include "platform/include/plat/dialog.h"
 
 namespace {
 

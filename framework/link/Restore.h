@@ -6,7 +6,7 @@
 // library never links a game. The game's server record travels as void*.
 #pragma once
 
-#include "Comm.h"
+#include "framework/link/Comm.h"
 
 // The user whose saved games the programs restore.
 inline constexpr int kSavedGameUser = 1;

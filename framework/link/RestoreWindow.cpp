@@ -1,9 +1,9 @@
-#include "RestoreWindow.h"
+#include "framework/link/RestoreWindow.h"
 
-#include "ShellHooks.h"
-#include "plat/app.h"
-#include "plat/gdi.h"
-#include "plat/window.h"
+#include "framework/link/ShellHooks.h"
+#include "platform/include/plat/app.h"
+#include "platform/include/plat/gdi.h"
+#include "platform/include/plat/window.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ShellHooks.h"
+#include "framework/link/ShellHooks.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // fills this table in at start-up; the link library never links the shell.
 #pragma once
 
-#include "plat/types.h"
+#include "platform/include/plat/types.h"
 
 struct ShellHooks {
   plat::HWND (*mainWindow)();            // owner of the restore's boxes

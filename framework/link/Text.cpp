@@ -1,4 +1,4 @@
-#include "Text.h"
+#include "framework/link/Text.h"
 
 #include <cstdlib>
 #include <cstring>

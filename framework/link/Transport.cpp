@@ -1,3 +1,3 @@
-#include "Transport.h"
+#include "framework/link/Transport.h"
 
 CTransport::~CTransport() = default;

@@ -1,8 +1,8 @@
-#include "Buttons.h"
+#include "framework/shell/Buttons.h"
 
-#include "PlaybackClient.h"
-#include "ShellGlobals.h"
-#include "plat/window.h"
+#include "framework/link/PlaybackClient.h"
+#include "framework/shell/ShellGlobals.h"
+#include "platform/include/plat/window.h"
 
 namespace {
 

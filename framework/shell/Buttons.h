@@ -2,7 +2,7 @@
 // Button numbers outside the table are ignored everywhere.
 #pragma once
 
-#include "ButtonEntry.h"
+#include "framework/shell/ButtonEntry.h"
 
 class CDib;
 

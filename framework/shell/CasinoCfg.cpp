@@ -1,8 +1,8 @@
-#include "CasinoCfg.h"
+#include "framework/shell/CasinoCfg.h"
 
 #include <cstdio>
 
-#include "plat/system.h"
+#include "platform/include/plat/system.h"
 
 namespace {
 

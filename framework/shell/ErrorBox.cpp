@@ -1,11 +1,11 @@
-#include "ErrorBox.h"
+#include "framework/shell/ErrorBox.h"
 
 #include <cstdarg>
 #include <cstdio>
 
-#include "ShellGlobals.h"
-#include "plat/dialog.h"
-#include "plat/window.h"
+#include "framework/shell/ShellGlobals.h"
+#include "platform/include/plat/dialog.h"
+#include "platform/include/plat/window.h"
 
 void ErrorBox(const char* sourceModule, int line, const char* format, ...) {
   (void)sourceModule;

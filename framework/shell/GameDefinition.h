@@ -8,9 +8,9 @@
 
 #include <cstdint>
 
-#include "ButtonEntry.h"
-#include "plat/types.h"
-#include "plat/window.h"
+#include "framework/shell/ButtonEntry.h"
+#include "platform/include/plat/types.h"
+#include "platform/include/plat/window.h"
 
 class CComm;
 

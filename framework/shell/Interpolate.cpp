@@ -1,4 +1,4 @@
-#include "Interpolate.h"
+#include "framework/shell/Interpolate.h"
 
 int InterpolateStep(int p0, float arc0, int p1, float arc1, int step, int steps) {
   if (steps <= 0) return p1;

@@ -1,7 +1,7 @@
-#include "LagMeter.h"
+#include "framework/shell/LagMeter.h"
 
-#include "ShellGlobals.h"
-#include "plat/time.h"
+#include "framework/shell/ShellGlobals.h"
+#include "platform/include/plat/time.h"
 
 namespace {
 

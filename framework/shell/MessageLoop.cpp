@@ -1,20 +1,20 @@
-#include "MessageLoop.h"
+#include "framework/shell/MessageLoop.h"
 
 #include <cstdint>
 
-#include "ErrorBox.h"
-#include "PlaybackClient.h"
-#include "PlaybackServer.h"
-#include "Restore.h"
-#include "RestoreWindow.h"
-#include "ShellGlobals.h"
-#include "Startup.h"
-#include "StatusLine.h"
-#include "plat/dialog.h"
-#include "plat/gdi.h"
-#include "plat/system.h"
-#include "plat/time.h"
-#include "plat/window.h"
+#include "framework/shell/ErrorBox.h"
+#include "framework/link/PlaybackClient.h"
+#include "framework/link/PlaybackServer.h"
+#include "framework/link/Restore.h"
+#include "framework/link/RestoreWindow.h"
+#include "framework/shell/ShellGlobals.h"
+#include "framework/shell/Startup.h"
+#include "framework/shell/StatusLine.h"
+#include "platform/include/plat/dialog.h"
+#include "platform/include/plat/gdi.h"
+#include "platform/include/plat/system.h"
+#include "platform/include/plat/time.h"
+#include "platform/include/plat/window.h"
 
 namespace {
 

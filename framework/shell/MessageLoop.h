@@ -1,7 +1,7 @@
 // The message loop, the 20 ms frame pump and the alive check.
 #pragma once
 
-#include "plat/types.h"
+#include "platform/include/plat/types.h"
 
 inline constexpr plat::DWORD kFramePeriod = 20;
 // Lateness up to this many ms keeps the frame grid; a longer stall starts a new one.

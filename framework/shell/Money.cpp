@@ -1,9 +1,9 @@
-#include "Money.h"
+#include "framework/shell/Money.h"
 
 #include <cstdio>
 
-#include "Buttons.h"
-#include "ShellGlobals.h"
+#include "framework/shell/Buttons.h"
+#include "framework/shell/ShellGlobals.h"
 
 namespace {
 constexpr double kChipValues[] = {1.0, 5.0, 25.0, 100.0, 500.0};

@@ -1,16 +1,16 @@
-#include "Program.h"
+#include "framework/shell/Program.h"
 
 #include <cstring>
 #include <string>
 
-#include "Buttons.h"
-#include "ShellGlobals.h"
-#include "Startup.h"
-#include "ShellHooks.h"
-#include "SoundFlags.h"
-#include "plat/app.h"
-#include "plat/resource.h"
-#include "plat/window.h"
+#include "framework/shell/Buttons.h"
+#include "framework/shell/ShellGlobals.h"
+#include "framework/shell/Startup.h"
+#include "framework/link/ShellHooks.h"
+#include "framework/shell/SoundFlags.h"
+#include "platform/include/plat/app.h"
+#include "platform/include/plat/resource.h"
+#include "platform/include/plat/window.h"
 
 namespace {
 

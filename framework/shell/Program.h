@@ -2,8 +2,8 @@
 // program's GameDefinition.
 #pragma once
 
-#include "GameDefinition.h"
-#include "MainClientName.h"
+#include "framework/shell/GameDefinition.h"
+#include "framework/link/MainClientName.h"
 
 // Makes game the running program's table (kept by pointer: it must outlive
 // the run) and registers the resources the shell loads: the game's

@@ -1,6 +1,6 @@
-#include "Random.h"
+#include "framework/shell/Random.h"
 
-#include "plat/time.h"
+#include "platform/include/plat/time.h"
 
 namespace {
 std::uint32_t g_randomState = 1;

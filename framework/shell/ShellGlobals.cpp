@@ -1,4 +1,4 @@
-#include "ShellGlobals.h"
+#include "framework/shell/ShellGlobals.h"
 
 const GameDefinition* gGame = nullptr;
 plat::HINSTANCE gInstance = nullptr;

@@ -4,18 +4,18 @@
 // (link ends, records).
 #pragma once
 
-#include "CasinoCfg.h"
-#include "Comm.h"
-#include "Dib.h"
-#include "GameDefinition.h"
-#include "HitMap.h"
-#include "MainClientTransport.h"
-#include "MidiMusic.h"
-#include "PlayerRecord.h"
-#include "Screen.h"
-#include "SystemInfo.h"
-#include "Timer.h"
-#include "plat/types.h"
+#include "framework/shell/CasinoCfg.h"
+#include "framework/link/Comm.h"
+#include "framework/sound/Dib.h"
+#include "framework/shell/GameDefinition.h"
+#include "framework/sound/HitMap.h"
+#include "framework/link/MainClientTransport.h"
+#include "framework/sound/MidiMusic.h"
+#include "framework/link/PlayerRecord.h"
+#include "framework/sound/Screen.h"
+#include "framework/shell/SystemInfo.h"
+#include "framework/shell/Timer.h"
+#include "platform/include/plat/types.h"
 
 extern const GameDefinition* gGame;  // the running program's table (InstallGame)
 extern plat::HINSTANCE gInstance;

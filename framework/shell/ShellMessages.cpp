@@ -1,15 +1,15 @@
-#include "ShellMessages.h"
+#include "framework/shell/ShellMessages.h"
 
-#include "Buttons.h"
-#include "Db.h"
-#include "Restore.h"
-#include "PlaybackClient.h"
-#include "ShellGlobals.h"
-#include "Window.h"
-#include "plat/gdi.h"
-#include "plat/sound.h"
-#include "plat/system.h"
-#include "plat/window.h"
+#include "framework/shell/Buttons.h"
+#include "framework/link/Db.h"
+#include "framework/link/Restore.h"
+#include "framework/link/PlaybackClient.h"
+#include "framework/shell/ShellGlobals.h"
+#include "framework/shell/Window.h"
+#include "platform/include/plat/gdi.h"
+#include "platform/include/plat/sound.h"
+#include "platform/include/plat/system.h"
+#include "platform/include/plat/window.h"
 
 namespace {
 

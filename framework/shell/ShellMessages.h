@@ -1,7 +1,7 @@
 // The window-message handling every program's window procedure shares.
 #pragma once
 
-#include "plat/types.h"
+#include "platform/include/plat/types.h"
 
 // Smallest size the user can drag the window to.
 inline constexpr int kMinTrackWidth = 650;

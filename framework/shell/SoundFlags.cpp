@@ -1,7 +1,7 @@
-#include "SoundFlags.h"
+#include "framework/shell/SoundFlags.h"
 
-#include "ShellGlobals.h"
-#include "SoundSwitches.h"
+#include "framework/shell/ShellGlobals.h"
+#include "framework/sound/SoundSwitches.h"
 
 namespace {
 

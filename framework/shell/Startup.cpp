@@ -1,22 +1,22 @@
-#include "Startup.h"
+#include "framework/shell/Startup.h"
 
 #include <cstdio>
 
-#include "ErrorBox.h"
-#include "LagMeter.h"
-#include "MessageLoop.h"
-#include "Random.h"
-#include "Restore.h"
-#include "RestoreWindow.h"
-#include "ShellGlobals.h"
-#include "SoundFlags.h"
-#include "StatusLine.h"
-#include "Ticker.h"
-#include "Window.h"
-#include "plat/dialog.h"
-#include "plat/gdi.h"
-#include "plat/system.h"
-#include "plat/window.h"
+#include "framework/shell/ErrorBox.h"
+#include "framework/shell/LagMeter.h"
+#include "framework/shell/MessageLoop.h"
+#include "framework/shell/Random.h"
+#include "framework/link/Restore.h"
+#include "framework/link/RestoreWindow.h"
+#include "framework/shell/ShellGlobals.h"
+#include "framework/shell/SoundFlags.h"
+#include "framework/shell/StatusLine.h"
+#include "framework/shell/Ticker.h"
+#include "framework/shell/Window.h"
+#include "platform/include/plat/dialog.h"
+#include "platform/include/plat/gdi.h"
+#include "platform/include/plat/system.h"
+#include "platform/include/plat/window.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // the game's table (gGame, InstallGame) supplying names, files and hooks.
 #pragma once
 
-#include "plat/types.h"
+#include "platform/include/plat/types.h"
 
 // Accelerator table resource and icon resource of every program.
 inline constexpr int kAcceleratorResource = 103;

@@ -1,10 +1,10 @@
-#include "StatusLine.h"
+#include "framework/shell/StatusLine.h"
 
 #include <cstdarg>
 #include <cstdio>
 
-#include "Buttons.h"
-#include "ShellGlobals.h"
+#include "framework/shell/Buttons.h"
+#include "framework/shell/ShellGlobals.h"
 
 namespace {
 

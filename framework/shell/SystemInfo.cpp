@@ -1,8 +1,8 @@
-#include "SystemInfo.h"
+#include "framework/shell/SystemInfo.h"
 
-#include "plat/gdi.h"
-#include "plat/system.h"
-#include "plat/window.h"
+#include "platform/include/plat/gdi.h"
+#include "platform/include/plat/system.h"
+#include "platform/include/plat/window.h"
 
 void ReadSystemInfo(SystemInfo* info) {
   plat::HDC screen = plat::GetDC(nullptr);

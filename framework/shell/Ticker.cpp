@@ -1,8 +1,8 @@
-#include "Ticker.h"
+#include "framework/shell/Ticker.h"
 
-#include "Dib.h"
-#include "ShellGlobals.h"
-#include "TickerGlyphs.h"
+#include "framework/sound/Dib.h"
+#include "framework/shell/ShellGlobals.h"
+#include "framework/shell/TickerGlyphs.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "TickerGlyphs.h"
+#include "framework/shell/TickerGlyphs.h"
 
 // Five-column letters in rows 1..7; the sixth column and row 0 are the gap,
 // row 8 takes the comma's tail.

@@ -1,4 +1,4 @@
-#include "Timer.h"
+#include "framework/shell/Timer.h"
 
 CTimer::~CTimer() { Stop(); }
 

@@ -4,8 +4,8 @@
 
 #include <atomic>
 
-#include "plat/time.h"
-#include "plat/types.h"
+#include "platform/include/plat/time.h"
+#include "platform/include/plat/types.h"
 
 class CTimer {
  public:

@@ -1,12 +1,12 @@
-#include "Window.h"
+#include "framework/shell/Window.h"
 
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
-#include "ShellGlobals.h"
-#include "plat/window.h"
+#include "framework/shell/ShellGlobals.h"
+#include "platform/include/plat/window.h"
 
 namespace {
 constexpr char kTitleTooLong[] = "ERROR: STRING TO LONG!!";

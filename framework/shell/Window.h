@@ -1,7 +1,7 @@
 // Window title and centring helpers.
 #pragma once
 
-#include "plat/types.h"
+#include "platform/include/plat/types.h"
 
 // Formats the title (printf-style). Up to 250 characters the window shows
 // "<title>  <suffix>" (gTitleSuffix) and the title is kept in gWindowTitle;

@@ -1,4 +1,4 @@
-#include "Dib.h"
+#include "framework/sound/Dib.h"
 
 #include <algorithm>
 #include <climits>
@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "Palette.h"
-#include "plat/gdi.h"
-#include "plat/system.h"
+#include "framework/sound/Palette.h"
+#include "platform/include/plat/gdi.h"
+#include "platform/include/plat/system.h"
 
 using plat::BITMAPFILEHEADER;
 using plat::BITMAPINFO;

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdio>
 
-#include "plat/types.h"
+#include "platform/include/plat/types.h"
 
 class CPalette;
 

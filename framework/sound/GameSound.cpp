@@ -1,9 +1,9 @@
-#include "GameSound.h"
+#include "framework/sound/GameSound.h"
 
 #include <cstdint>
 
-#include "SoundSwitches.h"
-#include "plat/sound.h"
+#include "framework/sound/SoundSwitches.h"
+#include "platform/include/plat/sound.h"
 
 namespace {
 

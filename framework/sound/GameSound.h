@@ -1,7 +1,7 @@
 // PlayGameSound: the games' one way of playing a wave sound.
 #pragma once
 
-#include "WaveCache.h"
+#include "framework/sound/WaveCache.h"
 
 constexpr int kSoundVoice = 0;   // gated by the game's voice switch
 constexpr int kSoundEffect = 1;  // gated by the soundEffects switch

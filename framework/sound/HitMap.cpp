@@ -1,11 +1,11 @@
-#include "HitMap.h"
+#include "framework/sound/HitMap.h"
 
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
-#include "plat/system.h"
+#include "platform/include/plat/system.h"
 
 using plat::BITMAPFILEHEADER;
 using plat::BITMAPINFOHEADER;

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "plat/types.h"
+#include "platform/include/plat/types.h"
 
 // One block: this header, then the file's pixel rows as stored (bottom-up,
 // rows padded to 4 bytes), then one spare byte.

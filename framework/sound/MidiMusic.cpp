@@ -1,4 +1,4 @@
-#include "MidiMusic.h"
+#include "framework/sound/MidiMusic.h"
 
 using plat::MCIERROR;
 

@@ -2,8 +2,8 @@
 // looped by restarting it when the device reports the end of the piece.
 #pragma once
 
-#include "plat/sound.h"
-#include "plat/types.h"
+#include "platform/include/plat/sound.h"
+#include "platform/include/plat/types.h"
 
 class CMidiMusic {
  public:

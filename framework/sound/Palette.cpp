@@ -1,9 +1,9 @@
-#include "Palette.h"
+#include "framework/sound/Palette.h"
 
 #include <algorithm>
 
-#include "Dib.h"
-#include "plat/gdi.h"
+#include "framework/sound/Dib.h"
+#include "platform/include/plat/gdi.h"
 
 CPalette::~CPalette() { Delete(); }
 

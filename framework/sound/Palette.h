@@ -2,7 +2,7 @@
 // table and made an identity palette on palette displays.
 #pragma once
 
-#include "plat/types.h"
+#include "platform/include/plat/types.h"
 
 class CDib;
 

@@ -1,9 +1,9 @@
-#include "Screen.h"
+#include "framework/sound/Screen.h"
 
 #include <cstdint>
 #include <cstdlib>
 
-#include "plat/gdi.h"
+#include "platform/include/plat/gdi.h"
 
 CScreen::~CScreen() { Free(); }
 

@@ -9,9 +9,9 @@
 
 #include <cstdint>
 
-#include "Dib.h"
-#include "Palette.h"
-#include "plat/types.h"
+#include "framework/sound/Dib.h"
+#include "framework/sound/Palette.h"
+#include "platform/include/plat/types.h"
 
 // One recorded area of the screen.
 struct DirtyRect {

@@ -1,6 +1,6 @@
-#include "SoundSwitches.h"
+#include "framework/sound/SoundSwitches.h"
 
-#include "plat/system.h"
+#include "platform/include/plat/system.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "plat/types.h"
+#include "platform/include/plat/types.h"
 
 struct SoundSwitches {
   const std::uint16_t* soundEffects;  // live word; null counts as on

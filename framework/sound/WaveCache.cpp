@@ -1,11 +1,11 @@
-#include "WaveCache.h"
+#include "framework/sound/WaveCache.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
-#include "plat/sound.h"
-#include "plat/system.h"
+#include "platform/include/plat/sound.h"
+#include "platform/include/plat/system.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "plat/types.h"
+#include "platform/include/plat/types.h"
 
 class CWaveCache {
  public:

@@ -7,9 +7,9 @@
 #include <cstring>
 #include <vector>
 
-#include "BetWire.h"
-#include "Settlement.h"
-#include "TableRules.h"
+#include "dq/BetWire.h"
+#include "dq/Settlement.h"
+#include "dq/TableRules.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::vector<char> text(data, data + size);

@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "BtnLog.h"
-#include "Comm.h"
-#include "KeyValueList.h"
+#include "framework/link/BtnLog.h"
+#include "framework/link/Comm.h"
+#include "framework/link/KeyValueList.h"
 
 namespace {
 

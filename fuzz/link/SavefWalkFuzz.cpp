@@ -10,11 +10,11 @@
 #include <cstring>
 #include <string>
 
-#include "Comm.h"
-#include "Db.h"
-#include "PlaybackServer.h"
-#include "Restore.h"
-#include "plat/headless.h"
+#include "framework/link/Comm.h"
+#include "framework/link/Db.h"
+#include "framework/link/PlaybackServer.h"
+#include "framework/link/Restore.h"
+#include "platform/include/plat/headless.h"
 
 namespace {
 

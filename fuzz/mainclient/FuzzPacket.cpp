@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "Db.h"
-#include "MainClient.h"
-#include "MainClientName.h"
-#include "MainClientTransport.h"
-#include "plat/headless.h"
-#include "plat/plat.h"
+#include "framework/link/Db.h"
+#include "mainclient/MainClient.h"
+#include "framework/link/MainClientName.h"
+#include "framework/link/MainClientTransport.h"
+#include "platform/include/plat/headless.h"
+#include "platform/include/plat/plat.h"
 
 namespace {
 

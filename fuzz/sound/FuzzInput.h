@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "BitmapWriter.h"
+#include "artwork/BitmapWriter.h"
 
 inline std::vector<std::uint8_t> ShapeInput(const std::uint8_t* data, std::size_t size,
                                             const std::vector<std::uint8_t>& valid) {

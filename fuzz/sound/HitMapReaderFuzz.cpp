@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
-#include "FuzzInput.h"
-#include "HitMap.h"
+#include "fuzz/sound/FuzzInput.h"
+#include "framework/sound/HitMap.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const std::vector<std::uint8_t> valid = SmallPlainBitmap();

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "Dib.h"
-#include "FuzzInput.h"
-#include "Palette.h"
+#include "framework/sound/Dib.h"
+#include "fuzz/sound/FuzzInput.h"
+#include "framework/sound/Palette.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const std::vector<std::uint8_t> valid = SmallPlainBitmap();

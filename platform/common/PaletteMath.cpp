@@ -1,4 +1,4 @@
-#include "PaletteMath.h"
+#include "platform/common/PaletteMath.h"
 
 namespace plat::common {
 namespace {

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "plat/gdi.h"
-#include "plat/types.h"
-#include "plat/window.h"
+#include "platform/include/plat/gdi.h"
+#include "platform/include/plat/types.h"
+#include "platform/include/plat/window.h"
 
 namespace plat::common {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "plat/system.h"
+#include "platform/include/plat/system.h"
 
 extern char** environ;
 

@@ -1,4 +1,4 @@
-#include "plat/window.h"
+#include "platform/include/plat/window.h"
 
 namespace plat {
 

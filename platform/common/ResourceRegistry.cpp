@@ -1,4 +1,4 @@
-#include "ResourceRegistry.h"
+#include "platform/common/ResourceRegistry.h"
 
 #include <map>
 #include <mutex>

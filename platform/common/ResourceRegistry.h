@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "plat/resource.h"
+#include "platform/include/plat/resource.h"
 
 namespace plat::common {
 

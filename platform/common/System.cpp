@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "plat/system.h"
+#include "platform/include/plat/system.h"
 
 namespace plat {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "ResourceRegistry.h"
-#include "plat/window.h"
+#include "platform/common/ResourceRegistry.h"
+#include "platform/include/plat/window.h"
 
 namespace plat {
 namespace {

@@ -1,4 +1,4 @@
-#include "App.h"
+#include "platform/desktop/App.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -11,18 +11,18 @@
 #include <string>
 #include <vector>
 
-#include "Audio.h"
-#include "Bus.h"
-#include "DeviceContext.h"
-#include "Fonts.h"
-#include "GdiObjects.h"
-#include "Midi.h"
-#include "MessageQueue.h"
-#include "MultimediaTimer.h"
-#include "Pump.h"
-#include "WaveSound.h"
-#include "WindowTable.h"
-#include "plat/app.h"
+#include "platform/desktop/Audio.h"
+#include "platform/desktop/Bus.h"
+#include "platform/desktop/DeviceContext.h"
+#include "platform/desktop/Fonts.h"
+#include "platform/desktop/GdiObjects.h"
+#include "platform/desktop/Midi.h"
+#include "platform/desktop/MessageQueue.h"
+#include "platform/desktop/MultimediaTimer.h"
+#include "platform/desktop/Pump.h"
+#include "platform/desktop/WaveSound.h"
+#include "platform/desktop/WindowTable.h"
+#include "platform/include/plat/app.h"
 
 namespace plat::desktop {
 namespace {

@@ -1,4 +1,4 @@
-#include "Audio.h"
+#include "platform/desktop/Audio.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "plat/system.h"
+#include "platform/include/plat/system.h"
 
 namespace plat::desktop {
 namespace {

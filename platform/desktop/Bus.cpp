@@ -1,4 +1,4 @@
-#include "Bus.h"
+#include "platform/desktop/Bus.h"
 
 #include <QByteArray>
 #include <QDBusConnection>
@@ -11,10 +11,10 @@
 
 #include <set>
 
-#include "Handles.h"
-#include "MessageQueue.h"
-#include "Pump.h"
-#include "WindowTable.h"
+#include "platform/desktop/Handles.h"
+#include "platform/desktop/MessageQueue.h"
+#include "platform/desktop/Pump.h"
+#include "platform/desktop/WindowTable.h"
 
 namespace plat::desktop {
 namespace {

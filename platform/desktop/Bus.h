@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "plat/window.h"
+#include "platform/include/plat/window.h"
 
 namespace plat::desktop {
 

@@ -1,10 +1,10 @@
-#include "Canvas.h"
+#include "platform/desktop/Canvas.h"
 
 #include <QPainter>
 #include <QWidget>
 
-#include "CanvasWidget.h"
-#include "WindowTable.h"
+#include "platform/desktop/CanvasWidget.h"
+#include "platform/desktop/WindowTable.h"
 
 namespace plat::desktop {
 

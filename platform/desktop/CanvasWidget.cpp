@@ -1,4 +1,4 @@
-#include "CanvasWidget.h"
+#include "platform/desktop/CanvasWidget.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -8,12 +8,12 @@
 
 #include <cmath>
 
-#include "App.h"
-#include "DialogBox.h"
-#include "KeyMap.h"
-#include "MessageQueue.h"
-#include "Pump.h"
-#include "WindowTable.h"
+#include "platform/desktop/App.h"
+#include "platform/desktop/DialogBox.h"
+#include "platform/desktop/KeyMap.h"
+#include "platform/desktop/MessageQueue.h"
+#include "platform/desktop/Pump.h"
+#include "platform/desktop/WindowTable.h"
 
 namespace plat::desktop {
 

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "plat/window.h"
+#include "platform/include/plat/window.h"
 
 namespace plat::desktop {
 

@@ -1,11 +1,11 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 
-#include "ControlWidgets.h"
-#include "Controls.h"
-#include "DeviceContext.h"
-#include "GdiObjects.h"
-#include "WindowTable.h"
+#include "platform/desktop/ControlWidgets.h"
+#include "platform/desktop/Controls.h"
+#include "platform/desktop/DeviceContext.h"
+#include "platform/desktop/GdiObjects.h"
+#include "platform/desktop/WindowTable.h"
 
 namespace plat::desktop {
 namespace {

@@ -1,14 +1,14 @@
-#include "ControlWidgets.h"
+#include "platform/desktop/ControlWidgets.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
-#include "Controls.h"
-#include "DeviceContext.h"
-#include "Pump.h"
-#include "WindowTable.h"
+#include "platform/desktop/Controls.h"
+#include "platform/desktop/DeviceContext.h"
+#include "platform/desktop/Pump.h"
+#include "platform/desktop/WindowTable.h"
 
 namespace plat::desktop {
 

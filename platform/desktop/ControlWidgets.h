@@ -7,7 +7,7 @@
 #include <QTabBar>
 #include <QWidget>
 
-#include "plat/window.h"
+#include "platform/include/plat/window.h"
 
 namespace plat::desktop {
 

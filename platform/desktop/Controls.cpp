@@ -1,4 +1,4 @@
-#include "Controls.h"
+#include "platform/desktop/Controls.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -16,12 +16,12 @@
 
 #include <strings.h>
 
-#include "ControlWidgets.h"
-#include "DeviceContext.h"
-#include "GdiObjects.h"
-#include "KeyMap.h"
-#include "Pump.h"
-#include "WindowTable.h"
+#include "platform/desktop/ControlWidgets.h"
+#include "platform/desktop/DeviceContext.h"
+#include "platform/desktop/GdiObjects.h"
+#include "platform/desktop/KeyMap.h"
+#include "platform/desktop/Pump.h"
+#include "platform/desktop/WindowTable.h"
 
 namespace plat::desktop {
 namespace {

@@ -4,8 +4,8 @@
 #include <QRect>
 #include <QString>
 
-#include "plat/dialog.h"
-#include "plat/window.h"
+#include "platform/include/plat/dialog.h"
+#include "platform/include/plat/window.h"
 
 namespace plat::desktop {
 

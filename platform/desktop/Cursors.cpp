@@ -1,9 +1,9 @@
-#include "Cursors.h"
+#include "platform/desktop/Cursors.h"
 
 #include <QWidget>
 
-#include "ResourceRegistry.h"
-#include "WindowTable.h"
+#include "platform/common/ResourceRegistry.h"
+#include "platform/desktop/WindowTable.h"
 
 namespace plat::desktop {
 namespace {

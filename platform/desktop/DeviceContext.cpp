@@ -1,4 +1,4 @@
-#include "DeviceContext.h"
+#include "platform/desktop/DeviceContext.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -6,9 +6,9 @@
 #include <map>
 #include <memory>
 
-#include "GdiObjects.h"
-#include "PaletteMath.h"
-#include "WindowTable.h"
+#include "platform/desktop/GdiObjects.h"
+#include "platform/common/PaletteMath.h"
+#include "platform/desktop/WindowTable.h"
 
 namespace plat::desktop {
 namespace {

@@ -6,9 +6,9 @@
 
 #include <optional>
 
-#include "Canvas.h"
-#include "plat/gdi.h"
-#include "plat/window.h"
+#include "platform/desktop/Canvas.h"
+#include "platform/include/plat/gdi.h"
+#include "platform/include/plat/window.h"
 
 namespace plat::desktop {
 

@@ -1,20 +1,20 @@
-#include "DialogBox.h"
+#include "platform/desktop/DialogBox.h"
 
 #include <QApplication>
 #include <QPushButton>
 
-#include "App.h"
-#include "CanvasWidget.h"
-#include "Canvas.h"
-#include "Controls.h"
-#include "DeviceContext.h"
-#include "Fonts.h"
-#include "GdiObjects.h"
-#include "MessageLoop.h"
-#include "Pump.h"
-#include "ResourceRegistry.h"
-#include "WindowClasses.h"
-#include "WindowTable.h"
+#include "platform/desktop/App.h"
+#include "platform/desktop/CanvasWidget.h"
+#include "platform/desktop/Canvas.h"
+#include "platform/desktop/Controls.h"
+#include "platform/desktop/DeviceContext.h"
+#include "platform/desktop/Fonts.h"
+#include "platform/desktop/GdiObjects.h"
+#include "platform/desktop/MessageLoop.h"
+#include "platform/desktop/Pump.h"
+#include "platform/common/ResourceRegistry.h"
+#include "platform/desktop/WindowClasses.h"
+#include "platform/desktop/WindowTable.h"
 
 namespace plat::desktop {
 namespace {

@@ -1,7 +1,7 @@
 // Modal dialogs from templates.
 #pragma once
 
-#include "plat/window.h"
+#include "platform/include/plat/window.h"
 
 namespace plat::desktop {
 

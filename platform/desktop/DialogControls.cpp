@@ -8,9 +8,9 @@
 
 #include <cstring>
 
-#include "ControlWidgets.h"
-#include "Controls.h"
-#include "WindowTable.h"
+#include "platform/desktop/ControlWidgets.h"
+#include "platform/desktop/Controls.h"
+#include "platform/desktop/WindowTable.h"
 
 namespace plat {
 namespace {

@@ -7,11 +7,11 @@
 #include <cstring>
 #include <vector>
 
-#include "DeviceContext.h"
-#include "GdiObjects.h"
-#include "ResourceRegistry.h"
-#include "WindowTable.h"
-#include "plat/system.h"
+#include "platform/desktop/DeviceContext.h"
+#include "platform/desktop/GdiObjects.h"
+#include "platform/common/ResourceRegistry.h"
+#include "platform/desktop/WindowTable.h"
+#include "platform/include/plat/system.h"
 
 namespace plat {
 namespace {

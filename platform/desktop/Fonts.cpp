@@ -1,10 +1,10 @@
-#include "Fonts.h"
+#include "platform/desktop/Fonts.h"
 
 #include <QFontMetricsF>
 
 #include <cmath>
 
-#include "GdiObjects.h"
+#include "platform/desktop/GdiObjects.h"
 
 namespace plat::desktop {
 namespace {

@@ -1,10 +1,10 @@
-#include "GdiObjects.h"
+#include "platform/desktop/GdiObjects.h"
 
 #include <array>
 #include <map>
 
-#include "Fonts.h"
-#include "PaletteMath.h"
+#include "platform/desktop/Fonts.h"
+#include "platform/common/PaletteMath.h"
 
 namespace plat::desktop {
 namespace {

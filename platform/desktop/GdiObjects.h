@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "plat/gdi.h"
-#include "plat/window.h"
+#include "platform/include/plat/gdi.h"
+#include "platform/include/plat/window.h"
 
 namespace plat::desktop {
 

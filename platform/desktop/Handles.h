@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "plat/types.h"
+#include "platform/include/plat/types.h"
 
 namespace plat::desktop {
 

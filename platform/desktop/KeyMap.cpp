@@ -1,4 +1,4 @@
-#include "KeyMap.h"
+#include "platform/desktop/KeyMap.h"
 
 namespace plat::desktop {
 namespace {

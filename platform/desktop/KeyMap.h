@@ -3,7 +3,7 @@
 
 #include <Qt>
 
-#include "plat/window.h"
+#include "platform/include/plat/window.h"
 
 namespace plat::desktop {
 

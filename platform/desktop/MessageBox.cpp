@@ -3,11 +3,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "DialogBox.h"
-#include "Pump.h"
-#include "WindowClasses.h"
-#include "WindowTable.h"
-#include "plat/dialog.h"
+#include "platform/desktop/DialogBox.h"
+#include "platform/desktop/Pump.h"
+#include "platform/desktop/WindowClasses.h"
+#include "platform/desktop/WindowTable.h"
+#include "platform/include/plat/dialog.h"
 
 namespace plat {
 namespace {

@@ -1,14 +1,14 @@
-#include "MessageLoop.h"
+#include "platform/desktop/MessageLoop.h"
 
 #include <QGuiApplication>
 #include <QWidget>
 
-#include "Bus.h"
-#include "Handles.h"
-#include "PaletteMath.h"
-#include "Pump.h"
-#include "WindowTable.h"
-#include "plat/time.h"
+#include "platform/desktop/Bus.h"
+#include "platform/desktop/Handles.h"
+#include "platform/common/PaletteMath.h"
+#include "platform/desktop/Pump.h"
+#include "platform/desktop/WindowTable.h"
+#include "platform/include/plat/time.h"
 
 namespace plat::desktop {
 namespace {

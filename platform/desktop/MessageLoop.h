@@ -2,7 +2,7 @@
 // for windows that need it, then WM_QUIT.
 #pragma once
 
-#include "MessageQueue.h"
+#include "platform/desktop/MessageQueue.h"
 
 namespace plat::desktop {
 

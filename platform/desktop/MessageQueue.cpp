@@ -1,11 +1,11 @@
-#include "MessageQueue.h"
+#include "platform/desktop/MessageQueue.h"
 
 #include <QCursor>
 
 #include <atomic>
 
-#include "Pump.h"
-#include "plat/time.h"
+#include "platform/desktop/Pump.h"
+#include "platform/include/plat/time.h"
 
 namespace plat::desktop {
 namespace {

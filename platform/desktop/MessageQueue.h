@@ -6,7 +6,7 @@
 #include <functional>
 #include <mutex>
 
-#include "plat/window.h"
+#include "platform/include/plat/window.h"
 
 namespace plat::desktop {
 

@@ -1,4 +1,4 @@
-#include "Midi.h"
+#include "platform/desktop/Midi.h"
 
 #include <SDL_mixer.h>
 
@@ -13,11 +13,11 @@
 #include <thread>
 #include <vector>
 
-#include "Audio.h"
-#include "MidiLength.h"
-#include "plat/sound.h"
-#include "plat/system.h"
-#include "plat/window.h"
+#include "platform/desktop/Audio.h"
+#include "platform/desktop/MidiLength.h"
+#include "platform/include/plat/sound.h"
+#include "platform/include/plat/system.h"
+#include "platform/include/plat/window.h"
 
 namespace plat::desktop {
 namespace {

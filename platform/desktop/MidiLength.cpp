@@ -1,4 +1,4 @@
-#include "MidiLength.h"
+#include "platform/desktop/MidiLength.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "MultimediaTimer.h"
+#include "platform/desktop/MultimediaTimer.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "plat/time.h"
+#include "platform/include/plat/time.h"
 
 namespace plat::desktop {
 namespace {

@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "DeviceContext.h"
-#include "GdiObjects.h"
-#include "PaletteMath.h"
+#include "platform/desktop/DeviceContext.h"
+#include "platform/desktop/GdiObjects.h"
+#include "platform/common/PaletteMath.h"
 
 namespace plat {
 namespace {

@@ -1,4 +1,4 @@
-#include "Pump.h"
+#include "platform/desktop/Pump.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 
 #include <strings.h>
 
-#include "plat/system.h"
+#include "platform/include/plat/system.h"
 
 namespace plat {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "Canvas.h"
-#include "DeviceContext.h"
-#include "GdiObjects.h"
-#include "WindowTable.h"
+#include "platform/desktop/Canvas.h"
+#include "platform/desktop/DeviceContext.h"
+#include "platform/desktop/GdiObjects.h"
+#include "platform/desktop/WindowTable.h"
 
 namespace plat {
 namespace {

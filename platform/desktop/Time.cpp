@@ -2,7 +2,7 @@
 #include <ctime>
 #include <thread>
 
-#include "plat/time.h"
+#include "platform/include/plat/time.h"
 
 namespace plat {
 namespace {

@@ -1,4 +1,4 @@
-#include "WaveSound.h"
+#include "platform/desktop/WaveSound.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -8,8 +8,8 @@
 #include <thread>
 #include <vector>
 
-#include "Audio.h"
-#include "plat/sound.h"
+#include "platform/desktop/Audio.h"
+#include "platform/include/plat/sound.h"
 
 namespace plat::desktop {
 namespace {

@@ -1,12 +1,12 @@
-#include "WindowClasses.h"
+#include "platform/desktop/WindowClasses.h"
 
 #include <strings.h>
 
 #include <memory>
 #include <vector>
 
-#include "Controls.h"
-#include "WindowTable.h"
+#include "platform/desktop/Controls.h"
+#include "platform/desktop/WindowTable.h"
 
 namespace plat::desktop {
 namespace {

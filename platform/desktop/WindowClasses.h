@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "plat/window.h"
+#include "platform/include/plat/window.h"
 
 namespace plat::desktop {
 

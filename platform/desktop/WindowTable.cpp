@@ -1,8 +1,8 @@
-#include "WindowTable.h"
+#include "platform/desktop/WindowTable.h"
 
 #include <unistd.h>
 
-#include "Handles.h"
+#include "platform/desktop/Handles.h"
 
 namespace plat::desktop {
 

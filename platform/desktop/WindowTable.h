@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "plat/dialog.h"
-#include "plat/window.h"
+#include "platform/include/plat/dialog.h"
+#include "platform/include/plat/window.h"
 
 class QWidget;
 

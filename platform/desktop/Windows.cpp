@@ -4,19 +4,19 @@
 
 #include <cstring>
 
-#include "App.h"
-#include "Bus.h"
-#include "Canvas.h"
-#include "CanvasWidget.h"
-#include "Controls.h"
-#include "Cursors.h"
-#include "DeviceContext.h"
-#include "GdiObjects.h"
-#include "Handles.h"
-#include "MessageQueue.h"
-#include "Pump.h"
-#include "WindowClasses.h"
-#include "WindowTable.h"
+#include "platform/desktop/App.h"
+#include "platform/desktop/Bus.h"
+#include "platform/desktop/Canvas.h"
+#include "platform/desktop/CanvasWidget.h"
+#include "platform/desktop/Controls.h"
+#include "platform/desktop/Cursors.h"
+#include "platform/desktop/DeviceContext.h"
+#include "platform/desktop/GdiObjects.h"
+#include "platform/desktop/Handles.h"
+#include "platform/desktop/MessageQueue.h"
+#include "platform/desktop/Pump.h"
+#include "platform/desktop/WindowClasses.h"
+#include "platform/desktop/WindowTable.h"
 
 namespace plat {
 namespace {

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "PaletteMath.h"
-#include "Png.h"
-#include "ResourceRegistry.h"
-#include "State.h"
+#include "platform/common/PaletteMath.h"
+#include "platform/headless/Png.h"
+#include "platform/common/ResourceRegistry.h"
+#include "platform/headless/State.h"
 
 namespace plat {
 namespace hl {

@@ -1,4 +1,4 @@
-#include "Png.h"
+#include "platform/headless/Png.h"
 
 #include <algorithm>
 #include <cstring>

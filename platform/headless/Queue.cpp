@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "PaletteMath.h"
-#include "State.h"
+#include "platform/common/PaletteMath.h"
+#include "platform/headless/State.h"
 
 namespace plat {
 namespace hl {

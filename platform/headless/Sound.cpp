@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "State.h"
+#include "platform/headless/State.h"
 
 namespace plat {
 namespace hl {

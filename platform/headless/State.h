@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "plat/headless.h"
-#include "plat/plat.h"
+#include "platform/include/plat/headless.h"
+#include "platform/include/plat/plat.h"
 
 namespace plat::hl {
 

@@ -1,7 +1,7 @@
 // The virtual clock, Sleep and the multimedia timer.
 #include <algorithm>
 
-#include "State.h"
+#include "platform/headless/State.h"
 
 namespace plat {
 namespace hl {

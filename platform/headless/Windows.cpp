@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "ResourceRegistry.h"
-#include "State.h"
+#include "platform/common/ResourceRegistry.h"
+#include "platform/headless/State.h"
 
 namespace plat {
 namespace hl {

@@ -8,9 +8,9 @@
 #include <map>
 #include <string>
 
-#include "Generator.h"
-#include "SampleSheet.h"
-#include "TempFolder.h"
+#include "artwork/Generator.h"
+#include "artwork/SampleSheet.h"
+#include "tests/artwork/TempFolder.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "BmpReader.h"
+#include "tests/artwork/BmpReader.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The staged sample hit map, read as the program's hit test reads it.
 #include <gtest/gtest.h>
 
-#include "BmpReader.h"
-#include "Generator.h"
-#include "SampleSheet.h"
-#include "TempFolder.h"
+#include "tests/artwork/BmpReader.h"
+#include "artwork/Generator.h"
+#include "artwork/SampleSheet.h"
+#include "tests/artwork/TempFolder.h"
 
 namespace {
 

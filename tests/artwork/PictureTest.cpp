@@ -3,12 +3,12 @@
 
 #include <set>
 
-#include "BitmapWriter.h"
-#include "BmpReader.h"
-#include "Generator.h"
-#include "StandardColours.h"
-#include "SampleSheet.h"
-#include "TempFolder.h"
+#include "artwork/BitmapWriter.h"
+#include "tests/artwork/BmpReader.h"
+#include "artwork/Generator.h"
+#include "artwork/StandardColours.h"
+#include "artwork/SampleSheet.h"
+#include "tests/artwork/TempFolder.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "TempFolder.h"
+#include "tests/artwork/TempFolder.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "TestSupport.h"
-#include "plat/plat.h"
+#include "tests/desktop/TestSupport.h"
+#include "platform/include/plat/plat.h"
 
 using namespace plat;
 using desktop_test::CRecordingClass;

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "MidiLength.h"
+#include "platform/desktop/MidiLength.h"
 
 using plat::desktop::MidiLengthMs;
 

@@ -8,8 +8,8 @@
 #include <cstring>
 #include <vector>
 
-#include "PeerProtocol.h"
-#include "plat/plat.h"
+#include "tests/desktop/PeerProtocol.h"
+#include "platform/include/plat/plat.h"
 
 using namespace plat;
 using namespace desktop_test;

@@ -1,8 +1,8 @@
-#include "PeerProcess.h"
+#include "tests/desktop/PeerProcess.h"
 
 #include <cstdio>
 
-#include "PeerProtocol.h"
+#include "tests/desktop/PeerProtocol.h"
 
 namespace desktop_test {
 

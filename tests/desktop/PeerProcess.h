@@ -1,8 +1,8 @@
 // A test_desktop_peer started for one test, talking to a host window.
 #pragma once
 
-#include "TestSupport.h"
-#include "plat/plat.h"
+#include "tests/desktop/TestSupport.h"
+#include "platform/include/plat/plat.h"
 
 namespace desktop_test {
 

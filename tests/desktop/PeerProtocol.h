@@ -1,7 +1,7 @@
 // What the test process and test_desktop_peer say to each other.
 #pragma once
 
-#include "plat/plat.h"
+#include "platform/include/plat/plat.h"
 
 namespace desktop_test {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "TestSupport.h"
-#include "plat/plat.h"
+#include "tests/desktop/TestSupport.h"
+#include "platform/include/plat/plat.h"
 
 using namespace plat;
 using desktop_test::CRecordingClass;

@@ -8,8 +8,8 @@
 #include <sstream>
 #include <string>
 
-#include "TestSupport.h"
-#include "plat/plat.h"
+#include "tests/desktop/TestSupport.h"
+#include "platform/include/plat/plat.h"
 
 using namespace plat;
 

@@ -1,4 +1,4 @@
-#include "SoundFiles.h"
+#include "tests/desktop/SoundFiles.h"
 
 #include <cmath>
 #include <cstdio>

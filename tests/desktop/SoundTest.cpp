@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string>
 
-#include "SoundFiles.h"
-#include "TestSupport.h"
-#include "plat/plat.h"
+#include "tests/desktop/SoundFiles.h"
+#include "tests/desktop/TestSupport.h"
+#include "platform/include/plat/plat.h"
 
 using namespace plat;
 using desktop_test::CRecordingClass;

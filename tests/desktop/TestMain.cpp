@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "plat/plat.h"
+#include "platform/include/plat/plat.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "tests/desktop/TestSupport.h"
 
 #include <unistd.h>
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "plat/plat.h"
+#include "platform/include/plat/plat.h"
 
 namespace desktop_test {
 

@@ -1,10 +1,10 @@
-#include "BetWire.h"
+#include "dq/BetWire.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "Settlement.h"
+#include "dq/Settlement.h"
 
 namespace dq {
 namespace {

@@ -7,12 +7,12 @@
 #include <cstring>
 #include <string>
 
-#include "CrapsServer.h"
-#include "Db.h"
-#include "PlaybackServer.h"
-#include "Restore.h"
-#include "ServerHarness.h"
-#include "plat/headless.h"
+#include "dq/CrapsServer.h"
+#include "framework/link/Db.h"
+#include "framework/link/PlaybackServer.h"
+#include "framework/link/Restore.h"
+#include "tests/dq/ServerHarness.h"
+#include "platform/include/plat/headless.h"
 
 namespace dq {
 namespace {

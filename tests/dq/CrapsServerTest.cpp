@@ -2,10 +2,10 @@
 // of every wrong command or answer, and of the faults the server guards.
 #include <gtest/gtest.h>
 
-#include "CrapsServer.h"
-#include "Db.h"
-#include "ServerHarness.h"
-#include "plat/headless.h"
+#include "dq/CrapsServer.h"
+#include "framework/link/Db.h"
+#include "tests/dq/ServerHarness.h"
+#include "platform/include/plat/headless.h"
 
 namespace dq {
 namespace {

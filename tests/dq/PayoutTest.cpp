@@ -3,8 +3,8 @@
 // are chosen so the house's truncation to tenths takes nothing.
 #include <gtest/gtest.h>
 
-#include "BetModel.h"
-#include "Settlement.h"
+#include "dq/BetModel.h"
+#include "dq/Settlement.h"
 
 namespace dq {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "CrapsServerRecord.h"
+#include "dq/CrapsServerRecord.h"
 
 namespace dq {
 namespace {

@@ -1,11 +1,11 @@
-#include "ServerHarness.h"
+#include "tests/dq/ServerHarness.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
 
-#include "Db.h"
-#include "ServerFrame.h"
+#include "framework/link/Db.h"
+#include "dq/ServerFrame.h"
 
 namespace dq {
 namespace {

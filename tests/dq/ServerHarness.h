@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "Comm.h"
-#include "CrapsServer.h"
+#include "framework/link/Comm.h"
+#include "dq/CrapsServer.h"
 
 namespace dq {
 

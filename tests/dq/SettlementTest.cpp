@@ -2,8 +2,8 @@
 // points move, what the money step moves and what a quit forfeits.
 #include <gtest/gtest.h>
 
-#include "BetModel.h"
-#include "Settlement.h"
+#include "dq/BetModel.h"
+#include "dq/Settlement.h"
 
 namespace dq {
 namespace {

@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "CrapsAnimations.h"
-#include "CrapsRollResults.h"
-#include "CrapsStartup.h"
-#include "CrapsTableLayout.h"
-#include "CrapsTableView.h"
-#include "CrapsThrowLegs.h"
-#include "ShellGlobals.h"
-#include "test_dq_anim_table.h"
+#include "dq/CrapsAnimations.h"
+#include "dq/CrapsRollResults.h"
+#include "dq/CrapsStartup.h"
+#include "dq/CrapsTableLayout.h"
+#include "dq/CrapsTableView.h"
+#include "dq/CrapsThrowLegs.h"
+#include "framework/shell/ShellGlobals.h"
+#include "tests/dq/test_dq_anim_table.h"
 
 namespace {
 

@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "CasinoCfg.h"
-#include "CrapsButtons.h"
-#include "CrapsClient.h"
-#include "CrapsTableLayout.h"
-#include "CrapsTableView.h"
-#include "ShellGlobals.h"
-#include "plat/headless.h"
-#include "test_dq_client_harness.h"
+#include "framework/shell/CasinoCfg.h"
+#include "dq/CrapsButtons.h"
+#include "dq/CrapsClient.h"
+#include "dq/CrapsTableLayout.h"
+#include "dq/CrapsTableView.h"
+#include "framework/shell/ShellGlobals.h"
+#include "platform/include/plat/headless.h"
+#include "tests/dq/test_dq_client_harness.h"
 
 namespace {
 

@@ -19,18 +19,18 @@
 #include <string>
 #include <vector>
 
-#include "CrapsButtons.h"
-#include "CrapsClient.h"
-#include "CrapsServer.h"
-#include "Db.h"
-#include "Restore.h"
-#include "RestoreWindow.h"
-#include "SavedGameFile.h"
-#include "ShellGlobals.h"
-#include "TempFolder.h"
-#include "plat/headless.h"
-#include "plat/window.h"
-#include "test_dq_anim_session.h"
+#include "dq/CrapsButtons.h"
+#include "dq/CrapsClient.h"
+#include "dq/CrapsServer.h"
+#include "framework/link/Db.h"
+#include "framework/link/Restore.h"
+#include "framework/link/RestoreWindow.h"
+#include "mainclient/SavedGameFile.h"
+#include "framework/shell/ShellGlobals.h"
+#include "tests/artwork/TempFolder.h"
+#include "platform/include/plat/headless.h"
+#include "platform/include/plat/window.h"
+#include "tests/dq/test_dq_anim_session.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "CrapsServer.h"
-#include "Db.h"
-#include "ServerFrame.h"
-#include "ServerHarness.h"
+#include "dq/CrapsServer.h"
+#include "framework/link/Db.h"
+#include "dq/ServerFrame.h"
+#include "tests/dq/ServerHarness.h"
 
 namespace dq {
 namespace {

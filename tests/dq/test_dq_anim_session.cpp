@@ -1,4 +1,4 @@
-#include "test_dq_anim_session.h"
+#include "tests/dq/test_dq_anim_session.h"
 
 #include <gtest/gtest.h>
 
@@ -6,22 +6,22 @@
 #include <filesystem>
 #include <system_error>
 
-#include "CrapsButtons.h"
-#include "CrapsBetting.h"
-#include "CrapsClient.h"
-#include "CrapsProgram.h"
-#include "CrapsSheet.h"
-#include "CrapsTableLayout.h"
-#include "Generator.h"
-#include "MainClient.h"
-#include "MainClientName.h"
-#include "PlaybackClient.h"
-#include "PlaybackServer.h"
-#include "Restore.h"
-#include "ServerFrame.h"
-#include "ShellGlobals.h"
-#include "plat/headless.h"
-#include "plat/plat.h"
+#include "dq/CrapsButtons.h"
+#include "dq/CrapsBetting.h"
+#include "dq/CrapsClient.h"
+#include "dq/CrapsProgram.h"
+#include "artwork/CrapsSheet.h"
+#include "dq/CrapsTableLayout.h"
+#include "artwork/Generator.h"
+#include "mainclient/MainClient.h"
+#include "framework/link/MainClientName.h"
+#include "framework/link/PlaybackClient.h"
+#include "framework/link/PlaybackServer.h"
+#include "framework/link/Restore.h"
+#include "dq/ServerFrame.h"
+#include "framework/shell/ShellGlobals.h"
+#include "platform/include/plat/headless.h"
+#include "platform/include/plat/plat.h"
 
 namespace {
 

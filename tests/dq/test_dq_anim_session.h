@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "CrapsClientRecord.h"
-#include "plat/headless.h"
+#include "dq/CrapsClientRecord.h"
+#include "platform/include/plat/headless.h"
 
 class CMainClient;
 

@@ -1,4 +1,4 @@
-#include "test_dq_anim_table.h"
+#include "tests/dq/test_dq_anim_table.h"
 
 #include <unistd.h>
 
@@ -7,16 +7,16 @@
 #include <random>
 #include <system_error>
 
-#include "CasinoCfg.h"
-#include "CrapsAnimations.h"
-#include "CrapsOptions.h"
-#include "CrapsSheet.h"
-#include "CrapsStartup.h"
-#include "Generator.h"
-#include "Random.h"
-#include "ShellGlobals.h"
-#include "SoundSwitches.h"
-#include "plat/headless.h"
+#include "framework/shell/CasinoCfg.h"
+#include "dq/CrapsAnimations.h"
+#include "dq/CrapsOptions.h"
+#include "artwork/CrapsSheet.h"
+#include "dq/CrapsStartup.h"
+#include "artwork/Generator.h"
+#include "framework/shell/Random.h"
+#include "framework/shell/ShellGlobals.h"
+#include "framework/sound/SoundSwitches.h"
+#include "platform/include/plat/headless.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "CrapsClientRecord.h"
-#include "CrapsTableView.h"
-#include "TempFolder.h"
+#include "dq/CrapsClientRecord.h"
+#include "dq/CrapsTableView.h"
+#include "tests/artwork/TempFolder.h"
 
 // One animation step as the client machine calls it.
 using AnimStep = std::function<int(dq::CrapsClientRecord*)>;

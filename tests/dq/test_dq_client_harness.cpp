@@ -1,4 +1,4 @@
-#include "test_dq_client_harness.h"
+#include "tests/dq/test_dq_client_harness.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -8,22 +8,22 @@
 #include <filesystem>
 #include <system_error>
 
-#include "BitmapWriter.h"
-#include "CrapsButtons.h"
-#include "CrapsClient.h"
-#include "CrapsBetting.h"
-#include "CrapsProgram.h"
-#include "CrapsSheet.h"
-#include "CrapsTableLayout.h"
-#include "Generator.h"
-#include "MainClientName.h"
-#include "MainClientTransport.h"
-#include "PlayerRecord.h"
-#include "ServerFrame.h"
-#include "ShellGlobals.h"
-#include "plat/headless.h"
-#include "plat/plat.h"
-#include "StandardColours.h"
+#include "artwork/BitmapWriter.h"
+#include "dq/CrapsButtons.h"
+#include "dq/CrapsClient.h"
+#include "dq/CrapsBetting.h"
+#include "dq/CrapsProgram.h"
+#include "artwork/CrapsSheet.h"
+#include "dq/CrapsTableLayout.h"
+#include "artwork/Generator.h"
+#include "framework/link/MainClientName.h"
+#include "framework/link/MainClientTransport.h"
+#include "framework/link/PlayerRecord.h"
+#include "dq/ServerFrame.h"
+#include "framework/shell/ShellGlobals.h"
+#include "platform/include/plat/headless.h"
+#include "platform/include/plat/plat.h"
+#include "artwork/StandardColours.h"
 
 namespace {
 

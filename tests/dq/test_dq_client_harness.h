@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "CrapsClientRecord.h"
-#include "plat/types.h"
+#include "dq/CrapsClientRecord.h"
+#include "platform/include/plat/types.h"
 
 struct RelayedPacket {
   int channel;  // the link end that sent it: 1 client, 2 server

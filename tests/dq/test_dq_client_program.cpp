@@ -6,17 +6,17 @@
 #include <cstring>
 #include <string>
 
-#include "CrapsButtons.h"
-#include "CrapsClient.h"
-#include "CrapsClientRecord.h"
-#include "CrapsTicker.h"
-#include "Db.h"
-#include "ShellGlobals.h"
-#include "test_dq_client_harness.h"
-#include "plat/headless.h"
-#include "CrapsFonts.h"
-#include "CrapsTableLayout.h"
-#include "StandardColours.h"
+#include "dq/CrapsButtons.h"
+#include "dq/CrapsClient.h"
+#include "dq/CrapsClientRecord.h"
+#include "dq/CrapsTicker.h"
+#include "framework/link/Db.h"
+#include "framework/shell/ShellGlobals.h"
+#include "tests/dq/test_dq_client_harness.h"
+#include "platform/include/plat/headless.h"
+#include "dq/CrapsFonts.h"
+#include "dq/CrapsTableLayout.h"
+#include "artwork/StandardColours.h"
 
 namespace {
 

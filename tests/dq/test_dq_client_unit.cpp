@@ -11,18 +11,18 @@
 #include <string>
 #include <vector>
 
-#include "BitmapWriter.h"
-#include "CrapsButtons.h"
-#include "CrapsCallouts.h"
-#include "CrapsClient.h"
-#include "CrapsOptions.h"
-#include "CrapsRollResults.h"
-#include "CrapsSheet.h"
-#include "CrapsSnapshot.h"
-#include "CrapsTableLayout.h"
-#include "CrapsTableView.h"
-#include "Generator.h"
-#include "StandardColours.h"
+#include "artwork/BitmapWriter.h"
+#include "dq/CrapsButtons.h"
+#include "dq/CrapsCallouts.h"
+#include "dq/CrapsClient.h"
+#include "dq/CrapsOptions.h"
+#include "dq/CrapsRollResults.h"
+#include "artwork/CrapsSheet.h"
+#include "dq/CrapsSnapshot.h"
+#include "dq/CrapsTableLayout.h"
+#include "dq/CrapsTableView.h"
+#include "artwork/Generator.h"
+#include "artwork/StandardColours.h"
 
 namespace {
 

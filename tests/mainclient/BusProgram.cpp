@@ -7,9 +7,9 @@
 #include <functional>
 #include <string>
 
-#include "SavePointSender.h"
-#include "ScriptedProgram.h"
-#include "plat/plat.h"
+#include "mainclient/SavePointSender.h"
+#include "tests/mainclient/ScriptedProgram.h"
+#include "platform/include/plat/plat.h"
 
 namespace {
 

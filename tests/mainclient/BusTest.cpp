@@ -11,9 +11,9 @@
 #include <fstream>
 #include <thread>
 
-#include "Db.h"
-#include "TempFolder.h"
-#include "plat/system.h"
+#include "framework/link/Db.h"
+#include "tests/artwork/TempFolder.h"
+#include "platform/include/plat/system.h"
 
 namespace {
 

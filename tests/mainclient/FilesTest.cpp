@@ -7,11 +7,11 @@
 #include <fstream>
 #include <thread>
 
-#include "Db.h"
-#include "MainClientFixture.h"
-#include "PlayerAccount.h"
-#include "ProgramLauncher.h"
-#include "SavedGameFile.h"
+#include "framework/link/Db.h"
+#include "tests/mainclient/MainClientFixture.h"
+#include "mainclient/PlayerAccount.h"
+#include "mainclient/ProgramLauncher.h"
+#include "mainclient/SavedGameFile.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "MainClient.h"
-#include "TempFolder.h"
-#include "plat/headless.h"
+#include "mainclient/MainClient.h"
+#include "tests/artwork/TempFolder.h"
+#include "platform/include/plat/headless.h"
 
 // Handles every waiting message, then lets the main client's periodic step
 // run, a few times over, so that everything sent has been delivered.

@@ -2,9 +2,9 @@
 // alive, player record, hand-back, relaying, redelivery and the balance.
 #include <cmath>
 
-#include "MainClientFixture.h"
-#include "MainClientName.h"
-#include "ScriptedProgram.h"
+#include "tests/mainclient/MainClientFixture.h"
+#include "framework/link/MainClientName.h"
+#include "tests/mainclient/ScriptedProgram.h"
 
 namespace {
 

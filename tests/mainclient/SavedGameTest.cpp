@@ -7,16 +7,16 @@
 #include <filesystem>
 #include <random>
 
-#include "Db.h"
-#include "MainClientFixture.h"
-#include "PlaybackClient.h"
-#include "PlaybackServer.h"
-#include "Restore.h"
-#include "SavePointSender.h"
-#include "SavedGameFile.h"
-#include "MainClientName.h"
-#include "SavePoint.h"
-#include "ScriptedProgram.h"
+#include "framework/link/Db.h"
+#include "tests/mainclient/MainClientFixture.h"
+#include "framework/link/PlaybackClient.h"
+#include "framework/link/PlaybackServer.h"
+#include "framework/link/Restore.h"
+#include "mainclient/SavePointSender.h"
+#include "mainclient/SavedGameFile.h"
+#include "framework/link/MainClientName.h"
+#include "mainclient/SavePoint.h"
+#include "tests/mainclient/ScriptedProgram.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ScriptedProgram.h"
+#include "tests/mainclient/ScriptedProgram.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -8,10 +8,10 @@
 #include <string>
 #include <utility>
 
-#include "Comm.h"
-#include "MainClientTransport.h"
-#include "PlayerRecord.h"
-#include "plat/plat.h"
+#include "framework/link/Comm.h"
+#include "framework/link/MainClientTransport.h"
+#include "framework/link/PlayerRecord.h"
+#include "platform/include/plat/plat.h"
 
 class CScriptedProgram {
  public:

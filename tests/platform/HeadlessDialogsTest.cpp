@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "HeadlessFixture.h"
+#include "tests/platform/HeadlessFixture.h"
 
 namespace {
 

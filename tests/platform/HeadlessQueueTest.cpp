@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "HeadlessFixture.h"
+#include "tests/platform/HeadlessFixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "PaletteMath.h"
+#include "platform/common/PaletteMath.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "plat/system.h"
+#include "platform/include/plat/system.h"
 
 namespace {
 

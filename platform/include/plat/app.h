@@ -1,7 +1,7 @@
 // Start of a program on the platform.
 #pragma once
 
-#include "plat/types.h"
+#include "platform/include/plat/types.h"
 
 namespace plat {
 

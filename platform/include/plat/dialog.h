@@ -1,8 +1,8 @@
 // Message boxes, modal dialogs from templates, and the controls inside them.
 #pragma once
 
-#include "plat/types.h"
-#include "plat/window.h"
+#include "platform/include/plat/types.h"
+#include "platform/include/plat/window.h"
 
 namespace plat {
 

@@ -2,7 +2,7 @@
 // self-painting dialogs use.
 #pragma once
 
-#include "plat/types.h"
+#include "platform/include/plat/types.h"
 
 namespace plat {
 

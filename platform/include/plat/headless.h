@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "plat/plat.h"
+#include "platform/include/plat/plat.h"
 
 namespace plat::headless {
 

@@ -1,12 +1,12 @@
 // The whole platform interface.
 #pragma once
 
-#include "plat/app.h"
-#include "plat/dialog.h"
-#include "plat/gdi.h"
-#include "plat/resource.h"
-#include "plat/sound.h"
-#include "plat/system.h"
-#include "plat/time.h"
-#include "plat/types.h"
-#include "plat/window.h"
+#include "platform/include/plat/app.h"
+#include "platform/include/plat/dialog.h"
+#include "platform/include/plat/gdi.h"
+#include "platform/include/plat/resource.h"
+#include "platform/include/plat/sound.h"
+#include "platform/include/plat/system.h"
+#include "platform/include/plat/time.h"
+#include "platform/include/plat/types.h"
+#include "platform/include/plat/window.h"

@@ -2,9 +2,9 @@
 // the loaders of window.h, dialog.h and gdi.h find them.
 #pragma once
 
-#include "plat/dialog.h"
-#include "plat/types.h"
-#include "plat/window.h"
+#include "platform/include/plat/dialog.h"
+#include "platform/include/plat/types.h"
+#include "platform/include/plat/window.h"
 
 namespace plat {
 

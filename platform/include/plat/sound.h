@@ -1,7 +1,7 @@
 // Wave sounds and the MIDI sequencer device.
 #pragma once
 
-#include "plat/types.h"
+#include "platform/include/plat/types.h"
 
 namespace plat {
 

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "plat/types.h"
+#include "platform/include/plat/types.h"
 
 namespace plat {
 

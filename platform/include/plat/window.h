@@ -4,7 +4,7 @@
 // it; its window procedure runs only on that process's thread.
 #pragma once
 
-#include "plat/types.h"
+#include "platform/include/plat/types.h"
 
 namespace plat {
 

@@ -8,11 +8,11 @@
 #include <cstring>
 #include <string>
 
-#include "../SoundFiles.h"
-#include "SampleDialog.h"
-#include "SamplePeer.h"
-#include "SamplePicture.h"
-#include "plat/plat.h"
+#include "tests/desktop/SoundFiles.h"
+#include "tests/desktop/sample/SampleDialog.h"
+#include "tests/desktop/sample/SamplePeer.h"
+#include "tests/desktop/sample/SamplePicture.h"
+#include "platform/include/plat/plat.h"
 
 using namespace plat;
 

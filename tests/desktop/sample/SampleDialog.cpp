@@ -1,4 +1,4 @@
-#include "SampleDialog.h"
+#include "tests/desktop/sample/SampleDialog.h"
 
 namespace sample {
 namespace {

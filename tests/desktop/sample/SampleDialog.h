@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "plat/plat.h"
+#include "platform/include/plat/plat.h"
 
 namespace sample {
 

@@ -1,4 +1,4 @@
-#include "SamplePeer.h"
+#include "tests/desktop/sample/SamplePeer.h"
 
 #include <unistd.h>
 

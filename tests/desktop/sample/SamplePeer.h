@@ -1,7 +1,7 @@
 // The sample's second process.
 #pragma once
 
-#include "plat/plat.h"
+#include "platform/include/plat/plat.h"
 
 namespace sample {
 

@@ -1,4 +1,4 @@
-#include "SamplePicture.h"
+#include "tests/desktop/sample/SamplePicture.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "plat/plat.h"
+#include "platform/include/plat/plat.h"
 
 namespace sample {
 

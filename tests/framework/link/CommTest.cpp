@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "Comm.h"
-#include "FakeTransport.h"
+#include "framework/link/Comm.h"
+#include "tests/framework/link/FakeTransport.h"
 
 namespace {
 

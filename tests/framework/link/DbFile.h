@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "Db.h"
+#include "framework/link/Db.h"
 
 inline std::string ReadWholeFile(const char* name) {
   std::string bytes;

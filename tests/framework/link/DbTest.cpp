@@ -7,9 +7,9 @@
 #include <fstream>
 #include <string>
 
-#include "Db.h"
-#include "DbFile.h"
-#include "TempDir.h"
+#include "framework/link/Db.h"
+#include "tests/framework/link/DbFile.h"
+#include "tests/framework/link/TempDir.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Transport.h"
+#include "framework/link/Transport.h"
 
 class FakeTransport : public CTransport {
  public:

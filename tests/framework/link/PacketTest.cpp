@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "KeyValueList.h"
-#include "PtrList.h"
-#include "Text.h"
+#include "framework/link/KeyValueList.h"
+#include "framework/link/PtrList.h"
+#include "framework/link/Text.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // to their start, so each test begins as a fresh program.
 #pragma once
 
-#include "Restore.h"
-#include "ShellHooks.h"
+#include "framework/link/Restore.h"
+#include "framework/link/ShellHooks.h"
 
 inline void ResetPlaybackState() {
   ResetPlaybackObjects();

@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "BtnLog.h"
-#include "Comm.h"
-#include "DbFile.h"
-#include "FakeTransport.h"
-#include "PlaybackClient.h"
-#include "PlaybackReset.h"
-#include "PlaybackServer.h"
-#include "TempDir.h"
-#include "plat/headless.h"
+#include "framework/link/BtnLog.h"
+#include "framework/link/Comm.h"
+#include "tests/framework/link/DbFile.h"
+#include "tests/framework/link/FakeTransport.h"
+#include "framework/link/PlaybackClient.h"
+#include "tests/framework/link/PlaybackReset.h"
+#include "framework/link/PlaybackServer.h"
+#include "tests/framework/link/TempDir.h"
+#include "platform/include/plat/headless.h"
 
 namespace {
 

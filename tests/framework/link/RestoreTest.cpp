@@ -9,16 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "Comm.h"
-#include "DbFile.h"
-#include "MainClientTransport.h"
-#include "PlaybackClient.h"
-#include "PlaybackReset.h"
-#include "PlaybackServer.h"
-#include "RestoreWindow.h"
-#include "TempDir.h"
-#include "TestBus.h"
-#include "plat/headless.h"
+#include "framework/link/Comm.h"
+#include "tests/framework/link/DbFile.h"
+#include "framework/link/MainClientTransport.h"
+#include "framework/link/PlaybackClient.h"
+#include "tests/framework/link/PlaybackReset.h"
+#include "framework/link/PlaybackServer.h"
+#include "framework/link/RestoreWindow.h"
+#include "tests/framework/link/TempDir.h"
+#include "tests/framework/link/TestBus.h"
+#include "platform/include/plat/headless.h"
 
 namespace {
 

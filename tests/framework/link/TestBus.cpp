@@ -1,10 +1,10 @@
-#include "TestBus.h"
+#include "tests/framework/link/TestBus.h"
 
 #include <cstring>
 
-#include "MainClientName.h"
-#include "MainClientTransport.h"
-#include "plat/headless.h"
+#include "framework/link/MainClientName.h"
+#include "framework/link/MainClientTransport.h"
+#include "platform/include/plat/headless.h"
 
 namespace {
 

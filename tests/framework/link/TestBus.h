@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "Comm.h"
-#include "PlayerRecord.h"
-#include "plat/plat.h"
+#include "framework/link/Comm.h"
+#include "framework/link/PlayerRecord.h"
+#include "platform/include/plat/plat.h"
 
 struct MainClientStub {
   plat::HWND wnd = nullptr;

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string>
 
-#include "MainClientTransport.h"
-#include "TestBus.h"
-#include "plat/headless.h"
+#include "framework/link/MainClientTransport.h"
+#include "tests/framework/link/TestBus.h"
+#include "platform/include/plat/headless.h"
 
 namespace {
 const char* gFailingName = nullptr;

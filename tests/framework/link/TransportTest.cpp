@@ -5,11 +5,11 @@
 #include <cstring>
 #include <string>
 
-#include "Comm.h"
-#include "MainClientTransport.h"
-#include "PlayerRecord.h"
-#include "TestBus.h"
-#include "plat/headless.h"
+#include "framework/link/Comm.h"
+#include "framework/link/MainClientTransport.h"
+#include "framework/link/PlayerRecord.h"
+#include "tests/framework/link/TestBus.h"
+#include "platform/include/plat/headless.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "ScriptedMainClient.h"
+#include "tests/framework/shell/ScriptedMainClient.h"
 
-#include "MainClientName.h"
-#include "MainClientTransport.h"
-#include "plat/window.h"
+#include "framework/link/MainClientName.h"
+#include "framework/link/MainClientTransport.h"
+#include "platform/include/plat/window.h"
 
 ScriptedMainClient gMainClient;
 

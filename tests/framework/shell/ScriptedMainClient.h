@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "plat/types.h"
+#include "platform/include/plat/types.h"
 
 struct ScriptedMainClient {
   plat::LRESULT connectAnswer = 1;

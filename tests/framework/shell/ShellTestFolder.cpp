@@ -1,4 +1,4 @@
-#include "ShellTestFolder.h"
+#include "tests/framework/shell/ShellTestFolder.h"
 
 #include <unistd.h>
 

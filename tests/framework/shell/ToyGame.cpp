@@ -1,4 +1,4 @@
-#include "ToyGame.h"
+#include "tests/framework/shell/ToyGame.h"
 
 #include <sys/stat.h>
 
@@ -6,17 +6,17 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "BitmapWriter.h"
-#include "Buttons.h"
-#include "CasinoCfg.h"
-#include "Money.h"
-#include "PlaybackClient.h"
-#include "PlaybackServer.h"
-#include "ShellGlobals.h"
-#include "ShellMessages.h"
-#include "plat/time.h"
-#include "plat/system.h"
-#include "plat/window.h"
+#include "artwork/BitmapWriter.h"
+#include "framework/shell/Buttons.h"
+#include "framework/shell/CasinoCfg.h"
+#include "framework/shell/Money.h"
+#include "framework/link/PlaybackClient.h"
+#include "framework/link/PlaybackServer.h"
+#include "framework/shell/ShellGlobals.h"
+#include "framework/shell/ShellMessages.h"
+#include "platform/include/plat/time.h"
+#include "platform/include/plat/system.h"
+#include "platform/include/plat/window.h"
 
 ToyScript gToyScript;
 CDib gToyStrip;

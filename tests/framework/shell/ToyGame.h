@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "Dib.h"
-#include "GameDefinition.h"
-#include "Ticker.h"
-#include "plat/types.h"
+#include "framework/sound/Dib.h"
+#include "framework/shell/GameDefinition.h"
+#include "framework/shell/Ticker.h"
+#include "platform/include/plat/types.h"
 
 inline constexpr int kToyButtons = 12;
 inline constexpr int kToyGoButton = 10;

@@ -5,19 +5,19 @@
 
 #include <string>
 
-#include "Buttons.h"
-#include "MessageLoop.h"
-#include "PlaybackClient.h"
-#include "Program.h"
-#include "RestoreWindow.h"
-#include "ScriptedMainClient.h"
-#include "ShellGlobals.h"
-#include "ShellTestFolder.h"
-#include "Startup.h"
-#include "StatusLine.h"
-#include "ToyGame.h"
-#include "plat/headless.h"
-#include "plat/plat.h"
+#include "framework/shell/Buttons.h"
+#include "framework/shell/MessageLoop.h"
+#include "framework/link/PlaybackClient.h"
+#include "framework/shell/Program.h"
+#include "framework/link/RestoreWindow.h"
+#include "tests/framework/shell/ScriptedMainClient.h"
+#include "framework/shell/ShellGlobals.h"
+#include "tests/framework/shell/ShellTestFolder.h"
+#include "framework/shell/Startup.h"
+#include "framework/shell/StatusLine.h"
+#include "tests/framework/shell/ToyGame.h"
+#include "platform/include/plat/headless.h"
+#include "platform/include/plat/plat.h"
 
 namespace {
 

@@ -5,17 +5,17 @@
 
 #include <string>
 
-#include "Buttons.h"
-#include "LagMeter.h"
-#include "Money.h"
-#include "Program.h"
-#include "ShellGlobals.h"
-#include "ShellTestFolder.h"
-#include "StatusLine.h"
-#include "Ticker.h"
-#include "ToyGame.h"
-#include "plat/headless.h"
-#include "plat/plat.h"
+#include "framework/shell/Buttons.h"
+#include "framework/shell/LagMeter.h"
+#include "framework/shell/Money.h"
+#include "framework/shell/Program.h"
+#include "framework/shell/ShellGlobals.h"
+#include "tests/framework/shell/ShellTestFolder.h"
+#include "framework/shell/StatusLine.h"
+#include "framework/shell/Ticker.h"
+#include "tests/framework/shell/ToyGame.h"
+#include "platform/include/plat/headless.h"
+#include "platform/include/plat/plat.h"
 
 namespace {
 

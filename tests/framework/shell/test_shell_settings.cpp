@@ -5,17 +5,17 @@
 #include <cstdio>
 #include <string>
 
-#include "CasinoCfg.h"
-#include "Interpolate.h"
-#include "Program.h"
-#include "Random.h"
-#include "ShellGlobals.h"
-#include "ShellTestFolder.h"
-#include "SystemInfo.h"
-#include "ToyGame.h"
-#include "Window.h"
-#include "plat/headless.h"
-#include "plat/plat.h"
+#include "framework/shell/CasinoCfg.h"
+#include "framework/shell/Interpolate.h"
+#include "framework/shell/Program.h"
+#include "framework/shell/Random.h"
+#include "framework/shell/ShellGlobals.h"
+#include "tests/framework/shell/ShellTestFolder.h"
+#include "framework/shell/SystemInfo.h"
+#include "tests/framework/shell/ToyGame.h"
+#include "framework/shell/Window.h"
+#include "platform/include/plat/headless.h"
+#include "platform/include/plat/plat.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 
 #include <cstring>
 
-#include "Dib.h"
-#include "Palette.h"
-#include "SoundTestFiles.h"
-#include "plat/plat.h"
-#include "plat/headless.h"
+#include "framework/sound/Dib.h"
+#include "framework/sound/Palette.h"
+#include "tests/framework/sound/SoundTestFiles.h"
+#include "platform/include/plat/plat.h"
+#include "platform/include/plat/headless.h"
 
 namespace {
 

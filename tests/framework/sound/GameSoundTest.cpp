@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <string>
 
-#include "GameSound.h"
-#include "SoundSwitches.h"
-#include "SoundTestFiles.h"
-#include "plat/headless.h"
-#include "plat/sound.h"
+#include "framework/sound/GameSound.h"
+#include "framework/sound/SoundSwitches.h"
+#include "tests/framework/sound/SoundTestFiles.h"
+#include "platform/include/plat/headless.h"
+#include "platform/include/plat/sound.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "HitMap.h"
-#include "SoundTestFiles.h"
+#include "framework/sound/HitMap.h"
+#include "tests/framework/sound/SoundTestFiles.h"
 
 using soundtest::Put16;
 using soundtest::Put32;

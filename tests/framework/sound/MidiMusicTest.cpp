@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "MidiMusic.h"
-#include "SoundTestFiles.h"
-#include "plat/plat.h"
-#include "plat/headless.h"
+#include "framework/sound/MidiMusic.h"
+#include "tests/framework/sound/SoundTestFiles.h"
+#include "platform/include/plat/plat.h"
+#include "platform/include/plat/headless.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "Dib.h"
-#include "SoundTestFiles.h"
+#include "framework/sound/Dib.h"
+#include "tests/framework/sound/SoundTestFiles.h"
 
 using soundtest::Put16;
 using soundtest::Put32;

@@ -1,4 +1,4 @@
-#include "SoundTestFiles.h"
+#include "tests/framework/sound/SoundTestFiles.h"
 
 #include <unistd.h>
 
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "plat/plat.h"
+#include "platform/include/plat/plat.h"
 
 namespace soundtest {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "BitmapWriter.h"
-#include "plat/types.h"
+#include "artwork/BitmapWriter.h"
+#include "platform/include/plat/types.h"
 
 namespace soundtest {
 

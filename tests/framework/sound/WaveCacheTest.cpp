@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "SoundTestFiles.h"
-#include "WaveCache.h"
-#include "plat/headless.h"
+#include "tests/framework/sound/SoundTestFiles.h"
+#include "framework/sound/WaveCache.h"
+#include "platform/include/plat/headless.h"
 
 namespace {
 
