@@ -249,7 +249,8 @@ TEST(HouseWayStraight, PairsThreesAndFours) {
   EXPECT_EQ(HouseWayLow("9s 8h 7d 6c Xj 2s 2h"), "2s 2h");
   EXPECT_EQ(HouseWayLow("Ks Qh Jd Xj 9c 9s 3h"), "Ks Xj");
   EXPECT_EQ(HouseWayLow("Qs Jh Td Xj 8c 8s 3h"), "Qs Xj");
-  EXPECT_EQ(HouseWayLow("Qs Jh Td Xj 8c 8s Kh"), "8c Kh");
+  EXPECT_EQ(HouseWayLow("Qs Jh Td Xj 8c 8s Kh"), "8c 8s");
+  EXPECT_EQ(HouseWayLow("9s 8h 7d Xj 5c 5s Kh"), "5c Kh");
   EXPECT_EQ(HouseWayLow("As Xj Kh Qd Jc 5s 3h"), "Kh Qd");
   EXPECT_EQ(HouseWayLow("4s 4h 2d 2c 3s 5h 6d"), "4s 2d");
   EXPECT_EQ(HouseWayLow("9s 9h 5d 5c 8s 7h 6d"), "5d 5c");

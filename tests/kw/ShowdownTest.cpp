@@ -35,12 +35,13 @@ TEST(IsValidSplit, TheTwoCardHandMustNotBeatTheFiveCardHand) {
   r = Table("9s 9h 8d 8c As 4h 2d", "2s 3s 4s 5s 6s 7s 8s");
   EXPECT_FALSE(IsValidSplit(0, 1, &r)) << "nines over a pair of eights";
   EXPECT_TRUE(IsValidSplit(2, 3, &r));
-  r = Table("7s 7h 9d 9c As 4h 2d", "2s 3s 4s 5s 6s 7s 8s");
-  EXPECT_FALSE(IsValidSplit(4, 6, &r)) << "a pair behind no pair";
+  r = Table("7s 7h Kd 9c As 4h 2d", "2s 3s 4s 5s 6s 7s 8s");
+  EXPECT_FALSE(IsValidSplit(0, 1, &r)) << "a pair behind no pair";
   r = Table("As Ah Ad Xj Kc 7s 2d", "2s 3s 4s 5s 6s 7s 8s");
   EXPECT_TRUE(IsValidSplit(0, 1, &r)) << "aces low, aces with the joker high";
   r = Table("Ks Qh Kd Jc 9s 7h 3d", "2s 3s 4s 5s 6s 7s 8s");
-  EXPECT_FALSE(IsValidSplit(1, 3, &r)) << "Q-J against K-K: no, a pair beats it; here K high";
+  EXPECT_FALSE(IsValidSplit(0, 1, &r)) << "K-Q against K-J-9-7-3";
+  EXPECT_TRUE(IsValidSplit(1, 3, &r)) << "Q-J against a pair of kings";
 }
 
 TEST(CompareHands, TiesGoToTheDealer) {
