@@ -36,6 +36,11 @@ int FirstOfValueOffSuit(const DealerHand& h, int value) {
   return -1;
 }
 
+void TakeHighestAndLowest(DealerHand* h) {
+  TakeNthHighest(h, 0);
+  TakeNthHighest(h, kHandCards - 1);
+}
+
 void FlushNoPair(DealerHand* h) {
   const bool joker = h->joker >= 0;
   switch (h->sf.flushCount) {
@@ -356,10 +361,7 @@ void SplitFlushOnly(DealerHand* h) {
     case kNoPair7: FlushNoPair(h); break;
     case kOnePair7: FlushOnePair(h); break;
     case kTwoPairs7: FlushTwoPairs(h); break;
-    case kThreePairs7:
-      TakeNthHighest(h, 0);
-      TakeNthHighest(h, kHandCards - 1);
-      break;
+    case kThreePairs7: TakeHighestAndLowest(h); break;
     case kThree7: TakeOutsideSuit(h, 2, false); break;
     case kFullHouse7:
       if (p.rankA == kAce || p.rankA <= 9) {
@@ -380,10 +382,7 @@ void SplitStraightAndFlush(DealerHand* h) {
     case kNoPair7: TakeBetterCandidate(h, false); break;
     case kOnePair7: BothOnePair(h); break;
     case kTwoPairs7: BothTwoPairs(h); break;
-    case kThreePairs7:
-      TakeNthHighest(h, 0);
-      TakeNthHighest(h, kHandCards - 1);
-      break;
+    case kThreePairs7: TakeHighestAndLowest(h); break;
     case kThree7:
       if (p.rankA == kAce && sf.runTop == kAce && h->joker >= 0 && sf.flushCount == 5 && sf.runLength == 5) {
         TakeOutsideSuit(h, 2, false);
