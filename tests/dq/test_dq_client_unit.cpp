@@ -17,7 +17,7 @@
 #include "dq/CrapsClient.h"
 #include "dq/CrapsOptions.h"
 #include "dq/CrapsRollResults.h"
-#include "artwork/CrapsSheet.h"
+#include "dq/art/CrapsSheet.h"
 #include "dq/CrapsSnapshot.h"
 #include "dq/CrapsTableLayout.h"
 #include "dq/CrapsTableView.h"
@@ -320,7 +320,7 @@ TEST(CrapsButtons, BetButtonsPlaceTheirKinds) {
 
 TEST(CrapsArtwork, HitMapAgreesWithTheButtonTable) {
   artwork::IndexedImage map;
-  artwork::RenderHitMap(artwork::craps::CrapsSheet(), map);
+  artwork::RenderHitMap(dq::art::CrapsSheet(), map);
   ASSERT_EQ(map.width, 320);
   ASSERT_EQ(map.height, 240);
   auto at = [&](int x, int y) { return static_cast<int>(map.At(x / 2, y / 2)); };
@@ -347,7 +347,7 @@ TEST(CrapsArtwork, HitMapAgreesWithTheButtonTable) {
 
 TEST(CrapsArtwork, PictureHoldsTheColoursTheProgramReads) {
   artwork::IndexedImage picture;
-  artwork::RenderPicture(artwork::craps::CrapsSheet(), picture);
+  artwork::RenderPicture(dq::art::CrapsSheet(), picture);
   EXPECT_EQ(picture.At(kTransparentPixel.x, kTransparentPixel.y), artwork::kKey);
   EXPECT_EQ(picture.At(kTextColourPixel.x, kTextColourPixel.y), artwork::kKey);
   // The ticker's lit and unlit dots differ, and the strip's dots are unlit.
