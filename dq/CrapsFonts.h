@@ -13,7 +13,9 @@ namespace dq {
 inline constexpr GlyphLayout kTableFontLayout{0, 481, 250, 1, 1, kPictureKey};
 inline constexpr GlyphTable kTableFont = MakeGlyphTable(kTableFontLayout);
 
-inline constexpr GlyphLayout kSmallFontLayout{700, 390, 100, 1, 1, kPictureKey};
+// Without an outline, so that the player's text ("OFFLINE") fits its 50
+// pixels; it is drawn on black only.
+inline constexpr GlyphLayout kSmallFontLayout{700, 390, 100, 1, 0, kPictureKey};
 inline constexpr GlyphTable kSmallFont = MakeGlyphTable(kSmallFontLayout);
 
 }  // namespace dq

@@ -225,9 +225,8 @@ void DrawTable(IndexedImage& image, const SheetItem&) {
   for (const AreaLabel& label : kAreaLabels) LabelAt(image, label.at, label.text, kTitle);
   DrawText(image, 500, 232, "PROPOSITIONS", kTitle);
 
-  // The puck's OFF place and the dice window.
-  FillEllipse(image, {dq::kPuckOffPlace.x - 2, dq::kPuckOffPlace.y - 2, dq::kPuckWidth + 4, dq::kPuckHeight + 4},
-              kFeltLight);
+  // The dice window. The puck's OFF place stays bare felt: the program
+  // restores it from here when the puck moves ON.
   FillRoundRect(image, {502, 54, 117, 73}, 6, kBlack);
   FrameRoundRect(image, {502, 54, 117, 73}, 6, kGold);
 

@@ -297,27 +297,6 @@ TEST_F(CrapsOptionsFile, DefaultsShortFilesAndRoundTrip) {
 
 // ---- The button table and the hit map -------------------------------------------
 
-TEST(CrapsButtons, BetButtonsPlaceTheirKinds) {
-  EXPECT_EQ(BetKindOfButton(11), kPassline);
-  EXPECT_EQ(BetKindOfButton(13), kDontPass);
-  EXPECT_EQ(BetKindOfButton(15), kDontComeBet);
-  EXPECT_EQ(BetKindOfButton(24), kPlaceWin4 + 5);
-  EXPECT_EQ(BetKindOfButton(37), kDontComePointOdds4);
-  EXPECT_EQ(BetKindOfButton(44), kHardway6);
-  EXPECT_EQ(BetKindOfButton(47), kHardway4);
-  EXPECT_EQ(BetKindOfButton(52), kAnyCraps);
-  EXPECT_EQ(BetKindOfButton(53), -1);
-  EXPECT_EQ(BetKindOfButton(54), kLay4);
-  EXPECT_EQ(BetKindOfButton(60), kBuy4);
-  EXPECT_EQ(BetKindOfButton(66), kDontPassOdds);
-  EXPECT_EQ(BetKindOfButton(10), -1);
-  EXPECT_STREQ(ButtonHoverText(7), "Bet $25");
-  EXPECT_STREQ(ButtonHoverText(42), "Don't Come Point 10 / Don't Come Point Odds 10");
-  EXPECT_STREQ(ButtonHoverText(66), "Don't Pass Odds");
-  EXPECT_EQ(ButtonHoverText(10), nullptr);
-  EXPECT_EQ(ButtonHoverText(67), nullptr);
-}
-
 TEST(CrapsArtwork, HitMapAgreesWithTheButtonTable) {
   artwork::IndexedImage map;
   artwork::RenderHitMap(dq::art::CrapsSheet(), map);
