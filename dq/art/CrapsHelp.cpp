@@ -131,7 +131,7 @@ roll.</li>
 </ol>
 <p>OPTIONS (or O) turns the voice, the scrolling text, the ON/OFF markers, animations, sounds and music on
 or off, and chooses which bets work on the come-out roll: Place Win, Buy, Come Point Odds and Hardways bets
-are off on the come-out roll unless you turn them on. HELP (F1 or P) shows this page; EXIT (or Esc) returns
+are off on the come-out roll unless you turn them on. HELP (F1 or p) shows this page; EXIT (or Esc) returns
 to the main menu between rolls.</p>
 <p>Your table's limits apply: a minimum and maximum per bet, a maximum for the whole table, and odds of at
 most a few times the bet they stand behind. A bet the rules refuse is taken back with a message.</p>
