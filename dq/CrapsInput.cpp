@@ -187,11 +187,10 @@ void HandleButtonInput(int x, int y, plat::UINT message, plat::WPARAM keys, int 
 
 void OpenHelp() {
   constexpr int kPathLength = 80;
-  constexpr char kPage[] = "help\\dq.htm";
-  char path[kPathLength + sizeof kPage];
+  char path[kPathLength + sizeof kHelpPage];
   plat::GetPrivateProfileString("Orvanta", "PATH", "Error: Can't find orvanta.ini", path,
                                 kPathLength + 1, "ORVANTA.INI");
-  std::snprintf(path + std::strlen(path), sizeof kPage, "%s", kPage);
+  std::snprintf(path + std::strlen(path), sizeof kHelpPage, "%s", kHelpPage);
   if (plat::ShellExecute(gMainWindow, "open", path, nullptr, ".", plat::SW_SHOWNORMAL) <= 32) {
     plat::MessageBox(gMainWindow,
                      "Your www browser is not associated with .htm files please direct your "

@@ -6,6 +6,9 @@
 
 namespace dq {
 
+// The help page, below the PATH that "ORVANTA.INI" gives.
+inline constexpr char kHelpPage[] = "help\\dq.htm";
+
 // With button -1, the button under the client point (x, y) is found in the
 // hit map and message is the mouse message. With a button number (a key,
 // the client's own chip press or a replay), message 2 is a right-button and

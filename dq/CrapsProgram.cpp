@@ -18,8 +18,6 @@
 namespace dq {
 namespace {
 
-static_assert(artwork::kGlyphTableWords == kGlyphTableWords, "one glyph table form");
-
 constexpr plat::ACCEL kAccelerators[] = {
     {plat::FVIRTKEY, static_cast<plat::WORD>(plat::VK_F1), kHelpCommand},
 };

@@ -13,7 +13,7 @@ namespace dq {
 CDib gMovingPile;
 CDib gTickerStrip;
 int gTableTextColour = -1;
-artwork::GlyphTable gSmallFontGlyphs = kSmallFont;
+GlyphTable gSmallFontGlyphs = kSmallFont;
 
 void LoadGameConfig() {
   ReadCasinoCfg(&gCasinoCfg, kCasinoCfgShared);

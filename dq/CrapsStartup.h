@@ -3,7 +3,7 @@
 #pragma once
 
 #include "framework/sound/Dib.h"
-#include "artwork/GlyphLayout.h"
+#include "framework/sound/GlyphTable.h"
 
 namespace dq {
 
@@ -16,7 +16,7 @@ extern CDib gTickerStrip;  // 145 x 17: the ticker's dots
 extern int gTableTextColour;
 // The small font's glyph table as the shell draws with it: its key is the
 // index the font's background has after the picture was remapped.
-extern artwork::GlyphTable gSmallFontGlyphs;
+extern GlyphTable gSmallFontGlyphs;
 
 // Reads "Casino.cfg" and "Craps.cfg" (defaults for what is missing).
 void LoadGameConfig();

@@ -10,7 +10,7 @@
 #include "dq/CrapsBetting.h"
 #include "dq/CrapsClient.h"
 #include "dq/CrapsProgram.h"
-#include "artwork/CrapsSheet.h"
+#include "dq/art/CrapsSheet.h"
 #include "dq/CrapsTableLayout.h"
 #include "artwork/Generator.h"
 #include "mainclient/MainClient.h"
@@ -44,7 +44,7 @@ CrapsSession::CrapsSession(std::string root) : root_(std::move(root)) {
   std::error_code error;
   if (std::filesystem::exists(folder_ + "/res", error)) return;
   std::filesystem::create_directories(folder_, error);
-  if (error || !artwork::WriteSheet(root_, artwork::craps::CrapsSheet())) std::abort();
+  if (error || !artwork::WriteSheet(root_, dq::art::CrapsSheet())) std::abort();
   // Without the wave files every sound is played, and logged, by its name.
   std::filesystem::remove_all(root_ + "/games/wav", error);
 }

@@ -13,7 +13,7 @@
 #include "dq/CrapsClient.h"
 #include "dq/CrapsBetting.h"
 #include "dq/CrapsProgram.h"
-#include "artwork/CrapsSheet.h"
+#include "dq/art/CrapsSheet.h"
 #include "dq/CrapsTableLayout.h"
 #include "artwork/Generator.h"
 #include "framework/link/MainClientName.h"
@@ -102,7 +102,7 @@ CrapsRun::CrapsRun() {
   root = ::mkdtemp(pattern) ? pattern : "";
   std::error_code error;
   std::filesystem::create_directories(root + "/games/craps", error);
-  if (root.empty() || error || !artwork::WriteSheet(root, artwork::craps::CrapsSheet()) ||
+  if (root.empty() || error || !artwork::WriteSheet(root, dq::art::CrapsSheet()) ||
       ::chdir((root + "/games/craps").c_str()) != 0) {
     std::abort();
   }

@@ -1,4 +1,4 @@
-#include "artwork/CrapsSheet.h"
+#include "dq/art/CrapsSheet.h"
 
 #include <cmath>
 #include <cstdio>
@@ -6,23 +6,30 @@
 
 #include "artwork/ButtonFace.h"
 #include "artwork/Chip.h"
+#include "artwork/Die.h"
+#include "artwork/SheetItems.h"
+#include "artwork/SheetRegistry.h"
+#include "artwork/StandardColours.h"
+#include "artwork/Text.h"
 #include "dq/CrapsButtons.h"
 #include "dq/CrapsFonts.h"
+#include "dq/CrapsInput.h"
 #include "dq/CrapsTableLayout.h"
-#include "artwork/Die.h"
-#include "artwork/StandardColours.h"
-#include "artwork/SheetItems.h"
-#include "artwork/Text.h"
+#include "dq/art/CrapsHelp.h"
 
-namespace artwork::craps {
+namespace dq::art {
+
+using namespace artwork;
 
 namespace {
 
+static_assert(dq::kPictureKey == kKey, "the program leaves out the index the sprites are painted around");
+
 using dq::Point;
 
-static_assert(GlyphFontAreaHeight(dq::kTableFontLayout) + dq::kTableFontLayout.y <= dq::kTableDieFaceY,
+static_assert(GlyphAreaHeight(dq::kTableFontLayout) + dq::kTableFontLayout.y <= dq::kTableDieFaceY,
               "the table font must end above the table dice");
-static_assert(GlyphFontAreaHeight(dq::kSmallFontLayout) + dq::kSmallFontLayout.y <= kHeight,
+static_assert(GlyphAreaHeight(dq::kSmallFontLayout) + dq::kSmallFontLayout.y <= kHeight,
               "the small font must fit in the picture");
 
 // ---- The bet regions of the table ----
@@ -218,9 +225,8 @@ void DrawTable(IndexedImage& image, const SheetItem&) {
   for (const AreaLabel& label : kAreaLabels) LabelAt(image, label.at, label.text, kTitle);
   DrawText(image, 500, 232, "PROPOSITIONS", kTitle);
 
-  // The puck's OFF place and the dice window.
-  FillEllipse(image, {dq::kPuckOffPlace.x - 2, dq::kPuckOffPlace.y - 2, dq::kPuckWidth + 4, dq::kPuckHeight + 4},
-              kFeltLight);
+  // The dice window. The puck's OFF place stays bare felt: the program
+  // restores it from here when the puck moves ON.
   FillRoundRect(image, {502, 54, 117, 73}, 6, kBlack);
   FrameRoundRect(image, {502, 54, 117, 73}, 6, kGold);
 
@@ -487,16 +493,18 @@ constexpr SoundRecipe kSounds[] = {
     {"../wav/dq_Dice2.wav", SoundKind::kRattle, 3500, 0, 120},
 };
 
-constexpr GlyphFontLayout kFonts[] = {dq::kTableFontLayout, dq::kSmallFontLayout};
+constexpr GlyphFont kFonts[] = {{dq::kTableFontLayout, kYellow, kBlack}, {dq::kSmallFontLayout, kWhite, kBlack}};
+
+[[maybe_unused]] const int kRegistered = RegisterSheet(CrapsSheet);
 
 }  // namespace
 
 const Sheet& CrapsSheet() {
   static const std::vector<SheetItem> items = BuildItems();
   static const std::vector<HitArea> areas = BuildHitAreas();
-  static const Sheet sheet{kProgram, kWidth, kHeight, kKey,  items,
-                           kFonts,   "res\\Btndata.dat", areas, kSounds};
+  static const Sheet sheet{kProgram, kWidth,  kHeight, kKey,           items,          kFonts,
+                           "res\\Btndata.dat", areas, kSounds, dq::kHelpPage, CrapsHelpPage};
   return sheet;
 }
 
-}  // namespace artwork::craps
+}  // namespace dq::art

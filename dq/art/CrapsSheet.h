@@ -1,11 +1,12 @@
-// The Craps program's picture, hit map and sounds. Every place comes from
-// the program's own tables (dq/CrapsTableLayout.h, dq/CrapsButtons.h,
-// dq/CrapsFonts.h); only the look of the table is decided here.
+// The Craps program's picture, hit map, sounds and help page. Every place
+// comes from the program's own tables (dq/CrapsTableLayout.h,
+// dq/CrapsButtons.h, dq/CrapsFonts.h); only the look of the table is decided
+// here. The sheet registers itself with the generator.
 #pragma once
 
 #include "artwork/Sheet.h"
 
-namespace artwork::craps {
+namespace dq::art {
 
 inline constexpr char kProgram[] = "craps";
 inline constexpr int kWidth = 800;   // the screen, then the sprites right of and below it
@@ -15,6 +16,6 @@ inline constexpr int kHeight = 660;
 // region of the table is split between its buttons by the nearest bet spot.
 int BetButtonAt(int x, int y);
 
-const Sheet& CrapsSheet();
+const artwork::Sheet& CrapsSheet();
 
-}  // namespace artwork::craps
+}  // namespace dq::art

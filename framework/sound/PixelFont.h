@@ -1,11 +1,10 @@
-// The built-in 5x7 pixel font of the generated pictures, as data: seven rows
-// of five bits per character from ' ' to '~' (bit 4 is the leftmost column).
-// Free of drawing code, so a program can lay out the same glyph tables.
+// The 5x7 pixel font the bitmap fonts of our pictures are drawn from, as
+// data: seven rows of five bits per character from ' ' to '~' (bit 4 is the
+// leftmost column). The glyph widths decide a font's glyph table, which the
+// program and the artwork generator both compute from here.
 #pragma once
 
 #include <cstdint>
-
-namespace artwork {
 
 inline constexpr int kFontFirst = 32;
 inline constexpr int kFontLast = 126;
@@ -98,5 +97,3 @@ constexpr int FontInkWidth(int ch) {
   const InkSpan span = FontInkSpan(ch);
   return span.right - span.left;
 }
-
-}  // namespace artwork

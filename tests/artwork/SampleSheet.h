@@ -1,18 +1,18 @@
-// A small sample table used by tests and by demonstration programs: a felt
-// table with three bet areas and three buttons on screen, and below the
-// screen a strip of sprites (chips, dice, cards, button faces in their three
-// states, a glyph font). These tables are free of drawing code so that a
-// program can take its button table and font from them.
+// A small sample sheet the toolkit's tests render: a felt table with three
+// bet areas and three buttons on screen, and below the screen a strip of
+// sprites (chips, dice, cards, button faces in their three states, a glyph
+// font) and a help page.
 #pragma once
 
-#include "artwork/GlyphLayout.h"
-#include "artwork/StandardColours.h"
 #include "artwork/Sheet.h"
+#include "artwork/StandardColours.h"
+#include "framework/sound/GlyphLayout.h"
 
 namespace artwork::sample {
 
 inline constexpr char kProgram[] = "sample";
 inline constexpr char kHitMapFile[] = "res\\Btndata.dat";
+inline constexpr char kHelpFile[] = "help\\sample.htm";
 inline constexpr int kWidth = 640;
 inline constexpr int kHeight = 620;
 
@@ -46,8 +46,8 @@ inline constexpr Rect DieSprite(int face) { return {180 + (face - 1) * 26, 482, 
 inline constexpr int kCardIds[] = {51, 37, 8, 13};  // ace of spades, king of clubs, 10 of diamonds, 2 of hearts
 inline constexpr Rect CardSprite(int i) { return {340 + i * 42, 480, 40, 56}; }  // index 4: the back
 
-inline constexpr GlyphFontLayout kFont{250, 540, 380, 1, 1, kWhite, kBlack, kKey};
-inline constexpr GlyphTable kFontTable = MakeGlyphTable(kFont);
+inline constexpr GlyphFont kFont{{250, 540, 380, 1, 1, kKey}, kWhite, kBlack};
+inline constexpr GlyphTable kFontTable = MakeGlyphTable(kFont.layout);
 
 // Pixels a program reads its colours from.
 inline constexpr int kTextColourX = 639;

@@ -1,5 +1,6 @@
-#include "artwork/SampleSheet.h"
+#include "tests/artwork/SampleSheet.h"
 
+#include <string>
 #include <vector>
 
 #include "artwork/ButtonFace.h"
@@ -9,7 +10,7 @@ namespace artwork::sample {
 
 namespace {
 
-static_assert(GlyphFontAreaHeight(kFont) + kFont.y <= kHeight, "the font must fit in the picture");
+static_assert(GlyphAreaHeight(kFont.layout) + kFont.layout.y <= kHeight, "the font must fit in the picture");
 
 std::vector<SheetItem> BuildItems() {
   std::vector<SheetItem> items;
@@ -47,13 +48,15 @@ constexpr SoundRecipe kSounds[] = {
     {"../wav/sample_roll.wav", SoundKind::kRattle, 3000, 0, 600},
 };
 
+std::string HelpPage() { return "<html><body><h1>Sample</h1></body></html>\n"; }
+
 }  // namespace
 
 const Sheet& SampleSheet() {
   static const std::vector<SheetItem> items = BuildItems();
   static const std::vector<HitArea> areas = BuildHitAreas();
-  static const Sheet sheet{kProgram, kWidth, kHeight, kBlack, items, std::span<const GlyphFontLayout>(&kFont, 1),
-                           kHitMapFile, areas, kSounds};
+  static const Sheet sheet{kProgram, kWidth, kHeight, kBlack, items, std::span<const GlyphFont>(&kFont, 1),
+                           kHitMapFile, areas, kSounds, kHelpFile, HelpPage};
   return sheet;
 }
 
