@@ -1,5 +1,7 @@
 // The message queue: posted and input messages, WM_QUIT, WM_PAINT, the idle
 // rounds that move the virtual clock, and sends as nested calls.
+#include <sys/wait.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -104,6 +106,18 @@ void IdleRound() {
     auto hook = S().idleHook;  // the hook may replace itself
     hook();
   }
+  // Real processes end in real time; this backend has no event to wait on.
+  auto& watches = S().programWatches;
+  for (std::size_t i = 0; i < watches.size();) {
+    int status = 0;
+    if (::waitpid(static_cast<pid_t>(watches[i].processId), &status, WNOHANG) == 0) {
+      ++i;
+      continue;
+    }
+    const State::ProgramWatch ended = watches[i];
+    watches.erase(watches.begin() + static_cast<std::ptrdiff_t>(i));
+    PostMessage(ended.notify, ended.message, ended.processId, 0);
+  }
   AdvanceBy(S().idleAdvance);
 }
 
@@ -175,6 +189,24 @@ BOOL WaitMessage() {
     if (round >= kStuckRounds) StuckAbort("WaitMessage");
     IdleRound();
   }
+}
+
+BOOL WaitMessageTimeout(DWORD timeoutMs) {
+  const DWORD start = timeGetTime();
+  MSG m{};
+  if (Take(&m, nullptr, 0, 0, false)) return TRUE;
+  IdleRound();
+  if (Take(&m, nullptr, 0, 0, false)) return TRUE;
+  // Nothing came: the wait takes its whole time on the test clock.
+  const DWORD spent = timeGetTime() - start;
+  if (spent < timeoutMs) AdvanceBy(timeoutMs - spent);
+  return Take(&m, nullptr, 0, 0, false) ? TRUE : FALSE;
+}
+
+BOOL WatchProgram(DWORD processId, HWND notify, UINT message) {
+  if (processId == 0) return FALSE;
+  S().programWatches.push_back({processId, notify, message});
+  return TRUE;
 }
 
 BOOL TranslateMessage(const MSG* msg) {
