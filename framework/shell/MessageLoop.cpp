@@ -1,5 +1,6 @@
 #include "framework/shell/MessageLoop.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "framework/shell/ErrorBox.h"
@@ -22,6 +23,15 @@ plat::DWORD gLastAlive = 0;
 plat::DWORD gLastFrame = 0;
 
 bool OnWin32s() { return gSystemInfo.platformId == plat::VER_PLATFORM_WIN32s; }
+
+// Milliseconds until the next frame or alive query is due, 0 when one is.
+plat::DWORD UntilIdleDue() {
+  const plat::DWORD now = plat::timeGetTime();
+  const auto frame = static_cast<std::int32_t>(gLastFrame + kFramePeriod - now);
+  const auto alive = static_cast<std::int32_t>(gLastAlive + gGame->alivePeriod - now);
+  const std::int32_t due = std::min(frame, alive);
+  return due > 0 ? static_cast<plat::DWORD>(due) : 0;
+}
 
 }  // namespace
 
@@ -46,6 +56,10 @@ int RunMessageLoop() {
     } else if (gActive) {
       IdleTick();
       if (gGame->idleSleep) plat::Sleep(gGame->idleSleep);
+      // Nothing to do before the next frame: wait for it or a message.
+      if (!gTimer.HasFired()) {
+        if (const plat::DWORD wait = UntilIdleDue()) plat::WaitMessageTimeout(wait);
+      }
     } else {
       plat::WaitMessage();
     }
