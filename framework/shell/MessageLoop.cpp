@@ -33,6 +33,15 @@ plat::DWORD UntilIdleDue() {
   return due > 0 ? static_cast<plat::DWORD>(due) : 0;
 }
 
+// Waits for the next frame or alive query, or a message before it. 1 when
+// the time ran out (the next one is due now), 0 when messages are to be
+// looked at first.
+int IdleWaitRanOut() {
+  if (gTimer.HasFired()) return 1;
+  const plat::DWORD wait = UntilIdleDue();
+  return wait && !plat::WaitMessageTimeout(wait) ? 1 : 0;
+}
+
 }  // namespace
 
 void ResetFramePump() {
@@ -54,12 +63,10 @@ int RunMessageLoop() {
         plat::DispatchMessage(&msg);
       }
     } else if (gActive) {
-      IdleTick();
-      if (gGame->idleSleep) plat::Sleep(gGame->idleSleep);
-      // Nothing to do before the next frame: wait for it or a message.
-      if (!gTimer.HasFired()) {
-        if (const plat::DWORD wait = UntilIdleDue()) plat::WaitMessageTimeout(wait);
-      }
+      do {
+        IdleTick();
+        if (gGame->idleSleep) plat::Sleep(gGame->idleSleep);
+      } while (gLinkReady && gActive && IdleWaitRanOut());
     } else {
       plat::WaitMessage();
     }

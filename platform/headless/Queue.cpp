@@ -101,7 +101,7 @@ void PostInternal(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   S().posted.push_back(MakeMsg(hwnd, msg, wParam, lParam));
 }
 
-void IdleRound() {
+void IdleRoundWithoutTime() {
   if (S().idleHook) {
     auto hook = S().idleHook;  // the hook may replace itself
     hook();
@@ -118,6 +118,10 @@ void IdleRound() {
     watches.erase(watches.begin() + static_cast<std::ptrdiff_t>(i));
     PostMessage(ended.notify, ended.message, ended.processId, 0);
   }
+}
+
+void IdleRound() {
+  IdleRoundWithoutTime();
   AdvanceBy(S().idleAdvance);
 }
 
@@ -194,13 +198,17 @@ BOOL WaitMessage() {
 BOOL WaitMessageTimeout(DWORD timeoutMs) {
   const DWORD start = timeGetTime();
   MSG m{};
-  if (Take(&m, nullptr, 0, 0, false)) return TRUE;
-  IdleRound();
-  if (Take(&m, nullptr, 0, 0, false)) return TRUE;
-  // Nothing came: the wait takes its whole time on the test clock.
-  const DWORD spent = timeGetTime() - start;
-  if (spent < timeoutMs) AdvanceBy(timeoutMs - spent);
-  return Take(&m, nullptr, 0, 0, false) ? TRUE : FALSE;
+  for (;;) {
+    if (Take(&m, nullptr, 0, 0, false)) return TRUE;
+    const DWORD spent = timeGetTime() - start;
+    if (spent >= timeoutMs) return FALSE;
+    // What the round brings is found before the clock moves on.
+    IdleRoundWithoutTime();
+    if (Take(&m, nullptr, 0, 0, false)) return TRUE;
+    AdvanceBy(S().idleAdvance);
+    // A clock that idle rounds do not move jumps to the end of the wait.
+    if (timeGetTime() - start == spent) AdvanceBy(timeoutMs - spent);
+  }
 }
 
 BOOL WatchProgram(DWORD processId, HWND notify, UINT message) {

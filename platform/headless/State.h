@@ -256,6 +256,8 @@ void LogText(HDC hdc, const std::string& text);
 // Clock.
 void AdvanceBy(std::uint64_t ms);
 void IdleRound();
+// The idle hook and the program watches, without moving the clock.
+void IdleRoundWithoutTime();
 void ResetClock();
 void ResetSound();
 // The earliest pending clock event (timer or end of a piece) at or before limit.
