@@ -1,5 +1,6 @@
 #include "framework/shell/MessageLoop.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "framework/shell/ErrorBox.h"
@@ -23,6 +24,24 @@ plat::DWORD gLastFrame = 0;
 
 bool OnWin32s() { return gSystemInfo.platformId == plat::VER_PLATFORM_WIN32s; }
 
+// Milliseconds until the next frame or alive query is due, 0 when one is.
+plat::DWORD UntilIdleDue() {
+  const plat::DWORD now = plat::timeGetTime();
+  const auto frame = static_cast<std::int32_t>(gLastFrame + kFramePeriod - now);
+  const auto alive = static_cast<std::int32_t>(gLastAlive + gGame->alivePeriod - now);
+  const std::int32_t due = std::min(frame, alive);
+  return due > 0 ? static_cast<plat::DWORD>(due) : 0;
+}
+
+// Waits for the next frame or alive query, or a message before it. 1 when
+// the time ran out (the next one is due now), 0 when messages are to be
+// looked at first.
+int IdleWaitRanOut() {
+  if (gTimer.HasFired()) return 1;
+  const plat::DWORD wait = UntilIdleDue();
+  return wait && !plat::WaitMessageTimeout(wait) ? 1 : 0;
+}
+
 }  // namespace
 
 void ResetFramePump() {
@@ -44,8 +63,10 @@ int RunMessageLoop() {
         plat::DispatchMessage(&msg);
       }
     } else if (gActive) {
-      IdleTick();
-      if (gGame->idleSleep) plat::Sleep(gGame->idleSleep);
+      do {
+        IdleTick();
+        if (gGame->idleSleep) plat::Sleep(gGame->idleSleep);
+      } while (gLinkReady && gActive && IdleWaitRanOut());
     } else {
       plat::WaitMessage();
     }

@@ -60,7 +60,7 @@ void CrapsSession::Then(std::function<void()> action) {
 void CrapsSession::Idle() {
   if (gMainWindow != nullptr && !gActive) plat::headless::SetAppActive(plat::TRUE);
   dq::SetServerRandomSource(ScriptedDie);
-  if (gMainClient != nullptr) gMainClient->Tick();
+  if (gMainClient != nullptr) gMainClient->Flush();
   if (plat::headless::Now() > kScriptLimit) {
     const dq::CrapsClientRecord* r = Record();
     ADD_FAILURE() << "the script stopped at step " << stepsDone << " of " << steps_.size()
@@ -85,7 +85,7 @@ int CrapsSession::Run(int hidden) {
   gNextDie = 0;
   stepsDone = 0;
   CMainClient mainClient;
-  EXPECT_EQ(mainClient.Create(root_ + "/balance.txt"), 1);
+  EXPECT_EQ(mainClient.Create(root_ + "/account.db", ""), 1);
   mainClient.ExpectProgram("craps", folder_, 0);
   gMainClient = &mainClient;
   std::error_code error;
@@ -100,7 +100,7 @@ int CrapsSession::Run(int hidden) {
   const int code = dq::CrapsMain(hidden ? 2 : 1, argv);
   plat::headless::SetIdleHook(nullptr);
   // What the program sent last (its record at the end) is booked now.
-  for (int i = 0; i < 4; ++i) mainClient.Tick();
+  for (int i = 0; i < 4; ++i) mainClient.Flush();
   finalBalance = mainClient.Balance();
   gMainClient = nullptr;
   gSession = nullptr;
