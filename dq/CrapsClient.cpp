@@ -226,12 +226,12 @@ void StartBetting(CrapsClientRecord* record) {
 }
 
 // The client's own press of its chip opens each round's betting; a replay
-// presses the recorded one instead.
+// presses the recorded one instead, when the round recorded any.
 void OpenBetting(CrapsClientRecord* record) {
   if (record->selectedChip >= 0 && record->selectedChip < kChipCount) {
     const int button = kButtonChip1 + record->selectedChip;
     EnableButton(button);
-    if (!ReplayRunning()) {
+    if (!ReplayRunning() || !ReplayPressesWaiting()) {
       record->autoPress = 1;
       HandleButtonInput(0, 0, 1, 0, button);
       record->autoPress = 0;

@@ -4,6 +4,8 @@
 // presses play the round again.
 #pragma once
 
+#include "framework/link/PlaybackClient.h"
+
 namespace dq {
 
 // 1 from the session's first CLIENTINITANSWER, when it came from a saved
@@ -13,5 +15,10 @@ extern int gReplayingRound;
 // 1 while the replay runs: boxes stay closed and the client makes no
 // presses of its own (the replay presses the recorded ones).
 inline int ReplayRunning() { return gReplayingRound; }
+
+// 1 while recorded presses of the replay wait to be pressed. A round saved
+// before any of its presses went out (killed while bets were placed) comes
+// back with none, and the client then makes its own presses again.
+inline int ReplayPressesWaiting() { return gPlaybackClient.list.head != nullptr ? 1 : 0; }
 
 }  // namespace dq

@@ -221,7 +221,7 @@ int CPacketPlaybackServer::SendNext(CComm& comm) {
   return 1;
 }
 
-void CPacketPlaybackServer::Step(CComm& comm, void* record, int userId, const char* game) {
+int CPacketPlaybackServer::Step(CComm& comm, void* record, int userId, const char* game) {
   comm.PollTransport();
   const int afterLast = existanceFlag == 1 ? kPlaybackDropLast : kPlaybackRestore;
   switch (state) {
@@ -252,15 +252,15 @@ void CPacketPlaybackServer::Step(CComm& comm, void* record, int userId, const ch
       break;
     case kPlaybackRestore:
       state = kPlaybackIdle;
-      if (GameServerLoadPart2(record, comm, userId, game) != 0) {
-        // The client was replayed into the middle of a round that a fresh
-        // server cannot answer: end the program; the records are gone, so
-        // the next start is a fresh game.
-        PlaybackInfo(kRestoreFailedText, userId, game);
-        plat::DestroyWindow(GetShellHooks().mainWindow());
-      }
+      if (GameServerLoadPart2(record, comm, userId, game) == 0) return 1;
+      // The client was replayed into the middle of a round that a fresh
+      // server cannot answer: end the program; the records are gone, so
+      // the next start is a fresh game.
+      PlaybackInfo(kRestoreFailedText, userId, game);
+      plat::DestroyWindow(GetShellHooks().mainWindow());
       break;
     default:
       break;
   }
+  return 0;
 }
