@@ -5,10 +5,9 @@
 #include <cstring>
 
 #include "framework/link/BtnLog.h"
-#include "platform/include/plat/window.h"
 #include "framework/link/Db.h"
-#include "framework/link/Restore.h"
-#include "framework/link/ShellHooks.h"
+#include "framework/link/PlaybackBoxes.h"
+#include "framework/link/SavedGameKeys.h"
 
 CBtnLogServer gBtnLogServer;
 CPacketLogServer gPacketLogServer;
@@ -252,13 +251,7 @@ int CPacketPlaybackServer::Step(CComm& comm, void* record, int userId, const cha
       break;
     case kPlaybackRestore:
       state = kPlaybackIdle;
-      if (GameServerLoadPart2(record, comm, userId, game) == 0) return 1;
-      // The client was replayed into the middle of a round that a fresh
-      // server cannot answer: end the program; the records are gone, so
-      // the next start is a fresh game.
-      PlaybackInfo(kRestoreFailedText, userId, game);
-      plat::DestroyWindow(GetShellHooks().mainWindow());
-      break;
+      return handOver && handOver(record, comm, userId, game) == 0 ? 1 : 0;
     default:
       break;
   }

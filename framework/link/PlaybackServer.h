@@ -96,6 +96,10 @@ class CPacketPlaybackServer {
   // its save point anew. 0 otherwise.
   int Step(CComm& comm, void* record, int userId, const char* game);
 
+  // Puts the saved link state and record back at the end of a playback
+  // (installed by InstallPlaybackHooks); 0 when it did. Null: nothing is
+  // put back.
+  int (*handOver)(void* record, CComm& comm, int userId, const char* game) = nullptr;
   int state = kPlaybackIdle;
   CPtrList list;  // packet blocks
   int existanceFlag = 2;
