@@ -2,8 +2,10 @@
 // program plays against the real stand-in main client, which writes the
 // saved game; a child process plays until the boundary and dies there; the
 // program started again (hidden, as the main client starts it) replays the
-// round behind the restore window and goes on. The table, the balance and
-// the main client's account must be those of the round played through.
+// round behind the restore window and goes on. The table, the balance, the
+// main client's account and the screen's two layers must be those of the
+// round played through. Chains of kills and restores end as the game played
+// through.
 // A saved game of another game or a broken one shows its "INFO" box and
 // the game starts fresh.
 #include <gtest/gtest.h>
@@ -14,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <algorithm>
 #include <filesystem>
 #include <ostream>
 #include <string>
@@ -28,6 +31,7 @@
 #include "framework/link/RestoreWindow.h"
 #include "mainclient/SavedGameFile.h"
 #include "framework/shell/ShellGlobals.h"
+#include "framework/sound/Screen.h"
 #include "tests/artwork/TempFolder.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/window.h"
@@ -51,7 +55,40 @@ struct TableState {
   double balance = 0;
   float tableTotal = 0;
   double account = 0;  // the local account the server moves
+  // The screen's two layers, row by row from the top.
+  std::vector<std::uint8_t> background;
+  std::vector<std::uint8_t> front;
 };
+
+constexpr int kScreenWidth = 640;
+constexpr int kScreenHeight = 480;
+
+std::vector<std::uint8_t> Pixels(const CDib& layer) {
+  std::vector<std::uint8_t> pixels;
+  for (int y = 0; y < layer.Height(); ++y) {
+    const plat::BYTE* row = layer.PixelAddress(0, y);
+    pixels.insert(pixels.end(), row, row + layer.Width());
+  }
+  return pixels;
+}
+
+// Where two layers differ: the count and the bounding box of the pixels.
+void ExpectSameLayer(const std::vector<std::uint8_t>& got, const std::vector<std::uint8_t>& want, const char* name) {
+  ASSERT_EQ(got.size(), want.size()) << name;
+  int count = 0;
+  int left = kScreenWidth, top = kScreenHeight, right = -1, bottom = -1;
+  for (std::size_t i = 0; i < got.size(); ++i) {
+    if (got[i] == want[i]) continue;
+    const int x = static_cast<int>(i % kScreenWidth);
+    const int y = static_cast<int>(i / kScreenWidth);
+    ++count;
+    left = std::min(left, x);
+    right = std::max(right, x);
+    top = std::min(top, y);
+    bottom = std::max(bottom, y);
+  }
+  EXPECT_EQ(count, 0) << name << " differs in (" << left << "," << top << ")-(" << right << "," << bottom << ")";
+}
 
 TableState Take(const CrapsClientRecord& r) {
   TableState t;
@@ -66,6 +103,8 @@ TableState Take(const CrapsClientRecord& r) {
   t.balance = r.balance;
   t.tableTotal = r.tableTotal;
   dbGetBalance(kSavedGameUser, &t.account);
+  t.background = Pixels(gScreen.Background());
+  t.front = Pixels(gScreen.Front());
   return t;
 }
 
@@ -82,6 +121,8 @@ void ExpectSameTable(const TableState& got, const TableState& want) {
   EXPECT_DOUBLE_EQ(got.balance, want.balance);
   EXPECT_FLOAT_EQ(got.tableTotal, want.tableTotal);
   EXPECT_DOUBLE_EQ(got.account, want.account);
+  ExpectSameLayer(got.background, want.background, "background");
+  ExpectSameLayer(got.front, want.front, "front");
 }
 
 int AnswerEveryBox(const plat::headless::MessageBoxRecord& box) {
@@ -368,7 +409,12 @@ struct Leg {
 
 bool RoundOpen() { return CrapsSession::Betting() && !IsRestoring(); }
 
-void ScriptLeg(CrapsSession& s, const Leg& leg, bool open, TableState* out) {
+void TakeAndLeave(TableState* out) {
+  *out = Take(*CrapsSession::Record());
+  plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+}
+
+void ScriptLeg(CrapsSession& s, const Leg& leg, bool open, TableState* out, int lastRound = kRounds) {
   s.boxAnswers = AnswerEveryBox;
   // A restored round keeps the dice it drew; the next round draws anew.
   const int firstNew = leg.restored + 1;
@@ -383,7 +429,7 @@ void ScriptLeg(CrapsSession& s, const Leg& leg, bool open, TableState* out) {
     s.When([kill = leg.kill] { return AtBoundary(kill); }, [] { _exit(kKilled); });
     return;
   }
-  for (int round = open ? leg.restored : firstNew; round <= kRounds; ++round) {
+  for (int round = open ? leg.restored : firstNew; round <= lastRound; ++round) {
     if (round == leg.killRound && leg.kill == kWhileBetting) {
       s.When(RoundOpen, [] { _exit(kKilled); });
       return;
@@ -400,10 +446,7 @@ void ScriptLeg(CrapsSession& s, const Leg& leg, bool open, TableState* out) {
     }
     s.When([r] { return r()->state == dq::kClientWaitEndPlay; }, [] {});
   }
-  s.When(RoundOpen, [out] {
-    *out = Take(*CrapsSession::Record());
-    plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
-  });
+  s.When(RoundOpen, [out] { TakeAndLeave(out); });
 }
 
 void RunLegUntilKilled(const std::string& root, const Leg& leg, bool open) {
@@ -472,6 +515,25 @@ TEST_P(CrapsRestoreChain, EveryKilledRoundComesBackAndTheGameEndsAsPlayedThrough
   ExpectSameTable(got, played_);
   EXPECT_DOUBLE_EQ(last.finalBalance, playedBalance_);
   EXPECT_EQ(HasSavedGame(last.SavedGame(), kSavedGameUser), 0);
+}
+
+// Killed as the second round's betting opens, the program comes back to
+// that very table: the dice of the first roll, the puck, the money.
+TEST(CrapsRestoreOpenRound, ComesBackAsTheTableWas) {
+  TempFolder reference;
+  CrapsSession played(reference.Path());
+  TableState want;
+  ScriptLeg(played, {0, 0, kNoKill}, false, &want, 1);
+  ASSERT_EQ(played.Run(0), 0);
+
+  TempFolder root;
+  RunLegUntilKilled(root.Path(), {0, 2, kWhileBetting}, false);
+  CrapsSession restored(root.Path());
+  restored.boxAnswers = AnswerEveryBox;
+  TableState got;
+  restored.When(RoundOpen, [&] { TakeAndLeave(&got); });
+  EXPECT_EQ(restored.Run(1), 0);
+  ExpectSameTable(got, want);
 }
 
 const Chain kChains[] = {
