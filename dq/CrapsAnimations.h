@@ -59,7 +59,9 @@ int AnimQuitReturnBets(CrapsClientRecord* record);
 int AnimQuitForfeitBets(CrapsClientRecord* record);
 
 // The sum of the results of the won list: payouts with their stakes and
-// returned stakes, which is what the winnings piles show after a roll.
+// returned stakes, which is what the winnings piles show after a roll. Read
+// from the record alone (once settled, the won kinds are those whose result
+// is above 0), so a restore can show them again.
 float WinningsOfRoll(const CrapsClientRecord& record);
 // The collected winnings, after the winnings area is put back: one pile
 // below 5000; 5000 and the rest from 5000; two of 5000 and the rest from

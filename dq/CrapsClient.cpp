@@ -192,6 +192,7 @@ int RestoreRoundStart(CrapsClientRecord* record) {
   UpdateBetButtons(*record);
   DrawDice(record->dice[0], record->dice[1]);
   PutBackRestingDice(*record);
+  DrawWinnings(*record, WinningsOfRoll(*record));
   RedrawAllBets(*record);
   gScreen.Restore(kPuckOffPlace.x, kPuckOffPlace.y, kPuckWidth, kPuckHeight);
   if (record->point != 0) {
@@ -206,7 +207,8 @@ int RestoreRoundStart(CrapsClientRecord* record) {
 
 void WaitBeginPlay(CrapsClientRecord* record, CComm& comm) {
   if (!Arrived(comm)) return;
-  DrawLagMeter();
+  // A replayed answer waits for the restore, not for the link.
+  if (!ReplayRunning()) DrawLagMeter();
   if (!IsCommand(comm, "BEGINPLAYANSWER")) {
     return Fail(record, comm, "WAITBEGINPLAY: Invalid answerstring: wanted BEGINPLAYANSWER");
   }
