@@ -18,6 +18,7 @@
 #include <cstring>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -195,6 +196,26 @@ void ScriptRounds(CrapsSession& s, KillPoint kill, TableState* out) {
   });
 }
 
+// Runs the program in a child process that must die in the script (with
+// kKilled); hidden as the main client starts a program with a saved game.
+void RunUntilKilled(const std::string& root, int hidden,
+                    const std::function<void(CrapsSession&, TableState*)>& script) {
+  std::fflush(nullptr);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    CrapsSession killed(root);
+    TableState ignored;
+    script(killed, &ignored);
+    killed.Run(hidden);
+    _exit(1);  // the kill was never reached
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  ASSERT_EQ(WEXITSTATUS(status), kKilled);
+}
+
 class CrapsRestore : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -207,20 +228,7 @@ class CrapsRestore : public ::testing::Test {
 
   // Plays the rounds in a child process that dies at the boundary.
   static void PlayUntilKilled(const std::string& root, KillPoint kill) {
-    std::fflush(nullptr);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      CrapsSession killed(root);
-      TableState ignored;
-      ScriptRounds(killed, kill, &ignored);
-      killed.Run(0);
-      _exit(1);  // the boundary was never reached
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    ASSERT_EQ(WEXITSTATUS(status), kKilled);
+    RunUntilKilled(root, 0, [kill](CrapsSession& s, TableState* ignored) { ScriptRounds(s, kill, ignored); });
   }
 
   TableState played_;
@@ -452,20 +460,8 @@ void ScriptLeg(CrapsSession& s, const Leg& leg, bool open, TableState* out, int 
 }
 
 void RunLegUntilKilled(const std::string& root, const Leg& leg, bool open) {
-  std::fflush(nullptr);
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    CrapsSession killed(root);
-    TableState ignored;
-    ScriptLeg(killed, leg, open, &ignored);
-    killed.Run(leg.restored != 0 ? 1 : 0);
-    _exit(1);  // the kill was never reached
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  ASSERT_EQ(WEXITSTATUS(status), kKilled) << "the run meant to die in round " << leg.killRound;
+  RunUntilKilled(root, leg.restored != 0 ? 1 : 0,
+                 [&](CrapsSession& s, TableState* ignored) { ScriptLeg(s, leg, open, ignored); });
 }
 
 struct Chain {
