@@ -21,7 +21,6 @@
 #include "framework/shell/LagMeter.h"
 #include "framework/shell/Money.h"
 #include "framework/link/PlaybackClient.h"
-#include "framework/shell/Random.h"
 #include "framework/shell/ShellGlobals.h"
 #include "framework/shell/StatusLine.h"
 #include "dq/TableRules.h"
@@ -166,6 +165,22 @@ void WaitClientInit(CrapsClientRecord* record, CComm& comm) {
   record->state = kClientBuildBeginPlay;
 }
 
+void KeepRestingDice(CrapsClientRecord* record) {
+  record->diceResting = gTableView.diceOnTable == 1 ? 1 : 0;
+  const Point* places = gTableView.diePlaces;
+  record->restingDie1[0] = static_cast<std::int16_t>(places[0].x);
+  record->restingDie1[1] = static_cast<std::int16_t>(places[0].y);
+  record->restingDie2[0] = static_cast<std::int16_t>(places[1].x);
+  record->restingDie2[1] = static_cast<std::int16_t>(places[1].y);
+}
+
+void PutBackRestingDice(const CrapsClientRecord& record) {
+  gTableView.diceOnTable = record.diceResting == 1 ? 1 : 0;
+  gTableView.diePlaces[0] = {record.restingDie1[0], record.restingDie1[1]};
+  gTableView.diePlaces[1] = {record.restingDie2[0], record.restingDie2[1]};
+  DrawRestingDice(record);
+}
+
 // The table of the replayed round's start from the snapshot, with the
 // balance the server has just sent.
 int RestoreRoundStart(CrapsClientRecord* record) {
@@ -175,6 +190,9 @@ int RestoreRoundStart(CrapsClientRecord* record) {
   record->beginBalance = balance;
   gTableView.workingMarkersShown = record->point != 0 ? 0 : 1;
   UpdateBetButtons(*record);
+  DrawDice(record->dice[0], record->dice[1]);
+  PutBackRestingDice(*record);
+  DrawWinnings(*record, WinningsOfRoll(*record));
   RedrawAllBets(*record);
   gScreen.Restore(kPuckOffPlace.x, kPuckOffPlace.y, kPuckWidth, kPuckHeight);
   if (record->point != 0) {
@@ -189,7 +207,8 @@ int RestoreRoundStart(CrapsClientRecord* record) {
 
 void WaitBeginPlay(CrapsClientRecord* record, CComm& comm) {
   if (!Arrived(comm)) return;
-  DrawLagMeter();
+  // A replayed answer waits for the restore, not for the link.
+  if (!ReplayRunning()) DrawLagMeter();
   if (!IsCommand(comm, "BEGINPLAYANSWER")) {
     return Fail(record, comm, "WAITBEGINPLAY: Invalid answerstring: wanted BEGINPLAYANSWER");
   }
@@ -210,6 +229,7 @@ void WaitBeginPlay(CrapsClientRecord* record, CComm& comm) {
   } else {
     // The table as the round starts: a restore of this round replays its
     // presses onto it.
+    KeepRestingDice(record);
     SaveClientSnapshot(record);
   }
   DrawMoney(record->balance - record->tableTotal);
@@ -226,12 +246,12 @@ void StartBetting(CrapsClientRecord* record) {
 }
 
 // The client's own press of its chip opens each round's betting; a replay
-// presses the recorded one instead.
+// presses the recorded one instead, when the round recorded any.
 void OpenBetting(CrapsClientRecord* record) {
   if (record->selectedChip >= 0 && record->selectedChip < kChipCount) {
     const int button = kButtonChip1 + record->selectedChip;
     EnableButton(button);
-    if (!ReplayRunning()) {
+    if (!ReplayRunning() || !ReplayPressesWaiting()) {
       record->autoPress = 1;
       HandleButtonInput(0, 0, 1, 0, button);
       record->autoPress = 0;
@@ -374,7 +394,8 @@ void WaitResult(CrapsClientRecord* record, CComm& comm) {
 
 void ChooseThrow(CrapsClientRecord* record) {
   PlayCallBeforeThrow(*record);
-  switch (RandomNumber() % 3) {
+  SeedThrow(*record);
+  switch (ThrowRandom(3)) {
     case 0:
       record->state = record->previousComeOut == 1 ? kClientThrow3 : kClientThrow1;
       break;

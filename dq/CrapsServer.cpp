@@ -273,7 +273,11 @@ int GameServerPlayback(CComm& comm, void* record, int userId) {
   char game[sizeof(CrapsServerRecord::gameCode)];
   std::memcpy(game, Record(record).gameCode, sizeof(game));
   game[sizeof(game) - 1] = '\0';
-  gPacketPlaybackServer.Step(comm, record, userId, game);
+  if (gPacketPlaybackServer.Step(comm, record, userId, game)) {
+    // The restore removed the saved game: the round is saved again at once,
+    // or a kill before the next round would lose it.
+    SendServerSavePoint(comm, game, record, sizeof(CrapsServerRecord));
+  }
   return 0;
 }
 
