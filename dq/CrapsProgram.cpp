@@ -9,10 +9,7 @@
 #include "dq/CrapsStartup.h"
 #include "dq/CrapsWindow.h"
 #include "framework/shell/Program.h"
-#include "framework/shell/Random.h"
-#include "mainclient/SavePointSender.h"
 #include "framework/sound/Screen.h"
-#include "dq/ServerFrame.h"
 #include "platform/include/plat/window.h"
 
 namespace dq {
@@ -28,8 +25,6 @@ constexpr plat::ACCEL kAccelerators[] = {
 // process can run the program more than once (the tests do).
 void StartRun() {
   RegisterCrapsResources();
-  SetServerRandomSource(RandomNumber);
-  SetSavePointSender(SendSavePoint);
   ResetCrapsButtons();
   ResetClientMachine();
   ResetInput();

@@ -6,14 +6,17 @@
 #include <new>
 
 #include "dq/BetWire.h"
+#include "framework/game/ServerFrame.h"
 #include "framework/link/Db.h"
 #include "framework/link/PlaybackServer.h"
 #include "framework/link/Restore.h"
-#include "dq/ServerFrame.h"
 #include "dq/Settlement.h"
 #include "dq/TableRules.h"
 
 namespace dq {
+
+using namespace game;
+
 namespace {
 
 constexpr ServerLimitTag kCrapsLimits[] = {

@@ -5,7 +5,7 @@
 //
 // The record travels as void* because the shell and the restore hold every
 // game's hooks in one table; it is always a CrapsServerRecord. Dice come
-// from ServerRandomNumber (ServerFrame.h): install the generator first.
+// from ServerRandomNumber (framework/game/ServerFrame.h).
 #pragma once
 
 #include "framework/link/Comm.h"
@@ -22,8 +22,6 @@ inline constexpr char kSendResult[] = "SENDRESULT";
 inline constexpr char kBetData[] = "BETDATA";
 inline constexpr char kBetTag[] = "BET";
 inline constexpr char kResultTag[] = "RESULT";
-inline constexpr char kQuitFlagTag[] = "QUITFLAG";
-inline constexpr char kAnswerDbError[] = "dberror";
 
 // States of GameServerRun.
 enum CrapsServerState : int {

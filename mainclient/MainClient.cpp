@@ -5,7 +5,7 @@
 #include "framework/link/MainClientName.h"
 #include "framework/link/MainClientTransport.h"
 #include "mainclient/PacketText.h"
-#include "mainclient/SavePoint.h"
+#include "framework/link/SavePoint.h"
 #include "mainclient/StatusView.h"
 #include "platform/include/plat/app.h"
 #include "platform/include/plat/gdi.h"

@@ -5,7 +5,7 @@
 #include <deque>
 
 #include "framework/link/Db.h"
-#include "dq/ServerFrame.h"
+#include "framework/game/ServerFrame.h"
 
 namespace dq {
 namespace {
@@ -42,12 +42,12 @@ ServerHarness::ServerHarness(double balance) : transport(new CCaptureTransport) 
   record = static_cast<CrapsServerRecord*>(ServerInit(kCrapsGameCode));
   dbSetBalance(userId, balance);
   g_draws.clear();
-  SetServerRandomSource(DrawQueued);
+  game::SetServerRandomSource(DrawQueued);
 }
 
 ServerHarness::~ServerHarness() {
   ServerFree(record);
-  SetServerRandomSource(nullptr);
+  game::SetServerRandomSource(nullptr);
   EXPECT_TRUE(g_draws.empty()) << "dice queued but never drawn";
 }
 

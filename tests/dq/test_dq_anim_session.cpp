@@ -18,7 +18,7 @@
 #include "framework/link/PlaybackClient.h"
 #include "framework/link/PlaybackServer.h"
 #include "framework/link/Restore.h"
-#include "dq/ServerFrame.h"
+#include "framework/game/ServerFrame.h"
 #include "framework/shell/ShellGlobals.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/plat.h"
@@ -59,7 +59,7 @@ void CrapsSession::Then(std::function<void()> action) {
 
 void CrapsSession::Idle() {
   if (gMainWindow != nullptr && !gActive) plat::headless::SetAppActive(plat::TRUE);
-  dq::SetServerRandomSource(ScriptedDie);
+  game::SetServerRandomSource(ScriptedDie);
   if (gMainClient != nullptr) gMainClient->Tick();
   if (plat::headless::Now() > kScriptLimit) {
     const dq::CrapsClientRecord* r = Record();

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "mainclient/SavePointSender.h"
+#include "framework/link/SavePointSender.h"
 #include "tests/mainclient/ScriptedProgram.h"
 #include "platform/include/plat/plat.h"
 

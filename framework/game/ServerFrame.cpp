@@ -1,10 +1,12 @@
-#include "dq/ServerFrame.h"
+#include "framework/game/ServerFrame.h"
 
 #include <cstdio>
 
 #include "framework/link/Db.h"
+#include "framework/link/SavePointSender.h"
+#include "framework/link/ServerRandom.h"
 
-namespace dq {
+namespace game {
 namespace {
 
 RandomSource g_randomSource = nullptr;
@@ -21,13 +23,16 @@ int BeginAnswer(CComm& comm, const char* answerName, const char* answer) {
 
 void SetServerRandomSource(RandomSource source) { g_randomSource = source; }
 
-int ServerRandomNumber() { return g_randomSource != nullptr ? g_randomSource() : 0; }
+int ServerRandomNumber() {
+  return g_randomSource != nullptr ? g_randomSource() : NextServerRandom();
+}
 
 void SetSavePointSender(SavePointSender sender) { g_savePointSender = sender; }
 
 int SendServerSavePoint(CComm& serverEnd, const char* game, const void* record,
                         std::uint32_t recordSize) {
-  return g_savePointSender != nullptr ? g_savePointSender(serverEnd, game, record, recordSize) : 0;
+  const SavePointSender sender = g_savePointSender != nullptr ? g_savePointSender : SendSavePoint;
+  return sender(serverEnd, game, record, recordSize);
 }
 
 int ServerCanAnswer(CComm& comm) { return comm.IsSendFree() && comm.IsReceived(); }
@@ -125,4 +130,4 @@ int ServerSendAnswer(CComm& comm, int* state, int next) {
   return 1;
 }
 
-}  // namespace dq
+}  // namespace game
