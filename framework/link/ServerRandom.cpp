@@ -19,7 +19,7 @@ std::uint32_t ServerRandomState() { return g_serverStream.state; }
 
 void SetServerRandomState(std::uint32_t state) { g_serverStream.state = state; }
 
-int LoadServerRandom(int userId, const char* game) {
+int ReadServerRandom(int userId, const char* game, std::uint32_t* state) {
   void* data = nullptr;
   std::uint32_t size = 0;
   const int code = dbRead(userId, game, kKeyServerRandom, 0, &data, &size);
@@ -34,9 +34,7 @@ int LoadServerRandom(int userId, const char* game) {
     std::free(data);
     return -1;
   }
-  std::uint32_t state = 0;
-  std::memcpy(&state, data, sizeof state);
+  std::memcpy(state, data, sizeof *state);
   std::free(data);
-  g_serverStream.state = state;
   return 0;
 }

@@ -2,8 +2,9 @@
 // from the shell's RandomNumber; the server draws only from here, so the
 // stream's state at a save point fixes every draw of the round. The save
 // point carries the state to the main client, which keeps it under
-// kKeyServerRandom, and a restore puts it back (LoadServerRandom), so a
-// restored round draws exactly what the interrupted one drew.
+// kKeyServerRandom, and a restore puts it back (ReadServerRandom, then
+// SetServerRandomState), so a restored round draws exactly what the
+// interrupted one drew.
 #pragma once
 
 #include <cstdint>
@@ -17,7 +18,7 @@ void SeedServerRandom(std::uint32_t seed);
 int NextServerRandom();
 std::uint32_t ServerRandomState();
 void SetServerRandomState(std::uint32_t state);
-// Puts back the state saved with the user's saved game of game. 0, or the
-// db code or -1 (a record that is not 4 bytes) after a "Playback error" box;
-// the stream is then unchanged.
-int LoadServerRandom(int userId, const char* game);
+// Reads the state saved with the user's saved game of game into *state. 0,
+// or the db code or -1 (a record that is not 4 bytes) after a "Playback
+// error" box. The stream itself is not touched.
+int ReadServerRandom(int userId, const char* game, std::uint32_t* state);
