@@ -13,6 +13,7 @@
 #include "dq/CrapsTableView.h"
 #include "framework/sound/GameSound.h"
 #include "framework/link/PlaybackClient.h"
+#include "framework/link/ShellHooks.h"
 #include "framework/shell/ShellGlobals.h"
 #include "framework/shell/StatusLine.h"
 #include "dq/TableRules.h"
@@ -25,7 +26,7 @@ namespace {
 
 constexpr char kButtonSound[] = "../wav/c_button.wav";
 constexpr char kChipSound[] = "../wav/c_chip.wav";
-constexpr plat::UINT kRightRelease = 2;
+constexpr plat::UINT kRightRelease = kPressRight;
 
 int gPressed = 0;       // the button holding the left press
 int gRightPressed = 0;  // the button holding the right press
@@ -94,6 +95,8 @@ int TakeChip(CrapsClientRecord* record, int kind) {
 
 void RightRelease(CrapsClientRecord* record, int b) {
   gCrapsButtons[b].pressState = 2;
+  // Logged as well, so a restore takes the chip off again.
+  gBtnLogClient.Add(b, gTransitionCounter, kBtnValueRight);
   if (b == kButtonDontPass) {
     if (record->comeOut == 0 && record->bets[kDontPass] > 0.0f) {
       if (record->bets[kDontPassOdds] > 0.0f) {

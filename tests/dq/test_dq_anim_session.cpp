@@ -125,6 +125,10 @@ void CrapsSession::ClickBet(int kind) {
   plat::headless::Click(gMainWindow, gOffsetX + dq::kBetSpots[kind].x, gOffsetY + dq::kBetSpots[kind].y);
 }
 
+void CrapsSession::RightClickBet(int kind) {
+  plat::headless::RightClick(gMainWindow, gOffsetX + dq::kBetSpots[kind].x, gOffsetY + dq::kBetSpots[kind].y);
+}
+
 void CrapsSession::ClickButton(int button) {
   const ButtonEntry& b = dq::kCrapsButtonTable.rows[button];
   plat::headless::Click(gMainWindow, gOffsetX + b.x + b.width / 2, gOffsetY + b.y + b.height / 2);

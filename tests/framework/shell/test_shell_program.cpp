@@ -376,7 +376,7 @@ TEST_F(ToyProgram, PressesAreDroppedWhileAReplayRunsButNotThroughThePlaybackWay)
       gPlaybackClient.playing = 1;
       PressButton(kToyGoButton, 1);
       pressesDuringReplay = static_cast<int>(c.presses.size());
-      PlaybackPressButton(kToyGoButton);
+      PlaybackPressButton(kToyGoButton, kPressLeft);
       playbackPresses = static_cast<int>(c.presses.size());
       gPlaybackClient.playing = 0;
       plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
