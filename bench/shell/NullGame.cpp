@@ -30,7 +30,7 @@ constexpr plat::ACCEL kAccelerators[] = {{plat::FVIRTKEY, plat::VK_F1, 104}};
 
 void LoadGameConfig() { ReadCasinoCfg(&gCasinoCfg, kCasinoCfgShared); }
 int CreateWorkBitmaps() { return 1; }
-int RemapBitmaps() { return gPicture.RemapToPalette(gScreen.Palette()); }
+int RemapBitmaps() { return gPicture.RemapToPalette(gScreen.Palette().Handle()); }
 void* CreateRecord() { return &gRecord; }
 void* ServerInit(const char*) { return &gRecord; }
 void FreeRecord(void*) {}

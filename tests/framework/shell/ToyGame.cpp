@@ -82,7 +82,7 @@ int CreateWorkBitmaps() {
 void FreeWorkBitmaps() { gToyStrip.Free(); }
 
 int RemapBitmaps() {
-  if (!gPicture.RemapToPalette(gScreen.Palette())) return 0;
+  if (!gPicture.RemapToPalette(gScreen.Palette().Handle())) return 0;
   gTransparentIndex = kToyTransparent;
   gToyStrip.Fill(0, 0, gToyStrip.Width(), gToyStrip.Height(), kToyTransparent);
   return 1;
