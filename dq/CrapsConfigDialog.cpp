@@ -1,7 +1,7 @@
 #include "dq/CrapsConfigDialog.h"
 
 #include "framework/shell/CasinoCfg.h"
-#include "dq/CrapsClientRecord.h"
+#include "dq/CrapsClient.h"
 #include "dq/CrapsOptions.h"
 #include "dq/CrapsTableLayout.h"
 #include "dq/CrapsTableView.h"
@@ -32,7 +32,7 @@ constexpr plat::DLGITEMTEMPLATE kItems[] = {
 
 constexpr char kMusicFile[] = "../midi/travel.mid";
 
-CrapsClientRecord* Record() { return static_cast<CrapsClientRecord*>(gClientRecord); }
+CrapsClientRecord* Record() { return CrapsClientHooks::Current(); }
 
 bool Checked(plat::HWND dialog, int id) {
   return plat::IsDlgButtonChecked(dialog, id) == plat::BST_CHECKED;

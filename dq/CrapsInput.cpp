@@ -32,7 +32,7 @@ int gPressed = 0;       // the button holding the left press
 int gRightPressed = 0;  // the button holding the right press
 int gHovered = 0;
 
-CrapsClientRecord* Record() { return static_cast<CrapsClientRecord*>(gClientRecord); }
+CrapsClientRecord* Record() { return CrapsClientHooks::Current(); }
 
 bool IsChipButton(int b) { return b >= kButtonChip1 && b < kButtonChip1 + kChipCount; }
 

@@ -63,7 +63,7 @@ plat::LRESULT MainWndProc(plat::HWND window, plat::UINT message, plat::WPARAM wP
                           plat::LPARAM lParam) {
   plat::LRESULT answer = 0;
   if (HandleShellMessage(window, message, wParam, lParam, &answer)) return answer;
-  auto* record = static_cast<CrapsClientRecord*>(gClientRecord);
+  CrapsClientRecord* record = CrapsClientHooks::Current();
   switch (message) {
     case plat::WM_CLOSE:
       if (record != nullptr) AskToQuit(window, record);

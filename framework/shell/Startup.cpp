@@ -43,6 +43,7 @@ void ResetRunState() {
   ResetLagMeter();
   ResetFramePump();
   RestartTicker();
+  if (gGame->ResetRun) gGame->ResetRun();
 }
 
 void LinkFailed(const char* text) {
@@ -55,6 +56,13 @@ void LinkFailed(const char* text) {
 int WinMain(plat::HINSTANCE instance, plat::HINSTANCE previous, const char* commandLine,
             int showCommand) {
   (void)previous;
+  if (const char* missing = MissingGameHook(*gGame)) {
+    char text[kErrorTextSize];
+    std::snprintf(text, sizeof text, "The game's table lacks %s; the program cannot start.",
+                  missing);
+    plat::MessageBox(nullptr, text, "ERROR", plat::MB_OK | plat::MB_ICONSTOP);
+    return 0;
+  }
   ResetRunState();
   gInstance = instance;
   plat::SetCursor(plat::LoadCursor(nullptr, plat::IDC_WAIT));

@@ -113,7 +113,7 @@ int CrapsSession::Run(int hidden) {
 CMainClient* CrapsSession::MainClient() { return gMainClient; }
 
 dq::CrapsClientRecord* CrapsSession::Record() {
-  return static_cast<dq::CrapsClientRecord*>(gClientRecord);
+  return dq::CrapsClientHooks::Current();
 }
 
 bool CrapsSession::Betting() {

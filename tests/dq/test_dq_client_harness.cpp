@@ -161,7 +161,7 @@ int CrapsRun::Run() {
 }
 
 dq::CrapsClientRecord* CrapsRun::Record() {
-  return static_cast<dq::CrapsClientRecord*>(gClientRecord);
+  return dq::CrapsClientHooks::Current();
 }
 
 bool CrapsRun::Betting() {
