@@ -27,13 +27,23 @@ class StartedProgram {
     if (folder.empty() || ::chdir(folder.c_str()) != 0 || !WriteToyArtwork()) std::abort();
     plat::headless::Reset();
     ResetToyGame();
+    gToyScript.frameLimit = 0;
     game = ToyGameDefinition();
     game.alivePeriod = 0xFFFFFFFFu;  // no alive query: the frame alone is measured
     InstallGame(game);
     if (!StartupInit("", plat::SW_SHOWNORMAL)) std::abort();
+    // Records of their own and link ends without a transport: the game's
+    // packets go nowhere, so its steps stay in their first wait.
+    gClientRecord = game.CreateClientRecord();
+    gServerRecord = game.ServerInit(game.code);
     gLinkReady = 1;
   }
   ~StartedProgram() {
+    gLinkReady = 0;
+    game.ServerFree(gServerRecord);
+    game.DestroyClientRecord(gClientRecord);
+    gServerRecord = nullptr;
+    gClientRecord = nullptr;
     ShutdownApp();
     std::error_code ec;
     std::filesystem::remove_all(folder, ec);

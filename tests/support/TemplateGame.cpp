@@ -105,7 +105,7 @@ void DestroyClientRecord(ToyClientRecord* c) {
 int ClientRun(ToyClientRecord* c, CComm& comm, int) {
   ++c->frames;
   c->frameTimes.push_back(plat::timeGetTime());
-  if (c->frames > kToyMaxFrames) return -1;
+  if (gToyScript.frameLimit > 0 && c->frames > gToyScript.frameLimit) return -1;
   if (gToyScript.onClientFrame) gToyScript.onClientFrame(*c);
   if (gToyScript.endRun) return -1;
   comm.PollTransport();

@@ -62,6 +62,7 @@ struct ToyScript {
   double serverMoney = 1234.5;  // MONEY of CLIENTINITANSWER
   int failWorkBitmaps = 0;
   int endRun = 0;  // the client step answers -1 at its next frame
+  int frameLimit = kToyMaxFrames;  // the client step answers -1 after it; 0: never
   // What the run left behind.
   int clientRecordsMade = 0;
   int clientRecordsFreed = 0;
