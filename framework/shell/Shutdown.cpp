@@ -1,9 +1,7 @@
 #include "framework/shell/Shutdown.h"
 
-#include <cstdio>
-
+#include "framework/shell/SettingsFile.h"
 #include "framework/shell/ShellGlobals.h"
-#include "platform/include/plat/system.h"
 #include "platform/include/plat/window.h"
 
 namespace {
@@ -31,10 +29,7 @@ void ReleaseProgramResources() {
 
 void ShutdownApp() {
   if (gSettingsLoaded && gGame->settingsFile && gGame->settings && gGame->settingsSize > 0) {
-    if (std::FILE* file = plat::OpenFile(gGame->settingsFile, "w")) {
-      std::fwrite(gGame->settings, 1, static_cast<std::size_t>(gGame->settingsSize), file);
-      std::fclose(file);
-    }
+    WriteSettingsFile(gGame->settingsFile, gGame->settings, gGame->settingsSize);
   }
   ReleaseProgramResources();
 }
