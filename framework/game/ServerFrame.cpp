@@ -19,6 +19,15 @@ int BeginAnswer(CComm& comm, const char* answerName, const char* answer) {
   return 1;
 }
 
+// The answer to a packet the state did not expect: its own command +
+// "answer", and "fail".
+int BeginUnexpectedAnswer(CComm& comm) {
+  if (!comm.BeginPacket()) return 0;
+  comm.AnswerCommand();
+  comm.AddAnswer(kAnswerFail);
+  return 1;
+}
+
 }  // namespace
 
 void SetServerRandomSource(RandomSource source) { g_randomSource = source; }
@@ -59,18 +68,14 @@ int AnswerFailure(CComm& comm, const char* answerName, const char* answer,
 }
 
 int AnswerWrongCommand(CComm& comm, const char* wanted) {
-  if (!comm.BeginPacket()) return 0;
-  comm.AnswerCommand();
-  comm.AddAnswer(kAnswerFail);
+  if (!BeginUnexpectedAnswer(comm)) return 0;
   comm.AddWrongCommand(wanted);
   comm.ReleaseReceived();
   return 1;
 }
 
 int AnswerUnexpected(CComm& comm, const char* errorText) {
-  if (!comm.BeginPacket()) return 0;
-  comm.AnswerCommand();
-  comm.AddAnswer(kAnswerFail);
+  if (!BeginUnexpectedAnswer(comm)) return 0;
   comm.AddErrorMsg(errorText);
   comm.ReleaseReceived();
   return 1;
