@@ -58,7 +58,7 @@ void Send(CrapsClientRecord* record, CComm& comm, int next) {
 // ---- Waiting states ----
 
 constexpr ClientNumberTag kInitTags[] = {
-    {"MONEYAMOUNT", "WAITCLIENTINITANSWER: Can't find tag MONEYAMOUNT",
+    {kMoneyAmountTag, "WAITCLIENTINITANSWER: Can't find tag MONEYAMOUNT",
      "WAITCLIENTINITANSWER: Can't get moneyamount"},
     {"MINBET", "WAITCLIENTINITANSWER: Can't find tag MINBET",
      "WAITCLIENTINITANSWER: Can't get minBet"},

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "framework/game/ProtocolNames.h"
 #include "framework/link/MainClientName.h"
 #include "framework/link/MainClientTransport.h"
 #include "mainclient/PacketText.h"
@@ -17,7 +18,7 @@ constexpr plat::UINT kFlushMessage = plat::WM_USER + 1;
 constexpr int kWindowWidth = 320;
 constexpr int kWindowHeight = 220;
 // The answer that ends a session: its saved game is then of no use.
-constexpr char kSessionEndAnswer[] = "CLIENTEXITANSWER";
+constexpr const char* kSessionEndAnswer = game::kClientExitAnswer;
 
 }  // namespace
 
