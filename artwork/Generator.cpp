@@ -44,7 +44,7 @@ int WriteText(const std::string& path, const std::string& text) {
 int WriteHelp(const std::string& stage, const Sheet& sheet) {
   const std::string ini = std::string("[Orvanta]\r\nPATH=") + kHelpPath + "\r\n";
   if (!WriteText(StagePath(stage, sheet.program, kHelpIniFile), ini)) return 0;
-  const std::string page = std::string(kHelpPath) + sheet.helpFile;
+  const std::string page = std::string(kHelpPath) + "help\\" + sheet.helpFile;
   return WriteText(StagePath(stage, sheet.program, page.c_str()), sheet.helpPage());
 }
 

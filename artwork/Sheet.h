@@ -49,7 +49,7 @@ struct Sheet {
   const char* hitMapFile;              // as the program opens it, e.g. "res\\Btndata.dat"
   std::span<const HitArea> hitAreas;   // later areas lie over earlier ones
   std::span<const SoundRecipe> sounds;   // the program's own sounds
-  const char* helpFile;                // as the program opens it below the help PATH, e.g. "help\\dq.htm"
+  const char* helpFile;                // the page in "help\\" below the help PATH, e.g. "dq.htm"
   std::string (*helpPage)();           // the page's HTML text
 };
 

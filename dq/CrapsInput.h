@@ -6,16 +6,13 @@
 
 namespace dq {
 
-// The help page, below the PATH that "ORVANTA.INI" gives.
-inline constexpr char kHelpPage[] = "help\\dq.htm";
-
 // With button -1, the button under the client point (x, y) is found in the
 // hit map and message is the mouse message. With a button number (a key,
 // the client's own chip press or a replay), message 2 is a right-button and
 // anything else a left-button release of that button.
 void HandleButtonInput(int x, int y, plat::UINT message, plat::WPARAM keys, int button);
-// Opens the help page in the browser, or says where it lies.
-void OpenHelp();
+// The Craps help page (OpenHelpPage).
+inline constexpr char kCrapsHelpPage[] = "dq.htm";
 // Start of a run: no button held, none hovered.
 void ResetInput();
 

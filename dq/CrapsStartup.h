@@ -7,7 +7,6 @@
 
 namespace dq {
 
-inline constexpr int kOptionsDialogResource = 106;
 inline constexpr int kHelpCommand = 104;
 
 extern CDib gMovingPile;   // 24 x 64: one flying pile of chips

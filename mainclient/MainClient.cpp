@@ -2,10 +2,11 @@
 
 #include <cstdio>
 
+#include "framework/game/ProtocolNames.h"
 #include "framework/link/MainClientName.h"
 #include "framework/link/MainClientTransport.h"
 #include "mainclient/PacketText.h"
-#include "mainclient/SavePoint.h"
+#include "framework/link/SavePoint.h"
 #include "mainclient/StatusView.h"
 #include "platform/include/plat/app.h"
 #include "platform/include/plat/gdi.h"
@@ -21,7 +22,7 @@ constexpr plat::UINT kProgramEndedMessage = plat::WM_USER + 3;
 constexpr int kWindowWidth = 320;
 constexpr int kWindowHeight = 220;
 // The answer that ends a session: its saved game is then of no use.
-constexpr char kSessionEndAnswer[] = "CLIENTEXITANSWER";
+constexpr const char* kSessionEndAnswer = game::kClientExitAnswer;
 
 }  // namespace
 

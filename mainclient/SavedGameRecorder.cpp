@@ -7,6 +7,7 @@
 #include "mainclient/PacketText.h"
 #include "framework/link/PlaybackServer.h"
 #include "framework/link/Restore.h"
+#include "framework/link/ServerRandom.h"
 
 namespace {
 
@@ -59,6 +60,7 @@ int CSavedGameRecorder::OnSavePoint(const SavePoint& point) {
   sendText_ = TextCopy(point.sendText);
   recvText_ = TextCopy(point.recvText);
   record_.assign(point.record, point.record + point.head.recordSize);
+  randomState_ = point.head.randomState;
   // An answer still waiting in the server end goes out from the restored
   // state; one that went out is replayed. A client packet the server had not
   // read yet is sent again by the replaying client, so the replay drops it.
@@ -107,6 +109,7 @@ std::vector<SavedRecord> CSavedGameRecorder::Records() const {
     records.push_back({kKeyPktLog, static_cast<std::uint32_t>(i), std::move(data)});
   }
   records.push_back({game_ + "DATA", 0, record_});
+  records.push_back({kKeyServerRandom, 0, IntData(static_cast<std::int32_t>(randomState_))});
   return records;
 }
 

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "framework/link/BtnLog.h"
-#include "mainclient/SavePoint.h"
+#include "framework/link/SavePoint.h"
 #include "mainclient/SavedGameFile.h"
 
 class CSavedGameRecorder {
@@ -60,6 +60,7 @@ class CSavedGameRecorder {
   std::vector<std::uint8_t> sendText_;
   std::vector<std::uint8_t> recvText_;
   std::vector<std::uint8_t> record_;
+  std::uint32_t randomState_ = 0;
   int existanceFlag_ = 0;
   std::vector<std::vector<std::uint8_t>> packets_;
   std::vector<btnLog> presses_;

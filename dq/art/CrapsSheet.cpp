@@ -503,7 +503,7 @@ const Sheet& CrapsSheet() {
   static const std::vector<SheetItem> items = BuildItems();
   static const std::vector<HitArea> areas = BuildHitAreas();
   static const Sheet sheet{kProgram, kWidth,  kHeight, kKey,           items,          kFonts,
-                           "res\\Btndata.dat", areas, kSounds, dq::kHelpPage, CrapsHelpPage};
+                           "res\\Btndata.dat", areas, kSounds, dq::kCrapsHelpPage, CrapsHelpPage};
   return sheet;
 }
 

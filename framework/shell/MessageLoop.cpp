@@ -9,7 +9,7 @@
 #include "framework/link/Restore.h"
 #include "framework/link/RestoreWindow.h"
 #include "framework/shell/ShellGlobals.h"
-#include "framework/shell/Startup.h"
+#include "framework/shell/Shutdown.h"
 #include "framework/shell/StatusLine.h"
 #include "platform/include/plat/dialog.h"
 #include "platform/include/plat/gdi.h"

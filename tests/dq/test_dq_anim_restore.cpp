@@ -170,9 +170,10 @@ bool AtBoundary(KillPoint kill) {
 }
 
 // Round 1: Passline and Field, a 6 makes the point. Round 2: the odds, a
-// Come Bet and a Place 8; a 6 wins the line and walks the Come Bet onto the
-// 6. Round 3 opens: the table is taken and the player leaves.
-void ScriptRounds(CrapsSession& s, KillPoint kill, TableState* out) {
+// Come Bet and a Place 8 (with rightClick: two chips, one taken off by a
+// right click); a 6 wins the line and walks the Come Bet onto the 6. Round 3
+// opens: the table is taken and the player leaves.
+void ScriptRounds(CrapsSession& s, KillPoint kill, TableState* out, bool rightClick = false) {
   s.dice = {4, 2, 3, 3, 1, 2};
   s.boxAnswers = AnswerEveryBox;
   auto r = [] { return CrapsSession::Record(); };
@@ -187,6 +188,12 @@ void ScriptRounds(CrapsSession& s, KillPoint kill, TableState* out) {
     CrapsSession::ClickBet(dq::kComeBet);
     CrapsSession::ClickBet(dq::kPlaceWin4 + 3);
   });
+  if (rightClick) {
+    s.When([&] { return r()->bets[dq::kPlaceWin4 + 3] == 5.0f; },
+           [] { CrapsSession::ClickBet(dq::kPlaceWin4 + 3); });
+    s.When([&] { return r()->bets[dq::kPlaceWin4 + 3] == 10.0f; },
+           [] { CrapsSession::RightClickBet(dq::kPlaceWin4 + 3); });
+  }
   s.When([&] { return r()->bets[dq::kPlaceWin4 + 3] == 5.0f; }, [] { CrapsSession::ClickButton(dq::kButtonRoll); });
   if (kill != kNoKill) s.When([kill] { return AtBoundary(kill); }, [] { _exit(kKilled); });
   s.When([&] { return r()->state == dq::kClientWaitEndPlay; }, [] {});
@@ -227,8 +234,10 @@ class CrapsRestore : public ::testing::Test {
   }
 
   // Plays the rounds in a child process that dies at the boundary.
-  static void PlayUntilKilled(const std::string& root, KillPoint kill) {
-    RunUntilKilled(root, 0, [kill](CrapsSession& s, TableState* ignored) { ScriptRounds(s, kill, ignored); });
+  static void PlayUntilKilled(const std::string& root, KillPoint kill, bool rightClick = false) {
+    RunUntilKilled(root, 0, [kill, rightClick](CrapsSession& s, TableState* ignored) {
+      ScriptRounds(s, kill, ignored, rightClick);
+    });
   }
 
   TableState played_;
@@ -280,6 +289,26 @@ TEST_P(CrapsRestoreAt, RoundKilledThereEndsAsTheRoundPlayedThrough) {
 INSTANTIATE_TEST_SUITE_P(CrapsRestore, CrapsRestoreAt,
                          ::testing::Values(kAfterRollDice, kAfterBetAnswer, kAfterSendResult, kAfterBetData),
                          [](const ::testing::TestParamInfo<KillPoint>& info) { return KillName(info.param); });
+
+// A chip taken off by a right click stays off after a restore: the round
+// ends as the same round without the extra chip played through.
+TEST_F(CrapsRestore, ARightClickRemovalIsReplayedAsARightClick) {
+  TempFolder root;
+  PlayUntilKilled(root.Path(), kAfterBetData, true);
+  CrapsSession restored(root.Path());
+  ASSERT_EQ(HasSavedGame(restored.SavedGame(), kSavedGameUser), 1);
+  restored.dice = {1, 2};
+  restored.boxAnswers = AnswerEveryBox;
+  TableState got;
+  restored.When([] { return CrapsSession::Betting() && !IsRestoring(); }, [&] {
+    got = Take(*CrapsSession::Record());
+    plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+  });
+  EXPECT_EQ(restored.Run(1), 0);
+  EXPECT_FALSE(BoxSaid("Playback error"));
+  ExpectSameTable(got, played_);
+  EXPECT_DOUBLE_EQ(restored.finalBalance, playedBalance_);
+}
 
 // Without the client's snapshot the round's table cannot be put back: the
 // client stops with its fatal box and nothing of the round is booked.

@@ -18,7 +18,7 @@
 #include "framework/link/PlaybackClient.h"
 #include "framework/link/PlaybackServer.h"
 #include "framework/link/Restore.h"
-#include "dq/ServerFrame.h"
+#include "framework/game/ServerFrame.h"
 #include "framework/shell/ShellGlobals.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/plat.h"
@@ -59,7 +59,7 @@ void CrapsSession::Then(std::function<void()> action) {
 
 void CrapsSession::Idle() {
   if (gMainWindow != nullptr && !gActive) plat::headless::SetAppActive(plat::TRUE);
-  dq::SetServerRandomSource(ScriptedDie);
+  game::SetServerRandomSource(ScriptedDie);
   if (gMainClient != nullptr) gMainClient->Flush();
   if (plat::headless::Now() > kScriptLimit) {
     const dq::CrapsClientRecord* r = Record();
@@ -113,7 +113,7 @@ int CrapsSession::Run(int hidden) {
 CMainClient* CrapsSession::MainClient() { return gMainClient; }
 
 dq::CrapsClientRecord* CrapsSession::Record() {
-  return static_cast<dq::CrapsClientRecord*>(gClientRecord);
+  return dq::CrapsClientHooks::Current();
 }
 
 bool CrapsSession::Betting() {
@@ -123,6 +123,10 @@ bool CrapsSession::Betting() {
 
 void CrapsSession::ClickBet(int kind) {
   plat::headless::Click(gMainWindow, gOffsetX + dq::kBetSpots[kind].x, gOffsetY + dq::kBetSpots[kind].y);
+}
+
+void CrapsSession::RightClickBet(int kind) {
+  plat::headless::RightClick(gMainWindow, gOffsetX + dq::kBetSpots[kind].x, gOffsetY + dq::kBetSpots[kind].y);
 }
 
 void CrapsSession::ClickButton(int button) {

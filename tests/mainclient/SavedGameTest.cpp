@@ -12,10 +12,10 @@
 #include "framework/link/PlaybackClient.h"
 #include "framework/link/PlaybackServer.h"
 #include "framework/link/Restore.h"
-#include "mainclient/SavePointSender.h"
+#include "framework/link/SavePointSender.h"
 #include "mainclient/SavedGameFile.h"
 #include "framework/link/MainClientName.h"
-#include "mainclient/SavePoint.h"
+#include "framework/link/SavePoint.h"
 #include "tests/mainclient/ScriptedProgram.h"
 
 namespace {

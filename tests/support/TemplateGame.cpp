@@ -1,4 +1,4 @@
-#include "tests/framework/shell/ToyGame.h"
+#include "tests/support/TemplateGame.h"
 
 #include <sys/stat.h>
 
@@ -9,6 +9,7 @@
 #include "artwork/BitmapWriter.h"
 #include "framework/shell/Buttons.h"
 #include "framework/shell/CasinoCfg.h"
+#include "framework/shell/GameHooks.h"
 #include "framework/shell/Money.h"
 #include "framework/link/PlaybackClient.h"
 #include "framework/link/PlaybackServer.h"
@@ -82,30 +83,31 @@ int CreateWorkBitmaps() {
 void FreeWorkBitmaps() { gToyStrip.Free(); }
 
 int RemapBitmaps() {
-  if (!gPicture.RemapToPalette(gScreen.Palette())) return 0;
+  if (!gPicture.RemapToPalette(gScreen.Palette().Handle())) return 0;
   gTransparentIndex = kToyTransparent;
   gToyStrip.Fill(0, 0, gToyStrip.Width(), gToyStrip.Height(), kToyTransparent);
   return 1;
 }
 
-void* CreateClientRecord() {
+using ToyHooks = CClientHooks<ToyClientRecord>;
+
+ToyClientRecord* CreateClientRecord() {
   ++gToyScript.clientRecordsMade;
   return new ToyClientRecord();
 }
 
-void DestroyClientRecord(void* record) {
-  auto* c = static_cast<ToyClientRecord*>(record);
+void DestroyClientRecord(ToyClientRecord* c) {
   gToyScript.lastClient = *c;
   ++gToyScript.clientRecordsFreed;
   delete c;
 }
 
-int ClientRun(void* record, CComm& comm, int) {
-  auto* c = static_cast<ToyClientRecord*>(record);
+int ClientRun(ToyClientRecord* c, CComm& comm, int) {
   ++c->frames;
   c->frameTimes.push_back(plat::timeGetTime());
-  if (c->frames > kToyMaxFrames) return -1;
+  if (gToyScript.frameLimit > 0 && c->frames > gToyScript.frameLimit) return -1;
   if (gToyScript.onClientFrame) gToyScript.onClientFrame(*c);
+  if (gToyScript.endRun) return -1;
   comm.PollTransport();
   switch (c->state) {
     case 0:
@@ -242,6 +244,9 @@ GameDefinition MakeDefinition() {
   g.settings = gToySettings;
   g.settingsSize = sizeof(gToySettings);
   g.musicFile = "../midi/toy.mid";
+  g.alivePeriod = 3000;
+  g.layout = kToyScreenLayout;
+  g.ranges = kToyButtonRanges;
   g.smallFont = ToyFont();
   g.buttons = gToyButtons;
   g.buttonCount = kToyButtons;
@@ -251,9 +256,9 @@ GameDefinition MakeDefinition() {
   g.CreateWorkBitmaps = CreateWorkBitmaps;
   g.FreeWorkBitmaps = FreeWorkBitmaps;
   g.RemapBitmaps = RemapBitmaps;
-  g.CreateClientRecord = CreateClientRecord;
-  g.DestroyClientRecord = DestroyClientRecord;
-  g.ClientRun = ClientRun;
+  g.CreateClientRecord = ToyHooks::CreateHook<CreateClientRecord>;
+  g.DestroyClientRecord = ToyHooks::DestroyHook<DestroyClientRecord>;
+  g.ClientRun = ToyHooks::RunHook<ClientRun>;
   g.ServerInit = ServerInit;
   g.ServerFree = ServerFree;
   g.GameServerRun = GameServerRun;
@@ -267,6 +272,19 @@ GameDefinition MakeDefinition() {
 }
 
 }  // namespace
+
+const ScreenLayout kToyScreenLayout{
+    .statusX = 6, .statusY = 467, .statusWidth = 580, .statusHeight = 13,
+    .userX = 590, .userY = 467, .userWidth = 50, .userHeight = 13,
+    .moneyX = 18, .moneyY = 434, .moneyWidth = 80, .moneyHeight = 13,
+    .lagX = 0, .lagY = 458, .lagWidth = 41, .lagHeight = 7,
+    .lagSourceX = 302, .lagSourceY = 598,
+    .tickerX = 336, .tickerY = 26,
+    .tickerOnX = 301, .tickerOnY = 276,
+    .tickerOffX = 344, .tickerOffY = 28,
+};
+const ButtonRanges kToyButtonRanges{
+    .firstChipRow = 5, .chipRowCount = 5, .firstBetRow = 5, .firstGameRow = kToyGoButton};
 
 int ToyGlyphColour(char c) { return 100 + (c - kFirstGlyph); }
 int ToyChipColour(int chip, int state) { return (state == 1 ? 20 : 30) + chip; }
@@ -286,7 +304,7 @@ void ResetToyGame() {
   FillButtons();
 }
 
-ToyClientRecord* ToyClient() { return static_cast<ToyClientRecord*>(gClientRecord); }
+ToyClientRecord* ToyClient() { return ToyHooks::Current(); }
 
 int WriteToyArtwork() {
   artwork::IndexedImage picture;

@@ -11,40 +11,28 @@
 
 #include <cstdint>
 
+#include "framework/game/ProtocolNames.h"
 #include "framework/link/Comm.h"
 
-namespace dq {
-
-inline constexpr char kAnswerOk[] = "ok";
-inline constexpr char kAnswerFail[] = "fail";
-inline constexpr char kMoneyAmountTag[] = "MONEYAMOUNT";
-
-inline constexpr char kClientInit[] = "CLIENTINIT";
-inline constexpr char kClientInitAnswer[] = "CLIENTINITANSWER";
-inline constexpr char kBeginPlay[] = "BEGINPLAY";
-inline constexpr char kBeginPlayAnswer[] = "BEGINPLAYANSWER";
-inline constexpr char kEndPlay[] = "ENDPLAY";
-inline constexpr char kEndPlayAnswer[] = "ENDPLAYANSWER";
-inline constexpr char kClientExit[] = "CLIENTEXIT";
-inline constexpr char kClientExitAnswer[] = "CLIENTEXITANSWER";
+namespace game {
 
 // ---- The random generator seam ----------------------------------------------
-// Dice and cards come from the shell's RandomNumber (0..32767); the program
-// installs it at start-up, tests and simulations install their own to fix
-// the draw. With none installed every draw answers 0.
+// Dice and cards come from the server's own stream (ServerRandom.h,
+// 0..32767); tests and simulations install a source of their own to fix the
+// draw, and null puts the stream back.
 using RandomSource = int (*)();
 void SetServerRandomSource(RandomSource source);
 int ServerRandomNumber();
 
 // ---- The save-point seam ------------------------------------------------------
 // A game server that restores games hands its record and its link end to the
-// main client once per round, at its save point (see SavePointSender.h). The
-// program installs the main client's sender; tests install their own. With
-// none installed nothing is sent.
+// main client once per round, at its save point: by SendSavePoint
+// (framework/link/SavePointSender.h) unless a test installs its own sender;
+// null puts SendSavePoint back.
 using SavePointSender = int (*)(CComm& serverEnd, const char* game, const void* record,
                                 std::uint32_t recordSize);
 void SetSavePointSender(SavePointSender sender);
-// The installed sender's answer (1 when the main client took it), 0 without one.
+// The sender's answer (1 when the main client took it).
 int SendServerSavePoint(CComm& serverEnd, const char* game, const void* record,
                         std::uint32_t recordSize);
 
@@ -100,4 +88,4 @@ int AnswerDone(CComm& comm, const char* answerName);
 // 1 and *state = next when the transport took the packet; else 0 (retry).
 int ServerSendAnswer(CComm& comm, int* state, int next);
 
-}  // namespace dq
+}  // namespace game

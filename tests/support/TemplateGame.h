@@ -1,6 +1,8 @@
-// A toy game on the real shell: a few buttons, a client that says CLIENTINIT
-// and plays one PLAY per press of its Go button, and a server that answers.
-// Tests script it through gToyScript and read what it saw.
+// The template game (the toy): a small game on the real shell with a few
+// buttons, a client that says CLIENTINIT and plays one PLAY per press of its
+// Go button, and a server that answers. The shell's tests script it through
+// gToyScript and read what it saw; the idle benchmarks run it as a game that
+// does next to nothing.
 #pragma once
 
 #include <functional>
@@ -31,6 +33,10 @@ int ToyGlyphColour(char c);                  // 100 + (c - 32); the blank is tra
 int ToyChipColour(int chip, int state);      // chip 0..4, state 1 or 2
 int ToyGoColour(int state);                  // 40 + state
 
+// The toy's layout of the shared screen helpers and its button ranges.
+extern const ScreenLayout kToyScreenLayout;
+extern const ButtonRanges kToyButtonRanges;
+
 struct ToyClientRecord {
   int state = 0;
   int frames = 0;
@@ -55,6 +61,8 @@ struct ToyScript {
   std::function<void(ToyClientRecord&)> onClientFrame;  // at the start of each client frame
   double serverMoney = 1234.5;  // MONEY of CLIENTINITANSWER
   int failWorkBitmaps = 0;
+  int endRun = 0;  // the client step answers -1 at its next frame
+  int frameLimit = kToyMaxFrames;  // the client step answers -1 after it; 0: never
   // What the run left behind.
   int clientRecordsMade = 0;
   int clientRecordsFreed = 0;

@@ -1,10 +1,12 @@
-#include "dq/ServerFrame.h"
+#include "framework/game/ServerFrame.h"
 
 #include <cstdio>
 
 #include "framework/link/Db.h"
+#include "framework/link/SavePointSender.h"
+#include "framework/link/ServerRandom.h"
 
-namespace dq {
+namespace game {
 namespace {
 
 RandomSource g_randomSource = nullptr;
@@ -17,17 +19,29 @@ int BeginAnswer(CComm& comm, const char* answerName, const char* answer) {
   return 1;
 }
 
+// The answer to a packet the state did not expect: its own command +
+// "answer", and "fail".
+int BeginUnexpectedAnswer(CComm& comm) {
+  if (!comm.BeginPacket()) return 0;
+  comm.AnswerCommand();
+  comm.AddAnswer(kAnswerFail);
+  return 1;
+}
+
 }  // namespace
 
 void SetServerRandomSource(RandomSource source) { g_randomSource = source; }
 
-int ServerRandomNumber() { return g_randomSource != nullptr ? g_randomSource() : 0; }
+int ServerRandomNumber() {
+  return g_randomSource != nullptr ? g_randomSource() : NextServerRandom();
+}
 
 void SetSavePointSender(SavePointSender sender) { g_savePointSender = sender; }
 
 int SendServerSavePoint(CComm& serverEnd, const char* game, const void* record,
                         std::uint32_t recordSize) {
-  return g_savePointSender != nullptr ? g_savePointSender(serverEnd, game, record, recordSize) : 0;
+  const SavePointSender sender = g_savePointSender != nullptr ? g_savePointSender : SendSavePoint;
+  return sender(serverEnd, game, record, recordSize);
 }
 
 int ServerCanAnswer(CComm& comm) { return comm.IsSendFree() && comm.IsReceived(); }
@@ -54,18 +68,14 @@ int AnswerFailure(CComm& comm, const char* answerName, const char* answer,
 }
 
 int AnswerWrongCommand(CComm& comm, const char* wanted) {
-  if (!comm.BeginPacket()) return 0;
-  comm.AnswerCommand();
-  comm.AddAnswer(kAnswerFail);
+  if (!BeginUnexpectedAnswer(comm)) return 0;
   comm.AddWrongCommand(wanted);
   comm.ReleaseReceived();
   return 1;
 }
 
 int AnswerUnexpected(CComm& comm, const char* errorText) {
-  if (!comm.BeginPacket()) return 0;
-  comm.AnswerCommand();
-  comm.AddAnswer(kAnswerFail);
+  if (!BeginUnexpectedAnswer(comm)) return 0;
   comm.AddErrorMsg(errorText);
   comm.ReleaseReceived();
   return 1;
@@ -125,4 +135,4 @@ int ServerSendAnswer(CComm& comm, int* state, int next) {
   return 1;
 }
 
-}  // namespace dq
+}  // namespace game

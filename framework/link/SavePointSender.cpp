@@ -1,10 +1,11 @@
-#include "mainclient/SavePointSender.h"
+#include "framework/link/SavePointSender.h"
 
 #include <cstdlib>
 #include <cstring>
 
 #include "framework/link/MainClientTransport.h"
-#include "mainclient/SavePoint.h"
+#include "framework/link/SavePoint.h"
+#include "framework/link/ServerRandom.h"
 #include "platform/include/plat/window.h"
 
 int SendSavePoint(CComm& serverEnd, const char* game, const void* record, std::uint32_t recordSize) {
@@ -21,7 +22,8 @@ int SendSavePoint(CComm& serverEnd, const char* game, const void* record, std::u
                        (serverEnd.recvAllocated != kRecvWaiting || recvText);
   int answer = 0;
   if (encoded) {
-    const std::vector<std::uint8_t> payload = EncodeSavePoint(game, words, sendText, recvText, record, recordSize);
+    const std::vector<std::uint8_t> payload = EncodeSavePoint(game, words, sendText, recvText, record, recordSize,
+                                                                      ServerRandomState());
     const plat::COPYDATASTRUCT data{kDataSavePoint, static_cast<plat::DWORD>(payload.size()), payload.data()};
     answer = plat::SendMessage(transport->mainWnd, plat::WM_COPYDATA, plat::HandleToWParam(transport->ownWnd),
                                reinterpret_cast<plat::LPARAM>(&data)) != 0;

@@ -1,4 +1,4 @@
-#include "mainclient/SavePoint.h"
+#include "framework/link/SavePoint.h"
 
 #include <cctype>
 #include <cstring>
@@ -21,7 +21,8 @@ bool ValidGame(const char* game) {
 }  // namespace
 
 std::vector<std::uint8_t> EncodeSavePoint(const char* game, const int linkWords[4], const char* sendText,
-                                          const char* recvText, const void* record, std::uint32_t recordSize) {
+                                          const char* recvText, const void* record, std::uint32_t recordSize,
+                                          std::uint32_t randomState) {
   SavePointHead head{};
   std::strncpy(head.game, game, kSavePointGameSize - 1);
   head.recvJustInit = linkWords[0];
@@ -31,6 +32,7 @@ std::vector<std::uint8_t> EncodeSavePoint(const char* game, const int linkWords[
   head.sendTextSize = TextSize(sendText);
   head.recvTextSize = TextSize(recvText);
   head.recordSize = recordSize;
+  head.randomState = randomState;
   std::vector<std::uint8_t> out(sizeof head + head.sendTextSize + head.recvTextSize + recordSize);
   std::uint8_t* p = out.data();
   std::memcpy(p, &head, sizeof head);

@@ -10,15 +10,15 @@
 // yet sent). A restore then replays the first packet of the session, drops
 // the client's BEGINPLAY, puts this state back, sends the answer from it and
 // lets the recorded button presses play the round again against the real
-// server, which draws nothing new after BEGINPLAY.
+// server, whose random stream is put back as it stood here.
 #pragma once
 
 #include <cstdint>
 
 #include "framework/link/Comm.h"
 
-// Sends the record (recordSize bytes) and serverEnd's link state, with its
-// unsent and unread packets, under the game code to the main client that
+// Sends the record (recordSize bytes), the server's random stream and
+// serverEnd's link state, with its unsent and unread packets, under the game code to the main client that
 // serverEnd's transport is attached to. serverEnd's transport must be the
 // program's CMainClientTransport. 1 when the main client took it; 0 when the
 // link is not ready, the code is longer than 15 characters, the record is
