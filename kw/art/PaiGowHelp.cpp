@@ -72,7 +72,7 @@ constexpr int kRankingExamples[][5] = {
 };
 
 constexpr int kJokerHands[][5] = {
-    {kJ, C(13, kS), C(13, kD), C(5, kH), C(2, kC)},
+    {kJ, C(14, kS), C(13, kD), C(5, kH), C(2, kC)},
     {kJ, C(9, kH), C(8, kH), C(6, kH), C(5, kH)},
     {kJ, C(12, kC), C(9, kC), C(7, kC), C(3, kC)},
     {kJ, C(5, kD), C(4, kS), C(3, kH), C(2, kC)},
