@@ -156,7 +156,8 @@ std::string CardName(int id) {
 std::vector<RankingRow> HandRanking() {
   std::vector<RankingRow> rows;
   for (const auto& ids : kRankingExamples) rows.push_back(Rank(ids));
-  std::sort(rows.begin(), rows.end(), [](const RankingRow& a, const RankingRow& b) { return a.handClass > b.handClass; });
+  std::sort(rows.begin(), rows.end(),
+            [](const RankingRow& a, const RankingRow& b) { return a.handClass > b.handClass; });
   return rows;
 }
 
@@ -227,7 +228,9 @@ std::string PaiGowHelpPage() {
   page += "<h2>What a bet returns</h2>\n<p>What a $" + std::to_string(kHelpStake) +
           " bet returns, the stake included. A win pays even money less a commission of " + commission +
           ".</p>\n<table>\n<tr><th>Showdown</th><th>Returns</th></tr>\n";
-  for (const PayoutRow& row : PayoutRows()) page += "<tr><td>" + row.outcome + "</td><td>" + row.returns + "</td></tr>\n";
+  for (const PayoutRow& row : PayoutRows()) {
+    page += "<tr><td>" + row.outcome + "</td><td>" + row.returns + "</td></tr>\n";
+  }
   page += "</table>\n";
 
   page += "<h2>The hands</h2>\n<p>The 5-card hands, the best first. A 2-card hand is a pair or two single "

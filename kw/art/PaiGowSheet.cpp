@@ -57,9 +57,10 @@ Rect ButtonArea(int button) {
   return {row.x, row.y, row.width, row.height};
 }
 
-void DrawTextButton(IndexedImage& image, const Rect& r, const char* label, bool pressed) {
-  FillRect(image, r, pressed ? kYellow : kGreyDark);
-  DrawTextCentred(image, r, label, {pressed ? std::uint8_t{kBlack} : std::uint8_t{kWhite}, kBlack, 1, 0});
+// A label on a panel: white on the button's colour, black on yellow when lit.
+void DrawTextButton(IndexedImage& image, const Rect& r, const char* label, std::uint8_t panel) {
+  FillRect(image, r, panel);
+  DrawTextCentred(image, r, label, {panel == kYellow ? std::uint8_t{kBlack} : std::uint8_t{kWhite}, kBlack, 1, 0});
 }
 
 // A chip the player cannot use yet: its colours seen through a grey veil.
@@ -107,13 +108,13 @@ void DrawTable(IndexedImage& image, const SheetItem&) {
   }
   FillRect(image, {0, 465, kScreenWidth, 1}, kGold);
   FillRect(image, {0, 466, kScreenWidth, 14}, kBlack);
-  for (const ButtonLabel& b : kTextButtons) DrawTextButton(image, ButtonArea(b.button), b.text, false);
+  for (const ButtonLabel& b : kTextButtons) DrawTextButton(image, ButtonArea(b.button), b.text, b.face);
 }
 
 // ---- Sprites ----
 
 void DrawLitTextButton(IndexedImage& image, const SheetItem& item) {
-  DrawTextButton(image, item.area, item.text, true);
+  DrawTextButton(image, item.area, item.text, kYellow);
 }
 
 // value: chip value; colour kYellow rings the chip (pressed).

@@ -190,7 +190,8 @@ TEST_F(PaiGowArt, EveryButtonsAreaInTheHitMapCarriesItsNumber) {
 // The labels the table shows for Options, Help and Exit fit their buttons.
 TEST_F(PaiGowArt, TextButtonLabelsFitTheirButtons) {
   const artwork::TextStyle style{artwork::kWhite, artwork::kBlack, 1, 0};
-  const std::pair<int, const char*> labels[] = {{kButtonOptions, "OPTIONS"}, {kButtonHelp, "HELP"}, {kButtonExit, "EXIT"}};
+  const std::pair<int, const char*> labels[] = {
+      {kButtonOptions, "OPTIONS"}, {kButtonHelp, "HELP"}, {kButtonExit, "EXIT"}};
   for (const auto& [button, text] : labels) {
     EXPECT_LT(artwork::TextWidth(text, style), kPaiGowButtonTable[button].width) << text;
   }
