@@ -6,7 +6,8 @@
 namespace kw {
 
 inline constexpr char kHitMapFile[] = "res\\BtnData.dat";
-inline constexpr char kHelpPage[] = "help\\kw.htm";
+// The help page in "help\\" (OpenHelpPage).
+inline constexpr char kHelpPage[] = "kw.htm";
 inline constexpr char kMusicFile[] = "../midi/Tokyo2.mid";
 
 // The program's own sounds.

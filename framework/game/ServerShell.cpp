@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "framework/game/ServerFrame.h"
 #include "framework/link/Db.h"
 #include "framework/link/PlaybackServer.h"
 #include "framework/link/Restore.h"

@@ -217,7 +217,7 @@ TEST_F(PaiGowArt, HelpPageLiesWhereOrvantaIniLeads) {
   const std::size_t at = text.find(key);
   ASSERT_NE(at, std::string::npos);
   const std::string path = text.substr(at + key.size(), text.find('\r', at) - at - key.size());
-  const std::vector<std::uint8_t> page = ReadBytes(StagedPath((path + kHelpPage).c_str()));
+  const std::vector<std::uint8_t> page = ReadBytes(StagedPath((path + "help\\" + kHelpPage).c_str()));
   EXPECT_NE(std::string(page.begin(), page.end()).find("<h1>Pai Gow Poker</h1>"), std::string::npos);
 }
 
