@@ -119,6 +119,44 @@ void CompleteLow(DealerHand* h) {
   for (int i = kHandCards - 1; i >= 0 && h->lowCount < 2; --i) Take(h, h->byValue[i]);
 }
 
+namespace {
+
+int FiveLeftClass(const DealerHand& h, int lowA, int lowB) {
+  int ranks[5], suits[5], n = 0;
+  for (int i = 0; i < kHandCards; ++i) {
+    if (i == lowA || i == lowB) continue;
+    ranks[n] = h.rank[i];
+    suits[n] = h.suit[i];
+    ++n;
+  }
+  HandValue v;
+  EvaluateHand5(ranks, suits, &v);
+  return v.handClass;
+}
+
+}  // namespace
+
+void KeepStraightOrFlushHigh(DealerHand* h, int value) {
+  if (h->lowCount == 2 && FiveLeftClass(*h, h->low[0], h->low[1]) >= kStraight) return;
+  int three[3], n = 0;
+  for (int i = 0; i < kHandCards && n < 3; ++i) {
+    if (h->value[i] == value) three[n++] = i;
+  }
+  if (n < 3) return;
+  int best = -1, bestClass = kStraight - 1;
+  for (int stay = 0; stay < 3; ++stay) {
+    const int c = FiveLeftClass(*h, three[(stay + 1) % 3], three[(stay + 2) % 3]);
+    if (c > bestClass) {
+      bestClass = c;
+      best = stay;
+    }
+  }
+  if (best < 0) return;
+  h->low[0] = three[(best + 1) % 3];
+  h->low[1] = three[(best + 2) % 3];
+  h->lowCount = 2;
+}
+
 int NthHighest(const DealerHand& h, int n) { return h.byRank[n]; }
 
 int FirstOfRank(const DealerHand& h, int rank) {

@@ -47,6 +47,10 @@ void TakeOutsideSuit(DealerHand* h, int count, bool jokerIsOutside);
 void TakeJoker(DealerHand* h);
 // Completes the 2-card hand with the joker, else the lowest cards left.
 void CompleteLow(DealerHand* h);
+// After a rule took two of the three cards of value low: when the five left
+// make no straight or flush, takes instead the two of the three whose five
+// left rank highest (a joker in a gap of the run must stay high).
+void KeepStraightOrFlushHigh(DealerHand* h, int value);
 
 // Position of the n-th highest card, the joker last.
 int NthHighest(const DealerHand& h, int n);

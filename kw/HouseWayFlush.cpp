@@ -388,6 +388,7 @@ void SplitStraightAndFlush(DealerHand* h) {
         TakeOutsideSuit(h, 2, false);
       } else {
         TakeValueOffSuit(h, p.rankA, 2);
+        KeepStraightOrFlushHigh(h, p.rankA);
       }
       break;
     case kFullHouse7:

@@ -140,7 +140,13 @@ void SplitStraightOnly(DealerHand* h) {
       TakeHighest(h, 1);
       TakeJoker(h);
       break;
-    case kThree7: TakeLeftOvers(h); break;
+    case kThree7:
+      // A run of 6 leaves one card of the three outside it; the second
+      // comes from the three too, so the straight stays high.
+      TakeLeftOvers(h);
+      TakeValue(h, p.rankA, 1);
+      KeepStraightOrFlushHigh(h, p.rankA);
+      break;
     case kFullHouse7: TakeValue(h, p.rankA == kAce ? p.rankB : p.rankA, 2); break;
     case kFour7: TakeValue(h, kAce, 2, true); break;
     default: SplitNoStraightNoFlush(h); break;

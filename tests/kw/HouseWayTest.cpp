@@ -262,6 +262,21 @@ TEST(HouseWayStraight, PairsThreesAndFours) {
   EXPECT_EQ(HouseWayLow("As Ah Ad Xj Kc Qs Jh"), "As Ah");
 }
 
+// Three aces made with the joker beside a run of 6 the joker fills: one ace
+// is left over, and the second low card must be the other real ace, since
+// the joker going low breaks the straight and the aces low beat the rest.
+TEST(HouseWayStraight, ThreeAcesWithTheJokerInARunOfSixPlayTheRealAces) {
+  EXPECT_EQ(HouseWayLow("2s 3s 4s 6d Ad Ah Xj"), "Ad Ah");   // 2-3-4-(5)-6 stays
+  EXPECT_EQ(HouseWayLow("As Kh Qd Jc 9s Ah Xj"), "As Ah");   // 9-(10)-J-Q-K stays
+}
+
+// Two of three aces made with the joker go low beside a straight and a
+// flush: the two real aces, so the joker's straight stays high.
+TEST(HouseWayStraightAndFlush, TwoOfThreeAcesKeepTheJokersStraightHigh) {
+  EXPECT_EQ(HouseWayLow("6h 7h 8h Ah 4c Ac Xj"), "Ah Ac");   // 4-(5)-6-7-8 stays
+  EXPECT_EQ(HouseWayLow("6h Ah 2c 3c 4c Ac Xj"), "Ah Ac");   // 2-3-4-(5)-6 stays
+}
+
 TEST(HouseWayFlush, NoPair) {
   EXPECT_EQ(HouseWayLow("As 9s 7s 5s 2s Kh Qd"), "Kh Qd");
   EXPECT_EQ(HouseWayLow("Ks 9s 7s 5s 2s Xj Qd"), "Xj Qd");
