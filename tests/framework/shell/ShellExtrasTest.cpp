@@ -3,12 +3,14 @@
 // link end's wait callback and the card games' curve.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "framework/link/Comm.h"
 #include "framework/link/PlaybackClient.h"
 #include "framework/shell/Interpolate.h"
+#include "framework/shell/SettingsFile.h"
 #include "framework/shell/ShellGlobals.h"
 #include "framework/shell/Window.h"
 #include "framework/sound/GlyphTable.h"
@@ -129,6 +131,30 @@ TEST(PathPoint, RunsOnAFractionalGridUnlikeInterpolateStep) {
   // ((0.9 * 64 + 268) * 64 + (0 * 64 + 25) * 64) / 128 = 175.3.
   EXPECT_EQ(PathPoint(25, 0.0, 268, 0.9, 5, 10), 175);
   EXPECT_EQ(PathPoint(7, 0, 9, 0, 1, 0), 9);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(WholeSettingsFile, AShortFileLeavesEveryDefault) {
+  const char name[] = "whole_settings_test.cfg";
+  std::FILE* file = std::fopen(name, "w");
+  ASSERT_NE(file, nullptr);
+  std::fputc(0, file);
+  std::fputc(0, file);
+  std::fclose(file);
+  std::uint16_t words[2] = {1, 1};
+  EXPECT_EQ(ReadWholeSettingsFile(name, words, sizeof words), 0);
+  EXPECT_EQ(words[0], 1);
+  EXPECT_EQ(words[1], 1);
+  const std::uint16_t written[2] = {0, 0};
+  ASSERT_EQ(WriteSettingsFile(name, written, sizeof written), 1);
+  EXPECT_EQ(ReadWholeSettingsFile(name, words, sizeof words), 1);
+  EXPECT_EQ(words[0], 0);
+  EXPECT_EQ(words[1], 0);
+  std::remove(name);
+  EXPECT_EQ(ReadWholeSettingsFile(name, words, sizeof words), 0);
 }
 
 }  // namespace
