@@ -1,6 +1,9 @@
 #include "kw/PaiGowWire.h"
 
 #include <cstdio>
+#include <cstdlib>
+
+#include "kw/Cards.h"
 
 namespace kw {
 namespace {
@@ -36,6 +39,66 @@ int ParseSecondCards(const char* text, std::int32_t* first, std::int32_t* second
   if (a < 1 || a > kHandCards || b < 1 || b > kHandCards || a == b) return 0;
   *first = a;
   *second = b;
+  return 1;
+}
+
+}  // namespace kw
+
+namespace kw {
+namespace {
+
+// Reads exactly count comma-separated whole numbers.
+int ReadNumbers(const char* text, int count, int* values) {
+  const char* at = text;
+  for (int i = 0; i < count; ++i) {
+    char* end = nullptr;
+    const long value = std::strtol(at, &end, 10);
+    if (end == at || value < -1000 || value > 1000) return 0;
+    values[i] = static_cast<int>(value);
+    at = end;
+    if (i + 1 < count) {
+      if (*at != ',') return 0;
+      ++at;
+    }
+  }
+  while (*at == ' ') ++at;
+  return *at == '\0' ? 1 : 0;
+}
+
+int DistinctIn(const int* values, int count, int low, int high) {
+  for (int i = 0; i < count; ++i) {
+    if (values[i] < low || values[i] > high) return 0;
+    for (int j = 0; j < i; ++j) {
+      if (values[j] == values[i]) return 0;
+    }
+  }
+  return 1;
+}
+
+}  // namespace
+
+int ParseFirstCards(const char* text, std::int32_t ids[7]) {
+  int values[7];
+  if (text == nullptr || !ReadNumbers(text, 7, values) || !DistinctIn(values, 7, 0, kJokerId)) return 0;
+  for (int i = 0; i < 7; ++i) ids[i] = values[i];
+  return 1;
+}
+
+int ParseDealerCards(const char* text, int showdown, DealerCards* cards) {
+  const int count = showdown ? 12 : 9;
+  int v[12] = {};
+  if (text == nullptr || !ReadNumbers(text, count, v) || !DistinctIn(v, 7, 0, kJokerId)) return 0;
+  const int* low = showdown ? v + 8 : v + 7;
+  if (!DistinctIn(low, 2, 0, 6)) return 0;
+  if (showdown && (v[7] < 0 || v[7] > 2 || v[10] < 0 || v[10] > 1 || v[11] < 0 || v[11] > 1)) return 0;
+  DealerCards read{};
+  for (int i = 0; i < 7; ++i) read.ids[i] = v[i];
+  read.result = showdown ? v[7] : 0;
+  read.low[0] = low[0];
+  read.low[1] = low[1];
+  read.wonHigh = showdown ? v[10] : 0;
+  read.wonLow = showdown ? v[11] : 0;
+  *cards = read;
   return 1;
 }
 

@@ -24,3 +24,23 @@ void FormatDealerCardsCardFail(const PaiGowServerRecord& record, int houseWay,
 int ParseSecondCards(const char* text, std::int32_t* first, std::int32_t* second);
 
 }  // namespace kw
+
+namespace kw {
+
+// The client's reading of the answers. Each answers 1 with every value
+// stored, else 0 and nothing stored: the ids index pictures, so each must
+// lie in 0..52 and name a different card, and the dealer's positions 0..6
+// and differ.
+int ParseFirstCards(const char* text, std::int32_t ids[7]);
+
+struct DealerCards {
+  std::int32_t ids[7];
+  std::int32_t result;   // 0 player, 1 dealer, 2 push (0 after "cardfail")
+  std::int32_t low[2];   // b, a: the 0-based positions of his 2-card hand
+  std::int32_t wonHigh;
+  std::int32_t wonLow;
+};
+// After "ok" (showdown 1): 12 values; after "cardfail" (showdown 0): 9.
+int ParseDealerCards(const char* text, int showdown, DealerCards* cards);
+
+}  // namespace kw

@@ -58,6 +58,9 @@ void CComm::ResetHooks() {
 
 void CComm::SetBeforeSendHook(CommHook hook) { beforeSend = hook ? hook : DefaultHook; }
 void CComm::SetBeforeReceiveHook(CommHook hook) { beforeReceive = hook ? hook : DefaultHook; }
+void CComm::SetTraceHook(CommTraceHook hook) { trace = hook ? hook : DefaultTrace; }
+
+void SetWaitCallback(CComm& comm, CommTraceHook callback) { comm.SetTraceHook(callback); }
 void CComm::SetAfterReceiveHook(CommHook hook) { afterReceive = hook ? hook : DefaultHook; }
 
 void CComm::SetTransport(CTransport* t) {

@@ -43,6 +43,8 @@ class CComm {
   void SetBeforeSendHook(CommHook hook);
   void SetBeforeReceiveHook(CommHook hook);
   void SetAfterReceiveHook(CommHook hook);
+  // The trace hook (null: none); see CommTraceHook for its codes.
+  void SetTraceHook(CommTraceHook hook);
   // Destroys the attached transport, if any, and takes ownership of t
   // (made with new; may be null).
   void SetTransport(CTransport* t);
@@ -142,3 +144,8 @@ class CComm {
   CKeyValueList recvList;
   CTransport* transport = nullptr;
 };
+
+// Replaces the link end's trace hook: called with 1 after an ordinary
+// packet was sent, 0 when one was found waiting, -1 when none was (never for
+// heartbeat and asyncmsg packets).
+void SetWaitCallback(CComm& comm, CommTraceHook callback);

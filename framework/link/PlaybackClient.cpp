@@ -97,3 +97,16 @@ void CPlaybackClient::Clear() {
   list.DeleteAll();
   playing = 0;
 }
+
+int FindButtonEvent(CPtrList& list, int button) {
+  for (list.First(); list.HasCurrent(); list.Next()) {
+    btnLog* entry = static_cast<btnLog*>(list.Current());
+    if (entry->button != button) continue;
+    const int state = entry->state;
+    list.RemoveCurrent();
+    std::free(entry);
+    list.First();
+    return state;
+  }
+  return 0;
+}

@@ -57,5 +57,10 @@ class CPlaybackClient {
   int graceCount = 0;  // never reset: one restore per process
 };
 
+// The first btnLog entry of list for button: taken out and freed, the cursor
+// back on the head, and its state answered (events above 10000 carry a
+// value there). 0 when none.
+int FindButtonEvent(CPtrList& list, int button);
+
 extern CBtnLogClient gBtnLogClient;
 extern CPlaybackClient gPlaybackClient;

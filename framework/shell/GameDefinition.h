@@ -58,6 +58,9 @@ struct GameDefinition {
   // ---- Periods (ms) ----
   plat::DWORD alivePeriod = 0;         // between alive queries; 0 refuses the table
   plat::DWORD idleSleep = 0;           // Sleep after each idle tick; 0: none
+  // A frame later than kMaxFrameLateness: 0 starts a new frame grid, 1 keeps
+  // the grid and catches up kMaxFrameLateness (the card games).
+  int catchUpLateFrames = 0;
 
   // ---- Switches ----
   int colourTest = 1;     // refuse displays of fewer than 8 bits per pixel
@@ -117,6 +120,11 @@ struct GameDefinition {
   std::uint16_t* (*VoiceSwitch)() = nullptr;
   // 1 while bets may be placed (DrawMoney enables the chips then).
   int (*BettingOpen)() = nullptr;
+  // The client link end's trace hook, installed after the playback hooks;
+  // null: none.
+  void (*ClientWaitCallback)(CComm& comm, int code) = nullptr;
+  // Once per frame after the game client and server; null: nothing.
+  void (*ExtraFrameStep)() = nullptr;
 };
 
 // The hooks the shell calls that the table leaves null: the name of the

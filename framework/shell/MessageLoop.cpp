@@ -106,6 +106,8 @@ int IdleTick() {
     gLastFrame = now + kTimerLead;
   } else if (lateness >= 0 && lateness <= static_cast<std::int32_t>(kMaxFrameLateness)) {
     gLastFrame = now - static_cast<plat::DWORD>(lateness);
+  } else if (lateness > 0 && gGame->catchUpLateFrames) {
+    gLastFrame = now - kMaxFrameLateness;
   } else {
     gLastFrame = now;
   }
@@ -123,6 +125,7 @@ int RunFrame() {
       gGame->GameServerRun(gServerRecord, gServerComm, kSavedGameUser);
     }
     if (gGame->restoresGames && gPlaybackClient.Finished()) CloseRestoreWindow();
+    if (gGame->ExtraFrameStep) gGame->ExtraFrameStep();
     if (clientResult < 0) plat::DestroyWindow(gMainWindow);
   }
   StatusMsgTimeout();

@@ -4,7 +4,8 @@
 #include "platform/include/plat/types.h"
 
 inline constexpr plat::DWORD kFramePeriod = 20;
-// Lateness up to this many ms keeps the frame grid; a longer stall starts a new one.
+// Lateness up to this many ms keeps the frame grid; a longer stall starts a
+// new one, or catches up this much (GameDefinition::catchUpLateFrames).
 inline constexpr plat::DWORD kMaxFrameLateness = 40;
 // After a frame the frame timer started, the next reference lies this far ahead.
 inline constexpr plat::DWORD kTimerLead = 4;

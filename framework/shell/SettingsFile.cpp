@@ -6,18 +6,36 @@
 
 #include "platform/include/plat/system.h"
 
-int ReadSettingsFile(const char* fileName, void* settings, int size) {
+namespace {
+
+// Reads up to size bytes aside, so a failing read leaves the defaults whole;
+// the count read, 0 when the file is missing.
+std::size_t ReadAside(const char* fileName, std::vector<unsigned char>* bytes, int size) {
   std::FILE* file = plat::OpenFile(fileName, "r");
   if (file == nullptr || size <= 0) {
     if (file != nullptr) std::fclose(file);
     return 0;
   }
-  // Read aside first: a failing read leaves the defaults whole.
-  std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
-  const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
+  bytes->resize(static_cast<std::size_t>(size));
+  const std::size_t got = std::fread(bytes->data(), 1, bytes->size(), file);
   std::fclose(file);
+  return got;
+}
+
+}  // namespace
+
+int ReadSettingsFile(const char* fileName, void* settings, int size) {
+  std::vector<unsigned char> bytes;
+  const std::size_t got = ReadAside(fileName, &bytes, size);
   std::memcpy(settings, bytes.data(), got);
   return got > 0 ? 1 : 0;
+}
+
+int ReadWholeSettingsFile(const char* fileName, void* settings, int size) {
+  std::vector<unsigned char> bytes;
+  if (ReadAside(fileName, &bytes, size) != static_cast<std::size_t>(size)) return 0;
+  std::memcpy(settings, bytes.data(), bytes.size());
+  return 1;
 }
 
 int WriteSettingsFile(const char* fileName, const void* settings, int size) {

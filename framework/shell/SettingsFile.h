@@ -6,5 +6,8 @@
 // a short file changes only its first bytes and the defaults stay for the
 // rest. 1 when something was read, 0 when the file is missing or empty.
 int ReadSettingsFile(const char* fileName, void* settings, int size);
+// The whole record or nothing: settings change only when the file holds at
+// least size bytes. 1 when they changed.
+int ReadWholeSettingsFile(const char* fileName, void* settings, int size);
 // Writes the size bytes (text mode "w"). 1 when all were written, else 0.
 int WriteSettingsFile(const char* fileName, const void* settings, int size);

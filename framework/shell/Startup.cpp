@@ -99,6 +99,7 @@ int WinMain(plat::HINSTANCE instance, plat::HINSTANCE previous, const char* comm
       InstallPlaybackHooks(gServerComm, gClientComm,
                            GameServerHooks{gGame->code, gGame->GameServerLoad,
                                            gGame->GameServerOnRemove});
+      if (gGame->ClientWaitCallback) SetWaitCallback(gClientComm, gGame->ClientWaitCallback);
       LoadSavedGame(gServerRecord, gServerComm, kSavedGameUser);
     }
     result = RunMessageLoop();

@@ -10,7 +10,15 @@
 
 namespace {
 constexpr char kTitleTooLong[] = "ERROR: STRING TO LONG!!";
+
+// "<title>  <status>".
+void ShowTitle(plat::HWND window) {
+  char shown[2 * kMaxTitleLength + 4];
+  std::snprintf(shown, sizeof(shown), "%s  %s", gWindowTitle, gTitleSuffix);
+  plat::SetWindowText(window, shown);
 }
+
+}  // namespace
 
 void SetWindowTitle(plat::HWND window, const char* format, ...) {
   char title[kMaxTitleLength + 2];
@@ -24,9 +32,18 @@ void SetWindowTitle(plat::HWND window, const char* format, ...) {
     return;
   }
   std::memcpy(gWindowTitle, title, static_cast<std::size_t>(length) + 1);
-  char shown[2 * kMaxTitleLength + 3];
-  std::snprintf(shown, sizeof(shown), "%s  %s", gWindowTitle, gTitleSuffix);
-  plat::SetWindowText(window, shown);
+  ShowTitle(window);
+}
+
+void SetTitleStatus(plat::HWND window, const char* format, ...) {
+  char status[kMaxTitleLength + 2];
+  va_list args;
+  va_start(args, format);
+  int length = std::vsnprintf(status, sizeof(status), format, args);
+  va_end(args);
+  if (length < 0 || length > kMaxTitleLength) status[0] = '\0';
+  std::memcpy(gTitleSuffix, status, std::strlen(status) + 1);
+  ShowTitle(window);
 }
 
 void CentreOffsets(plat::HWND window, int* clientWidth, int* clientHeight, int width, int height) {

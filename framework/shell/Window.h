@@ -8,6 +8,9 @@
 // a longer one shows, and is kept as, "ERROR: STRING TO LONG!!".
 void SetWindowTitle(plat::HWND window, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
+// The status after the title: formats it (printf-style; more than 250
+// characters give an empty status) and shows the last title again with it.
+void SetTitleStatus(plat::HWND window, const char* format, ...) __attribute__((format(printf, 2, 3)));
 // From the client rectangle: gOffsetX = (client width - width) / 2 and
 // gOffsetY = (client height - height) / 2, each replaced by its fixed
 // override when that is not -1. The client size goes through the pointers

@@ -14,3 +14,8 @@ using GlyphTable = std::array<std::int16_t, kGlyphTableWords>;
 
 // The first of the three words of ch (kFirstGlyph..kLastGlyph).
 constexpr int GlyphWord(int ch) { return 2 + 3 * (ch - kFirstGlyph); }
+
+// The width in pixels of text in a font (glyphs as above): each character
+// adds its width + 1, characters outside 32..125 count as the blank, a
+// newline starts a new line; the widest line. 0 for an empty text.
+int TextWidth(const std::int16_t* glyphs, const char* text);
