@@ -7,13 +7,7 @@
 
 namespace dq::sim {
 
-int CSimTransport::SendData(const char* text, std::size_t) {
-  last = text;
-  ++packets;
-  return 1;
-}
-
-SimSession::SimSession() : transport_(new CSimTransport), record_(CrapsServerShell::New(kCrapsGameCode)) {
+SimSession::SimSession() : transport_(new CCaptureTransport), record_(CrapsServerShell::New(kCrapsGameCode)) {
   comm_.Init("serverout.log", "serverin.log");
   comm_.SetTransport(transport_);
 }
@@ -25,19 +19,20 @@ CKeyValueList* SimSession::Exchange(const char* packet) {
     std::fprintf(stderr, "craps_sim: the server end refused %s\n", packet);
     return nullptr;
   }
-  long long before = transport_->packets;
-  for (int frame = 0; frame < 10 && transport_->packets == before; ++frame) {
+  // Only the answer to this packet is kept: a long run holds no history.
+  transport_->sent.clear();
+  for (int frame = 0; frame < 10 && transport_->sent.empty(); ++frame) {
     GameServerRun(*record_, comm_, 1);
   }
-  if (transport_->packets == before) {
+  if (transport_->sent.empty()) {
     std::fprintf(stderr, "craps_sim: no answer to %s\n", packet);
     return nullptr;
   }
   answer_.Clear();
-  answer_.Decode(transport_->last.c_str());
+  answer_.Decode(transport_->LastText().c_str());
   const char* result = answer_.GetValue("answer");
   if (result == nullptr || std::strcmp(result, "ok") != 0) {
-    std::fprintf(stderr, "craps_sim: %s was answered %s\n", packet, transport_->last.c_str());
+    std::fprintf(stderr, "craps_sim: %s was answered %s\n", packet, transport_->LastText().c_str());
     return nullptr;
   }
   return &answer_;
@@ -56,7 +51,7 @@ int SimSession::Roll(const float* bets, CrapsRollOutcome* outcome) {
   if (data == nullptr) return 0;
   const char* results = data->GetValue("RESULT");
   if (results == nullptr || ParseResultList(results, outcome) != kResultListOk) {
-    std::fprintf(stderr, "craps_sim: unreadable results %s\n", transport_->last.c_str());
+    std::fprintf(stderr, "craps_sim: unreadable results %s\n", transport_->LastText().c_str());
     return 0;
   }
   return ExchangeOk("command=ENDPLAY");

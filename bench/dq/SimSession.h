@@ -7,20 +7,9 @@
 #include "dq/BetWire.h"
 #include "framework/link/Comm.h"
 #include "dq/CrapsServerRecord.h"
+#include "tests/support/CaptureTransport.h"
 
 namespace dq::sim {
-
-class CSimTransport : public CTransport {
- public:
-  int SendData(const char* text, std::size_t length) override;
-  int HandBack() override { return 1; }
-  void Poll() override {}
-  int IsIdle() override { return 1; }
-  void OnEvent(int) override {}
-
-  std::string last;
-  long long packets = 0;
-};
 
 class SimSession {
  public:
@@ -45,7 +34,7 @@ class SimSession {
   int ExchangeOk(const char* packet);
 
   CComm comm_;
-  CSimTransport* transport_;
+  CCaptureTransport* transport_;
   CrapsServerRecord* record_;
   CKeyValueList answer_;
 };

@@ -10,7 +10,7 @@
 
 #include "artwork/Generator.h"
 #include "tests/artwork/SampleSheet.h"
-#include "tests/artwork/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "tests/artwork/BmpReader.h"
 #include "artwork/Generator.h"
 #include "tests/artwork/SampleSheet.h"
-#include "tests/artwork/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

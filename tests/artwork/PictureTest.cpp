@@ -8,7 +8,7 @@
 #include "artwork/Generator.h"
 #include "artwork/StandardColours.h"
 #include "tests/artwork/SampleSheet.h"
-#include "tests/artwork/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "dq/CrapsTableLayout.h"
 #include "dq/art/CrapsSheet.h"
 #include "framework/sound/HitMap.h"
-#include "tests/artwork/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -13,27 +13,22 @@
 #include "framework/link/Restore.h"
 #include "framework/link/ServerRandom.h"
 #include "tests/dq/ServerHarness.h"
+#include "tests/support/TempFolderFixture.h"
 #include "platform/include/plat/headless.h"
 
 namespace dq {
 namespace {
 
 // Each test reads and writes "db_savef" in a folder of its own.
-class CrapsRestore : public ::testing::Test {
+class CrapsRestore : public TempFolderTest {
  protected:
   void SetUp() override {
-    ASSERT_NE(getcwd(home_, sizeof(home_)), nullptr);
-    std::strcpy(folder_, "/tmp/dq_restore_XXXXXX");
-    ASSERT_NE(mkdtemp(folder_), nullptr);
-    ASSERT_EQ(chdir(folder_), 0);
+    TempFolderTest::SetUp();
     plat::headless::ClearMessageBoxes();
   }
   void TearDown() override {
     gPacketPlaybackServer.Clear();
     gBtnPlaybackServer.Clear();
-    std::remove(kDbFileName);
-    EXPECT_EQ(chdir(home_), 0);
-    rmdir(folder_);
   }
 
   static void WriteInt(const char* key, int index, int value) {
@@ -56,8 +51,6 @@ class CrapsRestore : public ::testing::Test {
   }
 
  private:
-  char home_[4096];
-  char folder_[64];
 };
 
 CrapsServerRecord SavedRecord() {
@@ -138,7 +131,7 @@ TEST_F(CrapsRestore, ARestoredGameGoesOnWithItsSavedDice) {
   }
   EXPECT_FALSE(gPacketPlaybackServer.IsActive());
   ASSERT_EQ(s.transport->sent.size(), 1u);
-  EXPECT_EQ(s.transport->sent[0], std::string(logged) + "&PLAYBACKDONE=");
+  EXPECT_EQ(s.transport->Text(0), std::string(logged) + "&PLAYBACKDONE=");
   EXPECT_EQ(s.record->state, kServerWaitRollOrQuit);
   EXPECT_TRUE(BoxSaid("Event data loaded (part 2)"));
 

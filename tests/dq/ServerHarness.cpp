@@ -24,13 +24,6 @@ int DrawQueued() {
 
 }  // namespace
 
-int CCaptureTransport::SendData(const char* text, std::size_t length) {
-  if (!accept) return 0;
-  EXPECT_EQ(length, std::string(text).size() + 1);
-  sent.emplace_back(text);
-  return 1;
-}
-
 void QueueDice(int die1, int die2) {
   g_draws.push_back(die1 - 1);
   g_draws.push_back(die2 - 1 + 6 * 1000);  // any value with this rest mod 6
@@ -57,7 +50,9 @@ std::string ServerHarness::Exchange(const std::string& packet) {
   EXPECT_EQ(comm.OnDataReceived(packet.c_str(), packet.size() + 1), 1) << packet;
   std::size_t before = transport->sent.size();
   for (int frame = 0; frame < 10 && transport->sent.size() == before; ++frame) Frame();
-  return transport->sent.size() == before ? std::string() : transport->sent.back();
+  if (transport->sent.size() == before) return std::string();
+  EXPECT_EQ(transport->sent.back().size(), transport->LastText().size() + 1);  // one zero byte, at the end
+  return transport->LastText();
 }
 
 void ServerHarness::OpenSession(int die1, int die2) {

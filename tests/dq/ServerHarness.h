@@ -3,24 +3,12 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "framework/link/Comm.h"
 #include "dq/CrapsServer.h"
+#include "tests/support/CaptureTransport.h"
 
 namespace dq {
-
-class CCaptureTransport : public CTransport {
- public:
-  int SendData(const char* text, std::size_t length) override;
-  int HandBack() override { return 1; }
-  void Poll() override {}
-  int IsIdle() override { return 1; }
-  void OnEvent(int) override {}
-
-  std::vector<std::string> sent;
-  int accept = 1;  // 0: refuse every packet, as a busy main client does
-};
 
 // Dice of the next BEGINPLAYs, in order; the random source hands them out.
 void QueueDice(int die1, int die2);

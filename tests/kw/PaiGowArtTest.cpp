@@ -19,7 +19,7 @@
 #include "kw/PaiGowFonts.h"
 #include "kw/PaiGowTableLayout.h"
 #include "kw/art/PaiGowSheet.h"
-#include "tests/artwork/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "mainclient/AccountStore.h"
 #include "mainclient/Cents.h"
 #include "mainclient/PlayerAccount.h"
-#include "tests/artwork/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "tests/mainclient/BusProgram.h"
 #include "framework/link/SavePointSender.h"
 #include "framework/link/ServerRandom.h"
-#include "tests/mainclient/ScriptedProgram.h"
+#include "tests/support/ScriptedProgram.h"
 #include "platform/include/plat/plat.h"
 
 namespace {

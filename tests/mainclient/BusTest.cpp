@@ -14,7 +14,7 @@
 #include "framework/link/Db.h"
 #include "framework/link/ServerRandom.h"
 #include "tests/mainclient/BusProgram.h"
-#include "tests/artwork/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "platform/include/plat/system.h"
 
 namespace {

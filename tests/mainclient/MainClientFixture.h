@@ -7,7 +7,7 @@
 #include <string>
 
 #include "mainclient/MainClient.h"
-#include "tests/artwork/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "platform/include/plat/headless.h"
 
 // Handles every waiting message, then offers again what a program refused,

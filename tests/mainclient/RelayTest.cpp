@@ -4,7 +4,7 @@
 
 #include "tests/mainclient/MainClientFixture.h"
 #include "framework/link/MainClientName.h"
-#include "tests/mainclient/ScriptedProgram.h"
+#include "tests/support/ScriptedProgram.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "mainclient/SavedGameFile.h"
 #include "framework/link/MainClientName.h"
 #include "framework/link/SavePoint.h"
-#include "tests/mainclient/ScriptedProgram.h"
+#include "tests/support/ScriptedProgram.h"
 
 namespace {
 

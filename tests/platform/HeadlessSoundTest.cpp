@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/platform/HeadlessFixture.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -37,16 +38,13 @@ class Sound : public Headless {
  protected:
   void SetUp() override {
     Headless::SetUp();
-    dir_ = "/tmp/plat_sound_" + std::to_string(::getpid());
-    std::string cmd = "mkdir -p " + dir_;
-    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    dir_ = folder_.Path();
+    ASSERT_FALSE(dir_.empty());
     Write("button.wav", Wave(250));
     Write("travel.mid", {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96});
     Write("noise.wav", {'n', 'o', 'i', 's', 'e'});
   }
   void TearDown() override {
-    std::string cmd = "rm -rf " + dir_;
-    ASSERT_EQ(std::system(cmd.c_str()), 0);
     Headless::TearDown();
   }
   void Write(const char* name, const std::vector<unsigned char>& bytes) {
@@ -73,6 +71,7 @@ class Sound : public Headless {
     while (PeekMessage(&m, nullptr, MM_MCINOTIFY, MM_MCINOTIFY, PM_REMOVE)) out.push_back(m);
     return out;
   }
+  TempFolder folder_;
   std::string dir_;
 };
 

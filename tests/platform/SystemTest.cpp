@@ -8,24 +8,13 @@
 #include <string>
 
 #include "platform/include/plat/system.h"
+#include "tests/support/TempFolderFixture.h"
 
 namespace {
 
 // Each test runs in a fresh folder of its own.
-class Files : public ::testing::Test {
+class Files : public TempFolderTest {
  protected:
-  void SetUp() override {
-    ASSERT_NE(getcwd(oldDir_, sizeof oldDir_), nullptr);
-    char tmpl[] = "/tmp/plat_files_XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir_ = tmpl;
-    ASSERT_EQ(chdir(dir_.c_str()), 0);
-  }
-  void TearDown() override {
-    ASSERT_EQ(chdir(oldDir_), 0);
-    std::string cmd = "rm -rf '" + dir_ + "'";
-    ASSERT_EQ(std::system(cmd.c_str()), 0);
-  }
   static void Write(const char* name, const char* text) {
     std::FILE* f = std::fopen(name, "wb");
     ASSERT_NE(f, nullptr) << name;
@@ -45,8 +34,6 @@ class Files : public ::testing::Test {
     EXPECT_EQ(plat::ResolvePath(name, out, sizeof out), plat::TRUE);
     return out;
   }
-  char oldDir_[1024];
-  std::string dir_;
 };
 
 TEST_F(Files, BackslashNamesFindFilesIgnoringCase) {

@@ -343,3 +343,5 @@ int WriteToyArtwork() {
   return artwork::WritePictureFile("res/Data.dat", picture) &&
          artwork::WriteHitMapFile("res/Btndata.dat", hits);
 }
+
+int EnterToyFolder(TempFolder& folder) { return folder.Make("games/toy/res") && folder.Enter("games/toy") ? 1 : 0; }

@@ -13,6 +13,7 @@
 #include "framework/shell/GameDefinition.h"
 #include "framework/shell/Ticker.h"
 #include "platform/include/plat/types.h"
+#include "tests/support/TempFolder.h"
 
 inline constexpr int kToyButtons = 12;
 inline constexpr int kToyGoButton = 10;
@@ -80,6 +81,9 @@ extern std::uint16_t gToySettings[2];  // voice switch, one more option
 const GameDefinition& ToyGameDefinition();
 // Fresh script, settings and button table before a run.
 void ResetToyGame();
+// Makes games/toy/res in folder and enters games/toy, laid out like the
+// staged tree (Casino.cfg two folders up). 1 or 0.
+int EnterToyFolder(TempFolder& folder);
 // Writes res/Data.dat and res/Btndata.dat into the working folder. 1 or 0.
 int WriteToyArtwork();
 // The client record of the running program (null outside a run).

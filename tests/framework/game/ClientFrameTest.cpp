@@ -8,7 +8,7 @@
 
 #include "framework/game/ClientFrame.h"
 #include "platform/include/plat/headless.h"
-#include "tests/framework/link/FakeTransport.h"
+#include "tests/support/CaptureTransport.h"
 
 namespace game {
 namespace {
@@ -17,7 +17,7 @@ class ClientFrame : public ::testing::Test {
  protected:
   void SetUp() override {
     comm.Init("clientout.log", "clientin.log");
-    transport = new FakeTransport;
+    transport = new CCaptureTransport;
     comm.SetTransport(transport);
   }
   void Receive(const char* text) {
@@ -26,7 +26,7 @@ class ClientFrame : public ::testing::Test {
   }
 
   CComm comm;
-  FakeTransport* transport = nullptr;
+  CCaptureTransport* transport = nullptr;
 };
 
 TEST_F(ClientFrame, APacketIsBuiltOnceAndSentWhenTheTransportTakesIt) {

@@ -8,7 +8,7 @@
 #include "framework/link/Db.h"
 #include "framework/link/KeyValueList.h"
 #include "platform/include/plat/headless.h"
-#include "tests/framework/link/FakeTransport.h"
+#include "tests/support/CaptureTransport.h"
 
 namespace game {
 namespace {
@@ -17,7 +17,7 @@ class ServerFrame : public ::testing::Test {
  protected:
   void SetUp() override {
     comm.Init("serverout.log", "serverin.log");
-    transport = new FakeTransport;
+    transport = new CCaptureTransport;
     comm.SetTransport(transport);
     dbSetBalance(1, 250.5);
   }
@@ -42,7 +42,7 @@ class ServerFrame : public ::testing::Test {
   }
 
   CComm comm;
-  FakeTransport* transport = nullptr;
+  CCaptureTransport* transport = nullptr;
 
  private:
   CKeyValueList answer_;

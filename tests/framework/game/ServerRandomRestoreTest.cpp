@@ -18,7 +18,7 @@
 #include "framework/link/Restore.h"
 #include "mainclient/SavedGameRecorder.h"
 #include "platform/include/plat/headless.h"
-#include "tests/framework/link/TempDir.h"
+#include "tests/support/TempFolderFixture.h"
 
 namespace game {
 namespace {
@@ -119,10 +119,10 @@ struct ToyServer {
   ToyRecord* record;
 };
 
-class ServerRandomRestore : public TempDirTest {
+class ServerRandomRestore : public TempFolderTest {
  protected:
   void SetUp() override {
-    TempDirTest::SetUp();
+    TempFolderTest::SetUp();
     plat::headless::ClearMessageBoxes();
     SetSavePointSender(RecordSavePoint);
     gRecorder.Start(kDbFileName);
@@ -130,7 +130,7 @@ class ServerRandomRestore : public TempDirTest {
   void TearDown() override {
     SetSavePointSender(nullptr);
     ResetPlaybackObjects();
-    TempDirTest::TearDown();
+    TempFolderTest::TearDown();
   }
 };
 

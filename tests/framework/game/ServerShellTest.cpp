@@ -13,7 +13,7 @@
 #include "framework/link/Restore.h"
 #include "framework/link/ServerRandom.h"
 #include "platform/include/plat/headless.h"
-#include "tests/framework/link/TempDir.h"
+#include "tests/support/TempFolderFixture.h"
 
 namespace game {
 namespace {
@@ -40,10 +40,10 @@ int AnyState(const StateFirstRecord&) { return 1; }
 
 using StateFirstShell = CServerShell<StateFirstRecord, 4, AnyState>;
 
-class ServerShell : public TempDirTest {
+class ServerShell : public TempFolderTest {
  protected:
   void SetUp() override {
-    TempDirTest::SetUp();
+    TempFolderTest::SetUp();
     plat::headless::ClearMessageBoxes();
   }
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "framework/link/Comm.h"
-#include "tests/framework/link/FakeTransport.h"
+#include "tests/support/CaptureTransport.h"
 
 namespace {
 
@@ -23,12 +23,12 @@ class CommTest : public ::testing::Test {
     gBeforeSend = 0;
     comm.Init("clientout.log", "clientin.log");
     comm.trace = RecordTrace;
-    comm.SetTransport(transport = new FakeTransport);
+    comm.SetTransport(transport = new CCaptureTransport);
   }
   int Receive(const char* text) { return comm.OnDataReceived(text, std::strlen(text) + 1); }
 
   CComm comm;
-  FakeTransport* transport = nullptr;
+  CCaptureTransport* transport = nullptr;
 };
 
 }  // namespace
@@ -79,10 +79,11 @@ TEST_F(CommTest, RefusedSendKeepsPacketAndRunsBeforeSendAgain) {
   transport->accept = 1;
   EXPECT_EQ(comm.SendPacket(), 1);
   EXPECT_EQ(gBeforeSend, 2);
-  EXPECT_EQ(transport->sent.size(), 2u);
+  EXPECT_EQ(transport->offered, 2);
+  EXPECT_EQ(transport->sent.size(), 1u);
   EXPECT_EQ(comm.SendPacket(), 0);  // nothing being built: no send, no hook
   EXPECT_EQ(gBeforeSend, 2);
-  EXPECT_EQ(transport->sent.size(), 2u);
+  EXPECT_EQ(transport->offered, 2);
 }
 
 TEST_F(CommTest, NoTransportRefusesAndHandBackFails) {
@@ -270,14 +271,14 @@ TEST_F(CommTest, ReceiveHooksSeeTheDecodedPacket) {
 
 TEST_F(CommTest, TransportIsOwned) {
   int destroyed = 0;
-  comm.SetTransport(new FakeTransport(&destroyed));
-  comm.SetTransport(new FakeTransport(&destroyed));
+  comm.SetTransport(new CCaptureTransport(&destroyed));
+  comm.SetTransport(new CCaptureTransport(&destroyed));
   EXPECT_EQ(destroyed, 1);
   comm.PollTransport();
-  EXPECT_EQ(static_cast<FakeTransport*>(comm.transport)->polls, 1);
+  EXPECT_EQ(static_cast<CCaptureTransport*>(comm.transport)->polls, 1);
   {
     CComm other;
-    other.SetTransport(new FakeTransport(&destroyed));
+    other.SetTransport(new CCaptureTransport(&destroyed));
   }
   EXPECT_EQ(destroyed, 2);
 }

@@ -9,11 +9,11 @@
 
 #include "framework/link/Db.h"
 #include "tests/framework/link/DbFile.h"
-#include "tests/framework/link/TempDir.h"
+#include "tests/support/TempFolderFixture.h"
 
 namespace {
 
-using DbFileTest = TempDirTest;
+using DbFileTest = TempFolderTest;
 
 std::string ReadString(int user, const char* game, const char* key, int index, int* result) {
   void* data = nullptr;

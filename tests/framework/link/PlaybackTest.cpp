@@ -10,11 +10,11 @@
 #include "framework/link/BtnLog.h"
 #include "framework/link/Comm.h"
 #include "tests/framework/link/DbFile.h"
-#include "tests/framework/link/FakeTransport.h"
+#include "tests/support/CaptureTransport.h"
 #include "framework/link/PlaybackClient.h"
 #include "tests/framework/link/PlaybackReset.h"
 #include "framework/link/PlaybackServer.h"
-#include "tests/framework/link/TempDir.h"
+#include "tests/support/TempFolderFixture.h"
 #include "platform/include/plat/headless.h"
 
 namespace {
@@ -34,10 +34,10 @@ int Enabled(int button) {
   return 1;
 }
 
-class PlaybackTest : public TempDirTest {
+class PlaybackTest : public TempFolderTest {
  protected:
   void SetUp() override {
-    TempDirTest::SetUp();
+    TempFolderTest::SetUp();
     plat::headless::Reset();
     ResetPlaybackState();
     gPressed.clear();
@@ -49,8 +49,8 @@ class PlaybackTest : public TempDirTest {
     SetShellHooks(hooks);
     client.Init("clientout.log", "clientin.log");
     server.Init("serverout.log", "serverin.log");
-    client.SetTransport(clientWire = new FakeTransport);
-    server.SetTransport(serverWire = new FakeTransport);
+    client.SetTransport(clientWire = new CCaptureTransport);
+    server.SetTransport(serverWire = new CCaptureTransport);
     InstallPlaybackHooks(server, client, GameServerHooks{"TY", nullptr, nullptr});
   }
   int Receive(CComm& end, const char* text) { return end.OnDataReceived(text, std::strlen(text) + 1); }
@@ -66,11 +66,11 @@ class PlaybackTest : public TempDirTest {
 
   CComm client;
   CComm server;
-  FakeTransport* clientWire = nullptr;
-  FakeTransport* serverWire = nullptr;
+  CCaptureTransport* clientWire = nullptr;
+  CCaptureTransport* serverWire = nullptr;
 };
 
-std::string Sent(const FakeTransport* wire, std::size_t i) {
+std::string Sent(const CCaptureTransport* wire, std::size_t i) {
   const std::string& s = wire->sent.at(i);
   return s.substr(0, s.size() - 1);
 }
@@ -130,12 +130,12 @@ TEST_F(PlaybackTest, ClientPacketCarriesQueuedPressesOnce) {
   EXPECT_EQ(client.SendPacket(), 0);
   clientWire->accept = 1;
   EXPECT_EQ(client.SendPacket(), 1);
-  EXPECT_EQ(Sent(clientWire, 1), "command=ROLL&BTN=5&STE=2&VAL=0.000000&BTN=7&STE=3&VAL=0.000000");
+  EXPECT_EQ(Sent(clientWire, 0), "command=ROLL&BTN=5&STE=2&VAL=0.000000&BTN=7&STE=3&VAL=0.000000");
   EXPECT_EQ(gBtnLogClient.list.head, nullptr);
   client.BeginPacket();
   client.AddCommand("NEXT");
   client.SendPacket();
-  EXPECT_EQ(Sent(clientWire, 2), "command=NEXT");
+  EXPECT_EQ(Sent(clientWire, 1), "command=NEXT");
 }
 
 TEST_F(PlaybackTest, ARightReleaseTravelsAsValueTwoAndIsReplayedAsARightPress) {

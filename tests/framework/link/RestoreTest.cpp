@@ -16,8 +16,9 @@
 #include "tests/framework/link/PlaybackReset.h"
 #include "framework/link/PlaybackServer.h"
 #include "framework/link/RestoreWindow.h"
-#include "tests/framework/link/TempDir.h"
-#include "tests/framework/link/TestBus.h"
+#include "tests/support/TempFolderFixture.h"
+#include "tests/support/GameWindow.h"
+#include "tests/support/ScriptedMainClient.h"
 #include "platform/include/plat/headless.h"
 
 namespace {
@@ -184,11 +185,12 @@ void WriteCommWords(int justInit, int send, int recv, int sleep) {
   WriteInt(1, "TY", "COMM", 5, sleep);
 }
 
-class RestoreTest : public TempDirTest {
+class RestoreTest : public TempFolderTest {
  protected:
   void SetUp() override {
-    TempDirTest::SetUp();
-    stub = &StartBus();
+    TempFolderTest::SetUp();
+    plat::headless::Reset();
+    stub = &StartScriptedMainClient();
     ResetPlaybackState();
     gToy = ToyClient{};
     gServerSaw.clear();
@@ -225,7 +227,7 @@ class RestoreTest : public TempDirTest {
   }
   void TearDown() override {
     CloseRestoreWindow();
-    TempDirTest::TearDown();
+    TempFolderTest::TearDown();
   }
 
   // One frame as the shell runs it. Answers 1 when the playback ran in place
@@ -259,7 +261,7 @@ class RestoreTest : public TempDirTest {
     return dbGetSavedGameName(1, name) == kDbOk;
   }
 
-  MainClientStub* stub = nullptr;
+  ScriptedMainClient* stub = nullptr;
   CComm client;
   CComm server;
   ToyServerRecord record{};
@@ -301,7 +303,7 @@ TEST_F(RestoreTest, ExistanceFlag2RestoresRightAfterTheLastPacket) {
   EXPECT_TRUE(UserTwoKept());
   EXPECT_EQ(BoxTexts(), (std::vector<std::string>{kPart1, kPart2}));
   std::vector<std::string> traffic;
-  for (const auto& r : stub->relayed) traffic.push_back(std::to_string(r.kind) + ":" + r.text.c_str());
+  for (const auto& r : stub->relayed) traffic.push_back(std::to_string(r.channel) + ":" + r.text.c_str());
   EXPECT_EQ(traffic, (std::vector<std::string>{
                          "1:command=CLIENTINIT",
                          "2:command=CLIENTINITanswer&answer=ok&MONEY=100.000000&PLAYBACK=&BTN=7&STE=3&VAL=0.000000",
@@ -357,7 +359,8 @@ TEST_F(RestoreTest, SavedUnsentPacketIsRestoredReadyToSend) {
   EXPECT_STREQ(server.sendList.GetValue("command"), "BETanswer");
   EXPECT_EQ(server.SetTagValue("fail"), 1);  // the last tag is current
   EXPECT_EQ(server.SendPacket(), 1);
-  EXPECT_EQ(stub->relayed.back().text, std::string("command=BETanswer&answer=fail", 30));
+  EXPECT_EQ(stub->relayed.back().text, "command=BETanswer&answer=fail");
+  EXPECT_EQ(stub->relayed.back().length, 30u);
 }
 
 TEST_F(RestoreTest, RemoveFlagSettlesWithoutPlayback) {

@@ -7,7 +7,8 @@
 #include <string>
 
 #include "framework/link/MainClientTransport.h"
-#include "tests/framework/link/TestBus.h"
+#include "tests/support/GameWindow.h"
+#include "tests/support/ScriptedMainClient.h"
 #include "platform/include/plat/headless.h"
 
 namespace {
@@ -38,7 +39,8 @@ TEST(TransportRegistration, EachFailureShowsItsBoxAndConnectFails) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.failingName);
-    StartBus();
+    plat::headless::Reset();
+  StartScriptedMainClient();
     gFailingName = c.failingName;
     CMainClientTransport t;
     t.Reset();
@@ -52,7 +54,8 @@ TEST(TransportRegistration, EachFailureShowsItsBoxAndConnectFails) {
     EXPECT_STREQ(t.Connect(nullptr), "Can't set main client's window handle in local client");
   }
   gFailingName = nullptr;
-  StartBus();
+  plat::headless::Reset();
+  StartScriptedMainClient();
   CMainClientTransport ok;
   ok.Reset();
   EXPECT_EQ(ok.RegisterMessages(kChannelServer), 1);

@@ -8,7 +8,8 @@
 #include "framework/link/Comm.h"
 #include "framework/link/MainClientTransport.h"
 #include "framework/link/PlayerRecord.h"
-#include "tests/framework/link/TestBus.h"
+#include "tests/support/GameWindow.h"
+#include "tests/support/ScriptedMainClient.h"
 #include "platform/include/plat/headless.h"
 
 namespace {
@@ -16,7 +17,8 @@ namespace {
 class TransportTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    stub = &StartBus();
+    plat::headless::Reset();
+    stub = &StartScriptedMainClient();
     client.Init("clientout.log", "clientin.log");
     server.Init("serverout.log", "serverin.log");
     game = CreateGameWindow(&client, &server);
@@ -42,7 +44,7 @@ class TransportTest : public ::testing::Test {
     return client.SendPacket();
   }
 
-  MainClientStub* stub = nullptr;
+  ScriptedMainClient* stub = nullptr;
   CComm client;
   CComm server;
   plat::HWND game = nullptr;
@@ -58,11 +60,11 @@ TEST_F(TransportTest, ConnectErrors) {
   EXPECT_STREQ(t.Connect(game), "Can't set main client's window handle in local client");  // not registered
 
   t.RegisterMessages(kChannelClient);
-  stub->answerConnect = 0;
+  stub->connectAnswer = 0;
   EXPECT_STREQ(t.Connect(game), "Can't communicate with main client");
-  EXPECT_EQ(stub->game, game);
+  EXPECT_EQ(stub->program, game);
 
-  plat::DestroyWindow(stub->wnd);
+  plat::DestroyWindow(stub->window);
   CMainClientTransport lonely;
   lonely.Reset();
   lonely.RegisterMessages(kChannelClient);
@@ -73,10 +75,10 @@ TEST_F(TransportTest, ConnectErrors) {
 TEST_F(TransportTest, ConnectAnnouncesTheGameWindow) {
   Connect();
   EXPECT_EQ(stub->connects, 1);
-  EXPECT_EQ(stub->game, game);
-  EXPECT_EQ(clientTransport->mainWnd, stub->wnd);
+  EXPECT_EQ(stub->program, game);
+  EXPECT_EQ(clientTransport->mainWnd, stub->window);
   EXPECT_EQ(clientTransport->state, 1);
-  EXPECT_EQ(serverTransport->mainWnd, stub->wnd);
+  EXPECT_EQ(serverTransport->mainWnd, stub->window);
   EXPECT_TRUE(plat::headless::MessageBoxes().empty());
 }
 
@@ -84,13 +86,13 @@ TEST_F(TransportTest, AttachOnlyOnce) {
   Connect();
   plat::HWND other = CreateGameWindow(&client, &server);
   EXPECT_EQ(serverTransport->Attach(other, other), 0);
-  EXPECT_EQ(serverTransport->mainWnd, stub->wnd);
+  EXPECT_EQ(serverTransport->mainWnd, stub->window);
   EXPECT_EQ(serverTransport->ownWnd, game);
 
   CMainClientTransport unregistered;
   unregistered.Reset();
-  EXPECT_EQ(unregistered.Attach(stub->wnd, game), 0);
-  EXPECT_EQ(unregistered.SetMainWindow(stub->wnd), 0);
+  EXPECT_EQ(unregistered.Attach(stub->window, game), 0);
+  EXPECT_EQ(unregistered.SetMainWindow(stub->window), 0);
 }
 
 TEST_F(TransportTest, NothingSentBeforeConnect) {
@@ -115,8 +117,9 @@ TEST_F(TransportTest, RoundTripThroughTheMainClient) {
   client.SetTagValue("a b&c");
   ASSERT_EQ(client.SendPacket(), 1);
   ASSERT_EQ(stub->relayed.size(), 1u);
-  EXPECT_EQ(stub->relayed[0].kind, kChannelClient);
-  EXPECT_EQ(stub->relayed[0].text, std::string("command=CLIENTINIT&NAME=a+b%26c", 32));
+  EXPECT_EQ(stub->relayed[0].channel, kChannelClient);
+  EXPECT_EQ(stub->relayed[0].text, "command=CLIENTINIT&NAME=a+b%26c");
+  EXPECT_EQ(stub->relayed[0].length, 32u);
   EXPECT_EQ(PumpPosted(), 1);
   EXPECT_EQ(stub->wakeUps, 1);
 
@@ -130,7 +133,7 @@ TEST_F(TransportTest, RoundTripThroughTheMainClient) {
   server.AddAnswer("ok");
   server.ReleaseReceived();
   ASSERT_EQ(server.SendPacket(), 1);
-  EXPECT_EQ(stub->relayed.back().kind, kChannelServer);
+  EXPECT_EQ(stub->relayed.back().channel, kChannelServer);
 
   ASSERT_EQ(client.IsReceived(), 1);
   client.RewindReceived();
@@ -157,7 +160,7 @@ TEST_F(TransportTest, HandBackGivesTheFocus) {
   Connect();
   EXPECT_EQ(client.HandBack(), 1);
   EXPECT_EQ(stub->handBacks, 1);
-  EXPECT_EQ(plat::GetFocus(), stub->wnd);
+  EXPECT_EQ(plat::GetFocus(), stub->window);
 }
 
 TEST_F(TransportTest, FailedWakeUpIsRetried) {

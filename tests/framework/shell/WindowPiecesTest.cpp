@@ -15,7 +15,7 @@
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/plat.h"
 #include "platform/include/plat/resource.h"
-#include "tests/framework/shell/ShellTestFolder.h"
+#include "tests/support/TempFolder.h"
 #include "tests/support/TemplateGame.h"
 
 namespace {
@@ -25,6 +25,7 @@ using plat::headless::MessageBoxes;
 class WindowPieces : public ::testing::Test {
  protected:
   void SetUp() override {
+    ASSERT_EQ(EnterToyFolder(folder), 1);
     plat::headless::Reset();
     ResetToyGame();
     game = ToyGameDefinition();
@@ -45,7 +46,7 @@ class WindowPieces : public ::testing::Test {
   }
 
   static GameDefinition game;
-  ShellTestFolder folder;
+  TempFolder folder;
 };
 
 GameDefinition WindowPieces::game;
@@ -54,14 +55,14 @@ TEST_F(WindowPieces, AShortSettingsFileChangesOnlyItsFirstBytes) {
   std::uint16_t settings[3] = {1, 2, 3};
   EXPECT_EQ(ReadSettingsFile("Missing.cfg", settings, sizeof settings), 0);
   EXPECT_EQ(settings[2], 3);
-  ShellTestFolder::WriteFile("Short.cfg", std::string("\x09\x00\x08", 3));
+  WriteFile("Short.cfg", std::string("\x09\x00\x08", 3));
   EXPECT_EQ(ReadSettingsFile("Short.cfg", settings, sizeof settings), 1);
   EXPECT_EQ(settings[0], 9);
   EXPECT_EQ(settings[1], 8);  // the low byte only; the high byte stays
   EXPECT_EQ(settings[2], 3);
   const std::uint16_t written[3] = {4, 5, 6};
   ASSERT_EQ(WriteSettingsFile("Game.cfg", written, sizeof written), 1);
-  EXPECT_EQ(ShellTestFolder::ReadFile("Game.cfg"), std::string("\4\0\5\0\6\0", 6));
+  EXPECT_EQ(ReadFile("Game.cfg"), std::string("\4\0\5\0\6\0", 6));
 }
 
 TEST_F(WindowPieces, KeysPressTheirButtonsOnceAndCaseCounts) {
@@ -156,7 +157,7 @@ TEST_F(WindowPieces, OkTakesTheSharedChecksStopsTheMusicAndWritesCasinoCfg) {
   EXPECT_EQ(gCasinoCfg.midiMusic, 0);
   EXPECT_EQ(gCasinoCfg.showAnimations, 1);
   EXPECT_TRUE(gMusic.IsStopped());
-  EXPECT_EQ(ShellTestFolder::ReadFile("../../Casino.cfg").size(), 10u);
+  EXPECT_EQ(ReadFile("../../Casino.cfg").size(), 10u);
 }
 
 TEST_F(WindowPieces, CancelChangesNothing) {
@@ -171,7 +172,7 @@ TEST_F(WindowPieces, CancelChangesNothing) {
             plat::IDCANCEL);
   EXPECT_EQ(gVoice, 1);
   EXPECT_EQ(gCasinoCfg.showAnimations, 1);
-  EXPECT_FALSE(ShellTestFolder::Exists("../../Casino.cfg"));
+  EXPECT_FALSE(FileExists("../../Casino.cfg"));
 }
 
 }  // namespace

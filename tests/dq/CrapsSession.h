@@ -10,6 +10,7 @@
 
 #include "dq/CrapsClientRecord.h"
 #include "platform/include/plat/headless.h"
+#include "tests/support/ProgramRun.h"
 
 class CMainClient;
 
@@ -37,7 +38,6 @@ class CrapsSession {
   static CMainClient* MainClient();
   // The main client's balance when the last Run ended.
   double finalBalance = 0.0;
-  int stepsDone = 0;
 
   // ---- For the steps ----
   static dq::CrapsClientRecord* Record();
@@ -49,13 +49,7 @@ class CrapsSession {
   std::string SavedGame() const { return folder_ + "/db_savef"; }
 
  private:
-  struct Step {
-    std::function<bool()> condition;
-    std::function<void()> action;
-  };
-  void Idle();
-
   std::string root_;
   std::string folder_;
-  std::vector<Step> steps_;
+  CProgramRun program_;
 };

@@ -10,7 +10,7 @@
 #include "framework/shell/Money.h"
 #include "framework/shell/Program.h"
 #include "framework/shell/ShellGlobals.h"
-#include "tests/framework/shell/ShellTestFolder.h"
+#include "tests/support/TempFolder.h"
 #include "framework/shell/StatusLine.h"
 #include "framework/shell/Ticker.h"
 #include "tests/support/TemplateGame.h"
@@ -22,6 +22,7 @@ namespace {
 class ToyScreen : public ::testing::Test {
  protected:
   void SetUp() override {
+    ASSERT_EQ(EnterToyFolder(folder), 1);
     plat::headless::Reset();
     ResetToyGame();
     ASSERT_TRUE(WriteToyArtwork());
@@ -66,7 +67,7 @@ class ToyScreen : public ::testing::Test {
   static int At(int x, int y) { return plat::GetRValue(plat::headless::Pixel(gMainWindow, x, y)); }
   static ButtonEntry& Row(int i) { return gGame->buttons[i]; }
 
-  ShellTestFolder folder;
+  TempFolder folder;
 };
 
 // ---- Buttons ------------------------------------------------------------------------

@@ -13,7 +13,7 @@
 #include "dq/CrapsTicker.h"
 #include "framework/link/Db.h"
 #include "framework/shell/ShellGlobals.h"
-#include "tests/dq/test_dq_client_harness.h"
+#include "tests/dq/CrapsRun.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/system.h"
 #include "dq/CrapsFonts.h"
@@ -73,8 +73,8 @@ TEST(CrapsProgram, PlaysARoundByClicksAndSettlesTheBalance) {
   EXPECT_TRUE(Sent(run, 1, "command=ROLLDICE&BET=0@5.00$3225.00$#0000"));
   EXPECT_TRUE(Sent(run, 1, "command=CLIENTEXIT"));
   EXPECT_EQ(run.handBacks, 1);
-  EXPECT_EQ(CrapsRun::ReadFile("Craps.cfg").size(), 14u);
-  EXPECT_EQ(CrapsRun::ReadFile("../../Casino.cfg").size(), 10u);
+  EXPECT_EQ(ReadFile("Craps.cfg").size(), 14u);
+  EXPECT_EQ(ReadFile("../../Casino.cfg").size(), 10u);
   EXPECT_FALSE(run.diceRanOut);
 }
 
@@ -363,7 +363,7 @@ TEST_P(CrapsFatal, ShowsTheFatalBoxAndHandsBack) {
   EXPECT_EQ(box.text, c.box);
   EXPECT_EQ(box.text.rfind(std::string("CLIENT: ") + dq::ClientErrorText(), 0), 0u);
   EXPECT_EQ(run.handBacks, 1);
-  EXPECT_EQ(CrapsRun::ReadFile("../../Casino.cfg").size(), 10u);
+  EXPECT_EQ(ReadFile("../../Casino.cfg").size(), 10u);
 }
 
 INSTANTIATE_TEST_SUITE_P(CrapsProgram, CrapsFatal, ::testing::ValuesIn(kFatalCases),
@@ -418,7 +418,7 @@ TEST(CrapsProgram, OptionsDialogChangesTheGameAndIsSavedInCrapsCfg) {
   EXPECT_EQ(plat::headless::Dialogs()[0].title, "Craps Configuration");
   EXPECT_EQ(plat::headless::Dialogs()[0].result, plat::IDOK);
   EXPECT_TRUE(Sent(run, 1, "BET=0@25.00$#1000"));
-  EXPECT_EQ(CrapsRun::ReadFile("Craps.cfg"), OptionBytes({0, 1, 0, 0, 0, 1, 0}));
+  EXPECT_EQ(ReadFile("Craps.cfg"), OptionBytes({0, 1, 0, 0, 0, 1, 0}));
   // A come-out 11 with the voice off: no call of the roll is heard.
   EXPECT_FALSE(HasInOrder(SoundNames(), {"../wav/dq_yo11.wav"}));
 }
@@ -444,14 +444,14 @@ TEST(CrapsProgram, ShortCrapsCfgKeepsTheDefaultsForTheRest) {
            [] { plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0); });
   EXPECT_EQ(run.Run(), 0);
   EXPECT_EQ(plat::headless::Dialogs()[0].result, plat::IDCANCEL);
-  EXPECT_EQ(CrapsRun::ReadFile("Craps.cfg"), OptionBytes({0, 0, 0, 0, 0, 1, 1}));
+  EXPECT_EQ(ReadFile("Craps.cfg"), OptionBytes({0, 0, 0, 0, 0, 1, 1}));
 }
 
 namespace {
 
 // The snapshot file read back without the program's own reader.
 bool ReadSnapshotFile(dq::CrapsClientRecord* record) {
-  const std::string stored = CrapsRun::ReadFile("dqdata.dat");
+  const std::string stored = ReadFile("dqdata.dat");
   if (stored.size() != sizeof *record) return false;
   auto* plain = reinterpret_cast<unsigned char*>(record);
   for (std::size_t i = 0; i < stored.size(); ++i) {

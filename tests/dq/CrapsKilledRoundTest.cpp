@@ -33,10 +33,10 @@
 #include "mainclient/SavedGameFile.h"
 #include "framework/shell/ShellGlobals.h"
 #include "framework/sound/Screen.h"
-#include "tests/artwork/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/window.h"
-#include "tests/dq/test_dq_anim_session.h"
+#include "tests/dq/CrapsSession.h"
 
 namespace {
 

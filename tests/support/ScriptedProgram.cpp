@@ -1,4 +1,4 @@
-#include "tests/mainclient/ScriptedProgram.h"
+#include "tests/support/ScriptedProgram.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -10,7 +10,7 @@
 #include "framework/shell/Program.h"
 #include "framework/shell/Random.h"
 #include "framework/shell/ShellGlobals.h"
-#include "tests/framework/shell/ShellTestFolder.h"
+#include "tests/support/TempFolder.h"
 #include "framework/shell/SystemInfo.h"
 #include "tests/support/TemplateGame.h"
 #include "framework/shell/Window.h"
@@ -22,6 +22,7 @@ namespace {
 class ShellSettings : public ::testing::Test {
  protected:
   void SetUp() override {
+    ASSERT_EQ(EnterToyFolder(folder), 1);
     plat::headless::Reset();
     ResetToyGame();
     InstallGame(ToyGameDefinition());
@@ -44,7 +45,7 @@ class ShellSettings : public ::testing::Test {
     return text;
   }
 
-  ShellTestFolder folder;
+  TempFolder folder;
 };
 
 // ---- Casino.cfg ----------------------------------------------------------------------
@@ -60,7 +61,7 @@ TEST_F(ShellSettings, MissingCasinoCfgGivesTheDefaults) {
 }
 
 TEST_F(ShellSettings, ShortCasinoCfgReplacesOnlyTheWordsItHolds) {
-  ShellTestFolder::WriteFile("../../Casino.cfg", std::string("\0\0\0\0", 4));
+  WriteFile("../../Casino.cfg", std::string("\0\0\0\0", 4));
   CasinoCfg cfg{};
   EXPECT_EQ(ReadCasinoCfg(&cfg, kCasinoCfgShared), 1);
   EXPECT_EQ(cfg.maximised, 0);
@@ -69,7 +70,7 @@ TEST_F(ShellSettings, ShortCasinoCfgReplacesOnlyTheWordsItHolds) {
   EXPECT_EQ(cfg.midiMusic, 1);
 
   // Three bytes: the second word keeps its high default byte 0.
-  ShellTestFolder::WriteFile("../../Casino.cfg", std::string("\0\0\2", 3));
+  WriteFile("../../Casino.cfg", std::string("\0\0\2", 3));
   ReadCasinoCfg(&cfg, kCasinoCfgShared);
   EXPECT_EQ(cfg.maximised, 0);
   EXPECT_EQ(cfg.showAnimations, 2);
@@ -77,7 +78,7 @@ TEST_F(ShellSettings, ShortCasinoCfgReplacesOnlyTheWordsItHolds) {
 }
 
 TEST_F(ShellSettings, CasinoCfgIsReadLittleEndianAndOnlyItsFirstTenBytes) {
-  ShellTestFolder::WriteFile("../../Casino.cfg", std::string("\1\0\0\0\1\0\0\1\5\0EXTRA", 15));
+  WriteFile("../../Casino.cfg", std::string("\1\0\0\0\1\0\0\1\5\0EXTRA", 15));
   CasinoCfg cfg{};
   ReadCasinoCfg(&cfg, kCasinoCfgShared);
   EXPECT_EQ(cfg.maximised, 1);
@@ -90,9 +91,9 @@ TEST_F(ShellSettings, CasinoCfgIsReadLittleEndianAndOnlyItsFirstTenBytes) {
 TEST_F(ShellSettings, CasinoCfgWritesItsTenBytesWhereAsked) {
   CasinoCfg cfg{0, 1, 0, 1, 0};
   EXPECT_EQ(WriteCasinoCfg(&cfg, kCasinoCfgShared), 1);
-  EXPECT_EQ(ShellTestFolder::ReadFile("../../Casino.cfg"),
+  EXPECT_EQ(ReadFile("../../Casino.cfg"),
             std::string("\0\0\1\0\0\0\1\0\0\0", 10));
-  EXPECT_FALSE(ShellTestFolder::Exists("Casino.cfg"));
+  EXPECT_FALSE(FileExists("Casino.cfg"));
   EXPECT_EQ(WriteCasinoCfg(&cfg, kCasinoCfgHere), 1);
   CasinoCfg back{};
   EXPECT_EQ(ReadCasinoCfg(&back, kCasinoCfgHere), 1);

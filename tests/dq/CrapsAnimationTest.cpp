@@ -17,7 +17,7 @@
 #include "dq/CrapsTableView.h"
 #include "dq/CrapsThrowLegs.h"
 #include "framework/shell/ShellGlobals.h"
-#include "tests/dq/test_dq_anim_table.h"
+#include "tests/dq/CrapsAnimTable.h"
 
 namespace {
 

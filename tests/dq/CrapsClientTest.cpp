@@ -23,6 +23,7 @@
 #include "dq/CrapsTableView.h"
 #include "artwork/Generator.h"
 #include "artwork/StandardColours.h"
+#include "tests/support/TempFolderFixture.h"
 
 namespace {
 
@@ -194,37 +195,6 @@ TEST(CrapsClientRequests, KeysAskToRollOrQuitAndAreCleared) {
 
 // ---- Files ---------------------------------------------------------------------
 
-class TempFolder : public ::testing::Test {
- protected:
-  void SetUp() override {
-    char here[4096];
-    previous = ::getcwd(here, sizeof here) ? here : "/";
-    char pattern[] = "/tmp/dqunit-XXXXXX";
-    root = ::mkdtemp(pattern) ? pattern : "";
-    ASSERT_FALSE(root.empty());
-    ASSERT_EQ(::chdir(root.c_str()), 0);
-  }
-  void TearDown() override {
-    if (::chdir(previous.c_str()) != 0) return;
-    std::filesystem::remove_all(root);
-  }
-  static void Write(const char* name, const std::string& bytes) {
-    std::FILE* f = std::fopen(name, "wb");
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-  }
-  static std::string Read(const char* name) {
-    std::string bytes;
-    std::FILE* f = std::fopen(name, "rb");
-    if (f == nullptr) return bytes;
-    int c;
-    while ((c = std::fgetc(f)) != EOF) bytes.push_back(static_cast<char>(c));
-    std::fclose(f);
-    return bytes;
-  }
-  std::string root, previous;
-};
-
 TEST(CrapsSnapshotBytes, StoredAsNotRotatedLeftByFive) {
   EXPECT_EQ(SnapshotStoreByte(0x00), 0xFF);
   EXPECT_EQ(SnapshotStoreByte(0x01), 0xDF);
@@ -234,7 +204,7 @@ TEST(CrapsSnapshotBytes, StoredAsNotRotatedLeftByFive) {
   }
 }
 
-using CrapsSnapshotFile = TempFolder;
+using CrapsSnapshotFile = TempFolderTest;
 
 TEST_F(CrapsSnapshotFile, RoundTripKeepsTheLiveState) {
   CrapsClientRecord saved{};
@@ -245,7 +215,7 @@ TEST_F(CrapsSnapshotFile, RoundTripKeepsTheLiveState) {
   saved.point = 9;
   std::strcpy(saved.text, "snapshot");
   ASSERT_EQ(SaveClientSnapshot(&saved), 1);
-  const std::string stored = Read("dqdata.dat");
+  const std::string stored = ReadFile("dqdata.dat");
   ASSERT_EQ(stored.size(), 1304u);
   EXPECT_EQ(static_cast<unsigned char>(stored[0]), 0xFF);  // autoPress 0
 
@@ -264,12 +234,12 @@ TEST_F(CrapsSnapshotFile, MissingOrShortFileLeavesTheRecord) {
   CrapsClientRecord live{};
   live.balance = 7;
   EXPECT_EQ(LoadClientSnapshot(&live), 0);
-  Write("dqdata.dat", std::string(1303, '\xFF'));
+  WriteFile("dqdata.dat", std::string(1303, '\xFF'));
   EXPECT_EQ(LoadClientSnapshot(&live), 0);
   EXPECT_EQ(live.balance, 7.0);
 }
 
-using CrapsOptionsFile = TempFolder;
+using CrapsOptionsFile = TempFolderTest;
 
 TEST_F(CrapsOptionsFile, DefaultsShortFilesAndRoundTrip) {
   CrapsOptions o{};
@@ -280,7 +250,7 @@ TEST_F(CrapsOptionsFile, DefaultsShortFilesAndRoundTrip) {
   EXPECT_EQ(o.onOffMarker, 1);
   EXPECT_EQ(o.placeWorking + o.buyWorking + o.comeOddsWorking + o.hardwaysWorking, 0);
 
-  Write(kCrapsCfgName, std::string("\0\0\1\0\1", 5));
+  WriteFile(kCrapsCfgName, std::string("\0\0\1\0\1", 5));
   EXPECT_EQ(LoadCrapsOptions(&o, kCrapsCfgName), 1);
   EXPECT_EQ(o.voice, 0);
   EXPECT_EQ(o.placeWorking, 1);
@@ -289,7 +259,7 @@ TEST_F(CrapsOptionsFile, DefaultsShortFilesAndRoundTrip) {
 
   o = CrapsOptions{1, 2, 3, 4, 5, 6, 7};
   ASSERT_EQ(SaveCrapsOptions(&o, kCrapsCfgName), 1);
-  EXPECT_EQ(Read(kCrapsCfgName), std::string("\1\0\2\0\3\0\4\0\5\0\6\0\7\0", 14));
+  EXPECT_EQ(ReadFile(kCrapsCfgName), std::string("\1\0\2\0\3\0\4\0\5\0\6\0\7\0", 14));
   CrapsOptions back{};
   EXPECT_EQ(LoadCrapsOptions(&back, kCrapsCfgName), 1);
   EXPECT_EQ(std::memcmp(&back, &o, sizeof o), 0);

@@ -10,9 +10,9 @@
 #include "framework/link/PlaybackClient.h"
 #include "framework/shell/Program.h"
 #include "framework/link/RestoreWindow.h"
-#include "tests/framework/shell/ScriptedMainClient.h"
+#include "tests/support/ScriptedMainClient.h"
 #include "framework/shell/ShellGlobals.h"
-#include "tests/framework/shell/ShellTestFolder.h"
+#include "tests/support/TempFolder.h"
 #include "framework/shell/Startup.h"
 #include "framework/shell/StatusLine.h"
 #include "tests/support/TemplateGame.h"
@@ -26,6 +26,7 @@ using plat::headless::MessageBoxes;
 class ToyProgram : public ::testing::Test {
  protected:
   void SetUp() override {
+    ASSERT_EQ(EnterToyFolder(folder), 1);
     plat::headless::Reset();
     ResetToyGame();
     ASSERT_TRUE(WriteToyArtwork());
@@ -49,7 +50,7 @@ class ToyProgram : public ::testing::Test {
     return plat::GetRValue(plat::headless::Pixel(gMainWindow, gOffsetX + x, gOffsetY + y));
   }
 
-  ShellTestFolder folder;
+  TempFolder folder;
 };
 
 // ---- Start-up failures: each one box with its text, and the end ----------------
@@ -84,12 +85,12 @@ TEST_F(ToyProgram, NoMainClientShowsFatalErrorAndEndsWithoutTheLoop) {
   EXPECT_EQ(gToyScript.clientRecordsMade, 1);
   EXPECT_EQ(gToyScript.clientRecordsFreed, 1);
   EXPECT_EQ(gToyScript.lastClient.frames, 0);
-  EXPECT_FALSE(ShellTestFolder::Exists(kToySettingsFile));
+  EXPECT_FALSE(FileExists(kToySettingsFile));
 }
 
 TEST_F(ToyProgram, MainClientRefusingTheConnectEndsTheStart) {
   StartScriptedMainClient();
-  gMainClient.connectAnswer = 0;
+  TheScriptedMainClient().connectAnswer = 0;
   EXPECT_EQ(Run(), 0);
   ASSERT_EQ(MessageBoxes().size(), 1u);
   EXPECT_EQ(MessageBoxes()[0].text, "Can't communicate with main client");
@@ -194,14 +195,14 @@ TEST_F(ToyProgram, CloseEndsWithCodeZeroAndWritesTheSettings) {
   EXPECT_DOUBLE_EQ(gToyScript.lastClient.money, 1234.5);
   EXPECT_EQ(gToyScript.clientRecordsFreed, 1);
   EXPECT_EQ(gToyScript.serverRecordsFreed, 1);
-  EXPECT_EQ(ShellTestFolder::ReadFile(kToySettingsFile), std::string("\1\0\7\0", 4));
+  EXPECT_EQ(ReadFile(kToySettingsFile), std::string("\1\0\7\0", 4));
   EXPECT_EQ(gHitMap, nullptr);  // ShutdownApp ran
   EXPECT_EQ(gPicture.Width(), 0);
 }
 
 TEST_F(ToyProgram, SharedSettingsChooseHowTheWindowShows) {
   StartScriptedMainClient();
-  ShellTestFolder::WriteFile("../../Casino.cfg", std::string("\0\0", 2));
+  WriteFile("../../Casino.cfg", std::string("\0\0", 2));
   bool zoomed = true;
   gToyScript.onClientFrame = [&zoomed](ToyClientRecord& c) {
     zoomed = plat::IsZoomed(gMainWindow);
@@ -232,9 +233,9 @@ TEST_F(ToyProgram, RoundOfPacketsThroughTheMainClient) {
   EXPECT_EQ(gToyScript.lastServer.lastCommand, "PLAY");
   EXPECT_EQ(gToyScript.lastServer.lastBet, "5");
   EXPECT_EQ(gToyScript.lastServer.lastBtn, "10");  // the logged press travelled along
-  ASSERT_EQ(gMainClient.packets.size(), 4u);
-  EXPECT_EQ(gMainClient.packets[0], "command=CLIENTINIT");
-  EXPECT_EQ(gMainClient.packets[1].rfind("command=CLIENTINITanswer&answer=ok&MONEY=", 0), 0u);
+  ASSERT_EQ(TheScriptedMainClient().Taken().size(), 4u);
+  EXPECT_EQ(TheScriptedMainClient().Taken()[0].text, "command=CLIENTINIT");
+  EXPECT_EQ(TheScriptedMainClient().Taken()[1].text.rfind("command=CLIENTINITanswer&answer=ok&MONEY=", 0), 0u);
 }
 
 TEST_F(ToyProgram, PlayerRecordFromTheMainClientReachesTheUserField) {
@@ -259,14 +260,14 @@ TEST_F(ToyProgram, PlayerRecordFromTheMainClientReachesTheUserField) {
 
 TEST_F(ToyProgram, AliveQueryAnsweredWronglyEndsAfterOneBoxWithoutSettings) {
   StartScriptedMainClient();
-  gMainClient.aliveAnswer = 0;
+  TheScriptedMainClient().aliveAnswer = 0;
   EXPECT_EQ(Run(), 0);
   ASSERT_EQ(MessageBoxes().size(), 1u);
   EXPECT_EQ(MessageBoxes()[0].text, "Connection with mainclient is lost");
   EXPECT_EQ(MessageBoxes()[0].caption, "FATAL ERROR");
   EXPECT_EQ(MessageBoxes()[0].owner, gMainWindow);
-  EXPECT_EQ(gMainClient.aliveQueries, 1);
-  EXPECT_FALSE(ShellTestFolder::Exists(kToySettingsFile));
+  EXPECT_EQ(TheScriptedMainClient().aliveQueries, 1);
+  EXPECT_FALSE(FileExists(kToySettingsFile));
   // The first query is due 3000 ms after the start; frames ran every 20 ms until then.
   ASSERT_FALSE(gToyScript.lastClient.frameTimes.empty());
   EXPECT_LT(gToyScript.lastClient.frameTimes.back(), 3000u);
@@ -280,7 +281,7 @@ TEST_F(ToyProgram, AliveQueryIsSentEveryPeriodWhileAnswered) {
     if (c.frameTimes.back() >= 9500) plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
   };
   EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(gMainClient.aliveQueries, 3);  // at 3000, 6000 and 9000 ms
+  EXPECT_EQ(TheScriptedMainClient().aliveQueries, 3);  // at 3000, 6000 and 9000 ms
   EXPECT_TRUE(MessageBoxes().empty());
 }
 

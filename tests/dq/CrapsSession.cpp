@@ -1,4 +1,4 @@
-#include "tests/dq/test_dq_anim_session.h"
+#include "tests/dq/CrapsSession.h"
 
 #include <gtest/gtest.h>
 
@@ -35,11 +35,18 @@ int ScriptedDie() {
   return gSession->dice[gNextDie++] - 1;
 }
 
-constexpr plat::DWORD kScriptLimit = 30 * 60 * 1000;  // virtual milliseconds
-
 }  // namespace
 
-CrapsSession::CrapsSession(std::string root) : root_(std::move(root)) {
+CrapsSession::CrapsSession(std::string root) : root_(std::move(root)), program_(dq::kCrapsGame) {
+  program_.script.everyIdle = [] {
+    if (gMainWindow != nullptr && !gActive) plat::headless::SetAppActive(plat::TRUE);
+    game::SetServerRandomSource(ScriptedDie);
+    if (gMainClient != nullptr) gMainClient->Flush();
+  };
+  program_.script.describe = [] {
+    const dq::CrapsClientRecord* r = Record();
+    return ", client state " + std::to_string(r != nullptr ? r->state : -1);
+  };
   folder_ = root_ + "/games/craps";
   std::error_code error;
   if (std::filesystem::exists(folder_ + "/res", error)) return;
@@ -50,31 +57,10 @@ CrapsSession::CrapsSession(std::string root) : root_(std::move(root)) {
 }
 
 void CrapsSession::When(std::function<bool()> condition, std::function<void()> action) {
-  steps_.push_back({std::move(condition), std::move(action)});
+  program_.script.When(std::move(condition), std::move(action));
 }
 
-void CrapsSession::Then(std::function<void()> action) {
-  steps_.push_back({[] { return true; }, std::move(action)});
-}
-
-void CrapsSession::Idle() {
-  if (gMainWindow != nullptr && !gActive) plat::headless::SetAppActive(plat::TRUE);
-  game::SetServerRandomSource(ScriptedDie);
-  if (gMainClient != nullptr) gMainClient->Flush();
-  if (plat::headless::Now() > kScriptLimit) {
-    const dq::CrapsClientRecord* r = Record();
-    ADD_FAILURE() << "the script stopped at step " << stepsDone << " of " << steps_.size()
-                  << ", client state " << (r != nullptr ? r->state : -1);
-    steps_.clear();
-    if (gMainWindow != nullptr) plat::DestroyWindow(gMainWindow);
-    return;
-  }
-  if (static_cast<std::size_t>(stepsDone) >= steps_.size()) return;
-  Step& step = steps_[static_cast<std::size_t>(stepsDone)];
-  if (!step.condition()) return;
-  ++stepsDone;
-  step.action();
-}
+void CrapsSession::Then(std::function<void()> action) { program_.script.Then(std::move(action)); }
 
 int CrapsSession::Run(int hidden) {
   plat::headless::Reset();
@@ -83,7 +69,6 @@ int CrapsSession::Run(int hidden) {
   plat::headless::SetMessageBoxHandler(boxAnswers);
   gSession = this;
   gNextDie = 0;
-  stepsDone = 0;
   CMainClient mainClient;
   EXPECT_EQ(mainClient.Create(root_ + "/account.db", ""), 1);
   mainClient.ExpectProgram("craps", folder_, 0);
@@ -92,13 +77,7 @@ int CrapsSession::Run(int hidden) {
   const std::filesystem::path previous = std::filesystem::current_path(error);
   std::filesystem::current_path(folder_, error);
   EXPECT_FALSE(error);
-  plat::headless::SetIdleHook([this] { Idle(); });
-  char name[] = "craps";
-  char option[sizeof kHiddenOption];
-  std::copy(kHiddenOption, kHiddenOption + sizeof kHiddenOption, option);
-  char* argv[] = {name, hidden ? option : nullptr, nullptr};
-  const int code = dq::CrapsMain(hidden ? 2 : 1, argv);
-  plat::headless::SetIdleHook(nullptr);
+  const int code = program_.Run(hidden ? std::vector<std::string>{kHiddenOption} : std::vector<std::string>{});
   // What the program sent last (its record at the end) is booked now.
   for (int i = 0; i < 4; ++i) mainClient.Flush();
   finalBalance = mainClient.Balance();
@@ -106,7 +85,6 @@ int CrapsSession::Run(int hidden) {
   gSession = nullptr;
   mainClient.Destroy();
   std::filesystem::current_path(previous, error);
-  EXPECT_EQ(static_cast<std::size_t>(stepsDone), steps_.size()) << "script not finished";
   return code;
 }
 

@@ -11,11 +11,9 @@
 
 #include "dq/CrapsClientRecord.h"
 #include "platform/include/plat/types.h"
-
-struct RelayedPacket {
-  int channel;  // the link end that sent it: 1 client, 2 server
-  std::string text;
-};
+#include "tests/support/ProgramRun.h"
+#include "tests/support/ScriptedMainClient.h"
+#include "tests/support/TempFolder.h"
 
 class CrapsRun {
  public:
@@ -23,7 +21,6 @@ class CrapsRun {
   // hit map (no wave files: sounds are logged by name) and starts the main
   // client.
   CrapsRun();
-  // Leaves and removes the folder.
   ~CrapsRun();
 
   // ---- Before Run ----
@@ -42,11 +39,10 @@ class CrapsRun {
   int Run();
 
   // ---- What happened ----
-  std::vector<RelayedPacket> packets;
+  std::vector<RelayedPacket> packets;  // those the receiver took
   int handBacks = 0;
-  int stepsDone = 0;
   bool diceRanOut = false;
-  const std::string& Root() const { return root; }
+  const std::string& Root() const { return folder_.Path(); }
 
   // ---- For the steps ----
   static dq::CrapsClientRecord* Record();  // null before start and after the end
@@ -57,17 +53,10 @@ class CrapsRun {
   static void ClickBet(int kind);          // at the kind's bet spot
   static void RightClickBet(int kind);
   static plat::COLORREF ScreenPixel(int x, int y);
-  static std::string ReadFile(const std::string& name);  // empty when missing
 
  private:
-  struct Step {
-    std::function<bool()> condition;
-    std::function<void()> action;
-  };
-  std::vector<Step> steps;
-  std::string root;
-  std::string previous;
-  void Idle();
+  TempFolder folder_;
+  CProgramRun program_;
 };
 
 // The colour a palette entry of the generated artwork shows.

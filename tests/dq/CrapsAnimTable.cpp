@@ -1,4 +1,4 @@
-#include "tests/dq/test_dq_anim_table.h"
+#include "tests/dq/CrapsAnimTable.h"
 
 #include <unistd.h>
 

@@ -12,7 +12,7 @@
 
 #include "dq/CrapsClientRecord.h"
 #include "dq/CrapsTableView.h"
-#include "tests/artwork/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 // One animation step as the client machine calls it.
 using AnimStep = std::function<int(dq::CrapsClientRecord*)>;

@@ -15,7 +15,7 @@
 #include "dq/CrapsTableView.h"
 #include "framework/shell/ShellGlobals.h"
 #include "platform/include/plat/headless.h"
-#include "tests/dq/test_dq_client_harness.h"
+#include "tests/dq/CrapsRun.h"
 
 namespace {
 
