@@ -60,6 +60,11 @@ int dbAddMoney(int userId, double amount);
 // 0 when balance - amount is 0.0 or more (the balance becomes that); else -8
 // and the balance is unchanged.
 int dbSubtractMoney(int userId, double amount);
+// Sees every change a server makes to the balance: the amount credited
+// (positive) or debited (negative), after the change. Tests and fuzzers keep
+// a ledger with it; null (the default) stops it.
+using DbMoneyObserver = void (*)(int userId, double amount);
+void SetDbMoneyObserver(DbMoneyObserver observer);
 // The error name servers send for a code; "UNKNOWN DB ERROR" for codes
 // outside -8..-1 (0 included).
 const char* DbErrorName(int code);

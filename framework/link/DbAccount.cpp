@@ -33,6 +33,7 @@ constexpr int kNamedErrors = sizeof kErrorNames / sizeof kErrorNames[0];
 static_assert(kNamedErrors == -kDbNotEnoughMoney);
 
 double gBalance = 3000.0;
+DbMoneyObserver gMoneyObserver = nullptr;
 
 }  // namespace
 
@@ -58,15 +59,19 @@ int dbSetBalance(int, double balance) {
   return kDbOk;
 }
 
-int dbAddMoney(int, double amount) {
+void SetDbMoneyObserver(DbMoneyObserver observer) { gMoneyObserver = observer; }
+
+int dbAddMoney(int userId, double amount) {
   gBalance += amount;
+  if (gMoneyObserver) gMoneyObserver(userId, amount);
   return kDbOk;
 }
 
-int dbSubtractMoney(int, double amount) {
+int dbSubtractMoney(int userId, double amount) {
   double rest = gBalance - amount;
   if (!(rest >= 0.0)) return kDbNotEnoughMoney;
   gBalance = rest;
+  if (gMoneyObserver) gMoneyObserver(userId, -amount);
   return kDbOk;
 }
 

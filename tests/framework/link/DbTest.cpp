@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "framework/link/Db.h"
 #include "tests/framework/link/DbFile.h"
@@ -72,6 +73,22 @@ TEST(Balance, NeverBelowZero) {
   EXPECT_EQ(dbSubtractMoney(1, -1.0), 0);  // a negative debit credits
   dbGetBalance(1, &b);
   EXPECT_EQ(b, 13.5);
+}
+
+std::vector<double> gMoved;
+void RecordMove(int, double amount) { gMoved.push_back(amount); }
+
+TEST(Balance, ObserverSeesEveryChangeAServerMakes) {
+  gMoved.clear();
+  dbSetBalance(1, 10.0);
+  SetDbMoneyObserver(RecordMove);
+  dbAddMoney(1, 2.5);
+  dbSubtractMoney(1, 4.0);
+  dbSubtractMoney(1, 100.0);  // refused: nothing moved
+  dbSetBalance(1, 50.0);      // a player record, not the server's doing
+  SetDbMoneyObserver(nullptr);
+  dbAddMoney(1, 1.0);
+  EXPECT_EQ(gMoved, (std::vector<double>{2.5, -4.0}));
 }
 
 TEST(DbErrorName, SharedRows) {
