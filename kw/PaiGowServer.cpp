@@ -29,12 +29,7 @@ static_assert(sizeof(kBetErrors) / sizeof(kBetErrors[0]) == kBetOutOfLimits + 1,
               "one text per bet reading");
 
 void WaitClientInit(PaiGowServerRecord& r, CComm& comm, int userId) {
-  if (!ServerCanAnswer(comm)) return;
-  if (!ServerGotCommand(comm, kClientInit)) {
-    AnswerWrongCommand(comm, kClientInit);
-    r.state = kServerSendFailure;
-    return;
-  }
+  if (!ServerTakeCommand(comm, &r.state, kClientInit, kServerSendFailure)) return;
   double limits[kPaiGowLimitCount];
   if (!AnswerClientInit(comm, userId, kPaiGowLimits, kPaiGowLimitCount, limits)) {
     r.state = kServerSendFailure;
@@ -60,12 +55,7 @@ void StartRound(PaiGowServerRecord& r, double balance) {
 }
 
 void WaitBeginPlay(PaiGowServerRecord& r, CComm& comm, int userId) {
-  if (!ServerCanAnswer(comm)) return;
-  if (!ServerGotCommand(comm, kBeginPlay)) {
-    AnswerWrongCommand(comm, kBeginPlay);
-    r.state = kServerSendFailure;
-    return;
-  }
+  if (!ServerTakeCommand(comm, &r.state, kBeginPlay, kServerSendFailure)) return;
   double balance = 0;
   if (!AnswerBeginPlay(comm, userId, &balance)) {
     r.state = kServerSendFailure;
@@ -186,12 +176,7 @@ void AnswerCardFail(PaiGowServerRecord& r, CComm& comm) {
 
 void WaitDone(PaiGowServerRecord& r, CComm& comm, const char* command, const char* answerName,
               int next) {
-  if (!ServerCanAnswer(comm)) return;
-  if (!ServerGotCommand(comm, command)) {
-    AnswerWrongCommand(comm, command);
-    r.state = kServerSendFailure;
-    return;
-  }
+  if (!ServerTakeCommand(comm, &r.state, command, kServerSendFailure)) return;
   AnswerDone(comm, answerName);
   r.state = next;
 }
