@@ -59,12 +59,7 @@ void StartRound(CrapsServerRecord& r, double balance) {
 }
 
 void WaitClientInit(CrapsServerRecord& r, CComm& comm, int userId) {
-  if (!ServerCanAnswer(comm)) return;
-  if (!ServerGotCommand(comm, kClientInit)) {
-    AnswerWrongCommand(comm, kClientInit);
-    r.state = kServerSendFailure;
-    return;
-  }
+  if (!ServerTakeCommand(comm, &r.state, kClientInit, kServerSendFailure)) return;
   double limits[kCrapsLimitCount];
   if (!AnswerClientInit(comm, userId, kCrapsLimits, kCrapsLimitCount, limits)) {
     r.state = kServerSendFailure;
@@ -75,12 +70,7 @@ void WaitClientInit(CrapsServerRecord& r, CComm& comm, int userId) {
 }
 
 void WaitBeginPlay(CrapsServerRecord& r, CComm& comm, int userId) {
-  if (!ServerCanAnswer(comm)) return;
-  if (!ServerGotCommand(comm, kBeginPlay)) {
-    AnswerWrongCommand(comm, kBeginPlay);
-    r.state = kServerSendFailure;
-    return;
-  }
+  if (!ServerTakeCommand(comm, &r.state, kBeginPlay, kServerSendFailure)) return;
   double balance = 0;
   if (!AnswerBeginPlay(comm, userId, &balance)) {
     r.state = kServerSendFailure;
@@ -161,12 +151,7 @@ void CheckBets(CrapsServerRecord& r, CComm& comm) {
 }
 
 void WaitSendResult(CrapsServerRecord& r, CComm& comm) {
-  if (!ServerCanAnswer(comm)) return;
-  if (!ServerGotCommand(comm, kSendResult)) {
-    AnswerWrongCommand(comm, kSendResult);
-    r.state = kServerSendFailure;
-    return;
-  }
+  if (!ServerTakeCommand(comm, &r.state, kSendResult, kServerSendFailure)) return;
   comm.ReleaseReceived();
   r.state = kServerSettle;
 }
@@ -198,12 +183,7 @@ void BuildResults(CrapsServerRecord& r, CComm& comm) {
 
 void WaitDone(CrapsServerRecord& r, CComm& comm, const char* command, const char* answerName,
               int next) {
-  if (!ServerCanAnswer(comm)) return;
-  if (!ServerGotCommand(comm, command)) {
-    AnswerWrongCommand(comm, command);
-    r.state = kServerSendFailure;
-    return;
-  }
+  if (!ServerTakeCommand(comm, &r.state, command, kServerSendFailure)) return;
   AnswerDone(comm, answerName);
   r.state = next;
 }

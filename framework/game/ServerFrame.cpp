@@ -51,6 +51,14 @@ int ServerGotCommand(CComm& comm, const char* command) {
   return comm.IsCommand(command);
 }
 
+int ServerTakeCommand(CComm& comm, int* state, const char* command, int failState) {
+  if (!ServerCanAnswer(comm)) return 0;
+  if (ServerGotCommand(comm, command)) return 1;
+  AnswerWrongCommand(comm, command);
+  *state = failState;
+  return 0;
+}
+
 const char* ServerTagValue(CComm& comm, const char* name) {
   comm.RewindReceived();
   return comm.FindNextTag(name) ? comm.TagValue() : nullptr;

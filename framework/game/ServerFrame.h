@@ -43,6 +43,10 @@ int ServerCanAnswer(CComm& comm);
 // 1 when the arrived packet's command is command, ignoring case. Rewinds the
 // packet first, so it may be asked again for another command.
 int ServerGotCommand(CComm& comm, const char* command);
+// The start of a waiting state for one command: 1 when a packet arrived
+// and is command (the state answers it); else 0, and a packet with another
+// command is answered by AnswerWrongCommand and *state becomes failState.
+int ServerTakeCommand(CComm& comm, int* state, const char* command, int failState);
 // The value of the arrived packet's first tag named name (from its start),
 // or null when it has none.
 const char* ServerTagValue(CComm& comm, const char* name);
