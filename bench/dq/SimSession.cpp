@@ -4,15 +4,20 @@
 #include <cstring>
 
 #include "dq/CrapsServer.h"
+#include "framework/game/ServerFrame.h"
 
 namespace dq::sim {
 
 SimSession::SimSession() : transport_(new CCaptureTransport), record_(CrapsServerShell::New(kCrapsGameCode)) {
   comm_.Init("serverout.log", "serverin.log");
   comm_.SetTransport(transport_);
+  game::SetSavePointSender(DropSavePoint);
 }
 
-SimSession::~SimSession() { CrapsServerShell::Free(record_); }
+SimSession::~SimSession() {
+  CrapsServerShell::Free(record_);
+  game::SetSavePointSender(nullptr);
+}
 
 CKeyValueList* SimSession::Exchange(const char* packet) {
   if (!comm_.OnDataReceived(packet, std::strlen(packet) + 1)) {

@@ -46,9 +46,8 @@ int RecordSavePoint(CComm& serverEnd, const char* game, const void* record, std:
 
 TEST(CrapsSavePoint, ServerHandsEachRoundToTheMainClientAsItsAnswerWaits) {
   gSeen.clear();
-  game::SetSavePointSender(RecordSavePoint);
   {
-    ServerHarness server(1000);
+    ServerHarness server(1000, RecordSavePoint);
     gTransport = server.transport;
     server.OpenSession(2, 5);
     ASSERT_EQ(gSeen.size(), 1u);
@@ -72,7 +71,6 @@ TEST(CrapsSavePoint, ServerHandsEachRoundToTheMainClientAsItsAnswerWaits) {
     EXPECT_EQ(gSeen[1].packetsSent, 5u);
   }
   gTransport = nullptr;
-  game::SetSavePointSender(nullptr);
 }
 
 }  // namespace

@@ -29,18 +29,20 @@ void QueueDice(int die1, int die2) {
   g_draws.push_back(die2 - 1 + 6 * 1000);  // any value with this rest mod 6
 }
 
-ServerHarness::ServerHarness(double balance) : transport(new CCaptureTransport) {
+ServerHarness::ServerHarness(double balance, game::SavePointSender sender) : transport(new CCaptureTransport) {
   comm.Init("serverout.log", "serverin.log");
   comm.SetTransport(transport);
   record = CrapsServerShell::New(kCrapsGameCode);
   dbSetBalance(userId, balance);
   g_draws.clear();
   game::SetServerRandomSource(DrawQueued);
+  game::SetSavePointSender(sender != nullptr ? sender : DropSavePoint);
 }
 
 ServerHarness::~ServerHarness() {
   CrapsServerShell::Free(record);
   game::SetServerRandomSource(nullptr);
+  game::SetSavePointSender(nullptr);
   EXPECT_TRUE(g_draws.empty()) << "dice queued but never drawn";
 }
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "framework/game/ServerFrame.h"
 #include "framework/link/Comm.h"
 #include "dq/CrapsServer.h"
 #include "tests/support/CaptureTransport.h"
@@ -15,7 +16,8 @@ void QueueDice(int die1, int die2);
 
 class ServerHarness {
  public:
-  explicit ServerHarness(double balance = 1000);
+  // sender: where the server's save points go; by default DropSavePoint.
+  explicit ServerHarness(double balance = 1000, game::SavePointSender sender = nullptr);
   ~ServerHarness();
 
   // One frame of the server; answers its result.

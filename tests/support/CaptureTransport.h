@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/link/Comm.h"
 #include "framework/link/Transport.h"
 
 class CCaptureTransport : public CTransport {
@@ -36,3 +37,9 @@ class CCaptureTransport : public CTransport {
  private:
   int* destroyed_;
 };
+
+// The save-point sender for a server end on a capture transport: no main
+// client stands behind it to take the save point (answers 0). The real
+// sender must not be used there, as it reads the main client's windows
+// from the transport.
+int DropSavePoint(CComm& serverEnd, const char* game, const void* record, std::uint32_t recordSize);
