@@ -121,21 +121,26 @@ HPALETTE QuadrantPalette() {
   return CreatePalette(&lp);
 }
 
-TEST(Screenshot, ThePictureShowsThroughThePaletteAndScalesToFit) {
-  CRecordingClass windows("ScreenshotTest", CS_OWNDC);
-  CQuadrants picture;
-  HPALETTE palette = QuadrantPalette();
-  windows.hook = [&](HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT*) {
+// The windows of the class paint the picture through the palette.
+void PaintOnEachPaint(CRecordingClass& windows, const CQuadrants& picture, HPALETTE palette) {
+  windows.hook = [&picture, palette](HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT*) {
     if (msg != WM_PAINT) return false;
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     SelectPalette(dc, palette, FALSE);
     RealizePalette(dc);
-    StretchDIBits(dc, 0, 0, kWidth, kHeight, 0, 0, kWidth, kHeight, picture.bits.data(),
-                  &picture.info, DIB_PAL_COLORS, SRCCOPY);
+    StretchDIBits(dc, 0, 0, kWidth, kHeight, 0, 0, kWidth, kHeight, picture.bits.data(), &picture.info,
+                  DIB_PAL_COLORS, SRCCOPY);
     EndPaint(hwnd, &ps);
     return true;
   };
+}
+
+TEST(Screenshot, ThePictureShowsThroughThePaletteAndScalesToFit) {
+  CRecordingClass windows("ScreenshotTest", CS_OWNDC);
+  CQuadrants picture;
+  HPALETTE palette = QuadrantPalette();
+  PaintOnEachPaint(windows, picture, palette);
   HWND hwnd = windows.Create(WS_POPUP, 0, 0, kWidth, kHeight);
   ASSERT_NE(hwnd, nullptr);
   ShowWindow(hwnd, SW_SHOWNORMAL);
@@ -189,17 +194,7 @@ TEST(Screenshot, AWindowOfAnotherShapeKeepsThePicturesAspectAndMapsThePointerBac
   CRecordingClass windows("ReshapedTest", CS_OWNDC);
   CQuadrants picture;
   HPALETTE palette = QuadrantPalette();
-  windows.hook = [&](HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT*) {
-    if (msg != WM_PAINT) return false;
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
-    SelectPalette(dc, palette, FALSE);
-    RealizePalette(dc);
-    StretchDIBits(dc, 0, 0, kWidth, kHeight, 0, 0, kWidth, kHeight, picture.bits.data(), &picture.info,
-                  DIB_PAL_COLORS, SRCCOPY);
-    EndPaint(hwnd, &ps);
-    return true;
-  };
+  PaintOnEachPaint(windows, picture, palette);
   constexpr char kTitle[] = "Reshaped picture test";
   HWND hwnd = windows.Create(WS_POPUP, 0, 0, kWidth, kHeight, kTitle);
   ASSERT_NE(hwnd, nullptr);
