@@ -19,6 +19,7 @@
 #include "platform/desktop/Midi.h"
 #include "platform/desktop/MessageQueue.h"
 #include "platform/desktop/MultimediaTimer.h"
+#include "platform/desktop/PointerTracker.h"
 #include "platform/desktop/Pump.h"
 #include "platform/desktop/WaveSound.h"
 #include "platform/desktop/WindowTable.h"
@@ -117,6 +118,7 @@ BOOL InitBackend(int argc, char** argv) {
   g_app->setQuitOnLastWindowClosed(false);
   InstallFontSubstitutes();
   InitPump();
+  InstallPointerTracker();
   ConnectBus();
   g_active = false;
   QObject::connect(g_app, &QGuiApplication::applicationStateChanged, g_app,

@@ -10,7 +10,9 @@
 #include <QDBusVirtualObject>
 #include <QTimer>
 
+#include <map>
 #include <set>
+#include <vector>
 
 #include "platform/desktop/Handles.h"
 #include "platform/desktop/MessageQueue.h"
@@ -110,10 +112,22 @@ class CBusObject : public QDBusVirtualObject {
   QString introspect(const QString&) const override { return QString(); }
 };
 
+// A window whose end is awaited, and who is told of it.
+struct CEndWatch {
+  HWND window;
+  HWND notify;
+  UINT message;
+};
+
 struct CBusState {
   bool up = false;
   CBusObject* object = nullptr;
   std::set<std::string> claimed;
+  // One watcher for every process whose end is awaited, never deleted:
+  // Qt's bus thread may still set up a watcher's match rules after it has
+  // been deleted, and crashes on it.
+  QDBusServiceWatcher* ends = nullptr;
+  std::multimap<QString, CEndWatch> endWatches;  // by process service
 };
 
 CBusState& State() {
@@ -170,6 +184,17 @@ QDBusMessage MessageCall(const QString& member, HWND hwnd, UINT msg, WPARAM wPar
   return call;
 }
 
+// Tells everyone who awaits the end of the process behind service, once.
+void PostEnds(const QString& service) {
+  CBusState& s = State();
+  const auto [from, to] = s.endWatches.equal_range(service);
+  std::vector<CEndWatch> told;
+  for (auto it = from; it != to; ++it) told.push_back(it->second);
+  s.endWatches.erase(from, to);
+  if (s.ends) s.ends->removeWatchedService(service);
+  for (const CEndWatch& w : told) Queue().Post(w.notify, w.message, 0, HandleToLParam(w.window));
+}
+
 }  // namespace
 
 bool ConnectBus() {
@@ -185,6 +210,15 @@ bool ConnectBus() {
   const auto reply = bus.interface()->registerService(ProcessService(ThisProcess()),
                                                       QDBusConnectionInterface::DontQueueService);
   s.up = reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered;
+  if (!s.ends) {
+    s.ends = new QDBusServiceWatcher;
+    s.ends->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
+    QObject::connect(s.ends, &QDBusServiceWatcher::serviceUnregistered, s.ends, [](const QString& service) {
+      CQtEntry entry;
+      PostEnds(service);
+    });
+  }
+  s.ends->setConnection(bus);
   return s.up;
 }
 
@@ -199,6 +233,8 @@ void DisconnectBus() {
   delete s.object;
   s.object = nullptr;
   s.up = false;
+  if (s.ends) s.ends->setWatchedServices({});
+  s.endWatches.clear();
 }
 
 bool ClaimClassName(const std::string& className) {
@@ -248,23 +284,15 @@ bool PostRemote(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 bool WatchRemoteWindow(HWND hwnd, HWND notify, UINT message) {
-  if (!State().up) return false;
-  QDBusConnection bus = Bus();
+  CBusState& s = State();
+  if (!s.up || !s.ends) return false;
   const QString service = ProcessService(WindowProcess(hwnd));
-  auto* watcher = new QDBusServiceWatcher(service, bus, QDBusServiceWatcher::WatchForUnregistration);
-  QObject::connect(watcher, &QDBusServiceWatcher::serviceUnregistered, watcher, [=] {
-    CQtEntry entry;
-    Queue().Post(notify, message, 0, HandleToLParam(hwnd));
-    watcher->disconnect();
-    watcher->deleteLater();
-  });
+  s.endWatches.emplace(service, CEndWatch{hwnd, notify, message});
+  s.ends->addWatchedService(service);
   // Asked once, after the watch began: a process that left before it is
   // not announced again.
-  const auto registered = bus.interface()->isServiceRegistered(service);
-  if (!registered.isValid() || !registered.value()) {
-    delete watcher;
-    Queue().Post(notify, message, 0, HandleToLParam(hwnd));
-  }
+  const auto registered = Bus().interface()->isServiceRegistered(service);
+  if (!registered.isValid() || !registered.value()) PostEnds(service);
   return true;
 }
 

@@ -1,9 +1,8 @@
 #include "platform/desktop/MessageQueue.h"
 
-#include <QCursor>
-
 #include <atomic>
 
+#include "platform/desktop/PointerTracker.h"
 #include "platform/desktop/Pump.h"
 #include "platform/include/plat/time.h"
 
@@ -36,7 +35,7 @@ void CMessageQueue::Post(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void CMessageQueue::PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   MSG m = Make(hwnd, msg, wParam, lParam);
-  const QPoint p = QCursor::pos();
+  const QPoint p = PointerPosition();
   m.pt = POINT{p.x(), p.y()};
   std::lock_guard<std::mutex> g(m_lock);
   m_messages.push_back(m);
@@ -51,7 +50,7 @@ void CMessageQueue::PostFront(const MSG& msg) {
 
 void CMessageQueue::PostMouseMove(HWND hwnd, WPARAM keys, LPARAM position) {
   MSG m = Make(hwnd, WM_MOUSEMOVE, keys, position);
-  const QPoint p = QCursor::pos();
+  const QPoint p = PointerPosition();
   m.pt = POINT{p.x(), p.y()};
   std::lock_guard<std::mutex> g(m_lock);
   if (!m_messages.empty() && m_messages.back().message == WM_MOUSEMOVE &&

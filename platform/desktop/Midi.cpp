@@ -2,8 +2,11 @@
 
 #include <SDL_mixer.h>
 
+#include <QCoreApplication>
 #include <QTimer>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstring>
 #include <map>
@@ -15,6 +18,8 @@
 
 #include "platform/desktop/Audio.h"
 #include "platform/desktop/MidiLength.h"
+#include "platform/desktop/MidiRender.h"
+#include "platform/desktop/Pump.h"
 #include "platform/include/plat/sound.h"
 #include "platform/include/plat/system.h"
 #include "platform/include/plat/window.h"
@@ -24,11 +29,33 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// A piece rendered on a worker thread. The worker writes wav, then sets
+// state; the main thread reads wav only once state says it is done.
+struct CRender {
+  enum { kRunning, kDone, kFailed };
+  std::vector<std::uint8_t> midi;
+  std::vector<std::uint8_t> wav;
+  std::atomic<int> state{kRunning};
+  std::atomic<bool> cancel{false};
+  std::thread worker;
+  ~CRender() {
+    cancel = true;
+    if (worker.joinable()) worker.join();
+  }
+};
+
+// The pieces rendered last, the newest first: a program closes and opens
+// its tune again each time it ends, and renders it only once.
+constexpr std::size_t kKeptRenders = 4;
+std::vector<std::shared_ptr<CRender>> g_renders;
+
 // A device keeps its own clock, so it keeps time (and reports the end of a
 // piece) whether or not the decoder can be heard.
 struct CMidiDevice {
   MCIDEVICEID id = 0;
-  Mix_Music* music = nullptr;  // null: silent
+  std::shared_ptr<CRender> render;  // null: streamed by the mixer's own decoder
+  Mix_Music* music = nullptr;  // null: silent (or its rendering still runs)
+  std::string path;
   DWORD length = 0;
   DWORD mode = MCI_MODE_STOP;
   DWORD position = 0;          // while not playing
@@ -48,6 +75,7 @@ std::map<MCIDEVICEID, std::unique_ptr<CMidiDevice>>& Devices() {
 }
 MCIDEVICEID g_nextId = 1;
 CMidiDevice* g_sounding = nullptr;  // the device whose music SDL plays
+MCIDEVICEID g_lastPlayed = 0;
 
 DWORD Position(const CMidiDevice& d) {
   if (d.mode != MCI_MODE_PLAY) return d.position;
@@ -90,6 +118,72 @@ CMidiDevice* Find(MCIDEVICEID id) {
   return it->second.get();
 }
 
+// Starts the device's music at its clock's position.
+void Sound(CMidiDevice& d) {
+  const DWORD from = Position(d);
+  if (d.music && Mix_PlayMusic(d.music, 0) == 0) {
+    g_sounding = &d;
+    if (from > 0) Mix_SetMusicPosition(from / 1000.0);
+  }
+}
+
+// Finished renderings become the music of the devices that wait for them;
+// a piece that could not be rendered is streamed by the mixer instead.
+void LoadRenders() {
+  for (auto& [id, d] : Devices()) {
+    if (d->music || !d->render) continue;
+    const int state = d->render->state.load(std::memory_order_acquire);
+    if (state == CRender::kDone) {
+      const std::vector<std::uint8_t>& wav = d->render->wav;
+      d->music = Mix_LoadMUS_RW(SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size())), 1);
+    } else if (state == CRender::kFailed) {
+      d->render = nullptr;
+      d->music = Mix_LoadMUS(d->path.c_str());
+    }
+  }
+}
+
+// The device played last, when it plays unheard because its rendering has
+// just finished, is heard from where its clock stands.
+void OnRenderDone() {
+  LoadRenders();
+  auto it = Devices().find(g_lastPlayed);
+  if (it == Devices().end()) return;
+  CMidiDevice& d = *it->second;
+  if (d.mode == MCI_MODE_PLAY && g_sounding != &d) Sound(d);
+}
+
+// The rendering of these bytes, started now or earlier; null when there is
+// no sound font to render with (the mixer then streams the file itself).
+std::shared_ptr<CRender> RenderFor(std::vector<std::uint8_t> midi) {
+  const char* fonts = Mix_GetSoundFonts();
+  if (!fonts || !*fonts) return nullptr;
+  auto same = std::find_if(g_renders.begin(), g_renders.end(),
+                           [&](const auto& r) { return r->midi == midi && r->state != CRender::kFailed; });
+  if (same != g_renders.end()) {
+    std::rotate(g_renders.begin(), same, same + 1);
+    return g_renders.front();
+  }
+  int rate = 0;
+  Uint16 format = 0;
+  int channels = 0;
+  if (!Mix_QuerySpec(&rate, &format, &channels)) return nullptr;
+  auto render = std::make_shared<CRender>();
+  render->midi = std::move(midi);
+  CRender* r = render.get();
+  render->worker = std::thread([r, fonts = std::string(fonts), rate] {
+    const bool ok = RenderMidiToWav(r->midi, fonts, rate, r->cancel, &r->wav);
+    r->state.store(ok ? CRender::kDone : CRender::kFailed, std::memory_order_release);
+    QMetaObject::invokeMethod(QCoreApplication::instance(), [] {
+      CQtEntry entry;
+      OnRenderDone();
+    }, Qt::QueuedConnection);
+  });
+  g_renders.insert(g_renders.begin(), render);
+  if (g_renders.size() > kKeptRenders) g_renders.pop_back();
+  return render;
+}
+
 MCIERROR Open(DWORD flags, MCI_OPEN_PARMS* p) {
   if (!p || !(flags & MCI_OPEN_ELEMENT) || !p->lpstrElementName) return MCIERR_MISSING_PARAMETER;
   if ((flags & MCI_OPEN_TYPE) && (!p->lpstrDeviceType || strcasecmp(p->lpstrDeviceType, "sequencer") != 0)) {
@@ -107,7 +201,11 @@ MCIERROR Open(DWORD flags, MCI_OPEN_PARMS* p) {
   auto d = std::make_unique<CMidiDevice>();
   d->id = g_nextId++;
   d->length = length;
-  if (OpenAudio()) d->music = Mix_LoadMUS(path);  // a decoder that fails leaves it silent
+  d->path = path;
+  if (OpenAudio()) {
+    d->render = RenderFor(std::move(data));
+    if (!d->render) d->music = Mix_LoadMUS(path);  // a decoder that fails leaves it silent
+  }
   p->wDeviceID = d->id;
   Devices()[d->id] = std::move(d);
   return 0;
@@ -119,19 +217,18 @@ MCIERROR Play(CMidiDevice& d, DWORD flags, const MCI_PLAY_PARMS* p) {
   const DWORD from = flags & MCI_FROM ? std::min(p->dwFrom, d.length) : Position(d);
   const DWORD to = flags & MCI_TO ? std::min(p->dwTo, d.length) : d.length;
   Notify(d, MCI_NOTIFY_ABORTED);
-  if (resume) {
-    if (g_sounding == &d) Mix_ResumeMusic();
-  } else {
-    Halt(d, MCI_MODE_STOP);
-    if (d.music && Mix_PlayMusic(d.music, 0) == 0) {
-      g_sounding = &d;
-      if (from > 0) Mix_SetMusicPosition(from / 1000.0);
-    }
-  }
+  if (!resume) Halt(d, MCI_MODE_STOP);
   d.mode = MCI_MODE_PLAY;
   d.playFrom = from;
   d.playTo = to < from ? from : to;
   d.playStart = Clock::now();
+  g_lastPlayed = d.id;
+  if (resume && g_sounding == &d) {
+    Mix_ResumeMusic();
+  } else {
+    LoadRenders();
+    Sound(d);
+  }
   if (flags & MCI_NOTIFY) d.notifyWindow = p->dwCallback;
   if (flags & MCI_WAIT) {
     std::this_thread::sleep_for(std::chrono::milliseconds(d.playTo - from));
@@ -178,6 +275,7 @@ void CloseAllMidi() {
   for (auto& [id, d] : Devices()) Silence(*d);
   Devices().clear();
   g_sounding = nullptr;
+  g_renders.clear();
 }
 
 }  // namespace plat::desktop

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QCursor>
 #include <QWidget>
 
 #include <cstring>
@@ -14,6 +13,7 @@
 #include "platform/desktop/GdiObjects.h"
 #include "platform/desktop/Handles.h"
 #include "platform/desktop/MessageQueue.h"
+#include "platform/desktop/PointerTracker.h"
 #include "platform/desktop/Pump.h"
 #include "platform/desktop/WindowClasses.h"
 #include "platform/desktop/WindowTable.h"
@@ -462,7 +462,7 @@ BOOL ClientToScreen(HWND hwnd, POINT* pt) {
 
 BOOL GetCursorPos(POINT* pt) {
   if (!pt) return FALSE;
-  const QPoint p = QCursor::pos();
+  const QPoint p = desktop::PointerPosition();
   *pt = POINT{p.x(), p.y()};
   return TRUE;
 }

@@ -2,6 +2,7 @@
 // nested sends in both directions, posts, the single-instance check, and a
 // peer that hangs or goes away.
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <vector>
 
@@ -215,6 +216,36 @@ TEST_F(IpcTest, APeerThatHasGoneFailsAtOnce) {
   EXPECT_FALSE(PostMessage(gone, PostTestMessage(), 0, 0));
   EXPECT_FALSE(SetForegroundWindow(gone));
   EXPECT_EQ(FindWindow(kPeerClass, nullptr), nullptr);
+}
+
+TEST_F(IpcTest, APeersEndIsToldByTheBusWithoutAsking) {
+  const UINT gone = RegisterWindowMessage("desktop-test-gone");
+  ASSERT_TRUE(WatchWindow(peer, hwnd, gone));
+  // While the peer lives nothing is told.
+  PumpFor(300);
+  EXPECT_FALSE(host.Has(gone));
+  // Killed outright, the peer destroys no window and tells nobody: only the
+  // bus sees its connection end, and its notice wakes the waiting loop.
+  const HWND watched = peer;
+  ASSERT_EQ(::kill(static_cast<pid_t>(process.Id()), SIGKILL), 0);
+  MSG msg;
+  bool woken = false;
+  for (int i = 0; i < 10 && !host.Has(gone); ++i) {
+    woken = WaitMessageTimeout(30000) || woken;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+  }
+  EXPECT_TRUE(woken);
+  ASSERT_EQ(host.Count(gone), 1);
+  for (const Received& r : host.log) {
+    if (r.msg != gone) continue;
+    EXPECT_EQ(r.hwnd, hwnd);
+    EXPECT_EQ(r.wParam, 0u);
+    EXPECT_EQ(r.lParam, HandleToLParam(watched));
+  }
+  EXPECT_TRUE(process.WaitForEnd(10000));
+  // A window whose program has already gone is told of at once.
+  ASSERT_TRUE(WatchWindow(watched, hwnd, gone));
+  EXPECT_TRUE(PumpUntil([&] { return host.Count(gone) == 2; }));
 }
 
 }  // namespace

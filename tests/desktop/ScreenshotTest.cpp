@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -106,9 +107,8 @@ constexpr COLORREF kBottomLeft = RGB(30, 60, 220);
 constexpr COLORREF kBottomRight = RGB(250, 220, 10);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-TEST(Screenshot, ThePictureShowsThroughThePaletteAndScalesToFit) {
-  CRecordingClass windows("ScreenshotTest", CS_OWNDC);
-  CQuadrants picture;
+// Index 0 black, 1..4 the quadrants, 5 white.
+HPALETTE QuadrantPalette() {
   LOGPALETTE lp{};
   lp.palVersion = 0x300;
   lp.palNumEntries = 6;
@@ -118,18 +118,29 @@ TEST(Screenshot, ThePictureShowsThroughThePaletteAndScalesToFit) {
                                      static_cast<BYTE>(GetGValue(colours[i])),
                                      static_cast<BYTE>(GetBValue(colours[i])), 0};
   }
-  HPALETTE palette = CreatePalette(&lp);
-  windows.hook = [&](HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT*) {
+  return CreatePalette(&lp);
+}
+
+// The windows of the class paint the picture through the palette.
+void PaintOnEachPaint(CRecordingClass& windows, const CQuadrants& picture, HPALETTE palette) {
+  windows.hook = [&picture, palette](HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT*) {
     if (msg != WM_PAINT) return false;
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     SelectPalette(dc, palette, FALSE);
     RealizePalette(dc);
-    StretchDIBits(dc, 0, 0, kWidth, kHeight, 0, 0, kWidth, kHeight, picture.bits.data(),
-                  &picture.info, DIB_PAL_COLORS, SRCCOPY);
+    StretchDIBits(dc, 0, 0, kWidth, kHeight, 0, 0, kWidth, kHeight, picture.bits.data(), &picture.info,
+                  DIB_PAL_COLORS, SRCCOPY);
     EndPaint(hwnd, &ps);
     return true;
   };
+}
+
+TEST(Screenshot, ThePictureShowsThroughThePaletteAndScalesToFit) {
+  CRecordingClass windows("ScreenshotTest", CS_OWNDC);
+  CQuadrants picture;
+  HPALETTE palette = QuadrantPalette();
+  PaintOnEachPaint(windows, picture, palette);
   HWND hwnd = windows.Create(WS_POPUP, 0, 0, kWidth, kHeight);
   ASSERT_NE(hwnd, nullptr);
   ShowWindow(hwnd, SW_SHOWNORMAL);
@@ -171,6 +182,81 @@ TEST(Screenshot, ThePictureShowsThroughThePaletteAndScalesToFit) {
   if (top - frame.top > 4) probes.push_back(Probe{frame.left + w / 2, frame.top + 1, RGB(0, 0, 0)});
   if (left - frame.left > 4) probes.push_back(Probe{frame.left + 1, frame.top + h / 2, RGB(0, 0, 0)});
   EXPECT_TRUE(ScreenShows(probes, &report)) << report;
+  DestroyWindow(hwnd);
+  DeleteObject(ToObject(palette));
+}
+
+// A window the user (or a window manager) gives another shape than 4:3:
+// the picture keeps its aspect, centred between black bars, and the
+// pointer over it comes back in picture coordinates.
+TEST(Screenshot, AWindowOfAnotherShapeKeepsThePicturesAspectAndMapsThePointerBack) {
+  ASSERT_EQ(std::system("command -v xdotool >/dev/null"), 0) << "scripts/setup installs xdotool";
+  CRecordingClass windows("ReshapedTest", CS_OWNDC);
+  CQuadrants picture;
+  HPALETTE palette = QuadrantPalette();
+  PaintOnEachPaint(windows, picture, palette);
+  constexpr char kTitle[] = "Reshaped picture test";
+  HWND hwnd = windows.Create(WS_POPUP, 0, 0, kWidth, kHeight, kTitle);
+  ASSERT_NE(hwnd, nullptr);
+  ShowWindow(hwnd, SW_SHOWNORMAL);
+  UpdateWindow(hwnd);
+  // Wider than 4:3 and 1.25 times as high: the picture is 400 x 300, with
+  // bars of 250 pixels on either side.
+  constexpr int kShapeWidth = 900;
+  constexpr int kShapeHeight = 300;
+  const std::string resize = std::string("xdotool search --name '") + kTitle + "' windowsize %@ " +
+                             std::to_string(kShapeWidth) + " " + std::to_string(kShapeHeight);
+  ASSERT_EQ(std::system(resize.c_str()), 0);
+  RECT frame{};
+  ASSERT_TRUE(desktop_test::PumpUntil([&] {
+    GetWindowRect(hwnd, &frame);
+    return frame.right - frame.left == kShapeWidth && frame.bottom - frame.top == kShapeHeight;
+  }));
+  // The program's own view is unchanged: the same picture size.
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  EXPECT_EQ(client.right, kWidth);
+  EXPECT_EQ(client.bottom, kHeight);
+
+  constexpr double kScale = 1.25;
+  const int left = frame.left + 250;
+  const int top = frame.top;
+  auto at = [&](int x, int y, COLORREF colour) {
+    return Probe{left + static_cast<int>(x * kScale), top + static_cast<int>(y * kScale), colour};
+  };
+  // Each quadrant's corners just inside it show that the two scales agree.
+  std::string report;
+  EXPECT_TRUE(ScreenShows({at(2, 2, kTopLeft), at(157, 117, kTopLeft), at(162, 2, kTopRight),
+                           at(317, 117, kTopRight), at(2, 122, kBottomLeft), at(157, 237, kBottomLeft),
+                           at(162, 122, kBottomRight), at(317, 237, kBottomRight),
+                           Probe{frame.left + 2, frame.top + 150, RGB(0, 0, 0)},
+                           Probe{left - 3, frame.top + 150, RGB(0, 0, 0)},
+                           Probe{left + 403, frame.top + 150, RGB(0, 0, 0)},
+                           Probe{frame.right - 3, frame.top + 150, RGB(0, 0, 0)}},
+                          &report))
+      << report;
+
+  // The pointer at picture point (100, 50) reads as (100, 50), and back.
+  POINT expected{100, 50};
+  ASSERT_TRUE(ClientToScreen(hwnd, &expected));
+  EXPECT_NEAR(expected.x, left + 125, 1);
+  EXPECT_NEAR(expected.y, top + 62, 1);
+  const std::string move = "xdotool mousemove " + std::to_string(expected.x) + " " + std::to_string(expected.y);
+  ASSERT_EQ(std::system(move.c_str()), 0);
+  const desktop_test::Received* moved = nullptr;
+  ASSERT_TRUE(desktop_test::PumpUntil([&] {
+    for (auto it = windows.log.rbegin(); it != windows.log.rend() && !moved; ++it) {
+      if (it->msg == WM_MOUSEMOVE) moved = &*it;
+    }
+    return moved != nullptr;
+  }));
+  EXPECT_NEAR(GET_X_LPARAM(moved->lParam), 100, 1);
+  EXPECT_NEAR(GET_Y_LPARAM(moved->lParam), 50, 1);
+  POINT cursor{};
+  ASSERT_TRUE(GetCursorPos(&cursor));
+  ASSERT_TRUE(ScreenToClient(hwnd, &cursor));
+  EXPECT_NEAR(cursor.x, 100, 1);
+  EXPECT_NEAR(cursor.y, 50, 1);
   DestroyWindow(hwnd);
   DeleteObject(ToObject(palette));
 }
