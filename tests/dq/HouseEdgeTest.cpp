@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <numeric>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,9 @@ struct Fraction {
   long long den;
 };
 
+// A zero denominator (nothing decided) stays as it is and equals nothing.
 Fraction Reduced(long long num, long long den) {
+  if (den == 0) return {num, 0};
   long long g = std::gcd(num, den);
   if (den < 0) g = -g;
   return {num / g, den / g};
@@ -29,7 +32,9 @@ Fraction operator+(Fraction a, Fraction b) {
   return Reduced(a.num * b.den + b.num * a.den, a.den * b.den);
 }
 
-bool operator==(Fraction a, Fraction b) { return a.num * b.den == b.num * a.den; }
+bool operator==(Fraction a, Fraction b) {
+  return a.den != 0 && b.den != 0 && a.num * b.den == b.num * a.den;
+}
 
 std::ostream& operator<<(std::ostream& out, Fraction f) { return out << f.num << "/" << f.den; }
 
