@@ -12,13 +12,13 @@ void DrawButtonFace(IndexedImage& image, const Rect& r, const char* label, int s
     case kButtonEnabled:
       FillRect(image, inner, face);
       Bevel(image, inner, kWhite, kGreyDark);
-      DrawTextCentred(image, inner, label, {kWhite, kBlack, 1, 1});
+      DrawTextCentred(image, inner, label, {kWhite, kBlack, 1, 0});
       break;
     case kButtonPressed:
       FillRect(image, inner, kGreyDark);
       FillRect(image, {inner.x + 2, inner.y + 2, inner.w - 4, inner.h - 4}, face);
       Bevel(image, inner, kBlack, kGreyLight);
-      DrawTextCentred(image, {inner.x + 1, inner.y + 1, inner.w, inner.h}, label, {kYellow, kBlack, 1, 1});
+      DrawTextCentred(image, {inner.x + 1, inner.y + 1, inner.w, inner.h}, label, {kYellow, kBlack, 1, 0});
       break;
     default:
       FillRect(image, inner, kGrey);

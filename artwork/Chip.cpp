@@ -3,11 +3,37 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "artwork/StandardColours.h"
-#include "artwork/Text.h"
 
 namespace artwork {
+
+namespace {
+
+// Digits three dots wide and five high (bit 2 the leftmost column), so that
+// a chip's value fits inside a chip a little more than 20 pixels across.
+constexpr std::uint8_t kDigits[10][5] = {
+    {7, 5, 5, 5, 7}, {2, 6, 2, 2, 7}, {7, 1, 7, 4, 7}, {7, 1, 3, 1, 7}, {5, 5, 7, 1, 1},
+    {7, 4, 7, 1, 7}, {7, 4, 7, 5, 7}, {7, 1, 1, 2, 2}, {7, 5, 7, 5, 7}, {7, 5, 7, 1, 7},
+};
+constexpr int kDigitWidth = 3;
+constexpr int kDigitHeight = 5;
+
+void DrawValue(IndexedImage& image, const Rect& r, const char* digits, std::uint8_t ink) {
+  const int count = static_cast<int>(std::strlen(digits));
+  int x = r.x + (r.w - (count * (kDigitWidth + 1) - 1)) / 2;
+  const int y = r.y + (r.h - kDigitHeight) / 2;
+  for (const char* d = digits; *d; ++d, x += kDigitWidth + 1) {
+    for (int row = 0; row < kDigitHeight; ++row) {
+      for (int col = 0; col < kDigitWidth; ++col) {
+        if (kDigits[*d - '0'][row] & (4 >> col)) Plot(image, x + col, y + row, ink);
+      }
+    }
+  }
+}
+
+}  // namespace
 
 std::uint8_t ChipColour(int value) {
   switch (value) {
@@ -37,13 +63,11 @@ void DrawChip(IndexedImage& image, const Rect& r, int value) {
     const int ny = static_cast<int>(std::lround(cy + std::sin(angle) * (r.h / 2.0 - nh)));
     FillRect(image, {nx - nw / 2, ny - nh / 2, nw, nh}, notch);
   }
-  const Rect inner{r.x + r.w / 5, r.y + r.h / 5, r.w - 2 * (r.w / 5), r.h - 2 * (r.h / 5)};
+  const Rect inner{r.x + r.w / 6, r.y + r.h / 6, r.w - 2 * (r.w / 6), r.h - 2 * (r.h / 6)};
   FillEllipse(image, inner, notch);
-  char text[16];
-  std::snprintf(text, sizeof text, "%d", value);
-  const std::uint8_t ink = base == kWhite ? std::uint8_t{kBlack} : base;
-  const TextStyle style{ink, kWhite, 1, 0};
-  DrawTextCentred(image, inner, text, style);
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%d", value < 0 ? -value : value);
+  DrawValue(image, inner, digits, base == kWhite ? std::uint8_t{kBlack} : base);
 }
 
 }  // namespace artwork

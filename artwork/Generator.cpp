@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "artwork/FileBytes.h"
 #include "artwork/StandardColours.h"
@@ -33,13 +34,27 @@ int WriteSound(const std::string& stage, const char* program, const SoundRecipe&
   return 1;
 }
 
+std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+
+int WriteText(const std::string& path, const std::string& text) {
+  if (!MakeParent(path) || !WriteFileBytes(path.c_str(), Bytes(text))) return Report(path);
+  return 1;
+}
+
+int WriteHelp(const std::string& stage, const Sheet& sheet) {
+  const std::string ini = std::string("[Orvanta]\r\nPATH=") + kHelpPath + "\r\n";
+  if (!WriteText(StagePath(stage, sheet.program, kHelpIniFile), ini)) return 0;
+  const std::string page = std::string(kHelpPath) + "help\\" + sheet.helpFile;
+  return WriteText(StagePath(stage, sheet.program, page.c_str()), sheet.helpPage());
+}
+
 }  // namespace
 
 void RenderPicture(const Sheet& sheet, IndexedImage& out) {
   out.Resize(sheet.width, sheet.height, sheet.background);
   SetStandardPalette(out);
   for (const SheetItem& item : sheet.items) item.draw(out, item);
-  for (const GlyphFontLayout& font : sheet.fonts) DrawGlyphFont(out, font);
+  for (const GlyphFont& font : sheet.fonts) DrawGlyphFont(out, font);
 }
 
 void RenderHitMap(const Sheet& sheet, IndexedImage& out) {
@@ -79,7 +94,7 @@ int WriteSheet(const std::string& stage, const Sheet& sheet) {
   for (const SoundRecipe& sound : sheet.sounds) {
     if (!WriteSound(stage, sheet.program, sound)) return 0;
   }
-  return 1;
+  return WriteHelp(stage, sheet);
 }
 
 int WriteSharedAudio(const std::string& stage) {

@@ -10,6 +10,11 @@
 
 namespace artwork {
 
+// Help: every program reads "ORVANTA.INI" in its own folder and opens its
+// help file below the PATH found there, which leads back to the stage.
+inline constexpr char kHelpIniFile[] = "ORVANTA.INI";
+inline constexpr char kHelpPath[] = "..\\..\\";
+
 // The picture: the palette, the background, every item in order, then the
 // fonts.
 void RenderPicture(const Sheet& sheet, IndexedImage& out);
@@ -19,8 +24,8 @@ void RenderHitMap(const Sheet& sheet, IndexedImage& out);
 // Where a file the program opens by name lands: stage/games/<program>/name
 // with '\' read as '/' and "folder/.." folded away.
 std::string StagePath(const std::string& stage, const char* program, const char* name);
-// Writes the sheet's picture, hit map and own sounds, making folders as
-// needed. 1 when every file was written, else 0 (with a message on stderr).
+// Writes the sheet's picture, hit map, own sounds, help page and
+// "ORVANTA.INI", making folders as needed. 1 when every file was written, else 0 (with a message on stderr).
 int WriteSheet(const std::string& stage, const Sheet& sheet);
 // Writes the shared sounds and the music. 1 or 0 as above.
 int WriteSharedAudio(const std::string& stage);

@@ -1,10 +1,11 @@
-// artwork_gen STAGE_DIR: writes every program's picture, hit map and sounds,
-// the shared sounds and the music into the staged tree.
+// artwork_gen STAGE_DIR: writes every registered program's picture, hit map,
+// sounds, help page and "ORVANTA.INI", the shared sounds and the music into
+// the staged tree.
 #include <cstdio>
 #include <string>
 
 #include "artwork/Generator.h"
-#include "artwork/Sheets.h"
+#include "artwork/SheetRegistry.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -12,8 +13,12 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string stage = argv[1];
-  for (const artwork::Sheet* sheet : artwork::AllSheets()) {
-    if (!artwork::WriteSheet(stage, *sheet)) return 1;
+  if (artwork::RegisteredSheets().empty()) {
+    std::fprintf(stderr, "artwork_gen: no program registered a sheet\n");
+    return 1;
+  }
+  for (const artwork::SheetSource source : artwork::RegisteredSheets()) {
+    if (!artwork::WriteSheet(stage, source())) return 1;
   }
   return artwork::WriteSharedAudio(stage) ? 0 : 1;
 }

@@ -1,16 +1,18 @@
 // The description of one program's generated files: what its picture holds
-// and where, its hit-map areas and its own sounds. A game adds its sheet as
-// data built from its own tables, plus drawing routines for pieces of its
-// own; the generator does the rest.
+// and where, its hit-map areas, its own sounds and its help page. A program
+// builds its sheet from its own tables in a library of its folder, with
+// drawing routines for pieces of its own, and registers it
+// (artwork/SheetRegistry.h); the generator does the rest.
 #pragma once
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "artwork/BitmapWriter.h"
-#include "artwork/GlyphLayout.h"
 #include "artwork/Shapes.h"
 #include "artwork/SoundSynth.h"
+#include "artwork/Text.h"
 
 namespace artwork {
 
@@ -43,10 +45,12 @@ struct Sheet {
   int height;
   std::uint8_t background;
   std::span<const SheetItem> items;    // painted in order
-  std::span<const GlyphFontLayout> fonts;  // painted after the items
+  std::span<const GlyphFont> fonts;    // painted after the items
   const char* hitMapFile;              // as the program opens it, e.g. "res\\Btndata.dat"
   std::span<const HitArea> hitAreas;   // later areas lie over earlier ones
   std::span<const SoundRecipe> sounds;   // the program's own sounds
+  const char* helpFile;                // the page in "help\\" below the help PATH, e.g. "dq.htm"
+  std::string (*helpPage)();           // the page's HTML text
 };
 
 }  // namespace artwork

@@ -36,10 +36,16 @@ void DrawDieItem(IndexedImage& image, const SheetItem& item) {
 }
 
 void DrawCardItem(IndexedImage& image, const SheetItem& item) {
+  if (item.value == kJokerCard) {
+    DrawJoker(image, item.area);
+    return;
+  }
   DrawCard(image, item.area, item.value % 13 + 2, item.value / 13);
 }
 
-void DrawCardBackItem(IndexedImage& image, const SheetItem& item) { DrawCardBack(image, item.area); }
+void DrawCardBackItem(IndexedImage& image, const SheetItem& item) {
+  DrawCardBack(image, item.area, kDarkBlue, kBlue);
+}
 
 void DrawButtonItem(IndexedImage& image, const SheetItem& item) {
   DrawButtonFace(image, item.area, item.text ? item.text : "", item.value, item.colour);

@@ -17,8 +17,11 @@ void DrawLabelItem(IndexedImage& image, const SheetItem& item);
 void DrawChipItem(IndexedImage& image, const SheetItem& item);
 // A die showing value with a body of colour and black pips.
 void DrawDieItem(IndexedImage& image, const SheetItem& item);
-// The card of id value: rank id mod 13 + 2 (ace 14), suit id div 13 (Suit).
+// The card of id value: rank id mod 13 + 2 (ace 14), suit id div 13 (Suit);
+// kJokerCard the joker.
+inline constexpr int kJokerCard = 52;
 void DrawCardItem(IndexedImage& image, const SheetItem& item);
+// A blue back.
 void DrawCardBackItem(IndexedImage& image, const SheetItem& item);
 // The face of a button labelled text in state value, face colour.
 void DrawButtonItem(IndexedImage& image, const SheetItem& item);

@@ -45,12 +45,13 @@ void DrawTextCentred(IndexedImage& image, const Rect& r, const char* text, const
   DrawText(image, r.x + (r.w - TextWidth(text, style)) / 2, r.y + (r.h - TextHeight(style)) / 2, text, style);
 }
 
-void DrawGlyphFont(IndexedImage& image, const GlyphFontLayout& font) {
-  const GlyphTable table = MakeGlyphTable(font);
-  FillRect(image, {font.x, font.y, font.width, GlyphFontAreaHeight(font)}, font.key);
-  const TextStyle style{font.ink, font.edge, font.scale, font.outline};
-  for (int ch = kGlyphFirst; ch <= kGlyphLast; ++ch) {
-    const int word = 2 + 3 * (ch - kGlyphFirst);
+void DrawGlyphFont(IndexedImage& image, const GlyphFont& font) {
+  const GlyphLayout& layout = font.layout;
+  const GlyphTable table = MakeGlyphTable(layout);
+  FillRect(image, {layout.x, layout.y, layout.width, GlyphAreaHeight(layout)}, static_cast<std::uint8_t>(layout.key));
+  const TextStyle style{font.ink, font.edge, layout.scale, layout.outline};
+  for (int ch = kFirstGlyph; ch <= kLastGlyph; ++ch) {
+    const int word = GlyphWord(ch);
     DrawGlyph(image, table[word], table[word + 1], ch, style);
   }
 }

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "artwork/BitmapWriter.h"
-#include "artwork/GlyphLayout.h"
 #include "artwork/Shapes.h"
+#include "framework/sound/GlyphLayout.h"
 
 namespace artwork {
 
@@ -26,8 +26,15 @@ int TextHeight(const TextStyle& style);
 void DrawText(IndexedImage& image, int x, int y, const char* text, const TextStyle& style);
 // Centred in r both ways (one line).
 void DrawTextCentred(IndexedImage& image, const Rect& r, const char* text, const TextStyle& style);
+// A bitmap font of a picture: where its glyphs lie and how they look.
+struct GlyphFont {
+  GlyphLayout layout;
+  std::uint8_t ink;   // colour of the dots
+  std::uint8_t edge;  // colour of the outline
+};
+
 // Fills the font's area with its key colour and paints every glyph where
 // MakeGlyphTable places it.
-void DrawGlyphFont(IndexedImage& image, const GlyphFontLayout& recipe);
+void DrawGlyphFont(IndexedImage& image, const GlyphFont& font);
 
 }  // namespace artwork

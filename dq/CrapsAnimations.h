@@ -25,9 +25,17 @@ void PlacePuck(int point);
 int AnimDicePickup(CrapsClientRecord* record);
 // The three throws. Each ends with both dice lying at their rest places
 // showing the record's dice (diceOnTable 1); with animations off the dice
-// only leave the table (diceOnTable 0). Throw 1 starts "dq_Dice.wav", the
-// bouncing throws 2 and 3 play "dq_Dice2.wav" at each bounce (effects, not
-// waited for). Rest places and tumbling come from RandomNumber.
+// only leave the table (diceOnTable 0), except in a restore's replay of a
+// player who has animations on: the dice then land at once where the throw
+// would have left them. Throw 1 starts "dq_Dice.wav", the bouncing throws 2
+// and 3 play "dq_Dice2.wav" at each bounce (effects, not waited for). The
+// choice of throw, the rest places and the tumbling come from ThrowRandom.
+// The throw's own random stream, seeded from the roll it shows (its dice,
+// the bets it was rolled for, the round's opening balance), so a replay of
+// the roll throws the same way. SeedThrow before the first ThrowRandom of a
+// roll; ThrowRandom answers 0..n-1.
+void SeedThrow(const CrapsClientRecord& record);
+int ThrowRandom(int n);
 int AnimDiceThrow1(CrapsClientRecord* record);
 int AnimDiceThrow2(CrapsClientRecord* record);
 int AnimDiceThrow3(CrapsClientRecord* record);
@@ -51,7 +59,9 @@ int AnimQuitReturnBets(CrapsClientRecord* record);
 int AnimQuitForfeitBets(CrapsClientRecord* record);
 
 // The sum of the results of the won list: payouts with their stakes and
-// returned stakes, which is what the winnings piles show after a roll.
+// returned stakes, which is what the winnings piles show after a roll. Read
+// from the record alone (once settled, the won kinds are those whose result
+// is above 0), so a restore can show them again.
 float WinningsOfRoll(const CrapsClientRecord& record);
 // The collected winnings, after the winnings area is put back: one pile
 // below 5000; 5000 and the rest from 5000; two of 5000 and the rest from

@@ -1,6 +1,6 @@
 // The Craps button table: 67 rows numbered as in the hit map, the hover text
 // of each button and the bet kind a bet button places. The program keeps a
-// live copy (gCrapsButtons); the artwork generator paints the faces and the
+// live copy (gCrapsButtons); the Craps sheet (dq/art) paints the faces and the
 // hit map from the same initial table.
 #pragma once
 

@@ -172,8 +172,9 @@ int AnimQuitForfeitBets(CrapsClientRecord* record) { return QuitPiles(record, kQ
 
 float WinningsOfRoll(const CrapsClientRecord& record) {
   float total = 0.0f;
-  const int* won = gTableView.lists.won;
-  for (int i = 0; i < kBetListCapacity && won[i] != kBetListEnd; ++i) total += record.results[won[i]];
+  for (int kind = 0; kind < kCrapsBetKinds; ++kind) {
+    if (record.results[kind] > 0.0f) total += record.results[kind];
+  }
   return total;
 }
 

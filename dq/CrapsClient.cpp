@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "dq/BetWire.h"
+#include "framework/game/ClientFrame.h"
 #include "framework/shell/Buttons.h"
 #include "framework/shell/CasinoCfg.h"
 #include "dq/CrapsAnimations.h"
@@ -21,13 +22,14 @@
 #include "framework/shell/LagMeter.h"
 #include "framework/shell/Money.h"
 #include "framework/link/PlaybackClient.h"
-#include "framework/shell/Random.h"
 #include "framework/shell/ShellGlobals.h"
 #include "framework/shell/StatusLine.h"
 #include "dq/TableRules.h"
 #include "platform/include/plat/dialog.h"
 
 namespace dq {
+
+using namespace game;
 
 int gTransitionCounter = 0;
 int gCreditsRequest = 0;
@@ -40,78 +42,22 @@ const char* gErrorText = kNoError;
 
 constexpr char kCrapsTitle[] = "Craps";
 
-// ---- The common client frame ----
-
-// Begins a packet with its command when the send side is free.
-bool Build(CComm& comm, const char* command) {
-  if (!comm.IsSendFree() || !comm.BeginPacket()) return false;
-  comm.AddCommand(command);
-  return true;
-}
-
-void AddTagValue(CComm& comm, const char* name, const char* value) {
-  comm.AddTag(name);
-  comm.SetTagValue(value);
-}
-
-void Send(CrapsClientRecord* record, CComm& comm, int next) {
-  if (comm.SendPacket()) record->state = next;
-}
-
-bool Arrived(CComm& comm) {
-  if (!comm.IsReceived()) return false;
-  comm.RewindReceived();
-  return true;
-}
-
-bool IsCommand(CComm& comm, const char* command) {
-  comm.RewindReceived();
-  return comm.IsCommand(command) != 0;
-}
-
-bool IsAnswer(CComm& comm, const char* answer) {
-  comm.RewindReceived();
-  return comm.IsAnswer(answer) != 0;
-}
-
-// The value of the first tag named name, or null.
-const char* TagValue(CComm& comm, const char* name) {
-  comm.RewindReceived();
-  return comm.FindNextTag(name) ? comm.TagValue() : nullptr;
-}
-
 // Stores the error and builds the box text while the packet that caused it
-// may still carry the server's own error text; the server text is cut to
-// what the record's buffer holds.
+// may still carry the server's own error text.
 void Fail(CrapsClientRecord* record, CComm& comm, const char* text) {
   gErrorText = text;
-  const char* server = comm.recvAllocated == kRecvWaiting ? TagValue(comm, "ERRORMSG") : nullptr;
-  if (server != nullptr && server[0] != '\0') {
-    std::snprintf(record->text, sizeof record->text, "CLIENT: %s\nSERVER: %s", text, server);
-  } else {
-    std::snprintf(record->text, sizeof record->text, "CLIENT: %s", text);
-  }
+  ClientFatalText(comm, text, record->text, sizeof record->text);
   record->state = kClientFatalConfig;
 }
 
-enum TagRead { kTagMissing, kTagBad, kTagRead };
-
-TagRead ReadDouble(CComm& comm, const char* name, double* value) {
-  const char* text = TagValue(comm, name);
-  if (text == nullptr) return kTagMissing;
-  return std::sscanf(text, "%lf", value) == 1 ? kTagRead : kTagBad;
+void Send(CrapsClientRecord* record, CComm& comm, int next) {
+  ClientSend(comm, &record->state, next);
 }
 
 // ---- Waiting states ----
 
-struct LimitTag {
-  const char* name;
-  const char* missing;
-  const char* bad;
-};
-
-constexpr LimitTag kInitTags[] = {
-    {"MONEYAMOUNT", "WAITCLIENTINITANSWER: Can't find tag MONEYAMOUNT",
+constexpr ClientNumberTag kInitTags[] = {
+    {kMoneyAmountTag, "WAITCLIENTINITANSWER: Can't find tag MONEYAMOUNT",
      "WAITCLIENTINITANSWER: Can't get moneyamount"},
     {"MINBET", "WAITCLIENTINITANSWER: Can't find tag MINBET",
      "WAITCLIENTINITANSWER: Can't get minBet"},
@@ -126,17 +72,14 @@ constexpr LimitTag kInitTags[] = {
 };
 
 void WaitClientInit(CrapsClientRecord* record, CComm& comm) {
-  if (!Arrived(comm)) return;
-  if (!IsCommand(comm, "CLIENTINITANSWER")) {
-    return Fail(record, comm, "CLIENTINITANSWER: Invalid answerstring: wanted CLIENTINITANSWER");
-  }
-  if (!IsAnswer(comm, "ok")) return Fail(record, comm, "WAITCLIENTINIT: Answer != ok");
+  if (!ClientArrived(comm)) return;
+  const char* error =
+      ClientCheckAnswer(comm, kClientInitAnswer,
+                        "CLIENTINITANSWER: Invalid answerstring: wanted CLIENTINITANSWER",
+                        "WAITCLIENTINIT: Answer != ok");
   double values[6] = {};
-  for (int i = 0; i < 6; ++i) {
-    const TagRead read = ReadDouble(comm, kInitTags[i].name, &values[i]);
-    if (read == kTagMissing) return Fail(record, comm, kInitTags[i].missing);
-    if (read == kTagBad) return Fail(record, comm, kInitTags[i].bad);
-  }
+  if (error == nullptr) error = ClientReadNumbers(comm, kInitTags, 6, values);
+  if (error != nullptr) return Fail(record, comm, error);
   // Only the playback of a saved game marks its packets.
   gReplayingRound = gPlaybackClient.changed;
   std::memset(record, 0, sizeof *record);
@@ -166,6 +109,22 @@ void WaitClientInit(CrapsClientRecord* record, CComm& comm) {
   record->state = kClientBuildBeginPlay;
 }
 
+void KeepRestingDice(CrapsClientRecord* record) {
+  record->diceResting = gTableView.diceOnTable == 1 ? 1 : 0;
+  const Point* places = gTableView.diePlaces;
+  record->restingDie1[0] = static_cast<std::int16_t>(places[0].x);
+  record->restingDie1[1] = static_cast<std::int16_t>(places[0].y);
+  record->restingDie2[0] = static_cast<std::int16_t>(places[1].x);
+  record->restingDie2[1] = static_cast<std::int16_t>(places[1].y);
+}
+
+void PutBackRestingDice(const CrapsClientRecord& record) {
+  gTableView.diceOnTable = record.diceResting == 1 ? 1 : 0;
+  gTableView.diePlaces[0] = {record.restingDie1[0], record.restingDie1[1]};
+  gTableView.diePlaces[1] = {record.restingDie2[0], record.restingDie2[1]};
+  DrawRestingDice(record);
+}
+
 // The table of the replayed round's start from the snapshot, with the
 // balance the server has just sent.
 int RestoreRoundStart(CrapsClientRecord* record) {
@@ -175,6 +134,9 @@ int RestoreRoundStart(CrapsClientRecord* record) {
   record->beginBalance = balance;
   gTableView.workingMarkersShown = record->point != 0 ? 0 : 1;
   UpdateBetButtons(*record);
+  DrawDice(record->dice[0], record->dice[1]);
+  PutBackRestingDice(*record);
+  DrawWinnings(*record, WinningsOfRoll(*record));
   RedrawAllBets(*record);
   gScreen.Restore(kPuckOffPlace.x, kPuckOffPlace.y, kPuckWidth, kPuckHeight);
   if (record->point != 0) {
@@ -188,16 +150,19 @@ int RestoreRoundStart(CrapsClientRecord* record) {
 }
 
 void WaitBeginPlay(CrapsClientRecord* record, CComm& comm) {
-  if (!Arrived(comm)) return;
-  DrawLagMeter();
-  if (!IsCommand(comm, "BEGINPLAYANSWER")) {
-    return Fail(record, comm, "WAITBEGINPLAY: Invalid answerstring: wanted BEGINPLAYANSWER");
-  }
-  if (!IsAnswer(comm, "ok")) return Fail(record, comm, "WAITBEGINPLAY: Answer != ok");
+  if (!ClientArrived(comm)) return;
+  // A replayed answer waits for the restore, not for the link.
+  if (!ReplayRunning()) DrawLagMeter();
+  static constexpr ClientNumberTag kMoney = {
+      kMoneyAmountTag, "WAITBEGINPLAYANSWER: Can't find tag MONEYAMOUNT",
+      "WAITBEGINPLAYANSWER: Can't get moneyAmount"};
   double money = 0.0;
-  const TagRead read = ReadDouble(comm, "MONEYAMOUNT", &money);
-  if (read == kTagMissing) return Fail(record, comm, "WAITBEGINPLAYANSWER: Can't find tag MONEYAMOUNT");
-  if (read == kTagBad) return Fail(record, comm, "WAITBEGINPLAYANSWER: Can't get moneyAmount");
+  const char* error =
+      ClientCheckAnswer(comm, kBeginPlayAnswer,
+                        "WAITBEGINPLAY: Invalid answerstring: wanted BEGINPLAYANSWER",
+                        "WAITBEGINPLAY: Answer != ok");
+  if (error == nullptr) error = ClientReadNumbers(comm, &kMoney, 1, &money);
+  if (error != nullptr) return Fail(record, comm, error);
   record->balance = money;
   comm.ReleaseReceived();
   if (record->minBet > record->balance && !ReplayRunning()) {
@@ -210,6 +175,7 @@ void WaitBeginPlay(CrapsClientRecord* record, CComm& comm) {
   } else {
     // The table as the round starts: a restore of this round replays its
     // presses onto it.
+    KeepRestingDice(record);
     SaveClientSnapshot(record);
   }
   DrawMoney(record->balance - record->tableTotal);
@@ -226,12 +192,12 @@ void StartBetting(CrapsClientRecord* record) {
 }
 
 // The client's own press of its chip opens each round's betting; a replay
-// presses the recorded one instead.
+// presses the recorded one instead, when the round recorded any.
 void OpenBetting(CrapsClientRecord* record) {
   if (record->selectedChip >= 0 && record->selectedChip < kChipCount) {
     const int button = kButtonChip1 + record->selectedChip;
     EnableButton(button);
-    if (!ReplayRunning()) {
+    if (!ReplayRunning() || !ReplayPressesWaiting()) {
       record->autoPress = 1;
       HandleButtonInput(0, 0, 1, 0, button);
       record->autoPress = 0;
@@ -289,26 +255,26 @@ void Betting(CrapsClientRecord* record) {
 }
 
 void BuildRoll(CrapsClientRecord* record, CComm& comm) {
-  if (!Build(comm, "ROLLDICE")) return;
+  if (!ClientBuild(comm, "ROLLDICE")) return;
   char list[kBetListTextSize];
   const CrapsWorkingFlags flags{record->workingPlace, record->workingBuy, record->workingComeOdds,
                                 record->workingHardways};
   if (EncodeBetList(record->bets, flags, list, sizeof list) < 0) {
     return Fail(record, comm, "ROLLDICE: Can't write the bet list");
   }
-  AddTagValue(comm, "BET", list);
+  ClientAddTag(comm, "BET", list);
   record->state = kClientSendRoll;
 }
 
 void WaitBetAnswer(CrapsClientRecord* record, CComm& comm) {
-  if (!Arrived(comm)) return;
-  if (!IsCommand(comm, "BETANSWER")) {
+  if (!ClientArrived(comm)) return;
+  if (!ClientGotCommand(comm, "BETANSWER")) {
     return Fail(record, comm, "WAITBETCHECKANSWER: Can't find command BETANSWER");
   }
-  if (IsAnswer(comm, "ok")) {
+  if (ClientGotAnswer(comm, kAnswerOk)) {
     comm.ReleaseReceived();
     record->state = kClientBuildResultRequest;
-  } else if (IsAnswer(comm, "fail")) {
+  } else if (ClientGotAnswer(comm, kAnswerFail)) {
     Fail(record, comm, "WAITBETCHECKANSWER: Invalid Bet on Craps Table");
   } else {
     Fail(record, comm, "WAITBETCHECKANSWER: Answer != ok/fail");
@@ -349,13 +315,13 @@ void TakeOutcome(CrapsClientRecord* record, const CrapsRollOutcome& outcome) {
 }
 
 void WaitResult(CrapsClientRecord* record, CComm& comm) {
-  if (!Arrived(comm)) return;
-  if (!IsCommand(comm, "BETDATA")) {
+  if (!ClientArrived(comm)) return;
+  if (!ClientGotCommand(comm, "BETDATA")) {
     return Fail(record, comm, "WAITRESULTDATA: Couldn't find BETDATA command");
   }
-  const char* list = TagValue(comm, "RESULT");
+  const char* list = ClientTagValue(comm, "RESULT");
   if (list == nullptr) {
-    if (IsAnswer(comm, "dberror")) return Fail(record, comm, "WAITRESULTDATA: Couldn't update Database");
+    if (ClientGotAnswer(comm, kAnswerDbError)) return Fail(record, comm, "WAITRESULTDATA: Couldn't update Database");
     return Fail(record, comm, "WAITRESULTDATA: Couldn't find result tag");
   }
   record->previousComeOut = record->comeOut;
@@ -374,7 +340,8 @@ void WaitResult(CrapsClientRecord* record, CComm& comm) {
 
 void ChooseThrow(CrapsClientRecord* record) {
   PlayCallBeforeThrow(*record);
-  switch (RandomNumber() % 3) {
+  SeedThrow(*record);
+  switch (ThrowRandom(3)) {
     case 0:
       record->state = record->previousComeOut == 1 ? kClientThrow3 : kClientThrow1;
       break;
@@ -417,19 +384,20 @@ void SettleMoney(CrapsClientRecord* record) {
 
 void WaitEndPlay(CrapsClientRecord* record, CComm& comm, const char* badCommand,
                  const char* notOk, int next) {
-  if (!Arrived(comm)) return;
-  if (!IsCommand(comm, "ENDPLAYANSWER")) return Fail(record, comm, badCommand);
-  if (!IsAnswer(comm, "ok")) return Fail(record, comm, notOk);
+  if (!ClientArrived(comm)) return;
+  const char* error = ClientCheckAnswer(comm, kEndPlayAnswer, badCommand, notOk);
+  if (error != nullptr) return Fail(record, comm, error);
   comm.ReleaseReceived();
   record->state = next;
 }
 
 void WaitExit(CrapsClientRecord* record, CComm& comm) {
-  if (!Arrived(comm)) return;
-  if (!IsCommand(comm, "CLIENTEXITANSWER")) {
-    return Fail(record, comm, "WAITCLIENTEXITANSWER: Invalid answerstring: wanted CLIENTEXITANSWER");
-  }
-  if (!IsAnswer(comm, "ok")) return Fail(record, comm, "WAITCLIENTEXITANSWER: Answer != ok");
+  if (!ClientArrived(comm)) return;
+  const char* error =
+      ClientCheckAnswer(comm, kClientExitAnswer,
+                        "WAITCLIENTEXITANSWER: Invalid answerstring: wanted CLIENTEXITANSWER",
+                        "WAITCLIENTEXITANSWER: Answer != ok");
+  if (error != nullptr) return Fail(record, comm, error);
   comm.ReleaseReceived();
   record->state = kClientEndConfig;
 }
@@ -437,14 +405,14 @@ void WaitExit(CrapsClientRecord* record, CComm& comm) {
 void Step(CrapsClientRecord* r, CComm& comm) {
   switch (r->state) {
     case kClientBuildInit:
-      if (!Build(comm, "CLIENTINIT")) return;
+      if (!ClientBuild(comm, kClientInit)) return;
       DrawUserField();
       r->state = kClientSendInit;
       return;
     case kClientSendInit: return Send(r, comm, kClientWaitInit);
     case kClientWaitInit: return WaitClientInit(r, comm);
     case kClientBuildBeginPlay:
-      if (!Build(comm, "BEGINPLAY")) return;
+      if (!ClientBuild(comm, kBeginPlay)) return;
       gTransitionCounter = 0;
       gBettingOpen = 0;
       r->state = kClientSendBeginPlay;
@@ -461,8 +429,8 @@ void Step(CrapsClientRecord* r, CComm& comm) {
     case kClientSendRoll: return Send(r, comm, kClientWaitBetAnswer);
     case kClientWaitBetAnswer: return WaitBetAnswer(r, comm);
     case kClientBuildResultRequest:
-      if (!Build(comm, "SENDRESULT")) return;
-      AddTagValue(comm, "RESULT", "");
+      if (!ClientBuild(comm, "SENDRESULT")) return;
+      ClientAddTag(comm, "RESULT", "");
       r->state = kClientSendResultRequest;
       return;
     case kClientSendResultRequest: return Send(r, comm, kClientWaitResult);
@@ -510,7 +478,7 @@ void Step(CrapsClientRecord* r, CComm& comm) {
       return;
     case kClientMoney: return SettleMoney(r);
     case kClientBuildEndPlay:
-      if (!Build(comm, "ENDPLAY")) return;
+      if (!ClientBuild(comm, kEndPlay)) return;
       comm.ReleaseReceived();
       r->state = kClientSendEndPlay;
       return;
@@ -529,10 +497,10 @@ void Step(CrapsClientRecord* r, CComm& comm) {
       if (AnimQuitForfeitBets(r)) r->state = kClientBuildQuitEnd;
       return;
     case kClientBuildQuitEnd: {
-      if (!Build(comm, "ENDPLAY")) return;
+      if (!ClientBuild(comm, kEndPlay)) return;
       char flag[16];
       std::snprintf(flag, sizeof flag, "%i", r->quitAnswer);
-      AddTagValue(comm, "QUITFLAG", flag);
+      ClientAddTag(comm, kQuitFlagTag, flag);
       r->state = kClientSendQuitEnd;
       return;
     }
@@ -542,22 +510,21 @@ void Step(CrapsClientRecord* r, CComm& comm) {
                          "WAITENDPLAYQUITANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
                          "WAITENDPLAYQUITANSWER: Answer != ok", kClientBuildExit);
     case kClientBuildExit:
-      if (!Build(comm, "CLIENTEXIT")) return;
+      if (!ClientBuild(comm, kClientExit)) return;
       r->state = kClientSendExit;
       return;
     case kClientSendExit: return Send(r, comm, kClientWaitExit);
     case kClientWaitExit: return WaitExit(r, comm);
     case kClientFatalConfig:
-      WriteCasinoCfg(&gCasinoCfg, kCasinoCfgShared);
+      ClientWriteSettings();
       r->state = kClientFatalBox;
       return;
     case kClientFatalBox:
-      plat::MessageBox(gMainWindow, r->text, "FATAL ERROR",
-                       plat::MB_OK | plat::MB_ICONSTOP | plat::MB_SETFOREGROUND);
+      ShowClientFatalBox(r->text);
       r->state = kClientFatalHandBack;
       return;
     case kClientEndConfig:
-      WriteCasinoCfg(&gCasinoCfg, kCasinoCfgShared);
+      ClientWriteSettings();
       r->state = kClientEndHandBack;
       return;
     default:
@@ -578,8 +545,8 @@ void DestroyClientRecord(CrapsClientRecord* record) { std::free(record); }
 int ClientRun(CrapsClientRecord* record, CComm& comm) {
   comm.PollTransport();
   gPlaybackClient.Step(gTransitionCounter);
-  if (record->state == kClientEndHandBack) return comm.HandBack() ? -1 : 0;
-  if (record->state == kClientFatalHandBack) return comm.HandBack() ? -2 : 0;
+  if (record->state == kClientEndHandBack) return ClientHandBack(comm, -1);
+  if (record->state == kClientFatalHandBack) return ClientHandBack(comm, -2);
   const int before = record->state;
   Step(record, comm);
   if (record->state != before) ++gTransitionCounter;

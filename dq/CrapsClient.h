@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/link/Comm.h"
+#include "framework/shell/GameHooks.h"
 #include "dq/CrapsClientRecord.h"
 
 namespace dq {
@@ -61,6 +62,9 @@ enum CrapsClientState : int {
 extern int gTransitionCounter;
 // Set by the Home key; shown once as the credits on the ticker while betting.
 extern int gCreditsRequest;
+
+// The client record through the shell's typed hooks.
+using CrapsClientHooks = CClientHooks<CrapsClientRecord>;
 
 // A zeroed record with the error text "No error", or null when no memory.
 CrapsClientRecord* CreateClientRecord();

@@ -22,7 +22,7 @@ struct CrapsClientRecord {
   std::int32_t dice[2];      // the last roll
   std::int32_t previousDice[2];
   std::int32_t selectedChip; // 0..4 for 1, 5, 25, 100, 500; 6 none
-  std::uint8_t unused876[4];
+  std::int16_t restingDie1[2];  // x, y of die 1 on the table when diceResting is 1
   double neverSet;           // stays 0
   double minBetCopy;         // minBet as received at CLIENTINIT
   double balance;
@@ -43,10 +43,12 @@ struct CrapsClientRecord {
   std::int32_t dontComePoints[12];  // index = number - 1
   std::int32_t comeMove[2];         // pending Come Bet move: whole dollars, target kind 5..10
   std::int32_t dontComeMove[2];     // pending Don't Come move: whole dollars, target kind 18..23
-  std::uint8_t unused1092[4];
+  std::int16_t restingDie2[2];     // x, y of die 2
   std::int32_t chipValue;           // 1, 5, 25, 100 or 500
   std::int32_t negativeChipValue;
-  std::uint8_t unused1104[4];
+  // 1 when the last roll's dice lay on the table as the round began; set
+  // for the snapshot, so a restore of the round shows them where they were.
+  std::int32_t diceResting;
   std::int32_t workingBuy;          // copies of the working-bet options
   std::int32_t workingPlace;
   std::int32_t workingComeOdds;
@@ -73,6 +75,7 @@ static_assert(offsetof(CrapsClientRecord, pileHeight) == 852);
 static_assert(offsetof(CrapsClientRecord, dice) == 856);
 static_assert(offsetof(CrapsClientRecord, previousDice) == 864);
 static_assert(offsetof(CrapsClientRecord, selectedChip) == 872);
+static_assert(offsetof(CrapsClientRecord, restingDie1) == 876);
 static_assert(offsetof(CrapsClientRecord, neverSet) == 880);
 static_assert(offsetof(CrapsClientRecord, minBetCopy) == 888);
 static_assert(offsetof(CrapsClientRecord, balance) == 896);
@@ -93,8 +96,10 @@ static_assert(offsetof(CrapsClientRecord, comePoints) == 980);
 static_assert(offsetof(CrapsClientRecord, dontComePoints) == 1028);
 static_assert(offsetof(CrapsClientRecord, comeMove) == 1076);
 static_assert(offsetof(CrapsClientRecord, dontComeMove) == 1084);
+static_assert(offsetof(CrapsClientRecord, restingDie2) == 1092);
 static_assert(offsetof(CrapsClientRecord, chipValue) == 1096);
 static_assert(offsetof(CrapsClientRecord, negativeChipValue) == 1100);
+static_assert(offsetof(CrapsClientRecord, diceResting) == 1104);
 static_assert(offsetof(CrapsClientRecord, workingBuy) == 1108);
 static_assert(offsetof(CrapsClientRecord, workingPlace) == 1112);
 static_assert(offsetof(CrapsClientRecord, workingComeOdds) == 1116);

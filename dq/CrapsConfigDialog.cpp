@@ -1,13 +1,11 @@
 #include "dq/CrapsConfigDialog.h"
 
-#include "framework/shell/CasinoCfg.h"
-#include "dq/CrapsClientRecord.h"
+#include "dq/CrapsClient.h"
 #include "dq/CrapsOptions.h"
 #include "dq/CrapsTableLayout.h"
 #include "dq/CrapsTableView.h"
 #include "dq/CrapsTicker.h"
 #include "framework/shell/ShellGlobals.h"
-#include "framework/shell/Window.h"
 #include "platform/include/plat/window.h"
 
 namespace dq {
@@ -30,38 +28,23 @@ constexpr plat::DLGITEMTEMPLATE kItems[] = {
     {plat::CTL_PUSHBUTTON, plat::IDCANCEL, "&Cancel", 250, 150, 70, 28, 0},
 };
 
-constexpr char kMusicFile[] = "../midi/travel.mid";
+CrapsClientRecord* Record() { return CrapsClientHooks::Current(); }
 
-CrapsClientRecord* Record() { return static_cast<CrapsClientRecord*>(gClientRecord); }
-
-bool Checked(plat::HWND dialog, int id) {
-  return plat::IsDlgButtonChecked(dialog, id) == plat::BST_CHECKED;
-}
-
-void Check(plat::HWND dialog, int id, int on) {
-  plat::CheckDlgButton(dialog, id, on ? plat::BST_CHECKED : plat::BST_UNCHECKED);
-}
-
-void InitDialog(plat::HWND dialog) {
-  plat::HWND owner = plat::GetParent(dialog);
-  CentreWindow(dialog, owner != nullptr ? owner : gMainWindow);
+void InitCrapsOptions(plat::HWND dialog) {
   const CrapsOptions& o = gCrapsOptions;
-  Check(dialog, kControlVoice, o.voice);
-  Check(dialog, kControlPlaceWorking, o.placeWorking);
-  Check(dialog, kControlBuyWorking, o.buyWorking);
-  Check(dialog, kControlComeOddsWorking, o.comeOddsWorking);
-  Check(dialog, kControlHardwaysWorking, o.hardwaysWorking);
-  Check(dialog, kControlScrollingText, o.scrollingText);
-  Check(dialog, kControlOnOffMarker, o.onOffMarker);
-  Check(dialog, kControlAnimations, gCasinoCfg.showAnimations);
-  Check(dialog, kControlSoundEffects, gCasinoCfg.soundEffects);
-  Check(dialog, kControlMusic, gCasinoCfg.midiMusic);
+  CheckOption(dialog, kControlVoice, o.voice);
+  CheckOption(dialog, kControlPlaceWorking, o.placeWorking);
+  CheckOption(dialog, kControlBuyWorking, o.buyWorking);
+  CheckOption(dialog, kControlComeOddsWorking, o.comeOddsWorking);
+  CheckOption(dialog, kControlHardwaysWorking, o.hardwaysWorking);
+  CheckOption(dialog, kControlScrollingText, o.scrollingText);
+  CheckOption(dialog, kControlOnOffMarker, o.onOffMarker);
 }
 
 // A working option switched on works at once on the client's table.
 void TakeWorkingOption(plat::HWND dialog, int id, std::uint16_t* option, std::int32_t* flag,
                        CrapsClientRecord* record) {
-  if (!Checked(dialog, id)) return;
+  if (!IsOptionChecked(dialog, id)) return;
   *option = 1;
   if (record == nullptr) return;
   *flag = 1;
@@ -69,21 +52,19 @@ void TakeWorkingOption(plat::HWND dialog, int id, std::uint16_t* option, std::in
   UpdateBetButtons(*record);
 }
 
-void TakeSettings(plat::HWND dialog) {
+void TakeCrapsOptions(plat::HWND dialog) {
   CrapsClientRecord* record = Record();
   CrapsOptions& o = gCrapsOptions;
   o = CrapsOptions{};
-  gCasinoCfg.showAnimations = 0;
-  gCasinoCfg.soundEffects = 0;
   if (record != nullptr) {
     record->workingBuy = record->workingPlace = 0;
     record->workingComeOdds = record->workingHardways = 0;
     UpdateBetButtons(*record);
   }
-  o.voice = Checked(dialog, kControlVoice) ? 1 : 0;
-  o.onOffMarker = Checked(dialog, kControlOnOffMarker) ? 1 : 0;
+  o.voice = IsOptionChecked(dialog, kControlVoice) ? 1 : 0;
+  o.onOffMarker = IsOptionChecked(dialog, kControlOnOffMarker) ? 1 : 0;
   if (!o.onOffMarker && record != nullptr) EraseWorkingBetPiles(*record);
-  o.scrollingText = Checked(dialog, kControlScrollingText) ? 1 : 0;
+  o.scrollingText = IsOptionChecked(dialog, kControlScrollingText) ? 1 : 0;
   if (!o.scrollingText) {
     gScreen.Restore(kTickerStrip.x, kTickerStrip.y, kTickerStrip.width, kTickerStrip.height);
     ClearTicker();
@@ -96,17 +77,9 @@ void TakeSettings(plat::HWND dialog) {
     TakeWorkingOption(dialog, kControlHardwaysWorking, &o.hardwaysWorking,
                       &record->workingHardways, record);
   }
-  gCasinoCfg.showAnimations = Checked(dialog, kControlAnimations) ? 1 : 0;
-  gCasinoCfg.soundEffects = Checked(dialog, kControlSoundEffects) ? 1 : 0;
-  if (!Checked(dialog, kControlMusic)) {
-    if (!gMusic.IsStopped()) gMusic.Close();
-    gCasinoCfg.midiMusic = 0;
-  } else {
-    if (gMusic.IsStopped()) gMusic.Play(gMainWindow, kMusicFile);
-    gCasinoCfg.midiMusic = 1;
-  }
-  WriteCasinoCfg(&gCasinoCfg, kCasinoCfgShared);
 }
+
+constexpr OptionsDialogHooks kCrapsOptionsHooks{InitCrapsOptions, TakeCrapsOptions};
 
 }  // namespace
 
@@ -115,25 +88,8 @@ const plat::DLGTEMPLATE kCrapsConfigDialog = {
     static_cast<int>(sizeof kItems / sizeof kItems[0])};
 
 plat::INT_PTR ConfigDlgProc(plat::HWND dialog, plat::UINT message, plat::WPARAM wParam,
-                            plat::LPARAM lParam) {
-  (void)lParam;
-  switch (message) {
-    case plat::WM_INITDIALOG:
-      InitDialog(dialog);
-      return plat::TRUE;
-    case plat::WM_COMMAND:
-      switch (plat::LOWORD(wParam)) {
-        case plat::IDOK:
-          TakeSettings(dialog);
-          plat::EndDialog(dialog, plat::IDOK);
-          return plat::TRUE;
-        case plat::IDCANCEL:
-          plat::EndDialog(dialog, plat::IDCANCEL);
-          return plat::TRUE;
-        default: return plat::FALSE;
-      }
-    default: return plat::FALSE;
-  }
+                            plat::LPARAM) {
+  return OptionsDialogStep(kCrapsOptionsHooks, dialog, message, wParam);
 }
 
 }  // namespace dq

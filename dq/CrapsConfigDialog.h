@@ -2,15 +2,13 @@
 // options and three of the shared settings as check boxes.
 #pragma once
 
+#include "framework/shell/OptionsDialog.h"
 #include "platform/include/plat/dialog.h"
 
 namespace dq {
 
+// The Craps options' own boxes (the shared ones: OptionsDialog.h).
 enum CrapsOptionControl : int {
-  kControlVoice = 105,
-  kControlSoundEffects = 1006,
-  kControlAnimations = 1008,
-  kControlMusic = 1009,
   kControlBuyWorking = 1010,
   kControlScrollingText = 1011,
   kControlPlaceWorking = 1012,
@@ -23,10 +21,9 @@ enum CrapsOptionControl : int {
 // The template the program registers as dialog resource 106.
 extern const plat::DLGTEMPLATE kCrapsConfigDialog;
 
-// WM_INITDIALOG centres the dialog on its owner and sets every check box;
-// OK takes every setting from its box, with the redrawing each change needs
-// (working bets, markers, the ticker, the music) and writes "Casino.cfg";
-// OK and Cancel end the dialog with their id.
+// The shared options dialog with the Craps boxes: OK takes every Craps
+// option from its box, with the redrawing each change needs (working bets,
+// markers, the ticker).
 plat::INT_PTR ConfigDlgProc(plat::HWND dialog, plat::UINT message, plat::WPARAM wParam,
                             plat::LPARAM lParam);
 

@@ -1,3 +1,4 @@
+#include <cstdint>
 #include <cstdlib>
 
 #include "dq/CrapsAnimationParts.h"
@@ -6,7 +7,8 @@
 #include "dq/CrapsThrowLegs.h"
 #include "framework/sound/GameSound.h"
 #include "framework/shell/Interpolate.h"
-#include "framework/shell/Random.h"
+#include "dq/CrapsReplay.h"
+#include "framework/link/RestoreWindow.h"
 
 namespace dq {
 namespace {
@@ -28,7 +30,18 @@ ThrowProgress gThrow;
 
 enum RailView { kInTheOpen, kUnderRail, kHiddenByRail };
 
-int Random(int n) { return RandomNumber() % n; }
+std::uint32_t gThrowState = 0;
+
+int Random(int n) { return ThrowRandom(n); }
+
+void AddToSeed(std::uint32_t* seed, const void* data, std::size_t size) {
+  const auto* bytes = static_cast<const std::uint8_t*>(data);
+  for (std::size_t i = 0; i < size; ++i) *seed = (*seed ^ bytes[i]) * 16777619u;
+}
+
+// A restore replays with animations off; the player's own switch decides
+// whether the dice stay on the table.
+bool ReplayLandsDice() { return ReplayRunning() && PlayerShowsAnimations(); }
 
 bool OnBigSixEight(Point p) {
   const Area& a = kBigSixEightArea;
@@ -136,11 +149,16 @@ int RunThrow(int which, CrapsClientRecord* record) {
       EraseTableDie(gTableView.diePlaces[1]);
       RedrawAllBets(*record);
     }
-    if (!AnimationsOn()) {
+    if (!AnimationsOn() && !ReplayLandsDice()) {
       gTableView.diceOnTable = 0;
       return 1;
     }
     StartThrow(which, *record);
+    if (!AnimationsOn()) {
+      for (int d = 0; d < 2; ++d) DrawTableDie(gThrow.dice[d].rest, record->dice[d]);
+      ResetDiceThrows();
+      return 1;
+    }
   }
   for (int d = 0; d < 2; ++d) {
     if (!gThrow.dice[d].landed) StepDie(which, d, record);
@@ -154,6 +172,20 @@ int RunThrow(int which, CrapsClientRecord* record) {
 }  // namespace
 
 void ResetDiceThrows() { gThrow = ThrowProgress{}; }
+
+void SeedThrow(const CrapsClientRecord& record) {
+  std::uint32_t seed = 2166136261u;
+  AddToSeed(&seed, record.dice, sizeof record.dice);
+  AddToSeed(&seed, record.betSnapshot, sizeof record.betSnapshot);
+  AddToSeed(&seed, &record.beginBalance, sizeof record.beginBalance);
+  gThrowState = seed;
+}
+
+int ThrowRandom(int n) {
+  // The C library's own recurrence, on a state of the throw's own.
+  gThrowState = gThrowState * 1103515245u + 12345u;
+  return static_cast<int>((gThrowState >> 16) & 0x7fff) % n;
+}
 
 int AnimDiceThrow1(CrapsClientRecord* record) { return RunThrow(0, record); }
 int AnimDiceThrow2(CrapsClientRecord* record) { return RunThrow(1, record); }

@@ -1,22 +1,21 @@
 // The two bitmap fonts of the Craps picture: the table font of the
 // total-bet line and the small font of the status line and the balance.
-// The artwork generator paints their glyphs where these tables say.
+// The Craps sheet (dq/art) paints their glyphs where these tables say.
 #pragma once
 
-#include "artwork/GlyphLayout.h"
-// By path: the sound library has a Palette.h of its own.
-#include "artwork/StandardColours.h"
+#include "framework/sound/GlyphLayout.h"
+#include "dq/CrapsTableLayout.h"
 
 namespace dq {
 
 // Its key is the colour the program reads back from (0, 481) as the table
 // font's text colour.
-inline constexpr artwork::GlyphFontLayout kTableFontLayout{0, 481, 250, 1, 1, artwork::kYellow,
-                                                       artwork::kBlack, artwork::kKey};
-inline constexpr artwork::GlyphTable kTableFont = artwork::MakeGlyphTable(kTableFontLayout);
+inline constexpr GlyphLayout kTableFontLayout{0, 481, 250, 1, 1, kPictureKey};
+inline constexpr GlyphTable kTableFont = MakeGlyphTable(kTableFontLayout);
 
-inline constexpr artwork::GlyphFontLayout kSmallFontLayout{700, 390, 100, 1, 1, artwork::kWhite,
-                                                       artwork::kBlack, artwork::kKey};
-inline constexpr artwork::GlyphTable kSmallFont = artwork::MakeGlyphTable(kSmallFontLayout);
+// Without an outline, so that the player's text ("OFFLINE") fits its 50
+// pixels; it is drawn on black only.
+inline constexpr GlyphLayout kSmallFontLayout{700, 390, 100, 1, 0, kPictureKey};
+inline constexpr GlyphTable kSmallFont = MakeGlyphTable(kSmallFontLayout);
 
 }  // namespace dq

@@ -1,10 +1,10 @@
 #include "dq/CrapsInput.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 
+#include "framework/shell/ButtonTracker.h"
 #include "framework/shell/Buttons.h"
+#include "framework/shell/HelpPage.h"
 #include "dq/CrapsBetting.h"
 #include "dq/CrapsButtons.h"
 #include "dq/CrapsClient.h"
@@ -13,11 +13,10 @@
 #include "dq/CrapsTableView.h"
 #include "framework/sound/GameSound.h"
 #include "framework/link/PlaybackClient.h"
+#include "framework/link/ShellHooks.h"
 #include "framework/shell/ShellGlobals.h"
-#include "framework/shell/StatusLine.h"
 #include "dq/TableRules.h"
 #include "platform/include/plat/dialog.h"
-#include "platform/include/plat/system.h"
 #include "platform/include/plat/window.h"
 
 namespace dq {
@@ -25,18 +24,13 @@ namespace {
 
 constexpr char kButtonSound[] = "../wav/c_button.wav";
 constexpr char kChipSound[] = "../wav/c_chip.wav";
-constexpr plat::UINT kRightRelease = 2;
+constexpr plat::UINT kRightRelease = kPressRight;
 
-int gPressed = 0;       // the button holding the left press
-int gRightPressed = 0;  // the button holding the right press
-int gHovered = 0;
+CButtonTracker gTracker;
 
-CrapsClientRecord* Record() { return static_cast<CrapsClientRecord*>(gClientRecord); }
+CrapsClientRecord* Record() { return CrapsClientHooks::Current(); }
 
 bool IsChipButton(int b) { return b >= kButtonChip1 && b < kButtonChip1 + kChipCount; }
-
-// Raised when enabled, plain when not.
-void DrawReleased(int b) { DrawButton(&gPicture, b, IsButtonEnabled(b) ? 1 : 0); }
 
 void RunOptions(CrapsClientRecord* record) {
   PlayGameSound(kButtonSound, 0, kSoundEffect);
@@ -53,7 +47,7 @@ void LeftAction(CrapsClientRecord* record, int b) {
     case kButtonOptions: return RunOptions(record);
     case kButtonHelp:
       PlayGameSound(kButtonSound, 0, kSoundEffect);
-      return OpenHelp();
+      return OpenHelpPage(kCrapsHelpPage);
     case kButtonExit:
       plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
       return;
@@ -94,6 +88,8 @@ int TakeChip(CrapsClientRecord* record, int kind) {
 
 void RightRelease(CrapsClientRecord* record, int b) {
   gCrapsButtons[b].pressState = 2;
+  // Logged as well, so a restore takes the chip off again.
+  gBtnLogClient.Add(b, gTransitionCounter, kBtnValueRight);
   if (b == kButtonDontPass) {
     if (record->comeOut == 0 && record->bets[kDontPass] > 0.0f) {
       if (record->bets[kDontPassOdds] > 0.0f) {
@@ -121,89 +117,39 @@ void RightRelease(CrapsClientRecord* record, int b) {
   if (removed) PlayGameSound(kChipSound, 0, kSoundEffect);
 }
 
-void MouseMove(int b, plat::WPARAM keys) {
-  if (gPressed != 0) {
-    int state = 0;
-    if (IsButtonEnabled(gPressed)) state = (b == gPressed && (keys & plat::MK_LBUTTON)) ? 2 : 1;
-    DrawButton(&gPicture, gPressed, state);
+void LeftPress(int b) {
+  if (b == kButtonExit || b == kButtonRoll) PlayGameSound(kButtonSound, 0, kSoundEffect);
+  if (IsChipButton(b) && gBettingOpen && IsChipUsable(b)) {
+    PlayGameSound(kChipSound, 0, kSoundEffect);
   }
-  if (b == gHovered) return;
-  gHovered = b;
-  const char* text = ButtonHoverText(b);
-  if (text != nullptr && IsButtonEnabled(b)) PrintStatusMsg("%s", text);
 }
 
-void MouseMessage(CrapsClientRecord* record, int b, plat::UINT message, plat::WPARAM keys) {
-  switch (message) {
-    case plat::WM_MOUSEMOVE: return MouseMove(b, keys);
-    case plat::WM_LBUTTONDOWN:
-      if (!IsButtonEnabled(b)) return;
-      gPressed = b;
-      DrawButton(&gPicture, b, 2);
-      if (b == kButtonExit || b == kButtonRoll) PlayGameSound(kButtonSound, 0, kSoundEffect);
-      if (IsChipButton(b) && gBettingOpen && IsChipUsable(b)) {
-        PlayGameSound(kChipSound, 0, kSoundEffect);
-      }
-      return;
-    case plat::WM_LBUTTONUP: {
-      const int held = gPressed;
-      gPressed = 0;
-      if (held == 0) return;
-      if (b == held && IsButtonEnabled(b)) return LeftRelease(record, b);
-      DrawReleased(held);
-      return;
-    }
-    case plat::WM_RBUTTONDOWN:
-      if (!IsButtonEnabled(b)) return;
-      gRightPressed = b;
-      DrawButton(&gPicture, b, 2);
-      return;
-    case plat::WM_RBUTTONUP: {
-      const int held = gRightPressed;
-      gRightPressed = 0;
-      if (held == 0) return;
-      if (b == held && IsButtonEnabled(b) && b >= kFirstBetButton) RightRelease(record, b);
-      DrawReleased(held);
-      return;
-    }
-    default: return;
-  }
+void LeftReleaseOfRecord(int b) {
+  if (CrapsClientRecord* record = Record()) LeftRelease(record, b);
 }
+
+void RightReleaseOfRecord(int b) {
+  if (CrapsClientRecord* record = Record()) RightRelease(record, b);
+}
+
+constexpr ButtonActions kCrapsButtonActions{LeftPress, LeftReleaseOfRecord, RightReleaseOfRecord,
+                                            kFirstBetButton, ButtonHoverText};
 
 }  // namespace
 
 void HandleButtonInput(int x, int y, plat::UINT message, plat::WPARAM keys, int button) {
   CrapsClientRecord* record = Record();
   if (record == nullptr) return;
-  if (button == -1) return MouseMessage(record, ButtonAt(x, y), message, keys);
+  if (button == -1) return gTracker.OnMouse(kCrapsButtonActions, ButtonAt(x, y), message, keys);
   if (button <= 0 || button >= kCrapsButtonCount || !IsButtonEnabled(button)) return;
   if (message == kRightRelease) {
     if (button >= kFirstBetButton) RightRelease(record, button);
-    DrawReleased(button);
+    DrawButtonReleased(button);
     return;
   }
   LeftRelease(record, button);
 }
 
-void OpenHelp() {
-  constexpr int kPathLength = 80;
-  constexpr char kPage[] = "help\\dq.htm";
-  char path[kPathLength + sizeof kPage];
-  plat::GetPrivateProfileString("Orvanta", "PATH", "Error: Can't find orvanta.ini", path,
-                                kPathLength + 1, "ORVANTA.INI");
-  std::snprintf(path + std::strlen(path), sizeof kPage, "%s", kPage);
-  if (plat::ShellExecute(gMainWindow, "open", path, nullptr, ".", plat::SW_SHOWNORMAL) <= 32) {
-    plat::MessageBox(gMainWindow,
-                     "Your www browser is not associated with .htm files please direct your "
-                     "browser to http://www.kestrup-casino.example/help/dq.htm",
-                     "ERROR", plat::MB_OK);
-  }
-}
-
-void ResetInput() {
-  gPressed = 0;
-  gRightPressed = 0;
-  gHovered = 0;
-}
+void ResetInput() { gTracker.Reset(); }
 
 }  // namespace dq

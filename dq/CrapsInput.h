@@ -11,8 +11,8 @@ namespace dq {
 // the client's own chip press or a replay), message 2 is a right-button and
 // anything else a left-button release of that button.
 void HandleButtonInput(int x, int y, plat::UINT message, plat::WPARAM keys, int button);
-// Opens the help page in the browser, or says where it lies.
-void OpenHelp();
+// The Craps help page (OpenHelpPage).
+inline constexpr char kCrapsHelpPage[] = "dq.htm";
 // Start of a run: no button held, none hovered.
 void ResetInput();
 

@@ -1,19 +1,19 @@
 #include "dq/CrapsServer.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <new>
 
 #include "dq/BetWire.h"
+#include "framework/game/ServerFrame.h"
 #include "framework/link/Db.h"
-#include "framework/link/PlaybackServer.h"
 #include "framework/link/Restore.h"
-#include "dq/ServerFrame.h"
 #include "dq/Settlement.h"
 #include "dq/TableRules.h"
 
 namespace dq {
+
+using namespace game;
+
 namespace {
 
 constexpr ServerLimitTag kCrapsLimits[] = {
@@ -32,8 +32,6 @@ constexpr const char* kBetListErrors[] = {
 };
 static_assert(sizeof(kBetListErrors) / sizeof(kBetListErrors[0]) == kBetListIncomplete + 1,
               "one text per parse result");
-
-CrapsServerRecord& Record(void* record) { return *static_cast<CrapsServerRecord*>(record); }
 
 int DrawDie() { return ServerRandomNumber() % 6 + 1; }
 
@@ -210,27 +208,13 @@ void WaitDone(CrapsServerRecord& r, CComm& comm, const char* command, const char
   r.state = next;
 }
 
-bool IsMachineState(int state) {
-  return state >= 0 && state < kCrapsServerStates && state != kServerUnused;
-}
-
 }  // namespace
 
-void* ServerInit(const char* gameName) {
-  auto* r = new (std::nothrow) CrapsServerRecord{};
-  if (r == nullptr) return nullptr;
-  if (std::strlen(gameName) < sizeof(r->gameCode)) {
-    std::memcpy(r->gameCode, gameName, std::strlen(gameName) + 1);
-  } else {
-    PlaybackError("ServerInit: gameName inputstring to long", kSavedGameUser, gameName, 0, 0);
-  }
-  return r;
+int IsCrapsServerRecord(const CrapsServerRecord& record) {
+  return record.state >= 0 && record.state < kCrapsServerStates && record.state != kServerUnused;
 }
 
-void ServerFree(void* record) { delete static_cast<CrapsServerRecord*>(record); }
-
-int GameServerRun(void* record, CComm& comm, int userId) {
-  CrapsServerRecord& r = Record(record);
+int GameServerRun(CrapsServerRecord& r, CComm& comm, int userId) {
   comm.PollTransport();
   switch (r.state) {
     case kServerWaitClientInit: WaitClientInit(r, comm, userId); break;
@@ -267,46 +251,6 @@ int GameServerRun(void* record, CComm& comm, int userId) {
   return 0;
 }
 
-int GameServerPlayback(CComm& comm, void* record, int userId) {
-  // The restore overwrites the record, code included, while it still uses
-  // the code.
-  char game[sizeof(CrapsServerRecord::gameCode)];
-  std::memcpy(game, Record(record).gameCode, sizeof(game));
-  game[sizeof(game) - 1] = '\0';
-  gPacketPlaybackServer.Step(comm, record, userId, game);
-  return 0;
-}
-
-int GameServerLoad(void* record, int userId, const char* game) {
-  char key[kDbNameSize];
-  std::snprintf(key, sizeof(key), "%sDATA", game);
-  void* data = nullptr;
-  std::uint32_t size = 0;
-  int code = dbRead(userId, game, key, 0, &data, &size);
-  if (code != kDbOk) {
-    PlaybackError("GameServerLoad: dbRead returned error (trying to load game data)", userId, game,
-                  0, code);
-    return code;
-  }
-  if (size != kCrapsServerRecordSize) {
-    PlaybackError("GameServerLoad: size of data read is invalid (trying to load game data)",
-                  userId, game, 0, -1);
-    std::free(data);
-    return -1;
-  }
-  CrapsServerRecord loaded;
-  std::memcpy(&loaded, data, sizeof(loaded));
-  std::free(data);
-  if (!IsMachineState(loaded.state)) {
-    PlaybackError("GameServerLoad: state of data read is invalid (trying to load game data)",
-                  userId, game, 0, -1);
-    return -1;
-  }
-  loaded.gameCode[sizeof(loaded.gameCode) - 1] = '\0';
-  Record(record) = loaded;
-  return 0;
-}
-
-void GameServerOnRemove(void*, int) {}
+void GameServerOnRemove(CrapsServerRecord&, int) {}
 
 }  // namespace dq

@@ -3,11 +3,12 @@
 // the bet list of ROLLDICE, settles it at SENDRESULT and moves the balance
 // of the local account.
 //
-// The record travels as void* because the shell and the restore hold every
-// game's hooks in one table; it is always a CrapsServerRecord. Dice come
-// from ServerRandomNumber (ServerFrame.h): install the generator first.
+// Dice come from ServerRandomNumber (framework/game/ServerFrame.h).
 #pragma once
 
+#include <cstddef>
+
+#include "framework/game/ServerShell.h"
 #include "framework/link/Comm.h"
 #include "dq/CrapsServerRecord.h"
 
@@ -22,8 +23,6 @@ inline constexpr char kSendResult[] = "SENDRESULT";
 inline constexpr char kBetData[] = "BETDATA";
 inline constexpr char kBetTag[] = "BET";
 inline constexpr char kResultTag[] = "RESULT";
-inline constexpr char kQuitFlagTag[] = "QUITFLAG";
-inline constexpr char kAnswerDbError[] = "dberror";
 
 // States of GameServerRun.
 enum CrapsServerState : int {
@@ -53,25 +52,19 @@ enum CrapsServerState : int {
   kCrapsServerStates = 23,
 };
 
-// A zeroed record in state 0 with the game code copied when it fits in 16
-// bytes with its zero; a longer name shows a "Playback error" box and the
-// record comes without a code. Null when out of memory.
-void* ServerInit(const char* gameName);
-// Frees a record of ServerInit (null is ignored).
-void ServerFree(void* record);
+// 1 when a saved record holds a state of the machine.
+int IsCrapsServerRecord(const CrapsServerRecord& record);
+
+// ServerInit, ServerFree, GameServerPlayback and GameServerLoad (exactly
+// kCrapsServerRecordSize bytes, a state of the machine) of the shared shell,
+// over the Craps layout: the state first, the game code at offset 4.
+using CrapsServerShell =
+    game::CServerShell<CrapsServerRecord, offsetof(CrapsServerRecord, gameCode), IsCrapsServerRecord>;
 
 // One frame: 0 go on, -1 after CLIENTEXITANSWER went out (for ever), -2
 // after a failure answer went out (for ever). userId goes to the account.
-int GameServerRun(void* record, CComm& comm, int userId);
-// One frame while a saved game is replayed: the packet playback in place of
-// GameServerRun. Answers 0.
-int GameServerPlayback(CComm& comm, void* record, int userId);
-// Replaces the record by the saved "<game>DATA" record: 0, the dbRead code,
-// or -1 for a record that is not exactly 1072 bytes or whose state is not
-// one of the machine's; each error shows a "Playback error" box and leaves
-// the record as it was.
-int GameServerLoad(void* record, int userId, const char* game);
+int GameServerRun(CrapsServerRecord& record, CComm& comm, int userId);
 // Restore hook for a removed game: nothing is left open in Craps.
-void GameServerOnRemove(void* record, int userId);
+void GameServerOnRemove(CrapsServerRecord& record, int userId);
 
 }  // namespace dq

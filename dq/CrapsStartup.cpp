@@ -13,7 +13,7 @@ namespace dq {
 CDib gMovingPile;
 CDib gTickerStrip;
 int gTableTextColour = -1;
-artwork::GlyphTable gSmallFontGlyphs = kSmallFont;
+GlyphTable gSmallFontGlyphs = kSmallFont;
 
 void LoadGameConfig() {
   ReadCasinoCfg(&gCasinoCfg, kCasinoCfgShared);
@@ -32,7 +32,9 @@ void FreeWorkBitmaps() {
 
 int RemapBitmaps() {
   const CPalette& palette = gScreen.Palette();
-  if (!gPicture.RemapToPalette(palette) || !gMovingPile.RemapToPalette(palette)) return 0;
+  if (!gPicture.RemapToPalette(palette.Handle()) || !gMovingPile.RemapToPalette(palette.Handle())) {
+    return 0;
+  }
   const plat::BYTE* text = gPicture.PixelAddress(kTextColourPixel.x, kTextColourPixel.y);
   const plat::BYTE* key = gPicture.PixelAddress(kTransparentPixel.x, kTransparentPixel.y);
   // Remapping may move colours the palette holds twice to their first entry.

@@ -3,11 +3,10 @@
 #pragma once
 
 #include "framework/sound/Dib.h"
-#include "artwork/GlyphLayout.h"
+#include "framework/sound/GlyphTable.h"
 
 namespace dq {
 
-inline constexpr int kOptionsDialogResource = 106;
 inline constexpr int kHelpCommand = 104;
 
 extern CDib gMovingPile;   // 24 x 64: one flying pile of chips
@@ -16,7 +15,7 @@ extern CDib gTickerStrip;  // 145 x 17: the ticker's dots
 extern int gTableTextColour;
 // The small font's glyph table as the shell draws with it: its key is the
 // index the font's background has after the picture was remapped.
-extern artwork::GlyphTable gSmallFontGlyphs;
+extern GlyphTable gSmallFontGlyphs;
 
 // Reads "Casino.cfg" and "Craps.cfg" (defaults for what is missing).
 void LoadGameConfig();

@@ -1,6 +1,6 @@
 // Where everything of the Craps table lies: the bet spots on the screen and
 // every sprite in the game picture. The program draws from these tables and
-// the artwork generator paints the picture from them, so they are kept here
+// the Craps sheet (dq/art) paints the picture from them, so they are kept here
 // once, free of any drawing or platform header.
 #pragma once
 
@@ -197,5 +197,7 @@ inline constexpr Area kWinningsArea = {358, 356, 90, 100};  // the collected win
 // ---- Colours read from the picture at start-up ----
 inline constexpr Point kTextColourPixel = {0, 481};
 inline constexpr Point kTransparentPixel = {389, 507};
+// The index the picture's sprites and fonts leave out, as painted.
+inline constexpr int kPictureKey = 255;
 
 }  // namespace dq

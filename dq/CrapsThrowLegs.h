@@ -58,7 +58,7 @@ constexpr bool LegCountsFit() {
 }
 static_assert(LegCountsFit());
 
-// Where a die comes to rest: base + (RandomNumber() mod spread) in x and
+// Where a die comes to rest: base + (ThrowRandom(spread)) in x and
 // y, drawn again while on the Big 6 and Big 8 spots when avoidBigSixEight;
 // then the fixed places below replace it, in this order, when they apply
 // (a place of {0, 0} never does).

@@ -8,6 +8,9 @@
 #include "dq/CrapsReplay.h"
 #include "dq/CrapsStartup.h"
 #include "framework/shell/ShellGlobals.h"
+#include "framework/shell/HelpPage.h"
+#include "framework/shell/KeyButtons.h"
+#include "framework/shell/QuitQuestion.h"
 #include "framework/shell/ShellMessages.h"
 #include "dq/TableRules.h"
 #include "platform/include/plat/dialog.h"
@@ -27,35 +30,24 @@ constexpr char kBetsLostText[] =
 void AskToQuit(plat::HWND window, CrapsClientRecord* record) {
   const int free = CanQuitNow(record->bets, record->comeOut);
   if (IsButtonEnabled(kButtonExit) && free) {
-    record->quitRequest = 0;
-    if (plat::MessageBox(window, "Return to main menu?", kCrapsTitle, plat::MB_OKCANCEL) ==
-        plat::IDOK) {
-      gCasinoCfg.maximised = plat::IsZoomed(window) ? 1 : 0;
-      record->quitRequest = 1;
-    }
+    record->quitRequest = 0;  // none while the question is open
+    if (AskReturnToMainMenu(window, kCrapsTitle)) record->quitRequest = 1;
   } else if (!free && gBettingOpen && !ReplayRunning()) {
-    const int answer = plat::MessageBox(window, kBetsLostText, kCrapsTitle,
-                                        plat::MB_YESNO | plat::MB_ICONQUESTION |
-                                            plat::MB_DEFBUTTON2);
-    record->quitAnswer = answer == plat::IDYES ? 1 : 0;
+    record->quitAnswer = AskQuitLosingBets(window, kCrapsTitle, kBetsLostText);
     record->quitRequest = record->quitAnswer;
   } else {
-    plat::MessageBox(window, "You can't quit at this point", kCrapsTitle, plat::MB_OK);
+    SayCannotQuitNow(window, kCrapsTitle);
   }
 }
 
 // The character keys press buttons as left clicks.
-int ButtonOfKey(char key) {
-  if (key >= '1' && key <= '5') return kButtonChip1 + (key - '1');
-  switch (key) {
-    case 'O':
-    case 'o': return kButtonOptions;
-    case 'R':
-    case 'r': return kButtonRoll;
-    case 'p': return kButtonHelp;
-    default: return kButtonNone;
-  }
-}
+constexpr KeyButton kCrapsKeys[] = {
+    {'1', kButtonChip1},     {'2', kButtonChip1 + 1}, {'3', kButtonChip1 + 2},
+    {'4', kButtonChip1 + 3}, {'5', kButtonChip1 + 4}, {'O', kButtonOptions},
+    {'o', kButtonOptions},   {'R', kButtonRoll},      {'r', kButtonRoll},
+    {'p', kButtonHelp},
+};
+constexpr int kCrapsKeyCount = static_cast<int>(sizeof kCrapsKeys / sizeof kCrapsKeys[0]);
 
 }  // namespace
 
@@ -63,25 +55,22 @@ plat::LRESULT MainWndProc(plat::HWND window, plat::UINT message, plat::WPARAM wP
                           plat::LPARAM lParam) {
   plat::LRESULT answer = 0;
   if (HandleShellMessage(window, message, wParam, lParam, &answer)) return answer;
-  auto* record = static_cast<CrapsClientRecord*>(gClientRecord);
+  CrapsClientRecord* record = CrapsClientHooks::Current();
   switch (message) {
     case plat::WM_CLOSE:
       if (record != nullptr) AskToQuit(window, record);
       return 0;
     case plat::WM_COMMAND:
       if (plat::LOWORD(wParam) != kHelpCommand) break;
-      OpenHelp();
+      OpenHelpPage(kCrapsHelpPage);
       return 0;
     case plat::WM_KEYUP:
       if (wParam == plat::VK_ESCAPE) plat::PostMessage(window, plat::WM_CLOSE, 0, 0);
       if (wParam == plat::VK_HOME) gCreditsRequest = 1;
       return 0;
-    case plat::WM_CHAR: {
-      if (lParam & plat::KEY_REPEAT_FLAG) return 0;
-      const int button = ButtonOfKey(static_cast<char>(wParam));
-      if (button != kButtonNone) PressButton(button, 1);
+    case plat::WM_CHAR:
+      PressKeyButton(kCrapsKeys, kCrapsKeyCount, wParam, lParam);
       return 0;
-    }
     default: break;
   }
   return plat::DefWindowProc(window, message, wParam, lParam);

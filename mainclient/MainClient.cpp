@@ -2,10 +2,11 @@
 
 #include <cstdio>
 
+#include "framework/game/ProtocolNames.h"
 #include "framework/link/MainClientName.h"
 #include "framework/link/MainClientTransport.h"
 #include "mainclient/PacketText.h"
-#include "mainclient/SavePoint.h"
+#include "framework/link/SavePoint.h"
 #include "mainclient/StatusView.h"
 #include "platform/include/plat/app.h"
 #include "platform/include/plat/gdi.h"
@@ -14,18 +15,28 @@
 namespace {
 
 constexpr plat::UINT kFlushMessage = plat::WM_USER + 1;
+// lParam: a program's window that has gone.
+constexpr plat::UINT kWindowGoneMessage = plat::WM_USER + 2;
+// wParam: the process id of a started program that has ended.
+constexpr plat::UINT kProgramEndedMessage = plat::WM_USER + 3;
 constexpr int kWindowWidth = 320;
 constexpr int kWindowHeight = 220;
 // The answer that ends a session: its saved game is then of no use.
-constexpr char kSessionEndAnswer[] = "CLIENTEXITANSWER";
+constexpr const char* kSessionEndAnswer = game::kClientExitAnswer;
 
 }  // namespace
 
 CMainClient::~CMainClient() { Destroy(); }
 
-int CMainClient::Create(const std::string& balanceFile) {
-  account_ = CPlayerAccount(balanceFile);
-  account_.Load();
+int CMainClient::Create(const std::string& storeFile, const std::string& oldBalanceFile) {
+  failure_.clear();
+  stopped_ = false;
+  const int opened = account_.Open(storeFile, oldBalanceFile);
+  if (opened != 0) {
+    failure_ = opened == kStoreInUse ? std::string(kAlreadyRunningText) : account_.Error();
+    return 0;
+  }
+  failure_ = "The main client's window cannot be made.";
   singleMsg_ = plat::RegisterWindowMessage(kSingleMessageName);
   wakeUpMsg_ = plat::RegisterWindowMessage(kWakeUpMessageName);
   if (!singleMsg_ || !wakeUpMsg_) return 0;
@@ -43,10 +54,12 @@ int CMainClient::Create(const std::string& balanceFile) {
     plat::UnregisterClass(kMainClientClassName, plat::GetModuleInstance());
     return 0;
   }
+  failure_.clear();
   return 1;
 }
 
 void CMainClient::Destroy() {
+  account_.Close();
   if (!window_) return;
   plat::DestroyWindow(window_);
   window_ = nullptr;
@@ -57,11 +70,21 @@ void CMainClient::Destroy() {
 
 void CMainClient::ExpectProgram(const std::string& name, const std::string& folder, plat::DWORD processId) {
   expected_.push_back({name, folder, processId});
+  if (processId) plat::WatchProgram(processId, window_, kProgramEndedMessage);
 }
 
 int CMainClient::Idle() const { return programs_.empty() && expected_.empty() ? 1 : 0; }
 
+int CMainClient::Undelivered() const {
+  if (stopped_) return 0;
+  for (const auto& p : programs_) {
+    if (p->recordDue || !p->toServer.Empty() || !p->toClient.Empty()) return 1;
+  }
+  return 0;
+}
+
 void CMainClient::Flush() {
+  if (stopped_) return;
   if (flushing_) {
     flushAgain_ = true;
     return;
@@ -75,16 +98,16 @@ void CMainClient::Flush() {
   flushing_ = false;
 }
 
-void CMainClient::Tick() {
+void CMainClient::OnProgramGone(plat::HWND window, plat::DWORD processId) {
   for (std::size_t i = programs_.size(); i-- > 0;) {
     const ConnectedProgram& p = *programs_[i];
-    if (!plat::IsWindow(p.window) || (p.processId && !plat::IsProgramRunning(p.processId))) {
+    if ((window && p.window == window) || (processId && p.processId == processId)) {
       programs_.erase(programs_.begin() + static_cast<std::ptrdiff_t>(i));
       Changed();
     }
   }
   for (std::size_t i = expected_.size(); i-- > 0;) {
-    if (expected_[i].processId && !plat::IsProgramRunning(expected_[i].processId)) {
+    if (processId && expected_[i].processId == processId) {
       std::fprintf(stderr, "mainclient: %s ended before it connected\n", expected_[i].name.c_str());
       expected_.erase(expected_.begin() + static_cast<std::ptrdiff_t>(i));
     }
@@ -108,6 +131,10 @@ plat::LRESULT CMainClient::OnMessage(plat::UINT msg, plat::WPARAM wParam, plat::
     Flush();
     return 0;
   }
+  if (msg == kWindowGoneMessage || msg == kProgramEndedMessage) {
+    OnProgramGone(plat::LParamToHandle(lParam), static_cast<plat::DWORD>(wParam));
+    return 0;
+  }
   switch (msg) {
     case plat::WM_PAINT:
       PaintStatus(window_, *this);
@@ -121,6 +148,7 @@ plat::LRESULT CMainClient::OnMessage(plat::UINT msg, plat::WPARAM wParam, plat::
 }
 
 plat::LRESULT CMainClient::OnSingleMessage(plat::WPARAM code, plat::LPARAM param) {
+  if (stopped_) return 0;
   switch (code) {
     case kSingleConnect:
       return OnConnect(plat::LParamToHandle(param));
@@ -153,6 +181,7 @@ plat::LRESULT CMainClient::OnConnect(plat::HWND window) {
     program->recorder.Start(e.folder.empty() ? "" : e.folder + "/db_savef");
     expected_.erase(expected_.begin());
   }
+  plat::WatchWindow(window, window_, kWindowGoneMessage);
   programs_.push_back(std::move(program));
   // The player record goes out once the program's connect call has returned.
   plat::PostMessage(window_, kFlushMessage, 0, 0);
@@ -161,7 +190,7 @@ plat::LRESULT CMainClient::OnConnect(plat::HWND window) {
 }
 
 plat::LRESULT CMainClient::OnCopyData(plat::HWND sender, const plat::COPYDATASTRUCT* data) {
-  if (!data || (data->cbData && !data->lpData)) return plat::FALSE;
+  if (stopped_ || !data || (data->cbData && !data->lpData)) return plat::FALSE;
   if (data->dwData == static_cast<std::uintptr_t>(kDataPlayerRecord)) return OnPlayerRecord(data->lpData, data->cbData);
   ConnectedProgram* program = Find(sender);
   if (!program) return plat::FALSE;
@@ -202,9 +231,16 @@ plat::LRESULT CMainClient::OnPacket(ConnectedProgram& program, int kind, const v
 
 plat::LRESULT CMainClient::OnPlayerRecord(const void* data, std::size_t size) {
   CPlayerRecord record;
-  if (!asking_ || !record.Receive(data, size) || !account_.Book(asking_->moneyBase, record.GetMoney())) {
+  if (!asking_ || !record.Receive(data, size)) return plat::FALSE;
+  const int booked = account_.Book(asking_->moneyBase, record.GetMoney());
+  if (booked == kBookStoreFailed) {
+    // Play on without a kept balance would lose what the games report.
+    stopped_ = true;
+    failure_ = account_.Error() + " The main client stops; the balance stays as last stored.";
+    Changed();
     return plat::FALSE;
   }
+  if (!booked) return plat::FALSE;
   asking_->moneyBase = record.GetMoney();
   Changed();
   return plat::TRUE;

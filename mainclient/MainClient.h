@@ -3,8 +3,10 @@
 // record and asks it back, relays every packet between a program's two link
 // ends and keeps each program's saved game.
 //
-// Single-threaded: everything runs in the window procedure or in Tick/Flush
-// called from the message loop.
+// Single-threaded: everything runs in the window procedure or in Flush
+// called from the message loop. It hears of a program's end from the
+// program's window (WatchWindow) and, for a program it started, from the
+// process (WatchProgram), never by asking.
 #pragma once
 
 #include <memory>
@@ -15,6 +17,8 @@
 #include "mainclient/PlayerAccount.h"
 #include "platform/include/plat/window.h"
 
+inline constexpr char kAlreadyRunningText[] = "A main client is already running.";
+
 class CMainClient {
  public:
   CMainClient() = default;
@@ -22,12 +26,16 @@ class CMainClient {
   CMainClient(const CMainClient&) = delete;
   CMainClient& operator=(const CMainClient&) = delete;
 
-  // Loads the balance kept in balanceFile, registers the messages and the
+  // Opens the account store (creating it from oldBalanceFile when it does
+  // not exist, see CAccountStore::Open), registers the messages and the
   // window class kMainClientClassName and creates the window, hidden. 1, or
-  // 0 when the class is taken (a main client runs already) or a message
-  // cannot be registered.
-  int Create(const std::string& balanceFile);
-  // Destroys the window and unregisters the class; programs are forgotten.
+  // 0 with FailureText() saying why (the store cannot be used or is held by
+  // another main client, the class is taken, a message cannot be
+  // registered).
+  int Create(const std::string& storeFile, const std::string& oldBalanceFile);
+  const std::string& FailureText() const { return failure_; }
+  // Closes the account store, destroys the window and unregisters the
+  // class; programs are forgotten.
   void Destroy();
   plat::HWND Window() const { return window_; }
 
@@ -42,10 +50,12 @@ class CMainClient {
   // refuses one. A call while one runs (from a nested message) only makes
   // the running one look again.
   void Flush();
-  // The periodic step (every few ms): forgets programs whose window or
-  // process has gone and expected programs whose process ended, then Flush.
-  // Must not be called from inside a message.
-  void Tick();
+  // 1 while a packet or record waits for a receiver that refused it: Flush
+  // again after a short while.
+  int Undelivered() const;
+  // 1 once the account store could not be written: from then on nothing is
+  // taken or delivered, and the main client is to stop with FailureText().
+  int Stopped() const { return stopped_ ? 1 : 0; }
 
   // 1 when no program is connected or expected.
   int Idle() const;
@@ -64,12 +74,15 @@ class CMainClient {
   plat::LRESULT OnPacket(ConnectedProgram& program, int kind, const void* data, std::size_t size);
   plat::LRESULT OnPlayerRecord(const void* data, std::size_t size);
   plat::LRESULT OnSavePoint(ConnectedProgram& program, const void* data, std::size_t size);
+  void OnProgramGone(plat::HWND window, plat::DWORD processId);
   ConnectedProgram* Find(plat::HWND window);
   void Deliver(ConnectedProgram& program);
   int DeliverQueue(ConnectedProgram& program, CPacketQueue& queue, int kind);
   void Changed();
 
-  CPlayerAccount account_{""};
+  CPlayerAccount account_;
+  std::string failure_;
+  bool stopped_ = false;
   plat::HWND window_ = nullptr;
   plat::UINT singleMsg_ = 0;
   plat::UINT wakeUpMsg_ = 0;

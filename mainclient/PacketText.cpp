@@ -22,6 +22,12 @@ int PacketCommandIs(const char* text, const char* command) {
   return value && StrICmp(value, command) == 0 ? 1 : 0;
 }
 
+int IsReplayedPacket(const char* text) {
+  CKeyValueList list;
+  list.Decode(text);
+  return list.GetValue(kPlaybackTag) || list.GetValue(kPlaybackDoneTag) ? 1 : 0;
+}
+
 std::vector<std::uint8_t> WithoutPlaybackTags(const char* text) {
   static const char* const kReplayTags[] = {kPlaybackTag, kPlaybackDoneTag, kBtnTag, kSteTag, kValTag};
   CKeyValueList in;

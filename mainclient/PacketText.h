@@ -12,6 +12,9 @@
 std::vector<std::uint8_t> PacketBytes(const void* data, std::size_t size);
 // 1 when the packet's first "command" tag equals command ignoring case.
 int PacketCommandIs(const char* text, const char* command);
+// 1 when a server packet is one a saved game's replay sends (it carries
+// PLAYBACK or PLAYBACKDONE).
+int IsReplayedPacket(const char* text);
 // The packet with the tags a replay adds (PLAYBACK, PLAYBACKDONE and the
 // BTN, STE and VAL of button presses) left out, as text with its zero byte.
 std::vector<std::uint8_t> WithoutPlaybackTags(const char* text);

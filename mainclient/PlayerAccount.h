@@ -1,37 +1,41 @@
-// The player's account as the main client keeps it: one balance, saved in a
-// small text file of its own after every change, so it survives restarts.
-// Each program plays with its own copy of the balance; what a program
-// reports is booked as the change from what it was last given or reported,
-// so programs playing at the same time do not overwrite each other's wins.
+// The player's account as the main client keeps it: one balance in the
+// account store, booked in whole cents after every change, so it survives
+// restarts. Each program plays with its own copy of the balance; what a
+// program reports is booked as the change from what it was last given or
+// reported, so programs playing at the same time do not overwrite each
+// other's wins.
 #pragma once
 
 #include <string>
 
 #include "framework/link/PlayerRecord.h"
+#include "mainclient/AccountStore.h"
 
-inline constexpr double kStartBalance = 3000.0;
 inline constexpr char kPlayerName[] = "Player";
 // The stand-in has no casino account, so every program plays for fun.
 inline constexpr char kPlayerText[] = "OFFLINE";
 
+// What Book answers besides 1 (booked) and 0 (not an amount).
+inline constexpr int kBookStoreFailed = -1;
+
 class CPlayerAccount {
  public:
-  // file: where the balance is kept (one number as text).
-  explicit CPlayerAccount(std::string file) : file_(std::move(file)) {}
-
-  // Reads the balance; a missing or unreadable file, or a value that is not
-  // a finite number of 0 or more, gives kStartBalance. 1 when read.
-  int Load();
-  double Balance() const { return balance_; }
+  // Opens the account store (see CAccountStore::Open).
+  int Open(const std::string& storeFile, const std::string& oldBalanceFile) {
+    return store_.Open(storeFile, oldBalanceFile);
+  }
+  void Close() { store_.Close(); }
+  double Balance() const;
   // The record a program is given: name, text, money = the balance.
   CPlayerRecord MakeRecord() const;
   // A program that was given (or last reported) base now reports reported:
-  // the balance moves by the difference (never below 0) and is saved. 0 for
-  // a value that is not finite (nothing changes); 1 otherwise, also when the
-  // file could not be written (reported on stderr).
+  // the balance moves by the difference in cents (never below 0). 1 when
+  // booked; 0 for a value that is not a finite amount (nothing changes);
+  // kBookStoreFailed when the store could not be written (nothing changes,
+  // Error() says why).
   int Book(double base, double reported);
+  const std::string& Error() const { return store_.Error(); }
 
  private:
-  std::string file_;
-  double balance_ = kStartBalance;
+  CAccountStore store_;
 };

@@ -7,6 +7,7 @@
 #include "mainclient/PacketText.h"
 #include "framework/link/PlaybackServer.h"
 #include "framework/link/Restore.h"
+#include "framework/link/ServerRandom.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ void CSavedGameRecorder::Start(std::string dbPath) {
 }
 
 void CSavedGameRecorder::OnServerPacket(const char* text) {
+  if (IsReplayedPacket(text)) ReadButtonPresses(text, &replayed_);
   std::vector<std::uint8_t> clean = WithoutPlaybackTags(text);
   if (serverPackets_ == 0) firstServerPacket_ = clean;
   lastServerPacket_ = std::move(clean);
@@ -42,6 +44,7 @@ void CSavedGameRecorder::OnClientPacket(const char* text) {
   std::vector<btnLog> found;
   if (ReadButtonPresses(text, &found) == 0) return;
   for (const btnLog& press : found) {
+    if (Resent(press)) continue;
     if (presses_.size() < most) presses_.push_back(press);
   }
   Write();
@@ -57,6 +60,7 @@ int CSavedGameRecorder::OnSavePoint(const SavePoint& point) {
   sendText_ = TextCopy(point.sendText);
   recvText_ = TextCopy(point.recvText);
   record_.assign(point.record, point.record + point.head.recordSize);
+  randomState_ = point.head.randomState;
   // An answer still waiting in the server end goes out from the restored
   // state; one that went out is replayed. A client packet the server had not
   // read yet is sent again by the replaying client, so the replay drops it.
@@ -64,7 +68,10 @@ int CSavedGameRecorder::OnSavePoint(const SavePoint& point) {
   packets_.assign(1, firstServerPacket_);
   if (answerSent && serverPackets_ > 1) packets_.push_back(lastServerPacket_);
   existanceFlag_ = (!answerSent || point.head.recvAllocated == kRecvWaiting) ? 1 : 2;
-  presses_.clear();
+  presses_ = replayed_;
+  if (presses_.size() > kMaxPlaybackRecords) presses_.resize(kMaxPlaybackRecords);
+  pending_ = std::move(replayed_);
+  replayed_.clear();
   recording_ = true;
   if (Write()) return 1;
   // An earlier round's saved game must not outlive a round that could not be
@@ -102,7 +109,18 @@ std::vector<SavedRecord> CSavedGameRecorder::Records() const {
     records.push_back({kKeyPktLog, static_cast<std::uint32_t>(i), std::move(data)});
   }
   records.push_back({game_ + "DATA", 0, record_});
+  records.push_back({kKeyServerRandom, 0, IntData(static_cast<std::int32_t>(randomState_))});
   return records;
+}
+
+bool CSavedGameRecorder::Resent(const btnLog& press) {
+  for (auto it = pending_.begin(); it != pending_.end(); ++it) {
+    if (it->button == press.button && it->state == press.state) {
+      pending_.erase(it);
+      return true;
+    }
+  }
+  return false;
 }
 
 int CSavedGameRecorder::Write() {

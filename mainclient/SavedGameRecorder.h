@@ -6,6 +6,10 @@
 // point's answer (when it had gone out), then hands the server its state
 // of the save point; the button presses of the round, taken from the client
 // packets since then, play the round again against that server.
+//
+// A program that restored a round removes its saved game and sends the
+// round's save point again; the round's presses are then those the replay
+// handed the client, which the client sends once more as it presses them.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +17,7 @@
 #include <vector>
 
 #include "framework/link/BtnLog.h"
-#include "mainclient/SavePoint.h"
+#include "framework/link/SavePoint.h"
 #include "mainclient/SavedGameFile.h"
 
 class CSavedGameRecorder {
@@ -41,6 +45,9 @@ class CSavedGameRecorder {
 
  private:
   int Write();
+  // 1 when press is one of the replayed presses the client sends again
+  // (it is then no longer pending).
+  bool Resent(const btnLog& press);
 
   std::string dbPath_;
   bool recording_ = false;
@@ -53,7 +60,12 @@ class CSavedGameRecorder {
   std::vector<std::uint8_t> sendText_;
   std::vector<std::uint8_t> recvText_;
   std::vector<std::uint8_t> record_;
+  std::uint32_t randomState_ = 0;
   int existanceFlag_ = 0;
   std::vector<std::vector<std::uint8_t>> packets_;
   std::vector<btnLog> presses_;
+  // The presses a replay handed the client, and those of them the client
+  // has not sent again since the save point.
+  std::vector<btnLog> replayed_;
+  std::vector<btnLog> pending_;
 };

@@ -21,6 +21,13 @@ void PaintStatus(plat::HWND window, const CMainClient& client) {
   std::snprintf(line, sizeof line, "Balance: $%.2f", client.Balance());
   plat::TextOut(dc, 10, y, line, static_cast<int>(std::strlen(line)));
   y += kLine + 6;
+  if (client.Stopped()) {
+    // Stopped: only why, so nobody takes the programs' play for booked.
+    plat::RECT text{10, y, area.right - 10, area.bottom - 8};
+    plat::DrawText(dc, client.FailureText().c_str(), -1, &text, plat::DT_WORDBREAK);
+    plat::EndPaint(window, &ps);
+    return;
+  }
   if (client.ProgramCount() == 0) {
     const char* none = "No program connected";
     plat::TextOut(dc, 10, y, none, static_cast<int>(std::strlen(none)));

@@ -13,7 +13,7 @@
 
 #include "dq/BetModel.h"
 #include "framework/link/Db.h"
-#include "dq/ServerFrame.h"
+#include "framework/game/ServerFrame.h"
 #include "bench/dq/SimChain.h"
 #include "bench/dq/SimPlayer.h"
 #include "bench/dq/SimSession.h"
@@ -140,7 +140,7 @@ int Main(int argc, char** argv) {
               o.seed, o.rounds, o.amount, o.balance);
   std::printf("kind name                       decisions   measured      exact   z\n");
   g_dice.seed(o.seed);
-  SetServerRandomSource(DrawDice);
+  game::SetServerRandomSource(DrawDice);
   long long rounds = 0;
   double seconds = 0;
   bool ok = true;

@@ -13,12 +13,12 @@ int CSimTransport::SendData(const char* text, std::size_t) {
   return 1;
 }
 
-SimSession::SimSession() : transport_(new CSimTransport), record_(ServerInit(kCrapsGameCode)) {
+SimSession::SimSession() : transport_(new CSimTransport), record_(CrapsServerShell::New(kCrapsGameCode)) {
   comm_.Init("serverout.log", "serverin.log");
   comm_.SetTransport(transport_);
 }
 
-SimSession::~SimSession() { ServerFree(record_); }
+SimSession::~SimSession() { CrapsServerShell::Free(record_); }
 
 CKeyValueList* SimSession::Exchange(const char* packet) {
   if (!comm_.OnDataReceived(packet, std::strlen(packet) + 1)) {
@@ -27,7 +27,7 @@ CKeyValueList* SimSession::Exchange(const char* packet) {
   }
   long long before = transport_->packets;
   for (int frame = 0; frame < 10 && transport_->packets == before; ++frame) {
-    GameServerRun(record_, comm_, 1);
+    GameServerRun(*record_, comm_, 1);
   }
   if (transport_->packets == before) {
     std::fprintf(stderr, "craps_sim: no answer to %s\n", packet);
@@ -67,7 +67,7 @@ int SimSession::Quit() {
       !ExchangeOk("command=CLIENTEXIT")) {
     return 0;
   }
-  return GameServerRun(record_, comm_, 1) == -1;
+  return GameServerRun(*record_, comm_, 1) == -1;
 }
 
 }  // namespace dq::sim

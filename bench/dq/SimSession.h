@@ -46,7 +46,7 @@ class SimSession {
 
   CComm comm_;
   CSimTransport* transport_;
-  void* record_;
+  CrapsServerRecord* record_;
   CKeyValueList answer_;
 };
 

@@ -8,9 +8,13 @@
 struct btnLog {
   int button;
   int state;    // the client step at the press
-  float value;  // 0.0 from the client; carries values for events above 10000
+  float value;  // kBtnValueLeft or kBtnValueRight; carries values for events above 10000
 };
 static_assert(sizeof(btnLog) == 12);
+
+// VAL of a logged press of a button: a left or a right release.
+inline constexpr float kBtnValueLeft = 0.0f;
+inline constexpr float kBtnValueRight = 2.0f;
 
 inline constexpr char kBtnTag[] = "BTN";
 inline constexpr char kSteTag[] = "STE";

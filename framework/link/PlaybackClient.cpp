@@ -11,8 +11,8 @@ CPlaybackClient gPlaybackClient;
 
 CBtnLogClient::~CBtnLogClient() { Clear(); }
 
-int CBtnLogClient::Add(int button, int state) {
-  btnLog* entry = NewBtnLog(button, state, 0.0f);
+int CBtnLogClient::Add(int button, int state, float value) {
+  btnLog* entry = NewBtnLog(button, state, value);
   if (!entry || !list.Append(entry)) {
     std::free(entry);
     return 0;
@@ -67,10 +67,11 @@ void CPlaybackClient::Step(int clientStep) {
       }
     }
     if (!due || !shell.isButtonEnabled(due->button)) return;
-    int button = due->button;
+    const int button = due->button;
+    const int kind = due->value == kBtnValueRight ? kPressRight : kPressLeft;
     list.RemoveCurrent();
     std::free(due);
-    shell.pressButton(button);
+    shell.pressButton(button, kind);
   }
 }
 

@@ -10,8 +10,9 @@
 class CBtnLogClient {
  public:
   ~CBtnLogClient();
-  // Queues {button, state, 0.0}. 1, or 0 when no memory.
-  int Add(int button, int state);
+  // Queues {button, state, value}: value kBtnValueRight for a right-button
+  // release. 1, or 0 when no memory.
+  int Add(int button, int state, float value = kBtnValueLeft);
   // Appends each queued entry as BTN/STE/VAL tags in queue order to the
   // packet being built, then empties the queue. 1, or 0 when a tag could not
   // be added (the rest stays queued for the next attempt).
@@ -33,7 +34,8 @@ class CPlaybackClient {
   // Answers 1 when the triples were read, 0 when an append failed.
   int OnReceive(CComm& comm);
   // Once per client frame with the client step: presses, in queue order, each
-  // entry whose state is at most clientStep, through the shell's press hook;
+  // entry whose state is at most clientStep, through the shell's press hook
+  // (a right release for the value kBtnValueRight, else a left one);
   // the walk stops at the first such entry whose button is disabled. Later
   // steps stay queued. A press may re-enter the queue safely.
   void Step(int clientStep);

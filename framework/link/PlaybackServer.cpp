@@ -5,10 +5,9 @@
 #include <cstring>
 
 #include "framework/link/BtnLog.h"
-#include "platform/include/plat/window.h"
 #include "framework/link/Db.h"
-#include "framework/link/Restore.h"
-#include "framework/link/ShellHooks.h"
+#include "framework/link/PlaybackBoxes.h"
+#include "framework/link/SavedGameKeys.h"
 
 CBtnLogServer gBtnLogServer;
 CPacketLogServer gPacketLogServer;
@@ -221,7 +220,7 @@ int CPacketPlaybackServer::SendNext(CComm& comm) {
   return 1;
 }
 
-void CPacketPlaybackServer::Step(CComm& comm, void* record, int userId, const char* game) {
+int CPacketPlaybackServer::Step(CComm& comm, void* record, int userId, const char* game) {
   comm.PollTransport();
   const int afterLast = existanceFlag == 1 ? kPlaybackDropLast : kPlaybackRestore;
   switch (state) {
@@ -252,15 +251,9 @@ void CPacketPlaybackServer::Step(CComm& comm, void* record, int userId, const ch
       break;
     case kPlaybackRestore:
       state = kPlaybackIdle;
-      if (GameServerLoadPart2(record, comm, userId, game) != 0) {
-        // The client was replayed into the middle of a round that a fresh
-        // server cannot answer: end the program; the records are gone, so
-        // the next start is a fresh game.
-        PlaybackInfo(kRestoreFailedText, userId, game);
-        plat::DestroyWindow(GetShellHooks().mainWindow());
-      }
-      break;
+      return handOver && handOver(record, comm, userId, game) == 0 ? 1 : 0;
     default:
       break;
   }
+  return 0;
 }

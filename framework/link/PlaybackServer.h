@@ -90,9 +90,16 @@ class CPacketPlaybackServer {
   // adds "PLAYBACK" when more remain, else "PLAYBACKDONE". 1, or 0 when none.
   int SendNext(CComm& comm);
   // One frame of the playback in place of the game server; at its end the
-  // saved link state and record are put back (GameServerLoadPart2).
-  void Step(CComm& comm, void* record, int userId, const char* game);
+  // saved link state and record are put back (GameServerLoadPart2). 1 in
+  // the frame in which they were put back: the server stands at its save
+  // point again and the saved game it came from is gone, so the game sends
+  // its save point anew. 0 otherwise.
+  int Step(CComm& comm, void* record, int userId, const char* game);
 
+  // Puts the saved link state and record back at the end of a playback
+  // (installed by InstallPlaybackHooks); 0 when it did. Null: nothing is
+  // put back.
+  int (*handOver)(void* record, CComm& comm, int userId, const char* game) = nullptr;
   int state = kPlaybackIdle;
   CPtrList list;  // packet blocks
   int existanceFlag = 2;

@@ -1,6 +1,5 @@
 #include "framework/link/Restore.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -8,13 +7,11 @@
 #include "framework/link/PlaybackClient.h"
 #include "framework/link/PlaybackServer.h"
 #include "framework/link/ShellHooks.h"
-#include "platform/include/plat/dialog.h"
+#include "platform/include/plat/window.h"
 
 namespace {
 
 GameServerHooks gGameHooks{};
-
-constexpr char kInfoTitle[] = "INFO";
 
 void OnClientBeforeSend(CComm& comm) { gBtnLogClient.FlushToPacket(comm); }
 
@@ -29,6 +26,17 @@ void OnServerBeforeSend(CComm& comm) {
 }
 
 void OnServerAfterSend(CComm&) { gPacketLogServer.MarkSent(); }
+
+// The end of a playback: the saved state is put back, or the program ends.
+int HandOver(void* record, CComm& comm, int userId, const char* game) {
+  if (GameServerLoadPart2(record, comm, userId, game) == 0) return 0;
+  // The client was replayed into the middle of a round that a fresh server
+  // cannot answer: end the program; the records are gone, so the next start
+  // is a fresh game.
+  PlaybackInfo(kRestoreFailedText, userId, game);
+  plat::DestroyWindow(GetShellHooks().mainWindow());
+  return -1;
+}
 
 bool RecordExists(int userId, const char* game, const char* key, int index) {
   void* data = nullptr;
@@ -102,6 +110,7 @@ void InstallPlaybackHooks(CComm& serverEnd, CComm& clientEnd, const GameServerHo
   serverEnd.SetAfterReceiveHook(OnServerAfterReceive);
   serverEnd.SetBeforeSendHook(OnServerBeforeSend);
   serverEnd.afterSend = OnServerAfterSend;
+  gPacketPlaybackServer.handOver = HandOver;
 }
 
 const GameServerHooks& GetGameServerHooks() { return gGameHooks; }
@@ -228,16 +237,3 @@ void ResetPlaybackLists() {
 
 void RemoveSavedGame(int userId) { dbRemoveUser(userId, nullptr); }
 
-void PlaybackError(const char* text, int userId, const char* game, int dbIndex, int error) {
-  char message[1024];
-  std::snprintf(message, sizeof message, "Playback error: error: %d Userid: %d Game: %s, dbindex: %d\n%s",
-                error, userId, game ? game : "", dbIndex, text ? text : "");
-  plat::MessageBox(GetShellHooks().mainWindow(), message, kInfoTitle, plat::MB_OK | plat::MB_SETFOREGROUND);
-}
-
-void PlaybackInfo(const char* text, int userId, const char* game) {
-  char message[1024];
-  std::snprintf(message, sizeof message, "Playback info: Userid: %d Game: %s\n%s", userId,
-                game ? game : "", text ? text : "");
-  plat::MessageBox(GetShellHooks().mainWindow(), message, kInfoTitle, plat::MB_OK | plat::MB_SETFOREGROUND);
-}

@@ -7,18 +7,8 @@
 #pragma once
 
 #include "framework/link/Comm.h"
-
-// The user whose saved games the programs restore.
-inline constexpr int kSavedGameUser = 1;
-
-// Saved-game record keys.
-inline constexpr char kKeyComm[] = "COMM";  // 0 send text, 1 receive text, 2..5 link words
-inline constexpr char kKeyExistanceFlag[] = "EXISTANCEFLAG";
-inline constexpr char kKeyRemoveFlag[] = "removeflag";
-inline constexpr char kKeyNumBtns[] = "NUMBTNS";
-inline constexpr char kKeyBtnLog[] = "BTNLOG";
-inline constexpr char kKeyNumPcks[] = "NUMPCKS";
-inline constexpr char kKeyPktLog[] = "PKTLOG";
+#include "framework/link/PlaybackBoxes.h"
+#include "framework/link/SavedGameKeys.h"
 // Shown when a replayed game cannot be put back and the program must end.
 inline constexpr char kRestoreFailedText[] =
     "The saved game could not be restored. Start the game again to play a new game.";
@@ -34,9 +24,10 @@ struct GameServerHooks {
   void (*onRemove)(void* record, int userId);
 };
 
-// Installs the record and playback hooks on both link ends and keeps the
-// game's table (copied; its texts must outlive the program). Call once after
-// both ends are Init'ed, since Init resets the hooks.
+// Installs the record and playback hooks on both link ends and the
+// hand-over at the end of a playback, and keeps the game's table (copied; its
+// texts must outlive the program). Call once after both ends are Init'ed,
+// since Init resets the hooks.
 void InstallPlaybackHooks(CComm& serverEnd, CComm& clientEnd, const GameServerHooks& game);
 // The table given last to InstallPlaybackHooks (all null before).
 const GameServerHooks& GetGameServerHooks();
@@ -66,8 +57,3 @@ void ResetPlaybackObjects();
 void ResetPlaybackLists();
 // Removes every saved record of the user.
 void RemoveSavedGame(int userId);
-// "INFO" boxes over the main window: "Playback error: error: %d Userid: %d
-// Game: %s, dbindex: %d\n%s" and "Playback info: Userid: %d Game: %s\n%s".
-// A null game shows as empty.
-void PlaybackError(const char* text, int userId, const char* game, int dbIndex, int error);
-void PlaybackInfo(const char* text, int userId, const char* game);

@@ -58,3 +58,7 @@ void CloseRestoreWindow() {
 }
 
 int IsRestoring() { return gRestoring; }
+
+int PlayerShowsAnimations() {
+  return gRestoring ? gSavedShowAnimations : GetShellHooks().showAnimations();
+}

@@ -13,3 +13,6 @@ void OpenRestoreWindow();
 void CloseRestoreWindow();
 // 1 while the restore window is up.
 int IsRestoring();
+// The animation switch as the player has it: the one put aside while
+// restoring, else the live one.
+int PlayerShowsAnimations();

@@ -3,7 +3,7 @@
 namespace {
 
 plat::HWND NoWindow() { return nullptr; }
-void NoPress(int) {}
+void NoPress(int, int) {}
 int NoButton(int) { return 0; }
 void Nothing() {}
 int Zero() { return 0; }

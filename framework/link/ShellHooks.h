@@ -4,9 +4,12 @@
 
 #include "platform/include/plat/types.h"
 
+// How a button press reaches the game's button handler.
+enum PressKind : int { kPressLeft = 1, kPressRight = 2 };
+
 struct ShellHooks {
   plat::HWND (*mainWindow)();            // owner of the restore's boxes
-  void (*pressButton)(int button);       // presses a button as playback
+  void (*pressButton)(int button, int kind);  // presses a button as playback (PressKind)
   int (*isButtonEnabled)(int button);    // 1 when the button may be pressed
   void (*muteForRestore)();              // saves and clears both sound switches
   void (*restoreSoundFlags)();           // puts them back

@@ -88,4 +88,6 @@ void PressButton(int button, int kind) {
   gGame->HandleButtonInput(0, 0, static_cast<plat::UINT>(kind), 0, button);
 }
 
-void PlaybackPressButton(int button) { gGame->HandleButtonInput(0, 0, 1, 0, button); }
+void PlaybackPressButton(int button, int kind) {
+  gGame->HandleButtonInput(0, 0, static_cast<plat::UINT>(kind), 0, button);
+}

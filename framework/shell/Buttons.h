@@ -2,6 +2,7 @@
 // Button numbers outside the table are ignored everywhere.
 #pragma once
 
+#include "framework/link/ShellHooks.h"
 #include "framework/shell/ButtonEntry.h"
 
 class CDib;
@@ -38,5 +39,6 @@ void UpdateCursor();
 // A press for the game's button handler (kind 2: right button, else left);
 // dropped while a saved game is being replayed.
 void PressButton(int button, int kind);
-// The replay's way in: a left press whatever the playback state.
-void PlaybackPressButton(int button);
+// The replay's way in: a press of kind (kPressLeft, kPressRight) whatever
+// the playback state.
+void PlaybackPressButton(int button, int kind);

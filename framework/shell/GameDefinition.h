@@ -3,7 +3,9 @@
 // Every program defines one constant GameDefinition and hands it to
 // RunProgram (Program.h); the shell drives the game only through it.
 //
-// Defaults are the Craps program's values; a program sets what differs.
+// The table holds no program's values: each program sets its names, files,
+// periods, layout, ranges and hooks. Defaults are only what every program
+// shares. GameHooks.h gives typed hooks over a game's own record types.
 #pragma once
 
 #include <cstdint>
@@ -20,24 +22,24 @@ enum ErrorReport : int {
   kErrorStoreText = 1,  // only keeps the text and posts WM_CLOSE; shown when the loop ends
 };
 
-// Fixed screen positions of the shared screen helpers (640 x 480 layout).
+// Screen positions of the shared screen helpers, in the game's own layout.
 struct ScreenLayout {
-  int statusX = 6, statusY = 467, statusWidth = 580, statusHeight = 13;
-  int userX = 590, userY = 467, userWidth = 50, userHeight = 13;
-  int moneyX = 18, moneyY = 434, moneyWidth = 80, moneyHeight = 13;
-  int lagX = 0, lagY = 458, lagWidth = 41, lagHeight = 7;
-  int lagSourceX = 302, lagSourceY = 598;  // the meter strip in the picture
-  int tickerX = 336, tickerY = 26;
-  int tickerOnX = 301, tickerOnY = 276;    // picture pixel giving the "on" dot colour
-  int tickerOffX = 344, tickerOffY = 28;   // picture pixel giving the "off" dot colour
+  int statusX, statusY, statusWidth, statusHeight;
+  int userX, userY, userWidth, userHeight;
+  int moneyX, moneyY, moneyWidth, moneyHeight;
+  int lagX, lagY, lagWidth, lagHeight;
+  int lagSourceX, lagSourceY;  // the meter strip in the picture
+  int tickerX, tickerY;
+  int tickerOnX, tickerOnY;    // picture pixel giving the "on" dot colour
+  int tickerOffX, tickerOffY;  // picture pixel giving the "off" dot colour
 };
 
 // Row ranges of the button table; every range runs to the table's last row.
 struct ButtonRanges {
-  int firstChipRow = 5;  // chip rows enabled by the balance ($1, $5, $25, $100, $500)
-  int chipRowCount = 5;  // at most 5
-  int firstBetRow = 5;   // DisableBetButtons
-  int firstGameRow = 10; // DisableGameButtons, EnableGameButtons
+  int firstChipRow;  // chip rows enabled by the balance ($1, $5, $25, $100, $500)
+  int chipRowCount;  // at most 5
+  int firstBetRow;   // DisableBetButtons
+  int firstGameRow;  // DisableGameButtons, EnableGameButtons
 };
 
 struct GameDefinition {
@@ -54,7 +56,7 @@ struct GameDefinition {
   const char* musicFile = nullptr;     // null: no music
 
   // ---- Periods (ms) ----
-  plat::DWORD alivePeriod = 3000;
+  plat::DWORD alivePeriod = 0;         // between alive queries; 0 refuses the table
   plat::DWORD idleSleep = 0;           // Sleep after each idle tick; 0: none
 
   // ---- Switches ----
@@ -66,12 +68,12 @@ struct GameDefinition {
   int screenWidth = 640;
   int screenHeight = 480;
   const std::int16_t* smallFont = nullptr;  // glyph table of the status line and balance (in the picture)
-  ScreenLayout layout;
+  ScreenLayout layout{};
 
   // ---- Buttons ----
   ButtonEntry* buttons = nullptr;  // the game's own table; the shell draws and enables it
   int buttonCount = 0;
-  ButtonRanges ranges;
+  ButtonRanges ranges{};
 
   // ---- Resources ----
   // Registered as accelerator table 103; the start fails without one.
@@ -79,6 +81,9 @@ struct GameDefinition {
   int acceleratorCount = 0;
 
   // ---- Hooks (records travel as void*; only the game knows their types) ----
+  // Puts everything the program keeps between runs back to its start, so a
+  // process can run the program more than once; null: nothing kept.
+  void (*ResetRun)() = nullptr;
   // Reads "Casino.cfg" (ReadCasinoCfg into gCasinoCfg) and the game's own file.
   void (*LoadGameConfig)() = nullptr;
   // Makes the game's work bitmaps; 0 ends the start without a box.
@@ -113,3 +118,8 @@ struct GameDefinition {
   // 1 while bets may be placed (DrawMoney enables the chips then).
   int (*BettingOpen)() = nullptr;
 };
+
+// The hooks the shell calls that the table leaves null: the name of the
+// first one missing (or "name", "code", "alivePeriod" for a missing value),
+// null when the table is whole.
+const char* MissingGameHook(const GameDefinition& game);

@@ -1,5 +1,6 @@
 #include "framework/shell/MessageLoop.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "framework/shell/ErrorBox.h"
@@ -8,7 +9,7 @@
 #include "framework/link/Restore.h"
 #include "framework/link/RestoreWindow.h"
 #include "framework/shell/ShellGlobals.h"
-#include "framework/shell/Startup.h"
+#include "framework/shell/Shutdown.h"
 #include "framework/shell/StatusLine.h"
 #include "platform/include/plat/dialog.h"
 #include "platform/include/plat/gdi.h"
@@ -22,6 +23,24 @@ plat::DWORD gLastAlive = 0;
 plat::DWORD gLastFrame = 0;
 
 bool OnWin32s() { return gSystemInfo.platformId == plat::VER_PLATFORM_WIN32s; }
+
+// Milliseconds until the next frame or alive query is due, 0 when one is.
+plat::DWORD UntilIdleDue() {
+  const plat::DWORD now = plat::timeGetTime();
+  const auto frame = static_cast<std::int32_t>(gLastFrame + kFramePeriod - now);
+  const auto alive = static_cast<std::int32_t>(gLastAlive + gGame->alivePeriod - now);
+  const std::int32_t due = std::min(frame, alive);
+  return due > 0 ? static_cast<plat::DWORD>(due) : 0;
+}
+
+// Waits for the next frame or alive query, or a message before it. 1 when
+// the time ran out (the next one is due now), 0 when messages are to be
+// looked at first.
+int IdleWaitRanOut() {
+  if (gTimer.HasFired()) return 1;
+  const plat::DWORD wait = UntilIdleDue();
+  return wait && !plat::WaitMessageTimeout(wait) ? 1 : 0;
+}
 
 }  // namespace
 
@@ -44,8 +63,10 @@ int RunMessageLoop() {
         plat::DispatchMessage(&msg);
       }
     } else if (gActive) {
-      IdleTick();
-      if (gGame->idleSleep) plat::Sleep(gGame->idleSleep);
+      do {
+        IdleTick();
+        if (gGame->idleSleep) plat::Sleep(gGame->idleSleep);
+      } while (gLinkReady && gActive && IdleWaitRanOut());
     } else {
       plat::WaitMessage();
     }

@@ -1,20 +1,21 @@
 #include "framework/shell/Random.h"
 
+#include "framework/link/ServerRandom.h"
 #include "platform/include/plat/time.h"
 
 namespace {
-std::uint32_t g_randomState = 1;
+CRandomStream g_clientStream;
 }
 
 void SeedRandom() {
   SeedRandomWith(plat::GetTickCount() * static_cast<std::uint32_t>(plat::GetCalendarTime()));
 }
 
-void SeedRandomWith(std::uint32_t seed) { g_randomState = seed; }
-
-// The portable generator of the C standard's example: the same sequence on
-// every host, always within 0..32767.
-int RandomNumber() {
-  g_randomState = g_randomState * 1103515245u + 12345u;
-  return static_cast<int>((g_randomState / 65536u) % 32768u);
+// The server's stream starts elsewhere in the sequence, so the client's
+// draws never mirror the server's.
+void SeedRandomWith(std::uint32_t seed) {
+  g_clientStream.state = seed;
+  SeedServerRandom(~seed * 2654435761u);
 }
+
+int RandomNumber() { return g_clientStream.Next(); }

@@ -9,6 +9,7 @@
 #include "framework/link/Restore.h"
 #include "framework/link/RestoreWindow.h"
 #include "framework/shell/ShellGlobals.h"
+#include "framework/shell/Shutdown.h"
 #include "framework/shell/SoundFlags.h"
 #include "framework/shell/StatusLine.h"
 #include "framework/shell/Ticker.h"
@@ -19,10 +20,6 @@
 #include "platform/include/plat/window.h"
 
 namespace {
-
-// The settings file is written back only after it was read, so a start that
-// fails early never overwrites it with blank values.
-int gSettingsLoaded = 0;
 
 constexpr char kColourText[] =
     "This game requires 256 colors or more!\nChange to display mode that has at least 256 "
@@ -41,24 +38,12 @@ void ResetRunState() {
   gActive = 0;
   gLinkReady = 0;
   gErrorText[0] = '\0';
-  gSettingsLoaded = 0;
+  ForgetSettings();
   ResetStatusLine();
   ResetLagMeter();
   ResetFramePump();
   RestartTicker();
-}
-
-// What ShutdownApp frees; also run when the program ends without it (the
-// main client lost or never reached), where no settings may be written.
-void ReleaseResources() {
-  if (gAccelerators) plat::DestroyAcceleratorTable(gAccelerators);
-  gAccelerators = nullptr;
-  gScreen.Free();
-  gPicture.Free();
-  if (gGame->FreeWorkBitmaps) gGame->FreeWorkBitmaps();
-  gScreen.Palette().Delete();
-  FreeHitMap(gHitMap);
-  gHitMap = nullptr;
+  if (gGame->ResetRun) gGame->ResetRun();
 }
 
 void LinkFailed(const char* text) {
@@ -71,6 +56,13 @@ void LinkFailed(const char* text) {
 int WinMain(plat::HINSTANCE instance, plat::HINSTANCE previous, const char* commandLine,
             int showCommand) {
   (void)previous;
+  if (const char* missing = MissingGameHook(*gGame)) {
+    char text[kErrorTextSize];
+    std::snprintf(text, sizeof text, "The game's table lacks %s; the program cannot start.",
+                  missing);
+    plat::MessageBox(nullptr, text, "ERROR", plat::MB_OK | plat::MB_ICONSTOP);
+    return 0;
+  }
   ResetRunState();
   gInstance = instance;
   plat::SetCursor(plat::LoadCursor(nullptr, plat::IDC_WAIT));
@@ -82,7 +74,7 @@ int WinMain(plat::HINSTANCE instance, plat::HINSTANCE previous, const char* comm
   plat::SetCursor(plat::LoadCursor(nullptr, plat::IDC_ARROW));
   gClientRecord = gGame->CreateClientRecord();
   if (!gClientRecord) {
-    ReleaseResources();
+    ReleaseProgramResources();
     return 0;
   }
 
@@ -118,7 +110,7 @@ int WinMain(plat::HINSTANCE instance, plat::HINSTANCE previous, const char* comm
   gClientComm.Shutdown();
   gGame->DestroyClientRecord(gClientRecord);
   gClientRecord = nullptr;
-  ReleaseResources();
+  ReleaseProgramResources();
   return result;
 }
 
@@ -137,7 +129,7 @@ int StartupInit(const char* commandLine, int showCommand) {
     return 0;
   }
   gGame->LoadGameConfig();
-  gSettingsLoaded = 1;
+  KeepSettings();
   if (!SetupApplication()) {
     ErrorBox(__FILE__, __LINE__, "Failed to setup application!");
     return 0;
@@ -226,13 +218,3 @@ int SetupWindows() {
 }
 
 int LoadDataFile() { return gPicture.LoadFile(gGame->dataFile); }
-
-void ShutdownApp() {
-  if (gSettingsLoaded && gGame->settingsFile && gGame->settings && gGame->settingsSize > 0) {
-    if (std::FILE* file = plat::OpenFile(gGame->settingsFile, "w")) {
-      std::fwrite(gGame->settings, 1, static_cast<std::size_t>(gGame->settingsSize), file);
-      std::fclose(file);
-    }
-  }
-  ReleaseResources();
-}

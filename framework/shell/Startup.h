@@ -2,6 +2,7 @@
 // the game's table (gGame, InstallGame) supplying names, files and hooks.
 #pragma once
 
+#include "framework/shell/Shutdown.h"
 #include "platform/include/plat/types.h"
 
 // Accelerator table resource and icon resource of every program.
@@ -24,7 +25,3 @@ int SetupApplication();
 int SetupWindows();
 // The picture file into gPicture. 1 or 0.
 int LoadDataFile();
-// Writes the game's settings file and frees the accelerators, the screen,
-// the picture, the work bitmaps, the palette and the hit map. Safe after a
-// start that failed at any step.
-void ShutdownApp();

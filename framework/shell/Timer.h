@@ -6,6 +6,7 @@
 
 #include "platform/include/plat/time.h"
 #include "platform/include/plat/types.h"
+#include "platform/include/plat/window.h"
 
 class CTimer {
  public:
@@ -18,8 +19,12 @@ class CTimer {
   // When active: kills the timer event, ends the timer period, active = 0
   // and forgets the callback. Nothing otherwise.
   void Stop();
-  // Safe from the timer thread.
-  void SetFired() { fired.store(1); }
+  // Safe from the timer thread. A message wakes the loop waiting for its
+  // next frame.
+  void SetFired() {
+    fired.store(1);
+    plat::PostMessage(nullptr, plat::WM_NULL, 0, 0);
+  }
   void ClearFired() { fired.store(0); }
   int HasFired() const { return fired.load(); }
 

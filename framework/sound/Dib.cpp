@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "framework/sound/Palette.h"
 #include "platform/include/plat/gdi.h"
 #include "platform/include/plat/system.h"
 
@@ -242,21 +241,21 @@ int CDib::Fill(int x, int y, int width, int height, int colour) {
   return 1;
 }
 
-int CDib::RemapToPalette(const CPalette& palette) {
+int CDib::RemapToPalette(plat::HPALETTE palette) {
   if (!PixelAddress(0, 0)) return 0;
   BYTE map[256];
   bool identity = true;
   for (int i = 0; i < 256; ++i) {
     const plat::RGBQUAD& c = info->bmiColors[i];
     const plat::UINT index =
-        plat::GetNearestPaletteIndex(palette.Handle(), plat::RGB(c.rgbRed, c.rgbGreen, c.rgbBlue));
+        plat::GetNearestPaletteIndex(palette, plat::RGB(c.rgbRed, c.rgbGreen, c.rgbBlue));
     if (index == plat::CLR_INVALID || index > 255) return 0;
     map[i] = static_cast<BYTE>(index);
     identity = identity && index == static_cast<plat::UINT>(i);
   }
   if (identity) return 1;
   plat::PALETTEENTRY entries[256];
-  const plat::UINT count = plat::GetPaletteEntries(palette.Handle(), 0, 256, entries);
+  const plat::UINT count = plat::GetPaletteEntries(palette, 0, 256, entries);
   if (count == 0) return 0;
 
   const std::size_t pixels = static_cast<std::size_t>(Stride()) * Height();

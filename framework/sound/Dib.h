@@ -7,8 +7,6 @@
 
 #include "platform/include/plat/types.h"
 
-class CPalette;
-
 // The plain byte of a stored byte of a picture file: complemented, then
 // rotated left by 3.
 inline plat::BYTE UnscrambleByte(plat::BYTE stored) {
@@ -84,7 +82,7 @@ class CDib {
   // palette's colours as the colour table; a bitmap whose table already maps
   // onto itself is left untouched. Answers 0, changing nothing, when the
   // bitmap is empty or the palette answers no index.
-  int RemapToPalette(const CPalette& palette);
+  int RemapToPalette(plat::HPALETTE palette);
 
  private:
   plat::BITMAPINFO* info = nullptr;  // always the full 1064-byte block

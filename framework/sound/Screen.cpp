@@ -97,7 +97,7 @@ void CScreen::DrawText(const CDib* font, const std::int16_t* glyphs, const char*
       continue;
     }
     const int code = (c < kFirstGlyph || c > kLastGlyph) ? kFirstGlyph : c;
-    const std::int16_t* glyph = glyphs + 2 + 3 * (code - kFirstGlyph);
+    const std::int16_t* glyph = glyphs + GlyphWord(code);
     font->Blit(&background, penX, penY, glyph[0], glyph[1], glyph[2], glyphHeight, transparent);
     penX += glyph[2] + 1;
     if (penX > right) right = penX;

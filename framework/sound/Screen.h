@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "framework/sound/Dib.h"
+#include "framework/sound/GlyphTable.h"
 #include "framework/sound/Palette.h"
 #include "platform/include/plat/types.h"
 
@@ -29,12 +30,6 @@ struct DisplayHeader {
   plat::WORD indices[256];
 };
 static_assert(sizeof(DisplayHeader) == 552);
-
-// A bitmap font: word 0 the glyph height, word 1 the font's transparent
-// index, then {x, y, width} in the font bitmap for each character 32..125.
-constexpr int kFirstGlyph = 32;
-constexpr int kLastGlyph = 125;
-constexpr int kGlyphTableWords = 2 + 3 * (kLastGlyph - kFirstGlyph + 1);
 
 class CScreen {
  public:

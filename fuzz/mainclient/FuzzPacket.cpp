@@ -51,7 +51,7 @@ Harness& Setup() {
   char pattern[] = "/tmp/fuzz-mainclient-XXXXXX";
   if (!::mkdtemp(pattern)) std::abort();
   harness.folder = pattern;
-  if (!harness.mainClient.Create(harness.folder + "/balance.txt")) std::abort();
+  if (!harness.mainClient.Create(harness.folder + "/account.db", "")) std::abort();
   plat::WNDCLASS wc{};
   wc.lpfnWndProc = &ProgramProc;
   wc.lpszClassName = "FuzzProgram";

@@ -29,6 +29,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   dib.Blit(&target, -7, -5, 0, 0, dib.Width(), dib.Height(), -1);
   dib.Blit(&target, 60, 60, dib.Width() - 3, dib.Height() - 3, 8, 8, 0);
   CPalette palette;
-  if (palette.CreateFromDib(dib)) target.RemapToPalette(palette);
+  if (palette.CreateFromDib(dib)) target.RemapToPalette(palette.Handle());
   return 0;
 }

@@ -136,7 +136,6 @@ BOOL InitBackend(int argc, char** argv) {
   InstallFontSubstitutes();
   InitPump();
   ConnectBus();
-  InitAudio();
   g_active = false;
   QObject::connect(g_app, &QGuiApplication::applicationStateChanged, g_app,
                    [](Qt::ApplicationState s) {

@@ -12,6 +12,7 @@ namespace plat::desktop {
 namespace {
 
 bool g_open = false;
+bool g_tried = false;
 
 constexpr const char* kSoundFonts[] = {
     "/usr/share/sounds/sf2/TimGM6mb.sf2",
@@ -33,25 +34,28 @@ void ChooseSoundFont() {
 
 }  // namespace
 
-void InitAudio() {
-  if (g_open) return;
+bool OpenAudio() {
+  if (g_tried) return g_open;
+  g_tried = true;
   // SDL would turn SIGINT and SIGTERM into events nobody reads: the process
   // must still end on them.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
   Mix_Init(MIX_INIT_MID);
   if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 2048) != 0) {
     Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return;
+    return false;
   }
   Mix_AllocateChannels(1);
   ChooseSoundFont();
   Mix_SetTimidityCfg(kTimidityConfig);
   g_open = true;
+  return true;
 }
 
 void ShutdownAudio() {
+  g_tried = false;
   if (!g_open) return;
   Mix_HaltChannel(-1);
   Mix_HaltMusic();
@@ -61,7 +65,6 @@ void ShutdownAudio() {
   g_open = false;
 }
 
-bool AudioOpen() { return g_open; }
 
 bool ReadWholeFile(const char* name, std::vector<std::uint8_t>* out) {
   std::FILE* f = OpenFile(name, "rb");

@@ -6,6 +6,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDBusPendingCallWatcher>
+#include <QDBusServiceWatcher>
 #include <QDBusVirtualObject>
 #include <QTimer>
 
@@ -244,6 +245,27 @@ bool PostRemote(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   const auto registered = bus.interface()->isServiceRegistered(ProcessService(WindowProcess(hwnd)));
   if (!registered.isValid() || !registered.value()) return false;
   return bus.send(MessageCall(QStringLiteral("Post"), hwnd, msg, wParam, lParam));
+}
+
+bool WatchRemoteWindow(HWND hwnd, HWND notify, UINT message) {
+  if (!State().up) return false;
+  QDBusConnection bus = Bus();
+  const QString service = ProcessService(WindowProcess(hwnd));
+  auto* watcher = new QDBusServiceWatcher(service, bus, QDBusServiceWatcher::WatchForUnregistration);
+  QObject::connect(watcher, &QDBusServiceWatcher::serviceUnregistered, watcher, [=] {
+    CQtEntry entry;
+    Queue().Post(notify, message, 0, HandleToLParam(hwnd));
+    watcher->disconnect();
+    watcher->deleteLater();
+  });
+  // Asked once, after the watch began: a process that left before it is
+  // not announced again.
+  const auto registered = bus.interface()->isServiceRegistered(service);
+  if (!registered.isValid() || !registered.value()) {
+    delete watcher;
+    Queue().Post(notify, message, 0, HandleToLParam(hwnd));
+  }
+  return true;
 }
 
 LRESULT RemoteWindowOp(HWND hwnd, RemoteOp op, int argument) {

@@ -33,6 +33,9 @@ HWND FindRemoteWindow(const char* className, const char* title);
 bool SendRemote(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
 // Queues the message in the window's process without waiting.
 bool PostRemote(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+// Posts message (lParam: hwnd) to notify when the window's process leaves
+// the bus, as the bus announces it; at once when it has left already.
+bool WatchRemoteWindow(HWND hwnd, HWND notify, UINT message);
 // Answers 0 when the peer cannot be reached.
 LRESULT RemoteWindowOp(HWND hwnd, RemoteOp op, int argument);
 

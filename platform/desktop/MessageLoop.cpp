@@ -133,6 +133,23 @@ BOOL WaitMessage() {
   return TRUE;
 }
 
+BOOL WaitMessageTimeout(DWORD timeoutMs) {
+  const DWORD start = timeGetTime();
+  const unsigned long posted = desktop::Queue().Generation();
+  const unsigned long sent = desktop::SentDeliveries();
+  desktop::ProcessEvents();
+  MSG m;
+  for (;;) {
+    if (desktop::NextMessage(nullptr, false, true, &m) || posted != desktop::Queue().Generation() ||
+        sent != desktop::SentDeliveries()) {
+      return TRUE;
+    }
+    const DWORD spent = timeGetTime() - start;
+    if (spent >= timeoutMs) return FALSE;
+    desktop::WaitForEvents(static_cast<int>(timeoutMs - spent));
+  }
+}
+
 BOOL TranslateMessage(const MSG* msg) {
   if (!msg || msg->message != WM_KEYDOWN) return FALSE;
   const bool shift = QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier;

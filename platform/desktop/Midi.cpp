@@ -107,7 +107,7 @@ MCIERROR Open(DWORD flags, MCI_OPEN_PARMS* p) {
   auto d = std::make_unique<CMidiDevice>();
   d->id = g_nextId++;
   d->length = length;
-  if (AudioOpen()) d->music = Mix_LoadMUS(path);  // a decoder that fails leaves it silent
+  if (OpenAudio()) d->music = Mix_LoadMUS(path);  // a decoder that fails leaves it silent
   p->wDeviceID = d->id;
   Devices()[d->id] = std::move(d);
   return 0;

@@ -48,21 +48,28 @@ struct Source {
   }
 };
 
-void Convert(const Source& s, const Lookup& lookup, int destWidth, int destHeight, int dx0,
+// Answers whether any pixel of target changed.
+bool Convert(const Source& s, const Lookup& lookup, int destWidth, int destHeight, int dx0,
              int dy0, int dx1, int dy1, QImage* target, QPoint at) {
+  QRgb differs = 0;
   for (int dy = dy0; dy < dy1; ++dy) {
     const int sy = static_cast<int>(static_cast<long long>(dy) * s.height / destHeight);
     const BYTE* row = s.Row(sy);
     QRgb* out = reinterpret_cast<QRgb*>(target->scanLine(at.y() + dy - dy0)) + at.x();
     if (destWidth == s.width) {
-      for (int dx = dx0; dx < dx1; ++dx) *out++ = lookup[row[s.x + dx]];
+      for (int dx = dx0; dx < dx1; ++dx, ++out) {
+        differs |= *out ^ lookup[row[s.x + dx]];
+        *out = lookup[row[s.x + dx]];
+      }
     } else {
-      for (int dx = dx0; dx < dx1; ++dx) {
+      for (int dx = dx0; dx < dx1; ++dx, ++out) {
         const int sx = static_cast<int>(static_cast<long long>(dx) * s.width / destWidth);
-        *out++ = lookup[row[s.x + sx]];
+        differs |= *out ^ lookup[row[s.x + sx]];
+        *out = lookup[row[s.x + sx]];
       }
     }
   }
+  return differs != 0;
 }
 
 }  // namespace
@@ -92,9 +99,10 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, 
     if (!desktop::CanvasOf(desktop::Windows().Find(dc->window), &area)) return 0;
     const QRect dest = QRect(xDest, yDest, destWidth, destHeight).translated(area.origin);
     const QRect r = dest.intersected(area.clip);
-    if (!r.isEmpty()) {
-      Convert(source, lookup, destWidth, destHeight, r.x() - dest.x(), r.y() - dest.y(),
-              r.right() + 1 - dest.x(), r.bottom() + 1 - dest.y(), area.image, r.topLeft());
+    // The same picture drawn again (a status text redrawn every frame)
+    // costs no repaint of the window.
+    if (!r.isEmpty() && Convert(source, lookup, destWidth, destHeight, r.x() - dest.x(), r.y() - dest.y(),
+                                r.right() + 1 - dest.x(), r.bottom() + 1 - dest.y(), area.image, r.topLeft())) {
       desktop::CanvasChanged(area, r);
     }
     return srcHeight;

@@ -81,7 +81,7 @@ BOOL PlaySound(const void* sound, DWORD flags) {
     size = file.size();
   }
   const bool async = (flags & SND_ASYNC) != 0;
-  if (!desktop::AudioOpen()) return desktop::PlaySilently(data, size, !async) ? TRUE : FALSE;
+  if (!desktop::OpenAudio()) return desktop::PlaySilently(data, size, !async) ? TRUE : FALSE;
   // The mixer decodes into its own buffer, so memory the caller frees later is never read.
   Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(data, static_cast<int>(size)), 1);
   if (!chunk) return FALSE;

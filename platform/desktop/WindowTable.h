@@ -54,6 +54,7 @@ struct CWindow {
   QRect restoreGeometry;            // before maximising without a window manager
   bool dialogEnded = false;
   INT_PTR dialogResult = 0;
+  std::vector<std::pair<HWND, UINT>> watchers;  // told of its end (WatchWindow)
 };
 
 class CWindowTable {

@@ -227,10 +227,19 @@ BOOL DestroyWindow(HWND hwnd) {
     if (o->parent == w) o->parent = nullptr;  // owned windows outlive their owner's record
   }
   if (w->dc) desktop::DestroyDc(w->dc);
+  for (const auto& [notify, message] : w->watchers) PostMessage(notify, message, 0, HandleToLParam(hwnd));
   QWidget* widget = w->widget;
   Windows().BindWidget(w, nullptr);
   desktop::RetireWidget(widget);
   Windows().Remove(w);
+  return TRUE;
+}
+
+BOOL WatchWindow(HWND window, HWND notify, UINT message) {
+  if (desktop::IsRemoteHandle(window)) return desktop::WatchRemoteWindow(window, notify, message) ? TRUE : FALSE;
+  CWindow* w = Windows().Find(window);
+  if (!w) return FALSE;
+  w->watchers.emplace_back(notify, message);
   return TRUE;
 }
 

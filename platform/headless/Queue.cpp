@@ -1,5 +1,7 @@
 // The message queue: posted and input messages, WM_QUIT, WM_PAINT, the idle
 // rounds that move the virtual clock, and sends as nested calls.
+#include <sys/wait.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -99,11 +101,27 @@ void PostInternal(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   S().posted.push_back(MakeMsg(hwnd, msg, wParam, lParam));
 }
 
-void IdleRound() {
+void IdleRoundWithoutTime() {
   if (S().idleHook) {
     auto hook = S().idleHook;  // the hook may replace itself
     hook();
   }
+  // Real processes end in real time; this backend has no event to wait on.
+  auto& watches = S().programWatches;
+  for (std::size_t i = 0; i < watches.size();) {
+    int status = 0;
+    if (::waitpid(static_cast<pid_t>(watches[i].processId), &status, WNOHANG) == 0) {
+      ++i;
+      continue;
+    }
+    const State::ProgramWatch ended = watches[i];
+    watches.erase(watches.begin() + static_cast<std::ptrdiff_t>(i));
+    PostMessage(ended.notify, ended.message, ended.processId, 0);
+  }
+}
+
+void IdleRound() {
+  IdleRoundWithoutTime();
   AdvanceBy(S().idleAdvance);
 }
 
@@ -175,6 +193,28 @@ BOOL WaitMessage() {
     if (round >= kStuckRounds) StuckAbort("WaitMessage");
     IdleRound();
   }
+}
+
+BOOL WaitMessageTimeout(DWORD timeoutMs) {
+  const DWORD start = timeGetTime();
+  MSG m{};
+  for (;;) {
+    if (Take(&m, nullptr, 0, 0, false)) return TRUE;
+    const DWORD spent = timeGetTime() - start;
+    if (spent >= timeoutMs) return FALSE;
+    // What the round brings is found before the clock moves on.
+    IdleRoundWithoutTime();
+    if (Take(&m, nullptr, 0, 0, false)) return TRUE;
+    AdvanceBy(S().idleAdvance);
+    // A clock that idle rounds do not move jumps to the end of the wait.
+    if (timeGetTime() - start == spent) AdvanceBy(timeoutMs - spent);
+  }
+}
+
+BOOL WatchProgram(DWORD processId, HWND notify, UINT message) {
+  if (processId == 0) return FALSE;
+  S().programWatches.push_back({processId, notify, message});
+  return TRUE;
 }
 
 BOOL TranslateMessage(const MSG* msg) {

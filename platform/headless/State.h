@@ -88,6 +88,7 @@ struct Window {
   std::vector<std::uint32_t> fb;
   std::unique_ptr<ControlState> control;
   DLGPROC dlgProc = nullptr;  // dialogs
+  std::vector<std::pair<HWND, UINT>> watchers;  // told of its end (WatchWindow)
 };
 
 struct WindowClass {
@@ -193,6 +194,12 @@ struct State {
   std::uint64_t calendarSetAt = 0;
   DWORD idleAdvance = 1;
   std::function<void()> idleHook;
+  struct ProgramWatch {
+    DWORD processId;
+    HWND notify;
+    UINT message;
+  };
+  std::vector<ProgramWatch> programWatches;  // looked at in each idle round
   std::vector<MmTimer> timers;
   UINT nextTimerId = 1;
   int periodsBegun = 0;
@@ -249,6 +256,8 @@ void LogText(HDC hdc, const std::string& text);
 // Clock.
 void AdvanceBy(std::uint64_t ms);
 void IdleRound();
+// The idle hook and the program watches, without moving the clock.
+void IdleRoundWithoutTime();
 void ResetClock();
 void ResetSound();
 // The earliest pending clock event (timer or end of a piece) at or before limit.

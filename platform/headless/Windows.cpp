@@ -218,7 +218,11 @@ void DestroyTree(HWND hwnd) {
   if (!w) return;
   std::vector<HWND> children = w->children;
   for (HWND c : children) DestroyTree(c);
+  w = FindWindowObj(hwnd);
+  if (!w) return;
+  const auto watchers = w->watchers;
   RemoveWindow(hwnd);
+  for (const auto& [notify, message] : watchers) PostMessage(notify, message, 0, HandleToLParam(hwnd));
 }
 
 }  // namespace
@@ -379,6 +383,13 @@ BOOL DestroyWindow(HWND hwnd) {
 }
 
 BOOL IsWindow(HWND hwnd) { return FindWindowObj(hwnd) ? TRUE : FALSE; }
+
+BOOL WatchWindow(HWND window, HWND notify, UINT message) {
+  Window* w = FindWindowObj(window);
+  if (!w) return FALSE;
+  w->watchers.emplace_back(notify, message);
+  return TRUE;
+}
 
 BOOL ShowWindow(HWND hwnd, int command) {
   Window* w = FindWindowObj(hwnd);
@@ -813,6 +824,7 @@ void Reset() {
   s.input.clear();
   s.quitPending = false;
   s.quitCode = 0;
+  s.programWatches.clear();
   s.shiftDown = s.controlDown = false;
   s.cursorPos = POINT{0, 0};
   s.currentCursor = 0;

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "artwork/Generator.h"
-#include "artwork/SampleSheet.h"
+#include "tests/artwork/SampleSheet.h"
 #include "tests/artwork/TempFolder.h"
 
 namespace {

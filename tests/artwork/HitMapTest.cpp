@@ -3,7 +3,7 @@
 
 #include "tests/artwork/BmpReader.h"
 #include "artwork/Generator.h"
-#include "artwork/SampleSheet.h"
+#include "tests/artwork/SampleSheet.h"
 #include "tests/artwork/TempFolder.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "tests/artwork/BmpReader.h"
 #include "artwork/Generator.h"
 #include "artwork/StandardColours.h"
-#include "artwork/SampleSheet.h"
+#include "tests/artwork/SampleSheet.h"
 #include "tests/artwork/TempFolder.h"
 
 namespace {
@@ -141,11 +141,11 @@ TEST_F(SamplePicture, ColourMarkersHoldTheTextAndKeyColours) {
 
 TEST_F(SamplePicture, EveryGlyphOfTheFontIsInkedInsideItsPlaceOnTheKeyColour) {
   const GlyphTable& table = s::kFontTable;
-  EXPECT_EQ(table[0], GlyphHeight(s::kFont));
+  EXPECT_EQ(table[0], GlyphHeight(s::kFont.layout));
   EXPECT_EQ(table[1], kKey);
   std::vector<Rect> placed;
-  for (int ch = kGlyphFirst; ch <= kGlyphLast; ++ch) {
-    const int w = 2 + 3 * (ch - kGlyphFirst);
+  for (int ch = kFirstGlyph; ch <= kLastGlyph; ++ch) {
+    const int w = GlyphWord(ch);
     const Rect r{table[w], table[w + 1], table[w + 2], table[0]};
     ASSERT_GE(r.x, 0);
     ASSERT_LE(r.x + r.w, picture.width);
@@ -165,7 +165,7 @@ TEST_F(SamplePicture, EveryGlyphOfTheFontIsInkedInsideItsPlaceOnTheKeyColour) {
   }
   // The gap after each glyph is the key colour, so no glyph bleeds into the next.
   for (const Rect& r : placed) {
-    if (r.x + r.w < s::kFont.x + s::kFont.width) {
+    if (r.x + r.w < s::kFont.layout.x + s::kFont.layout.width) {
       EXPECT_EQ(picture.At(r.x + r.w, r.y + r.h / 2), kKey);
     }
   }

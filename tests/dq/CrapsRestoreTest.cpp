@@ -11,6 +11,7 @@
 #include "framework/link/Db.h"
 #include "framework/link/PlaybackServer.h"
 #include "framework/link/Restore.h"
+#include "framework/link/ServerRandom.h"
 #include "tests/dq/ServerHarness.h"
 #include "platform/include/plat/headless.h"
 
@@ -41,8 +42,10 @@ class CrapsRestore : public ::testing::Test {
     ASSERT_EQ(dbWrite(kSavedGameUser, kCrapsGameCode, key, index, bytes, 4), 0);
   }
 
+  // The record with the server's random stream, as the main client saves them.
   static void WriteRecord(const CrapsServerRecord& r, std::uint32_t size) {
     ASSERT_EQ(dbWrite(kSavedGameUser, kCrapsGameCode, "DQDATA", 0, &r, size), 0);
+    WriteInt(kKeyServerRandom, 0, 1);
   }
 
   static bool BoxSaid(const char* text) {
@@ -77,7 +80,7 @@ TEST_F(CrapsRestore, TheSavedRecordReplacesTheRecordWhole) {
   saved.point = 9;
   WriteRecord(saved, sizeof(saved));
   CrapsServerRecord live{};
-  EXPECT_EQ(GameServerLoad(&live, kSavedGameUser, kCrapsGameCode), 0);
+  EXPECT_EQ(CrapsServerShell::Load(&live, kSavedGameUser, kCrapsGameCode), 0);
   EXPECT_EQ(std::memcmp(&live, &saved, sizeof(live)), 0);
 }
 
@@ -86,14 +89,14 @@ TEST_F(CrapsRestore, ARecordOfAnotherSizeIsRefused) {
   WriteRecord(saved, sizeof(saved) - 1);
   CrapsServerRecord live{};
   live.point = 4;
-  EXPECT_EQ(GameServerLoad(&live, kSavedGameUser, kCrapsGameCode), -1);
+  EXPECT_EQ(CrapsServerShell::Load(&live, kSavedGameUser, kCrapsGameCode), -1);
   EXPECT_EQ(live.point, 4);
   EXPECT_TRUE(BoxSaid("GameServerLoad: size of data read is invalid (trying to load game data)"));
 }
 
 TEST_F(CrapsRestore, AMissingRecordAnswersTheReadError) {
   CrapsServerRecord live{};
-  EXPECT_EQ(GameServerLoad(&live, kSavedGameUser, kCrapsGameCode), kDbNoRecord);
+  EXPECT_EQ(CrapsServerShell::Load(&live, kSavedGameUser, kCrapsGameCode), kDbNoRecord);
   EXPECT_TRUE(BoxSaid("GameServerLoad: dbRead returned error (trying to load game data)"));
 }
 
@@ -102,7 +105,7 @@ TEST_F(CrapsRestore, ARecordInNoStateOfTheMachineIsRefused) {
   saved.state = kServerUnused;
   WriteRecord(saved, sizeof(saved));
   CrapsServerRecord live{};
-  EXPECT_EQ(GameServerLoad(&live, kSavedGameUser, kCrapsGameCode), -1);
+  EXPECT_EQ(CrapsServerShell::Load(&live, kSavedGameUser, kCrapsGameCode), -1);
   EXPECT_EQ(live.state, 0);
 }
 
@@ -124,13 +127,14 @@ TEST_F(CrapsRestore, ARestoredGameGoesOnWithItsSavedDice) {
   ServerHarness s;
   CComm clientEnd;
   clientEnd.Init("clientout.log", "clientin.log");
-  InstallPlaybackHooks(s.comm, clientEnd, {kCrapsGameCode, GameServerLoad, GameServerOnRemove});
+  InstallPlaybackHooks(s.comm, clientEnd, {kCrapsGameCode, CrapsServerShell::Load,
+                                         CrapsServerShell::RemoveHook<GameServerOnRemove>});
   ASSERT_EQ(LoadSavedGame(s.record, s.comm, kSavedGameUser), 0);
   ASSERT_TRUE(gPacketPlaybackServer.IsActive());
 
   ASSERT_EQ(s.comm.OnDataReceived("command=BEGINPLAY", 18), 1);
   for (int frame = 0; frame < 10 && gPacketPlaybackServer.IsActive(); ++frame) {
-    EXPECT_EQ(GameServerPlayback(s.comm, s.record, kSavedGameUser), 0);
+    EXPECT_EQ(CrapsServerShell::Playback(s.comm, s.record, kSavedGameUser), 0);
   }
   EXPECT_FALSE(gPacketPlaybackServer.IsActive());
   ASSERT_EQ(s.transport->sent.size(), 1u);

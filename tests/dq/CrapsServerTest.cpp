@@ -265,17 +265,17 @@ TEST(CrapsServer, AnAnswerTheMainClientRefusesIsSentAgain) {
 
 TEST(CrapsServer, InitCopiesTheGameCodeOnlyWhenItFits) {
   plat::headless::ClearMessageBoxes();
-  void* fits = ServerInit("ABCDEFGHIJKLMNO");
+  void* fits = CrapsServerShell::Init("ABCDEFGHIJKLMNO");
   EXPECT_STREQ(static_cast<CrapsServerRecord*>(fits)->gameCode, "ABCDEFGHIJKLMNO");
   EXPECT_TRUE(plat::headless::MessageBoxes().empty());
-  void* tooLong = ServerInit("ABCDEFGHIJKLMNOP");
+  void* tooLong = CrapsServerShell::Init("ABCDEFGHIJKLMNOP");
   EXPECT_STREQ(static_cast<CrapsServerRecord*>(tooLong)->gameCode, "");
   EXPECT_EQ(static_cast<CrapsServerRecord*>(tooLong)->state, 0);
   ASSERT_EQ(plat::headless::MessageBoxes().size(), 1u);
   EXPECT_NE(plat::headless::MessageBoxes()[0].text.find("ServerInit: gameName inputstring to long"),
             std::string::npos);
-  ServerFree(fits);
-  ServerFree(tooLong);
+  CrapsServerShell::Free(fits);
+  CrapsServerShell::Free(tooLong);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <deque>
 
 #include "framework/link/Db.h"
-#include "dq/ServerFrame.h"
+#include "framework/game/ServerFrame.h"
 
 namespace dq {
 namespace {
@@ -39,19 +39,19 @@ void QueueDice(int die1, int die2) {
 ServerHarness::ServerHarness(double balance) : transport(new CCaptureTransport) {
   comm.Init("serverout.log", "serverin.log");
   comm.SetTransport(transport);
-  record = static_cast<CrapsServerRecord*>(ServerInit(kCrapsGameCode));
+  record = CrapsServerShell::New(kCrapsGameCode);
   dbSetBalance(userId, balance);
   g_draws.clear();
-  SetServerRandomSource(DrawQueued);
+  game::SetServerRandomSource(DrawQueued);
 }
 
 ServerHarness::~ServerHarness() {
-  ServerFree(record);
-  SetServerRandomSource(nullptr);
+  CrapsServerShell::Free(record);
+  game::SetServerRandomSource(nullptr);
   EXPECT_TRUE(g_draws.empty()) << "dice queued but never drawn";
 }
 
-int ServerHarness::Frame() { return GameServerRun(record, comm, userId); }
+int ServerHarness::Frame() { return GameServerRun(*record, comm, userId); }
 
 std::string ServerHarness::Exchange(const std::string& packet) {
   EXPECT_EQ(comm.OnDataReceived(packet.c_str(), packet.size() + 1), 1) << packet;

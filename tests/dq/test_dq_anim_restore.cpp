@@ -2,8 +2,10 @@
 // program plays against the real stand-in main client, which writes the
 // saved game; a child process plays until the boundary and dies there; the
 // program started again (hidden, as the main client starts it) replays the
-// round behind the restore window and goes on. The table, the balance and
-// the main client's account must be those of the round played through.
+// round behind the restore window and goes on. The table, the balance, the
+// main client's account and the screen's two layers must be those of the
+// round played through. Chains of kills and restores end as the game played
+// through.
 // A saved game of another game or a broken one shows its "INFO" box and
 // the game starts fresh.
 #include <gtest/gtest.h>
@@ -14,7 +16,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -23,10 +27,12 @@
 #include "dq/CrapsClient.h"
 #include "dq/CrapsServer.h"
 #include "framework/link/Db.h"
+#include "framework/link/PlaybackServer.h"
 #include "framework/link/Restore.h"
 #include "framework/link/RestoreWindow.h"
 #include "mainclient/SavedGameFile.h"
 #include "framework/shell/ShellGlobals.h"
+#include "framework/sound/Screen.h"
 #include "tests/artwork/TempFolder.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/window.h"
@@ -50,7 +56,40 @@ struct TableState {
   double balance = 0;
   float tableTotal = 0;
   double account = 0;  // the local account the server moves
+  // The screen's two layers, row by row from the top.
+  std::vector<std::uint8_t> background;
+  std::vector<std::uint8_t> front;
 };
+
+constexpr int kScreenWidth = 640;
+constexpr int kScreenHeight = 480;
+
+std::vector<std::uint8_t> Pixels(const CDib& layer) {
+  std::vector<std::uint8_t> pixels;
+  for (int y = 0; y < layer.Height(); ++y) {
+    const plat::BYTE* row = layer.PixelAddress(0, y);
+    pixels.insert(pixels.end(), row, row + layer.Width());
+  }
+  return pixels;
+}
+
+// Where two layers differ: the count and the bounding box of the pixels.
+void ExpectSameLayer(const std::vector<std::uint8_t>& got, const std::vector<std::uint8_t>& want, const char* name) {
+  ASSERT_EQ(got.size(), want.size()) << name;
+  int count = 0;
+  int left = kScreenWidth, top = kScreenHeight, right = -1, bottom = -1;
+  for (std::size_t i = 0; i < got.size(); ++i) {
+    if (got[i] == want[i]) continue;
+    const int x = static_cast<int>(i % kScreenWidth);
+    const int y = static_cast<int>(i / kScreenWidth);
+    ++count;
+    left = std::min(left, x);
+    right = std::max(right, x);
+    top = std::min(top, y);
+    bottom = std::max(bottom, y);
+  }
+  EXPECT_EQ(count, 0) << name << " differs in (" << left << "," << top << ")-(" << right << "," << bottom << ")";
+}
 
 TableState Take(const CrapsClientRecord& r) {
   TableState t;
@@ -65,6 +104,8 @@ TableState Take(const CrapsClientRecord& r) {
   t.balance = r.balance;
   t.tableTotal = r.tableTotal;
   dbGetBalance(kSavedGameUser, &t.account);
+  t.background = Pixels(gScreen.Background());
+  t.front = Pixels(gScreen.Front());
   return t;
 }
 
@@ -81,9 +122,13 @@ void ExpectSameTable(const TableState& got, const TableState& want) {
   EXPECT_DOUBLE_EQ(got.balance, want.balance);
   EXPECT_FLOAT_EQ(got.tableTotal, want.tableTotal);
   EXPECT_DOUBLE_EQ(got.account, want.account);
+  ExpectSameLayer(got.background, want.background, "background");
+  ExpectSameLayer(got.front, want.front, "front");
 }
 
+// A player reads each "INFO" box of a restore for a few seconds.
 int AnswerEveryBox(const plat::headless::MessageBoxRecord& box) {
+  if (box.caption == "INFO") plat::headless::AdvanceClock(4000);
   return (box.type & plat::MB_YESNO) == plat::MB_YESNO ? plat::IDYES : plat::IDOK;
 }
 
@@ -95,7 +140,17 @@ bool BoxSaid(const char* text) {
 }
 
 // The second round is killed once its client end has reached the boundary.
-enum KillPoint { kAfterRollDice, kAfterBetAnswer, kAfterSendResult, kAfterBetData, kNoKill };
+// A restored round can also die while it is replayed or once it is back.
+enum KillPoint {
+  kAfterRollDice,
+  kAfterBetAnswer,
+  kAfterSendResult,
+  kAfterBetData,
+  kWhileReplaying,
+  kOnceBack,
+  kWhileBetting,
+  kNoKill
+};
 
 bool AtBoundary(KillPoint kill) {
   const CrapsClientRecord* r = CrapsSession::Record();
@@ -106,15 +161,19 @@ bool AtBoundary(KillPoint kill) {
       return r->state == dq::kClientBuildResultRequest || r->state == dq::kClientSendResultRequest;
     case kAfterSendResult: return r->state == dq::kClientWaitResult;
     case kAfterBetData: return r->state == dq::kClientClearRequests || r->state == dq::kClientPickup;
+    case kWhileReplaying: return gPacketPlaybackServer.IsActive() != 0;
+    case kOnceBack: return gPacketPlaybackServer.IsActive() == 0;
+    case kWhileBetting: return CrapsSession::Betting() && !IsRestoring();
     case kNoKill: return false;
   }
   return false;
 }
 
 // Round 1: Passline and Field, a 6 makes the point. Round 2: the odds, a
-// Come Bet and a Place 8; a 6 wins the line and walks the Come Bet onto the
-// 6. Round 3 opens: the table is taken and the player leaves.
-void ScriptRounds(CrapsSession& s, KillPoint kill, TableState* out) {
+// Come Bet and a Place 8 (with rightClick: two chips, one taken off by a
+// right click); a 6 wins the line and walks the Come Bet onto the 6. Round 3
+// opens: the table is taken and the player leaves.
+void ScriptRounds(CrapsSession& s, KillPoint kill, TableState* out, bool rightClick = false) {
   s.dice = {4, 2, 3, 3, 1, 2};
   s.boxAnswers = AnswerEveryBox;
   auto r = [] { return CrapsSession::Record(); };
@@ -129,6 +188,12 @@ void ScriptRounds(CrapsSession& s, KillPoint kill, TableState* out) {
     CrapsSession::ClickBet(dq::kComeBet);
     CrapsSession::ClickBet(dq::kPlaceWin4 + 3);
   });
+  if (rightClick) {
+    s.When([&] { return r()->bets[dq::kPlaceWin4 + 3] == 5.0f; },
+           [] { CrapsSession::ClickBet(dq::kPlaceWin4 + 3); });
+    s.When([&] { return r()->bets[dq::kPlaceWin4 + 3] == 10.0f; },
+           [] { CrapsSession::RightClickBet(dq::kPlaceWin4 + 3); });
+  }
   s.When([&] { return r()->bets[dq::kPlaceWin4 + 3] == 5.0f; }, [] { CrapsSession::ClickButton(dq::kButtonRoll); });
   if (kill != kNoKill) s.When([kill] { return AtBoundary(kill); }, [] { _exit(kKilled); });
   s.When([&] { return r()->state == dq::kClientWaitEndPlay; }, [] {});
@@ -136,6 +201,26 @@ void ScriptRounds(CrapsSession& s, KillPoint kill, TableState* out) {
     *out = Take(*CrapsSession::Record());
     plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
   });
+}
+
+// Runs the program in a child process that must die in the script (with
+// kKilled); hidden as the main client starts a program with a saved game.
+void RunUntilKilled(const std::string& root, int hidden,
+                    const std::function<void(CrapsSession&, TableState*)>& script) {
+  std::fflush(nullptr);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    CrapsSession killed(root);
+    TableState ignored;
+    script(killed, &ignored);
+    killed.Run(hidden);
+    _exit(1);  // the kill was never reached
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  ASSERT_EQ(WEXITSTATUS(status), kKilled);
 }
 
 class CrapsRestore : public ::testing::Test {
@@ -149,21 +234,10 @@ class CrapsRestore : public ::testing::Test {
   }
 
   // Plays the rounds in a child process that dies at the boundary.
-  static void PlayUntilKilled(const std::string& root, KillPoint kill) {
-    std::fflush(nullptr);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      CrapsSession killed(root);
-      TableState ignored;
-      ScriptRounds(killed, kill, &ignored);
-      killed.Run(0);
-      _exit(1);  // the boundary was never reached
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    ASSERT_EQ(WEXITSTATUS(status), kKilled);
+  static void PlayUntilKilled(const std::string& root, KillPoint kill, bool rightClick = false) {
+    RunUntilKilled(root, 0, [kill, rightClick](CrapsSession& s, TableState* ignored) {
+      ScriptRounds(s, kill, ignored, rightClick);
+    });
   }
 
   TableState played_;
@@ -175,7 +249,7 @@ class CrapsRestore : public ::testing::Test {
 
 std::string KillName(KillPoint kill) {
   static const char* const kNames[] = {"AfterRollDice", "AfterBetAnswer", "AfterSendResult", "AfterBetData",
-                                       "NoKill"};
+                                       "WhileReplaying", "OnceBack",       "WhileBetting",    "NoKill"};
   return kNames[kill];
 }
 
@@ -215,6 +289,26 @@ TEST_P(CrapsRestoreAt, RoundKilledThereEndsAsTheRoundPlayedThrough) {
 INSTANTIATE_TEST_SUITE_P(CrapsRestore, CrapsRestoreAt,
                          ::testing::Values(kAfterRollDice, kAfterBetAnswer, kAfterSendResult, kAfterBetData),
                          [](const ::testing::TestParamInfo<KillPoint>& info) { return KillName(info.param); });
+
+// A chip taken off by a right click stays off after a restore: the round
+// ends as the same round without the extra chip played through.
+TEST_F(CrapsRestore, ARightClickRemovalIsReplayedAsARightClick) {
+  TempFolder root;
+  PlayUntilKilled(root.Path(), kAfterBetData, true);
+  CrapsSession restored(root.Path());
+  ASSERT_EQ(HasSavedGame(restored.SavedGame(), kSavedGameUser), 1);
+  restored.dice = {1, 2};
+  restored.boxAnswers = AnswerEveryBox;
+  TableState got;
+  restored.When([] { return CrapsSession::Betting() && !IsRestoring(); }, [&] {
+    got = Take(*CrapsSession::Record());
+    plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+  });
+  EXPECT_EQ(restored.Run(1), 0);
+  EXPECT_FALSE(BoxSaid("Playback error"));
+  ExpectSameTable(got, played_);
+  EXPECT_DOUBLE_EQ(restored.finalBalance, playedBalance_);
+}
 
 // Without the client's snapshot the round's table cannot be put back: the
 // client stops with its fatal box and nothing of the round is booked.
@@ -325,3 +419,166 @@ INSTANTIATE_TEST_SUITE_P(CrapsRestore, CrapsBadSavedGame, ::testing::ValuesIn(kB
                          });
 
 }  // namespace
+
+// ---- Chains of restores -------------------------------------------------------
+
+namespace chain {
+
+// Four rounds with their dice; the table is taken as the fifth opens.
+// Round 1: Passline and Field, a 6 makes the point. Round 2: the odds, a Come
+// Bet and a Place 8, a 6 wins the line and walks the Come Bet onto the 6.
+// Round 3: Passline and Field, a 10 makes the point and wins the Field.
+// Round 4: the odds and a Place 6, the 10 wins the line and the odds.
+constexpr int kRounds = 4;
+constexpr int kDice[kRounds][2] = {{4, 2}, {3, 3}, {5, 5}, {6, 4}};
+constexpr int kBets[kRounds][3] = {{dq::kPassline, dq::kField, -1},
+                                   {dq::kPasslineOdds, dq::kComeBet, dq::kPlaceWin4 + 3},
+                                   {dq::kPassline, dq::kField, -1},
+                                   {dq::kPasslineOdds, dq::kPlaceWin4 + 2, -1}};
+
+// One run of the program in a chain: it restores round restored (0: starts a
+// new game), then dies in round killRound at kill, or (killRound 0) plays on
+// and takes the table as the fifth round opens. A round killed while its
+// bets were being placed comes back open, and its bets are placed again.
+struct Leg {
+  int restored;
+  int killRound;
+  KillPoint kill;
+};
+
+bool RoundOpen() { return CrapsSession::Betting() && !IsRestoring(); }
+
+void TakeAndLeave(TableState* out) {
+  *out = Take(*CrapsSession::Record());
+  plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+}
+
+void ScriptLeg(CrapsSession& s, const Leg& leg, bool open, TableState* out, int lastRound = kRounds) {
+  s.boxAnswers = AnswerEveryBox;
+  // A restored round keeps the dice it drew; the next round draws anew.
+  const int firstNew = leg.restored + 1;
+  s.dice.clear();
+  for (int round = firstNew; round <= kRounds; ++round) {
+    s.dice.push_back(kDice[round - 1][0]);
+    s.dice.push_back(kDice[round - 1][1]);
+  }
+  auto r = [] { return CrapsSession::Record(); };
+  // A restored round plays itself again: it dies while replayed or once back.
+  if (leg.restored != 0 && leg.killRound == leg.restored && !open) {
+    s.When([kill = leg.kill] { return AtBoundary(kill); }, [] { _exit(kKilled); });
+    return;
+  }
+  for (int round = open ? leg.restored : firstNew; round <= lastRound; ++round) {
+    if (round == leg.killRound && leg.kill == kWhileBetting) {
+      s.When(RoundOpen, [] { _exit(kKilled); });
+      return;
+    }
+    const int* bets = kBets[round - 1];
+    const int last = bets[2] >= 0 ? bets[2] : bets[1];
+    s.When(RoundOpen, [bets] {
+      for (int i = 0; i < 3 && bets[i] >= 0; ++i) CrapsSession::ClickBet(bets[i]);
+    });
+    s.When([r, last] { return r()->bets[last] == 5.0f; }, [] { CrapsSession::ClickButton(dq::kButtonRoll); });
+    if (round == leg.killRound) {
+      s.When([kill = leg.kill] { return AtBoundary(kill); }, [] { _exit(kKilled); });
+      return;
+    }
+    s.When([r] { return r()->state == dq::kClientWaitEndPlay; }, [] {});
+  }
+  s.When(RoundOpen, [out] { TakeAndLeave(out); });
+}
+
+void RunLegUntilKilled(const std::string& root, const Leg& leg, bool open) {
+  RunUntilKilled(root, leg.restored != 0 ? 1 : 0,
+                 [&](CrapsSession& s, TableState* ignored) { ScriptLeg(s, leg, open, ignored); });
+}
+
+struct Chain {
+  const char* name;
+  std::vector<Leg> killed;  // the legs that die, in order
+};
+
+void PrintTo(const Chain& chain, std::ostream* out) { *out << chain.name; }
+
+class CrapsRestoreChain : public ::testing::TestWithParam<Chain> {
+ protected:
+  static void SetUpTestSuite() {
+    reference_ = new TempFolder;
+    CrapsSession played(reference_->Path());
+    ScriptLeg(played, {0, 0, kNoKill}, false, &played_);
+    ASSERT_EQ(played.Run(0), 0);
+    playedBalance_ = played.finalBalance;
+    ASSERT_TRUE(played_.taken);
+  }
+  static void TearDownTestSuite() {
+    delete reference_;
+    reference_ = nullptr;
+  }
+
+  static TempFolder* reference_;
+  static TableState played_;
+  static double playedBalance_;
+};
+
+TempFolder* CrapsRestoreChain::reference_ = nullptr;
+TableState CrapsRestoreChain::played_;
+double CrapsRestoreChain::playedBalance_ = 0;
+
+TEST_P(CrapsRestoreChain, EveryKilledRoundComesBackAndTheGameEndsAsPlayedThrough) {
+  TempFolder root;
+  const std::vector<Leg>& legs = GetParam().killed;
+  bool open = false;
+  for (const Leg& leg : legs) {
+    RunLegUntilKilled(root.Path(), leg, open);
+    open = leg.kill == kWhileBetting;
+    ASSERT_EQ(HasSavedGame(CrapsSession(root.Path()).SavedGame(), kSavedGameUser), 1)
+        << "nothing saved in round " << leg.killRound;
+  }
+  CrapsSession last(root.Path());
+  TableState got;
+  ScriptLeg(last, {legs.back().killRound, 0, kNoKill}, open, &got);
+  EXPECT_EQ(last.Run(1), 0);
+  EXPECT_FALSE(BoxSaid("Playback error"));
+  ExpectSameTable(got, played_);
+  EXPECT_DOUBLE_EQ(last.finalBalance, playedBalance_);
+  EXPECT_EQ(HasSavedGame(last.SavedGame(), kSavedGameUser), 0);
+}
+
+// Killed as the third round's betting opens, the program comes back to that
+// very table: the dice of the last roll in the box and on the felt, its
+// winnings, the puck, the lag meter, the money.
+TEST(CrapsRestoreOpenRound, ComesBackAsTheTableWas) {
+  TempFolder reference;
+  CrapsSession played(reference.Path());
+  TableState want;
+  ScriptLeg(played, {0, 0, kNoKill}, false, &want, 2);
+  ASSERT_EQ(played.Run(0), 0);
+
+  TempFolder root;
+  RunLegUntilKilled(root.Path(), {0, 3, kWhileBetting}, false);
+  CrapsSession restored(root.Path());
+  restored.boxAnswers = AnswerEveryBox;
+  TableState got;
+  restored.When(RoundOpen, [&] { TakeAndLeave(&got); });
+  EXPECT_EQ(restored.Run(1), 0);
+  ExpectSameTable(got, want);
+}
+
+const Chain kChains[] = {
+    // The round after the restore of a finished round dies in its turn.
+    {"FinishedRoundThenTheNext", {{0, 2, kAfterBetData}, {2, 3, kAfterRollDice}}},
+    {"RoundThenTheNextAtItsResult", {{0, 2, kAfterSendResult}, {2, 3, kAfterBetData}}},
+    // A restored round dies again as soon as it is back, then the next round dies.
+    {"TwiceInOneRoundThenTheNext", {{0, 2, kAfterRollDice}, {2, 2, kOnceBack}, {2, 3, kAfterBetAnswer}}},
+    // A round dies while it is replayed, then once it is back, then finishes.
+    {"ThriceInOneRound", {{0, 2, kAfterBetAnswer}, {2, 2, kWhileReplaying}, {2, 2, kOnceBack}}},
+    // A round killed as its betting opens comes back open; its roll dies.
+    {"BettingThenItsRoll", {{0, 2, kWhileBetting}, {2, 2, kAfterBetAnswer}, {2, 3, kWhileBetting}}},
+    // Three rounds in a row each die once.
+    {"ThreeRoundsInARow", {{0, 1, kAfterBetData}, {1, 2, kAfterBetAnswer}, {2, 3, kAfterSendResult}}},
+};
+
+INSTANTIATE_TEST_SUITE_P(CrapsRestore, CrapsRestoreChain, ::testing::ValuesIn(kChains),
+                         [](const ::testing::TestParamInfo<Chain>& info) { return std::string(info.param.name); });
+
+}  // namespace chain

@@ -10,7 +10,7 @@
 
 #include "dq/CrapsServer.h"
 #include "framework/link/Db.h"
-#include "dq/ServerFrame.h"
+#include "framework/game/ServerFrame.h"
 #include "tests/dq/ServerHarness.h"
 
 namespace dq {
@@ -46,7 +46,7 @@ int RecordSavePoint(CComm& serverEnd, const char* game, const void* record, std:
 
 TEST(CrapsSavePoint, ServerHandsEachRoundToTheMainClientAsItsAnswerWaits) {
   gSeen.clear();
-  SetSavePointSender(RecordSavePoint);
+  game::SetSavePointSender(RecordSavePoint);
   {
     ServerHarness server(1000);
     gTransport = server.transport;
@@ -72,7 +72,7 @@ TEST(CrapsSavePoint, ServerHandsEachRoundToTheMainClientAsItsAnswerWaits) {
     EXPECT_EQ(gSeen[1].packetsSent, 5u);
   }
   gTransport = nullptr;
-  SetSavePointSender(nullptr);
+  game::SetSavePointSender(nullptr);
 }
 
 }  // namespace

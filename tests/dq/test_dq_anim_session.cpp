@@ -10,7 +10,7 @@
 #include "dq/CrapsBetting.h"
 #include "dq/CrapsClient.h"
 #include "dq/CrapsProgram.h"
-#include "artwork/CrapsSheet.h"
+#include "dq/art/CrapsSheet.h"
 #include "dq/CrapsTableLayout.h"
 #include "artwork/Generator.h"
 #include "mainclient/MainClient.h"
@@ -18,7 +18,7 @@
 #include "framework/link/PlaybackClient.h"
 #include "framework/link/PlaybackServer.h"
 #include "framework/link/Restore.h"
-#include "dq/ServerFrame.h"
+#include "framework/game/ServerFrame.h"
 #include "framework/shell/ShellGlobals.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/plat.h"
@@ -44,7 +44,7 @@ CrapsSession::CrapsSession(std::string root) : root_(std::move(root)) {
   std::error_code error;
   if (std::filesystem::exists(folder_ + "/res", error)) return;
   std::filesystem::create_directories(folder_, error);
-  if (error || !artwork::WriteSheet(root_, artwork::craps::CrapsSheet())) std::abort();
+  if (error || !artwork::WriteSheet(root_, dq::art::CrapsSheet())) std::abort();
   // Without the wave files every sound is played, and logged, by its name.
   std::filesystem::remove_all(root_ + "/games/wav", error);
 }
@@ -59,8 +59,8 @@ void CrapsSession::Then(std::function<void()> action) {
 
 void CrapsSession::Idle() {
   if (gMainWindow != nullptr && !gActive) plat::headless::SetAppActive(plat::TRUE);
-  dq::SetServerRandomSource(ScriptedDie);
-  if (gMainClient != nullptr) gMainClient->Tick();
+  game::SetServerRandomSource(ScriptedDie);
+  if (gMainClient != nullptr) gMainClient->Flush();
   if (plat::headless::Now() > kScriptLimit) {
     const dq::CrapsClientRecord* r = Record();
     ADD_FAILURE() << "the script stopped at step " << stepsDone << " of " << steps_.size()
@@ -85,7 +85,7 @@ int CrapsSession::Run(int hidden) {
   gNextDie = 0;
   stepsDone = 0;
   CMainClient mainClient;
-  EXPECT_EQ(mainClient.Create(root_ + "/balance.txt"), 1);
+  EXPECT_EQ(mainClient.Create(root_ + "/account.db", ""), 1);
   mainClient.ExpectProgram("craps", folder_, 0);
   gMainClient = &mainClient;
   std::error_code error;
@@ -100,7 +100,7 @@ int CrapsSession::Run(int hidden) {
   const int code = dq::CrapsMain(hidden ? 2 : 1, argv);
   plat::headless::SetIdleHook(nullptr);
   // What the program sent last (its record at the end) is booked now.
-  for (int i = 0; i < 4; ++i) mainClient.Tick();
+  for (int i = 0; i < 4; ++i) mainClient.Flush();
   finalBalance = mainClient.Balance();
   gMainClient = nullptr;
   gSession = nullptr;
@@ -113,7 +113,7 @@ int CrapsSession::Run(int hidden) {
 CMainClient* CrapsSession::MainClient() { return gMainClient; }
 
 dq::CrapsClientRecord* CrapsSession::Record() {
-  return static_cast<dq::CrapsClientRecord*>(gClientRecord);
+  return dq::CrapsClientHooks::Current();
 }
 
 bool CrapsSession::Betting() {
@@ -123,6 +123,10 @@ bool CrapsSession::Betting() {
 
 void CrapsSession::ClickBet(int kind) {
   plat::headless::Click(gMainWindow, gOffsetX + dq::kBetSpots[kind].x, gOffsetY + dq::kBetSpots[kind].y);
+}
+
+void CrapsSession::RightClickBet(int kind) {
+  plat::headless::RightClick(gMainWindow, gOffsetX + dq::kBetSpots[kind].x, gOffsetY + dq::kBetSpots[kind].y);
 }
 
 void CrapsSession::ClickButton(int button) {

@@ -43,6 +43,7 @@ class CrapsSession {
   static dq::CrapsClientRecord* Record();
   static bool Betting();
   static void ClickBet(int kind);
+  static void RightClickBet(int kind);
   static void ClickButton(int button);
   const std::string& Folder() const { return folder_; }
   std::string SavedGame() const { return folder_ + "/db_savef"; }

@@ -10,7 +10,7 @@
 #include "framework/shell/CasinoCfg.h"
 #include "dq/CrapsAnimations.h"
 #include "dq/CrapsOptions.h"
-#include "artwork/CrapsSheet.h"
+#include "dq/art/CrapsSheet.h"
 #include "dq/CrapsStartup.h"
 #include "artwork/Generator.h"
 #include "framework/shell/Random.h"
@@ -37,7 +37,7 @@ void CrapsAnimTable::SetUp() {
   std::error_code error;
   std::filesystem::create_directories(root + "/games/craps", error);
   ASSERT_FALSE(error);
-  ASSERT_EQ(artwork::WriteSheet(root, artwork::craps::CrapsSheet()), 1);
+  ASSERT_EQ(artwork::WriteSheet(root, dq::art::CrapsSheet()), 1);
   // Without the wave files every sound is played, and logged, by its name.
   std::filesystem::remove_all(root + "/games/wav", error);
   ASSERT_EQ(::chdir((root + "/games/craps").c_str()), 0);

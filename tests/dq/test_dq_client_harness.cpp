@@ -13,13 +13,13 @@
 #include "dq/CrapsClient.h"
 #include "dq/CrapsBetting.h"
 #include "dq/CrapsProgram.h"
-#include "artwork/CrapsSheet.h"
+#include "dq/art/CrapsSheet.h"
 #include "dq/CrapsTableLayout.h"
 #include "artwork/Generator.h"
 #include "framework/link/MainClientName.h"
 #include "framework/link/MainClientTransport.h"
 #include "framework/link/PlayerRecord.h"
-#include "dq/ServerFrame.h"
+#include "framework/game/ServerFrame.h"
 #include "framework/shell/ShellGlobals.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/plat.h"
@@ -102,7 +102,7 @@ CrapsRun::CrapsRun() {
   root = ::mkdtemp(pattern) ? pattern : "";
   std::error_code error;
   std::filesystem::create_directories(root + "/games/craps", error);
-  if (root.empty() || error || !artwork::WriteSheet(root, artwork::craps::CrapsSheet()) ||
+  if (root.empty() || error || !artwork::WriteSheet(root, dq::art::CrapsSheet()) ||
       ::chdir((root + "/games/craps").c_str()) != 0) {
     std::abort();
   }
@@ -135,9 +135,8 @@ void CrapsRun::Then(std::function<void()> action) {
 
 void CrapsRun::Idle() {
   if (gMainWindow != nullptr && !gActive) plat::headless::SetAppActive(plat::TRUE);
-  // The server draws from the shell's generator until the program has set
-  // its source; then the scripted dice take over.
-  dq::SetServerRandomSource(ScriptedDie);
+  // The scripted dice stand in for the server's own stream.
+  game::SetServerRandomSource(ScriptedDie);
   if (plat::headless::Now() > kScriptLimit) {
     ADD_FAILURE() << "the script stopped at step " << stepsDone << " of " << steps.size();
     steps.clear();
@@ -162,7 +161,7 @@ int CrapsRun::Run() {
 }
 
 dq::CrapsClientRecord* CrapsRun::Record() {
-  return static_cast<dq::CrapsClientRecord*>(gClientRecord);
+  return dq::CrapsClientHooks::Current();
 }
 
 bool CrapsRun::Betting() {

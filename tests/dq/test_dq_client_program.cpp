@@ -3,6 +3,7 @@
 // client: rounds, balances, the quit questions and the files it leaves.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -14,6 +15,7 @@
 #include "framework/shell/ShellGlobals.h"
 #include "tests/dq/test_dq_client_harness.h"
 #include "platform/include/plat/headless.h"
+#include "platform/include/plat/system.h"
 #include "dq/CrapsFonts.h"
 #include "dq/CrapsTableLayout.h"
 #include "artwork/StandardColours.h"
@@ -162,7 +164,7 @@ TEST(CrapsProgram, PointRoundDrawsPileAndPuckAndQuitForfeitsAfterYes) {
   EXPECT_NE(before.puckAtFour, ArtworkColour(artwork::kWhite));
   EXPECT_EQ(after.puckAtFour, ArtworkColour(artwork::kWhite));
   EXPECT_EQ(before.puckOffPlace, ArtworkColour(artwork::kBlack));
-  EXPECT_EQ(after.puckOffPlace, ArtworkColour(artwork::kFeltLight));
+  EXPECT_EQ(after.puckOffPlace, ArtworkColour(artwork::kFeltDark));  // bare felt, no mark left
   EXPECT_EQ(before.totalDigit, ArtworkColour(artwork::kBlack));  // "$0.00": the 0 leaves its corner dark
   EXPECT_EQ(after.totalDigit, ArtworkColour(artwork::kYellow));  // "$5.00": the 5 inks it
   EXPECT_EQ(after.ticker, "HARD FOUR THE POINT IS FOUR#|");
@@ -544,4 +546,24 @@ TEST(CrapsProgram, HelpOpensThePageUnderTheInstalledPath) {
   EXPECT_EQ(plat::headless::ShellOpens()[0], path + "help\\dq.htm");
   EXPECT_EQ(plat::headless::ShellOpens()[1], path + "help\\dq.htm");
   ASSERT_EQ(MessageBoxes().size(), 1u);  // only the question when leaving
+}
+
+// With the staged artwork alone (its "ORVANTA.INI" and help page), HELP
+// opens a page that exists and holds the pay table of the game.
+TEST(CrapsProgram, HelpOpensTheStagedPage) {
+  CrapsRun run;
+  run.When(CrapsRun::Betting, [] { CrapsRun::ClickButton(dq::kButtonHelp); });
+  run.When([] { return !plat::headless::ShellOpens().empty(); },
+           [] { plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0); });
+  EXPECT_EQ(run.Run(), 0);
+  ASSERT_EQ(plat::headless::ShellOpens().size(), 1u);
+  char resolved[4096];
+  ASSERT_TRUE(plat::ResolvePath(plat::headless::ShellOpens()[0].c_str(), resolved, sizeof resolved));
+  std::FILE* f = std::fopen(resolved, "rb");
+  ASSERT_NE(f, nullptr) << plat::headless::ShellOpens()[0];
+  std::string page(1 << 16, '\0');
+  page.resize(std::fread(page.data(), 1, page.size(), f));
+  std::fclose(f);
+  EXPECT_NE(page.find("<h2>Pay table</h2>"), std::string::npos);
+  EXPECT_NE(page.find("<td>Lay Bet 4</td>"), std::string::npos);
 }

@@ -17,7 +17,7 @@
 #include "dq/CrapsClient.h"
 #include "dq/CrapsOptions.h"
 #include "dq/CrapsRollResults.h"
-#include "artwork/CrapsSheet.h"
+#include "dq/art/CrapsSheet.h"
 #include "dq/CrapsSnapshot.h"
 #include "dq/CrapsTableLayout.h"
 #include "dq/CrapsTableView.h"
@@ -297,30 +297,9 @@ TEST_F(CrapsOptionsFile, DefaultsShortFilesAndRoundTrip) {
 
 // ---- The button table and the hit map -------------------------------------------
 
-TEST(CrapsButtons, BetButtonsPlaceTheirKinds) {
-  EXPECT_EQ(BetKindOfButton(11), kPassline);
-  EXPECT_EQ(BetKindOfButton(13), kDontPass);
-  EXPECT_EQ(BetKindOfButton(15), kDontComeBet);
-  EXPECT_EQ(BetKindOfButton(24), kPlaceWin4 + 5);
-  EXPECT_EQ(BetKindOfButton(37), kDontComePointOdds4);
-  EXPECT_EQ(BetKindOfButton(44), kHardway6);
-  EXPECT_EQ(BetKindOfButton(47), kHardway4);
-  EXPECT_EQ(BetKindOfButton(52), kAnyCraps);
-  EXPECT_EQ(BetKindOfButton(53), -1);
-  EXPECT_EQ(BetKindOfButton(54), kLay4);
-  EXPECT_EQ(BetKindOfButton(60), kBuy4);
-  EXPECT_EQ(BetKindOfButton(66), kDontPassOdds);
-  EXPECT_EQ(BetKindOfButton(10), -1);
-  EXPECT_STREQ(ButtonHoverText(7), "Bet $25");
-  EXPECT_STREQ(ButtonHoverText(42), "Don't Come Point 10 / Don't Come Point Odds 10");
-  EXPECT_STREQ(ButtonHoverText(66), "Don't Pass Odds");
-  EXPECT_EQ(ButtonHoverText(10), nullptr);
-  EXPECT_EQ(ButtonHoverText(67), nullptr);
-}
-
 TEST(CrapsArtwork, HitMapAgreesWithTheButtonTable) {
   artwork::IndexedImage map;
-  artwork::RenderHitMap(artwork::craps::CrapsSheet(), map);
+  artwork::RenderHitMap(dq::art::CrapsSheet(), map);
   ASSERT_EQ(map.width, 320);
   ASSERT_EQ(map.height, 240);
   auto at = [&](int x, int y) { return static_cast<int>(map.At(x / 2, y / 2)); };
@@ -347,7 +326,7 @@ TEST(CrapsArtwork, HitMapAgreesWithTheButtonTable) {
 
 TEST(CrapsArtwork, PictureHoldsTheColoursTheProgramReads) {
   artwork::IndexedImage picture;
-  artwork::RenderPicture(artwork::craps::CrapsSheet(), picture);
+  artwork::RenderPicture(dq::art::CrapsSheet(), picture);
   EXPECT_EQ(picture.At(kTransparentPixel.x, kTransparentPixel.y), artwork::kKey);
   EXPECT_EQ(picture.At(kTextColourPixel.x, kTextColourPixel.y), artwork::kKey);
   // The ticker's lit and unlit dots differ, and the strip's dots are unlit.

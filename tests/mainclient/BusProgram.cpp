@@ -7,7 +7,9 @@
 #include <functional>
 #include <string>
 
-#include "mainclient/SavePointSender.h"
+#include "tests/mainclient/BusProgram.h"
+#include "framework/link/SavePointSender.h"
+#include "framework/link/ServerRandom.h"
 #include "tests/mainclient/ScriptedProgram.h"
 #include "platform/include/plat/plat.h"
 
@@ -70,6 +72,7 @@ bool Script(P& program, const std::string& name) {
     return false;
   }
   const char record[32] = "the server record of this round";
+  SetServerRandomState(kBusRandomState);
   if (!P::Build(program.server, {{"command", "BEGINPLAYANSWER"}, {"answer", "ok"}}) ||
       !Expect(SendSavePoint(program.server, "BT", record, sizeof record) == 1, "save point")) {
     return false;

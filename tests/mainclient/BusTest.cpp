@@ -12,6 +12,8 @@
 #include <thread>
 
 #include "framework/link/Db.h"
+#include "framework/link/ServerRandom.h"
+#include "tests/mainclient/BusProgram.h"
 #include "tests/artwork/TempFolder.h"
 #include "platform/include/plat/system.h"
 
@@ -54,6 +56,10 @@ TEST(MainClientOverTheBus, RelaysForTwoProgramsAndKeepsTheirSavedGames) {
     ASSERT_EQ(dbRead(1, "BT", "BTDATA", 0, &data, &size), 0) << name;
     EXPECT_EQ(size, 32u);
     EXPECT_STREQ(static_cast<const char*>(data), "the server record of this round");
+    std::free(data);
+    ASSERT_EQ(dbRead(1, "BT", kKeyServerRandom, 0, &data, &size), 0) << name;
+    ASSERT_EQ(size, 4u);
+    EXPECT_EQ(DbGetU32(data), kBusRandomState);
     std::free(data);
     ASSERT_EQ(dbRead(1, "BT", "BTNLOG", 0, &data, &size), 0) << name;
     int button = 0;

@@ -1,5 +1,5 @@
 // The main client's files: the saved-game file it shares with the programs'
-// readers, the balance file, and starting staged programs.
+// readers and starting staged programs.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -9,7 +9,6 @@
 
 #include "framework/link/Db.h"
 #include "tests/mainclient/MainClientFixture.h"
-#include "mainclient/PlayerAccount.h"
 #include "mainclient/ProgramLauncher.h"
 #include "mainclient/SavedGameFile.h"
 
@@ -75,25 +74,6 @@ TEST_F(FilesTest, ARecordCutShortIsDroppedAndAnEmptyFileGoes) {
   EXPECT_EQ(HasSavedGame("db_savef", 1), 0);
 }
 
-TEST_F(FilesTest, ABalanceFileThatIsNoBalanceGivesTheStartingBalance) {
-  for (const char* text : {"", "abc", "12x", "-5", "nan", "inf", "1e999"}) {
-    std::ofstream("bal.txt") << text;
-    CPlayerAccount account("bal.txt");
-    EXPECT_EQ(account.Load(), 0) << text;
-    EXPECT_EQ(account.Balance(), kStartBalance) << text;
-  }
-  std::ofstream("bal.txt") << "1234.5\n";
-  CPlayerAccount account("bal.txt");
-  EXPECT_EQ(account.Load(), 1);
-  EXPECT_EQ(account.Balance(), 1234.5);
-  // A loss of more than the account holds empties it, never below.
-  EXPECT_EQ(account.Book(2000.0, 0.0), 1);
-  EXPECT_EQ(account.Balance(), 0.0);
-  CPlayerAccount reread("bal.txt");
-  EXPECT_EQ(reread.Load(), 1);
-  EXPECT_EQ(reread.Balance(), 0.0);
-}
-
 // A staged program that writes down how it was started.
 void StageRecorder(const std::string& stage, const char* name) {
   const std::string dir = stage + "/games/" + name;
@@ -104,9 +84,11 @@ void StageRecorder(const std::string& stage, const char* name) {
 }
 
 std::string WaitForStart(CMainClient& client, const std::string& file) {
-  // The program ends at once; the main client then stops expecting it.
+  // The program ends at once; the main client hears of it from the
+  // process and stops expecting it.
   while (!client.Idle()) {
-    client.Tick();
+    plat::MSG msg;
+    while (plat::PeekMessage(&msg, nullptr, 0, 0, plat::PM_REMOVE)) plat::DispatchMessage(&msg);
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
   std::ifstream in(file);

@@ -1,5 +1,5 @@
-// A main client on a fresh headless bus, keeping its balance in a fresh
-// temporary folder.
+// A main client on a fresh headless bus, keeping its account store in a
+// fresh temporary folder.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,13 +10,13 @@
 #include "tests/artwork/TempFolder.h"
 #include "platform/include/plat/headless.h"
 
-// Handles every waiting message, then lets the main client's periodic step
-// run, a few times over, so that everything sent has been delivered.
+// Handles every waiting message, then offers again what a program refused,
+// a few times over, so that everything sent has been delivered.
 inline void Pump(CMainClient& mainClient) {
   for (int round = 0; round < 4; ++round) {
     plat::MSG msg;
     while (plat::PeekMessage(&msg, nullptr, 0, 0, plat::PM_REMOVE)) plat::DispatchMessage(&msg);
-    mainClient.Tick();
+    mainClient.Flush();
   }
 }
 
@@ -25,10 +25,10 @@ class MainClientTest : public ::testing::Test {
   void SetUp() override {
     plat::headless::Reset();
     ASSERT_FALSE(folder.Path().empty());
-    ASSERT_EQ(mainClient.Create(BalanceFile()), 1);
+    ASSERT_EQ(mainClient.Create(StoreFile(), ""), 1) << mainClient.FailureText();
   }
   void TearDown() override { mainClient.Destroy(); }
-  std::string BalanceFile() const { return folder.Path() + "/balance.txt"; }
+  std::string StoreFile() const { return folder.Path() + "/account.db"; }
 
   TempFolder folder;
   CMainClient mainClient;

@@ -112,7 +112,7 @@ TEST_F(MainClientTest, TheBalanceIsBookedFromTheProgramsAndKeptAcrossRestarts) {
   }
   mainClient.Destroy();
   CMainClient restarted;
-  ASSERT_EQ(restarted.Create(BalanceFile()), 1);
+  ASSERT_EQ(restarted.Create(StoreFile(), ""), 1) << restarted.FailureText();
   EXPECT_EQ(restarted.Balance(), 3050.0);
   P craps("TestCraps");
   ASSERT_EQ(craps.Connect(), 1);

@@ -12,10 +12,10 @@
 #include "framework/link/PlaybackClient.h"
 #include "framework/link/PlaybackServer.h"
 #include "framework/link/Restore.h"
-#include "mainclient/SavePointSender.h"
+#include "framework/link/SavePointSender.h"
 #include "mainclient/SavedGameFile.h"
 #include "framework/link/MainClientName.h"
-#include "mainclient/SavePoint.h"
+#include "framework/link/SavePoint.h"
 #include "tests/mainclient/ScriptedProgram.h"
 
 namespace {
@@ -195,7 +195,7 @@ TEST_F(SavedGameTest, ARoundSavedAfterItsAnswerWentOutReplaysTheAnswer) {
   EXPECT_EQ(ReadText(kKeyPktLog, 1, 1), kBeginPlayAnswer);
 }
 
-TEST_F(SavedGameTest, ThePlaybackOfTheProgramsRestoresTheSavedRound) {
+TEST_F(SavedGameTest, ThePlaybackOfTheProgramsRestoresTheSavedRoundAndItIsSavedAgain) {
   {
     P crashed("TestCraps");
     PlayToSavePoint(crashed);
@@ -216,9 +216,14 @@ TEST_F(SavedGameTest, ThePlaybackOfTheProgramsRestoresTheSavedRound) {
   ASSERT_EQ(LoadSavedGame(&live, restored.server, 1), 0);
   ASSERT_EQ(gPacketPlaybackServer.IsActive(), 1);
 
+  // As a game does: once the round is back, its save point goes out again.
+  int savedAgain = 0;
   auto frames = [&](int count) {
     for (int i = 0; i < count && gPacketPlaybackServer.IsActive(); ++i) {
-      gPacketPlaybackServer.Step(restored.server, &live, 1, kGame);
+      if (gPacketPlaybackServer.Step(restored.server, &live, 1, kGame)) {
+        EXPECT_EQ(HasSavedGame("db_savef", 1), 0);
+        savedAgain += SendSavePoint(restored.server, kGame, &live, sizeof live);
+      }
       Pump(mainClient);
     }
   };
@@ -239,10 +244,43 @@ TEST_F(SavedGameTest, ThePlaybackOfTheProgramsRestoresTheSavedRound) {
   EXPECT_EQ(std::memcmp(&live, &record, sizeof record), 0);
   EXPECT_EQ(restored.server.sendAllocated, kSendBuilding);
   EXPECT_EQ(restored.server.recvAllocated, kRecvEmpty);
-  EXPECT_EQ(HasSavedGame("db_savef", 1), 0);
+  ASSERT_EQ(savedAgain, 1);
   ASSERT_EQ(restored.server.SendPacket(), 1);
   Pump(mainClient);
   EXPECT_EQ(P::Take(restored.client), kBeginPlayAnswer);
+
+  // The round is saved as it was, with the presses the client has still to
+  // make: a kill now restores it again.
+  EXPECT_EQ(ReadInt(kKeyExistanceFlag, 0), 1);
+  EXPECT_EQ(ReadInt(kKeyNumPcks, 0), 1);
+  EXPECT_EQ(ReadText(kKeyPktLog, 0, 1), kClientInitAnswer);
+  EXPECT_EQ(ReadText(kKeyComm, 0, 0), kBeginPlayAnswer);
+  ASSERT_EQ(ReadInt(kKeyNumBtns, 0), 2);
+  EXPECT_EQ(ReadPress(0).button, 7);
+  EXPECT_EQ(ReadPress(1).button, 10001);
+  // The client sends the replayed presses once more as it makes them; they
+  // are kept once, and a press of its own joins them.
+  ASSERT_EQ(P::Send(restored.client, {{"command", "ROLLDICE"}, {"BTN", "7"}, {"STE", "3"}, {"VAL", "0.000000"},
+                                      {"BTN", "10001"}, {"STE", "25"}, {"VAL", "0.000000"}, {"BTN", "12"},
+                                      {"STE", "26"}, {"VAL", "0.000000"}}),
+            1);
+  Pump(mainClient);
+  ASSERT_EQ(ReadInt(kKeyNumBtns, 0), 3);
+  EXPECT_EQ(ReadPress(0).button, 7);
+  EXPECT_EQ(ReadPress(1).button, 10001);
+  EXPECT_EQ(ReadPress(2).button, 12);
+  EXPECT_EQ(ReadPress(2).state, 26);
+  // The next round's save point starts a log of its own.
+  ASSERT_EQ(P::Take(restored.server).rfind("command=ROLLDICE", 0), 0u);
+  ASSERT_EQ(P::Send(restored.client, {{"command", "BEGINPLAY"}}), 1);
+  Pump(mainClient);
+  ASSERT_EQ(P::Take(restored.server), "command=BEGINPLAY");
+  ASSERT_EQ(P::Build(restored.server, {{"command", "BEGINPLAYANSWER"}, {"answer", "ok"}}), 1);
+  ASSERT_EQ(SendSavePoint(restored.server, kGame, &live, sizeof live), 1);
+  ASSERT_EQ(P::Send(restored.client, {{"command", "ROLLDICE"}, {"BTN", "7"}, {"STE", "3"}, {"VAL", "0.000000"}}), 1);
+  Pump(mainClient);
+  ASSERT_EQ(ReadInt(kKeyNumBtns, 0), 1);
+  EXPECT_EQ(ReadPress(0).button, 7);
 }
 
 }  // namespace

@@ -69,6 +69,10 @@ DWORD StartProgram(const char* path, const char* const* arguments, const char* f
 // 1 while a program started with StartProgram runs; 0 once it has ended (its
 // end is then collected) and for an id it did not answer.
 BOOL IsProgramRunning(DWORD processId);
+// Once the program started with StartProgram has ended, posts message to
+// notify with wParam the process id (its end is then collected). Learnt
+// from the process itself, never by asking. 1 when watched.
+BOOL WatchProgram(DWORD processId, HWND notify, UINT message);
 
 // ---- Help ---------------------------------------------------------------------
 

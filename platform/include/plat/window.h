@@ -231,6 +231,13 @@ BOOL GetMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax);
 // Blocks until a posted, input or sent message arrives (sent ones are
 // delivered inside). Answers 1.
 BOOL WaitMessage();
+// WaitMessage for at most timeoutMs: 1 when a message arrived, 0 when the
+// time ran out.
+BOOL WaitMessageTimeout(DWORD timeoutMs);
+// Once the window is gone (destroyed, or its program ended), posts message
+// to notify with wParam 0 and lParam the window. Learnt from the window's
+// own end, never by asking. 1 when watched; 0 when the window is not known.
+BOOL WatchWindow(HWND window, HWND notify, UINT message);
 // Turns WM_KEYDOWN of a character key into a posted WM_CHAR.
 BOOL TranslateMessage(const MSG* msg);
 LRESULT DispatchMessage(const MSG* msg);

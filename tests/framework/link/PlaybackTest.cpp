@@ -20,9 +20,13 @@
 namespace {
 
 std::vector<int> gPressed;
+std::vector<int> gPressKinds;
 std::vector<int> gDisabled;
 
-void Press(int button) { gPressed.push_back(button); }
+void Press(int button, int kind) {
+  gPressed.push_back(button);
+  gPressKinds.push_back(kind);
+}
 int Enabled(int button) {
   for (int b : gDisabled) {
     if (b == button) return 0;
@@ -37,6 +41,7 @@ class PlaybackTest : public TempDirTest {
     plat::headless::Reset();
     ResetPlaybackState();
     gPressed.clear();
+    gPressKinds.clear();
     gDisabled.clear();
     ShellHooks hooks{};
     hooks.pressButton = Press;
@@ -133,6 +138,19 @@ TEST_F(PlaybackTest, ClientPacketCarriesQueuedPressesOnce) {
   EXPECT_EQ(Sent(clientWire, 2), "command=NEXT");
 }
 
+TEST_F(PlaybackTest, ARightReleaseTravelsAsValueTwoAndIsReplayedAsARightPress) {
+  gBtnLogClient.Add(11, 4, kBtnValueRight);
+  gBtnLogClient.Add(11, 4);
+  client.BeginPacket();
+  client.AddCommand("ROLL");
+  ASSERT_EQ(client.SendPacket(), 1);
+  EXPECT_EQ(Sent(clientWire, 0), "command=ROLL&BTN=11&STE=4&VAL=2.000000&BTN=11&STE=4&VAL=0.000000");
+  Receive(client, "command=ROLLANSWER&BTN=11&STE=4&VAL=2.000000&BTN=11&STE=4&VAL=0.000000");
+  gPlaybackClient.Step(4);
+  EXPECT_EQ(gPressed, (std::vector<int>{11, 11}));
+  EXPECT_EQ(gPressKinds, (std::vector<int>{kPressRight, kPressLeft}));
+}
+
 TEST_F(PlaybackTest, ServerCollectsTriplesAndRecordsEachPacketOnce) {
   Receive(server, "command=ROLL&BTN=5&STE=2&VAL=0.000000");
   auto e = Entries(gBtnLogServer.list);
@@ -226,7 +244,7 @@ TEST_F(PlaybackTest, DisabledButtonHoldsTheRest) {
 }
 
 namespace {
-void PressAndTakeEvent(int button) {
+void PressAndTakeEvent(int button, int) {
   gPressed.push_back(button);
   // What an event lookup does during a press: take an entry out, rewind.
   CPtrList& list = gPlaybackClient.list;

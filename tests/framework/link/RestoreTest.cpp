@@ -67,7 +67,7 @@ int ToyLoad(void* record, int userId, const char* game) {
 
 void ToyOnRemove(void*, int) { ++gRemoveCalls; }
 
-void ToyPress(int button) {
+void ToyPress(int button, int) {
   gToy.pressed.push_back(button);
   gBtnLogClient.Add(button, gToy.step);
   if (button == 7) gToy.betRequest = 1;

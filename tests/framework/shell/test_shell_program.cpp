@@ -15,7 +15,7 @@
 #include "tests/framework/shell/ShellTestFolder.h"
 #include "framework/shell/Startup.h"
 #include "framework/shell/StatusLine.h"
-#include "tests/framework/shell/ToyGame.h"
+#include "tests/support/TemplateGame.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/plat.h"
 
@@ -145,6 +145,29 @@ TEST_F(ToyProgram, StoredErrorTextIsShownWithTheGameNameWhenTheStartEnds) {
   EXPECT_EQ(MessageBoxes()[0].text, "Error:\nFailed to load the \"res\\Data.dat\" file!");
   EXPECT_EQ(MessageBoxes()[0].caption, kToyName);
   EXPECT_EQ(gErrorText[0], '\0');
+}
+
+TEST_F(ToyProgram, ATableLackingAHookIsRefusedWithABoxNamingIt) {
+  StartScriptedMainClient();
+  static GameDefinition game;
+  game = ToyGameDefinition();
+  game.GameServerLoad = nullptr;
+  InstallGame(game);
+  EXPECT_EQ(Run(), 0);
+  ASSERT_EQ(MessageBoxes().size(), 1u);
+  EXPECT_EQ(MessageBoxes()[0].caption, "ERROR");
+  EXPECT_NE(MessageBoxes()[0].text.find("GameServerLoad"), std::string::npos);
+  EXPECT_EQ(gMainWindow, nullptr);
+  EXPECT_EQ(gToyScript.clientRecordsMade, 0);
+
+  // A game that restores no games needs no restore hooks.
+  game.restoresGames = 0;
+  game.alivePeriod = 0;
+  InstallGame(game);
+  plat::headless::ClearMessageBoxes();
+  EXPECT_EQ(Run(), 0);
+  ASSERT_EQ(MessageBoxes().size(), 1u);
+  EXPECT_NE(MessageBoxes()[0].text.find("alivePeriod"), std::string::npos);
 }
 
 TEST_F(ToyProgram, ProgramWithoutTheColourTestStartsOnA16ColourDisplay) {
@@ -376,7 +399,7 @@ TEST_F(ToyProgram, PressesAreDroppedWhileAReplayRunsButNotThroughThePlaybackWay)
       gPlaybackClient.playing = 1;
       PressButton(kToyGoButton, 1);
       pressesDuringReplay = static_cast<int>(c.presses.size());
-      PlaybackPressButton(kToyGoButton);
+      PlaybackPressButton(kToyGoButton, kPressLeft);
       playbackPresses = static_cast<int>(c.presses.size());
       gPlaybackClient.playing = 0;
       plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);

@@ -13,7 +13,7 @@
 #include "tests/framework/shell/ShellTestFolder.h"
 #include "framework/shell/StatusLine.h"
 #include "framework/shell/Ticker.h"
-#include "tests/framework/shell/ToyGame.h"
+#include "tests/support/TemplateGame.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/plat.h"
 

@@ -12,7 +12,7 @@
 #include "framework/shell/ShellGlobals.h"
 #include "tests/framework/shell/ShellTestFolder.h"
 #include "framework/shell/SystemInfo.h"
-#include "tests/framework/shell/ToyGame.h"
+#include "tests/support/TemplateGame.h"
 #include "framework/shell/Window.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/plat.h"

@@ -247,7 +247,7 @@ TEST_F(PaletteTest, RemapOntoItsOwnColoursChangesNothing) {
   ASSERT_EQ(palette.CreateFromDib(dib), 1);
   plat::BYTE before[8];
   std::memcpy(before, dib.Bits(), 8);
-  ASSERT_EQ(dib.RemapToPalette(palette), 1);
+  ASSERT_EQ(dib.RemapToPalette(palette.Handle()), 1);
   EXPECT_EQ(std::memcmp(before, dib.Bits(), 8), 0);
   EXPECT_EQ(dib.Info()->bmiHeader.biClrUsed, 0u);
 }
@@ -259,7 +259,7 @@ TEST_F(PaletteTest, RemapMovesPixelsToTheNearestEntryAndTakesTheColours) {
   dib.ColorTable()[0].rgbReserved = 9;
   CPalette palette;
   ReversedGreyPalette(palette);
-  ASSERT_EQ(dib.RemapToPalette(palette), 1);
+  ASSERT_EQ(dib.RemapToPalette(palette.Handle()), 1);
   EXPECT_EQ(*dib.PixelAddress(0, 0), 255);
   EXPECT_EQ(*dib.PixelAddress(3, 0), 252);
   EXPECT_EQ(*dib.PixelAddress(2, 1), 243);
@@ -274,10 +274,10 @@ TEST_F(PaletteTest, RemapWithoutAPaletteFailsAndChangesNothing) {
   ASSERT_EQ(dib.Create(4, 2), 1);
   NumberPixels(dib);
   CPalette none;
-  EXPECT_EQ(dib.RemapToPalette(none), 0);
+  EXPECT_EQ(dib.RemapToPalette(none.Handle()), 0);
   EXPECT_EQ(*dib.PixelAddress(3, 1), 13);
   CDib empty;
   CPalette palette;
   ReversedGreyPalette(palette);
-  EXPECT_EQ(empty.RemapToPalette(palette), 0);
+  EXPECT_EQ(empty.RemapToPalette(palette.Handle()), 0);
 }

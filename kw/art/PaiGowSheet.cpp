@@ -1,0 +1,276 @@
+#include "kw/art/PaiGowSheet.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <vector>
+
+#include "artwork/ButtonFace.h"
+#include "artwork/Card.h"
+#include "artwork/Chip.h"
+#include "artwork/SheetItems.h"
+#include "artwork/SheetRegistry.h"
+#include "artwork/StandardColours.h"
+#include "artwork/Text.h"
+#include "kw/PaiGowButtons.h"
+#include "kw/PaiGowFiles.h"
+#include "kw/PaiGowFonts.h"
+#include "kw/PaiGowTableLayout.h"
+#include "kw/art/PaiGowHelp.h"
+
+namespace kw::art {
+
+using namespace artwork;
+
+namespace {
+
+static_assert(kPictureKey == kKey, "the program leaves out the index the sprites are painted around");
+static_assert(kCardFaces[kJokerId].x == kJokerFace.x && kCardFaces[kJokerId].y == kJokerFace.y);
+static_assert(kJokerCard == kJokerId, "the toolkit draws the joker for the program's joker id");
+
+constexpr Rect RectOf(Area a) { return {a.x, a.y, a.width, a.height}; }
+constexpr Rect CardAt(Point p) { return {p.x, p.y, kCardWidth, kCardHeight}; }
+
+// The colours of each back design: the field and the lines across it.
+struct BackColours {
+  std::uint8_t field;
+  std::uint8_t lines;
+};
+constexpr BackColours kBackColours[] = {{kDarkBlue, kBlue}, {kDarkRed, kRed}};
+static_assert(std::size(kBackColours) == kDeckDesigns, "colours for every design");
+
+struct ButtonLabel {
+  int button;
+  const char* text;
+  std::uint8_t face;
+};
+constexpr ButtonLabel kPushButtons[] = {
+    {kButtonDeal, "DEAL", kChipGreen}, {kButtonDone, "DONE", kBlue}, {kButtonNewGame, "NEW GAME", kOrange}};
+// Shown by the table itself; a press lights them up.
+constexpr ButtonLabel kTextButtons[] = {
+    {kButtonOptions, "OPTIONS", kGreyDark}, {kButtonHelp, "HELP", kGreyDark}, {kButtonExit, "EXIT", kGreyDark}};
+
+// ---- The table ----
+
+Rect ButtonArea(int button) {
+  const ButtonEntry& row = kPaiGowButtonTable[button];
+  return {row.x, row.y, row.width, row.height};
+}
+
+// A label on a panel: white on the button's colour, black on yellow when lit.
+void DrawTextButton(IndexedImage& image, const Rect& r, const char* label, std::uint8_t panel) {
+  FillRect(image, r, panel);
+  DrawTextCentred(image, r, label, {panel == kYellow ? std::uint8_t{kBlack} : std::uint8_t{kWhite}, kBlack, 1, 0});
+}
+
+// A chip the player cannot use yet: its colours seen through a grey veil.
+void DrawGreyedChip(IndexedImage& image, const Rect& r, int value) {
+  DrawChip(image, r, value);
+  for (int y = r.y; y < r.y + r.h; ++y) {
+    for (int x = r.x; x < r.x + r.w; ++x) {
+      if (((x + y) & 1) != 0 && image.At(x, y) != kWoodDark) image.At(x, y) = kGreyDark;
+    }
+  }
+}
+
+void DrawTable(IndexedImage& image, const SheetItem&) {
+  FillRect(image, {0, 0, kScreenWidth, kScreenHeight}, kWoodDark);
+  FillRoundRect(image, {4, 4, 632, 414}, 44, kWood);
+  FillRoundRect(image, {10, 10, 620, 402}, 40, kFelt);
+  FrameRoundRect(image, {18, 18, 604, 386}, 34, kFeltLight);
+
+  const TextStyle label{kYellow, kBlack, 1, 1};
+  FrameRoundRect(image, CardAt(kDeckPlace), 5, kFeltLight);
+  DrawTextCentred(image, {kDealerPlaces[0].x, 32, kDealerPlaces[kRowCards - 1].x + kCardWidth - kDealerPlaces[0].x, 11},
+                  "DEALER", label);
+  for (const Point slot : kSecondHandSlots) FrameRoundRect(image, CardAt(slot), 5, kFeltLight);
+  DrawTextCentred(image,
+                  {kSecondHandSlots[0].x, kSecondHandSlots[0].y - 14,
+                   kSecondHandSlots[1].x + kCardWidth - kSecondHandSlots[0].x, 11},
+                  "2ND HAND", label);
+  const Rect ring{kBetArea.x, kBetPilePlace.y - 10, kBetArea.width, kChipHeight + 18};
+  FillEllipse(image, ring, kFeltLight);
+  FillEllipse(image, {ring.x + 2, ring.y + 2, ring.w - 4, ring.h - 4}, kFelt);
+  DrawTextCentred(image, {420, 150, 200, 20}, "PAI GOW POKER", {kYellow, kBlack, 2, 1});
+
+  // The chip tray: each chip in a recess, greyed until the balance allows it.
+  for (int c = 0; c < kChipCount; ++c) {
+    const Rect r = ButtonArea(kButtonBet1 + c);
+    FillEllipse(image, {r.x - 3, r.y - 3, r.w + 6, r.h + 6}, kWoodDark);
+    DrawGreyedChip(image, r, kChipValues[c]);
+  }
+
+  // The balance, the buttons, the status line and the player's field.
+  FillRect(image, {16, 432, 84, 17}, kGold);
+  FillRect(image, {17, 433, 82, 15}, kBlack);
+  for (const ButtonLabel& b : kPushButtons) {
+    if (b.button != kButtonNewGame) DrawButtonFace(image, ButtonArea(b.button), b.text, kButtonNormal, b.face);
+  }
+  FillRect(image, {0, 465, kScreenWidth, 1}, kGold);
+  FillRect(image, {0, 466, kScreenWidth, 14}, kBlack);
+  for (const ButtonLabel& b : kTextButtons) DrawTextButton(image, ButtonArea(b.button), b.text, b.face);
+}
+
+// ---- Sprites ----
+
+void DrawLitTextButton(IndexedImage& image, const SheetItem& item) {
+  DrawTextButton(image, item.area, item.text, kYellow);
+}
+
+// value: chip value; colour kYellow rings the chip (pressed).
+void DrawChipSprite(IndexedImage& image, const SheetItem& item) {
+  if (item.colour != kYellow) {
+    DrawChip(image, item.area, item.value);
+    return;
+  }
+  FillEllipse(image, item.area, kYellow);
+  DrawChip(image, {item.area.x + 2, item.area.y + 2, item.area.w - 4, item.area.h - 4}, item.value);
+}
+
+// value: the deck design.
+void DrawBack(IndexedImage& image, const SheetItem& item) {
+  DrawCardBack(image, item.area, kBackColours[item.value].field, kBackColours[item.value].lines);
+}
+
+// A back seen turning in flight: the design's back turned by the frame's
+// angle and made small enough to fit the frame. value: design * 16 + frame.
+void DrawFlyingBack(IndexedImage& image, const SheetItem& item) {
+  constexpr double kAngles[] = {70.0, 45.0, 20.0};  // degrees, by frame
+  const int design = item.value / 16;
+  const double angle = kAngles[item.value % 16] * 3.14159265358979 / 180.0;
+  IndexedImage back;
+  back.Resize(kCardWidth, kCardHeight, kKey);
+  DrawCardBack(back, {0, 0, kCardWidth, kCardHeight}, kBackColours[design].field, kBackColours[design].lines);
+
+  const double c = std::cos(angle);
+  const double s = std::sin(angle);
+  const double turnedWidth = kCardWidth * c + kCardHeight * s;
+  const double turnedHeight = kCardWidth * s + kCardHeight * c;
+  const double scale = std::min({1.0, item.area.w / turnedWidth, item.area.h / turnedHeight});
+  for (int y = 0; y < item.area.h; ++y) {
+    for (int x = 0; x < item.area.w; ++x) {
+      const double u = (x + 0.5 - item.area.w / 2.0) / scale;
+      const double v = (y + 0.5 - item.area.h / 2.0) / scale;
+      const int bx = static_cast<int>(std::floor(u * c + v * s + kCardWidth / 2.0));
+      const int by = static_cast<int>(std::floor(-u * s + v * c + kCardHeight / 2.0));
+      if (bx < 0 || by < 0 || bx >= kCardWidth || by >= kCardHeight) continue;
+      const std::uint8_t colour = back.At(bx, by);
+      if (colour != kKey) Plot(image, item.area.x + x, item.area.y + y, colour);
+    }
+  }
+}
+
+void DrawTextStrip(IndexedImage& image, const SheetItem& item) {
+  FillRect(image, item.area, kBlack);
+  FillRect(image, {item.area.x, item.area.y, item.area.w, 1}, kGold);
+  FillRect(image, {item.area.x, item.area.y + item.area.h - 1, item.area.w, 1}, kGold);
+}
+
+constexpr GlyphFont kFonts[] = {{kSmallFontLayout, kWhite, kBlack}, {kTextBoxFontLayout, kYellow, kBlack}};
+
+constexpr Rect FontArea(const GlyphLayout& font) {
+  return {font.x, font.y, font.width, GlyphAreaHeight(font)};
+}
+
+std::vector<SheetItem> BuildItems() {
+  std::vector<SheetItem> items;
+  items.push_back({DrawTable, {0, 0, kScreenWidth, kScreenHeight}, 0, nullptr, 0});
+
+  for (const ButtonLabel& b : kPushButtons) {
+    const ButtonEntry& row = kPaiGowButtonTable[b.button];
+    for (int state : {kButtonStateEnabled, kButtonStatePressed}) {
+      const ButtonSource s = row.source[state];
+      items.push_back({DrawButtonItem, {s.x, s.y, row.width, row.height}, state, b.text, b.face});
+    }
+  }
+  for (const ButtonLabel& b : kTextButtons) {
+    const ButtonEntry& row = kPaiGowButtonTable[b.button];
+    const ButtonSource s = row.source[kButtonStatePressed];
+    items.push_back({DrawLitTextButton, {s.x, s.y, row.width, row.height}, 0, b.text, 0});
+  }
+  for (int c = 0; c < kChipCount; ++c) {
+    const ButtonEntry& row = kPaiGowButtonTable[kButtonBet1 + c];
+    const ButtonSource lit = row.source[kButtonStateEnabled];
+    const ButtonSource pressed = row.source[kButtonStatePressed];
+    items.push_back({DrawChipSprite, {lit.x, lit.y, kChipWidth, kChipHeight}, kChipValues[c], nullptr, 0});
+    items.push_back({DrawChipSprite, {pressed.x, pressed.y, kChipWidth, kChipHeight}, kChipValues[c], nullptr,
+                     kYellow});
+  }
+  // Half a dollar: a gold chip reading 50.
+  items.push_back({DrawChipSprite, {kFractionChipSprite.x, kFractionChipSprite.y, kChipWidth, kChipHeight}, 50,
+                   nullptr, 0});
+
+  for (int design = 0; design < kDeckDesigns; ++design) {
+    items.push_back({DrawBack, CardAt(kCardBacks[design]), design, nullptr, 0});
+    for (int frame = 0; frame < kFlyingFlat; ++frame) {
+      items.push_back({DrawFlyingBack, RectOf(kFlyingFrameSources[design][frame]), design * 16 + frame, nullptr, 0});
+    }
+  }
+  for (int id = 0; id < kDeckWithJoker; ++id) items.push_back({DrawCardItem, CardAt(kCardFaces[id]), id, nullptr, 0});
+
+  items.push_back(
+      {DrawTextStrip, {kTextStripSprite.x, kTextStripSprite.y, kTextStripWidth, kTextStripHeight}, 0, nullptr, 0});
+  items.push_back({DrawMarkerItem, {kTransparentPixel.x, kTransparentPixel.y, 1, 1}, 0, nullptr, kKey});
+  items.push_back({DrawMarkerItem, {kTextColourPixel.x, kTextColourPixel.y, 1, 1}, 0, nullptr, kYellow});
+  return items;
+}
+
+std::vector<SpriteArea> BuildSpriteAreas() {
+  std::vector<SpriteArea> areas;
+  for (int b = 0; b < kPaiGowButtonCount; ++b) {
+    const ButtonEntry& row = kPaiGowButtonTable[b];
+    for (const ButtonSource& s : row.source) {
+      if (s.x != kNoSource) areas.push_back({"button face", {s.x, s.y, row.width, row.height}});
+    }
+  }
+  areas.push_back({"0.50 chip", {kFractionChipSprite.x, kFractionChipSprite.y, kChipWidth, kChipHeight}});
+  for (int design = 0; design < kDeckDesigns; ++design) {
+    areas.push_back({"card back", CardAt(kCardBacks[design])});
+    for (int frame = 0; frame < kFlyingFlat; ++frame) {
+      areas.push_back({"flying frame", RectOf(kFlyingFrameSources[design][frame])});
+    }
+  }
+  for (const Point face : kCardFaces) areas.push_back({"card face", CardAt(face)});
+  areas.push_back({"text strip", {kTextStripSprite.x, kTextStripSprite.y, kTextStripWidth, kTextStripHeight}});
+  for (const GlyphFont& font : kFonts) areas.push_back({"font", FontArea(font.layout)});
+  areas.push_back({"transparent colour", {kTransparentPixel.x, kTransparentPixel.y, 1, 1}});
+  areas.push_back({"text colour", {kTextColourPixel.x, kTextColourPixel.y, 1, 1}});
+  return areas;
+}
+
+// Every button with an area, in button order.
+std::vector<HitArea> BuildHitAreas() {
+  std::vector<HitArea> areas;
+  for (int b = 1; b < kPaiGowButtonCount; ++b) {
+    const Rect r = ButtonArea(b);
+    if (r.w > 0 && r.h > 0) areas.push_back({r, b});
+  }
+  return areas;
+}
+
+// The sounds of the Pai Gow table: the high and low hands won and lost, and
+// the dealer's cards pushed together.
+constexpr SoundRecipe kSounds[] = {
+    {kSoundHighWon, SoundKind::kChime, 659, 880, 260},  {kSoundHighLost, SoundKind::kChime, 440, 330, 260},
+    {kSoundLowWon, SoundKind::kChime, 784, 1047, 260},  {kSoundLowLost, SoundKind::kChime, 392, 294, 260},
+    {kSoundMoveHand, SoundKind::kNoise, 5500, 0, 150},
+};
+
+[[maybe_unused]] const int kRegistered = RegisterSheet(PaiGowSheet);
+
+}  // namespace
+
+std::span<const SpriteArea> SpriteAreas() {
+  static const std::vector<SpriteArea> areas = BuildSpriteAreas();
+  return areas;
+}
+
+const Sheet& PaiGowSheet() {
+  static const std::vector<SheetItem> items = BuildItems();
+  static const std::vector<HitArea> areas = BuildHitAreas();
+  static const Sheet sheet{kProgram, kPictureWidth, kPictureHeight, kKey,      items,         kFonts,
+                           kHitMapFile, areas,       kSounds,        kHelpPage, PaiGowHelpPage};
+  return sheet;
+}
+
+}  // namespace kw::art
