@@ -1,6 +1,7 @@
 // craps_sim: plays rounds of a bet kind through the Craps server and prints
 // the measured return per dollar decided beside the exact return of the
-// same game, checking the account after every round.
+// same game, worked from a payout table of its own, checking the account
+// after every round. A wrong payout in the server shows as a large z.
 //
 //   craps_sim [--kind K | --all] [--rounds N] [--amount A] [--seed S] [--balance B]
 #include <chrono>

@@ -7,45 +7,23 @@
 #include <utility>
 #include <vector>
 
-#include "dq/Settlement.h"
+#include "bench/dq/SimRules.h"
 
 namespace dq::sim {
 namespace {
 
-// What decides the next roll: the point, the come-out flag, the come points
-// and the bets. Everything else of the record is the same in every state.
-struct Table {
-  std::int32_t point;
-  std::int32_t comeOut;
-  std::int32_t comePoints[12];
-  std::int32_t dontComePoints[12];
-  float bets[kCrapsBetSlots];
-};
-
-std::string KeyOf(const Table& t) {
+std::string KeyOf(const SimTable& t) {
   return std::string(reinterpret_cast<const char*>(&t), sizeof(t));
 }
 
-CrapsServerRecord RecordOf(const Table& t, int die1, int die2) {
-  CrapsServerRecord r{};
-  r.point = t.point;
-  r.comeOut = t.comeOut;
-  std::memcpy(r.comePoints, t.comePoints, sizeof(r.comePoints));
-  std::memcpy(r.dontComePoints, t.dontComePoints, sizeof(r.dontComePoints));
-  std::memcpy(r.bets, t.bets, sizeof(r.bets));
-  r.dice[0] = die1;
-  r.dice[1] = die2;
-  return r;
-}
-
 struct Chain {
-  std::vector<Table> tables;
+  std::vector<SimTable> tables;
   std::map<std::string, int> index;
   std::vector<std::vector<std::pair<int, double>>> next;  // state, probability
   std::vector<double> net;     // expected per roll
   std::vector<double> staked;  // expected per roll
 
-  int StateOf(const Table& t) {
+  int StateOf(const SimTable& t) {
     auto [it, added] = index.emplace(KeyOf(t), static_cast<int>(tables.size()));
     if (added) tables.push_back(t);
     return it->second;
@@ -53,8 +31,7 @@ struct Chain {
 };
 
 void Explore(Chain& chain, int kind, float amount) {
-  Table start{};
-  start.comeOut = 1;
+  SimTable start{};
   float none[kCrapsBetSlots] = {};
   NextBets(kind, amount, none, none, 0, 1, start.bets);
   chain.StateOf(start);
@@ -63,15 +40,14 @@ void Explore(Chain& chain, int kind, float amount) {
     SimTally tally;
     for (int die1 = 1; die1 <= 6; ++die1) {
       for (int die2 = 1; die2 <= 6; ++die2) {
-        CrapsServerRecord r = RecordOf(chain.tables[s], die1, die2);
-        SettleRoll(r);
-        CountDecisions(kind, r.previousBets, r.results, &tally);
-        Table after{};
-        after.point = r.point;
-        after.comeOut = r.comeOut;
-        std::memcpy(after.comePoints, r.comePoints, sizeof(after.comePoints));
-        std::memcpy(after.dontComePoints, r.dontComePoints, sizeof(after.dontComePoints));
-        NextBets(kind, amount, r.previousBets, r.results, die1 + die2, r.comeOut, after.bets);
+        SimTable after = chain.tables[s];
+        float results[kCrapsBetSlots];
+        SettleOnTable(after, die1, die2, results);
+        const float* bets = chain.tables[s].bets;
+        CountDecisions(kind, bets, results, &tally);
+        float next[kCrapsBetSlots];
+        NextBets(kind, amount, bets, results, die1 + die2, after.point == 0 ? 1 : 0, next);
+        std::memcpy(after.bets, next, sizeof(next));
         outcomes[chain.StateOf(after)] += 1.0 / 36;
       }
     }

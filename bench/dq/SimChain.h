@@ -1,7 +1,8 @@
 // The exact return of the simulated player's game: every table the player
-// can meet is a state, each of the 36 dice outcomes settled by the rules
-// themselves leads to the next, and the long-run share of each state gives
-// the net per dollar decided.
+// can meet is a state, each of the 36 dice outcomes settled by the
+// simulator's own payout table (SimRules.h, not the server's settlement)
+// leads to the next, and the long-run share of each state gives the net
+// per dollar decided.
 #pragma once
 
 #include "bench/dq/SimPlayer.h"

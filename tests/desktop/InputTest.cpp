@@ -114,7 +114,7 @@ const DLGTEMPLATE kInputDialog = {"Real input", 240, 100, nullptr, 0, TRUE, kInp
 
 WNDPROC g_editProc = nullptr;
 int g_swallowed = 0;
-int g_attempts = 0;
+DWORD g_typedAt = 0;  // when xdotool had sent the keys; 0 before
 std::string g_typed;
 
 LRESULT NoXEdit(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -133,11 +133,16 @@ INT_PTR InputProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
       PostMessage(dialog, kCheckTyping, 0, 0);
       return FALSE;
     case kCheckTyping: {
-      if (g_attempts == 0) Xdotool("type xaxy");
+      if (g_typedAt == 0) {
+        Xdotool("type xaxy");
+        g_typedAt = timeGetTime();
+      }
       char text[32];
       GetDlgItemText(dialog, kEdit, text, sizeof text);
       g_typed = text;
-      if (g_typed != "ay" && ++g_attempts < 200) {
+      // The keys come back through the X server: wait for them by the clock,
+      // generously, as a loaded machine may be slow to deliver.
+      if (g_typed != "ay" && timeGetTime() - g_typedAt < 20000) {
         Sleep(10);
         PostMessage(dialog, kCheckTyping, 0, 0);
         return TRUE;
