@@ -1,0 +1,149 @@
+#include "hx/BlackJackServer.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "framework/game/ServerFrame.h"
+#include "framework/link/Db.h"
+#include "framework/link/Restore.h"
+#include "hx/BlackJackPlay.h"
+#include "hx/Stakes.h"
+
+namespace hx {
+
+using namespace game;
+
+namespace {
+
+constexpr ServerLimitTag kBlackJackLimits[] = {
+    {kMinBetTag, "minBetBlackJack"},
+    {kMaxBetTag, "maxBetBlackJack"},
+};
+constexpr int kBlackJackLimitCount = sizeof(kBlackJackLimits) / sizeof(kBlackJackLimits[0]);
+
+void WaitClientInit(BlackJackServerRecord& r, CComm& comm, int userId) {
+  if (!ServerCanAnswer(comm)) return;
+  if (!ServerGotCommand(comm, kClientInit)) {
+    AnswerWrongCommand(comm, kClientInit);
+    r.state = kServerSendFailure;
+    return;
+  }
+  double limits[kBlackJackLimitCount];
+  if (!AnswerClientInit(comm, userId, kBlackJackLimits, kBlackJackLimitCount, limits)) {
+    r.state = kServerSendFailure;
+    return;
+  }
+  r.minBet = limits[0];
+  r.maxBet = limits[1];
+  r.state = kServerSendClientInit;
+}
+
+// A new game: everything but the code and the limits cleared, a fresh deck.
+void StartGame(BlackJackServerRecord& r) {
+  char code[sizeof(r.gameCode)];
+  std::memcpy(code, r.gameCode, sizeof(code));
+  const double minBet = r.minBet, maxBet = r.maxBet;
+  std::memset(&r, 0, sizeof(r));
+  std::memcpy(r.gameCode, code, sizeof(code));
+  r.minBet = minBet;
+  r.maxBet = maxBet;
+  ShuffleDeck(r.deck, ServerRandomNumber);
+  ResetPlaybackLists();
+}
+
+void WaitBeginPlay(BlackJackServerRecord& r, CComm& comm, int userId) {
+  if (!ServerCanAnswer(comm)) return;
+  if (!ServerGotCommand(comm, kBeginPlay)) {
+    AnswerWrongCommand(comm, kBeginPlay);
+    r.state = kServerSendFailure;
+    return;
+  }
+  double balance = 0;
+  if (!AnswerBeginPlay(comm, userId, &balance)) {
+    r.state = kServerSendFailure;
+    return;
+  }
+  StartGame(r);
+  r.state = kServerSendBeginPlay;
+  // The game's save point: the deck is shuffled, the answer is built and not
+  // yet sent, so a restore resumes by sending it from this very state.
+  SendServerSavePoint(comm, r.gameCode, &r, sizeof(r));
+}
+
+void WaitDealOrQuit(BlackJackServerRecord& r, CComm& comm) {
+  if (!ServerCanAnswer(comm)) return;
+  if (ServerGotCommand(comm, kFirstDeal)) {
+    r.state = kServerFirstDeal;  // the packet stays for the deal
+  } else if (ServerGotCommand(comm, kEndPlay)) {
+    AnswerDone(comm, kEndPlayAnswer);
+    r.state = kServerSendQuit;
+  } else {
+    AnswerWrongCommand(comm, kFirstDeal);
+    r.state = kServerSendFailure;
+  }
+}
+
+void WaitDone(BlackJackServerRecord& r, CComm& comm, const char* command, const char* answerName,
+              int next) {
+  if (!ServerCanAnswer(comm)) return;
+  if (!ServerGotCommand(comm, command)) {
+    AnswerWrongCommand(comm, command);
+    r.state = kServerSendFailure;
+    return;
+  }
+  AnswerDone(comm, answerName);
+  r.state = next;
+}
+
+void SendFailure(BlackJackServerRecord& r, CComm& comm, int userId) {
+  if (!ServerSendAnswer(comm, &r.state, kServerFailed)) return;
+  GameServerOnRemove(r, userId);
+}
+
+}  // namespace
+
+int GameServerRun(BlackJackServerRecord& r, CComm& comm, int userId) {
+  comm.PollTransport();
+  switch (r.state) {
+    case kServerWaitClientInit: WaitClientInit(r, comm, userId); break;
+    case kServerSendClientInit: ServerSendAnswer(comm, &r.state, kServerWaitBeginPlay); break;
+    case kServerWaitBeginPlay: WaitBeginPlay(r, comm, userId); break;
+    case kServerSendBeginPlay: ServerSendAnswer(comm, &r.state, kServerWaitDealOrQuit); break;
+    case kServerWaitDealOrQuit: WaitDealOrQuit(r, comm); break;
+    case kServerFirstDeal: FirstDeal(r, comm, userId); break;
+    case kServerSendFirstDeal: ServerSendAnswer(comm, &r.state, kServerWaitInsurance); break;
+    case kServerWaitInsurance: Insure(r, comm, userId); break;
+    case kServerWaitAction: WaitAction(r, comm); break;
+    case kServerStand: Stand(r, comm); break;
+    case kServerDouble: Double(r, comm, userId); break;
+    case kServerHit: Hit(r, comm); break;
+    case kServerSplit: Split(r, comm, userId); break;
+    case kServerSendInsurance:
+    case kServerSendHit:
+    case kServerSendNextHand:
+    case kServerSendDouble:
+    case kServerSendSplit: ServerSendAnswer(comm, &r.state, kServerWaitAction); break;
+    case kServerSendHandsDone: ServerSendAnswer(comm, &r.state, kServerWaitDealerCards); break;
+    case kServerWaitDealerCards: Settle(r, comm, userId); break;
+    case kServerSendSettlement: ServerSendAnswer(comm, &r.state, kServerWaitEndPlay); break;
+    case kServerWaitEndPlay:
+      WaitDone(r, comm, kEndPlay, kEndPlayAnswer, kServerSendEndPlay);
+      break;
+    case kServerSendEndPlay: ServerSendAnswer(comm, &r.state, kServerWaitBeginPlay); break;
+    case kServerSendQuit: ServerSendAnswer(comm, &r.state, kServerWaitClientExit); break;
+    case kServerWaitClientExit:
+      WaitDone(r, comm, kClientExit, kClientExitAnswer, kServerSendClientExit);
+      break;
+    case kServerSendClientExit: ServerSendAnswer(comm, &r.state, kServerExitSent); break;
+    case kServerExitSent: r.state = kServerEnded; return -1;
+    case kServerSendFailure: SendFailure(r, comm, userId); break;
+    default: break;
+  }
+  if (r.state == kServerEnded) return -1;
+  if (r.state == kServerFailed) return -2;
+  return 0;
+}
+
+void GameServerOnRemove(BlackJackServerRecord& r, int userId) { ForfeitAllStakes(r, userId); }
+
+}  // namespace hx

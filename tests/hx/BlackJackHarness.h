@@ -1,0 +1,58 @@
+// The Black Jack server on a link end of its own, with a fixed deck: a test
+// names the cards in dealing order, feeds client packets with
+// OnDataReceived, steps GameServerRun and reads what the transport sent.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "framework/link/Comm.h"
+#include "hx/BlackJackServer.h"
+
+namespace hx {
+
+class CBlackJackCapture : public CTransport {
+ public:
+  int SendData(const char* text, std::size_t length) override;
+  int HandBack() override { return 1; }
+  void Poll() override {}
+  int IsIdle() override { return 1; }
+  void OnEvent(int) override {}
+
+  std::vector<std::string> sent;
+};
+
+// Cards written as rank and suit, "AS KH TD 7C": the first is dealt first.
+std::vector<Card> ParseCards(const std::string& text);
+// The draws that make ShuffleDeck lay these cards on top, in this order,
+// and the rest of the deck below them.
+std::vector<int> DrawsForDeck(const std::vector<Card>& top);
+
+class BlackJackHarness {
+ public:
+  explicit BlackJackHarness(double balance = 1000);
+  ~BlackJackHarness();
+
+  int Frame();
+  // Feeds a client packet, then runs frames until the server sends (at most
+  // ten); answers the packet sent, "" when none went out.
+  std::string Exchange(const std::string& packet);
+  // CLIENTINIT, then BEGINPLAY shuffling a deck whose top is cards.
+  void Open(const std::string& cards);
+  // The next BEGINPLAY (after ENDPLAY) with a deck whose top is cards.
+  void NextGame(const std::string& cards);
+  // FIRSTDEAL with bet and INSURANCE with "yes"/"no"; answers the
+  // FIRSTDEALANSWER.
+  std::string Deal(const std::string& bet, const char* insurance = "no");
+  // The server's answers and ends: -2 from now on, and nothing more is sent.
+  void ExpectEnded();
+
+  CComm comm;
+  CBlackJackCapture* transport;
+  BlackJackServerRecord* record;
+  int userId = 1;
+};
+
+double Balance();
+
+}  // namespace hx

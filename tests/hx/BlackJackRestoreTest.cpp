@@ -1,0 +1,106 @@
+// A saved Black Jack record read back: the exact size, the record check,
+// and a game that goes on from the restored record with its deck.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "framework/link/Db.h"
+#include "framework/link/SavedGameKeys.h"
+#include "framework/link/ServerRandom.h"
+#include "hx/BlackJackServer.h"
+#include "platform/include/plat/headless.h"
+#include "tests/hx/BlackJackHarness.h"
+
+namespace hx {
+namespace {
+
+// Each test reads and writes "db_savef" in a folder of its own.
+class BlackJackRestore : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(getcwd(home_, sizeof(home_)), nullptr);
+    std::strcpy(folder_, "/tmp/hx_restore_XXXXXX");
+    ASSERT_NE(mkdtemp(folder_), nullptr);
+    ASSERT_EQ(chdir(folder_), 0);
+    plat::headless::ClearMessageBoxes();
+  }
+  void TearDown() override {
+    std::remove(kDbFileName);
+    EXPECT_EQ(chdir(home_), 0);
+    rmdir(folder_);
+  }
+
+  // The record with the server's random stream, as the main client saves them.
+  static void WriteRecord(const BlackJackServerRecord& r, std::uint32_t size) {
+    ASSERT_EQ(dbWrite(kSavedGameUser, kBlackJackGameCode, "HXDATA", 0, &r, size), 0);
+    unsigned char stream[4];
+    DbPutU32(stream, 1);
+    ASSERT_EQ(dbWrite(kSavedGameUser, kBlackJackGameCode, kKeyServerRandom, 0, stream, 4), 0);
+  }
+
+ private:
+  char home_[4096];
+  char folder_[64];
+};
+
+// Waiting for the player's action: 10 and 6 against a 7, 10 held.
+BlackJackServerRecord SavedRecord() {
+  BlackJackServerRecord r{};
+  std::strcpy(r.gameCode, kBlackJackGameCode);
+  r.state = kServerWaitAction;
+  r.minBet = 5;
+  r.maxBet = 500;
+  r.bet = 10;
+  r.stakes[kStakeFirstHand] = 10;
+  CardListAdd(r.current, 0, 10);
+  CardListAdd(r.current, 1, 6);
+  CardListAdd(r.dealer, 2, 7);
+  for (int value = 1; value <= 5; ++value) CardListAdd(r.deck, 3, value);  // 5 on top
+  return r;
+}
+
+TEST_F(BlackJackRestore, OnlyARecordOfExactlyItsSizeIsTaken) {
+  const BlackJackServerRecord saved = SavedRecord();
+  for (std::uint32_t size : {2623u, 2625u}) {
+    std::remove(kDbFileName);
+    unsigned char bytes[2625] = {};
+    std::memcpy(bytes, &saved, sizeof(saved));
+    ASSERT_EQ(dbWrite(kSavedGameUser, kBlackJackGameCode, "HXDATA", 0, bytes, size), 0);
+    BlackJackServerRecord live{};
+    live.state = 4;
+    EXPECT_EQ(BlackJackServerShell::Load(&live, kSavedGameUser, kBlackJackGameCode), -1) << size;
+    EXPECT_EQ(live.state, 4);
+  }
+  std::remove(kDbFileName);
+  WriteRecord(saved, sizeof(saved));
+  BlackJackServerRecord live{};
+  EXPECT_EQ(BlackJackServerShell::Load(&live, kSavedGameUser, kBlackJackGameCode), 0);
+  EXPECT_EQ(std::memcmp(&live, &saved, sizeof(live)), 0);
+}
+
+TEST_F(BlackJackRestore, ARecordTheMachineCannotRunIsRefused) {
+  BlackJackServerRecord saved = SavedRecord();
+  saved.current.cards[1].value = 14;
+  WriteRecord(saved, sizeof(saved));
+  BlackJackServerRecord live{};
+  EXPECT_EQ(BlackJackServerShell::Load(&live, kSavedGameUser, kBlackJackGameCode), -1);
+  EXPECT_EQ(live.state, 0);
+}
+
+TEST_F(BlackJackRestore, TheGameGoesOnFromTheRestoredRecord) {
+  WriteRecord(SavedRecord(), sizeof(BlackJackServerRecord));
+  BlackJackHarness s(1000);
+  ASSERT_EQ(BlackJackServerShell::Load(s.record, kSavedGameUser, kBlackJackGameCode), 0);
+  EXPECT_EQ(s.Exchange("command=PLAYERHIT"),
+            "command=PLAYERHITANSWER&answer=ok&PLAYERCARD=&TYPE=SPADE&VALUE=5");
+  EXPECT_EQ(s.Exchange("command=PLAYERSTAND"), "command=PLAYERSTANDANSWER&answer=ok");
+  // 21 against a 7 that draws 4, 3, 2 and an ace counted 1: 17.
+  EXPECT_NE(s.Exchange("command=WANTDEALERCARDS").find("&WINFLAG1=WIN&"), std::string::npos);
+  EXPECT_EQ(Balance(), 1010);
+}
+
+}  // namespace
+}  // namespace hx
