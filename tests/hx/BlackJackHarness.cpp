@@ -44,12 +44,6 @@ int ValueOf(char c) {
 
 }  // namespace
 
-int CBlackJackCapture::SendData(const char* text, std::size_t length) {
-  EXPECT_EQ(length, std::string(text).size() + 1);
-  sent.emplace_back(text);
-  return 1;
-}
-
 std::vector<Card> ParseCards(const std::string& text) {
   std::vector<Card> cards;
   for (std::size_t i = 0; i + 1 < text.size() + 1; i += 3) {
@@ -79,18 +73,20 @@ double Balance() {
   return balance;
 }
 
-BlackJackHarness::BlackJackHarness(double balance) : transport(new CBlackJackCapture) {
+BlackJackHarness::BlackJackHarness(double balance) : transport(new CCaptureTransport) {
   comm.Init("serverout.log", "serverin.log");
   comm.SetTransport(transport);
   record = BlackJackServerShell::New(kBlackJackGameCode);
   dbSetBalance(userId, balance);
   g_draws.clear();
   game::SetServerRandomSource(DrawQueued);
+  game::SetSavePointSender(DropSavePoint);
 }
 
 BlackJackHarness::~BlackJackHarness() {
   BlackJackServerShell::Free(record);
   game::SetServerRandomSource(nullptr);
+  game::SetSavePointSender(nullptr);
   EXPECT_TRUE(g_draws.empty()) << "cards queued but never drawn";
 }
 
@@ -100,7 +96,7 @@ std::string BlackJackHarness::Exchange(const std::string& packet) {
   EXPECT_EQ(comm.OnDataReceived(packet.c_str(), packet.size() + 1), 1) << packet;
   const std::size_t before = transport->sent.size();
   for (int frame = 0; frame < 10 && transport->sent.size() == before; ++frame) Frame();
-  return transport->sent.size() == before ? std::string() : transport->sent.back();
+  return transport->sent.size() == before ? std::string() : transport->LastText();
 }
 
 void BlackJackHarness::Open(const std::string& cards) {

@@ -8,19 +8,9 @@
 
 #include "framework/link/Comm.h"
 #include "hx/BlackJackServer.h"
+#include "tests/support/CaptureTransport.h"
 
 namespace hx {
-
-class CBlackJackCapture : public CTransport {
- public:
-  int SendData(const char* text, std::size_t length) override;
-  int HandBack() override { return 1; }
-  void Poll() override {}
-  int IsIdle() override { return 1; }
-  void OnEvent(int) override {}
-
-  std::vector<std::string> sent;
-};
 
 // Cards written as rank and suit, "AS KH TD 7C": the first is dealt first.
 std::vector<Card> ParseCards(const std::string& text);
@@ -48,7 +38,7 @@ class BlackJackHarness {
   void ExpectEnded();
 
   CComm comm;
-  CBlackJackCapture* transport;
+  CCaptureTransport* transport;
   BlackJackServerRecord* record;
   int userId = 1;
 };

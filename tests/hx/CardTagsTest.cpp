@@ -13,14 +13,14 @@ namespace {
 
 std::string Written(int suit, int value) {
   CComm comm;
-  auto* transport = new CBlackJackCapture;
+  auto* transport = new CCaptureTransport;
   comm.Init("out.log", "in.log");
   comm.SetTransport(transport);
   comm.BeginPacket();
   comm.AddTag("PLAYERCARD");
   WriteCardTags(comm, suit, value);
   comm.SendPacket();
-  return transport->sent.empty() ? std::string() : transport->sent.back();
+  return transport->LastText();
 }
 
 struct Read {
