@@ -222,3 +222,42 @@ TEST(PaiGowProgram, OptionsDialogIsSavedInPaigowCfg) {
   EXPECT_EQ(plat::headless::Dialogs()[0].title, "Pai Gow Poker Configuration");
   EXPECT_EQ(ReadFile("Paigow.cfg"), std::string("\1\0\0\0", 4));
 }
+
+// Space presses the bet area through the button path: the last bet comes
+// back on its release, which is what the log keeps, so a restore repeats it.
+TEST(PaiGowProgram, SpaceRepeatsTheLastBetThroughTheLoggedBetArea) {
+  PaiGowRun run;
+  run.cards = TwoRounds(kPlayerWinsBoth);
+  plat::headless::SetMessageBoxHandler(AnswerOk);
+  run.When(Betting, [] { R::ClickButton(kw::kButtonBet1 + 1); });
+  run.When([] { return R::Record()->bet == 5.0; }, [] { R::ClickButton(kw::kButtonDeal); });
+  run.When(Arranging, [] { R::ClickButton(kw::kButtonRowCard1 + 2); });
+  run.When([] { return Arranging() && R::Record()->slots[0] == 3; }, [] { R::ClickButton(kw::kButtonRowCard1 + 4); });
+  run.When([] { return R::InState(kw::kReadyForDone); }, [] { R::ClickButton(kw::kButtonDone); });
+  run.When([] { return R::InState(kw::kWaitNewGame); }, [] { R::ClickButton(kw::kButtonNewGame); });
+  run.When(Betting, [] {
+    EXPECT_EQ(R::Record()->bet, 0.0);
+    plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::TRUE, plat::FALSE);
+    plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::FALSE, plat::FALSE);
+  });
+  run.When([] { return R::Record()->bet == 5.0; }, [] { R::ClickButton(kw::kButtonDeal); });
+  run.When(Arranging, [] {
+    EXPECT_DOUBLE_EQ(R::Record()->money, 1004.75 - 5.0);
+    plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+  });
+  run.When([] { return MessageBoxes().size() == 1; }, [] { R::ClickButton(kw::kButtonRowCard1); });
+  run.When([] { return Arranging() && R::Record()->slots[0] == 1; }, [] { R::ClickButton(kw::kButtonRowCard1 + 1); });
+  run.When([] { return R::InState(kw::kReadyForDone); }, [] { R::ClickButton(kw::kButtonDone); });
+  run.When([] { return R::InState(kw::kWaitNewGame); }, [] { plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0); });
+  EXPECT_EQ(run.Run(), 0);
+  // The second FIRSTDEAL carries the bet area's press with the bet it made.
+  int deals = 0;
+  for (const RelayedPacket& p : run.packets) {
+    if (p.channel != 1 || p.text.find("command=FIRSTDEAL") == std::string::npos) continue;
+    if (++deals == 2) {
+      EXPECT_NE(p.text.find("BTN=12&"), std::string::npos) << p.text;
+      EXPECT_NE(p.text.find("BET=5.000000"), std::string::npos) << p.text;
+    }
+  }
+  EXPECT_EQ(deals, 2);
+}
