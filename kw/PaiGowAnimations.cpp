@@ -19,7 +19,7 @@ constexpr int kPileHeight = kChipHeight + kPileRise;
 
 void DrawFace(int id, int x, int y) {
   const Point face = kCardFaces[id];
-  gScreen.BlitTop(x, y, &gPicture, face.x, face.y, kCardWidth, kCardHeight, -1);
+  gScreen.BlitTop(x, y, &gPicture, face.x, face.y, kCardWidth, kCardHeight, gTransparentIndex);
 }
 
 // ---- The deal ----
@@ -35,7 +35,7 @@ void FillBacks(CDib* bitmap, int count) {
   bitmap->Fill(0, 0, bitmap->Width(), bitmap->Height(), gTransparentIndex);
   const Point back = kCardBacks[gDeckDesign];
   for (int i = 0; i < count; ++i) {
-    gPicture.Blit(bitmap, i * kHandCardStep, 0, back.x, back.y, kCardWidth, kCardHeight, -1);
+    gPicture.Blit(bitmap, i * kHandCardStep, 0, back.x, back.y, kCardWidth, kCardHeight, gTransparentIndex);
   }
 }
 

@@ -17,17 +17,17 @@ const TextBoxStyle kPaiGowTextBox{gTextBoxGlyphs.data(), kTextStripSprite.x, kTe
 
 void DrawCard(int id, Point place) {
   const Point face = kCardFaces[id];
-  gScreen.Blit(place.x, place.y, &gPicture, face.x, face.y, kCardWidth, kCardHeight, -1);
+  gScreen.Blit(place.x, place.y, &gPicture, face.x, face.y, kCardWidth, kCardHeight, gTransparentIndex);
 }
 
 void DrawCardStrip(int id, Point place) {
   const Point face = kCardFaces[id];
-  gScreen.Blit(place.x, place.y, &gPicture, face.x, face.y, kCardStripWidth, kCardHeight, -1);
+  gScreen.Blit(place.x, place.y, &gPicture, face.x, face.y, kCardStripWidth, kCardHeight, gTransparentIndex);
 }
 
 void DrawCardBack(Point place) {
   const Point back = kCardBacks[gDeckDesign];
-  gScreen.Blit(place.x, place.y, &gPicture, back.x, back.y, kCardWidth, kCardHeight, -1);
+  gScreen.Blit(place.x, place.y, &gPicture, back.x, back.y, kCardWidth, kCardHeight, gTransparentIndex);
 }
 
 void RestoreCardPlace(Point place) { gScreen.Restore(place.x, place.y, kCardWidth, kCardHeight); }
