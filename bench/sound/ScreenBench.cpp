@@ -44,6 +44,33 @@ void FullFrameOfFiftyDirtyRectangles(benchmark::State& state) {
 }
 BENCHMARK(FullFrameOfFiftyDirtyRectangles);
 
+// The whole picture restored and flushed in one rectangle: the headless
+// compose that a full-screen present is weighed against.
+void FullScreenFrame(benchmark::State& state) {
+  plat::headless::Reset();
+  plat::WNDCLASS wc = {};
+  wc.style = plat::CS_OWNDC;
+  wc.lpfnWndProc = plat::DefWindowProc;
+  wc.lpszClassName = "SoundBench";
+  plat::RegisterClass(&wc);
+  plat::HWND window = plat::CreateWindow("SoundBench", "bench", plat::WS_POPUP | plat::WS_VISIBLE,
+                                         0, 0, 640, 480, nullptr, 0, nullptr, nullptr);
+  plat::HDC dc = plat::GetDC(window);
+  CDib picture;
+  picture.Create(640, 480);
+  CScreen screen;
+  screen.Init(dc, &picture, 640, 480);
+  screen.Palette().CreateFromDib(picture);
+  plat::SelectPalette(dc, screen.Palette().Handle(), plat::FALSE);
+  plat::RealizePalette(dc);
+  for (auto _ : state) {
+    screen.Restore(0, 0, 640, 480);
+    benchmark::DoNotOptimize(screen.Flush(dc, 0, 0, CScreen::kFlushDirty));
+  }
+  plat::DestroyWindow(window);
+}
+BENCHMARK(FullScreenFrame);
+
 void OpaqueBlitOfAWholeScreen(benchmark::State& state) {
   CDib source;
   CDib target;
