@@ -9,7 +9,8 @@
 
 namespace {
 
-void FullFrameOfFiftyDirtyRectangles(benchmark::State& state) {
+// A fresh headless backend with one 640 x 480 window to flush to.
+plat::HWND OpenWindow() {
   plat::headless::Reset();
   plat::WNDCLASS wc = {};
   wc.style = plat::CS_OWNDC;
@@ -18,6 +19,11 @@ void FullFrameOfFiftyDirtyRectangles(benchmark::State& state) {
   plat::RegisterClass(&wc);
   plat::HWND window = plat::CreateWindow("SoundBench", "bench", plat::WS_POPUP | plat::WS_VISIBLE,
                                          0, 0, 640, 480, nullptr, 0, nullptr, nullptr);
+  return window;
+}
+
+void FullFrameOfFiftyDirtyRectangles(benchmark::State& state) {
+  plat::HWND window = OpenWindow();
   plat::HDC dc = plat::GetDC(window);
   CDib picture;
   picture.Create(640, 560);
@@ -47,14 +53,7 @@ BENCHMARK(FullFrameOfFiftyDirtyRectangles);
 // The whole picture restored and flushed in one rectangle: the headless
 // compose that a full-screen present is weighed against.
 void FullScreenFrame(benchmark::State& state) {
-  plat::headless::Reset();
-  plat::WNDCLASS wc = {};
-  wc.style = plat::CS_OWNDC;
-  wc.lpfnWndProc = plat::DefWindowProc;
-  wc.lpszClassName = "SoundBench";
-  plat::RegisterClass(&wc);
-  plat::HWND window = plat::CreateWindow("SoundBench", "bench", plat::WS_POPUP | plat::WS_VISIBLE,
-                                         0, 0, 640, 480, nullptr, 0, nullptr, nullptr);
+  plat::HWND window = OpenWindow();
   plat::HDC dc = plat::GetDC(window);
   CDib picture;
   picture.Create(640, 480);
