@@ -3,7 +3,6 @@
 // after SHOOT and restored from its save point draws the same numbers and
 // leaves the same balance.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -16,24 +15,17 @@
 #include "framework/link/ServerRandom.h"
 #include "platform/include/plat/headless.h"
 #include "tests/pd/KenoServerHarness.h"
+#include "tests/support/TempFolderFixture.h"
 
 namespace pd {
 namespace {
 
 // Each test reads and writes "db_savef" in a folder of its own.
-class KenoRestore : public ::testing::Test {
+class KenoRestore : public TempFolderTest {
  protected:
   void SetUp() override {
-    ASSERT_NE(getcwd(home_, sizeof(home_)), nullptr);
-    std::strcpy(folder_, "/tmp/pd_restore_XXXXXX");
-    ASSERT_NE(mkdtemp(folder_), nullptr);
-    ASSERT_EQ(chdir(folder_), 0);
+    TempFolderTest::SetUp();
     plat::headless::ClearMessageBoxes();
-  }
-  void TearDown() override {
-    std::remove(kDbFileName);
-    EXPECT_EQ(chdir(home_), 0);
-    rmdir(folder_);
   }
 
   // The record with the server's random stream, as the main client saves them.
@@ -61,10 +53,6 @@ class KenoRestore : public ::testing::Test {
     EXPECT_EQ(live.state, 0);
     EXPECT_TRUE(BoxSaid(box));
   }
-
- private:
-  char home_[4096];
-  char folder_[64];
 };
 
 // A round saved at its save point after a settled one.
