@@ -94,7 +94,7 @@ class CEnumerator {
   void Play(const SimHand& hand, bool doubled, Deck& deck, double p, double* drew) {
     const Action action = doubled ? (hand.cards == 3 ? kActionStand : kActionHit)
                           : hand.Bust() ? kActionStand
-                                        : Decide(strategy_, hand);
+                                        : Decide(strategy_, hand, up_, false);
     if (action == kActionStand) {
       Settle(hand, doubled, deck, p, drew);
       return;

@@ -118,66 +118,93 @@ int CSimTable::TakeCards(const char* owner, SimHand* hand, int* ranks) {
 
 int CSimTable::Open() { return Exchange("command=CLIENTINIT") != nullptr; }
 
+int CSimTable::PlayHand(Strategy strategy, int up, bool locked, bool dealerCardAtBust,
+                        SimHand* hand, bool* doubled, SimHand* dealer) {
+  for (;;) {
+    Action action = locked ? kActionStand : Decide(strategy, *hand, up, false);
+    if (*doubled) action = hand->cards == 2 ? kActionHit : kActionStand;
+    if (action == kActionStand) return Exchange("command=PLAYERSTAND") != nullptr;
+    if (action == kActionDouble) {
+      if (Exchange("command=DOUBLE") == nullptr) return 0;
+      *doubled = true;
+      continue;
+    }
+    if (Exchange("command=PLAYERHIT") == nullptr) return 0;
+    if (TakeCards("PLAYERCARD", hand, nullptr) != 1) return Fail("a hit is not one card");
+    const bool saysBust = answer_.Find("BUST", nullptr) != nullptr;
+    if (saysBust != hand->Bust()) return Fail("BUST disagrees with the hand");
+    if (hand->Bust()) {
+      if (TakeCards("DEALERCARD", dealer, nullptr) != (dealerCardAtBust ? 1 : 0)) {
+        return Fail("the dealer's card at the bust is wrong");
+      }
+      return 1;
+    }
+  }
+}
+
 int CSimTable::PlayRound(Strategy strategy, int insure, RoundOutcome* outcome) {
   *outcome = RoundOutcome{};
   seen_ = 0;
   char deal[64];
   std::snprintf(deal, sizeof deal, "command=FIRSTDEAL&BET=%.2f", kSimBet);
   if (Exchange("command=BEGINPLAY") == nullptr || Exchange(deal) == nullptr) return 0;
-  SimHand player, dealer;
-  if (TakeCards("PLAYERCARD", &player, nullptr) != 2 || TakeCards("DEALERCARD", &dealer, nullptr) != 1) {
+  SimHand hands[2], dealer;
+  int dealt[2];
+  if (TakeCards("PLAYERCARD", &hands[0], dealt) != 2 || TakeCards("DEALERCARD", &dealer, nullptr) != 1) {
     return Fail("the deal is not two player cards and a dealer card");
   }
   outcome->up = dealer.hard;
-  outcome->natural = player.Natural();
+  outcome->natural = hands[0].Natural();
   outcome->insured = insure && outcome->up == 1;
   if (Exchange(outcome->insured ? "command=INSURANCE&INSURANCE1=&INSURANCEFLAG=yes"
                                 : "command=INSURANCE&INSURANCE1=&INSURANCEFLAG=no") == nullptr) {
     return 0;
   }
-  bool doubled = false;
-  for (;;) {
-    Action action = Decide(strategy, player);
-    if (doubled) action = player.cards == 2 ? kActionHit : kActionStand;
-    if (action == kActionStand) {
-      if (Exchange("command=PLAYERSTAND") == nullptr) return 0;
-      break;
+  int count = 1;
+  if (Decide(strategy, hands[0], outcome->up, true) == kActionSplit) {
+    if (Exchange("command=SPLIT") == nullptr) return 0;
+    count = 2;
+    for (int h = 0; h < 2; ++h) {
+      hands[h] = SimHand{};
+      hands[h].split = true;
+      hands[h].Add(dealt[h]);
     }
-    if (action == kActionDouble) {
-      if (Exchange("command=DOUBLE") == nullptr) return 0;
-      doubled = true;
-      continue;
+    if (TakeCards("NEWHAND1CARD", &hands[0], nullptr) != 1 ||
+        TakeCards("NEWHAND2CARD", &hands[1], nullptr) != 1) {
+      return Fail("a split is not one new card per hand");
     }
-    if (Exchange("command=PLAYERHIT") == nullptr) return 0;
-    if (TakeCards("PLAYERCARD", &player, nullptr) != 1) return Fail("a hit is not one card");
-    const bool saysBust = answer_.Find("BUST", nullptr) != nullptr;
-    if (saysBust != player.Bust()) return Fail("BUST disagrees with the hand");
-    if (player.Bust()) {
-      // The dealer's card comes with the bust.
-      if (TakeCards("DEALERCARD", &dealer, nullptr) != 1) return Fail("a bust without the dealer's card");
-      break;
-    }
+  }
+  const bool locked = count == 2 && dealt[0] == 1;
+  bool doubled[2] = {false, false};
+  for (int h = 0; h < count; ++h) {
+    const bool atBust = count == 1 || (h == 1 && hands[0].Bust());
+    if (!PlayHand(strategy, outcome->up, locked, atBust, &hands[h], &doubled[h], &dealer)) return 0;
   }
   if (Exchange("command=WANTDEALERCARDS") == nullptr) return 0;
   int drawn[kDeckSize];
-  const int count = TakeCards("DEALERCARD", &dealer, drawn);
+  const int drew = TakeCards("DEALERCARD", &dealer, drawn);
   const char* counted = answer_.GetValue("NUMCARDDEALER");
-  if (count < 0 || counted == nullptr || std::atoi(counted) != count) {
+  if (drew < 0 || counted == nullptr || std::atoi(counted) != drew) {
     return Fail("NUMCARDDEALER disagrees with the dealer's cards");
   }
   SimHand up;
   up.Add(outcome->up);
-  const bool oneCard = player.Natural() && (outcome->up == 1 || outcome->up == 10);
-  if (player.Bust() || player.Natural()) {
-    if (count != (oneCard ? 1 : 0)) return Fail("the dealer drew where he should not");
+  const bool allBust = hands[0].Bust() && (count == 1 || hands[1].Bust());
+  const bool natural = count == 1 && hands[0].Natural();
+  const bool oneCard = natural && (outcome->up == 1 || outcome->up == 10);
+  if (allBust || natural) {
+    if (drew != (oneCard ? 1 : 0)) return Fail("the dealer drew where he should not");
   } else {
-    if (!DrewToSeventeen(up, drawn, count)) return Fail("the dealer did not draw to 17");
+    if (!DrewToSeventeen(up, drawn, drew)) return Fail("the dealer did not draw to 17");
     outcome->dealerClass = DealerClassOf(dealer);
   }
-  outcome->net = HandNet(player, doubled, dealer, outcome->up);
-  const char* word = answer_.GetValue("WINFLAG1");
-  if (word == nullptr || std::strcmp(word, WordFor(outcome->net, player.Natural())) != 0) {
-    return Fail("WINFLAG1 disagrees with the hands");
+  const char* flags[2] = {"WINFLAG1", "WINFLAG2"};
+  for (int h = 0; h < 2; ++h) {
+    const double net = h < count ? HandNet(hands[h], doubled[h], dealer, outcome->up) : 0;
+    const char* wanted = h < count ? WordFor(net, hands[h].Natural()) : "NOPLAY";
+    const char* word = answer_.GetValue(flags[h]);
+    if (word == nullptr || std::strcmp(word, wanted) != 0) return Fail("a result word disagrees with the hands");
+    outcome->net += net;
   }
   const char* insuranceWord = answer_.GetValue("WININS1FLAG");
   const char* insuranceWanted = !outcome->insured ? "NOPLAY" : dealer.Natural() ? "WIN" : "LOOSE";

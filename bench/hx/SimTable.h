@@ -40,6 +40,11 @@ class CSimTable {
 
  private:
   const CKeyValueList* Exchange(const char* packet);
+  // Plays one hand to its stand or bust; locked after splitting aces.
+  // dealerCardAtBust: a bust brings the dealer's card. 1, or 0 after
+  // printing what went wrong.
+  int PlayHand(Strategy strategy, int up, bool locked, bool dealerCardAtBust, SimHand* hand,
+               bool* doubled, SimHand* dealer);
   // Adds the cards named by owner in the last answer to hand (their ranks
   // to ranks when not null) and answers how many; -1 for a card
   // that is malformed or dealt twice this round.
