@@ -143,8 +143,9 @@ void ResetClient(CFuzzReader& in) {
   gTransport->last.clear();
   gTransport->sent = 0;
   const std::uint8_t options = in.Byte();
-  gCasinoCfg.showAnimations = options & 1;
-  if (game.VoiceSwitch) *game.VoiceSwitch() = (options >> 1) & 1;
+  // Animations draw for hundreds of frames a round: one input in eight.
+  gCasinoCfg.showAnimations = (options & 7) == 0;
+  if (game.VoiceSwitch) *game.VoiceSwitch() = (options >> 3) & 1;
   SeedRandomWith(in.Byte() | in.Byte() << 8);
 }
 
