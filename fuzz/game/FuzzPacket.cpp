@@ -73,6 +73,48 @@ std::string CFuzzReader::Bytes(std::size_t count) {
   return out;
 }
 
+std::string MutateFuzzPacket(CFuzzReader& in, const std::string& packet, const FuzzVocabulary& words) {
+  CKeyValueList list;
+  list.Decode(packet.c_str());
+  int count = 0;
+  for (CKeyValue* kv = list.head; kv; kv = kv->Next()) ++count;
+  CKeyValueList out;
+  const int edits = 1 + in.Byte() % 3;
+  int edited[3];
+  for (int i = 0; i < edits; ++i) edited[i] = count > 0 ? in.Byte() % count : -1;
+  int index = 0;
+  for (CKeyValue* kv = list.head; kv; kv = kv->Next(), ++index) {
+    bool hit = false;
+    for (int i = 0; i < edits; ++i) hit = hit || edited[i] == index;
+    const char* key = kv->key ? kv->key : "";
+    const char* value = kv->value ? kv->value : "";
+    if (!hit) {
+      out.Add(key, value);
+      continue;
+    }
+    switch (in.Byte() % 5) {
+      case 0: out.Add(key, Value(in).c_str()); break;
+      case 1: out.Add(key, ""); break;
+      case 2:
+        out.Add(Name(in, words.tags, words.tagCount, kFrameTags,
+                     static_cast<int>(sizeof kFrameTags / sizeof kFrameTags[0]))
+                    .c_str(),
+                value);
+        break;
+      case 3: break;  // the tag goes
+      default:
+        out.Add(key, value);
+        out.Add(key, Value(in).c_str());  // a second one after it
+        break;
+    }
+  }
+  char* encoded = out.Encode();
+  std::string text = encoded ? encoded : "";
+  std::free(encoded);
+  if (in.Byte() % 4 == 0) text += in.Bytes(in.Byte() % 16);
+  return text;
+}
+
 std::string BuildFuzzPacket(CFuzzReader& in, const FuzzVocabulary& words) {
   const std::uint8_t shape = in.Byte();
   CKeyValueList list;

@@ -33,3 +33,7 @@ struct FuzzVocabulary {
 // with values numeric, huge, negative, "nan", empty, over-long, raw or with
 // broken % escapes. Most packets are encoded properly; some are joined raw.
 std::string BuildFuzzPacket(CFuzzReader& in, const FuzzVocabulary& words);
+
+// A packet of a normal peer cut up: a few of its tags get a value as above,
+// lose it, lose their name or go, and raw bytes may follow.
+std::string MutateFuzzPacket(CFuzzReader& in, const std::string& packet, const FuzzVocabulary& words);

@@ -16,6 +16,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "framework/shell/GameDefinition.h"
 
@@ -38,3 +39,41 @@ struct ProtocolFuzzTarget {
 
 // One input against the server end. Always answers 0; aborts on a fault.
 int FuzzGameServer(const ProtocolFuzzTarget& target, const std::uint8_t* data, std::size_t size);
+
+// The client end: the program's shell started once on the headless backend
+// as the whole-program tests start it (staged artwork, a scripted main
+// client), then per input the run state reset (the GameDefinition's
+// ResetRun, a fresh client record and link end) and ClientRun stepped with
+// frames of fuzzed server answers, a normal server's answers cut up,
+// answers of a normal server, a refusing transport and the player's
+// presses of enabled buttons. After every step:
+// - a result of 0, -1 or -2 only, and an end that lasts; a -2 comes after a
+//   "FATAL ERROR" box whose text is "CLIENT: " and the client's error, and
+//   a -1 without one;
+// and a client still going at the end must finish a normal round (or leave
+// normally) against a normal server.
+struct ClientFuzzTarget {
+  const GameDefinition* game;
+  const char* const* commands;
+  int commandCount;
+  const char* const* tags;
+  int tagCount;
+  // Where the program runs inside the staged tree, e.g. "games/craps".
+  const char* folder;
+  // Writes the program's picture and hit map under root. 1 or 0.
+  int (*StageArtwork)(const std::string& root);
+
+  // ---- A normal server and a normal player ----
+  // The answer a normal server gives to a client record waiting in its
+  // state, empty when the client waits for none.
+  std::string (*ServerAnswerFor)(const void* clientRecord);
+  // 1 while the client is about to begin a round (it builds BEGINPLAY next).
+  int (*ClientAtRoundStart)(const void* clientRecord);
+  // Once per frame of a normal round: the player's part (bet, roll, or
+  // leave when the table's limits leave no round to play).
+  void (*PlayRound)(void* clientRecord);
+};
+
+// The whole fuzzer for the client end: main() of the target hands its
+// arguments on. Answers the process's exit code.
+int RunClientFuzz(const ClientFuzzTarget& target, int argc, char** argv);

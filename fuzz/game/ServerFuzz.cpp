@@ -182,7 +182,3 @@ int FuzzGameServer(const ProtocolFuzzTarget& target, const std::uint8_t* data, s
   ResetPlaybackObjects();
   return 0;
 }
-
-// Freed packets pass through AddressSanitizer's quarantine by the million; a
-// smaller one keeps the memory of a long run near its real use.
-extern "C" const char* __asan_default_options() { return "quarantine_size_mb=32"; }

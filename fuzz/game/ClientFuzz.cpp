@@ -1,0 +1,267 @@
+// The client end: the shell runs the program as the whole-program tests run
+// it, and once its client is ready the fuzzer's driver runs inside the
+// program's first idle moment, stepping ClientRun per input with its own
+// link end. Starting the shell once keeps an input at the cost of its frames.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "framework/link/SavedGameKeys.h"
+#include "framework/shell/Buttons.h"
+#include "framework/shell/Program.h"
+#include "framework/shell/Random.h"
+#include "framework/shell/ShellGlobals.h"
+#include "fuzz/game/FuzzLink.h"
+#include "fuzz/game/FuzzPacket.h"
+#include "fuzz/game/ProtocolFuzz.h"
+#include "platform/include/plat/headless.h"
+#include "tests/support/ScriptedMainClient.h"
+#include "tests/support/TempFolder.h"
+
+extern "C" int LLVMFuzzerRunDriver(int* argc, char*** argv,
+                                   int (*callback)(const std::uint8_t* data, std::size_t size));
+
+namespace {
+
+// Enough for a round with every animation on.
+constexpr int kFinishFrames = 8000;
+constexpr double kStartMoney = 1000.0;
+constexpr char kFatalCaption[] = "FATAL ERROR";
+constexpr char kClientPrefix[] = "CLIENT: ";
+
+const ClientFuzzTarget* gTarget = nullptr;
+std::vector<std::string> gWords;  // the driver's arguments
+std::vector<char*> gArgv;
+bool gDriverStarted = false;
+CComm gComm;
+CFuzzTransport* gTransport = nullptr;
+
+int FatalBoxes(std::string* text) {
+  int count = 0;
+  for (const auto& box : plat::headless::MessageBoxes()) {
+    if (box.caption != kFatalCaption) continue;
+    ++count;
+    *text = box.text;
+  }
+  return count;
+}
+
+class CClientRun {
+ public:
+  explicit CClientRun(const ClientFuzzTarget& t) : target(t), game(*t.game) {}
+
+  void Step() {
+    const int result = game.ClientRun(gClientRecord, gComm, kSavedGameUser);
+    const int before = ended;
+    CheckResult(result, &ended);
+    if (before == 0 && ended != 0) CheckEnd();
+  }
+
+  // -2 only after the fatal box with the client's text; -1 without one.
+  void CheckEnd() const {
+    std::string text;
+    const int boxes = FatalBoxes(&text);
+    if (ended == -1 && boxes != 0) FuzzFault("the client left normally after a fatal box");
+    if (ended != -2) return;
+    const std::size_t prefix = sizeof kClientPrefix - 1;
+    if (boxes == 0) FuzzFault("the client failed without a fatal box");
+    if (text.compare(0, prefix, kClientPrefix) != 0 || text.size() == prefix ||
+        text[prefix] == '\n') {
+      std::fprintf(stderr, "box text: %s\n", text.c_str());
+      FuzzFault("the fatal box lacks the client's error text");
+    }
+  }
+
+  void Deliver(const std::string& text) { gComm.OnDataReceived(text.c_str(), text.size() + 1); }
+
+  // The answer a normal server would give now, empty when none is due.
+  std::string DueAnswer() const {
+    if (gComm.recvAllocated != kRecvEmpty || gComm.sendAllocated != kSendFree) return "";
+    return target.ServerAnswerFor(gClientRecord);
+  }
+
+  // The player presses an enabled button (the shell drops others).
+  void Press(CFuzzReader& in) {
+    if (game.buttonCount <= 0) return;
+    const int button = in.Byte() % game.buttonCount;
+    const int kind = in.Byte() % 2 ? 2 : 1;
+    if (IsButtonEnabled(button)) PressButton(button, kind);
+  }
+
+  // A normal server and player from here: the client must get through a
+  // whole round (back at a round's start after leaving it) or leave.
+  void FinishRound() {
+    if (ended) return;
+    gTransport->accept = 1;
+    // A packet nobody asked for still waits: ending on it is the fuzz's doing.
+    const bool stray = gComm.recvAllocated == kRecvWaiting;
+    int arrivals = target.ClientAtRoundStart(gClientRecord) ? 1 : 0;
+    bool away = false;
+    for (int frame = 0; frame < kFinishFrames; ++frame) {
+      const std::string answer = DueAnswer();
+      if (!answer.empty()) Deliver(answer);
+      target.PlayRound(gClientRecord);
+      Step();
+      if (ended == -1 || (ended == -2 && stray)) return;
+      if (ended == -2) {
+        std::string text;
+        FatalBoxes(&text);
+        std::fprintf(stderr, "fatal box: %s\n", text.c_str());
+        FuzzFault("the client failed a normal round");
+      }
+      const bool atStart = target.ClientAtRoundStart(gClientRecord) != 0;
+      if (atStart && away) ++arrivals;
+      away = !atStart;
+      if (arrivals >= 2) return;
+    }
+    FuzzFault("the client did not finish a normal round");
+  }
+
+  const ClientFuzzTarget& target;
+  const GameDefinition& game;
+  int ended = 0;
+};
+
+// The run state back to a program's start: the game's globals, a fresh
+// record and link end, empty logs of the backend.
+void ResetClient(CFuzzReader& in) {
+  const GameDefinition& game = *gTarget->game;
+  plat::headless::ClearMessageBoxes();
+  plat::headless::ClearSounds();
+  plat::headless::ClearDialogs();
+  plat::headless::ClearPresentLog();
+  if (game.ResetRun) game.ResetRun();
+  game.DestroyClientRecord(gClientRecord);
+  gClientRecord = game.CreateClientRecord();
+  if (!gClientRecord) FuzzFault("no client record");
+  gComm.Init("clientout.log", "clientin.log");
+  gTransport->accept = 1;
+  gTransport->last.clear();
+  gTransport->sent = 0;
+  const std::uint8_t options = in.Byte();
+  // Animations draw for hundreds of frames a round: one input in eight.
+  gCasinoCfg.showAnimations = (options & 7) == 0;
+  if (game.VoiceSwitch) *game.VoiceSwitch() = (options >> 3) & 1;
+  SeedRandomWith(in.Byte() | in.Byte() << 8);
+}
+
+int OneInput(const std::uint8_t* data, std::size_t size) {
+  const ClientFuzzTarget& target = *gTarget;
+  CFuzzReader in(data, size);
+  const FuzzVocabulary words{target.commands, target.commandCount, target.tags, target.tagCount};
+  ResetClient(in);
+  CClientRun run(target);
+  while (!in.Empty() && !run.ended) {
+    switch (in.Byte() % 8) {
+      case 0:
+      case 1: run.Step(); break;
+      case 2: run.Deliver(BuildFuzzPacket(in, words)); run.Step(); break;
+      case 3: {
+        const std::string answer = target.ServerAnswerFor(gClientRecord);
+        if (!answer.empty()) run.Deliver(MutateFuzzPacket(in, answer, words));
+        run.Step();
+        break;
+      }
+      case 4:
+      case 5: {
+        const std::string answer = run.DueAnswer();
+        if (!answer.empty()) run.Deliver(answer);
+        run.Step();
+        break;
+      }
+      case 6: run.Press(in); run.Step(); break;
+      default:
+        if (in.Byte() % 2) {
+          gTransport->accept = !gTransport->accept;
+        } else {
+          run.Deliver(in.Byte() % 2 ? "command=heartbeat" : "command=asyncmsg");
+          run.Step();
+        }
+        break;
+    }
+  }
+  run.FinishRound();
+  return 0;
+}
+
+// The program's first idle moment with its client ready: the driver runs
+// here and ends the process when it is done.
+void StartDriver() {
+  if (gDriverStarted || gMainWindow == nullptr || gClientRecord == nullptr || !gLinkReady) return;
+  gDriverStarted = true;
+  gTransport = new CFuzzTransport;
+  gComm.SetTransport(gTransport);
+  int argc = static_cast<int>(gWords.size());
+  char** argv = gArgv.data();
+  std::exit(LLVMFuzzerRunDriver(&argc, &argv, OneInput));
+}
+
+int RefuseInput(const std::uint8_t*, std::size_t) { FuzzFault("an input reached the job runner"); }
+
+bool Orchestrates(const std::string& word) {
+  for (const char* flag : {"-jobs=", "-workers=", "-fork="}) {
+    const std::size_t n = std::strlen(flag);
+    if (word.compare(0, n, flag) == 0 && std::atoi(word.c_str() + n) > 0) return true;
+  }
+  return false;
+}
+
+// The program works in its staged folder: paths become absolute, and
+// crashes land where the fuzzer was started.
+void TakeArguments(int argc, char** argv, bool* orchestrates) {
+  std::error_code error;
+  const std::string here = std::filesystem::current_path(error).string();
+  bool prefix = false;
+  gWords.assign(argv, argv + argc);
+  for (std::size_t i = 1; i < gWords.size(); ++i) {
+    std::string& word = gWords[i];
+    *orchestrates = *orchestrates || Orchestrates(word);
+    if (word.rfind("-artifact_prefix=", 0) == 0) prefix = true;
+    if (!word.empty() && word[0] != '-') word = std::filesystem::absolute(word, error).string();
+  }
+  if (!prefix) gWords.push_back("-artifact_prefix=" + here + "/");
+  for (std::string& word : gWords) gArgv.push_back(word.data());
+  gArgv.push_back(nullptr);
+}
+
+}  // namespace
+
+int RunClientFuzz(const ClientFuzzTarget& target, int argc, char** argv) {
+  gTarget = &target;
+  bool orchestrates = false;
+  TakeArguments(argc, argv, &orchestrates);
+  if (orchestrates) {
+    int count = static_cast<int>(gWords.size());
+    char** words = gArgv.data();
+    return LLVMFuzzerRunDriver(&count, &words, RefuseInput);
+  }
+  plat::headless::Reset();
+  static TempFolder folder;  // removed when the driver ends the process
+  if (!folder.Make(target.folder) || !target.StageArtwork(folder.Path()) ||
+      !folder.Enter(target.folder)) {
+    FuzzFault("cannot stage the program");
+  }
+  // Without the wave files every sound is played, and logged, by its name.
+  std::error_code error;
+  std::filesystem::remove_all(folder.Path() + "/games/wav", error);
+  ScriptedMainClient& mainClient = StartScriptedMainClient();
+  mainClient.onConnect = [&mainClient] {
+    CPlayerRecord record;
+    record.SetName("Fuzzer");
+    record.SetText("Player");
+    record.SetMoney(kStartMoney);
+    mainClient.SendRecord(record);
+  };
+  plat::headless::SetIdleHook([] {
+    if (gMainWindow != nullptr && !gActive) plat::headless::SetAppActive(plat::TRUE);
+    StartDriver();
+  });
+  char name[] = "fuzz";
+  char* words[] = {name, nullptr};
+  RunProgram(1, words, *target.game);
+  FuzzFault("the program ended before its client was ready");
+}
