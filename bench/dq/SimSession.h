@@ -4,10 +4,9 @@
 
 #include <string>
 
+#include "bench/support/ScriptedServerLink.h"
 #include "dq/BetWire.h"
-#include "framework/link/Comm.h"
 #include "dq/CrapsServerRecord.h"
-#include "tests/support/CaptureTransport.h"
 
 namespace dq::sim {
 
@@ -28,15 +27,8 @@ class SimSession {
   int Quit();
 
  private:
-  // Feeds a client packet and steps the server until it answers; the
-  // answer's tags, or null after printing the packet that got none.
-  CKeyValueList* Exchange(const char* packet);
-  int ExchangeOk(const char* packet);
-
-  CComm comm_;
-  CCaptureTransport* transport_;
   CrapsServerRecord* record_;
-  CKeyValueList answer_;
+  CScriptedServerLink link_;
 };
 
 }  // namespace dq::sim

@@ -9,7 +9,8 @@
 
 namespace {
 
-void FullFrameOfFiftyDirtyRectangles(benchmark::State& state) {
+// A fresh headless backend with one 640 x 480 window to flush to.
+plat::HWND OpenWindow() {
   plat::headless::Reset();
   plat::WNDCLASS wc = {};
   wc.style = plat::CS_OWNDC;
@@ -18,6 +19,11 @@ void FullFrameOfFiftyDirtyRectangles(benchmark::State& state) {
   plat::RegisterClass(&wc);
   plat::HWND window = plat::CreateWindow("SoundBench", "bench", plat::WS_POPUP | plat::WS_VISIBLE,
                                          0, 0, 640, 480, nullptr, 0, nullptr, nullptr);
+  return window;
+}
+
+void FullFrameOfFiftyDirtyRectangles(benchmark::State& state) {
+  plat::HWND window = OpenWindow();
   plat::HDC dc = plat::GetDC(window);
   CDib picture;
   picture.Create(640, 560);
@@ -43,6 +49,26 @@ void FullFrameOfFiftyDirtyRectangles(benchmark::State& state) {
   plat::DestroyWindow(window);
 }
 BENCHMARK(FullFrameOfFiftyDirtyRectangles);
+
+// The whole picture restored and flushed in one rectangle: the headless
+// compose that a full-screen present is weighed against.
+void FullScreenFrame(benchmark::State& state) {
+  plat::HWND window = OpenWindow();
+  plat::HDC dc = plat::GetDC(window);
+  CDib picture;
+  picture.Create(640, 480);
+  CScreen screen;
+  screen.Init(dc, &picture, 640, 480);
+  screen.Palette().CreateFromDib(picture);
+  plat::SelectPalette(dc, screen.Palette().Handle(), plat::FALSE);
+  plat::RealizePalette(dc);
+  for (auto _ : state) {
+    screen.Restore(0, 0, 640, 480);
+    benchmark::DoNotOptimize(screen.Flush(dc, 0, 0, CScreen::kFlushDirty));
+  }
+  plat::DestroyWindow(window);
+}
+BENCHMARK(FullScreenFrame);
 
 void OpaqueBlitOfAWholeScreen(benchmark::State& state) {
   CDib source;

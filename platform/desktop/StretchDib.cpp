@@ -48,24 +48,37 @@ struct Source {
   }
 };
 
+// One row of destination pixels; answers whether any of them changed. The
+// colour is looked up once and kept local: the stores through out could
+// otherwise alias the table and the source row.
+QRgb ConvertRow(const BYTE* __restrict row, const QRgb* __restrict lookup, QRgb* __restrict out, int count) {
+  QRgb differs = 0;
+  for (int i = 0; i < count; ++i) {
+    const QRgb colour = lookup[row[i]];
+    differs |= out[i] ^ colour;
+    out[i] = colour;
+  }
+  return differs;
+}
+
 // Answers whether any pixel of target changed.
 bool Convert(const Source& s, const Lookup& lookup, int destWidth, int destHeight, int dx0,
              int dy0, int dx1, int dy1, QImage* target, QPoint at) {
   QRgb differs = 0;
+  const qsizetype targetStride = target->bytesPerLine();
+  uchar* const targetBits = target->bits();
   for (int dy = dy0; dy < dy1; ++dy) {
     const int sy = static_cast<int>(static_cast<long long>(dy) * s.height / destHeight);
     const BYTE* row = s.Row(sy);
-    QRgb* out = reinterpret_cast<QRgb*>(target->scanLine(at.y() + dy - dy0)) + at.x();
+    QRgb* out = reinterpret_cast<QRgb*>(targetBits + (at.y() + dy - dy0) * targetStride) + at.x();
     if (destWidth == s.width) {
-      for (int dx = dx0; dx < dx1; ++dx, ++out) {
-        differs |= *out ^ lookup[row[s.x + dx]];
-        *out = lookup[row[s.x + dx]];
-      }
+      differs |= ConvertRow(row + s.x + dx0, lookup.data(), out, dx1 - dx0);
     } else {
       for (int dx = dx0; dx < dx1; ++dx, ++out) {
         const int sx = static_cast<int>(static_cast<long long>(dx) * s.width / destWidth);
-        differs |= *out ^ lookup[row[s.x + sx]];
-        *out = lookup[row[s.x + sx]];
+        const QRgb colour = lookup[row[s.x + sx]];
+        differs |= *out ^ colour;
+        *out = colour;
       }
     }
   }
