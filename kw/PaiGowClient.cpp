@@ -90,6 +90,22 @@ void SaveLastBet(const PaiGowClientRecord* record) {
   gBtnLogClient.Add(kLastBetEvent, static_cast<int>(record->lastBet) + kEventBase);
 }
 
+// The deck design of the round about to be swapped in: the replayed one
+// when the log holds it (the swap then lands on it), logged again for the
+// next restore.
+void LoadDeckDesign() {
+  const int event = FindButtonEvent(gPlaybackClient.list, kDeckDesignEvent);
+  if (event == 0) return;
+  const int design = event - kEventBase;
+  if (design == kDeckDesignBlue) gDeckDesign = kDeckDesignRed;
+  if (design == kDeckDesignRed) gDeckDesign = kDeckDesignBlue;
+}
+
+void SaveDeckDesign() {
+  const int next = gDeckDesign == kDeckDesignBlue ? kDeckDesignRed : kDeckDesignBlue;
+  gBtnLogClient.Add(kDeckDesignEvent, next + kEventBase);
+}
+
 void WaitBeginPlay(PaiGowClientRecord* record, CComm& comm) {
   if (!ClientArrived(comm)) return;
   static constexpr ClientNumberTag kMoney = {kMoneyAmountTag, "WAITBEGINPLAYANSWER: Can't find tag MONEYAMOUNT",
@@ -109,6 +125,8 @@ void WaitBeginPlay(PaiGowClientRecord* record, CComm& comm) {
   DrawMoney(money);
   LoadLastBet(record);
   SaveLastBet(record);
+  LoadDeckDesign();
+  SaveDeckDesign();
   record->state = kSwapDeck;
 }
 

@@ -9,8 +9,6 @@
 // A saved game of another game or a broken one shows its "INFO" box and
 // the game starts fresh.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -33,6 +31,7 @@
 #include "mainclient/SavedGameFile.h"
 #include "framework/shell/ShellGlobals.h"
 #include "framework/sound/Screen.h"
+#include "tests/support/KilledRun.h"
 #include "tests/support/TempFolder.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/window.h"
@@ -41,8 +40,6 @@
 namespace {
 
 using dq::CrapsClientRecord;
-
-constexpr int kKilled = 77;
 
 // What the table and the money are as the third round's betting opens.
 struct TableState {
@@ -61,36 +58,6 @@ struct TableState {
   std::vector<std::uint8_t> front;
 };
 
-constexpr int kScreenWidth = 640;
-constexpr int kScreenHeight = 480;
-
-std::vector<std::uint8_t> Pixels(const CDib& layer) {
-  std::vector<std::uint8_t> pixels;
-  for (int y = 0; y < layer.Height(); ++y) {
-    const plat::BYTE* row = layer.PixelAddress(0, y);
-    pixels.insert(pixels.end(), row, row + layer.Width());
-  }
-  return pixels;
-}
-
-// Where two layers differ: the count and the bounding box of the pixels.
-void ExpectSameLayer(const std::vector<std::uint8_t>& got, const std::vector<std::uint8_t>& want, const char* name) {
-  ASSERT_EQ(got.size(), want.size()) << name;
-  int count = 0;
-  int left = kScreenWidth, top = kScreenHeight, right = -1, bottom = -1;
-  for (std::size_t i = 0; i < got.size(); ++i) {
-    if (got[i] == want[i]) continue;
-    const int x = static_cast<int>(i % kScreenWidth);
-    const int y = static_cast<int>(i / kScreenWidth);
-    ++count;
-    left = std::min(left, x);
-    right = std::max(right, x);
-    top = std::min(top, y);
-    bottom = std::max(bottom, y);
-  }
-  EXPECT_EQ(count, 0) << name << " differs in (" << left << "," << top << ")-(" << right << "," << bottom << ")";
-}
-
 TableState Take(const CrapsClientRecord& r) {
   TableState t;
   t.taken = true;
@@ -104,8 +71,8 @@ TableState Take(const CrapsClientRecord& r) {
   t.balance = r.balance;
   t.tableTotal = r.tableTotal;
   dbGetBalance(kSavedGameUser, &t.account);
-  t.background = Pixels(gScreen.Background());
-  t.front = Pixels(gScreen.Front());
+  t.background = LayerPixels(gScreen.Background());
+  t.front = LayerPixels(gScreen.Front());
   return t;
 }
 
@@ -124,19 +91,6 @@ void ExpectSameTable(const TableState& got, const TableState& want) {
   EXPECT_DOUBLE_EQ(got.account, want.account);
   ExpectSameLayer(got.background, want.background, "background");
   ExpectSameLayer(got.front, want.front, "front");
-}
-
-// A player reads each "INFO" box of a restore for a few seconds.
-int AnswerEveryBox(const plat::headless::MessageBoxRecord& box) {
-  if (box.caption == "INFO") plat::headless::AdvanceClock(4000);
-  return (box.type & plat::MB_YESNO) == plat::MB_YESNO ? plat::IDYES : plat::IDOK;
-}
-
-bool BoxSaid(const char* text) {
-  for (const auto& box : plat::headless::MessageBoxes()) {
-    if (box.text.find(text) != std::string::npos) return true;
-  }
-  return false;
 }
 
 // The second round is killed once its client end has reached the boundary.
@@ -195,7 +149,7 @@ void ScriptRounds(CrapsSession& s, KillPoint kill, TableState* out, bool rightCl
            [] { CrapsSession::RightClickBet(dq::kPlaceWin4 + 3); });
   }
   s.When([&] { return r()->bets[dq::kPlaceWin4 + 3] == 5.0f; }, [] { CrapsSession::ClickButton(dq::kButtonRoll); });
-  if (kill != kNoKill) s.When([kill] { return AtBoundary(kill); }, [] { _exit(kKilled); });
+  if (kill != kNoKill) s.When([kill] { return AtBoundary(kill); }, [] { DieHere(); });
   s.When([&] { return r()->state == dq::kClientWaitEndPlay; }, [] {});
   s.When(CrapsSession::Betting, [out] {
     *out = Take(*CrapsSession::Record());
@@ -203,24 +157,16 @@ void ScriptRounds(CrapsSession& s, KillPoint kill, TableState* out, bool rightCl
   });
 }
 
-// Runs the program in a child process that must die in the script (with
-// kKilled); hidden as the main client starts a program with a saved game.
+// Runs the program in a child process that must die in the script;
+// hidden as the main client starts a program with a saved game.
 void RunUntilKilled(const std::string& root, int hidden,
                     const std::function<void(CrapsSession&, TableState*)>& script) {
-  std::fflush(nullptr);
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
+  ::RunUntilKilled([&] {
     CrapsSession killed(root);
     TableState ignored;
     script(killed, &ignored);
     killed.Run(hidden);
-    _exit(1);  // the kill was never reached
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  ASSERT_EQ(WEXITSTATUS(status), kKilled);
+  });
 }
 
 class CrapsRestore : public ::testing::Test {
@@ -465,12 +411,12 @@ void ScriptLeg(CrapsSession& s, const Leg& leg, bool open, TableState* out, int 
   auto r = [] { return CrapsSession::Record(); };
   // A restored round plays itself again: it dies while replayed or once back.
   if (leg.restored != 0 && leg.killRound == leg.restored && !open) {
-    s.When([kill = leg.kill] { return AtBoundary(kill); }, [] { _exit(kKilled); });
+    s.When([kill = leg.kill] { return AtBoundary(kill); }, [] { DieHere(); });
     return;
   }
   for (int round = open ? leg.restored : firstNew; round <= lastRound; ++round) {
     if (round == leg.killRound && leg.kill == kWhileBetting) {
-      s.When(RoundOpen, [] { _exit(kKilled); });
+      s.When(RoundOpen, [] { DieHere(); });
       return;
     }
     const int* bets = kBets[round - 1];
@@ -480,7 +426,7 @@ void ScriptLeg(CrapsSession& s, const Leg& leg, bool open, TableState* out, int 
     });
     s.When([r, last] { return r()->bets[last] == 5.0f; }, [] { CrapsSession::ClickButton(dq::kButtonRoll); });
     if (round == leg.killRound) {
-      s.When([kill = leg.kill] { return AtBoundary(kill); }, [] { _exit(kKilled); });
+      s.When([kill = leg.kill] { return AtBoundary(kill); }, [] { DieHere(); });
       return;
     }
     s.When([r] { return r()->state == dq::kClientWaitEndPlay; }, [] {});

@@ -1,32 +1,17 @@
 #include "tests/dq/CrapsSession.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <system_error>
-
-#include "dq/CrapsButtons.h"
 #include "dq/CrapsBetting.h"
+#include "dq/CrapsButtons.h"
 #include "dq/CrapsClient.h"
 #include "dq/CrapsProgram.h"
-#include "dq/art/CrapsSheet.h"
 #include "dq/CrapsTableLayout.h"
-#include "artwork/Generator.h"
-#include "mainclient/MainClient.h"
-#include "framework/link/MainClientName.h"
-#include "framework/link/PlaybackClient.h"
-#include "framework/link/PlaybackServer.h"
-#include "framework/link/Restore.h"
-#include "framework/game/ServerFrame.h"
+#include "dq/art/CrapsSheet.h"
 #include "framework/shell/ShellGlobals.h"
 #include "platform/include/plat/headless.h"
-#include "platform/include/plat/plat.h"
 
 namespace {
 
 CrapsSession* gSession = nullptr;
-CMainClient* gMainClient = nullptr;
 std::size_t gNextDie = 0;
 
 // The server draws each die as ServerRandomNumber() % 6 + 1.
@@ -37,62 +22,24 @@ int ScriptedDie() {
 
 }  // namespace
 
-CrapsSession::CrapsSession(std::string root) : root_(std::move(root)), program_(dq::kCrapsGame) {
-  program_.script.everyIdle = [] {
-    if (gMainWindow != nullptr && !gActive) plat::headless::SetAppActive(plat::TRUE);
-    game::SetServerRandomSource(ScriptedDie);
-    if (gMainClient != nullptr) gMainClient->Flush();
-  };
-  program_.script.describe = [] {
+CrapsSession::CrapsSession(std::string root)
+    : CMainClientSession(std::move(root), dq::kCrapsGame, "craps", dq::art::CrapsSheet()) {
+  serverRandom = ScriptedDie;
+  describe = [] {
     const dq::CrapsClientRecord* r = Record();
     return ", client state " + std::to_string(r != nullptr ? r->state : -1);
   };
-  folder_ = root_ + "/games/craps";
-  std::error_code error;
-  if (std::filesystem::exists(folder_ + "/res", error)) return;
-  std::filesystem::create_directories(folder_, error);
-  if (error || !artwork::WriteSheet(root_, dq::art::CrapsSheet())) std::abort();
-  // Without the wave files every sound is played, and logged, by its name.
-  std::filesystem::remove_all(root_ + "/games/wav", error);
 }
-
-void CrapsSession::When(std::function<bool()> condition, std::function<void()> action) {
-  program_.script.When(std::move(condition), std::move(action));
-}
-
-void CrapsSession::Then(std::function<void()> action) { program_.script.Then(std::move(action)); }
 
 int CrapsSession::Run(int hidden) {
-  plat::headless::Reset();
-  // A program starts in a process of its own, with no saved-game logs.
-  ResetPlaybackObjects();
-  plat::headless::SetMessageBoxHandler(boxAnswers);
   gSession = this;
   gNextDie = 0;
-  CMainClient mainClient;
-  EXPECT_EQ(mainClient.Create(root_ + "/account.db", ""), 1);
-  mainClient.ExpectProgram("craps", folder_, 0);
-  gMainClient = &mainClient;
-  std::error_code error;
-  const std::filesystem::path previous = std::filesystem::current_path(error);
-  std::filesystem::current_path(folder_, error);
-  EXPECT_FALSE(error);
-  const int code = program_.Run(hidden ? std::vector<std::string>{kHiddenOption} : std::vector<std::string>{});
-  // What the program sent last (its record at the end) is booked now.
-  for (int i = 0; i < 4; ++i) mainClient.Flush();
-  finalBalance = mainClient.Balance();
-  gMainClient = nullptr;
+  const int code = CMainClientSession::Run(hidden);
   gSession = nullptr;
-  mainClient.Destroy();
-  std::filesystem::current_path(previous, error);
   return code;
 }
 
-CMainClient* CrapsSession::MainClient() { return gMainClient; }
-
-dq::CrapsClientRecord* CrapsSession::Record() {
-  return dq::CrapsClientHooks::Current();
-}
+dq::CrapsClientRecord* CrapsSession::Record() { return dq::CrapsClientHooks::Current(); }
 
 bool CrapsSession::Betting() {
   const dq::CrapsClientRecord* r = Record();

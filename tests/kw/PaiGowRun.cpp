@@ -8,40 +8,18 @@
 #include "framework/game/ServerFrame.h"
 #include "framework/link/PlayerRecord.h"
 #include "framework/shell/ShellGlobals.h"
-#include "kw/Cards.h"
 #include "kw/PaiGowButtons.h"
 #include "kw/PaiGowClient.h"
 #include "kw/PaiGowProgram.h"
 #include "kw/art/PaiGowSheet.h"
 #include "platform/include/plat/headless.h"
+#include "tests/kw/ScriptedDeal.h"
 
 namespace {
 
-PaiGowRun* gRun = nullptr;
-std::size_t gNextCard = 0;
-std::vector<int> gDeck;  // the cards left in the round being dealt, in order
+ScriptedDeal gDeal;
 
-// The server draws each card as random() mod (cards left) from the ordered
-// deck: the index of the wanted card among those left gives it.
-int ScriptedDraw() {
-  if (gNextCard >= gRun->cards.size()) {
-    gRun->cardsRanOut = true;
-    return 0;
-  }
-  if (gNextCard % 14 == 0) {
-    gDeck.clear();
-    for (int id = 0; id < kw::kDeckWithJoker; ++id) gDeck.push_back(id);
-  }
-  const int wanted = gRun->cards[gNextCard++];
-  for (std::size_t i = 0; i < gDeck.size(); ++i) {
-    if (gDeck[i] == wanted) {
-      gDeck.erase(gDeck.begin() + static_cast<std::ptrdiff_t>(i));
-      return static_cast<int>(i);
-    }
-  }
-  gRun->cardsRanOut = true;  // dealt twice in a round: not a deck the server can deal
-  return 0;
-}
+int ScriptedDraw() { return gDeal.Draw(); }
 
 const artwork::IndexedImage& Picture() {
   static const artwork::IndexedImage picture = [] {
@@ -56,8 +34,6 @@ const artwork::IndexedImage& Picture() {
 
 PaiGowRun::PaiGowRun() : program_(kw::kPaiGowGame) {
   plat::headless::Reset();
-  gRun = this;
-  gNextCard = 0;
   if (!folder_.Make("games/paigow") || !artwork::WriteSheet(folder_.Path(), kw::art::PaiGowSheet()) ||
       !folder_.Enter("games/paigow")) {
     std::abort();
@@ -78,7 +54,7 @@ PaiGowRun::PaiGowRun() : program_(kw::kPaiGowGame) {
   };
 }
 
-PaiGowRun::~PaiGowRun() { gRun = nullptr; }
+PaiGowRun::~PaiGowRun() = default;
 
 void PaiGowRun::When(std::function<bool()> condition, std::function<void()> action) {
   program_.script.When(std::move(condition), std::move(action));
@@ -87,7 +63,10 @@ void PaiGowRun::When(std::function<bool()> condition, std::function<void()> acti
 void PaiGowRun::Then(std::function<void()> action) { program_.script.Then(std::move(action)); }
 
 int PaiGowRun::Run() {
+  gDeal = ScriptedDeal{};
+  gDeal.cards = cards;
   const int code = program_.Run();
+  cardsRanOut = gDeal.ranOut;
   ScriptedMainClient& mainClient = TheScriptedMainClient();
   packets = mainClient.Taken();
   handBacks = mainClient.handBacks;

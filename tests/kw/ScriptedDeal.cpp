@@ -1,0 +1,23 @@
+#include "tests/kw/ScriptedDeal.h"
+
+#include "kw/Cards.h"
+
+int ScriptedDeal::Draw() {
+  if (next_ >= cards.size()) {
+    ranOut = true;
+    return 0;
+  }
+  if (next_ % 14 == 0) {
+    left_.clear();
+    for (int id = 0; id < kw::kDeckWithJoker; ++id) left_.push_back(id);
+  }
+  const int wanted = cards[next_++];
+  for (std::size_t i = 0; i < left_.size(); ++i) {
+    if (left_[i] == wanted) {
+      left_.erase(left_.begin() + static_cast<std::ptrdiff_t>(i));
+      return static_cast<int>(i);
+    }
+  }
+  ranOut = true;
+  return 0;
+}

@@ -1,0 +1,21 @@
+// The cards the Pai Gow server is to deal, 14 a round (the player's seven,
+// then the dealer's), turned into the random numbers that draw them.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+struct ScriptedDeal {
+  std::vector<int> cards;
+  // Set when the server asked for a card past the list, or for one twice in
+  // a round (no deck the server deals could give that).
+  bool ranOut = false;
+
+  // The next random number: the server draws random() mod (cards left) from
+  // the ordered deck, so the index of the wanted card among those left.
+  int Draw();
+
+ private:
+  std::size_t next_ = 0;
+  std::vector<int> left_;
+};

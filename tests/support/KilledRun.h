@@ -1,0 +1,30 @@
+// Killing a program in the middle of a round and checking its restore: the
+// run goes in a child process that dies at a chosen point, as a program
+// killed by the user would, leaving the main client's saved game behind.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "framework/sound/Dib.h"
+#include "platform/include/plat/headless.h"
+
+// The exit code of a child killed where its script says.
+inline constexpr int kKilled = 77;
+// Ends the child process at once, as a kill would: nothing is flushed or closed.
+[[noreturn]] void DieHere();
+// Runs run in a child process that must end by DieHere; fails the test when
+// it ends otherwise.
+void RunUntilKilled(const std::function<void()>& run);
+
+// A player reads each "INFO" box of a restore for a few seconds; every box
+// is answered yes or OK.
+int AnswerEveryBox(const plat::headless::MessageBoxRecord& box);
+// 1 when a box shown in this run said text.
+bool BoxSaid(const char* text);
+
+// A layer of the screen, row by row from the top.
+std::vector<std::uint8_t> LayerPixels(const CDib& layer);
+// Fails with the count and the bounding box of the pixels that differ.
+void ExpectSameLayer(const std::vector<std::uint8_t>& got, const std::vector<std::uint8_t>& want, const char* name);
