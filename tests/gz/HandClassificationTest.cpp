@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
+#include <thread>
 #include <vector>
 
 #include "gz/HandAnalysis.h"
@@ -69,12 +71,17 @@ bool RanksAgree(const HandInfo& h, const test::PokerKey& key, const std::int32_t
   }
 }
 
-TEST(HandClassification, EveryHandAgreesWithTheOracle) {
+struct Tally {
   long long counts[kRoyalFlushCategory + 1] = {};
   long long aceKingOnly = 0;
   long long disagreements = 0;
+  std::string firstDisagreement;
+};
+
+// Every hand whose lowest card is one of the firsts (stride apart).
+void ClassifyHands(int first, int stride, Tally* tally) {
   std::int32_t ids[kHandCards];
-  for (ids[0] = 0; ids[0] < 52; ++ids[0])
+  for (ids[0] = first; ids[0] < 52; ids[0] += stride)
     for (ids[1] = ids[0] + 1; ids[1] < 52; ++ids[1])
       for (ids[2] = ids[1] + 1; ids[2] < 52; ++ids[2])
         for (ids[3] = ids[2] + 1; ids[3] < 52; ++ids[3])
@@ -83,21 +90,39 @@ TEST(HandClassification, EveryHandAgreesWithTheOracle) {
             const HandInfo h = Analyse(ids, values);
             const test::PokerKey key = test::RankHand(ids);
             const int category = EngineCategory(h);
-            ++counts[category];
-            if (category == kHighCard && h.aceKing) ++aceKingOnly;
+            ++tally->counts[category];
+            if (category == kHighCard && h.aceKing) ++tally->aceKingOnly;
             const bool sorted = values[0] <= values[1] && values[1] <= values[2] &&
                                 values[2] <= values[3] && values[3] <= values[4];
             const bool qualifies = !DealerNotQualified(h);
             if (category != key.category || !RanksAgree(h, key, ids) || !sorted ||
                 qualifies != test::Qualifies(ids)) {
-              if (++disagreements <= 5) {
-                ADD_FAILURE() << "hand " << ids[0] << "," << ids[1] << "," << ids[2] << ","
-                              << ids[3] << "," << ids[4] << ": engine " << category
-                              << ", oracle " << key.category;
+              if (tally->disagreements++ == 0) {
+                tally->firstDisagreement = "hand " + std::to_string(ids[0]) + "," +
+                                           std::to_string(ids[1]) + "," + std::to_string(ids[2]) +
+                                           "," + std::to_string(ids[3]) + "," +
+                                           std::to_string(ids[4]) + ": engine " +
+                                           std::to_string(category) + ", oracle " +
+                                           std::to_string(key.category);
               }
             }
           }
-  EXPECT_EQ(disagreements, 0);
+}
+
+TEST(HandClassification, EveryHandAgreesWithTheOracle) {
+  constexpr int kThreads = 4;
+  Tally tallies[kThreads];
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t) threads.emplace_back(ClassifyHands, t, kThreads, &tallies[t]);
+  for (auto& thread : threads) thread.join();
+  Tally total;
+  for (const Tally& t : tallies) {
+    for (int c = 0; c <= kRoyalFlushCategory; ++c) total.counts[c] += t.counts[c];
+    total.aceKingOnly += t.aceKingOnly;
+    total.disagreements += t.disagreements;
+    EXPECT_EQ(t.disagreements, 0) << t.firstDisagreement;
+  }
+  const long long* counts = total.counts;
   EXPECT_EQ(counts[kRoyalFlushCategory], 4);
   EXPECT_EQ(counts[kStraightFlushCategory], 36);
   EXPECT_EQ(counts[kFourOfAKindCategory], 624);
@@ -111,7 +136,7 @@ TEST(HandClassification, EveryHandAgreesWithTheOracle) {
   EXPECT_EQ(counts[kDealerNotQualifiedResult], 0);
   // Ace-king with no pair, straight or flush: ace, king and three of the
   // other 11 ranks not making a straight (Q-J-10 does), in 4^5 - 4 suitings.
-  EXPECT_EQ(aceKingOnly, (165 - 1) * (1024 - 4));
+  EXPECT_EQ(total.aceKingOnly, (165 - 1) * (1024 - 4));
 }
 
 TEST(SortValues, AscendingInPlaceAnsweringCountLessOne) {
