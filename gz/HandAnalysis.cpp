@@ -123,6 +123,36 @@ int DealerNotQualified(const HandInfo& d) {
            d.fullHouse || d.fourOfAKind || d.straightFlush || d.royalFlush);
 }
 
+void AnalyseHand(const std::int32_t* ids, std::int32_t* values, std::int32_t* suits,
+                 HandInfo& info) {
+  for (int i = 0; i < kHandCards; ++i) {
+    values[i] = kw::CardRank(ids[i]);
+    suits[i] = kw::CardSuit(ids[i]);
+  }
+  ClearHandInfo(info);
+  FindAceKing(values, info);
+  FindPairs(values, info);
+  FindTripsAndQuads(values, info);
+  FindFlush(suits, info);
+  FindStraight(values, info);
+  FindFullHouse(info);
+  FindStraightFlush(info);
+  FindRoyalFlush(info);
+}
+
+int HandCategory(const HandInfo& h) {
+  if (h.royalFlush) return kRoyalFlushCategory;
+  if (h.straightFlush) return kStraightFlushCategory;
+  if (h.fourOfAKind) return kFourOfAKindCategory;
+  if (h.fullHouse) return kFullHouseCategory;
+  if (h.flush) return kFlushCategory;
+  if (h.straight) return kStraightCategory;
+  if (h.threeOfAKind) return kThreeOfAKindCategory;
+  if (h.twoPair) return kTwoPairCategory;
+  if (h.pair) return kPairCategory;
+  return kHighCard;
+}
+
 int SortValues(int count, std::int32_t* values) {
   for (int pass = 1; pass < count; ++pass) {
     for (int i = 0; i < count - pass; ++i) {

@@ -29,6 +29,13 @@ void FindRoyalFlush(HandInfo& info);
 // 1 when the dealer's hand holds neither ace-king nor any pair or better.
 int DealerNotQualified(const HandInfo& dealer);
 
+// The whole analysis of one hand of card ids, ace-king included: values
+// (ascending) and suits of the five cards into values and suits.
+void AnalyseHand(const std::int32_t* ids, std::int32_t* values, std::int32_t* suits,
+                 HandInfo& info);
+// The highest CaribbeanCategory an analysed hand holds (kHighCard at least).
+int HandCategory(const HandInfo& info);
+
 // Ascending bubble sort of count ints in place; answers count - 1.
 int SortValues(int count, std::int32_t* values);
 

@@ -10,6 +10,23 @@ namespace gz {
 
 inline constexpr int kHandCards = 5;
 
+// The categories of a showdown, as CompareHands signs them: 2 never names
+// one (it is the dealer-not-qualified result).
+enum CaribbeanCategory : int {
+  kTie = 0,
+  kHighCard = 1,
+  kDealerNotQualifiedResult = 2,
+  kPairCategory = 3,
+  kTwoPairCategory = 4,
+  kThreeOfAKindCategory = 5,
+  kStraightCategory = 6,
+  kFlushCategory = 7,
+  kFullHouseCategory = 8,
+  kFourOfAKindCategory = 9,
+  kStraightFlushCategory = 10,
+  kRoyalFlushCategory = 11,
+};
+
 struct HandInfo {
   std::int32_t aceKing;             // an ace and a king (looked for in the dealer's hand only)
   std::int32_t pair;

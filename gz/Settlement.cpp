@@ -1,6 +1,6 @@
 #include "gz/Settlement.h"
 
-#include "gz/Showdown.h"
+#include "gz/HandInfo.h"
 
 namespace gz {
 

@@ -9,23 +9,9 @@
 
 namespace gz {
 
-// CompareHands results: 2 when the dealer does not qualify; else the code of
-// the deciding category, positive when the player wins, negative when the
-// dealer does; 0 a tie.
-enum CaribbeanCategory : int {
-  kTie = 0,
-  kHighCard = 1,
-  kDealerNotQualifiedResult = 2,
-  kPairCategory = 3,
-  kTwoPairCategory = 4,
-  kThreeOfAKindCategory = 5,
-  kStraightCategory = 6,
-  kFlushCategory = 7,
-  kFullHouseCategory = 8,
-  kFourOfAKindCategory = 9,
-  kStraightFlushCategory = 10,
-  kRoyalFlushCategory = 11,
-};
+// CompareHands results: 2 when the dealer does not qualify; else the
+// CaribbeanCategory of the deciding category, positive when the player
+// wins, negative when the dealer does; 0 a tie.
 
 // CompareKickers answers.
 enum KickerComparison : int { kFirstHigher = 1, kSecondHigher = 2, kKickersEqual = 3 };

@@ -2,25 +2,11 @@
 // side, packet by packet, through the server's own link end.
 #pragma once
 
-#include <string>
-
+#include "bench/support/ScriptedLink.h"
 #include "dq/BetWire.h"
-#include "framework/link/Comm.h"
 #include "dq/CrapsServerRecord.h"
 
 namespace dq::sim {
-
-class CSimTransport : public CTransport {
- public:
-  int SendData(const char* text, std::size_t length) override;
-  int HandBack() override { return 1; }
-  void Poll() override {}
-  int IsIdle() override { return 1; }
-  void OnEvent(int) override {}
-
-  std::string last;
-  long long packets = 0;
-};
 
 class SimSession {
  public:
@@ -39,15 +25,8 @@ class SimSession {
   int Quit();
 
  private:
-  // Feeds a client packet and steps the server until it answers; the
-  // answer's tags, or null after printing the packet that got none.
-  CKeyValueList* Exchange(const char* packet);
-  int ExchangeOk(const char* packet);
-
-  CComm comm_;
-  CSimTransport* transport_;
   CrapsServerRecord* record_;
-  CKeyValueList answer_;
+  ::sim::CScriptedLink link_;
 };
 
 }  // namespace dq::sim

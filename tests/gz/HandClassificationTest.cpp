@@ -10,42 +10,16 @@
 
 #include "gz/HandAnalysis.h"
 #include "gz/Showdown.h"
-#include "tests/gz/PokerOracle.h"
+#include "tests/support/PokerOracle.h"
 
 namespace gz {
 namespace {
 
-// The category the showdown's cascade would give the hand alone.
-int EngineCategory(const HandInfo& h) {
-  if (h.royalFlush) return kRoyalFlushCategory;
-  if (h.straightFlush) return kStraightFlushCategory;
-  if (h.fourOfAKind) return kFourOfAKindCategory;
-  if (h.fullHouse) return kFullHouseCategory;
-  if (h.flush) return kFlushCategory;
-  if (h.straight) return kStraightCategory;
-  if (h.threeOfAKind) return kThreeOfAKindCategory;
-  if (h.twoPair) return kTwoPairCategory;
-  if (h.pair) return kPairCategory;
-  return kHighCard;
-}
-
 HandInfo Analyse(const std::int32_t* ids, std::int32_t* values) {
   std::int32_t suits[kHandCards];
-  for (int i = 0; i < kHandCards; ++i) {
-    values[i] = ids[i] % 13 + 2;
-    suits[i] = ids[i] / 13;
-  }
   HandInfo h;
   h.royalFlush = 7;  // must be written whatever it held
-  ClearHandInfo(h);
-  FindAceKing(values, h);
-  FindPairs(values, h);
-  FindTripsAndQuads(values, h);
-  FindFlush(suits, h);
-  FindStraight(values, h);
-  FindFullHouse(h);
-  FindStraightFlush(h);
-  FindRoyalFlush(h);
+  AnalyseHand(ids, values, suits, h);
   return h;
 }
 
@@ -89,7 +63,7 @@ void ClassifyHands(int first, int stride, Tally* tally) {
             std::int32_t values[kHandCards];
             const HandInfo h = Analyse(ids, values);
             const test::PokerKey key = test::RankHand(ids);
-            const int category = EngineCategory(h);
+            const int category = HandCategory(h);
             ++tally->counts[category];
             if (category == kHighCard && h.aceKing) ++tally->aceKingOnly;
             const bool sorted = values[0] <= values[1] && values[1] <= values[2] &&

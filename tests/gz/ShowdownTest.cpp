@@ -9,7 +9,7 @@
 
 #include "gz/Showdown.h"
 #include "kw/Cards.h"
-#include "tests/gz/PokerOracle.h"
+#include "tests/support/PokerOracle.h"
 
 namespace gz {
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/gz/PokerOracle.h"
+#include "tests/support/PokerOracle.h"
 
 #include <algorithm>
 
