@@ -177,18 +177,6 @@ void Settle(CaribbeanServerRecord& r, CComm& comm, int userId) {
   r.state = kServerSendSecondCards;
 }
 
-void WaitDone(CaribbeanServerRecord& r, CComm& comm, const char* command, const char* answerName,
-              int next) {
-  if (!ServerCanAnswer(comm)) return;
-  if (!ServerGotCommand(comm, command)) {
-    AnswerWrongCommand(comm, command);
-    r.state = kServerSendFailure;
-    return;
-  }
-  AnswerDone(comm, answerName);
-  r.state = next;
-}
-
 void SendFailure(CaribbeanServerRecord& r, CComm& comm, int userId) {
   if (ServerSendAnswer(comm, &r.state, kServerFailed)) GameServerOnRemove(r, userId);
 }
@@ -226,15 +214,18 @@ int GameServerRun(CaribbeanServerRecord& r, CComm& comm, int userId) {
     case kServerSettle: Settle(r, comm, userId); break;
     case kServerSendSecondCards: ServerSendAnswer(comm, &r.state, kServerWaitEndPlay); break;
     case kServerWaitEndPlay:
-      WaitDone(r, comm, kEndPlay, kEndPlayAnswer, kServerSendEndPlay);
+      ServerWaitDone(comm, &r.state, kEndPlay, kEndPlayAnswer, kServerSendEndPlay,
+                     kServerSendFailure);
       break;
     case kServerSendEndPlay: ServerSendAnswer(comm, &r.state, kServerWaitBeginPlay); break;
     case kServerWaitQuitEndPlay:
-      WaitDone(r, comm, kEndPlay, kEndPlayAnswer, kServerSendQuit);
+      ServerWaitDone(comm, &r.state, kEndPlay, kEndPlayAnswer, kServerSendQuit,
+                     kServerSendFailure);
       break;
     case kServerSendQuit: ServerSendAnswer(comm, &r.state, kServerWaitClientExit); break;
     case kServerWaitClientExit:
-      WaitDone(r, comm, kClientExit, kClientExitAnswer, kServerSendClientExit);
+      ServerWaitDone(comm, &r.state, kClientExit, kClientExitAnswer, kServerSendClientExit,
+                     kServerSendFailure);
       break;
     case kServerSendClientExit: ServerSendAnswer(comm, &r.state, kServerExitSent); break;
     case kServerExitSent:
