@@ -3,6 +3,8 @@
 // transport, and reads each answer.
 #pragma once
 
+#include <string>
+
 #include "framework/link/Comm.h"
 #include "framework/link/KeyValueList.h"
 #include "tests/support/CaptureTransport.h"
@@ -24,6 +26,8 @@ class CScriptedServerLink {
   int ExchangeOk(const char* packet);
   // One more frame of the server; its result.
   int Step();
+  // The text of the last packet the server sent.
+  std::string LastSent() const { return transport_->LastText(); }
 
  private:
   const char* name_;

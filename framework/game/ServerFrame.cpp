@@ -137,6 +137,18 @@ int AnswerDone(CComm& comm, const char* answerName) {
   return answered;
 }
 
+void ServerWaitDone(CComm& comm, int* state, const char* command, const char* answerName,
+                    int next, int failState) {
+  if (!ServerCanAnswer(comm)) return;
+  if (!ServerGotCommand(comm, command)) {
+    AnswerWrongCommand(comm, command);
+    *state = failState;
+    return;
+  }
+  AnswerDone(comm, answerName);
+  *state = next;
+}
+
 int ServerSendAnswer(CComm& comm, int* state, int next) {
   if (!comm.SendPacket()) return 0;
   *state = next;

@@ -88,6 +88,12 @@ int AnswerBeginPlay(CComm& comm, int userId, double* balance);
 // ENDPLAY, CLIENTEXIT and the like: "ok" with no data. Releases the packet.
 int AnswerDone(CComm& comm, const char* answerName);
 
+// A waiting state for command, answered "ok" with no data under answerName:
+// *state = next once answered, failState after a wrong command (answered
+// as AnswerWrongCommand). Nothing while ServerCanAnswer does not hold.
+void ServerWaitDone(CComm& comm, int* state, const char* command, const char* answerName,
+                    int next, int failState);
+
 // ---- Send states ---------------------------------------------------------------
 // 1 and *state = next when the transport took the packet; else 0 (retry).
 int ServerSendAnswer(CComm& comm, int* state, int next);

@@ -1,0 +1,132 @@
+// A saved Caribbean Poker record read back: exactly 408 bytes of a record
+// the machine can run, or refused with the record left as it was.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "framework/link/Db.h"
+#include "framework/link/SavedGameKeys.h"
+#include "framework/link/ServerRandom.h"
+#include "gz/CaribbeanProtocol.h"
+#include "gz/CaribbeanServer.h"
+#include "platform/include/plat/headless.h"
+#include "tests/support/TempFolder.h"
+
+namespace gz {
+namespace {
+
+// Each test reads and writes "db_savef" in a folder of its own.
+class CaribbeanRestore : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(folder_.Enter(), 1);
+    plat::headless::ClearMessageBoxes();
+  }
+
+  // The record with the server's random stream, as the main client saves them.
+  static void WriteRecord(const void* bytes, std::uint32_t size) {
+    ASSERT_EQ(dbWrite(kSavedGameUser, kCaribbeanGameCode, "GZDATA", 0, bytes, size), 0);
+    unsigned char stream[4];
+    DbPutU32(stream, 1);
+    ASSERT_EQ(dbWrite(kSavedGameUser, kCaribbeanGameCode, kKeyServerRandom, 0, stream, 4), 0);
+  }
+
+  static bool BoxSaid(const char* text) {
+    for (const auto& box : plat::headless::MessageBoxes()) {
+      if (box.text.find(text) != std::string::npos) return true;
+    }
+    return false;
+  }
+
+  // Loads into a live record marked by its money; 0 or the load's error,
+  // with the live record unchanged on an error.
+  static int Load(CaribbeanServerRecord* live) {
+    *live = CaribbeanServerRecord{};
+    live->money = 1234;
+    const int result = CaribbeanServerShell::Load(live, kSavedGameUser, kCaribbeanGameCode);
+    if (result != 0) {
+      EXPECT_EQ(live->money, 1234);
+    }
+    return result;
+  }
+
+ private:
+  TempFolder folder_;
+};
+
+CaribbeanServerRecord SavedRecord() {
+  CaribbeanServerRecord r{};
+  std::strcpy(r.gameCode, kCaribbeanGameCode);
+  r.state = kServerSendBeginPlay;
+  r.minAnte = 5;
+  r.maxAnte = 500;
+  r.money = 250;
+  for (int i = 0; i < kDealtCards; ++i) r.cards[i] = 51 - 5 * i;
+  return r;
+}
+
+TEST_F(CaribbeanRestore, TheSavedRecordReplacesTheRecordWhole) {
+  const CaribbeanServerRecord saved = SavedRecord();
+  WriteRecord(&saved, sizeof(saved));
+  CaribbeanServerRecord live;
+  EXPECT_EQ(Load(&live), 0);
+  EXPECT_EQ(std::memcmp(&live, &saved, sizeof(live)), 0);
+}
+
+TEST_F(CaribbeanRestore, RecordsOfAByteLessOrMoreAreRefused) {
+  unsigned char bytes[kCaribbeanServerRecordSize + 1] = {};
+  const CaribbeanServerRecord saved = SavedRecord();
+  std::memcpy(bytes, &saved, sizeof(saved));
+  for (std::uint32_t size : {kCaribbeanServerRecordSize - 1, kCaribbeanServerRecordSize + 1}) {
+    SCOPED_TRACE(size);
+    std::remove(kDbFileName);
+    plat::headless::ClearMessageBoxes();
+    WriteRecord(bytes, size);
+    CaribbeanServerRecord live;
+    EXPECT_EQ(Load(&live), -1);
+    EXPECT_TRUE(
+        BoxSaid("GameServerLoad: size of data read is invalid (trying to load game data)"));
+  }
+}
+
+TEST_F(CaribbeanRestore, AStateOutsideTheMachineIsRefused) {
+  for (int state : {-1, int{kCaribbeanServerStates}}) {
+    std::remove(kDbFileName);
+    CaribbeanServerRecord saved = SavedRecord();
+    saved.state = state;
+    WriteRecord(&saved, sizeof(saved));
+    CaribbeanServerRecord live;
+    EXPECT_EQ(Load(&live), -1) << state;
+  }
+}
+
+TEST_F(CaribbeanRestore, ADealtHandMustBeTenDistinctCards) {
+  for (int bad : {-1, 52}) {
+    std::remove(kDbFileName);
+    CaribbeanServerRecord saved = SavedRecord();
+    saved.cards[3] = bad;
+    WriteRecord(&saved, sizeof(saved));
+    CaribbeanServerRecord live;
+    EXPECT_EQ(Load(&live), -1) << bad;
+  }
+  std::remove(kDbFileName);
+  CaribbeanServerRecord twice = SavedRecord();
+  twice.cards[9] = twice.cards[0];
+  WriteRecord(&twice, sizeof(twice));
+  CaribbeanServerRecord live;
+  EXPECT_EQ(Load(&live), -1);
+}
+
+TEST(CaribbeanRecordCheck, OnlyTheStatesOfAnOpenHandNeedItsCards) {
+  CaribbeanServerRecord r{};
+  for (int state = 0; state < kCaribbeanServerStates; ++state) {
+    r.state = state;
+    const bool handOpen = state >= kServerSendBeginPlay && state <= kServerSendSecondCards;
+    EXPECT_EQ(IsCaribbeanServerRecord(r), handOpen ? 0 : 1) << state;
+  }
+}
+
+}  // namespace
+}  // namespace gz
