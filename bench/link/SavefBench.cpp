@@ -1,11 +1,12 @@
 // dbRead of the last of 10,000 records: one walk over the whole file.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "framework/link/Db.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -14,19 +15,15 @@ constexpr int kRecords = 10000;
 class SavefFixture : public benchmark::Fixture {
  public:
   void SetUp(const benchmark::State&) override {
-    char pattern[] = "/tmp/bench_savef_XXXXXX";
-    if (!::mkdtemp(pattern) || ::chdir(pattern) != 0) std::abort();
-    dir_ = pattern;
+    folder_.emplace();
+    if (!folder_->Enter()) std::abort();
     const std::string data(100, 'd');
     for (int i = 0; i < kRecords; ++i) dbWrite(1, "DQ", "PKTLOG", i, data.data(), data.size());
   }
-  void TearDown(const benchmark::State&) override {
-    std::remove(kDbFileName);
-    if (::chdir("/tmp") != 0 || ::rmdir(dir_.c_str()) != 0) std::abort();
-  }
+  void TearDown(const benchmark::State&) override { folder_.reset(); }
 
  private:
-  std::string dir_;
+  std::optional<TempFolder> folder_;  // a fresh one for each run
 };
 
 BENCHMARK_F(SavefFixture, ReadLastOf10000)(benchmark::State& state) {

@@ -20,6 +20,8 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/TempFolder.h"
+
 extern char** environ;
 
 namespace {
@@ -84,9 +86,9 @@ void IdleGameCpuShare(benchmark::State& state) {
   }
   const char* chosen = std::getenv("CASINO_BENCH_STAGE");
   const fs::path source = chosen ? chosen : CASINO_STAGE_DIR;
-  char pattern[] = "/tmp/idlecpu-XXXXXX";
-  if (!::mkdtemp(pattern)) std::abort();
-  const fs::path stage = fs::path(pattern) / "stage";
+  const TempFolder folder;
+  if (folder.Path().empty()) std::abort();
+  const fs::path stage = fs::path(folder.Path()) / "stage";
   fs::copy(source, stage, fs::copy_options::recursive);
   fs::remove(stage / "games" / "craps" / "db_savef");
   for (auto _ : state) {
@@ -123,8 +125,6 @@ void IdleGameCpuShare(benchmark::State& state) {
     ::kill(procs["craps"], SIGKILL);
     ::waitpid(root, nullptr, 0);
   }
-  std::error_code ec;
-  fs::remove_all(pattern, ec);
 }
 BENCHMARK(IdleGameCpuShare)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 

@@ -2,11 +2,8 @@
 // template game) does next to nothing, on the headless backend, one IdleTick per 20 ms of virtual clock.
 // Also the cost of an idle tick on which no frame is due.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <system_error>
 
 #include "framework/shell/MessageLoop.h"
 #include "framework/shell/Program.h"
@@ -14,6 +11,7 @@
 #include "framework/shell/Startup.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/plat.h"
+#include "tests/support/TempFolder.h"
 #include "tests/support/TemplateGame.h"
 
 namespace {
@@ -22,9 +20,7 @@ namespace {
 class StartedProgram {
  public:
   StartedProgram() {
-    char pattern[] = "/tmp/shellbench-XXXXXX";
-    folder = ::mkdtemp(pattern) ? pattern : "";
-    if (folder.empty() || ::chdir(folder.c_str()) != 0 || !WriteToyArtwork()) std::abort();
+    if (!folder.Enter() || !WriteToyArtwork()) std::abort();
     plat::headless::Reset();
     ResetToyGame();
     gToyScript.frameLimit = 0;
@@ -45,13 +41,11 @@ class StartedProgram {
     gServerRecord = nullptr;
     gClientRecord = nullptr;
     ShutdownApp();
-    std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
   }
 
  private:
+  TempFolder folder;  // the working folder until the program has shut down
   GameDefinition game;
-  std::string folder;
 };
 
 void IdleFrame(benchmark::State& state) {

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -15,18 +14,15 @@
 #include "framework/link/MainClientTransport.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/plat.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
 struct Harness {
-  ~Harness() {
-    std::error_code ignored;
-    if (!folder.empty()) std::filesystem::remove_all(folder, ignored);
-  }
+  TempFolder folder;  // removed after the main client has closed its files
   CMainClient mainClient;
   plat::HWND program = nullptr;
   plat::UINT singleMsg = 0;
-  std::string folder;
   std::vector<std::uint8_t> nextRecord;  // the money the program reports when asked
 };
 
@@ -48,17 +44,15 @@ Harness& Setup() {
   if (gHarness) return harness;
   gHarness = &harness;
   plat::headless::Reset();
-  char pattern[] = "/tmp/fuzz-mainclient-XXXXXX";
-  if (!::mkdtemp(pattern)) std::abort();
-  harness.folder = pattern;
-  if (!harness.mainClient.Create(harness.folder + "/account.db", "")) std::abort();
+  if (harness.folder.Path().empty()) std::abort();
+  if (!harness.mainClient.Create(harness.folder.Path() + "/account.db", "")) std::abort();
   plat::WNDCLASS wc{};
   wc.lpfnWndProc = &ProgramProc;
   wc.lpszClassName = "FuzzProgram";
   plat::RegisterClass(&wc);
   harness.program = plat::CreateWindow("FuzzProgram", "", 0, 0, 0, 10, 10, nullptr, 0, nullptr, nullptr);
   harness.singleMsg = plat::RegisterWindowMessage(kSingleMessageName);
-  harness.mainClient.ExpectProgram("fuzz", harness.folder, 0);
+  harness.mainClient.ExpectProgram("fuzz", harness.folder.Path(), 0);
   if (plat::SendMessage(harness.mainClient.Window(), harness.singleMsg, kSingleConnect,
                         plat::HandleToLParam(harness.program)) == 0) {
     std::abort();
@@ -111,6 +105,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   plat::MSG msg;
   while (plat::PeekMessage(&msg, nullptr, 0, 0, plat::PM_REMOVE)) plat::DispatchMessage(&msg);
-  CheckSavedGameFile(h.folder + "/db_savef");
+  CheckSavedGameFile(h.folder.Path() + "/db_savef");
   return 0;
 }

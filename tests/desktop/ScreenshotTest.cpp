@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/desktop/TestSupport.h"
+#include "tests/support/TempFolder.h"
 #include "platform/include/plat/plat.h"
 
 using namespace plat;
@@ -62,7 +63,8 @@ struct Probe {
 // Screenshots until every probe shows its colour (the X server may not
 // have the last frame yet); false after a generous wait.
 bool ScreenShows(const std::vector<Probe>& probes, std::string* report) {
-  const std::string path = desktop_test::MakeTempFolder("shot") + "/screen.ppm";
+  const TempFolder folder;
+  const std::string path = folder.Path() + "/screen.ppm";
   for (int attempt = 0; attempt < 40; ++attempt) {
     desktop_test::PumpFor(100);
     CScreenshot shot;

@@ -2,13 +2,13 @@
 // what it was asked to open.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "tests/desktop/TestSupport.h"
+#include "tests/support/TempFolder.h"
 #include "platform/include/plat/plat.h"
 
 using namespace plat;
@@ -17,13 +17,17 @@ namespace {
 
 struct ShellTest : testing::Test {
   void SetUp() override {
-    folder = desktop_test::MakeTempFolder("shell");
-    ASSERT_FALSE(folder.empty());
+    ASSERT_EQ(temp.Make("bin"), 1);
+    ASSERT_EQ(temp.Make("help"), 1);
+    folder = temp.Path();
     tools = folder + "/bin";
-    ASSERT_EQ(std::system(("mkdir -p " + tools + " " + folder + "/help").c_str()), 0);
-    std::ofstream(tools + "/xdg-open") << "#!/bin/sh\necho \"$1\" > \"" << folder << "/opened\"\n";
-    ASSERT_EQ(std::system(("chmod +x " + tools + "/xdg-open").c_str()), 0);
-    std::ofstream(folder + "/help/dq.htm") << "<html></html>\n";
+    const std::string handler = tools + "/xdg-open";
+    ASSERT_EQ(WriteFile(handler, "#!/bin/sh\necho \"$1\" > \"" + folder + "/opened\"\n"), 1);
+    std::error_code error;
+    std::filesystem::permissions(handler, std::filesystem::perms::owner_exec,
+                                 std::filesystem::perm_options::add, error);
+    ASSERT_FALSE(error) << error.message();
+    ASSERT_EQ(WriteFile(folder + "/help/dq.htm", "<html></html>\n"), 1);
     const char* path = std::getenv("PATH");
     savedPath = path ? path : "";
   }
@@ -31,14 +35,12 @@ struct ShellTest : testing::Test {
   std::string Opened() {
     std::string text;
     desktop_test::PumpUntil([&] {
-      std::ifstream in(folder + "/opened");
-      std::stringstream s;
-      s << in.rdbuf();
-      text = s.str();
+      text = ReadFile(folder + "/opened");
       return !text.empty();
     });
     return text;
   }
+  TempFolder temp;
   std::string folder, tools, savedPath;
 };
 

@@ -7,6 +7,7 @@
 
 #include "tests/desktop/SoundFiles.h"
 #include "tests/desktop/TestSupport.h"
+#include "tests/support/TempFolder.h"
 #include "platform/include/plat/plat.h"
 
 using namespace plat;
@@ -17,8 +18,7 @@ namespace {
 
 struct SoundTest : testing::Test {
   void SetUp() override {
-    folder = desktop_test::MakeTempFolder("sound");
-    ASSERT_FALSE(folder.empty());
+    ASSERT_FALSE(folder.Path().empty());
     hwnd = windows.Create(WS_POPUP, 0, 0, 10, 10);
     ASSERT_NE(hwnd, nullptr);
   }
@@ -27,7 +27,7 @@ struct SoundTest : testing::Test {
     DestroyWindow(hwnd);
   }
   std::string Write(const char* name, const std::vector<std::uint8_t>& bytes) {
-    const std::string path = folder + "/" + name;
+    const std::string path = folder.Path() + "/" + name;
     EXPECT_TRUE(desktop_test::WriteFile(path, bytes));
     return path;
   }
@@ -54,7 +54,7 @@ struct SoundTest : testing::Test {
   }
   CRecordingClass windows{"SoundTestWindow"};
   HWND hwnd = nullptr;
-  std::string folder;
+  TempFolder folder;
 };
 
 TEST_F(SoundTest, WavesPlayFromMemoryOrByNameAndBadOnesAreRefused) {
@@ -66,9 +66,9 @@ TEST_F(SoundTest, WavesPlayFromMemoryOrByNameAndBadOnesAreRefused) {
   EXPECT_TRUE(PlaySound(wave.data(), SND_PURGE));
   Write("Chips.wav", wave);
   // Names as the programs write them: another case, the other separator.
-  const std::string name = folder + "\\chips.WAV";
+  const std::string name = folder.Path() + "\\chips.WAV";
   EXPECT_TRUE(PlaySound(name.c_str(), SND_FILENAME | SND_ASYNC));
-  EXPECT_FALSE(PlaySound((folder + "/missing.wav").c_str(), SND_FILENAME | SND_ASYNC));
+  EXPECT_FALSE(PlaySound((folder.Path() + "/missing.wav").c_str(), SND_FILENAME | SND_ASYNC));
   std::vector<std::uint8_t> bad = wave;
   std::memcpy(bad.data(), "RIFX", 4);
   EXPECT_FALSE(PlaySound(bad.data(), SND_MEMORY | SND_ASYNC));
@@ -76,7 +76,7 @@ TEST_F(SoundTest, WavesPlayFromMemoryOrByNameAndBadOnesAreRefused) {
   std::memcpy(notWave.data() + 20, "\x55\x55", 2);  // an unknown sample format
   EXPECT_FALSE(PlaySound(notWave.data(), SND_MEMORY | SND_SYNC));
   Write("text.wav", {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd', '!', '!'});
-  EXPECT_FALSE(PlaySound((folder + "/text.wav").c_str(), SND_FILENAME | SND_SYNC));
+  EXPECT_FALSE(PlaySound((folder.Path() + "/text.wav").c_str(), SND_FILENAME | SND_SYNC));
 }
 
 TEST_F(SoundTest, ThePieceLengthComesFromItsTempo) {
@@ -146,7 +146,7 @@ TEST_F(SoundTest, PauseHoldsThePositionAndResumePlaysOn) {
 TEST_F(SoundTest, TheSequencerAnswersErrorsWithTexts) {
   MCI_OPEN_PARMS open{};
   open.lpstrDeviceType = "sequencer";
-  const std::string missing = folder + "/missing.mid";
+  const std::string missing = folder.Path() + "/missing.mid";
   open.lpstrElementName = missing.c_str();
   EXPECT_EQ(mciSendCommand(0, MCI_OPEN, MCI_OPEN_TYPE | MCI_OPEN_ELEMENT, &open), MCIERR_FILE_NOT_FOUND);
   const std::string text = Write("text.mid", {'n', 'o', 't', ' ', 'm', 'i', 'd', 'i'});

@@ -1,9 +1,5 @@
 #include "tests/desktop/TestSupport.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
-
 namespace desktop_test {
 namespace {
 
@@ -66,14 +62,6 @@ LRESULT CRecordingClass::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
   LRESULT result = 0;
   if (self->hook && self->hook(hwnd, msg, wParam, lParam, &result)) return result;
   return DefWindowProc(hwnd, msg, wParam, lParam);
-}
-
-std::string MakeTempFolder(const char* tag) {
-  char temp[512];
-  GetEnvironmentVariable("TEMP", temp, sizeof temp);
-  std::string path = std::string(temp) + "/desktop_" + tag + "_XXXXXX";
-  if (!mkdtemp(path.data())) return std::string();
-  return path;
 }
 
 }  // namespace desktop_test

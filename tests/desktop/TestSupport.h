@@ -42,7 +42,4 @@ class CRecordingClass {
   std::string m_name;
 };
 
-// A fresh folder under the temporary folder.
-std::string MakeTempFolder(const char* tag);
-
 }  // namespace desktop_test

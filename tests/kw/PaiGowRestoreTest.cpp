@@ -1,7 +1,6 @@
 // A saved Pai Gow server record read back: the exact size and the record
 // check refuse what the machine could not run, and keep the live record.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -15,24 +14,17 @@
 #include "kw/PaiGowServer.h"
 #include "kw/Showdown.h"
 #include "platform/include/plat/headless.h"
+#include "tests/support/TempFolderFixture.h"
 
 namespace kw {
 namespace {
 
 // Each test reads and writes "db_savef" in a folder of its own.
-class PaiGowRestore : public ::testing::Test {
+class PaiGowRestore : public TempFolderTest {
  protected:
   void SetUp() override {
-    ASSERT_NE(getcwd(home_, sizeof(home_)), nullptr);
-    std::strcpy(folder_, "/tmp/kw_restore_XXXXXX");
-    ASSERT_NE(mkdtemp(folder_), nullptr);
-    ASSERT_EQ(chdir(folder_), 0);
+    TempFolderTest::SetUp();
     plat::headless::ClearMessageBoxes();
-  }
-  void TearDown() override {
-    std::remove(kDbFileName);
-    EXPECT_EQ(chdir(home_), 0);
-    rmdir(folder_);
   }
 
   // The record with the server's random stream, as the main client saves them.
@@ -59,10 +51,6 @@ class PaiGowRestore : public ::testing::Test {
     EXPECT_EQ(live.bet, 42.0);
     EXPECT_EQ(live.state, 0);
   }
-
- private:
-  char home_[4096];
-  char folder_[64];
 };
 
 int Sevens() {

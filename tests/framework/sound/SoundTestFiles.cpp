@@ -1,41 +1,24 @@
 #include "tests/framework/sound/SoundTestFiles.h"
 
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-
 #include "platform/include/plat/plat.h"
+#include "tests/support/TempFolder.h"
 
 namespace soundtest {
 
 namespace {
 
-// Kept alive past static destruction, so the exit handler can remove it.
-const std::filesystem::path& ProcessDir() {
-  static const std::filesystem::path* dir = [] {
-    auto* made = new std::filesystem::path(std::filesystem::temp_directory_path() /
-                                           ("casino_sound_test_" + std::to_string(getpid())));
-    std::filesystem::create_directories(*made);
-    std::atexit([] {
-      std::error_code ignored;
-      std::filesystem::remove_all(ProcessDir(), ignored);
-    });
-    return made;
-  }();
-  return *dir;
+// One folder for the whole process, removed as the process ends.
+const TempFolder& ProcessFolder() {
+  static const TempFolder folder;
+  return folder;
 }
 
 }  // namespace
 
-std::string TempPath(const std::string& name) { return (ProcessDir() / name).string(); }
+std::string TempPath(const std::string& name) { return ProcessFolder().Path() + "/" + name; }
 
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return;
-  if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
-  std::fclose(f);
+  WriteFile(path, std::string(bytes.begin(), bytes.end()));
 }
 
 artwork::IndexedImage PatternImage(int width, int height) {
