@@ -27,8 +27,9 @@ std::size_t ReadAside(const char* fileName, std::vector<unsigned char>* bytes, i
 int ReadSettingsFile(const char* fileName, void* settings, int size) {
   std::vector<unsigned char> bytes;
   const std::size_t got = ReadAside(fileName, &bytes, size);
+  if (got == 0) return 0;
   std::memcpy(settings, bytes.data(), got);
-  return got > 0 ? 1 : 0;
+  return 1;
 }
 
 int ReadWholeSettingsFile(const char* fileName, void* settings, int size) {
