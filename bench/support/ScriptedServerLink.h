@@ -19,8 +19,9 @@ class CScriptedServerLink {
   CScriptedServerLink& operator=(const CScriptedServerLink&) = delete;
 
   // Feeds a client packet and steps the server until it answers; the
-  // answer's tags when answered "ok", else null after printing the packet.
-  CKeyValueList* Exchange(const char* packet);
+  // answer's tags when answered "ok" (or alsoWanted when given), else null
+  // after printing the packet.
+  CKeyValueList* Exchange(const char* packet, const char* alsoWanted = nullptr);
   int ExchangeOk(const char* packet);
   // One more frame of the server; its result.
   int Step();
