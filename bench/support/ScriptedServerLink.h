@@ -3,6 +3,8 @@
 // transport, and reads each answer.
 #pragma once
 
+#include <string>
+
 #include "framework/link/Comm.h"
 #include "framework/link/KeyValueList.h"
 #include "tests/support/CaptureTransport.h"
@@ -25,6 +27,9 @@ class CScriptedServerLink {
   int ExchangeOk(const char* packet);
   // One more frame of the server; its result.
   int Step();
+  // The last answer decoded, and the last packet the server sent as text.
+  const CKeyValueList& Answer() const { return answer_; }
+  std::string LastText() const { return transport_->LastText(); }
 
  private:
   const char* name_;
