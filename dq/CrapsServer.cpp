@@ -181,13 +181,6 @@ void BuildResults(CrapsServerRecord& r, CComm& comm) {
   r.state = kServerSendResults;
 }
 
-void WaitDone(CrapsServerRecord& r, CComm& comm, const char* command, const char* answerName,
-              int next) {
-  if (!ServerTakeCommand(comm, &r.state, command, kServerSendFailure)) return;
-  AnswerDone(comm, answerName);
-  r.state = next;
-}
-
 }  // namespace
 
 int IsCrapsServerRecord(const CrapsServerRecord& record) {
@@ -213,13 +206,13 @@ int GameServerRun(CrapsServerRecord& r, CComm& comm, int userId) {
       break;
     case kServerMoney: MoveMoney(r, comm, userId); break;
     case kServerWaitEndPlay:
-      WaitDone(r, comm, kEndPlay, kEndPlayAnswer, kServerSendEndPlay);
+      ServerWaitDone(comm, &r.state, kEndPlay, kEndPlayAnswer, kServerSendEndPlay, kServerSendFailure);
       break;
     case kServerSendEndPlay: ServerSendAnswer(comm, &r.state, kServerWaitBeginPlay); break;
     case kServerWaitSendResult: WaitSendResult(r, comm); break;
     case kServerSendQuit: ServerSendAnswer(comm, &r.state, kServerWaitClientExit); break;
     case kServerWaitClientExit:
-      WaitDone(r, comm, kClientExit, kClientExitAnswer, kServerSendClientExit);
+      ServerWaitDone(comm, &r.state, kClientExit, kClientExitAnswer, kServerSendClientExit, kServerSendFailure);
       break;
     case kServerSendClientExit: ServerSendAnswer(comm, &r.state, kServerExitSent); break;
     case kServerExitSent: r.state = kServerEnded; break;

@@ -47,6 +47,10 @@ int ServerGotCommand(CComm& comm, const char* command);
 // and is command (the state answers it); else 0, and a packet with another
 // command is answered by AnswerWrongCommand and *state becomes failState.
 int ServerTakeCommand(CComm& comm, int* state, const char* command, int failState);
+// A waiting state for one command answered "done" under answerName: taken as
+// ServerTakeCommand does, then *state becomes next.
+void ServerWaitDone(CComm& comm, int* state, const char* command, const char* answerName, int next,
+                    int failState);
 // The value of the arrived packet's first tag named name (from its start),
 // or null when it has none.
 const char* ServerTagValue(CComm& comm, const char* name);
