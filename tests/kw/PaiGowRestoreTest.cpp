@@ -1,7 +1,6 @@
 // A saved Pai Gow server record read back: the exact size and the record
 // check refuse what the machine could not run, and keep the live record.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -15,6 +14,7 @@
 #include "kw/PaiGowServer.h"
 #include "kw/Showdown.h"
 #include "platform/include/plat/headless.h"
+#include "tests/support/TempFolder.h"
 
 namespace kw {
 namespace {
@@ -23,16 +23,8 @@ namespace {
 class PaiGowRestore : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_NE(getcwd(home_, sizeof(home_)), nullptr);
-    std::strcpy(folder_, "/tmp/kw_restore_XXXXXX");
-    ASSERT_NE(mkdtemp(folder_), nullptr);
-    ASSERT_EQ(chdir(folder_), 0);
+    ASSERT_EQ(folder_.Enter(), 1);
     plat::headless::ClearMessageBoxes();
-  }
-  void TearDown() override {
-    std::remove(kDbFileName);
-    EXPECT_EQ(chdir(home_), 0);
-    rmdir(folder_);
   }
 
   // The record with the server's random stream, as the main client saves them.
@@ -61,8 +53,7 @@ class PaiGowRestore : public ::testing::Test {
   }
 
  private:
-  char home_[4096];
-  char folder_[64];
+  TempFolder folder_;
 };
 
 int Sevens() {
