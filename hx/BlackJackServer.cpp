@@ -83,18 +83,6 @@ void WaitDealOrQuit(BlackJackServerRecord& r, CComm& comm) {
   }
 }
 
-void WaitDone(BlackJackServerRecord& r, CComm& comm, const char* command, const char* answerName,
-              int next) {
-  if (!ServerCanAnswer(comm)) return;
-  if (!ServerGotCommand(comm, command)) {
-    AnswerWrongCommand(comm, command);
-    r.state = kServerSendFailure;
-    return;
-  }
-  AnswerDone(comm, answerName);
-  r.state = next;
-}
-
 void SendFailure(BlackJackServerRecord& r, CComm& comm, int userId) {
   if (!ServerSendAnswer(comm, &r.state, kServerFailed)) return;
   GameServerOnRemove(r, userId);
@@ -127,12 +115,12 @@ int GameServerRun(BlackJackServerRecord& r, CComm& comm, int userId) {
     case kServerWaitDealerCards: Settle(r, comm, userId); break;
     case kServerSendSettlement: ServerSendAnswer(comm, &r.state, kServerWaitEndPlay); break;
     case kServerWaitEndPlay:
-      WaitDone(r, comm, kEndPlay, kEndPlayAnswer, kServerSendEndPlay);
+      ServerWaitDone(comm, &r.state, kEndPlay, kEndPlayAnswer, kServerSendEndPlay, kServerSendFailure);
       break;
     case kServerSendEndPlay: ServerSendAnswer(comm, &r.state, kServerWaitBeginPlay); break;
     case kServerSendQuit: ServerSendAnswer(comm, &r.state, kServerWaitClientExit); break;
     case kServerWaitClientExit:
-      WaitDone(r, comm, kClientExit, kClientExitAnswer, kServerSendClientExit);
+      ServerWaitDone(comm, &r.state, kClientExit, kClientExitAnswer, kServerSendClientExit, kServerSendFailure);
       break;
     case kServerSendClientExit: ServerSendAnswer(comm, &r.state, kServerExitSent); break;
     case kServerExitSent: r.state = kServerEnded; return -1;

@@ -174,13 +174,6 @@ void AnswerCardFail(PaiGowServerRecord& r, CComm& comm) {
   r.state = kServerSendCardFail;
 }
 
-void WaitDone(PaiGowServerRecord& r, CComm& comm, const char* command, const char* answerName,
-              int next) {
-  if (!ServerTakeCommand(comm, &r.state, command, kServerSendFailure)) return;
-  AnswerDone(comm, answerName);
-  r.state = next;
-}
-
 void SendFailure(PaiGowServerRecord& r, CComm& comm, int userId) {
   if (ServerSendAnswer(comm, &r.state, kServerFailed)) GameServerOnRemove(r, userId);
 }
@@ -204,15 +197,15 @@ int GameServerRun(PaiGowServerRecord& r, CComm& comm, int userId) {
     case kServerCardFail: AnswerCardFail(r, comm); break;
     case kServerSendCardFail: ServerSendAnswer(comm, &r.state, kServerWaitEndPlay); break;
     case kServerWaitEndPlay:
-      WaitDone(r, comm, kEndPlay, kEndPlayAnswer, kServerSendEndPlay);
+      ServerWaitDone(comm, &r.state, kEndPlay, kEndPlayAnswer, kServerSendEndPlay, kServerSendFailure);
       break;
     case kServerSendEndPlay: ServerSendAnswer(comm, &r.state, kServerWaitBeginPlay); break;
     case kServerWaitEndPlayQuit:
-      WaitDone(r, comm, kEndPlay, kEndPlayAnswer, kServerSendQuit);
+      ServerWaitDone(comm, &r.state, kEndPlay, kEndPlayAnswer, kServerSendQuit, kServerSendFailure);
       break;
     case kServerSendQuit: ServerSendAnswer(comm, &r.state, kServerWaitClientExit); break;
     case kServerWaitClientExit:
-      WaitDone(r, comm, kClientExit, kClientExitAnswer, kServerSendClientExit);
+      ServerWaitDone(comm, &r.state, kClientExit, kClientExitAnswer, kServerSendClientExit, kServerSendFailure);
       break;
     case kServerSendClientExit: ServerSendAnswer(comm, &r.state, kServerExitSent); break;
     case kServerExitSent: r.state = kServerEnded; break;

@@ -57,7 +57,7 @@ int SimTable::PlayHand(double ante, double* expectedBalance, double* net, bool* 
   std::int32_t cards[kDealtCards];
   double money = 0;
   if (first == nullptr || !ReadNumbers(first->GetValue(kFirstCardsTag), cards, 6, nullptr)) {
-    std::fprintf(stderr, "caribbean_sim: unreadable first cards %s\n", link_.LastSent().c_str());
+    std::fprintf(stderr, "caribbean_sim: unreadable first cards %s\n", link_.LastText().c_str());
     return 0;
   }
   const int category = odds_.Category(cards);
@@ -68,7 +68,7 @@ int SimTable::PlayHand(double ante, double* expectedBalance, double* net, bool* 
                     (call ? ReadNumbers(second->GetValue(kSecondCardsTag), cards + 6, 5, &money)
                           : ReadNumbers(second->GetValue(kSecondCardsTag), cards + 6, 4, nullptr));
   if (!read) {
-    std::fprintf(stderr, "caribbean_sim: unreadable second cards %s\n", link_.LastSent().c_str());
+    std::fprintf(stderr, "caribbean_sim: unreadable second cards %s\n", link_.LastText().c_str());
     return 0;
   }
   const std::int32_t* dealer = cards + 5;

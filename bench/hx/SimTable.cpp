@@ -52,50 +52,26 @@ bool DrewToSeventeen(SimHand dealer, const int* ranks, int count) {
 }  // namespace
 
 CSimTable::CSimTable(double balance)
-    : transport_(new CCaptureTransport), record_(BlackJackServerShell::New(kBlackJackGameCode)),
+    : record_(BlackJackServerShell::New(kBlackJackGameCode)),
+      link_("blackjack_sim", BlackJackServerShell::RunHook<GameServerRun>, record_),
       expected_(balance) {
-  comm_.Init("serverout.log", "serverin.log");
-  comm_.SetTransport(transport_);
   dbSetBalance(1, balance);
 }
 
 CSimTable::~CSimTable() { BlackJackServerShell::Free(record_); }
 
 int CSimTable::Fail(const char* what) {
-  std::fprintf(stderr, "blackjack_sim: %s; last answer %s\n", what, transport_->LastText().c_str());
+  std::fprintf(stderr, "blackjack_sim: %s; last answer %s\n", what, link_.LastText().c_str());
   return 0;
 }
 
-const CKeyValueList* CSimTable::Exchange(const char* packet) {
-  if (!comm_.OnDataReceived(packet, std::strlen(packet) + 1)) {
-    std::fprintf(stderr, "blackjack_sim: the server end refused %s\n", packet);
-    return nullptr;
-  }
-  // Only the answer to this packet is kept: a long run holds no history.
-  transport_->sent.clear();
-  for (int frame = 0; frame < 10 && transport_->sent.empty(); ++frame) {
-    GameServerRun(*record_, comm_, 1);
-  }
-  if (transport_->sent.empty()) {
-    std::fprintf(stderr, "blackjack_sim: no answer to %s\n", packet);
-    return nullptr;
-  }
-  answer_.Clear();
-  answer_.Decode(transport_->LastText().c_str());
-  const char* result = answer_.GetValue("answer");
-  if (result == nullptr || std::strcmp(result, "ok") != 0) {
-    std::fprintf(stderr, "blackjack_sim: %s was answered %s\n", packet,
-                 transport_->LastText().c_str());
-    return nullptr;
-  }
-  return &answer_;
-}
+const CKeyValueList* CSimTable::Exchange(const char* packet) { return link_.Exchange(packet); }
 
 int CSimTable::TakeCards(const char* owner, SimHand* hand, int* ranks) {
   bool mine = false;
   int suit = -1;
   int count = 0;
-  for (const CKeyValue* node = answer_.head; node != nullptr; node = node->Next()) {
+  for (const CKeyValue* node = link_.Answer().head; node != nullptr; node = node->Next()) {
     if (IsOwner(node->key)) {
       mine = std::strcmp(node->key, owner) == 0;
       suit = -1;
@@ -131,7 +107,7 @@ int CSimTable::PlayHand(Strategy strategy, int up, bool locked, bool dealerCardA
     }
     if (Exchange("command=PLAYERHIT") == nullptr) return 0;
     if (TakeCards("PLAYERCARD", hand, nullptr) != 1) return Fail("a hit is not one card");
-    const bool saysBust = answer_.Find("BUST", nullptr) != nullptr;
+    const bool saysBust = link_.Answer().Find("BUST", nullptr) != nullptr;
     if (saysBust != hand->Bust()) return Fail("BUST disagrees with the hand");
     if (hand->Bust()) {
       if (TakeCards("DEALERCARD", dealer, nullptr) != (dealerCardAtBust ? 1 : 0)) {
@@ -183,7 +159,7 @@ int CSimTable::PlayRound(Strategy strategy, int insure, RoundOutcome* outcome) {
   if (Exchange("command=WANTDEALERCARDS") == nullptr) return 0;
   int drawn[kDeckSize];
   const int drew = TakeCards("DEALERCARD", &dealer, drawn);
-  const char* counted = answer_.GetValue("NUMCARDDEALER");
+  const char* counted = link_.Answer().GetValue("NUMCARDDEALER");
   if (drew < 0 || counted == nullptr || std::atoi(counted) != drew) {
     return Fail("NUMCARDDEALER disagrees with the dealer's cards");
   }
@@ -202,11 +178,11 @@ int CSimTable::PlayRound(Strategy strategy, int insure, RoundOutcome* outcome) {
   for (int h = 0; h < 2; ++h) {
     const double net = h < count ? HandNet(hands[h], doubled[h], dealer, outcome->up) : 0;
     const char* wanted = h < count ? WordFor(net, hands[h].Natural()) : "NOPLAY";
-    const char* word = answer_.GetValue(flags[h]);
+    const char* word = link_.Answer().GetValue(flags[h]);
     if (word == nullptr || std::strcmp(word, wanted) != 0) return Fail("a result word disagrees with the hands");
     outcome->net += net;
   }
-  const char* insuranceWord = answer_.GetValue("WININS1FLAG");
+  const char* insuranceWord = link_.Answer().GetValue("WININS1FLAG");
   const char* insuranceWanted = !outcome->insured ? "NOPLAY" : dealer.Natural() ? "WIN" : "LOOSE";
   if (insuranceWord == nullptr || std::strcmp(insuranceWord, insuranceWanted) != 0) {
     return Fail("WININS1FLAG disagrees with the dealer's hand");
@@ -225,7 +201,7 @@ int CSimTable::Quit() {
       Exchange("command=CLIENTEXIT") == nullptr) {
     return 0;
   }
-  return GameServerRun(*record_, comm_, 1) == -1;
+  return link_.Step() == -1;
 }
 
 }  // namespace hx::sim

@@ -5,10 +5,9 @@
 #pragma once
 
 #include "bench/hx/SimHand.h"
-#include "framework/link/Comm.h"
+#include "bench/support/ScriptedServerLink.h"
 #include "framework/link/KeyValueList.h"
 #include "hx/BlackJackServerRecord.h"
-#include "tests/support/CaptureTransport.h"
 
 namespace hx::sim {
 
@@ -51,10 +50,8 @@ class CSimTable {
   int TakeCards(const char* owner, SimHand* hand, int* ranks);
   int Fail(const char* what);
 
-  CComm comm_;
-  CCaptureTransport* transport_;
   BlackJackServerRecord* record_;
-  CKeyValueList answer_;
+  CScriptedServerLink link_;
   double expected_;
   unsigned long long seen_ = 0;  // cards dealt this round, bit suit*13+value-1
 };

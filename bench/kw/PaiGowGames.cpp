@@ -4,10 +4,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <string>
 
+#include "bench/support/ScriptedServerLink.h"
 #include "framework/game/ServerFrame.h"
-#include "framework/link/Comm.h"
 #include "framework/link/Db.h"
 #include "framework/link/ServerRandom.h"
 #include "kw/Cards.h"
@@ -22,25 +21,6 @@ constexpr double kStartBalance = 1.0e9;
 constexpr double kBet = 10.0;  // its win credit 19.50 keeps the cents in play
 constexpr int kUser = 1;
 
-class CSimTransport : public CTransport {
- public:
-  int SendData(const char* text, std::size_t) override {
-    last = text;
-    ++packets;
-    return 1;
-  }
-  int HandBack() override { return 1; }
-  void Poll() override {}
-  int IsIdle() override { return 1; }
-  void OnEvent(int) override {}
-
-  std::string last;
-  long long packets = 0;
-};
-
-// The simulation stands in for the main client, which keeps no saved game.
-int NoSavePoint(CComm&, const char*, const void*, std::uint32_t) { return 1; }
-
 struct Tally {
   long long games = 0;
   long long wins = 0, pushes = 0, losses = 0, cardFails = 0;
@@ -48,52 +28,6 @@ struct Tally {
   long long jokerDeals = 0;
   long long balanceMisses = 0;
   double net = 0, netSquares = 0;  // per unit bet
-};
-
-// The server on a link end of its own; the client's half is played here.
-class CGameSession {
- public:
-  CGameSession() : transport_(new CSimTransport), record_(PaiGowServerShell::New(kPaiGowGameCode)) {
-    comm_.Init("serverout.log", "serverin.log");
-    comm_.SetTransport(transport_);
-  }
-  ~CGameSession() { PaiGowServerShell::Free(record_); }
-  CGameSession(const CGameSession&) = delete;
-  CGameSession& operator=(const CGameSession&) = delete;
-
-  // Feeds a packet and steps the server until it answers; the answer's
-  // tags when it carries one of the answers wanted, else null after
-  // printing what came back.
-  const CKeyValueList* Exchange(const char* packet, const char* wanted,
-                                const char* alsoWanted = nullptr) {
-    if (!comm_.OnDataReceived(packet, std::strlen(packet) + 1)) {
-      std::fprintf(stderr, "paigow_sim: the server end refused %s\n", packet);
-      return nullptr;
-    }
-    const long long before = transport_->packets;
-    for (int frame = 0; frame < 10 && transport_->packets == before; ++frame) {
-      Step();
-    }
-    answer_.Clear();
-    answer_.Decode(transport_->last.c_str());
-    const char* answer = answer_.GetValue("answer");
-    const bool ok = transport_->packets != before && answer != nullptr &&
-                    (std::strcmp(answer, wanted) == 0 ||
-                     (alsoWanted != nullptr && std::strcmp(answer, alsoWanted) == 0));
-    if (!ok) {
-      std::fprintf(stderr, "paigow_sim: %s was answered %s\n", packet, transport_->last.c_str());
-      return nullptr;
-    }
-    return &answer_;
-  }
-  // One more frame: -1 once the session ended normally.
-  int Step() { return GameServerRun(*record_, comm_, kUser); }
-
- private:
-  CComm comm_;
-  CSimTransport* transport_;
-  PaiGowServerRecord* record_;
-  CKeyValueList answer_;
 };
 
 // The comma-separated whole numbers of a tag value: how many were read
@@ -138,11 +72,11 @@ bool BalanceIs(double expected) {
 
 // One round: BEGINPLAY, FIRSTDEAL, PLAYERDONE split by the house way,
 // ENDPLAY. 0 when a packet went wrong.
-int PlayGame(CGameSession& session, Tally* t, double* expected) {
-  if (session.Exchange("command=BEGINPLAY", game::kAnswerOk) == nullptr) return 0;
+int PlayGame(CScriptedServerLink& session, Tally* t, double* expected) {
+  if (session.Exchange("command=BEGINPLAY") == nullptr) return 0;
   char packet[96];
   std::snprintf(packet, sizeof(packet), "command=FIRSTDEAL&BET=%.2f", kBet);
-  const CKeyValueList* dealt = session.Exchange(packet, game::kAnswerOk);
+  const CKeyValueList* dealt = session.Exchange(packet);
   int player[kHandCards];
   if (dealt == nullptr || ReadNumbers(dealt->GetValue(kFirstCardsTag), kHandCards, player) != kHandCards ||
       !AreCards(player, kHandCards)) {
@@ -154,7 +88,7 @@ int PlayGame(CGameSession& session, Tally* t, double* expected) {
   const int houseWay = DealerHouseWay(&own);
   std::snprintf(packet, sizeof(packet), "command=PLAYERDONE&%s=%i,%i", kSecondCardsTag,
                 houseWay / 10 + 1, houseWay % 10 + 1);
-  const CKeyValueList* done = session.Exchange(packet, game::kAnswerOk, kAnswerCardFail);
+  const CKeyValueList* done = session.Exchange(packet, kAnswerCardFail);
   if (done == nullptr) return 0;
   const bool cardFail = std::strcmp(done->GetValue("answer"), kAnswerCardFail) == 0;
   // The dealer's 7 ids, then result, b, a, won-high, won-low; or b, a.
@@ -197,7 +131,7 @@ int PlayGame(CGameSession& session, Tally* t, double* expected) {
   t->net += unitNet;
   t->netSquares += unitNet * unitNet;
   ++t->games;
-  if (session.Exchange("command=ENDPLAY", game::kAnswerOk) == nullptr) return 0;
+  if (session.Exchange("command=ENDPLAY") == nullptr) return 0;
   if (!BalanceIs(*expected)) ++t->balanceMisses;
   return 1;
 }
@@ -230,24 +164,24 @@ int RunPaiGowGames(long long games, unsigned seed) {
   }
   SeedServerRandom(seed);
   game::SetServerRandomSource(nullptr);
-  game::SetSavePointSender(NoSavePoint);
   dbSetBalance(kUser, kStartBalance);
   double expected = kStartBalance;
   Tally tally;
   const auto start = std::chrono::steady_clock::now();
   int played = 0;
+  PaiGowServerRecord* record = PaiGowServerShell::New(kPaiGowGameCode);
   {
-    CGameSession session;
-    played = session.Exchange("command=CLIENTINIT", game::kAnswerOk) != nullptr;
+    CScriptedServerLink session("paigow_sim", PaiGowServerShell::RunHook<GameServerRun>, record);
+    played = session.Exchange("command=CLIENTINIT") != nullptr;
     for (long long g = 0; played && g < games; ++g) played = PlayGame(session, &tally, &expected);
-    played = played && session.Exchange("command=BEGINPLAY", game::kAnswerOk) != nullptr &&
-             session.Exchange("command=ENDPLAY", game::kAnswerOk) != nullptr &&
-             session.Exchange("command=CLIENTEXIT", game::kAnswerOk) != nullptr &&
+    played = played && session.Exchange("command=BEGINPLAY") != nullptr &&
+             session.Exchange("command=ENDPLAY") != nullptr &&
+             session.Exchange("command=CLIENTEXIT") != nullptr &&
              session.Step() == -1;
   }
+  PaiGowServerShell::Free(record);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  game::SetSavePointSender(nullptr);
   if (tally.games > 0) Print(tally, seed, seconds);
   if (!played) std::fprintf(stderr, "paigow_sim: stopped after %lld games\n", tally.games);
   return played && tally.balanceMisses == 0 ? 0 : 1;

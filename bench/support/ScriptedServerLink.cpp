@@ -14,7 +14,7 @@ CScriptedServerLink::CScriptedServerLink(const char* name, ServerStep step, void
 
 CScriptedServerLink::~CScriptedServerLink() { game::SetSavePointSender(nullptr); }
 
-CKeyValueList* CScriptedServerLink::Exchange(const char* packet) {
+CKeyValueList* CScriptedServerLink::Exchange(const char* packet, const char* alsoWanted) {
   if (!comm_.OnDataReceived(packet, std::strlen(packet) + 1)) {
     std::fprintf(stderr, "%s: the server end refused %s\n", name_, packet);
     return nullptr;
@@ -29,7 +29,9 @@ CKeyValueList* CScriptedServerLink::Exchange(const char* packet) {
   answer_.Clear();
   answer_.Decode(transport_->LastText().c_str());
   const char* result = answer_.GetValue("answer");
-  if (result == nullptr || std::strcmp(result, "ok") != 0) {
+  const bool wanted = result != nullptr && (std::strcmp(result, "ok") == 0 ||
+                                            (alsoWanted != nullptr && std::strcmp(result, alsoWanted) == 0));
+  if (!wanted) {
     std::fprintf(stderr, "%s: %s was answered %s\n", name_, packet, transport_->LastText().c_str());
     return nullptr;
   }

@@ -21,13 +21,15 @@ class CScriptedServerLink {
   CScriptedServerLink& operator=(const CScriptedServerLink&) = delete;
 
   // Feeds a client packet and steps the server until it answers; the
-  // answer's tags when answered "ok", else null after printing the packet.
-  CKeyValueList* Exchange(const char* packet);
+  // answer's tags when answered "ok" (or alsoWanted when given), else null
+  // after printing the packet.
+  CKeyValueList* Exchange(const char* packet, const char* alsoWanted = nullptr);
   int ExchangeOk(const char* packet);
   // One more frame of the server; its result.
   int Step();
-  // The text of the last packet the server sent.
-  std::string LastSent() const { return transport_->LastText(); }
+  // The last answer decoded, and the last packet the server sent as text.
+  const CKeyValueList& Answer() const { return answer_; }
+  std::string LastText() const { return transport_->LastText(); }
 
  private:
   const char* name_;

@@ -59,6 +59,13 @@ int ServerTakeCommand(CComm& comm, int* state, const char* command, int failStat
   return 0;
 }
 
+void ServerWaitDone(CComm& comm, int* state, const char* command, const char* answerName, int next,
+                    int failState) {
+  if (!ServerTakeCommand(comm, state, command, failState)) return;
+  AnswerDone(comm, answerName);
+  *state = next;
+}
+
 const char* ServerTagValue(CComm& comm, const char* name) {
   comm.RewindReceived();
   return comm.FindNextTag(name) ? comm.TagValue() : nullptr;
@@ -135,18 +142,6 @@ int AnswerDone(CComm& comm, const char* answerName) {
   int answered = AnswerOk(comm, answerName);
   comm.ReleaseReceived();
   return answered;
-}
-
-void ServerWaitDone(CComm& comm, int* state, const char* command, const char* answerName,
-                    int next, int failState) {
-  if (!ServerCanAnswer(comm)) return;
-  if (!ServerGotCommand(comm, command)) {
-    AnswerWrongCommand(comm, command);
-    *state = failState;
-    return;
-  }
-  AnswerDone(comm, answerName);
-  *state = next;
 }
 
 int ServerSendAnswer(CComm& comm, int* state, int next) {

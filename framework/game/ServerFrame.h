@@ -47,6 +47,10 @@ int ServerGotCommand(CComm& comm, const char* command);
 // and is command (the state answers it); else 0, and a packet with another
 // command is answered by AnswerWrongCommand and *state becomes failState.
 int ServerTakeCommand(CComm& comm, int* state, const char* command, int failState);
+// A waiting state for one command answered "done" under answerName: taken as
+// ServerTakeCommand does, then *state becomes next.
+void ServerWaitDone(CComm& comm, int* state, const char* command, const char* answerName, int next,
+                    int failState);
 // The value of the arrived packet's first tag named name (from its start),
 // or null when it has none.
 const char* ServerTagValue(CComm& comm, const char* name);
@@ -87,12 +91,6 @@ int AnswerClientInit(CComm& comm, int userId, const ServerLimitTag* limits, int 
 int AnswerBeginPlay(CComm& comm, int userId, double* balance);
 // ENDPLAY, CLIENTEXIT and the like: "ok" with no data. Releases the packet.
 int AnswerDone(CComm& comm, const char* answerName);
-
-// A waiting state for command, answered "ok" with no data under answerName:
-// *state = next once answered, failState after a wrong command (answered
-// as AnswerWrongCommand). Nothing while ServerCanAnswer does not hold.
-void ServerWaitDone(CComm& comm, int* state, const char* command, const char* answerName,
-                    int next, int failState);
 
 // ---- Send states ---------------------------------------------------------------
 // 1 and *state = next when the transport took the packet; else 0 (retry).

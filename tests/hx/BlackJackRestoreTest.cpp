@@ -1,7 +1,6 @@
 // A saved Black Jack record read back: the exact size, the record check,
 // and a game that goes on from the restored record with its deck.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -12,6 +11,7 @@
 #include "framework/link/ServerRandom.h"
 #include "hx/BlackJackServer.h"
 #include "platform/include/plat/headless.h"
+#include "tests/support/TempFolder.h"
 #include "tests/hx/BlackJackHarness.h"
 
 namespace hx {
@@ -21,16 +21,8 @@ namespace {
 class BlackJackRestore : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_NE(getcwd(home_, sizeof(home_)), nullptr);
-    std::strcpy(folder_, "/tmp/hx_restore_XXXXXX");
-    ASSERT_NE(mkdtemp(folder_), nullptr);
-    ASSERT_EQ(chdir(folder_), 0);
+    ASSERT_EQ(folder_.Enter(), 1);
     plat::headless::ClearMessageBoxes();
-  }
-  void TearDown() override {
-    std::remove(kDbFileName);
-    EXPECT_EQ(chdir(home_), 0);
-    rmdir(folder_);
   }
 
   // The record with the server's random stream, as the main client saves them.
@@ -42,8 +34,7 @@ class BlackJackRestore : public ::testing::Test {
   }
 
  private:
-  char home_[4096];
-  char folder_[64];
+  TempFolder folder_;
 };
 
 // Waiting for the player's action: 10 and 6 against a 7, 10 held.
