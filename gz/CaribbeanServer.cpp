@@ -45,12 +45,7 @@ void Fail(CaribbeanServerRecord& r, CComm& comm, const char* answerName, const c
 }
 
 void WaitClientInit(CaribbeanServerRecord& r, CComm& comm, int userId) {
-  if (!ServerCanAnswer(comm)) return;
-  if (!ServerGotCommand(comm, kClientInit)) {
-    AnswerWrongCommand(comm, kClientInit);
-    r.state = kServerSendFailure;
-    return;
-  }
+  if (!ServerTakeCommand(comm, &r.state, kClientInit, kServerSendFailure)) return;
   double limits[kCaribbeanLimitCount];
   if (!AnswerClientInit(comm, userId, kCaribbeanLimits, kCaribbeanLimitCount, limits)) {
     r.state = kServerSendFailure;
@@ -62,12 +57,7 @@ void WaitClientInit(CaribbeanServerRecord& r, CComm& comm, int userId) {
 }
 
 void WaitBeginPlay(CaribbeanServerRecord& r, CComm& comm, int userId) {
-  if (!ServerCanAnswer(comm)) return;
-  if (!ServerGotCommand(comm, kBeginPlay)) {
-    AnswerWrongCommand(comm, kBeginPlay);
-    r.state = kServerSendFailure;
-    return;
-  }
+  if (!ServerTakeCommand(comm, &r.state, kBeginPlay, kServerSendFailure)) return;
   double balance = 0;
   if (!AnswerBeginPlay(comm, userId, &balance)) {
     r.state = kServerSendFailure;

@@ -95,12 +95,7 @@ void FirstDeal(BlackJackServerRecord& r, CComm& comm, int userId) {
 }
 
 void Insure(BlackJackServerRecord& r, CComm& comm, int userId) {
-  if (!ServerCanAnswer(comm)) return;
-  if (!ServerGotCommand(comm, kInsurance)) {
-    AnswerWrongCommand(comm, kInsurance);
-    r.state = kServerSendFailure;
-    return;
-  }
+  if (!ServerTakeCommand(comm, &r.state, kInsurance, kServerSendFailure)) return;
   r.insurance = 0;
   r.secondInsurance = 0;
   comm.RewindReceived();

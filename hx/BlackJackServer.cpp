@@ -22,12 +22,7 @@ constexpr ServerLimitTag kBlackJackLimits[] = {
 constexpr int kBlackJackLimitCount = sizeof(kBlackJackLimits) / sizeof(kBlackJackLimits[0]);
 
 void WaitClientInit(BlackJackServerRecord& r, CComm& comm, int userId) {
-  if (!ServerCanAnswer(comm)) return;
-  if (!ServerGotCommand(comm, kClientInit)) {
-    AnswerWrongCommand(comm, kClientInit);
-    r.state = kServerSendFailure;
-    return;
-  }
+  if (!ServerTakeCommand(comm, &r.state, kClientInit, kServerSendFailure)) return;
   double limits[kBlackJackLimitCount];
   if (!AnswerClientInit(comm, userId, kBlackJackLimits, kBlackJackLimitCount, limits)) {
     r.state = kServerSendFailure;
@@ -52,12 +47,7 @@ void StartGame(BlackJackServerRecord& r) {
 }
 
 void WaitBeginPlay(BlackJackServerRecord& r, CComm& comm, int userId) {
-  if (!ServerCanAnswer(comm)) return;
-  if (!ServerGotCommand(comm, kBeginPlay)) {
-    AnswerWrongCommand(comm, kBeginPlay);
-    r.state = kServerSendFailure;
-    return;
-  }
+  if (!ServerTakeCommand(comm, &r.state, kBeginPlay, kServerSendFailure)) return;
   double balance = 0;
   if (!AnswerBeginPlay(comm, userId, &balance)) {
     r.state = kServerSendFailure;

@@ -38,12 +38,7 @@ int SettleInsurance(BlackJackServerRecord& r, int userId, StakeKind kind, bool t
 // Every stake operation is checked: a failed debit or credit is answered
 // with its error name, never reported as settled.
 void Settle(BlackJackServerRecord& r, CComm& comm, int userId) {
-  if (!ServerCanAnswer(comm)) return;
-  if (!ServerGotCommand(comm, kWantDealerCards)) {
-    AnswerWrongCommand(comm, kWantDealerCards);
-    r.state = kServerSendFailure;
-    return;
-  }
+  if (!ServerTakeCommand(comm, &r.state, kWantDealerCards, kServerSendFailure)) return;
   const int drawn = DealerDraw(r);
   if (drawn < 0) return FailAnswer(r, comm, kWantDealerCardsAnswer, "Couldn't take dealercard");
   const bool split = r.splitState == kSplitSecondInPlay;

@@ -2,31 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 
 #include "framework/link/Db.h"
 #include "framework/game/ServerFrame.h"
+#include "tests/support/QueuedDraws.h"
 
 namespace dq {
-namespace {
-
-std::deque<int> g_draws;
-
-int DrawQueued() {
-  if (g_draws.empty()) {
-    ADD_FAILURE() << "the server drew more dice than the test queued";
-    return 0;
-  }
-  int draw = g_draws.front();
-  g_draws.pop_front();
-  return draw;
-}
-
-}  // namespace
 
 void QueueDice(int die1, int die2) {
-  g_draws.push_back(die1 - 1);
-  g_draws.push_back(die2 - 1 + 6 * 1000);  // any value with this rest mod 6
+  QueueDraw(die1 - 1);
+  QueueDraw(die2 - 1 + 6 * 1000);  // any value with this rest mod 6
 }
 
 ServerHarness::ServerHarness(double balance, game::SavePointSender sender) : transport(new CCaptureTransport) {
@@ -34,7 +19,7 @@ ServerHarness::ServerHarness(double balance, game::SavePointSender sender) : tra
   comm.SetTransport(transport);
   record = CrapsServerShell::New(kCrapsGameCode);
   dbSetBalance(userId, balance);
-  g_draws.clear();
+  ClearDraws();
   game::SetServerRandomSource(DrawQueued);
   game::SetSavePointSender(sender != nullptr ? sender : DropSavePoint);
 }
@@ -43,7 +28,7 @@ ServerHarness::~ServerHarness() {
   CrapsServerShell::Free(record);
   game::SetServerRandomSource(nullptr);
   game::SetSavePointSender(nullptr);
-  EXPECT_TRUE(g_draws.empty()) << "dice queued but never drawn";
+  EXPECT_TRUE(!DrawsLeft()) << "dice queued but never drawn";
 }
 
 int ServerHarness::Frame() { return GameServerRun(*record, comm, userId); }

@@ -3,28 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
 #include <vector>
 
 #include "framework/game/ServerFrame.h"
 #include "framework/link/Db.h"
 #include "gz/CaribbeanProtocol.h"
+#include "tests/support/QueuedDraws.h"
 
 namespace gz {
 namespace {
 
-std::deque<int> g_draws;
 CaribbeanHarness* g_harness = nullptr;
-
-int DrawQueued() {
-  if (g_draws.empty()) {
-    ADD_FAILURE() << "the server drew more cards than the test queued";
-    return 0;
-  }
-  const int draw = g_draws.front();
-  g_draws.pop_front();
-  return draw;
-}
 
 int CountSavePoint(CComm&, const char* game, const void* record, std::uint32_t size) {
   EXPECT_STREQ(game, kCaribbeanGameCode);
@@ -44,7 +33,7 @@ void QueueDeal(const TenCards& cards) {
     ASSERT_NE(at, deck.end()) << "card " << card << " dealt twice";
     // Any draw with this rest: a large one checks the server takes the rest.
     const int left = static_cast<int>(deck.size());
-    g_draws.push_back(static_cast<int>(at - deck.begin()) + left * ((32767 - left) / left));
+    QueueDraw(static_cast<int>(at - deck.begin()) + left * ((32767 - left) / left));
     deck.erase(at);
   }
 }
@@ -60,7 +49,7 @@ CaribbeanHarness::CaribbeanHarness(double balance) : transport(new CCaptureTrans
   comm.SetTransport(transport);
   record = CaribbeanServerShell::New(kCaribbeanGameCode);
   dbSetBalance(userId, balance);
-  g_draws.clear();
+  ClearDraws();
   g_harness = this;
   game::SetServerRandomSource(DrawQueued);
   game::SetSavePointSender(CountSavePoint);
@@ -71,7 +60,7 @@ CaribbeanHarness::~CaribbeanHarness() {
   game::SetServerRandomSource(nullptr);
   game::SetSavePointSender(nullptr);
   g_harness = nullptr;
-  EXPECT_TRUE(g_draws.empty()) << "cards queued but never dealt";
+  EXPECT_TRUE(!DrawsLeft()) << "cards queued but never dealt";
 }
 
 int CaribbeanHarness::Frame() { return GameServerRun(*record, comm, userId); }

@@ -2,25 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 
 #include "framework/game/ServerFrame.h"
 #include "framework/link/Db.h"
+#include "tests/support/QueuedDraws.h"
 
 namespace hx {
 namespace {
-
-std::deque<int> g_draws;
-
-int DrawQueued() {
-  if (g_draws.empty()) {
-    ADD_FAILURE() << "the server drew more than the test queued";
-    return 0;
-  }
-  const int draw = g_draws.front();
-  g_draws.pop_front();
-  return draw;
-}
 
 int SuitOf(char c) {
   switch (c) {
@@ -78,7 +66,7 @@ BlackJackHarness::BlackJackHarness(double balance) : transport(new CCaptureTrans
   comm.SetTransport(transport);
   record = BlackJackServerShell::New(kBlackJackGameCode);
   dbSetBalance(userId, balance);
-  g_draws.clear();
+  ClearDraws();
   game::SetServerRandomSource(DrawQueued);
   game::SetSavePointSender(DropSavePoint);
 }
@@ -87,7 +75,7 @@ BlackJackHarness::~BlackJackHarness() {
   BlackJackServerShell::Free(record);
   game::SetServerRandomSource(nullptr);
   game::SetSavePointSender(nullptr);
-  EXPECT_TRUE(g_draws.empty()) << "cards queued but never drawn";
+  EXPECT_TRUE(!DrawsLeft()) << "cards queued but never drawn";
 }
 
 int BlackJackHarness::Frame() { return GameServerRun(*record, comm, userId); }
@@ -105,7 +93,7 @@ void BlackJackHarness::Open(const std::string& cards) {
 }
 
 void BlackJackHarness::NextGame(const std::string& cards) {
-  for (int draw : DrawsForDeck(ParseCards(cards))) g_draws.push_back(draw);
+  for (int draw : DrawsForDeck(ParseCards(cards))) QueueDraw(draw);
   ASSERT_EQ(Exchange("command=BEGINPLAY").substr(0, 33), "command=BEGINPLAYANSWER&answer=ok");
 }
 

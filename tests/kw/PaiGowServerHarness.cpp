@@ -3,27 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <deque>
 
 #include "framework/game/ServerFrame.h"
 #include "framework/link/Db.h"
 #include "kw/Cards.h"
+#include "tests/support/QueuedDraws.h"
 
 namespace kw {
 namespace {
 
-std::deque<int> g_draws;
 PaiGowServerHarness* g_harness = nullptr;
-
-int DrawQueued() {
-  if (g_draws.empty()) {
-    ADD_FAILURE() << "the server drew more cards than the test queued";
-    return 0;
-  }
-  int draw = g_draws.front();
-  g_draws.pop_front();
-  return draw;
-}
 
 int RecordSavePoint(CComm&, const char* game, const void* record, std::uint32_t size) {
   EXPECT_STREQ(game, kPaiGowGameCode);
@@ -44,7 +33,7 @@ void QueueDeal(const int ids[kDealtCards]) {
     while (at < static_cast<int>(deck.size()) && deck[at] != ids[i]) ++at;
     ASSERT_LT(at, static_cast<int>(deck.size())) << "card " << ids[i] << " dealt twice";
     // Any draw with this rest modulo the cards left.
-    g_draws.push_back(at + static_cast<int>(deck.size()) * 100);
+    QueueDraw(at + static_cast<int>(deck.size()) * 100);
     deck.erase(deck.begin() + at);
   }
 }
@@ -54,7 +43,7 @@ PaiGowServerHarness::PaiGowServerHarness(double balance) : transport(new CCaptur
   comm.SetTransport(transport);
   record = PaiGowServerShell::New(kPaiGowGameCode);
   dbSetBalance(userId, balance);
-  g_draws.clear();
+  ClearDraws();
   g_harness = this;
   game::SetServerRandomSource(DrawQueued);
   game::SetSavePointSender(RecordSavePoint);
@@ -65,7 +54,7 @@ PaiGowServerHarness::~PaiGowServerHarness() {
   game::SetServerRandomSource(nullptr);
   game::SetSavePointSender(nullptr);
   g_harness = nullptr;
-  EXPECT_TRUE(g_draws.empty()) << "cards queued but never dealt";
+  EXPECT_TRUE(!DrawsLeft()) << "cards queued but never dealt";
 }
 
 int PaiGowServerHarness::Frame() { return GameServerRun(*record, comm, userId); }

@@ -3,27 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <deque>
 
 #include "framework/game/ServerFrame.h"
 #include "framework/link/Db.h"
 #include "framework/link/ServerRandom.h"
+#include "tests/support/QueuedDraws.h"
 
 namespace pd {
 namespace {
 
-std::deque<int> g_draws;
 KenoServerHarness* g_harness = nullptr;
-
-int DrawQueued() {
-  if (g_draws.empty()) {
-    ADD_FAILURE() << "the server drew more numbers than the test queued";
-    return 0;
-  }
-  int draw = g_draws.front();
-  g_draws.pop_front();
-  return draw;
-}
 
 int RecordSavePoint(CComm&, const char* game, const void* record, std::uint32_t size) {
   EXPECT_STREQ(game, kKenoGameCode);
@@ -40,7 +29,7 @@ int RecordSavePoint(CComm&, const char* game, const void* record, std::uint32_t 
 void QueueDraw(const int numbers[kKenoDrawn]) {
   for (int i = 0; i < kKenoDrawn; ++i) {
     // Any draw with this rest modulo 80 gives the number.
-    g_draws.push_back(numbers[i] - 1 + kKenoNumbers * (i + 3));
+    ::QueueDraw(numbers[i] - 1 + kKenoNumbers * (i + 3));
   }
 }
 
@@ -56,7 +45,7 @@ KenoServerHarness::KenoServerHarness(double balance, int queuedDraws)
   comm.SetTransport(transport);
   record = KenoServerShell::New(kKenoGameCode);
   dbSetBalance(userId, balance);
-  g_draws.clear();
+  ClearDraws();
   g_harness = this;
   game::SetServerRandomSource(queuedDraws ? DrawQueued : nullptr);
   game::SetSavePointSender(RecordSavePoint);
@@ -67,7 +56,7 @@ KenoServerHarness::~KenoServerHarness() {
   game::SetServerRandomSource(nullptr);
   game::SetSavePointSender(nullptr);
   g_harness = nullptr;
-  EXPECT_TRUE(g_draws.empty()) << "numbers queued but never drawn";
+  EXPECT_TRUE(!DrawsLeft()) << "numbers queued but never drawn";
 }
 
 int KenoServerHarness::Frame() { return GameServerRun(*record, comm, userId); }
