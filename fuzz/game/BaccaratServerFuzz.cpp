@@ -1,0 +1,54 @@
+// The Baccarat server fed any sequence of client packets (ProtocolFuzz.h).
+#include "framework/shell/GameDefinition.h"
+#include "fuzz/game/ProtocolFuzz.h"
+#include "sq/BaccaratProtocol.h"
+#include "sq/BaccaratServer.h"
+
+namespace {
+
+using namespace sq;
+
+const char* const kCommands[] = {kDeal, kDealAnswer};
+const char* const kTags[] = {kBetsTag, kCardsTag, kMoneyLeftTag, kMinBetTag, kMaxBetTag, kMaxTableTag};
+
+// The server's hooks alone: the fuzz drives nothing else of the program.
+GameDefinition ServerOnly() {
+  GameDefinition game;
+  game.name = "Baccarat";
+  game.code = kBaccaratGameCode;
+  game.ServerInit = BaccaratServerShell::Init;
+  game.ServerFree = BaccaratServerShell::Free;
+  game.GameServerRun = BaccaratServerShell::RunHook<GameServerRun>;
+  game.GameServerPlayback = BaccaratServerShell::Playback;
+  game.GameServerLoad = BaccaratServerShell::Load;
+  game.GameServerOnRemove = BaccaratServerShell::RemoveHook<GameServerOnRemove>;
+  return game;
+}
+const GameDefinition kBaccaratServer = ServerOnly();
+
+const char* ClientPacketFor(const void* record) {
+  switch (static_cast<const BaccaratServerRecord*>(record)->state) {
+    case kServerWaitClientInit: return "command=CLIENTINIT";
+    case kServerWaitBeginPlay: return "command=BEGINPLAY";
+    case kServerWaitDeal: return "command=DEAL&BETS=10,25,5";
+    case kServerWaitEndPlay: return "command=ENDPLAY";
+    case kServerWaitClientExit: return "command=CLIENTEXIT";
+    default: return nullptr;
+  }
+}
+
+int ServerAtRoundStart(const void* record) {
+  return static_cast<const BaccaratServerRecord*>(record)->state == kServerWaitBeginPlay;
+}
+
+const ProtocolFuzzTarget kBaccaratTarget{
+    &kBaccaratServer, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
+    kTags,            static_cast<int>(sizeof kTags / sizeof kTags[0]),
+    ClientPacketFor,  ServerAtRoundStart,
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  return FuzzGameServer(kBaccaratTarget, data, size);
+}

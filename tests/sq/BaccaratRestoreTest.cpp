@@ -1,0 +1,127 @@
+// A saved Baccarat record read back: exactly 160 bytes of a record the
+// machine can run, or refused with the record left as it was.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "framework/link/Db.h"
+#include "framework/link/SavedGameKeys.h"
+#include "framework/link/ServerRandom.h"
+#include "platform/include/plat/headless.h"
+#include "sq/BaccaratProtocol.h"
+#include "sq/BaccaratServer.h"
+#include "tests/support/TempFolder.h"
+
+namespace sq {
+namespace {
+
+// Each test reads and writes "db_savef" in a folder of its own.
+class BaccaratRestore : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(folder_.Enter(), 1);
+    plat::headless::ClearMessageBoxes();
+  }
+
+  // The record with the server's random stream, as the main client saves them.
+  static void WriteRecord(const void* bytes, std::uint32_t size) {
+    std::remove(kDbFileName);
+    ASSERT_EQ(dbWrite(kSavedGameUser, kBaccaratGameCode, "SQDATA", 0, bytes, size), 0);
+    unsigned char stream[4];
+    DbPutU32(stream, 1);
+    ASSERT_EQ(dbWrite(kSavedGameUser, kBaccaratGameCode, kKeyServerRandom, 0, stream, 4), 0);
+  }
+
+  static bool BoxSaid(const char* text) {
+    for (const auto& box : plat::headless::MessageBoxes()) {
+      if (box.text.find(text) != std::string::npos) return true;
+    }
+    return false;
+  }
+
+  // Loads into a live record marked by its money; 0 or the load's error,
+  // with the live record unchanged on an error.
+  static int Load() {
+    BaccaratServerRecord live{};
+    live.money = 1234;
+    const int result = BaccaratServerShell::Load(&live, kSavedGameUser, kBaccaratGameCode);
+    if (result != 0) {
+      EXPECT_EQ(live.money, 1234);
+    }
+    return result;
+  }
+
+ private:
+  TempFolder folder_;
+};
+
+BaccaratServerRecord SavedRecord() {
+  BaccaratServerRecord r{};
+  std::strcpy(r.gameCode, kBaccaratGameCode);
+  r.state = kServerSendBeginPlay;
+  r.minBet = 5;
+  r.maxBet = 500;
+  r.maxTable = 500;
+  r.money = 250;
+  for (int i = 0; i < kCoupCards; ++i) {
+    r.cards[i] = 51 - 7 * i;
+    r.points[i] = r.cards[i] % 13 + 2;
+  }
+  return r;
+}
+
+TEST_F(BaccaratRestore, TheSavedRecordReplacesTheRecordWhole) {
+  const BaccaratServerRecord saved = SavedRecord();
+  WriteRecord(&saved, sizeof(saved));
+  BaccaratServerRecord live{};
+  EXPECT_EQ(BaccaratServerShell::Load(&live, kSavedGameUser, kBaccaratGameCode), 0);
+  EXPECT_EQ(std::memcmp(&live, &saved, sizeof(live)), 0);
+}
+
+TEST_F(BaccaratRestore, RecordsOfAByteLessOrMoreAreRefused) {
+  unsigned char bytes[kBaccaratServerRecordSize + 1] = {};
+  const BaccaratServerRecord saved = SavedRecord();
+  std::memcpy(bytes, &saved, sizeof(saved));
+  for (std::uint32_t size : {kBaccaratServerRecordSize - 1, kBaccaratServerRecordSize + 1}) {
+    SCOPED_TRACE(size);
+    plat::headless::ClearMessageBoxes();
+    WriteRecord(bytes, size);
+    EXPECT_EQ(Load(), -1);
+    EXPECT_TRUE(
+        BoxSaid("GameServerLoad: size of data read is invalid (trying to load game data)"));
+  }
+}
+
+TEST_F(BaccaratRestore, AStateOutsideTheMachineIsRefused) {
+  for (int state : {-1, int{kBaccaratServerStates}}) {
+    BaccaratServerRecord saved = SavedRecord();
+    saved.state = state;
+    WriteRecord(&saved, sizeof(saved));
+    EXPECT_EQ(Load(), -1) << state;
+  }
+}
+
+TEST_F(BaccaratRestore, CardIdsOutsideTheDeckAreRefused) {
+  for (int slot : {int{kPlayerFirst}, int{kBankerSecond}, int{kBankerThird}}) {
+    for (int bad : {-1, 52}) {
+      BaccaratServerRecord saved = SavedRecord();
+      saved.cards[slot] = bad;
+      WriteRecord(&saved, sizeof(saved));
+      EXPECT_EQ(Load(), -1) << "slot " << slot << " id " << bad;
+    }
+  }
+  BaccaratServerRecord played = SavedRecord();
+  played.state = kServerWaitEndPlay;
+  played.cards[kPlayerThird] = kNotDrawn;
+  played.cards[kBankerThird] = kNotDrawn;
+  WriteRecord(&played, sizeof(played));
+  EXPECT_EQ(Load(), 0);
+  played.cards[kPlayerFirst] = kNotDrawn;
+  WriteRecord(&played, sizeof(played));
+  EXPECT_EQ(Load(), -1);
+}
+
+}  // namespace
+}  // namespace sq
