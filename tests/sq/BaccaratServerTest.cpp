@@ -48,7 +48,7 @@ TEST(BaccaratSession, TwoCoupsThenTheClientLeaves) {
   EXPECT_EQ(s.Exchange("command=BEGINPLAY"), "command=BEGINPLAYANSWER&answer=ok&MONEYAMOUNT=1000.000000");
   EXPECT_EQ(s.Deal("10,0,0"),
             DealOk(Ids(kPlayer8Banker7, false, false) + ",3,5,0,7,2,4,0,20.000000,0", "1010.000000"));
-  EXPECT_EQ(Balance(), 1010.0);
+  EXPECT_EQ(AccountBalance(), 1010.0);
   EXPECT_EQ(s.record->money, 1010.0);
   EXPECT_EQ(s.Exchange("command=ENDPLAY"), "command=ENDPLAYANSWER&answer=ok");
 
@@ -56,7 +56,7 @@ TEST(BaccaratSession, TwoCoupsThenTheClientLeaves) {
   EXPECT_EQ(s.Exchange("command=BEGINPLAY"), "command=BEGINPLAYANSWER&answer=ok&MONEYAMOUNT=1010.000000");
   EXPECT_EQ(s.Deal("0,100,0"),
             DealOk(Ids(kBankerNatural, false, false) + ",0,2,4,5,1,1,1,195.000000,1", "1105.000000"));
-  EXPECT_EQ(Balance(), 1105.0);
+  EXPECT_EQ(AccountBalance(), 1105.0);
   EXPECT_EQ(s.Exchange("command=ENDPLAY"), "command=ENDPLAYANSWER&answer=ok");
 
   // A client that quits sends ENDPLAY in place of DEAL.
@@ -66,7 +66,7 @@ TEST(BaccaratSession, TwoCoupsThenTheClientLeaves) {
   EXPECT_EQ(s.Exchange("command=CLIENTEXIT"), "command=CLIENTEXITANSWER&answer=ok");
   EXPECT_EQ(s.Frame(), -1);
   EXPECT_EQ(s.Frame(), -1);
-  EXPECT_EQ(Balance(), 1105.0);
+  EXPECT_EQ(AccountBalance(), 1105.0);
   EXPECT_EQ(s.savePoints.size(), 3u);
 }
 
@@ -136,7 +136,7 @@ TEST(BaccaratCoup, EdgeCasesWorkedByHand) {
     std::snprintf(money, sizeof(money), "%f", c.balanceAfter);
     EXPECT_EQ(s.Deal(c.bets),
               DealOk(Ids(c.cards, c.playerThird, c.bankerThird) + "," + c.cardsText, money));
-    EXPECT_EQ(Balance(), c.balanceAfter);
+    EXPECT_EQ(AccountBalance(), c.balanceAfter);
     EXPECT_EQ(s.record->money, c.balanceAfter);
   }
 }
@@ -159,7 +159,7 @@ void ExpectRefusedDeal(double balance, const std::string& bets, const std::strin
   BaccaratHarness s(balance);
   s.OpenSession(kPlayer8Banker7);
   s.ExpectEndsWith("command=DEAL&BETS=" + bets, Fail("DEALANSWER", text));
-  EXPECT_EQ(Balance(), balance);
+  EXPECT_EQ(AccountBalance(), balance);
   EXPECT_EQ(s.record->money, balance);
 }
 
@@ -176,7 +176,7 @@ TEST(BaccaratRefusal, UnreadableOrMissingStakes) {
   BaccaratHarness s(1000);
   s.OpenSession(kPlayer8Banker7);
   s.ExpectEndsWith("command=DEAL", Fail("DEALANSWER", "Can't+find+bet+tag"));
-  EXPECT_EQ(Balance(), 1000.0);
+  EXPECT_EQ(AccountBalance(), 1000.0);
 }
 
 TEST(BaccaratRefusal, StakesBeyondTheBalanceEvenWhenTheyWouldWin) {
@@ -189,7 +189,7 @@ TEST(BaccaratRefusal, ABalanceThatFellAfterBeginPlay) {
   s.OpenSession(kPlayer8Banker7);
   dbSetBalance(1, 15);
   s.ExpectEndsWith("command=DEAL&BETS=0,20,0", Fail("DEALANSWER", "Error+Writing+to+money+datebase"));
-  EXPECT_EQ(Balance(), 15.0);
+  EXPECT_EQ(AccountBalance(), 15.0);
   EXPECT_EQ(s.record->money, 1000.0);
 }
 
@@ -226,7 +226,7 @@ TEST(BaccaratWrongCommand, InEveryWaitingState) {
     s.OpenSession(kPlayer8Banker7);
     s.Deal("10,0,0");
     s.ExpectEndsWith("command=DEAL&BETS=10,0,0", Fail("DEALanswer", "Got+DEAL+wanted+ENDPLAY"));
-    EXPECT_EQ(Balance(), 1010.0);
+    EXPECT_EQ(AccountBalance(), 1010.0);
   }
   {
     BaccaratHarness s;
