@@ -2,42 +2,20 @@
 // the machine can run, or refused with the record left as it was.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "framework/link/Db.h"
-#include "framework/link/SavedGameKeys.h"
-#include "framework/link/ServerRandom.h"
 #include "gz/CaribbeanProtocol.h"
 #include "gz/CaribbeanServer.h"
-#include "platform/include/plat/headless.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/SavedRecordFixture.h"
 
 namespace gz {
 namespace {
 
-// Each test reads and writes "db_savef" in a folder of its own.
-class CaribbeanRestore : public ::testing::Test {
+class CaribbeanRestore : public SavedRecordTest {
  protected:
-  void SetUp() override {
-    ASSERT_EQ(folder_.Enter(), 1);
-    plat::headless::ClearMessageBoxes();
-  }
-
-  // The record with the server's random stream, as the main client saves them.
   static void WriteRecord(const void* bytes, std::uint32_t size) {
-    ASSERT_EQ(dbWrite(kSavedGameUser, kCaribbeanGameCode, "GZDATA", 0, bytes, size), 0);
-    unsigned char stream[4];
-    DbPutU32(stream, 1);
-    ASSERT_EQ(dbWrite(kSavedGameUser, kCaribbeanGameCode, kKeyServerRandom, 0, stream, 4), 0);
-  }
-
-  static bool BoxSaid(const char* text) {
-    for (const auto& box : plat::headless::MessageBoxes()) {
-      if (box.text.find(text) != std::string::npos) return true;
-    }
-    return false;
+    WriteServerRecord(kCaribbeanGameCode, "GZDATA", bytes, size);
   }
 
   // Loads into a live record marked by its money; 0 or the load's error,
@@ -51,9 +29,6 @@ class CaribbeanRestore : public ::testing::Test {
     }
     return result;
   }
-
- private:
-  TempFolder folder_;
 };
 
 CaribbeanServerRecord SavedRecord() {
@@ -81,7 +56,6 @@ TEST_F(CaribbeanRestore, RecordsOfAByteLessOrMoreAreRefused) {
   std::memcpy(bytes, &saved, sizeof(saved));
   for (std::uint32_t size : {kCaribbeanServerRecordSize - 1, kCaribbeanServerRecordSize + 1}) {
     SCOPED_TRACE(size);
-    std::remove(kDbFileName);
     plat::headless::ClearMessageBoxes();
     WriteRecord(bytes, size);
     CaribbeanServerRecord live;
@@ -93,7 +67,6 @@ TEST_F(CaribbeanRestore, RecordsOfAByteLessOrMoreAreRefused) {
 
 TEST_F(CaribbeanRestore, AStateOutsideTheMachineIsRefused) {
   for (int state : {-1, int{kCaribbeanServerStates}}) {
-    std::remove(kDbFileName);
     CaribbeanServerRecord saved = SavedRecord();
     saved.state = state;
     WriteRecord(&saved, sizeof(saved));
@@ -104,14 +77,12 @@ TEST_F(CaribbeanRestore, AStateOutsideTheMachineIsRefused) {
 
 TEST_F(CaribbeanRestore, ADealtHandMustBeTenDistinctCards) {
   for (int bad : {-1, 52}) {
-    std::remove(kDbFileName);
     CaribbeanServerRecord saved = SavedRecord();
     saved.cards[3] = bad;
     WriteRecord(&saved, sizeof(saved));
     CaribbeanServerRecord live;
     EXPECT_EQ(Load(&live), -1) << bad;
   }
-  std::remove(kDbFileName);
   CaribbeanServerRecord twice = SavedRecord();
   twice.cards[9] = twice.cards[0];
   WriteRecord(&twice, sizeof(twice));

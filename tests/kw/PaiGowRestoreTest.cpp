@@ -2,7 +2,6 @@
 // check refuse what the machine could not run, and keep the live record.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -14,32 +13,15 @@
 #include "kw/PaiGowServer.h"
 #include "kw/Showdown.h"
 #include "platform/include/plat/headless.h"
-#include "tests/support/TempFolderFixture.h"
+#include "tests/support/SavedRecordFixture.h"
 
 namespace kw {
 namespace {
 
-// Each test reads and writes "db_savef" in a folder of its own.
-class PaiGowRestore : public TempFolderTest {
+class PaiGowRestore : public SavedRecordTest {
  protected:
-  void SetUp() override {
-    TempFolderTest::SetUp();
-    plat::headless::ClearMessageBoxes();
-  }
-
-  // The record with the server's random stream, as the main client saves them.
   static void WriteRecord(const void* bytes, std::uint32_t size) {
-    ASSERT_EQ(dbWrite(kSavedGameUser, kPaiGowGameCode, "KWDATA", 0, bytes, size), 0);
-    unsigned char stream[4];
-    DbPutU32(stream, 1);
-    ASSERT_EQ(dbWrite(kSavedGameUser, kPaiGowGameCode, kKeyServerRandom, 0, stream, 4), 0);
-  }
-
-  static bool BoxSaid(const char* text) {
-    for (const auto& box : plat::headless::MessageBoxes()) {
-      if (box.text.find(text) != std::string::npos) return true;
-    }
-    return false;
+    WriteServerRecord(kPaiGowGameCode, "KWDATA", bytes, size);
   }
 
   // Load over a live record marked by its bet: -1 and the live record kept.
@@ -85,7 +67,6 @@ TEST_F(PaiGowRestore, RecordsOf311And313BytesAreRefused) {
   std::memcpy(bytes, &saved, sizeof(saved));
   for (std::uint32_t size : {kPaiGowServerRecordSize - 1, kPaiGowServerRecordSize + 1}) {
     SCOPED_TRACE(size);
-    std::remove(kDbFileName);
     plat::headless::ClearMessageBoxes();
     WriteRecord(bytes, size);
     PaiGowServerRecord live{};

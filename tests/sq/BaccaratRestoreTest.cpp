@@ -2,43 +2,19 @@
 // machine can run, or refused with the record left as it was.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
-#include <string>
 
-#include "framework/link/Db.h"
-#include "framework/link/SavedGameKeys.h"
-#include "framework/link/ServerRandom.h"
-#include "platform/include/plat/headless.h"
 #include "sq/BaccaratProtocol.h"
 #include "sq/BaccaratServer.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/SavedRecordFixture.h"
 
 namespace sq {
 namespace {
 
-// Each test reads and writes "db_savef" in a folder of its own.
-class BaccaratRestore : public ::testing::Test {
+class BaccaratRestore : public SavedRecordTest {
  protected:
-  void SetUp() override {
-    ASSERT_EQ(folder_.Enter(), 1);
-    plat::headless::ClearMessageBoxes();
-  }
-
-  // The record with the server's random stream, as the main client saves them.
   static void WriteRecord(const void* bytes, std::uint32_t size) {
-    std::remove(kDbFileName);
-    ASSERT_EQ(dbWrite(kSavedGameUser, kBaccaratGameCode, "SQDATA", 0, bytes, size), 0);
-    unsigned char stream[4];
-    DbPutU32(stream, 1);
-    ASSERT_EQ(dbWrite(kSavedGameUser, kBaccaratGameCode, kKeyServerRandom, 0, stream, 4), 0);
-  }
-
-  static bool BoxSaid(const char* text) {
-    for (const auto& box : plat::headless::MessageBoxes()) {
-      if (box.text.find(text) != std::string::npos) return true;
-    }
-    return false;
+    WriteServerRecord(kBaccaratGameCode, "SQDATA", bytes, size);
   }
 
   // Loads into a live record marked by its money; 0 or the load's error,
@@ -52,9 +28,6 @@ class BaccaratRestore : public ::testing::Test {
     }
     return result;
   }
-
- private:
-  TempFolder folder_;
 };
 
 BaccaratServerRecord SavedRecord() {
