@@ -14,7 +14,12 @@ namespace sq::sim {
 
 namespace {
 
-constexpr double kStartBalance = 1e9;
+// The account is a double: at a balance of 1e9 the rounding of each half
+// cent of Banker commission adds up to a cent within 100000 coups. So every
+// session of kSessionCoups starts afresh at kStartBalance (a new player
+// record from the main client), which no session can lose whole.
+constexpr double kStartBalance = 1e7;
+constexpr long long kSessionCoups = 100000;
 constexpr int kNotDrawnMark = 100;
 
 // What the server moved in the account, as the account saw it.
@@ -132,7 +137,7 @@ int SimTable::PlayCoup(const double stakes[kBetKinds], double* expectedBalance, 
   const double account = Account();
   if (!SameCents(account, *expectedBalance) || !SameCents(moneyLeft, account) ||
       !SameCents(account, kStartBalance + g_credits - g_debits)) {
-    std::printf("balance: account %.2f, MONEYLEFT %.2f, expected %.2f, ledger %.2f\n", account,
+    std::printf("balance: account %.6f, MONEYLEFT %.6f, expected %.6f, ledger %.6f\n", account,
                 moneyLeft, *expectedBalance, kStartBalance + g_credits - g_debits);
     return 0;
   }
@@ -141,13 +146,16 @@ int SimTable::PlayCoup(const double stakes[kBetKinds], double* expectedBalance, 
 
 SimTally SimTable::Play(long long coups, const double stakes[kBetKinds], int (*random)()) {
   SimTally tally;
-  dbSetBalance(1, kStartBalance);
-  g_credits = g_debits = 0;
   SetDbMoneyObserver(Ledger);
   game::SetServerRandomSource(random);
-  double expected = kStartBalance;
+  double expected = 0;
   if (!link_.ExchangeOk("command=CLIENTINIT")) coups = 0;
   for (long long coup = 0; coup < coups; ++coup) {
+    if (coup % kSessionCoups == 0) {
+      dbSetBalance(1, kStartBalance);
+      g_credits = g_debits = 0;
+      expected = kStartBalance;
+    }
     int winner = 0;
     if (!PlayCoup(stakes, &expected, &winner)) {
       tally.sound = false;
