@@ -13,7 +13,7 @@ inline constexpr int kPlayerStoodColumn = 0;
 
 // Row 0 is the Banker's two-card total 9, row 9 its total 0; 1 draws, 0
 // stands. Totals 8 and 9 are naturals and never consulted.
-inline constexpr std::int32_t kBankerDrawTable[kDrawTableRows][kDrawTableColumns] = {
+inline constexpr std::int32_t BankerDrawTable[kDrawTableRows][kDrawTableColumns] = {
     {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},  // 9
     {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},  // 8
     {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},  // 7
@@ -28,7 +28,7 @@ inline constexpr std::int32_t kBankerDrawTable[kDrawTableRows][kDrawTableColumns
 
 // 1 when the Banker with this two-card total draws against the column.
 constexpr int BankerDraws(int bankerTotal, int column) {
-  return kBankerDrawTable[kDrawTableRows - 1 - bankerTotal][column];
+  return BankerDrawTable[kDrawTableRows - 1 - bankerTotal][column];
 }
 
 }  // namespace sq

@@ -21,13 +21,13 @@ TEST(BankerDrawTable, EveryCellOfTheTotalsZeroToSevenFollowsTheRule) {
 
 TEST(BankerDrawTable, NaturalRowsNeverDrawAndTheRowOfNineComesFirst) {
   for (int column = 0; column < kDrawTableColumns; ++column) {
-    EXPECT_EQ(kBankerDrawTable[0][column], 0);
-    EXPECT_EQ(kBankerDrawTable[1][column], 0);
-    EXPECT_EQ(kBankerDrawTable[9][column], 1);  // total 0 always draws
+    EXPECT_EQ(BankerDrawTable[0][column], 0);
+    EXPECT_EQ(BankerDrawTable[1][column], 0);
+    EXPECT_EQ(BankerDrawTable[9][column], 1);  // total 0 always draws
   }
   // Total 3 stands only on a Player's 8: row 6 of the stored table.
-  EXPECT_EQ(kBankerDrawTable[6][9], 0);
-  EXPECT_EQ(kBankerDrawTable[6][10], 1);
+  EXPECT_EQ(BankerDrawTable[6][9], 0);
+  EXPECT_EQ(BankerDrawTable[6][10], 1);
 }
 
 }  // namespace
