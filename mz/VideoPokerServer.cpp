@@ -21,9 +21,7 @@ namespace {
 constexpr int kCardsLeftAfterDeal = hx::kDeckSize - kHandCards;
 
 void Fail(VideoPokerServerRecord& r, CComm& comm, const char* answerName, const char* text) {
-  AnswerFailure(comm, answerName, kAnswerFail, text);
-  comm.ReleaseReceived();
-  r.state = kServerSendFailure;
+  AnswerRefusal(comm, &r.state, answerName, text, kServerSendFailure);
 }
 
 void WaitClientInit(VideoPokerServerRecord& r, CComm& comm, int userId) {
@@ -58,19 +56,6 @@ void WaitBeginPlay(VideoPokerServerRecord& r, CComm& comm) {
   // The hand's save point: the deck is shuffled, the answer is built and not
   // yet sent, so a restore resumes by sending it from this very state.
   SendServerSavePoint(comm, r.gameCode, &r, sizeof(r));
-}
-
-void WaitDealOrQuit(VideoPokerServerRecord& r, CComm& comm) {
-  if (!ServerCanAnswer(comm)) return;
-  if (ServerGotCommand(comm, kFirstDeal)) {
-    r.state = kServerFirstDeal;  // the packet stays for the deal
-  } else if (ServerGotCommand(comm, kEndPlay)) {
-    AnswerDone(comm, kEndPlayAnswer);
-    r.state = kServerSendQuit;
-  } else {
-    AnswerUnexpected(comm, "Expected FIRSTDEAL/ENDPLAY command at this point");
-    r.state = kServerSendFailure;
-  }
 }
 
 // The refusal text of the stake of FIRSTDEAL, or null and the stake. Coins
@@ -239,7 +224,10 @@ int GameServerRun(VideoPokerServerRecord& r, CComm& comm, int userId) {
     case kServerSendClientInit: ServerSendAnswer(comm, &r.state, kServerWaitBeginPlay); break;
     case kServerWaitBeginPlay: WaitBeginPlay(r, comm); break;
     case kServerSendBeginPlay: ServerSendAnswer(comm, &r.state, kServerWaitDealOrQuit); break;
-    case kServerWaitDealOrQuit: WaitDealOrQuit(r, comm); break;
+    case kServerWaitDealOrQuit:
+      ServerWaitPlayOrQuit(comm, &r.state, kFirstDeal, kServerFirstDeal, kServerSendQuit,
+                           "Expected FIRSTDEAL/ENDPLAY command at this point", kServerSendFailure);
+      break;
     case kServerFirstDeal: FirstDeal(r, comm); break;
     case kServerSendFirstDeal: ServerSendAnswer(comm, &r.state, kServerWaitFinalDeal); break;
     case kServerWaitFinalDeal: WaitFinalDeal(r, comm); break;
