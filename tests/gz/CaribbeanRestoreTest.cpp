@@ -13,6 +13,7 @@
 #include "gz/CaribbeanServer.h"
 #include "platform/include/plat/headless.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/SavedServer.h"
 
 namespace gz {
 namespace {
@@ -27,18 +28,9 @@ class CaribbeanRestore : public ::testing::Test {
 
   // The record with the server's random stream, as the main client saves them.
   static void WriteRecord(const void* bytes, std::uint32_t size) {
-    ASSERT_EQ(dbWrite(kSavedGameUser, kCaribbeanGameCode, "GZDATA", 0, bytes, size), 0);
-    unsigned char stream[4];
-    DbPutU32(stream, 1);
-    ASSERT_EQ(dbWrite(kSavedGameUser, kCaribbeanGameCode, kKeyServerRandom, 0, stream, 4), 0);
+    WriteSavedServer(kCaribbeanGameCode, bytes, size);
   }
 
-  static bool BoxSaid(const char* text) {
-    for (const auto& box : plat::headless::MessageBoxes()) {
-      if (box.text.find(text) != std::string::npos) return true;
-    }
-    return false;
-  }
 
   // Loads into a live record marked by its money; 0 or the load's error,
   // with the live record unchanged on an error.

@@ -15,6 +15,7 @@
 #include "kw/Showdown.h"
 #include "platform/include/plat/headless.h"
 #include "tests/support/TempFolderFixture.h"
+#include "tests/support/SavedServer.h"
 
 namespace kw {
 namespace {
@@ -29,18 +30,9 @@ class PaiGowRestore : public TempFolderTest {
 
   // The record with the server's random stream, as the main client saves them.
   static void WriteRecord(const void* bytes, std::uint32_t size) {
-    ASSERT_EQ(dbWrite(kSavedGameUser, kPaiGowGameCode, "KWDATA", 0, bytes, size), 0);
-    unsigned char stream[4];
-    DbPutU32(stream, 1);
-    ASSERT_EQ(dbWrite(kSavedGameUser, kPaiGowGameCode, kKeyServerRandom, 0, stream, 4), 0);
+    WriteSavedServer(kPaiGowGameCode, bytes, size);
   }
 
-  static bool BoxSaid(const char* text) {
-    for (const auto& box : plat::headless::MessageBoxes()) {
-      if (box.text.find(text) != std::string::npos) return true;
-    }
-    return false;
-  }
 
   // Load over a live record marked by its bet: -1 and the live record kept.
   static void ExpectRefused(const PaiGowServerRecord& saved) {

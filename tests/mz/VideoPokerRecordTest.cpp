@@ -13,6 +13,7 @@
 #include "platform/include/plat/headless.h"
 #include "mz/VideoPokerServer.h"
 #include "tests/support/TempFolderFixture.h"
+#include "tests/support/SavedServer.h"
 
 namespace mz {
 namespace {
@@ -39,17 +40,9 @@ class VideoPokerRecord : public TempFolderTest {
   }
 
   static void WriteRecord(const void* bytes, std::uint32_t size) {
-    ASSERT_EQ(dbWrite(kSavedGameUser, kVideoPokerGameCode, "MZDATA", 0, bytes, size), 0);
-    unsigned char stream[4] = {1, 0, 0, 0};
-    ASSERT_EQ(dbWrite(kSavedGameUser, kVideoPokerGameCode, "SERVERRANDOM", 0, stream, 4), 0);
+    WriteSavedServer(kVideoPokerGameCode, bytes, size);
   }
 
-  static bool BoxSaid(const char* text) {
-    for (const auto& box : plat::headless::MessageBoxes()) {
-      if (box.text.find(text) != std::string::npos) return true;
-    }
-    return false;
-  }
 
   // Load over a live record marked by its money: -1 and the live record kept.
   static void ExpectRefused(const void* bytes, std::uint32_t size, const char* box) {
