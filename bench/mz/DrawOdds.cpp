@@ -115,6 +115,34 @@ void CDrawTables::CountHolds(const int hand[kHandSize], HoldCounts* holds) const
   }
 }
 
+void DealHolds(const int hand[kHandSize], HoldCounts* holds) {
+  int unseen[kDeckCards - kHandSize], left = 0;
+  for (int card = 0; card < kDeckCards; ++card) {
+    if (std::find(hand, hand + kHandSize, card) == hand + kHandSize) unseen[left++] = card;
+  }
+  for (int mask = 0; mask < kHolds; ++mask) {
+    CodeCounts& counts = (*holds)[mask];
+    counts.fill(0);
+    int final[kHandSize], held = 0;
+    for (int i = 0; i < kHandSize; ++i) {
+      if (mask >> i & 1) final[held++] = hand[i];
+    }
+    // Every set of 5 - held unseen cards, as ascending indexes into unseen.
+    int pick[kHandSize];
+    const int need = kHandSize - held;
+    for (int i = 0; i < need; ++i) pick[i] = i;
+    for (;;) {
+      for (int i = 0; i < need; ++i) final[held + i] = unseen[pick[i]];
+      ++counts[ScoreHand(final)];
+      int i = need - 1;
+      while (i >= 0 && pick[i] == left - need + i) --i;
+      if (i < 0) break;
+      ++pick[i];
+      for (int j = i + 1; j < need; ++j) pick[j] = pick[j - 1] + 1;
+    }
+  }
+}
+
 std::int64_t PayCoins(int coins, int code) {
   return static_cast<std::int64_t>(VideoPokerPayTable[coins - 1][code]);
 }

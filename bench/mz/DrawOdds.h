@@ -52,6 +52,10 @@ class CDrawTables {
   CodeCounts dealt_{};
 };
 
+// The odds of every hold by dealing each of its draws (2,598,960 hands
+// scored): slow, the check of CDrawTables::CountHolds.
+void DealHolds(const int hand[kHandSize], HoldCounts* holds);
+
 // A hold chosen at a number of coins and its expected pay in coins times
 // kDrawsLcm.
 struct HoldChoice {

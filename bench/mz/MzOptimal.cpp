@@ -4,7 +4,8 @@
 // from the odds of all 32 holds of every deal (no sampling): the return as
 // a fraction and a percentage, and how often each final hand comes up
 // under that strategy (ties keep the most cards). With --hand, the expected
-// pay of each hold of that one hand instead.
+// pay of each hold of that one hand instead. The counted odds of a few
+// hands are checked first against dealing every one of their draws.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -44,8 +45,10 @@ double Seconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
 
-int PrintHand(const CDrawTables& tables, const char* text) {
-  int hand[kHandSize];
+// Hands whose every hold is also counted by dealing each draw.
+const char* const kCheckedHands[] = {"AS KS QS JS 9S", "JH JS 4C 7D 9S", "2D 3C 8H 9S KD", "TD TC TH 5S 5C"};
+
+int ReadHand(const char* text, int hand[kHandSize]) {
   const char* at = text;
   for (int i = 0; i < kHandSize; ++i) {
     while (*at == ' ') ++at;
@@ -56,6 +59,27 @@ int PrintHand(const CDrawTables& tables, const char* text) {
     if (hand[i] < 0) return 0;
     at += 2;
   }
+  return 1;
+}
+
+int CheckByDealing(const CDrawTables& tables) {
+  for (const char* text : kCheckedHands) {
+    int hand[kHandSize];
+    ReadHand(text, hand);
+    HoldCounts counted, dealt;
+    tables.CountHolds(hand, &counted);
+    DealHolds(hand, &dealt);
+    if (counted != dealt) {
+      std::fprintf(stderr, "mz_optimal: the holds of %s counted differ from the holds dealt\n", text);
+      return 0;
+    }
+  }
+  return 1;
+}
+
+int PrintHand(const CDrawTables& tables, const char* text) {
+  int hand[kHandSize];
+  if (!ReadHand(text, hand)) return 0;
   HoldCounts holds;
   tables.CountHolds(hand, &holds);
   const HoldChoice best1 = BestHold(holds, 1), best5 = BestHold(holds, kMaxCoins);
@@ -90,6 +114,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "mz_optimal: five distinct cards such as \"JH JS 4C 7D 9S\"\n");
     return 2;
   }
+  const auto checkStart = std::chrono::steady_clock::now();
+  if (!CheckByDealing(tables)) return 1;
+  const double checkSeconds = Seconds(checkStart);
   const auto playStart = std::chrono::steady_clock::now();
   const OptimalPlay play = PlayOptimally(tables);
   const double playSeconds = Seconds(playStart);
@@ -115,6 +142,8 @@ int main(int argc, char** argv) {
     }
     std::printf("\n");
   }
-  std::printf("\ntables %.2f s, holds %.2f s, in all %.2f s\n", tablesSeconds, playSeconds, Seconds(start));
+  std::printf("\ntables %.2f s, %d hands checked by dealing every draw %.2f s, holds %.2f s, in all %.2f s\n",
+              tablesSeconds, static_cast<int>(sizeof kCheckedHands / sizeof kCheckedHands[0]), checkSeconds,
+              playSeconds, Seconds(start));
   return 0;
 }
