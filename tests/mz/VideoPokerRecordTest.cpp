@@ -11,7 +11,9 @@
 #include "framework/link/Db.h"
 #include "framework/link/SavedGameKeys.h"
 #include "platform/include/plat/headless.h"
+#include "framework/game/ServerFrame.h"
 #include "mz/VideoPokerServer.h"
+#include "tests/mz/VideoPokerHarness.h"
 #include "tests/support/TempFolderFixture.h"
 #include "tests/support/SavedServer.h"
 
@@ -117,6 +119,33 @@ TEST_F(VideoPokerRecord, RecordsTheMachineCannotRunAreRefused) {
     f.spoil(saved);
     ExpectRefused(&saved, sizeof(saved), kStateBox);
   }
+}
+
+// A hand killed after its final deal and restored from its BEGINPLAY save
+// point (the record with its shuffled deck, the answer not yet sent) deals
+// and settles the same cards again.
+TEST_F(VideoPokerRecord, AHandRestoredFromItsSavePointDealsTheSameCards) {
+  VideoPokerServerRecord savePoint{};
+  std::string dealt, settled;
+  {
+    VideoPokerHarness played(500);
+    played.Open("9C 9D QS 3H QD KS AS");
+    ASSERT_EQ(played.savePoints.size(), 1u);
+    savePoint = played.savePoints[0];
+    dealt = played.Exchange(FirstDeal("2", "1"));
+    settled = played.Exchange(FinalDeal("11101"));
+    ASSERT_EQ(TagOf(settled, "WONNR"), "2");
+  }
+  WriteRecord(&savePoint, sizeof(savePoint));
+  VideoPokerHarness restored(500);
+  ASSERT_EQ(VideoPokerServerShell::Load(restored.record, kSavedGameUser, kVideoPokerGameCode), 0);
+  ASSERT_EQ(restored.record->state, kServerSendBeginPlay);
+  ASSERT_EQ(game::AnswerOk(restored.comm, game::kBeginPlayAnswer), 1);
+  EXPECT_EQ(restored.Frame(), 0);
+  EXPECT_EQ(restored.transport->LastText(), "command=BEGINPLAYANSWER&answer=ok");
+  EXPECT_EQ(restored.Exchange(FirstDeal("2", "1")), dealt);
+  EXPECT_EQ(restored.Exchange(FinalDeal("11101")), settled);
+  EXPECT_EQ(Balance(), 502.0);
 }
 
 TEST_F(VideoPokerRecord, InitGivesAZeroedRecordWithTheCode) {
