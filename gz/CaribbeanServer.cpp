@@ -39,9 +39,7 @@ void StartHand(CaribbeanServerRecord& r, double balance) {
 }
 
 void Fail(CaribbeanServerRecord& r, CComm& comm, const char* answerName, const char* text) {
-  AnswerFailure(comm, answerName, kAnswerFail, text);
-  comm.ReleaseReceived();
-  r.state = kServerSendFailure;
+  AnswerRefusal(comm, &r.state, answerName, text, kServerSendFailure);
 }
 
 void WaitClientInit(CaribbeanServerRecord& r, CComm& comm, int userId) {
@@ -68,19 +66,6 @@ void WaitBeginPlay(CaribbeanServerRecord& r, CComm& comm, int userId) {
   // The hand's save point: the cards are dealt, the answer is built and not
   // yet sent, so a restore resumes by sending it from this very state.
   SendServerSavePoint(comm, r.gameCode, &r, sizeof(r));
-}
-
-void WaitFirstDeal(CaribbeanServerRecord& r, CComm& comm) {
-  if (!ServerCanAnswer(comm)) return;
-  if (ServerGotCommand(comm, kFirstDeal)) {
-    r.state = kServerCheckAnte;  // the packet stays for the ante check
-  } else if (ServerGotCommand(comm, kEndPlay)) {
-    AnswerDone(comm, kEndPlayAnswer);
-    r.state = kServerSendQuit;
-  } else {
-    AnswerUnexpected(comm, "Expected FIRSTDEAL/ENDPLAY command at this point");
-    r.state = kServerSendFailure;
-  }
 }
 
 // The ante is checked in this order; a refused one leaves the account and
@@ -196,7 +181,10 @@ int GameServerRun(CaribbeanServerRecord& r, CComm& comm, int userId) {
     case kServerSendClientInit: ServerSendAnswer(comm, &r.state, kServerWaitBeginPlay); break;
     case kServerWaitBeginPlay: WaitBeginPlay(r, comm, userId); break;
     case kServerSendBeginPlay: ServerSendAnswer(comm, &r.state, kServerWaitFirstDeal); break;
-    case kServerWaitFirstDeal: WaitFirstDeal(r, comm); break;
+    case kServerWaitFirstDeal:
+      ServerWaitPlayOrQuit(comm, &r.state, kFirstDeal, kServerCheckAnte, kServerSendQuit,
+                           "Expected FIRSTDEAL/ENDPLAY command at this point", kServerSendFailure);
+      break;
     case kServerCheckAnte: CheckAnte(r, comm, userId); break;
     case kServerSendFirstDeal: ServerSendAnswer(comm, &r.state, kServerWaitCall); break;
     case kServerWaitCall: WaitCall(r, comm); break;

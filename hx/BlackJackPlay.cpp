@@ -46,9 +46,7 @@ bool StakeOk(BlackJackServerRecord& r, CComm& comm, const char* answerName, int 
 }  // namespace
 
 void FailAnswer(BlackJackServerRecord& r, CComm& comm, const char* answerName, const char* text) {
-  AnswerFailure(comm, answerName, kAnswerFail, text);
-  comm.ReleaseReceived();
-  r.state = kServerSendFailure;
+  AnswerRefusal(comm, &r.state, answerName, text, kServerSendFailure);
 }
 
 void AddCard(CComm& comm, const char* namingTag, const Card& card) {

@@ -68,19 +68,6 @@ void WaitBeginPlay(PaiGowServerRecord& r, CComm& comm, int userId) {
   SendServerSavePoint(comm, r.gameName, &r, sizeof(r));
 }
 
-void WaitDealOrQuit(PaiGowServerRecord& r, CComm& comm) {
-  if (!ServerCanAnswer(comm)) return;
-  if (ServerGotCommand(comm, kFirstDeal)) {
-    r.state = kServerTakeBet;  // the packet stays for the bet
-  } else if (ServerGotCommand(comm, kEndPlay)) {
-    AnswerDone(comm, kEndPlayAnswer);
-    r.state = kServerSendQuit;
-  } else {
-    AnswerUnexpected(comm, "Expected FIRSTDEAL/ENDPLAY command at this point");
-    r.state = kServerSendFailure;
-  }
-}
-
 // The bet is debited from the account before the cards are shown, so a
 // player cannot see his cards and then leave without paying.
 void TakeBet(PaiGowServerRecord& r, CComm& comm, int userId) {
@@ -187,7 +174,10 @@ int GameServerRun(PaiGowServerRecord& r, CComm& comm, int userId) {
     case kServerSendClientInit: ServerSendAnswer(comm, &r.state, kServerWaitBeginPlay); break;
     case kServerWaitBeginPlay: WaitBeginPlay(r, comm, userId); break;
     case kServerSendBeginPlay: ServerSendAnswer(comm, &r.state, kServerWaitDealOrQuit); break;
-    case kServerWaitDealOrQuit: WaitDealOrQuit(r, comm); break;
+    case kServerWaitDealOrQuit:
+      ServerWaitPlayOrQuit(comm, &r.state, kFirstDeal, kServerTakeBet, kServerSendQuit,
+                           "Expected FIRSTDEAL/ENDPLAY command at this point", kServerSendFailure);
+      break;
     case kServerTakeBet: TakeBet(r, comm, userId); break;
     case kServerSendFirstCards: ServerSendAnswer(comm, &r.state, kServerWaitPlayerDone); break;
     case kServerWaitPlayerDone: WaitPlayerDone(r, comm); break;

@@ -38,19 +38,6 @@ void WaitBeginPlay(KenoServerRecord& r, CComm& comm, int userId) {
   SendServerSavePoint(comm, r.gameCode, &r, sizeof(r));
 }
 
-void WaitShootOrQuit(KenoServerRecord& r, CComm& comm) {
-  if (!ServerCanAnswer(comm)) return;
-  if (ServerGotCommand(comm, kShoot)) {
-    r.state = kServerShoot;  // the packet stays for the bet
-  } else if (ServerGotCommand(comm, kEndPlay)) {
-    AnswerDone(comm, kEndPlayAnswer);
-    r.state = kServerSendQuit;
-  } else {
-    AnswerUnexpected(comm, "Expected SHOOT/ENDPLAY command at this point");
-    r.state = kServerSendFailure;
-  }
-}
-
 // The refusal text of the BETLIST, or null when the bet is taken into the
 // record. A refused bet leaves count and stake cleared and the last picks.
 const char* TakeBet(KenoServerRecord& r, CComm& comm) {
@@ -121,7 +108,10 @@ int GameServerRun(KenoServerRecord& r, CComm& comm, int userId) {
     case kServerSendClientInit: ServerSendAnswer(comm, &r.state, kServerWaitBeginPlay); break;
     case kServerWaitBeginPlay: WaitBeginPlay(r, comm, userId); break;
     case kServerSendBeginPlay: ServerSendAnswer(comm, &r.state, kServerWaitShootOrQuit); break;
-    case kServerWaitShootOrQuit: WaitShootOrQuit(r, comm); break;
+    case kServerWaitShootOrQuit:
+      ServerWaitPlayOrQuit(comm, &r.state, kShoot, kServerShoot, kServerSendQuit,
+                           "Expected SHOOT/ENDPLAY command at this point", kServerSendFailure);
+      break;
     case kServerShoot: Shoot(r, comm, userId); break;
     case kServerSendShoot: ServerSendAnswer(comm, &r.state, kServerWaitEndPlay); break;
     case kServerWaitEndPlay:

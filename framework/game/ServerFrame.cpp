@@ -66,6 +66,20 @@ void ServerWaitDone(CComm& comm, int* state, const char* command, const char* an
   *state = next;
 }
 
+void ServerWaitPlayOrQuit(CComm& comm, int* state, const char* command, int playState,
+                          int quitState, const char* wrongText, int failState) {
+  if (!ServerCanAnswer(comm)) return;
+  if (ServerGotCommand(comm, command)) {
+    *state = playState;
+  } else if (ServerGotCommand(comm, kEndPlay)) {
+    AnswerDone(comm, kEndPlayAnswer);
+    *state = quitState;
+  } else {
+    AnswerUnexpected(comm, wrongText);
+    *state = failState;
+  }
+}
+
 const char* ServerTagValue(CComm& comm, const char* name) {
   comm.RewindReceived();
   return comm.FindNextTag(name) ? comm.TagValue() : nullptr;
@@ -80,6 +94,13 @@ int AnswerFailure(CComm& comm, const char* answerName, const char* answer,
   if (!BeginAnswer(comm, answerName, answer)) return 0;
   if (errorText != nullptr) comm.AddErrorMsg(errorText);
   return 1;
+}
+
+void AnswerRefusal(CComm& comm, int* state, const char* answerName, const char* errorText,
+                   int failState) {
+  AnswerFailure(comm, answerName, kAnswerFail, errorText);
+  comm.ReleaseReceived();
+  *state = failState;
 }
 
 int AnswerWrongCommand(CComm& comm, const char* wanted) {

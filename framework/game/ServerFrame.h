@@ -51,6 +51,11 @@ int ServerTakeCommand(CComm& comm, int* state, const char* command, int failStat
 // ServerTakeCommand does, then *state becomes next.
 void ServerWaitDone(CComm& comm, int* state, const char* command, const char* answerName, int next,
                     int failState);
+// The waiting state at a round's start: the game's command (its packet
+// stays for playState) or ENDPLAY, answered "ok" (quitState); another
+// command is answered "fail" with wrongText and *state becomes failState.
+void ServerWaitPlayOrQuit(CComm& comm, int* state, const char* command, int playState,
+                          int quitState, const char* wrongText, int failState);
 // The value of the arrived packet's first tag named name (from its start),
 // or null when it has none.
 const char* ServerTagValue(CComm& comm, const char* name);
@@ -62,6 +67,10 @@ int AnswerOk(CComm& comm, const char* answerName);
 // errormsg = errorText unless errorText is null.
 int AnswerFailure(CComm& comm, const char* answerName, const char* answer,
                   const char* errorText);
+// A refused request: "fail" under answerName with errorText, the received
+// packet released and *state = failState.
+void AnswerRefusal(CComm& comm, int* state, const char* answerName, const char* errorText,
+                   int failState);
 // A command the state did not expect: command = the received command +
 // "answer" ("unknowncommand" when none), answer "fail", errormsg "Got %s
 // wanted %s". Releases the received packet.

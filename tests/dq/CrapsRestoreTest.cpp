@@ -15,6 +15,7 @@
 #include "tests/dq/ServerHarness.h"
 #include "tests/support/TempFolderFixture.h"
 #include "platform/include/plat/headless.h"
+#include "tests/support/SavedServer.h"
 
 namespace dq {
 namespace {
@@ -43,12 +44,6 @@ class CrapsRestore : public TempFolderTest {
     WriteInt(kKeyServerRandom, 0, 1);
   }
 
-  static bool BoxSaid(const char* text) {
-    for (const auto& box : plat::headless::MessageBoxes()) {
-      if (box.text.find(text) != std::string::npos) return true;
-    }
-    return false;
-  }
 
  private:
 };

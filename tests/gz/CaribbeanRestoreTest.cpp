@@ -15,7 +15,7 @@ namespace {
 class CaribbeanRestore : public SavedRecordTest {
  protected:
   static void WriteRecord(const void* bytes, std::uint32_t size) {
-    WriteServerRecord(kCaribbeanGameCode, "GZDATA", bytes, size);
+    WriteSavedServer(kCaribbeanGameCode, bytes, size);
   }
 
   // Loads into a live record marked by its money; 0 or the load's error,

@@ -12,12 +12,6 @@
 
 namespace hx {
 
-// Cards written as rank and suit, "AS KH TD 7C": the first is dealt first.
-std::vector<Card> ParseCards(const std::string& text);
-// The draws that make ShuffleDeck lay these cards on top, in this order,
-// and the rest of the deck below them.
-std::vector<int> DrawsForDeck(const std::vector<Card>& top);
-
 class BlackJackHarness {
  public:
   explicit BlackJackHarness(double balance = 1000);

@@ -13,6 +13,7 @@
 #include "platform/include/plat/headless.h"
 #include "tests/support/TempFolder.h"
 #include "tests/hx/BlackJackHarness.h"
+#include "tests/support/SavedServer.h"
 
 namespace hx {
 namespace {
@@ -27,10 +28,7 @@ class BlackJackRestore : public ::testing::Test {
 
   // The record with the server's random stream, as the main client saves them.
   static void WriteRecord(const BlackJackServerRecord& r, std::uint32_t size) {
-    ASSERT_EQ(dbWrite(kSavedGameUser, kBlackJackGameCode, "HXDATA", 0, &r, size), 0);
-    unsigned char stream[4];
-    DbPutU32(stream, 1);
-    ASSERT_EQ(dbWrite(kSavedGameUser, kBlackJackGameCode, kKeyServerRandom, 0, stream, 4), 0);
+    WriteSavedServer(kBlackJackGameCode, &r, size);
   }
 
  private:

@@ -21,7 +21,7 @@ namespace {
 class PaiGowRestore : public SavedRecordTest {
  protected:
   static void WriteRecord(const void* bytes, std::uint32_t size) {
-    WriteServerRecord(kPaiGowGameCode, "KWDATA", bytes, size);
+    WriteSavedServer(kPaiGowGameCode, bytes, size);
   }
 
   // Load over a live record marked by its bet: -1 and the live record kept.

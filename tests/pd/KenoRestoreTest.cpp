@@ -16,6 +16,7 @@
 #include "platform/include/plat/headless.h"
 #include "tests/pd/KenoServerHarness.h"
 #include "tests/support/TempFolderFixture.h"
+#include "tests/support/SavedServer.h"
 
 namespace pd {
 namespace {
@@ -30,18 +31,9 @@ class KenoRestore : public TempFolderTest {
 
   // The record with the server's random stream, as the main client saves them.
   static void WriteRecord(const void* bytes, std::uint32_t size, std::uint32_t randomState = 1) {
-    ASSERT_EQ(dbWrite(kSavedGameUser, kKenoGameCode, "PDDATA", 0, bytes, size), 0);
-    unsigned char stream[4];
-    DbPutU32(stream, randomState);
-    ASSERT_EQ(dbWrite(kSavedGameUser, kKenoGameCode, kKeyServerRandom, 0, stream, 4), 0);
+    WriteSavedServer(kKenoGameCode, bytes, size, randomState);
   }
 
-  static bool BoxSaid(const char* text) {
-    for (const auto& box : plat::headless::MessageBoxes()) {
-      if (box.text.find(text) != std::string::npos) return true;
-    }
-    return false;
-  }
 
   // Load over a live record marked by its money: -1 and the live record kept.
   static void ExpectRefused(const void* bytes, std::uint32_t size, const char* box) {

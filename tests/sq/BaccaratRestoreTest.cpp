@@ -14,7 +14,7 @@ namespace {
 class BaccaratRestore : public SavedRecordTest {
  protected:
   static void WriteRecord(const void* bytes, std::uint32_t size) {
-    WriteServerRecord(kBaccaratGameCode, "SQDATA", bytes, size);
+    WriteSavedServer(kBaccaratGameCode, bytes, size);
   }
 
   // Loads into a live record marked by its money; 0 or the load's error,

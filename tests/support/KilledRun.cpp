@@ -29,13 +29,6 @@ int AnswerEveryBox(const plat::headless::MessageBoxRecord& box) {
   return (box.type & plat::MB_YESNO) == plat::MB_YESNO ? plat::IDYES : plat::IDOK;
 }
 
-bool BoxSaid(const char* text) {
-  for (const auto& box : plat::headless::MessageBoxes()) {
-    if (box.text.find(text) != std::string::npos) return true;
-  }
-  return false;
-}
-
 std::vector<std::uint8_t> LayerPixels(const CDib& layer) {
   std::vector<std::uint8_t> pixels;
   for (int y = 0; y < layer.Height(); ++y) {

@@ -9,6 +9,7 @@
 
 #include "framework/sound/Dib.h"
 #include "platform/include/plat/headless.h"
+#include "tests/support/SavedServer.h"
 
 // The exit code of a child killed where its script says.
 inline constexpr int kKilled = 77;
@@ -21,8 +22,6 @@ void RunUntilKilled(const std::function<void()>& run);
 // A player reads each "INFO" box of a restore for a few seconds; every box
 // is answered yes or OK.
 int AnswerEveryBox(const plat::headless::MessageBoxRecord& box);
-// 1 when a box shown in this run said text.
-bool BoxSaid(const char* text);
 
 // A layer of the screen, row by row from the top.
 std::vector<std::uint8_t> LayerPixels(const CDib& layer);

@@ -96,6 +96,49 @@ TEST_F(ServerFrame, AFailureCarriesItsTextOnlyWhenGiven) {
   EXPECT_EQ(Value(dbFailed, "errormsg"), "DB_NOTENOUGHMONEY");
 }
 
+TEST_F(ServerFrame, ARefusalAnswersFailReleasesThePacketAndEntersTheFailState) {
+  Receive("command=FIRSTDEAL&BET=x");
+  int state = 4;
+  AnswerRefusal(comm, &state, "FIRSTDEALANSWER", "Can't get bet data", 22);
+  EXPECT_EQ(state, 22);
+  EXPECT_EQ(comm.recvAllocated, kRecvEmpty);
+  const CKeyValueList& answer = Sent();
+  EXPECT_EQ(Value(answer, "command"), "FIRSTDEALANSWER");
+  EXPECT_EQ(Value(answer, "answer"), "fail");
+  EXPECT_EQ(Value(answer, "errormsg"), "Can't get bet data");
+}
+
+// A round's start: the game's command stays for the next state, ENDPLAY
+// leaves, anything else ends the server.
+TEST_F(ServerFrame, ARoundStartsWithTheGamesCommandOrEndsWithENDPLAY) {
+  const char kWrong[] = "Expected SHOOT/ENDPLAY command at this point";
+  int state = 4;
+  ServerWaitPlayOrQuit(comm, &state, "SHOOT", 5, 10, kWrong, 14);
+  EXPECT_EQ(state, 4);  // nothing arrived
+  Receive("command=shoot&BETLIST=3");
+  ServerWaitPlayOrQuit(comm, &state, "SHOOT", 5, 10, kWrong, 14);
+  EXPECT_EQ(state, 5);
+  EXPECT_EQ(comm.recvAllocated, kRecvWaiting);
+  EXPECT_EQ(std::string(ServerTagValue(comm, "BETLIST")), "3");
+  comm.ReleaseReceived();
+
+  state = 4;
+  Receive("command=ENDPLAY");
+  ServerWaitPlayOrQuit(comm, &state, "SHOOT", 5, 10, kWrong, 14);
+  EXPECT_EQ(state, 10);
+  EXPECT_EQ(comm.recvAllocated, kRecvEmpty);
+  EXPECT_EQ(Value(Sent(), "command"), "ENDPLAYANSWER");
+
+  state = 4;
+  Receive("command=BEGINPLAY");
+  ServerWaitPlayOrQuit(comm, &state, "SHOOT", 5, 10, kWrong, 14);
+  EXPECT_EQ(state, 14);
+  const CKeyValueList& refused = Sent();
+  EXPECT_EQ(Value(refused, "command"), "BEGINPLAYanswer");
+  EXPECT_EQ(Value(refused, "answer"), "fail");
+  EXPECT_EQ(Value(refused, "errormsg"), kWrong);
+}
+
 TEST_F(ServerFrame, ClientInitSendsTheBalanceAndEveryLimitInTableOrder) {
   const ServerLimitTag limits[] = {{"MINBET", "minBetCraps"}, {"MAXBET", "maxBetCraps"}};
   double values[2] = {};
