@@ -147,9 +147,6 @@ int GameServerRun(KenoServerRecord& r, CComm& comm, int userId) {
 
 void GameServerOnRemove(KenoServerRecord&, int) {}
 
-const char* DbErrorName(int code) {
-  if (code == kDbNoSuchLimit) return "DB_NO_PROPERTY_ERR";
-  return ::DbErrorName(code);
-}
+const char* DbErrorName(int code) { return ::DbErrorName(code, kDbNoPropertyName); }
 
 }  // namespace pd

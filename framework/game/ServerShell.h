@@ -45,17 +45,21 @@ int GameServerPlayback(const ServerRecordShape& shape, CComm& comm, void* record
 int GameServerLoad(const ServerRecordShape& shape, void* record, int userId, const char* game);
 
 // Typed hooks over one record type. Check answers 1 for a record the game's
-// machine can run.
-template <typename Record, std::size_t CodeOffset, int (*Check)(const Record&)>
+// machine can run; null for a game that never stores its record.
+template <typename Record, std::size_t CodeOffset, int (*Check)(const Record&) = nullptr>
 class CServerShell {
   static_assert(std::is_trivially_copyable_v<Record>, "a server record is stored byte for byte");
   static_assert(CodeOffset + kGameCodeSize <= sizeof(Record), "the game code lies in the record");
 
-  static int CheckRecord(const void* record) { return Check(*static_cast<const Record*>(record)); }
+  static int CheckRecord(const void* record) {
+    if constexpr (Check != nullptr) return Check(*static_cast<const Record*>(record));
+    return 1;
+  }
 
  public:
   static constexpr ServerRecordShape kShape{static_cast<std::uint32_t>(sizeof(Record)),
-                                            static_cast<std::uint32_t>(CodeOffset), CheckRecord};
+                                            static_cast<std::uint32_t>(CodeOffset),
+                                            Check != nullptr ? CheckRecord : nullptr};
 
   static Record* New(const char* gameName) {
     return static_cast<Record*>(game::ServerInit(kShape, gameName));
