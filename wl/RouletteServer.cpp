@@ -1,11 +1,10 @@
 #include "wl/RouletteServer.h"
 
-#include <cstdio>
-
 #include "framework/game/ServerFrame.h"
 #include "framework/link/Db.h"
 #include "wl/BetList.h"
 #include "wl/RouletteLimits.h"
+#include "wl/WinList.h"
 
 namespace wl {
 
@@ -77,20 +76,6 @@ constexpr SpinGame<RouletteServerRecord> kRouletteSpin{
 };
 
 }  // namespace
-
-void WriteWinList(int number, const int bets[kRouletteSlots], char* text, double* returned) {
-  int at = std::snprintf(text, kWinListTextSize, "%i,", number);
-  double sum = 0;
-  for (const int slot : kWinningSlots[number]) {
-    if (slot == 0) break;
-    if (bets[slot] == 0) continue;
-    const long long win = static_cast<long long>(bets[slot]) * kSlotPayout[slot];
-    at += std::snprintf(text + at, kWinListTextSize - at, "%i,%lld,", slot, win);
-    sum += static_cast<double>(win + bets[slot]);
-  }
-  std::snprintf(text + at, kWinListTextSize - at, "0,0");
-  *returned = sum;
-}
 
 int GameServerRun(RouletteServerRecord& r, CComm& comm, int userId) {
   return SpinServerRun(kRouletteSpin, r, comm, userId);

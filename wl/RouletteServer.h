@@ -42,11 +42,4 @@ void GameServerOnRemove(RouletteServerRecord& record, int userId);
 // -16 "DB_NO_PROPERTY_ERR".
 const char* DbErrorName(int code);
 
-// The WINLIST of number over bets: "number," then "slot,win," for each
-// winning slot with a bet in kWinningSlots order, then "0,0"; the total
-// return (wins and their stakes) into *returned. The text fits
-// kWinListTextSize.
-inline constexpr std::size_t kWinListTextSize = 512;
-void WriteWinList(int number, const int bets[kRouletteSlots], char* text, double* returned);
-
 }  // namespace wl
