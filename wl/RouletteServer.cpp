@@ -27,7 +27,7 @@ void StoreLimits(RouletteServerRecord& r, const double* values) {
   r.limits = RouletteLimits{values[0], values[1], values[2], values[3], values[4], values[5]};
 }
 
-void BeginRound(RouletteServerRecord& r, double balance) {
+void BeginRound(RouletteServerRecord& r, CComm&, double balance) {
   for (int& bet : r.bets) bet = 0;
   r.money = balance;
 }
@@ -71,6 +71,7 @@ int Spin(RouletteServerRecord& r, CComm& comm, int userId) {
 }
 
 constexpr SpinGame<RouletteServerRecord> kRouletteSpin{
+    kSpin,      "Expected SPIN/ENDPLAY command at this point",
     kRouletteLimitTags, kRouletteLimitCount, kDbNoPropertyName, StoreLimits, BeginRound, Spin,
     GameServerOnRemove,
 };

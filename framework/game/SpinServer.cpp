@@ -18,33 +18,32 @@ int SpinWaitBeginPlay(CComm& comm, int* state, int userId, const DbExtraErrorNam
   return answered;
 }
 
-namespace {
-
-void WaitSpinOrQuit(CComm& comm, int* state) {
+void SpinWaitPlayOrQuit(CComm& comm, int* state, const char* playCommand,
+                        const char* playOrQuitText) {
   if (!ServerCanAnswer(comm)) return;
-  if (ServerGotCommand(comm, kSpin)) {
-    *state = kSpinSpin;  // the packet stays for the spin
+  if (ServerGotCommand(comm, playCommand)) {
+    *state = kSpinSpin;  // the packet stays for the play
   } else if (ServerGotCommand(comm, kEndPlay)) {
     AnswerDone(comm, kEndPlayAnswer);
     *state = kSpinSendQuit;
   } else {
-    AnswerUnexpected(comm, "Expected SPIN/ENDPLAY command at this point");
+    AnswerUnexpected(comm, playOrQuitText);
     *state = kSpinSendFailure;
   }
 }
-
-}  // namespace
 
 void SpinFrameStep(CComm& comm, int* state) {
   switch (*state) {
     case kSpinSendClientInit: ServerSendAnswer(comm, state, kSpinWaitBeginPlay); break;
     case kSpinSendBeginPlay: ServerSendAnswer(comm, state, kSpinWaitSpinOrQuit); break;
-    case kSpinWaitSpinOrQuit: WaitSpinOrQuit(comm, state); break;
     case kSpinSendSpin: ServerSendAnswer(comm, state, kSpinWaitEndPlay); break;
     case kSpinWaitEndPlay:
       ServerWaitDone(comm, state, kEndPlay, kEndPlayAnswer, kSpinSendEndPlay, kSpinSendFailure);
       break;
     case kSpinSendEndPlay: ServerSendAnswer(comm, state, kSpinWaitBeginPlay); break;
+    case kSpinWaitEndPlayQuit:
+      ServerWaitDone(comm, state, kEndPlay, kEndPlayAnswer, kSpinSendQuit, kSpinSendFailure);
+      break;
     case kSpinSendQuit: ServerSendAnswer(comm, state, kSpinWaitClientExit); break;
     case kSpinWaitClientExit:
       ServerWaitDone(comm, state, kClientExit, kClientExitAnswer, kSpinSendClientExit,

@@ -1,8 +1,9 @@
-// The server machine of the games that play one spin a round (Roulette,
-// Slot): CLIENTINIT, then rounds of BEGINPLAY, SPIN and ENDPLAY; an ENDPLAY
-// right after BEGINPLAYANSWER, before any SPIN, is the client's leave and
-// leads to CLIENTEXIT. The game gives the spin itself (state 5) and keeps
-// what it needs of CLIENTINIT and BEGINPLAY; the machine does the rest.
+// The server machine of the games that play one draw a round (Roulette and
+// Slot spin, Keno shoots): CLIENTINIT, then rounds of BEGINPLAY, the play
+// command and ENDPLAY; an ENDPLAY right after BEGINPLAYANSWER, before any
+// play, is the client's leave and leads to CLIENTEXIT. The game gives the
+// play itself (state 5) and keeps what it needs of CLIENTINIT and
+// BEGINPLAY; the machine does the rest.
 #pragma once
 
 #include "framework/game/ServerFrame.h"
@@ -21,11 +22,11 @@ enum SpinServerState : int {
   kSpinWaitBeginPlay = 2,
   kSpinSendBeginPlay = 3,
   kSpinWaitSpinOrQuit = 4,
-  kSpinSpin = 5,  // the SPIN packet is still held
+  kSpinSpin = 5,  // the play packet is still held
   kSpinSendSpin = 6,
   kSpinWaitEndPlay = 7,
   kSpinSendEndPlay = 8,
-  // 9 is not used.
+  kSpinWaitEndPlayQuit = 9,  // never entered: as 7, then the quit
   kSpinSendQuit = 10,
   kSpinWaitClientExit = 11,
   kSpinSendClientExit = 12,
@@ -34,6 +35,7 @@ enum SpinServerState : int {
   kSpinEnded = 15,
   kSpinFailed = 16,
 };
+inline constexpr int kSpinServerStates = 17;
 
 // The most limits a spin game reads at CLIENTINIT.
 inline constexpr int kMaxSpinLimits = 8;
@@ -41,19 +43,25 @@ inline constexpr int kMaxSpinLimits = 8;
 // What one spin game adds to the machine, over its record type.
 template <typename Record>
 struct SpinGame {
+  // The play command (kSpin) and the error text of any other command than
+  // it or ENDPLAY in state 4.
+  const char* playCommand;
+  const char* playOrQuitText;
   // Read at CLIENTINIT in this order and sent under their tags after
   // MONEYAMOUNT (at most kMaxSpinLimits).
   const ServerLimitTag* limits;
   int limitCount;
   // The program's own account error name beside the shared ones.
   DbExtraErrorName dbExtra;
-  // CLIENTINIT answered "ok": the limits as read, in table order.
+  // CLIENTINIT answered "ok": the limits as read, in table order; null:
+  // nothing kept.
   void (*clientInit)(Record& record, const double* limitValues);
-  // BEGINPLAY answered "ok": a round begins with this balance.
-  void (*beginRound)(Record& record, double balance);
-  // State 5, the send side free and the SPIN packet held: answers
-  // SPINANSWER ("ok", or "fail" with its errormsg), releases the packet and
-  // answers the next state, kSpinSendSpin or kSpinSendFailure.
+  // BEGINPLAY answered "ok" (not yet sent): a round begins with this
+  // balance.
+  void (*beginRound)(Record& record, CComm& comm, double balance);
+  // State 5, the send side free and the play packet held: answers it ("ok",
+  // or "fail" with its errormsg), releases the packet and answers the next
+  // state, kSpinSendSpin or kSpinSendFailure.
   int (*spin)(Record& record, CComm& comm, int userId);
   // After the failure answer went out; null: nothing is left open.
   void (*onRemove)(Record& record, int userId);
@@ -67,6 +75,9 @@ int SpinWaitClientInit(CComm& comm, int* state, int userId, const ServerLimitTag
 // State 2: 1 when BEGINPLAY was answered "ok" (balance filled).
 int SpinWaitBeginPlay(CComm& comm, int* state, int userId, const DbExtraErrorName& extra,
                       double* balance);
+// State 4.
+void SpinWaitPlayOrQuit(CComm& comm, int* state, const char* playCommand,
+                        const char* playOrQuitText);
 // Every other state but 5 and 14.
 void SpinFrameStep(CComm& comm, int* state);
 // The frame's result for a state: 0 go on, -1 ended, -2 failed.
@@ -83,7 +94,8 @@ int SpinServerRun(const SpinGame<Record>& game, Record& record, CComm& comm, int
     case kSpinWaitClientInit: {
       double values[kMaxSpinLimits] = {};
       if (SpinWaitClientInit(comm, state, userId, game.limits, game.limitCount, game.dbExtra,
-                             values)) {
+                             values) &&
+          game.clientInit != nullptr) {
         game.clientInit(record, values);
       }
       break;
@@ -91,12 +103,15 @@ int SpinServerRun(const SpinGame<Record>& game, Record& record, CComm& comm, int
     case kSpinWaitBeginPlay: {
       double balance = 0;
       if (SpinWaitBeginPlay(comm, state, userId, game.dbExtra, &balance)) {
-        game.beginRound(record, balance);
+        game.beginRound(record, comm, balance);
       }
       break;
     }
+    case kSpinWaitSpinOrQuit:
+      SpinWaitPlayOrQuit(comm, state, game.playCommand, game.playOrQuitText);
+      break;
     case kSpinSpin:
-      if (comm.IsSendFree()) *state = game.spin(record, comm, userId);
+      if (ServerCanAnswer(comm)) *state = game.spin(record, comm, userId);
       break;
     case kSpinSendFailure:
       if (ServerSendAnswer(comm, state, kSpinFailed) && game.onRemove != nullptr) {
