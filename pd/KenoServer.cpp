@@ -82,7 +82,9 @@ int Shoot(KenoServerRecord& r, CComm& comm, int userId) {
 
 constexpr SpinGame<KenoServerRecord> kKenoRound{
     kShoot,  "Expected SHOOT/ENDPLAY command at this point",
-    nullptr, 0, kDbNoPropertyName, nullptr, BeginRound, Shoot, GameServerOnRemove,
+    nullptr, 0,  // no table limits
+    kDbNoPropertyName,
+    nullptr, BeginRound, Shoot, GameServerOnRemove,
 };
 
 }  // namespace

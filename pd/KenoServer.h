@@ -1,7 +1,8 @@
-// The Keno program's local game server: a 17-state machine stepped once per
-// frame with the server link end. It takes the bet at SHOOT, draws the 20
-// numbers there, looks the return up in KenoPayTable and settles the net as
-// one credit or debit of the local account.
+// The Keno program's local game server on the shared one-draw-a-round machine
+// (framework/game/SpinServer.h), stepped once per frame with the server link
+// end. It takes the bet at SHOOT, draws the 20 numbers there, looks the
+// return up in KenoPayTable and settles the net as one credit or debit of
+// the local account.
 //
 // The numbers come from ServerRandomNumber (framework/game/ServerFrame.h),
 // whose state the BEGINPLAY save point carries, so a restored round draws

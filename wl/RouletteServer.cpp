@@ -71,9 +71,10 @@ int Spin(RouletteServerRecord& r, CComm& comm, int userId) {
 }
 
 constexpr SpinGame<RouletteServerRecord> kRouletteSpin{
-    kSpin,      "Expected SPIN/ENDPLAY command at this point",
-    kRouletteLimitTags, kRouletteLimitCount, kDbNoPropertyName, StoreLimits, BeginRound, Spin,
-    GameServerOnRemove,
+    kSpin,       "Expected SPIN/ENDPLAY command at this point",
+    kRouletteLimitTags, kRouletteLimitCount,
+    kDbNoPropertyName,
+    StoreLimits, BeginRound, Spin, GameServerOnRemove,
 };
 
 }  // namespace

@@ -37,14 +37,14 @@ enum SpinServerState : int {
 };
 inline constexpr int kSpinServerStates = 17;
 
-// The most limits a spin game reads at CLIENTINIT.
+// The most limits a game reads at CLIENTINIT.
 inline constexpr int kMaxSpinLimits = 8;
 
-// What one spin game adds to the machine, over its record type.
+// What one game adds to the machine, over its record type.
 template <typename Record>
 struct SpinGame {
-  // The play command (kSpin) and the error text of any other command than
-  // it or ENDPLAY in state 4.
+  // The play command (kSpin, or Keno's SHOOT) and the error text of any
+  // other command than it or ENDPLAY in state 4.
   const char* playCommand;
   const char* playOrQuitText;
   // Read at CLIENTINIT in this order and sent under their tags after
