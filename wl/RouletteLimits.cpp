@@ -76,7 +76,9 @@ void LimitText(int code, const RouletteLimits& limits, char* text, std::size_t s
       std::snprintf(text, size, "The maximum limit on all none numbers is set to $%.0f!",
                     limits.maxExtern);
       break;
-    case kAboveMoney: std::snprintf(text, size, "you don't have enough money to play your bet"); break;
+    case kAboveMoney:
+      std::snprintf(text, size, "you don't have enough money to play your bet");
+      break;
     default: std::snprintf(text, size, "%s", ""); break;
   }
 }

@@ -107,7 +107,8 @@ int PlaySpin(CScriptedServerLink& link, const std::string& packet, const int sta
   for (int slot = kFirstBetSlot; slot <= kLastBetSlot; ++slot) {
     if (stakes[slot] == 0) continue;
     const bool covers = (SlotBetOf(slot).numbers >> number) & 1;
-    const long long expected = covers ? static_cast<long long>(stakes[slot]) * kSlotPayout[slot] : 0;
+    const long long expected =
+        covers ? static_cast<long long>(stakes[slot]) * kSlotPayout[slot] : 0;
     if (wins[slot] != expected) {
       std::fprintf(stderr, "wl_sim: %ld drawn, slot %d won %lld, not %lld\n", number, slot,
                    wins[slot], expected);
@@ -122,7 +123,8 @@ int PlaySpin(CScriptedServerLink& link, const std::string& packet, const int sta
   const double ledger = kStartBalance + g_credits - g_debits;
   const double moved = g_credits - g_debits - netBefore;
   if (std::fabs(balance - ledger) >= 0.005 || std::fabs(moved - (returned - staked)) >= 0.005) {
-    std::fprintf(stderr, "wl_sim: balance %.2f, ledger %.2f, moved %.2f for a return of %.2f on %.2f\n",
+    std::fprintf(stderr,
+                 "wl_sim: balance %.2f, ledger %.2f, moved %.2f for a return of %.2f on %.2f\n",
                  balance, ledger, moved, returned, staked);
     return 0;
   }

@@ -35,7 +35,9 @@ TEST(BetListReading, ListsAsTheClientWritesThem) {
   EXPECT_EQ(two.bets[72], 5);
   EXPECT_EQ(two.bets[178], 10);
   int others = 0;
-  for (int slot = 0; slot < kRouletteSlots; ++slot) others += slot != 72 && slot != 178 && two.bets[slot] != 0;
+  for (int slot = 0; slot < kRouletteSlots; ++slot) {
+    others += slot != 72 && slot != 178 && two.bets[slot] != 0;
+  }
   EXPECT_EQ(others, 0);
 
   std::string every;

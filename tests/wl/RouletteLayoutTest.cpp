@@ -150,7 +150,8 @@ TEST(RouletteLayout, NumberNamesAndCallOuts) {
                                  (n % 2 ? " ODD" : " EVEN");
     EXPECT_EQ(kNumberNames[n].data(), expected);
     EXPECT_EQ(kCallOuts[n][0].data(), "../wav/c_" + std::to_string(n) + ".wav");
-    EXPECT_STREQ(kCallOuts[n][1].data(), kRed.count(n) ? "../wav/wl_red.wav" : "../wav/wl_black.wav");
+    EXPECT_STREQ(kCallOuts[n][1].data(),
+                 kRed.count(n) ? "../wav/wl_red.wav" : "../wav/wl_black.wav");
     EXPECT_STREQ(kCallOuts[n][2].data(), n % 2 ? "../wav/wl_odd.wav" : "../wav/wl_even.wav");
   }
   EXPECT_STREQ(kCallOuts[0][0].data(), "../wav/c_0.wav");
