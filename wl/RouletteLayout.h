@@ -1,8 +1,8 @@
 // The double-zero roulette layout shared by the server, the client, the
 // table and wheel drawing and the artwork generator: numbers, bet slots,
 // what each slot covers and pays, the winning slots of each number, the
-// wheel order, the number names and call-outs. Data alone: no drawing or
-// platform headers.
+// wheel order, the number names and call-outs. Tables derived from the
+// layout are built at compile time from it; no drawing or platform headers.
 //
 // A number is 0..37, 37 standing for "00". A bet slot is 32..185, the
 // value the hit map paints under its bet area; every per-slot array has
@@ -25,6 +25,7 @@ inline constexpr int kLastBetSlot = 185;
 inline constexpr int kInsideRows = 12;
 inline constexpr int kSlotsPerRow = 12;
 inline constexpr int kLastInsideSlot = 169;
+static_assert(kFirstBetSlot + (kInsideRows - 1) * kSlotsPerRow + 5 == kLastInsideSlot);
 // Outside slots, the "none numbers" of the limit texts.
 inline constexpr int kFirstColumnSlot = 170;
 inline constexpr int kFirstDozenSlot = 173;

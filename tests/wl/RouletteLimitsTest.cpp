@@ -11,9 +11,6 @@ namespace {
 
 constexpr RouletteLimits kTable{5, 500, 1, 100, 5, 500};
 constexpr int kStraight12 = 72;
-constexpr int kRed = 178;
-constexpr int kBlack = 179;
-constexpr int kFiveNumbers = 185;
 
 struct Layout {
   int bets[kRouletteSlots] = {};
@@ -34,29 +31,30 @@ int Chip(const Layout& l, double x, int slot) {
 
 TEST(CheckBetLimits, TheTableCasesInOrderOfTheirTests) {
   EXPECT_EQ(Server(Layout{}), kLimitsKept);                                  // empty layout
-  EXPECT_EQ(Server(Layout{}.On(kRed, 500).On(kBlack, 100)), kAboveMaxTable);  // total 600
+  EXPECT_EQ(Server(Layout{}.On(kRedSlot, 500).On(kBlackSlot, 100)), kAboveMaxTable);  // total 600
   EXPECT_EQ(Server(Layout{}.On(kStraight12, 101)), kAboveMaxNr);
-  EXPECT_EQ(Server(Layout{}.On(kRed, 4)), kBelowMinExtern);  // before the table minimum
-  EXPECT_EQ(Server(Layout{}.On(kRed, 4).On(kBlack, 501)), kBelowMinExtern);  // first slot decides
+  EXPECT_EQ(Server(Layout{}.On(kRedSlot, 4)), kBelowMinExtern);  // before the table minimum
+  // The first slot out of its limits decides.
+  EXPECT_EQ(Server(Layout{}.On(kRedSlot, 4).On(kBlackSlot, 501)), kBelowMinExtern);
   EXPECT_EQ(Server(Layout{}.On(kStraight12, 1)), kBelowMinTable);
-  EXPECT_EQ(Server(Layout{}.On(kRed, 25), 20), kAboveMoney);
-  EXPECT_EQ(Server(Layout{}.On(kRed, 500).On(kStraight12, 1)), kAboveMaxTable);  // 501
+  EXPECT_EQ(Server(Layout{}.On(kRedSlot, 25), 20), kAboveMoney);
+  EXPECT_EQ(Server(Layout{}.On(kRedSlot, 500).On(kStraight12, 1)), kAboveMaxTable);  // 501
 }
 
 TEST(CheckBetLimits, AValueEqualToALimitPasses) {
   EXPECT_EQ(Server(Layout{}.On(kStraight12, 100)), kLimitsKept);
   EXPECT_EQ(Server(Layout{}.On(kStraight12, 101)), kAboveMaxNr);
-  EXPECT_EQ(Server(Layout{}.On(kRed, 500)), kLimitsKept);
-  EXPECT_EQ(Server(Layout{}.On(kRed, 501)), kAboveMaxExtern);
-  EXPECT_EQ(Server(Layout{}.On(kRed, 5)), kLimitsKept);
+  EXPECT_EQ(Server(Layout{}.On(kRedSlot, 500)), kLimitsKept);
+  EXPECT_EQ(Server(Layout{}.On(kRedSlot, 501)), kAboveMaxExtern);
+  EXPECT_EQ(Server(Layout{}.On(kRedSlot, 5)), kLimitsKept);
   EXPECT_EQ(Server(Layout{}.On(kStraight12, 5)), kLimitsKept);  // the table minimum
   EXPECT_EQ(Server(Layout{}.On(kStraight12, 4)), kBelowMinTable);
-  EXPECT_EQ(Server(Layout{}.On(kRed, 300).On(kBlack, 200)), kLimitsKept);  // 500 in total
-  EXPECT_EQ(Server(Layout{}.On(kRed, 25), 25), kLimitsKept);               // all the money
-  EXPECT_EQ(Server(Layout{}.On(kRed, 25), 24.99), kAboveMoney);
+  EXPECT_EQ(Server(Layout{}.On(kRedSlot, 300).On(kBlackSlot, 200)), kLimitsKept);  // 500 in total
+  EXPECT_EQ(Server(Layout{}.On(kRedSlot, 25), 25), kLimitsKept);               // all the money
+  EXPECT_EQ(Server(Layout{}.On(kRedSlot, 25), 24.99), kAboveMoney);
   // The zero slots are number slots: their minimum is a number's.
-  EXPECT_EQ(Server(Layout{}.On(kFiveNumbers, 1).On(kRed, 5)), kLimitsKept);
-  EXPECT_EQ(Server(Layout{}.On(kFiveNumbers, 101)), kAboveMaxNr);
+  EXPECT_EQ(Server(Layout{}.On(kFiveNumbersSlot, 1).On(kRedSlot, 5)), kLimitsKept);
+  EXPECT_EQ(Server(Layout{}.On(kFiveNumbersSlot, 101)), kAboveMaxNr);
 }
 
 TEST(CheckBetLimits, EverySlotIsCheckedAsTheKindItIs) {
@@ -70,33 +68,33 @@ TEST(CheckBetLimits, EverySlotIsCheckedAsTheKindItIs) {
 TEST(CheckChipLimits, AChipOnOneSlot) {
   Layout l;
   EXPECT_EQ(Chip(l, 1, kStraight12), kBelowMinTable);  // placed all the same by the client
-  EXPECT_EQ(Chip(l, 1, kRed), kBelowMinExtern);
+  EXPECT_EQ(Chip(l, 1, kRedSlot), kBelowMinExtern);
   EXPECT_EQ(Chip(l, 100, kStraight12), kLimitsKept);
   EXPECT_EQ(Chip(l, 101, kStraight12), kAboveMaxNr);
   l.On(kStraight12, 100);
   EXPECT_EQ(Chip(l, 1, kStraight12), kAboveMaxNr);
   EXPECT_EQ(Chip(l, 1, kStraight12 + 2), kLimitsKept);  // only the slot named is looked at
-  l.On(kRed, 400);
-  EXPECT_EQ(Chip(l, 1, kBlack), kBelowMinExtern);
-  EXPECT_EQ(Chip(l, 5, kBlack), kAboveMaxTable);        // 505 in total
-  EXPECT_EQ(Chip(l, 100, kRed), kAboveMaxTable);        // red at 500 passes, the table not
+  l.On(kRedSlot, 400);
+  EXPECT_EQ(Chip(l, 1, kBlackSlot), kBelowMinExtern);
+  EXPECT_EQ(Chip(l, 5, kBlackSlot), kAboveMaxTable);        // 505 in total
+  EXPECT_EQ(Chip(l, 100, kRedSlot), kAboveMaxTable);        // red at 500 passes, the table not
   // Taking a chip back: a prospective amount of 0 is not checked.
   Layout two;
-  two.On(kRed, 5).On(kStraight12, 5);
-  EXPECT_EQ(Chip(two, -5, kRed), kLimitsKept);
-  EXPECT_EQ(Chip(two, -4, kRed), kBelowMinExtern);
+  two.On(kRedSlot, 5).On(kStraight12, 5);
+  EXPECT_EQ(Chip(two, -5, kRedSlot), kLimitsKept);
+  EXPECT_EQ(Chip(two, -4, kRedSlot), kBelowMinExtern);
 }
 
 TEST(CheckChipLimits, TheWholeLayoutBeforeASpin) {
   EXPECT_EQ(Chip(Layout{}, 0, 0), kLimitsKept);
   EXPECT_EQ(Chip(Layout{}.On(kStraight12, 1), 0, 0), kBelowMinTable);
   EXPECT_EQ(Chip(Layout{}.On(kStraight12, 5), 0, 0), kLimitsKept);
-  EXPECT_EQ(Chip(Layout{}.On(kStraight12, 1).On(kRed, 4), 0, 0), kBelowMinExtern);
+  EXPECT_EQ(Chip(Layout{}.On(kStraight12, 1).On(kRedSlot, 4), 0, 0), kBelowMinExtern);
   EXPECT_EQ(Chip(Layout{}.On(kStraight12, 101), 0, 0), kAboveMaxNr);
-  EXPECT_EQ(Chip(Layout{}.On(kRed, 500).On(kBlack, 1), 0, 0), kBelowMinExtern);
-  EXPECT_EQ(Chip(Layout{}.On(kRed, 500).On(kBlack, 5), 0, 0), kAboveMaxTable);
+  EXPECT_EQ(Chip(Layout{}.On(kRedSlot, 500).On(kBlackSlot, 1), 0, 0), kBelowMinExtern);
+  EXPECT_EQ(Chip(Layout{}.On(kRedSlot, 500).On(kBlackSlot, 5), 0, 0), kAboveMaxTable);
   // No money test on the client's side.
-  EXPECT_EQ(Chip(Layout{}.On(kRed, 500), 0, 0), kLimitsKept);
+  EXPECT_EQ(Chip(Layout{}.On(kRedSlot, 500), 0, 0), kLimitsKept);
   // A chip on every slot at once meets the first slot's limits first.
   EXPECT_EQ(Chip(Layout{}, 1, 0), kBelowMinExtern);  // $1 on 170
   EXPECT_EQ(Chip(Layout{}, 101, 0), kAboveMaxNr);    // $101 on 32
