@@ -16,23 +16,10 @@ namespace {
 // The WINLIST text: 20 numbers, the win flag and the return, "%i" each.
 constexpr std::size_t kWinListSize = (kKenoDrawn + 2) * 12;
 
-void WaitClientInit(KenoServerRecord& r, CComm& comm, int userId) {
-  if (!ServerTakeCommand(comm, &r.state, kClientInit, kServerSendFailure)) return;
-  r.state = AnswerClientInit(comm, userId, nullptr, 0, nullptr) ? kServerSendClientInit
-                                                                : kServerSendFailure;
-}
-
 // The rest of the record keeps the last round's bet and draw until SHOOT.
-void WaitBeginPlay(KenoServerRecord& r, CComm& comm, int userId) {
-  if (!ServerTakeCommand(comm, &r.state, kBeginPlay, kServerSendFailure)) return;
-  double balance = 0;
-  if (!AnswerBeginPlay(comm, userId, &balance)) {
-    r.state = kServerSendFailure;
-    return;
-  }
+void BeginRound(KenoServerRecord& r, CComm& comm, double balance) {
   r.money = balance;
   ResetPlaybackLists();
-  r.state = kServerSendBeginPlay;
   // The round's save point: the answer is built and not yet sent, and the
   // random stream that draws at SHOOT travels with the record.
   SendServerSavePoint(comm, r.gameCode, &r, sizeof(r));
@@ -67,14 +54,12 @@ int Settle(int userId, int stake, int returned) {
   return kDbOk;
 }
 
-void Shoot(KenoServerRecord& r, CComm& comm, int userId) {
-  if (!ServerCanAnswer(comm)) return;
+int Shoot(KenoServerRecord& r, CComm& comm, int userId) {
   const char* refusal = TakeBet(r, comm);
   comm.ReleaseReceived();
-  r.state = kServerSendFailure;
   if (refusal != nullptr) {
     AnswerFailure(comm, kShootAnswer, kAnswerFail, refusal);
-    return;
+    return kServerSendFailure;
   }
   DrawKenoNumbers(ServerRandomNumber, r.drawn);
   const int returned = KenoReturn(r.stake, r.count, CountKenoMatches(r));
@@ -82,7 +67,7 @@ void Shoot(KenoServerRecord& r, CComm& comm, int userId) {
   const int code = Settle(userId, r.stake, returned);
   if (code != kDbOk) {
     AnswerFailure(comm, kShootAnswer, kAnswerFail, DbErrorName(code));
-    return;
+    return kServerSendFailure;
   }
   char winList[kWinListSize];
   int at = 0;
@@ -92,54 +77,24 @@ void Shoot(KenoServerRecord& r, CComm& comm, int userId) {
   std::snprintf(winList + at, sizeof(winList) - at, "%i,%i", r.winFlag, returned);
   AnswerOk(comm, kShootAnswer);
   AddTextTag(comm, kWinListTag, winList);
-  r.state = kServerSendShoot;
+  return kServerSendShoot;
 }
 
-void SendFailure(KenoServerRecord& r, CComm& comm, int userId) {
-  if (ServerSendAnswer(comm, &r.state, kServerFailed)) GameServerOnRemove(r, userId);
-}
+constexpr SpinGame<KenoServerRecord> kKenoRound{
+    kShoot,  "Expected SHOOT/ENDPLAY command at this point",
+    nullptr, 0,  // no table limits
+    kDbNoPropertyName,
+    nullptr, BeginRound, Shoot, GameServerOnRemove,
+};
 
 }  // namespace
 
 int GameServerRun(KenoServerRecord& r, CComm& comm, int userId) {
-  comm.PollTransport();
-  switch (r.state) {
-    case kServerWaitClientInit: WaitClientInit(r, comm, userId); break;
-    case kServerSendClientInit: ServerSendAnswer(comm, &r.state, kServerWaitBeginPlay); break;
-    case kServerWaitBeginPlay: WaitBeginPlay(r, comm, userId); break;
-    case kServerSendBeginPlay: ServerSendAnswer(comm, &r.state, kServerWaitShootOrQuit); break;
-    case kServerWaitShootOrQuit:
-      ServerWaitPlayOrQuit(comm, &r.state, kShoot, kServerShoot, kServerSendQuit,
-                           "Expected SHOOT/ENDPLAY command at this point", kServerSendFailure);
-      break;
-    case kServerShoot: Shoot(r, comm, userId); break;
-    case kServerSendShoot: ServerSendAnswer(comm, &r.state, kServerWaitEndPlay); break;
-    case kServerWaitEndPlay:
-      ServerWaitDone(comm, &r.state, kEndPlay, kEndPlayAnswer, kServerSendEndPlay, kServerSendFailure);
-      break;
-    case kServerSendEndPlay: ServerSendAnswer(comm, &r.state, kServerWaitBeginPlay); break;
-    case kServerWaitEndPlayQuit:
-      ServerWaitDone(comm, &r.state, kEndPlay, kEndPlayAnswer, kServerSendQuit, kServerSendFailure);
-      break;
-    case kServerSendQuit: ServerSendAnswer(comm, &r.state, kServerWaitClientExit); break;
-    case kServerWaitClientExit:
-      ServerWaitDone(comm, &r.state, kClientExit, kClientExitAnswer, kServerSendClientExit, kServerSendFailure);
-      break;
-    case kServerSendClientExit: ServerSendAnswer(comm, &r.state, kServerExitSent); break;
-    case kServerExitSent: r.state = kServerEnded; break;
-    case kServerSendFailure: SendFailure(r, comm, userId); break;
-    default: break;
-  }
-  if (r.state == kServerEnded) return -1;
-  if (r.state == kServerFailed) return -2;
-  return 0;
+  return SpinServerRun(kKenoRound, r, comm, userId);
 }
 
 void GameServerOnRemove(KenoServerRecord&, int) {}
 
-const char* DbErrorName(int code) {
-  if (code == kDbNoSuchLimit) return "DB_NO_PROPERTY_ERR";
-  return ::DbErrorName(code);
-}
+const char* DbErrorName(int code) { return ::DbErrorName(code, kDbNoPropertyName); }
 
 }  // namespace pd

@@ -1,7 +1,8 @@
-// The Keno program's local game server: a 17-state machine stepped once per
-// frame with the server link end. It takes the bet at SHOOT, draws the 20
-// numbers there, looks the return up in KenoPayTable and settles the net as
-// one credit or debit of the local account.
+// The Keno program's local game server on the shared one-draw-a-round machine
+// (framework/game/SpinServer.h), stepped once per frame with the server link
+// end. It takes the bet at SHOOT, draws the 20 numbers there, looks the
+// return up in KenoPayTable and settles the net as one credit or debit of
+// the local account.
 //
 // The numbers come from ServerRandomNumber (framework/game/ServerFrame.h),
 // whose state the BEGINPLAY save point carries, so a restored round draws
@@ -11,6 +12,7 @@
 #include <cstddef>
 
 #include "framework/game/ServerShell.h"
+#include "framework/game/SpinServer.h"
 #include "framework/link/Comm.h"
 #include "pd/KenoRules.h"
 #include "pd/KenoServerRecord.h"
@@ -25,27 +27,28 @@ inline constexpr char kShootAnswer[] = "SHOOTANSWER";
 inline constexpr char kBetListTag[] = "BETLIST";
 inline constexpr char kWinListTag[] = "WINLIST";
 
-// States of GameServerRun.
+// States of GameServerRun: those of the shared one-draw-a-round machine
+// (framework/game/SpinServer.h), with SHOOT as its play.
 enum KenoServerState : int {
-  kServerWaitClientInit = 0,
-  kServerSendClientInit = 1,
-  kServerWaitBeginPlay = 2,
-  kServerSendBeginPlay = 3,
-  kServerWaitShootOrQuit = 4,
-  kServerShoot = 5,
-  kServerSendShoot = 6,
-  kServerWaitEndPlay = 7,
-  kServerSendEndPlay = 8,
-  kServerWaitEndPlayQuit = 9,  // never entered: as 7, then the quit
-  kServerSendQuit = 10,
-  kServerWaitClientExit = 11,
-  kServerSendClientExit = 12,
-  kServerExitSent = 13,
-  kServerSendFailure = 14,
-  kServerEnded = 15,
-  kServerFailed = 16,
+  kServerWaitClientInit = game::kSpinWaitClientInit,
+  kServerSendClientInit = game::kSpinSendClientInit,
+  kServerWaitBeginPlay = game::kSpinWaitBeginPlay,
+  kServerSendBeginPlay = game::kSpinSendBeginPlay,
+  kServerWaitShootOrQuit = game::kSpinWaitSpinOrQuit,
+  kServerShoot = game::kSpinSpin,
+  kServerSendShoot = game::kSpinSendSpin,
+  kServerWaitEndPlay = game::kSpinWaitEndPlay,
+  kServerSendEndPlay = game::kSpinSendEndPlay,
+  kServerWaitEndPlayQuit = game::kSpinWaitEndPlayQuit,
+  kServerSendQuit = game::kSpinSendQuit,
+  kServerWaitClientExit = game::kSpinWaitClientExit,
+  kServerSendClientExit = game::kSpinSendClientExit,
+  kServerExitSent = game::kSpinExitSent,
+  kServerSendFailure = game::kSpinSendFailure,
+  kServerEnded = game::kSpinEnded,
+  kServerFailed = game::kSpinFailed,
 };
-static_assert(kServerFailed + 1 == kKenoServerStates);
+static_assert(game::kSpinServerStates == kKenoServerStates);
 
 // ServerInit, ServerFree, GameServerPlayback and GameServerLoad ("PDDATA",
 // exactly kKenoServerRecordSize bytes that IsSoundKenoRecord accepts) of the

@@ -128,14 +128,14 @@ int AddTextTag(CComm& comm, const char* tag, const char* value) {
 }
 
 int AnswerClientInit(CComm& comm, int userId, const ServerLimitTag* limits, int count,
-                     double* values) {
+                     double* values, const DbExtraErrorName& extra) {
   double balance = 0;
   int code = dbGetBalance(userId, &balance);
   for (int i = 0; code == kDbOk && i < count; ++i) {
     code = GetCasinoLimit(userId, limits[i].key, &values[i]);
   }
   if (code != kDbOk) {
-    AnswerFailure(comm, kClientInitAnswer, kAnswerFail, DbErrorName(code));
+    AnswerFailure(comm, kClientInitAnswer, kAnswerFail, DbErrorName(code, extra));
     comm.ReleaseReceived();
     return 0;
   }
@@ -146,10 +146,10 @@ int AnswerClientInit(CComm& comm, int userId, const ServerLimitTag* limits, int 
   return 1;
 }
 
-int AnswerBeginPlay(CComm& comm, int userId, double* balance) {
+int AnswerBeginPlay(CComm& comm, int userId, double* balance, const DbExtraErrorName& extra) {
   int code = dbGetBalance(userId, balance);
   if (code != kDbOk) {
-    AnswerFailure(comm, kBeginPlayAnswer, kAnswerFail, DbErrorName(code));
+    AnswerFailure(comm, kBeginPlayAnswer, kAnswerFail, DbErrorName(code, extra));
     comm.ReleaseReceived();
     return 0;
   }

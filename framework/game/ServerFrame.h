@@ -13,6 +13,7 @@
 
 #include "framework/game/ProtocolNames.h"
 #include "framework/link/Comm.h"
+#include "framework/link/Db.h"
 
 namespace game {
 
@@ -91,13 +92,15 @@ struct ServerLimitTag {
 
 // CLIENTINIT: reads the balance and every limit (values[i] for limits[i]);
 // when all reads succeed answers "ok" with MONEYAMOUNT and the limit tags in
-// table order and answers 1; else answers "fail" with the error name of the
-// first failed read and answers 0. Releases the packet either way.
+// table order and answers 1; else answers "fail" with the error name (the
+// program's extra one included) of the first failed read and answers 0.
+// Releases the packet either way.
 int AnswerClientInit(CComm& comm, int userId, const ServerLimitTag* limits, int count,
-                     double* values);
+                     double* values, const DbExtraErrorName& extra = kNoExtraDbError);
 // BEGINPLAY: reads the balance; "ok" with MONEYAMOUNT and 1, or "fail" with
 // the error name and 0. Releases the packet either way.
-int AnswerBeginPlay(CComm& comm, int userId, double* balance);
+int AnswerBeginPlay(CComm& comm, int userId, double* balance,
+                    const DbExtraErrorName& extra = kNoExtraDbError);
 // ENDPLAY, CLIENTEXIT and the like: "ok" with no data. Releases the packet.
 int AnswerDone(CComm& comm, const char* answerName);
 

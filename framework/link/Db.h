@@ -68,6 +68,17 @@ void SetDbMoneyObserver(DbMoneyObserver observer);
 // The error name servers send for a code; "UNKNOWN DB ERROR" for codes
 // outside -8..-1 (0 included).
 const char* DbErrorName(int code);
+// One code a program names beyond the shared names.
+struct DbExtraErrorName {
+  int code;
+  const char* name;  // null: no extra code
+};
+inline constexpr DbExtraErrorName kNoExtraDbError{0, nullptr};
+// The extra code of the Keno and Roulette programs: a limit key that is not
+// in the table.
+inline constexpr DbExtraErrorName kDbNoPropertyName{kDbNoSuchLimit, "DB_NO_PROPERTY_ERR"};
+// extra.name for extra.code, else the shared name of code.
+const char* DbErrorName(int code, const DbExtraErrorName& extra);
 
 // ---- Saved-game records ----
 // The first record of userId and game whose key equals key (any key when key

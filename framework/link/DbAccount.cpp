@@ -79,3 +79,8 @@ const char* DbErrorName(int code) {
   if (code < 0 && code >= -kNamedErrors) return kErrorNames[-code - 1];
   return "UNKNOWN DB ERROR";
 }
+
+const char* DbErrorName(int code, const DbExtraErrorName& extra) {
+  if (extra.name != nullptr && code == extra.code) return extra.name;
+  return DbErrorName(code);
+}

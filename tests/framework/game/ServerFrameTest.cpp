@@ -162,6 +162,14 @@ TEST_F(ServerFrame, ClientInitWithAnUnknownLimitFailsWithTheErrorName) {
   EXPECT_EQ(Value(answer, "errormsg"), DbErrorName(kDbNoSuchLimit));
 }
 
+TEST_F(ServerFrame, ClientInitNamesTheProgramsExtraCode) {
+  const ServerLimitTag limits[] = {{"NOSUCH", "noSuchLimit"}};
+  double values[1] = {};
+  Receive("command=CLIENTINIT");
+  ASSERT_EQ(AnswerClientInit(comm, 1, limits, 1, values, kDbNoPropertyName), 0);
+  EXPECT_EQ(Value(Sent(), "errormsg"), "DB_NO_PROPERTY_ERR");
+}
+
 TEST_F(ServerFrame, BeginPlayAnswersTheBalance) {
   double balance = 0;
   Receive("command=BEGINPLAY");

@@ -103,6 +103,16 @@ TEST(DbErrorName, SharedRows) {
   EXPECT_STREQ(DbErrorName(1), "UNKNOWN DB ERROR");
 }
 
+TEST(DbErrorName, AProgramsExtraCodeBesideTheSharedRows) {
+  const DbExtraErrorName busy{-9, "A game is already running"};
+  EXPECT_STREQ(DbErrorName(-9, busy), "A game is already running");
+  EXPECT_STREQ(DbErrorName(-8, busy), "DB_NOT_ENOUGH_MONEY_ERR");
+  EXPECT_STREQ(DbErrorName(-16, busy), "UNKNOWN DB ERROR");
+  EXPECT_STREQ(DbErrorName(-16, kDbNoPropertyName), "DB_NO_PROPERTY_ERR");
+  EXPECT_STREQ(DbErrorName(0, kNoExtraDbError), "UNKNOWN DB ERROR");
+  EXPECT_STREQ(DbErrorName(-1, kNoExtraDbError), "DB_INVALID_DATA_ERR");
+}
+
 TEST(DbRecordHeader, LittleEndianAtFixedOffsets) {
   DbRecordHeader head{};
   head.userId = 0x01020304;

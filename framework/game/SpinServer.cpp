@@ -1,0 +1,64 @@
+#include "framework/game/SpinServer.h"
+
+namespace game {
+
+int SpinWaitClientInit(CComm& comm, int* state, int userId, const ServerLimitTag* limits,
+                       int limitCount, const DbExtraErrorName& extra, double* values) {
+  if (!ServerTakeCommand(comm, state, kClientInit, kSpinSendFailure)) return 0;
+  const int answered = AnswerClientInit(comm, userId, limits, limitCount, values, extra);
+  *state = answered ? kSpinSendClientInit : kSpinSendFailure;
+  return answered;
+}
+
+int SpinWaitBeginPlay(CComm& comm, int* state, int userId, const DbExtraErrorName& extra,
+                      double* balance) {
+  if (!ServerTakeCommand(comm, state, kBeginPlay, kSpinSendFailure)) return 0;
+  const int answered = AnswerBeginPlay(comm, userId, balance, extra);
+  *state = answered ? kSpinSendBeginPlay : kSpinSendFailure;
+  return answered;
+}
+
+void SpinWaitPlayOrQuit(CComm& comm, int* state, const char* playCommand,
+                        const char* playOrQuitText) {
+  if (!ServerCanAnswer(comm)) return;
+  if (ServerGotCommand(comm, playCommand)) {
+    *state = kSpinSpin;  // the packet stays for the play
+  } else if (ServerGotCommand(comm, kEndPlay)) {
+    AnswerDone(comm, kEndPlayAnswer);
+    *state = kSpinSendQuit;
+  } else {
+    AnswerUnexpected(comm, playOrQuitText);
+    *state = kSpinSendFailure;
+  }
+}
+
+void SpinFrameStep(CComm& comm, int* state) {
+  switch (*state) {
+    case kSpinSendClientInit: ServerSendAnswer(comm, state, kSpinWaitBeginPlay); break;
+    case kSpinSendBeginPlay: ServerSendAnswer(comm, state, kSpinWaitSpinOrQuit); break;
+    case kSpinSendSpin: ServerSendAnswer(comm, state, kSpinWaitEndPlay); break;
+    case kSpinWaitEndPlay:
+      ServerWaitDone(comm, state, kEndPlay, kEndPlayAnswer, kSpinSendEndPlay, kSpinSendFailure);
+      break;
+    case kSpinSendEndPlay: ServerSendAnswer(comm, state, kSpinWaitBeginPlay); break;
+    case kSpinWaitEndPlayQuit:
+      ServerWaitDone(comm, state, kEndPlay, kEndPlayAnswer, kSpinSendQuit, kSpinSendFailure);
+      break;
+    case kSpinSendQuit: ServerSendAnswer(comm, state, kSpinWaitClientExit); break;
+    case kSpinWaitClientExit:
+      ServerWaitDone(comm, state, kClientExit, kClientExitAnswer, kSpinSendClientExit,
+                     kSpinSendFailure);
+      break;
+    case kSpinSendClientExit: ServerSendAnswer(comm, state, kSpinExitSent); break;
+    case kSpinExitSent: *state = kSpinEnded; break;
+    default: break;
+  }
+}
+
+int SpinServerResult(int state) {
+  if (state == kSpinEnded) return -1;
+  if (state == kSpinFailed) return -2;
+  return 0;
+}
+
+}  // namespace game

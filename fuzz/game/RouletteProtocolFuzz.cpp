@@ -1,0 +1,53 @@
+// The Roulette server fed any sequence of client packets (ProtocolFuzz.h).
+#include "framework/game/SpinServer.h"
+#include "fuzz/game/ProtocolFuzz.h"
+#include "wl/RouletteServer.h"
+
+namespace {
+
+using namespace wl;
+
+const char* const kCommands[] = {game::kSpin, game::kSpinAnswer};
+const char* const kTags[] = {kBetListTag, kWinListTag, kMinTableTag, kMaxTableTag, kMinNrTag,
+                             kMaxNrTag, kMinExternTag, kMaxExternTag};
+
+// A normal client stakes $6 a spin while its balance allows, then leaves.
+const char* ClientPacketFor(const void* record) {
+  const auto& r = *static_cast<const RouletteServerRecord*>(record);
+  switch (r.state) {
+    case game::kSpinWaitClientInit: return "command=CLIENTINIT";
+    case game::kSpinWaitBeginPlay: return "command=BEGINPLAY";
+    case game::kSpinWaitSpinOrQuit:
+      return r.money >= 6 ? "command=SPIN&BETLIST=72,1,178,5,0,0" : "command=ENDPLAY";
+    case game::kSpinWaitEndPlay: return "command=ENDPLAY";
+    case game::kSpinWaitClientExit: return "command=CLIENTEXIT";
+    default: return nullptr;
+  }
+}
+
+int ServerAtRoundStart(const void* record) {
+  return static_cast<const RouletteServerRecord*>(record)->state == game::kSpinWaitBeginPlay;
+}
+
+GameDefinition RouletteServerGame() {
+  GameDefinition game;
+  game.code = kRouletteGameCode;
+  game.ServerInit = RouletteServerShell::Init;
+  game.ServerFree = RouletteServerShell::Free;
+  game.GameServerRun = RouletteServerShell::RunHook<GameServerRun>;
+  game.GameServerOnRemove = RouletteServerShell::RemoveHook<GameServerOnRemove>;
+  return game;
+}
+const GameDefinition kRouletteServerGame = RouletteServerGame();
+
+const ProtocolFuzzTarget kRouletteTarget{
+    &kRouletteServerGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
+    kTags,                static_cast<int>(sizeof kTags / sizeof kTags[0]),
+    ClientPacketFor,      ServerAtRoundStart,
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  return FuzzGameServer(kRouletteTarget, data, size);
+}

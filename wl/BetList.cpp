@@ -1,0 +1,67 @@
+#include "wl/BetList.h"
+
+#include <climits>
+#include <cstring>
+
+namespace wl {
+namespace {
+
+// The longest number read: the digits of INT_MAX.
+constexpr int kMaxDigits = 10;
+
+// Reads one number at *at into *value and moves past it. 0 when there are
+// no digits, too many, or the value does not fit an int.
+int ReadNumber(const char** at, int* value) {
+  const char* p = *at;
+  const bool negative = *p == '-';
+  if (negative) ++p;
+  long long magnitude = 0;
+  int digits = 0;
+  for (; *p >= '0' && *p <= '9'; ++p) {
+    if (++digits > kMaxDigits) return 0;
+    magnitude = magnitude * 10 + (*p - '0');
+  }
+  if (digits == 0) return 0;
+  const long long signedValue = negative ? -magnitude : magnitude;
+  if (signedValue > INT_MAX || signedValue < INT_MIN) return 0;
+  *value = static_cast<int>(signedValue);
+  *at = p;
+  return 1;
+}
+
+// A number followed by a comma, moving past both.
+int ReadListed(const char** at, int* value) {
+  if (!ReadNumber(at, value) || **at != ',') return 0;
+  ++*at;
+  return 1;
+}
+
+}  // namespace
+
+int ReadBetList(const char* text, int bets[kRouletteSlots], double* total) {
+  int read[kRouletteSlots] = {};
+  bool named[kRouletteSlots] = {};
+  double sum = 0;
+  const char* at = text;
+  int slot = 0;
+  if (!ReadListed(&at, &slot)) return 0;
+  for (;;) {
+    int amount = 0;
+    if (!ReadNumber(&at, &amount)) return 0;
+    if (slot == 0 || amount == 0) break;
+    // A negative amount or a slot named again would let one bet cancel
+    // another and play stakes the total never counted.
+    if (!IsBetSlot(slot) || amount < 0 || named[slot]) return 0;
+    named[slot] = true;
+    read[slot] = amount;
+    sum += amount;
+    if (*at != ',') return 0;
+    ++at;
+    if (!ReadListed(&at, &slot)) return 0;
+  }
+  std::memcpy(bets, read, sizeof(read));
+  *total = sum;
+  return 1;
+}
+
+}  // namespace wl
