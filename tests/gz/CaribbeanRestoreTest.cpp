@@ -7,6 +7,7 @@
 
 #include "gz/CaribbeanProtocol.h"
 #include "gz/CaribbeanServer.h"
+#include "framework/link/SavedGameKeys.h"
 #include "tests/support/SavedRecordFixture.h"
 
 namespace gz {

@@ -13,6 +13,7 @@
 #include "kw/PaiGowServer.h"
 #include "kw/Showdown.h"
 #include "platform/include/plat/headless.h"
+#include "framework/link/SavedGameKeys.h"
 #include "tests/support/SavedRecordFixture.h"
 
 namespace kw {

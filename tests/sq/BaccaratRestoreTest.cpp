@@ -6,6 +6,7 @@
 
 #include "sq/BaccaratProtocol.h"
 #include "sq/BaccaratServer.h"
+#include "framework/link/SavedGameKeys.h"
 #include "tests/support/SavedRecordFixture.h"
 
 namespace sq {
