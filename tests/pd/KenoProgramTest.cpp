@@ -267,3 +267,20 @@ TEST(KenoProgram, KenoCfgShortFileKeepsTheDefaults) {
 }
 
 }  // namespace
+
+namespace {
+
+// A main client that stops answering the alive query ends the program after
+// its "ERROR" box, as every program's loop does; the window does not stay.
+TEST(KenoProgram, LostMainClientEndsTheProgramAfterTheErrorBox) {
+  KenoRun run;
+  run.When(Picking, [] { TheScriptedMainClient().aliveAnswer = 0; });
+  EXPECT_EQ(run.Run(), 0);
+  int shown = 0;
+  for (const auto& box : MessageBoxes()) {
+    if (box.text == "Connection with mainclient is lost" && box.caption == "ERROR") ++shown;
+  }
+  EXPECT_EQ(shown, 1);
+}
+
+}  // namespace

@@ -69,6 +69,12 @@ void KenoRun::When(std::function<bool()> condition, std::function<void()> action
 void KenoRun::Then(std::function<void()> action) { program_.script.Then(std::move(action)); }
 
 int KenoRun::Run() {
+  if (tamper) {
+    TheScriptedMainClient().filter = [this](int channel, std::string& text) {
+      tamper(channel, text);
+      return static_cast<int>(kRelayPass);
+    };
+  }
   const int code = program_.Run();
   packets = TheScriptedMainClient().Taken();
   return code;

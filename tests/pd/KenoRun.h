@@ -24,6 +24,8 @@ class KenoRun {
 
   // ---- Before Run ----
   double startMoney = 1000.0;
+  // Sees (and may rewrite) each relayed packet: channel 1 client, 2 server.
+  std::function<void(int channel, std::string& text)> tamper;
   // Queues the 20 numbers of one draw, in drawing order.
   static void QueueNumbers(const std::vector<int>& numbers);
   void When(std::function<bool()> condition, std::function<void()> action);
