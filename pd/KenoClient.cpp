@@ -50,18 +50,40 @@ void ShowStatus(const char* text) {
   PrintStatusMsg(nullptr);
 }
 
-void WaitInit(KenoClientRecord* record, CComm& comm) {
-  if (!ClientArrived(comm)) return;
-  static constexpr ClientNumberTag kMoney = {kMoneyAmountTag, "WAITCLIENTINITANSWER: Can't find tag MONEYAMOUNT",
-                                             "WAITCLIENTINITANSWER: Can't get moneyamount"};
-  const char* error = ClientCheckAnswer(comm, kClientInitAnswer,
-                                        "CLIENTINITANSWER: Invalid answerstring: wanted CLIENTINITANSWER",
-                                        "WAITCLIENTINIT: Answer != ok");
+// The texts of one answer that carries the balance.
+struct MoneyAnswer {
+  const char* command;
+  const char* badCommand;
+  const char* notOk;
+  ClientNumberTag money;
+};
+
+constexpr MoneyAnswer kInitAnswer = {
+    kClientInitAnswer, "CLIENTINITANSWER: Invalid answerstring: wanted CLIENTINITANSWER",
+    "WAITCLIENTINIT: Answer != ok",
+    {kMoneyAmountTag, "WAITCLIENTINITANSWER: Can't find tag MONEYAMOUNT", "WAITCLIENTINITANSWER: Can't get moneyamount"}};
+constexpr MoneyAnswer kBeginPlayMoney = {
+    kBeginPlayAnswer, "WAITBEGINPLAY: Invalid answerstring: wanted BEGINPLAYANSWER", "WAITBEGINPLAY: Answer != ok",
+    {kMoneyAmountTag, "WAITBEGINPLAYANSWER: Can't find tag MONEYAMOUNT", "WAITBEGINPLAYANSWER: Can't get moneyAmount"}};
+
+// 1 with the balance in the record once the answer has come and passed its
+// checks; 0 while it has not come or when it failed (the fatal path).
+int TakeMoneyAnswer(KenoClientRecord* record, CComm& comm, const MoneyAnswer& answer) {
+  if (!ClientArrived(comm)) return 0;
+  const char* error = ClientCheckAnswer(comm, answer.command, answer.badCommand, answer.notOk);
   double money = 0.0;
-  if (error == nullptr) error = ClientReadNumbers(comm, &kMoney, 1, &money);
-  if (error != nullptr) return Fail(record, comm, error);
+  if (error == nullptr) error = ClientReadNumbers(comm, &answer.money, 1, &money);
+  if (error != nullptr) {
+    Fail(record, comm, error);
+    return 0;
+  }
   comm.ReleaseReceived();
   record->money = money;
+  return 1;
+}
+
+void WaitInit(KenoClientRecord* record, CComm& comm) {
+  if (!TakeMoneyAnswer(record, comm, kInitAnswer)) return;
   record->shootRequest = 0;
   record->stake = 5;
   DrawStatusPanel();
@@ -76,7 +98,6 @@ void BuildBeginPlay(KenoClientRecord* record, CComm& comm) {
   std::memset(record->board, 0, sizeof record->board);
   record->count = record->winFlag = record->winReturn = 0;
   DrawTotalBet(record->stake);
-  record->winReturn = 0;
   DrawPlayerWins(0);
   gKenoFlags.busy = gKenoFlags.shootArmed = gKenoFlags.prompt = 1;
   ClearClientRequests(record);
@@ -85,17 +106,8 @@ void BuildBeginPlay(KenoClientRecord* record, CComm& comm) {
 }
 
 void WaitBeginPlay(KenoClientRecord* record, CComm& comm) {
-  if (!ClientArrived(comm)) return;
-  static constexpr ClientNumberTag kMoney = {kMoneyAmountTag, "WAITBEGINPLAYANSWER: Can't find tag MONEYAMOUNT",
-                                             "WAITBEGINPLAYANSWER: Can't get moneyAmount"};
-  const char* error = ClientCheckAnswer(comm, kBeginPlayAnswer,
-                                        "WAITBEGINPLAY: Invalid answerstring: wanted BEGINPLAYANSWER",
-                                        "WAITBEGINPLAY: Answer != ok");
-  double money = 0.0;
-  if (error == nullptr) error = ClientReadNumbers(comm, &kMoney, 1, &money);
-  if (error != nullptr) return Fail(record, comm, error);
-  comm.ReleaseReceived();
-  record->money = money;
+  if (!TakeMoneyAnswer(record, comm, kBeginPlayMoney)) return;
+  const double money = record->money;
   DrawLagMeter();
   DrawMoney(money);
   DrawTotalNumbers(record->count);
