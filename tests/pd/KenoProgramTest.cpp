@@ -284,3 +284,31 @@ TEST(KenoProgram, LostMainClientEndsTheProgramAfterTheErrorBox) {
 }
 
 }  // namespace
+
+namespace {
+
+// With the New Game button off any click ends the shown game; a close asked
+// for during the draw, while Quit is off, is refused with its box.
+TEST(KenoProgram, WithoutNewGameAClickGoesOnAndNoQuitDuringTheDraw) {
+  KenoRun run;
+  WriteFile("Keno.cfg", std::string("\0\1\0\0", 4));
+  R::QueueNumbers(DrawHitting({6, 16, 26}, 1));
+  int newGameShown = -1;
+  run.When(Picking, [] {
+    for (int n : {6, 16, 26}) R::ClickNumber(n);
+  });
+  run.When([] { return IsButtonEnabled(pd::kButtonShoot) == 1; }, [] { R::ClickButton(pd::kButtonShoot); });
+  run.When([] { return R::InState(pd::kDrawing); }, Quit);
+  run.When([] { return R::InState(pd::kWaitNextGame); }, [] {});
+  run.When(R::AfterFrames(3), [&] {
+    newGameShown = IsButtonEnabled(pd::kButtonNewGame);
+    R::ClickButton(pd::kButtonStatusBar);
+  });
+  run.When([] { return Picking() && R::Record()->lastStake != 0; }, Quit);
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_EQ(newGameShown, 0);
+  EXPECT_EQ(BoxesSaying("You can't quit at this point"), 1);
+  EXPECT_EQ(BoxesSaying("Return to main menu?"), 1);
+}
+
+}  // namespace
