@@ -312,3 +312,27 @@ TEST(KenoProgram, WithoutNewGameAClickGoesOnAndNoQuitDuringTheDraw) {
 }
 
 }  // namespace
+
+namespace {
+
+// Enter shoots once Shoot is on, 'o' opens the options, Help opens pd.htm.
+TEST(KenoProgram, KeysShootOpenTheOptionsAndHelpOpensItsPage) {
+  KenoRun run;
+  R::QueueNumbers(DrawHitting({9, 19, 29}, 0));
+  run.When(Picking, [] {
+    plat::headless::PostChar(gMainWindow, 'o', plat::FALSE);
+    R::ClickButton(pd::kButtonHelp);
+    for (int n : {9, 19, 29}) R::ClickNumber(n);
+  });
+  run.When([] { return IsButtonEnabled(pd::kButtonShoot) == 1; },
+           [] { plat::headless::PostKey(gMainWindow, plat::VK_RETURN, plat::TRUE, plat::FALSE); });
+  run.When([] { return R::InState(pd::kWaitNextGame) && IsButtonEnabled(pd::kButtonNewGame); }, Quit);
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_TRUE(run.Sent(1, "SHOOT"));
+  ASSERT_EQ(plat::headless::Dialogs().size(), 1u);
+  EXPECT_EQ(plat::headless::Dialogs()[0].title, "Keno Configuration");
+  ASSERT_EQ(plat::headless::ShellOpens().size(), 1u);
+  EXPECT_NE(plat::headless::ShellOpens()[0].find("pd.htm"), std::string::npos);
+}
+
+}  // namespace
