@@ -66,6 +66,8 @@ struct GameDefinition {
   int colourTest = 1;     // refuse displays of fewer than 8 bits per pixel
   int restoresGames = 1;  // saved-game playback, and the restore window on a hidden start
   ErrorReport errorReport = kErrorShowBox;
+  // Title of the box that tells the main client is lost.
+  const char* linkLostTitle = "FATAL ERROR";
 
   // ---- Screen ----
   int screenWidth = 640;

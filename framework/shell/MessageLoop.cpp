@@ -85,7 +85,7 @@ int IdleTick() {
     plat::LRESULT answer = plat::SendMessage(gClientTransport->mainWnd, gClientTransport->singleMsg,
                                              kSingleAlive, 0);
     if (answer != kAliveAnswer) {
-      plat::MessageBox(gMainWindow, kLinkLostText, "FATAL ERROR",
+      plat::MessageBox(gMainWindow, kLinkLostText, gGame->linkLostTitle,
                        plat::MB_OK | plat::MB_ICONSTOP | plat::MB_SETFOREGROUND);
       gLinkReady = 0;
       return 0;

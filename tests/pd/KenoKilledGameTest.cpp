@@ -1,0 +1,212 @@
+// A Keno game killed at each of its packet boundaries and restored end to
+// end: the program plays against the real stand-in main client, which
+// writes the saved game; a child process plays until the boundary and dies
+// there; the program started again (hidden, as the main client starts it)
+// replays the game and goes on. The numbers, the stake, the draw, the
+// balance and the main client's account must be those of the game played
+// through: not a dollar lost or paid twice. A saved game that cannot be
+// read shows its "INFO" box and the game starts fresh.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/link/Db.h"
+#include "framework/link/RestoreWindow.h"
+#include "framework/link/SavedGameKeys.h"
+#include "framework/shell/Buttons.h"
+#include "framework/shell/ShellGlobals.h"
+#include "mainclient/SavedGameFile.h"
+#include "pd/KenoButtons.h"
+#include "pd/KenoClient.h"
+#include "pd/KenoServer.h"
+#include "platform/include/plat/headless.h"
+#include "platform/include/plat/window.h"
+#include "tests/pd/KenoRun.h"
+#include "tests/pd/KenoSession.h"
+#include "tests/support/KilledRun.h"
+#include "tests/support/QueuedDraws.h"
+#include "tests/support/TempFolder.h"
+
+namespace {
+
+using R = KenoRun;
+
+const std::vector<int> kPicks = {5, 12, 33};
+// Two of the three drawn: $1 on 3 numbers with 2 matched returns 2.
+const std::vector<int> kDraw = DrawHitting(kPicks, 2);
+
+bool Back() { return !IsRestoring() && R::Record() != nullptr; }
+bool Picking() { return Back() && R::InState(pd::kPicking) && !pd::gKenoFlags.busy; }
+bool WaitingForNewGame() {
+  return Back() && R::InState(pd::kWaitNextGame) && IsButtonEnabled(pd::kButtonNewGame);
+}
+
+struct GameSeen {
+  bool taken = false;
+  std::int32_t drawn[pd::kKenoDrawn] = {};
+  std::int32_t board[pd::kBoardEntries] = {};
+  int stake = 0;
+  int winReturn = 0;
+  double money = 0;
+};
+
+struct NextGame {
+  bool taken = false;
+  double money = 0;
+  double account = 0;
+};
+
+// Where a run dies: after the packet of its stage went out.
+enum Kill { kNoKill, kPicked, kShootSent, kMidDraw, kEndPlaySent };
+
+void ScriptGame(KenoSession& s, Kill kill, bool restored, GameSeen* seen, NextGame* next) {
+  s.boxAnswers = AnswerEveryBox;
+  ClearDraws();
+  KenoRun::QueueNumbers(kDraw);
+  auto started = std::make_shared<bool>(restored);
+  // A fresh game, or one whose picks never reached the saved game, is picked.
+  s.When(
+      [started] {
+        if (Picking() && !*started) return true;
+        return WaitingForNewGame() || (Picking() && R::Record()->lastStake != 0);
+      },
+      [started] {
+        if (!Picking() || R::Record()->lastStake != 0) return;
+        *started = true;
+        R::ClickButton(pd::kButtonStake1);
+        for (int n : kPicks) R::ClickNumber(n);
+      });
+  if (kill == kPicked) {
+    s.When([] { return Picking() && R::Record()->count == 3; }, DieHere);
+    return;
+  }
+  s.When([] { return (Picking() && IsButtonEnabled(pd::kButtonShoot)) || WaitingForNewGame() ||
+                     (Picking() && R::Record()->lastStake != 0); },
+         [] {
+           if (Picking() && R::Record()->lastStake == 0) R::ClickButton(pd::kButtonShoot);
+         });
+  if (kill == kShootSent) {
+    s.When([] { return R::InState(pd::kWaitShoot); }, DieHere);
+    return;
+  }
+  if (kill == kMidDraw) {
+    s.When([] { return R::InState(pd::kDrawing) && pd::gKenoBall == 5; }, DieHere);
+    return;
+  }
+  s.When([] { return WaitingForNewGame() || (Picking() && R::Record()->lastStake != 0); }, [seen] {
+    if (!WaitingForNewGame()) return;
+    const pd::KenoClientRecord* r = R::Record();
+    seen->taken = true;
+    std::memcpy(seen->drawn, r->drawn, sizeof seen->drawn);
+    std::memcpy(seen->board, r->board, sizeof seen->board);
+    seen->stake = r->stake;
+    seen->winReturn = r->winReturn;
+    seen->money = r->money;
+    R::ClickButton(pd::kButtonNewGame);
+  });
+  if (kill == kEndPlaySent) {
+    s.When([] { return R::InState(pd::kWaitEndPlay); }, DieHere);
+    return;
+  }
+  s.When([] { return Picking() && R::Record()->lastStake != 0; }, [next] {
+    next->taken = true;
+    next->money = R::Record()->money;
+    dbGetBalance(kSavedGameUser, &next->account);
+    plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+  });
+}
+
+class KenoKilledGame : public ::testing::TestWithParam<Kill> {};
+
+TEST_P(KenoKilledGame, RestoresToTheGamePlayedThrough) {
+  // The game played through.
+  TempFolder reference;
+  KenoSession played(reference.Path());
+  GameSeen playedSeen;
+  NextGame playedNext;
+  ScriptGame(played, kNoKill, false, &playedSeen, &playedNext);
+  ASSERT_EQ(played.Run(0), 0);
+  ASSERT_TRUE(playedSeen.taken);
+  ASSERT_TRUE(playedNext.taken);
+  EXPECT_EQ(playedSeen.winReturn, 2);
+  EXPECT_DOUBLE_EQ(played.finalBalance, 3000.0 - 1 + 2);
+  EXPECT_DOUBLE_EQ(playedNext.money, played.finalBalance);
+
+  // Killed at the boundary, then restored.
+  TempFolder root;
+  RunUntilKilled([&] {
+    KenoSession killed(root.Path());
+    GameSeen ignored;
+    NextGame ignoredNext;
+    ScriptGame(killed, GetParam(), false, &ignored, &ignoredNext);
+    killed.Run(0);
+  });
+  ASSERT_EQ(HasSavedGame(KenoSession(root.Path()).SavedGame(), kSavedGameUser), 1);
+  KenoSession restored(root.Path());
+  GameSeen seen;
+  NextGame next;
+  bool hidden = false;
+  restored.When([] { return gMainWindow != nullptr && IsRestoring(); },
+                [&] { hidden = !plat::IsWindowVisible(gMainWindow); });
+  ScriptGame(restored, kNoKill, GetParam() != kPicked, &seen, &next);
+  EXPECT_EQ(restored.Run(1), 0);
+  EXPECT_TRUE(hidden);
+  EXPECT_FALSE(BoxSaid("Playback error"));
+  if (GetParam() != kEndPlaySent) {
+    ASSERT_TRUE(seen.taken);
+    EXPECT_EQ(0, std::memcmp(seen.drawn, playedSeen.drawn, sizeof seen.drawn));
+    EXPECT_EQ(0, std::memcmp(seen.board, playedSeen.board, sizeof seen.board));
+    EXPECT_EQ(seen.stake, playedSeen.stake);
+    EXPECT_DOUBLE_EQ(seen.money, playedSeen.money);
+  }
+  ASSERT_TRUE(next.taken);
+  EXPECT_DOUBLE_EQ(next.money, playedNext.money);
+  EXPECT_DOUBLE_EQ(next.account, playedNext.account);
+  EXPECT_DOUBLE_EQ(restored.finalBalance, played.finalBalance);
+  EXPECT_EQ(HasSavedGame(restored.SavedGame(), kSavedGameUser), 0);
+}
+
+constexpr const char* kKillNames[] = {"None", "Picked", "ShootSent", "MidDraw", "EndPlaySent"};
+
+std::string KillName(const ::testing::TestParamInfo<Kill>& info) { return kKillNames[info.param]; }
+
+INSTANTIATE_TEST_SUITE_P(Boundaries, KenoKilledGame, ::testing::Values(kPicked, kShootSent, kMidDraw, kEndPlaySent),
+                         KillName);
+
+// ---- A saved game that cannot be restored ----
+
+void WriteInt(const char* key, int index, std::int32_t value) {
+  unsigned char bytes[4];
+  DbPutU32(bytes, static_cast<std::uint32_t>(value));
+  ASSERT_EQ(dbWrite(kSavedGameUser, pd::kKenoGameCode, key, index, bytes, 4), 0);
+}
+
+TEST(KenoBadSavedGame, ShowsItsInfoBoxAndTheGameStartsFresh) {
+  TempFolder root;
+  KenoSession session(root.Path());
+  {
+    const std::string previous = std::filesystem::current_path().string();
+    std::filesystem::current_path(session.Folder());
+    WriteInt(kKeyExistanceFlag, 0, 7);
+    WriteInt(kKeyNumBtns, 0, 0);
+    std::filesystem::current_path(previous);
+  }
+  ASSERT_EQ(HasSavedGame(session.SavedGame(), kSavedGameUser), 1);
+  GameSeen seen;
+  NextGame next;
+  ScriptGame(session, kNoKill, false, &seen, &next);
+  EXPECT_EQ(session.Run(1), 0);
+  bool infoShown = false;
+  for (const auto& box : plat::headless::MessageBoxes()) {
+    if (box.caption == "INFO" && box.text.find("EXISTANCEFLAG") != std::string::npos) infoShown = true;
+  }
+  EXPECT_TRUE(infoShown);
+  EXPECT_DOUBLE_EQ(session.finalBalance, 3001.0);
+}
+
+}  // namespace
