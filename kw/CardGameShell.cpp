@@ -65,6 +65,12 @@ const plat::DLGTEMPLATE kCardGameConfigDialog = {
     "Pai Gow Poker Configuration", 260, 170, nullptr, 0, plat::FALSE, kItems,
     static_cast<int>(sizeof kItems / sizeof kItems[0])};
 
+plat::DLGTEMPLATE CardGameConfigDialog(const char* caption) {
+  plat::DLGTEMPLATE dialog = kCardGameConfigDialog;
+  dialog.title = caption;
+  return dialog;
+}
+
 void LoadCardGameConfig(const CardGameTable& game) {
   ReadCasinoCfg(&gCasinoCfg, kCasinoCfgShared);
   gCardGameOptions = CardGameOptions{1, 1};

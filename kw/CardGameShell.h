@@ -43,6 +43,8 @@ plat::LRESULT CardGameWindowMessage(const CardGameTable& game, plat::HWND window
 inline constexpr int kControlNewGameButton = 1010;
 plat::INT_PTR CardGameConfigDlgProc(plat::HWND dialog, plat::UINT message, plat::WPARAM wParam, plat::LPARAM lParam);
 extern const plat::DLGTEMPLATE kCardGameConfigDialog;
+// The same dialog under another game's caption.
+plat::DLGTEMPLATE CardGameConfigDialog(const char* caption);
 // The client link end's wait callback: once a sent packet's answer has been
 // found the title shows no status.
 void OnCommWait(CComm& comm, int code);
