@@ -892,7 +892,7 @@ int ClientRun(BlackJackClientRecord* record, CComm& comm, int) {
   if (record->state == kFatalHandBack) return ClientHandBack(comm, -2);
   const int before = record->state;
   Step(record, comm);
-  if (record->state != before) ++gClientStep;
+  if (record->state != before) { ++gClientStep; if (std::getenv("HXTRACE")) std::fprintf(stderr, "state %d -> %d\n", before, record->state); }
   return 0;
 }
 
