@@ -680,8 +680,8 @@ void Step(BlackJackClientRecord* record, CComm& comm) {
       if (AnimateDeal(record->dealer, record->current, 3)) record->state = kStartDealerBack;
       return;
     case kStartDealerBack:
-      if (AnimateDealerBack(record->dealer)) record->state = kBuildInsurance;
-      else record->state = kDealerBack;
+      ResetDealerBack();
+      record->state = kDealerBack;
       return;
     case kDealerBack:
       if (AnimateDealerBack(record->dealer)) record->state = kBuildInsurance;
@@ -892,7 +892,7 @@ int ClientRun(BlackJackClientRecord* record, CComm& comm, int) {
   if (record->state == kFatalHandBack) return ClientHandBack(comm, -2);
   const int before = record->state;
   Step(record, comm);
-  if (record->state != before) { ++gClientStep; if (std::getenv("HXTRACE")) std::fprintf(stderr, "state %d -> %d\n", before, record->state); }
+  if (record->state != before) ++gClientStep;
   return 0;
 }
 

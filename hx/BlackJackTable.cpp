@@ -60,12 +60,13 @@ void EraseCaption(Caption& c) {
   c.text[0] = '\0';
 }
 
-void WriteCaption(Caption& c, Point place, const CardList& hand) {
+// A split hand of an ace and a ten counts 21, not a natural.
+void WriteCaption(Caption& c, Point place, const CardList& hand, int split) {
   EraseCaption(c);
   if (hand.count == 0) return;
   int first = 0, second = 0;
   HandTotals(hand, &first, &second);
-  if (IsNatural(hand)) {
+  if (IsNatural(hand) && !split) {
     std::snprintf(c.text, sizeof c.text, "Black Jack");
   } else if (second > 0 && second != first) {
     std::snprintf(c.text, sizeof c.text, "%d/%d", first, second);
@@ -189,10 +190,11 @@ void DrawBackAt(Point place) {
 void WriteRowCaption(int row, const CardList& hand) {
   const int n = gShown[row].count > 0 ? gShown[row].count - 1 : 0;
   const Point card = CardPlace(row, n);
-  WriteCaption(gCaptions[row], {card.x + kCaptionOffset, card.y}, hand);
+  WriteCaption(gCaptions[row], {card.x + kCaptionOffset, card.y}, hand,
+               row == kRowFirstSplit || row == kRowSecondSplit);
 }
 
-void WriteCaptionAt(Point place, const CardList& hand) { WriteCaption(gCaptions[kRowDealer], place, hand); }
+void WriteCaptionAt(Point place, const CardList& hand) { WriteCaption(gCaptions[kRowDealer], place, hand, 0); }
 
 void EraseHandCaptions() {
   for (Caption& c : gCaptions) EraseCaption(c);
@@ -333,6 +335,8 @@ int AnimateDeal(const CardList& dealer, const CardList& hand, int row) {
   const int rowDone = gShown[shownRow].count >= hand.count;
   return rowDone && dealerShown.count >= dealer.count;
 }
+
+void ResetDealerBack() { gBack = Flight{}; }
 
 int AnimateDealerBack(const CardList& dealer) {
   if (!gBack.active) {

@@ -61,6 +61,7 @@ void PlayResultSound(int result);
 void ResetDealAnimation();
 int AnimateDeal(const CardList& dealer, const CardList& hand, int row);
 // The back from the deck beside the dealer's card, the dealer's caption moved.
+void ResetDealerBack();
 int AnimateDealerBack(const CardList& dealer);
 // The back to the discard, the dealer's caption back in its place.
 int AnimateBackToDiscard(const CardList& dealer);

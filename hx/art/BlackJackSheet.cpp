@@ -55,7 +55,9 @@ void DrawTable(IndexedImage& image, const SheetItem&) {
   DrawTextCentred(image, {240, 130, 200, 20}, "BLACK JACK PAYS 3 TO 2", label);
   DrawTextCentred(image, {220, 150, 240, 14}, "Dealer stands on all 17s", {kFeltLight, kBlack, 1, 0});
   DrawTextCentred(image, {220, 166, 240, 14}, "Insurance pays 2 to 1", {kFeltLight, kBlack, 1, 0});
-  FrameRoundRect(image, CardAt(kDeckPoint.x > 560 ? kDeckPoint : Point{560, 24}), 5, kFeltLight);
+  // The shoe the cards leave from.
+  FillRoundRect(image, {kDeckPoint.x - 6, 12, kCardWidth + 12, 40}, 6, kWoodDark);
+  DrawCardBack(image, {kDeckPoint.x, 16, kCardWidth, 30}, kDarkRed, kRed);
   const Rect ring{kRebetArea.x + 20, kRebetArea.y + 40, kRebetArea.width - 40, kRebetArea.height - 50};
   FillEllipse(image, ring, kFeltLight);
   FillEllipse(image, {ring.x + 2, ring.y + 2, ring.w - 4, ring.h - 4}, kFelt);
