@@ -20,7 +20,6 @@
 #include "platform/include/plat/system.h"
 #include "platform/include/plat/window.h"
 #include "tests/hx/BlackJackRun.h"
-#include "tests/support/KilledRun.h"
 
 namespace {
 
@@ -320,3 +319,4 @@ TEST(BlackJackProgram, OptionsDialogIsSavedInHXackCfg) {
   const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   EXPECT_EQ(bytes, std::string("\1\0\0\0", 4));
 }
+
