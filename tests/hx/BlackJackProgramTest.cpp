@@ -320,3 +320,28 @@ TEST(BlackJackProgram, OptionsDialogIsSavedInHXackCfg) {
   EXPECT_EQ(bytes, std::string("\1\0\0\0", 4));
 }
 
+
+// A card value outside 1..13 in an answer is a conversion error, never an
+// index into the card pictures: the hit's card read as 14 ends in the
+// fatal box with the hit's own text.
+TEST(BlackJackProgram, CardValueOutsideTheSuitIsAFatalError) {
+  BlackJackRun run;
+  run.decks = {"TS 6H 9D 8C 7S"};
+  plat::headless::SetMessageBoxHandler(AnswerYes);
+  TheScriptedMainClient().filter = [](int, std::string& text) {
+    if (text.find("PLAYERHITANSWER") == std::string::npos) return static_cast<int>(kRelayPass);
+    const std::size_t at = text.find("VALUE=8");
+    if (at != std::string::npos) text.replace(at, 7, "VALUE=14");
+    return static_cast<int>(kRelayPass);
+  };
+  BetTenAndDeal(run);
+  run.When(Deciding, [] { R::ClickButton(hx::kButtonHit); });
+  run.Run();
+  bool fatal = false;
+  for (const auto& box : MessageBoxes()) {
+    if (box.caption != "FATAL ERROR") continue;
+    fatal = true;
+    EXPECT_EQ(box.text.rfind("CLIENT: WAITHITANSWER: Can't get PLAYERCARD data", 0), 0u) << box.text;
+  }
+  EXPECT_TRUE(fatal);
+}
