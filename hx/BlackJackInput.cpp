@@ -21,7 +21,6 @@ namespace hx {
 namespace {
 
 CButtonTracker gTracker;
-const plat::DLGTEMPLATE kDialog = kw::CardGameConfigDialog("Black Jack Configuration");
 
 BlackJackClientRecord* Record() { return BlackJackClientHooks::Current(); }
 
@@ -117,6 +116,9 @@ void HandleButtonInput(int x, int y, plat::UINT message, plat::WPARAM keys, int 
 
 void ResetInput() { gTracker.Reset(); }
 
-void RegisterBlackJackDialog() { plat::RegisterDialogResource(kOptionsDialogResource, &kDialog); }
+void RegisterBlackJackDialog() {
+  static const plat::DLGTEMPLATE dialog = kw::CardGameConfigDialog("Black Jack Configuration");
+  plat::RegisterDialogResource(kOptionsDialogResource, &dialog);
+}
 
 }  // namespace hx

@@ -345,3 +345,24 @@ TEST(BlackJackProgram, CardValueOutsideTheSuitIsAFatalError) {
   }
   EXPECT_TRUE(fatal);
 }
+
+// The first split hand busts: its pile goes to the dealer at once and the
+// second hand comes into play; the dealer busts against the second.
+TEST(BlackJackProgram, FirstSplitHandBustsAndTheSecondPlays) {
+  BlackJackRun run;
+  run.decks = {"8S 8H 6D 5C 2S TD 9H KS"};
+  plat::headless::SetMessageBoxHandler(AnswerYes);
+  BetTenAndDeal(run);
+  run.When([] { return Deciding() && Rec()->splitState == 0; }, [] { R::ClickButton(hx::kButtonSplit); });
+  run.When([] { return Deciding() && Rec()->splitState == 1; }, [] { R::ClickButton(hx::kButtonHit); });
+  run.When([] { return Deciding() && Rec()->splitState == 2; }, [] {
+    EXPECT_DOUBLE_EQ(Rec()->lostPiles[0], 10.0);
+    EXPECT_DOUBLE_EQ(Rec()->piles[hx::kPileFirstStake], 0.0);
+    EXPECT_EQ(Rec()->firstHand.count, 3);
+    EXPECT_EQ(Rec()->dealer.count, 1);
+    R::ClickButton(hx::kButtonStand);
+  });
+  LeaveAtSettlement(run, "Dealer wins on hand 1 and you win $10.00 on hand 2");
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_DOUBLE_EQ(Account(), 1000.0);
+}
