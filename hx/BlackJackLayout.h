@@ -65,8 +65,6 @@ inline constexpr Point kDealerBackPlace = {306, 50};
 inline constexpr Point kDealerCaptionWithBack = {367, 50};
 // A caption stands this far right of its row's newest card.
 inline constexpr int kCaptionOffset = 61;
-// The caption strip cleared before a caption is written.
-inline constexpr int kCaptionWidth = 90;
 
 // Flight steps with the animations on.
 inline constexpr int kDealSteps = 11;
@@ -83,7 +81,6 @@ inline constexpr int kChipCount = 5;
 inline constexpr int kChipValues[kChipCount] = {1, 5, 25, 100, 500};
 inline constexpr int kChipWidth = 32;
 inline constexpr int kChipHeight = 24;
-inline constexpr int kPileChipStep = 4;
 inline constexpr int kPileRise = 60;
 
 // The six piles of the client record, in its order.

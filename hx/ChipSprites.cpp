@@ -1,7 +1,6 @@
 #include "hx/ChipSprites.h"
 
 #include "framework/shell/CasinoCfg.h"
-#include "framework/shell/Interpolate.h"
 #include "framework/shell/ShellGlobals.h"
 #include "framework/sound/Dib.h"
 
@@ -15,8 +14,6 @@ struct ChipSprite {
   long stepX, stepY;
   int sourceX, sourceY, width, height;
   int steps, step, flags;
-  int curved;
-  double slopes[4];
 };
 
 ChipSprite gSlots[kChipSpriteSlots];
@@ -33,19 +30,20 @@ ChipSprite* FreeSlot() {
 void RestoreStart(const ChipSprite& s) { gScreen.Restore(s.startX, s.startY, s.width, s.height); }
 
 void Advance(ChipSprite& s) {
-  if (s.curved) {
-    s.x = static_cast<long>(PathPoint(s.startX, s.slopes[0], s.endX, s.slopes[1], s.step, s.steps)) << kFixedShift;
-    s.y = static_cast<long>(PathPoint(s.startY, s.slopes[2], s.endY, s.slopes[3], s.step, s.steps)) << kFixedShift;
-  } else {
-    s.x += s.stepX;
-    s.y += s.stepY;
-  }
+  s.x += s.stepX;
+  s.y += s.stepY;
 }
 
-ChipSprite* Add(const CDib* source, int sourceX, int sourceY, int width, int height, int startX, int startY,
-                int endX, int endY, int steps, int flags) {
+}  // namespace
+
+void ClearChipSprites() {
+  for (ChipSprite& s : gSlots) s = ChipSprite{};
+}
+
+int AddChipSprite(const CDib* source, int sourceX, int sourceY, int width, int height, int startX, int startY,
+                  int endX, int endY, int steps, int flags) {
   ChipSprite* s = FreeSlot();
-  if (s == nullptr || source == nullptr) return nullptr;
+  if (s == nullptr || source == nullptr) return 0;
   *s = ChipSprite{};
   s->source = source;
   s->startX = startX;
@@ -62,26 +60,6 @@ ChipSprite* Add(const CDib* source, int sourceX, int sourceY, int width, int hei
   s->width = width;
   s->height = height;
   s->flags = flags;
-  return s;
-}
-
-}  // namespace
-
-void ClearChipSprites() {
-  for (ChipSprite& s : gSlots) s = ChipSprite{};
-}
-
-int AddChipSprite(const CDib* source, int sourceX, int sourceY, int width, int height, int startX, int startY,
-                  int endX, int endY, int steps, int flags) {
-  return Add(source, sourceX, sourceY, width, height, startX, startY, endX, endY, steps, flags) != nullptr;
-}
-
-int AddCurvedChipSprite(const CDib* source, int sourceX, int sourceY, int width, int height, int startX,
-                        int startY, int endX, int endY, int steps, int flags, const double slopes[4]) {
-  ChipSprite* s = Add(source, sourceX, sourceY, width, height, startX, startY, endX, endY, steps, flags);
-  if (s == nullptr) return 0;
-  s->curved = 1;
-  for (int k = 0; k < 4; ++k) s->slopes[k] = slopes[k];
   return 1;
 }
 

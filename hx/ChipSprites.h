@@ -22,9 +22,6 @@ void ClearChipSprites();
 // when all slots are busy.
 int AddChipSprite(const CDib* source, int sourceX, int sourceY, int width, int height, int startX, int startY,
                   int endX, int endY, int steps, int flags);
-// The same along the card games' curve with its four slopes.
-int AddCurvedChipSprite(const CDib* source, int sourceX, int sourceY, int width, int height, int startX,
-                        int startY, int endX, int endY, int steps, int flags, const double slopes[4]);
 // One frame of every busy sprite; 1 when no slot is busy any more.
 int StepChipSprites();
 // The number of busy slots.
