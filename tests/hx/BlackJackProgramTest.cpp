@@ -366,3 +366,22 @@ TEST(BlackJackProgram, FirstSplitHandBustsAndTheSecondPlays) {
   EXPECT_EQ(run.Run(), 0);
   EXPECT_DOUBLE_EQ(Account(), 1000.0);
 }
+
+// The keys press their buttons: 'D' deals, 'u' doubles, '!' opens the help
+// page "hx.htm".
+TEST(BlackJackProgram, KeysDealDoubleAndOpenHelp) {
+  BlackJackRun run;
+  run.decks = {"5S 6H 9D TC 8S"};
+  plat::headless::SetMessageBoxHandler(AnswerYes);
+  run.When(Betting, [] { R::ClickButton(hx::kButtonBet1 + 2); });
+  run.When([] { return Rec()->bet == 25.0; }, [] { plat::headless::PostChar(gMainWindow, 'D', plat::FALSE); });
+  run.When(Deciding, [] {
+    plat::headless::PostChar(gMainWindow, '!', plat::FALSE);
+    plat::headless::PostChar(gMainWindow, 'u', plat::FALSE);
+  });
+  LeaveAtSettlement(run, "You win $50.00");
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_TRUE(run.Sent(1, "command=DOUBLE"));
+  ASSERT_EQ(plat::headless::ShellOpens().size(), 1u);
+  EXPECT_NE(plat::headless::ShellOpens()[0].find("hx.htm"), std::string::npos);
+}
