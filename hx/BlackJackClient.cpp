@@ -144,17 +144,6 @@ void NewGame(BlackJackClientRecord* record, CComm& comm) {
   record->state = kSendBeginPlay;
 }
 
-void LoadLastBet(BlackJackClientRecord* record) {
-  const int event = FindButtonEvent(gPlaybackClient.list, kLastBetEvent);
-  if (event == 0) return;
-  const double bet = event - kEventBase;
-  if (bet >= 0.0 && bet <= record->maxBet) record->lastBet = bet;
-}
-
-void SaveLastBet(const BlackJackClientRecord* record) {
-  gBtnLogClient.Add(kLastBetEvent, static_cast<int>(record->lastBet) + kEventBase);
-}
-
 void WaitBeginPlay(BlackJackClientRecord* record, CComm& comm) {
   if (!ClientArrived(comm)) return;
   static constexpr ClientNumberTag kMoney = {kMoneyAmountTag, "WAITBEGINPLAYANSWER: Can't find tag MONEYAMOUNT",
@@ -174,8 +163,7 @@ void WaitBeginPlay(BlackJackClientRecord* record, CComm& comm) {
   record->moneyAtStart = money;
   DrawMoney(money - record->bet);
   RedrawBetChips(*record);
-  LoadLastBet(record);
-  SaveLastBet(record);
+  record->lastBet = kw::CarryLastBet(record->lastBet, record->maxBet);
   record->state = kStartBetting;
 }
 
@@ -250,7 +238,7 @@ void WaitFirstDeal(BlackJackClientRecord* record, CComm& comm) {
 
 int LoadInsuranceChoice() {
   const int event = FindButtonEvent(gPlaybackClient.list, kInsuranceEvent);
-  return event == 0 ? -1 : event - kEventBase;
+  return event == 0 ? -1 : event - kw::kEventBase;
 }
 
 void BuildInsurance(BlackJackClientRecord* record, CComm& comm) {
@@ -267,7 +255,7 @@ void BuildInsurance(BlackJackClientRecord* record, CComm& comm) {
       yes = plat::MessageBox(gMainWindow, "Do you want to insurance?", "Insurance available",
                              plat::MB_YESNO | plat::MB_ICONQUESTION) == plat::IDYES;
     }
-    gBtnLogClient.Add(kInsuranceEvent, kEventBase + yes);
+    gBtnLogClient.Add(kInsuranceEvent, kw::kEventBase + yes);
   }
   if (yes) record->piles[kPileInsurance] = half + (record->lostPiles[0] + record->lostPiles[1]) / 2;
   ClientAddTag(comm, kInsurance1Tag, "");

@@ -31,11 +31,9 @@ enum BlackJackClientState : int {
   kHandSweep = 82, kSettleChips = 83, kWaitSettleChips = 84, kStartDealerBack = 85, kDealerBack = 86,
 };
 
-// The logged events that carry the last bet and the insurance answer
-// (+ 10000) across a restore.
-inline constexpr int kLastBetEvent = 10001;
+// The logged event that carries the insurance answer (+ 10000) across a
+// restore, beside the last bet's (kw/CardGameShell.h).
 inline constexpr int kInsuranceEvent = 10002;
-inline constexpr int kEventBase = 10000;
 
 // State changes since BEGINPLAY was sent; logged with every press.
 extern int gClientStep;

@@ -1,5 +1,6 @@
 #include "kw/CardGameShell.h"
 
+#include "framework/link/PlaybackClient.h"
 #include "framework/link/ShellHooks.h"
 #include "framework/shell/Buttons.h"
 #include "framework/shell/CasinoCfg.h"
@@ -105,6 +106,15 @@ void OnCommWait(CComm&, int code) {
     gWaiting = 0;
     SetTitleStatus(gMainWindow, "%s", "");
   }
+}
+
+double CarryLastBet(double lastBet, double maxBet) {
+  const int event = FindButtonEvent(gPlaybackClient.list, kLastBetEvent);
+  const double replayed = event - kEventBase;
+  // A value no bet can have is not taken.
+  if (event != 0 && replayed >= 0.0 && replayed <= maxBet) lastBet = replayed;
+  gBtnLogClient.Add(kLastBetEvent, static_cast<int>(lastBet) + kEventBase);
+  return lastBet;
 }
 
 void ResetCardGameShell() {
