@@ -90,7 +90,16 @@ void LeftPress(int b) {
   if (b == kButtonRebet && CanRepeatLastBet(*record)) PlayGameSound(kSoundChip, 0, kSoundEffect);
 }
 
-constexpr ButtonActions kActions{LeftPress, LeftRelease, RightRelease, kButtonBet1, ButtonHoverText};
+// The chip sound when a chip may be taken away, or the top chip of a bet.
+void RightPress(int b) {
+  BlackJackClientRecord* record = Record();
+  if (record == nullptr || !BettingOpen()) return;
+  if ((IsChip(b) && IsChipAllowed(*record, -b)) || (b == kButtonRebet && record->bet > 0.0)) {
+    PlayGameSound(kSoundChip, 0, kSoundEffect);
+  }
+}
+
+constexpr ButtonActions kActions{LeftPress, LeftRelease, RightRelease, kButtonBet1, ButtonHoverText, RightPress};
 
 // The New Game button lies over Split: while it is on, a hit there is it.
 int ButtonHit(int b) {

@@ -385,3 +385,28 @@ TEST(BlackJackProgram, KeysDealDoubleAndOpenHelp) {
   ASSERT_EQ(plat::headless::ShellOpens().size(), 1u);
   EXPECT_NE(plat::headless::ShellOpens()[0].find("hx.htm"), std::string::npos);
 }
+
+// A right press on the rebet area sounds a chip only while a bet lies there.
+TEST(BlackJackProgram, RightPressOnTheBetSoundsAChipOnlyWithABet) {
+  BlackJackRun run;
+  plat::headless::SetMessageBoxHandler(AnswerYes);
+  bool soundedEmpty = true;
+  run.When(Betting, [&] {
+    plat::headless::ClearSounds();
+    R::RightClickButton(hx::kButtonRebet);
+  });
+  run.Then([&] {
+    soundedEmpty = Played("../wav/c_chip.wav");
+    R::ClickButton(hx::kButtonBet1 + 1);
+  });
+  run.When([] { return Rec()->bet == 5.0; }, [] {
+    plat::headless::ClearSounds();
+    R::RightClickButton(hx::kButtonRebet);
+  });
+  run.When([] { return Rec()->bet == 0.0; }, [] {
+    EXPECT_TRUE(Played("../wav/c_chip.wav"));
+    R::ClickButton(hx::kButtonExit);
+  });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_FALSE(soundedEmpty);
+}
