@@ -1,5 +1,6 @@
 #include "kw/CardGameShell.h"
 
+#include "framework/link/PlaybackClient.h"
 #include "framework/link/ShellHooks.h"
 #include "framework/shell/Buttons.h"
 #include "framework/shell/CasinoCfg.h"
@@ -65,6 +66,12 @@ const plat::DLGTEMPLATE kCardGameConfigDialog = {
     "Pai Gow Poker Configuration", 260, 170, nullptr, 0, plat::FALSE, kItems,
     static_cast<int>(sizeof kItems / sizeof kItems[0])};
 
+plat::DLGTEMPLATE CardGameConfigDialog(const char* caption) {
+  plat::DLGTEMPLATE dialog = kCardGameConfigDialog;
+  dialog.title = caption;
+  return dialog;
+}
+
 void LoadCardGameConfig(const CardGameTable& game) {
   ReadCasinoCfg(&gCasinoCfg, kCasinoCfgShared);
   gCardGameOptions = CardGameOptions{1, 1};
@@ -99,6 +106,15 @@ void OnCommWait(CComm&, int code) {
     gWaiting = 0;
     SetTitleStatus(gMainWindow, "%s", "");
   }
+}
+
+double CarryLastBet(double lastBet, double maxBet) {
+  const int event = FindButtonEvent(gPlaybackClient.list, kLastBetEvent);
+  const double replayed = event - kEventBase;
+  // A value no bet can have is not taken.
+  if (event != 0 && replayed >= 0.0 && replayed <= maxBet) lastBet = replayed;
+  gBtnLogClient.Add(kLastBetEvent, static_cast<int>(lastBet) + kEventBase);
+  return lastBet;
 }
 
 void ResetCardGameShell() {

@@ -43,9 +43,19 @@ plat::LRESULT CardGameWindowMessage(const CardGameTable& game, plat::HWND window
 inline constexpr int kControlNewGameButton = 1010;
 plat::INT_PTR CardGameConfigDlgProc(plat::HWND dialog, plat::UINT message, plat::WPARAM wParam, plat::LPARAM lParam);
 extern const plat::DLGTEMPLATE kCardGameConfigDialog;
+// The same dialog under another game's caption.
+plat::DLGTEMPLATE CardGameConfigDialog(const char* caption);
 // The client link end's wait callback: once a sent packet's answer has been
 // found the title shows no status.
 void OnCommWait(CComm& comm, int code);
+// Values a client carries across a restore travel in the button log as
+// events above 10000, the value + 10000 in the entry's state.
+inline constexpr int kEventBase = 10000;
+// The last bet, logged at each BEGINPLAY answer.
+inline constexpr int kLastBetEvent = 10001;
+// The last bet a new game starts with: the replayed one when the log holds
+// one from 0 to maxBet, else lastBet; logged again for the next restore.
+double CarryLastBet(double lastBet, double maxBet);
 // Options to their defaults, no wait pending (start of a run).
 void ResetCardGameShell();
 

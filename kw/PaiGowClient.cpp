@@ -76,20 +76,6 @@ void WaitInit(PaiGowClientRecord* record, CComm& comm) {
   record->state = kBuildBeginPlay;
 }
 
-// The last bet across a restore: taken from the replayed log when it holds
-// one, then logged again for the next restore.
-void LoadLastBet(PaiGowClientRecord* record) {
-  const int event = FindButtonEvent(gPlaybackClient.list, kLastBetEvent);
-  if (event == 0) return;
-  const double bet = event - kEventBase;
-  // A value no bet can have is not taken.
-  if (bet >= 0.0 && bet <= record->maxBet) record->lastBet = bet;
-}
-
-void SaveLastBet(const PaiGowClientRecord* record) {
-  gBtnLogClient.Add(kLastBetEvent, static_cast<int>(record->lastBet) + kEventBase);
-}
-
 // The deck design of the round about to be swapped in: the replayed one
 // when the log holds it (the swap then lands on it), logged again for the
 // next restore.
@@ -123,8 +109,7 @@ void WaitBeginPlay(PaiGowClientRecord* record, CComm& comm) {
   }
   record->moneyAtStart = money;
   DrawMoney(money);
-  LoadLastBet(record);
-  SaveLastBet(record);
+  record->lastBet = CarryLastBet(record->lastBet, record->maxBet);
   LoadDeckDesign();
   SaveDeckDesign();
   record->state = kSwapDeck;

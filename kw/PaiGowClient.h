@@ -30,12 +30,9 @@ inline constexpr int kRequestNewGame = 83;
 inline constexpr int kRequestMoveFirst = 17201;  // .. 17207
 inline constexpr int kRequestBackSlot1 = 21297;
 inline constexpr int kRequestBackSlot2 = 21298;
-// The logged event that carries the last bet (+ 10000) across a restore.
-inline constexpr int kLastBetEvent = 10001;
 // The logged event that carries the round's deck design (+ 10000), so a
 // restored round shows the deck it was played with.
 inline constexpr int kDeckDesignEvent = 10002;
-inline constexpr int kEventBase = 10000;
 
 // State changes since BEGINPLAY was sent; logged with every press.
 extern int gClientStep;

@@ -42,6 +42,7 @@ void CButtonTracker::OnMouse(const ButtonActions& actions, int b, plat::UINT mes
       if (!IsButtonEnabled(b)) return;
       rightPressed = b;
       DrawButton(&gPicture, b, 2);
+      if (actions.rightPress != nullptr) actions.rightPress(b);
       return;
     case plat::WM_RBUTTONUP: {
       const int held = rightPressed;

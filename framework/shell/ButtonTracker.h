@@ -19,6 +19,8 @@ struct ButtonActions {
   int firstRightButton;
   // The button's status-line text, null for none.
   const char* (*hoverText)(int button);
+  // A right press went down on an enabled button (its sounds); null: none.
+  void (*rightPress)(int button) = nullptr;
 };
 
 class CButtonTracker {

@@ -1,0 +1,16 @@
+// Mouse and key presses on the Black Jack table: bets, the player's
+// actions to the client machine and the dialogs.
+#pragma once
+
+#include "platform/include/plat/types.h"
+
+namespace hx {
+
+// button -1: the button under (x, y) for a mouse message; else a press of
+// that button (message 2: right release, any other: left release).
+void HandleButtonInput(int x, int y, plat::UINT message, plat::WPARAM keys, int button);
+void ResetInput();
+// The options dialog under the Black Jack caption (resource 106).
+void RegisterBlackJackDialog();
+
+}  // namespace hx

@@ -1,0 +1,3 @@
+#include "hx/BlackJackProgram.h"
+
+int main(int argc, char** argv) { return hx::BlackJackMain(argc, argv); }
