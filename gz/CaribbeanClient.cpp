@@ -19,6 +19,7 @@
 #include "kw/CardGameShell.h"
 #include "gz/CaribbeanProtocol.h"
 #include "gz/CaribbeanTable.h"
+#include "gz/CaribbeanTableLayout.h"
 #include "gz/CaribbeanWire.h"
 #include "platform/include/plat/dialog.h"
 
@@ -93,6 +94,16 @@ void SaveLastAnte(const CaribbeanClientRecord* record) {
   gBtnLogClient.Add(kLastAnteEvent, static_cast<int>(record->rebetAnte) + kEventBase);
 }
 
+void LoadDeckLook() {
+  const int event = FindButtonEvent(gPlaybackClient.list, kDeckLookEvent);
+  const int look = event - kEventBase;
+  if (event == 0 || look < 0 || look >= kDeckLooks) return;
+  gDeckLook = look;
+  DrawDeck();
+}
+
+void SaveDeckLook() { gBtnLogClient.Add(kDeckLookEvent, gDeckLook + kEventBase); }
+
 void BuildBeginPlay(CaribbeanClientRecord* record, CComm& comm) {
   if (!ClientBuild(comm, kBeginPlay)) return;
   gClientStep = 0;
@@ -123,7 +134,17 @@ void WaitBeginPlay(CaribbeanClientRecord* record, CComm& comm) {
   record->displayedMoney = money;
   LoadLastAnte(record);
   SaveLastAnte(record);
+  LoadDeckLook();
+  SaveDeckLook();
   record->state = kStartAnte;
+}
+
+// The ante may change from the frame state 7 begins in, so a replayed
+// press logged there finds it open.
+void OpenAntePhase(CaribbeanClientRecord* record) {
+  gAntePhase = 1;
+  ShowAnteMoney(record);
+  record->state = kAnte;
 }
 
 void StartAnte(CaribbeanClientRecord* record) {
@@ -133,18 +154,12 @@ void StartAnte(CaribbeanClientRecord* record) {
   EnableButton(kButtonAnteSpot);
   EnableButton(kButtonExit);
   RedrawButtons();
-  record->antePhaseShown = 0;
   SetStatusText("Place your ante please");
   PrintStatusMsg(nullptr);
-  record->state = kAnte;
+  OpenAntePhase(record);
 }
 
 void Ante(CaribbeanClientRecord* record) {
-  if (!record->antePhaseShown) {
-    record->antePhaseShown = 1;
-    gAntePhase = 1;
-    ShowAnteMoney(record);
-  }
   if (record->dealRequest && record->ante >= record->minAnte) {
     gAntePhase = 0;
     DisableBetButtons();
@@ -396,9 +411,7 @@ void Step(CaribbeanClientRecord* record, CComm& comm) {
         plat::MessageBox(gMainWindow, "Ante must be 1/3 of total money!", "Invalid Ante",
                          plat::MB_OK | plat::MB_ICONEXCLAMATION);
       }
-      record->antePhaseShown = 0;
-      record->state = kAnte;
-      return;
+      return OpenAntePhase(record);
     case kTurnDealer:
       if (AnimateDealerTurn(record->cards + 6)) record->state = kShowHands;
       return;

@@ -33,7 +33,6 @@ struct CaribbeanClientRecord {
   double callBet;
   std::int32_t playerPaid;
   std::int32_t surrendered;
-  std::int32_t antePhaseShown;  // state 7 has shown the ante once
   double serverMoney;           // the balance in SECONDCARDS
   char statusText[300];         // the fatal box's text
 };
