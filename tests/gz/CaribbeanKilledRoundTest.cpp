@@ -9,7 +9,9 @@
 // played through: not a cent lost or paid twice.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,7 @@
 #include "framework/sound/Screen.h"
 #include "gz/CaribbeanButtons.h"
 #include "gz/CaribbeanClient.h"
+#include "gz/CaribbeanProtocol.h"
 #include "gz/CaribbeanTableLayout.h"
 #include "kw/Cards.h"
 #include "mainclient/SavedGameFile.h"
@@ -307,6 +310,42 @@ TEST_F(CaribbeanKilledRound, KilledAfterFirstDealThenWhileTheChipsMove) {
 }
 TEST_F(CaribbeanKilledRound, KilledAfterPlayerBetThenOnceBack) {
   ExpectChainEndsAsPlayedThrough({{kNoKill, kKillCall}, {kNewGame, kKillOnceBack}});
+}
+
+// A saved game whose existence flag is neither 0 nor 1 shows its "INFO"
+// box; the game starts fresh and plays on.
+TEST(CaribbeanBadSavedGame, ShowsItsInfoBoxAndTheGameStartsFresh) {
+  TempFolder root;
+  CaribbeanSession session(root.Path());
+  {
+    const std::string previous = std::filesystem::current_path().string();
+    std::filesystem::current_path(session.Folder());
+    for (const auto& [key, value] : {std::pair{kKeyExistanceFlag, 7}, std::pair{kKeyNumBtns, 0}}) {
+      unsigned char bytes[4];
+      DbPutU32(bytes, static_cast<std::uint32_t>(value));
+      ASSERT_EQ(dbWrite(kSavedGameUser, gz::kCaribbeanGameCode, key, 0, bytes, 4), 0);
+    }
+    std::filesystem::current_path(previous);
+  }
+  ASSERT_EQ(HasSavedGame(session.SavedGame(), kSavedGameUser), 1);
+  session.boxAnswers = AnswerEveryBox;
+  session.deal.cards.assign(kCards.begin(), kCards.end());
+  double freshMoney = 0;
+  HandOne(session);
+  session.When(Open, [&] {
+    freshMoney = Record()->money;
+    plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+  });
+  EXPECT_EQ(session.Run(1), 0);
+  bool infoShown = false;
+  for (const auto& box : plat::headless::MessageBoxes()) {
+    if (box.caption == "INFO" && box.text.find("LoadPlayback: EXISTANCEFLAG has an invalid value") != std::string::npos) {
+      infoShown = true;
+    }
+  }
+  EXPECT_TRUE(infoShown);
+  EXPECT_DOUBLE_EQ(freshMoney, 3015.0);
+  EXPECT_DOUBLE_EQ(session.finalBalance, 3015.0);
 }
 
 }  // namespace
