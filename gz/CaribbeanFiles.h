@@ -24,4 +24,10 @@ inline constexpr char kSoundPlayerWins[] = "../wav/c_Plyw.wav";
 inline constexpr char kSoundDealerWins[] = "../wav/c_dealrw.wav";
 inline constexpr char kSoundPush[] = "../wav/c_push.wav";
 
+// Every sound the program plays.
+inline constexpr const char* kCaribbeanSounds[] = {
+    kSoundAnte, kSoundNotQualified, kSoundChip,       kSoundButton,      kSoundMaximum,
+    kSoundDeal, kSoundTurn,         kSoundPlayerWins, kSoundDealerWins, kSoundPush,
+};
+
 }  // namespace gz
