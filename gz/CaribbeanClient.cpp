@@ -131,7 +131,6 @@ void WaitBeginPlay(CaribbeanClientRecord* record, CComm& comm) {
   if (record->minAnte * 3.0 > money && !gPlaybackClient.IsActive()) {
     plat::MessageBox(gMainWindow, "Your credit balance is low.", kTitle, plat::MB_OK | plat::MB_ICONEXCLAMATION);
   }
-  record->displayedMoney = money;
   LoadLastAnte(record);
   SaveLastAnte(record);
   LoadDeckLook();
@@ -357,7 +356,6 @@ void MoveChips(CaribbeanClientRecord* record) {
     return;
   }
   record->money = record->serverMoney;
-  record->displayedMoney = record->money;
   DrawMoney(record->money);
   record->state = kBuildEndPlay;
 }
@@ -365,7 +363,6 @@ void MoveChips(CaribbeanClientRecord* record) {
 void Step(CaribbeanClientRecord* record, CComm& comm) {
   switch (record->state) {
     case kBuildInit:
-      record->lastAnte = 0.0;
       DrawUserField();
       return Build(record, comm, kClientInit, kSendInit);
     case kSendInit: return Send(record, comm, kWaitInit);
@@ -429,7 +426,6 @@ void Step(CaribbeanClientRecord* record, CComm& comm) {
     case kMoveChips: return MoveChips(record);
     case kBuildEndPlay:
       if (!ClientBuild(comm, kEndPlay)) return;
-      record->lastAnte = record->ante;
       record->state = kSendEndPlay;
       return;
     case kSendEndPlay: return Send(record, comm, kWaitEndPlay);

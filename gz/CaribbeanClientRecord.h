@@ -14,7 +14,7 @@ struct CaribbeanClientRecord {
   std::int32_t outcome;    // as sent, or 4 after a surrender
   ArrangedHands hands;
   std::int32_t state;  // 0..41
-  const char* errorText;
+  const char* errorText;  // the failed check's text
   double ante;
   double rebetAnte;
   std::int32_t dealRequest;
@@ -22,8 +22,6 @@ struct CaribbeanClientRecord {
   std::int32_t callRequest;
   std::int32_t exitRequest;
   double money;
-  double displayedMoney;
-  double lastAnte;
   double minAnte;
   double maxAnte;
   // The chip movement after the hand.

@@ -11,6 +11,10 @@ namespace gz {
 
 CaribbeanCfg gCaribbeanCfg{1, 1, {0, 0}};
 
+namespace {
+constexpr int kMostControls = 16;
+}  // namespace
+
 void LoadCaribbeanConfig() {
   ReadCasinoCfg(&gCasinoCfg, kCasinoCfgShared);
   gCaribbeanCfg = CaribbeanCfg{1, 1, {0, 0}};
@@ -29,15 +33,22 @@ plat::INT_PTR CaribbeanConfigDlgProc(plat::HWND dialog, plat::UINT message, plat
   return answer;
 }
 
+// The card games' controls, the New Game box under this program's label.
 const plat::DLGTEMPLATE& CaribbeanConfigDialog() {
-  static const plat::DLGTEMPLATE dialog = {"Caribbean Poker Configuration",
-                                           kw::kCardGameConfigDialog.width,
-                                           kw::kCardGameConfigDialog.height,
-                                           nullptr,
-                                           0,
-                                           plat::FALSE,
-                                           kw::kCardGameConfigDialog.items,
-                                           kw::kCardGameConfigDialog.itemCount};
+  static plat::DLGITEMTEMPLATE items[kMostControls];
+  static plat::DLGTEMPLATE dialog{};
+  if (dialog.items == nullptr) {
+    const plat::DLGTEMPLATE& shared = kw::kCardGameConfigDialog;
+    const int count = shared.itemCount < kMostControls ? shared.itemCount : kMostControls;
+    for (int i = 0; i < count; ++i) {
+      items[i] = shared.items[i];
+      if (items[i].id == kw::kControlNewGameButton) items[i].text = "&Enable New Game button";
+    }
+    dialog = shared;
+    dialog.title = "Caribbean Poker Configuration";
+    dialog.items = items;
+    dialog.itemCount = count;
+  }
   return dialog;
 }
 

@@ -331,6 +331,9 @@ TEST(CaribbeanProgram, VoiceOffInCpokerCfgPlaysNoVoiceAndTheDialogWritesByteOne)
     EXPECT_EQ(id, 106);
     EXPECT_EQ(plat::IsDlgButtonChecked(dialog, 105), plat::BST_UNCHECKED);
     EXPECT_EQ(plat::IsDlgButtonChecked(dialog, 1010), plat::BST_CHECKED);
+    char label[64] = {};
+    plat::GetDlgItemText(dialog, 1010, label, sizeof label);
+    EXPECT_STREQ(label, "&Enable New Game button");
     plat::headless::ClickControl(dialog, 1010);
     plat::headless::ClickControl(dialog, plat::IDOK);
   });
@@ -355,6 +358,7 @@ TEST(CaribbeanProgram, VoiceOffInCpokerCfgPlaysNoVoiceAndTheDialogWritesByteOne)
   EXPECT_TRUE(dealt);
   ASSERT_EQ(plat::headless::Dialogs().size(), 1u);
   EXPECT_EQ(plat::headless::Dialogs()[0].title, "Caribbean Poker Configuration");
+
   EXPECT_EQ(ReadFile(run.Root() + "/games/caribbean/Cpoker.cfg"), std::string("\0\0\0\0", 4));
 }
 
