@@ -475,14 +475,7 @@ CaribbeanClientRecord* CreateClientRecord() {
 void DestroyClientRecord(CaribbeanClientRecord* record) { std::free(record); }
 
 int ClientRun(CaribbeanClientRecord* record, CComm& comm, int) {
-  comm.PollTransport();
-  gPlaybackClient.Step(gClientStep);
-  if (record->state == kEndHandBack) return ClientHandBack(comm, -1);
-  if (record->state == kFatalHandBack) return ClientHandBack(comm, -2);
-  const int before = record->state;
-  Step(record, comm);
-  if (record->state != before) ++gClientStep;
-  return 0;
+  return RunClientFrame(record, comm, &gClientStep, ClientEnds{kEndHandBack, kFatalHandBack}, Step);
 }
 
 void ClientKeyCommand(CaribbeanClientRecord* record, int letter) {
