@@ -378,12 +378,14 @@ TEST(CaribbeanProgram, ShortCpokerCfgKeepsBothOptionsOn) {
 
 // The server's answers as the client checks them: each bad one ends in the
 // "FATAL ERROR" box with the check's text.
-enum Choice : int { kNone, kCall, kSurrender };
+// What the player does before the bad answer comes: nothing, deal, call or
+// surrender the hand, call it and go on to the next, or leave at once.
+enum Choice : int { kNone, kDeal, kCall, kSurrender, kCallAndContinue, kLeave };
 
 struct BadAnswer {
   const char* from;  // a piece of the server's packet
   const char* to;    // what it becomes
-  int choice;        // the hand is called (kCall), surrendered or ends before (kNone)
+  int choice;        // Choice
   const char* text;  // the box's client line
 };
 
@@ -399,11 +401,18 @@ TEST_P(CaribbeanAnswerCheck, EndsInTheFatalBoxWithItsText) {
     if (channel == 2 && at != std::string::npos) text.replace(at, std::strlen(bad.from), bad.to);
     return static_cast<int>(kRelayPass);
   };
-  run.When(Ante, [] { R::ClickButton(gz::kButtonChip1 + 1); });
-  run.When([] { return Record()->ante == 5.0; }, [] { R::ClickButton(gz::kButtonDeal); });
-  if (bad.choice != kNone) {
+  if (bad.choice == kLeave) {
+    run.When(Ante, Close);
+  } else if (bad.choice != kNone) {
+    run.When(Ante, [] { R::ClickButton(gz::kButtonChip1 + 1); });
+    run.When([] { return Record()->ante == 5.0; }, [] { R::ClickButton(gz::kButtonDeal); });
+  }
+  if (bad.choice != kNone && bad.choice != kDeal && bad.choice != kLeave) {
     run.When([] { return R::InState(gz::kChoice); },
-             [bad] { R::ClickButton(bad.choice == kCall ? gz::kButtonCall : gz::kButtonSurrender); });
+             [bad] { R::ClickButton(bad.choice == kSurrender ? gz::kButtonSurrender : gz::kButtonCall); });
+  }
+  if (bad.choice == kCallAndContinue) {
+    run.When([] { return R::InState(gz::kWaitNewGame); }, [] { R::ClickButton(gz::kButtonNewGame); });
   }
   run.Run();
   ASSERT_FALSE(MessageBoxes().empty());
@@ -415,11 +424,27 @@ TEST_P(CaribbeanAnswerCheck, EndsInTheFatalBoxWithItsText) {
 INSTANTIATE_TEST_SUITE_P(
     Answers, CaribbeanAnswerCheck,
     ::testing::Values(
-        BadAnswer{"FIRSTCARDS=", "FIRSTCARDZ=", kNone, "WAITFIRSTDEAL: Can't find tag FIRSTCARDS"},
-        BadAnswer{"FIRSTCARDS=50,", "FIRSTCARDS=52,", kNone, "CONVERTING: FIRSTCARDS"},
-        BadAnswer{"FIRSTCARDS=50,31,24,2,39,12", "FIRSTCARDS=50,31,24,2,39", kNone, "CONVERTING: FIRSTCARDS"},
-        BadAnswer{"MONEYLEFT=", "MONEYLEFT=x", kNone, "WAITFIRSTDEAL: Can't get MONEYLEFT data"},
-        BadAnswer{"command=FIRSTDEALANSWER&answer=ok", "command=FIRSTDEALANSWER&answer=no", kNone,
+        BadAnswer{"command=CLIENTINITANSWER&answer=ok", "command=CLIENTINITANSWER&answer=no", kNone,
+                  "WAITCLIENTINIT: Answer != ok"},
+        BadAnswer{"command=CLIENTINITANSWER", "command=BEGINPLAYANSWER", kNone,
+                  "CLIENTINITANSWER: Invalid answerstring: wanted CLIENTINITANSWER"},
+        BadAnswer{"MINBET=", "MINBAT=", kNone, "WAITCLIENTINITANSWER: Can't find tag MINBET"},
+        BadAnswer{"MAXBET=500.000000", "MAXBET=lots", kNone, "WAITCLIENTINITANSWER: Can't get maxBet"},
+        BadAnswer{"command=BEGINPLAYANSWER&answer=ok", "command=BEGINPLAYANSWER&answer=no", kNone,
+                  "WAITBEGINPLAY: Answer != ok"},
+        BadAnswer{"answer=ok&MONEYAMOUNT=1000.000000", "answer=ok&MONEYAMOUNT=x", kNone,
+                  "WAITCLIENTINITANSWER: Can't get moneyamount"},
+        BadAnswer{"command=ENDPLAYANSWER&answer=ok", "command=ENDPLAYANSWER&answer=no", kCallAndContinue,
+                  "WAITENDPLAYANSWER: Answer != ok"},
+        BadAnswer{"command=ENDPLAYANSWER&answer=ok", "command=ENDPLAYANSWER&answer=no", kLeave,
+                  "WAITENDPLAYQUITANSWER: Answer != ok"},
+        BadAnswer{"command=CLIENTEXITANSWER&answer=ok", "command=CLIENTEXITANSWER&answer=no", kLeave,
+                  "WAITCLIENTEXITANSWER: Answer != ok"},
+        BadAnswer{"FIRSTCARDS=", "FIRSTCARDZ=", kDeal, "WAITFIRSTDEAL: Can't find tag FIRSTCARDS"},
+        BadAnswer{"FIRSTCARDS=50,", "FIRSTCARDS=52,", kDeal, "CONVERTING: FIRSTCARDS"},
+        BadAnswer{"FIRSTCARDS=50,31,24,2,39,12", "FIRSTCARDS=50,31,24,2,39", kDeal, "CONVERTING: FIRSTCARDS"},
+        BadAnswer{"MONEYLEFT=", "MONEYLEFT=x", kDeal, "WAITFIRSTDEAL: Can't get MONEYLEFT data"},
+        BadAnswer{"command=FIRSTDEALANSWER&answer=ok", "command=FIRSTDEALANSWER&answer=no", kDeal,
                   "WAITFIRSTDEAL: Answer != ok"},
         BadAnswer{"command=PLAYERBETANSWER&answer=ok", "command=PLAYERBETANSWER&answer=fail", kCall,
                   "WAITBETANSWER: Answer != ok"},
