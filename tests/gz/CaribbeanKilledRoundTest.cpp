@@ -58,8 +58,7 @@ struct TableState {
   bool taken = false;
   gz::CaribbeanClientRecord record{};
   double account = 0;
-  std::vector<std::uint8_t> background;
-  std::vector<std::uint8_t> front;
+  ScreenLayers layers;
 };
 
 TableState Take() {
@@ -67,21 +66,8 @@ TableState Take() {
   t.taken = true;
   t.record = *Record();
   dbGetBalance(kSavedGameUser, &t.account);
-  t.background = LayerPixels(gScreen.Background());
-  t.front = LayerPixels(gScreen.Front());
+  t.layers = TakeScreenLayers();
   return t;
-}
-
-// The deck's place of got's layers as want shows it.
-void TakeDeckFrom(const TableState& want, TableState* got) {
-  constexpr int kWidth = 640;
-  for (int y = gz::kDeckPlace.y; y < gz::kDeckPlace.y + gz::kDeckHeight; ++y) {
-    for (int x = gz::kDeckPlace.x; x < gz::kDeckPlace.x + gz::kDeckWidth; ++x) {
-      const std::size_t i = static_cast<std::size_t>(y) * kWidth + static_cast<std::size_t>(x);
-      got->background[i] = want.background[i];
-      got->front[i] = want.front[i];
-    }
-  }
 }
 
 void ExpectSameTable(const TableState& got, const TableState& want) {
@@ -97,8 +83,7 @@ void ExpectSameTable(const TableState& got, const TableState& want) {
   EXPECT_DOUBLE_EQ(g.rebetAnte, w.rebetAnte);
   EXPECT_DOUBLE_EQ(g.money, w.money);
   EXPECT_DOUBLE_EQ(got.account, want.account);
-  ExpectSameLayer(got.background, want.background, "background");
-  ExpectSameLayer(got.front, want.front, "front");
+  ExpectSameLayers(got.layers, want.layers);
 }
 
 // The second hand's stages.
@@ -275,7 +260,9 @@ class CaribbeanKilledRound : public ::testing::Test {
     // deck look: the restored run counts the looks afresh.
     bool deckCountedAfresh = false;
     for (const Leg& leg : legs) deckCountedAfresh = deckCountedAfresh || leg.kill == kKillAntes;
-    if (deckCountedAfresh && got.taken) TakeDeckFrom(played_, &got);
+    if (deckCountedAfresh && got.taken) {
+      CopyLayerArea(played_.layers, &got.layers, gz::kDeckPlace.x, gz::kDeckPlace.y, gz::kDeckWidth, gz::kDeckHeight);
+    }
     ExpectSameTable(got, played_);
     EXPECT_DOUBLE_EQ(last.finalBalance, playedBalance_);
     EXPECT_EQ(HasSavedGame(last.SavedGame(), kSavedGameUser), 0);
