@@ -14,6 +14,9 @@ CDib gStackBitmap;
 GlyphTable gPlateGlyphs = kPlateFont;
 int gDeckLook = kFirstDeckLook;
 
+static_assert(kPlatePlace.x == kWinTextPlace.x - 4 && kPlatePlace.y == kWinTextPlace.y - 1,
+              "a text box puts its plate 4 left of and 1 above its text");
+
 const ChipStackStyle kCaribbeanChips = {
     {ChipSprite(0), ChipSprite(1), ChipSprite(2), ChipSprite(3), ChipSprite(4)},
     {kHalfDollarChip.x, kHalfDollarChip.y},
