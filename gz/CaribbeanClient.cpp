@@ -83,26 +83,21 @@ void WaitInit(CaribbeanClientRecord* record, CComm& comm) {
 // The rebet ante across a restore: taken from the replayed log when it
 // holds one, then logged again for the next restore.
 void LoadLastAnte(CaribbeanClientRecord* record) {
-  const int event = FindButtonEvent(gPlaybackClient.list, kLastAnteEvent);
-  if (event == 0) return;
-  const double ante = event - kEventBase;
-  // A value no ante can have is not taken.
-  if (ante >= 0.0 && ante <= record->maxAnte) record->rebetAnte = ante;
+  int ante = 0;
+  if (TakeLoggedValue(kLastAnteEvent, 0.0, record->maxAnte, &ante)) record->rebetAnte = ante;
 }
 
-void SaveLastAnte(const CaribbeanClientRecord* record) {
-  gBtnLogClient.Add(kLastAnteEvent, static_cast<int>(record->rebetAnte) + kEventBase);
-}
+void SaveLastAnte(const CaribbeanClientRecord* record) { LogValue(kLastAnteEvent, static_cast<int>(record->rebetAnte)); }
 
+// The look the hand was played with, back on the deck in a restore.
 void LoadDeckLook() {
-  const int event = FindButtonEvent(gPlaybackClient.list, kDeckLookEvent);
-  const int look = event - kEventBase;
-  if (event == 0 || look < 0 || look >= kDeckLooks) return;
+  int look = 0;
+  if (!TakeLoggedValue(kDeckLookEvent, 0, kDeckLooks - 1, &look)) return;
   gDeckLook = look;
   DrawDeck();
 }
 
-void SaveDeckLook() { gBtnLogClient.Add(kDeckLookEvent, gDeckLook + kEventBase); }
+void SaveDeckLook() { LogValue(kDeckLookEvent, gDeckLook); }
 
 void BuildBeginPlay(CaribbeanClientRecord* record, CComm& comm) {
   if (!ClientBuild(comm, kBeginPlay)) return;

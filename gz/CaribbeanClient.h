@@ -30,7 +30,6 @@ inline constexpr int kLastAnteEvent = 10001;
 // The logged event that carries the hand's deck look (+ 10000), so a
 // restored hand shows the deck it was played with.
 inline constexpr int kDeckLookEvent = 10002;
-inline constexpr int kEventBase = 10000;
 
 // State changes since BEGINPLAY was sent; logged with every press.
 extern int gClientStep;

@@ -79,32 +79,22 @@ void WaitInit(PaiGowClientRecord* record, CComm& comm) {
 // The last bet across a restore: taken from the replayed log when it holds
 // one, then logged again for the next restore.
 void LoadLastBet(PaiGowClientRecord* record) {
-  const int event = FindButtonEvent(gPlaybackClient.list, kLastBetEvent);
-  if (event == 0) return;
-  const double bet = event - kEventBase;
-  // A value no bet can have is not taken.
-  if (bet >= 0.0 && bet <= record->maxBet) record->lastBet = bet;
+  int bet = 0;
+  if (TakeLoggedValue(kLastBetEvent, 0.0, record->maxBet, &bet)) record->lastBet = bet;
 }
 
-void SaveLastBet(const PaiGowClientRecord* record) {
-  gBtnLogClient.Add(kLastBetEvent, static_cast<int>(record->lastBet) + kEventBase);
-}
+void SaveLastBet(const PaiGowClientRecord* record) { LogValue(kLastBetEvent, static_cast<int>(record->lastBet)); }
 
 // The deck design of the round about to be swapped in: the replayed one
 // when the log holds it (the swap then lands on it), logged again for the
 // next restore.
 void LoadDeckDesign() {
-  const int event = FindButtonEvent(gPlaybackClient.list, kDeckDesignEvent);
-  if (event == 0) return;
-  const int design = event - kEventBase;
-  if (design == kDeckDesignBlue) gDeckDesign = kDeckDesignRed;
-  if (design == kDeckDesignRed) gDeckDesign = kDeckDesignBlue;
+  int design = 0;
+  if (!TakeLoggedValue(kDeckDesignEvent, kDeckDesignBlue, kDeckDesignRed, &design)) return;
+  gDeckDesign = design == kDeckDesignBlue ? kDeckDesignRed : kDeckDesignBlue;
 }
 
-void SaveDeckDesign() {
-  const int next = gDeckDesign == kDeckDesignBlue ? kDeckDesignRed : kDeckDesignBlue;
-  gBtnLogClient.Add(kDeckDesignEvent, next + kEventBase);
-}
+void SaveDeckDesign() { LogValue(kDeckDesignEvent, gDeckDesign == kDeckDesignBlue ? kDeckDesignRed : kDeckDesignBlue); }
 
 void WaitBeginPlay(PaiGowClientRecord* record, CComm& comm) {
   if (!ClientArrived(comm)) return;

@@ -35,7 +35,6 @@ inline constexpr int kLastBetEvent = 10001;
 // The logged event that carries the round's deck design (+ 10000), so a
 // restored round shows the deck it was played with.
 inline constexpr int kDeckDesignEvent = 10002;
-inline constexpr int kEventBase = 10000;
 
 // State changes since BEGINPLAY was sent; logged with every press.
 extern int gClientStep;
