@@ -543,14 +543,7 @@ CrapsClientRecord* CreateClientRecord() {
 void DestroyClientRecord(CrapsClientRecord* record) { std::free(record); }
 
 int ClientRun(CrapsClientRecord* record, CComm& comm) {
-  comm.PollTransport();
-  gPlaybackClient.Step(gTransitionCounter);
-  if (record->state == kClientEndHandBack) return ClientHandBack(comm, -1);
-  if (record->state == kClientFatalHandBack) return ClientHandBack(comm, -2);
-  const int before = record->state;
-  Step(record, comm);
-  if (record->state != before) ++gTransitionCounter;
-  return 0;
+  return RunClientFrame(record, comm, &gTransitionCounter, ClientEnds{kClientEndHandBack, kClientFatalHandBack}, Step);
 }
 
 void ClearClientRequests(CrapsClientRecord* record) {

@@ -237,8 +237,8 @@ void WaitFirstDeal(BlackJackClientRecord* record, CComm& comm) {
 // ---- Insurance ----
 
 int LoadInsuranceChoice() {
-  const int event = FindButtonEvent(gPlaybackClient.list, kInsuranceEvent);
-  return event == 0 ? -1 : event - kw::kEventBase;
+  int choice = 0;
+  return TakeLoggedValue(kInsuranceEvent, 0, 1, &choice) ? choice : -1;
 }
 
 void BuildInsurance(BlackJackClientRecord* record, CComm& comm) {
@@ -255,7 +255,7 @@ void BuildInsurance(BlackJackClientRecord* record, CComm& comm) {
       yes = plat::MessageBox(gMainWindow, "Do you want to insurance?", "Insurance available",
                              plat::MB_YESNO | plat::MB_ICONQUESTION) == plat::IDYES;
     }
-    gBtnLogClient.Add(kInsuranceEvent, kw::kEventBase + yes);
+    LogValue(kInsuranceEvent, yes);
   }
   if (yes) record->piles[kPileInsurance] = half + (record->lostPiles[0] + record->lostPiles[1]) / 2;
   ClientAddTag(comm, kInsurance1Tag, "");

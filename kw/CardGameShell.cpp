@@ -109,11 +109,9 @@ void OnCommWait(CComm&, int code) {
 }
 
 double CarryLastBet(double lastBet, double maxBet) {
-  const int event = FindButtonEvent(gPlaybackClient.list, kLastBetEvent);
-  const double replayed = event - kEventBase;
-  // A value no bet can have is not taken.
-  if (event != 0 && replayed >= 0.0 && replayed <= maxBet) lastBet = replayed;
-  gBtnLogClient.Add(kLastBetEvent, static_cast<int>(lastBet) + kEventBase);
+  int replayed = 0;
+  if (TakeLoggedValue(kLastBetEvent, 0.0, maxBet, &replayed)) lastBet = replayed;
+  LogValue(kLastBetEvent, static_cast<int>(lastBet));
   return lastBet;
 }
 

@@ -48,9 +48,6 @@ plat::DLGTEMPLATE CardGameConfigDialog(const char* caption);
 // The client link end's wait callback: once a sent packet's answer has been
 // found the title shows no status.
 void OnCommWait(CComm& comm, int code);
-// Values a client carries across a restore travel in the button log as
-// events above 10000, the value + 10000 in the entry's state.
-inline constexpr int kEventBase = 10000;
 // The last bet, logged at each BEGINPLAY answer.
 inline constexpr int kLastBetEvent = 10001;
 // The last bet a new game starts with: the replayed one when the log holds

@@ -80,17 +80,12 @@ void WaitInit(PaiGowClientRecord* record, CComm& comm) {
 // when the log holds it (the swap then lands on it), logged again for the
 // next restore.
 void LoadDeckDesign() {
-  const int event = FindButtonEvent(gPlaybackClient.list, kDeckDesignEvent);
-  if (event == 0) return;
-  const int design = event - kEventBase;
-  if (design == kDeckDesignBlue) gDeckDesign = kDeckDesignRed;
-  if (design == kDeckDesignRed) gDeckDesign = kDeckDesignBlue;
+  int design = 0;
+  if (!TakeLoggedValue(kDeckDesignEvent, kDeckDesignBlue, kDeckDesignRed, &design)) return;
+  gDeckDesign = design == kDeckDesignBlue ? kDeckDesignRed : kDeckDesignBlue;
 }
 
-void SaveDeckDesign() {
-  const int next = gDeckDesign == kDeckDesignBlue ? kDeckDesignRed : kDeckDesignBlue;
-  gBtnLogClient.Add(kDeckDesignEvent, next + kEventBase);
-}
+void SaveDeckDesign() { LogValue(kDeckDesignEvent, gDeckDesign == kDeckDesignBlue ? kDeckDesignRed : kDeckDesignBlue); }
 
 void WaitBeginPlay(PaiGowClientRecord* record, CComm& comm) {
   if (!ClientArrived(comm)) return;
@@ -492,14 +487,7 @@ PaiGowClientRecord* CreateClientRecord() {
 void DestroyClientRecord(PaiGowClientRecord* record) { std::free(record); }
 
 int ClientRun(PaiGowClientRecord* record, CComm& comm, int) {
-  comm.PollTransport();
-  gPlaybackClient.Step(gClientStep);
-  if (record->state == kEndHandBack) return ClientHandBack(comm, -1);
-  if (record->state == kFatalHandBack) return ClientHandBack(comm, -2);
-  const int before = record->state;
-  Step(record, comm);
-  if (record->state != before) ++gClientStep;
-  return 0;
+  return RunClientFrame(record, comm, &gClientStep, ClientEnds{kEndHandBack, kFatalHandBack}, Step);
 }
 
 void ClientKeyCommand(PaiGowClientRecord* record, int code) {

@@ -13,6 +13,7 @@
 
 #include "framework/game/ProtocolNames.h"
 #include "framework/link/Comm.h"
+#include "framework/link/PlaybackClient.h"
 
 namespace game {
 
@@ -62,5 +63,28 @@ void ShowClientFatalBox(const char* text);
 void ClientWriteSettings();
 // result once the main client took the focus back; 0 to try next frame.
 int ClientHandBack(CComm& comm, int result);
+
+// ---- The frame of a client machine ---------------------------------------------
+// The states a machine hands back in: -1 after endHandBack, -2 after
+// fatalHandBack.
+struct ClientEnds {
+  int endHandBack;
+  int fatalHandBack;
+};
+// One frame: polls the transport, lets a saved game's playback press what
+// it logged at *clientStep, hands back in the end states, else runs step
+// and counts a change of state in *clientStep (the step the presses are
+// logged with). 0 while the machine goes on.
+template <typename Record>
+int RunClientFrame(Record* record, CComm& comm, int* clientStep, ClientEnds ends, void (*step)(Record*, CComm&)) {
+  comm.PollTransport();
+  gPlaybackClient.Step(*clientStep);
+  if (record->state == ends.endHandBack) return ClientHandBack(comm, -1);
+  if (record->state == ends.fatalHandBack) return ClientHandBack(comm, -2);
+  const int before = record->state;
+  step(record, comm);
+  if (record->state != before) ++*clientStep;
+  return 0;
+}
 
 }  // namespace game

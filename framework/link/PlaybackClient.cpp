@@ -98,6 +98,17 @@ void CPlaybackClient::Clear() {
   playing = 0;
 }
 
+int TakeLoggedValue(int event, double low, double high, int* value) {
+  const int state = FindButtonEvent(gPlaybackClient.list, event);
+  if (state == 0) return 0;
+  const int logged = state - kLoggedValueBase;
+  if (logged < low || logged > high) return 0;
+  *value = logged;
+  return 1;
+}
+
+void LogValue(int event, int value) { gBtnLogClient.Add(event, value + kLoggedValueBase); }
+
 int FindButtonEvent(CPtrList& list, int button) {
   for (list.First(); list.HasCurrent(); list.Next()) {
     btnLog* entry = static_cast<btnLog*>(list.Current());

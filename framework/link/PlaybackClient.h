@@ -62,5 +62,16 @@ class CPlaybackClient {
 // value there). 0 when none.
 int FindButtonEvent(CPtrList& list, int button);
 
+// Values a client carries across a restore (the last bet, the deck's look)
+// travel in the button log as events above 10000, the value + 10000 their
+// state.
+inline constexpr int kLoggedValueBase = 10000;
+// The value the replayed log holds under event (taken out): 1 and *value
+// when one is there and lies in low..high (a value no game could log is
+// not taken), else 0.
+int TakeLoggedValue(int event, double low, double high, int* value);
+// Logs value under event, for the next restore.
+void LogValue(int event, int value);
+
 extern CBtnLogClient gBtnLogClient;
 extern CPlaybackClient gPlaybackClient;

@@ -63,8 +63,7 @@ struct TableState {
   bool taken = false;
   kw::PaiGowClientRecord record{};
   double account = 0;
-  std::vector<std::uint8_t> background;
-  std::vector<std::uint8_t> front;
+  ScreenLayers layers;
 };
 
 TableState Take() {
@@ -72,22 +71,8 @@ TableState Take() {
   t.taken = true;
   t.record = *Record();
   dbGetBalance(kSavedGameUser, &t.account);
-  t.background = LayerPixels(gScreen.Background());
-  t.front = LayerPixels(gScreen.Front());
+  t.layers = TakeScreenLayers();
   return t;
-}
-
-// The deck's place of got's layers as want shows it.
-void TakeDeckFrom(const TableState& want, TableState* got) {
-  constexpr int kWidth = 640;
-  const kw::Point deck = kw::kDeckPlace;
-  for (int y = deck.y; y < deck.y + kw::kCardHeight; ++y) {
-    for (int x = deck.x; x < deck.x + kw::kCardWidth; ++x) {
-      const std::size_t i = static_cast<std::size_t>(y) * kWidth + static_cast<std::size_t>(x);
-      got->background[i] = want.background[i];
-      got->front[i] = want.front[i];
-    }
-  }
 }
 
 void ExpectSameTable(const TableState& got, const TableState& want) {
@@ -106,8 +91,7 @@ void ExpectSameTable(const TableState& got, const TableState& want) {
   EXPECT_DOUBLE_EQ(g.lastBet, w.lastBet);
   EXPECT_DOUBLE_EQ(g.money, w.money);
   EXPECT_DOUBLE_EQ(got.account, want.account);
-  ExpectSameLayer(got.background, want.background, "background");
-  ExpectSameLayer(got.front, want.front, "front");
+  ExpectSameLayers(got.layers, want.layers);
 }
 
 // The second round's stages; a run is killed after the packet that ends one.
@@ -292,7 +276,9 @@ class PaiGowKilledRound : public ::testing::Test {
     // deck design either: the restored run counts the designs afresh.
     bool deckCountedAfresh = false;
     for (const Leg& leg : legs) deckCountedAfresh = deckCountedAfresh || leg.kill == kBets;
-    if (deckCountedAfresh && got.taken && played_.taken) TakeDeckFrom(played_, &got);
+    if (deckCountedAfresh && got.taken && played_.taken) {
+      CopyLayerArea(played_.layers, &got.layers, kw::kDeckPlace.x, kw::kDeckPlace.y, kw::kCardWidth, kw::kCardHeight);
+    }
     ExpectSameTable(got, played_);
     // Not a cent lost or paid twice.
     EXPECT_DOUBLE_EQ(last.finalBalance, playedBalance_);

@@ -1,18 +1,9 @@
 #include "tests/kw/PaiGowRun.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <system_error>
-
-#include "artwork/Generator.h"
-#include "framework/game/ServerFrame.h"
-#include "framework/link/PlayerRecord.h"
-#include "framework/shell/ShellGlobals.h"
 #include "kw/PaiGowButtons.h"
 #include "kw/PaiGowClient.h"
 #include "kw/PaiGowProgram.h"
 #include "kw/art/PaiGowSheet.h"
-#include "platform/include/plat/headless.h"
 #include "tests/kw/ScriptedDeal.h"
 
 namespace {
@@ -21,55 +12,17 @@ ScriptedDeal gDeal;
 
 int ScriptedDraw() { return gDeal.Draw(); }
 
-const artwork::IndexedImage& Picture() {
-  static const artwork::IndexedImage picture = [] {
-    artwork::IndexedImage image;
-    artwork::RenderPicture(kw::art::PaiGowSheet(), image);
-    return image;
-  }();
-  return picture;
-}
-
 }  // namespace
 
-PaiGowRun::PaiGowRun() : program_(kw::kPaiGowGame) {
-  plat::headless::Reset();
-  if (!folder_.Make("games/paigow") || !artwork::WriteSheet(folder_.Path(), kw::art::PaiGowSheet()) ||
-      !folder_.Enter("games/paigow")) {
-    std::abort();
-  }
-  std::error_code error;
-  std::filesystem::remove_all(folder_.Path() + "/games/wav", error);
-  ScriptedMainClient& mainClient = StartScriptedMainClient();
-  mainClient.onConnect = [this, &mainClient] {
-    CPlayerRecord record;
-    record.SetName("Tester");
-    record.SetText("Player");
-    record.SetMoney(startMoney);
-    mainClient.SendRecord(record);
-  };
-  program_.script.everyIdle = [] {
-    if (gMainWindow != nullptr && !gActive) plat::headless::SetAppActive(plat::TRUE);
-    game::SetServerRandomSource(ScriptedDraw);
-  };
-}
-
-PaiGowRun::~PaiGowRun() = default;
-
-void PaiGowRun::When(std::function<bool()> condition, std::function<void()> action) {
-  program_.script.When(std::move(condition), std::move(action));
-}
-
-void PaiGowRun::Then(std::function<void()> action) { program_.script.Then(std::move(action)); }
+PaiGowRun::PaiGowRun()
+    : CCardTableRun(kw::kPaiGowGame, kw::art::PaiGowSheet(), kw::art::kProgram,
+                    ScriptedDraw) {}
 
 int PaiGowRun::Run() {
   gDeal = ScriptedDeal{};
   gDeal.cards = cards;
-  const int code = program_.Run();
+  const int code = CCardTableRun::Run();
   cardsRanOut = gDeal.ranOut;
-  ScriptedMainClient& mainClient = TheScriptedMainClient();
-  packets = mainClient.Taken();
-  handBacks = mainClient.handBacks;
   return code;
 }
 
@@ -77,21 +30,8 @@ kw::PaiGowClientRecord* PaiGowRun::Record() { return kw::PaiGowClientHooks::Curr
 
 bool PaiGowRun::InState(int state) { return Record() != nullptr && Record()->state == state; }
 
-void PaiGowRun::ClickButton(int button) {
-  const ButtonEntry& b = kw::kPaiGowButtonTable[button];
-  plat::headless::Click(gMainWindow, gOffsetX + b.x + b.width / 2, gOffsetY + b.y + b.height / 2);
-}
+void PaiGowRun::ClickButton(int button) { Click(kw::kPaiGowButtonTable[button]); }
 
-void PaiGowRun::RightClickButton(int button) {
-  const ButtonEntry& b = kw::kPaiGowButtonTable[button];
-  plat::headless::RightClick(gMainWindow, gOffsetX + b.x + b.width / 2, gOffsetY + b.y + b.height / 2);
-}
+void PaiGowRun::RightClickButton(int button) { RightClick(kw::kPaiGowButtonTable[button]); }
 
-plat::COLORREF PaiGowRun::ScreenPixel(int x, int y) {
-  return plat::headless::Pixel(gMainWindow, gOffsetX + x, gOffsetY + y);
-}
-
-plat::COLORREF PaiGowRun::PictureColour(int x, int y) {
-  const artwork::Rgb c = Picture().palette[Picture().At(x, y)];
-  return plat::RGB(c.r, c.g, c.b);
-}
+plat::COLORREF PaiGowRun::PictureColour(int x, int y) { return SheetColour(kw::art::PaiGowSheet(), x, y); }

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <string>
 
+#include "framework/shell/ShellGlobals.h"
+
 void DieHere() { _exit(kKilled); }
 
 void RunUntilKilled(const std::function<void()>& run) {
@@ -54,4 +56,22 @@ void ExpectSameLayer(const std::vector<std::uint8_t>& got, const std::vector<std
     bottom = std::max(bottom, y);
   }
   EXPECT_EQ(count, 0) << name << " differs in (" << left << "," << top << ")-(" << right << "," << bottom << ")";
+}
+
+ScreenLayers TakeScreenLayers() { return {LayerPixels(gScreen.Background()), LayerPixels(gScreen.Front())}; }
+
+void CopyLayerArea(const ScreenLayers& want, ScreenLayers* got, int x, int y, int width, int height) {
+  constexpr int kWidth = 640;
+  for (int row = y; row < y + height; ++row) {
+    for (int column = x; column < x + width; ++column) {
+      const std::size_t i = static_cast<std::size_t>(row) * kWidth + static_cast<std::size_t>(column);
+      got->background[i] = want.background[i];
+      got->front[i] = want.front[i];
+    }
+  }
+}
+
+void ExpectSameLayers(const ScreenLayers& got, const ScreenLayers& want) {
+  ExpectSameLayer(got.background, want.background, "background");
+  ExpectSameLayer(got.front, want.front, "front");
 }

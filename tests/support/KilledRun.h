@@ -27,3 +27,14 @@ int AnswerEveryBox(const plat::headless::MessageBoxRecord& box);
 std::vector<std::uint8_t> LayerPixels(const CDib& layer);
 // Fails with the count and the bounding box of the pixels that differ.
 void ExpectSameLayer(const std::vector<std::uint8_t>& got, const std::vector<std::uint8_t>& want, const char* name);
+
+// Both layers of the screen at one moment.
+struct ScreenLayers {
+  std::vector<std::uint8_t> background;
+  std::vector<std::uint8_t> front;
+};
+ScreenLayers TakeScreenLayers();
+// An area of got as want shows it, in both layers: a part a restore may
+// rightly show otherwise.
+void CopyLayerArea(const ScreenLayers& want, ScreenLayers* got, int x, int y, int width, int height);
+void ExpectSameLayers(const ScreenLayers& got, const ScreenLayers& want);

@@ -56,6 +56,21 @@ TEST(FindButtonEvent, TakesOutTheFirstEntryOfTheButtonAndAnswersItsState) {
   list.DeleteAll();
 }
 
+// A value carried across a restore comes back from the replayed log once,
+// and only when a game could have logged it.
+TEST(TakeLoggedValue, AnswersTheValueOfTheReplayedEventWithinItsRange) {
+  gPlaybackClient.list.Append(NewBtnLog(10001, 10030, 0.0f));
+  gPlaybackClient.list.Append(NewBtnLog(10002, 9990, 0.0f));
+  int value = -1;
+  EXPECT_EQ(TakeLoggedValue(10001, 0.0, 500.0, &value), 1);
+  EXPECT_EQ(value, 30);
+  EXPECT_EQ(TakeLoggedValue(10001, 0.0, 500.0, &value), 0);
+  value = -1;
+  EXPECT_EQ(TakeLoggedValue(10002, 0.0, 1.0, &value), 0);  // -10 is no deck
+  EXPECT_EQ(value, -1);
+  EXPECT_EQ(gPlaybackClient.list.head, nullptr);
+}
+
 class TitleStatus : public ::testing::Test {
  protected:
   void SetUp() override {

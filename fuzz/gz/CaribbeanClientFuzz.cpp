@@ -1,0 +1,82 @@
+// The Caribbean Poker client fed any server answers (fuzz/game).
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "artwork/Generator.h"
+#include "fuzz/game/ProtocolFuzz.h"
+#include "gz/CaribbeanBetting.h"
+#include "gz/CaribbeanClient.h"
+#include "gz/CaribbeanProgram.h"
+#include "gz/CaribbeanProtocol.h"
+#include "gz/art/CaribbeanSheet.h"
+
+namespace {
+
+using namespace gz;
+
+const char* const kCommands[] = {"CLIENTINITANSWER", "BEGINPLAYANSWER", kFirstDealAnswer, kPlayerBetAnswer,
+                                 kPlayerSurrenderAnswer, "ENDPLAYANSWER", "CLIENTEXITANSWER"};
+const char* const kTags[] = {"MONEYAMOUNT", kMinBetTag, kMaxBetTag, kFirstCardsTag, kMoneyLeftTag, kSecondCardsTag,
+                             "ERRORMSG"};
+
+int StageArtwork(const std::string& root) { return artwork::WriteSheet(root, art::CaribbeanSheet()); }
+
+double Sane(double money) { return std::isfinite(money) && money >= 0 && money < 1e12 ? money : 1000.0; }
+
+// Ten different ids that change with the money, so each hand differs.
+int Card(const CaribbeanClientRecord& r, int i) { return (static_cast<int>(Sane(r.money)) + 5 * i) % 52; }
+
+std::string ServerAnswerFor(const void* record) {
+  const auto& r = *static_cast<const CaribbeanClientRecord*>(record);
+  char text[200];
+  switch (r.state) {
+    case kWaitInit: return "command=CLIENTINITanswer&answer=ok&MONEYAMOUNT=1000.000000&MINBET=5.000000&MAXBET=500.000000";
+    case kWaitBeginPlay:
+      std::snprintf(text, sizeof text, "command=BEGINPLAYanswer&answer=ok&MONEYAMOUNT=%f", Sane(r.money));
+      return text;
+    case kWaitFirstDeal:
+      std::snprintf(text, sizeof text, "command=FIRSTDEALANSWER&answer=ok&FIRSTCARDS=%i,%i,%i,%i,%i,%i&MONEYLEFT=%f",
+                    Card(r, 0), Card(r, 1), Card(r, 2), Card(r, 3), Card(r, 4), Card(r, 5), Sane(r.money - r.ante));
+      return text;
+    case kWaitSurrender:
+      std::snprintf(text, sizeof text, "command=PLAYERSURANSWER&answer=ok&SECONDCARDS=%i,%i,%i,%i", Card(r, 6),
+                    Card(r, 7), Card(r, 8), Card(r, 9));
+      return text;
+    case kWaitCall:
+      // The dealer wins: the call bet is taken.
+      std::snprintf(text, sizeof text, "command=PLAYERBETANSWER&answer=ok&SECONDCARDS=%i,%i,%i,%i,1,%f", Card(r, 6),
+                    Card(r, 7), Card(r, 8), Card(r, 9), Sane(r.money - 2.0 * r.ante));
+      return text;
+    case kWaitEndPlay:
+    case kWaitQuitEnd: return "command=ENDPLAYanswer&answer=ok";
+    case kWaitExit: return "command=CLIENTEXITanswer&answer=ok";
+    default: return "";
+  }
+}
+
+int ClientAtRoundStart(const void* record) {
+  return static_cast<const CaribbeanClientRecord*>(record)->state == kBuildBeginPlay;
+}
+
+// The smallest ante and a call, or leaves when the money does not cover
+// three antes; every hand is continued.
+void PlayRound(void* record) {
+  auto* r = static_cast<CaribbeanClientRecord*>(record);
+  if (r->state == kWaitNewGame) gContinueMark = 1;
+  if (r->state == kChoice && !r->callRequest) ClientKeyCommand(r, 'B');
+  if (r->state != kAnte || !AntePhaseOpen() || r->dealRequest || r->exitRequest) return;
+  if (r->minAnte <= 0 || r->money / r->minAnte < 3.0) return ClientKeyCommand(r, 'E');
+  if (r->ante < r->minAnte) AddChipToAnte(r, r->minAnte);
+  ClientKeyCommand(r, 'D');
+}
+
+const ClientFuzzTarget kCaribbeanTarget{
+    &kCaribbeanGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
+    kTags,           static_cast<int>(sizeof kTags / sizeof kTags[0]),
+    "games/caribbean", StageArtwork, ServerAnswerFor, ClientAtRoundStart, PlayRound,
+};
+
+}  // namespace
+
+int main(int argc, char** argv) { return RunClientFuzz(kCaribbeanTarget, argc, argv); }

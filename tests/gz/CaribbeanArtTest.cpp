@@ -1,0 +1,146 @@
+// The staged Caribbean picture, hit map and sounds, read back as the
+// program reads them: every sprite where the program's tables say and apart
+// from the others, the chips on the key colour, every button's area
+// carrying its number, every file the program opens present.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "artwork/Generator.h"
+#include "framework/sound/Dib.h"
+#include "framework/sound/HitMap.h"
+#include "gz/CaribbeanButtons.h"
+#include "gz/CaribbeanFiles.h"
+#include "gz/CaribbeanFonts.h"
+#include "gz/CaribbeanTableLayout.h"
+#include "gz/art/CaribbeanSheet.h"
+#include "tests/support/TempFolder.h"
+
+namespace {
+
+using namespace gz;
+
+struct Staged {
+  TempFolder folder;
+  CDib picture;
+  HitMap* map = nullptr;
+  ~Staged() { FreeHitMap(map); }
+};
+
+class CaribbeanArt : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    staged = std::make_unique<Staged>();
+    const std::string& root = staged->folder.Path();
+    ASSERT_EQ(artwork::WriteSheet(root, art::CaribbeanSheet()), 1);
+    ASSERT_EQ(artwork::WriteSharedAudio(root), 1);
+    ASSERT_EQ(staged->picture.LoadFile(StagedPath("res\\Data.dat").c_str()), 1);
+    staged->map = LoadHitMap(StagedPath(kHitMapFile).c_str());
+    ASSERT_NE(staged->map, nullptr);
+  }
+  static void TearDownTestSuite() { staged.reset(); }
+
+  static std::string StagedPath(const char* name) {
+    return artwork::StagePath(staged->folder.Path(), art::kProgram, name);
+  }
+
+  static int Pixel(int x, int y) {
+    const plat::BYTE* p = staged->picture.PixelAddress(x, y);
+    return p == nullptr ? -1 : *p;
+  }
+
+  static std::unique_ptr<Staged> staged;
+};
+
+std::unique_ptr<Staged> CaribbeanArt::staged;
+
+bool Overlap(const artwork::Rect& a, const artwork::Rect& b) {
+  return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+TEST_F(CaribbeanArt, EverySpriteLiesInThePictureBesideTheScreenAndApartFromTheOthers) {
+  ASSERT_EQ(staged->picture.Width(), kPictureWidth);
+  ASSERT_EQ(staged->picture.Height(), kPictureHeight);
+  const artwork::Rect screen{0, 0, artwork::kScreenWidth, artwork::kScreenHeight};
+  const auto sprites = art::SpriteAreas();
+  for (std::size_t i = 0; i < sprites.size(); ++i) {
+    const artwork::Rect& r = sprites[i].area;
+    SCOPED_TRACE(std::string(sprites[i].what) + " at " + std::to_string(r.x) + ", " + std::to_string(r.y));
+    EXPECT_GE(r.x, 0);
+    EXPECT_GE(r.y, 0);
+    EXPECT_LE(r.x + r.w, kPictureWidth);
+    EXPECT_LE(r.y + r.h, kPictureHeight);
+    EXPECT_FALSE(Overlap(r, screen));
+    for (std::size_t j = i + 1; j < sprites.size(); ++j) {
+      EXPECT_FALSE(Overlap(r, sprites[j].area)) << "lies over " << sprites[j].what << " at " << sprites[j].area.x
+                                                << ", " << sprites[j].area.y;
+    }
+  }
+}
+
+// The stacks are drawn with the key colour (385, 508): each chip has key
+// round it and colour in its middle; the fonts and the lag meter's strip
+// stand where the program reads them.
+TEST_F(CaribbeanArt, ChipsAndFlightFramesStandOnTheKeyColour) {
+  EXPECT_EQ(Pixel(kTransparentPixel.x, kTransparentPixel.y), kPictureKey);
+  EXPECT_NE(Pixel(kTextColourPixel.x, kTextColourPixel.y), kPictureKey);
+  EXPECT_EQ(Pixel(kSmallFontLayout.x, kSmallFontLayout.y), kPictureKey);
+  EXPECT_EQ(Pixel(kPlateFontLayout.x, kPlateFontLayout.y), kPictureKey);
+  EXPECT_NE(Pixel(kLagStrip.x, kLagStrip.y), kPictureKey);
+  std::vector<Area> sprites;
+  for (int c = 0; c < kChipCount; ++c) sprites.push_back({ChipSprite(c).x, ChipSprite(c).y, kChipWidth, kChipHeight});
+  sprites.push_back({kHalfDollarChip.x, kHalfDollarChip.y, kChipWidth, kChipHeight});
+  for (const auto& look : kFlyingFrameSources) {
+    for (const Area& frame : look) sprites.push_back(frame);
+  }
+  for (const Area& s : sprites) {
+    SCOPED_TRACE(std::to_string(s.x) + ", " + std::to_string(s.y));
+    EXPECT_EQ(Pixel(s.x, s.y), kPictureKey);
+    EXPECT_EQ(Pixel(s.x + s.width - 1, s.y + s.height - 1), kPictureKey);
+    EXPECT_NE(Pixel(s.x + s.width / 2, s.y + s.height / 2), kPictureKey);
+  }
+}
+
+// Buttons 1 to 13 carry their numbers; "Start a new game" (14) has no area
+// of its own: the pointer on Surrender's counts as it while it is enabled.
+TEST_F(CaribbeanArt, EveryButtonsAreaInTheHitMapCarriesItsNumber) {
+  int pixelsOf[kCaribbeanButtonCount] = {};
+  for (int y = 0; y < artwork::kScreenHeight; y += 2) {
+    for (int x = 0; x < artwork::kScreenWidth; x += 2) {
+      int holder = 0;
+      for (int b = 1; b < kButtonNewGame; ++b) {
+        const ButtonEntry& row = kCaribbeanButtonTable[b];
+        if (x < row.x || x >= row.x + row.width || y < row.y || y >= row.y + row.height) continue;
+        ASSERT_EQ(holder, 0) << "buttons " << holder << " and " << b << " share " << x << ", " << y;
+        holder = b;
+      }
+      ASSERT_EQ(HitTest(staged->map, x, y), holder) << "at " << x << ", " << y;
+      ++pixelsOf[holder];
+    }
+  }
+  for (int b = 1; b < kButtonNewGame; ++b) EXPECT_GT(pixelsOf[b], 0) << "button " << b << " has no area";
+  const ButtonEntry& surrender = kCaribbeanButtonTable[kButtonSurrender];
+  const ButtonEntry& newGame = kCaribbeanButtonTable[kButtonNewGame];
+  EXPECT_EQ(newGame.x, surrender.x);
+  EXPECT_EQ(newGame.y, surrender.y);
+}
+
+TEST_F(CaribbeanArt, EverySoundTheProgramPlaysAndItsMusicAreStaged) {
+  for (const char* name : kCaribbeanSounds) {
+    // The program finds "c_Plyw.wav" as the shared "c_plyw.wav": a name not
+    // found exactly is matched ignoring case.
+    std::string lower = name;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::vector<std::uint8_t> bytes = ReadBytes(StagedPath(lower.c_str()));
+    ASSERT_GT(bytes.size(), 44u) << name;
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), "RIFF") << name;
+  }
+  const std::vector<std::uint8_t> music = ReadBytes(StagedPath(kMusicFile));
+  ASSERT_GT(music.size(), 14u);
+  EXPECT_EQ(std::string(music.begin(), music.begin() + 4), "MThd");
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+#include "tests/support/CardTableRun.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "artwork/Generator.h"
+#include "framework/link/PlayerRecord.h"
+#include "framework/shell/ShellGlobals.h"
+#include "platform/include/plat/headless.h"
+
+namespace {
+
+artwork::IndexedImage gSheetPicture;
+const artwork::Sheet* gPictureSheet = nullptr;
+
+}  // namespace
+
+CCardTableRun::CCardTableRun(const GameDefinition& game, const artwork::Sheet& sheet, const char* program,
+                             game::RandomSource draw)
+    : program_(game) {
+  plat::headless::Reset();
+  const std::string folder = std::string("games/") + program;
+  if (!folder_.Make(folder) || !artwork::WriteSheet(folder_.Path(), sheet) || !folder_.Enter(folder)) std::abort();
+  std::error_code error;
+  std::filesystem::remove_all(folder_.Path() + "/games/wav", error);
+  ScriptedMainClient& mainClient = StartScriptedMainClient();
+  mainClient.onConnect = [this, &mainClient] {
+    CPlayerRecord record;
+    record.SetName("Tester");
+    record.SetText("Player");
+    record.SetMoney(startMoney);
+    mainClient.SendRecord(record);
+  };
+  program_.script.everyIdle = [draw] {
+    if (gMainWindow != nullptr && !gActive) plat::headless::SetAppActive(plat::TRUE);
+    game::SetServerRandomSource(draw);
+  };
+}
+
+CCardTableRun::~CCardTableRun() = default;
+
+void CCardTableRun::When(std::function<bool()> condition, std::function<void()> action) {
+  program_.script.When(std::move(condition), std::move(action));
+}
+
+void CCardTableRun::Then(std::function<void()> action) { program_.script.Then(std::move(action)); }
+
+int CCardTableRun::Run() {
+  const int code = program_.Run();
+  ScriptedMainClient& mainClient = TheScriptedMainClient();
+  packets = mainClient.Taken();
+  handBacks = mainClient.handBacks;
+  return code;
+}
+
+void CCardTableRun::Click(const ButtonEntry& b) {
+  plat::headless::Click(gMainWindow, gOffsetX + b.x + b.width / 2, gOffsetY + b.y + b.height / 2);
+}
+
+void CCardTableRun::RightClick(const ButtonEntry& b) {
+  plat::headless::RightClick(gMainWindow, gOffsetX + b.x + b.width / 2, gOffsetY + b.y + b.height / 2);
+}
+
+plat::COLORREF CCardTableRun::ScreenPixel(int x, int y) {
+  return plat::headless::Pixel(gMainWindow, gOffsetX + x, gOffsetY + y);
+}
+
+plat::COLORREF CCardTableRun::SheetColour(const artwork::Sheet& sheet, int x, int y) {
+  if (gPictureSheet != &sheet) {
+    artwork::RenderPicture(sheet, gSheetPicture);
+    gPictureSheet = &sheet;
+  }
+  const artwork::Rgb c = gSheetPicture.palette[gSheetPicture.At(x, y)];
+  return plat::RGB(c.r, c.g, c.b);
+}
