@@ -17,7 +17,6 @@
 #include "platform/desktop/Bus.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"
-#include "platform/desktop/GdiObjects.h"
 #include "platform/desktop/Midi.h"
 #include "platform/desktop/MessageQueue.h"
 #include "platform/desktop/MultimediaTimer.h"
@@ -160,7 +159,7 @@ void ShutdownBackend() {
   Queue().Clear();
   DisconnectBus();
   ShutdownPump();
-  DeleteAllGdiObjects();
+  common::ResetGdi();
   delete g_app;
   g_app = nullptr;
 }

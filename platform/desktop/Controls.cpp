@@ -18,7 +18,7 @@
 
 #include "platform/desktop/ControlWidgets.h"
 #include "platform/desktop/DeviceContext.h"
-#include "platform/desktop/GdiObjects.h"
+#include "platform/desktop/Fonts.h"
 #include "platform/desktop/KeyMap.h"
 #include "platform/desktop/Pump.h"
 #include "platform/desktop/WindowTable.h"
@@ -372,13 +372,15 @@ void SetControlText(CWindow* c, const QString& text) {
 }
 
 void SetControlFont(CWindow* c, HFONT font) {
-  const CFontObject* f = GdiCast<CFontObject>(font);
-  if (!f) return;
+  const common::CGdiObject* object = common::FindGdi(font, common::GdiKind::kFont);
+  if (!object) return;
+  const QFont f = MakeFont(object->font.height, object->font.width, object->font.weight,
+                           object->font.face.c_str());
   if (c->controlKind == CTL_TABCONTROL) {
-    static_cast<CTabControlWidget*>(c->widget)->Bar()->setFont(f->font);
+    static_cast<CTabControlWidget*>(c->widget)->Bar()->setFont(f);
     static_cast<CTabControlWidget*>(c->widget)->update();
   }
-  c->widget->setFont(f->font);
+  c->widget->setFont(f);
   c->needsPaint = true;
 }
 

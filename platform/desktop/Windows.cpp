@@ -10,7 +10,6 @@
 #include "platform/desktop/Controls.h"
 #include "platform/desktop/Cursors.h"
 #include "platform/desktop/DeviceContext.h"
-#include "platform/desktop/GdiObjects.h"
 #include "platform/desktop/Handles.h"
 #include "platform/desktop/MessageQueue.h"
 #include "platform/desktop/PointerTracker.h"
@@ -107,8 +106,8 @@ HWND CreateTopLevel(const desktop::CWindowClass* wc, const char* title, DWORD st
       w->handle, ownerWindow ? ownerWindow->widget : nullptr, FlagsOf(style));
   Windows().BindWidget(w, widget);
   desktop::ResizeCanvas(w, QSize(cw, ch));
-  const auto* brush = desktop::GdiCast<desktop::CBrushObject>(wc->background);
-  if (brush && !brush->hollow) w->canvas.fill(brush->colour);
+  const common::CGdiObject* brush = common::FindGdi(wc->background, common::GdiKind::kBrush);
+  if (brush && !brush->hollow) w->canvas.fill(desktop::ToQColor(brush->colour));
   widget->setGeometry(cx, cy, cw, ch);
   widget->setWindowTitle(Latin1(title));
   if (style & WS_DISABLED) widget->setEnabled(false);
@@ -508,8 +507,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_ERASEBKGND: {
-      const auto* brush = desktop::GdiCast<desktop::CBrushObject>(w->classBrush);
-      if (!brush) return 0;
+      if (!common::FindGdi(w->classBrush, common::GdiKind::kBrush)) return 0;
       RECT r;
       GetClientRect(hwnd, &r);
       FillRect(reinterpret_cast<HDC>(wParam), &r, w->classBrush);

@@ -111,7 +111,7 @@ void SendDrawItem(HWND ctl, int itemId, UINT state, const RECT& rc) {
   dis.rcItem = rc;
   dis.itemData = (itemId >= 0 && itemId < static_cast<int>(cs->items.size())) ? cs->items[itemId].data : 0;
   SendMessage(w->parent, WM_DRAWITEM, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&dis));
-  S().dcs.erase(Key(hdc));
+  common::DeleteDc(hdc);
 }
 
 void PaintControl(HWND ctl) {
@@ -124,7 +124,7 @@ void PaintControl(HWND ctl) {
   if ((cs->kind == CTL_STATIC || cs->kind == CTL_STATICFRAME || cs->kind == CTL_GROUPBOX) && w->parent) {
     HDC hdc = NewDC(ctl, false);
     SendMessage(w->parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc), HandleToLParam(ctl));
-    S().dcs.erase(Key(hdc));
+    common::DeleteDc(hdc);
     return;
   }
   if (!(cs->cstyle & CS_OWNERDRAW)) return;

@@ -200,7 +200,7 @@ void RemoveWindow(HWND hwnd) {
     auto& c = p->children;
     c.erase(std::remove(c.begin(), c.end(), hwnd), c.end());
   }
-  DeleteDCsOf(hwnd);
+  common::DeleteDcsOf(hwnd);
   if (s.foreground == hwnd) s.foreground = nullptr;
   if (s.focus == hwnd) s.focus = nullptr;
   s.windowOrder.erase(std::remove(s.windowOrder.begin(), s.windowOrder.end(), hwnd),
@@ -835,7 +835,7 @@ void Reset() {
   s.accelerators.clear();
   s.presentLog.clear();
   s.drawnTexts.clear();
-  ResetGdi();
+  common::ResetGdi();
   ResetClock();
   ResetSound();
   s.messageBoxHandler = nullptr;
