@@ -456,10 +456,11 @@ BOOL UpdateWindow(HWND hwnd) {
   return TRUE;
 }
 
-BOOL InvalidateRect(HWND hwnd, const RECT*, BOOL) {
+BOOL InvalidateRect(HWND hwnd, const RECT*, BOOL erase) {
   Window* w = FindWindowObj(hwnd);
   if (!w) return FALSE;
   w->needsPaint = true;
+  if (erase) w->needsErase = true;
   return TRUE;
 }
 
@@ -646,9 +647,11 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       DestroyWindow(hwnd);
       return 0;
-    case WM_PAINT:
-      w->needsPaint = false;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      if (BeginPaint(hwnd, &ps)) EndPaint(hwnd, &ps);
       return 0;
+    }
     case WM_ERASEBKGND:
       if (w->background) {
         RECT r;
