@@ -67,7 +67,7 @@ void OnApplicationState(Qt::ApplicationState state) {
   g_active = active;
   for (CWindow* w : Windows().TopLevels()) {
     if (w->kind == WindowKind::kTopLevel || w->kind == WindowKind::kDialog) {
-      Queue().Post(w->handle, WM_ACTIVATEAPP, active ? 1 : 0, 0);
+      Post(w->handle, WM_ACTIVATEAPP, active ? 1 : 0, 0);
     }
   }
 }

@@ -129,7 +129,7 @@ HWND CreateTopLevel(const desktop::CWindowClass* wc, const char* title, DWORD st
 }
 
 void PostSize(CWindow* w, WPARAM kind) {
-  desktop::Queue().PostInput(w->handle, WM_SIZE, kind,
+  desktop::PostInput(w->handle, WM_SIZE, kind,
                              MAKELPARAM(w->canvas.width(), w->canvas.height()));
 }
 

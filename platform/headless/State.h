@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/common/Gdi.h"
+#include "platform/common/MessageQueue.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/plat.h"
 
@@ -129,10 +130,7 @@ struct State {
   std::vector<WindowClass> classes;
   ATOM nextAtom = 0xC000;
 
-  std::deque<MSG> posted;
-  std::deque<MSG> input;
-  bool quitPending = false;
-  int quitCode = 0;
+  common::CMessageQueue queue;
   bool shiftDown = false;
   bool controlDown = false;
 

@@ -823,10 +823,7 @@ std::vector<HWND> Children(HWND dialog) {
 void Reset() {
   State& s = S();
   DestroyAllWindows();
-  s.posted.clear();
-  s.input.clear();
-  s.quitPending = false;
-  s.quitCode = 0;
+  s.queue.Clear();
   s.programWatches.clear();
   s.shiftDown = s.controlDown = false;
   s.cursorPos = POINT{0, 0};
