@@ -17,8 +17,11 @@ constexpr LPARAM kHtClient = 1;
 
 bool InRange(UINT m, UINT lo, UINT hi) { return (lo == 0 && hi == 0) || (m >= lo && m <= hi); }
 
+// filter null: every message of the thread; -1: thread messages only.
+bool IsThreadOnly(HWND filter) { return filter == reinterpret_cast<HWND>(-1); }
+
 bool Matches(const MSG& m, HWND filter, UINT lo, UINT hi) {
-  if (filter && !IsDescendant(m.hwnd, filter)) return false;
+  if (IsThreadOnly(filter) ? m.hwnd != nullptr : filter && !IsDescendant(m.hwnd, filter)) return false;
   return InRange(m.message, lo, hi);
 }
 
@@ -30,7 +33,7 @@ MSG MakeMsg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 // The window waiting for WM_PAINT that the filter allows, if any.
 HWND PaintCandidate(HWND filter, UINT lo, UINT hi) {
-  if (!InRange(WM_PAINT, lo, hi)) return nullptr;
+  if (!InRange(WM_PAINT, lo, hi) || IsThreadOnly(filter)) return nullptr;
   for (HWND h : S().windowOrder) {
     Window* w = FindWindowObj(h);
     if (!w || !w->needsPaint || !IsWindowVisible(h)) continue;
@@ -138,7 +141,7 @@ LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL PeekMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeFlags) {
-  if (!msg || (hwnd && !FindWindowObj(hwnd))) return FALSE;
+  if (!msg || (hwnd && !IsThreadOnly(hwnd) && !FindWindowObj(hwnd))) return FALSE;
   const bool remove = (removeFlags & PM_REMOVE) != 0;
   if (Take(msg, hwnd, filterMin, filterMax, remove)) return TRUE;
   // Empty: the idle round stands for the short wait; what it brings is found
