@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "platform/common/ControlClasses.h"
 #include "platform/desktop/App.h"
 #include "platform/desktop/Bus.h"
 #include "platform/desktop/Canvas.h"
@@ -194,7 +195,7 @@ HWND CreateWindow(const char* className, const char* title, DWORD style, int x, 
                   void* createParam) {
   if (!className) return nullptr;
   ControlKind kind;
-  if ((style & WS_CHILD) && desktop::ControlKindOfClass(className, style, &kind)) {
+  if ((style & WS_CHILD) && common::ControlKindOfClass(className, style, &kind)) {
     CWindow* p = Windows().Find(parent);
     if (!p) return nullptr;
     CWindow* c = desktop::CreateControl(p, kind, controlId, title, QRect(x, y, width, height),

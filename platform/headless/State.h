@@ -196,6 +196,8 @@ SIZE ClientSize(const Window& w);
 int FrameWidth(const Window& w);
 int CaptionHeight(const Window& w);
 
+// The built-in kind that holds a control kind.
+Builtin BuiltinOfKind(ControlKind kind);
 // Creates a window of the built-in kind (dialogs and their controls).
 HWND CreateWindowInternal(const char* className, const char* title, DWORD style, int x, int y,
                           int width, int height, HWND parent, int id, void* createParam,

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/common/ControlClasses.h"
 #include "platform/common/ResourceRegistry.h"
 #include "platform/headless/State.h"
 
@@ -79,10 +80,6 @@ POINT ClientOrigin(const Window& w) {
 
 namespace {
 
-const char* const kBuiltinNames[] = {"STATIC", "BUTTON", "EDIT", "COMBOBOX", "LISTBOX",
-                                     "SysListView32", "SysTabControl32"};
-const Builtin kBuiltinKinds[] = {Builtin::Static, Builtin::Button, Builtin::Edit, Builtin::Combo,
-                                 Builtin::List, Builtin::ListView, Builtin::Tab};
 constexpr char kDialogClass[] = "#32770";
 
 WindowClass* FindClass(const char* name) {
@@ -91,32 +88,6 @@ WindowClass* FindClass(const char* name) {
     if (::strcasecmp(c.name.c_str(), name) == 0) return &c;
   }
   return nullptr;
-}
-
-Builtin BuiltinOf(const char* name) {
-  if (!name) return Builtin::None;
-  for (std::size_t i = 0; i < sizeof kBuiltinNames / sizeof kBuiltinNames[0]; ++i) {
-    if (::strcasecmp(kBuiltinNames[i], name) == 0) return kBuiltinKinds[i];
-  }
-  return Builtin::None;
-}
-
-// The control kind a run-time CreateWindow of a built-in class makes.
-ControlKind KindOf(Builtin b, DWORD cstyle) {
-  switch (b) {
-    case Builtin::Button:
-      if (cstyle & CS_BUTTON_CHECKBOX) return CTL_CHECKBOX;
-      if (cstyle & CS_BUTTON_RADIO) return CTL_RADIOBUTTON;
-      if (cstyle & CS_BUTTON_GROUPBOX) return CTL_GROUPBOX;
-      if (cstyle & CS_BUTTON_DEFAULT) return CTL_DEFPUSHBUTTON;
-      return CTL_PUSHBUTTON;
-    case Builtin::Edit: return CTL_EDIT;
-    case Builtin::Combo: return CTL_COMBOBOX;
-    case Builtin::List: return CTL_LISTBOX;
-    case Builtin::ListView: return CTL_LISTVIEW;
-    case Builtin::Tab: return CTL_TABCONTROL;
-    default: return CTL_STATIC;
-  }
 }
 
 // Windows of one owner chain count as one program for activation.
@@ -336,7 +307,8 @@ using namespace hl;
 
 ATOM RegisterClass(const WNDCLASS* wc) {
   if (!wc || !wc->lpfnWndProc || !wc->lpszClassName || !*wc->lpszClassName) return 0;
-  if (FindClass(wc->lpszClassName) || BuiltinOf(wc->lpszClassName) != Builtin::None ||
+  ControlKind builtIn;
+  if (FindClass(wc->lpszClassName) || common::ControlKindOfClass(wc->lpszClassName, 0, &builtIn) ||
       ::strcasecmp(wc->lpszClassName, kDialogClass) == 0)
     return 0;
   WindowClass c;
@@ -364,12 +336,12 @@ BOOL UnregisterClass(const char* className, HINSTANCE) {
 HWND CreateWindow(const char* className, const char* title, DWORD style, int x, int y, int width,
                   int height, HWND parent, int controlId, HINSTANCE, void* createParam) {
   if (!className) return nullptr;
-  const Builtin b = BuiltinOf(className);
-  if (b != Builtin::None) {
+  const DWORD cstyle = style & 0xFFFF;
+  ControlKind kind;
+  if (common::ControlKindOfClass(className, cstyle, &kind)) {
     if (!(style & WS_CHILD) || !FindWindowObj(parent)) return nullptr;
-    const DWORD cstyle = style & 0xFFFF;
     return CreateWindowInternal(className, title, style & ~0xFFFFu, x, y, width, height, parent,
-                                controlId, createParam, b, KindOf(b, cstyle), cstyle);
+                                controlId, createParam, BuiltinOfKind(kind), kind, cstyle);
   }
   if (!FindClass(className)) return nullptr;
   return CreateWindowInternal(className, title, style, x, y, width, height, parent, controlId,
