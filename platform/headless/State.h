@@ -73,6 +73,7 @@ struct Window {
   int id = 0;
   RECT rect{};  // outer frame: screen coordinates, or the parent's client coordinates
   RECT restored{};
+  POINT minTrack{0, 0};  // top-level windows: from WM_GETMINMAXINFO at creation
   bool visible = false;
   bool enabled = true;
   bool minimised = false;

@@ -272,6 +272,7 @@ HWND CreateWindowInternal(const char* className, const char* title, DWORD style,
     mmi.ptMaxTrackSize = mmi.ptMaxSize;
     SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
     if (!FindWindowObj(hwnd)) return nullptr;
+    FindWindowObj(hwnd)->minTrack = mmi.ptMinTrackSize;
   }
   if (builtin != Builtin::Dialog) {
     const LRESULT r = SendMessage(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(createParam));
@@ -543,7 +544,9 @@ BOOL GetWindowRect(HWND hwnd, RECT* rect) {
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
   Window* w = FindWindowObj(hwnd);
   if (!w) return FALSE;
-  const RECT r{x, y, x + std::max(width, 0), y + std::max(height, 0)};
+  // A top-level window keeps the minimum tracking size it asked for at creation.
+  const RECT r{x, y, x + std::max<LONG>(width, w->parent ? 0 : w->minTrack.x),
+               y + std::max<LONG>(height, w->parent ? 0 : w->minTrack.y)};
   if (w->minimised || w->maximised) {
     w->restored = r;
     w->minimised = w->maximised = false;
@@ -584,7 +587,7 @@ HWND FindWindow(const char* className, const char* title) {
     Window* w = FindWindowObj(h);
     if (!w || w->parent || w->destroying) continue;
     if (::strcasecmp(w->className.c_str(), className) != 0) continue;
-    if (title && w->title != title) continue;
+    if (title && ::strcasecmp(w->title.c_str(), title) != 0) continue;
     return h;
   }
   return nullptr;

@@ -27,9 +27,28 @@ void Contract::TearDown() {
   ResetBackend();
 }
 
-HWND Contract::MakeWindow(int width, int height, UINT classStyle) {
-  // A class per style: a name keeps the style it was first registered with.
-  const std::string name = "Contract" + std::to_string(classStyle);
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+  const DWORD start = timeGetTime();
+  MSG m;
+  while (!done()) {
+    if (timeGetTime() - start > timeoutMs) return false;
+    if (PeekMessage(&m, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&m);
+      DispatchMessage(&m);
+    }
+  }
+  return true;
+}
+
+void PumpFor(DWORD ms) {
+  const DWORD start = timeGetTime();
+  PumpUntil([&] { return timeGetTime() - start >= ms; }, ms + 1000);
+}
+
+// A class per style: a name keeps the style it was first registered with.
+const char* Contract::ClassOf(UINT classStyle) {
+  static std::string name;
+  name = "Contract" + std::to_string(classStyle);
   WNDCLASS wc{};
   wc.style = classStyle;
   wc.lpfnWndProc = Proc;
@@ -37,8 +56,19 @@ HWND Contract::MakeWindow(int width, int height, UINT classStyle) {
   wc.hbrBackground = GetStockBrush(BLACK_BRUSH);
   wc.lpszClassName = name.c_str();
   RegisterClass(&wc);
-  HWND h = CreateWindow(name.c_str(), "Contract", WS_POPUP, 0, 0, width, height, nullptr, 0,
+  return name.c_str();
+}
+
+HWND Contract::MakeWindow(int width, int height, UINT classStyle) {
+  HWND h = CreateWindow(ClassOf(classStyle), "Contract", WS_POPUP, 0, 0, width, height, nullptr, 0,
                         GetModuleInstance(), nullptr);
+  if (h) m_windows.push_back(h);
+  return h;
+}
+
+HWND Contract::Create(DWORD style, int x, int y, int width, int height, const char* title, void* createParam) {
+  HWND h = CreateWindow(ClassOf(0), title, style, x, y, width, height, nullptr, 0, GetModuleInstance(),
+                        createParam);
   if (h) m_windows.push_back(h);
   return h;
 }
@@ -59,7 +89,7 @@ int Contract::Count(UINT msg) const {
 LRESULT Contract::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Contract* self = g_current;
   if (!self) return DefWindowProc(hwnd, msg, wParam, lParam);
-  self->log.push_back(Received{hwnd, msg});
+  self->log.push_back(Received{hwnd, msg, wParam, lParam});
   LRESULT result = 0;
   if (self->hook && self->hook(hwnd, msg, wParam, lParam, &result)) return result;
   return DefWindowProc(hwnd, msg, wParam, lParam);

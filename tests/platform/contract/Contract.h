@@ -19,7 +19,15 @@ void ResetBackend();
 struct Received {
   plat::HWND hwnd;
   plat::UINT msg;
+  plat::WPARAM wParam;
+  plat::LPARAM lParam;
 };
+
+// Dispatches messages until done() holds; false after timeoutMs (of the
+// backend's clock: real on the desktop, virtual headless).
+bool PumpUntil(const std::function<bool()>& done, plat::DWORD timeoutMs = 10000);
+// Dispatches what arrives for about ms milliseconds.
+void PumpFor(plat::DWORD ms);
 
 class Contract : public ::testing::Test {
  protected:
@@ -29,15 +37,20 @@ class Contract : public ::testing::Test {
   // A popup with that client size, of a class with a black background whose
   // procedure records every message and asks hook first.
   plat::HWND MakeWindow(int width = 64, int height = 64, plat::UINT classStyle = plat::CS_OWNDC);
+  // A window of the recording class in any style; the outer frame as given.
+  plat::HWND Create(plat::DWORD style, int x, int y, int width, int height, const char* title = "Contract",
+                    void* createParam = nullptr);
   // A pixel of the window's client area through a DC of its own.
   static plat::COLORREF PixelOf(plat::HWND hwnd, int x, int y);
   int Count(plat::UINT msg) const;
+  bool Has(plat::UINT msg) const { return Count(msg) > 0; }
 
   std::vector<Received> log;
   Hook hook;
 
  private:
   static plat::LRESULT Proc(plat::HWND, plat::UINT, plat::WPARAM, plat::LPARAM);
+  static const char* ClassOf(plat::UINT classStyle);
   std::vector<plat::HWND> m_windows;
   int m_classes = 0;
 };
