@@ -102,6 +102,8 @@ class CDrawingDevice {
   virtual SIZE TextExtent(const CDeviceContext& dc, const std::string& text) = 0;
   // The dotted focus frame.
   virtual void DrawFocusFrame(const CDeviceContext& dc, const RECT& rect) = 0;
+  // Shows that standard cursor (IDC_*; 0: none) over the program's windows.
+  virtual void ShowPointer(int standardCursor) = 0;
 };
 
 // The backend's device.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/desktop/Canvas.h"
+#include "platform/desktop/Cursors.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"
 #include "platform/desktop/WindowTable.h"
@@ -208,6 +209,11 @@ class CDesktopDevice final : public common::CDrawingDevice {
     p.Painter().setPen(QPen(Qt::white, 1, Qt::DotLine));
     p.Painter().drawRect(r.adjusted(0, 0, -1, -1));
     p.Touched(r);
+  }
+  void ShowPointer(int) override {
+    for (CWindow* w : Windows().TopLevels()) {
+      if (w->kind == WindowKind::kTopLevel && w->widget) ApplyCurrentCursor(w->widget);
+    }
   }
 };
 

@@ -118,6 +118,7 @@ class CHeadlessDevice final : public common::CDrawingDevice {
     return SIZE{static_cast<LONG>(text.size()) * CharWidth(f), CellHeight(f)};
   }
   void DrawFocusFrame(const common::CDeviceContext&, const RECT&) override {}
+  void ShowPointer(int) override {}
 };
 
 }  // namespace

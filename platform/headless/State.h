@@ -138,16 +138,11 @@ struct State {
   HWND foreground = nullptr;
   HWND focus = nullptr;
   POINT cursorPos{0, 0};
-  int currentCursor = 0;
-  HCURSOR currentCursorHandle = nullptr;
 
   int screenWidth = 1024;
   int screenHeight = 768;
   int screenBits = 32;
 
-  std::map<std::uintptr_t, int> cursors;  // handle -> IDC_*
-  std::map<int, HCURSOR> standardCursors;
-  std::map<std::uintptr_t, int> icons;
   std::map<std::uintptr_t, int> accelerators;  // handle -> resource id
 
   std::map<std::uintptr_t, std::vector<RECT>> presentLog;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/common/ControlClasses.h"
+#include "platform/common/Cursors.h"
 #include "platform/common/ResourceRegistry.h"
 #include "platform/headless/State.h"
 
@@ -705,57 +706,6 @@ int TranslateAccelerator(HWND hwnd, HACCEL table, const MSG* msg) {
   return 0;
 }
 
-// ---- Cursors and icons ----------------------------------------------------------
-
-namespace {
-
-HCURSOR StandardCursor(int id) {
-  if (id != IDC_ARROW && id != IDC_WAIT && id != IDC_HAND) return nullptr;
-  auto& m = S().standardCursors;
-  auto it = m.find(id);
-  if (it != m.end()) return it->second;
-  HCURSOR h = ToHandle<HCURSOR>(NewHandleValue());
-  m[id] = h;
-  S().cursors[Key(h)] = id;
-  return h;
-}
-
-}  // namespace
-
-HCURSOR LoadCursor(HINSTANCE instance, int id) {
-  if (!instance) return StandardCursor(id);
-  if (instance != GetModuleInstance()) return nullptr;
-  const int standard = common::FindCursorResource(id);
-  return standard ? StandardCursor(standard) : nullptr;
-}
-
-HCURSOR SetCursor(HCURSOR cursor) {
-  State& s = S();
-  HCURSOR old = s.currentCursorHandle;
-  if (!cursor) {
-    s.currentCursorHandle = nullptr;
-    s.currentCursor = 0;
-    return old;
-  }
-  auto it = s.cursors.find(Key(cursor));
-  if (it == s.cursors.end()) return nullptr;
-  s.currentCursorHandle = cursor;
-  s.currentCursor = it->second;
-  return old;
-}
-
-HICON LoadIcon(HINSTANCE instance, int id) {
-  if (instance && instance != GetModuleInstance()) return nullptr;
-  State& s = S();
-  const int key = instance ? id : -id - 1;
-  for (auto& [h, v] : s.icons) {
-    if (v == key) return ToHandle<HICON>(h);
-  }
-  const std::uintptr_t h = NewHandleValue();
-  s.icons[h] = key;
-  return ToHandle<HICON>(h);
-}
-
 // ---- The program --------------------------------------------------------------------
 
 BOOL InitBackend(int, char**) { return TRUE; }
@@ -788,7 +738,7 @@ void SetAppActive(BOOL active) {
 
 void SetCursorScreenPos(int x, int y) { S().cursorPos = POINT{x, y}; }
 
-int CurrentCursor() { return S().currentCursor; }
+int CurrentCursor() { return common::CurrentCursor(); }
 
 std::vector<HWND> Children(HWND dialog) {
   Window* w = FindWindowObj(dialog);
@@ -802,8 +752,7 @@ void Reset() {
   s.programWatches.clear();
   s.shiftDown = s.controlDown = false;
   s.cursorPos = POINT{0, 0};
-  s.currentCursor = 0;
-  s.currentCursorHandle = nullptr;
+  common::ResetCursor(0);
   s.screenWidth = 1024;
   s.screenHeight = 768;
   s.screenBits = 32;
