@@ -27,24 +27,6 @@ void Contract::TearDown() {
   ResetBackend();
 }
 
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-  const DWORD start = timeGetTime();
-  MSG m;
-  while (!done()) {
-    if (timeGetTime() - start > timeoutMs) return false;
-    if (PeekMessage(&m, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&m);
-      DispatchMessage(&m);
-    }
-  }
-  return true;
-}
-
-void PumpFor(DWORD ms) {
-  const DWORD start = timeGetTime();
-  PumpUntil([&] { return timeGetTime() - start >= ms; }, ms + 1000);
-}
-
 // A class per style: a name keeps the style it was first registered with.
 const char* Contract::ClassOf(UINT classStyle) {
   static std::string name;

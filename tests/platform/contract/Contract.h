@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/include/plat/plat.h"
+#include "tests/platform/contract/Pump.h"
 
 namespace contract {
 
@@ -23,11 +24,6 @@ struct Received {
   plat::LPARAM lParam;
 };
 
-// Dispatches messages until done() holds; false after timeoutMs (of the
-// backend's clock: real on the desktop, virtual headless).
-bool PumpUntil(const std::function<bool()>& done, plat::DWORD timeoutMs = 10000);
-// Dispatches what arrives for about ms milliseconds.
-void PumpFor(plat::DWORD ms);
 
 class Contract : public ::testing::Test {
  protected:
