@@ -32,29 +32,35 @@ RECT Visible(const CSurface& s, int x, int y, int width, int height) {
 
 bool IsEmpty(const RECT& r) { return r.left >= r.right || r.top >= r.bottom; }
 
-// Index -> colour, fixed at draw time as a true-colour display does.
+// Index -> colour, fixed at draw time as a true-colour display does. Built
+// for every picture shown, so it works through plain local pointers.
 void MakeLookup(const CDeviceContext& dc, const BITMAPINFO& info, UINT usage, Lookup* out) {
-  out->fill(common::ToPixel(RGB(0, 0, 0)));
+  Pixel* const table = out->data();
+  const Pixel black = common::ToPixel(RGB(0, 0, 0));
   const DWORD used = info.bmiHeader.biClrUsed;
   const int count = used == 0 || used > 256 ? 256 : static_cast<int>(used);
   if (usage == DIB_PAL_COLORS) {
     const std::vector<PALETTEENTRY>& pal = common::PaletteOf(dc);
-    WORD indices[256];
-    std::memcpy(indices, info.bmiColors, sizeof indices);
-    for (int i = 0; i < count; ++i) {
-      if (indices[i] < pal.size()) (*out)[i] = common::ToPixel(common::EntryColour(pal[indices[i]]));
+    const PALETTEENTRY* const entries = pal.data();
+    const std::size_t size = pal.size();
+    const BYTE* const indices = reinterpret_cast<const BYTE*>(info.bmiColors);
+    for (int i = 0; i < 256; ++i) {
+      WORD index;
+      std::memcpy(&index, indices + 2 * i, sizeof index);
+      table[i] = i < count && index < size ? common::ToPixel(common::EntryColour(entries[index])) : black;
     }
     return;
   }
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < 256; ++i) {
     const RGBQUAD& q = info.bmiColors[i];
-    (*out)[i] = common::ToPixel(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue));
+    table[i] = i < count ? common::ToPixel(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue)) : black;
   }
 }
 
 // One row of pixels; answers non-zero when any of them changed. The colour
-// is kept local: the stores through out could otherwise alias the table.
-Pixel ConvertRow(const BYTE* __restrict row, const Pixel* __restrict lookup, Pixel* __restrict out,
+// is kept local: the stores through out could otherwise alias the table;
+// kept out of line so that the restrict promises hold.
+[[gnu::noinline]] Pixel ConvertRow(const BYTE* __restrict row, const Pixel* __restrict lookup, Pixel* __restrict out,
                  int count) {
   Pixel differs = 0;
   for (int i = 0; i < count; ++i) {
@@ -137,7 +143,8 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, 
   Pixel differs = 0;
   for (int y = r.top; y < r.bottom; ++y) {
     const int dy = y - s.origin.y - yDest;
-    const int sy = static_cast<int>(static_cast<long long>(dy) * srcHeight / destHeight);
+    // Unstretched rows, the per-frame case, need no division.
+    const int sy = destHeight == srcHeight ? dy : static_cast<int>(static_cast<long long>(dy) * srcHeight / destHeight);
     const long fromBottom = ySrc + srcHeight - 1 - sy;
     const BYTE* row = src + stride * (h.biHeight > 0 ? fromBottom : pictureHeight - 1 - fromBottom);
     Pixel* out = s.bits + static_cast<std::ptrdiff_t>(y) * s.stride + r.left;
