@@ -17,7 +17,6 @@
 #include "platform/desktop/Bus.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"
-#include "platform/desktop/GdiObjects.h"
 #include "platform/desktop/Midi.h"
 #include "platform/desktop/MessageQueue.h"
 #include "platform/desktop/MultimediaTimer.h"
@@ -68,7 +67,7 @@ void OnApplicationState(Qt::ApplicationState state) {
   g_active = active;
   for (CWindow* w : Windows().TopLevels()) {
     if (w->kind == WindowKind::kTopLevel || w->kind == WindowKind::kDialog) {
-      Queue().Post(w->handle, WM_ACTIVATEAPP, active ? 1 : 0, 0);
+      Post(w->handle, WM_ACTIVATEAPP, active ? 1 : 0, 0);
     }
   }
 }
@@ -160,7 +159,7 @@ void ShutdownBackend() {
   Queue().Clear();
   DisconnectBus();
   ShutdownPump();
-  DeleteAllGdiObjects();
+  common::ResetGdi();
   delete g_app;
   g_app = nullptr;
 }

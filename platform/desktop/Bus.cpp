@@ -69,7 +69,7 @@ class CBusObject : public QDBusVirtualObject {
       const WPARAM wParam = static_cast<WPARAM>(a[2].toULongLong());
       const LPARAM lParam = static_cast<LPARAM>(a[3].toLongLong());
       if (member == QLatin1String("Post")) {
-        if (Windows().Exists(hwnd) && msg != WM_COPYDATA) Queue().Post(hwnd, msg, wParam, lParam);
+        if (Windows().Exists(hwnd) && msg != WM_COPYDATA) Post(hwnd, msg, wParam, lParam);
         return true;
       }
       LRESULT result = 0;
@@ -192,7 +192,7 @@ void PostEnds(const QString& service) {
   for (auto it = from; it != to; ++it) told.push_back(it->second);
   s.endWatches.erase(from, to);
   if (s.ends) s.ends->removeWatchedService(service);
-  for (const CEndWatch& w : told) Queue().Post(w.notify, w.message, 0, HandleToLParam(w.window));
+  for (const CEndWatch& w : told) Post(w.notify, w.message, 0, HandleToLParam(w.window));
 }
 
 }  // namespace

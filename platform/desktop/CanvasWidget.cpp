@@ -92,8 +92,8 @@ void CCanvasWidget::paintEvent(QPaintEvent* event) {
 
 void CCanvasWidget::mouseMoveEvent(QMouseEvent* event) {
   const QPoint p = ToPicture(event->position().toPoint());
-  Queue().PostMouseMove(m_hwnd, MouseKeyFlags(event->buttons(), event->modifiers()),
-                        MAKELPARAM(p.x(), p.y()));
+  PostInput(m_hwnd, WM_MOUSEMOVE, MouseKeyFlags(event->buttons(), event->modifiers()),
+            MAKELPARAM(p.x(), p.y()));
 }
 
 void CCanvasWidget::PostButton(QMouseEvent* event, bool down) {
@@ -102,7 +102,7 @@ void CCanvasWidget::PostButton(QMouseEvent* event, bool down) {
   if (event->button() == Qt::RightButton) msg = down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
   if (!msg) return;
   const QPoint p = ToPicture(event->position().toPoint());
-  Queue().PostInput(m_hwnd, msg, MouseKeyFlags(event->buttons(), event->modifiers()),
+  PostInput(m_hwnd, msg, MouseKeyFlags(event->buttons(), event->modifiers()),
                     MAKELPARAM(p.x(), p.y()));
 }
 
@@ -124,7 +124,7 @@ void CCanvasWidget::keyPressEvent(QKeyEvent* event) {
     return;
   }
   const LPARAM l = 1 | (event->isAutoRepeat() ? KEY_REPEAT_FLAG : 0);
-  Queue().PostInput(m_hwnd, WM_KEYDOWN, vk, l);
+  PostInput(m_hwnd, WM_KEYDOWN, vk, l);
 }
 
 void CCanvasWidget::keyReleaseEvent(QKeyEvent* event) {
@@ -135,12 +135,12 @@ void CCanvasWidget::keyReleaseEvent(QKeyEvent* event) {
     return;
   }
   const LPARAM l = 1 | KEY_REPEAT_FLAG | (LPARAM{1} << 31);
-  Queue().PostInput(m_hwnd, WM_KEYUP, vk, l);
+  PostInput(m_hwnd, WM_KEYUP, vk, l);
 }
 
 void CCanvasWidget::closeEvent(QCloseEvent* event) {
   event->ignore();
-  if (Windows().Find(m_hwnd)) Queue().PostInput(m_hwnd, WM_CLOSE, 0, 0);
+  if (Windows().Find(m_hwnd)) PostInput(m_hwnd, WM_CLOSE, 0, 0);
 }
 
 // A window manager's maximise and minimise come here; without one the
@@ -157,7 +157,7 @@ void CCanvasWidget::changeEvent(QEvent* event) {
   w->iconic = iconic;
   const WPARAM kind = iconic ? SIZE_MINIMIZED : zoomed ? SIZE_MAXIMIZED : SIZE_RESTORED;
   const QSize s = CanvasSize();
-  Queue().PostInput(m_hwnd, WM_SIZE, kind, iconic ? 0 : MAKELPARAM(s.width(), s.height()));
+  PostInput(m_hwnd, WM_SIZE, kind, iconic ? 0 : MAKELPARAM(s.width(), s.height()));
 }
 
 bool CCanvasWidget::focusNextPrevChild(bool next) {

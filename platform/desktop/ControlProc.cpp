@@ -4,7 +4,6 @@
 #include "platform/desktop/ControlWidgets.h"
 #include "platform/desktop/Controls.h"
 #include "platform/desktop/DeviceContext.h"
-#include "platform/desktop/GdiObjects.h"
 #include "platform/desktop/WindowTable.h"
 
 namespace plat::desktop {
@@ -17,8 +16,7 @@ void PaintStatic(CWindow* w) {
   PAINTSTRUCT ps;
   const HDC dc = BeginPaint(h, &ps);
   if (!dc) return;
-  CDeviceContext* state = FindDc(dc);
-  state->bkColour = ToColorRef(DialogFaceColour().rgb());
+  common::FindDc(dc)->bkColour = common::kDialogFace;
   HBRUSH brush = nullptr;
   if (w->parent) {
     brush = reinterpret_cast<HBRUSH>(SendMessage(w->parent->handle, WM_CTLCOLORSTATIC,
@@ -27,7 +25,7 @@ void PaintStatic(CWindow* w) {
   }
   w = Windows().Find(h);
   if (!w) return;
-  if (!GdiCast<CBrushObject>(brush)) brush = DialogFaceBrush();
+  if (!common::FindGdi(brush, common::GdiKind::kBrush)) brush = common::DialogFaceBrush();
   FillRect(dc, &ps.rcPaint, brush);
   UINT format = DT_WORDBREAK;
   if (w->controlStyle & CS_CENTER) format |= DT_CENTER;

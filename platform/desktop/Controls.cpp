@@ -17,49 +17,15 @@
 #include <strings.h>
 
 #include "platform/desktop/ControlWidgets.h"
+#include "platform/common/ControlClasses.h"
 #include "platform/desktop/DeviceContext.h"
-#include "platform/desktop/GdiObjects.h"
+#include "platform/desktop/Fonts.h"
 #include "platform/desktop/KeyMap.h"
 #include "platform/desktop/Pump.h"
 #include "platform/desktop/WindowTable.h"
 
 namespace plat::desktop {
 namespace {
-
-struct ClassKind {
-  const char* name;
-  ControlKind kind;
-};
-constexpr ClassKind kClasses[] = {
-    {"BUTTON", CTL_PUSHBUTTON},       {"STATIC", CTL_STATIC},       {"EDIT", CTL_EDIT},
-    {"COMBOBOX", CTL_COMBOBOX},       {"LISTBOX", CTL_LISTBOX},     {"SysListView32", CTL_LISTVIEW},
-    {"SysTabControl32", CTL_TABCONTROL},
-};
-
-const char* ClassNameOf(ControlKind kind) {
-  switch (kind) {
-    case CTL_PUSHBUTTON:
-    case CTL_DEFPUSHBUTTON:
-    case CTL_CHECKBOX:
-    case CTL_RADIOBUTTON:
-    case CTL_GROUPBOX:
-      return "BUTTON";
-    case CTL_STATIC:
-    case CTL_STATICFRAME:
-      return "STATIC";
-    case CTL_EDIT:
-      return "EDIT";
-    case CTL_COMBOBOX:
-      return "COMBOBOX";
-    case CTL_LISTBOX:
-      return "LISTBOX";
-    case CTL_LISTVIEW:
-      return "SysListView32";
-    case CTL_TABCONTROL:
-      return "SysTabControl32";
-  }
-  return "STATIC";
-}
 
 // The radio buttons of the group that holds radio: from the last control
 // with CS_GROUP at or before it up to the next control with CS_GROUP.
@@ -259,35 +225,11 @@ void MeasureItems(CWindow* c, int width) {
 
 }  // namespace
 
-bool IsBuiltInControlClass(const char* className) {
-  if (!className) return false;
-  for (const ClassKind& k : kClasses) {
-    if (strcasecmp(k.name, className) == 0) return true;
-  }
-  return false;
-}
-
-bool ControlKindOfClass(const char* className, DWORD style, ControlKind* kind) {
-  if (!className) return false;
-  for (const ClassKind& k : kClasses) {
-    if (strcasecmp(k.name, className) != 0) continue;
-    *kind = k.kind;
-    if (k.kind == CTL_PUSHBUTTON) {
-      if (style & CS_BUTTON_CHECKBOX) *kind = CTL_CHECKBOX;
-      else if (style & CS_BUTTON_RADIO) *kind = CTL_RADIOBUTTON;
-      else if (style & CS_BUTTON_GROUPBOX) *kind = CTL_GROUPBOX;
-      else if (style & CS_BUTTON_DEFAULT) *kind = CTL_DEFPUSHBUTTON;
-    }
-    return true;
-  }
-  return false;
-}
-
 CWindow* CreateControl(CWindow* parent, ControlKind kind, int id, const char* text,
                        const QRect& rect, DWORD controlStyle, DWORD windowStyle) {
   if (!parent || !parent->widget || parent->kind == WindowKind::kMessageBox) return nullptr;
   CWindow* c = Windows().Create(WindowKind::kControl);
-  c->className = ClassNameOf(kind);
+  c->className = common::ControlClassName(kind);
   c->proc = ControlProc;
   c->parent = parent;
   c->controlId = id;
@@ -372,13 +314,15 @@ void SetControlText(CWindow* c, const QString& text) {
 }
 
 void SetControlFont(CWindow* c, HFONT font) {
-  const CFontObject* f = GdiCast<CFontObject>(font);
-  if (!f) return;
+  const common::CGdiObject* object = common::FindGdi(font, common::GdiKind::kFont);
+  if (!object) return;
+  const QFont f = MakeFont(object->font.height, object->font.width, object->font.weight,
+                           object->font.face.c_str());
   if (c->controlKind == CTL_TABCONTROL) {
-    static_cast<CTabControlWidget*>(c->widget)->Bar()->setFont(f->font);
+    static_cast<CTabControlWidget*>(c->widget)->Bar()->setFont(f);
     static_cast<CTabControlWidget*>(c->widget)->update();
   }
-  c->widget->setFont(f->font);
+  c->widget->setFont(f);
   c->needsPaint = true;
 }
 

@@ -11,13 +11,6 @@ namespace plat::desktop {
 
 struct CWindow;
 
-// "BUTTON", "STATIC", "EDIT", "COMBOBOX", "LISTBOX", "SysListView32",
-// "SysTabControl32", ignoring case.
-bool IsBuiltInControlClass(const char* className);
-// The control kind CreateWindow makes of a built-in class and its style
-// (the CS_BUTTON_* bits pick the kind of a "BUTTON"); false for other classes.
-bool ControlKindOfClass(const char* className, DWORD style, ControlKind* kind);
-
 // Creates a control in parent (a dialog, a top-level window or a control
 // that holds others) with its Qt widget; rect is in the parent's client
 // coordinates. WS_VISIBLE and WS_DISABLED of windowStyle apply. Answers null

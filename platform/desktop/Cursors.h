@@ -1,9 +1,5 @@
-// Cursors by standard id.
+// Showing the current cursor on a widget.
 #pragma once
-
-#include <Qt>
-
-#include "platform/include/plat/window.h"
 
 class QWidget;
 

@@ -1,28 +1,20 @@
-// Device contexts: a window's own, or one that paints an owner-drawn item
-// straight through a Qt painter.
+// Device contexts of the desktop: a window's own, drawing on its canvas, or
+// one that paints an owner-drawn item through a Qt painter.
 #pragma once
 
+#include <QColor>
+#include <QImage>
 #include <QPainter>
 
-#include <optional>
-
-#include "platform/desktop/Canvas.h"
-#include "platform/include/plat/gdi.h"
-#include "platform/include/plat/window.h"
+#include "platform/common/Gdi.h"
 
 namespace plat::desktop {
 
-struct CWindow;
-
-struct CDeviceContext {
-  HWND window = nullptr;        // the window whose client area this DC draws
-  QPainter* painter = nullptr;  // item DCs: paints into the item instead of a canvas
-  QRect painterClip;            // item DCs: the item's area in DC coordinates
-  HPALETTE palette = nullptr;
-  HFONT font = nullptr;
-  COLORREF textColour = 0;
-  COLORREF bkColour = 0;
-  int bkMode = OPAQUE;
+// An item DC draws on a clear layer that is laid over the item as it changes.
+struct CPainterLayer {
+  QPainter* painter = nullptr;
+  QRect clip;    // the item's area in DC coordinates
+  QImage layer;  // premultiplied ARGB, DC coordinates
 };
 
 // A window's DC lives as long as the window.
@@ -30,28 +22,7 @@ HDC CreateWindowDc(HWND window);
 // A DC for WM_DRAWITEM: its (0, 0) is the control's, clipped to the item.
 HDC CreatePainterDc(HWND control, QPainter* painter, const QRect& clip);
 void DestroyDc(HDC hdc);
-CDeviceContext* FindDc(HDC hdc);
 
-// Draws through a DC in its window's client coordinates; shows what was
-// touched when it goes out of scope.
-class CDcPainter {
- public:
-  explicit CDcPainter(HDC hdc);
-  ~CDcPainter();
-  CDcPainter(const CDcPainter&) = delete;
-  CDcPainter& operator=(const CDcPainter&) = delete;
-  bool Ok() const { return m_painter != nullptr; }
-  QPainter& Painter() { return *m_painter; }
-  CDeviceContext& Dc() { return *m_dc; }
-  // Records a drawn rectangle (DC coordinates).
-  void Touched(const QRect& rect) { m_touched = m_touched.united(rect); }
-
- private:
-  CDeviceContext* m_dc = nullptr;
-  CCanvasArea m_area;
-  std::optional<QPainter> m_own;
-  QPainter* m_painter = nullptr;
-  QRect m_touched;
-};
+inline QColor ToQColor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
 
 }  // namespace plat::desktop

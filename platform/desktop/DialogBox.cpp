@@ -9,7 +9,6 @@
 #include "platform/desktop/Controls.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"
-#include "platform/desktop/GdiObjects.h"
 #include "platform/desktop/MessageLoop.h"
 #include "platform/desktop/Pump.h"
 #include "platform/common/ResourceRegistry.h"
@@ -69,7 +68,7 @@ LRESULT DialogWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ERASEBKGND: {
       HBRUSH brush = reinterpret_cast<HBRUSH>(SendMessage(hwnd, WM_CTLCOLORDLG, wParam, 0));
-      if (!GdiCast<CBrushObject>(brush)) brush = DialogFaceBrush();
+      if (!common::FindGdi(brush, common::GdiKind::kBrush)) brush = common::DialogFaceBrush();
       RECT r;
       GetClientRect(hwnd, &r);
       FillRect(reinterpret_cast<HDC>(wParam), &r, brush);
@@ -148,7 +147,7 @@ INT_PTR DialogBoxParam(HINSTANCE, int templateId, HWND owner, DLGPROC proc, LPAR
   Windows().BindWidget(d, widget);
   const QSize size(t->width, t->height);
   desktop::ResizeCanvas(d, size);
-  d->canvas.fill(desktop::DialogFaceColour());
+  d->canvas.fill(desktop::ToQColor(common::kDialogFace));
   widget->setFixedSize(size);
   widget->setWindowTitle(QString::fromLatin1(t->title ? t->title : ""));
   widget->setFont(desktop::MakeDialogFont(t->fontFace, t->fontSize));

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "platform/desktop/GdiObjects.h"
+#include "platform/include/plat/gdi.h"
 
 namespace plat::desktop {
 namespace {
@@ -71,13 +71,3 @@ QFont MakeDialogFont(const char* face, int pixelSize) {
 }
 
 }  // namespace plat::desktop
-
-namespace plat {
-
-HFONT CreateFont(int height, int width, int weight, const char* face) {
-  auto f = std::make_unique<desktop::CFontObject>();
-  f->font = desktop::MakeFont(height, width, weight, face);
-  return reinterpret_cast<HFONT>(desktop::AddGdiObject(std::move(f)));
-}
-
-}  // namespace plat

@@ -42,15 +42,12 @@ bool NextMessage(const MessageFilter& filter, bool remove, bool allowQuit, MSG* 
     }
     return true;
   }
-  if (TakePaint(filter, out)) return true;
-  if (!allowQuit) return false;
   int code = 0;
-  if (remove ? !Queue().TakeQuit(&code) : !Queue().QuitPending()) return false;
-  *out = MSG{};
-  out->message = WM_QUIT;
-  out->wParam = static_cast<WPARAM>(code);
-  out->time = timeGetTime();
-  return true;
+  if (allowQuit && Queue().TakeQuit(remove, &code)) {
+    *out = common::MakeMessage(nullptr, WM_QUIT, static_cast<WPARAM>(code), 0, POINT{0, 0});
+    return true;
+  }
+  return TakePaint(filter, out);
 }
 
 }  // namespace plat::desktop
@@ -59,7 +56,7 @@ namespace plat {
 namespace {
 
 using desktop::CWindow;
-using desktop::MessageFilter;
+using common::MessageFilter;
 using desktop::Windows;
 
 // hwnd null: every message of the thread; hwnd -1: thread messages only;
@@ -81,16 +78,16 @@ MessageFilter FilterOf(HWND hwnd, UINT filterMin, UINT filterMax) {
 
 BOOL PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (!hwnd) {
-    desktop::Queue().Post(nullptr, msg, wParam, lParam);
+    desktop::Post(nullptr, msg, wParam, lParam);
     return TRUE;
   }
   if (desktop::IsRemoteHandle(hwnd)) return desktop::PostRemote(hwnd, msg, wParam, lParam) ? TRUE : FALSE;
   if (!Windows().Exists(hwnd)) return FALSE;
-  desktop::Queue().Post(hwnd, msg, wParam, lParam);
+  desktop::Post(hwnd, msg, wParam, lParam);
   return TRUE;
 }
 
-void PostQuitMessage(int exitCode) { desktop::Queue().SetQuit(exitCode); }
+void PostQuitMessage(int exitCode) { desktop::PostQuit(exitCode); }
 
 LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (desktop::IsRemoteHandle(hwnd)) {
@@ -158,7 +155,7 @@ BOOL TranslateMessage(const MSG* msg) {
   MSG c = *msg;
   c.message = WM_CHAR;
   c.wParam = static_cast<WPARAM>(ch);
-  desktop::Queue().PostFront(c);
+  desktop::Queue().PostNext(c);
   return TRUE;
 }
 

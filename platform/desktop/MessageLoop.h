@@ -1,5 +1,5 @@
-// Taking the next message: posted and input messages first, then WM_PAINT
-// for windows that need it, then WM_QUIT.
+// Taking the next message: posted messages, then input, then WM_QUIT, then
+// WM_PAINT for windows that need it.
 #pragma once
 
 #include "platform/desktop/MessageQueue.h"

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/desktop/Controls.h"
+#include "platform/common/ControlClasses.h"
 #include "platform/desktop/WindowTable.h"
 
 namespace plat::desktop {
@@ -39,7 +39,8 @@ using desktop::CWindowClass;
 ATOM RegisterClass(const WNDCLASS* wc) {
   if (!wc || !wc->lpfnWndProc || !wc->lpszClassName || !*wc->lpszClassName) return 0;
   if (desktop::FindWindowClass(wc->lpszClassName)) return 0;
-  if (desktop::IsBuiltInControlClass(wc->lpszClassName) ||
+  ControlKind builtIn;
+  if (common::ControlKindOfClass(wc->lpszClassName, 0, &builtIn) ||
       desktop::SameClassName(wc->lpszClassName, desktop::kDialogClassName)) {
     return 0;
   }

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "platform/common/ControlClasses.h"
 #include "platform/desktop/App.h"
 #include "platform/desktop/Bus.h"
 #include "platform/desktop/Canvas.h"
@@ -10,7 +11,6 @@
 #include "platform/desktop/Controls.h"
 #include "platform/desktop/Cursors.h"
 #include "platform/desktop/DeviceContext.h"
-#include "platform/desktop/GdiObjects.h"
 #include "platform/desktop/Handles.h"
 #include "platform/desktop/MessageQueue.h"
 #include "platform/desktop/PointerTracker.h"
@@ -107,8 +107,8 @@ HWND CreateTopLevel(const desktop::CWindowClass* wc, const char* title, DWORD st
       w->handle, ownerWindow ? ownerWindow->widget : nullptr, FlagsOf(style));
   Windows().BindWidget(w, widget);
   desktop::ResizeCanvas(w, QSize(cw, ch));
-  const auto* brush = desktop::GdiCast<desktop::CBrushObject>(wc->background);
-  if (brush && !brush->hollow) w->canvas.fill(brush->colour);
+  const common::CGdiObject* brush = common::FindGdi(wc->background, common::GdiKind::kBrush);
+  if (brush && !brush->hollow) w->canvas.fill(desktop::ToQColor(brush->colour));
   widget->setGeometry(cx, cy, cw, ch);
   widget->setWindowTitle(Latin1(title));
   if (style & WS_DISABLED) widget->setEnabled(false);
@@ -130,7 +130,7 @@ HWND CreateTopLevel(const desktop::CWindowClass* wc, const char* title, DWORD st
 }
 
 void PostSize(CWindow* w, WPARAM kind) {
-  desktop::Queue().PostInput(w->handle, WM_SIZE, kind,
+  desktop::PostInput(w->handle, WM_SIZE, kind,
                              MAKELPARAM(w->canvas.width(), w->canvas.height()));
 }
 
@@ -195,7 +195,7 @@ HWND CreateWindow(const char* className, const char* title, DWORD style, int x, 
                   void* createParam) {
   if (!className) return nullptr;
   ControlKind kind;
-  if ((style & WS_CHILD) && desktop::ControlKindOfClass(className, style, &kind)) {
+  if ((style & WS_CHILD) && common::ControlKindOfClass(className, style, &kind)) {
     CWindow* p = Windows().Find(parent);
     if (!p) return nullptr;
     CWindow* c = desktop::CreateControl(p, kind, controlId, title, QRect(x, y, width, height),
@@ -508,8 +508,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_ERASEBKGND: {
-      const auto* brush = desktop::GdiCast<desktop::CBrushObject>(w->classBrush);
-      if (!brush) return 0;
+      if (!common::FindGdi(w->classBrush, common::GdiKind::kBrush)) return 0;
       RECT r;
       GetClientRect(hwnd, &r);
       FillRect(reinterpret_cast<HDC>(wParam), &r, w->classBrush);

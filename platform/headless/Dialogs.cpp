@@ -4,30 +4,12 @@
 #include <cctype>
 #include <cstring>
 
+#include "platform/common/ControlClasses.h"
 #include "platform/common/ResourceRegistry.h"
 #include "platform/headless/State.h"
 
 namespace plat {
 namespace hl {
-namespace {
-
-constexpr int kTabRowHeight = 24;
-
-const char* ClassNameOf(ControlKind kind) {
-  switch (kind) {
-    case CTL_PUSHBUTTON:
-    case CTL_DEFPUSHBUTTON:
-    case CTL_CHECKBOX:
-    case CTL_RADIOBUTTON:
-    case CTL_GROUPBOX: return "BUTTON";
-    case CTL_EDIT: return "EDIT";
-    case CTL_COMBOBOX: return "COMBOBOX";
-    case CTL_LISTBOX: return "LISTBOX";
-    case CTL_LISTVIEW: return "SysListView32";
-    case CTL_TABCONTROL: return "SysTabControl32";
-    default: return "STATIC";
-  }
-}
 
 Builtin BuiltinOfKind(ControlKind kind) {
   switch (kind) {
@@ -44,6 +26,10 @@ Builtin BuiltinOfKind(ControlKind kind) {
     default: return Builtin::Static;
   }
 }
+
+namespace {
+
+constexpr int kTabRowHeight = 24;
 
 ControlState* ControlOf(HWND hwnd) {
   Window* w = FindWindowObj(hwnd);
@@ -111,7 +97,7 @@ void SendDrawItem(HWND ctl, int itemId, UINT state, const RECT& rc) {
   dis.rcItem = rc;
   dis.itemData = (itemId >= 0 && itemId < static_cast<int>(cs->items.size())) ? cs->items[itemId].data : 0;
   SendMessage(w->parent, WM_DRAWITEM, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&dis));
-  S().dcs.erase(Key(hdc));
+  common::DeleteDc(hdc);
 }
 
 void PaintControl(HWND ctl) {
@@ -124,7 +110,7 @@ void PaintControl(HWND ctl) {
   if ((cs->kind == CTL_STATIC || cs->kind == CTL_STATICFRAME || cs->kind == CTL_GROUPBOX) && w->parent) {
     HDC hdc = NewDC(ctl, false);
     SendMessage(w->parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc), HandleToLParam(ctl));
-    S().dcs.erase(Key(hdc));
+    common::DeleteDc(hdc);
     return;
   }
   if (!(cs->cstyle & CS_OWNERDRAW)) return;
@@ -299,7 +285,7 @@ INT_PTR DialogBoxParam(HINSTANCE instance, int templateId, HWND owner, DLGPROC p
     DWORD ws = WS_CHILD;
     if (!(it.style & CS_HIDDEN)) ws |= WS_VISIBLE;
     if (it.style & CS_DISABLED) ws |= WS_DISABLED;
-    HWND ctl = CreateWindowInternal(ClassNameOf(it.kind), it.text, ws, it.x, it.y, it.width, it.height, dlg,
+    HWND ctl = CreateWindowInternal(common::ControlClassName(it.kind), it.text, ws, it.x, it.y, it.width, it.height, dlg,
                                     it.id, nullptr, BuiltinOfKind(it.kind), it.kind, it.style);
     if (!FindWindowObj(dlg)) return -1;
     if (!ctl) {

@@ -17,27 +17,23 @@ constexpr LPARAM kHtClient = 1;
 
 bool InRange(UINT m, UINT lo, UINT hi) { return (lo == 0 && hi == 0) || (m >= lo && m <= hi); }
 
+// filter null: every message of the thread; -1: thread messages only.
+bool IsThreadOnly(HWND filter) { return filter == reinterpret_cast<HWND>(-1); }
+
 bool Matches(const MSG& m, HWND filter, UINT lo, UINT hi) {
-  if (filter && !IsDescendant(m.hwnd, filter)) return false;
+  if (IsThreadOnly(filter) ? m.hwnd != nullptr : filter && !IsDescendant(m.hwnd, filter)) return false;
   return InRange(m.message, lo, hi);
 }
 
 bool IsMouse(UINT m) { return m >= WM_MOUSEMOVE && m <= WM_RBUTTONUP; }
 
 MSG MakeMsg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  MSG m{};
-  m.hwnd = hwnd;
-  m.message = msg;
-  m.wParam = wParam;
-  m.lParam = lParam;
-  m.time = timeGetTime();
-  m.pt = S().cursorPos;
-  return m;
+  return common::MakeMessage(hwnd, msg, wParam, lParam, S().cursorPos);
 }
 
 // The window waiting for WM_PAINT that the filter allows, if any.
 HWND PaintCandidate(HWND filter, UINT lo, UINT hi) {
-  if (!InRange(WM_PAINT, lo, hi)) return nullptr;
+  if (!InRange(WM_PAINT, lo, hi) || IsThreadOnly(filter)) return nullptr;
   for (HWND h : S().windowOrder) {
     Window* w = FindWindowObj(h);
     if (!w || !w->needsPaint || !IsWindowVisible(h)) continue;
@@ -50,17 +46,8 @@ HWND PaintCandidate(HWND filter, UINT lo, UINT hi) {
 // Looks for a message in the order posted, input, quit, paint.
 bool Take(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
   State& s = S();
-  for (auto it = s.posted.begin(); it != s.posted.end(); ++it) {
-    if (!Matches(*it, filter, lo, hi)) continue;
-    *out = *it;
-    if (remove) s.posted.erase(it);
-    return true;
-  }
-  for (auto it = s.input.begin(); it != s.input.end(); ++it) {
-    if (!Matches(*it, filter, lo, hi)) continue;
-    *out = *it;
+  if (s.queue.Take([&](const MSG& m) { return Matches(m, filter, lo, hi); }, remove, out)) {
     if (remove) {
-      s.input.erase(it);
       // Modifier state follows the input as it is read, as the program sees it.
       if (out->message == WM_KEYDOWN || out->message == WM_KEYUP) {
         const bool down = out->message == WM_KEYDOWN;
@@ -74,9 +61,9 @@ bool Take(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
     }
     return true;
   }
-  if (s.quitPending && !filter && InRange(WM_QUIT, lo, hi)) {
-    *out = MakeMsg(nullptr, WM_QUIT, static_cast<WPARAM>(s.quitCode), 0);
-    if (remove) s.quitPending = false;
+  int code = 0;
+  if (!filter && InRange(WM_QUIT, lo, hi) && s.queue.TakeQuit(remove, &code)) {
+    *out = MakeMsg(nullptr, WM_QUIT, static_cast<WPARAM>(code), 0);
     return true;
   }
   if (HWND h = PaintCandidate(filter, lo, hi)) {
@@ -98,7 +85,7 @@ void StuckAbort(const char* where) {
 }  // namespace
 
 void PostInternal(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  S().posted.push_back(MakeMsg(hwnd, msg, wParam, lParam));
+  S().queue.Post(MakeMsg(hwnd, msg, wParam, lParam));
 }
 
 void IdleRoundWithoutTime() {
@@ -126,19 +113,9 @@ void IdleRound() {
 }
 
 void PumpFor(HWND root) {
-  State& s = S();
   for (int guard = 0; guard < 100000; ++guard) {
-    bool found = false;
     MSG m{};
-    for (auto it = s.posted.begin(); it != s.posted.end(); ++it) {
-      if (it->hwnd && IsDescendant(it->hwnd, root)) {
-        m = *it;
-        s.posted.erase(it);
-        found = true;
-        break;
-      }
-    }
-    if (!found) break;
+    if (!S().queue.TakePosted([root](const MSG& p) { return p.hwnd && IsDescendant(p.hwnd, root); }, &m)) break;
     DispatchMessage(&m);
     if (!FindWindowObj(root)) return;
   }
@@ -155,10 +132,7 @@ BOOL PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   return TRUE;
 }
 
-void PostQuitMessage(int exitCode) {
-  S().quitPending = true;
-  S().quitCode = exitCode;
-}
+void PostQuitMessage(int exitCode) { S().queue.SetQuit(exitCode); }
 
 LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Window* w = FindWindowObj(hwnd);
@@ -167,7 +141,7 @@ LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL PeekMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeFlags) {
-  if (!msg || (hwnd && !FindWindowObj(hwnd))) return FALSE;
+  if (!msg || (hwnd && !IsThreadOnly(hwnd) && !FindWindowObj(hwnd))) return FALSE;
   const bool remove = (removeFlags & PM_REMOVE) != 0;
   if (Take(msg, hwnd, filterMin, filterMax, remove)) return TRUE;
   // Empty: the idle round stands for the short wait; what it brings is found
@@ -221,7 +195,7 @@ BOOL TranslateMessage(const MSG* msg) {
   if (!msg || msg->message != WM_KEYDOWN) return FALSE;
   const int ch = common::CharFromVirtualKey(msg->wParam, S().shiftDown);
   if (ch == 0 || S().controlDown) return FALSE;
-  PostInternal(msg->hwnd, WM_CHAR, static_cast<WPARAM>(ch), msg->lParam);
+  S().queue.PostNext(MakeMsg(msg->hwnd, WM_CHAR, static_cast<WPARAM>(ch), msg->lParam));
   return TRUE;
 }
 
@@ -242,7 +216,7 @@ void PostMouse(HWND hwnd, UINT msg, int x, int y, WPARAM keys) {
   if (!w) return;
   const POINT o = ClientOrigin(*w);
   S().cursorPos = POINT{o.x + x, o.y + y};
-  S().input.push_back(hl::MakeMsg(hwnd, msg, keys, MAKELPARAM(x, y)));
+  S().queue.PostInput(hl::MakeMsg(hwnd, msg, keys, MAKELPARAM(x, y)));
 }
 
 void Click(HWND hwnd, int x, int y) {
@@ -265,15 +239,14 @@ void PostKey(HWND hwnd, WPARAM virtualKey, BOOL down, BOOL repeat) {
   } else {
     l |= KEY_REPEAT_FLAG | static_cast<LPARAM>(1u << 31);
   }
-  S().input.push_back(hl::MakeMsg(hwnd, down ? WM_KEYDOWN : WM_KEYUP, virtualKey, l));
+  S().queue.PostInput(hl::MakeMsg(hwnd, down ? WM_KEYDOWN : WM_KEYUP, virtualKey, l));
 }
 
 void PostChar(HWND hwnd, char ch, BOOL repeat) {
   if (!FindWindowObj(hwnd)) return;
   LPARAM l = 1;
   if (repeat) l |= KEY_REPEAT_FLAG;
-  S().input.push_back(
-      hl::MakeMsg(hwnd, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(ch)), l));
+  S().queue.PostInput(hl::MakeMsg(hwnd, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(ch)), l));
 }
 
 }  // namespace headless

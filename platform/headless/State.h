@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/common/Gdi.h"
+#include "platform/common/MessageQueue.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/plat.h"
 
@@ -71,6 +73,7 @@ struct Window {
   int id = 0;
   RECT rect{};  // outer frame: screen coordinates, or the parent's client coordinates
   RECT restored{};
+  POINT minTrack{0, 0};  // top-level windows: from WM_GETMINMAXINFO at creation
   bool visible = false;
   bool enabled = true;
   bool minimised = false;
@@ -82,10 +85,10 @@ struct Window {
   std::vector<HWND> children;
   HDC ownDC = nullptr;
   HFONT font = nullptr;
-  // Top-level windows: the client area's picture as COLORREF values.
+  // Top-level windows: the client area's picture.
   int fbWidth = 0;
   int fbHeight = 0;
-  std::vector<std::uint32_t> fb;
+  std::vector<common::Pixel> fb;
   std::unique_ptr<ControlState> control;
   DLGPROC dlgProc = nullptr;  // dialogs
   std::vector<std::pair<HWND, UINT>> watchers;  // told of its end (WatchWindow)
@@ -95,33 +98,6 @@ struct WindowClass {
   std::string name;
   WNDCLASS wc{};
   ATOM atom = 0;
-};
-
-// ---- GDI ---------------------------------------------------------------------
-
-enum class GdiKind { Palette, Font, Brush, Bitmap };
-
-struct GdiObject {
-  GdiKind kind = GdiKind::Brush;
-  bool stock = false;
-  std::vector<PALETTEENTRY> entries;  // palette
-  int height = 16, width = 0, weight = FW_NORMAL;  // font
-  std::string face;
-  COLORREF colour = 0;  // brush
-  bool nullBrush = false;
-  int bmWidth = 0, bmHeight = 0;  // bitmap, top-down COLORREF values
-  std::vector<std::uint32_t> pixels;
-};
-
-struct DeviceContext {
-  HWND window = nullptr;  // null: the screen
-  bool own = false;       // the window's own DC, kept by ReleaseDC
-  bool paint = false;     // made by BeginPaint, deleted by EndPaint
-  HPALETTE palette = nullptr;
-  HFONT font = nullptr;
-  COLORREF textColour = RGB(0, 0, 0);
-  COLORREF bkColour = RGB(255, 255, 255);
-  int bkMode = OPAQUE;
 };
 
 // ---- Sound -------------------------------------------------------------------
@@ -155,33 +131,18 @@ struct State {
   std::vector<WindowClass> classes;
   ATOM nextAtom = 0xC000;
 
-  std::deque<MSG> posted;
-  std::deque<MSG> input;
-  bool quitPending = false;
-  int quitCode = 0;
+  common::CMessageQueue queue;
   bool shiftDown = false;
   bool controlDown = false;
 
   HWND foreground = nullptr;
   HWND focus = nullptr;
   POINT cursorPos{0, 0};
-  int currentCursor = 0;
-  HCURSOR currentCursorHandle = nullptr;
 
   int screenWidth = 1024;
   int screenHeight = 768;
   int screenBits = 32;
 
-  std::map<std::uintptr_t, DeviceContext> dcs;
-  std::map<std::uintptr_t, GdiObject> gdi;
-  HPALETTE defaultPalette = nullptr;
-  HFONT systemFont = nullptr;
-  HBRUSH stockBrushes[6] = {};
-  UINT systemPaletteUse = SYSPAL_STATIC;
-
-  std::map<std::uintptr_t, int> cursors;  // handle -> IDC_*
-  std::map<int, HCURSOR> standardCursors;
-  std::map<std::uintptr_t, int> icons;
   std::map<std::uintptr_t, int> accelerators;  // handle -> resource id
 
   std::map<std::uintptr_t, std::vector<RECT>> presentLog;
@@ -224,8 +185,6 @@ State& S();
 // ---- Shared helpers between the backend's files -----------------------------
 
 Window* FindWindowObj(HWND hwnd);
-DeviceContext* FindDC(HDC hdc);
-GdiObject* FindGdi(std::uintptr_t key, GdiKind kind);
 HWND TopLevelOf(HWND hwnd);
 bool IsDescendant(HWND hwnd, HWND ancestor);  // hwnd is ancestor or below it
 POINT ClientOrigin(const Window& w);  // screen coordinates
@@ -233,6 +192,8 @@ SIZE ClientSize(const Window& w);
 int FrameWidth(const Window& w);
 int CaptionHeight(const Window& w);
 
+// The built-in kind that holds a control kind.
+Builtin BuiltinOfKind(ControlKind kind);
 // Creates a window of the built-in kind (dialogs and their controls).
 HWND CreateWindowInternal(const char* className, const char* title, DWORD style, int x, int y,
                           int width, int height, HWND parent, int id, void* createParam,
@@ -246,12 +207,9 @@ LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 void PumpFor(HWND root);
 void PaintPending(HWND root);
 
-// DCs and drawing.
+// A DC of the window; own ones are kept by ReleaseDC.
 HDC NewDC(HWND window, bool own);
-void DeleteDCsOf(HWND window);
 void ResizeFramebuffer(Window& w);
-void ResetGdi();
-void LogText(HDC hdc, const std::string& text);
 
 // Clock.
 void AdvanceBy(std::uint64_t ms);

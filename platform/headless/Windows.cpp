@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/common/ControlClasses.h"
+#include "platform/common/Cursors.h"
 #include "platform/common/ResourceRegistry.h"
 #include "platform/headless/State.h"
 
@@ -79,10 +81,6 @@ POINT ClientOrigin(const Window& w) {
 
 namespace {
 
-const char* const kBuiltinNames[] = {"STATIC", "BUTTON", "EDIT", "COMBOBOX", "LISTBOX",
-                                     "SysListView32", "SysTabControl32"};
-const Builtin kBuiltinKinds[] = {Builtin::Static, Builtin::Button, Builtin::Edit, Builtin::Combo,
-                                 Builtin::List, Builtin::ListView, Builtin::Tab};
 constexpr char kDialogClass[] = "#32770";
 
 WindowClass* FindClass(const char* name) {
@@ -91,32 +89,6 @@ WindowClass* FindClass(const char* name) {
     if (::strcasecmp(c.name.c_str(), name) == 0) return &c;
   }
   return nullptr;
-}
-
-Builtin BuiltinOf(const char* name) {
-  if (!name) return Builtin::None;
-  for (std::size_t i = 0; i < sizeof kBuiltinNames / sizeof kBuiltinNames[0]; ++i) {
-    if (::strcasecmp(kBuiltinNames[i], name) == 0) return kBuiltinKinds[i];
-  }
-  return Builtin::None;
-}
-
-// The control kind a run-time CreateWindow of a built-in class makes.
-ControlKind KindOf(Builtin b, DWORD cstyle) {
-  switch (b) {
-    case Builtin::Button:
-      if (cstyle & CS_BUTTON_CHECKBOX) return CTL_CHECKBOX;
-      if (cstyle & CS_BUTTON_RADIO) return CTL_RADIOBUTTON;
-      if (cstyle & CS_BUTTON_GROUPBOX) return CTL_GROUPBOX;
-      if (cstyle & CS_BUTTON_DEFAULT) return CTL_DEFPUSHBUTTON;
-      return CTL_PUSHBUTTON;
-    case Builtin::Edit: return CTL_EDIT;
-    case Builtin::Combo: return CTL_COMBOBOX;
-    case Builtin::List: return CTL_LISTBOX;
-    case Builtin::ListView: return CTL_LISTVIEW;
-    case Builtin::Tab: return CTL_TABCONTROL;
-    default: return CTL_STATIC;
-  }
 }
 
 // Windows of one owner chain count as one program for activation.
@@ -200,7 +172,7 @@ void RemoveWindow(HWND hwnd) {
     auto& c = p->children;
     c.erase(std::remove(c.begin(), c.end(), hwnd), c.end());
   }
-  DeleteDCsOf(hwnd);
+  common::DeleteDcsOf(hwnd);
   if (s.foreground == hwnd) s.foreground = nullptr;
   if (s.focus == hwnd) s.focus = nullptr;
   s.windowOrder.erase(std::remove(s.windowOrder.begin(), s.windowOrder.end(), hwnd),
@@ -301,6 +273,7 @@ HWND CreateWindowInternal(const char* className, const char* title, DWORD style,
     mmi.ptMaxTrackSize = mmi.ptMaxSize;
     SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
     if (!FindWindowObj(hwnd)) return nullptr;
+    FindWindowObj(hwnd)->minTrack = mmi.ptMinTrackSize;
   }
   if (builtin != Builtin::Dialog) {
     const LRESULT r = SendMessage(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(createParam));
@@ -336,7 +309,8 @@ using namespace hl;
 
 ATOM RegisterClass(const WNDCLASS* wc) {
   if (!wc || !wc->lpfnWndProc || !wc->lpszClassName || !*wc->lpszClassName) return 0;
-  if (FindClass(wc->lpszClassName) || BuiltinOf(wc->lpszClassName) != Builtin::None ||
+  ControlKind builtIn;
+  if (FindClass(wc->lpszClassName) || common::ControlKindOfClass(wc->lpszClassName, 0, &builtIn) ||
       ::strcasecmp(wc->lpszClassName, kDialogClass) == 0)
     return 0;
   WindowClass c;
@@ -364,12 +338,12 @@ BOOL UnregisterClass(const char* className, HINSTANCE) {
 HWND CreateWindow(const char* className, const char* title, DWORD style, int x, int y, int width,
                   int height, HWND parent, int controlId, HINSTANCE, void* createParam) {
   if (!className) return nullptr;
-  const Builtin b = BuiltinOf(className);
-  if (b != Builtin::None) {
+  const DWORD cstyle = style & 0xFFFF;
+  ControlKind kind;
+  if (common::ControlKindOfClass(className, cstyle, &kind)) {
     if (!(style & WS_CHILD) || !FindWindowObj(parent)) return nullptr;
-    const DWORD cstyle = style & 0xFFFF;
     return CreateWindowInternal(className, title, style & ~0xFFFFu, x, y, width, height, parent,
-                                controlId, createParam, b, KindOf(b, cstyle), cstyle);
+                                controlId, createParam, BuiltinOfKind(kind), kind, cstyle);
   }
   if (!FindClass(className)) return nullptr;
   return CreateWindowInternal(className, title, style, x, y, width, height, parent, controlId,
@@ -456,10 +430,11 @@ BOOL UpdateWindow(HWND hwnd) {
   return TRUE;
 }
 
-BOOL InvalidateRect(HWND hwnd, const RECT*, BOOL) {
+BOOL InvalidateRect(HWND hwnd, const RECT*, BOOL erase) {
   Window* w = FindWindowObj(hwnd);
   if (!w) return FALSE;
   w->needsPaint = true;
+  if (erase) w->needsErase = true;
   return TRUE;
 }
 
@@ -570,7 +545,9 @@ BOOL GetWindowRect(HWND hwnd, RECT* rect) {
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
   Window* w = FindWindowObj(hwnd);
   if (!w) return FALSE;
-  const RECT r{x, y, x + std::max(width, 0), y + std::max(height, 0)};
+  // A top-level window keeps the minimum tracking size it asked for at creation.
+  const RECT r{x, y, x + std::max<LONG>(width, w->parent ? 0 : w->minTrack.x),
+               y + std::max<LONG>(height, w->parent ? 0 : w->minTrack.y)};
   if (w->minimised || w->maximised) {
     w->restored = r;
     w->minimised = w->maximised = false;
@@ -611,7 +588,7 @@ HWND FindWindow(const char* className, const char* title) {
     Window* w = FindWindowObj(h);
     if (!w || w->parent || w->destroying) continue;
     if (::strcasecmp(w->className.c_str(), className) != 0) continue;
-    if (title && w->title != title) continue;
+    if (title && ::strcasecmp(w->title.c_str(), title) != 0) continue;
     return h;
   }
   return nullptr;
@@ -646,9 +623,11 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       DestroyWindow(hwnd);
       return 0;
-    case WM_PAINT:
-      w->needsPaint = false;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      if (BeginPaint(hwnd, &ps)) EndPaint(hwnd, &ps);
       return 0;
+    }
     case WM_ERASEBKGND:
       if (w->background) {
         RECT r;
@@ -727,57 +706,6 @@ int TranslateAccelerator(HWND hwnd, HACCEL table, const MSG* msg) {
   return 0;
 }
 
-// ---- Cursors and icons ----------------------------------------------------------
-
-namespace {
-
-HCURSOR StandardCursor(int id) {
-  if (id != IDC_ARROW && id != IDC_WAIT && id != IDC_HAND) return nullptr;
-  auto& m = S().standardCursors;
-  auto it = m.find(id);
-  if (it != m.end()) return it->second;
-  HCURSOR h = ToHandle<HCURSOR>(NewHandleValue());
-  m[id] = h;
-  S().cursors[Key(h)] = id;
-  return h;
-}
-
-}  // namespace
-
-HCURSOR LoadCursor(HINSTANCE instance, int id) {
-  if (!instance) return StandardCursor(id);
-  if (instance != GetModuleInstance()) return nullptr;
-  const int standard = common::FindCursorResource(id);
-  return standard ? StandardCursor(standard) : nullptr;
-}
-
-HCURSOR SetCursor(HCURSOR cursor) {
-  State& s = S();
-  HCURSOR old = s.currentCursorHandle;
-  if (!cursor) {
-    s.currentCursorHandle = nullptr;
-    s.currentCursor = 0;
-    return old;
-  }
-  auto it = s.cursors.find(Key(cursor));
-  if (it == s.cursors.end()) return nullptr;
-  s.currentCursorHandle = cursor;
-  s.currentCursor = it->second;
-  return old;
-}
-
-HICON LoadIcon(HINSTANCE instance, int id) {
-  if (instance && instance != GetModuleInstance()) return nullptr;
-  State& s = S();
-  const int key = instance ? id : -id - 1;
-  for (auto& [h, v] : s.icons) {
-    if (v == key) return ToHandle<HICON>(h);
-  }
-  const std::uintptr_t h = NewHandleValue();
-  s.icons[h] = key;
-  return ToHandle<HICON>(h);
-}
-
 // ---- The program --------------------------------------------------------------------
 
 BOOL InitBackend(int, char**) { return TRUE; }
@@ -810,7 +738,7 @@ void SetAppActive(BOOL active) {
 
 void SetCursorScreenPos(int x, int y) { S().cursorPos = POINT{x, y}; }
 
-int CurrentCursor() { return S().currentCursor; }
+int CurrentCursor() { return common::CurrentCursor(); }
 
 std::vector<HWND> Children(HWND dialog) {
   Window* w = FindWindowObj(dialog);
@@ -820,22 +748,18 @@ std::vector<HWND> Children(HWND dialog) {
 void Reset() {
   State& s = S();
   DestroyAllWindows();
-  s.posted.clear();
-  s.input.clear();
-  s.quitPending = false;
-  s.quitCode = 0;
+  s.queue.Clear();
   s.programWatches.clear();
   s.shiftDown = s.controlDown = false;
   s.cursorPos = POINT{0, 0};
-  s.currentCursor = 0;
-  s.currentCursorHandle = nullptr;
+  common::ResetCursor(0);
   s.screenWidth = 1024;
   s.screenHeight = 768;
   s.screenBits = 32;
   s.accelerators.clear();
   s.presentLog.clear();
   s.drawnTexts.clear();
-  ResetGdi();
+  common::ResetGdi();
   ResetClock();
   ResetSound();
   s.messageBoxHandler = nullptr;

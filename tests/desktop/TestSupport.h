@@ -7,13 +7,12 @@
 #include <vector>
 
 #include "platform/include/plat/plat.h"
+#include "tests/platform/contract/Pump.h"
 
 namespace desktop_test {
 
-// Dispatches messages until done() holds; false after timeoutMs.
-bool PumpUntil(const std::function<bool()>& done, plat::DWORD timeoutMs = 10000);
-// Dispatches what arrives for about ms milliseconds.
-void PumpFor(plat::DWORD ms);
+using contract::PumpFor;
+using contract::PumpUntil;
 
 struct Received {
   plat::HWND hwnd;

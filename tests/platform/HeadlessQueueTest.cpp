@@ -1,3 +1,6 @@
+// The headless queue with its own input and virtual clock: the order of
+// input against posts, idle rounds; the queue's shared rules are in the
+// platform contract (tests/platform/contract).
 #include <string>
 #include <vector>
 
@@ -9,33 +12,6 @@ using namespace plat;
 using headless_test::Headless;
 
 class Queue : public Headless {};
-
-// A window procedure that sends back to the sender while it handles a send.
-TEST_F(Queue, NestedSendsRunInsideEachOther) {
-  std::vector<std::string> trace;
-  HWND game = nullptr, relay = nullptr;
-  const UINT single = RegisterWindowMessage("-=! single message idstring !=-");
-  Register(0, "Game", [&](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-    if (m == single && w == 5) {
-      trace.push_back("game: alive query");
-      return -3;
-    }
-    return DefWindowProc(h, m, w, l);
-  });
-  Register(1, "Main Client", [&](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-    if (m == single && w == 3) {
-      trace.push_back("relay: connect");
-      const LRESULT alive = SendMessage(LParamToHandle(l), single, 5, 0);
-      trace.push_back("relay: alive answered " + std::to_string(alive));
-      return 1;
-    }
-    return DefWindowProc(h, m, w, l);
-  });
-  game = Create("Game");
-  relay = Create("Main Client");
-  EXPECT_EQ(SendMessage(relay, single, 3, HandleToLParam(game)), 1);
-  EXPECT_EQ(trace, (std::vector<std::string>{"relay: connect", "game: alive query", "relay: alive answered -3"}));
-}
 
 TEST_F(Queue, PostedMessagesComeBeforeInputThenQuitThenPaint) {
   Register(0, "Game", nullptr);
@@ -60,26 +36,6 @@ TEST_F(Queue, PostedMessagesComeBeforeInputThenQuitThenPaint) {
   EXPECT_EQ(m.message, WM_PAINT);
   DispatchMessage(&m);
   EXPECT_FALSE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
-}
-
-TEST_F(Queue, FiltersAndNoRemove) {
-  Register(0, "Game", nullptr);
-  Register(1, "Other", nullptr);
-  HWND a = Create("Game");
-  HWND b = Create("Other");
-  PostMessage(a, WM_USER + 1, 0, 0);
-  PostMessage(b, WM_USER + 2, 0, 0);
-  PostMessage(a, WM_USER + 3, 0, 0);
-  MSG m;
-  ASSERT_TRUE(PeekMessage(&m, b, 0, 0, PM_NOREMOVE));
-  EXPECT_EQ(m.message, WM_USER + 2);
-  ASSERT_TRUE(PeekMessage(&m, nullptr, WM_USER + 3, WM_USER + 3, PM_REMOVE));
-  EXPECT_EQ(m.message, WM_USER + 3);
-  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
-  EXPECT_EQ(m.message, WM_USER + 1);
-  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
-  EXPECT_EQ(m.message, WM_USER + 2);
-  EXPECT_EQ(m.hwnd, b);
 }
 
 TEST_F(Queue, InputCarriesRepeatFlagsAndTranslationMakesCharacters) {
@@ -214,48 +170,6 @@ TEST_F(Queue, DispatchDropsThreadMessagesAndMessagesOfGoneWindows) {
   ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
   DispatchMessage(&m);
   EXPECT_EQ(handled, 1);
-}
-
-TEST_F(Queue, CopyDataReachesTheReceiverDuringTheSend) {
-  std::string got;
-  Register(0, "Main Client", [&](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-    if (m == WM_COPYDATA) {
-      const auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(l);
-      got = std::to_string(cds->dwData) + ":" + static_cast<const char*>(cds->lpData);
-      return 1;
-    }
-    return DefWindowProc(h, m, w, l);
-  });
-  HWND relay = Create("Main Client");
-  const char text[] = "command=connect";
-  COPYDATASTRUCT cds{1, sizeof text, text};
-  EXPECT_EQ(SendMessage(relay, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds)), 1);
-  EXPECT_EQ(got, "1:command=connect");
-}
-
-TEST_F(Queue, UpdateWindowPaintsAtOnceAndBeginPaintValidates) {
-  int paints = 0;
-  Register(0, "Game", [&](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-    if (m == WM_PAINT) {
-      ++paints;
-      PAINTSTRUCT ps;
-      BeginPaint(h, &ps);
-      EndPaint(h, &ps);
-      return 0;
-    }
-    return DefWindowProc(h, m, w, l);
-  });
-  HWND h = Create("Game");
-  ShowWindow(h, SW_SHOW);
-  UpdateWindow(h);
-  EXPECT_EQ(paints, 1);
-  UpdateWindow(h);
-  EXPECT_EQ(paints, 1);
-  MSG m;
-  EXPECT_FALSE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
-  InvalidateRect(h, nullptr, FALSE);
-  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
-  EXPECT_EQ(m.message, WM_PAINT);
 }
 
 }  // namespace

@@ -1,0 +1,95 @@
+#include "platform/common/MessageQueue.h"
+
+#include "platform/include/plat/time.h"
+
+namespace plat::common {
+
+MSG MakeMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT pt) {
+  MSG m{};
+  m.hwnd = hwnd;
+  m.message = msg;
+  m.wParam = wParam;
+  m.lParam = lParam;
+  m.time = timeGetTime();
+  m.pt = pt;
+  return m;
+}
+
+void CMessageQueue::Post(const MSG& m) {
+  std::lock_guard<std::mutex> g(m_lock);
+  m_posted.push_back(m);
+  ++m_generation;
+}
+
+void CMessageQueue::PostNext(const MSG& m) {
+  std::lock_guard<std::mutex> g(m_lock);
+  m_posted.push_front(m);
+  ++m_generation;
+}
+
+void CMessageQueue::PostInput(const MSG& m) {
+  std::lock_guard<std::mutex> g(m_lock);
+  if (m.message == WM_MOUSEMOVE && !m_input.empty() && m_input.back().message == WM_MOUSEMOVE &&
+      m_input.back().hwnd == m.hwnd) {
+    m_input.back() = m;
+  } else {
+    m_input.push_back(m);
+  }
+  ++m_generation;
+}
+
+bool CMessageQueue::TakeFrom(std::deque<MSG>& lane, const MessageFilter& filter, bool remove, MSG* out) {
+  for (auto it = lane.begin(); it != lane.end(); ++it) {
+    if (filter && !filter(*it)) continue;
+    if (out) *out = *it;
+    if (remove) lane.erase(it);
+    return true;
+  }
+  return false;
+}
+
+bool CMessageQueue::Take(const MessageFilter& filter, bool remove, MSG* out) {
+  std::lock_guard<std::mutex> g(m_lock);
+  return TakeFrom(m_posted, filter, remove, out) || TakeFrom(m_input, filter, remove, out);
+}
+
+bool CMessageQueue::TakePosted(const MessageFilter& filter, MSG* out) {
+  std::lock_guard<std::mutex> g(m_lock);
+  return TakeFrom(m_posted, filter, true, out);
+}
+
+void CMessageQueue::DropWindow(HWND hwnd) {
+  std::lock_guard<std::mutex> g(m_lock);
+  std::erase_if(m_posted, [hwnd](const MSG& m) { return m.hwnd == hwnd; });
+  std::erase_if(m_input, [hwnd](const MSG& m) { return m.hwnd == hwnd; });
+}
+
+void CMessageQueue::Clear() {
+  std::lock_guard<std::mutex> g(m_lock);
+  m_posted.clear();
+  m_input.clear();
+  m_quit = false;
+  m_exitCode = 0;
+}
+
+void CMessageQueue::SetQuit(int exitCode) {
+  std::lock_guard<std::mutex> g(m_lock);
+  m_quit = true;
+  m_exitCode = exitCode;
+  ++m_generation;
+}
+
+bool CMessageQueue::TakeQuit(bool remove, int* exitCode) {
+  std::lock_guard<std::mutex> g(m_lock);
+  if (!m_quit) return false;
+  if (remove) m_quit = false;
+  if (exitCode) *exitCode = m_exitCode;
+  return true;
+}
+
+unsigned long CMessageQueue::Generation() {
+  std::lock_guard<std::mutex> g(m_lock);
+  return m_generation;
+}
+
+}  // namespace plat::common
