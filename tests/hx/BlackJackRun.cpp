@@ -15,6 +15,7 @@
 #include "hx/art/BlackJackSheet.h"
 #include "platform/include/plat/headless.h"
 #include "tests/hx/BlackJackHarness.h"
+#include "tests/support/StackedDeck.h"
 
 namespace {
 
