@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "framework/link/Db.h"
@@ -11,6 +12,9 @@
 
 void WriteSavedServer(const char* game, const void* record, std::uint32_t size,
                       std::uint32_t randomState) {
+  // The file only ever grows and a read takes the first record of a key:
+  // a saved game is written whole, over nothing.
+  std::remove(kDbFileName);
   const std::string key = std::string(game) + "DATA";
   EXPECT_EQ(dbWrite(kSavedGameUser, game, key.c_str(), 0, record, size), 0);
   unsigned char stream[4];
