@@ -81,7 +81,8 @@ void WaitInit(PaiGowClientRecord* record, CComm& comm) {
 void LoadLastBet(PaiGowClientRecord* record) {
   const int event = FindButtonEvent(gPlaybackClient.list, kLastBetEvent);
   if (event == 0) return;
-  const double bet = event - kEventBase;
+  // In double: a logged value near the least int would overflow.
+  const double bet = static_cast<double>(event) - kEventBase;
   // A value no bet can have is not taken.
   if (bet >= 0.0 && bet <= record->maxBet) record->lastBet = bet;
 }
@@ -95,10 +96,8 @@ void SaveLastBet(const PaiGowClientRecord* record) {
 // next restore.
 void LoadDeckDesign() {
   const int event = FindButtonEvent(gPlaybackClient.list, kDeckDesignEvent);
-  if (event == 0) return;
-  const int design = event - kEventBase;
-  if (design == kDeckDesignBlue) gDeckDesign = kDeckDesignRed;
-  if (design == kDeckDesignRed) gDeckDesign = kDeckDesignBlue;
+  if (event == kEventBase + kDeckDesignBlue) gDeckDesign = kDeckDesignRed;
+  if (event == kEventBase + kDeckDesignRed) gDeckDesign = kDeckDesignBlue;
 }
 
 void SaveDeckDesign() {
