@@ -160,6 +160,8 @@ TEST_P(PaiGowBadSavedGame, ShowsItsInfoBoxAndTheGameStartsFresh) {
   // Both hands of the 10 won: 9.50.
   EXPECT_DOUBLE_EQ(session.finalBalance, kNewAccount + 9.5);
   EXPECT_FALSE(session.deal.ranOut);
+  // Gone, so it is not offered again.
+  EXPECT_EQ(HasSavedGame(session.SavedGame(), kSavedGameUser), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(PaiGowRestore, PaiGowBadSavedGame, ::testing::ValuesIn(kBadSavedGames),
