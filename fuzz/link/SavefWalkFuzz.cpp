@@ -143,10 +143,6 @@ int Initialise() {
 
 }  // namespace
 
-// The memory this target grew to was AddressSanitizer's quarantine of freed
-// blocks (256 MB by default), filled fast by the file calls; there is no leak.
-extern "C" const char* __asan_default_options() { return "quarantine_size_mb=32"; }
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static int initialised = Initialise();
   (void)initialised;
