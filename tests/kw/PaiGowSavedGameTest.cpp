@@ -7,7 +7,6 @@
 #include <climits>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -16,7 +15,6 @@
 #include "framework/link/RestoreWindow.h"
 #include "framework/link/SavedGameKeys.h"
 #include "framework/shell/ShellGlobals.h"
-#include "kw/Cards.h"
 #include "kw/PaiGowBetting.h"
 #include "kw/PaiGowButtons.h"
 #include "kw/PaiGowClient.h"
@@ -26,20 +24,15 @@
 #include "platform/include/plat/window.h"
 #include "tests/kw/PaiGowRun.h"
 #include "tests/kw/PaiGowSession.h"
+#include "tests/kw/ScriptedDeal.h"
+#include "tests/support/BadSavedGames.h"
 #include "tests/support/KilledRun.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
 
-using kw::CardId;
 using R = PaiGowRun;
 
-// The player's pair of queens and ace-king against the dealer's jack high,
-// A and K to the 2nd hand: both hands won, 0.95 the dollar.
-const std::vector<int> kWonRound = {
-    CardId(12, 1), CardId(7, 3), CardId(14, 0), CardId(12, 2), CardId(13, 0), CardId(5, 2), CardId(3, 0),
-    CardId(9, 0),  CardId(8, 1), CardId(6, 2),  CardId(4, 3),  CardId(2, 1),  CardId(11, 2), CardId(10, 3),
-};
 constexpr double kNewAccount = 3000.0;  // what the main client's new account holds
 
 kw::PaiGowClientRecord* Record() { return R::Record(); }
@@ -47,11 +40,12 @@ bool Open() { return R::InState(kw::kBetting) && kw::BettingOpen() && !IsRestori
 
 std::vector<int> Rounds(int count) {
   std::vector<int> cards;
-  for (int i = 0; i < count; ++i) cards.insert(cards.end(), kWonRound.begin(), kWonRound.end());
+  for (int i = 0; i < count; ++i) cards.insert(cards.end(), kPlayerWinsBoth.begin(), kPlayerWinsBoth.end());
   return cards;
 }
 
-// A round bet by chips (5 per chip of 5) and won: A and K to the 2nd hand.
+// A round bet by chips (5 per chip of 5) and won, 0.95 the dollar: A and K
+// to the 2nd hand.
 void PlayWonRound(PaiGowSession& s, int fives) {
   for (int i = 0; i < fives; ++i) {
     s.When([i] { return Open() && Record()->bet == 5.0 * i; }, [] { R::ClickButton(kw::kButtonBet1 + 1); });
@@ -70,68 +64,14 @@ void Leave(PaiGowSession& s) {
 
 // ---- Saved games that cannot be restored ------------------------------------
 
-void WriteInt(const char* game, const char* key, int index, std::int32_t value) {
-  unsigned char bytes[4];
-  DbPutU32(bytes, static_cast<std::uint32_t>(value));
-  ASSERT_EQ(dbWrite(kSavedGameUser, game, key, index, bytes, 4), 0);
-}
-
-struct BadSavedGame {
-  const char* name;
-  void (*write)();
-  const char* info;  // what the "INFO" box says
-};
-
-void ForeignGame() {
-  WriteInt("DQ", kKeyExistanceFlag, 0, 1);
-  WriteInt("DQ", kKeyNumBtns, 0, 0);
-  WriteInt("DQ", kKeyNumPcks, 0, 0);
-}
-
-void BadExistanceFlag() {
-  WriteInt(kw::kPaiGowGameCode, kKeyExistanceFlag, 0, 7);
-  WriteInt(kw::kPaiGowGameCode, kKeyNumBtns, 0, 0);
-}
-
-void ButtonRecordCutShort() {
-  WriteInt(kw::kPaiGowGameCode, kKeyExistanceFlag, 0, 1);
-  WriteInt(kw::kPaiGowGameCode, kKeyNumBtns, 0, 1);
-  WriteInt(kw::kPaiGowGameCode, kKeyBtnLog, 0, 10001);  // 4 bytes of a 12-byte press
-}
-
-void PacketLengthWrong() {
-  WriteInt(kw::kPaiGowGameCode, kKeyExistanceFlag, 0, 1);
-  WriteInt(kw::kPaiGowGameCode, kKeyNumBtns, 0, 0);
-  WriteInt(kw::kPaiGowGameCode, kKeyNumPcks, 0, 1);
-  unsigned char block[4 + 8] = {};
-  DbPutU32(block, 20);  // says 20 bytes of text, holds 8
-  std::memcpy(block + 4, "command", 8);
-  ASSERT_EQ(dbWrite(kSavedGameUser, kw::kPaiGowGameCode, kKeyPktLog, 0, block, sizeof block), 0);
-}
-
-const BadSavedGame kBadSavedGames[] = {
-    {"OfAnotherGame", ForeignGame, "LoadPlayback: The saved game is not this game"},
-    {"WithABadExistanceFlag", BadExistanceFlag, "LoadPlayback: EXISTANCEFLAG has an invalid value"},
-    {"WithAButtonPressCutShort", ButtonRecordCutShort, "CBtnPlaybackServer::Load"},
-    {"WithAPacketCutShort", PacketLengthWrong,
-     "CPacketPlaybackServer::Load: dbRead read an invalid amount of memory"},
-};
-
 class PaiGowBadSavedGame : public ::testing::TestWithParam<BadSavedGame> {};
-
-void PrintTo(const BadSavedGame& bad, std::ostream* out) { *out << bad.name; }
 
 // The box, then a table as a new game opens it, where a round plays to the
 // cent: nothing of the bad saved game is taken.
 TEST_P(PaiGowBadSavedGame, ShowsItsInfoBoxAndTheGameStartsFresh) {
   TempFolder root;
   PaiGowSession session(root.Path());
-  {
-    const std::string previous = std::filesystem::current_path().string();
-    std::filesystem::current_path(session.Folder());
-    GetParam().write();
-    std::filesystem::current_path(previous);
-  }
+  WriteBadSavedGame(session.Folder(), GetParam(), kw::kPaiGowGameCode);
   ASSERT_EQ(HasSavedGame(session.SavedGame(), kSavedGameUser), 1);
   session.boxAnswers = AnswerEveryBox;
   session.deal.cards = Rounds(2);
@@ -147,11 +87,7 @@ TEST_P(PaiGowBadSavedGame, ShowsItsInfoBoxAndTheGameStartsFresh) {
   Leave(session);
   EXPECT_EQ(session.Run(1), 0);
 
-  bool infoShown = false;
-  for (const auto& box : plat::headless::MessageBoxes()) {
-    if (box.caption == "INFO" && box.text.find(GetParam().info) != std::string::npos) infoShown = true;
-  }
-  EXPECT_TRUE(infoShown) << GetParam().info;
+  EXPECT_TRUE(InfoBoxSaid(GetParam().info)) << GetParam().info;
   ASSERT_TRUE(taken);
   EXPECT_TRUE(visible);
   EXPECT_EQ(fresh.bet, 0.0);
@@ -164,7 +100,7 @@ TEST_P(PaiGowBadSavedGame, ShowsItsInfoBoxAndTheGameStartsFresh) {
   EXPECT_EQ(HasSavedGame(session.SavedGame(), kSavedGameUser), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(PaiGowRestore, PaiGowBadSavedGame, ::testing::ValuesIn(kBadSavedGames),
+INSTANTIATE_TEST_SUITE_P(PaiGowRestore, PaiGowBadSavedGame, ::testing::ValuesIn(BadSavedGames()),
                          [](const ::testing::TestParamInfo<BadSavedGame>& info) {
                            return std::string(info.param.name);
                          });

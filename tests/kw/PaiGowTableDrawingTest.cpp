@@ -9,7 +9,6 @@
 #include "framework/shell/ShellGlobals.h"
 #include "framework/shell/Random.h"
 #include "framework/sound/Dib.h"
-#include "kw/Cards.h"
 #include "kw/ChipPiles.h"
 #include "kw/PaiGowBetting.h"
 #include "kw/PaiGowButtons.h"
@@ -19,11 +18,11 @@
 #include "platform/include/plat/time.h"
 #include "platform/include/plat/window.h"
 #include "tests/kw/PaiGowRun.h"
+#include "tests/kw/ScriptedDeal.h"
 #include "tests/support/KilledRun.h"
 
 namespace {
 
-using kw::CardId;
 using R = PaiGowRun;
 
 int AnswerOk(const plat::headless::MessageBoxRecord&) { return plat::IDOK; }
@@ -148,13 +147,9 @@ TEST(PaiGowChipPiles, PilesOf531AndAHalfAndNothingShowTheirChips) {
 
 // ---- Animations on and off ------------------------------------------------------
 
-// The player's pair of queens and ace-king against the dealer's jack high,
-// then a second round dealt in deck order.
+// A round both hands won, then one dealt in deck order.
 std::vector<int> Cards() {
-  std::vector<int> cards = {
-      CardId(12, 1), CardId(7, 3), CardId(14, 0), CardId(12, 2), CardId(13, 0), CardId(5, 2), CardId(3, 0),
-      CardId(9, 0),  CardId(8, 1), CardId(6, 2),  CardId(4, 3),  CardId(2, 1),  CardId(11, 2), CardId(10, 3),
-  };
+  std::vector<int> cards = kPlayerWinsBoth;
   for (int id = 0; id < 14; ++id) cards.push_back(id);
   return cards;
 }
