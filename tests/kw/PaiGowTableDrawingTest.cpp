@@ -147,9 +147,13 @@ TEST(PaiGowChipPiles, PilesOf531AndAHalfAndNothingShowTheirChips) {
 
 // ---- Animations on and off ------------------------------------------------------
 
-// A round both hands won, then one dealt in deck order.
+// A round both hands won, then the same cards the other way round: 9, 8, 6,
+// 4, 2, J, 10 with 6 and 2 to the 2nd hand against the queens, both lost;
+// then a round dealt in deck order.
 std::vector<int> Cards() {
   std::vector<int> cards = kPlayerWinsBoth;
+  cards.insert(cards.end(), kPlayerWinsBoth.begin() + 7, kPlayerWinsBoth.end());
+  cards.insert(cards.end(), kPlayerWinsBoth.begin(), kPlayerWinsBoth.begin() + 7);
   for (int id = 0; id < 14; ++id) cards.push_back(id);
   return cards;
 }
@@ -163,12 +167,13 @@ struct Layers {
 Layers TakeLayers() { return {LayerPixels(gScreen.Background()), LayerPixels(gScreen.Front()), plat::GetTickCount()}; }
 
 // The stages of a round at which the table stands still.
-enum Stage { kDealt, kOneMoved, kMovedBack, kSecondHandFull, kShownDown, kSwept, kStages };
-const char* const kStageNames[] = {"dealt", "one card moved", "moved back", "second hand full", "shown down",
-                                   "swept"};
+enum Stage { kDealt, kOneMoved, kMovedBack, kSecondHandFull, kShownDown, kSwept, kLostShownDown, kLostSwept, kStages };
+const char* const kStageNames[] = {"dealt",      "one card moved", "moved back",       "second hand full",
+                                   "shown down", "swept",          "lost, shown down", "lost, swept"};
 
 // A round of 30 (25, 5) played by clicks: the queen to the 2nd hand and
-// back, ace and king there, Done, New Game. The layers at each stage.
+// back, ace and king there, Done, New Game; then a round of 5 lost. The
+// layers at each stage.
 std::vector<Layers> PlayRound(int animations) {
   PaiGowRun run;
   run.cards = Cards();
@@ -208,6 +213,19 @@ std::vector<Layers> PlayRound(int animations) {
   });
   run.When(Betting, [&] {
     take(kSwept);
+    R::ClickButton(kw::kButtonBet1 + 1);
+  });
+  run.When([&] { return record()->bet == 5.0; }, [] { R::ClickButton(kw::kButtonDeal); });
+  run.When(Arranging, [] { R::ClickButton(kw::kButtonRowCard1 + 2); });
+  run.When([&] { return Arranging() && record()->slots[0] == 3; }, [] { R::ClickButton(kw::kButtonRowCard1 + 4); });
+  run.When([] { return R::InState(kw::kReadyForDone); }, [] { R::ClickButton(kw::kButtonDone); });
+  run.When([] { return R::InState(kw::kWaitNewGame); }, [&] {
+    EXPECT_EQ(record()->result, 1);
+    take(kLostShownDown);
+    R::ClickButton(kw::kButtonNewGame);
+  });
+  run.When(Betting, [&] {
+    take(kLostSwept);
     plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
   });
   EXPECT_EQ(run.Run(), 0);
@@ -229,6 +247,7 @@ TEST(PaiGowAnimations, OnAndOffEndOnTheSameLayersAtEveryStage) {
   EXPECT_GT(on[kSwept].time - on[kDealt].time, off[kSwept].time - off[kDealt].time);
   EXPECT_NE(off[kDealt].background, off[kOneMoved].background);
   EXPECT_NE(off[kShownDown].background, off[kSwept].background);
+  EXPECT_NE(off[kLostShownDown].background, off[kLostSwept].background);
 }
 
 }  // namespace
