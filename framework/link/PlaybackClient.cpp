@@ -101,9 +101,10 @@ void CPlaybackClient::Clear() {
 int TakeLoggedValue(int event, double low, double high, int* value) {
   const int state = FindButtonEvent(gPlaybackClient.list, event);
   if (state == 0) return 0;
-  const int logged = state - kLoggedValueBase;
+  // In double: a hostile log's value near the least int would overflow.
+  const double logged = static_cast<double>(state) - kLoggedValueBase;
   if (logged < low || logged > high) return 0;
-  *value = logged;
+  *value = static_cast<int>(logged);
   return 1;
 }
 

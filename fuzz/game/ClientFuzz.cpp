@@ -15,6 +15,7 @@
 #include "framework/shell/Program.h"
 #include "framework/shell/Random.h"
 #include "framework/shell/ShellGlobals.h"
+#include "fuzz/FuzzArguments.h"
 #include "fuzz/game/FuzzLink.h"
 #include "fuzz/game/FuzzPacket.h"
 #include "fuzz/game/ProtocolFuzz.h"
@@ -210,20 +211,10 @@ bool Orchestrates(const std::string& word) {
   return false;
 }
 
-// The program works in its staged folder: paths become absolute, and
-// crashes land where the fuzzer was started.
+// The program works in its staged folder.
 void TakeArguments(int argc, char** argv, bool* orchestrates) {
-  std::error_code error;
-  const std::string here = std::filesystem::current_path(error).string();
-  bool prefix = false;
-  gWords.assign(argv, argv + argc);
-  for (std::size_t i = 1; i < gWords.size(); ++i) {
-    std::string& word = gWords[i];
-    *orchestrates = *orchestrates || Orchestrates(word);
-    if (word.rfind("-artifact_prefix=", 0) == 0) prefix = true;
-    if (!word.empty() && word[0] != '-') word = std::filesystem::absolute(word, error).string();
-  }
-  if (!prefix) gWords.push_back("-artifact_prefix=" + here + "/");
+  gWords = AnchoredArguments(argc, argv);
+  for (const std::string& word : gWords) *orchestrates = *orchestrates || Orchestrates(word);
   for (std::string& word : gWords) gArgv.push_back(word.data());
   gArgv.push_back(nullptr);
 }

@@ -59,7 +59,3 @@ void CheckResult(int result, int* ended) {
   if (*ended != 0 && result != *ended) FuzzFault("a machine that ended went on");
   if (*ended == 0) *ended = result;
 }
-
-// Freed packets pass through AddressSanitizer's quarantine by the million; a
-// smaller one keeps the memory of a long run near its real use.
-extern "C" const char* __asan_default_options() { return "quarantine_size_mb=32"; }

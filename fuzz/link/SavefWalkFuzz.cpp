@@ -9,11 +9,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "framework/link/Comm.h"
 #include "framework/link/Db.h"
 #include "framework/link/PlaybackServer.h"
 #include "framework/link/Restore.h"
+#include "fuzz/FuzzArguments.h"
 #include "platform/include/plat/headless.h"
 
 namespace {
@@ -132,8 +134,6 @@ void RemoveDir() {
   if (::chdir("/") == 0) ::rmdir(gDir);
 }
 
-// The corpus folder must be given as an absolute path: the target works
-// in a folder of its own.
 int Initialise() {
   gDir = ::mkdtemp(gShmDir) ? gShmDir : ::mkdtemp(gTmpDir);
   if (!gDir || ::chdir(gDir) != 0) std::abort();
@@ -143,9 +143,16 @@ int Initialise() {
 
 }  // namespace
 
-// The memory this target grew to was AddressSanitizer's quarantine of freed
-// blocks (256 MB by default), filled fast by the file calls; there is no leak.
-extern "C" const char* __asan_default_options() { return "quarantine_size_mb=32"; }
+// The target works in a folder of its own, which it removes at the end.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  static std::vector<std::string> words = AnchoredArguments(*argc, *argv);
+  static std::vector<char*> pointers;
+  for (std::string& word : words) pointers.push_back(word.data());
+  pointers.push_back(nullptr);
+  *argc = static_cast<int>(words.size());
+  *argv = pointers.data();
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static int initialised = Initialise();

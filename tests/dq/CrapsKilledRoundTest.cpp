@@ -15,7 +15,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -31,6 +30,7 @@
 #include "mainclient/SavedGameFile.h"
 #include "framework/shell/ShellGlobals.h"
 #include "framework/sound/Screen.h"
+#include "tests/support/BadSavedGames.h"
 #include "tests/support/KilledRun.h"
 #include "tests/support/TempFolder.h"
 #include "platform/include/plat/headless.h"
@@ -276,59 +276,12 @@ TEST_F(CrapsRestore, RoundWithoutItsSnapshotStopsWithReconnectError) {
 
 // ---- Saved games that cannot be restored ------------------------------------
 
-void WriteInt(const char* game, const char* key, int index, std::int32_t value) {
-  unsigned char bytes[4];
-  DbPutU32(bytes, static_cast<std::uint32_t>(value));
-  ASSERT_EQ(dbWrite(kSavedGameUser, game, key, index, bytes, 4), 0);
-}
-
-struct BadSavedGame {
-  const char* name;
-  void (*write)();
-  const char* info;  // what the "INFO" box says
-};
-
-void ForeignGame() {
-  WriteInt("KW", kKeyExistanceFlag, 0, 1);
-  WriteInt("KW", kKeyNumBtns, 0, 0);
-  WriteInt("KW", kKeyNumPcks, 0, 0);
-}
-
-void BadExistanceFlag() {
-  WriteInt(dq::kCrapsGameCode, kKeyExistanceFlag, 0, 7);
-  WriteInt(dq::kCrapsGameCode, kKeyNumBtns, 0, 0);
-}
-
-void PacketLengthWrong() {
-  WriteInt(dq::kCrapsGameCode, kKeyExistanceFlag, 0, 1);
-  WriteInt(dq::kCrapsGameCode, kKeyNumBtns, 0, 0);
-  WriteInt(dq::kCrapsGameCode, kKeyNumPcks, 0, 1);
-  unsigned char block[4 + 8] = {};
-  DbPutU32(block, 20);  // says 20 bytes of text, holds 8
-  std::memcpy(block + 4, "command", 8);
-  ASSERT_EQ(dbWrite(kSavedGameUser, dq::kCrapsGameCode, kKeyPktLog, 0, block, sizeof block), 0);
-}
-
-const BadSavedGame kBadSavedGames[] = {
-    {"OfAnotherGame", ForeignGame, "LoadPlayback: The saved game is not this game"},
-    {"WithABadExistanceFlag", BadExistanceFlag, "LoadPlayback: EXISTANCEFLAG has an invalid value"},
-    {"WithAPacketCutShort", PacketLengthWrong,
-     "CPacketPlaybackServer::Load: dbRead read an invalid amount of memory"},
-};
-
 class CrapsBadSavedGame : public ::testing::TestWithParam<BadSavedGame> {};
-
-void PrintTo(const BadSavedGame& bad, std::ostream* out) { *out << bad.name; }
 
 TEST_P(CrapsBadSavedGame, ShowsItsInfoBoxAndTheGameStartsFresh) {
   TempFolder root;
   CrapsSession session(root.Path());
-  {
-    const std::string previous = std::filesystem::current_path().string();
-    std::filesystem::current_path(session.Folder());
-    GetParam().write();
-    std::filesystem::current_path(previous);
-  }
+  WriteBadSavedGame(session.Folder(), GetParam(), dq::kCrapsGameCode);
   ASSERT_EQ(HasSavedGame(session.SavedGame(), kSavedGameUser), 1);
   session.boxAnswers = AnswerEveryBox;
   TableState fresh;
@@ -345,11 +298,7 @@ TEST_P(CrapsBadSavedGame, ShowsItsInfoBoxAndTheGameStartsFresh) {
                [] { plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0); });
   EXPECT_EQ(session.Run(1), 0);
 
-  bool infoShown = false;
-  for (const auto& box : plat::headless::MessageBoxes()) {
-    if (box.caption == "INFO" && box.text.find(GetParam().info) != std::string::npos) infoShown = true;
-  }
-  EXPECT_TRUE(infoShown) << GetParam().info;
+  EXPECT_TRUE(InfoBoxSaid(GetParam().info)) << GetParam().info;
   ASSERT_TRUE(fresh.taken);
   for (float bet : fresh.bets) EXPECT_EQ(bet, 0.0f);
   EXPECT_EQ(fresh.point, 0);
@@ -359,7 +308,7 @@ TEST_P(CrapsBadSavedGame, ShowsItsInfoBoxAndTheGameStartsFresh) {
   EXPECT_DOUBLE_EQ(session.finalBalance, 3005.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(CrapsRestore, CrapsBadSavedGame, ::testing::ValuesIn(kBadSavedGames),
+INSTANTIATE_TEST_SUITE_P(CrapsRestore, CrapsBadSavedGame, ::testing::ValuesIn(BadSavedGames()),
                          [](const ::testing::TestParamInfo<BadSavedGame>& info) {
                            return std::string(info.param.name);
                          });

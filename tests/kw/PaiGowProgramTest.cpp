@@ -17,6 +17,7 @@
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/system.h"
 #include "tests/kw/PaiGowRun.h"
+#include "tests/kw/ScriptedDeal.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
@@ -54,13 +55,6 @@ bool Sent(const PaiGowRun& run, int channel, const std::string& piece) {
 }
 
 int AnswerOk(const plat::headless::MessageBoxRecord&) { return plat::IDOK; }
-
-// The player's pair of queens and ace-king against the dealer's jack high:
-// both hands won. Dealt in row order Q, 7, A, Q, K, 5, 3.
-const std::vector<int> kPlayerWinsBoth = {
-    CardId(12, 1), CardId(7, 3), CardId(14, 0), CardId(12, 2), CardId(13, 0), CardId(5, 2), CardId(3, 0),
-    CardId(9, 0),  CardId(8, 1), CardId(6, 2),  CardId(4, 3),  CardId(2, 1),  CardId(11, 2), CardId(10, 3),
-};
 
 std::vector<int> TwoRounds(const std::vector<int>& first) {
   std::vector<int> cards = first;

@@ -5,6 +5,11 @@
 #include <cstddef>
 #include <vector>
 
+// The player's pair of queens and ace-king against the dealer's jack high,
+// dealt in row order Q, 7, A, Q, K, 5, 3: with A and K to the 2nd hand both
+// hands win.
+extern const std::vector<int> kPlayerWinsBoth;
+
 struct ScriptedDeal {
   std::vector<int> cards;
   // Set when the server asked for a card past the list, or for one twice in
