@@ -15,6 +15,7 @@
 #include "framework/link/RestoreWindow.h"
 #include "framework/link/SavedGameKeys.h"
 #include "framework/shell/ShellGlobals.h"
+#include "kw/CardGameShell.h"
 #include "kw/PaiGowBetting.h"
 #include "kw/PaiGowButtons.h"
 #include "kw/PaiGowClient.h"
