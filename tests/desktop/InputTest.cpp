@@ -134,6 +134,12 @@ INT_PTR InputProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
       return FALSE;
     case kCheckTyping: {
       if (g_typedAt == 0) {
+        // Without a window manager the keyboard follows the pointer, which an
+        // earlier test may have left anywhere: put it on the edit first.
+        RECT edit;
+        GetWindowRect(GetDlgItem(dialog, kEdit), &edit);
+        Xdotool("mousemove " + std::to_string((edit.left + edit.right) / 2) + " " +
+                std::to_string((edit.top + edit.bottom) / 2));
         Xdotool("type xaxy");
         g_typedAt = timeGetTime();
       }
