@@ -125,7 +125,8 @@ struct GameDefinition {
   // The client link end's trace hook, installed after the playback hooks;
   // null: none.
   void (*ClientWaitCallback)(CComm& comm, int code) = nullptr;
-  // Once per frame after the game client and server; null: nothing.
+  // Once per frame after the game client and server and the status line's
+  // timeout, while the client goes on; null: nothing.
   void (*ExtraFrameStep)() = nullptr;
 };
 

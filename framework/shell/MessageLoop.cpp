@@ -117,17 +117,18 @@ int IdleTick() {
 }
 
 int RunFrame() {
+  int clientResult = 0;
   if (gLinkReady) {
-    int clientResult = gGame->ClientRun(gClientRecord, gClientComm, kSavedGameUser);
+    clientResult = gGame->ClientRun(gClientRecord, gClientComm, kSavedGameUser);
     if (gGame->restoresGames && gPacketPlaybackServer.IsActive()) {
       gGame->GameServerPlayback(gServerComm, gServerRecord, kSavedGameUser);
     } else {
       gGame->GameServerRun(gServerRecord, gServerComm, kSavedGameUser);
     }
     if (gGame->restoresGames && gPlaybackClient.Finished()) CloseRestoreWindow();
-    if (gGame->ExtraFrameStep) gGame->ExtraFrameStep();
     if (clientResult < 0) plat::DestroyWindow(gMainWindow);
   }
   StatusMsgTimeout();
+  if (gLinkReady && clientResult >= 0 && gGame->ExtraFrameStep) gGame->ExtraFrameStep();
   return gScreen.Flush(gDeviceContext, gOffsetX, gOffsetY, CScreen::kFlushDirty);
 }
