@@ -4,6 +4,7 @@
 // settled spin.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "framework/game/ServerFrame.h"
@@ -11,46 +12,31 @@
 #include "framework/link/Db.h"
 #include "framework/link/KeyValueList.h"
 #include "jb/SlotServer.h"
-#include "tests/support/CaptureTransport.h"
 #include "tests/support/QueuedDraws.h"
+#include "tests/support/ServerHarness.h"
 
 namespace jb {
 namespace {
 
-constexpr int kUser = 1;
-
-double Balance() {
-  double balance = 0;
-  dbGetBalance(kUser, &balance);
-  return balance;
+// The packet text of a failure answer, encoded as the link sends it.
+std::string Failure(const std::string& command, const std::string& errorText) {
+  CKeyValueList answer;
+  answer.Add("command", command.c_str());
+  answer.Add("answer", "fail");
+  answer.Add("errormsg", errorText.c_str());
+  char* text = answer.Encode();
+  const std::string encoded = text != nullptr ? text : "";
+  std::free(text);
+  return encoded;
 }
 
-// One server on a link end of its own, the account at 5000.
-class CSlotLink {
+// One Slot server on a link end of its own, the account at 5000.
+class CSlotLink : public CServerHarness {
  public:
-  CSlotLink() : transport(new CCaptureTransport) {
-    comm.Init("serverout.log", "serverin.log");
-    comm.SetTransport(transport);
-    record = SlotServerShell::New(kSlotGameCode);
-    dbSetBalance(kUser, 5000);
-    ClearDraws();
-    game::SetServerRandomSource(DrawQueued);
-  }
-  ~CSlotLink() {
-    SlotServerShell::Free(record);
-    game::SetServerRandomSource(nullptr);
-    EXPECT_EQ(DrawsLeft(), 0) << "a stop queued but never drawn";
-  }
+  CSlotLink() : CServerHarness(5000), record(SlotServerShell::New(kSlotGameCode)) {}
+  ~CSlotLink() override { SlotServerShell::Free(record); }
 
-  int Frame() { return GameServerRun(*record, comm, kUser); }
-  // Feeds a client packet and runs frames until the server answers (at most
-  // ten); the answer's text, "" when none went out.
-  std::string Exchange(const std::string& packet) {
-    EXPECT_EQ(comm.OnDataReceived(packet.c_str(), packet.size() + 1), 1) << packet;
-    const std::size_t before = transport->sent.size();
-    for (int frame = 0; frame < 10 && transport->sent.size() == before; ++frame) Frame();
-    return transport->sent.size() == before ? std::string() : transport->LastText();
-  }
+  int Frame() override { return GameServerRun(*record, comm, userId); }
   void OpenRound() {
     ASSERT_EQ(Exchange("command=CLIENTINIT").rfind("command=CLIENTINITANSWER&answer=ok", 0), 0u);
     ASSERT_EQ(Exchange("command=BEGINPLAY").rfind("command=BEGINPLAYANSWER&answer=ok", 0), 0u);
@@ -65,31 +51,14 @@ class CSlotLink {
     StackStops(reel1, reel2, reel3);
     return Exchange("command=SPIN&BET=" + bet);
   }
-  // The failure answer of packet and its errormsg, then -2 for ever with
-  // nothing more sent.
   void ExpectEndsWith(const std::string& packet, const std::string& command,
                       const std::string& errorText) {
-    const std::string text = Exchange(packet);
-    CKeyValueList answer;
-    answer.Decode(text.c_str());
-    ASSERT_NE(answer.GetValue("command"), nullptr) << text;
-    EXPECT_EQ(std::string(answer.GetValue("command")), command) << text;
-    EXPECT_STREQ(answer.GetValue("answer"), "fail") << text;
-    ASSERT_NE(answer.GetValue("errormsg"), nullptr) << text;
-    EXPECT_EQ(std::string(answer.GetValue("errormsg")), errorText) << packet;
-    EXPECT_EQ(answer.GetValue(kWinListTag), nullptr) << text;
-    const std::size_t sent = transport->sent.size();
-    EXPECT_EQ(Frame(), -2);
-    EXPECT_EQ(comm.OnDataReceived("command=CLIENTINIT", 19), 1);
-    EXPECT_EQ(Frame(), -2);
-    EXPECT_EQ(transport->sent.size(), sent);
+    CServerHarness::ExpectEndsWith(packet, Failure(command, errorText));
   }
   void ExpectSpinRefused(const std::string& bet, const std::string& errorText) {
     ExpectEndsWith("command=SPIN&BET=" + bet, "SPINANSWER", errorText);
   }
 
-  CComm comm;
-  CCaptureTransport* transport;
   SlotServerRecord* record;
 };
 
@@ -107,7 +76,7 @@ TEST(SlotServer, AWholeSession) {
   EXPECT_EQ(s.record->balance, 5000.0);
   // Three 6 with 3 coins at $1: 5000 coins won, 3 staked, $4997 credited.
   EXPECT_EQ(s.Spin("3.000000,1.000000", 16, 16, 16), WinList("16,16,16,5000.000000"));
-  EXPECT_EQ(Balance(), 9997.0);
+  EXPECT_EQ(AccountBalance(), 9997.0);
   EXPECT_EQ(s.record->balance, 5000.0);  // a spin leaves the record's balance
   EXPECT_EQ(s.Exchange("command=ENDPLAY"), "command=ENDPLAYANSWER&answer=ok");
   EXPECT_EQ(s.Exchange("command=BEGINPLAY"),
@@ -120,7 +89,7 @@ TEST(SlotServer, AWholeSession) {
   EXPECT_EQ(s.Frame(), -1);
   EXPECT_EQ(s.Frame(), -1);
   EXPECT_EQ(s.transport->sent.size(), sent);
-  EXPECT_EQ(Balance(), 9997.0);
+  EXPECT_EQ(AccountBalance(), 9997.0);
 }
 
 struct Payout {
@@ -152,10 +121,10 @@ TEST(SlotServer, EveryPayRuleByHandThroughTheLink) {
   ASSERT_EQ(s.Exchange("command=CLIENTINIT").rfind("command=CLIENTINITANSWER&answer=ok", 0), 0u);
   for (const Payout& p : payouts) {
     SCOPED_TRACE(p.winList);
-    dbSetBalance(kUser, 1000);
+    dbSetBalance(1, 1000);
     s.Exchange("command=BEGINPLAY");
     EXPECT_EQ(s.Spin(p.bet, p.stops[0], p.stops[1], p.stops[2]), WinList(p.winList));
-    EXPECT_EQ(Balance(), p.balance);
+    EXPECT_EQ(AccountBalance(), p.balance);
     EXPECT_EQ(s.Exchange("command=ENDPLAY"), "command=ENDPLAYANSWER&answer=ok");
   }
 }
@@ -172,7 +141,7 @@ TEST(SlotServer, ASpinMovesTheAccountOnceForItsNet) {
   EXPECT_EQ(s.Spin("2,1", 0, 8, 1), WinList("0,8,1,4.000000"));
   SetDbMoneyObserver(nullptr);
   EXPECT_EQ(g_moneyChanges, 1);
-  EXPECT_EQ(Balance(), 5002.0);
+  EXPECT_EQ(AccountBalance(), 5002.0);
 }
 
 TEST(SlotServer, BadBetsAreRefusedWithTheirTexts) {
@@ -201,26 +170,26 @@ TEST(SlotServer, BadBetsAreRefusedWithTheirTexts) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.packet);
     CSlotLink s;
-    dbSetBalance(kUser, 10);
+    dbSetBalance(1, 10);
     s.OpenRound();
     s.ExpectEndsWith(c.packet, "SPINANSWER", c.text);
-    EXPECT_EQ(Balance(), 10.0);
+    EXPECT_EQ(AccountBalance(), 10.0);
   }
   // The whole balance may be staked.
   CSlotLink s;
-  dbSetBalance(kUser, 10);
+  dbSetBalance(1, 10);
   s.OpenRound();
   EXPECT_EQ(s.Spin("2,5", 1, 1, 1), WinList("1,1,1,0.000000"));
-  EXPECT_EQ(Balance(), 0.0);
+  EXPECT_EQ(AccountBalance(), 0.0);
 }
 
 TEST(SlotServer, TheBetIsCheckedAgainstTheBalanceOfItsOwnBeginPlay) {
   CSlotLink s;
-  dbSetBalance(kUser, 3);
+  dbSetBalance(1, 3);
   s.OpenRound();
-  dbSetBalance(kUser, 1000);  // a credit after BEGINPLAY is not seen
+  dbSetBalance(1, 1000);  // a credit after BEGINPLAY is not seen
   s.ExpectSpinRefused("1,5", "Invalid bet list");
-  EXPECT_EQ(Balance(), 1000.0);
+  EXPECT_EQ(AccountBalance(), 1000.0);
 }
 
 TEST(SlotServer, WrongCommands) {
@@ -258,10 +227,10 @@ TEST(SlotServer, WrongCommands) {
 TEST(SlotServer, AFailedDebitReplacesTheWinList) {
   CSlotLink s;
   s.OpenRound();
-  dbSetBalance(kUser, 1);  // the balance fell after BEGINPLAY
+  dbSetBalance(1, 1);  // the balance fell after BEGINPLAY
   CSlotLink::StackStops(1, 1, 1);
   s.ExpectSpinRefused("3,1", "DB_NOT_ENOUGH_MONEY_ERR");
-  EXPECT_EQ(Balance(), 1.0);
+  EXPECT_EQ(AccountBalance(), 1.0);
 }
 
 TEST(SlotServer, AnAnswerWaitsForTheTransport) {
@@ -272,12 +241,12 @@ TEST(SlotServer, AnAnswerWaitsForTheTransport) {
   ASSERT_EQ(s.comm.OnDataReceived("command=SPIN&BET=3,1", 21), 1);
   for (int frame = 0; frame < 5; ++frame) EXPECT_EQ(s.Frame(), 0);
   EXPECT_EQ(s.record->state, game::kSpinSendSpin);
-  EXPECT_EQ(Balance(), 5003.0);  // settled once, however often the answer is offered
+  EXPECT_EQ(AccountBalance(), 5003.0);  // settled once, however often the answer is offered
   s.transport->accept = 1;
   EXPECT_EQ(s.Frame(), 0);
   EXPECT_EQ(s.transport->LastText(), WinList("0,3,5,6.000000"));
   EXPECT_EQ(s.record->state, game::kSpinWaitEndPlay);
-  EXPECT_EQ(Balance(), 5003.0);
+  EXPECT_EQ(AccountBalance(), 5003.0);
 }
 
 TEST(SlotDbErrorName, AddsTheRunningGame) {
