@@ -100,6 +100,16 @@ void BuildBeginPlay(BaccaratClientRecord* record, CComm& comm) {
   record->state = kSendBeginPlay;
 }
 
+// The last stakes across a restore: taken from the replayed log when it
+// holds them, then logged again for the next restore.
+void CarryLastBets(BaccaratClientRecord* record) {
+  for (int area = 0; area < kBetAreas; ++area) {
+    int stake = 0;
+    if (TakeLoggedValue(kLastBetEvents[area], 0.0, record->maxBet, &stake)) record->lastBets[area] = stake;
+    LogValue(kLastBetEvents[area], static_cast<int>(record->lastBets[area]));
+  }
+}
+
 void WaitBeginPlay(BaccaratClientRecord* record, CComm& comm) {
   if (!ClientArrived(comm)) return;
   DrawLagMeter();
@@ -117,6 +127,7 @@ void WaitBeginPlay(BaccaratClientRecord* record, CComm& comm) {
     plat::MessageBox(gMainWindow, "Your credit balance is low.", kTitle, plat::MB_OK | plat::MB_ICONEXCLAMATION);
   }
   record->moneyAtBegin = money;
+  CarryLastBets(record);
   DrawMoney(money);
   record->state = kOpenBetting;
 }

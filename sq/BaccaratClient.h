@@ -23,6 +23,10 @@ enum BaccaratClientState : int {
 // The frames the totals stay up with voice samples off.
 inline constexpr int kTotalsPauseFrames = 50;
 
+// The logged events that carry the last Player, Banker and Tie stakes
+// (+ 10000) across a restore, for the space-bar rebet.
+inline constexpr int kLastBetEvents[] = {10001, 10002, 10003};
+
 // State changes since BEGINPLAY was sent; logged with every press.
 extern int gClientStep;
 // Set by "Start a new game" or, with that button switched off, any click or key.

@@ -7,12 +7,7 @@
 #include "tests/support/QueuedDraws.h"
 #include "tests/support/ServerHarness.h"
 
-namespace {
-
-// Each BEGINPLAY deals a coup: past the queued ones, any cards.
 int DrawQueuedOrFirst() { return DrawsLeft() ? DrawQueued() : 0; }
-
-}  // namespace
 
 BaccaratRun::BaccaratRun()
     : CCardTableRun(sq::kBaccaratGame, sq::art::BaccaratSheet(), sq::art::kProgram, DrawQueuedOrFirst) {

@@ -11,6 +11,10 @@
 
 using CoupDeal = std::array<std::int32_t, sq::kCoupCards>;
 
+// The server's draws: the queued ones, then 0 (each BEGINPLAY deals a
+// coup, past the queued ones any cards).
+int DrawQueuedOrFirst();
+
 class BaccaratRun : public CCardTableRun {
  public:
   BaccaratRun();
