@@ -62,11 +62,8 @@ void DrawTable(IndexedImage& image, const SheetItem&) {
   FillRoundRect(image, {4, 4, 632, 414}, 44, kWood);
   FillRoundRect(image, {10, 10, 620, 402}, 40, kFelt);
   FrameRoundRect(image, {18, 18, 604, 386}, 34, kFeltLight);
-  // The backing strip of the table's texts: plain and dark.
-  FillRect(image, {kBackingStrip.x, kBackingStrip.y, 130, kTextHeight}, kFeltDark);
-  const TextStyle label{kYellow, kBlack, 1, 1};
-  DrawTextCentred(image, {kCardPlaces[0].x, 276, 85, 11}, "PLAYER", label);
-  DrawTextCentred(image, {kCardPlaces[3].x, 276, 85, 11}, "BANKER", label);
+  // The backing strip of the table's texts: plain felt.
+  FillRect(image, {kBackingStrip.x, kBackingStrip.y, 130, kTextHeight}, kFelt);
   for (const ButtonLabel& area : kAreaLabels) DrawBetArea(image, area);
   // The shoe.
   FillRoundRect(image, {kShoePlace.x - 4, kShoePlace.y - 4, kShoeWidth, kShoeHeight}, 8, kWoodDark);
