@@ -9,6 +9,7 @@
 #include "sq/BaccaratClient.h"
 #include "sq/BaccaratProgram.h"
 #include "sq/BaccaratProtocol.h"
+#include "sq/BaccaratTableLayout.h"
 #include "sq/art/BaccaratSheet.h"
 
 namespace {
@@ -55,13 +56,15 @@ int ClientAtRoundStart(const void* record) {
   return static_cast<const BaccaratClientRecord*>(record)->state == kBuildBeginPlay;
 }
 
-// The smallest stake on the Player, or leaves when the money does not
-// cover it; every coup is continued.
+// The smallest stake on the Player, or leaves when the money or the
+// limits allow none; every coup is continued.
 void PlayRound(void* record) {
   auto* r = static_cast<BaccaratClientRecord*>(record);
   if (r->state == kWaitNewGame) gContinueRequest = 1;
   if (r->state != kBetting || !BettingOpen() || r->dealRequest || r->exitRequest) return;
-  if (r->minBet <= 0 || r->money < r->minBet) return ClientPressKey(r, 'E');
+  if (r->minBet <= 0 || r->money < r->minBet || r->minBet > r->maxBet || r->minBet > r->maxTable) {
+    return ClientPressKey(r, 'E');
+  }
   if (r->bets[kAreaPlayer] < r->minBet) AddChipToBet(r, r->minBet, kAreaPlayer);
   ClientPressKey(r, 'D');
 }

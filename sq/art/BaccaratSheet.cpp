@@ -23,7 +23,6 @@ namespace {
 
 static_assert(kPictureKey == kKey, "the program leaves out the index the sprites are painted around");
 
-constexpr Rect RectOf(Area a) { return {a.x, a.y, a.width, a.height}; }
 constexpr Rect CardAt(Point p) { return {p.x, p.y, kCardWidth, kCardHeight}; }
 constexpr Rect ChipAt(Point p) { return {p.x, p.y, kChipWidth, kChipHeight}; }
 
