@@ -76,8 +76,6 @@ int AddChipToBet(BaccaratClientRecord* record, double amount, int area) {
   return 0;
 }
 
-int IsChipButtonEnabled(int button) { return button > 0; }
-
 int ChipIndexForAmount(double dollars) {
   for (int chip = kChipCount - 1; chip >= 0; --chip) {
     if (dollars >= kChipValues[chip]) return chip;

@@ -11,8 +11,6 @@ namespace sq {
 // 1 when the stakes changed. At a limit "You have bet your maximum" (outside
 // a replay); not enough money or closed betting refuse silently.
 int AddChipToBet(BaccaratClientRecord* record, double amount, int area);
-// Buttons 4..8 (adding) always, -4..-8 (taking off) never.
-int IsChipButtonEnabled(int button);
 // 4 for 500 or more, 3 from 100, 2 from 25, 1 from 5, 0 from 1, -1 below.
 int ChipIndexForAmount(double dollars);
 int AreBetsWithinLimits(const BaccaratClientRecord& record);

@@ -56,15 +56,6 @@ void EraseBetStacks() {
   for (int area = kAreaTie; area >= kAreaPlayer; --area) RestoreArea(kStakeAreas[area]);
 }
 
-void RedrawTableBets(const BaccaratClientRecord& record) {
-  const int result = record.coup.result;
-  if (result <= kTieStakeWon) RestoreArea(kWinAreas[result]);
-  DrawBetStacks(record);
-  if (result > kTieStakeWon) return;
-  const Point at = kWinSpots[result];
-  DrawChipStack(kBaccaratChips, kBetAreas + result, record.coup.win - record.bets[result], at.x, at.y);
-}
-
 void EraseChipSelector() {
   for (int chip = 0; chip < kChipCount; ++chip) {
     const ButtonEntry& b = kBaccaratButtonTable[kButtonChip1 + chip];

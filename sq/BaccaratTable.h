@@ -26,8 +26,6 @@ void DrawCardFace(int id, int place);
 // restored first.
 void DrawBetStacks(const BaccaratClientRecord& record);
 void EraseBetStacks();
-// The stakes and, for result 0..2, the win beside the winning stake.
-void RedrawTableBets(const BaccaratClientRecord& record);
 void EraseChipSelector();
 // The marker over chip selection (none for kNoChip).
 void DrawChipSelector(int selection);
