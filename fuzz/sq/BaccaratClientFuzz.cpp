@@ -1,0 +1,80 @@
+// The Baccarat client fed any server answers (fuzz/game).
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "artwork/Generator.h"
+#include "fuzz/game/ProtocolFuzz.h"
+#include "sq/BaccaratBetting.h"
+#include "sq/BaccaratClient.h"
+#include "sq/BaccaratProgram.h"
+#include "sq/BaccaratProtocol.h"
+#include "sq/BaccaratTableLayout.h"
+#include "sq/art/BaccaratSheet.h"
+
+namespace {
+
+using namespace sq;
+
+const char* const kCommands[] = {"CLIENTINITANSWER", "BEGINPLAYANSWER", kDealAnswer, "ENDPLAYANSWER",
+                                 "CLIENTEXITANSWER"};
+const char* const kTags[] = {"MONEYAMOUNT", kMinBetTag, kMaxBetTag, kMaxTableTag, kCardsTag, kMoneyLeftTag,
+                             "ERRORMSG"};
+
+int StageArtwork(const std::string& root) { return artwork::WriteSheet(root, art::BaccaratSheet()); }
+
+double Sane(double money) { return std::isfinite(money) && money >= 0 && money < 1e12 ? money : 1000.0; }
+
+// Six different ids that change with the money, so each coup differs; the
+// Player's natural 9 (4 and 5 points) wins.
+int Card(const BaccaratClientRecord& r, int i) { return (static_cast<int>(Sane(r.money)) + 7 * i) % 52; }
+
+std::string ServerAnswerFor(const void* record) {
+  const auto& r = *static_cast<const BaccaratClientRecord*>(record);
+  char text[300];
+  switch (r.state) {
+    case kWaitInit:
+      return "command=CLIENTINITanswer&answer=ok&MONEYAMOUNT=1000.000000&MINBET=5.000000&MAXBET=500.000000"
+             "&MAXTABLE=500.000000";
+    case kWaitBeginPlay:
+      std::snprintf(text, sizeof text, "command=BEGINPLAYanswer&answer=ok&MONEYAMOUNT=%f", Sane(r.money));
+      return text;
+    case kWaitDeal:
+      std::snprintf(text, sizeof text,
+                    "command=DEALANSWER&answer=ok&CARDS=%i,%i,%i,%i,100,100,4,5,0,7,0,0,0,%f,0&MONEYLEFT=%f",
+                    Card(r, 0), Card(r, 1), Card(r, 2), Card(r, 3), 2.0 * r.bets[0],
+                    Sane(r.money - r.betsOnTable + 2.0 * r.bets[0]));
+      return text;
+    case kWaitEndPlay:
+    case kWaitQuitEnd: return "command=ENDPLAYanswer&answer=ok";
+    case kWaitExit: return "command=CLIENTEXITanswer&answer=ok";
+    default: return "";
+  }
+}
+
+int ClientAtRoundStart(const void* record) {
+  return static_cast<const BaccaratClientRecord*>(record)->state == kBuildBeginPlay;
+}
+
+// The smallest stake on the Player, or leaves when the money or the
+// limits allow none; every coup is continued.
+void PlayRound(void* record) {
+  auto* r = static_cast<BaccaratClientRecord*>(record);
+  if (r->state == kWaitNewGame) gContinueRequest = 1;
+  if (r->state != kBetting || !BettingOpen() || r->dealRequest || r->exitRequest) return;
+  if (r->minBet <= 0 || r->money < r->minBet || r->minBet > r->maxBet || r->minBet > r->maxTable) {
+    return ClientPressKey(r, 'E');
+  }
+  if (r->bets[kAreaPlayer] < r->minBet) AddChipToBet(r, r->minBet, kAreaPlayer);
+  ClientPressKey(r, 'D');
+}
+
+const ClientFuzzTarget kBaccaratTarget{
+    &kBaccaratGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
+    kTags,          static_cast<int>(sizeof kTags / sizeof kTags[0]),
+    "games/baccarat", StageArtwork, ServerAnswerFor, ClientAtRoundStart, PlayRound,
+};
+
+}  // namespace
+
+int main(int argc, char** argv) { return RunClientFuzz(kBaccaratTarget, argc, argv); }

@@ -1,0 +1,3 @@
+#include "sq/BaccaratProgram.h"
+
+int main(int argc, char** argv) { return sq::BaccaratMain(argc, argv); }

@@ -1,0 +1,294 @@
+// A Baccarat coup killed after each of its packets, during the third cards
+// or during the payout, and restored end to end against the real stand-in
+// main client: a child process plays until the kill point and dies there;
+// the program started again (hidden, as the main client starts it) replays
+// the coup and goes on. The second coup's stakes are made by the space bar
+// (the last stakes again), two $25 chips on the Banker and a right click
+// taking one off. The cards, the stakes, the balance, the account and the
+// screen's two layers must be those of the game played through.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "framework/link/Db.h"
+#include "framework/link/RestoreWindow.h"
+#include "framework/link/SavedGameKeys.h"
+#include "framework/shell/ShellGlobals.h"
+#include "kw/Cards.h"
+#include "mainclient/SavedGameFile.h"
+#include "platform/include/plat/headless.h"
+#include "platform/include/plat/window.h"
+#include "sq/BaccaratButtons.h"
+#include "sq/BaccaratClient.h"
+#include "sq/BaccaratProtocol.h"
+#include "tests/sq/BaccaratSession.h"
+#include "tests/support/KilledRun.h"
+#include "tests/support/TempFolder.h"
+
+namespace {
+
+using kw::CardId;
+using R = BaccaratRun;
+
+// Coup 1: the Player's natural 9 beats 7 ($5 on the Player: + 5).
+// Coup 2: both draw, the Player's 9 beats the Banker's 8 (Player 5, Banker
+// 25: + 5 - 25). Coup 3 is dealt as it comes.
+const std::vector<CoupDeal> kCoups = {
+    {CardId(4, 0), CardId(5, 1), CardId(13, 2), CardId(7, 3), CardId(2, 0), CardId(3, 0)},
+    {CardId(2, 0), CardId(3, 1), CardId(10, 2), CardId(3, 3), CardId(4, 0), CardId(5, 1)},
+};
+
+sq::BaccaratClientRecord* Record() { return R::Record(); }
+bool Open() { return R::InState(sq::kBetting) && sq::BettingOpen() && !IsRestoring(); }
+bool Back(int state) { return R::InState(state) && !IsRestoring(); }
+bool StakesAre(double player, double banker) {
+  return Record() != nullptr && Record()->bets[0] == player && Record()->bets[1] == banker && Record()->bets[2] == 0;
+}
+
+struct TableState {
+  bool taken = false;
+  sq::BaccaratClientRecord record{};
+  double account = 0;
+  ScreenLayers layers;
+};
+
+TableState Take() {
+  TableState t;
+  t.taken = true;
+  t.record = *Record();
+  dbGetBalance(kSavedGameUser, &t.account);
+  t.layers = TakeScreenLayers();
+  return t;
+}
+
+void ExpectSameTable(const TableState& got, const TableState& want) {
+  ASSERT_TRUE(got.taken);
+  ASSERT_TRUE(want.taken);
+  const sq::BaccaratClientRecord& g = got.record;
+  const sq::BaccaratClientRecord& w = want.record;
+  for (int area = 0; area < sq::kBetAreas; ++area) {
+    EXPECT_DOUBLE_EQ(g.bets[area], w.bets[area]);
+    EXPECT_DOUBLE_EQ(g.lastBets[area], w.lastBets[area]);
+  }
+  EXPECT_DOUBLE_EQ(g.money, w.money);
+  EXPECT_EQ(g.chipSelection, w.chipSelection);
+  EXPECT_DOUBLE_EQ(got.account, want.account);
+  ExpectSameLayers(got.layers, want.layers);
+}
+
+// The second coup's stages.
+enum Stage { kStakes, kDeal, kNewGame, kThirdOpens };
+
+enum Kill {
+  kNoKill = -1,
+  kKillStakes,   // the stakes made, nothing of them sent
+  kKillDeal,     // after DEAL
+  kKillThird,    // while the third cards come
+  kKillPayout,   // while the stakes are paid and taken (New Game not yet sent)
+  kKillEndPlay,  // after ENDPLAY
+};
+
+constexpr Stage kStageOfKill[] = {kStakes, kDeal, kDeal, kNewGame, kNewGame};
+
+void CoupOne(BaccaratSession& s) {
+  s.When(Open, [] { R::ClickButton(sq::kButtonPlayer); });
+  s.When([] { return StakesAre(5, 0); }, [] { R::ClickButton(sq::kButtonDeal); });
+  s.When([] { return R::InState(sq::kWaitNewGame); }, [] { R::ClickButton(sq::kButtonNewGame); });
+}
+
+bool StageBegins(Stage stage) {
+  switch (stage) {
+    case kStakes: return Open();
+    case kDeal: return Open() && StakesAre(5, 25);
+    case kNewGame: return Back(sq::kWaitNewGame);
+    case kThirdOpens: return Open();
+  }
+  return false;
+}
+
+bool KillNow(int kill) {
+  switch (kill) {
+    case kKillStakes: return Open() && StakesAre(5, 25);
+    case kKillDeal: return R::InState(sq::kWaitDeal);
+    case kKillThird: return R::InState(sq::kThirdCards);
+    case kKillPayout: return R::InState(sq::kPayout);
+    case kKillEndPlay: return R::InState(sq::kWaitEndPlay);
+    default: return false;
+  }
+}
+
+// A coup restored before its DEAL went out has no log to carry the last
+// stakes: the player makes them again by a click.
+void AddStage(BaccaratSession& s, Stage stage, bool restored, TableState* out) {
+  auto begins = [stage] { return StageBegins(stage); };
+  switch (stage) {
+    case kStakes:
+      s.When(begins, [restored] {
+        if (restored) return R::ClickButton(sq::kButtonPlayer);
+        EXPECT_DOUBLE_EQ(Record()->lastBets[0], 5.0);
+        plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::TRUE, plat::FALSE);
+        plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::FALSE, plat::FALSE);
+      });
+      s.When([] { return StakesAre(5, 0); }, [] { R::ClickButton(sq::kButtonChip1 + 2); });
+      s.When([] { return Record()->chipSelection == 2 && StakesAre(5, 0); }, [] { R::ClickButton(sq::kButtonBanker); });
+      s.When([] { return StakesAre(5, 25); }, [] { R::ClickButton(sq::kButtonBanker); });
+      s.When([] { return StakesAre(5, 50); }, [] { R::RightClickButton(sq::kButtonBanker); });
+      break;
+    case kDeal: s.When(begins, [] { R::ClickButton(sq::kButtonDeal); }); break;
+    case kNewGame: s.When(begins, [] { R::ClickButton(sq::kButtonNewGame); }); break;
+    case kThirdOpens:
+      s.When(begins, [out] {
+        *out = Take();
+        plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+      });
+      break;
+  }
+}
+
+struct Leg {
+  int resume;  // the stage a restored run picks up at; kNoKill: a new game
+  int kill;
+};
+
+void ScriptLeg(BaccaratSession& s, const Leg& leg, TableState* out) {
+  s.boxAnswers = AnswerEveryBox;
+  const bool fresh = leg.resume == kNoKill;
+  // A restored run's coup comes back from its save point: only later coups draw.
+  s.coups.assign(kCoups.begin() + (fresh ? 0 : 2), kCoups.end());
+  if (fresh) CoupOne(s);
+  const int first = fresh ? kStakes : leg.resume;
+  for (int stage = first; stage <= kThirdOpens; ++stage) {
+    AddStage(s, static_cast<Stage>(stage), !fresh && stage == first, out);
+    if (leg.kill >= 0 && kStageOfKill[leg.kill] == stage) {
+      const int kill = leg.kill;
+      s.When([kill] { return KillNow(kill); }, DieHere);
+      return;
+    }
+  }
+}
+
+int ResumeAfter(int kill, int resumed) {
+  switch (kill) {
+    case kKillStakes: return kStakes;
+    case kKillDeal:
+    case kKillThird:
+    case kKillPayout: return kNewGame;
+    case kKillEndPlay: return kThirdOpens;
+    default: return resumed;
+  }
+}
+
+void RunLegUntilKilled(const std::string& root, const Leg& leg) {
+  RunUntilKilled([&] {
+    BaccaratSession killed(root);
+    TableState ignored;
+    ScriptLeg(killed, leg, &ignored);
+    killed.Run(leg.resume == kNoKill ? 0 : 1);
+  });
+}
+
+class BaccaratKilledRound : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    reference_ = new TempFolder;
+    BaccaratSession played(reference_->Path());
+    ScriptLeg(played, {kNoKill, kNoKill}, &played_);
+    ASSERT_EQ(played.Run(0), 0);
+    playedBalance_ = played.finalBalance;
+    ASSERT_TRUE(played_.taken);
+  }
+  static void TearDownTestSuite() {
+    delete reference_;
+    reference_ = nullptr;
+  }
+
+  static void ExpectChainEndsAsPlayedThrough(const std::vector<Leg>& legs) {
+    TempFolder root;
+    int resume = kNoKill;
+    for (const Leg& leg : legs) {
+      ASSERT_EQ(leg.resume, resume);
+      RunLegUntilKilled(root.Path(), leg);
+      ASSERT_EQ(HasSavedGame(BaccaratSession(root.Path()).SavedGame(), kSavedGameUser), 1);
+      resume = ResumeAfter(leg.kill, resume);
+    }
+    BaccaratSession last(root.Path());
+    TableState got;
+    bool hiddenWhileRestoring = false;
+    last.When([] { return gMainWindow != nullptr && IsRestoring(); }, [&] {
+      hiddenWhileRestoring = !plat::IsWindowVisible(gMainWindow) &&
+                             plat::FindWindow(kRestoreClassName, nullptr) != nullptr;
+    });
+    ScriptLeg(last, {resume, kNoKill}, &got);
+    EXPECT_EQ(last.Run(1), 0);
+    EXPECT_TRUE(hiddenWhileRestoring);
+    EXPECT_FALSE(BoxSaid("Playback error"));
+    ExpectSameTable(got, played_);
+    EXPECT_DOUBLE_EQ(last.finalBalance, playedBalance_);
+    EXPECT_EQ(HasSavedGame(last.SavedGame(), kSavedGameUser), 0);
+  }
+
+  static TempFolder* reference_;
+  static TableState played_;
+  static double playedBalance_;
+};
+
+TempFolder* BaccaratKilledRound::reference_ = nullptr;
+TableState BaccaratKilledRound::played_;
+double BaccaratKilledRound::playedBalance_ = 0;
+
+// Coup 1: + 5; coup 2: the Player's 5 wins 5, the Banker's 25 is lost. The
+// main client's new account holds 3000.
+TEST_F(BaccaratKilledRound, TheGamePlayedThroughIsWhatTheRestoresMustEndAs) {
+  EXPECT_DOUBLE_EQ(played_.record.lastBets[0], 5.0);
+  EXPECT_DOUBLE_EQ(played_.record.lastBets[1], 25.0);
+  EXPECT_DOUBLE_EQ(playedBalance_, 3000.0 + 5.0 + 5.0 - 25.0);
+  EXPECT_DOUBLE_EQ(played_.account, playedBalance_);
+}
+
+TEST_F(BaccaratKilledRound, KilledWithTheStakesMade) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillStakes}}); }
+TEST_F(BaccaratKilledRound, KilledAfterDeal) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillDeal}}); }
+TEST_F(BaccaratKilledRound, KilledDuringTheThirdCards) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillThird}}); }
+TEST_F(BaccaratKilledRound, KilledDuringThePayout) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillPayout}}); }
+TEST_F(BaccaratKilledRound, KilledAfterEndPlay) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillEndPlay}}); }
+
+// A saved game whose existence flag is neither 0 nor 1 shows its "INFO"
+// box; the game starts fresh and plays on.
+TEST(BaccaratBadSavedGame, ShowsItsInfoBoxAndTheGameStartsFresh) {
+  TempFolder root;
+  BaccaratSession session(root.Path());
+  {
+    const std::string previous = std::filesystem::current_path().string();
+    std::filesystem::current_path(session.Folder());
+    for (const auto& [key, value] : {std::pair{kKeyExistanceFlag, 7}, std::pair{kKeyNumBtns, 0}}) {
+      unsigned char bytes[4];
+      DbPutU32(bytes, static_cast<std::uint32_t>(value));
+      ASSERT_EQ(dbWrite(kSavedGameUser, sq::kBaccaratGameCode, key, 0, bytes, 4), 0);
+    }
+    std::filesystem::current_path(previous);
+  }
+  ASSERT_EQ(HasSavedGame(session.SavedGame(), kSavedGameUser), 1);
+  session.boxAnswers = AnswerEveryBox;
+  session.coups = kCoups;
+  double freshMoney = 0;
+  CoupOne(session);
+  session.When(Open, [&] {
+    freshMoney = Record()->money;
+    plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+  });
+  EXPECT_EQ(session.Run(1), 0);
+  bool infoShown = false;
+  for (const auto& box : plat::headless::MessageBoxes()) {
+    if (box.caption == "INFO" && box.text.find("LoadPlayback: EXISTANCEFLAG has an invalid value") != std::string::npos) {
+      infoShown = true;
+    }
+  }
+  EXPECT_TRUE(infoShown);
+  EXPECT_DOUBLE_EQ(freshMoney, 3005.0);
+  EXPECT_DOUBLE_EQ(session.finalBalance, 3005.0);
+}
+
+}  // namespace
