@@ -6,6 +6,14 @@
 // own and a display of its own:
 //   DISPLAY=:NN dbus-run-session -- <build>/bench/bench_shell_startup
 // CASINO_BENCH_STAGE names another staged tree to measure instead.
+// Beside the medians it prints where the time goes: the median of each mark
+// the programs leave on their way up (CASINO_STARTUP_TRACE), in ms from the
+// exec, "game_" for the game and "main_" for the main client: backend (the
+// program's own start up to the platform), qt (Qt connected to the display),
+// bus (on the session bus), remote_out / remote_in (the first message sent to
+// / taken from another program: registration and the main client's wait for
+// it), picture_sent (the first picture drawn), shown (the window shown),
+// painted (its first paint).
 #include <benchmark/benchmark.h>
 #include <signal.h>
 #include <spawn.h>
@@ -20,6 +28,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -55,6 +66,7 @@ class CStage {
     if (!m_temp.empty()) fs::remove_all(m_temp, ec);
   }
   fs::path Root() const { return m_temp / "stage"; }
+  fs::path TraceFile() const { return m_temp / "trace"; }
   fs::path GameFolder() const { return Root() / "games" / "craps"; }
   void WipeSavedGame() const {
     std::error_code ec;
@@ -205,11 +217,42 @@ class CDisplay {
   xcb_window_t m_root = 0;
 };
 
-void Report(benchmark::State& state, std::vector<double> times) {
+double Median(std::vector<double> times) {
   std::sort(times.begin(), times.end());
-  state.counters["median_ms"] = (times[kStarts / 2 - 1] + times[kStarts / 2]) / 2;
+  const std::size_t n = times.size();
+  return n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
+}
+
+// Each start's marks, by "<who>_<phase>", in ms from the exec.
+using Phases = std::map<std::string, std::vector<double>>;
+
+// Takes the marks written since the last call; marks from before start
+// (the standing main client's own start) are left out.
+void TakeMarks(const fs::path& file, Clock::time_point start, pid_t mainClient, Phases* phases) {
+  std::ifstream in(file);
+  std::string line;
+  const long long startUs =
+      std::chrono::duration_cast<std::chrono::microseconds>(start.time_since_epoch()).count();
+  while (std::getline(in, line)) {
+    std::istringstream fields(line);
+    long long us = 0;
+    int pid = 0;
+    std::string phase;
+    if (!(fields >> us >> pid) || !std::getline(fields >> std::ws, phase) || us < startUs) continue;
+    std::replace(phase.begin(), phase.end(), ' ', '_');
+    (*phases)[(pid == mainClient ? "main_" : "game_") + phase].push_back((us - startUs) / 1000.0);
+  }
+  in.close();
+  std::error_code ec;
+  fs::remove(file, ec);
+}
+
+void Report(benchmark::State& state, std::vector<double> times, const Phases& phases) {
+  std::sort(times.begin(), times.end());
+  state.counters["median_ms"] = Median(times);
   state.counters["min_ms"] = times.front();
   state.counters["max_ms"] = times.back();
+  for (const auto& [name, marks] : phases) state.counters[name] = Median(marks);
 }
 
 bool Ready(benchmark::State& state, CStage* stage, CDisplay* display) {
@@ -221,6 +264,7 @@ bool Ready(benchmark::State& state, CStage* stage, CDisplay* display) {
     state.SkipWithError("no staged tree or no display");
     return false;
   }
+  ::setenv("CASINO_STARTUP_TRACE", stage->TraceFile().c_str(), 1);
   return true;
 }
 
@@ -242,6 +286,7 @@ void StartAlone(benchmark::State& state) {
     return;
   }
   std::vector<double> times;
+  Phases phases;
   for (auto _ : state) {
     for (int i = 0; i < kStarts; ++i) {
       stage.WipeSavedGame();
@@ -249,6 +294,7 @@ void StartAlone(benchmark::State& state) {
       const pid_t game = Spawn((stage.GameFolder() / "craps").string(), {}, stage.GameFolder());
       const double ms = display.WaitForPaint(kGameTitle, settled, start);
       Stop(game);
+      TakeMarks(stage.TraceFile(), start, mainClient, &phases);
       display.WaitForGone(kGameTitle);
       // The bus drops the dead game's names a moment after its window.
       std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -260,7 +306,7 @@ void StartAlone(benchmark::State& state) {
     }
   }
   Stop(mainClient);
-  if (times.size() == kStarts) Report(state, times);
+  if (times.size() == kStarts) Report(state, times, phases);
 }
 BENCHMARK(StartAlone)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -286,6 +332,7 @@ void StartThroughMainClient(benchmark::State& state) {
     return;
   }
   std::vector<double> times;
+  Phases phases;
   for (auto _ : state) {
     for (int i = 0; i < kStarts; ++i) {
       stage.WipeSavedGame();
@@ -293,6 +340,7 @@ void StartThroughMainClient(benchmark::State& state) {
       const pid_t mainClient = Spawn((stage.Root() / "mainclient").string(), {"craps"}, stage.Root());
       const double ms = display.WaitForPaint(kGameTitle, settled, start);
       EndMainClient(mainClient, &display);
+      TakeMarks(stage.TraceFile(), start, mainClient, &phases);
       if (ms < 0) {
         state.SkipWithError("the game was not painted");
         break;
@@ -300,7 +348,7 @@ void StartThroughMainClient(benchmark::State& state) {
       times.push_back(ms);
     }
   }
-  if (times.size() == kStarts) Report(state, times);
+  if (times.size() == kStarts) Report(state, times, phases);
 }
 BENCHMARK(StartThroughMainClient)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -22,6 +22,7 @@
 #include "platform/desktop/MultimediaTimer.h"
 #include "platform/desktop/PointerTracker.h"
 #include "platform/desktop/Pump.h"
+#include "platform/desktop/StartupTrace.h"
 #include "platform/desktop/WaveSound.h"
 #include "platform/desktop/WindowTable.h"
 #include "platform/include/plat/app.h"
@@ -120,6 +121,7 @@ namespace plat {
 BOOL InitBackend(int argc, char** argv) {
   using namespace desktop;
   if (g_app) return TRUE;
+  StartupMark("backend");
   const DisplayLook look = LookForDisplay();
   if (!look.reachable) return FALSE;
   // QApplication keeps the argument vector, so it gets a copy that lives on.
@@ -132,11 +134,13 @@ BOOL InitBackend(int argc, char** argv) {
   g_argc = static_cast<int>(g_arguments.size());
   g_app = new QApplication(g_argc, g_argv.data());
   if (look.held) xcb_disconnect(look.held);
+  StartupMark("qt");
   g_app->setQuitOnLastWindowClosed(false);
   InstallFontSubstitutes();
   InitPump();
   InstallPointerTracker();
   ConnectBus();
+  StartupMark("bus");
   g_active = false;
   QObject::connect(g_app, &QGuiApplication::applicationStateChanged, g_app,
                    [](Qt::ApplicationState s) {

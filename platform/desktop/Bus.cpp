@@ -17,6 +17,7 @@
 #include "platform/desktop/Handles.h"
 #include "platform/desktop/MessageQueue.h"
 #include "platform/desktop/Pump.h"
+#include "platform/desktop/StartupTrace.h"
 #include "platform/desktop/WindowTable.h"
 
 namespace plat::desktop {
@@ -64,6 +65,7 @@ class CBusObject : public QDBusVirtualObject {
     const QVariantList a = m.arguments();
     const QString member = m.member();
     if ((member == QLatin1String("Send") || member == QLatin1String("Post")) && a.size() == 7) {
+      StartupMark("remote in");
       const HWND hwnd = reinterpret_cast<HWND>(a[0].toULongLong());
       const UINT msg = a[1].toUInt();
       const WPARAM wParam = static_cast<WPARAM>(a[2].toULongLong());
@@ -269,6 +271,7 @@ HWND FindRemoteWindow(const char* className, const char* title) {
 }
 
 bool SendRemote(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  StartupMark("remote out");
   QVariant answer;
   if (!Call(MessageCall(QStringLiteral("Send"), hwnd, msg, wParam, lParam), &answer)) return false;
   *result = static_cast<LRESULT>(answer.toLongLong());

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QShowEvent>
 
 #include <cmath>
 
@@ -13,6 +14,7 @@
 #include "platform/desktop/KeyMap.h"
 #include "platform/desktop/MessageQueue.h"
 #include "platform/desktop/Pump.h"
+#include "platform/desktop/StartupTrace.h"
 #include "platform/desktop/WindowTable.h"
 
 namespace plat::desktop {
@@ -77,17 +79,26 @@ void CCanvasWidget::paintEvent(QPaintEvent* event) {
     painter.fillRect(event->rect(), Qt::black);
     return;
   }
+  if (w->kind == WindowKind::kTopLevel) StartupMark("painted");
   const QRect r = PictureRect();
   if (r.size() == w->canvas.size()) {
-    const QRect area = event->rect().intersected(r);
-    painter.drawImage(area, w->canvas, area.translated(-r.topLeft()));
-    const QRegion outside = QRegion(event->rect()).subtracted(QRegion(r));
-    for (const QRect& o : outside) painter.fillRect(o, Qt::black);
+    // Only the changed rectangles: their bounding box may be the whole window.
+    const QRegion changed = event->region();
+    for (const QRect& area : changed.intersected(r)) {
+      painter.drawImage(area.topLeft(), w->canvas, area.translated(-r.topLeft()));
+    }
+    for (const QRect& o : changed.subtracted(QRegion(r))) painter.fillRect(o, Qt::black);
     return;
   }
   const QRegion bars = QRegion(rect()).subtracted(QRegion(r));
   for (const QRect& o : bars) painter.fillRect(o, Qt::black);
   painter.drawImage(r, w->canvas);
+}
+
+void CCanvasWidget::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  const CWindow* w = Windows().FindAny(m_hwnd);
+  if (w && w->kind == WindowKind::kTopLevel) StartupMark("shown");
 }
 
 void CCanvasWidget::mouseMoveEvent(QMouseEvent* event) {

@@ -12,6 +12,7 @@
 #include "platform/desktop/Cursors.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"
+#include "platform/desktop/StartupTrace.h"
 #include "platform/desktop/WindowTable.h"
 
 namespace plat::desktop {
@@ -135,7 +136,7 @@ class CDesktopDevice final : public common::CDrawingDevice {
     CanvasChanged(CCanvasArea{owner, &owner->canvas, QPoint(s.origin.x, s.origin.y), ToQRect(s.clip)},
                   ToQRect(rect));
   }
-  void Presented(const CDeviceContext&, const RECT&) override {}
+  void Presented(const CDeviceContext&, const RECT&) override { StartupMark("picture sent"); }
   int ScreenBits() override {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->depth() : 24;
