@@ -1,5 +1,7 @@
 #include "platform/common/MessageQueue.h"
 
+#include "platform/common/Input.h"
+#include "platform/common/PaletteMath.h"
 #include "platform/include/plat/time.h"
 
 namespace plat::common {
@@ -93,3 +95,23 @@ unsigned long CMessageQueue::Generation() {
 }
 
 }  // namespace plat::common
+
+// TranslateMessage: the character of a key-down goes before every other
+// message; every key message answers TRUE, with a character or without.
+namespace plat {
+
+BOOL TranslateMessage(const MSG* msg) {
+  if (!msg) return FALSE;
+  if (msg->message == WM_KEYUP) return TRUE;
+  if (msg->message != WM_KEYDOWN) return FALSE;
+  // A held control key makes a command, never typed text.
+  const int ch = common::ControlHeld() ? 0 : common::CharFromVirtualKey(msg->wParam, common::ShiftHeld());
+  if (!ch) return TRUE;
+  MSG c = *msg;
+  c.message = WM_CHAR;
+  c.wParam = static_cast<WPARAM>(ch);
+  common::ThreadQueue().PostNext(c);
+  return TRUE;
+}
+
+}  // namespace plat

@@ -1,11 +1,9 @@
 #include "platform/desktop/MessageLoop.h"
 
-#include <QGuiApplication>
 #include <QWidget>
 
 #include "platform/desktop/Bus.h"
 #include "platform/desktop/Handles.h"
-#include "platform/common/PaletteMath.h"
 #include "platform/desktop/Pump.h"
 #include "platform/desktop/WindowTable.h"
 #include "platform/include/plat/time.h"
@@ -145,18 +143,6 @@ BOOL WaitMessageTimeout(DWORD timeoutMs) {
     if (spent >= timeoutMs) return FALSE;
     desktop::WaitForEvents(static_cast<int>(timeoutMs - spent));
   }
-}
-
-BOOL TranslateMessage(const MSG* msg) {
-  if (!msg || msg->message != WM_KEYDOWN) return FALSE;
-  const bool shift = QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier;
-  const int ch = common::CharFromVirtualKey(msg->wParam, shift);
-  if (!ch) return TRUE;
-  MSG c = *msg;
-  c.message = WM_CHAR;
-  c.wParam = static_cast<WPARAM>(ch);
-  desktop::Queue().PostNext(c);
-  return TRUE;
 }
 
 LRESULT DispatchMessage(const MSG* msg) {

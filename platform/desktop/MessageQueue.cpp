@@ -1,7 +1,10 @@
 #include "platform/desktop/MessageQueue.h"
 
+#include <QGuiApplication>
+
 #include <atomic>
 
+#include "platform/common/Input.h"
 #include "platform/desktop/PointerTracker.h"
 #include "platform/desktop/Pump.h"
 
@@ -36,3 +39,11 @@ unsigned long SentDeliveries() { return g_sentDeliveries.load(); }
 void CountSentDelivery() { ++g_sentDeliveries; }
 
 }  // namespace plat::desktop
+
+namespace plat::common {
+
+CMessageQueue& ThreadQueue() { return desktop::Queue(); }
+bool ShiftHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier; }
+bool ControlHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier; }
+
+}  // namespace plat::common

@@ -8,13 +8,10 @@
 #include <thread>
 #include <vector>
 
-#include "platform/include/plat/time.h"
+#include "platform/common/Timers.h"
 
 namespace plat::desktop {
 namespace {
-
-constexpr UINT kPeriodMin = 1;
-constexpr UINT kPeriodMax = 1000000;
 
 struct CTimerThread {
   std::mutex lock;
@@ -27,7 +24,6 @@ struct CTimers {
   std::mutex lock;
   std::map<UINT, std::unique_ptr<CTimerThread>> timers;
   std::vector<std::unique_ptr<CTimerThread>> ending;  // killed from their own callback
-  UINT nextId = 1;
 };
 
 CTimers& Timers() {
@@ -84,45 +80,28 @@ void KillAllTimers() {
 
 }  // namespace plat::desktop
 
-namespace plat {
+namespace plat::common {
 
-UINT timeGetDevCaps(TIMECAPS* caps, UINT size) {
-  if (!caps || size < sizeof(TIMECAPS)) return TIMERR_NOCANDO;
-  caps->wPeriodMin = desktop::kPeriodMin;
-  caps->wPeriodMax = desktop::kPeriodMax;
-  return TIMERR_NOERROR;
-}
-
-UINT timeBeginPeriod(UINT period) {
-  return period >= desktop::kPeriodMin && period <= desktop::kPeriodMax ? TIMERR_NOERROR : TIMERR_NOCANDO;
-}
-
-UINT timeEndPeriod(UINT period) { return timeBeginPeriod(period); }
-
-UINT timeSetEvent(UINT delay, UINT, LPTIMECALLBACK callback, std::uintptr_t user, UINT kind) {
-  if (!callback || delay < desktop::kPeriodMin || delay > desktop::kPeriodMax) return 0;
+void StartTimer(UINT id, UINT delay, LPTIMECALLBACK callback, std::uintptr_t user, bool periodic) {
   desktop::CTimers& timers = desktop::Timers();
   std::lock_guard<std::mutex> g(timers.lock);
-  const UINT id = timers.nextId++;
   auto t = std::make_unique<desktop::CTimerThread>();
   desktop::CTimerThread* raw = t.get();
-  const bool periodic = (kind & TIME_PERIODIC) != 0;
   raw->thread = std::thread(desktop::Run, raw, id, delay, callback, user, periodic);
   timers.timers[id] = std::move(t);
-  return id;
 }
 
-UINT timeKillEvent(UINT timerId) {
+bool StopTimer(UINT id) {
   std::unique_ptr<desktop::CTimerThread> t;
   {
     std::lock_guard<std::mutex> g(desktop::Timers().lock);
-    auto it = desktop::Timers().timers.find(timerId);
-    if (it == desktop::Timers().timers.end()) return TIMERR_NOCANDO;
+    auto it = desktop::Timers().timers.find(id);
+    if (it == desktop::Timers().timers.end()) return false;
     t = std::move(it->second);
     desktop::Timers().timers.erase(it);
   }
   desktop::Join(std::move(t));
-  return TIMERR_NOERROR;
+  return true;
 }
 
-}  // namespace plat
+}  // namespace plat::common

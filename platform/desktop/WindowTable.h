@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/common/Window.h"
 #include "platform/include/plat/dialog.h"
 #include "platform/include/plat/window.h"
 
@@ -22,26 +23,16 @@ namespace plat::desktop {
 
 enum class WindowKind { kTopLevel, kDialog, kControl, kMessageBox };
 
-struct CWindow {
-  HWND handle = nullptr;
+struct CWindow : common::CWindowCore {
   WindowKind kind = WindowKind::kTopLevel;
-  std::string className;
-  UINT classStyle = 0;
-  HCURSOR classCursor = nullptr;
-  HBRUSH classBrush = nullptr;
-  WNDPROC proc = nullptr;
   DLGPROC dialogProc = nullptr;     // dialogs
   CWindow* parent = nullptr;        // controls: the window they sit in; dialogs: the owner
   std::vector<CWindow*> children;   // controls, in creation order
-  DWORD style = 0;
   int controlId = 0;
   ControlKind controlKind = CTL_STATIC;
   DWORD controlStyle = 0;           // CS_* bits of a control
-  LPARAM userData = 0;
   QWidget* widget = nullptr;
   QImage canvas;                    // top-level windows and dialogs: what the DC draws on
-  bool needsPaint = false;
-  bool needsErase = false;
   bool zoomed = false;
   bool iconic = false;
   HDC dc = nullptr;
@@ -54,7 +45,6 @@ struct CWindow {
   QRect restoreGeometry;            // before maximising without a window manager
   bool dialogEnded = false;
   INT_PTR dialogResult = 0;
-  std::vector<std::pair<HWND, UINT>> watchers;  // told of its end (WatchWindow)
 };
 
 class CWindowTable {

@@ -172,6 +172,17 @@ QPoint ClientOriginOnScreen(const CWindow* w) { return w->widget->mapToGlobal(QP
 }  // namespace
 }  // namespace plat
 
+namespace plat::common {
+
+CWindowCore* FindCore(HWND hwnd) { return desktop::Windows().Find(hwnd); }
+
+void SetOwnText(CWindowCore& window, const char* text) {
+  auto& w = static_cast<desktop::CWindow&>(window);
+  if (w.widget) w.widget->setWindowTitle(Latin1(text));
+}
+
+}  // namespace plat::common
+
 namespace plat::desktop {
 
 HWND FindLocalTopLevel(const char* className, const char* title) {
@@ -472,58 +483,6 @@ HWND FindWindow(const char* className, const char* title) {
   if (HWND local = desktop::FindLocalTopLevel(className, title)) return local;
   if (desktop::SameClassName(className, desktop::kDialogClassName)) return nullptr;
   return desktop::FindRemoteWindow(className, title);
-}
-
-WNDPROC SubclassWindow(HWND hwnd, WNDPROC proc) {
-  CWindow* w = Windows().Find(hwnd);
-  if (!w || !proc) return nullptr;
-  WNDPROC old = w->proc;
-  w->proc = proc;
-  return old;
-}
-
-LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return proc ? proc(hwnd, msg, wParam, lParam) : 0;
-}
-
-LPARAM GetWindowUserData(HWND hwnd) {
-  CWindow* w = Windows().Find(hwnd);
-  return w ? w->userData : 0;
-}
-
-void SetWindowUserData(HWND hwnd, LPARAM data) {
-  if (CWindow* w = Windows().Find(hwnd)) w->userData = data;
-}
-
-LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  CWindow* w = Windows().Find(hwnd);
-  if (!w) return 0;
-  switch (msg) {
-    case WM_CLOSE:
-      DestroyWindow(hwnd);
-      return 0;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      if (BeginPaint(hwnd, &ps)) EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_ERASEBKGND: {
-      if (!common::FindGdi(w->classBrush, common::GdiKind::kBrush)) return 0;
-      RECT r;
-      GetClientRect(hwnd, &r);
-      FillRect(reinterpret_cast<HDC>(wParam), &r, w->classBrush);
-      return 1;
-    }
-    case WM_SETCURSOR:
-      if (!w->classCursor) return FALSE;
-      SetCursor(w->classCursor);
-      return TRUE;
-    case WM_SETTEXT:
-      if (w->widget) w->widget->setWindowTitle(Latin1(reinterpret_cast<const char*>(lParam)));
-      return TRUE;
-    default:
-      return 0;
-  }
 }
 
 int GetSystemMetrics(int index) {

@@ -5,10 +5,19 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/common/PaletteMath.h"
+#include "platform/common/Input.h"
 #include "platform/headless/State.h"
 
 namespace plat {
+
+namespace common {
+
+CMessageQueue& ThreadQueue() { return hl::S().queue; }
+bool ShiftHeld() { return hl::S().shiftDown; }
+bool ControlHeld() { return hl::S().controlDown; }
+
+}  // namespace common
+
 namespace hl {
 namespace {
 
@@ -188,14 +197,6 @@ BOOL WaitMessageTimeout(DWORD timeoutMs) {
 BOOL WatchProgram(DWORD processId, HWND notify, UINT message) {
   if (processId == 0) return FALSE;
   S().programWatches.push_back({processId, notify, message});
-  return TRUE;
-}
-
-BOOL TranslateMessage(const MSG* msg) {
-  if (!msg || msg->message != WM_KEYDOWN) return FALSE;
-  const int ch = common::CharFromVirtualKey(msg->wParam, S().shiftDown);
-  if (ch == 0 || S().controlDown) return FALSE;
-  S().queue.PostNext(MakeMsg(msg->hwnd, WM_CHAR, static_cast<WPARAM>(ch), msg->lParam));
   return TRUE;
 }
 

@@ -13,6 +13,7 @@
 
 #include "platform/common/Gdi.h"
 #include "platform/common/MessageQueue.h"
+#include "platform/common/Window.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/plat.h"
 
@@ -57,16 +58,11 @@ struct ControlState {
   std::vector<std::string> tabs;  // tab control
 };
 
-struct Window {
-  HWND handle = nullptr;
-  std::string className;
+// The built-in kind, the frame, the state of showing and the picture are
+// the headless device's.
+struct Window : common::CWindowCore {
   Builtin builtin = Builtin::None;
-  UINT classStyle = 0;
-  HCURSOR classCursor = nullptr;
-  HBRUSH background = nullptr;
-  WNDPROC proc = nullptr;
   std::string title;
-  DWORD style = 0;
   HWND parent = nullptr;  // WS_CHILD windows
   HWND owner = nullptr;   // top-level windows with an owner
   HWND sameAppAs = nullptr;  // an ownerless dialog counts as the program that opened it
@@ -78,20 +74,15 @@ struct Window {
   bool enabled = true;
   bool minimised = false;
   bool maximised = false;
-  bool needsPaint = false;
-  bool needsErase = false;
   bool destroying = false;
-  LPARAM userData = 0;
   std::vector<HWND> children;
   HDC ownDC = nullptr;
-  HFONT font = nullptr;
   // Top-level windows: the client area's picture.
   int fbWidth = 0;
   int fbHeight = 0;
   std::vector<common::Pixel> fb;
   std::unique_ptr<ControlState> control;
   DLGPROC dlgProc = nullptr;  // dialogs
-  std::vector<std::pair<HWND, UINT>> watchers;  // told of its end (WatchWindow)
 };
 
 struct WindowClass {
@@ -162,8 +153,6 @@ struct State {
   };
   std::vector<ProgramWatch> programWatches;  // looked at in each idle round
   std::vector<MmTimer> timers;
-  UINT nextTimerId = 1;
-  int periodsBegun = 0;
 
   std::function<int(const headless::MessageBoxRecord&)> messageBoxHandler;
   std::vector<headless::MessageBoxRecord> messageBoxes;

@@ -1,6 +1,7 @@
 // The virtual clock, Sleep and the multimedia timer.
 #include <algorithm>
 
+#include "platform/common/Timers.h"
 #include "platform/headless/State.h"
 
 namespace plat {
@@ -15,7 +16,7 @@ void ResetClock() {
   s.idleAdvance = 1;
   s.idleHook = nullptr;
   s.timers.clear();
-  s.periodsBegun = 0;
+  common::ResetTimerPeriods();
 }
 
 // Walks the clock to target, stopping at each timer that falls due and each
@@ -73,6 +74,24 @@ bool NextEventDue(std::uint64_t limit, std::uint64_t* when) {
 
 }  // namespace hl
 
+namespace common {
+
+void StartTimer(UINT id, UINT delay, LPTIMECALLBACK callback, std::uintptr_t user, bool periodic) {
+  hl::State& s = hl::S();
+  s.timers.push_back(hl::MmTimer{id, delay, periodic ? TIME_PERIODIC : TIME_ONESHOT, callback, user,
+                                 s.elapsed + delay});
+}
+
+bool StopTimer(UINT id) {
+  auto& v = hl::S().timers;
+  auto it = std::find_if(v.begin(), v.end(), [&](const hl::MmTimer& t) { return t.id == id; });
+  if (it == v.end()) return false;
+  v.erase(it);
+  return true;
+}
+
+}  // namespace common
+
 using namespace hl;
 
 DWORD timeGetTime() { return static_cast<DWORD>(S().elapsed) + S().clockOffset; }
@@ -85,48 +104,6 @@ std::int64_t GetCalendarTime() {
 }
 
 void Sleep(DWORD ms) { AdvanceBy(ms); }
-
-UINT timeGetDevCaps(TIMECAPS* caps, UINT size) {
-  if (!caps || size < sizeof(TIMECAPS)) return TIMERR_NOCANDO;
-  caps->wPeriodMin = 1;
-  caps->wPeriodMax = 1000000;
-  return TIMERR_NOERROR;
-}
-
-UINT timeBeginPeriod(UINT period) {
-  if (period < 1 || period > 1000000) return TIMERR_NOCANDO;
-  ++S().periodsBegun;
-  return TIMERR_NOERROR;
-}
-
-UINT timeEndPeriod(UINT period) {
-  if (period < 1 || period > 1000000 || S().periodsBegun == 0) return TIMERR_NOCANDO;
-  --S().periodsBegun;
-  return TIMERR_NOERROR;
-}
-
-UINT timeSetEvent(UINT delay, UINT, LPTIMECALLBACK callback, std::uintptr_t user, UINT kind) {
-  if (!callback || delay == 0 || delay > 1000000) return 0;
-  if (kind != TIME_ONESHOT && kind != TIME_PERIODIC) return 0;
-  State& s = S();
-  MmTimer t;
-  t.id = s.nextTimerId++;
-  t.delay = delay;
-  t.kind = kind;
-  t.callback = callback;
-  t.user = user;
-  t.due = s.elapsed + delay;
-  s.timers.push_back(t);
-  return t.id;
-}
-
-UINT timeKillEvent(UINT timerId) {
-  auto& v = S().timers;
-  auto it = std::find_if(v.begin(), v.end(), [&](const MmTimer& t) { return t.id == timerId; });
-  if (it == v.end()) return TIMERR_NOCANDO;
-  v.erase(it);
-  return TIMERR_NOERROR;
-}
 
 namespace headless {
 

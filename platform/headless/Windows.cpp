@@ -10,6 +10,19 @@
 #include "platform/headless/State.h"
 
 namespace plat {
+
+namespace common {
+
+CWindowCore* FindCore(HWND hwnd) { return hl::FindWindowObj(hwnd); }
+
+void SetOwnText(CWindowCore& window, const char* text) {
+  auto& w = static_cast<hl::Window&>(window);
+  w.title = text;
+  w.needsPaint = true;
+}
+
+}  // namespace common
+
 namespace hl {
 
 std::uintptr_t NewHandleValue() {
@@ -173,6 +186,7 @@ void RemoveWindow(HWND hwnd) {
     c.erase(std::remove(c.begin(), c.end(), hwnd), c.end());
   }
   common::DeleteDcsOf(hwnd);
+  s.queue.DropWindow(hwnd);
   if (s.foreground == hwnd) s.foreground = nullptr;
   if (s.focus == hwnd) s.focus = nullptr;
   s.windowOrder.erase(std::remove(s.windowOrder.begin(), s.windowOrder.end(), hwnd),
@@ -234,7 +248,7 @@ HWND CreateWindowInternal(const char* className, const char* title, DWORD style,
     w->proc = c->wc.lpfnWndProc;
     w->classStyle = c->wc.style;
     w->classCursor = c->wc.hCursor;
-    w->background = c->wc.hbrBackground;
+    w->classBrush = c->wc.hbrBackground;
     w->className = c->name;
   } else if (builtin == Builtin::Dialog) {
     w->proc = DialogWindowProc;
@@ -594,69 +608,6 @@ HWND FindWindow(const char* className, const char* title) {
   return nullptr;
 }
 
-WNDPROC SubclassWindow(HWND hwnd, WNDPROC proc) {
-  Window* w = FindWindowObj(hwnd);
-  if (!w || !proc) return nullptr;
-  WNDPROC old = w->proc;
-  w->proc = proc;
-  return old;
-}
-
-LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (!proc || !FindWindowObj(hwnd)) return 0;
-  return proc(hwnd, msg, wParam, lParam);
-}
-
-LPARAM GetWindowUserData(HWND hwnd) {
-  Window* w = FindWindowObj(hwnd);
-  return w ? w->userData : 0;
-}
-
-void SetWindowUserData(HWND hwnd, LPARAM data) {
-  if (Window* w = FindWindowObj(hwnd)) w->userData = data;
-}
-
-LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  Window* w = FindWindowObj(hwnd);
-  if (!w) return 0;
-  switch (msg) {
-    case WM_CLOSE:
-      DestroyWindow(hwnd);
-      return 0;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      if (BeginPaint(hwnd, &ps)) EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_ERASEBKGND:
-      if (w->background) {
-        RECT r;
-        GetClientRect(hwnd, &r);
-        FillRect(reinterpret_cast<HDC>(wParam), &r, w->background);
-      }
-      return 1;
-    case WM_SETTEXT:
-      w->title = lParam ? reinterpret_cast<const char*>(lParam) : "";
-      w->needsPaint = true;
-      return TRUE;
-    case WM_SETFONT:
-      w->font = reinterpret_cast<HFONT>(wParam);
-      return 0;
-    case WM_SETCURSOR:
-      if (w->classCursor) {
-        SetCursor(w->classCursor);
-        return TRUE;
-      }
-      if (w->parent) return SendMessage(w->parent, WM_SETCURSOR, wParam, lParam);
-      return FALSE;
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) != 0 && !IsDescendant(S().focus, hwnd)) SetFocus(hwnd);
-      return 0;
-    default:
-      return 0;
-  }
-}
-
 int GetSystemMetrics(int index) {
   switch (index) {
     case SM_CXSCREEN: return S().screenWidth;
@@ -752,7 +703,7 @@ void Reset() {
   s.programWatches.clear();
   s.shiftDown = s.controlDown = false;
   s.cursorPos = POINT{0, 0};
-  common::ResetCursor(0);
+  common::ResetCursor(IDC_ARROW);
   s.screenWidth = 1024;
   s.screenHeight = 768;
   s.screenBits = 32;

@@ -351,42 +351,4 @@ TEST(Dialog, EveryControlKindOpensAndIsDriven) {
   DeleteObject(ToObject(run.green));
 }
 
-INT_PTR EscapeProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
-  if (msg == WM_INITDIALOG) {
-    PostMessage(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
-    return TRUE;
-  }
-  if (msg == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
-    EndDialog(dialog, 9);
-    return TRUE;
-  }
-  return FALSE;
-}
-
-TEST(Dialog, EscapeCancelsAndBadTemplatesFail) {
-  RegisterDialogResource(kTemplateId, &kTemplate);
-  EXPECT_EQ(DialogBoxParam(GetModuleInstance(), kTemplateId, nullptr, EscapeProc, 0), 9);
-  EXPECT_EQ(DialogBoxParam(GetModuleInstance(), 9999, nullptr, EscapeProc, 0), -1);
-  EXPECT_EQ(DialogBoxParam(GetModuleInstance(), kTemplateId, nullptr, nullptr, 0), -1);
-  EXPECT_FALSE(EndDialog(nullptr, 1));
-  EXPECT_EQ(GetDlgItem(nullptr, 1), nullptr);
-  EXPECT_FALSE(SetDlgItemText(nullptr, 1, "x"));
-  EXPECT_EQ(ComboBox_AddString(nullptr, "x"), -1);
-  EXPECT_EQ(ListView_GetItemCount(nullptr), 0);
-  EXPECT_EQ(TabCtrl_GetCurSel(nullptr), -1);
-}
-
-INT_PTR InitEndsProc(HWND dialog, UINT msg, WPARAM, LPARAM lParam) {
-  if (msg == WM_INITDIALOG) {
-    EndDialog(dialog, lParam);
-    return TRUE;
-  }
-  return FALSE;
-}
-
-TEST(Dialog, EndingInInitDialogAnswersAtOnceWithTheParam) {
-  RegisterDialogResource(kTemplateId, &kTemplate);
-  EXPECT_EQ(DialogBoxParam(GetModuleInstance(), kTemplateId, nullptr, InitEndsProc, 17), 17);
-}
-
 }  // namespace

@@ -285,8 +285,8 @@ TEST_F(Windows, CursorsByResourceAndStandardId) {
   ASSERT_NE(arrow, nullptr);
   EXPECT_EQ(LoadCursor(GetModuleInstance(), 107), nullptr);
   EXPECT_EQ(LoadCursor(nullptr, 12345), nullptr);
-  EXPECT_EQ(headless::CurrentCursor(), 0);
-  EXPECT_EQ(SetCursor(hand), nullptr);
+  EXPECT_EQ(headless::CurrentCursor(), IDC_ARROW);  // the pointer starts as the arrow
+  EXPECT_EQ(SetCursor(hand), arrow);
   EXPECT_EQ(headless::CurrentCursor(), IDC_HAND);
   EXPECT_EQ(SetCursor(arrow), hand);
   EXPECT_EQ(headless::CurrentCursor(), IDC_ARROW);

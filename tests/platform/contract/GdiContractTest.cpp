@@ -599,6 +599,21 @@ TEST_F(GdiOnWindow, PaintingValidatesAndEraseUsesTheClassBrush) {
   const int paints = Count(WM_PAINT);
   UpdateWindow(hwnd);
   EXPECT_EQ(Count(WM_PAINT), paints);  // validated by DefWindowProc
+  EXPECT_NE(DefWindowProc(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 0);
+}
+
+TEST_F(GdiOnWindow, EraseWithoutAClassBrushAnswersNothingErased) {
+  WNDCLASS wc{};
+  wc.lpfnWndProc = DefWindowProc;
+  wc.lpszClassName = "NoBrush";
+  ASSERT_NE(RegisterClass(&wc), 0);
+  HWND bare = CreateWindow("NoBrush", "", WS_POPUP, 0, 0, 20, 20, nullptr, 0, GetModuleInstance(), nullptr);
+  ASSERT_NE(bare, nullptr);
+  HDC bareDc = GetDC(bare);
+  EXPECT_EQ(DefWindowProc(bare, WM_ERASEBKGND, reinterpret_cast<WPARAM>(bareDc), 0), 0);
+  ReleaseDC(bare, bareDc);
+  DestroyWindow(bare);
+  EXPECT_TRUE(UnregisterClass("NoBrush", nullptr));
 }
 
 }  // namespace

@@ -108,8 +108,14 @@ TEST_F(Queue, TranslationPutsTheCharacterNextAndKeepsTheRepeatBit) {
   EXPECT_TRUE(m.lParam & KEY_REPEAT_FLAG);
   ASSERT_TRUE(GetMessage(&m, nullptr, 0, 0));
   EXPECT_EQ(m.message, kFirst);
+  // Every key message answers TRUE, whether it made a character or not.
   MSG up{hwnd, WM_KEYUP, 'A', 0, 0, {}};
-  EXPECT_FALSE(TranslateMessage(&up));
+  EXPECT_TRUE(TranslateMessage(&up));
+  MSG left{hwnd, WM_KEYDOWN, VK_LEFT, 0, 0, {}};
+  EXPECT_TRUE(TranslateMessage(&left));
+  MSG other{hwnd, kFirst, 'A', 0, 0, {}};
+  EXPECT_FALSE(TranslateMessage(&other));
+  EXPECT_FALSE(PeekMessage(&m, nullptr, WM_CHAR, WM_CHAR, PM_REMOVE));
 }
 
 TEST_F(Queue, SendCallsTheProcedureAtOnceAndAnswersItsResult) {
@@ -189,15 +195,13 @@ TEST_F(Queue, AnEmptyQueueAnswersNothingAndPostsToGoneWindowsFail) {
   EXPECT_FALSE(PostMessage(other, kFirst, 0, 0));
 }
 
-#if PLAT_CONTRACT_DESKTOP
-TEST_F(Queue, MessagesWaitingForADestroyedWindowAreDroppedOnDesktop) {
+TEST_F(Queue, MessagesWaitingForADestroyedWindowAreDropped) {
   HWND other = MakeWindow(10, 10, 0);
   PostMessage(other, kFirst, 0, 0);
   DestroyWindow(other);
   MSG m;
   while (PeekMessage(&m, nullptr, 0, 0, PM_REMOVE)) EXPECT_NE(m.hwnd, other);
 }
-#endif
 
 TEST_F(Queue, UpdateWindowPaintsAtOnceAndBeginPaintValidates) {
   ShowWindow(hwnd, SW_SHOW);

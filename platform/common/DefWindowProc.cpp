@@ -1,0 +1,87 @@
+// The default window procedure, subclassing and the user data of a window.
+#include "platform/common/Window.h"
+
+#include "platform/common/Gdi.h"
+
+namespace plat {
+namespace {
+
+// The window or one of its children, any depth.
+bool IsInside(HWND hwnd, HWND root) {
+  for (int depth = 0; hwnd && depth < 64; ++depth) {
+    if (hwnd == root) return true;
+    const common::CWindowCore* w = common::FindCore(hwnd);
+    if (!w || !(w->style & WS_CHILD)) return false;
+    hwnd = GetParent(hwnd);
+  }
+  return false;
+}
+
+}  // namespace
+
+LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  common::CWindowCore* w = common::FindCore(hwnd);
+  if (!w) return 0;
+  switch (msg) {
+    case WM_CLOSE:
+      DestroyWindow(hwnd);
+      return 0;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      if (BeginPaint(hwnd, &ps)) EndPaint(hwnd, &ps);
+      return 0;
+    }
+    case WM_ERASEBKGND: {
+      // Without a brush nothing is erased, and the answer says so.
+      if (!common::FindGdi(w->classBrush, common::GdiKind::kBrush)) return 0;
+      RECT r;
+      GetClientRect(hwnd, &r);
+      FillRect(reinterpret_cast<HDC>(wParam), &r, w->classBrush);
+      return 1;
+    }
+    case WM_SETTEXT:
+      common::SetOwnText(*w, lParam ? reinterpret_cast<const char*>(lParam) : "");
+      return TRUE;
+    case WM_SETFONT:
+      w->font = reinterpret_cast<HFONT>(wParam);
+      return 0;
+    case WM_SETCURSOR:
+      if (w->classCursor) {
+        SetCursor(w->classCursor);
+        return TRUE;
+      }
+      if (w->style & WS_CHILD) {
+        if (HWND parent = GetParent(hwnd)) return SendMessage(parent, WM_SETCURSOR, wParam, lParam);
+      }
+      return FALSE;
+    case WM_ACTIVATE:
+      // An activated window takes the focus unless it already holds it inside.
+      if (LOWORD(wParam) != 0 && !IsInside(GetFocus(), hwnd)) SetFocus(hwnd);
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+WNDPROC SubclassWindow(HWND hwnd, WNDPROC proc) {
+  common::CWindowCore* w = common::FindCore(hwnd);
+  if (!w || !proc) return nullptr;
+  WNDPROC old = w->proc;
+  w->proc = proc;
+  return old;
+}
+
+LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return proc ? proc(hwnd, msg, wParam, lParam) : 0;
+}
+
+LPARAM GetWindowUserData(HWND hwnd) {
+  const common::CWindowCore* w = common::FindCore(hwnd);
+  return w ? w->userData : 0;
+}
+
+void SetWindowUserData(HWND hwnd, LPARAM data) {
+  if (common::CWindowCore* w = common::FindCore(hwnd)) w->userData = data;
+}
+
+}  // namespace plat

@@ -1,0 +1,14 @@
+// What a backend supplies of its input to the Windows model.
+#pragma once
+
+#include "platform/common/MessageQueue.h"
+
+namespace plat::common {
+
+// The queue of the program's message thread.
+CMessageQueue& ThreadQueue();
+// Whether shift and control are held as the program sees its input now.
+bool ShiftHeld();
+bool ControlHeld();
+
+}  // namespace plat::common
