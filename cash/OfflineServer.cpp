@@ -78,10 +78,10 @@ void SetBalance(CPlayerRecord& player, int userId, std::int64_t cents) {
   dbSetBalance(userId, player.GetMoney());
 }
 
-// DEPOSIT or WITHDRAW: answers and answers the next state, kSendFailure when
-// the amount is missing or unreadable. A deposit over the cap and a
-// withdrawal beyond the balance are refused with the balance kept, and the
-// server goes on.
+// DEPOSIT or WITHDRAW: builds the answer and answers the next state,
+// kSendFailure when the amount is missing or unreadable. An order that would
+// take the balance above the cap or below 0 (negative amounts included) is
+// refused with the balance kept, and the server goes on.
 int AnswerOrder(CComm& comm, int deposit, int userId, CPlayerRecord& player) {
   const char* command = deposit ? "DEPOSIT" : "WITHDRAW";
   comm.RewindReceived();
@@ -99,9 +99,9 @@ int AnswerOrder(CComm& comm, int deposit, int userId, CPlayerRecord& player) {
   const std::int64_t balance = ToCents(player.GetMoney());
   const std::int64_t after = deposit ? balance + amount : balance - amount;
   const int sendState = deposit ? kSendDeposit : kSendWithdraw;
-  if (deposit ? after > kOfflineBalanceCapCents : after < 0) {
+  if (after < 0 || after > kOfflineBalanceCapCents) {
     BeginAnswer(comm, command, "fail");
-    comm.AddErrorMsg(deposit ? kOverCap : kNotEnough);
+    comm.AddErrorMsg(after < 0 ? kNotEnough : kOverCap);
     return sendState;
   }
   SetBalance(player, userId, after);
