@@ -106,6 +106,9 @@ TEST(ParseOrderTypeInfo, BankDraftValuesReachBothBankDraftTypes) {
   EXPECT_EQ(gOrderLimits[kOrderCreditCard].minDeposit, 20);
   EXPECT_EQ(gOrderLimits[kOrderCreditCard].maxDeposit, 5000);
   EXPECT_EQ(gOrderLimits[kOrderCreditCard].depositService, 25);
+  // Tags before the first type and after an unknown one are ignored.
+  EXPECT_EQ(gOrderLimits[kOrderBankDraftDeposit].maxDeposit, 0);
+  EXPECT_EQ(gOrderLimits[kOrderCreditCard].minDeposit, 20);
   for (int type : {kOrderMoneyTransfer, kOrderWireTransfer, kOrderSecurityCode})
     EXPECT_EQ(gOrderLimits[type].minDeposit, 0) << type;
 }
