@@ -17,7 +17,8 @@ int StrICmp(const char* a, const char* b) {
   if (!a || !b) return -1;
   const unsigned char* p = reinterpret_cast<const unsigned char*>(a);
   const unsigned char* q = reinterpret_cast<const unsigned char*>(b);
-  while (*p && (*p | 0x20) == (*q | 0x20)) {
+  // A blank folds onto the zero byte: stop at the end of either text.
+  while (*p && *q && (*p | 0x20) == (*q | 0x20)) {
     ++p;
     ++q;
   }

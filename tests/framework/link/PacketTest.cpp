@@ -56,6 +56,9 @@ TEST(StrICmp, FoldsBit20ButAnswersRawDifference) {
   // Stops at b/C (folded 0x62 vs 0x63) and answers 'b' - 'C', not 'b' - 'c'.
   EXPECT_EQ(StrICmp("Ab", "aC"), 'b' - 'C');
   EXPECT_EQ(StrICmp("", ""), 0);
+  // A trailing blank folds onto the other text's zero byte: never read past it.
+  EXPECT_EQ(StrICmp("ab ", "ab"), ' ');
+  EXPECT_EQ(StrICmp("ab", "ab "), -' ');
   EXPECT_EQ(StrICmp(nullptr, "x"), -1);
   EXPECT_EQ(StrICmp("x", nullptr), -1);
 }
