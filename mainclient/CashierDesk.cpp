@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <utility>
 
 #include "framework/game/ProtocolNames.h"
 #include "framework/link/KeyValueList.h"
@@ -246,31 +247,25 @@ std::string CardInfo(const OnlineAccount& account) {
     for (const char* tag : {"CARDTYPE", "NUMBER", "EXPDATE", "NAME"}) a.Add(tag, "");
     return a.Text();
   }
-  const OnlineCard& c = account.card;
-  std::string masked = c.number;
-  for (std::size_t i = 0; i + 4 < masked.size(); ++i) masked[i] = '*';
-  a.Add("CARDTYPE", c.cardType);
-  a.Add("NUMBER", masked);
-  a.Add("EXPDATE", c.expDate);
-  a.Add("NAME", c.name);
-  a.Add("startdate", c.startDate);
-  a.Add("issueno", c.issueNo);
-  a.Add("bankname", c.bankName);
-  a.Add("bankphone", c.bankPhone);
+  static constexpr std::pair<const char*, std::string OnlineCard::*> kCardTags[] = {
+      {"CARDTYPE", &OnlineCard::cardType},   {"NUMBER", &OnlineCard::number},
+      {"EXPDATE", &OnlineCard::expDate},     {"NAME", &OnlineCard::name},
+      {"startdate", &OnlineCard::startDate}, {"issueno", &OnlineCard::issueNo},
+      {"bankname", &OnlineCard::bankName},   {"bankphone", &OnlineCard::bankPhone}};
+  OnlineCard shown = account.card;
+  // All but the last four digits stay with the main client.
+  for (std::size_t i = 0; i + 4 < shown.number.size(); ++i) shown.number[i] = '*';
+  for (const auto& [tag, field] : kCardTags) a.Add(tag, shown.*field);
   return a.Text();
 }
 
 std::string User(const OnlineUser& u) {
+  static constexpr std::pair<const char*, std::string OnlineUser::*> kUserTags[] = {
+      {"pin", &OnlineUser::pin},         {"name", &OnlineUser::name},         {"address1", &OnlineUser::address1},
+      {"address2", &OnlineUser::address2}, {"address3", &OnlineUser::address3}, {"zipcode", &OnlineUser::zipcode},
+      {"town", &OnlineUser::town},       {"state", &OnlineUser::state},       {"country", &OnlineUser::country}};
   CAnswer a("GETUSER", game::kAnswerOk);
-  a.Add("pin", u.pin);
-  a.Add("name", u.name);
-  a.Add("address1", u.address1);
-  a.Add("address2", u.address2);
-  a.Add("address3", u.address3);
-  a.Add("zipcode", u.zipcode);
-  a.Add("town", u.town);
-  a.Add("state", u.state);
-  a.Add("country", u.country);
+  for (const auto& [tag, field] : kUserTags) a.Add(tag, u.*field);
   return a.Text();
 }
 
