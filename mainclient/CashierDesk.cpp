@@ -122,6 +122,24 @@ std::string OutsideLimits(std::int64_t amount, std::int64_t minimum, std::int64_
   return "";
 }
 
+// The refusal of an amount against the type's bounds, the account's
+// maximum per order and its 30-day figure, or "". sign: 1 deposit, -1
+// withdrawal.
+std::string OutsideAllLimits(const OnlineAccount& a, const OnlineOrderType& type, std::int64_t amount,
+                             std::int64_t now, int sign) {
+  const bool deposit = sign > 0;
+  std::string why = OutsideLimits(amount, deposit ? type.minDeposit : type.minWithdraw,
+                                  deposit ? type.maxDeposit : type.maxWithdraw, kRefuseTypeMaximum);
+  if (why.empty()) {
+    why = OutsideLimits(amount, 0, deposit ? a.figures.maxDeposit : a.figures.maxWithdraw, kRefuseOrderMaximum);
+  }
+  const std::int64_t month = deposit ? a.figures.maxDepositPer30Days : a.figures.maxWithdrawPer30Days;
+  if (why.empty() && month && MovedSince(a, now - 30 * kDay, sign) + amount > month) {
+    why = Fill(kRefuse30Days, Money(month));
+  }
+  return why;
+}
+
 std::string Placed(CAccountStore& store, const char* command, const OnlineOrder& order, const OnlineCard* card,
                    const char* message) {
   std::int64_t id = 0;
@@ -139,11 +157,8 @@ std::string Deposit(CAccountStore& store, const CKeyValueList& request, std::int
   if (!ReadAmount(request, &amount)) return Refuse(kCommand, kRefuseAmount);
   const OnlineOrderType* type = FindType(a, Value(request, "type"));
   if (!type || StrICmp(type->protocolId.c_str(), "creditcard") != 0) return Refuse(kCommand, kRefuseDepositType);
-  std::string why = OutsideLimits(amount, type->minDeposit, type->maxDeposit, kRefuseTypeMaximum);
-  if (why.empty()) why = OutsideLimits(amount, 0, a.figures.maxDeposit, kRefuseOrderMaximum);
+  const std::string why = OutsideAllLimits(a, *type, amount, now, 1);
   if (!why.empty()) return Refuse(kCommand, why);
-  const std::int64_t month = a.figures.maxDepositPer30Days;
-  if (month && MovedSince(a, now - 30 * kDay, 1) + amount > month) return Refuse(kCommand, Fill(kRefuse30Days, Money(month)));
   std::int64_t count = 0;
   const std::int64_t day = CardDepositsSince(a, now - kDay, &count);
   if (a.figures.max24HourCardDepositCount && count >= a.figures.max24HourCardDepositCount) {
@@ -181,13 +196,8 @@ std::string Withdraw(CAccountStore& store, const CKeyValueList& request, std::in
   if (!type || (!wire && StrICmp(type->protocolId.c_str(), "bankdraft") != 0)) {
     return Refuse(kCommand, kRefuseWithdrawType);
   }
-  std::string why = OutsideLimits(amount, type->minWithdraw, type->maxWithdraw, kRefuseTypeMaximum);
-  if (why.empty()) why = OutsideLimits(amount, 0, a.figures.maxWithdraw, kRefuseOrderMaximum);
+  const std::string why = OutsideAllLimits(a, *type, amount, now, -1);
   if (!why.empty()) return Refuse(kCommand, why);
-  const std::int64_t month = a.figures.maxWithdrawPer30Days;
-  if (month && MovedSince(a, now - 30 * kDay, -1) + amount > month) {
-    return Refuse(kCommand, Fill(kRefuse30Days, Money(month)));
-  }
   if (a.securityCode != Value(request, "securitycode")) return Refuse(kCommand, kRefuseSecurityCode);
   if (amount > a.balance) return Refuse(kCommand, kRefuseBalance);
   const std::string account = Value(request, "accountno");
