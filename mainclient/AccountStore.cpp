@@ -82,13 +82,21 @@ int CAccountStore::Open(const std::string& path, const std::string& oldBalanceFi
       else if (error_.empty()) Fail("cannot be written");
     } else if (applicationId != kStoreApplicationId) {
       Fail("is not a main client account store");
-    } else if (version != kStoreSchemaVersion) {
+    } else if (version != 1 && version != kStoreSchemaVersion) {
       Fail("was made by another version of the main client");
     } else if (ReadBalance()) {
-      // Writing proves the store can take the bookings before any game is
-      // given money; an unchanged row would not be written at all.
-      if (WriteBalance(balanceCents_ + 1) && WriteBalance(balanceCents_) && Exec("COMMIT")) result = 0;
-      else Fail("cannot be written");
+      const std::string upgrade = "PRAGMA user_version = " + std::to_string(kStoreSchemaVersion);
+      if (version == 1 && (!CreateOnline() || !Exec(upgrade.c_str()))) {
+        Fail("cannot be written");
+      } else if (ReadOnline()) {
+        // Writing proves the store can take the bookings before any game is
+        // given money; an unchanged row would not be written at all.
+        if (WriteBalance("offline", balanceCents_ + 1) && WriteBalance("offline", balanceCents_) && Exec("COMMIT")) {
+          result = 0;
+        } else {
+          Fail("cannot be written");
+        }
+      }
     }
   }
   if (result == 0) return 0;
@@ -130,30 +138,35 @@ int CAccountStore::CreateSchema(const std::string& oldBalanceFile) {
                           "; CREATE TABLE account (kind TEXT PRIMARY KEY NOT NULL,"
                           " balance_cents INTEGER NOT NULL CHECK (balance_cents >= 0));"
                           " INSERT INTO account (kind, balance_cents) VALUES ('offline', 0);";
-  if (!Exec(sql.c_str()) || !WriteBalance(start)) return Fail("cannot be written");
+  if (!Exec(sql.c_str()) || !WriteBalance("offline", start) || !CreateOnline()) return Fail("cannot be written");
   balanceCents_ = start;
-  return 1;
+  return ReadOnline();
 }
 
-int CAccountStore::WriteBalance(std::int64_t cents) {
+int CAccountStore::WriteBalance(const char* kind, std::int64_t cents) {
   sqlite3_stmt* statement = nullptr;
-  if (sqlite3_prepare_v2(db_, "UPDATE account SET balance_cents = ?1 WHERE kind = 'offline'", -1, &statement,
-                         nullptr) != SQLITE_OK) {
+  if (sqlite3_prepare_v2(db_, "UPDATE account SET balance_cents = ?1 WHERE kind = ?2", -1, &statement, nullptr) !=
+      SQLITE_OK) {
     return 0;
   }
   sqlite3_bind_int64(statement, 1, cents);
+  sqlite3_bind_text(statement, 2, kind, -1, SQLITE_STATIC);
   const bool done = sqlite3_step(statement) == SQLITE_DONE && sqlite3_changes(db_) == 1;
   sqlite3_finalize(statement);
   return done ? 1 : 0;
 }
 
-int CAccountStore::Book(std::int64_t deltaCents) {
+int CAccountStore::Book(std::int64_t deltaCents) { return BookKind("offline", &balanceCents_, deltaCents); }
+
+int CAccountStore::BookOnline(std::int64_t deltaCents) { return BookKind("online", &online_.balance, deltaCents); }
+
+int CAccountStore::BookKind(const char* kind, std::int64_t* balance, std::int64_t deltaCents) {
   if (!db_) return Fail("is not open");
-  std::int64_t next = balanceCents_ + deltaCents;
+  std::int64_t next = *balance + deltaCents;
   if (next < 0) next = 0;  // two programs that both lose all they were given
   if (next > kMaxCents) next = kMaxCents;
-  if (Exec("BEGIN IMMEDIATE") && WriteBalance(next) && Exec("COMMIT")) {
-    balanceCents_ = next;
+  if (Exec("BEGIN IMMEDIATE") && WriteBalance(kind, next) && Exec("COMMIT")) {
+    *balance = next;
     return 1;
   }
   Fail("cannot be written");

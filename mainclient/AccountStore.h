@@ -1,10 +1,13 @@
 // The main client's account store: an SQLite database beside the main
 // client that keeps the player's balance in whole cents.
 //
-// Schema (user_version 1, application_id kStoreApplicationId):
+// Schema (user_version 2, application_id kStoreApplicationId):
 //   account(kind TEXT PRIMARY KEY, balance_cents INTEGER NOT NULL >= 0)
-// with one row of kind "offline", the balance the games play for fun with.
-// Later accounts and their records join as rows and tables of their own.
+// with a row of kind "offline", the balance the games play for fun with,
+// and one of kind "online", the online account's; the online account's
+// user, figures, cards, order types, card on file and orders have tables
+// of their own (OnlineStore.cpp). A store of version 1 (the offline
+// balance only) gets the online tables, seeded, when it is opened.
 //
 // The store is held exclusively while open, so a second main client on the
 // same store is refused. Every booking is one transaction committed with
@@ -15,10 +18,12 @@
 #include <cstdint>
 #include <string>
 
+#include "mainclient/OnlineAccount.h"
+
 struct sqlite3;
 
 inline constexpr std::int32_t kStoreApplicationId = 0x43534E4F;  // "CSNO"
-inline constexpr int kStoreSchemaVersion = 1;
+inline constexpr int kStoreSchemaVersion = 2;
 inline constexpr std::int64_t kStartBalanceCents = 300000;
 
 // What Open answers besides 0.
@@ -45,6 +50,16 @@ class CAccountStore {
   // one committed transaction. 1, or 0 when the store could not be written
   // (the balance then stays as stored and Error() says why).
   int Book(std::int64_t deltaCents);
+  // As Book, for the online account.
+  int BookOnline(std::int64_t deltaCents);
+  const OnlineAccount& Online() const { return online_; }
+  // Stores the order (its id is made here) and moves the online balance by
+  // its amount, and puts newCard on file when given, in one committed
+  // transaction. 1 with *id set, or 0 with nothing changed (Error() says
+  // why).
+  int PlaceOrder(const OnlineOrder& order, const OnlineCard* newCard, std::int64_t* id);
+  // 1, or 0 with the old code kept.
+  int SetSecurityCode(const std::string& code);
   const std::string& Error() const { return error_; }
 
  private:
@@ -52,11 +67,15 @@ class CAccountStore {
   int Exec(const char* sql);
   int ReadBalance();
   int CreateSchema(const std::string& oldBalanceFile);
-  int WriteBalance(std::int64_t cents);
+  int CreateOnline();
+  int ReadOnline();
+  int WriteBalance(const char* kind, std::int64_t cents);
+  int BookKind(const char* kind, std::int64_t* balance, std::int64_t deltaCents);
 
   sqlite3* db_ = nullptr;
   std::string path_;
   std::int64_t balanceCents_ = 0;
+  OnlineAccount online_;
   std::string error_;
 };
 

@@ -13,6 +13,8 @@ struct ConnectedProgram {
   plat::DWORD processId = 0;  // 0 when the main client did not start it
   CPacketQueue toServer;      // client-end packets waiting for the server end
   CPacketQueue toClient;      // server-end packets waiting for the client end
+  CPacketQueue toCashier;     // online: the cashier's module requests, answered here
+  std::string cashierAnswer;  // an answer made that toClient had no room for yet
   CSavedGameRecorder recorder;
   double moneyBase = 0.0;  // the money it was last given or reported
   bool recordDue = true;   // the player record has still to reach it

@@ -1,5 +1,5 @@
-// mainclient [program ...]: the stand-in main client of the staged tree it
-// lies in (see RunMainClient).
+// mainclient [--online] [program ...]: the stand-in main client of the
+// staged tree it lies in (see RunMainClient).
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -23,7 +23,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "mainclient: no display or session bus to run on\n");
     return 1;
   }
-  const int exitCode = RunMainClient(StageOf(argv[0]), std::vector<std::string>(argv + 1, argv + argc));
+  std::vector<std::string> programs(argv + 1, argv + argc);
+  const bool online = !programs.empty() && programs.front() == "--online";
+  if (online) programs.erase(programs.begin());
+  const int exitCode = RunMainClient(StageOf(argv[0]), programs, online ? 1 : 0);
   plat::ShutdownBackend();
   return exitCode;
 }

@@ -5,12 +5,14 @@
 #include "framework/game/ProtocolNames.h"
 #include "framework/link/MainClientName.h"
 #include "framework/link/MainClientTransport.h"
+#include "mainclient/CashierDesk.h"
 #include "mainclient/PacketText.h"
 #include "framework/link/SavePoint.h"
 #include "mainclient/StatusView.h"
 #include "platform/include/plat/app.h"
 #include "platform/include/plat/gdi.h"
 #include "platform/include/plat/system.h"
+#include "platform/include/plat/time.h"
 
 namespace {
 
@@ -78,7 +80,10 @@ int CMainClient::Idle() const { return programs_.empty() && expected_.empty() ? 
 int CMainClient::Undelivered() const {
   if (stopped_) return 0;
   for (const auto& p : programs_) {
-    if (p->recordDue || !p->toServer.Empty() || !p->toClient.Empty()) return 1;
+    if (p->recordDue || !p->toServer.Empty() || !p->toClient.Empty() || !p->toCashier.Empty() ||
+        !p->cashierAnswer.empty()) {
+      return 1;
+    }
   }
   return 0;
 }
@@ -211,8 +216,15 @@ plat::LRESULT CMainClient::OnPacket(ConnectedProgram& program, int kind, const v
   if (size > kMaxPacketText + 1) return plat::TRUE;
   const std::vector<std::uint8_t> text = PacketBytes(data, size);
   CPacketQueue& queue = kind == kChannelClient ? program.toServer : program.toClient;
-  if (!queue.Push(text.data(), text.size())) return plat::FALSE;
   const char* packet = reinterpret_cast<const char*>(text.data());
+  if (kind == kChannelClient && account_.Online() && IsCashierRequest(packet)) {
+    // Answered from the loop, never inside the message: a slow commit must
+    // not make the cashier think its request was lost and send it again.
+    if (!program.toCashier.Push(text.data(), text.size())) return plat::FALSE;
+    plat::PostMessage(window_, kFlushMessage, 0, 0);
+    return plat::TRUE;
+  }
+  if (!queue.Push(text.data(), text.size())) return plat::FALSE;
   if (kind == kChannelClient) {
     program.recorder.OnClientPacket(packet);
   } else {
@@ -280,7 +292,8 @@ void CMainClient::Deliver(ConnectedProgram& program) {
     plat::SendMessage(program.window, singleMsg_, kSingleAskRecord, 0);
     asking_ = nullptr;
   }
-  if (DeliverQueue(program, program.toServer, kChannelServer) + DeliverQueue(program, program.toClient, kChannelClient)) {
+  if (AnswerCashier(program) + DeliverQueue(program, program.toServer, kChannelServer) +
+      DeliverQueue(program, program.toClient, kChannelClient)) {
     Changed();
   }
 }
@@ -300,6 +313,26 @@ int CMainClient::DeliverQueue(ConnectedProgram& program, CPacketQueue& queue, in
     ++delivered;
   }
   return delivered;
+}
+
+int CMainClient::AnswerCashier(ConnectedProgram& program) {
+  int answered = 0;
+  for (;;) {
+    // A booked order's answer is kept until it is queued, never made twice.
+    if (!program.cashierAnswer.empty()) {
+      if (!program.toClient.Push(program.cashierAnswer.c_str(), program.cashierAnswer.size() + 1)) break;
+      program.cashierAnswer.clear();
+      ++answered;
+    }
+    if (program.toCashier.Empty()) break;
+    const std::vector<std::uint8_t> request = program.toCashier.Front();
+    program.toCashier.Pop();
+    const std::uint64_t random = (static_cast<std::uint64_t>(randomDevice_()) << 32) ^ randomDevice_();
+    program.cashierAnswer = AnswerCashierRequest(account_.Store(), reinterpret_cast<const char*>(request.data()),
+                                                 plat::GetCalendarTime(), random);
+    Changed();
+  }
+  return answered;
 }
 
 void CMainClient::Changed() {

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,12 @@ class CMainClient {
   // class; programs are forgotten.
   void Destroy();
   plat::HWND Window() const { return window_; }
+  // The programs play with the online account from now on, and the main
+  // client answers the cashier's module requests itself. Call before any
+  // program connects.
+  void GoOnline() { account_.GoOnline(); }
+  int Online() const { return account_.Online(); }
+  const OnlineAccount& OnlineFigures() const { return account_.Store().Online(); }
 
   // A program the main client has started: the next connect of a window
   // gets its name, its folder (where its "db_savef" is kept) and its process
@@ -78,6 +85,7 @@ class CMainClient {
   ConnectedProgram* Find(plat::HWND window);
   void Deliver(ConnectedProgram& program);
   int DeliverQueue(ConnectedProgram& program, CPacketQueue& queue, int kind);
+  int AnswerCashier(ConnectedProgram& program);
   void Changed();
 
   CPlayerAccount account_;
@@ -91,4 +99,5 @@ class CMainClient {
   ConnectedProgram* asking_ = nullptr;  // whose player record is awaited
   bool flushing_ = false;
   bool flushAgain_ = false;
+  std::random_device randomDevice_;  // new security codes
 };

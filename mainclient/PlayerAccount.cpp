@@ -2,12 +2,14 @@
 
 #include "mainclient/Cents.h"
 
-double CPlayerAccount::Balance() const { return MoneyOf(store_.BalanceCents()); }
+double CPlayerAccount::Balance() const {
+  return MoneyOf(online_ ? store_.Online().balance : store_.BalanceCents());
+}
 
 CPlayerRecord CPlayerAccount::MakeRecord() const {
   CPlayerRecord record;
   record.SetName(kPlayerName);
-  record.SetText(kPlayerText);
+  record.SetText(online_ ? kPlayerOnlineText : kPlayerText);
   record.SetMoney(Balance());
   return record;
 }
@@ -17,5 +19,6 @@ int CPlayerAccount::Book(double base, double reported) {
   std::int64_t reportedCents = 0;
   if (!CentsOf(base, &baseCents) || !CentsOf(reported, &reportedCents)) return 0;
   if (baseCents == reportedCents) return 1;
-  return store_.Book(reportedCents - baseCents) ? 1 : kBookStoreFailed;
+  const std::int64_t delta = reportedCents - baseCents;
+  return (online_ ? store_.BookOnline(delta) : store_.Book(delta)) ? 1 : kBookStoreFailed;
 }

@@ -12,8 +12,9 @@
 #include "mainclient/AccountStore.h"
 
 inline constexpr char kPlayerName[] = "Player";
-// The stand-in has no casino account, so every program plays for fun.
+// The player record's text: playing for fun, or with the online account.
 inline constexpr char kPlayerText[] = "OFFLINE";
+inline constexpr char kPlayerOnlineText[] = "ONLINE";
 
 // What Book answers besides 1 (booked) and 0 (not an amount).
 inline constexpr int kBookStoreFailed = -1;
@@ -25,6 +26,12 @@ class CPlayerAccount {
     return store_.Open(storeFile, oldBalanceFile);
   }
   void Close() { store_.Close(); }
+  // From now on the programs play with the online account.
+  void GoOnline() { online_ = true; }
+  int Online() const { return online_ ? 1 : 0; }
+  CAccountStore& Store() { return store_; }
+  const CAccountStore& Store() const { return store_; }
+  // The balance the programs play with.
   double Balance() const;
   // The record a program is given: name, text, money = the balance.
   CPlayerRecord MakeRecord() const;
@@ -38,4 +45,5 @@ class CPlayerAccount {
 
  private:
   CAccountStore store_;
+  bool online_ = false;
 };

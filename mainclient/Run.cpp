@@ -27,13 +27,14 @@ int Refuse(plat::HWND owner, const std::string& text) {
 
 }  // namespace
 
-int RunMainClient(const std::string& stage, const std::vector<std::string>& programs) {
+int RunMainClient(const std::string& stage, const std::vector<std::string>& programs, int online) {
   // Asked before the store is touched: the running one holds it.
   if (plat::FindWindow(kMainClientClassName, nullptr)) return Refuse(nullptr, kAlreadyRunningText);
   CMainClient client;
   if (!client.Create(stage + "/" + kAccountStoreName, stage + "/" + kOldBalanceName)) {
     return Refuse(nullptr, client.FailureText());
   }
+  if (online) client.GoOnline();
   if (HasDisplay()) plat::ShowWindow(client.Window(), plat::SW_SHOWNORMAL);
   std::size_t next = 0;  // the next program named
   int launched = 0;

@@ -17,5 +17,6 @@ inline constexpr unsigned kRedeliverMs = 10;
 // without, when its window is closed. Answers the exit code: 0, or 1 when
 // another main client runs, the account store cannot be used, or none of
 // the programs could be started; the reason goes to a message box and
-// stderr.
-int RunMainClient(const std::string& stage, const std::vector<std::string>& programs);
+// stderr. online: the programs play with the online account (see
+// CMainClient::GoOnline).
+int RunMainClient(const std::string& stage, const std::vector<std::string>& programs, int online);

@@ -18,7 +18,15 @@ void PaintStatus(plat::HWND window, const CMainClient& client) {
   constexpr int kLine = 18;
   int y = 8;
   char line[160];
-  std::snprintf(line, sizeof line, "Balance: $%.2f", client.Balance());
+  if (client.Online()) {
+    // There is no post: the player reads a new security code here.
+    std::snprintf(line, sizeof line, "Online balance: $%.2f", client.Balance());
+    plat::TextOut(dc, 10, y, line, static_cast<int>(std::strlen(line)));
+    y += kLine;
+    std::snprintf(line, sizeof line, "Security code: %s", client.OnlineFigures().securityCode.c_str());
+  } else {
+    std::snprintf(line, sizeof line, "Balance: $%.2f", client.Balance());
+  }
   plat::TextOut(dc, 10, y, line, static_cast<int>(std::strlen(line)));
   y += kLine + 6;
   if (client.Stopped()) {

@@ -1,6 +1,7 @@
-// Feeds garbage WM_COPYDATA and single messages to the main client from a
-// connected program whose saved game is being recorded, and checks that
-// the saved-game file never holds a record cut short.
+// Feeds garbage WM_COPYDATA and single messages to the main client, online,
+// from a connected program whose saved game is being recorded, and checks
+// that the saved-game file never holds a record cut short and that the
+// cashier's requests move the online balance by their orders only.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -46,6 +47,7 @@ Harness& Setup() {
   plat::headless::Reset();
   if (harness.folder.Path().empty()) std::abort();
   if (!harness.mainClient.Create(harness.folder.Path() + "/account.db", "")) std::abort();
+  harness.mainClient.GoOnline();
   plat::WNDCLASS wc{};
   wc.lpfnWndProc = &ProgramProc;
   wc.lpszClassName = "FuzzProgram";
@@ -78,6 +80,27 @@ void CheckSavedGameFile(const std::string& path) {
   if (at != bytes.size()) __builtin_trap();
 }
 
+// A client-end packet with one of the cashier's commands and the fuzzer's
+// tags after it, so the order checks are reached.
+void SendCashierRequest(Harness& h, const std::uint8_t* bytes, std::size_t length) {
+  static const char* const kCommands[] = {"DEPOSIT", "WITHDRAW", "GETCREDITCARDINFO", "REQUESTSECURITYCODE",
+                                          "GETORDERLOG", "GETACCOUNTINFO"};
+  std::string text = std::string("command=") + kCommands[length ? bytes[0] % 6 : 0] + "&";
+  if (length > 1) text.append(reinterpret_cast<const char*>(bytes + 1), length - 1);
+  const OnlineAccount& online = h.mainClient.OnlineFigures();
+  const std::int64_t balance = online.balance;
+  std::int64_t ordered = 0;
+  const std::size_t before = online.orders.size();
+  const plat::COPYDATASTRUCT copy{static_cast<std::uintptr_t>(kChannelClient),
+                                  static_cast<plat::DWORD>(text.size() + 1), text.data()};
+  plat::SendMessage(h.mainClient.Window(), plat::WM_COPYDATA, plat::HandleToWParam(h.program),
+                    reinterpret_cast<plat::LPARAM>(&copy));
+  h.mainClient.Flush();
+  if (online.orders.size() > before + 1 || online.balance < 0) __builtin_trap();
+  for (std::size_t i = before; i < online.orders.size(); ++i) ordered += online.orders[i].amount;
+  if (online.balance != balance + ordered) __builtin_trap();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -91,7 +114,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t* bytes = data + at + 3;
     at += 3 + length;
     const plat::HWND from = sender & 1 ? h.program : nullptr;
-    if (kind == 0xFF) {
+    if (kind == 0xFE) {
+      SendCashierRequest(h, bytes, length);
+    } else if (kind == 0xFF) {
       h.nextRecord.assign(bytes, bytes + length);
     } else if (kind >= 0xF0) {
       plat::WPARAM code = length ? bytes[0] : 0;

@@ -13,8 +13,10 @@
 #include <random>
 
 #include "mainclient/AccountStore.h"
+#include "mainclient/CashierDesk.h"
 #include "mainclient/Cents.h"
 #include "mainclient/PlayerAccount.h"
+#include "tests/mainclient/CashierTags.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
@@ -145,6 +147,29 @@ TEST_F(AccountStoreTest, ABookingThatCannotBeWrittenChangesNothing) {
   CAccountStore reopened;
   ASSERT_EQ(reopened.Open(Store(), ""), 0) << reopened.Error();
   EXPECT_EQ(reopened.BalanceCents(), 301250);
+}
+
+TEST_F(AccountStoreTest, ACashierOrderThatCannotBeWrittenIsRefusedAndChangesNothing) {
+  CAccountStore store;
+  ASSERT_EQ(store.Open(Store(), ""), 0);
+  const char* request = "command=DEPOSIT&type=creditcard&amount=40&cardtype=VISA&number=4111111111111111";
+  {
+    CNoFileWrites full;
+    EXPECT_EQ(TagsOf(AnswerCashierRequest(store, request, 0, 0)),
+              (TagList{{"command", "DEPOSIT"}, {"answer", "fail"}, {"errormsg", kRefuseStore}}));
+    EXPECT_NE(AnswerCashierRequest(store, "command=REQUESTSECURITYCODE", 0, 99).find("answer=fail"), std::string::npos);
+  }
+  EXPECT_EQ(store.Online().balance, 100000);
+  EXPECT_TRUE(store.Online().orders.empty());
+  EXPECT_FALSE(store.Online().hasCard);
+  EXPECT_EQ(store.Online().securityCode, "K7Q2M9X");
+  store.Close();
+  ASSERT_EQ(store.Open(Store(), ""), 0) << store.Error();
+  EXPECT_EQ(store.Online().balance, 100000);
+  EXPECT_TRUE(store.Online().orders.empty());
+  EXPECT_EQ(store.Online().securityCode, "K7Q2M9X");
+  // Written again, the same order is taken.
+  EXPECT_NE(AnswerCashierRequest(store, request, 0, 0).find("ORDERID=1"), std::string::npos);
 }
 
 TEST_F(AccountStoreTest, AStoreThatCannotBeWrittenIsNotOpened) {

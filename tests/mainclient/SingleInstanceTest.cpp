@@ -20,7 +20,7 @@ TEST_P(SecondMainClientTest, IsRefusedWithABoxAndAMessageOnStderr) {
   plat::headless::ClearMessageBoxes();
   const double balanceBefore = mainClient.Balance();
   testing::internal::CaptureStderr();
-  const int exitCode = RunMainClient(folder.Path(), GetParam());
+  const int exitCode = RunMainClient(folder.Path(), GetParam(), 0);
   const std::string err = testing::internal::GetCapturedStderr();
 
   EXPECT_NE(exitCode, 0);
