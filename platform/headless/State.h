@@ -164,6 +164,7 @@ struct State {
   std::vector<MmTimer> timers;
   UINT nextTimerId = 1;
   int periodsBegun = 0;
+  bool timerCapsFail = false;  // timeGetDevCaps answers TIMERR_NOCANDO
 
   std::function<int(const headless::MessageBoxRecord&)> messageBoxHandler;
   std::vector<headless::MessageBoxRecord> messageBoxes;

@@ -16,6 +16,7 @@ void ResetClock() {
   s.idleHook = nullptr;
   s.timers.clear();
   s.periodsBegun = 0;
+  s.timerCapsFail = false;
 }
 
 // Walks the clock to target, stopping at each timer that falls due and each
@@ -87,7 +88,7 @@ std::int64_t GetCalendarTime() {
 void Sleep(DWORD ms) { AdvanceBy(ms); }
 
 UINT timeGetDevCaps(TIMECAPS* caps, UINT size) {
-  if (!caps || size < sizeof(TIMECAPS)) return TIMERR_NOCANDO;
+  if (!caps || size < sizeof(TIMECAPS) || S().timerCapsFail) return TIMERR_NOCANDO;
   caps->wPeriodMin = 1;
   caps->wPeriodMax = 1000000;
   return TIMERR_NOERROR;
@@ -140,6 +141,10 @@ void SetCalendarTime(std::int64_t seconds) {
   S().calendarBase = seconds;
   S().calendarSetAt = S().elapsed;
 }
+
+void SetTimerCapsFail(BOOL fail) { S().timerCapsFail = fail != FALSE; }
+int PeriodsBegun() { return S().periodsBegun; }
+int RunningTimers() { return static_cast<int>(S().timers.size()); }
 
 }  // namespace headless
 }  // namespace plat
