@@ -3,13 +3,9 @@
 
 #include <cstdint>
 
-namespace mz {
+#include "mz/HandCard.h"
 
-struct HandCard {
-  std::int32_t suit;   // 0..3
-  std::int32_t value;  // 1..13; 0 with suit 0: no card
-  std::int32_t hold;
-};
+namespace mz {
 
 struct VideoPokerClientRecord {
   HandCard hand[5];

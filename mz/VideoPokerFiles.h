@@ -13,7 +13,7 @@ inline constexpr char kSoundFlip[] = "../wav/mz_Flip.wav";
 inline constexpr char kSoundHold[] = "../wav/mz_Hold.wav";
 inline constexpr char kSoundMachineButton[] = "../wav/Mz_Btn.wav";
 inline constexpr char kSoundButton[] = "../wav/c_button.wav";
-inline constexpr char kSoundCash[] = "../wav/c_Cash.wav";
-inline constexpr char kSoundCoinIn[] = "../wav/c_CoinIn.wav";
+inline constexpr char kSoundCash[] = "../wav/c_cash.wav";
+inline constexpr char kSoundCoinIn[] = "../wav/c_coinin.wav";
 
 }  // namespace mz

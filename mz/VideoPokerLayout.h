@@ -6,6 +6,7 @@
 #pragma once
 
 #include "framework/sound/GlyphLayout.h"
+#include "mz/HandCard.h"
 
 namespace mz {
 
@@ -28,7 +29,6 @@ inline constexpr Point kTextColourPixel = {799, 0};
 inline constexpr Point kTransparentPixel = {799, 1};
 
 // ---- Cards ----
-inline constexpr int kHandCards = 5;
 inline constexpr int kCardWidth = 53;
 inline constexpr int kCardHeight = 73;
 constexpr Point CardPlace(int n) { return {157 + 68 * n, 242}; }
