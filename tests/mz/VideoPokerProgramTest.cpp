@@ -126,6 +126,9 @@ TEST(VideoPokerProgram, SettingsFileKeepsOnlyAMachineCoinValue) {
   run.When(R::AfterFrames(2), [] { Quit(); });
   EXPECT_EQ(run.Run(), 0);
   EXPECT_DOUBLE_EQ(startValue, 1.0);
+  // The frame timer ran and was ended with the program.
+  EXPECT_EQ(plat::headless::PeriodsBegun(), 0);
+  EXPECT_EQ(plat::headless::RunningTimers(), 0);
   const std::string saved = ReadAll("MZoker.cfg");
   ASSERT_EQ(saved.size(), sizeof(double));
   double value = 0;
