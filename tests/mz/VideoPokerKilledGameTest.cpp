@@ -15,6 +15,7 @@
 #include "mainclient/SavedGameFile.h"
 #include "mz/VideoPokerButtons.h"
 #include "mz/VideoPokerClient.h"
+#include "mz/VideoPokerPayTable.h"
 #include "platform/include/plat/window.h"
 #include "tests/mz/VideoPokerRun.h"
 #include "tests/mz/VideoPokerSession.h"
@@ -38,24 +39,44 @@ struct HandSeen {
   double credits = 0, money = 0, won = 0, account = 0;
 };
 
-enum Kill { kNoKill, kFinalDealSent, kFinalDealAnswered, kEndPlaySent };
+enum Kill { kNoKill, kFirstDealSent, kFirstDealAnswered, kFinalDealSent, kFinalDealAnswered, kEndPlaySent };
+
+void ReadResult(VideoPokerSession& s, HandSeen* seen);
 
 // $25 in, five $1 coins on four aces, the aces held and a two drawn.
-void ScriptHand(VideoPokerSession& s, Kill kill, HandSeen* seen) {
+// A restored hand replays behind the restore window up to where it was
+// killed; the holds and the draw not yet made are made then.
+void ScriptHand(VideoPokerSession& s, Kill kill, bool restored, HandSeen* seen) {
   s.boxAnswers = AnswerEveryBox;
   ClearDraws();
   hx::QueueDeck("AS AH AD AC KS 2C");
   hx::QueueDeck("2S 7H 9D JC KS 3C");
+  if (restored) {
+    s.When([] { return Back() && (R::InState(mz::kHolding) || HandDone()); }, [] {
+      if (!R::InState(mz::kHolding)) return;
+      for (int n = 0; n < 4; ++n) R::ClickButton(mz::kButtonHold1 + n);
+    });
+    s.When([] { return Back() && (R::Record()->hand[3].hold == 1 || HandDone()); }, [] {
+      if (R::InState(mz::kHolding)) R::ClickButton(mz::kButtonDeal);
+    });
+    return ReadResult(s, seen);
+  }
   s.When([] { return Choosing() && R::Record()->credits == 0 && R::Record()->handCode == 0; },
          [] { R::ClickButton(mz::kButtonInsert1 + 2); });
   s.When([] { return Choosing() && R::Record()->credits == 25; }, [] { R::ClickButton(mz::kButtonBetMax); });
-  s.When([] { return Back() && R::InState(mz::kHolding); }, [] {
+  if (kill == kFirstDealSent) return s.When([] { return R::InState(mz::kWaitFirstDeal); }, DieHere);
+  s.When([] { return Back() && R::InState(mz::kHolding); }, [kill] {
+    if (kill == kFirstDealAnswered) DieHere();
     for (int n = 0; n < 4; ++n) R::ClickButton(mz::kButtonHold1 + n);
   });
   s.When([] { return Back() && R::Record()->hand[3].hold == 1; }, [] { R::ClickButton(mz::kButtonDeal); });
   if (kill == kFinalDealSent) return s.When([] { return R::InState(mz::kWaitFinalDeal); }, DieHere);
   if (kill == kFinalDealAnswered) return s.When([] { return R::InState(mz::kFlipFinal); }, DieHere);
   if (kill == kEndPlaySent) return s.When([] { return R::InState(mz::kWaitEndPlay); }, DieHere);
+  ReadResult(s, seen);
+}
+
+void ReadResult(VideoPokerSession& s, HandSeen* seen) {
   s.When(HandDone, [seen] {
     const mz::VideoPokerClientRecord* r = R::Record();
     seen->taken = true;
@@ -74,7 +95,7 @@ TEST_P(VideoPokerKilledGame, RestoresToTheHandPlayedThrough) {
   TempFolder reference;
   VideoPokerSession played(reference.Path());
   HandSeen playedSeen;
-  ScriptHand(played, kNoKill, &playedSeen);
+  ScriptHand(played, kNoKill, false, &playedSeen);
   ASSERT_EQ(played.Run(0), 0);
   ASSERT_TRUE(playedSeen.taken);
   EXPECT_DOUBLE_EQ(playedSeen.won, 100.0);
@@ -84,13 +105,13 @@ TEST_P(VideoPokerKilledGame, RestoresToTheHandPlayedThrough) {
   RunUntilKilled([&] {
     VideoPokerSession killed(root.Path());
     HandSeen ignored;
-    ScriptHand(killed, GetParam(), &ignored);
+    ScriptHand(killed, GetParam(), false, &ignored);
     killed.Run(0);
   });
   ASSERT_EQ(HasSavedGame(VideoPokerSession(root.Path()).SavedGame(), kSavedGameUser), 1);
   VideoPokerSession restored(root.Path());
   HandSeen seen;
-  ScriptHand(restored, kNoKill, &seen);
+  ScriptHand(restored, kNoKill, true, &seen);
   EXPECT_EQ(restored.Run(1), 0);
   EXPECT_FALSE(BoxSaid("Playback error"));
   ASSERT_TRUE(seen.taken);
@@ -102,10 +123,10 @@ TEST_P(VideoPokerKilledGame, RestoresToTheHandPlayedThrough) {
   EXPECT_DOUBLE_EQ(restored.finalBalance, played.finalBalance);
 }
 
-constexpr const char* kKillNames[] = {"None", "FinalDealSent", "FinalDealAnswered", "EndPlaySent"};
+constexpr const char* kKillNames[] = {"None", "FirstDealSent", "FirstDealAnswered", "FinalDealSent", "FinalDealAnswered", "EndPlaySent"};
 std::string KillName(const ::testing::TestParamInfo<Kill>& info) { return kKillNames[info.param]; }
 
 INSTANTIATE_TEST_SUITE_P(Boundaries, VideoPokerKilledGame,
-                         ::testing::Values(kFinalDealSent, kFinalDealAnswered, kEndPlaySent), KillName);
+                         ::testing::Values(kFirstDealSent, kFirstDealAnswered, kFinalDealSent, kFinalDealAnswered, kEndPlaySent), KillName);
 
 }  // namespace
