@@ -41,7 +41,7 @@ void StepCard(VideoPokerClientRecord* r, int n, int faceDown) {
   if (phase >= kFlipDone) {
     phase = kFlipDone;
     if (faceDown) {
-      gScreen.Blit(place.x, place.y, &gPicture, kCardBackSource.x, kCardBackSource.y, kCardWidth, kCardHeight, -1);
+      gScreen.Blit(place.x, place.y, &gPicture, kCardBackSource.x, kCardBackSource.y, kCardWidth, kCardHeight, gTransparentIndex);
     } else {
       DrawCard(r, n);
     }
@@ -74,7 +74,7 @@ int StepFlips(VideoPokerClientRecord* r, int faceDown) {
       r->flipPhase[n] = kFlipDone;
       const Point place = CardPlace(n);
       if (faceDown) {
-        gScreen.Blit(place.x, place.y, &gPicture, kCardBackSource.x, kCardBackSource.y, kCardWidth, kCardHeight, -1);
+        gScreen.Blit(place.x, place.y, &gPicture, kCardBackSource.x, kCardBackSource.y, kCardWidth, kCardHeight, gTransparentIndex);
       } else {
         DrawCard(r, n);
       }

@@ -85,7 +85,7 @@ inline constexpr Point kCoinPath[kCoinPathSteps] = {
 // ---- Status line, user field, balance strip, lag meter ----
 inline constexpr Area kStatusArea = {6, 467, 466, 13};
 inline constexpr Area kUserArea = {10, 433, 150, 13};
-inline constexpr Area kLagMeterArea = {480, 437, 40, 8};
+inline constexpr Area kLagMeterArea = {170, 437, 40, 8};
 inline constexpr Point kLagMeterSource = {700, 170};
 
 // ---- Button faces: enabled and pressed of buttons 4..20, then the text buttons ----

@@ -117,7 +117,7 @@ void DrawCard(const VideoPokerClientRecord* r, int n) {
   const HandCard& c = r->hand[n];
   const Point place = CardPlace(n);
   const Point source = c.value >= 1 && c.value <= 13 && c.suit >= 0 && c.suit <= 3 ? CardSource(c.suit, c.value) : kCardBackSource;
-  gScreen.Blit(place.x, place.y, &gPicture, source.x, source.y, kCardWidth, kCardHeight, -1);
+  gScreen.Blit(place.x, place.y, &gPicture, source.x, source.y, kCardWidth, kCardHeight, gTransparentIndex);
   if (c.hold) {
     const Point lamp = HoldLampPlace(n);
     gScreen.Blit(lamp.x, lamp.y, &gPicture, kHoldLampSource.x, kHoldLampSource.y, kHoldLampWidth, kHoldLampHeight, -1);
@@ -135,7 +135,8 @@ void RedrawMachine(const VideoPokerClientRecord* r) {
   DrawCoinValueLamp(gCoinValue);
   for (int n = 0; n < kHandCards; ++n) {
     const Point place = CardPlace(n);
-    gScreen.Blit(place.x, place.y, &gPicture, kCardBackSource.x, kCardBackSource.y, kCardWidth, kCardHeight, -1);
+    gScreen.Blit(place.x, place.y, &gPicture, kCardBackSource.x, kCardBackSource.y, kCardWidth, kCardHeight,
+                 gTransparentIndex);
   }
   RedrawButtons();
   DrawMeters(r);

@@ -70,6 +70,7 @@ void DrawCoinLamp(IndexedImage& image, const SheetItem& item) {
 // Frame value of 9: lit bulbs moving round the "VIDEO POKER" sign.
 void DrawMarquee(IndexedImage& image, const SheetItem& item) {
   const Rect& r = item.area;
+  FillRect(image, r, kBlack);
   FillRoundRect(image, r, 6, kDarkRed);
   DrawTextCentred(image, {r.x, r.y + 14, r.w, 34}, "VIDEO POKER", {kYellow, kBlack, 1, 1});
   for (int k = 0; k < 20; ++k) {
