@@ -129,4 +129,32 @@ std::string KillName(const ::testing::TestParamInfo<Kill>& info) { return kKillN
 INSTANTIATE_TEST_SUITE_P(Boundaries, VideoPokerKilledGame,
                          ::testing::Values(kFirstDealSent, kFirstDealAnswered, kFinalDealSent, kFinalDealAnswered, kEndPlaySent), KillName);
 
+// Coins put in and never bet: the restored machine holds the whole account
+// between its money and its credits.
+TEST(VideoPokerKilledWithCoinsIn, MoneyAndCreditsMakeTheAccount) {
+  TempFolder root;
+  RunUntilKilled([&] {
+    VideoPokerSession killed(root.Path());
+    killed.boxAnswers = AnswerEveryBox;
+    ClearDraws();
+    hx::QueueDeck("2S 7H 9D JC KS 3C");
+    killed.When(Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 2); });
+    killed.When([] { return Choosing() && R::Record()->credits == 25; }, DieHere);
+    killed.Run(0);
+  });
+  VideoPokerSession restored(root.Path());
+  restored.boxAnswers = AnswerEveryBox;
+  ClearDraws();
+  hx::QueueDeck("2S 7H 9D JC KS 3C");
+  double machine = -1, account = -2;
+  restored.When(Choosing, [&] {
+    machine = R::Record()->money + R::Record()->credits;
+    dbGetBalance(kSavedGameUser, &account);
+    plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+  });
+  EXPECT_EQ(restored.Run(1), 0);
+  EXPECT_DOUBLE_EQ(machine, account);
+  EXPECT_DOUBLE_EQ(restored.finalBalance, account);
+}
+
 }  // namespace
