@@ -8,20 +8,12 @@
 #include <cstdint>
 
 #include "hx/CardList.h"
+#include "mz/HandCard.h"
 
 namespace mz {
 
 // The game code, and with "DATA" the key of the saved record.
 inline constexpr char kVideoPokerGameCode[] = "MZ";
-inline constexpr int kHandCards = 5;
-
-// One card on the screen: suit 0..3, value 1..13 (ace 1); hold 1 when it
-// was held at the final deal.
-struct HandCard {
-  std::int32_t suit;
-  std::int32_t value;
-  std::int32_t hold;
-};
 
 struct VideoPokerServerRecord {
   char gameCode[16];                 // zero-terminated, "MZ"

@@ -68,6 +68,9 @@ struct GameDefinition {
   ErrorReport errorReport = kErrorShowBox;
   // Title of the box that tells the main client is lost.
   const char* linkLostTitle = "FATAL ERROR";
+  // Title of the "SERVER FATAL ERROR" box shown once when the game server
+  // answers -2; null: no box.
+  const char* serverFatalTitle = nullptr;
 
   // ---- Screen ----
   int screenWidth = 640;
@@ -128,6 +131,11 @@ struct GameDefinition {
   // Once per frame after the game client and server and the status line's
   // timeout, while the client goes on; null: nothing.
   void (*ExtraFrameStep)() = nullptr;
+  // Once per frame, with the link or without it, before the screen is
+  // flushed (the machine's idle animations); null: nothing.
+  void (*IdleFrameStep)() = nullptr;
+  // When the message loop starts (the machine's frame timer); null: nothing.
+  void (*LoopStarting)() = nullptr;
 };
 
 // The hooks the shell calls that the table leaves null: the name of the

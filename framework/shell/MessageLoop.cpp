@@ -21,6 +21,7 @@ namespace {
 
 plat::DWORD gLastAlive = 0;
 plat::DWORD gLastFrame = 0;
+int gServerFatalShown = 0;
 
 bool OnWin32s() { return gSystemInfo.platformId == plat::VER_PLATFORM_WIN32s; }
 
@@ -47,11 +48,13 @@ int IdleWaitRanOut() {
 void ResetFramePump() {
   gLastAlive = 0;
   gLastFrame = 0;
+  gServerFatalShown = 0;
   gTimer.ClearFired();
 }
 
 int RunMessageLoop() {
   plat::MSG msg{};
+  if (gGame->LoopStarting) gGame->LoopStarting();
   for (;;) {
     if (OnWin32s()) plat::ReleaseDC(gMainWindow, gDeviceContext);
     plat::BOOL got = plat::PeekMessage(&msg, nullptr, 0, 0, plat::PM_REMOVE);
@@ -120,15 +123,22 @@ int RunFrame() {
   int clientResult = 0;
   if (gLinkReady) {
     clientResult = gGame->ClientRun(gClientRecord, gClientComm, kSavedGameUser);
+    int serverResult = 0;
     if (gGame->restoresGames && gPacketPlaybackServer.IsActive()) {
-      gGame->GameServerPlayback(gServerComm, gServerRecord, kSavedGameUser);
+      serverResult = gGame->GameServerPlayback(gServerComm, gServerRecord, kSavedGameUser);
     } else {
-      gGame->GameServerRun(gServerRecord, gServerComm, kSavedGameUser);
+      serverResult = gGame->GameServerRun(gServerRecord, gServerComm, kSavedGameUser);
+    }
+    // A failed server stays failed; one box says so.
+    if (serverResult == -2 && gGame->serverFatalTitle && !gServerFatalShown) {
+      gServerFatalShown = 1;
+      plat::MessageBox(gMainWindow, "SERVER FATAL ERROR", gGame->serverFatalTitle, plat::MB_OK | plat::MB_ICONSTOP);
     }
     if (gGame->restoresGames && gPlaybackClient.Finished()) CloseRestoreWindow();
     if (clientResult < 0) plat::DestroyWindow(gMainWindow);
   }
   StatusMsgTimeout();
   if (gLinkReady && clientResult >= 0 && gGame->ExtraFrameStep) gGame->ExtraFrameStep();
+  if (gGame->IdleFrameStep) gGame->IdleFrameStep();
   return gScreen.Flush(gDeviceContext, gOffsetX, gOffsetY, CScreen::kFlushDirty);
 }

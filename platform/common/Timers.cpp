@@ -11,6 +11,7 @@ constexpr UINT kPeriodMax = 1000000;
 
 std::mutex g_lock;
 int g_periodsBegun = 0;
+std::atomic<bool> g_capsFail{false};
 std::atomic<UINT> g_nextId{1};
 
 bool ValidPeriod(UINT period) { return period >= kPeriodMin && period <= kPeriodMax; }
@@ -20,6 +21,14 @@ bool ValidPeriod(UINT period) { return period >= kPeriodMin && period <= kPeriod
 void ResetTimerPeriods() {
   std::lock_guard<std::mutex> g(g_lock);
   g_periodsBegun = 0;
+  g_capsFail = false;
+}
+
+void SetTimerCapsFail(bool fail) { g_capsFail = fail; }
+
+int PeriodsBegun() {
+  std::lock_guard<std::mutex> g(g_lock);
+  return g_periodsBegun;
 }
 
 }  // namespace plat::common
@@ -27,7 +36,7 @@ void ResetTimerPeriods() {
 namespace plat {
 
 UINT timeGetDevCaps(TIMECAPS* caps, UINT size) {
-  if (!caps || size < sizeof(TIMECAPS)) return TIMERR_NOCANDO;
+  if (!caps || size < sizeof(TIMECAPS) || common::g_capsFail) return TIMERR_NOCANDO;
   caps->wPeriodMin = common::kPeriodMin;
   caps->wPeriodMax = common::kPeriodMax;
   return TIMERR_NOERROR;

@@ -12,7 +12,12 @@ namespace plat::common {
 void StartTimer(UINT id, UINT delay, LPTIMECALLBACK callback, std::uintptr_t user, bool periodic);
 // Supplied by the backend: stops the timer; false when it is not running.
 bool StopTimer(UINT id);
-// Forgets the periods begun, as a fresh program has none.
+// Forgets the periods begun and a failing timeGetDevCaps, as a fresh
+// program has neither.
 void ResetTimerPeriods();
+// Makes timeGetDevCaps fail (a machine without a multimedia timer).
+void SetTimerCapsFail(bool fail);
+// How many timeBeginPeriod calls are not yet ended.
+int PeriodsBegun();
 
 }  // namespace plat::common

@@ -118,5 +118,9 @@ void SetCalendarTime(std::int64_t seconds) {
   S().calendarSetAt = S().elapsed;
 }
 
+void SetTimerCapsFail(BOOL fail) { common::SetTimerCapsFail(fail != FALSE); }
+int PeriodsBegun() { return common::PeriodsBegun(); }
+int RunningTimers() { return static_cast<int>(S().timers.size()); }
+
 }  // namespace headless
 }  // namespace plat

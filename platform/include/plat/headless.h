@@ -32,6 +32,11 @@ void SetClock(DWORD ms);
 // on this thread, and MIDI pieces that reach their end post their notification.
 void AdvanceClock(DWORD ms);
 void SetCalendarTime(std::int64_t seconds);
+// timeGetDevCaps fails while set (a machine without a multimedia timer).
+void SetTimerCapsFail(BOOL fail);
+// Periods begun and not ended, and the timers running.
+int PeriodsBegun();
+int RunningTimers();
 // How far an empty PeekMessage (or each idle round of WaitMessage and
 // GetMessage) moves the clock: default 1 ms. Sleep moves it by its argument.
 void SetIdleAdvance(DWORD ms);

@@ -1,0 +1,161 @@
+// The whole Video Poker program (its real entry through the shell) on the
+// headless backend, played by scripted clicks against a scripted main
+// client: money in, a bet, the deal, holds, the draw, the win paid into the
+// credits, cash out, the coin value and its settings file.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "framework/shell/Buttons.h"
+#include "framework/shell/ShellGlobals.h"
+#include "mz/VideoPokerButtons.h"
+#include "mz/VideoPokerClient.h"
+#include "mz/VideoPokerLayout.h"
+#include "platform/include/plat/headless.h"
+#include "platform/include/plat/window.h"
+#include "tests/mz/VideoPokerRun.h"
+#include "tests/support/StackedDeck.h"
+#include "tests/support/TempFolder.h"
+
+namespace {
+
+using R = VideoPokerRun;
+using plat::headless::MessageBoxes;
+
+// The machine waits for money and bets once its meters have enabled the coins.
+bool Choosing() { return R::InState(mz::kChoose) && IsButtonEnabled(mz::kButtonCoinFive); }
+bool Holding() { return R::InState(mz::kHolding); }
+void Quit() { plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0); }
+
+int BoxesSaying(const std::string& text) {
+  int n = 0;
+  for (const auto& box : MessageBoxes()) n += box.text == text ? 1 : 0;
+  return n;
+}
+
+// Some pixel of the area differs from the bare picture: something is drawn there.
+bool Drawn(const mz::Area& a) {
+  for (int y = a.y; y < a.y + a.height; ++y) {
+    for (int x = a.x; x < a.x + a.width; ++x) {
+      if (R::ScreenPixel(x, y) != R::PictureColour(x, y)) return true;
+    }
+  }
+  return false;
+}
+
+std::string ReadAll(const std::string& path) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (f == nullptr) return {};
+  std::string text;
+  char buffer[64];
+  std::size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+  std::fclose(f);
+  return text;
+}
+
+// Four aces dealt, all four held, a two drawn: four of a kind for five
+// $1 coins pays 100 coins, so $25 in, $5 bet and $100 won leave $120 of
+// credits and the balance outside at $975.
+TEST(VideoPokerProgram, FourAcesHeldPayIntoTheCredits) {
+  R run;
+  hx::QueueDeck("AS AH AD AC KS 2C");
+  hx::QueueDeck("2S 7H 9D JC KS");
+  double credits = -1, money = -1, won = -1, cashedMoney = -1, cashedCredits = -1;
+  bool creditsShown = false;
+  run.When(Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 2); });
+  run.When([] { return R::Record()->credits == 25; }, [] { R::ClickButton(mz::kButtonBetMax); });
+  run.When(Holding, [] {
+    for (int n = 0; n < 4; ++n) R::ClickButton(mz::kButtonHold1 + n);
+  });
+  run.When([] { return R::Record()->hand[3].hold == 1; }, [] { R::ClickButton(mz::kButtonDeal); });
+  run.When(Choosing, [] {});
+  run.When(R::AfterFrames(3), [&] {
+    credits = R::Record()->credits;
+    money = R::Record()->money;
+    won = R::Record()->moneyWon;
+    creditsShown = Drawn(mz::kCreditsMeter);
+    R::ClickButton(mz::kButtonCashOut);
+  });
+  run.When(R::AfterFrames(2), [&] {
+    cashedMoney = R::Record()->money;
+    cashedCredits = R::Record()->credits;
+    Quit();
+  });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_DOUBLE_EQ(won, 100.0);
+  EXPECT_DOUBLE_EQ(credits, 120.0);
+  EXPECT_DOUBLE_EQ(money, 975.0);
+  EXPECT_TRUE(creditsShown);
+  EXPECT_DOUBLE_EQ(cashedMoney, 1095.0);
+  EXPECT_DOUBLE_EQ(cashedCredits, 0.0);
+}
+
+TEST(VideoPokerProgram, ClosingWhileHoldingIsRefused) {
+  R run;
+  hx::QueueDeck("2S 7H 9D JC KS");
+  hx::QueueDeck("2S 7H 9D JC KS");
+  int stillHolding = 0;
+  run.When(Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
+  run.When([] { return R::Record()->credits == 5; }, [] { R::ClickButton(mz::kButtonBetOne); });
+  run.When([] { return R::Record()->coinsBet == 1; }, [] { R::ClickButton(mz::kButtonDeal); });
+  run.When(Holding, [] { Quit(); });
+  run.When(R::AfterFrames(3), [&] {
+    stillHolding = Holding();
+    R::ClickButton(mz::kButtonDeal);
+  });
+  run.When(Choosing, [] { Quit(); });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_EQ(BoxesSaying("You can't quit at this point!"), 1);
+  EXPECT_EQ(stillHolding, 1);
+}
+
+// A coin value the machine has not is read as $1; the value chosen goes
+// to the file at exit.
+TEST(VideoPokerProgram, SettingsFileKeepsOnlyAMachineCoinValue) {
+  R run;
+  hx::QueueDeck("2S 7H 9D JC KS");
+  const double bad = 2.5;
+  WriteFile("MZoker.cfg", std::string(reinterpret_cast<const char*>(&bad), sizeof bad));
+  double startValue = 0;
+  run.When(Choosing, [&] {
+    startValue = mz::gCoinValue;
+    R::ClickButton(mz::kButtonCoinFive);
+  });
+  run.When(R::AfterFrames(2), [] { Quit(); });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_DOUBLE_EQ(startValue, 1.0);
+  // The frame timer ran and was ended with the program.
+  EXPECT_EQ(plat::headless::PeriodsBegun(), 0);
+  EXPECT_EQ(plat::headless::RunningTimers(), 0);
+  const std::string saved = ReadAll("MZoker.cfg");
+  ASSERT_EQ(saved.size(), sizeof(double));
+  double value = 0;
+  std::memcpy(&value, saved.data(), sizeof value);
+  EXPECT_DOUBLE_EQ(value, 5.0);
+}
+
+// Changing the coin value with 2 coins bet at $1 gives the $2 back.
+TEST(VideoPokerProgram, CoinValueChangeReturnsTheBet) {
+  R run;
+  hx::QueueDeck("2S 7H 9D JC KS");
+  double credits = -1, coins = -1;
+  run.When(Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
+  run.When([] { return R::Record()->credits == 5; }, [] {
+    R::ClickButton(mz::kButtonBetOne);
+    R::ClickButton(mz::kButtonBetOne);
+  });
+  run.When([] { return R::Record()->coinsBet == 2; }, [] { R::ClickButton(mz::kButtonCoinQuarter); });
+  run.When(R::AfterFrames(2), [&] {
+    credits = R::Record()->credits;
+    coins = R::Record()->coinsBet;
+    Quit();
+  });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_DOUBLE_EQ(credits, 5.0);
+  EXPECT_DOUBLE_EQ(coins, 0.0);
+  EXPECT_DOUBLE_EQ(mz::gCoinValue, 0.25);
+}
+
+}  // namespace

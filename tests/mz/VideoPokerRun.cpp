@@ -1,0 +1,37 @@
+#include "tests/mz/VideoPokerRun.h"
+
+#include <memory>
+
+#include "mz/VideoPokerButtons.h"
+#include "mz/VideoPokerClient.h"
+#include "mz/VideoPokerProgram.h"
+#include "mz/art/VideoPokerSheet.h"
+#include "platform/include/plat/headless.h"
+#include "tests/support/QueuedDraws.h"
+
+VideoPokerRun::VideoPokerRun()
+    : CCardTableRun(mz::kVideoPokerGame, mz::art::VideoPokerSheet(), mz::art::kProgram, DrawQueued) {
+  ClearDraws();
+}
+
+mz::VideoPokerClientRecord* VideoPokerRun::Record() { return mz::VideoPokerClientHooks::Current(); }
+
+std::function<bool()> VideoPokerRun::AfterFrames(int frames) {
+  auto start = std::make_shared<plat::DWORD>(0);
+  auto started = std::make_shared<bool>(false);
+  return [=] {
+    if (!*started) {
+      *started = true;
+      *start = plat::headless::Now();
+    }
+    return plat::headless::Now() - *start >= static_cast<plat::DWORD>(20 * frames + 2);
+  };
+}
+
+bool VideoPokerRun::InState(int state) { return Record() != nullptr && Record()->state == state; }
+
+void VideoPokerRun::ClickButton(int button) { Click(mz::kVideoPokerButtonTable[button]); }
+
+plat::COLORREF VideoPokerRun::PictureColour(int x, int y) {
+  return SheetColour(mz::art::VideoPokerSheet(), x, y);
+}

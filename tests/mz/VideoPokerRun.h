@@ -1,0 +1,21 @@
+// A whole Video Poker run on the headless backend (CCardTableRun), the
+// server dealing the decks the test queued (tests/support/StackedDeck.h).
+#pragma once
+
+#include <functional>
+
+#include "mz/VideoPokerClientRecord.h"
+#include "platform/include/plat/types.h"
+#include "tests/support/CardTableRun.h"
+
+class VideoPokerRun : public CCardTableRun {
+ public:
+  VideoPokerRun();
+
+  static mz::VideoPokerClientRecord* Record();  // null before start and after the end
+  // A condition that holds once frames frames have run since it was first asked.
+  static std::function<bool()> AfterFrames(int frames);
+  static bool InState(int state);
+  static void ClickButton(int button);  // at the centre of its area
+  static plat::COLORREF PictureColour(int x, int y);
+};
