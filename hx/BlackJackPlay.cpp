@@ -214,6 +214,9 @@ void Double(BlackJackServerRecord& r, CComm& comm, int userId) {
   if (r.current.count != 2) {
     return FailAnswer(r, comm, kDoubleAnswer, "Player doesn't have exactly two cards");
   }
+  // A 21 could take the doubled card neither by a hit nor by a stand: the
+  // round would never end.
+  if (FirstTotal(r.current) > 20) return FailAnswer(r, comm, kDoubleAnswer, "Invalid double");
   const StakeKind kind = r.splitState == kSplitSecondInPlay ? kStakeSecondHand : kStakeFirstHand;
   const double stake = StakeGet(r, kind);
   if (!(stake >= r.minBet && stake <= r.maxBet)) {

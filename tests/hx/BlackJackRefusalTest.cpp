@@ -134,6 +134,16 @@ TEST(BlackJackRefusal, NoHitOn21) {
                 kStart - 10);
 }
 
+// A split king that drew an ace could take a doubled card neither by a hit
+// nor by a stand: the double is refused instead of leaving the round stuck.
+TEST(BlackJackRefusal, NoDoubleOn21AfterASplit) {
+  BlackJackHarness s(kStart);
+  s.Open("KS KH 7D AC 5D");
+  s.Deal("10");
+  EXPECT_NE(s.Exchange("command=SPLIT").find("answer=ok"), std::string::npos);
+  ExpectRefused(s, "command=DOUBLE", Fail("DOUBLEANSWER", "Invalid+double"), kStart - 20);
+}
+
 TEST(BlackJackRefusal, NotEnoughMoneyToDouble) {
   BlackJackHarness s(15);
   s.Open("6S 4H 7D");
