@@ -59,4 +59,19 @@ void FormatSlotWinList(const int stops[kReels], int win, char* text, std::size_t
                 static_cast<double>(win));
 }
 
+int ReadSlotWinList(const char* text, int stops[kReels], double* win) {
+  int s[kReels] = {};
+  double w = 0;
+  int used = 0;
+  if (std::sscanf(text, "%i,%i,%i,%lf%n", &s[0], &s[1], &s[2], &w, &used) != 4 || text[used] != '\0') return 0;
+  for (int stop : s) {
+    if (stop < 0 || stop >= kReelStops) return 0;
+  }
+  // Written so that NaN fails.
+  if (!(w >= 0 && w <= kPayTable[0].pays[2] && w == std::floor(w))) return 0;
+  for (int reel = 0; reel < kReels; ++reel) stops[reel] = s[reel];
+  *win = w;
+  return 1;
+}
+
 }  // namespace jb

@@ -69,5 +69,8 @@ int IsSlotBetValid(double coins, double coinValue, double balance);
 // WINLIST "stop1,stop2,stop3,win": the text of a spin.
 inline constexpr std::size_t kWinListTextSize = 64;
 void FormatSlotWinList(const int stops[kReels], int win, char* text, std::size_t size);
+// The client's reading of it: 1 with three stops 0..21 and a win of whole
+// coins 0..5000, else 0 (the stops index the reels' frame tables).
+int ReadSlotWinList(const char* text, int stops[kReels], double* win);
 
 }  // namespace jb

@@ -19,3 +19,6 @@ CWaveCache& GameWaveCache();
 // sound (the silent file by name, synchronously, then a purge). A missing
 // file plays nothing.
 void PlayGameSound(const char* name, int wait, int kind);
+// As PlayGameSound without waiting, the sound repeating until another
+// sound or a stop replaces it.
+void PlayGameSoundLooping(const char* name, int kind);

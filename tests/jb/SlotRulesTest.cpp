@@ -121,3 +121,30 @@ TEST(SlotWinList, WritesTheStopsAndTheWin) {
 
 }  // namespace
 }  // namespace jb
+
+namespace jb {
+namespace {
+
+// The client reads back what the server writes, and nothing that would
+// index past the reels' frame tables.
+TEST(SlotWinList, StopsOutsideTheStripAndBrokenWinsAreRefused) {
+  const int written[kReels] = {16, 0, 21};
+  char text[kWinListTextSize];
+  FormatSlotWinList(written, 5000, text, sizeof text);
+  int stops[kReels] = {-1, -1, -1};
+  double win = -1;
+  ASSERT_EQ(ReadSlotWinList(text, stops, &win), 1);
+  EXPECT_EQ(stops[0], 16);
+  EXPECT_EQ(stops[1], 0);
+  EXPECT_EQ(stops[2], 21);
+  EXPECT_EQ(win, 5000.0);
+  for (const char* bad : {"22,0,0,0.000000", "0,-1,0,0.000000", "0,0,44,2.000000", "0,0,0,-2.000000",
+                          "0,0,0,nan", "0,0,0,2.5", "0,0,0,5001.000000", "0,0,0", "0,0,0,2.000000x", ""}) {
+    stops[0] = 7;
+    EXPECT_EQ(ReadSlotWinList(bad, stops, &win), 0) << bad;
+    EXPECT_EQ(stops[0], 7) << bad;
+  }
+}
+
+}  // namespace
+}  // namespace jb

@@ -1,0 +1,63 @@
+// The Slot client fed any server answers (fuzz/game).
+#include <cstdio>
+#include <string>
+
+#include "artwork/Generator.h"
+#include "framework/shell/Buttons.h"
+#include "fuzz/game/ProtocolFuzz.h"
+#include "jb/SlotButtons.h"
+#include "jb/SlotClient.h"
+#include "jb/SlotProgram.h"
+#include "jb/art/SlotSheet.h"
+
+namespace {
+
+using namespace jb;
+
+const char* const kCommands[] = {"SPINANSWER", "CLIENTINITANSWER", "BEGINPLAYANSWER", "ENDPLAYANSWER",
+                                 "CLIENTEXITANSWER"};
+const char* const kTags[] = {"WINLIST", "MONEYAMOUNT", "ERRORMSG"};
+
+int StageArtwork(const std::string& root) { return artwork::WriteSheet(root, art::SlotSheet()); }
+
+std::string ServerAnswerFor(const void* record) {
+  const auto& r = *static_cast<const SlotClientRecord*>(record);
+  char list[64];
+  switch (r.state) {
+    case kWaitInit: return "command=CLIENTINITanswer&answer=ok&MONEYAMOUNT=1000.000000";
+    case kWaitBeginPlay: return "command=BEGINPLAYanswer&answer=ok&MONEYAMOUNT=1000.000000";
+    case kWaitSpin: {
+      // Stops that differ with the money, and a cherry's pay.
+      const int stop = static_cast<int>(r.money) % kReelStops;
+      std::snprintf(list, sizeof list, "%d,%d,%d,2.000000", stop, (stop + 5) % kReelStops, (stop + 9) % kReelStops);
+      return std::string("command=SPINANSWER&answer=ok&WINLIST=") + list;
+    }
+    case kWaitEndPlay:
+    case kWaitQuitEnd: return "command=ENDPLAYanswer&answer=ok";
+    case kWaitExit: return "command=CLIENTEXITanswer&answer=ok";
+    default: return "";
+  }
+}
+
+int ClientAtRoundStart(const void* record) { return static_cast<const SlotClientRecord*>(record)->state == kBuildBeginPlay; }
+
+// Puts $5 in when the credits are out, bets one coin and spins; leaves
+// when no money is left.
+void PlayRound(void* record) {
+  auto* r = static_cast<SlotClientRecord*>(record);
+  if (r->state != kWaitSpinRequest || r->quitRequest || r->spinRequest) return;
+  if (r->betCoins > 0) return PlaybackPressButton(kButtonSpin, 1);
+  if (IsButtonEnabled(kButtonBetOne)) return PlaybackPressButton(kButtonBetOne, 1);
+  if (IsButtonEnabled(kButtonInsert1 + 1)) return PlaybackPressButton(kButtonInsert1 + 1, 1);
+  r->quitRequest = 1;
+}
+
+const ClientFuzzTarget kSlotTarget{
+    &kSlotGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
+    kTags,      static_cast<int>(sizeof kTags / sizeof kTags[0]),
+    "games/slot", StageArtwork, ServerAnswerFor, ClientAtRoundStart, PlayRound,
+};
+
+}  // namespace
+
+int main(int argc, char** argv) { return RunClientFuzz(kSlotTarget, argc, argv); }
