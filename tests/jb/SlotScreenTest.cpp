@@ -65,10 +65,7 @@ TEST(SlotScreen, TheReelsTurnAndStopOneByOneOnTheirStops) {
   plat::DWORD turningFrom = 0, firstStopped = 0;
   int framesMoved = 0, firstOnly = 0, shown = 0, loopStarted = 0, stopSounds = 0, lastStopSounds = 0;
   BetOneAndSpin(run);
-  run.When([] { return R::Record()->reelSpinning[0] == 1; }, [&] {
-    turningFrom = plat::headless::Now();
-    plat::headless::ClearSounds();
-  });
+  run.When([] { return R::Record()->reelSpinning[0] == 1; }, [&] { turningFrom = plat::headless::Now(); });
   // All three windows turn: their middle column changes from one frame to the next.
   std::vector<plat::COLORREF> before;
   run.When(R::AfterFrames(3), [&] { before = Column(); });
@@ -124,8 +121,9 @@ TEST(SlotScreen, WithoutAnimationsTheReelsJumpToTheirStops) {
   run.When(Waiting, [] { R::Quit(); });
   EXPECT_EQ(run.Run(), 0);
   EXPECT_EQ(shown, 1);
-  // The 10 frames before the request and a few of the exchange, no turning.
-  EXPECT_LT(done - pulled, 20u * 20u);
+  // The 10 frames before the request and a few of the exchange: far from
+  // the 56 frames reel 1 alone turns with animations.
+  EXPECT_LT(done - pulled, 30u * 20u);
 }
 
 // Three bells with one coin pay 250 coins: two coin drops; three 7s pay
