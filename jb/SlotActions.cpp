@@ -74,6 +74,8 @@ void ChangeMachine(SlotClientRecord* r, int k) {
   const double value = kMachineValues[k];
   if (value == gMachineValue || gSpinPending) return;
   ChangeMachineValue(*r, gMachineValue, value);
+  // The last win was paid at the old value: the paid readout would misstate it.
+  r->win = 0;
   gMachineValue = value;
   gMachineValueCopy = static_cast<float>(value);
   DisableAllButNeutral();

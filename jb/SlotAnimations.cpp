@@ -21,10 +21,8 @@ int gLeverCall = 0;
 
 int AnimatePayout(int coins) {
   if (!gCasinoCfg.showAnimations) return 1;
-  const int frame = gPayoutCall / 2;
-  if (gPayoutCall % 2 == 0 && frame == 0) gScreen.Restore(kPayoutLamp.x, kPayoutLamp.y, kPayoutLamp.width, kPayoutLamp.height);
-  // Sprites: the readouts under the tray stay as they are.
-  const Point f = PayoutFrame(frame);
+  // Sprites, one frame for two calls: the readouts the coins fall over stay.
+  const Point f = PayoutFrame(gPayoutCall / 2);
   gScreen.BlitTop(kPayoutPlace.x, kPayoutPlace.y, &gPicture, f.x, f.y, kPayoutWidth, kPayoutHeight, gTransparentIndex);
   if (++gPayoutCall < 2 * kPayoutFrames) return 0;
   gPayoutCall = 0;

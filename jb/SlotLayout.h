@@ -66,7 +66,6 @@ inline constexpr Point kPayoutPlace = {265, 332};
 inline constexpr int kPayoutWidth = 101;
 inline constexpr int kPayoutHeight = 100;
 inline constexpr int kPayoutFrames = 25;
-inline constexpr Area kPayoutLamp = {366, 381, 16, 9};
 constexpr Point PayoutFrame(int f) { return {kPayoutWidth * (f % 10), 1010 + kPayoutHeight * (f / 10)}; }
 static_assert(PayoutFrame(kPayoutFrames - 1).x + kPayoutWidth <= kPictureWidth);
 
@@ -90,8 +89,8 @@ constexpr CoinFrame CoinInsertFrame(int f) {
 
 // ---- Status line, user field, lag meter ----
 inline constexpr Area kStatusArea = {6, 467, 466, 13};
-inline constexpr Area kUserArea = {10, 433, 150, 13};
-inline constexpr Area kLagMeterArea = {170, 437, 40, 8};
+inline constexpr Area kUserArea = {10, 450, 150, 13};
+inline constexpr Area kLagMeterArea = {170, 453, 40, 8};
 inline constexpr Point kLagMeterSource = {880, 70};
 
 // ---- Button faces: enabled and pressed of buttons 4..15, then the text buttons ----
@@ -103,7 +102,7 @@ constexpr Point TextButtonFace(int k) { return {880, 10 + 16 * k}; }
 
 // ---- Fonts ----
 inline constexpr GlyphLayout kSmallFontLayout{0, 1384, 380, 1, 0, kPictureKey};
-inline constexpr GlyphLayout kReadoutFontLayout{390, 1384, 400, 1, 1, kPictureKey};
+inline constexpr GlyphLayout kReadoutFontLayout{390, 1384, 400, 1, 0, kPictureKey};
 static_assert(kSmallFontLayout.y + GlyphAreaHeight(kSmallFontLayout) <= kPictureHeight, "the font fits");
 static_assert(kReadoutFontLayout.y + GlyphAreaHeight(kReadoutFontLayout) <= kPictureHeight, "the font fits");
 

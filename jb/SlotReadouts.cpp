@@ -13,9 +13,12 @@ GlyphTable gReadoutFont = MakeGlyphTable(kReadoutFontLayout);
 
 namespace {
 
+// Only the area is restored before the next text: a text too wide for it
+// drops its label.
 void DrawReadout(const Area& a, const char* label, double dollars) {
   char text[48];
   std::snprintf(text, sizeof text, "%s $%.2f", label, dollars);
+  if (TextWidth(gReadoutFont.data(), text) > a.width) std::snprintf(text, sizeof text, "$%.2f", dollars);
   gScreen.Restore(a.x, a.y, a.width, a.height);
   gScreen.DrawText(&gPicture, gReadoutFont.data(), text, a.x, a.y, gReadoutFont[1]);
 }

@@ -140,7 +140,8 @@ void DrawValueFace(IndexedImage& image, const SheetItem& item) {
   const std::uint8_t face = item.value == 0 ? kGreyDark : item.value == 1 ? kRed : kDarkRed;
   const std::uint8_t ink = item.value == 0 ? kGrey : kYellow;
   if (item.colour == kKey) {
-    FillRect(image, r, kKey);
+    // Drawn transparent when lit; the unlit face lies on the screen's black.
+    FillRect(image, r, item.value == 0 ? kBlack : kKey);
     FillRoundRect(image, r, r.h / 2, face);
   } else {
     FillRect(image, r, face);
@@ -193,8 +194,8 @@ void DrawPayTablePanel(IndexedImage& image, const Rect& r) {
 void DrawScreen(IndexedImage& image, const SheetItem&) {
   FillRect(image, {0, 0, kScreenWidth, kScreenHeight}, kBlack);
   // The cabinet.
-  FillRoundRect(image, {110, 4, 420, 456}, 16, kDarkRed);
-  FillRoundRect(image, {116, 10, 408, 444}, 12, kRed);
+  FillRoundRect(image, {110, 4, 420, 436}, 16, kDarkRed);
+  FillRoundRect(image, {116, 10, 408, 424}, 12, kRed);
   // The marquee with its lamps.
   FillRoundRect(image, {150, 14, 340, 48}, 10, kBlack);
   DrawTextCentred(image, {150, 14, 340, 48}, "LUCKY SLOT", {kYellow, kOrange, 3, 1});
@@ -221,7 +222,6 @@ void DrawScreen(IndexedImage& image, const SheetItem&) {
   FillRect(image, {kPaidReadout.x - 4, kPaidReadout.y - 3, kBetReadout.x + kBetReadout.width - kPaidReadout.x + 8, 19},
            kBlack);
   FillRoundRect(image, {kPayoutPlace.x, 398, kPayoutWidth, 34}, 6, kBlack);
-  FillRect(image, RectOf(kPayoutLamp), kBlack);
   FillRect(image, {kLeverPlace.x, kLeverPlace.y, kLeverWidth, kLeverHeight}, kDarkRed);
   DrawLever(image, kLeverPlace.x, kLeverPlace.y, kLeverFrames - 1);
   // The coin slot, the value panel and the insert column.
