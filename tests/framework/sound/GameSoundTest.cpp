@@ -116,3 +116,14 @@ TEST_F(GameSoundTest, NullNamePlaysTheSilentFileThenPurges) {
   EXPECT_EQ(sounds[0].flags, plat::SND_FILENAME | plat::SND_SYNC | plat::SND_NODEFAULT);
   EXPECT_EQ(sounds[1].kind, SoundRecord::WAVE_STOP);
 }
+
+TEST_F(GameSoundTest, ALoopingSoundRepeatsFromMemoryAndKeepsTheSwitch) {
+  PlayGameSoundLooping(wave.c_str(), kSoundEffect);
+  std::vector<SoundRecord> played = Played();
+  ASSERT_EQ(played.size(), 1u);
+  EXPECT_EQ(played[0].name, "<memory>");
+  EXPECT_EQ(played[0].flags, kAsyncMemory | plat::SND_LOOP);
+  effects = 0;
+  PlayGameSoundLooping(wave.c_str(), kSoundEffect);
+  EXPECT_EQ(Played().size(), 1u);
+}
