@@ -67,7 +67,7 @@ void WaitInit(R* r, CComm& comm) {
     default: break;
   }
   comm.ReleaseReceived();
-  r->spinRequest = 0;
+  ClearSpinRequest(r);
   ShowDenomination(gMachineValue);
   r->money = money;
   r->state = kBuildBeginPlay;
@@ -97,7 +97,7 @@ void WaitBeginPlay(R* r, CComm& comm) {
   for (int k = 0; k < kMachineValueButtons; ++k) SetSlotButton(kButtonQuarterMachine + k, 1);
   SetSlotButton(kButtonQuit, 1);
   ShowDenomination(gMachineValue);
-  r->spinRequest = 0;
+  ClearSpinRequest(r);
   gSpinPending = 0;
   r->state = kRoundOpen;
 }
@@ -162,7 +162,7 @@ void Step(R* r, CComm& comm) {
       }
       // A request without a coin bet waits for the first bet.
       if (!r->spinRequest || r->betCoins < 1) return;
-      r->spinRequest = 0;
+      ClearSpinRequest(r);
       DisableAllButNeutral();
       for (int k = 0; k < kMachineValueButtons; ++k) SetSlotButton(kButtonQuarterMachine + k, 1);
       RedrawButtons();

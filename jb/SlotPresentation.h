@@ -20,9 +20,6 @@ void SpinReel(int reel);
 // One frame towards stop: 1 once the reel stands on it (reel 0 turns more
 // than 55 frames first; with animations off at once), its stop sound played.
 int StopReel(int reel, int stop);
-// The frame a reel shows, and reel 0's frames since it last stopped.
-int ReelFrameShown(int reel);
-int FirstReelTurns();
 
 // ---- Animations ----
 // The coin drop, once per 100 coins of coins, 1 to 5 times.

@@ -54,9 +54,6 @@ int StopReel(int reel, int stop) {
   return 1;
 }
 
-int ReelFrameShown(int reel) { return gFrame[reel]; }
-int FirstReelTurns() { return gFirstReelTurns; }
-
 void ResetReels() {
   for (int& f : gFrame) f = 0;
   gFirstReelTurns = 0;
