@@ -98,16 +98,22 @@ class CClientRun {
   void FinishRound() {
     if (ended) return;
     gTransport->accept = 1;
-    // A packet nobody asked for still waits: ending on it is the fuzz's doing.
+    // A packet nobody asked for still waits, or one already read has put the
+    // client on its fatal path before a normal answer came: ending on it is
+    // the fuzz's doing.
     const bool stray = gComm.recvAllocated == kRecvWaiting;
+    bool answered = false;
     int arrivals = target.ClientAtRoundStart(gClientRecord) ? 1 : 0;
     bool away = false;
     for (int frame = 0; frame < kFinishFrames; ++frame) {
       const std::string answer = DueAnswer();
-      if (!answer.empty()) Deliver(answer);
+      if (!answer.empty()) {
+        Deliver(answer);
+        answered = true;
+      }
       target.PlayRound(gClientRecord);
       Step();
-      if (ended == -1 || (ended == -2 && stray)) return;
+      if (ended == -1 || (ended == -2 && (stray || !answered))) return;
       if (ended == -2) {
         std::string text;
         FatalBoxes(&text);
