@@ -10,8 +10,10 @@
 #include "framework/shell/Buttons.h"
 #include "jb/SlotButtons.h"
 #include "jb/SlotClient.h"
+#include "platform/include/plat/headless.h"
 #include "platform/include/plat/window.h"
 #include "tests/jb/SlotRun.h"
+#include "tests/support/ScriptedMainClient.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
@@ -152,6 +154,30 @@ TEST(SlotProgram, NoMachineChangeWhileASpinIsPending) {
 // A value that is not one of the machine's is read as $1 (0 divided the
 // inserted money by zero, 0.1 made every spin an invalid bet); a machine
 // value is kept, and the value in force is written back at exit.
+// A stop past the strip's 22 would index past the reels' 44 frames: the
+// answer is refused as the client's fatal error.
+TEST(SlotProgram, AWinListStopPastTheStripEndsTheGame) {
+  R run;
+  R::StackStops(1, 1, 1);
+  TheScriptedMainClient().filter = [](int channel, std::string& text) {
+    const std::size_t list = text.find("WINLIST=");
+    if (channel == 2 && list != std::string::npos) {
+      const std::size_t end = text.find('&', list);
+      text.replace(list, end == std::string::npos ? std::string::npos : end - list, "WINLIST=22%2C0%2C0%2C0.000000");
+    }
+    return kRelayPass;
+  };
+  run.When(Waiting, [] { R::ClickButton(kButtonInsert1 + 1); });
+  run.When([] { return R::Record()->credits == 5; }, [] { R::ClickButton(kButtonBetThree); });
+  run.Run();
+  int boxes = 0;
+  for (const auto& box : plat::headless::MessageBoxes()) {
+    boxes += box.caption == "FATAL ERROR" && box.text == "CLIENT: WAITSPINANSWER: Can't get WINLIST data" ? 1 : 0;
+  }
+  EXPECT_EQ(boxes, 1);
+  EXPECT_EQ(run.handBacks, 1);
+}
+
 TEST(SlotProgram, SlotCfgKeepsOnlyAMachineValue) {
   for (float stored : {0.0f, 0.1f, 2.5f, 0.25f, 5.0f}) {
     R run;
