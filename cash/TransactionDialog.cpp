@@ -311,8 +311,10 @@ INT_PTR DepositConfirmDlgProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
   }
 }
 
+void SetTransactionMode(int mode) { gRun.mode = mode == kWithdrawDialog ? kWithdrawDialog : kDepositDialog; }
+
 INT_PTR RunTransactionDialog(HWND owner, int mode, CashierClientRecord* record) {
-  gRun.mode = mode == kWithdrawDialog ? kWithdrawDialog : kDepositDialog;
+  SetTransactionMode(mode);
   gOrderForm.requestCode = 0;
   return DialogBoxParam(nullptr, kTransactionDialogId, owner, TransactionDlgProc, reinterpret_cast<LPARAM>(record));
 }
