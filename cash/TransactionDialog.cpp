@@ -9,6 +9,7 @@
 #include "cash/CashierMoney.h"
 #include "cash/CashierResources.h"
 #include "cash/FormatText.h"
+#include "cash/GreyBackground.h"
 #include "cash/OrderForm.h"
 #include "cash/OrderFormBox.h"
 #include "cash/OrderPageText.h"
@@ -259,7 +260,7 @@ INT_PTR TransactionDlgProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) 
     }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORDLG:
-      return reinterpret_cast<INT_PTR>(GetStockBrush(LTGRAY_BRUSH));
+      return GreyBackground(reinterpret_cast<HDC>(wParam));
     case WM_QUERYNEWPALETTE:
     case WM_PALETTECHANGED:
       RealisePalette(dialog);
@@ -305,7 +306,7 @@ INT_PTR DepositConfirmDlgProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
       return TRUE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORDLG:
-      return reinterpret_cast<INT_PTR>(GetStockBrush(LTGRAY_BRUSH));
+      return GreyBackground(reinterpret_cast<HDC>(wParam));
     default:
       return FALSE;
   }
