@@ -93,6 +93,14 @@ LRESULT TabPaintProc(HWND tab, UINT msg, WPARAM wParam, LPARAM lParam) {
   return result;
 }
 
+// Builds the page of the form's order type; a page that cannot be built
+// (a card logo missing) ends the dialog as one that could not be shown.
+void BuildPage(HWND dialog) {
+  if (BuildOrderPage(dialog, &gOrderForm, kPageCreate, gRun.page, gRun.record)) return;
+  BuildOrderPage(dialog, &gOrderForm, kPageDestroy, gRun.page, gRun.record);
+  EndDialog(dialog, -1);
+}
+
 void SetTitle(HWND dialog) {
   const bool deposit = gRun.mode == kDepositDialog;
   const char* title = deposit ? "DEPOSIT" : "WITHDRAW";
@@ -120,7 +128,7 @@ INT_PTR OpenDialog(HWND dialog, LPARAM lParam) {
   TabCtrl_GetDisplayRect(tab, &gRun.page);
   MapWindowRect(tab, dialog, &gRun.page);
   gRun.tabProc = SubclassWindow(tab, TabPaintProc);
-  if (!BuildOrderPage(dialog, &gOrderForm, kPageCreate, gRun.page, gRun.record)) EndDialog(dialog, -1);
+  BuildPage(dialog);
   return TRUE;
 }
 
@@ -137,7 +145,7 @@ void ChangeTab(HWND dialog, int code) {
   }
   gOrderForm.orderType = TabToOrderType(dialog);
   RedrawInfoPanel(dialog);
-  if (!BuildOrderPage(dialog, &gOrderForm, kPageCreate, gRun.page, gRun.record)) EndDialog(dialog, -1);
+  BuildPage(dialog);
 }
 
 void CutAmountEdit(HWND dialog, int id) {

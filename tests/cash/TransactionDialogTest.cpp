@@ -330,6 +330,12 @@ TEST_F(TransactionDialogTest, PagesAndPanelPaintTheirTexts) {
   });
 }
 
+TEST_F(TransactionDialogTest, AMissingCardLogoEndsTheDialogAsNotShown) {
+  RegisterBitmapResource(146, "res/NoSuchLogo.bmp");
+  EXPECT_EQ(Run(kDepositDialog, [](HWND) {}), -1);
+  EXPECT_EQ(Run(kWithdrawDialog, [](HWND) {}), 0);  // its first page has no card list
+}
+
 TEST_F(TransactionDialogTest, HelpOpensTheTransferPageAndKeepsTheDialog) {
   Run(kWithdrawDialog, [](HWND dialog) {
     headless::ClickControl(dialog, kHelpButtonId);
