@@ -20,12 +20,13 @@ struct LogColumn {
   const char* title;
   int width;  // -1 ends the table
   const char* tag;
+  int money;  // 1: shown in dollars
 };
 
 constexpr LogColumn kLogColumns[] = {
-    {"Date", 110, "date"},     {"Id#", 55, "orderid"},   {"Type", 80, "type"},
-    {"State", 80, "state"},    {"Amount", 55, "amount"}, {"Charge", 50, "service"},
-    {"Comment", 150, "comment"}, {nullptr, -1, nullptr},
+    {"Date", 110, "date", 0},     {"Id#", 55, "orderid", 0},    {"Type", 80, "type", 0},
+    {"State", 80, "state", 0},    {"Amount", 55, "amount", 1},  {"Charge", 50, "service", 1},
+    {"Comment", 150, "comment", 0}, {nullptr, -1, nullptr, 0},
 };
 constexpr int kOrderIdColumn = 1;
 
@@ -64,8 +65,7 @@ void FillLog(HWND view, CComm& comm) {
       haveRow = true;
     }
     if (!haveRow) continue;  // nothing to put it in before the first order
-    const bool money = column == 4 || column == 5;
-    ListView_SetItemText(view, 0, column, money ? MoneyCell(value).c_str() : value);
+    ListView_SetItemText(view, 0, column, kLogColumns[column].money ? MoneyCell(value).c_str() : value);
   }
 }
 

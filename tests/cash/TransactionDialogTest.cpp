@@ -63,6 +63,35 @@ TEST_F(TransactionDialogTest, EachTabBuildsItsPageAndDestroysTheOldOne) {
   }
 }
 
+TEST_F(TransactionDialogTest, EveryControlAndRowLiesInsideItsPageAndThePanelClearOfTheTabs) {
+  const RECT& tabs = kTabControlRect;
+  EXPECT_TRUE(kInfoPanel.right <= tabs.left || kInfoPanel.left >= tabs.right || kInfoPanel.bottom <= tabs.top ||
+              kInfoPanel.top >= tabs.bottom);
+  for (const PageCase& page : kPages) {
+    SCOPED_TRACE(testing::Message() << "dialog " << page.mode << " tab " << page.tab);
+    Run(page.mode, [&](HWND dialog) {
+      headless::SelectTab(dialog, kTabControlId, page.tab);
+      RECT inside;
+      HWND tab = GetDlgItem(dialog, kTabControlId);
+      ASSERT_TRUE(TabCtrl_GetDisplayRect(tab, &inside));
+      MapWindowRect(tab, dialog, &inside);
+      for (const int id : page.ids) {
+        HWND control = GetDlgItem(dialog, id);
+        RECT r;
+        GetClientRect(control, &r);
+        MapWindowRect(control, dialog, &r);
+        EXPECT_TRUE(r.left >= inside.left && r.top >= inside.top && r.right <= inside.right &&
+                    r.bottom <= inside.bottom)
+            << id;
+      }
+      const int height = inside.bottom - inside.top;
+      for (const OrderTextRow* row = gOrderTypes[page.orderType].rows; row->text; ++row) {
+        EXPECT_LT(row->y + 8 + 13, height) << row->text;  // a line below the row's top still fits
+      }
+    });
+  }
+}
+
 TEST_F(TransactionDialogTest, TheCreditCardPageOnlineTakesTheCardWithItsLimits) {
   Run(kDepositDialog, [&](HWND dialog) {
     EXPECT_EQ(Text(dialog, kCardAmountId), "20");
