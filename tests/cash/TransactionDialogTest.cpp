@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cash/CardTypes.h"
+#include "cash/CashierResources.h"
 #include "cash/OrderForm.h"
 #include "cash/OrderTypes.h"
 #include "cash/TransactionDialog.h"
@@ -357,6 +358,20 @@ TEST_F(TransactionDialogTest, PagesAndPanelPaintTheirTexts) {
     EXPECT_TRUE(Drew(dialog, "You are playing offline."));
     EXPECT_TRUE(Drew(dialog, "None."));
   });
+}
+
+TEST_F(TransactionDialogTest, TheArtworkHoldsTheBackgroundAndMaskedLogos) {
+  EXPECT_EQ(gCashierBackground.Width(), kDialogWidth);
+  EXPECT_EQ(gCashierBackground.Height(), kDialogHeight);
+  for (const CardTypeRow& card : gCardTypes) {
+    HBITMAP logo = LoadBitmap(nullptr, card.logoBitmap);
+    ASSERT_NE(logo, nullptr) << card.displayName;
+    SIZE size{};
+    EXPECT_TRUE(GetBitmapSize(logo, &size));
+    EXPECT_EQ(size.cx, kCardLogoWidth);
+    EXPECT_EQ(size.cy, kCardLogoHeight);
+    DeleteObject(ToObject(logo));
+  }
 }
 
 TEST_F(TransactionDialogTest, AMissingCardLogoEndsTheDialogAsNotShown) {
