@@ -56,9 +56,9 @@ struct LogoLook {
 };
 
 void DecorateVisa(IndexedImage& image) {
-  artwork::FillRect(image, Rect{1, 2, 26, 3}, artwork::kDarkBlue);
-  artwork::FillRect(image, Rect{1, 12, 26, 3}, artwork::kGold);
-  artwork::DrawTextCentred(image, Rect{0, 4, 28, 9}, "VISA", TextStyle{artwork::kDarkBlue, 0, 1, 0});
+  artwork::FillRect(image, Rect{2, 1, 24, 2}, artwork::kDarkBlue);
+  artwork::FillRect(image, Rect{2, 14, 24, 2}, artwork::kGold);
+  artwork::DrawTextCentred(image, Rect{0, 3, 28, 11}, "VISA", TextStyle{artwork::kDarkBlue, 0, 1, 0});
 }
 
 void DecorateMasterCard(IndexedImage& image) {
@@ -88,8 +88,10 @@ constexpr LogoLook kLogoLooks[kCardTypeCount] = {
 void DrawLogo(IndexedImage& image, const LogoLook& look) {
   image.Resize(kCardLogoWidth, kCardLogoHeight, artwork::kKey);
   artwork::SetStandardPalette(image);
-  artwork::FillRoundRect(image, Rect{0, 0, kCardLogoWidth, kCardLogoHeight}, 3, look.face);
+  const Rect card{0, 0, kCardLogoWidth, kCardLogoHeight};
+  artwork::FillRoundRect(image, card, 3, look.face);
   look.decorate(image);
+  artwork::FrameRoundRect(image, card, 3, artwork::kGrey);
 }
 
 }  // namespace
