@@ -26,11 +26,7 @@ CCardTableRun::CCardTableRun(const GameDefinition& game, const artwork::Sheet& s
   std::filesystem::remove_all(folder_.Path() + "/games/wav", error);
   ScriptedMainClient& mainClient = StartScriptedMainClient();
   mainClient.onConnect = [this, &mainClient] {
-    CPlayerRecord record;
-    record.SetName("Tester");
-    record.SetText("Player");
-    record.SetMoney(startMoney);
-    mainClient.SendRecord(record);
+    if (sendRecord) SendPlayerRecord();
   };
   program_.script.everyIdle = [draw] {
     if (gMainWindow != nullptr && !gActive) plat::headless::SetAppActive(plat::TRUE);
@@ -39,6 +35,14 @@ CCardTableRun::CCardTableRun(const GameDefinition& game, const artwork::Sheet& s
 }
 
 CCardTableRun::~CCardTableRun() = default;
+
+void CCardTableRun::SendPlayerRecord() const {
+  CPlayerRecord record;
+  record.SetName("Tester");
+  record.SetText(playerText.c_str());
+  record.SetMoney(startMoney);
+  TheScriptedMainClient().SendRecord(record);
+}
 
 void CCardTableRun::When(std::function<bool()> condition, std::function<void()> action) {
   program_.script.When(std::move(condition), std::move(action));

@@ -30,6 +30,8 @@ class CCardTableRun {
 
   // ---- Before Run ----
   double startMoney = 1000.0;
+  std::string playerText = "Player";  // the player record's second text
+  bool sendRecord = true;  // the player record goes with the connect
   void When(std::function<bool()> condition, std::function<void()> action);
   void Then(std::function<void()> action);
   // Runs the program to its end; answers its exit code.
@@ -39,6 +41,9 @@ class CCardTableRun {
   std::vector<RelayedPacket> packets;  // those the receiver took
   int handBacks = 0;
   const std::string& Root() const { return folder_.Path(); }
+
+  // The player record (name "Tester", playerText, startMoney) to the program.
+  void SendPlayerRecord() const;
 
   // ---- For the steps (also without a run, as in a session) ----
   static void Click(const ButtonEntry& button);  // at the centre of its area
