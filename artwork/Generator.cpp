@@ -96,6 +96,7 @@ int WriteSheet(const std::string& stage, const Sheet& sheet) {
   for (const SoundRecipe& sound : sheet.sounds) {
     if (!WriteSound(stage, sheet.program, sound)) return 0;
   }
+  if (sheet.writeMoreFiles && !sheet.writeMoreFiles(stage, sheet.program)) return 0;
   return WriteHelp(stage, sheet);
 }
 

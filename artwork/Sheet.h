@@ -51,6 +51,8 @@ struct Sheet {
   std::span<const SoundRecipe> sounds;   // the program's own sounds
   const char* helpFile;                // the page in "help\\" below the help PATH, e.g. "dq.htm"
   std::string (*helpPage)();           // the page's HTML text
+  // Files of the program beyond these (null: none); 1 when all were written.
+  int (*writeMoreFiles)(const std::string& stage, const char* program) = nullptr;
 };
 
 }  // namespace artwork

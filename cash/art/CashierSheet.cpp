@@ -10,6 +10,7 @@
 #include "artwork/Text.h"
 #include "cash/CashierFiles.h"
 #include "cash/CashierLayout.h"
+#include "cash/art/CashierDialogArt.h"
 
 namespace cash::art {
 
@@ -143,8 +144,8 @@ std::string HelpPage() {
 
 const Sheet& CashierSheet() {
   static const std::vector<SheetItem> items = BuildItems();
-  static const Sheet sheet{kProgram, kPictureWidth, kPictureHeight, kKey, items, kFonts,
-                           nullptr,  {},            kSounds,        kHelpPage, HelpPage};
+  static const Sheet sheet{kProgram, kPictureWidth, kPictureHeight, kKey,      items,    kFonts,
+                           nullptr,  {},            kSounds,        kHelpPage, HelpPage, WriteCashierDialogArt};
   return sheet;
 }
 
