@@ -50,8 +50,8 @@ enum State : int {
   kSendWithdraw = 33,
   kSentWithdraw = 34,
   kWithdrawAnswer = 35,
-  kDepositDialog = 36,
-  kWithdrawDialog = 39,
+  kOpenDeposit = 36,
+  kOpenWithdraw = 39,
   kShowResult = 40,
   kWaitShowing = 43,
   kEnded = 47,
@@ -228,25 +228,21 @@ void ShowRefusal(CashierClientRecord* r, CComm& comm) {
 }
 
 void ShowFatal(CashierClientRecord* r, CComm& comm) {
-  const char* server = nullptr;
-  char serverText[kFatalTextSize];
-  if (comm.IsReceived()) {
-    comm.RewindReceived();
-    if (comm.FindNextTag("errormsg") && comm.TagValue()) {
-      std::snprintf(serverText, sizeof serverText, "%s", comm.TagValue());
-      server = serverText;
-    }
-    comm.ReleaseReceived();
-  }
   char text[kFatalTextSize];
+  const char* server = nullptr;
+  const int received = comm.IsReceived();
+  if (received) {
+    comm.RewindReceived();
+    if (comm.FindNextTag("errormsg")) server = comm.TagValue();
+  }
   FatalText(r->message, server, text);
+  if (received) comm.ReleaseReceived();
   plat::MessageBox(gMainWindow, text, "FATAL ERROR", plat::MB_OK | plat::MB_ICONSTOP | plat::MB_SETFOREGROUND);
   r->state = kFailed;
 }
 
 // The dialog of a deposit or a withdrawal, and where its answer leads.
 void RunOrderDialog(CashierClientRecord* r, int withdraw) {
-  gOrderForm.requestCode = 0;
   const plat::INT_PTR result =
       RunTransactionDialog(gMainWindow, withdraw ? kWithdrawDialog : kDepositDialog, r);
   r->state = kMenu;
@@ -284,10 +280,10 @@ void MenuIdle(CashierClientRecord* r) {
   int next = -1;
   if (r->deposit) {
     next = kSendCardInfo;
-    r->returnState = kDepositDialog;
+    r->returnState = kOpenDeposit;
   } else if (r->withdraw) {
     next = kSendCardInfo;
-    r->returnState = kWithdrawDialog;
+    r->returnState = kOpenWithdraw;
   } else if (r->viewLog) {
     next = kSendLog;
   } else if (r->quit) {
@@ -304,10 +300,12 @@ void MenuIdle(CashierClientRecord* r) {
 }  // namespace
 
 void FatalText(const char* message, const char* serverText, char* out) {
-  if (serverText != nullptr) {
-    std::snprintf(out, kFatalTextSize, "CLIENT: %s\nSERVER: %s", message, serverText);
-  } else {
-    std::snprintf(out, kFatalTextSize, "CLIENT: %s", message);
+  const int n = std::snprintf(out, kFatalTextSize, "CLIENT: %s", message);
+  if (n < 0) {
+    out[0] = '\0';
+  } else if (serverText != nullptr && n < kFatalTextSize - 1) {
+    // Cut to the box's text size: a server text may be of any length.
+    if (std::snprintf(out + n, static_cast<std::size_t>(kFatalTextSize - n), "\nSERVER: %s", serverText) < 0) out[n] = '\0';
   }
 }
 
@@ -450,11 +448,11 @@ int ClientRun(CashierClientRecord* r, CComm& comm) {
         r->state = kSendAccount;
       }
       return 0;
-    case kDepositDialog: RunOrderDialog(r, 0); return 0;
+    case kOpenDeposit: RunOrderDialog(r, 0); return 0;
     case kInfoAcknowledge:
       if (r->acknowledge) r->state = kMenu;
       return 0;
-    case kWithdrawDialog: RunOrderDialog(r, 1); return 0;
+    case kOpenWithdraw: RunOrderDialog(r, 1); return 0;
     case kShowResult:
       RedrawPanel(kPanelStopGlobe, 0);
       ClearClientFlags(r);

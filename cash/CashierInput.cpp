@@ -55,7 +55,11 @@ constexpr ButtonActions kActions{Press, Release, nullptr, kCashierButtonCount, n
 void HandleButtonInput(int x, int y, plat::UINT message, plat::WPARAM keys, int button) {
   if (Record() == nullptr) return;
   if (button == -1) return gTracker.OnMouse(kActions, ButtonAt(x, y), message, keys);
-  if (button <= 0 || button >= kCashierButtonCount || !IsButtonEnabled(button)) return;
+  if (button <= 0 || button >= kCashierButtonCount) return;
+  // Offline View log is not shown, but its key still tells why it is not
+  // there, whenever the menu is up.
+  const int offlineViewLog = button == kButtonViewLog && gCashierMode == kModeOffline && IsButtonEnabled(kButtonDeposit);
+  if (!IsButtonEnabled(button) && !offlineViewLog) return;
   Release(button);
 }
 

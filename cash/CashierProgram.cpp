@@ -29,6 +29,7 @@ namespace {
 using ClientHooks = CClientHooks<CashierClientRecord>;
 
 constexpr int kHelpCommand = 104;
+constexpr char kCasinoCfgFile[] = "..\\..\\Casino.cfg";
 constexpr plat::DWORD kAlivePeriod = 1000;
 // A display this high or less gets the cashier as a popup over all of it.
 constexpr int kPopupDisplayHeight = 480;
@@ -107,6 +108,9 @@ plat::LRESULT MainWndProc(plat::HWND window, plat::UINT message, plat::WPARAM wP
     case plat::WM_CLOSE:
       if (CashierClientRecord* r = ClientHooks::Current()) r->quit = 1;
       return 0;
+    case plat::WM_DESTROY:
+      gCasinoCfg.maximised = plat::IsZoomed(window) ? 1 : 0;
+      break;
     default: break;
   }
   plat::LRESULT answer = 0;
@@ -137,6 +141,10 @@ GameDefinition MakeCashierGame() {
   GameDefinition game;
   game.name = kCashierName;
   game.code = "CA";
+  // The cashier has no settings of its own: it writes the shared ones back.
+  game.settingsFile = kCasinoCfgFile;
+  game.settings = &gCasinoCfg;
+  game.settingsSize = sizeof gCasinoCfg;
   game.hitMapFile = nullptr;
   game.backgroundFile = kBackgroundPictureFile;
   game.backgroundPicture = &gCashierBackground;

@@ -20,6 +20,17 @@ void SetRange(int first, int last, int enabled) {
 
 int LastRow() { return gGame ? gGame->buttonCount - 1 : -1; }
 
+// The first enabled row whose rectangle holds the point, 0 when none.
+int EnabledRowAt(int x, int y) {
+  for (int i = 1; i <= LastRow(); ++i) {
+    const ButtonEntry* row = Row(i);
+    if (row->enabled && x >= row->x && x < row->x + row->width && y >= row->y && y < row->y + row->height) return i;
+  }
+  return 0;
+}
+
+}  // namespace
+
 void DrawButton(const CDib* bitmap, int i, int state) {
   ButtonEntry* row = Row(i);
   if (!row || row->kind == kButtonHitOnly || row->currentState == state) return;
@@ -59,17 +70,6 @@ void DisableChipButtons() {
   const ButtonRanges& r = gGame->ranges;
   SetRange(r.firstChipRow, r.firstChipRow + r.chipRowCount - 1, 0);
 }
-
-// The first enabled row whose rectangle holds the point, 0 when none.
-int EnabledRowAt(int x, int y) {
-  for (int i = 1; i <= LastRow(); ++i) {
-    const ButtonEntry* row = Row(i);
-    if (row->enabled && x >= row->x && x < row->x + row->width && y >= row->y && y < row->y + row->height) return i;
-  }
-  return 0;
-}
-
-}  // namespace
 
 int ButtonAt(int clientX, int clientY) {
   if (!gGame->hitMapFile) return EnabledRowAt(clientX - gOffsetX, clientY - gOffsetY);
