@@ -135,7 +135,7 @@ TEST_F(CashierOnlineTest, ACardDepositWithANewCardThenWithTheCardOnFile) {
   const std::string* second = SentPacket("DEPOSIT", 1);
   ASSERT_NE(first, nullptr);
   ASSERT_NE(second, nullptr);
-  EXPECT_NE(first->find("&cardtype=VISA&number=4111111111111111&expdate=1229&name=Ada%20Player"), std::string::npos)
+  EXPECT_NE(first->find("&cardtype=VISA&number=4111111111111111&expdate=1229&name=Ada+Player"), std::string::npos)
       << *first;
   EXPECT_EQ(second->find("cardtype"), std::string::npos) << *second;
   EXPECT_EQ(second->find("number="), std::string::npos) << *second;
