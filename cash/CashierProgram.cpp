@@ -103,7 +103,12 @@ void IdleFrameStep() { RedrawPanel(kPanelFrame, 0); }
 plat::LRESULT MainWndProc(plat::HWND window, plat::UINT message, plat::WPARAM wParam, plat::LPARAM lParam) {
   switch (message) {
     case plat::WM_GETMINMAXINFO:
-      if (auto* info = reinterpret_cast<plat::MINMAXINFO*>(lParam)) info->ptMaxSize = plat::POINT{kScreenWidth, kScreenHeight};
+      // Maximised, the window still shows the whole screen and no more.
+      if (auto* info = reinterpret_cast<plat::MINMAXINFO*>(lParam)) {
+        info->ptMaxSize = plat::POINT{kScreenWidth + 2 * plat::GetSystemMetrics(plat::SM_CXFRAME),
+                                      kScreenHeight + 2 * plat::GetSystemMetrics(plat::SM_CYFRAME) +
+                                          plat::GetSystemMetrics(plat::SM_CYCAPTION)};
+      }
       return 0;
     case plat::WM_CLOSE:
       if (CashierClientRecord* r = ClientHooks::Current()) r->quit = 1;

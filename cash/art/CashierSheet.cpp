@@ -37,8 +37,10 @@ Rect FaceArea(int row, int state) {
   return {b.source[state].x, b.source[state].y, b.width, b.height};
 }
 
-// A transfer selector: a card with an arrow into or out of the account.
-void DrawSelector(IndexedImage& image, const Rect& r, const char* label, int selected, int deposit) {
+// A transfer selector: a card with an arrow into or out of the account,
+// above the mode text's box, which takes the area's last rows.
+void DrawSelector(IndexedImage& image, const Rect& area, const char* label, int selected, int deposit) {
+  const Rect r{area.x, area.y, area.w, kModeTextBox.y - kCashierButtonTable[kButtonDeposit].y - 1};
   FillRoundRect(image, r, 6, selected ? kGold : kGreyDark);
   FillRoundRect(image, {r.x + 4, r.y + 4, r.w - 8, r.h - 8}, 4, selected ? kYellow : kGrey);
   DrawTextCentred(image, {r.x, r.y + r.h - 22, r.w, 16}, label, {kBlack, kBlack, 1, 0});
