@@ -4,6 +4,7 @@
 // end of the module and a server that failed for good.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -14,10 +15,12 @@
 #include "platform/include/plat/window.h"
 #include "tests/cash/CashierRun.h"
 #include "tests/support/ScriptedMainClient.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
 using R = CashierRun;
+namespace headless = plat::headless;
 
 void Close() { plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0); }
 
@@ -36,26 +39,6 @@ std::vector<std::string> Commands(std::initializer_list<const char*> names) {
   std::vector<std::string> out;
   for (const char* n : names) out.push_back(std::string("command=") + n);
   return out;
-}
-
-// Some pixel of the area differs from the bare picture: something is drawn there.
-bool Drawn(const cash::Area& a) {
-  for (int y = a.y; y < a.y + a.height; ++y) {
-    for (int x = a.x; x < a.x + a.width; ++x) {
-      if (R::ScreenPixel(x, y) != R::PictureColour(x, y)) return true;
-    }
-  }
-  return false;
-}
-
-// The area shows the picture's area at source.
-bool Shows(const cash::Area& a, cash::Point source) {
-  for (int y = 0; y < a.height; ++y) {
-    for (int x = 0; x < a.width; ++x) {
-      if (R::ScreenPixel(a.x + x, a.y + y) != R::PictureColour(source.x + x, source.y + y)) return false;
-    }
-  }
-  return true;
 }
 
 // A selector's area above the mode text's box, which takes its last rows.
@@ -109,14 +92,14 @@ TEST(CashierOffline, ADepositShowsItsBoxAndThenTheNewBalance) {
   bool boxShown = false;
   double balance = -1, recordMoney = -1;
   run.When(R::InMenu, [&] {
-    nameShown = Drawn(cash::kNameBox);
-    balanceShown = Drawn(cash::kBalanceBox);
-    depositFace = Shows(SelectorArea(cash::kButtonDeposit), cash::kDepositSelectedFace);
+    nameShown = R::Drawn(cash::kNameBox);
+    balanceShown = R::Drawn(cash::kBalanceBox);
+    depositFace = R::Shows(SelectorArea(cash::kButtonDeposit), cash::kDepositSelectedFace);
     R::ClickButton(cash::kButtonConfirm);
   });
   run.When([] { return R::InState(cash::kWaitAcknowledge); }, [&] {
     beforeAcknowledge = ClientCommands(TheScriptedMainClient().Taken());
-    boxShown = Drawn(cash::kInfoBox);
+    boxShown = R::Drawn(cash::kInfoBox);
     R::ClickButton(cash::kButtonAcknowledge);
   });
   run.When(R::InMenu, [&] {
@@ -150,8 +133,8 @@ TEST(CashierOffline, AWithdrawalOfTheWholeBalanceThenOneAboveItRefused) {
   std::vector<std::string> beforeAcknowledge;
   run.When(R::InMenu, [] { R::ClickButton(cash::kButtonWithdraw); });
   run.When(R::AfterFrames(2), [&] {
-    withdrawFace = Shows(SelectorArea(cash::kButtonWithdraw), cash::kWithdrawSelectedFace) &&
-                   !Drawn(SelectorArea(cash::kButtonDeposit));
+    withdrawFace = R::Shows(SelectorArea(cash::kButtonWithdraw), cash::kWithdrawSelectedFace) &&
+                   !R::Drawn(SelectorArea(cash::kButtonDeposit));
     R::ClickButton(cash::kButtonConfirm);
   });
   run.When([] { return R::InState(cash::kWaitAcknowledge); }, [&] {
@@ -233,7 +216,7 @@ TEST(CashierOffline, TheGlobeTurnsAfterSixteenFramesOneStepInFour) {
   std::vector<int> shown;  // the globe picture of each frame while the deposit waits
   auto frameShown = [] {
     for (int f = 0; f < cash::kGlobeFrames; ++f) {
-      if (Shows({cash::kGlobePlace.x, cash::kGlobePlace.y, cash::kGlobeSize, cash::kGlobeSize}, cash::GlobeFrame(f)))
+      if (R::Shows({cash::kGlobePlace.x, cash::kGlobePlace.y, cash::kGlobeSize, cash::kGlobeSize}, cash::GlobeFrame(f)))
         return f;
     }
     return -1;
@@ -260,6 +243,61 @@ TEST(CashierOffline, TheGlobeTurnsAfterSixteenFramesOneStepInFour) {
   // Samples come a little over a frame apart, so they hold at most one step each.
   EXPECT_GE(changes, static_cast<int>((shown.size() - 20) / 5));
   EXPECT_LE(changes, static_cast<int>((shown.size() - 16) / 3));
+}
+
+// ---- Start-up ----
+
+TEST(CashierStartUp, ADisplayOfSixteenColoursIsRefused) {
+  R run;
+  headless::SetScreen(1024, 768, 4);
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_EQ(R::Boxes("This program requires 256 colors or more!\nChange to display mode that has at least 256 colors "
+                     "and try again.",
+                     "Cashier"),
+            1);
+  EXPECT_TRUE(run.packets.empty());
+}
+
+// The second picture is missing: the start ends with the module's line in a
+// "Cashier" box, and the main client is never asked for anything.
+TEST(CashierStartUp, AMissingBackgroundPictureNamesItsModule) {
+  R run;
+  ASSERT_TRUE(std::filesystem::remove(run.Root() + "/games/cashier/res/BGround.dat"));
+  EXPECT_EQ(run.Run(), 0);
+  const auto& boxes = headless::MessageBoxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].caption, "Cashier");
+  EXPECT_EQ(boxes[0].text.rfind("Error in module \"", 0), 0u) << boxes[0].text;
+  EXPECT_NE(boxes[0].text.find("Startup.cpp\" at line "), std::string::npos) << boxes[0].text;
+  EXPECT_NE(boxes[0].text.find(":\n\nFailed to load the \"res\\BGround.dat\" file!"), std::string::npos) << boxes[0].text;
+  EXPECT_EQ(TheScriptedMainClient().connects, 0);
+}
+
+// A display 480 high or less takes the cashier as a popup over all of it;
+// a larger one gets the 400x259 screen with its frame, centred.
+TEST(CashierStartUp, ASmallDisplayGetsAPopupOverAllOfIt) {
+  for (const int height : {480, 768}) {
+    R run;
+    headless::SetScreen(640, height, 32);
+    ASSERT_EQ(WriteFile(run.Root() + "/Casino.cfg", std::string("\0\0\1\0\1\0\1\0\0\0", 10)), 1);  // not maximised
+    plat::RECT window{}, client{};
+    run.When(R::InMenu, [&] {
+      plat::GetWindowRect(gMainWindow, &window);
+      plat::GetClientRect(gMainWindow, &client);
+      Close();
+    });
+    EXPECT_EQ(run.Run(), 0);
+    if (height == 480) {
+      EXPECT_EQ(window.left, 0);
+      EXPECT_EQ(window.top, 0);
+      EXPECT_EQ(window.right, 640);
+      EXPECT_EQ(window.bottom, 480);
+    } else {
+      EXPECT_EQ(client.right - client.left, cash::kScreenWidth);
+      EXPECT_EQ(client.bottom - client.top, cash::kScreenHeight);
+      EXPECT_EQ(window.left + window.right, 640);
+    }
+  }
 }
 
 }  // namespace

@@ -147,7 +147,15 @@ TEST_F(CashierOnlineTest, ACardDepositWithANewCardThenWithTheCardOnFile) {
 // refused by the main client: INFO, the acknowledgement, and the menu
 // without the figures.
 TEST_F(CashierOnlineTest, ARefusedDepositShowsInfoAndReturnsWithoutTheFigures) {
-  Deposit([](HWND dialog) { NewCardDeposit(dialog, "600", "WRONG12"); });
+  session.When(R::InMenu, [] {
+    Dialogs([](HWND dialog) { NewCardDeposit(dialog, "600", "WRONG12"); });
+    R::ClickButton(cash::kButtonConfirm);
+  });
+  bool infoShown = false;
+  session.When([] { return R::InState(cash::kInfoAcknowledge); }, [&] {
+    infoShown = R::Drawn(cash::kInfoBox);
+    R::ClickButton(cash::kButtonAcknowledge);
+  });
   double balance = -1;
   session.When(R::InMenu, [&] {
     balance = R::Record()->accountSum;
@@ -159,6 +167,7 @@ TEST_F(CashierOnlineTest, ARefusedDepositShowsInfoAndReturnsWithoutTheFigures) {
   EXPECT_EQ(std::vector<std::string>(commands.end() - 3, commands.end()),
             Commands({"GETCREDITCARDINFO", "DEPOSIT", "ENDMODULE"}));
   EXPECT_EQ(balance, 1000.0);
+  EXPECT_TRUE(infoShown);
 }
 
 // $250 by wire transfer with the account's code: $750 left.

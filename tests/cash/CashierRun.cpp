@@ -1,7 +1,5 @@
 #include "tests/cash/CashierRun.h"
 
-#include <memory>
-
 #include "cash/CashierClient.h"
 #include "cash/CashierLayout.h"
 #include "cash/CashierProgram.h"
@@ -25,24 +23,30 @@ void CashierRun::ClickButton(int row) { Click(cash::kCashierButtonTable[row]); }
 
 plat::COLORREF CashierRun::PictureColour(int x, int y) { return SheetColour(cash::art::CashierSheet(), x, y); }
 
+bool CashierRun::Drawn(const cash::Area& a) {
+  for (int y = a.y; y < a.y + a.height; ++y) {
+    for (int x = a.x; x < a.x + a.width; ++x) {
+      if (ScreenPixel(x, y) != PictureColour(x, y)) return true;
+    }
+  }
+  return false;
+}
+
+bool CashierRun::Shows(const cash::Area& a, cash::Point source) {
+  for (int y = 0; y < a.height; ++y) {
+    for (int x = 0; x < a.width; ++x) {
+      if (ScreenPixel(a.x + x, a.y + y) != PictureColour(source.x + x, source.y + y)) return false;
+    }
+  }
+  return true;
+}
+
 int CashierRun::Boxes(const std::string& text, const char* caption) {
   int n = 0;
   for (const auto& box : plat::headless::MessageBoxes()) {
     n += box.text == text && (caption == nullptr || box.caption == caption) ? 1 : 0;
   }
   return n;
-}
-
-std::function<bool()> CashierRun::AfterFrames(int frames) {
-  auto start = std::make_shared<plat::DWORD>(0);
-  auto started = std::make_shared<bool>(false);
-  return [=] {
-    if (!*started) {
-      *started = true;
-      *start = plat::headless::Now();
-    }
-    return plat::headless::Now() - *start >= static_cast<plat::DWORD>(20 * frames + 2);
-  };
 }
 
 void CashierRun::AnswerDialogs(int tab, const char* amount) {

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include "artwork/Generator.h"
@@ -64,6 +65,18 @@ void CCardTableRun::Click(const ButtonEntry& b) {
 
 void CCardTableRun::RightClick(const ButtonEntry& b) {
   plat::headless::RightClick(gMainWindow, gOffsetX + b.x + b.width / 2, gOffsetY + b.y + b.height / 2);
+}
+
+std::function<bool()> CCardTableRun::AfterFrames(int frames) {
+  auto start = std::make_shared<plat::DWORD>(0);
+  auto started = std::make_shared<bool>(false);
+  return [=] {
+    if (!*started) {
+      *started = true;
+      *start = plat::headless::Now();
+    }
+    return plat::headless::Now() - *start >= static_cast<plat::DWORD>(20 * frames + 2);
+  };
 }
 
 plat::COLORREF CCardTableRun::ScreenPixel(int x, int y) {

@@ -49,6 +49,8 @@ class CCardTableRun {
   static void Click(const ButtonEntry& button);  // at the centre of its area
   static void RightClick(const ButtonEntry& button);
   static plat::COLORREF ScreenPixel(int x, int y);
+  // A condition that holds once frames frames have run since it was first asked.
+  static std::function<bool()> AfterFrames(int frames);
   // The colour the sheet's picture shows at a point.
   static plat::COLORREF SheetColour(const artwork::Sheet& sheet, int x, int y);
 
