@@ -44,14 +44,14 @@ const char kWithdrawOffline[] =
     "You are now playing offline. The\namount will be withdrawn from your\nlocal Play For Fun account.\n\nNo real "
     "money will be transferred.";
 
-// One glyph's dots in the text colour into both layers.
-int DrawGlyph(int ch, int x, int y) {
+// One glyph's dots in the text colour into both layers, left of right.
+int DrawGlyph(int ch, int x, int y, int right) {
   const int c = ch >= kFirstGlyph && ch <= kLastGlyph ? ch : ' ';
   const int word = GlyphWord(c);
   const int sx = kFont[word], sy = kFont[word + 1], w = kFont[word + 2], h = kFont[0];
   for (int dy = 0; dy < h; ++dy) {
     for (int dx = 0; dx < w; ++dx) {
-      if (x + dx < 0 || y + dy < 0 || x + dx >= gScreen.Width() || y + dy >= gScreen.Height()) continue;
+      if (x + dx < 0 || y + dy < 0 || x + dx >= right || y + dy >= gScreen.Height()) continue;
       const plat::BYTE* dot = gPicture.PixelAddress(sx + dx, sy + dy);
       if (dot == nullptr || *dot == gTransparentIndex) continue;
       for (CDib* layer : {&gScreen.Background(), &gScreen.Front()}) {
@@ -83,19 +83,20 @@ void ResetCashierScreen() {
   gSelected = kTransferNone;
 }
 
-void DrawCashierText(const char* text, int x, int y) {
+void DrawCashierText(const char* text, int x, int y, int right) {
   if (text == nullptr || gScreen.Width() == 0) return;
-  int cx = x, cy = y, right = x;
+  right = right < 0 ? gScreen.Width() : std::min(right, gScreen.Width());
+  int cx = x, cy = y, widest = x;
   for (const char* at = text; *at; ++at) {
     if (*at == '\n') {
       cx = x;
       cy += kLineHeight;
       continue;
     }
-    cx += DrawGlyph(static_cast<unsigned char>(*at), cx, cy);
-    right = std::max(right, cx);
+    cx += DrawGlyph(static_cast<unsigned char>(*at), cx, cy, right);
+    widest = std::max(widest, std::min(cx, right));
   }
-  MarkDirty(x, y, right - x, cy - y + kFont[0]);
+  MarkDirty(x, y, widest - x, cy - y + kFont[0]);
 }
 
 void DrawWrappedText(const char* text, int x, int y, int width) {
@@ -136,8 +137,8 @@ void DrawBalance(double balance) {
   std::snprintf(money, sizeof money, "$%.2f", balance);
   RestoreArea(kNameBox);
   RestoreArea(kBalanceBox);
-  DrawCashierText(gPlayerRecord.GetName(), kNameBox.x, kNameBox.y + 3);
-  DrawCashierText(money, kBalanceBox.x, kBalanceBox.y + 3);
+  DrawCashierText(gPlayerRecord.GetName(), kNameBox.x, kNameBox.y + 3, kNameBox.x + kNameBox.width);
+  DrawCashierText(money, kBalanceBox.x, kBalanceBox.y + 3, kBalanceBox.x + kBalanceBox.width);
 }
 
 void ShowInfoBox(const char* title, const char* text) {

@@ -30,8 +30,9 @@ extern int gCashierTextColour;  // palette index, from the picture
 // Start of a run: the table as at start, no selection, the globe still.
 void ResetCashierScreen();
 
-// Text in the text colour from (x, y); "\n" starts a new line.
-void DrawCashierText(const char* text, int x, int y);
+// Text in the text colour from (x, y), cut at right (-1: the screen's
+// edge); "\n" starts a new line.
+void DrawCashierText(const char* text, int x, int y, int right = -1);
 // Text wrapped at width pixels (TextWrap.h) from (x, y).
 void DrawWrappedText(const char* text, int x, int y, int width);
 // Fills an area of both layers with a palette index (clipped) and marks it.

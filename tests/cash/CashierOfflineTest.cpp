@@ -121,6 +121,22 @@ TEST(CashierOffline, ADepositShowsItsBoxAndThenTheNewBalance) {
   EXPECT_TRUE(amountSent);
 }
 
+// A name wider than its box is cut there and leaves the balance alone.
+TEST(CashierOffline, ALongNameStaysInItsBox) {
+  R run;
+  run.playerName = std::string(30, 'W');
+  bool outside = true, inside = false;
+  run.When(R::InMenu, [&] {
+    const cash::Area& name = cash::kNameBox;
+    inside = R::Drawn(name);
+    outside = R::Drawn({name.x + name.width, name.y, cash::kBalanceBox.x - name.x - name.width, name.height});
+    Close();
+  });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_TRUE(inside);
+  EXPECT_FALSE(outside);
+}
+
 // $300, all of it withdrawn by bank draft: the figures once, then the box
 // and its acknowledgement. Then $50 more is refused in the INFO box and the
 // cashier goes on with $0.

@@ -39,7 +39,7 @@ CCardTableRun::~CCardTableRun() = default;
 
 void CCardTableRun::SendPlayerRecord() const {
   CPlayerRecord record;
-  record.SetName("Tester");
+  record.SetName(playerName.c_str());
   record.SetText(playerText.c_str());
   record.SetMoney(startMoney);
   TheScriptedMainClient().SendRecord(record);

@@ -30,6 +30,7 @@ class CCardTableRun {
 
   // ---- Before Run ----
   double startMoney = 1000.0;
+  std::string playerName = "Tester";
   std::string playerText = "Player";  // the player record's second text
   bool sendRecord = true;  // the player record goes with the connect
   void When(std::function<bool()> condition, std::function<void()> action);
@@ -42,7 +43,7 @@ class CCardTableRun {
   int handBacks = 0;
   const std::string& Root() const { return folder_.Path(); }
 
-  // The player record (name "Tester", playerText, startMoney) to the program.
+  // The player record (playerName, playerText, startMoney) to the program.
   void SendPlayerRecord() const;
 
   // ---- For the steps (also without a run, as in a session) ----
