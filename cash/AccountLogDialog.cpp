@@ -4,6 +4,7 @@
 
 #include "cash/CashierClientRecord.h"
 #include "cash/FormatText.h"
+#include "cash/GreyBackground.h"
 #include "cash/TransactionLayout.h"
 #include "framework/link/Comm.h"
 #include "framework/link/Text.h"
@@ -125,7 +126,7 @@ INT_PTR AccountLogDlgProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORDLG:
-      return reinterpret_cast<INT_PTR>(GetStockBrush(LTGRAY_BRUSH));
+      return GreyBackground(reinterpret_cast<HDC>(wParam));
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
         case IDOK:

@@ -16,9 +16,9 @@ namespace {
 constexpr DLGITEMTEMPLATE kTransactionItems[] = {
     {CTL_TABCONTROL, kTabControlId, "", kTabControlRect.left, kTabControlRect.top,
      kTabControlRect.right - kTabControlRect.left, kTabControlRect.bottom - kTabControlRect.top, CS_GROUP},
-    {CTL_DEFPUSHBUTTON, IDOK, "OK", 300, 445, 75, 25, CS_GROUP},
-    {CTL_PUSHBUTTON, IDCANCEL, "Cancel", 385, 445, 75, 25, 0},
-    {CTL_PUSHBUTTON, kHelpButtonId, "Help", 470, 445, 75, 25, 0},
+    {CTL_DEFPUSHBUTTON, IDOK, "OK", 445, 445, 75, 25, CS_GROUP},
+    {CTL_PUSHBUTTON, IDCANCEL, "Cancel", 530, 445, 75, 25, 0},
+    {CTL_PUSHBUTTON, kHelpButtonId, "Help", 615, 445, 75, 25, 0},
 };
 constexpr DLGTEMPLATE kTransactionTemplate = {
     "DEPOSIT", kDialogWidth, kDialogHeight, "Arial", 13, TRUE,
@@ -33,8 +33,9 @@ constexpr DLGTEMPLATE kConfirmTemplate = {
     kConfirmItems, static_cast<int>(sizeof kConfirmItems / sizeof kConfirmItems[0])};
 
 constexpr DLGITEMTEMPLATE kLogItems[] = {
-    {CTL_STATIC, kLogUserId, "", 10, 8, 290, 24, 0},
-    {CTL_STATIC, kLogBalanceId, "", 320, 8, 290, 24, 0},
+    // Where the header texts go; the dialog paints them.
+    {CTL_STATIC, kLogUserId, "", 10, 8, 290, 24, CS_HIDDEN},
+    {CTL_STATIC, kLogBalanceId, "", 320, 8, 290, 24, CS_HIDDEN},
     {CTL_LISTVIEW, kAccountLogListId, "", 10, 44, 600, 290, CS_BORDER | CS_GROUP},
     {CTL_DEFPUSHBUTTON, IDOK, "OK", 360, 345, 75, 25, CS_GROUP},
     {CTL_PUSHBUTTON, IDCANCEL, "Cancel", 445, 345, 75, 25, 0},

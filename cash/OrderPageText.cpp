@@ -11,7 +11,7 @@ using namespace plat;
 
 namespace {
 
-constexpr int kPageFontHeight = 13;
+constexpr int kPageFontHeight = 11;
 constexpr int kPanelFontHeight = 14;
 constexpr int kPanelFontWidth = 5;
 constexpr int kAddressLineHeight = 15;

@@ -97,7 +97,7 @@ constexpr BankCodeTarget kBankCodeTargets[] = {
 
 constexpr char kPlayForFun[] = "PLAY FOR FUN MODE";
 constexpr char kOfflinePin[] = "OFFLINE";
-constexpr int kPageFontHeight = 13;
+constexpr int kPageFontHeight = 11;
 
 HFONT gPageFont = nullptr;
 

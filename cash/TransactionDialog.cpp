@@ -9,6 +9,7 @@
 #include "cash/CashierMoney.h"
 #include "cash/CashierResources.h"
 #include "cash/FormatText.h"
+#include "cash/GreyBackground.h"
 #include "cash/OrderForm.h"
 #include "cash/OrderFormBox.h"
 #include "cash/OrderPageText.h"
@@ -259,7 +260,7 @@ INT_PTR TransactionDlgProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) 
     }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORDLG:
-      return reinterpret_cast<INT_PTR>(GetStockBrush(LTGRAY_BRUSH));
+      return GreyBackground(reinterpret_cast<HDC>(wParam));
     case WM_QUERYNEWPALETTE:
     case WM_PALETTECHANGED:
       RealisePalette(dialog);
@@ -305,14 +306,16 @@ INT_PTR DepositConfirmDlgProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
       return TRUE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORDLG:
-      return reinterpret_cast<INT_PTR>(GetStockBrush(LTGRAY_BRUSH));
+      return GreyBackground(reinterpret_cast<HDC>(wParam));
     default:
       return FALSE;
   }
 }
 
+void SetTransactionMode(int mode) { gRun.mode = mode == kWithdrawDialog ? kWithdrawDialog : kDepositDialog; }
+
 INT_PTR RunTransactionDialog(HWND owner, int mode, CashierClientRecord* record) {
-  gRun.mode = mode == kWithdrawDialog ? kWithdrawDialog : kDepositDialog;
+  SetTransactionMode(mode);
   gOrderForm.requestCode = 0;
   return DialogBoxParam(nullptr, kTransactionDialogId, owner, TransactionDlgProc, reinterpret_cast<LPARAM>(record));
 }

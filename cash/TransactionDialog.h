@@ -20,6 +20,9 @@ inline constexpr int kWithdrawDialog = 1;
 // dialog could not be shown.
 plat::INT_PTR RunTransactionDialog(plat::HWND owner, int mode, CashierClientRecord* record);
 
+// The mode of the dialog opened next (kDepositDialog or kWithdrawDialog).
+void SetTransactionMode(int mode);
+
 // The dialog procedures; the transaction dialog's creation parameter is the
 // CashierClientRecord, its mode the one RunTransactionDialog set.
 plat::INT_PTR TransactionDlgProc(plat::HWND dialog, plat::UINT msg, plat::WPARAM wParam,

@@ -3,14 +3,14 @@
 
 #include "platform/include/plat/types.h"
 
-inline constexpr int kDialogWidth = 560;   // client area; the background picture's size
+inline constexpr int kDialogWidth = 700;   // client area; the background picture's size
 inline constexpr int kDialogHeight = 480;
 
 inline constexpr int kTabControlId = 1000;
 inline constexpr int kHelpButtonId = 9;
 inline constexpr int kHelpCommandId = 104;  // the F1 key
 
-inline constexpr plat::RECT kTabControlRect{165, 10, 550, 435};
+inline constexpr plat::RECT kTabControlRect{165, 10, 690, 435};
 // The information panel (the name and balance lie above it).
 inline constexpr plat::RECT kInfoPanel{22, 131, 150, 437};
 inline constexpr plat::POINT kNameAt{64, 77};

@@ -33,19 +33,18 @@ int MakeParent(const std::string& path) {
   return !error;
 }
 
-// The dialogs' background: a light grey face for the pages, a title bar and
-// a dark column holding the name, the balance and the information panel.
+// The dialogs' background: a light grey face for the pages and a dark
+// column holding the title, the name, the balance and the information panel.
 void DrawBackground(IndexedImage& image) {
   image.Resize(kDialogWidth, kDialogHeight, artwork::kGreyLight);
   artwork::SetStandardPalette(image);
-  artwork::FillRect(image, Rect{0, 0, kDialogWidth, 56}, artwork::kDarkBlue);
-  artwork::DrawText(image, 18, 14, "CASHIER", kTitleText);
-  artwork::DrawText(image, 18, 38, "Kestrup transaction system", kWhiteText);
-  const Rect column{10, 64, kInfoPanel.right + 8 - 10, kInfoPanel.bottom + 4 - 64};
+  const Rect column{10, 10, kInfoPanel.right + 8 - 10, kInfoPanel.bottom + 4 - 10};
   artwork::FillRect(image, column, artwork::kDarkBlue);
   artwork::Bevel(image, column, artwork::kBlue, artwork::kBlack);
-  artwork::DrawText(image, 18, kNameAt.y + 2, "Name:", kWhiteText);
-  artwork::DrawText(image, 18, kBalanceAt.y + 2, "Balance:", kWhiteText);
+  artwork::DrawText(image, 22, 20, "CASHIER", kTitleText);
+  artwork::DrawText(image, 22, 44, "Kestrup", kWhiteText);
+  artwork::DrawText(image, 22, kNameAt.y + 2, "Name:", kWhiteText);
+  artwork::DrawText(image, 22, kBalanceAt.y + 2, "Balance:", kWhiteText);
   const Rect panel{kInfoPanel.left - 4, kInfoPanel.top - 4, kInfoPanel.right - kInfoPanel.left + 8,
                    kInfoPanel.bottom - kInfoPanel.top + 6};
   artwork::FrameRect(image, panel, artwork::kGrey, 1);

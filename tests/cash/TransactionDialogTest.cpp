@@ -330,6 +330,15 @@ TEST_F(TransactionDialogTest, PagesAndPanelPaintTheirTexts) {
   });
 }
 
+TEST_F(TransactionDialogTest, HelpOpensTheTransferPageAndKeepsTheDialog) {
+  Run(kWithdrawDialog, [](HWND dialog) {
+    headless::ClickControl(dialog, kHelpButtonId);
+    EXPECT_NE(GetDlgItem(dialog, kRequestCodeId), nullptr);
+  });
+  ASSERT_EQ(headless::ShellOpens().size(), 1u);
+  EXPECT_NE(headless::ShellOpens()[0].find("trans.htm"), std::string::npos);
+}
+
 TEST_F(TransactionDialogTest, TheTitleTellsTheModeAndOffline) {
   Run(kWithdrawDialog, [](HWND) {});
   gCashierMode = kModeOffline;
