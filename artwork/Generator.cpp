@@ -88,9 +88,11 @@ int WriteSheet(const std::string& stage, const Sheet& sheet) {
   RenderPicture(sheet, image);
   const std::string picture = StagePath(stage, sheet.program, kPictureFile);
   if (!MakeParent(picture) || !WritePictureFile(picture.c_str(), image)) return Report(picture);
-  RenderHitMap(sheet, image);
-  const std::string hitMap = StagePath(stage, sheet.program, sheet.hitMapFile);
-  if (!MakeParent(hitMap) || !WriteHitMapFile(hitMap.c_str(), image)) return Report(hitMap);
+  if (sheet.hitMapFile) {
+    RenderHitMap(sheet, image);
+    const std::string hitMap = StagePath(stage, sheet.program, sheet.hitMapFile);
+    if (!MakeParent(hitMap) || !WriteHitMapFile(hitMap.c_str(), image)) return Report(hitMap);
+  }
   for (const SoundRecipe& sound : sheet.sounds) {
     if (!WriteSound(stage, sheet.program, sound)) return 0;
   }

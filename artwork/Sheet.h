@@ -46,7 +46,7 @@ struct Sheet {
   std::uint8_t background;
   std::span<const SheetItem> items;    // painted in order
   std::span<const GlyphFont> fonts;    // painted after the items
-  const char* hitMapFile;              // as the program opens it, e.g. "res\\Btndata.dat"
+  const char* hitMapFile;              // as the program opens it, e.g. "res\\Btndata.dat"; null: none
   std::span<const HitArea> hitAreas;   // later areas lie over earlier ones
   std::span<const SoundRecipe> sounds;   // the program's own sounds
   const char* helpFile;                // the page in "help\\" below the help PATH, e.g. "dq.htm"
