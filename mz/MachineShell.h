@@ -3,7 +3,8 @@
 // that carries at most 40 ms, idle animations every frame, the lost-link box
 // titled "ERROR", start-up errors only stored, the "SERVER FATAL ERROR" box
 // once), the multimedia frame timer, the three-box options dialog and the
-// client frame's ending (Casino.cfg, the "FATAL ERROR" box, hand back).
+// client frame's leave (ENDPLAY, CLIENTEXIT) and ending (Casino.cfg, the
+// "FATAL ERROR" box, hand back).
 #pragma once
 
 #include <atomic>
@@ -53,6 +54,16 @@ void RegisterMachineConfigDialog(const char* name);
 // Runs it over the main window; failure: "Unable to show the config dialog"
 // in a box titled name.
 void ShowMachineOptions(const char* name);
+
+// The leave of a machine's client: ENDPLAY, then CLIENTEXIT, each built,
+// sent and its answer checked, then endWrite.
+struct MachineLeaveStates {
+  int buildQuitEnd, sendQuitEnd, waitQuitEnd, buildExit, sendExit, waitExit, endWrite;
+};
+// One frame of the leave when *state is one of its states: 1 (handled;
+// *error the client's text when an answer is wrong, the packet left unread
+// for the fatal box; else null), 0 when the state is none of them.
+int StepMachineLeave(CComm& comm, int* state, const MachineLeaveStates& states, const char** error);
 
 // The end states of a machine's client, in order: write Casino.cfg, hand
 // back with -1; write Casino.cfg, the "FATAL ERROR" box, hand back with -2.

@@ -118,7 +118,14 @@ void WaitPlain(R* r, CComm& comm, const char* answer, const char* badCommand, co
   r->state = next;
 }
 
+constexpr MachineLeaveStates kLeave{kBuildQuitEnd, kSendQuitEnd, kWaitQuitEnd, kBuildExit, kSendExit, kWaitExit, kEndWrite};
+
 void Step(R* r, CComm& comm) {
+  const char* error = nullptr;
+  if (StepMachineLeave(comm, &r->state, kLeave, &error)) {
+    if (error != nullptr) Fail(r, error);
+    return;
+  }
   switch (r->state) {
     case kBuildInit:
       if (!game::ClientBuild(comm, game::kClientInit)) return;
@@ -271,20 +278,6 @@ void Step(R* r, CComm& comm) {
     case kWaitEndPlay:
       return WaitPlain(r, comm, game::kEndPlayAnswer, "WAITENDPLAYANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
                        "WAITENDPLAYANSWER: Answer != ok", kBuildBeginPlay);
-    case kBuildQuitEnd:
-      if (game::ClientBuild(comm, game::kEndPlay)) r->state = kSendQuitEnd;
-      return;
-    case kSendQuitEnd: game::ClientSend(comm, &r->state, kWaitQuitEnd); return;
-    case kWaitQuitEnd:
-      return WaitPlain(r, comm, game::kEndPlayAnswer, "WAITENDPLAYQUITANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
-                       "WAITENDPLAYQUITANSWER: Answer != ok", kBuildExit);
-    case kBuildExit:
-      if (game::ClientBuild(comm, game::kClientExit)) r->state = kSendExit;
-      return;
-    case kSendExit: game::ClientSend(comm, &r->state, kWaitExit); return;
-    case kWaitExit:
-      return WaitPlain(r, comm, game::kClientExitAnswer, "WAITCLIENTEXITANSWER: Invalid answerstring: wanted CLIENTEXITANSWER",
-                       "WAITCLIENTEXITANSWER: Answer != ok", kEndWrite);
     default: return;
   }
 }
