@@ -33,6 +33,7 @@ constexpr char kNoError[] = "No error";
 constexpr char kTitle[] = "Baccarat";
 int gBettingOpen = 0;
 int gTotalsPause = 0;
+int gChipPressDue = 0;  // the selected chip is still to be pressed for the log
 
 void Fail(BaccaratClientRecord* record, CComm& comm, const char* text) {
   record->errorText = text;
@@ -132,20 +133,13 @@ void WaitBeginPlay(BaccaratClientRecord* record, CComm& comm) {
   record->state = kOpenBetting;
 }
 
-// The betting opens in the frame state 7 begins in, so a replayed press
-// logged there finds it open; the selected chip is pressed for the log.
-void OpenBetting(BaccaratClientRecord* record) {
-  ClientClearKeys(record);
-  DisableBetButtons();
-  EnableButton(kButtonPlayer);
-  EnableButton(kButtonBanker);
-  EnableButton(kButtonTie);
-  EnableButton(kButtonExit);
-  SetStatusText("Place your bets please");
-  PrintStatusMsg(nullptr);
-  gBettingOpen = 1;
-  ShowStakesMoney(record);
-  record->state = kBetting;
+// The selected chip is pressed for the log so that a replay selects it too.
+// The press comes in the first step of the betting, not in the frame that
+// opens it: a replay presses it at the step it was logged at, and only then
+// are the chip buttons enabled, so it is logged again at the same step and
+// the main client knows it as the same press.
+void PressSelectedChip(BaccaratClientRecord* record) {
+  gChipPressDue = 0;
   if (gPlaybackClient.IsActive() || record->chipSelection >= kChipCount) return;
   const int chip = kButtonChip1 + record->chipSelection;
   const int enabled = gBaccaratButtons[chip].enabled;
@@ -157,7 +151,25 @@ void OpenBetting(BaccaratClientRecord* record) {
   ShowStakesMoney(record);
 }
 
+// The betting opens in the frame state 7 begins in, so a replayed press
+// logged there finds it open.
+void OpenBetting(BaccaratClientRecord* record) {
+  ClientClearKeys(record);
+  DisableBetButtons();
+  EnableButton(kButtonPlayer);
+  EnableButton(kButtonBanker);
+  EnableButton(kButtonTie);
+  EnableButton(kButtonExit);
+  SetStatusText("Place your bets please");
+  PrintStatusMsg(nullptr);
+  gBettingOpen = 1;
+  gChipPressDue = 1;
+  ShowStakesMoney(record);
+  record->state = kBetting;
+}
+
 void Betting(BaccaratClientRecord* record) {
+  if (gChipPressDue) PressSelectedChip(record);
   if (record->dealRequest && AreBetsWithinLimits(*record)) {
     gBettingOpen = 0;
     record->dealRequest = 0;
@@ -353,6 +365,7 @@ void ResetClientMachine() {
   gContinueRequest = 0;
   gBettingOpen = 0;
   gTotalsPause = 0;
+  gChipPressDue = 0;
   ResetBaccaratTable();
 }
 

@@ -254,6 +254,12 @@ TEST_F(BaccaratKilledRound, KilledAfterDeal) { ExpectChainEndsAsPlayedThrough({{
 TEST_F(BaccaratKilledRound, KilledDuringTheThirdCards) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillThird}}); }
 TEST_F(BaccaratKilledRound, KilledDuringThePayout) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillPayout}}); }
 TEST_F(BaccaratKilledRound, KilledAfterEndPlay) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillEndPlay}}); }
+// The second restore replays what the first one logged again: a press
+// logged again at another step than its first would be replayed twice and
+// leave the next coup with another chip selected.
+TEST_F(BaccaratKilledRound, KilledTwiceInTheSameCoup) {
+  ExpectChainEndsAsPlayedThrough({{kNoKill, kKillThird}, {kNewGame, kKillPayout}});
+}
 
 // A saved game whose existence flag is neither 0 nor 1 shows its "INFO"
 // box; the game starts fresh and plays on.
