@@ -89,6 +89,18 @@ void WaitInit(BaccaratClientRecord* record, CComm& comm) {
   record->state = kBuildBeginPlay;
 }
 
+// The last stakes across a restore: taken from the replayed log when it
+// holds them (the newest when a round was logged twice), then logged again
+// on the BEGINPLAY packet, the one packet of the coup that goes out before
+// its stakes are made.
+void CarryLastBets(BaccaratClientRecord* record) {
+  for (int area = 0; area < kBetAreas; ++area) {
+    int stake = 0;
+    while (TakeLoggedValue(kLastBetEvents[area], 0.0, record->maxBet, &stake)) record->lastBets[area] = stake;
+    LogValue(kLastBetEvents[area], static_cast<int>(record->lastBets[area]));
+  }
+}
+
 void BuildBeginPlay(BaccaratClientRecord* record, CComm& comm) {
   if (!ClientBuild(comm, kBeginPlay)) return;
   gClientStep = 0;
@@ -97,18 +109,9 @@ void BuildBeginPlay(BaccaratClientRecord* record, CComm& comm) {
   record->betsOnTable = 0.0;
   record->coup = CoupCards{};
   record->coup.result = kNoStakeWon;
+  CarryLastBets(record);
   if (!record->exitRequest) PlayGameSound(kSoundPlaceBets, 0, kSoundVoice);
   record->state = kSendBeginPlay;
-}
-
-// The last stakes across a restore: taken from the replayed log when it
-// holds them, then logged again for the next restore.
-void CarryLastBets(BaccaratClientRecord* record) {
-  for (int area = 0; area < kBetAreas; ++area) {
-    int stake = 0;
-    if (TakeLoggedValue(kLastBetEvents[area], 0.0, record->maxBet, &stake)) record->lastBets[area] = stake;
-    LogValue(kLastBetEvents[area], static_cast<int>(record->lastBets[area]));
-  }
 }
 
 void WaitBeginPlay(BaccaratClientRecord* record, CComm& comm) {
@@ -128,7 +131,6 @@ void WaitBeginPlay(BaccaratClientRecord* record, CComm& comm) {
     plat::MessageBox(gMainWindow, "Your credit balance is low.", kTitle, plat::MB_OK | plat::MB_ICONEXCLAMATION);
   }
   record->moneyAtBegin = money;
-  CarryLastBets(record);
   DrawMoney(money);
   record->state = kOpenBetting;
 }

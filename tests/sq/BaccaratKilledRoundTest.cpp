@@ -121,14 +121,13 @@ bool KillNow(int kill) {
   }
 }
 
-// A coup restored before its DEAL went out has no log to carry the last
-// stakes: the player makes them again by a click.
-void AddStage(BaccaratSession& s, Stage stage, bool restored, TableState* out) {
+// A coup restored before its DEAL went out rebets the last stakes by the
+// space bar as well: they came back with the coup's BEGINPLAY.
+void AddStage(BaccaratSession& s, Stage stage, TableState* out) {
   auto begins = [stage] { return StageBegins(stage); };
   switch (stage) {
     case kStakes:
-      s.When(begins, [restored] {
-        if (restored) return R::ClickButton(sq::kButtonPlayer);
+      s.When(begins, [] {
         EXPECT_DOUBLE_EQ(Record()->lastBets[0], 5.0);
         plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::TRUE, plat::FALSE);
         plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::FALSE, plat::FALSE);
@@ -162,7 +161,7 @@ void ScriptLeg(BaccaratSession& s, const Leg& leg, TableState* out) {
   if (fresh) CoupOne(s);
   const int first = fresh ? kStakes : leg.resume;
   for (int stage = first; stage <= kThirdOpens; ++stage) {
-    AddStage(s, static_cast<Stage>(stage), !fresh && stage == first, out);
+    AddStage(s, static_cast<Stage>(stage), out);
     if (leg.kill >= 0 && kStageOfKill[leg.kill] == stage) {
       const int kill = leg.kill;
       s.When([kill] { return KillNow(kill); }, DieHere);
@@ -250,6 +249,9 @@ TEST_F(BaccaratKilledRound, TheGamePlayedThroughIsWhatTheRestoresMustEndAs) {
 }
 
 TEST_F(BaccaratKilledRound, KilledWithTheStakesMade) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillStakes}}); }
+TEST_F(BaccaratKilledRound, KilledWithTheStakesMadeTwice) {
+  ExpectChainEndsAsPlayedThrough({{kNoKill, kKillStakes}, {kStakes, kKillStakes}});
+}
 TEST_F(BaccaratKilledRound, KilledAfterDeal) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillDeal}}); }
 TEST_F(BaccaratKilledRound, KilledDuringTheThirdCards) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillThird}}); }
 TEST_F(BaccaratKilledRound, KilledDuringThePayout) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillPayout}}); }
