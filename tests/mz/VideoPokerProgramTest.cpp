@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "framework/shell/Buttons.h"
 #include "framework/shell/ShellGlobals.h"
@@ -13,6 +14,7 @@
 #include "mz/VideoPokerClient.h"
 #include "mz/VideoPokerLayout.h"
 #include "platform/include/plat/headless.h"
+#include "platform/include/plat/sound.h"
 #include "platform/include/plat/window.h"
 #include "tests/mz/VideoPokerRun.h"
 #include "tests/support/StackedDeck.h"
@@ -90,6 +92,40 @@ TEST(VideoPokerProgram, FourAcesHeldPayIntoTheCredits) {
   EXPECT_TRUE(creditsShown);
   EXPECT_DOUBLE_EQ(cashedMoney, 1095.0);
   EXPECT_DOUBLE_EQ(cashedCredits, 0.0);
+}
+
+// The cards turn with the flip sound looping; once all five lie face up
+// the sound is stopped (the silent file, then a purge), once.
+TEST(VideoPokerProgram, FlipSoundLoopsWhileTheCardsTurn) {
+  R run;
+  hx::QueueDeck("2S 7H 9D JC KS");
+  hx::QueueDeck("2S 7H 9D JC KS");
+  std::vector<plat::headless::SoundRecord> sounds;
+  run.When(Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
+  run.When([] { return R::Record()->credits == 5; }, [] {
+    plat::headless::ClearSounds();
+    R::ClickButton(mz::kButtonBetOne);
+  });
+  run.When([] { return R::Record()->coinsBet == 1; }, [] { R::ClickButton(mz::kButtonDeal); });
+  run.When(Holding, [&] {
+    sounds = plat::headless::Sounds();
+    R::ClickButton(mz::kButtonDeal);
+  });
+  run.When(Choosing, [] { Quit(); });
+  EXPECT_EQ(run.Run(), 0);
+  int flips = 0, stopsAfter = 0;
+  for (const auto& sound : sounds) {
+    if (sound.name.find("mz_Flip.wav") != std::string::npos) {
+      ++flips;
+      EXPECT_EQ(sound.flags & (plat::SND_ASYNC | plat::SND_LOOP), plat::SND_ASYNC | plat::SND_LOOP);
+    } else if (flips > 0 && sound.name.find("c_dmy.wav") != std::string::npos) {
+      ++stopsAfter;
+    }
+  }
+  EXPECT_EQ(flips, 1);
+  EXPECT_EQ(stopsAfter, 1);
+  ASSERT_FALSE(sounds.empty());
+  EXPECT_EQ(sounds.back().kind, plat::headless::SoundRecord::WAVE_STOP);
 }
 
 TEST(VideoPokerProgram, ClosingWhileHoldingIsRefused) {
