@@ -13,6 +13,7 @@
 #include "mz/VideoPokerButtons.h"
 #include "mz/VideoPokerClient.h"
 #include "mz/VideoPokerLayout.h"
+#include "mz/VideoPokerMachine.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/sound.h"
 #include "platform/include/plat/window.h"
@@ -126,6 +127,31 @@ TEST(VideoPokerProgram, FlipSoundLoopsWhileTheCardsTurn) {
   EXPECT_EQ(stopsAfter, 1);
   ASSERT_FALSE(sounds.empty());
   EXPECT_EQ(sounds.back().kind, plat::headless::SoundRecord::WAVE_STOP);
+}
+
+// Fifty-one cards turned in one frame: the screen's dirty list overflows
+// into one rectangle of the whole screen, which the frame then flushes.
+TEST(VideoPokerProgram, FiftyOneRotatedBlitsFlushAsOneScreenRectangle) {
+  R run;
+  hx::QueueDeck("2S 7H 9D JC KS");
+  int count = -1;
+  DirtyRect only{};
+  run.When(Choosing, [&] {
+    for (int i = 0; i < 51; ++i) {
+      const mz::Point place = mz::CardPlace(i % mz::kHandCards);
+      mz::BlitRotated(place.x, place.y, mz::kCardBackSource.x, mz::kCardBackSource.y, mz::kCardWidth,
+                      mz::kCardHeight, 0, 40 + 4 * i, 0);
+    }
+    count = gScreen.DirtyCount();
+    only = gScreen.Dirty(0);
+    Quit();
+  });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_EQ(count, 1);
+  EXPECT_EQ(only.x, 0);
+  EXPECT_EQ(only.y, 0);
+  EXPECT_EQ(only.width, 640);
+  EXPECT_EQ(only.height, 480);
 }
 
 TEST(VideoPokerProgram, ClosingWhileHoldingIsRefused) {
