@@ -131,6 +131,32 @@ TEST(VideoPokerProgram, FlipSoundLoopsWhileTheCardsTurn) {
 
 // Fifty-one cards turned in one frame: the screen's dirty list overflows
 // into one rectangle of the whole screen, which the frame then flushes.
+// A card turning edge-on shows the bare place beside it, no flat card
+// behind it; once turned it lies whole.
+TEST(VideoPokerProgram, ATurningCardLeavesItsPlaceBareBesideIt) {
+  R run;
+  hx::QueueDeck("2S 7H 9D JC KS");
+  hx::QueueDeck("2S 7H 9D JC KS");
+  const mz::Point place = mz::CardPlace(0);
+  // The felt between the first two cards.
+  const plat::COLORREF felt = R::PictureColour(place.x + mz::kCardWidth + 7, place.y + 36);
+  bool bareBeside = false, drawnWhenDone = false;
+  run.When(Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
+  run.When([] { return R::Record()->credits == 5; }, [] { R::ClickButton(mz::kButtonBetOne); });
+  run.When([] { return R::Record()->coinsBet == 1; }, [] { R::ClickButton(mz::kButtonDeal); });
+  run.When([] { return R::Record()->flipPhase[0] == 240; }, [&, place] {
+    bareBeside = R::ScreenPixel(place.x + 3, place.y + 36) == felt;
+  });
+  run.When(Holding, [&, place] {
+    drawnWhenDone = R::ScreenPixel(place.x + 3, place.y + 36) != felt;
+    R::ClickButton(mz::kButtonDeal);
+  });
+  run.When(Choosing, [] { Quit(); });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_TRUE(bareBeside);
+  EXPECT_TRUE(drawnWhenDone);
+}
+
 TEST(VideoPokerProgram, FiftyOneRotatedBlitsFlushAsOneScreenRectangle) {
   R run;
   hx::QueueDeck("2S 7H 9D JC KS");
