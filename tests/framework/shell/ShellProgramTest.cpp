@@ -28,6 +28,7 @@ class ToyProgram : public ::testing::Test {
   void SetUp() override {
     ASSERT_EQ(EnterToyFolder(folder), 1);
     plat::headless::Reset();
+    gMainWindow = nullptr;  // the last run's window is gone with the reset
     ResetToyGame();
     ASSERT_TRUE(WriteToyArtwork());
     InstallGame(ToyGameDefinition());
