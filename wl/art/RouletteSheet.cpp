@@ -26,7 +26,6 @@ static_assert(kPictureKey == kKey, "the program leaves out the index the sprites
 constexpr double kPi = 3.14159265358979323846;
 constexpr std::uint8_t kTextInk = kYellow;
 constexpr std::uint8_t kGreen = kChipGreen;
-constexpr TextStyle kWhiteText = {kWhite, kBlack, 1, 0};
 constexpr TextStyle kOutlined = {kWhite, kBlack, 1, 1};
 
 constexpr Rect RectOf(Area a) { return {a.x, a.y, a.width, a.height}; }
