@@ -170,6 +170,14 @@ void WaitSpin(R* r, CComm& comm) {
   r->state = kSpinWait;
 }
 
+// An answer without data: the next state once it came right.
+void WaitPlain(R* r, CComm& comm, const char* answer, const char* badCommand, const char* notOk, int next) {
+  if (!game::ClientArrived(comm)) return;
+  if (const char* e = game::ClientCheckAnswer(comm, answer, badCommand, notOk)) return Fail(r, e);
+  comm.ReleaseReceived();
+  r->state = next;
+}
+
 void Step(R* r, CComm& comm) {
   const int animated = gCasinoCfg.showAnimations != 0;
   switch (r->state) {
@@ -261,43 +269,22 @@ void Step(R* r, CComm& comm) {
       return;
     case kSendEndPlay: game::ClientSend(comm, &r->state, kWaitEndPlay); return;
     case kWaitEndPlay:
-      if (!game::ClientArrived(comm)) return;
-      if (const char* e = game::ClientCheckAnswer(comm, game::kEndPlayAnswer,
-                                                  "WAITENDPLAYANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
-                                                  "WAITENDPLAYANSWER: Answer != ok")) {
-        return Fail(r, e);
-      }
-      comm.ReleaseReceived();
-      r->state = kBuildBeginPlay;
-      return;
+      return WaitPlain(r, comm, game::kEndPlayAnswer, "WAITENDPLAYANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
+                       "WAITENDPLAYANSWER: Answer != ok", kBuildBeginPlay);
     case kBuildQuitEnd:
       if (game::ClientBuild(comm, game::kEndPlay)) r->state = kSendQuitEnd;
       return;
     case kSendQuitEnd: game::ClientSend(comm, &r->state, kWaitQuitEnd); return;
     case kWaitQuitEnd:
-      if (!game::ClientArrived(comm)) return;
-      if (const char* e = game::ClientCheckAnswer(comm, game::kEndPlayAnswer,
-                                                  "WAITENDPLAYQUITANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
-                                                  "WAITENDPLAYQUITANSWER: Answer != ok")) {
-        return Fail(r, e);
-      }
-      comm.ReleaseReceived();
-      r->state = kBuildExit;
-      return;
+      return WaitPlain(r, comm, game::kEndPlayAnswer, "WAITENDPLAYQUITANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
+                       "WAITENDPLAYQUITANSWER: Answer != ok", kBuildExit);
     case kBuildExit:
       if (game::ClientBuild(comm, game::kClientExit)) r->state = kSendExit;
       return;
     case kSendExit: game::ClientSend(comm, &r->state, kWaitExit); return;
     case kWaitExit:
-      if (!game::ClientArrived(comm)) return;
-      if (const char* e = game::ClientCheckAnswer(comm, game::kClientExitAnswer,
-                                                  "WAITCLIENTEXITANSWER: Invalid answerstring: wanted CLIENTEXITANSWER",
-                                                  "WAITCLIENTEXITANSWER: Answer != ok")) {
-        return Fail(r, e);
-      }
-      comm.ReleaseReceived();
-      r->state = kEndWrite;
-      return;
+      return WaitPlain(r, comm, game::kClientExitAnswer, "WAITCLIENTEXITANSWER: Invalid answerstring: wanted CLIENTEXITANSWER",
+                       "WAITCLIENTEXITANSWER: Answer != ok", kEndWrite);
     default: return;
   }
 }
