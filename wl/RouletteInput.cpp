@@ -5,6 +5,7 @@
 #include "framework/shell/HelpPage.h"
 #include "framework/shell/Money.h"
 #include "framework/shell/ShellGlobals.h"
+#include "framework/shell/StatusLine.h"
 #include "framework/sound/GameSound.h"
 #include "mz/MachineShell.h"
 #include "platform/include/plat/window.h"
@@ -18,8 +19,8 @@ namespace wl {
 namespace {
 
 CButtonTracker gTracker;
-int gHoveredSlot = 0;
 int gRightSlot = 0;
+int gPointedValue = 0;  // the hit-map value of the last mouse move
 
 RouletteClientRecord* Record() { return RouletteClientHooks::Current(); }
 
@@ -81,7 +82,6 @@ void TakeBackChip(RouletteClientRecord* r, int slot) {
 
 void SlotMouse(RouletteClientRecord* r, int slot, plat::UINT message) {
   switch (message) {
-    case plat::WM_MOUSEMOVE: gHoveredSlot = slot; return;
     case plat::WM_LBUTTONDOWN:
       if (r->money >= 1 && !IsRefusal(ChipCheck(r, kChipValues[SelectedChip()], slot))) {
         PlayGameSound(kSoundChip, 0, kSoundEffect);
@@ -137,12 +137,16 @@ void HandleButtonInput(int x, int y, plat::UINT message, plat::WPARAM keys, int 
   }
   if (message == plat::WM_LBUTTONDOWN || message == plat::WM_RBUTTONDOWN) gAnyKey = 1;
   const int value = ButtonAt(x, y);
+  // The column and the information area name themselves though never enabled.
+  if (message == plat::WM_MOUSEMOVE && value != gPointedValue && (value == kButtonLastNumbers || value == kButtonInfo)) {
+    PrintStatusMsg("%s", ButtonHoverText(value));
+  }
+  if (message == plat::WM_MOUSEMOVE) gPointedValue = value;
   if (IsBetSlot(value)) {
     gTracker.OnMouse(kActions, 0, message, keys);
     if (!gBettingLocked) SlotMouse(r, value, message);
     return;
   }
-  gHoveredSlot = 0;
   gTracker.OnMouse(kActions, value < kRouletteButtonCount ? value : 0, message, keys);
 }
 
@@ -173,8 +177,8 @@ void KeyUp(plat::WPARAM key) {
 
 void ResetInput() {
   gTracker.Reset();
-  gHoveredSlot = 0;
   gRightSlot = 0;
+  gPointedValue = 0;
 }
 
 }  // namespace wl

@@ -12,6 +12,7 @@
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/window.h"
 #include "tests/support/QueuedDraws.h"
+#include "tests/support/ScriptedMainClient.h"
 #include "tests/wl/RouletteRun.h"
 #include "wl/RouletteButtons.h"
 #include "wl/RouletteClient.h"
@@ -238,6 +239,27 @@ TEST(RouletteProgram, QuitDuringARoundTakesEffectAfterIt) {
                                              "BEGINPLAY",  "ENDPLAY",   "CLIENTEXIT"};
   EXPECT_EQ(ClientCommands(run), expected);
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Return to main menu?"});
+}
+
+// A drawn number past 00 would index the number tables out of bounds: the
+// client refuses it as a bad WINLIST, with the fatal box.
+TEST(RouletteProgram, ANumberPastDoubleZeroIsABadWinList) {
+  R run;
+  QueueDraw(3);
+  TheScriptedMainClient().filter = [](int channel, std::string& text) {
+    const std::size_t at = text.find("WINLIST=");
+    if (channel == 2 && at != std::string::npos) {
+      const std::size_t end = text.find('&', at);
+      text.replace(at, end == std::string::npos ? std::string::npos : end - at, "WINLIST=38%2C0%2C0");
+    }
+    return static_cast<int>(kRelayPass);
+  };
+  run.When(R::Betting, [] { R::ClickButton(kButtonSpin); });
+  run.Run();
+  ASSERT_FALSE(MessageBoxes().empty());
+  EXPECT_EQ(MessageBoxes().back().text, "CLIENT: WAITSPINANSWER: Can't get WINLIST data");
+  EXPECT_EQ(MessageBoxes().back().caption, "FATAL ERROR");
+  EXPECT_EQ(LastNumber(0), kNoNumber);
 }
 
 TEST(RouletteProgram, ZeroBalanceSaysTheCreditIsLow) {
