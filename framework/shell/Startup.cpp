@@ -21,10 +21,6 @@
 
 namespace {
 
-constexpr char kColourText[] =
-    "This game requires 256 colors or more!\nChange to display mode that has at least 256 "
-    "colors and try again.";
-
 void ShowWindowAsSet() {
   plat::ShowWindow(gMainWindow, gCasinoCfg.maximised == 1 ? plat::SW_SHOWMAXIMIZED
                                                           : plat::SW_SHOWNORMAL);
@@ -125,7 +121,7 @@ int StartupInit(const char* commandLine, int showCommand) {
   ReadSystemInfo(&gSystemInfo);
   InstallSoundSwitches();
   if (gGame->colourTest && gSystemInfo.bitsPerPixel < 8) {
-    plat::MessageBox(nullptr, kColourText, gGame->name,
+    plat::MessageBox(nullptr, gGame->colourText, gGame->name,
                      plat::MB_OK | plat::MB_ICONSTOP | plat::MB_SETFOREGROUND);
     return 0;
   }
@@ -144,8 +140,11 @@ int StartupInit(const char* commandLine, int showCommand) {
     ErrorBox(__FILE__, __LINE__, "Failed to load the \"%s\" file!", gGame->dataFile);
     return 0;
   }
-  gHitMap = LoadHitMap(gGame->hitMapFile);
-  if (!gHitMap) {
+  if (gGame->backgroundFile && !gGame->backgroundPicture->LoadFile(gGame->backgroundFile)) {
+    ErrorBox(__FILE__, __LINE__, "Failed to load the \"%s\" file!", gGame->backgroundFile);
+    return 0;
+  }
+  if (gGame->hitMapFile && !(gHitMap = LoadHitMap(gGame->hitMapFile))) {
     ErrorBox(__FILE__, __LINE__, "Failed to load the \"%s\" file!", gGame->hitMapFile);
     return 0;
   }
@@ -181,6 +180,7 @@ int SetupApplication() {
   gAccelerators = plat::LoadAccelerators(gInstance, kAcceleratorResource);
   if (!gAccelerators) return 0;
   SeedRandom();
+  if (gGame->commonControls) plat::InitCommonControls();
   return 1;
 }
 
@@ -204,12 +204,20 @@ int SetupWindows() {
     width = gGame->screenWidth;
     height = gGame->screenHeight;
   }
+  int x = (screenWidth - width) / 2;
+  int y = (screenHeight - height) / 2;
   plat::DWORD style = plat::WS_CLIPCHILDREN;
   if (gCasinoCfg.maximised == 1) style |= plat::WS_MAXIMIZE;
-  style |= screenHeight > gGame->screenHeight ? plat::WS_OVERLAPPEDWINDOW : plat::WS_POPUP;
+  if (gGame->popupDisplayHeight > 0 && screenHeight <= gGame->popupDisplayHeight) {
+    style |= plat::WS_POPUP;
+    x = y = 0;
+    width = screenWidth;
+    height = screenHeight;
+  } else {
+    style |= screenHeight > gGame->screenHeight ? plat::WS_OVERLAPPEDWINDOW : plat::WS_POPUP;
+  }
 
-  gMainWindow = plat::CreateWindow(gGame->name, gGame->name, style, (screenWidth - width) / 2,
-                                   (screenHeight - height) / 2, width, height, nullptr, 0,
+  gMainWindow = plat::CreateWindow(gGame->name, gGame->name, style, x, y, width, height, nullptr, 0,
                                    gInstance, nullptr);
   if (!gMainWindow) return 0;
   SetWindowTitle(gMainWindow, "%s", gGame->name);
