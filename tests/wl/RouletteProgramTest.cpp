@@ -262,6 +262,20 @@ TEST(RouletteProgram, ANumberPastDoubleZeroIsABadWinList) {
   EXPECT_EQ(LastNumber(0), kNoNumber);
 }
 
+// Help opens the Roulette page; Options the machine dialog under the
+// Roulette's caption.
+TEST(RouletteProgram, HelpAndOptionsAreTheRoulettes) {
+  R run;
+  run.When(R::Betting, [] { R::ClickButton(kButtonHelp); });
+  run.When(R::AfterFrames(2), [] { R::ClickButton(kButtonOptions); });
+  run.When(R::AfterFrames(2), [] { Quit(); });
+  EXPECT_EQ(run.Run(), 0);
+  ASSERT_EQ(plat::headless::ShellOpens().size(), 1u);
+  EXPECT_NE(plat::headless::ShellOpens()[0].find("wl.htm"), std::string::npos);
+  ASSERT_EQ(plat::headless::Dialogs().size(), 1u);
+  EXPECT_EQ(plat::headless::Dialogs()[0].title, "Roulette Configuration");
+}
+
 TEST(RouletteProgram, ZeroBalanceSaysTheCreditIsLow) {
   R run;
   run.startMoney = 0;
