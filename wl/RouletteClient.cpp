@@ -12,7 +12,6 @@
 #include "framework/sound/GameSound.h"
 #include "mz/MachineShell.h"
 #include "pd/KenoCredit.h"
-#include "platform/include/plat/sound.h"
 #include "platform/include/plat/window.h"
 #include "wl/BetList.h"
 #include "wl/RouletteButtons.h"
@@ -54,12 +53,6 @@ void ClearSlots(int slots[kRouletteSlots]) { std::memset(slots, 0, sizeof(int) *
 // Spin, Quit and the rows after them off.
 void DisableRoundButtons() {
   for (int b = kButtonSpin; b < kRouletteButtonCount; ++b) gRouletteButtons[b].enabled = 0;
-}
-
-// The roll of the ball, repeated until another sound replaces it.
-void StartRollSound() {
-  if (gCasinoCfg.soundEffects == 0) return;
-  plat::PlaySound(kSoundRoll, plat::SND_FILENAME | plat::SND_ASYNC | plat::SND_LOOP | plat::SND_NODEFAULT);
 }
 
 void WaitInit(R* r, CComm& comm) {
@@ -211,7 +204,7 @@ void Step(R* r, CComm& comm) {
       if (!animated) {
         r->state = kPushNumber;
       } else if (WheelSpinStep(gDrawnNumber)) {
-        StartRollSound();
+        PlayGameSound(kSoundRoll, kSoundLoop, kSoundEffect);  // until another sound replaces it
         r->state = kBallRun;
       }
       return;
