@@ -180,7 +180,7 @@ void Step(R* r, CComm& comm) {
     case kSpinDelay:
       if (++gSpinDelay < kSpinDelayFrames) return;
       if (gCasinoCfg.soundEffects) {
-        PlayGameSoundLooping(kSoundSpin, kSoundEffect);
+        PlayGameSound(kSoundSpin, kSoundLoop, kSoundEffect);
         gSpinSound = 1;
       }
       for (int& spinning : r->reelSpinning) spinning = 1;

@@ -62,7 +62,7 @@ int WinMain(plat::HINSTANCE instance, plat::HINSTANCE previous, const char* comm
   ResetRunState();
   gInstance = instance;
   plat::SetCursor(plat::LoadCursor(nullptr, plat::IDC_WAIT));
-  if (!StartupInit(commandLine, showCommand)) {
+  if (!StartupInit(commandLine)) {
     ShowPendingError();
     ShutdownApp();
     return 0;
@@ -81,9 +81,13 @@ int WinMain(plat::HINSTANCE instance, plat::HINSTANCE previous, const char* comm
   gClientTransport->RegisterMessages(kChannelClient);
   gClientComm.SetTransport(gClientTransport);
   gLinkReady = 1;
-  if (const char* error = gClientTransport->Connect(gMainWindow)) {
+  // Connected before the first paint: the main client answers while the
+  // window is mapped and painted.
+  const char* linkError = gClientTransport->Connect(gMainWindow);
+  ShowStartWindow(showCommand);
+  if (linkError) {
     gLinkReady = 0;
-    LinkFailed(error);
+    LinkFailed(linkError);
   } else if ((gServerRecord = gGame->ServerInit(gGame->code)) != nullptr) {
     gServerComm.Init("serverout.log", "serverin.log");
     gServerTransport = new CMainClientTransport();
@@ -111,7 +115,7 @@ int WinMain(plat::HINSTANCE instance, plat::HINSTANCE previous, const char* comm
   return result;
 }
 
-int StartupInit(const char* commandLine, int showCommand) {
+int StartupInit(const char* commandLine) {
   (void)commandLine;
   if (plat::HWND running = plat::FindWindow(gGame->name, nullptr)) {
     if (plat::IsIconic(running)) plat::ShowWindow(running, plat::SW_RESTORE);
@@ -165,7 +169,10 @@ int StartupInit(const char* commandLine, int showCommand) {
     return 0;
   }
   gCasinoCfg.reserved = 0;
+  return 1;
+}
 
+void ShowStartWindow(int showCommand) {
   bool hidden = showCommand == plat::SW_HIDE;
   // A hidden start without a saved game to replay would leave no window at all.
   if (!hidden || gSystemInfo.platformId == plat::VER_PLATFORM_WIN32s || !gGame->restoresGames) {
@@ -173,7 +180,6 @@ int StartupInit(const char* commandLine, int showCommand) {
   }
   plat::UpdateWindow(gMainWindow);
   if (hidden && gGame->restoresGames) OpenRestoreWindow();
-  return 1;
 }
 
 int SetupApplication() {

@@ -5,16 +5,18 @@
 #include "framework/sound/SoundSwitches.h"
 #include "platform/include/plat/sound.h"
 
+namespace {
+
+bool IsOn(const std::uint16_t* word) { return !word || *word != 0; }
+
+}  // namespace
+
 CWaveCache& GameWaveCache() {
   static CWaveCache cache;
   return cache;
 }
 
-namespace {
-
-bool IsOn(const std::uint16_t* word) { return !word || *word != 0; }
-
-void Play(const char* name, plat::DWORD timing, int kind) {
+void PlayGameSound(const char* name, int wait, int kind) {
   const SoundSwitches& switches = GetSoundSwitches();
   if (kind == kSoundEffect && !IsOn(switches.soundEffects)) return;
   if (kind == kSoundVoice && !IsOn(switches.voice)) return;
@@ -23,6 +25,9 @@ void Play(const char* name, plat::DWORD timing, int kind) {
     plat::PlaySound(nullptr, plat::SND_PURGE);
     return;
   }
+  plat::DWORD timing = plat::SND_ASYNC;
+  if (wait == 1) timing = plat::SND_SYNC;
+  if (wait == kSoundLoop) timing = plat::SND_ASYNC | plat::SND_LOOP;
   if (switches.platformId != 0) {
     const void* image = GameWaveCache().Load(name);
     if (image) {
@@ -32,11 +37,3 @@ void Play(const char* name, plat::DWORD timing, int kind) {
   }
   plat::PlaySound(name, plat::SND_FILENAME | timing | plat::SND_NODEFAULT);
 }
-
-}  // namespace
-
-void PlayGameSound(const char* name, int wait, int kind) {
-  Play(name, wait == 1 ? plat::SND_SYNC : plat::SND_ASYNC, kind);
-}
-
-void PlayGameSoundLooping(const char* name, int kind) { Play(name, plat::SND_ASYNC | plat::SND_LOOP, kind); }
