@@ -394,6 +394,9 @@ void WaitHit(BlackJackClientRecord* record, CComm& comm) {
   record->state = next == kStartDealerTurn ? kStartBustFlight : next;
 }
 
+// Where lost piles fly to and wins come from on this machine.
+Point ChipDealerSide() { return DealerSide(gSystemInfo.platformId); }
+
 int KeepsVoiceSwitch() { return kw::gCardGameOptions.voice; }
 
 // The finished first split hand's new card; at its bust its piles go.
@@ -402,8 +405,8 @@ void NextHandFlight(BlackJackClientRecord* record) {
   if (HandTotal(record->firstHand) > 21) {
     record->lostPiles[0] = record->piles[kPileFirstStake];
     record->lostPiles[1] = record->piles[kPileFirstDouble];
-    FlyPile(0, record->piles[kPileFirstStake], PilePlace(kPileFirstStake, 1), kDealerSide, kSpriteLeavesStart);
-    FlyPile(1, record->piles[kPileFirstDouble], PilePlace(kPileFirstDouble, 1), kDealerSide, kSpriteLeavesStart);
+    FlyPile(0, record->piles[kPileFirstStake], PilePlace(kPileFirstStake, 1), ChipDealerSide(), kSpriteLeavesStart);
+    FlyPile(1, record->piles[kPileFirstDouble], PilePlace(kPileFirstDouble, 1), ChipDealerSide(), kSpriteLeavesStart);
     record->piles[kPileFirstStake] = record->piles[kPileFirstDouble] = 0.0;
     PlayGameSound(kSoundBust, 0, kSoundVoice);
     gBustCountdown = KeepsVoiceSwitch() ? kBustCountdown : 0;
@@ -559,24 +562,24 @@ void SettleChips(BlackJackClientRecord* record) {
     const int stake = hand == 0 ? kPileFirstStake : kPileSecondStake;
     const int column = hand == 0 ? 0 : 3;
     if (results[hand] == kResultLost) {
-      FlyPile(column, record->piles[stake], PilePlace(stake, split), kDealerSide, kSpriteLeavesStart);
+      FlyPile(column, record->piles[stake], PilePlace(stake, split), ChipDealerSide(), kSpriteLeavesStart);
       record->piles[stake] = 0.0;
       if (!KeepsDoublePile(record->dealer, record->piles[stake + 1])) {
-        FlyPile(column + 1, record->piles[stake + 1], PilePlace(stake + 1, split), kDealerSide, kSpriteLeavesStart);
+        FlyPile(column + 1, record->piles[stake + 1], PilePlace(stake + 1, split), ChipDealerSide(), kSpriteLeavesStart);
         record->piles[stake + 1] = 0.0;
       }
     } else if (results[hand] >= kResultWon) {
       const double stakeWin = results[hand] == kResultNaturalWon ? 1.5 * record->piles[stake] : record->piles[stake];
-      FlyPile(column + 6, stakeWin, kDealerSide, WinPlace(stake, split), kSpriteStays);
-      FlyPile(column + 7, record->piles[stake + 1], kDealerSide, WinPlace(stake + 1, split), kSpriteStays);
+      FlyPile(column + 6, stakeWin, ChipDealerSide(), WinPlace(stake, split), kSpriteStays);
+      FlyPile(column + 7, record->piles[stake + 1], ChipDealerSide(), WinPlace(stake + 1, split), kSpriteStays);
     }
   }
   const double insurance = record->piles[kPileInsurance];
   if (insurance > 0.0) {
     if (gInsuranceResult == kInsuranceWon) {
-      FlyPile(8, 2 * insurance, kDealerSide, WinPlace(kPileInsurance, split), kSpriteStays);
+      FlyPile(8, 2 * insurance, ChipDealerSide(), WinPlace(kPileInsurance, split), kSpriteStays);
     } else if (!IsNatural(record->dealer)) {
-      FlyPile(2, insurance, PilePlace(kPileInsurance, split), kDealerSide, kSpriteLeavesStart);
+      FlyPile(2, insurance, PilePlace(kPileInsurance, split), ChipDealerSide(), kSpriteLeavesStart);
       record->piles[kPileInsurance] = 0.0;
     }
   }

@@ -104,6 +104,7 @@ GameDefinition MakeBlackJackGame() {
   game.idleSleep = 6;
   game.catchUpLateFrames = 1;
   game.smallFont = gSmallFontGlyphs.data();
+  game.moneyFont = gTableGlyphs.data();
   game.layout = kBlackJackScreenLayout;
   game.ranges = kBlackJackButtonRanges;
   game.buttons = gBlackJackButtons;

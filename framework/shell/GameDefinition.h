@@ -76,6 +76,7 @@ struct GameDefinition {
   int screenWidth = 640;
   int screenHeight = 480;
   const std::int16_t* smallFont = nullptr;  // glyph table of the status line and balance (in the picture)
+  const std::int16_t* moneyFont = nullptr;  // glyph table of the balance when not the small font
   ScreenLayout layout{};
 
   // ---- Buttons ----
