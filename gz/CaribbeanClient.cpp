@@ -140,7 +140,7 @@ void StartAnte(CaribbeanClientRecord* record) {
   EnableButton(kButtonAnteSpot);
   EnableButton(kButtonExit);
   RedrawButtons();
-  SetStatusText("Place your ante please");
+  ClientSetMessage(record, "Place your ante please");
   PrintStatusMsg(nullptr);
   OpenAntePhase(record);
 }
@@ -202,7 +202,7 @@ void StartChoice(CaribbeanClientRecord* record) {
   EnableButton(kButtonSurrender);
   EnableButton(kButtonCall);
   RedrawButtons();
-  if (gContinueMark) SetStatusText("Choose...");
+  if (gContinueMark) ClientSetMessage(record, "Choose...");
   PrintStatusMsg(nullptr);
   record->state = kChoice;
 }
@@ -310,9 +310,9 @@ void AskNewGame(CaribbeanClientRecord* record) {
   EnableButton(kButtonExit);
   if (kw::gCardGameOptions.newGameButton) {
     EnableButton(kButtonNewGame);
-    SetStatusText("Press new game to continue");
+    ClientSetMessage(record, "Press new game to continue");
   } else {
-    SetStatusText("Press anywhere to continue");
+    ClientSetMessage(record, "Press anywhere to continue");
   }
   RedrawButtons();
   PrintStatusMsg(nullptr);
@@ -358,6 +358,7 @@ void MoveChips(CaribbeanClientRecord* record) {
 void Step(CaribbeanClientRecord* record, CComm& comm) {
   switch (record->state) {
     case kBuildInit:
+      std::snprintf(record->nameText, sizeof record->nameText, "%s", gPlayerRecord.GetName());
       DrawUserField();
       return Build(record, comm, kClientInit, kSendInit);
     case kSendInit: return Send(record, comm, kWaitInit);
@@ -437,6 +438,10 @@ void DestroyClientRecord(CaribbeanClientRecord* record) { std::free(record); }
 
 int ClientRun(CaribbeanClientRecord* record, CComm& comm, int) {
   return RunClientFrame(record, comm, &gClientStep, kEndStates.HandBacks(), Step);
+}
+
+void ClientSetMessage(CaribbeanClientRecord* record, const char* text) {
+  SetStatusText("%s %s", text, record->nameText);
 }
 
 void ClientKeyCommand(CaribbeanClientRecord* record, int letter) {
