@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "framework/game/ClientEnding.h"
 #include "framework/game/ClientFrame.h"
 #include "framework/link/BtnLog.h"
 #include "framework/link/PlaybackClient.h"
@@ -46,15 +47,6 @@ void Send(CaribbeanClientRecord* record, CComm& comm, int next) { ClientSend(com
 
 void Build(CaribbeanClientRecord* record, CComm& comm, const char* command, int next) {
   if (ClientBuild(comm, command)) record->state = next;
-}
-
-void WaitAnswer(CaribbeanClientRecord* record, CComm& comm, const char* answer, const char* badCommand,
-                const char* notOk, int next) {
-  if (!ClientArrived(comm)) return;
-  const char* error = ClientCheckAnswer(comm, answer, badCommand, notOk);
-  if (error != nullptr) return Fail(record, comm, error);
-  comm.ReleaseReceived();
-  record->state = next;
 }
 
 constexpr ClientNumberTag kInitTags[] = {
@@ -148,7 +140,7 @@ void StartAnte(CaribbeanClientRecord* record) {
   EnableButton(kButtonAnteSpot);
   EnableButton(kButtonExit);
   RedrawButtons();
-  SetStatusText("Place your ante please");
+  ClientSetMessage(record, "Place your ante please");
   PrintStatusMsg(nullptr);
   OpenAntePhase(record);
 }
@@ -210,7 +202,7 @@ void StartChoice(CaribbeanClientRecord* record) {
   EnableButton(kButtonSurrender);
   EnableButton(kButtonCall);
   RedrawButtons();
-  if (gContinueMark) SetStatusText("Choose...");
+  if (gContinueMark) ClientSetMessage(record, "Choose...");
   PrintStatusMsg(nullptr);
   record->state = kChoice;
 }
@@ -318,9 +310,9 @@ void AskNewGame(CaribbeanClientRecord* record) {
   EnableButton(kButtonExit);
   if (kw::gCardGameOptions.newGameButton) {
     EnableButton(kButtonNewGame);
-    SetStatusText("Press new game to continue");
+    ClientSetMessage(record, "Press new game to continue");
   } else {
-    SetStatusText("Press anywhere to continue");
+    ClientSetMessage(record, "Press anywhere to continue");
   }
   RedrawButtons();
   PrintStatusMsg(nullptr);
@@ -340,6 +332,14 @@ void WaitNewGame(CaribbeanClientRecord* record) {
   record->state = kGatherCards;
 }
 
+void CloseAntePhase() { gAntePhase = 0; }
+
+constexpr ClientEndStates kEndStates{
+    kBuildEndPlay, kSendEndPlay, kWaitEndPlay, kBuildBeginPlay, kBuildQuitEnd, kSendQuitEnd, kWaitQuitEnd,
+    kBuildExit,    kSendExit,    kWaitExit,    kEndConfig,      kEndHandBack,  kFatalConfig, kFatalBox,
+    kFatalHandBack, CloseAntePhase,
+};
+
 void GatherCards(CaribbeanClientRecord* record) {
   const int playerCard = record->surrendered ? record->cards[4] : record->hands.player[kHandCards - 1];
   const int dealerCard = record->surrendered ? record->cards[5] : record->hands.dealer[kHandCards - 1];
@@ -358,6 +358,7 @@ void MoveChips(CaribbeanClientRecord* record) {
 void Step(CaribbeanClientRecord* record, CComm& comm) {
   switch (record->state) {
     case kBuildInit:
+      std::snprintf(record->nameText, sizeof record->nameText, "%s", gPlayerRecord.GetName());
       DrawUserField();
       return Build(record, comm, kClientInit, kSendInit);
     case kSendInit: return Send(record, comm, kWaitInit);
@@ -419,41 +420,7 @@ void Step(CaribbeanClientRecord* record, CComm& comm) {
     case kWaitNewGame: return WaitNewGame(record);
     case kGatherCards: return GatherCards(record);
     case kMoveChips: return MoveChips(record);
-    case kBuildEndPlay:
-      if (!ClientBuild(comm, kEndPlay)) return;
-      record->state = kSendEndPlay;
-      return;
-    case kSendEndPlay: return Send(record, comm, kWaitEndPlay);
-    case kWaitEndPlay:
-      return WaitAnswer(record, comm, kEndPlayAnswer, "WAITENDPLAYANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
-                        "WAITENDPLAYANSWER: Answer != ok", kBuildBeginPlay);
-    case kBuildQuitEnd: return Build(record, comm, kEndPlay, kSendQuitEnd);
-    case kSendQuitEnd: return Send(record, comm, kWaitQuitEnd);
-    case kWaitQuitEnd:
-      return WaitAnswer(record, comm, kEndPlayAnswer,
-                        "WAITENDPLAYQUITANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
-                        "WAITENDPLAYQUITANSWER: Answer != ok", kBuildExit);
-    case kBuildExit: return Build(record, comm, kClientExit, kSendExit);
-    case kSendExit: return Send(record, comm, kWaitExit);
-    case kWaitExit:
-      return WaitAnswer(record, comm, kClientExitAnswer,
-                        "WAITCLIENTEXITANSWER: Invalid answerstring: wanted CLIENTEXITANSWER",
-                        "WAITCLIENTEXITANSWER: Answer != ok", kEndConfig);
-    case kEndConfig:
-      ClientWriteSettings();
-      record->state = kEndHandBack;
-      return;
-    case kFatalConfig:
-      gAntePhase = 0;
-      ClientWriteSettings();
-      record->state = kFatalBox;
-      return;
-    case kFatalBox:
-      ShowClientFatalBox(record->statusText);
-      if (comm.recvAllocated == kRecvWaiting) comm.ReleaseReceived();
-      record->state = kFatalHandBack;
-      return;
-    default: return;
+    default: RunClientEnding(kEndStates, record, comm, record->statusText, Fail); return;
   }
 }
 
@@ -470,7 +437,11 @@ CaribbeanClientRecord* CreateClientRecord() {
 void DestroyClientRecord(CaribbeanClientRecord* record) { std::free(record); }
 
 int ClientRun(CaribbeanClientRecord* record, CComm& comm, int) {
-  return RunClientFrame(record, comm, &gClientStep, ClientEnds{kEndHandBack, kFatalHandBack}, Step);
+  return RunClientFrame(record, comm, &gClientStep, kEndStates.HandBacks(), Step);
+}
+
+void ClientSetMessage(CaribbeanClientRecord* record, const char* text) {
+  SetStatusText("%s %s", text, record->nameText);
 }
 
 void ClientKeyCommand(CaribbeanClientRecord* record, int letter) {

@@ -43,6 +43,9 @@ void DestroyClientRecord(CaribbeanClientRecord* record);
 // One frame: 0 go on, -1 after CLIENTEXITANSWER was handed back, -2 after a
 // fatal error was shown and handed back.
 int ClientRun(CaribbeanClientRecord* record, CComm& comm, int userId);
+// Makes the text, a blank and the player's name the status line's default
+// text.
+void ClientSetMessage(CaribbeanClientRecord* record, const char* text);
 // 'B' call, 'D' deal, 'E' exit, 'S' surrender; other letters do nothing.
 void ClientKeyCommand(CaribbeanClientRecord* record, int letter);
 // Deal, surrender and call back to 0 (not exit).

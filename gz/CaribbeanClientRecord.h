@@ -33,6 +33,7 @@ struct CaribbeanClientRecord {
   std::int32_t surrendered;
   double serverMoney;           // the balance in SECONDCARDS
   char statusText[300];         // the fatal box's text
+  char nameText[21];            // the player's name, after every prompt
 };
 
 }  // namespace gz

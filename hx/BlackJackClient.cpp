@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "framework/game/ClientEnding.h"
 #include "framework/game/ClientFrame.h"
 #include "framework/game/ProtocolNames.h"
 #include "framework/link/BtnLog.h"
@@ -58,6 +59,14 @@ void Build(BlackJackClientRecord* record, CComm& comm, const char* command, int 
   if (!ClientBuild(comm, command)) return;
   record->state = next;
 }
+
+// The build of the game's ENDPLAY is the machine's own (it clears the
+// table first).
+constexpr ClientEndStates kEndStates{
+    kBuildEndPlay, kSendEndPlay, kWaitEndPlay, kBuildBeginPlay, kBuildQuitEnd, kSendQuitEnd, kWaitQuitEnd,
+    kBuildExit,    kSendExit,    kWaitExit,    kEndConfig,      kEndHandBack,  kFatalConfig, kFatalBox,
+    kFatalHandBack, nullptr,
+};
 
 void PrintStatusPrompt(BlackJackClientRecord* record, const char* format, ...) __attribute__((format(printf, 2, 3)));
 void PrintStatusPrompt(BlackJackClientRecord* record, const char* format, ...) {
@@ -385,6 +394,9 @@ void WaitHit(BlackJackClientRecord* record, CComm& comm) {
   record->state = next == kStartDealerTurn ? kStartBustFlight : next;
 }
 
+// Where lost piles fly to and wins come from on this machine.
+Point ChipDealerSide() { return DealerSide(gSystemInfo.platformId); }
+
 int KeepsVoiceSwitch() { return kw::gCardGameOptions.voice; }
 
 // The finished first split hand's new card; at its bust its piles go.
@@ -393,8 +405,8 @@ void NextHandFlight(BlackJackClientRecord* record) {
   if (HandTotal(record->firstHand) > 21) {
     record->lostPiles[0] = record->piles[kPileFirstStake];
     record->lostPiles[1] = record->piles[kPileFirstDouble];
-    FlyPile(0, record->piles[kPileFirstStake], PilePlace(kPileFirstStake, 1), kDealerSide, kSpriteLeavesStart);
-    FlyPile(1, record->piles[kPileFirstDouble], PilePlace(kPileFirstDouble, 1), kDealerSide, kSpriteLeavesStart);
+    FlyPile(0, record->piles[kPileFirstStake], PilePlace(kPileFirstStake, 1), ChipDealerSide(), kSpriteLeavesStart);
+    FlyPile(1, record->piles[kPileFirstDouble], PilePlace(kPileFirstDouble, 1), ChipDealerSide(), kSpriteLeavesStart);
     record->piles[kPileFirstStake] = record->piles[kPileFirstDouble] = 0.0;
     PlayGameSound(kSoundBust, 0, kSoundVoice);
     gBustCountdown = KeepsVoiceSwitch() ? kBustCountdown : 0;
@@ -550,24 +562,24 @@ void SettleChips(BlackJackClientRecord* record) {
     const int stake = hand == 0 ? kPileFirstStake : kPileSecondStake;
     const int column = hand == 0 ? 0 : 3;
     if (results[hand] == kResultLost) {
-      FlyPile(column, record->piles[stake], PilePlace(stake, split), kDealerSide, kSpriteLeavesStart);
+      FlyPile(column, record->piles[stake], PilePlace(stake, split), ChipDealerSide(), kSpriteLeavesStart);
       record->piles[stake] = 0.0;
       if (!KeepsDoublePile(record->dealer, record->piles[stake + 1])) {
-        FlyPile(column + 1, record->piles[stake + 1], PilePlace(stake + 1, split), kDealerSide, kSpriteLeavesStart);
+        FlyPile(column + 1, record->piles[stake + 1], PilePlace(stake + 1, split), ChipDealerSide(), kSpriteLeavesStart);
         record->piles[stake + 1] = 0.0;
       }
     } else if (results[hand] >= kResultWon) {
       const double stakeWin = results[hand] == kResultNaturalWon ? 1.5 * record->piles[stake] : record->piles[stake];
-      FlyPile(column + 6, stakeWin, kDealerSide, WinPlace(stake, split), kSpriteStays);
-      FlyPile(column + 7, record->piles[stake + 1], kDealerSide, WinPlace(stake + 1, split), kSpriteStays);
+      FlyPile(column + 6, stakeWin, ChipDealerSide(), WinPlace(stake, split), kSpriteStays);
+      FlyPile(column + 7, record->piles[stake + 1], ChipDealerSide(), WinPlace(stake + 1, split), kSpriteStays);
     }
   }
   const double insurance = record->piles[kPileInsurance];
   if (insurance > 0.0) {
     if (gInsuranceResult == kInsuranceWon) {
-      FlyPile(8, 2 * insurance, kDealerSide, WinPlace(kPileInsurance, split), kSpriteStays);
+      FlyPile(8, 2 * insurance, ChipDealerSide(), WinPlace(kPileInsurance, split), kSpriteStays);
     } else if (!IsNatural(record->dealer)) {
-      FlyPile(2, insurance, PilePlace(kPileInsurance, split), kDealerSide, kSpriteLeavesStart);
+      FlyPile(2, insurance, PilePlace(kPileInsurance, split), ChipDealerSide(), kSpriteLeavesStart);
       record->piles[kPileInsurance] = 0.0;
     }
   }
@@ -629,15 +641,6 @@ void EndGame(BlackJackClientRecord* record, CComm& comm) {
   record->state = kSendEndPlay;
 }
 
-void WaitEnd(BlackJackClientRecord* record, CComm& comm, const char* badCommand, const char* notOk,
-             const char* answer, int next) {
-  if (!ClientArrived(comm)) return;
-  const char* error = ClientCheckAnswer(comm, answer, badCommand, notOk);
-  if (error != nullptr) return Fail(record, comm, error);
-  comm.ReleaseReceived();
-  record->state = next;
-}
-
 void Step(BlackJackClientRecord* record, CComm& comm) {
   switch (record->state) {
     case kBuildInit:
@@ -654,7 +657,6 @@ void Step(BlackJackClientRecord* record, CComm& comm) {
     case kStartBetting: return StartBetting(record);
     case kBetting: return Betting(record);
     case kBuildFirstDeal: return BuildFirstDeal(record, comm);
-    case kBuildQuitEnd: return Build(record, comm, kEndPlay, kSendQuitEnd);
     case kSendFirstDeal: return Send(record, comm, kWaitFirstDeal);
     case kWaitFirstDeal: return WaitFirstDeal(record, comm);
     case kStartDeal:
@@ -791,19 +793,6 @@ void Step(BlackJackClientRecord* record, CComm& comm) {
       if (AnimateCardSweep(1)) record->state = kBuildEndPlay;
       return;
     case kBuildEndPlay: return EndGame(record, comm);
-    case kSendEndPlay: return Send(record, comm, kWaitEndPlay);
-    case kWaitEndPlay:
-      return WaitEnd(record, comm, "WAITENDPLAYANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
-                     "WAITENDPLAYANSWER: Answer != ok", kEndPlayAnswer, kBuildBeginPlay);
-    case kSendQuitEnd: return Send(record, comm, kWaitQuitEnd);
-    case kWaitQuitEnd:
-      return WaitEnd(record, comm, "WAITENDPLAYQUITANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
-                     "WAITENDPLAYQUITANSWER: Answer != ok", kEndPlayAnswer, kBuildExit);
-    case kBuildExit: return Build(record, comm, kClientExit, kSendExit);
-    case kSendExit: return Send(record, comm, kWaitExit);
-    case kWaitExit:
-      return WaitEnd(record, comm, "WAITCLIENTEXITANSWER: Invalid answerstring: wanted CLIENTEXITANSWER",
-                     "WAITCLIENTEXITANSWER: Answer != ok", kClientExitAnswer, kEndConfig);
     case kBuildDouble: return Build(record, comm, kDouble, kSendDouble);
     case kSendDouble: return Send(record, comm, kWaitDouble);
     case kWaitDouble: return WaitDouble(record, comm);
@@ -840,20 +829,7 @@ void Step(BlackJackClientRecord* record, CComm& comm) {
       RedrawBetChips(*record);
       record->state = kTurnSetUp;
       return;
-    case kEndConfig:
-      ClientWriteSettings();
-      record->state = kEndHandBack;
-      return;
-    case kFatalConfig:
-      ClientWriteSettings();
-      record->state = kFatalBox;
-      return;
-    case kFatalBox:
-      ShowClientFatalBox(record->statusText);
-      if (comm.recvAllocated == kRecvWaiting) comm.ReleaseReceived();
-      record->state = kFatalHandBack;
-      return;
-    default: return;
+    default: RunClientEnding(kEndStates, record, comm, record->statusText, Fail); return;
   }
 }
 
@@ -874,14 +850,7 @@ void DestroyClientRecord(BlackJackClientRecord* record) {
 }
 
 int ClientRun(BlackJackClientRecord* record, CComm& comm, int) {
-  comm.PollTransport();
-  gPlaybackClient.Step(gClientStep);
-  if (record->state == kEndHandBack) return ClientHandBack(comm, -1);
-  if (record->state == kFatalHandBack) return ClientHandBack(comm, -2);
-  const int before = record->state;
-  Step(record, comm);
-  if (record->state != before) ++gClientStep;
-  return 0;
+  return RunClientFrame(record, comm, &gClientStep, kEndStates.HandBacks(), Step);
 }
 
 void PostClientCommand(BlackJackClientRecord* record, int code) {

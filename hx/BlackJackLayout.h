@@ -109,7 +109,11 @@ inline constexpr int kChipColumnWidth = 34;
 inline constexpr int kChipBitmapWidth = kChipColumns * kChipColumnWidth;
 inline constexpr int kChipBitmapHeight = 88;
 // Where flights of chips leave to and come from.
+// The dealer's side lies above the screen, except on platform id 0
+// (Win32s), whose chips leave to and come from the top edge.
 inline constexpr Point kDealerSide = {165, -84};
+inline constexpr Point kDealerSideWin32s = {165, 0};
+constexpr Point DealerSide(unsigned platformId) { return platformId == 0 ? kDealerSideWin32s : kDealerSide; }
 inline constexpr Point kPlayerSide = {70, 336};
 inline constexpr int kJitterPiles = 12;
 

@@ -102,6 +102,7 @@ GameDefinition MakeBlackJackGame() {
   game.alivePeriod = 5000;
   game.idleSleep = 6;
   game.smallFont = gSmallFontGlyphs.data();
+  game.moneyFont = gTableGlyphs.data();
   game.layout = kBlackJackScreenLayout;
   game.ranges = kBlackJackButtonRanges;
   game.buttons = gBlackJackButtons;

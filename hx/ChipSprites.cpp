@@ -27,7 +27,15 @@ ChipSprite* FreeSlot() {
   return nullptr;
 }
 
-void RestoreStart(const ChipSprite& s) { gScreen.Restore(s.startX, s.startY, s.width, s.height); }
+// The leaving pile's area may overlap piles still waiting to leave: they
+// are drawn again so that only the leaving one disappears.
+void RestoreStart(const ChipSprite& leaving) {
+  gScreen.Restore(leaving.startX, leaving.startY, leaving.width, leaving.height);
+  for (const ChipSprite& s : gSlots) {
+    if (&s == &leaving || s.source == nullptr || !(s.flags & kSpriteLeavesStart)) continue;
+    gScreen.Blit(s.startX, s.startY, s.source, s.sourceX, s.sourceY, s.width, s.height, gTransparentIndex);
+  }
+}
 
 void Advance(ChipSprite& s) {
   s.x += s.stepX;

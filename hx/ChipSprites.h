@@ -11,7 +11,8 @@ namespace hx {
 inline constexpr int kChipSpriteSlots = 21;
 inline constexpr int kFixedShift = 21;
 // Flag bit 0: the start area is restored on the first step (the pile
-// leaves its place); bit 1: the sprite stays drawn where it ends.
+// leaves its place) and the other piles still waiting to leave theirs are
+// drawn again over it; bit 1: the sprite stays drawn where it ends.
 inline constexpr int kSpriteLeavesStart = 1;
 inline constexpr int kSpriteStays = 2;
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "framework/game/ClientEnding.h"
 #include "framework/game/ClientFrame.h"
 #include "framework/link/BtnLog.h"
 #include "framework/link/PlaybackClient.h"
@@ -49,6 +50,14 @@ void Build(PaiGowClientRecord* record, CComm& comm, const char* command, int nex
   if (!ClientBuild(comm, command)) return;
   record->state = next;
 }
+
+// The build of the round's ENDPLAY is the machine's own (it clears the
+// round's amounts first).
+constexpr ClientEndStates kEndStates{
+    kBuildEndPlay, kSendEndPlay, kWaitEndPlay, kBuildBeginPlay, kBuildQuitEnd, kSendQuitEnd, kWaitQuitEnd,
+    kBuildExit,    kSendExit,    kWaitExit,    kEndConfig,      kEndHandBack,  kFatalConfig, kFatalBox,
+    kFatalHandBack, nullptr,
+};
 
 // ---- The session ----
 
@@ -420,55 +429,8 @@ void Step(PaiGowClientRecord* record, CComm& comm) {
       record->winShown = 0.0;
       record->bet = 0.0;
       return Build(record, comm, kEndPlay, kSendEndPlay);
-    case kSendEndPlay: return Send(record, comm, kWaitEndPlay);
-    case kWaitEndPlay: {
-      if (!ClientArrived(comm)) return;
-      const char* error = ClientCheckAnswer(comm, kEndPlayAnswer,
-                                            "WAITENDPLAYANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
-                                            "WAITENDPLAYANSWER: Answer != ok");
-      if (error != nullptr) return Fail(record, comm, error);
-      comm.ReleaseReceived();
-      record->state = kBuildBeginPlay;
-      return;
-    }
-    case kBuildQuitEnd: return Build(record, comm, kEndPlay, kSendQuitEnd);
-    case kSendQuitEnd: return Send(record, comm, kWaitQuitEnd);
-    case kWaitQuitEnd: {
-      if (!ClientArrived(comm)) return;
-      const char* error = ClientCheckAnswer(comm, kEndPlayAnswer,
-                                            "WAITENDPLAYQUITANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
-                                            "WAITENDPLAYQUITANSWER: Answer != ok");
-      if (error != nullptr) return Fail(record, comm, error);
-      comm.ReleaseReceived();
-      record->state = kBuildExit;
-      return;
-    }
-    case kBuildExit: return Build(record, comm, kClientExit, kSendExit);
-    case kSendExit: return Send(record, comm, kWaitExit);
-    case kWaitExit: {
-      if (!ClientArrived(comm)) return;
-      const char* error = ClientCheckAnswer(comm, kClientExitAnswer,
-                                            "WAITCLIENTEXITANSWER: Invalid answerstring: wanted CLIENTEXITANSWER",
-                                            "WAITCLIENTEXITANSWER: Answer != ok");
-      if (error != nullptr) return Fail(record, comm, error);
-      comm.ReleaseReceived();
-      record->state = kEndConfig;
-      return;
-    }
-    case kEndConfig:
-      ClientWriteSettings();
-      record->state = kEndHandBack;
-      return;
-    case kFatalConfig:
-      ClientWriteSettings();
-      record->state = kFatalBox;
-      return;
-    case kFatalBox:
-      ShowClientFatalBox(record->statusText);
-      if (comm.recvAllocated == kRecvWaiting) comm.ReleaseReceived();
-      record->state = kFatalHandBack;
-      return;
     default:
+      if (RunClientEnding(kEndStates, record, comm, record->statusText, Fail)) return;
       if (record->state >= kMoveFirst && record->state < kMoveFirst + kRowCards) return MoveToSecondHand(record);
       return;
   }
@@ -487,7 +449,7 @@ PaiGowClientRecord* CreateClientRecord() {
 void DestroyClientRecord(PaiGowClientRecord* record) { std::free(record); }
 
 int ClientRun(PaiGowClientRecord* record, CComm& comm, int) {
-  return RunClientFrame(record, comm, &gClientStep, ClientEnds{kEndHandBack, kFatalHandBack}, Step);
+  return RunClientFrame(record, comm, &gClientStep, kEndStates.HandBacks(), Step);
 }
 
 void ClientKeyCommand(PaiGowClientRecord* record, int code) {

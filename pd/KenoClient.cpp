@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "framework/game/ClientEnding.h"
 #include "framework/game/ClientFrame.h"
 #include "framework/link/PlaybackClient.h"
 #include "framework/shell/Buttons.h"
@@ -37,10 +38,6 @@ void Fail(KenoClientRecord* record, CComm& comm, const char* text) {
   record->statusText = text;
   ClientFatalText(comm, text, record->fatalText, sizeof record->fatalText);
   record->state = kFatalStop;
-}
-
-void Build(KenoClientRecord* record, CComm& comm, const char* command, int next) {
-  if (ClientBuild(comm, command)) record->state = next;
 }
 
 void Send(KenoClientRecord* record, CComm& comm, int next) { ClientSend(comm, &record->state, next); }
@@ -257,13 +254,11 @@ void EndGame(KenoClientRecord* record) {
   record->state = kBuildEndPlay;
 }
 
-void WaitEnd(KenoClientRecord* record, CComm& comm, const char* badCommand, const char* notOk, int next) {
-  if (!ClientArrived(comm)) return;
-  const char* error = ClientCheckAnswer(comm, kEndPlayAnswer, badCommand, notOk);
-  if (error != nullptr) return Fail(record, comm, error);
-  comm.ReleaseReceived();
-  record->state = next;
-}
+constexpr ClientEndStates kEndStates{
+    kBuildEndPlay, kSendEndPlay, kWaitEndPlay, kBuildBeginPlay, kBuildQuitEnd, kSendQuitEnd, kWaitQuitEnd,
+    kBuildExit,    kSendExit,    kWaitExit,    kEndStop,        kEndHandBack,  kFatalStop,   kFatalBox,
+    kFatalHandBack, nullptr,
+};
 
 void Step(KenoClientRecord* record, CComm& comm) {
   switch (record->state) {
@@ -302,43 +297,14 @@ void Step(KenoClientRecord* record, CComm& comm) {
       return;
     case kWaitNextGame: return WaitNextGame(record);
     case kEndGame: return EndGame(record);
-    case kBuildEndPlay: return Build(record, comm, kEndPlay, kSendEndPlay);
-    case kSendEndPlay: return Send(record, comm, kWaitEndPlay);
-    case kWaitEndPlay:
-      return WaitEnd(record, comm, "WAITENDPLAYANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
-                     "WAITENDPLAYANSWER: Answer != ok", kBuildBeginPlay);
-    case kBuildQuitEnd: return Build(record, comm, kEndPlay, kSendQuitEnd);
-    case kSendQuitEnd: return Send(record, comm, kWaitQuitEnd);
-    case kWaitQuitEnd:
-      return WaitEnd(record, comm, "WAITENDPLAYQUITANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
-                     "WAITENDPLAYQUITANSWER: Answer != ok", kBuildExit);
-    case kBuildExit: return Build(record, comm, kClientExit, kSendExit);
-    case kSendExit: return Send(record, comm, kWaitExit);
-    case kWaitExit: {
-      if (!ClientArrived(comm)) return;
-      const char* error = ClientCheckAnswer(comm, kClientExitAnswer,
-                                            "WAITCLIENTEXITANSWER: Invalid answerstring: wanted CLIENTEXITANSWER",
-                                            "WAITCLIENTEXITANSWER: Answer != ok");
-      if (error != nullptr) return Fail(record, comm, error);
-      comm.ReleaseReceived();
-      record->state = kEndStop;
-      return;
-    }
-    case kEndStop:
-      ClientWriteSettings();
-      record->state = kEndHandBack;
-      return;
-    case kFatalStop:
-      ClientWriteSettings();
-      record->state = kFatalBox;
-      return;
-    case kFatalBox:
-      ShowClientFatalBox(record->fatalText);
-      if (comm.recvAllocated == kRecvWaiting) comm.ReleaseReceived();
-      record->state = kFatalHandBack;
-      return;
-    default: return;
+    default: RunClientEnding(kEndStates, record, comm, record->fatalText, Fail); return;
   }
+}
+
+// The bowl's ball turns in every frame of the machine.
+void StepWithBall(KenoClientRecord* record, CComm& comm) {
+  Step(record, comm);
+  if (gKenoOptions.bowl) CycleBallSprite();
 }
 
 }  // namespace
@@ -354,15 +320,7 @@ KenoClientRecord* CreateClientRecord() {
 void DestroyClientRecord(KenoClientRecord* record) { std::free(record); }
 
 int ClientRun(KenoClientRecord* record, CComm& comm, int) {
-  comm.PollTransport();
-  gPlaybackClient.Step(gClientStep);
-  if (record->state == kEndHandBack) return ClientHandBack(comm, -1);
-  if (record->state == kFatalHandBack) return ClientHandBack(comm, -2);
-  const int before = record->state;
-  Step(record, comm);
-  if (gKenoOptions.bowl) CycleBallSprite();
-  if (record->state != before) ++gClientStep;
-  return 0;
+  return RunClientFrame(record, comm, &gClientStep, kEndStates.HandBacks(), StepWithBall);
 }
 
 void ClientKeyCommand(KenoClientRecord* record, int letter) {

@@ -153,6 +153,7 @@ GameDefinition MakeKenoGame() {
   game.colourTest = 0;
   game.errorReport = kErrorStoreText;
   game.linkLostTitle = "ERROR";
+  game.serverFatalTitle = "INFO";
   game.smallFont = gKenoFont.data();
   game.layout = kKenoScreenLayout;
   game.ranges = kKenoButtonRanges;

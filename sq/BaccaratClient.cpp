@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "framework/game/ClientEnding.h"
 #include "framework/game/ClientFrame.h"
 #include "framework/link/PlaybackClient.h"
 #include "framework/shell/Buttons.h"
@@ -47,14 +48,13 @@ void Build(BaccaratClientRecord* record, CComm& comm, const char* command, int n
   if (ClientBuild(comm, command)) record->state = next;
 }
 
-void WaitAnswer(BaccaratClientRecord* record, CComm& comm, const char* answer, const char* badCommand,
-                const char* notOk, int next) {
-  if (!ClientArrived(comm)) return;
-  const char* error = ClientCheckAnswer(comm, answer, badCommand, notOk);
-  if (error != nullptr) return Fail(record, comm, error);
-  comm.ReleaseReceived();
-  record->state = next;
-}
+void CloseBetting() { gBettingOpen = 0; }
+
+constexpr ClientEndStates kEndStates{
+    kBuildEndPlay, kSendEndPlay, kWaitEndPlay, kBuildBeginPlay, kBuildQuitEnd, kSendQuitEnd, kWaitQuitEnd,
+    kBuildExit,    kSendExit,    kWaitExit,    kEndConfig,      kEndHandBack,  kFatalConfig, kFatalBox,
+    kFatalHandBack, CloseBetting,
+};
 
 constexpr ClientNumberTag kInitTags[] = {
     {kMoneyAmountTag, "WAITCLIENTINITANSWER: Can't find tag MONEYAMOUNT", "WAITCLIENTINITANSWER: Can't get moneyamount"},
@@ -301,38 +301,7 @@ void Step(BaccaratClientRecord* record, CComm& comm) {
     case kClearCards:
       if (AnimateClearCards(record->coup)) record->state = kBuildEndPlay;
       return;
-    case kBuildEndPlay: return Build(record, comm, kEndPlay, kSendEndPlay);
-    case kSendEndPlay: return Send(record, comm, kWaitEndPlay);
-    case kWaitEndPlay:
-      return WaitAnswer(record, comm, kEndPlayAnswer, "WAITENDPLAYANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
-                        "WAITENDPLAYANSWER: Answer != ok", kBuildBeginPlay);
-    case kBuildQuitEnd: return Build(record, comm, kEndPlay, kSendQuitEnd);
-    case kSendQuitEnd: return Send(record, comm, kWaitQuitEnd);
-    case kWaitQuitEnd:
-      return WaitAnswer(record, comm, kEndPlayAnswer,
-                        "WAITENDPLAYQUITANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
-                        "WAITENDPLAYQUITANSWER: Answer != ok", kBuildExit);
-    case kBuildExit: return Build(record, comm, kClientExit, kSendExit);
-    case kSendExit: return Send(record, comm, kWaitExit);
-    case kWaitExit:
-      return WaitAnswer(record, comm, kClientExitAnswer,
-                        "WAITCLIENTEXITANSWER: Invalid answerstring: wanted CLIENTEXITANSWER",
-                        "WAITCLIENTEXITANSWER: Answer != ok", kEndConfig);
-    case kEndConfig:
-      ClientWriteSettings();
-      record->state = kEndHandBack;
-      return;
-    case kFatalConfig:
-      gBettingOpen = 0;
-      ClientWriteSettings();
-      record->state = kFatalBox;
-      return;
-    case kFatalBox:
-      ShowClientFatalBox(record->statusText);
-      if (comm.recvAllocated == kRecvWaiting) comm.ReleaseReceived();
-      record->state = kFatalHandBack;
-      return;
-    default: return;
+    default: RunClientEnding(kEndStates, record, comm, record->statusText, Fail); return;
   }
 }
 
@@ -350,7 +319,7 @@ BaccaratClientRecord* CreateClientRecord() {
 void DestroyClientRecord(BaccaratClientRecord* record) { std::free(record); }
 
 int ClientRun(BaccaratClientRecord* record, CComm& comm, int) {
-  return RunClientFrame(record, comm, &gClientStep, ClientEnds{kEndHandBack, kFatalHandBack}, Step);
+  return RunClientFrame(record, comm, &gClientStep, kEndStates.HandBacks(), Step);
 }
 
 void ClientPressKey(BaccaratClientRecord* record, int letter) {

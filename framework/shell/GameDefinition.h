@@ -91,6 +91,7 @@ struct GameDefinition {
   // than the screen.
   int popupDisplayHeight = 0;
   const std::int16_t* smallFont = nullptr;  // glyph table of the status line and balance (in the picture)
+  const std::int16_t* moneyFont = nullptr;  // glyph table of the balance when not the small font
   ScreenLayout layout{};
 
   // ---- Buttons ----

@@ -15,7 +15,7 @@ void DrawMoney(double balance) {
   char text[64];
   std::snprintf(text, sizeof(text), "$%.2f", balance);
   gScreen.Restore(l.moneyX, l.moneyY, l.moneyWidth, l.moneyHeight);
-  if (const std::int16_t* font = gGame->smallFont) {
+  if (const std::int16_t* font = gGame->moneyFont != nullptr ? gGame->moneyFont : gGame->smallFont) {
     gScreen.DrawText(&gPicture, font, text, l.moneyX, l.moneyY, font[1]);
   }
   DisableChipButtons();

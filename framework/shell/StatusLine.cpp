@@ -50,6 +50,8 @@ void SetStatusText(const char* format, ...) {
   gMessageShowing = 1;
 }
 
+const char* StatusDefaultText() { return gDefaultText; }
+
 void DrawStatusText(int x, int y, int maxWidth, const char* text) {
   const std::int16_t* font = gGame->smallFont;
   if (!font || !text) return;

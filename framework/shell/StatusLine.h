@@ -14,6 +14,8 @@ void PrintStatusMsg(const char* format, ...) __attribute__((format(printf, 1, 2)
 // Formats the default text (cut at kMaxStatusLength) and marks a message as
 // showing, so the next PrintStatusMsg(nullptr) draws it.
 void SetStatusText(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// The default text as last set.
+const char* StatusDefaultText();
 // Draws text with the small font at (x, y): every character outside
 // ' '..'Z' and 'a'..'z' becomes a blank, and the text stops before the first
 // character that would make the width (glyph widths + 1 each) exceed maxWidth.

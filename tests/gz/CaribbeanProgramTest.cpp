@@ -12,6 +12,7 @@
 #include "framework/link/Db.h"
 #include "framework/shell/Random.h"
 #include "framework/shell/ShellGlobals.h"
+#include "framework/shell/StatusLine.h"
 #include "gz/CaribbeanButtons.h"
 #include "gz/CaribbeanClient.h"
 #include "gz/CaribbeanFiles.h"
@@ -163,6 +164,29 @@ TEST(CaribbeanProgram, SurrenderLosesTheAnteOnly) {
   EXPECT_EQ(run.Run(), 0);
   EXPECT_TRUE(Sent(run, 1, "command=PLAYERSUR"));
   EXPECT_DOUBLE_EQ(Account(), 995.0);
+}
+
+// Every prompt of the hand is followed by the player's name: the ante,
+// the choice after a click has marked the player as present, the new game.
+TEST(CaribbeanProgram, PromptsCarryThePlayersName) {
+  R run;
+  run.cards = kKingsBeatAceKing;
+  plat::headless::SetMessageBoxHandler(AnswerOk);
+  run.When(Ante, [] {
+    EXPECT_STREQ(StatusDefaultText(), "Place your ante please Tester");
+    gz::gContinueMark = 1;
+    R::ClickButton(gz::kButtonChip1 + 1);
+  });
+  run.When([] { return Record()->ante == 5.0; }, [] { R::ClickButton(gz::kButtonDeal); });
+  run.When([] { return R::InState(gz::kChoice); }, [] {
+    EXPECT_STREQ(StatusDefaultText(), "Choose... Tester");
+    R::ClickButton(gz::kButtonSurrender);
+  });
+  run.When([] { return R::InState(gz::kWaitNewGame); }, [] {
+    EXPECT_STREQ(StatusDefaultText(), "Press new game to continue Tester");
+    Close();
+  });
+  EXPECT_EQ(run.Run(), 0);
 }
 
 // With 100: 25 and 5 make 30; another 5 breaks the one-third rule

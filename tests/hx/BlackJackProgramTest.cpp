@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
 #include "framework/link/Db.h"
@@ -14,6 +15,7 @@
 #include "framework/shell/ShellGlobals.h"
 #include "hx/BlackJackButtons.h"
 #include "hx/BlackJackClient.h"
+#include "hx/BlackJackFonts.h"
 #include "hx/BlackJackLayout.h"
 #include "hx/BlackJackTable.h"
 #include "platform/include/plat/headless.h"
@@ -282,6 +284,46 @@ TEST(BlackJackProgram, BettingCases) {
     R::ClickButton(hx::kButtonExit);
   });
   EXPECT_EQ(poor.Run(), 0);
+}
+
+// The colours a font's glyph of ch is drawn in, its key left out.
+std::set<plat::COLORREF> GlyphInk(const GlyphLayout& layout, const GlyphTable& glyphs, char ch) {
+  const int word = GlyphWord(ch);
+  const plat::COLORREF key = R::PictureColour(layout.x, layout.y);
+  std::set<plat::COLORREF> ink;
+  for (int y = 0; y < glyphs[0]; ++y) {
+    for (int x = 0; x < glyphs[word + 2]; ++x) {
+      const plat::COLORREF c = R::PictureColour(glyphs[word] + x, glyphs[word + 1] + y);
+      if (c != key) ink.insert(c);
+    }
+  }
+  return ink;
+}
+
+// How many pixels of the money area show one of these colours.
+int MoneyPixelsIn(const std::set<plat::COLORREF>& colours) {
+  int count = 0;
+  for (int y = hx::kMoneyPlace.y; y < hx::kMoneyPlace.y + hx::kSmallFont[0]; ++y) {
+    for (int x = hx::kMoneyPlace.x; x < hx::kMoneyPlace.x + 80; ++x) count += colours.count(R::ScreenPixel(x, y)) > 0;
+  }
+  return count;
+}
+
+// The balance is written in the table font, as the captions are, not in
+// the status line's small font.
+TEST(BlackJackProgram, MoneyIsDrawnInTheTableFont) {
+  BlackJackRun run;
+  plat::headless::SetMessageBoxHandler(AnswerYes);
+  run.When(Betting, [] {
+    const std::set<plat::COLORREF> table = GlyphInk(hx::kTableFontLayout, hx::kTableFont, '$');
+    const std::set<plat::COLORREF> small = GlyphInk(hx::kSmallFontLayout, hx::kSmallFont, '$');
+    ASSERT_FALSE(table.empty());
+    for (plat::COLORREF c : table) ASSERT_EQ(small.count(c), 0u) << "the two fonts share an ink colour";
+    EXPECT_GT(MoneyPixelsIn(table), 20);
+    EXPECT_EQ(MoneyPixelsIn(small), 0);
+    R::ClickButton(hx::kButtonExit);
+  });
+  EXPECT_EQ(run.Run(), 0);
 }
 
 // A bet below the minimum keeps the machine betting when Deal is pressed.

@@ -137,4 +137,41 @@ TEST_P(KenoAnswerCheck, EndsWithTheFatalBoxAndItsText) {
 INSTANTIATE_TEST_SUITE_P(Answers, KenoAnswerCheck, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<AnswerCase>& info) { return std::string(info.param.name); });
 
+// A SHOOT whose bet list was lost on the way is refused by the server,
+// which fails for good: its "SERVER FATAL ERROR" box titled "INFO" shows
+// once, the client shows the refusal in its own box, hands back and the
+// program ends with the account untouched.
+TEST(KenoServerFailure, RefusedShootShowsTheInfoBoxOnceAndEnds) {
+  KenoRun run;
+  R::QueueNumbers(DrawHitting({1, 2, 3}, 0));
+  bool tampered = false;
+  run.tamper = [&tampered](int channel, std::string& text) {
+    if (channel != 1 || tampered || text.find("command=SHOOT") == std::string::npos) return;
+    tampered = true;
+    ReplaceTag(text, "BETLIST", "OTHER=1");
+  };
+  run.When(Picking, [] {
+    for (int n : {1, 2, 3}) R::ClickNumber(n);
+  });
+  run.When([] { return IsButtonEnabled(pd::kButtonShoot) == 1; }, [] { R::ClickButton(pd::kButtonShoot); });
+  run.Run();
+  EXPECT_TRUE(tampered);
+  EXPECT_TRUE(run.Sent(2, "answer=fail"));
+  int info = 0;
+  int fatal = 0;
+  for (const auto& box : plat::headless::MessageBoxes()) {
+    if (box.caption == "INFO") {
+      ++info;
+      EXPECT_EQ(box.text, "SERVER FATAL ERROR");
+    }
+    if (box.caption == "FATAL ERROR") {
+      ++fatal;
+      EXPECT_EQ(box.text.rfind("CLIENT: WAITSHOOTANSWER: Answer != ok", 0), 0u) << box.text;
+    }
+  }
+  EXPECT_EQ(info, 1);
+  EXPECT_EQ(fatal, 1);
+  EXPECT_EQ(run.Sent(1, "command=ENDPLAY"), 0);
+}
+
 }  // namespace

@@ -1,0 +1,42 @@
+// The endings every client machine shares, in the machine's own state
+// numbers: ENDPLAY after a round (then the next BEGINPLAY), ENDPLAY and
+// CLIENTEXIT when the player leaves, the settings written before the hand
+// back, and the fatal path (settings, the "FATAL ERROR" box, hand back).
+// A machine routes these states here from its step; a state it handles
+// itself (a build with more to do) simply comes first in its own switch.
+#pragma once
+
+#include "framework/game/ClientFrame.h"
+#include "framework/link/Comm.h"
+
+namespace game {
+
+struct ClientEndStates {
+  int buildEndPlay, sendEndPlay, waitEndPlay, nextGame;  // nextGame: where ENDPLAYANSWER leads
+  int buildQuitEnd, sendQuitEnd, waitQuitEnd;
+  int buildExit, sendExit, waitExit;
+  int endSettings, endHandBack;  // -1 once handed back
+  int fatalSettings, fatalBox, fatalHandBack;  // -2 once handed back
+  // Closes what the machine keeps open (a betting phase) on the fatal path;
+  // null: nothing.
+  void (*onFatal)();
+
+  ClientEnds HandBacks() const { return {endHandBack, fatalHandBack}; }
+};
+
+// One frame of *state when it is one of the endings: answers 1 (with
+// *error the failed check's text, else null), or 0 for any other state,
+// which is left alone. boxText: the fatal box's text.
+int ClientEndingStep(const ClientEndStates& s, int* state, CComm& comm, const char* boxText, const char** error);
+
+// The same for a record with a state and the machine's failure step.
+template <typename Record>
+int RunClientEnding(const ClientEndStates& s, Record* record, CComm& comm, const char* boxText,
+                    void (*fail)(Record*, CComm&, const char*)) {
+  const char* error = nullptr;
+  if (!ClientEndingStep(s, &record->state, comm, boxText, &error)) return 0;
+  if (error != nullptr) fail(record, comm, error);
+  return 1;
+}
+
+}  // namespace game

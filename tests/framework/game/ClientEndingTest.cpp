@@ -1,0 +1,135 @@
+// The endings a client machine hands to the shared step, in state numbers
+// of its own: the leave path packet by packet to the hand back, a wrong
+// answer's text, the fatal path with its box, and every other state left
+// to the machine.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "framework/game/ClientEnding.h"
+#include "platform/include/plat/headless.h"
+#include "tests/support/CaptureTransport.h"
+#include "tests/support/TempFolderFixture.h"
+
+namespace game {
+namespace {
+
+int gClosed = 0;
+void CloseBetting() { ++gClosed; }
+
+// Numbers unlike any machine's, so a mix-up of two of them shows.
+constexpr ClientEndStates kStates{
+    70, 71, 72, 5, 80, 81, 82, 90, 91, 92, 93, 94, 95, 96, 97, CloseBetting,
+};
+
+class ClientEnding : public TempFolderTest {
+ protected:
+  void SetUp() override {
+    TempFolderTest::SetUp();
+    // The shared settings lie two folders above the program's.
+    std::filesystem::create_directories("games/program");
+    std::filesystem::current_path("games/program");
+    plat::headless::Reset();
+    comm.Init("clientout.log", "clientin.log");
+    transport = new CCaptureTransport;
+    comm.SetTransport(transport);
+    gClosed = 0;
+  }
+  // One frame; answers the failed check's text, "" when none.
+  std::string Step() {
+    const char* error = nullptr;
+    EXPECT_EQ(ClientEndingStep(kStates, &state, comm, "CLIENT: broken", &error), 1) << state;
+    return error == nullptr ? "" : error;
+  }
+  void Receive(const char* text) { ASSERT_EQ(comm.OnDataReceived(text, std::strlen(text) + 1), 1); }
+
+  CComm comm;
+  CCaptureTransport* transport = nullptr;
+  int state = 0;
+};
+
+TEST_F(ClientEnding, LeavingSendsEndPlayThenClientExitAndWritesTheSettings) {
+  state = kStates.buildQuitEnd;
+  EXPECT_EQ(Step(), "");
+  EXPECT_EQ(state, 81);
+  EXPECT_EQ(Step(), "");
+  EXPECT_EQ(transport->sent.back(), std::string("command=ENDPLAY") + '\0');
+  EXPECT_EQ(Step(), "");
+  EXPECT_EQ(state, 82) << "waits for the answer";
+  Receive("command=ENDPLAYANSWER&answer=ok");
+  EXPECT_EQ(Step(), "");
+  EXPECT_EQ(state, 90);
+  EXPECT_EQ(Step(), "");
+  EXPECT_EQ(Step(), "");
+  EXPECT_EQ(transport->sent.back(), std::string("command=CLIENTEXIT") + '\0');
+  Receive("command=CLIENTEXITANSWER&answer=ok");
+  EXPECT_EQ(Step(), "");
+  EXPECT_EQ(state, 93);
+  EXPECT_EQ(Step(), "");
+  EXPECT_EQ(state, kStates.endHandBack);
+  EXPECT_TRUE(std::filesystem::exists("../../Casino.cfg"));
+  EXPECT_EQ(gClosed, 0);
+  EXPECT_TRUE(plat::headless::MessageBoxes().empty());
+}
+
+TEST_F(ClientEnding, TheRoundsEndPlayLeadsToTheNextGame) {
+  state = kStates.buildEndPlay;
+  Step();
+  Step();
+  Receive("command=ENDPLAYANSWER&answer=ok");
+  EXPECT_EQ(Step(), "");
+  EXPECT_EQ(state, kStates.nextGame);
+}
+
+TEST_F(ClientEnding, EachWrongAnswerGivesItsOwnText) {
+  struct Case {
+    int wait;
+    const char* answer;
+    const char* text;
+  };
+  const Case cases[] = {
+      {72, "command=OTHER&answer=ok", "WAITENDPLAYANSWER: Invalid answerstring: wanted ENDPLAYANSWER"},
+      {72, "command=ENDPLAYANSWER&answer=fail", "WAITENDPLAYANSWER: Answer != ok"},
+      {82, "command=OTHER&answer=ok", "WAITENDPLAYQUITANSWER: Invalid answerstring: wanted ENDPLAYANSWER"},
+      {82, "command=ENDPLAYANSWER&answer=fail", "WAITENDPLAYQUITANSWER: Answer != ok"},
+      {92, "command=ENDPLAYANSWER&answer=ok", "WAITCLIENTEXITANSWER: Invalid answerstring: wanted CLIENTEXITANSWER"},
+      {92, "command=CLIENTEXITANSWER&answer=fail", "WAITCLIENTEXITANSWER: Answer != ok"},
+  };
+  for (const Case& c : cases) {
+    state = c.wait;
+    Receive(c.answer);
+    EXPECT_EQ(Step(), c.text);
+    EXPECT_EQ(state, c.wait) << "the machine's failure step moves on";
+    comm.ReleaseReceived();
+  }
+}
+
+TEST_F(ClientEnding, TheFatalPathClosesBettingShowsTheBoxOnceAndReleasesTheAnswer) {
+  Receive("command=ENDPLAYANSWER&answer=fail");
+  state = kStates.fatalSettings;
+  EXPECT_EQ(Step(), "");
+  EXPECT_EQ(gClosed, 1);
+  EXPECT_EQ(state, kStates.fatalBox);
+  EXPECT_EQ(Step(), "");
+  EXPECT_EQ(state, kStates.fatalHandBack);
+  ASSERT_EQ(plat::headless::MessageBoxes().size(), 1u);
+  EXPECT_EQ(plat::headless::MessageBoxes()[0].caption, "FATAL ERROR");
+  EXPECT_EQ(plat::headless::MessageBoxes()[0].text, "CLIENT: broken");
+  EXPECT_EQ(comm.IsReceived(), 0);
+}
+
+TEST_F(ClientEnding, OtherStatesAreTheMachines) {
+  for (int other : {0, 5, 73, 94, 97, 98}) {
+    state = other;
+    const char* error = "untouched";
+    // The hand backs (94, 97) are the frame's, never a step's.
+    EXPECT_EQ(ClientEndingStep(kStates, &state, comm, "", &error), 0) << other;
+    EXPECT_EQ(state, other);
+  }
+  EXPECT_TRUE(transport->sent.empty());
+}
+
+}  // namespace
+}  // namespace game
