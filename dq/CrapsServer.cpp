@@ -59,10 +59,9 @@ void StartRound(CrapsServerRecord& r, double balance) {
 }
 
 void WaitClientInit(CrapsServerRecord& r, CComm& comm, int userId) {
-  if (!ServerTakeCommand(comm, &r.state, kClientInit, kServerSendFailure)) return;
   double limits[kCrapsLimitCount];
-  if (!AnswerClientInit(comm, userId, kCrapsLimits, kCrapsLimitCount, limits)) {
-    r.state = kServerSendFailure;
+  if (!ServerWaitClientInit(comm, &r.state, userId, kCrapsLimits, kCrapsLimitCount, limits,
+                            kServerSendFailure)) {
     return;
   }
   StartSession(r, limits);
@@ -70,12 +69,8 @@ void WaitClientInit(CrapsServerRecord& r, CComm& comm, int userId) {
 }
 
 void WaitBeginPlay(CrapsServerRecord& r, CComm& comm, int userId) {
-  if (!ServerTakeCommand(comm, &r.state, kBeginPlay, kServerSendFailure)) return;
   double balance = 0;
-  if (!AnswerBeginPlay(comm, userId, &balance)) {
-    r.state = kServerSendFailure;
-    return;
-  }
+  if (!ServerWaitBeginPlay(comm, &r.state, userId, &balance, kServerSendFailure)) return;
   StartRound(r, balance);
   r.state = kServerSendBeginPlay;
   // The round's save point: the dice are drawn, the answer is built and not

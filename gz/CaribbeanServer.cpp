@@ -43,10 +43,9 @@ void Fail(CaribbeanServerRecord& r, CComm& comm, const char* answerName, const c
 }
 
 void WaitClientInit(CaribbeanServerRecord& r, CComm& comm, int userId) {
-  if (!ServerTakeCommand(comm, &r.state, kClientInit, kServerSendFailure)) return;
   double limits[kCaribbeanLimitCount];
-  if (!AnswerClientInit(comm, userId, kCaribbeanLimits, kCaribbeanLimitCount, limits)) {
-    r.state = kServerSendFailure;
+  if (!ServerWaitClientInit(comm, &r.state, userId, kCaribbeanLimits, kCaribbeanLimitCount, limits,
+                            kServerSendFailure)) {
     return;
   }
   r.minAnte = limits[0];
@@ -55,12 +54,8 @@ void WaitClientInit(CaribbeanServerRecord& r, CComm& comm, int userId) {
 }
 
 void WaitBeginPlay(CaribbeanServerRecord& r, CComm& comm, int userId) {
-  if (!ServerTakeCommand(comm, &r.state, kBeginPlay, kServerSendFailure)) return;
   double balance = 0;
-  if (!AnswerBeginPlay(comm, userId, &balance)) {
-    r.state = kServerSendFailure;
-    return;
-  }
+  if (!ServerWaitBeginPlay(comm, &r.state, userId, &balance, kServerSendFailure)) return;
   StartHand(r, balance);
   r.state = kServerSendBeginPlay;
   // The hand's save point: the cards are dealt, the answer is built and not

@@ -22,10 +22,9 @@ constexpr ServerLimitTag kBlackJackLimits[] = {
 constexpr int kBlackJackLimitCount = sizeof(kBlackJackLimits) / sizeof(kBlackJackLimits[0]);
 
 void WaitClientInit(BlackJackServerRecord& r, CComm& comm, int userId) {
-  if (!ServerTakeCommand(comm, &r.state, kClientInit, kServerSendFailure)) return;
   double limits[kBlackJackLimitCount];
-  if (!AnswerClientInit(comm, userId, kBlackJackLimits, kBlackJackLimitCount, limits)) {
-    r.state = kServerSendFailure;
+  if (!ServerWaitClientInit(comm, &r.state, userId, kBlackJackLimits, kBlackJackLimitCount, limits,
+                            kServerSendFailure)) {
     return;
   }
   r.minBet = limits[0];
@@ -47,12 +46,8 @@ void StartGame(BlackJackServerRecord& r) {
 }
 
 void WaitBeginPlay(BlackJackServerRecord& r, CComm& comm, int userId) {
-  if (!ServerTakeCommand(comm, &r.state, kBeginPlay, kServerSendFailure)) return;
   double balance = 0;
-  if (!AnswerBeginPlay(comm, userId, &balance)) {
-    r.state = kServerSendFailure;
-    return;
-  }
+  if (!ServerWaitBeginPlay(comm, &r.state, userId, &balance, kServerSendFailure)) return;
   StartGame(r);
   r.state = kServerSendBeginPlay;
   // The game's save point: the deck is shuffled, the answer is built and not

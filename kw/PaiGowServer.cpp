@@ -29,10 +29,9 @@ static_assert(sizeof(kBetErrors) / sizeof(kBetErrors[0]) == kBetOutOfLimits + 1,
               "one text per bet reading");
 
 void WaitClientInit(PaiGowServerRecord& r, CComm& comm, int userId) {
-  if (!ServerTakeCommand(comm, &r.state, kClientInit, kServerSendFailure)) return;
   double limits[kPaiGowLimitCount];
-  if (!AnswerClientInit(comm, userId, kPaiGowLimits, kPaiGowLimitCount, limits)) {
-    r.state = kServerSendFailure;
+  if (!ServerWaitClientInit(comm, &r.state, userId, kPaiGowLimits, kPaiGowLimitCount, limits,
+                            kServerSendFailure)) {
     return;
   }
   r.minBet = limits[0];
@@ -55,12 +54,8 @@ void StartRound(PaiGowServerRecord& r, double balance) {
 }
 
 void WaitBeginPlay(PaiGowServerRecord& r, CComm& comm, int userId) {
-  if (!ServerTakeCommand(comm, &r.state, kBeginPlay, kServerSendFailure)) return;
   double balance = 0;
-  if (!AnswerBeginPlay(comm, userId, &balance)) {
-    r.state = kServerSendFailure;
-    return;
-  }
+  if (!ServerWaitBeginPlay(comm, &r.state, userId, &balance, kServerSendFailure)) return;
   StartRound(r, balance);
   r.state = kServerSendBeginPlay;
   // The round's save point: the cards are dealt, the answer is built and

@@ -31,10 +31,9 @@ struct DealTexts {
 };
 
 void WaitClientInit(BaccaratServerRecord& r, CComm& comm, int userId) {
-  if (!ServerTakeCommand(comm, &r.state, kClientInit, kServerSendFailure)) return;
   double limits[kBaccaratLimitCount];
-  if (!AnswerClientInit(comm, userId, kBaccaratLimits, kBaccaratLimitCount, limits)) {
-    r.state = kServerSendFailure;
+  if (!ServerWaitClientInit(comm, &r.state, userId, kBaccaratLimits, kBaccaratLimitCount, limits,
+                            kServerSendFailure)) {
     return;
   }
   r.minBet = limits[0];
@@ -58,12 +57,8 @@ void StartCoup(BaccaratServerRecord& r, double balance) {
 }
 
 void WaitBeginPlay(BaccaratServerRecord& r, CComm& comm, int userId) {
-  if (!ServerTakeCommand(comm, &r.state, kBeginPlay, kServerSendFailure)) return;
   double balance = 0;
-  if (!AnswerBeginPlay(comm, userId, &balance)) {
-    r.state = kServerSendFailure;
-    return;
-  }
+  if (!ServerWaitBeginPlay(comm, &r.state, userId, &balance, kServerSendFailure)) return;
   StartCoup(r, balance);
   r.state = kServerSendBeginPlay;
   // The coup's save point: the cards are dealt, the answer is built and not

@@ -159,6 +159,23 @@ int AnswerBeginPlay(CComm& comm, int userId, double* balance, const DbExtraError
   return 1;
 }
 
+int ServerWaitClientInit(CComm& comm, int* state, int userId, const ServerLimitTag* limits,
+                         int count, double* values, int failState,
+                         const DbExtraErrorName& extra) {
+  if (!ServerTakeCommand(comm, state, kClientInit, failState)) return 0;
+  if (AnswerClientInit(comm, userId, limits, count, values, extra)) return 1;
+  *state = failState;
+  return 0;
+}
+
+int ServerWaitBeginPlay(CComm& comm, int* state, int userId, double* balance, int failState,
+                        const DbExtraErrorName& extra) {
+  if (!ServerTakeCommand(comm, state, kBeginPlay, failState)) return 0;
+  if (AnswerBeginPlay(comm, userId, balance, extra)) return 1;
+  *state = failState;
+  return 0;
+}
+
 int AnswerDone(CComm& comm, const char* answerName) {
   int answered = AnswerOk(comm, answerName);
   comm.ReleaseReceived();

@@ -101,6 +101,15 @@ int AnswerClientInit(CComm& comm, int userId, const ServerLimitTag* limits, int 
 // the error name and 0. Releases the packet either way.
 int AnswerBeginPlay(CComm& comm, int userId, double* balance,
                     const DbExtraErrorName& extra = kNoExtraDbError);
+// The waiting states for CLIENTINIT and BEGINPLAY: the command taken as
+// ServerTakeCommand does and answered as above. 1 when it was answered "ok"
+// (the caller keeps what it read and moves *state on); else 0, and *state is
+// failState when a packet was refused.
+int ServerWaitClientInit(CComm& comm, int* state, int userId, const ServerLimitTag* limits,
+                         int count, double* values, int failState,
+                         const DbExtraErrorName& extra = kNoExtraDbError);
+int ServerWaitBeginPlay(CComm& comm, int* state, int userId, double* balance, int failState,
+                        const DbExtraErrorName& extra = kNoExtraDbError);
 // ENDPLAY, CLIENTEXIT and the like: "ok" with no data. Releases the packet.
 int AnswerDone(CComm& comm, const char* answerName);
 

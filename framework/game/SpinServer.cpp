@@ -2,22 +2,6 @@
 
 namespace game {
 
-int SpinWaitClientInit(CComm& comm, int* state, int userId, const ServerLimitTag* limits,
-                       int limitCount, const DbExtraErrorName& extra, double* values) {
-  if (!ServerTakeCommand(comm, state, kClientInit, kSpinSendFailure)) return 0;
-  const int answered = AnswerClientInit(comm, userId, limits, limitCount, values, extra);
-  *state = answered ? kSpinSendClientInit : kSpinSendFailure;
-  return answered;
-}
-
-int SpinWaitBeginPlay(CComm& comm, int* state, int userId, const DbExtraErrorName& extra,
-                      double* balance) {
-  if (!ServerTakeCommand(comm, state, kBeginPlay, kSpinSendFailure)) return 0;
-  const int answered = AnswerBeginPlay(comm, userId, balance, extra);
-  *state = answered ? kSpinSendBeginPlay : kSpinSendFailure;
-  return answered;
-}
-
 void SpinWaitPlayOrQuit(CComm& comm, int* state, const char* playCommand,
                         const char* playOrQuitText) {
   if (!ServerCanAnswer(comm)) return;

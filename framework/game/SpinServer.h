@@ -68,13 +68,6 @@ struct SpinGame {
 };
 
 // The parts of one frame that do not touch the game's record.
-// State 0: 1 when CLIENTINIT was answered "ok" (values filled); the state
-// has moved on either way when a packet was taken.
-int SpinWaitClientInit(CComm& comm, int* state, int userId, const ServerLimitTag* limits,
-                       int limitCount, const DbExtraErrorName& extra, double* values);
-// State 2: 1 when BEGINPLAY was answered "ok" (balance filled).
-int SpinWaitBeginPlay(CComm& comm, int* state, int userId, const DbExtraErrorName& extra,
-                      double* balance);
 // State 4.
 void SpinWaitPlayOrQuit(CComm& comm, int* state, const char* playCommand,
                         const char* playOrQuitText);
@@ -93,16 +86,17 @@ int SpinServerRun(const SpinGame<Record>& game, Record& record, CComm& comm, int
   switch (*state) {
     case kSpinWaitClientInit: {
       double values[kMaxSpinLimits] = {};
-      if (SpinWaitClientInit(comm, state, userId, game.limits, game.limitCount, game.dbExtra,
-                             values) &&
-          game.clientInit != nullptr) {
-        game.clientInit(record, values);
+      if (ServerWaitClientInit(comm, state, userId, game.limits, game.limitCount, values,
+                               kSpinSendFailure, game.dbExtra)) {
+        *state = kSpinSendClientInit;
+        if (game.clientInit != nullptr) game.clientInit(record, values);
       }
       break;
     }
     case kSpinWaitBeginPlay: {
       double balance = 0;
-      if (SpinWaitBeginPlay(comm, state, userId, game.dbExtra, &balance)) {
+      if (ServerWaitBeginPlay(comm, state, userId, &balance, kSpinSendFailure, game.dbExtra)) {
+        *state = kSpinSendBeginPlay;
         game.beginRound(record, comm, balance);
       }
       break;

@@ -37,9 +37,9 @@ CaribbeanHarness::~CaribbeanHarness() {
 int CaribbeanHarness::Frame() { return GameServerRun(*record, comm, userId); }
 
 void CaribbeanHarness::OpenSession(const TenCards& cards) {
-  ASSERT_EQ(Exchange("command=CLIENTINIT").substr(0, 34), "command=CLIENTINITANSWER&answer=ok");
+  ExpectAnsweredOk("command=CLIENTINIT");
   QueueDeal(cards);
-  ASSERT_EQ(Exchange("command=BEGINPLAY").substr(0, 33), "command=BEGINPLAYANSWER&answer=ok");
+  ExpectAnsweredOk("command=BEGINPLAY");
 }
 
 std::string CaribbeanHarness::Ante(const std::string& ante) {

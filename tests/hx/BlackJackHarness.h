@@ -6,21 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "framework/link/Comm.h"
 #include "hx/BlackJackServer.h"
-#include "tests/support/CaptureTransport.h"
+#include "tests/support/ServerHarness.h"
 
 namespace hx {
 
-class BlackJackHarness {
+class BlackJackHarness : public CServerHarness {
  public:
   explicit BlackJackHarness(double balance = 1000);
-  ~BlackJackHarness();
+  ~BlackJackHarness() override;
 
-  int Frame();
-  // Feeds a client packet, then runs frames until the server sends (at most
-  // ten); answers the packet sent, "" when none went out.
-  std::string Exchange(const std::string& packet);
+  int Frame() override;
   // CLIENTINIT, then BEGINPLAY shuffling a deck whose top is cards.
   void Open(const std::string& cards);
   // The next BEGINPLAY (after ENDPLAY) with a deck whose top is cards.
@@ -28,15 +24,8 @@ class BlackJackHarness {
   // FIRSTDEAL with bet and INSURANCE with "yes"/"no"; answers the
   // FIRSTDEALANSWER.
   std::string Deal(const std::string& bet, const char* insurance = "no");
-  // The server's answers and ends: -2 from now on, and nothing more is sent.
-  void ExpectEnded();
 
-  CComm comm;
-  CCaptureTransport* transport;
   BlackJackServerRecord* record;
-  int userId = 1;
 };
-
-double Balance();
 
 }  // namespace hx

@@ -20,7 +20,7 @@ void ExpectRefused(BlackJackHarness& s, const std::string& packet, const std::st
                    double balance) {
   EXPECT_EQ(s.Exchange(packet), answer);
   s.ExpectEnded();
-  EXPECT_EQ(Balance(), balance);
+  EXPECT_EQ(AccountBalance(), balance);
   for (double stake : s.record->stakes) EXPECT_EQ(stake, 0);
 }
 
@@ -175,7 +175,7 @@ TEST(BlackJackSettlementFailure, AFirstHandLossTheAccountCannotPay) {
   EXPECT_EQ(s.Exchange("command=WANTDEALERCARDS"),
             Fail("WANTDEALERCARDSANSWER", "DB_NOT_ENOUGH_MONEY_ERR"));
   s.ExpectEnded();
-  EXPECT_EQ(Balance(), 5);
+  EXPECT_EQ(AccountBalance(), 5);
 }
 
 TEST(BlackJackSettlementFailure, AnInsuranceLossTheAccountCannotPay) {
@@ -188,7 +188,7 @@ TEST(BlackJackSettlementFailure, AnInsuranceLossTheAccountCannotPay) {
   EXPECT_EQ(s.Exchange("command=WANTDEALERCARDS"),
             Fail("WANTDEALERCARDSANSWER", "DB_NOT_ENOUGH_MONEY_ERR"));
   s.ExpectEnded();
-  EXPECT_EQ(Balance(), 2);
+  EXPECT_EQ(AccountBalance(), 2);
 }
 
 }  // namespace

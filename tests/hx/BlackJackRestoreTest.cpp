@@ -88,7 +88,7 @@ TEST_F(BlackJackRestore, TheGameGoesOnFromTheRestoredRecord) {
   EXPECT_EQ(s.Exchange("command=PLAYERSTAND"), "command=PLAYERSTANDANSWER&answer=ok");
   // 21 against a 7 that draws 4, 3, 2 and an ace counted 1: 17.
   EXPECT_NE(s.Exchange("command=WANTDEALERCARDS").find("&WINFLAG1=WIN&"), std::string::npos);
-  EXPECT_EQ(Balance(), 1010);
+  EXPECT_EQ(AccountBalance(), 1010);
 }
 
 }  // namespace

@@ -10,28 +10,19 @@
 
 #include "hx/BlackJackClientRecord.h"
 #include "platform/include/plat/types.h"
-#include "tests/support/ProgramRun.h"
-#include "tests/support/ScriptedMainClient.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/CardTableRun.h"
 
-class BlackJackRun {
+class BlackJackRun : public CCardTableRun {
  public:
   BlackJackRun();
-  ~BlackJackRun();
 
   // ---- Before Run ----
-  double startMoney = 1000.0;
   // The top of each game's deck, "AS KH 9D" (the first dealt first).
   std::vector<std::string> decks;
-  void When(std::function<bool()> condition, std::function<void()> action);
-  void Then(std::function<void()> action);
   int Run();
 
   // ---- What happened ----
-  std::vector<RelayedPacket> packets;
-  int handBacks = 0;
   bool decksRanOut = false;
-  const std::string& Root() const { return folder_.Path(); }
   // 1 when a packet the receiver took on channel holds piece.
   bool Sent(int channel, const std::string& piece) const;
 
@@ -40,12 +31,7 @@ class BlackJackRun {
   static bool InState(int state);
   static void ClickButton(int button);
   static void RightClickButton(int button);
-  static plat::COLORREF ScreenPixel(int x, int y);
   static plat::COLORREF PictureColour(int x, int y);
-
- private:
-  TempFolder folder_;
-  CProgramRun program_;
 };
 
 // The server's draws that shuffle these decks in turn (52 a game).

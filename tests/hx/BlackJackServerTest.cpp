@@ -37,17 +37,17 @@ TEST(BlackJackSession, ANaturalAgainstASevenAndTheWholeFrame) {
             "&MONEYLEFT=987.500000");
   EXPECT_EQ(s.Exchange("command=INSURANCE&INSURANCE1=&INSURANCEFLAG=no"),
             "command=INSURANCEANSWER&answer=ok&MONEYLEFT=987.500000");
-  EXPECT_EQ(Balance(), kStart);  // held, not debited
+  EXPECT_EQ(AccountBalance(), kStart);  // held, not debited
   EXPECT_EQ(StandAndSettle(s),
             "command=WANTDEALERCARDSANSWER&answer=ok&NUMCARDDEALER=0&MONEYLEFT=1018.750000"
             "&WINFLAG1=WIN2.5&WINFLAG2=NOPLAY&WININS1FLAG=NOPLAY&WININS2FLAG=NOPLAY");
-  EXPECT_EQ(Balance(), kStart + 18.75);
+  EXPECT_EQ(AccountBalance(), kStart + 18.75);
   EndGame(s);
   s.NextGame("");
   EXPECT_EQ(s.Exchange("command=ENDPLAY"), "command=ENDPLAYANSWER&answer=ok");
   EXPECT_EQ(s.Exchange("command=CLIENTEXIT"), "command=CLIENTEXITANSWER&answer=ok");
   for (int frame = 0; frame < 3; ++frame) EXPECT_EQ(s.Frame(), -1);
-  EXPECT_EQ(Balance(), kStart + 18.75);
+  EXPECT_EQ(AccountBalance(), kStart + 18.75);
 }
 
 TEST(BlackJackSession, ANaturalAgainstAnAceUp) {
@@ -58,14 +58,14 @@ TEST(BlackJackSession, ANaturalAgainstAnAceUp) {
             "command=WANTDEALERCARDSANSWER&answer=ok&NUMCARDDEALER=1&DEALERCARD=&TYPE=CLUB"
             "&VALUE=13&MONEYLEFT=1000.000000&WINFLAG1=PUSH&WINFLAG2=NOPLAY"
             "&WININS1FLAG=NOPLAY&WININS2FLAG=NOPLAY");
-  EXPECT_EQ(Balance(), kStart);
+  EXPECT_EQ(AccountBalance(), kStart);
   EndGame(s);
   s.NextGame("AS KH AD 5C");
   s.Deal("10");
   std::string settled = StandAndSettle(s);
   EXPECT_NE(settled.find("&NUMCARDDEALER=1&DEALERCARD=&TYPE=CLUB&VALUE=5&"), std::string::npos);
   EXPECT_NE(settled.find("&WINFLAG1=WIN2.5&"), std::string::npos);
-  EXPECT_EQ(Balance(), kStart + 15);
+  EXPECT_EQ(AccountBalance(), kStart + 15);
 }
 
 TEST(BlackJackSession, TheDealerStandsOnSoft17AndDrawsOnSoft16) {
@@ -75,7 +75,7 @@ TEST(BlackJackSession, TheDealerStandsOnSoft17AndDrawsOnSoft16) {
   std::string settled = StandAndSettle(s);
   EXPECT_NE(settled.find("&NUMCARDDEALER=1&DEALERCARD=&TYPE=CLUB&VALUE=6&"), std::string::npos);
   EXPECT_NE(settled.find("&WINFLAG1=WIN&"), std::string::npos);
-  EXPECT_EQ(Balance(), kStart + 10);
+  EXPECT_EQ(AccountBalance(), kStart + 10);
   EndGame(s);
   s.NextGame("TS 8H AD 5C 2C");
   s.Deal("10");
@@ -84,7 +84,7 @@ TEST(BlackJackSession, TheDealerStandsOnSoft17AndDrawsOnSoft16) {
                          "&DEALERCARD=&TYPE=CLUB&VALUE=2&"),
             std::string::npos);
   EXPECT_NE(settled.find("&WINFLAG1=PUSH&"), std::string::npos);
-  EXPECT_EQ(Balance(), kStart + 10);
+  EXPECT_EQ(AccountBalance(), kStart + 10);
 }
 
 TEST(BlackJackSession, AThreeCard21AgainstANaturalAndAgainstAThreeCard21) {
@@ -96,13 +96,13 @@ TEST(BlackJackSession, AThreeCard21AgainstANaturalAndAgainstAThreeCard21) {
   EXPECT_NE(StandAndSettle(s).find("&NUMCARDDEALER=1&DEALERCARD=&TYPE=CLUB&VALUE=1"
                                    "&MONEYLEFT=990.000000&WINFLAG1=LOOSE&"),
             std::string::npos);
-  EXPECT_EQ(Balance(), kStart - 10);
+  EXPECT_EQ(AccountBalance(), kStart - 10);
   EndGame(s);
   s.NextGame("7S 4H KD TC 5C 6C");
   s.Deal("10");
   s.Exchange("command=PLAYERHIT");
   EXPECT_NE(StandAndSettle(s).find("&NUMCARDDEALER=2&"), std::string::npos);
-  EXPECT_EQ(Balance(), kStart - 10);
+  EXPECT_EQ(AccountBalance(), kStart - 10);
 }
 
 // The halved loss reads the dealer's cards: a ten up and an ace under it.
@@ -113,14 +113,14 @@ TEST(BlackJackSession, ADoubledLossAgainstKingThenAceAndAceThenKing) {
   EXPECT_EQ(s.Exchange("command=DOUBLE"), "command=DOUBLEANSWER&answer=ok&MONEYLEFT=980.000000");
   s.Exchange("command=PLAYERHIT");
   EXPECT_NE(StandAndSettle(s).find("&WINFLAG1=LOOSE&"), std::string::npos);
-  EXPECT_EQ(Balance(), kStart - 10);
+  EXPECT_EQ(AccountBalance(), kStart - 10);
   EndGame(s);
   s.NextGame("6S 4H AD TC KC");
   s.Deal("10");
   s.Exchange("command=DOUBLE");
   s.Exchange("command=PLAYERHIT");
   EXPECT_NE(StandAndSettle(s).find("&WINFLAG1=LOOSE&"), std::string::npos);
-  EXPECT_EQ(Balance(), kStart - 10 - 20);
+  EXPECT_EQ(AccountBalance(), kStart - 10 - 20);
 }
 
 TEST(BlackJackSession, ADoubledBustAgainstTheNaturalItRevealsLosesTheBetBeforeTheDouble) {
@@ -134,7 +134,7 @@ TEST(BlackJackSession, ADoubledBustAgainstTheNaturalItRevealsLosesTheBetBeforeTh
   EXPECT_EQ(s.Exchange("command=WANTDEALERCARDS"),
             "command=WANTDEALERCARDSANSWER&answer=ok&NUMCARDDEALER=0&MONEYLEFT=990.000000"
             "&WINFLAG1=LOOSE&WINFLAG2=NOPLAY&WININS1FLAG=NOPLAY&WININS2FLAG=NOPLAY");
-  EXPECT_EQ(Balance(), kStart - 10);
+  EXPECT_EQ(AccountBalance(), kStart - 10);
 }
 
 TEST(BlackJackSession, InsuranceWonAgainstADealerNatural) {
@@ -147,7 +147,7 @@ TEST(BlackJackSession, InsuranceWonAgainstADealerNatural) {
             "command=WANTDEALERCARDSANSWER&answer=ok&NUMCARDDEALER=1&DEALERCARD=&TYPE=CLUB"
             "&VALUE=13&MONEYLEFT=1000.000000&WINFLAG1=LOOSE&WINFLAG2=NOPLAY"
             "&WININS1FLAG=WIN&WININS2FLAG=NOPLAY");
-  EXPECT_EQ(Balance(), kStart - 10 + 10);
+  EXPECT_EQ(AccountBalance(), kStart - 10 + 10);
 }
 
 TEST(BlackJackSession, InsuranceLostAndAnInsuredBustStillSeesNoMoreCards) {
@@ -160,7 +160,7 @@ TEST(BlackJackSession, InsuranceLostAndAnInsuredBustStillSeesNoMoreCards) {
                                                        "&WINFLAG1=LOOSE&WINFLAG2=NOPLAY"
                                                        "&WININS1FLAG=LOOSE&"),
             std::string::npos);
-  EXPECT_EQ(Balance(), kStart - 15);
+  EXPECT_EQ(AccountBalance(), kStart - 15);
 }
 
 TEST(BlackJackSession, SplitAcesMaking21ArePaidAsWins) {
@@ -174,7 +174,7 @@ TEST(BlackJackSession, SplitAcesMaking21ArePaidAsWins) {
             "command=WANTDEALERCARDSANSWER&answer=ok&NUMCARDDEALER=1&DEALERCARD=&TYPE=CLUB"
             "&VALUE=10&MONEYLEFT=1020.000000&WINFLAG1=WIN&WINFLAG2=WIN"
             "&WININS1FLAG=NOPLAY&WININS2FLAG=NOPLAY");
-  EXPECT_EQ(Balance(), kStart + 20);
+  EXPECT_EQ(AccountBalance(), kStart + 20);
 }
 
 TEST(BlackJackSession, SplitAcesTakeNoCard) {
@@ -186,7 +186,7 @@ TEST(BlackJackSession, SplitAcesTakeNoCard) {
             "command=PLAYERHITanswer&answer=fail"
             "&errormsg=Expected+PLAYERHIT/PLAYERSTAND/DOUBLE/SPLIT+at+this+point");
   s.ExpectEnded();
-  EXPECT_EQ(Balance(), kStart - 20);  // both held stakes forfeited
+  EXPECT_EQ(AccountBalance(), kStart - 20);  // both held stakes forfeited
 }
 
 TEST(BlackJackSession, AKingAndATenSplitAndEachHandIsSettled) {
@@ -199,7 +199,7 @@ TEST(BlackJackSession, AKingAndATenSplitAndEachHandIsSettled) {
   std::string settled = StandAndSettle(s);
   EXPECT_NE(settled.find("&NUMCARDDEALER=2&"), std::string::npos);
   EXPECT_NE(settled.find("&WINFLAG1=WIN&WINFLAG2=WIN&"), std::string::npos);
-  EXPECT_EQ(Balance(), kStart + 20);
+  EXPECT_EQ(AccountBalance(), kStart + 20);
 }
 
 // After a split the halved loss looks at each hand's own stake: only the
@@ -216,7 +216,7 @@ TEST(BlackJackSession, OnlyTheDoubledSplitHandLosesHalf) {
   EXPECT_NE(settled.find("&NUMCARDDEALER=1&DEALERCARD=&TYPE=CLUB&VALUE=1&MONEYLEFT=980.000000"
                          "&WINFLAG1=LOOSE&WINFLAG2=LOOSE&"),
             std::string::npos);
-  EXPECT_EQ(Balance(), kStart - 10 - 10);
+  EXPECT_EQ(AccountBalance(), kStart - 10 - 10);
 }
 
 TEST(BlackJackSession, ABustShowsTheDealersCardAndLoses) {
@@ -229,7 +229,7 @@ TEST(BlackJackSession, ABustShowsTheDealersCardAndLoses) {
   EXPECT_EQ(s.Exchange("command=WANTDEALERCARDS"),
             "command=WANTDEALERCARDSANSWER&answer=ok&NUMCARDDEALER=0&MONEYLEFT=990.000000"
             "&WINFLAG1=LOOSE&WINFLAG2=NOPLAY&WININS1FLAG=NOPLAY&WININS2FLAG=NOPLAY");
-  EXPECT_EQ(Balance(), kStart - 10);
+  EXPECT_EQ(AccountBalance(), kStart - 10);
 }
 
 }  // namespace

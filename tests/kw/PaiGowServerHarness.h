@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/link/Comm.h"
 #include "kw/PaiGowServer.h"
-#include "tests/support/CaptureTransport.h"
+#include "tests/support/ServerHarness.h"
 
 namespace kw {
 
@@ -16,26 +15,16 @@ namespace kw {
 // random source hands out the draws that deal exactly these.
 void QueueDeal(const int ids[kDealtCards]);
 
-class PaiGowServerHarness {
+class PaiGowServerHarness : public CServerHarness {
  public:
   explicit PaiGowServerHarness(double balance = 1000);
-  ~PaiGowServerHarness();
+  ~PaiGowServerHarness() override;
 
-  // One frame of the server; answers its result.
-  int Frame();
-  // Feeds a client packet, then runs frames until the server sends (at most
-  // ten); answers the packet sent, "" when none went out.
-  std::string Exchange(const std::string& packet);
+  int Frame() override;
   // CLIENTINIT and a first BEGINPLAY dealing ids.
   void OpenSession(const int ids[kDealtCards]);
-  // Feeds the packet, expects the failure answer, and that the server then
-  // ends with -2 for ever and answers nothing more.
-  void ExpectEndsWith(const std::string& packet, const std::string& answer);
 
-  CComm comm;
-  CCaptureTransport* transport;
   PaiGowServerRecord* record;
-  int userId = 1;
   // The record as the server handed it over at each save point.
   std::vector<PaiGowServerRecord> savePoints;
 };

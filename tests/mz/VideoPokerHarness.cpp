@@ -8,7 +8,6 @@
 #include "framework/link/Db.h"
 #include "framework/link/KeyValueList.h"
 #include "mz/VideoPokerProtocol.h"
-#include "tests/support/QueuedDraws.h"
 #include "tests/support/StackedDeck.h"
 
 namespace mz {
@@ -48,41 +47,21 @@ std::string FinalDeal(const char* holds) {
   return packet;
 }
 
-double Balance() {
-  double balance = 0;
-  dbGetBalance(1, &balance);
-  return balance;
-}
-
-VideoPokerHarness::VideoPokerHarness(double balance) : transport(new CCaptureTransport) {
-  comm.Init("serverout.log", "serverin.log");
-  comm.SetTransport(transport);
-  record = VideoPokerServerShell::New(kVideoPokerGameCode);
-  dbSetBalance(userId, balance);
-  ClearDraws();
+VideoPokerHarness::VideoPokerHarness(double balance)
+    : CServerHarness(balance), record(VideoPokerServerShell::New(kVideoPokerGameCode)) {
   g_harness = this;
-  game::SetServerRandomSource(DrawQueued);
   game::SetSavePointSender(RecordSavePoint);
   SetDbMoneyObserver(RecordMove);
 }
 
 VideoPokerHarness::~VideoPokerHarness() {
   VideoPokerServerShell::Free(record);
-  game::SetServerRandomSource(nullptr);
   game::SetSavePointSender(nullptr);
   SetDbMoneyObserver(nullptr);
   g_harness = nullptr;
-  EXPECT_TRUE(!DrawsLeft()) << "cards queued but never drawn";
 }
 
 int VideoPokerHarness::Frame() { return GameServerRun(*record, comm, userId); }
-
-std::string VideoPokerHarness::Exchange(const std::string& packet) {
-  EXPECT_EQ(comm.OnDataReceived(packet.c_str(), packet.size() + 1), 1) << packet;
-  const std::size_t before = transport->sent.size();
-  for (int frame = 0; frame < 10 && transport->sent.size() == before; ++frame) Frame();
-  return transport->sent.size() == before ? std::string() : transport->LastText();
-}
 
 void VideoPokerHarness::Open(const std::string& cards) {
   ASSERT_EQ(TagOf(Exchange("command=CLIENTINIT"), "answer"), "ok");
@@ -100,11 +79,7 @@ void VideoPokerHarness::ExpectEndsWith(const std::string& packet, const char* an
   EXPECT_EQ(TagOf(answer, "command"), answerName) << answer;
   EXPECT_EQ(TagOf(answer, "answer"), "fail") << answer;
   EXPECT_EQ(TagOf(answer, "errormsg"), error) << answer;
-  const std::size_t sent = transport->sent.size();
-  EXPECT_EQ(Frame(), -2);
-  EXPECT_EQ(comm.OnDataReceived("command=CLIENTINIT", 19), 1);
-  EXPECT_EQ(Frame(), -2);
-  EXPECT_EQ(transport->sent.size(), sent);
+  ExpectEnded();
 }
 
 }  // namespace mz

@@ -7,21 +7,17 @@
 #include <string>
 #include <vector>
 
-#include "framework/link/Comm.h"
 #include "mz/VideoPokerServer.h"
-#include "tests/support/CaptureTransport.h"
+#include "tests/support/ServerHarness.h"
 
 namespace mz {
 
-class VideoPokerHarness {
+class VideoPokerHarness : public CServerHarness {
  public:
   explicit VideoPokerHarness(double balance = 1000);
-  ~VideoPokerHarness();
+  ~VideoPokerHarness() override;
 
-  int Frame();
-  // Feeds a client packet, then runs frames until the server sends (at most
-  // ten); answers the packet sent, "" when none went out.
-  std::string Exchange(const std::string& packet);
+  int Frame() override;
   // CLIENTINIT, then BEGINPLAY shuffling a deck whose top is cards.
   void Open(const std::string& cards);
   // BEGINPLAY with a deck whose top is cards.
@@ -31,10 +27,7 @@ class VideoPokerHarness {
   // nothing more.
   void ExpectEndsWith(const std::string& packet, const char* answerName, const std::string& error);
 
-  CComm comm;
-  CCaptureTransport* transport;
   VideoPokerServerRecord* record;
-  int userId = 1;
   std::vector<VideoPokerServerRecord> savePoints;
   std::vector<double> moves;  // each credit (positive) and debit (negative)
 };
@@ -44,6 +37,5 @@ std::string TagOf(const std::string& packet, const char* tag);
 // FIRSTDEAL and FINALDEAL packets; holds is five '1' (held) or '0'.
 std::string FirstDeal(const std::string& coins, const std::string& coinValue);
 std::string FinalDeal(const char* holds);
-double Balance();
 
 }  // namespace mz

@@ -145,7 +145,7 @@ TEST_F(VideoPokerRecord, AHandRestoredFromItsSavePointDealsTheSameCards) {
   EXPECT_EQ(restored.transport->LastText(), "command=BEGINPLAYANSWER&answer=ok");
   EXPECT_EQ(restored.Exchange(FirstDeal("2", "1")), dealt);
   EXPECT_EQ(restored.Exchange(FinalDeal("11101")), settled);
-  EXPECT_EQ(Balance(), 502.0);
+  EXPECT_EQ(AccountBalance(), 502.0);
 }
 
 TEST_F(VideoPokerRecord, InitGivesAZeroedRecordWithTheCode) {

@@ -90,7 +90,7 @@ TEST(VideoPokerRefusal, EachRefusalAnswersItsTextAndEndsTheServer) {
     }
     if (r.spoil != nullptr) r.spoil(s);
     s.ExpectEndsWith(r.packet, r.answerName, r.error);
-    EXPECT_EQ(Balance(), r.balanceAfter);
+    EXPECT_EQ(AccountBalance(), r.balanceAfter);
   }
 }
 
@@ -99,7 +99,7 @@ TEST(VideoPokerRefusal, AWrongCommandAtCLIENTEXITEndsTheServer) {
   s.Open("");
   ASSERT_EQ(s.Exchange("command=ENDPLAY"), "command=ENDPLAYANSWER&answer=ok");
   s.ExpectEndsWith("command=BEGINPLAY", "BEGINPLAYanswer", "Got BEGINPLAY wanted CLIENTEXIT");
-  EXPECT_EQ(Balance(), 1000.0);
+  EXPECT_EQ(AccountBalance(), 1000.0);
 }
 
 }  // namespace

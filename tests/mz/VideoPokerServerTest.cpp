@@ -28,7 +28,7 @@ TEST(VideoPokerServer, AWholeSession) {
             "command=FIRSTDEALANSWER&answer=ok&WONNR=0" +
                 Cards("TYPE=HEART&VALUE=10", "TYPE=HEART&VALUE=11", "TYPE=HEART&VALUE=12",
                       "TYPE=HEART&VALUE=13", "TYPE=CLUB&VALUE=2"));
-  EXPECT_EQ(Balance(), 1000.0);  // nothing moves at the first deal
+  EXPECT_EQ(AccountBalance(), 1000.0);  // nothing moves at the first deal
   EXPECT_EQ(s.record->betAmount, 5.0);
   EXPECT_EQ(s.Exchange(FinalDeal("11110")),
             "command=FINALDEALANSWER&answer=ok" +
@@ -56,7 +56,7 @@ TEST(VideoPokerServer, AWholeSession) {
   EXPECT_EQ(s.Frame(), -1);
   EXPECT_EQ(s.Frame(), -1);
   EXPECT_EQ(s.transport->sent.size(), sent);
-  EXPECT_EQ(Balance(), 5994.25);
+  EXPECT_EQ(AccountBalance(), 5994.25);
   EXPECT_EQ(s.moves, (std::vector<double>{4995.0, -0.75}));
   ASSERT_EQ(s.savePoints.size(), 3u);
   EXPECT_EQ(s.savePoints[0].state, kServerSendBeginPlay);
@@ -128,13 +128,13 @@ TEST(VideoPokerServer, ARefusedFirstDealDebitsNothing) {
     s.record->deck.count = 51;
     s.ExpectEndsWith(FirstDeal("5", "5"), "FIRSTDEALANSWER",
                      "Numberofcards when firstdeal is incorrect");
-    EXPECT_EQ(Balance(), 1000.0);
+    EXPECT_EQ(AccountBalance(), 1000.0);
     EXPECT_TRUE(s.moves.empty());
   }
   VideoPokerHarness s(20);
   s.Open("");
   s.ExpectEndsWith(FirstDeal("5", "5"), "FIRSTDEALANSWER", "Invalid bet amount");
-  EXPECT_EQ(Balance(), 20.0);
+  EXPECT_EQ(AccountBalance(), 20.0);
   EXPECT_TRUE(s.moves.empty());
 }
 
@@ -145,7 +145,7 @@ TEST(VideoPokerServer, ASettledHandIsNotChargedAgain) {
   ASSERT_EQ(TagOf(s.Exchange(FirstDeal("5", "1")), "answer"), "ok");
   ASSERT_EQ(TagOf(s.Exchange(FinalDeal("11111")), "MONEYLEFT"), "995.000000");
   s.ExpectEndsWith("command=BEGINPLAY", "BEGINPLAYanswer", "Got BEGINPLAY wanted ENDPLAY");
-  EXPECT_EQ(Balance(), 995.0);
+  EXPECT_EQ(AccountBalance(), 995.0);
   EXPECT_EQ(s.moves, std::vector<double>{-5.0});
 }
 
@@ -155,7 +155,7 @@ TEST(VideoPokerServer, AnAbandonedHandForfeitsItsStake) {
   s.Open("2D 7S 9H JC KD");
   ASSERT_EQ(TagOf(s.Exchange(FirstDeal("2", "5")), "answer"), "ok");
   s.ExpectEndsWith("command=ENDPLAY", "ENDPLAYanswer", "Expected FINALDEAL at this point");
-  EXPECT_EQ(Balance(), 990.0);
+  EXPECT_EQ(AccountBalance(), 990.0);
   EXPECT_EQ(s.moves, std::vector<double>{-10.0});
   EXPECT_EQ(s.record->betAmount, 0.0);
 }

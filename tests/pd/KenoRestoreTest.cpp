@@ -138,7 +138,7 @@ TEST_F(KenoRestore, ARoundKilledAfterShootDrawsTheSameNumbersAgain) {
     savePoint = played.savePoints[0];
     drawn = played.Exchange(shoot);
     ASSERT_EQ(drawn.substr(0, 37), "command=SHOOTANSWER&answer=ok&WINLIST");
-    settled = Balance();
+    settled = AccountBalance();
   }
   SeedServerRandom(seed + 1);  // the program started again
   WriteRecord(&savePoint.record, sizeof(savePoint.record), savePoint.randomState);
@@ -151,7 +151,7 @@ TEST_F(KenoRestore, ARoundKilledAfterShootDrawsTheSameNumbersAgain) {
   EXPECT_EQ(restored.transport->LastText(),
             "command=BEGINPLAYANSWER&answer=ok&MONEYAMOUNT=500.000000");
   EXPECT_EQ(restored.Exchange(shoot), drawn);
-  EXPECT_EQ(Balance(), settled);
+  EXPECT_EQ(AccountBalance(), settled);
   EXPECT_EQ(restored.Exchange("command=ENDPLAY"), "command=ENDPLAYANSWER&answer=ok");
 }
 

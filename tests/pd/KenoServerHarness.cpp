@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "framework/game/ServerFrame.h"
-#include "framework/link/Db.h"
 #include "framework/link/ServerRandom.h"
 #include "tests/support/QueuedDraws.h"
 
@@ -33,53 +32,24 @@ void QueueDraw(const int numbers[kKenoDrawn]) {
   }
 }
 
-double Balance() {
-  double balance = 0;
-  dbGetBalance(1, &balance);
-  return balance;
-}
-
 KenoServerHarness::KenoServerHarness(double balance, int queuedDraws)
-    : transport(new CCaptureTransport) {
-  comm.Init("serverout.log", "serverin.log");
-  comm.SetTransport(transport);
-  record = KenoServerShell::New(kKenoGameCode);
-  dbSetBalance(userId, balance);
-  ClearDraws();
+    : CServerHarness(balance), record(KenoServerShell::New(kKenoGameCode)) {
   g_harness = this;
-  game::SetServerRandomSource(queuedDraws ? DrawQueued : nullptr);
+  if (!queuedDraws) game::SetServerRandomSource(nullptr);
   game::SetSavePointSender(RecordSavePoint);
 }
 
 KenoServerHarness::~KenoServerHarness() {
   KenoServerShell::Free(record);
-  game::SetServerRandomSource(nullptr);
   game::SetSavePointSender(nullptr);
   g_harness = nullptr;
-  EXPECT_TRUE(!DrawsLeft()) << "numbers queued but never drawn";
 }
 
 int KenoServerHarness::Frame() { return GameServerRun(*record, comm, userId); }
 
-std::string KenoServerHarness::Exchange(const std::string& packet) {
-  EXPECT_EQ(comm.OnDataReceived(packet.c_str(), packet.size() + 1), 1) << packet;
-  std::size_t before = transport->sent.size();
-  for (int frame = 0; frame < 10 && transport->sent.size() == before; ++frame) Frame();
-  return transport->sent.size() == before ? std::string() : transport->LastText();
-}
-
 void KenoServerHarness::OpenSession() {
-  ASSERT_EQ(Exchange("command=CLIENTINIT").substr(0, 34), "command=CLIENTINITANSWER&answer=ok");
-  ASSERT_EQ(Exchange("command=BEGINPLAY").substr(0, 33), "command=BEGINPLAYANSWER&answer=ok");
-}
-
-void KenoServerHarness::ExpectEndsWith(const std::string& packet, const std::string& answer) {
-  EXPECT_EQ(Exchange(packet), answer);
-  std::size_t sent = transport->sent.size();
-  EXPECT_EQ(Frame(), -2);
-  EXPECT_EQ(comm.OnDataReceived("command=CLIENTINIT", 19), 1);
-  EXPECT_EQ(Frame(), -2);
-  EXPECT_EQ(transport->sent.size(), sent);
+  ExpectAnsweredOk("command=CLIENTINIT");
+  ExpectAnsweredOk("command=BEGINPLAY");
 }
 
 }  // namespace pd

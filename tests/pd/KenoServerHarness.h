@@ -8,9 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/link/Comm.h"
 #include "pd/KenoServer.h"
-#include "tests/support/CaptureTransport.h"
+#include "tests/support/ServerHarness.h"
 
 namespace pd {
 
@@ -23,31 +22,18 @@ struct KenoSavePoint {
   std::uint32_t randomState;  // the server's stream as it stood
 };
 
-class KenoServerHarness {
+class KenoServerHarness : public CServerHarness {
  public:
   // queuedDraws 0: the server draws from its own stream.
   explicit KenoServerHarness(double balance = 1000, int queuedDraws = 1);
-  ~KenoServerHarness();
+  ~KenoServerHarness() override;
 
-  // One frame of the server; answers its result.
-  int Frame();
-  // Feeds a client packet, then runs frames until the server sends (at most
-  // ten); answers the packet sent, "" when none went out.
-  std::string Exchange(const std::string& packet);
+  int Frame() override;
   // CLIENTINIT and a first BEGINPLAY.
   void OpenSession();
-  // Feeds the packet, expects the failure answer, and that the server then
-  // ends with -2 for ever and answers nothing more.
-  void ExpectEndsWith(const std::string& packet, const std::string& answer);
 
-  CComm comm;
-  CCaptureTransport* transport;
   KenoServerRecord* record;
-  int userId = 1;
   std::vector<KenoSavePoint> savePoints;
 };
-
-// The local account's balance.
-double Balance();
 
 }  // namespace pd

@@ -40,7 +40,7 @@ TEST(KenoServer, AWholeSession) {
             "command=BEGINPLAYANSWER&answer=ok&MONEYAMOUNT=1000.000000");
   QueueDraw(kLowDraw);
   EXPECT_EQ(s.Exchange(Shoot("3,1,1,2,3,0,0,0,0,0,0,0")), WinList(1, 50));
-  EXPECT_EQ(Balance(), 1049.0);
+  EXPECT_EQ(AccountBalance(), 1049.0);
   EXPECT_EQ(s.record->money, 1000.0);  // the balance of BEGINPLAY stays
   EXPECT_EQ(s.record->count, 3);
   EXPECT_EQ(s.record->stake, 1);
@@ -58,7 +58,7 @@ TEST(KenoServer, AWholeSession) {
   EXPECT_EQ(s.Frame(), -1);
   EXPECT_EQ(s.Frame(), -1);
   EXPECT_EQ(s.transport->sent.size(), sent);
-  EXPECT_EQ(Balance(), 1049.0);
+  EXPECT_EQ(AccountBalance(), 1049.0);
   ASSERT_EQ(s.savePoints.size(), 2u);
   EXPECT_EQ(s.savePoints[0].record.state, kServerSendBeginPlay);
   EXPECT_EQ(s.savePoints[1].record.money, 1049.0);
@@ -92,7 +92,7 @@ TEST(KenoServer, PayoutsWorkedByHand) {
     s.OpenSession();
     QueueDraw(kLowDraw);
     EXPECT_EQ(s.Exchange(Shoot(p.betList)), WinList(p.winFlag, p.returned));
-    EXPECT_EQ(Balance(), p.balanceAfter);
+    EXPECT_EQ(AccountBalance(), p.balanceAfter);
     EXPECT_EQ(s.record->winFlag, p.winFlag);
     EXPECT_EQ(s.Exchange("command=ENDPLAY"), "command=ENDPLAYANSWER&answer=ok");
   }
@@ -113,12 +113,12 @@ TEST(KenoServer, TheBalanceFollowsEveryRoundToTheCent) {
     QueueDraw(kLowDraw);
     EXPECT_EQ(s.Exchange(Shoot(rounds[i].betList)), WinList(rounds[i].winFlag, rounds[i].returned));
     expected += nets[i];
-    EXPECT_NEAR(Balance(), expected, 1e-9);
+    EXPECT_NEAR(AccountBalance(), expected, 1e-9);
     EXPECT_EQ(s.Exchange("command=ENDPLAY"), "command=ENDPLAYANSWER&answer=ok");
     EXPECT_NEAR(s.record->money, expected - nets[i], 1e-9);
     s.Exchange("command=BEGINPLAY");
   }
-  EXPECT_NEAR(Balance(), 72.34, 1e-9);
+  EXPECT_NEAR(AccountBalance(), 72.34, 1e-9);
 }
 
 struct Refusal {
@@ -154,7 +154,7 @@ TEST(KenoServer, EachShootRefusalInItsOrder) {
     KenoServerHarness s(9.5);
     s.OpenSession();
     s.ExpectEndsWith(r.packet, Refused(r.text));
-    EXPECT_EQ(Balance(), 9.5);
+    EXPECT_EQ(AccountBalance(), 9.5);
     EXPECT_EQ(s.record->count, 0);
     EXPECT_EQ(s.record->stake, 0);
   }
@@ -165,7 +165,7 @@ TEST(KenoServer, TenEqualPicksWinNothingAndCostNothing) {
   KenoServerHarness s(1000);
   s.OpenSession();
   s.ExpectEndsWith(Shoot("10,1,5,5,5,5,5,5,5,5,5,5"), Refused("Illegal number of numbers"));
-  EXPECT_EQ(Balance(), 1000.0);
+  EXPECT_EQ(AccountBalance(), 1000.0);
 }
 
 TEST(KenoServer, AnAccountThatRefusesTheDebitEndsTheServer) {
@@ -174,7 +174,7 @@ TEST(KenoServer, AnAccountThatRefusesTheDebitEndsTheServer) {
   dbSetBalance(1, 0.5);  // a new player record since BEGINPLAY
   QueueDraw(kLowDraw);
   s.ExpectEndsWith(Shoot("3,1,30,40,50,0,0,0,0,0,0,0"), Refused("DB_NOT_ENOUGH_MONEY_ERR"));
-  EXPECT_EQ(Balance(), 0.5);
+  EXPECT_EQ(AccountBalance(), 0.5);
 }
 
 TEST(KenoServer, EachWrongCommandEndsTheServer) {

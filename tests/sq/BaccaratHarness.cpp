@@ -40,9 +40,9 @@ BaccaratHarness::~BaccaratHarness() {
 int BaccaratHarness::Frame() { return GameServerRun(*record, comm, userId); }
 
 void BaccaratHarness::OpenSession(const SixCards& cards) {
-  ASSERT_EQ(Exchange("command=CLIENTINIT").substr(0, 34), "command=CLIENTINITANSWER&answer=ok");
+  ExpectAnsweredOk("command=CLIENTINIT");
   QueueDeal(cards);
-  ASSERT_EQ(Exchange("command=BEGINPLAY").substr(0, 33), "command=BEGINPLAYANSWER&answer=ok");
+  ExpectAnsweredOk("command=BEGINPLAY");
 }
 
 std::string BaccaratHarness::Deal(const std::string& bets) {

@@ -26,11 +26,22 @@ std::string CServerHarness::Exchange(const std::string& packet) {
   EXPECT_EQ(comm.OnDataReceived(packet.c_str(), packet.size() + 1), 1) << packet;
   const std::size_t before = transport->sent.size();
   for (int frame = 0; frame < 10 && transport->sent.size() == before; ++frame) Frame();
-  return transport->sent.size() == before ? std::string() : transport->LastText();
+  if (transport->sent.size() == before) return std::string();
+  EXPECT_EQ(transport->sent.back().size(), transport->LastText().size() + 1);  // one zero byte, at the end
+  return transport->LastText();
+}
+
+void CServerHarness::ExpectAnsweredOk(const std::string& packet) {
+  const std::string answer = packet.substr(0, packet.find('&')) + "ANSWER&answer=ok";
+  EXPECT_EQ(Exchange(packet).substr(0, answer.size()), answer) << packet;
 }
 
 void CServerHarness::ExpectEndsWith(const std::string& packet, const std::string& answer) {
   EXPECT_EQ(Exchange(packet), answer);
+  ExpectEnded();
+}
+
+void CServerHarness::ExpectEnded() {
   const std::size_t sent = transport->sent.size();
   EXPECT_EQ(Frame(), -2);
   EXPECT_EQ(comm.OnDataReceived("command=CLIENTINIT", 19), 1);

@@ -23,9 +23,14 @@ class CServerHarness {
   // Feeds a client packet, then runs frames until the server sends (at most
   // ten); answers the packet sent, "" when none went out.
   std::string Exchange(const std::string& packet);
+  // Feeds a packet whose command is answered "ok" under the command's own
+  // name + "ANSWER" (CLIENTINIT, BEGINPLAY), and expects that answer.
+  void ExpectAnsweredOk(const std::string& packet);
   // Feeds the packet, expects the failure answer, and that the server then
-  // ends with -2 for ever and answers nothing more.
+  // ends (ExpectEnded).
   void ExpectEndsWith(const std::string& packet, const std::string& answer);
+  // The server has ended: -2 for ever, and it answers nothing more.
+  void ExpectEnded();
 
   CComm comm;
   CCaptureTransport* transport;
