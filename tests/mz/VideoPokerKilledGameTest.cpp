@@ -166,3 +166,56 @@ TEST(VideoPokerKilledWithCoinsIn, MoneyAndCreditsMakeTheAccount) {
 }
 
 }  // namespace
+
+// A hand played through, then coins put in for the next hand and the
+// program killed with its main client: the restored machine holds the
+// whole account and its meters show what it holds, before and after a
+// further insert.
+TEST(VideoPokerKilledWithCoinsIn, AfterAHandTheMetersShowTheMachine) {
+  TempFolder root;
+  RunUntilKilled([&] {
+    VideoPokerSession killed(root.Path());
+    killed.boxAnswers = AnswerEveryBox;
+    ClearDraws();
+    hx::QueueDeck("AS AH AD AC KS 2C");
+    hx::QueueDeck("2S 7H 9D JC KS 3C");
+    killed.When([] { return Choosing() && R::Record()->credits == 0 && R::Record()->handCode == 0; },
+                [] { R::ClickButton(mz::kButtonInsert1 + 2); });
+    killed.When([] { return Choosing() && R::Record()->credits == 25; }, [] { R::ClickButton(mz::kButtonBetMax); });
+    killed.When([] { return Back() && R::InState(mz::kHolding); },
+                [] { for (int n = 0; n < 4; ++n) R::ClickButton(mz::kButtonHold1 + n); });
+    killed.When([] { return Back() && R::Record()->hand[3].hold == 1; }, [] { R::ClickButton(mz::kButtonDeal); });
+    killed.When(HandDone, [] { R::ClickButton(mz::kButtonInsert1 + 2); });
+    killed.When([] { return Choosing() && R::Record()->credits == 145; }, DieHere);
+    killed.Run(0);
+  });
+  VideoPokerSession restored(root.Path());
+  restored.boxAnswers = AnswerEveryBox;
+  ClearDraws();
+  hx::QueueDeck("2S 7H 9D JC KS 3C");
+  double machine = -1, account = -2, moneyBefore = -3, moneyAfter = -4;
+  bool shownBefore = false, shownAfter = false;
+  const auto metersShowTheMachine = [] {
+    const std::vector<std::uint8_t> shown = LayerPixels(gScreen.Front());
+    mz::DrawMeters(R::Record());
+    return LayerPixels(gScreen.Front()) == shown;
+  };
+  restored.When(Choosing, [&] {
+    machine = R::Record()->money + R::Record()->credits;
+    moneyBefore = R::Record()->money;
+    dbGetBalance(kSavedGameUser, &account);
+    shownBefore = metersShowTheMachine();
+    R::ClickButton(mz::kButtonInsert1 + 2);
+  });
+  restored.When([&] { return Choosing() && R::Record()->money < moneyBefore; }, [&] {
+    moneyAfter = R::Record()->money;
+    shownAfter = metersShowTheMachine();
+    plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+  });
+  EXPECT_EQ(restored.Run(1), 0);
+  EXPECT_DOUBLE_EQ(machine, account);
+  EXPECT_TRUE(shownBefore);
+  EXPECT_DOUBLE_EQ(moneyAfter, moneyBefore - 25);
+  EXPECT_TRUE(shownAfter);
+  EXPECT_DOUBLE_EQ(restored.finalBalance, account);
+}
