@@ -42,7 +42,15 @@ struct HandSeen {
   double credits = 0, money = 0, won = 0, account = 0;
 };
 
-enum Kill { kNoKill, kFirstDealSent, kFirstDealAnswered, kFinalDealSent, kFinalDealAnswered, kEndPlaySent };
+enum Kill {
+  kNoKill,
+  kFirstDealSent,
+  kFirstDealAnswered,
+  kFinalDealSent,
+  kFinalDealAnswered,
+  kEndPlaySent,
+  kNextHandCoinsIn,  // the hand played through, then $25 in for the next
+};
 
 void ReadResult(VideoPokerSession& s, HandSeen* seen);
 
@@ -76,6 +84,10 @@ void ScriptHand(VideoPokerSession& s, Kill kill, bool restored, HandSeen* seen) 
   if (kill == kFinalDealSent) return s.When([] { return R::InState(mz::kWaitFinalDeal); }, DieHere);
   if (kill == kFinalDealAnswered) return s.When([] { return R::InState(mz::kFlipFinal); }, DieHere);
   if (kill == kEndPlaySent) return s.When([] { return R::InState(mz::kWaitEndPlay); }, DieHere);
+  if (kill == kNextHandCoinsIn) {
+    s.When(HandDone, [] { R::ClickButton(mz::kButtonInsert1 + 2); });
+    return s.When([] { return Choosing() && R::Record()->credits == 145; }, DieHere);
+  }
   ReadResult(s, seen);
 }
 
@@ -165,8 +177,6 @@ TEST(VideoPokerKilledWithCoinsIn, MoneyAndCreditsMakeTheAccount) {
   EXPECT_DOUBLE_EQ(restored.finalBalance, account);
 }
 
-}  // namespace
-
 // A hand played through, then coins put in for the next hand and the
 // program killed with its main client: the restored machine holds the
 // whole account and its meters show what it holds, before and after a
@@ -175,18 +185,8 @@ TEST(VideoPokerKilledWithCoinsIn, AfterAHandTheMetersShowTheMachine) {
   TempFolder root;
   RunUntilKilled([&] {
     VideoPokerSession killed(root.Path());
-    killed.boxAnswers = AnswerEveryBox;
-    ClearDraws();
-    hx::QueueDeck("AS AH AD AC KS 2C");
-    hx::QueueDeck("2S 7H 9D JC KS 3C");
-    killed.When([] { return Choosing() && R::Record()->credits == 0 && R::Record()->handCode == 0; },
-                [] { R::ClickButton(mz::kButtonInsert1 + 2); });
-    killed.When([] { return Choosing() && R::Record()->credits == 25; }, [] { R::ClickButton(mz::kButtonBetMax); });
-    killed.When([] { return Back() && R::InState(mz::kHolding); },
-                [] { for (int n = 0; n < 4; ++n) R::ClickButton(mz::kButtonHold1 + n); });
-    killed.When([] { return Back() && R::Record()->hand[3].hold == 1; }, [] { R::ClickButton(mz::kButtonDeal); });
-    killed.When(HandDone, [] { R::ClickButton(mz::kButtonInsert1 + 2); });
-    killed.When([] { return Choosing() && R::Record()->credits == 145; }, DieHere);
+    HandSeen ignored;
+    ScriptHand(killed, kNextHandCoinsIn, false, &ignored);
     killed.Run(0);
   });
   VideoPokerSession restored(root.Path());
@@ -219,3 +219,5 @@ TEST(VideoPokerKilledWithCoinsIn, AfterAHandTheMetersShowTheMachine) {
   EXPECT_TRUE(shownAfter);
   EXPECT_DOUBLE_EQ(restored.finalBalance, account);
 }
+
+}  // namespace
