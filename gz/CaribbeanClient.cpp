@@ -73,13 +73,14 @@ void WaitInit(CaribbeanClientRecord* record, CComm& comm) {
 }
 
 // The rebet ante across a restore: taken from the replayed log when it
-// holds one, then logged again for the next restore.
-void LoadLastAnte(CaribbeanClientRecord* record) {
+// holds one (the newest when a round was logged twice), then logged again
+// on the BEGINPLAY packet, the one packet of the round that goes out
+// before its ante is made.
+void CarryLastAnte(CaribbeanClientRecord* record) {
   int ante = 0;
-  if (TakeLoggedValue(kLastAnteEvent, 0.0, record->maxAnte, &ante)) record->rebetAnte = ante;
+  while (TakeLoggedValue(kLastAnteEvent, 0.0, record->maxAnte, &ante)) record->rebetAnte = ante;
+  LogValue(kLastAnteEvent, static_cast<int>(record->rebetAnte));
 }
-
-void SaveLastAnte(const CaribbeanClientRecord* record) { LogValue(kLastAnteEvent, static_cast<int>(record->rebetAnte)); }
 
 // The look the hand was played with, back on the deck in a restore.
 void LoadDeckLook() {
@@ -98,6 +99,7 @@ void BuildBeginPlay(CaribbeanClientRecord* record, CComm& comm) {
   record->anteWin = record->movedAnte = record->callWin = record->callBet = 0.0;
   record->playerPaid = 0;
   record->surrendered = 0;
+  CarryLastAnte(record);
   if (!record->exitRequest) PlayGameSound(kSoundAnte, 0, kSoundVoice);
   record->state = kSendBeginPlay;
 }
@@ -118,8 +120,6 @@ void WaitBeginPlay(CaribbeanClientRecord* record, CComm& comm) {
   if (record->minAnte * 3.0 > money && !gPlaybackClient.IsActive()) {
     plat::MessageBox(gMainWindow, "Your credit balance is low.", kTitle, plat::MB_OK | plat::MB_ICONEXCLAMATION);
   }
-  LoadLastAnte(record);
-  SaveLastAnte(record);
   LoadDeckLook();
   SaveDeckLook();
   record->state = kStartAnte;

@@ -115,7 +115,7 @@ void OnCommWait(CComm&, int code) {
 
 double CarryLastBet(double lastBet, double maxBet) {
   int replayed = 0;
-  if (TakeLoggedValue(kLastBetEvent, 0.0, maxBet, &replayed)) lastBet = replayed;
+  while (TakeLoggedValue(kLastBetEvent, 0.0, maxBet, &replayed)) lastBet = replayed;
   LogValue(kLastBetEvent, static_cast<int>(lastBet));
   return lastBet;
 }

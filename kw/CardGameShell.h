@@ -48,10 +48,11 @@ plat::DLGTEMPLATE CardGameConfigDialog(const char* caption);
 // The client link end's wait callback: once a sent packet's answer has been
 // found the title shows no status.
 void OnCommWait(CComm& comm, int code);
-// The last bet, logged at each BEGINPLAY answer.
+// The last bet, logged once each round.
 inline constexpr int kLastBetEvent = 10001;
 // The last bet a new game starts with: the replayed one when the log holds
-// one from 0 to maxBet, else lastBet; logged again for the next restore.
+// one from 0 to maxBet (the newest of several), else lastBet; logged again
+// for the next restore.
 double CarryLastBet(double lastBet, double maxBet);
 // Options to their defaults, no wait pending (start of a run).
 void ResetCardGameShell();

@@ -113,7 +113,6 @@ void WaitBeginPlay(PaiGowClientRecord* record, CComm& comm) {
   }
   record->moneyAtStart = money;
   DrawMoney(money);
-  record->lastBet = CarryLastBet(record->lastBet, record->maxBet);
   LoadDeckDesign();
   SaveDeckDesign();
   record->state = kSwapDeck;
@@ -366,9 +365,14 @@ void Step(PaiGowClientRecord* record, CComm& comm) {
     case kSendInit: return Send(record, comm, kWaitInit);
     case kWaitInit: return WaitInit(record, comm);
     case kBuildBeginPlay:
+      if (!ClientBuild(comm, kBeginPlay)) return;
       gClientStep = 0;
       ShuffleChipJitter();
-      return Build(record, comm, kBeginPlay, kSendBeginPlay);
+      // On BEGINPLAY, the one packet of the round that goes out before its
+      // bet: a round killed before its deal still repeats the last bet.
+      record->lastBet = CarryLastBet(record->lastBet, record->maxBet);
+      record->state = kSendBeginPlay;
+      return;
     case kSendBeginPlay:
       if (ClientSend(comm, &record->state, kWaitBeginPlay)) StampLinkActivity();
       return;

@@ -156,6 +156,10 @@ void Step(R* r, CComm& comm) {
       gClientStep = 0;
       r->lastCoinsBet = r->coinsBet;
       r->coinsBet = 0;
+      // The meters go out on BEGINPLAY, the packet the hand's save point
+      // answers: coins put in before the deal are replayed from them.
+      RestoreMeters(r);
+      SaveMeters(r);
       r->state = kSendBeginPlay;
       return;
     case kSendBeginPlay:
@@ -169,8 +173,6 @@ void Step(R* r, CComm& comm) {
       comm.ReleaseReceived();
       DrawLagMeter();
       gWaiting = 1;
-      RestoreMeters(r);
-      SaveMeters(r);
       r->state = kStartChoose;
       return;
     case kStartChoose: StartChoose(r); r->state = kChoose; return;

@@ -107,6 +107,9 @@ GameDefinition MakeRouletteGame() {
   mz::ApplyMachineShell(game, nullptr);
   game.smallFont = gSmallFont.data();
   game.layout = kLayout;
+  // A hint gives way to the default text, which goes in its turn.
+  game.statusDefaultFrames = 15;
+  game.statusEmptyFrames = 50;
   game.ranges = kRanges;
   game.buttons = gRouletteButtons;
   game.buttonCount = kRouletteButtonCount;

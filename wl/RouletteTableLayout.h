@@ -241,9 +241,10 @@ inline constexpr Point kLagMeterSource = {700, 300};
 // ---- Button faces: chips, Spin, the text buttons ----
 constexpr Point ChipButtonFace(int kind, int pressed) { return {389 + 34 * kind, 481 + 26 * pressed}; }
 inline constexpr Point kSpinFaces[2] = {{641, 0}, {641, 37}};
+// Side by side: the Help face's last column is the Options face's first.
 inline constexpr Point kHelpFace = {558, 481};
-inline constexpr Point kOptionsFace = {602, 481};
-inline constexpr Point kQuitFace = {652, 481};
+inline constexpr Point kOptionsFace = {600, 481};
+inline constexpr Point kQuitFace = {649, 481};
 
 // ---- Fonts ----
 inline constexpr GlyphLayout kSmallFontLayout{0, 2214, 400, 1, 0, kPictureKey};

@@ -93,6 +93,12 @@ struct GameDefinition {
   const std::int16_t* smallFont = nullptr;  // glyph table of the status line and balance (in the picture)
   const std::int16_t* moneyFont = nullptr;  // glyph table of the balance when not the small font
   ScreenLayout layout{};
+  // Frames a hint stays on the status line while the pointer is over no
+  // enabled button: after statusEmptyFrames the line is emptied, after
+  // statusDefaultFrames the default text shows; whichever comes later is
+  // kept up each frame from then on.
+  int statusEmptyFrames = 15;
+  int statusDefaultFrames = 50;
 
   // ---- Buttons ----
   ButtonEntry* buttons = nullptr;  // the game's own table; the shell draws and enables it

@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr int kEmptyAfterFrames = 15;
-constexpr int kDefaultAfterFrames = 50;
-
 char gDefaultText[kMaxStatusLength + 1] = {};
 int gMessageShowing = 0;
 int gTimeoutFrames = 0;
@@ -80,15 +77,16 @@ void StatusMsgTimeout() {
     gTimeoutFrames = 0;
     return;
   }
-  if (gTimeoutFrames == kEmptyAfterFrames) {
+  const int emptyAt = gGame->statusEmptyFrames;
+  const int defaultAt = gGame->statusDefaultFrames;
+  const int lastAt = emptyAt > defaultAt ? emptyAt : defaultAt;
+  if (gTimeoutFrames == emptyAt) {
     DrawMessage("");
     gMessageShowing = 1;
   }
-  if (gTimeoutFrames >= kDefaultAfterFrames) {
-    PrintStatusMsg(nullptr);
-    return;  // stays at 50: the default text is redrawn every frame from here on
-  }
-  ++gTimeoutFrames;
+  if (gTimeoutFrames == defaultAt) PrintStatusMsg(nullptr);
+  // The count stays at the later change, which then repeats each frame.
+  if (gTimeoutFrames < lastAt) ++gTimeoutFrames;
 }
 
 void ResetStatusLine() {

@@ -23,8 +23,8 @@ void DrawStatusText(int x, int y, int maxWidth, const char* text);
 // Restores the user field and draws the player record's text in it.
 void DrawUserField();
 // Once per frame: over an enabled button the timeout restarts; otherwise
-// the line is emptied on the 16th frame and the default text drawn from the
-// 51st frame on.
+// the line is emptied and the default text drawn after the game's
+// statusEmptyFrames and statusDefaultFrames (GameDefinition.h).
 void StatusMsgTimeout();
 // Forgets the messages, the default text and the timeout (start of a run).
 void ResetStatusLine();

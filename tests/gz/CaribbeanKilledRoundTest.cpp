@@ -92,6 +92,7 @@ enum Kill {
   kKillChips,      // while the chips move (the New Game press not yet sent)
   kKillEndPlay,    // after ENDPLAY
   kKillOnceBack,   // a restored run dies as soon as it is back
+  kKillThirdOpen,  // the third hand open (its rebet 30), nothing of it sent
 };
 
 constexpr Stage kStageOfKill[] = {kAntes, kFirstDeal, kCall, kNewGame, kNewGame};
@@ -171,6 +172,10 @@ void ScriptLeg(CaribbeanSession& s, const KilledLeg& leg, TableState* out) {
       s.When([stage] { return StageBegins(static_cast<Stage>(stage)); }, DieHere);
       return;
     }
+    if (leg.kill == kKillThirdOpen && stage == kThirdOpens) {
+      s.When([] { return StageBegins(kThirdOpens) && Record()->rebetAnte == 30.0; }, DieHere);
+      return;
+    }
     AddStage(s, static_cast<Stage>(stage), !fresh && stage == first, out);
     if (leg.kill >= 0 && leg.kill < kKillOnceBack && kStageOfKill[leg.kill] == stage) {
       const int kill = leg.kill;
@@ -189,6 +194,7 @@ int ResumeAfter(int kill, int resumed) {
     case kKillCall: return kNewGame;
     case kKillChips: return kNewGame;
     case kKillEndPlay: return kThirdOpens;
+    case kKillThirdOpen: return kThirdOpens;
     default: return resumed;
   }
 }
@@ -216,7 +222,9 @@ class CaribbeanKilledRound : public ::testing::Test {
     reference_ = nullptr;
   }
 
-  static void ExpectChainEndsAsPlayedThrough(const std::vector<KilledLeg>& legs) {
+  // Runs the legs and then the last, restored run to the third hand's
+  // opening; answers the table taken there.
+  static TableState RunChain(const std::vector<KilledLeg>& legs) {
     TempFolder root;
     CaribbeanSession last(root.Path());
     const int resume = RunKilledLegs(
@@ -229,6 +237,13 @@ class CaribbeanKilledRound : public ::testing::Test {
     EXPECT_TRUE(hiddenWhileRestoring);
     EXPECT_FALSE(BoxSaid("Playback error"));
     EXPECT_FALSE(last.deal.ranOut);
+    EXPECT_DOUBLE_EQ(last.finalBalance, playedBalance_);
+    EXPECT_EQ(HasSavedGame(last.SavedGame(), kSavedGameUser), 0);
+    return got;
+  }
+
+  static void ExpectChainEndsAsPlayedThrough(const std::vector<KilledLeg>& legs) {
+    TableState got = RunChain(legs);
     // A hand killed before anything of it was sent leaves no trace of its
     // deck look: the restored run counts the looks afresh.
     bool deckCountedAfresh = false;
@@ -237,8 +252,17 @@ class CaribbeanKilledRound : public ::testing::Test {
       CopyLayerArea(played_.layers, &got.layers, gz::kDeckPlace.x, gz::kDeckPlace.y, gz::kDeckWidth, gz::kDeckHeight);
     }
     ExpectSameTable(got, played_);
-    EXPECT_DOUBLE_EQ(last.finalBalance, playedBalance_);
-    EXPECT_EQ(HasSavedGame(last.SavedGame(), kSavedGameUser), 0);
+  }
+
+  // A hand restored as it opens starts from its own save point: the last
+  // hand's cards are gone, its money, account and rebet are kept.
+  static void ExpectThirdHandOpensAsPlayedThrough(const std::vector<KilledLeg>& legs) {
+    const TableState got = RunChain(legs);
+    ASSERT_TRUE(got.taken);
+    EXPECT_DOUBLE_EQ(got.record.ante, 0.0);
+    EXPECT_DOUBLE_EQ(got.record.rebetAnte, played_.record.rebetAnte);
+    EXPECT_DOUBLE_EQ(got.record.money, played_.record.money);
+    EXPECT_DOUBLE_EQ(got.account, played_.account);
   }
 
   static TempFolder* reference_;
@@ -260,6 +284,14 @@ TEST_F(CaribbeanKilledRound, TheGamePlayedThroughIsWhatTheRestoresMustEndAs) {
 }
 
 TEST_F(CaribbeanKilledRound, KilledWithTheAntesMade) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillAntes}}); }
+// The third hand's rebet (hand 2's ante of 30) went out on its BEGINPLAY:
+// killed before anything else of it, the hand comes back with it.
+TEST_F(CaribbeanKilledRound, KilledWithTheThirdHandOpen) {
+  ExpectThirdHandOpensAsPlayedThrough({{kNoKill, kKillThirdOpen}});
+}
+TEST_F(CaribbeanKilledRound, KilledWithTheThirdHandOpenTwice) {
+  ExpectThirdHandOpensAsPlayedThrough({{kNoKill, kKillThirdOpen}, {kThirdOpens, kKillThirdOpen}});
+}
 TEST_F(CaribbeanKilledRound, KilledAfterFirstDeal) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillFirstDeal}}); }
 TEST_F(CaribbeanKilledRound, KilledAfterPlayerBet) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillCall}}); }
 TEST_F(CaribbeanKilledRound, KilledWhileTheChipsMove) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillChips}}); }

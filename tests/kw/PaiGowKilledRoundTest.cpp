@@ -124,22 +124,17 @@ bool PacketSent(Stage stage) {
   return false;
 }
 
-void AddStage(PaiGowSession& s, Stage stage, bool restored, Dealt* dealt, TableState* out) {
+void AddStage(PaiGowSession& s, Stage stage, Dealt* dealt, TableState* out) {
   auto begins = [stage] { return StageBegins(stage); };
   switch (stage) {
     case kBets:
-      // Nothing of a round killed before its bet was sent reaches the saved
-      // game, its last bet neither: it comes back open with no last bet and
-      // the 5 is a chip again.
-      s.When(begins, [restored] {
+      // A round killed before its bet was sent comes back with its last bet
+      // all the same: it went out on the round's BEGINPLAY.
+      s.When(begins, [] {
         EXPECT_EQ(Record()->bet, 0.0);
-        EXPECT_EQ(Record()->lastBet, restored ? 0.0 : 5.0);
-        if (restored) {
-          R::ClickButton(kw::kButtonBet1 + 1);
-        } else {
-          plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::TRUE, plat::FALSE);
-          plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::FALSE, plat::FALSE);
-        }
+        EXPECT_EQ(Record()->lastBet, 5.0);
+        plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::TRUE, plat::FALSE);
+        plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::FALSE, plat::FALSE);
       });
       s.When([] { return Record()->bet == 5.0; }, [] { R::ClickButton(kw::kButtonBet1 + 2); });
       s.When([] { return Record()->bet == 30.0; }, [] { R::ClickButton(kw::kButtonBet1); });
@@ -183,7 +178,7 @@ void ScriptLeg(PaiGowSession& s, const KilledLeg& leg, Dealt* dealt, TableState*
       s.When([stage] { return StageBegins(static_cast<Stage>(stage)); }, DieHere);
       return;
     }
-    AddStage(s, static_cast<Stage>(stage), !fresh && stage == first, dealt, out);
+    AddStage(s, static_cast<Stage>(stage), dealt, out);
     if (stage == leg.kill) {
       s.When([stage] { return PacketSent(static_cast<Stage>(stage)); }, DieHere);
       return;
@@ -280,6 +275,9 @@ TEST_F(PaiGowKilledRound, TheGamePlayedThroughIsWhatTheRestoresMustEndAs) {
 }
 
 TEST_F(PaiGowKilledRound, KilledAfterBeginPlay) { ExpectChainEndsAsPlayedThrough({{kNoKill, kBets}}); }
+TEST_F(PaiGowKilledRound, KilledAfterBeginPlayTwice) {
+  ExpectChainEndsAsPlayedThrough({{kNoKill, kBets}, {kBets, kBets}});
+}
 TEST_F(PaiGowKilledRound, KilledAfterFirstDeal) { ExpectChainEndsAsPlayedThrough({{kNoKill, kFirstDeal}}); }
 TEST_F(PaiGowKilledRound, KilledAfterPlayerDone) { ExpectChainEndsAsPlayedThrough({{kNoKill, kPlayerDone}}); }
 TEST_F(PaiGowKilledRound, KilledAfterEndPlay) { ExpectChainEndsAsPlayedThrough({{kNoKill, kEndPlay}}); }

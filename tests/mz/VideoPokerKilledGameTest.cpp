@@ -42,7 +42,15 @@ struct HandSeen {
   double credits = 0, money = 0, won = 0, account = 0;
 };
 
-enum Kill { kNoKill, kFirstDealSent, kFirstDealAnswered, kFinalDealSent, kFinalDealAnswered, kEndPlaySent };
+enum Kill {
+  kNoKill,
+  kFirstDealSent,
+  kFirstDealAnswered,
+  kFinalDealSent,
+  kFinalDealAnswered,
+  kEndPlaySent,
+  kNextHandCoinsIn,  // the hand played through, then $25 in for the next
+};
 
 void ReadResult(VideoPokerSession& s, HandSeen* seen);
 
@@ -76,6 +84,10 @@ void ScriptHand(VideoPokerSession& s, Kill kill, bool restored, HandSeen* seen) 
   if (kill == kFinalDealSent) return s.When([] { return R::InState(mz::kWaitFinalDeal); }, DieHere);
   if (kill == kFinalDealAnswered) return s.When([] { return R::InState(mz::kFlipFinal); }, DieHere);
   if (kill == kEndPlaySent) return s.When([] { return R::InState(mz::kWaitEndPlay); }, DieHere);
+  if (kill == kNextHandCoinsIn) {
+    s.When(HandDone, [] { R::ClickButton(mz::kButtonInsert1 + 2); });
+    return s.When([] { return Choosing() && R::Record()->credits == 145; }, DieHere);
+  }
   ReadResult(s, seen);
 }
 
@@ -162,6 +174,49 @@ TEST(VideoPokerKilledWithCoinsIn, MoneyAndCreditsMakeTheAccount) {
   EXPECT_EQ(restored.Run(1), 0);
   EXPECT_DOUBLE_EQ(machine, account);
   EXPECT_TRUE(metersShowTheMachine);
+  EXPECT_DOUBLE_EQ(restored.finalBalance, account);
+}
+
+// A hand played through, then coins put in for the next hand and the
+// program killed with its main client: the restored machine holds the
+// whole account and its meters show what it holds, before and after a
+// further insert.
+TEST(VideoPokerKilledWithCoinsIn, AfterAHandTheMetersShowTheMachine) {
+  TempFolder root;
+  RunUntilKilled([&] {
+    VideoPokerSession killed(root.Path());
+    HandSeen ignored;
+    ScriptHand(killed, kNextHandCoinsIn, false, &ignored);
+    killed.Run(0);
+  });
+  VideoPokerSession restored(root.Path());
+  restored.boxAnswers = AnswerEveryBox;
+  ClearDraws();
+  hx::QueueDeck("2S 7H 9D JC KS 3C");
+  double machine = -1, account = -2, moneyBefore = -3, moneyAfter = -4;
+  bool shownBefore = false, shownAfter = false;
+  const auto metersShowTheMachine = [] {
+    const std::vector<std::uint8_t> shown = LayerPixels(gScreen.Front());
+    mz::DrawMeters(R::Record());
+    return LayerPixels(gScreen.Front()) == shown;
+  };
+  restored.When(Choosing, [&] {
+    machine = R::Record()->money + R::Record()->credits;
+    moneyBefore = R::Record()->money;
+    dbGetBalance(kSavedGameUser, &account);
+    shownBefore = metersShowTheMachine();
+    R::ClickButton(mz::kButtonInsert1 + 2);
+  });
+  restored.When([&] { return Choosing() && R::Record()->money < moneyBefore; }, [&] {
+    moneyAfter = R::Record()->money;
+    shownAfter = metersShowTheMachine();
+    plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+  });
+  EXPECT_EQ(restored.Run(1), 0);
+  EXPECT_DOUBLE_EQ(machine, account);
+  EXPECT_TRUE(shownBefore);
+  EXPECT_DOUBLE_EQ(moneyAfter, moneyBefore - 25);
+  EXPECT_TRUE(shownAfter);
   EXPECT_DOUBLE_EQ(restored.finalBalance, account);
 }
 

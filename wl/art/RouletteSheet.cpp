@@ -287,9 +287,12 @@ std::vector<SheetItem> BuildItems() {
   for (int pressed = 0; pressed < 2; ++pressed) {
     items.push_back({DrawSpinButton, {kSpinFaces[pressed].x, kSpinFaces[pressed].y, 57, 36}, 1 + pressed, nullptr, 0});
   }
+  // A face ends where the next begins: the Help face's last column is drawn
+  // as the Options face's first, the plain fill both share.
   for (const TextButton& b : kTextButtons) {
     const Rect area = ButtonArea(b.button);
-    items.push_back({DrawTextButton, {b.pressed.x, b.pressed.y, area.w, area.h}, 1, b.text, 0});
+    const int width = b.button == kButtonHelp ? kOptionsFace.x - kHelpFace.x : area.w;
+    items.push_back({DrawTextButton, {b.pressed.x, b.pressed.y, width, area.h}, 1, b.text, 0});
   }
   for (int ink = 0; ink < 2; ++ink) {
     for (int digit = 0; digit < 10; ++digit) {

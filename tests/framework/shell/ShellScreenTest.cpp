@@ -3,7 +3,10 @@
 // money display, lag meter and ticker.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "framework/shell/Buttons.h"
 #include "framework/shell/LagMeter.h"
@@ -191,6 +194,47 @@ TEST_F(ToyScreen, NoFormatDrawsTheDefaultTextOnlyWhileAMessageShows) {
   PrintStatusMsg(nullptr);
   Flush();
   EXPECT_EQ(At(6, 467), ToyGlyphColour('D'));
+}
+
+// The status line's hint timing, one StatusMsgTimeout a frame with the
+// pointer over no button: which text the line shows after each frame.
+enum Shown { kHint, kDefault, kEmpty };
+std::vector<Shown> LineAfterEachFrame(int emptyFrames, int defaultFrames, int frames) {
+  static GameDefinition game;
+  game = ToyGameDefinition();
+  game.statusEmptyFrames = emptyFrames;
+  game.statusDefaultFrames = defaultFrames;
+  InstallGame(game);
+  plat::headless::SetCursorScreenPos(320, 300);
+  EXPECT_EQ(ButtonUnderPointer(), 0);
+  SetStatusText("%s", "DEF");
+  PrintStatusMsg("%s", "HINT");
+  std::vector<Shown> shown;
+  for (int frame = 0; frame < frames; ++frame) {
+    StatusMsgTimeout();
+    gScreen.Flush(gDeviceContext, 0, 0, CScreen::kFlushDirty);
+    const int first = plat::GetRValue(plat::headless::Pixel(gMainWindow, 6, 467));
+    shown.push_back(first == ToyGlyphColour('H') ? kHint : first == ToyGlyphColour('D') ? kDefault : kEmpty);
+  }
+  InstallGame(ToyGameDefinition());
+  return shown;
+}
+
+std::vector<Shown> Runs(std::initializer_list<std::pair<Shown, int>> runs) {
+  std::vector<Shown> out;
+  for (const auto& [what, count] : runs) out.insert(out.end(), count, what);
+  return out;
+}
+
+TEST_F(ToyScreen, AHintIsEmptiedAfter15FramesAndGivesWayToTheDefaultAfter50) {
+  ASSERT_NE(ToyGlyphColour('H'), ToyGlyphColour('D'));
+  EXPECT_EQ(LineAfterEachFrame(15, 50, 60), Runs({{kHint, 15}, {kEmpty, 35}, {kDefault, 10}}));
+}
+
+// The other order: the default text after 15 frames, the line emptied from
+// the 50th on.
+TEST_F(ToyScreen, AHintGivesWayToTheDefaultAfter15FramesAndIsEmptiedAfter50) {
+  EXPECT_EQ(LineAfterEachFrame(50, 15, 60), Runs({{kHint, 15}, {kDefault, 35}, {kEmpty, 10}}));
 }
 
 TEST_F(ToyScreen, UserFieldShowsThePlayerTextWithin50Pixels) {
