@@ -1,7 +1,7 @@
 // The DEPOSIT and WITHDRAW requests.
-#include <cstddef>
-
 #include "cash/OrderRequest.h"
+
+#include <cstddef>
 
 #include "cash/OrderForm.h"
 #include "cash/OrderTypes.h"
@@ -57,13 +57,14 @@ void AddDepositTags(CComm& comm, const OrderForm& form) {
   AddTag(comm, "bankphone", form.bankPhone);
 }
 
-}  // namespace
-
+// An online withdrawal: every order field, in the main client's order.
 void AddOrderTags(CComm& comm, const OrderForm& form) {
   const int type = form.orderType;
   AddTag(comm, "type", type >= 0 && type < kOrderTypeCount ? gOrderTypes[type].protocolId : "");
   for (const OrderTag& tag : kOrderTags) AddTag(comm, tag.name, reinterpret_cast<const char*>(&form) + tag.field);
 }
+
+}  // namespace
 
 int BeginOrderRequest(CComm& comm, const OrderForm& form, int withdraw, int online) {
   if (!comm.IsSendFree() || !comm.BeginPacket()) return 0;
