@@ -7,6 +7,8 @@
 #include "cash/CashierReaders.h"
 #include "cash/CashierScreen.h"
 #include "cash/OrderForm.h"
+#include "cash/OrderFormBox.h"
+#include "cash/OrderRequest.h"
 #include "cash/OrderTypes.h"
 #include "cash/TransactionDialog.h"
 #include "framework/link/Comm.h"
@@ -70,11 +72,6 @@ int BeginRequest(CComm& comm, const char* command) {
   return 1;
 }
 
-void AddTag(CComm& comm, const char* name, const char* value) {
-  comm.AddTag(name);
-  comm.SetTagValue(value);
-}
-
 void Send(CashierClientRecord* r, const char* command, int next, CComm& comm) {
   if (BeginRequest(comm, command)) r->state = next;
 }
@@ -119,38 +116,11 @@ void ShowAcknowledge() {
   DrawMenuButtons();
 }
 
-void SendDeposit(CashierClientRecord* r, CComm& comm) {
+// DEPOSIT (withdraw 0) or WITHDRAW of the confirmed form, after the please-wait box.
+void SendOrder(CashierClientRecord* r, CComm& comm, int withdraw) {
   if (!comm.IsSendFree()) return;
-  StartPleaseWait("\n\n\n\n   SENDING DEPOSIT REQUEST TO SERVER");
-  if (!BeginRequest(comm, "DEPOSIT")) return;
-  const OrderForm& form = gOrderForm;
-  const int type = form.orderType >= 0 && form.orderType < kOrderTypeCount ? form.orderType : kOrderCreditCard;
-  AddTag(comm, "type", gOrderTypes[type].protocolId);
-  AddTag(comm, "amount", form.amount);
-  AddTag(comm, "securitycode", form.securityCode);
-  if (!form.cardOnFile) {
-    AddTag(comm, "cardtype", form.cardType);
-    AddTag(comm, "number", form.cardNumber);
-    AddTag(comm, "expdate", form.expiryDate);
-    AddTag(comm, "name", form.cardholder);
-    AddTag(comm, "startdate", form.startDate);
-    AddTag(comm, "issueno", form.issueNo);
-    AddTag(comm, "bankname", form.bankName);
-    AddTag(comm, "bankphone", form.bankPhone);
-  }
-  r->state = kSentDeposit;
-}
-
-void SendWithdraw(CashierClientRecord* r, CComm& comm) {
-  if (!comm.IsSendFree()) return;
-  StartPleaseWait("\n\n\n\n  SENDING WITHDRAW REQUEST TO SERVER");
-  if (!BeginRequest(comm, "WITHDRAW")) return;
-  if (Online()) {
-    AddOrderTags(comm, gOrderForm);
-  } else {
-    AddTag(comm, "AMOUNT", gOrderForm.amount);
-  }
-  r->state = kSentWithdraw;
+  StartPleaseWait(withdraw ? "\n\n\n\n  SENDING WITHDRAW REQUEST TO SERVER" : "\n\n\n\n   SENDING DEPOSIT REQUEST TO SERVER");
+  if (BeginOrderRequest(comm, gOrderForm, withdraw, Online())) r->state = withdraw ? kSentWithdraw : kSentDeposit;
 }
 
 struct OrderTexts {
@@ -319,13 +289,13 @@ int ClientRun(CashierClientRecord* r, CComm& comm) {
       DrawMenuButtons();
       if (gCashierMode == kModeUnknown) return 0;
       if (gCashierMode == kModeOffline) {
-        ComposeOrderTexts(1);
+        ComposeOrderTextsShown(gMainWindow, 1);
         r->state = kMenu;
       } else {
         r->state = kSendUser;
       }
       return 0;
-    case kSendDeposit: SendDeposit(r, comm); return 0;
+    case kSendDeposit: SendOrder(r, comm, 0); return 0;
     case kSentDeposit: Sent(r, kDepositAnswer, comm); return 0;
     case kDepositAnswer:
       if (!comm.IsReceived()) return 0;
@@ -399,7 +369,7 @@ int ClientRun(CashierClientRecord* r, CComm& comm) {
         return 0;
       if (!ParseOrderTypeInfo(comm)) return Fail(r, "WAITGETLIMITS: Unable to get the order type info"), 0;
       comm.ReleaseReceived();
-      ComposeOrderTexts(0);
+      ComposeOrderTextsShown(gMainWindow, 0);
       r->returnState = kMenu;
       r->state = kSendCardInfo;
       return 0;
@@ -435,7 +405,7 @@ int ClientRun(CashierClientRecord* r, CComm& comm) {
       comm.ReleaseReceived();
       r->state = r->returnState;
       return 0;
-    case kSendWithdraw: SendWithdraw(r, comm); return 0;
+    case kSendWithdraw: SendOrder(r, comm, 1); return 0;
     case kSentWithdraw: Sent(r, kWaitShowing, comm); return 0;
     case kWaitShowing:
       if (RedrawPanel(kPanelShowingTime, 0) <= 0) r->state = kWithdrawAnswer;

@@ -4,9 +4,7 @@
 
 #include "platform/include/plat/dialog.h"
 
-class CComm;
 struct CashierClientRecord;
-struct OrderForm;
 
 inline constexpr int kTransactionDialogId = 107;
 inline constexpr int kDepositConfirmDialogId = 108;
@@ -32,6 +30,3 @@ plat::INT_PTR DepositConfirmDlgProc(plat::HWND dialog, plat::UINT msg, plat::WPA
 
 // The order type of the dialog's selected tab.
 int TabToOrderType(plat::HWND dialog);
-
-// The WITHDRAW request's order tags from form, added to the packet being built.
-void AddOrderTags(CComm& comm, const OrderForm& form);

@@ -6,8 +6,8 @@
 
 #include "cash/AccountLogDialog.h"
 #include "cash/OrderForm.h"
+#include "cash/OrderRequest.h"
 #include "cash/OrderTypes.h"
-#include "cash/TransactionDialog.h"
 #include "framework/link/Comm.h"
 #include "platform/include/plat/headless.h"
 #include "tests/cash/CashierDialogFixture.h"
@@ -86,9 +86,7 @@ TEST_F(AccountLogDialogTest, WithdrawTagsComeInTheirOrder) {
   CopyField(form.securityCode, "1234567");
   CopyField(form.swift, "DEUTDEFF");
   CopyField(form.bankCountry, "Freeland");
-  ASSERT_EQ(comm.BeginPacket(), 1);
-  comm.AddCommand("WITHDRAW");
-  AddOrderTags(comm, form);
+  ASSERT_EQ(BeginOrderRequest(comm, form, 1, 1), 1);
   ASSERT_EQ(comm.SendPacket(), 1);
   EXPECT_EQ(transport->LastText(),
             "command=WITHDRAW&type=wiretransfer&amount=100&securitycode=1234567&cardtype=&cardno=&expdate=&"

@@ -10,6 +10,7 @@
 
 #include "cash/CashierClient.h"
 #include "cash/CashierLayout.h"
+#include "cash/OrderTypes.h"
 #include "framework/shell/ShellGlobals.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/window.h"
@@ -119,6 +120,32 @@ TEST(CashierOffline, ADepositShowsItsBoxAndThenTheNewBalance) {
   bool amountSent = false;
   for (const RelayedPacket& p : run.packets) amountSent |= p.text.find("command=DEPOSIT&type=creditcard&amount=250&") == 0;
   EXPECT_TRUE(amountSent);
+}
+
+// A charge template too long to compose is reported once, in its box, and
+// the cashier still serves a deposit.
+TEST(CashierOffline, ATooLongChargeTemplateShowsOneBoxAndTheCashierGoesOn) {
+  R run;
+  run.sendRecord = false;
+  R::AnswerDialogs(-1, "250");
+  const std::string tooLong(kChargeTemplateMax + 1, 'x');
+  run.When(R::AfterFrames(2), [&] {
+    gOrderTypes[kOrderMoneyTransfer].chargeTemplate = tooLong.c_str();
+    run.SendPlayerRecord();
+  });
+  int boxesAtMenu = -1;
+  run.When(R::InMenu, [&] {
+    boxesAtMenu = R::Boxes(kChargeTemplateTooLongText, kChargeTemplateTooLongCaption);
+    R::ClickButton(cash::kButtonConfirm);
+  });
+  run.When([] { return R::InState(cash::kWaitAcknowledge); }, [] { R::ClickButton(cash::kButtonAcknowledge); });
+  run.When(R::InMenu, Close);
+  EXPECT_EQ(run.Run(), 0);
+  ResetOrderTypes();
+  EXPECT_EQ(boxesAtMenu, 1);
+  EXPECT_EQ(R::Boxes(kChargeTemplateTooLongText, kChargeTemplateTooLongCaption), 1);
+  EXPECT_EQ(ClientCommands(run.packets), Commands({"GETCREDITCARDINFO", "DEPOSIT", "GETACCOUNTINFO", "ENDMODULE"}));
+  EXPECT_EQ(gPlayerRecord.GetMoney(), 1250.0);
 }
 
 // A name wider than its box is cut there and leaves the balance alone.

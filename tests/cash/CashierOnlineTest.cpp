@@ -12,6 +12,7 @@
 #include "cash/CashierClient.h"
 #include "cash/CashierLayout.h"
 #include "cash/CashierProgram.h"
+#include "cash/OrderTypes.h"
 #include "cash/TransactionDialog.h"
 #include "cash/TransactionLayout.h"
 #include "cash/art/CashierSheet.h"
@@ -115,6 +116,24 @@ TEST_F(CashierOnlineTest, TheStartUpAsksForUserCardsFiguresOrderTypesAndTheCardO
   EXPECT_EQ(balance, 1000.0);
   EXPECT_EQ(name, "Player");
   EXPECT_EQ(viewLog, 1);
+}
+
+// The order types arrive with a charge template too long to compose: its
+// box shows once and the menu comes up as ever.
+TEST_F(CashierOnlineTest, ATooLongChargeTemplateShowsOneBoxAndTheMenuFollows) {
+  const std::string tooLong(kChargeTemplateMax + 1, 'x');
+  session.When([] { return gMainWindow != nullptr; },
+               [&] { gOrderTypes[kOrderMoneyTransfer].chargeTemplate = tooLong.c_str(); });
+  int boxes = -1;
+  session.When(R::InMenu, [&] {
+    boxes = R::Boxes(kChargeTemplateTooLongText, kChargeTemplateTooLongCaption);
+    Close();
+  });
+  EXPECT_EQ(session.Run(0), 0);
+  ResetOrderTypes();
+  EXPECT_EQ(boxes, 1);
+  EXPECT_EQ(SentCommands(), Commands({"GETUSER", "GETVALIDCARDS", "GETACCOUNTINFO", "GETORDERTYPEINFO",
+                                      "GETCREDITCARDINFO", "ENDMODULE"}));
 }
 
 // $100 with a new card (its tags sent and kept by the main client), then

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -11,12 +12,12 @@
 #include "cash/CashierClientRecord.h"
 #include "cash/CashierReaders.h"
 #include "cash/OrderForm.h"
+#include "cash/OrderRequest.h"
 #include "cash/OrderTypes.h"
 #include "framework/link/Comm.h"
 #include "framework/link/Text.h"
 #include "mainclient/CashierDesk.h"
 #include "tests/cash/CashierPackets.h"
-#include "tests/mainclient/CashierTags.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
@@ -70,23 +71,15 @@ LogRow Shown(const OnlineOrder& order) {
   return {date, std::to_string(order.id), order.type, order.state, amount, charge, order.comment};
 }
 
-// The DEPOSIT or WITHDRAW request of gOrderForm with the tags the cashier
-// sends: type, amount, securitycode, and the card fields when no card is on
-// file (a deposit) or the bank fields (a withdrawal).
-std::string OrderRequest(const char* command) {
-  const OrderForm& f = gOrderForm;
-  TagList tags = {{"command", command},
-                  {"type", gOrderTypes[f.orderType].protocolId},
-                  {"amount", f.amount},
-                  {"securitycode", f.securityCode}};
-  if (f.orderType == kOrderCreditCard && !f.cardOnFile) {
-    const TagList card = {{"cardtype", f.cardType},   {"number", f.cardNumber}, {"expdate", f.expiryDate},
-                          {"name", f.cardholder},     {"startdate", f.startDate}, {"issueno", f.issueNo},
-                          {"bankname", f.bankName},   {"bankphone", f.bankPhone}};
-    tags.insert(tags.end(), card.begin(), card.end());
-  }
-  if (f.orderType == kOrderWireTransfer) tags.push_back({"accountno", f.accountNo});
-  return RequestText(tags);
+// The DEPOSIT (withdraw 0) or WITHDRAW request the cashier sends online
+// for gOrderForm, built by the cashier's own request builder.
+std::string OrderRequest(int withdraw) {
+  CComm cashier;
+  EXPECT_EQ(BeginOrderRequest(cashier, gOrderForm, withdraw, 1), 1);
+  char* text = cashier.sendList.Encode();
+  std::string out = text ? text : "";
+  std::free(text);
+  return out;
 }
 
 class CashierRoundTripTest : public ::testing::Test {
@@ -108,8 +101,8 @@ class CashierRoundTripTest : public ::testing::Test {
     return value ? value : "(missing)";
   }
   // Places gOrderForm's order as the cashier sends it; answers its id.
-  double Place(const char* command, std::int64_t now) {
-    EXPECT_EQ(Ask(OrderRequest(command), now), "ok") << comm.recvList.GetValue("errormsg");
+  double Place(int withdraw, std::int64_t now) {
+    EXPECT_EQ(Ask(OrderRequest(withdraw), now), "ok") << comm.recvList.GetValue("errormsg");
     EXPECT_TRUE(comm.FindNextTag("MESSAGE"));
     double id = -1;
     comm.RewindReceived();
@@ -223,7 +216,7 @@ TEST_F(CashierRoundTripTest, OrdersOfTheCashiersFormAreBookedOnceAndListedNewest
   CopyField(gOrderForm.cardholder, "Ann Player");
   CopyField(gOrderForm.bankName, "Lake Bank");
   CopyField(gOrderForm.bankPhone, "555-0100");
-  const double first = Place("DEPOSIT", kNow);
+  const double first = Place(0, kNow);
   ASSERT_EQ(store.Online().orders.size(), 1u);
   EXPECT_EQ(first, static_cast<double>(store.Online().orders[0].id));
   EXPECT_EQ(store.Online().balance, start + 61234);
@@ -242,7 +235,8 @@ TEST_F(CashierRoundTripTest, OrdersOfTheCashiersFormAreBookedOnceAndListedNewest
   gOrderForm.orderType = kOrderCreditCard;
   CopyField(gOrderForm.amount, "20");
   CopyField(gOrderForm.securityCode, code.c_str());  // the first used up the security limit
-  const double second = Place("DEPOSIT", kNow + 60);
+  EXPECT_EQ(OrderRequest(0).find("number="), std::string::npos);
+  const double second = Place(0, kNow + 60);
 
   // A wire transfer out.
   gOrderForm = OrderForm{};
@@ -250,7 +244,7 @@ TEST_F(CashierRoundTripTest, OrdersOfTheCashiersFormAreBookedOnceAndListedNewest
   CopyField(gOrderForm.amount, "250.01");
   CopyField(gOrderForm.securityCode, code.c_str());
   CopyField(gOrderForm.accountNo, "12345678");
-  const double third = Place("WITHDRAW", kNow + 120);
+  const double third = Place(1, kNow + 120);
   EXPECT_LT(first, second);
   EXPECT_LT(second, third);
 

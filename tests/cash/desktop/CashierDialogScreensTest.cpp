@@ -3,6 +3,7 @@
 // the desktop and saved as screenshots for a person to look at.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -31,6 +32,25 @@ constexpr DWORD kSettle = 400;
 
 std::string gShotName;
 DLGPROC gInner = nullptr;
+int gHeaderInk = -1;  // dark pixels under the account log's two header markers
+
+// The dark pixels the dialog shows from the marker control's top left to
+// its bottom right, moved down and right by the header's offset.
+int BlackPixelsNear(HWND dialog, int markerId) {
+  RECT r{};
+  HWND marker = GetDlgItem(dialog, markerId);
+  if (!GetClientRect(marker, &r) || !MapWindowRect(marker, dialog, &r)) return 0;
+  HDC hdc = GetDC(dialog);
+  int black = 0;
+  for (int y = r.top; y < r.bottom + 11; ++y) {
+    for (int x = r.left; x < r.right + 10; ++x) {
+      const COLORREF c = GetPixel(hdc, x, y);
+      black += c != CLR_INVALID && GetRValue(c) + GetGValue(c) + GetBValue(c) < 200;
+    }
+  }
+  ReleaseDC(dialog, hdc);
+  return black;
+}
 
 // The screen area of the dialog saved as a PNG in the build's screen folder.
 bool SaveDialog(HWND dialog, const std::string& name) {
@@ -49,6 +69,8 @@ INT_PTR ShootingProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == kShoot) {
     desktop_test::PumpFor(kSettle);
     EXPECT_TRUE(SaveDialog(dialog, gShotName)) << gShotName;
+    if (gInner == AccountLogDlgProc)
+      gHeaderInk = std::min(BlackPixelsNear(dialog, kLogUserId), BlackPixelsNear(dialog, kLogBalanceId));
     PostMessage(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     return TRUE;
   }
@@ -141,6 +163,8 @@ TEST_F(CashierDialogScreens, TheConfirmationAndTheAccountLog) {
   gShotName = "account-log";
   EXPECT_EQ(DialogBoxParam(nullptr, kAccountLogDialogId, nullptr, ShootingProc, reinterpret_cast<LPARAM>(&source)),
             0);
+  // "User:" and the balance are drawn, not left to the grey background.
+  EXPECT_GT(gHeaderInk, 20);
 }
 
 }  // namespace

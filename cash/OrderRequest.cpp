@@ -1,9 +1,10 @@
-// The WITHDRAW request's order tags.
+// The DEPOSIT and WITHDRAW requests.
+#include "cash/OrderRequest.h"
+
 #include <cstddef>
 
 #include "cash/OrderForm.h"
 #include "cash/OrderTypes.h"
-#include "cash/TransactionDialog.h"
 #include "framework/link/Comm.h"
 
 namespace {
@@ -39,10 +40,41 @@ void AddTag(CComm& comm, const char* name, const char* value) {
   comm.SetTagValue(value);
 }
 
-}  // namespace
+// A credit-card deposit: the card's fields go along unless one is on file.
+void AddDepositTags(CComm& comm, const OrderForm& form) {
+  const int type = form.orderType >= 0 && form.orderType < kOrderTypeCount ? form.orderType : kOrderCreditCard;
+  AddTag(comm, "type", gOrderTypes[type].protocolId);
+  AddTag(comm, "amount", form.amount);
+  AddTag(comm, "securitycode", form.securityCode);
+  if (form.cardOnFile) return;
+  AddTag(comm, "cardtype", form.cardType);
+  AddTag(comm, "number", form.cardNumber);
+  AddTag(comm, "expdate", form.expiryDate);
+  AddTag(comm, "name", form.cardholder);
+  AddTag(comm, "startdate", form.startDate);
+  AddTag(comm, "issueno", form.issueNo);
+  AddTag(comm, "bankname", form.bankName);
+  AddTag(comm, "bankphone", form.bankPhone);
+}
 
+// An online withdrawal: every order field, in the main client's order.
 void AddOrderTags(CComm& comm, const OrderForm& form) {
   const int type = form.orderType;
   AddTag(comm, "type", type >= 0 && type < kOrderTypeCount ? gOrderTypes[type].protocolId : "");
   for (const OrderTag& tag : kOrderTags) AddTag(comm, tag.name, reinterpret_cast<const char*>(&form) + tag.field);
+}
+
+}  // namespace
+
+int BeginOrderRequest(CComm& comm, const OrderForm& form, int withdraw, int online) {
+  if (!comm.IsSendFree() || !comm.BeginPacket()) return 0;
+  comm.AddCommand(withdraw ? "WITHDRAW" : "DEPOSIT");
+  if (!withdraw) {
+    AddDepositTags(comm, form);
+  } else if (online) {
+    AddOrderTags(comm, form);
+  } else {
+    AddTag(comm, "AMOUNT", form.amount);
+  }
+  return 1;
 }
