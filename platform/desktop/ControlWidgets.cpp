@@ -70,9 +70,9 @@ void CTabControlWidget::OnChanged(int index) {
     m_current = index;
     return;
   }
-  NMHDR header{m_hwnd, w->controlId, TCN_SELCHANGING};
-  const HWND parent = w->parent->handle;
-  SendMessage(parent, WM_NOTIFY, static_cast<WPARAM>(w->controlId), reinterpret_cast<LPARAM>(&header));
+  NMHDR header{m_hwnd, w->id, TCN_SELCHANGING};
+  const HWND parent = w->parent;
+  SendMessage(parent, WM_NOTIFY, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&header));
   m_current = index;
   header.code = TCN_SELCHANGE;
   SendMessage(parent, WM_NOTIFY, static_cast<WPARAM>(header.idFrom), reinterpret_cast<LPARAM>(&header));
@@ -141,9 +141,9 @@ bool DrawOwnerItem(HWND control, QPainter* painter, QWidget* paintedWidget, int 
   }
   CQtEntry entry;
   const HDC dc = CreatePainterDc(control, painter, rect);
-  DRAWITEMSTRUCT dis{c->controlId, item, state, control, dc,
+  DRAWITEMSTRUCT dis{c->id, item, state, control, dc,
                      RECT{rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1}, itemData};
-  SendMessage(c->parent->handle, WM_DRAWITEM, static_cast<WPARAM>(c->controlId),
+  SendMessage(c->parent, WM_DRAWITEM, static_cast<WPARAM>(c->id),
               reinterpret_cast<LPARAM>(&dis));
   DestroyDc(dc);
   return true;

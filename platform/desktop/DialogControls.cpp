@@ -19,8 +19,8 @@ using desktop::CWindow;
 using desktop::Windows;
 
 CWindow* FindItem(CWindow* parent, int id) {
-  for (CWindow* c : parent->children) {
-    if (c->controlId == id) return c;
+  for (CWindow* c : ChildrenOf(parent)) {
+    if (c->id == id) return c;
     if (CWindow* inner = FindItem(c, id)) return inner;
   }
   return nullptr;
@@ -78,7 +78,7 @@ HWND GetDlgItem(HWND dialog, int id) {
 
 int GetDlgCtrlID(HWND control) {
   CWindow* c = Windows().Find(control);
-  return c && c->kind == desktop::WindowKind::kControl ? c->controlId : 0;
+  return c && c->kind == desktop::WindowKind::kControl ? c->id : 0;
 }
 
 BOOL SetDlgItemText(HWND dialog, int id, const char* text) {

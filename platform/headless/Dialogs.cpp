@@ -210,8 +210,9 @@ LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void PaintPending(HWND root) {
   std::vector<HWND> order;
-  for (HWND h : S().windowOrder) {
-    if (IsDescendant(h, root)) order.push_back(h);
+  for (const common::CWindowCore* c : common::WindowTable().All()) {
+    const HWND h = c->handle;
+    if (common::IsInside(h, root)) order.push_back(h);
   }
   for (HWND h : order) {
     Window* w = FindWindowObj(h);

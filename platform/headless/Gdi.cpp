@@ -66,7 +66,7 @@ std::vector<std::string> Lines(const std::string& text, UINT format, int maxChar
 }
 
 void LogText(const common::CDeviceContext& d, const std::string& text) {
-  if (HWND top = TopLevelOf(d.window)) CappedPush(S().drawnTexts[Key(top)], text);
+  if (HWND top = common::TopLevelOf(d.window)) CappedPush(S().drawnTexts[Key(top)], text);
 }
 
 // The framebuffer of the top-level window; text is logged, not drawn.
@@ -74,7 +74,7 @@ class CHeadlessDevice final : public common::CDrawingDevice {
  public:
   bool Surface(const common::CDeviceContext& d, common::CSurface* out) override {
     Window* w = FindWindowObj(d.window);
-    Window* top = w ? FindWindowObj(TopLevelOf(d.window)) : nullptr;
+    Window* top = w ? FindWindowObj(common::TopLevelOf(d.window)) : nullptr;
     if (!top || top->fb.empty()) return false;
     const POINT o = ClientOrigin(*w);
     const POINT to = ClientOrigin(*top);
@@ -201,7 +201,7 @@ namespace headless {
 
 COLORREF Pixel(HWND hwnd, int x, int y) {
   Window* w = FindWindowObj(hwnd);
-  Window* top = FindWindowObj(TopLevelOf(hwnd));
+  Window* top = FindWindowObj(common::TopLevelOf(hwnd));
   if (!w || !top) return CLR_INVALID;
   const SIZE c = ClientSize(*w);
   if (x < 0 || y < 0 || x >= c.cx || y >= c.cy) return CLR_INVALID;
@@ -238,7 +238,7 @@ std::vector<RECT> PresentLog(HWND hwnd) {
 void ClearPresentLog() { S().presentLog.clear(); }
 
 std::vector<std::string> DrawnTexts(HWND dialog) {
-  HWND top = TopLevelOf(dialog);
+  HWND top = common::TopLevelOf(dialog);
   auto it = S().drawnTexts.find(Key(top ? top : dialog));
   return it == S().drawnTexts.end() ? std::vector<std::string>() : it->second;
 }

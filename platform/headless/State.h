@@ -13,7 +13,7 @@
 
 #include "platform/common/Gdi.h"
 #include "platform/common/MessageQueue.h"
-#include "platform/common/Window.h"
+#include "platform/common/WindowTable.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/plat.h"
 
@@ -63,10 +63,7 @@ struct ControlState {
 struct Window : common::CWindowCore {
   Builtin builtin = Builtin::None;
   std::string title;
-  HWND parent = nullptr;  // WS_CHILD windows
-  HWND owner = nullptr;   // top-level windows with an owner
   HWND sameAppAs = nullptr;  // an ownerless dialog counts as the program that opened it
-  int id = 0;
   RECT rect{};  // outer frame: screen coordinates, or the parent's client coordinates
   RECT restored{};
   POINT minTrack{0, 0};  // top-level windows: from WM_GETMINMAXINFO at creation
@@ -74,8 +71,6 @@ struct Window : common::CWindowCore {
   bool enabled = true;
   bool minimised = false;
   bool maximised = false;
-  bool destroying = false;
-  std::vector<HWND> children;
   HDC ownDC = nullptr;
   // Top-level windows: the client area's picture.
   int fbWidth = 0;
@@ -83,12 +78,6 @@ struct Window : common::CWindowCore {
   std::vector<common::Pixel> fb;
   std::unique_ptr<ControlState> control;
   DLGPROC dlgProc = nullptr;  // dialogs
-};
-
-struct WindowClass {
-  std::string name;
-  WNDCLASS wc{};
-  ATOM atom = 0;
 };
 
 // ---- Sound -------------------------------------------------------------------
@@ -117,11 +106,6 @@ struct MmTimer {
 // ---- The whole state ---------------------------------------------------------
 
 struct State {
-  std::map<std::uintptr_t, std::unique_ptr<Window>> windows;
-  std::vector<HWND> windowOrder;  // creation order of live windows
-  std::vector<WindowClass> classes;
-  ATOM nextAtom = 0xC000;
-
   common::CMessageQueue queue;
   bool shiftDown = false;
   bool controlDown = false;
@@ -173,9 +157,7 @@ State& S();
 
 // ---- Shared helpers between the backend's files -----------------------------
 
-Window* FindWindowObj(HWND hwnd);
-HWND TopLevelOf(HWND hwnd);
-bool IsDescendant(HWND hwnd, HWND ancestor);  // hwnd is ancestor or below it
+inline Window* FindWindowObj(HWND hwnd) { return static_cast<Window*>(common::FindCore(hwnd)); }
 POINT ClientOrigin(const Window& w);  // screen coordinates
 SIZE ClientSize(const Window& w);
 int FrameWidth(const Window& w);
@@ -187,7 +169,6 @@ Builtin BuiltinOfKind(ControlKind kind);
 HWND CreateWindowInternal(const char* className, const char* title, DWORD style, int x, int y,
                           int width, int height, HWND parent, int id, void* createParam,
                           Builtin builtin, ControlKind kind, DWORD cstyle);
-void DestroyAllWindows();
 void ActivateWindow(HWND hwnd);
 LRESULT BuiltinControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
