@@ -23,6 +23,7 @@ struct CWindowCore {
   LPARAM userData = 0;
   bool needsPaint = false;
   bool needsErase = false;
+  HDC ownDc = nullptr;          // CS_OWNDC: made at the first GetDC
   HWND parent = nullptr;        // child windows and controls: the window they sit in
   HWND owner = nullptr;         // top-level windows and dialogs: their owner, if any
   std::vector<HWND> children;   // in creation order

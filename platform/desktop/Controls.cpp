@@ -239,7 +239,6 @@ CWindow* CreateControl(CWindow* parent, ControlKind kind, int id, const char* te
   Windows().BindWidget(c, widget);
   widget->installEventFilter(new CControlFilter(c->handle, widget));
   parent->children.push_back(c->handle);
-  c->dc = CreateWindowDc(c->handle);
   c->needsPaint = true;
   QRect place = rect;
   if (kind == CTL_COMBOBOX) {

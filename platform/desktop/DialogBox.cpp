@@ -149,7 +149,6 @@ INT_PTR DialogBoxParam(HINSTANCE, int templateId, HWND owner, DLGPROC proc, LPAR
   widget->setFixedSize(size);
   widget->setWindowTitle(QString::fromLatin1(t->title ? t->title : ""));
   widget->setFont(desktop::MakeDialogFont(t->fontFace, t->fontSize));
-  d->dc = desktop::CreateWindowDc(d->handle);
   d->needsPaint = true;
   d->needsErase = true;
   const QRect over = ownerWindow && !t->centred && ownerWindow->widget->isVisible()

@@ -27,7 +27,6 @@ struct CWindow : common::CWindowCore {
   QImage canvas;                    // top-level windows and dialogs: what the DC draws on
   bool zoomed = false;
   bool iconic = false;
-  HDC dc = nullptr;
   bool everShown = false;
   bool nativeEvent = false;         // a Qt input event is going through a subclass procedure
   bool nativeDefault = false;       // ... and reached the built-in procedure

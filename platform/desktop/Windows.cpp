@@ -114,7 +114,6 @@ HWND CreateTopLevel(const common::CWindowClass* wc, const char* title, DWORD sty
   widget->setWindowTitle(Latin1(title));
   if (style & WS_DISABLED) widget->setEnabled(false);
   desktop::ApplyCurrentCursor(widget);
-  w->dc = desktop::CreateWindowDc(w->handle);
   w->needsPaint = true;
   w->needsErase = true;
   if (!OtherOfClass(w)) desktop::ClaimClassName(w->className);
@@ -193,7 +192,6 @@ void HideForDestroy(CWindowCore& window) {
 void ForgetWindow(CWindowCore& window) {
   auto* w = static_cast<desktop::CWindow*>(&window);
   if (w->kind == WindowKind::kTopLevel && !OtherOfClass(w)) desktop::ReleaseClassName(w->className);
-  if (w->dc) desktop::DestroyDc(w->dc);
   QWidget* widget = w->widget;
   Windows().BindWidget(w, nullptr);
   desktop::RetireWidget(widget);

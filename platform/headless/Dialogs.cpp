@@ -87,7 +87,7 @@ void SendDrawItem(HWND ctl, int itemId, UINT state, const RECT& rc) {
   Window* w = FindWindowObj(ctl);
   ControlState* cs = ControlOf(ctl);
   if (!w || !cs || !w->parent) return;
-  HDC hdc = NewDC(ctl, false);
+  HDC hdc = common::NewDc(ctl);
   DRAWITEMSTRUCT dis{};
   dis.controlId = w->id;
   dis.itemId = itemId;
@@ -108,7 +108,7 @@ void PaintControl(HWND ctl) {
   const SIZE size = ClientSize(*w);
   const bool focused = S().focus == ctl;
   if ((cs->kind == CTL_STATIC || cs->kind == CTL_STATICFRAME || cs->kind == CTL_GROUPBOX) && w->parent) {
-    HDC hdc = NewDC(ctl, false);
+    HDC hdc = common::NewDc(ctl);
     SendMessage(w->parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc), HandleToLParam(ctl));
     common::DeleteDc(hdc);
     return;

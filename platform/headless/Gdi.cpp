@@ -123,12 +123,6 @@ class CHeadlessDevice final : public common::CDrawingDevice {
 
 }  // namespace
 
-HDC NewDC(HWND window, bool own) {
-  HDC hdc = common::NewDc(window);
-  common::FindDc(hdc)->own = own;
-  return hdc;
-}
-
 void ResizeFramebuffer(Window& w) {
   if (w.parent) return;
   const SIZE c = ClientSize(w);
@@ -153,47 +147,6 @@ common::CDrawingDevice& common::Device() {
 }
 
 using namespace hl;
-
-// ---- Device contexts ------------------------------------------------------------
-
-HDC GetDC(HWND hwnd) {
-  if (!hwnd) return NewDC(nullptr, false);  // the screen, for its capabilities
-  Window* w = FindWindowObj(hwnd);
-  if (!w) return nullptr;
-  if (w->ownDC && common::FindDc(w->ownDC)) return w->ownDC;
-  return NewDC(hwnd, false);
-}
-
-int ReleaseDC(HWND, HDC hdc) {
-  common::CDeviceContext* d = common::FindDc(hdc);
-  if (!d) return 0;
-  if (!d->own) common::DeleteDc(hdc);
-  return 1;
-}
-
-HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
-  Window* w = FindWindowObj(hwnd);
-  if (!w || !ps) return nullptr;
-  HDC hdc = (w->ownDC && common::FindDc(w->ownDC)) ? w->ownDC : NewDC(hwnd, false);
-  if (common::CDeviceContext* d = common::FindDc(hdc); d && !d->own) d->paint = true;
-  const SIZE c = ClientSize(*w);
-  ps->hdc = hdc;
-  ps->fErase = w->needsErase ? TRUE : FALSE;
-  ps->rcPaint = RECT{0, 0, c.cx, c.cy};
-  w->needsPaint = false;
-  if (w->needsErase) {
-    w->needsErase = false;
-    ps->fErase = SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0) ? FALSE : TRUE;
-  }
-  return hdc;
-}
-
-BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps) {
-  if (!ps || !FindWindowObj(hwnd)) return FALSE;
-  const common::CDeviceContext* d = common::FindDc(ps->hdc);
-  if (d && d->paint) common::DeleteDc(ps->hdc);
-  return TRUE;
-}
 
 // ---- Test control -----------------------------------------------------------------
 

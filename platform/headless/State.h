@@ -71,7 +71,6 @@ struct Window : common::CWindowCore {
   bool enabled = true;
   bool minimised = false;
   bool maximised = false;
-  HDC ownDC = nullptr;
   // Top-level windows: the client area's picture.
   int fbWidth = 0;
   int fbHeight = 0;
@@ -177,8 +176,6 @@ LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 void PumpFor(HWND root);
 void PaintPending(HWND root);
 
-// A DC of the window; own ones are kept by ReleaseDC.
-HDC NewDC(HWND window, bool own);
 void ResizeFramebuffer(Window& w);
 
 // Clock.

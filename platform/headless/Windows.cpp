@@ -218,7 +218,6 @@ HWND CreateWindowInternal(const char* className, const char* title, DWORD style,
   const HWND hwnd = raw->handle;
   if (child) FindWindowObj(parent)->children.push_back(hwnd);
   ResizeFramebuffer(*raw);
-  if (raw->classStyle & CS_OWNDC) raw->ownDC = NewDC(hwnd, true);
 
   if (!child) {
     MINMAXINFO mmi{};
