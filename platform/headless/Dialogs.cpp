@@ -42,6 +42,7 @@ ControlState* ControlOfKind(HWND hwnd, ControlKind a, ControlKind b) {
 }
 
 ControlState* ItemsOf(HWND hwnd) { return ControlOfKind(hwnd, CTL_COMBOBOX, CTL_LISTBOX); }
+ControlState* TabOf(HWND tab) { return ControlOfKind(tab, CTL_TABCONTROL, CTL_TABCONTROL); }
 
 bool IsButtonKind(ControlKind k) {
   return k == CTL_PUSHBUTTON || k == CTL_DEFPUSHBUTTON || k == CTL_CHECKBOX || k == CTL_RADIOBUTTON;
@@ -147,6 +148,63 @@ HWND UsableControl(HWND dialog, int id) {
   return ctl;
 }
 
+// A click on a button or a notifying label: what the user's click does.
+void ClickOn(HWND ctl) {
+  ControlState* cs = ControlOf(ctl);
+  if (!cs) return;
+  const ControlKind kind = cs->kind;
+  if (kind == CTL_CHECKBOX) {
+    cs->check = cs->check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
+  } else if (kind == CTL_RADIOBUTTON) {
+    for (HWND r : RadioGroup(ctl)) {
+      if (ControlState* rs = ControlOf(r)) {
+        rs->check = r == ctl ? BST_CHECKED : BST_UNCHECKED;
+        FindWindowObj(r)->needsPaint = true;
+      }
+    }
+  }
+  if (Window* w = FindWindowObj(ctl)) w->needsPaint = true;
+  const bool notifies = IsButtonKind(kind) || (kind == CTL_STATIC && (cs->cstyle & CS_NOTIFY));
+  if (notifies) NotifyParent(ctl, kind == CTL_STATIC ? STN_CLICKED : BN_CLICKED);
+}
+
+// Whether an edit holding length characters takes ch.
+bool EditTakes(const ControlState& cs, std::size_t length, char ch) {
+  if ((cs.cstyle & CS_NUMBER) && !std::isdigit(static_cast<unsigned char>(ch))) return false;
+  return static_cast<int>(length) < cs.limit;
+}
+
+// A character typed at the end of an edit; backspace takes the last one away.
+void TypeCharacter(HWND ctl, WPARAM ch) {
+  ControlState* cs = ControlOfKind(ctl, CTL_EDIT, CTL_EDIT);
+  Window* w = FindWindowObj(ctl);
+  if (!cs || !w || cs->readOnly) return;
+  if (ch == '\b') {
+    if (w->title.empty()) return;
+    w->title.pop_back();
+  } else if (ch >= 32 && ch < 256 && EditTakes(*cs, w->title.size(), static_cast<char>(ch))) {
+    w->title += static_cast<char>(ch);
+  } else {
+    return;
+  }
+  w->needsPaint = true;
+  NotifyParent(ctl, EN_CHANGE);
+}
+
+// Another tab chosen: the parent hears before and after.
+void ChangeTab(HWND ctl, int index) {
+  Window* w = FindWindowObj(ctl);
+  NMHDR nm{ctl, w->id, TCN_SELCHANGING};
+  SendMessage(w->parent, WM_NOTIFY, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&nm));
+  ControlState* cs = TabOf(ctl);
+  w = FindWindowObj(ctl);
+  if (!cs || !w) return;
+  cs->curSel = index;
+  w->needsPaint = true;
+  nm = NMHDR{ctl, w->id, TCN_SELCHANGE};
+  SendMessage(w->parent, WM_NOTIFY, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&nm));
+}
+
 }  // namespace
 
 LRESULT BuiltinControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -175,6 +233,21 @@ LRESULT BuiltinControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_PAINT:
       PaintControl(hwnd);
+      return 0;
+    case WM_LBUTTONUP:
+      // A click sent by the program acts as the user's would.
+      if ((IsButtonKind(cs->kind) && w->enabled) || (cs->kind == CTL_STATIC && (cs->cstyle & CS_NOTIFY))) {
+        ClickOn(hwnd);
+      }
+      return 0;
+    case WM_CHAR:
+      TypeCharacter(hwnd, wParam);
+      return 0;
+    case WM_KEYDOWN:
+      if (cs->kind == CTL_TABCONTROL && (wParam == VK_LEFT || wParam == VK_RIGHT)) {
+        const int next = cs->curSel + (wParam == VK_LEFT ? -1 : 1);
+        if (next >= 0 && next < static_cast<int>(cs->tabs.size())) ChangeTab(hwnd, next);
+      }
       return 0;
     default:
       return DefWindowProc(hwnd, msg, wParam, lParam);
@@ -468,7 +541,6 @@ int ListBox_SetCurSel(HWND list, int index) { return ComboBox_SetCurSel(list, in
 
 namespace {
 ControlState* ViewOf(HWND view) { return ControlOfKind(view, CTL_LISTVIEW, CTL_LISTVIEW); }
-ControlState* TabOf(HWND tab) { return ControlOfKind(tab, CTL_TABCONTROL, CTL_TABCONTROL); }
 }  // namespace
 
 int ListView_InsertColumn(HWND view, int column, const char* title, int width, int) {
@@ -601,23 +673,8 @@ void ClickControl(HWND dialog, int id) {
   HWND ctl = UsableControl(dialog, id);
   ControlState* cs = ControlOf(ctl);
   if (!cs) return;
-  const ControlKind kind = cs->kind;
-  if (TakesFocus(kind)) SetFocus(ctl);
-  cs = ControlOf(ctl);
-  if (!cs) return;
-  if (kind == CTL_CHECKBOX) {
-    cs->check = cs->check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
-  } else if (kind == CTL_RADIOBUTTON) {
-    for (HWND r : RadioGroup(ctl)) {
-      if (ControlState* rs = ControlOf(r)) {
-        rs->check = r == ctl ? BST_CHECKED : BST_UNCHECKED;
-        FindWindowObj(r)->needsPaint = true;
-      }
-    }
-  }
-  if (Window* w = FindWindowObj(ctl)) w->needsPaint = true;
-  const bool notifies = IsButtonKind(kind) || (kind == CTL_STATIC && (cs->cstyle & CS_NOTIFY));
-  if (notifies) NotifyParent(ctl, kind == CTL_STATIC ? STN_CLICKED : BN_CLICKED);
+  if (TakesFocus(cs->kind)) SetFocus(ctl);
+  ClickOn(ctl);
   if (FindWindowObj(dialog)) PumpFor(dialog);
 }
 
@@ -630,9 +687,7 @@ void TypeText(HWND dialog, int id, const char* text) {
   if (!cs) return;
   std::string typed;
   for (const char* p = text ? text : ""; *p; ++p) {
-    if ((cs->cstyle & CS_NUMBER) && !std::isdigit(static_cast<unsigned char>(*p))) continue;
-    if (static_cast<int>(typed.size()) >= cs->limit) break;
-    typed += *p;
+    if (EditTakes(*cs, typed.size(), *p)) typed += *p;
   }
   Window* w = FindWindowObj(ctl);
   w->title = typed;
@@ -659,16 +714,7 @@ void SelectTab(HWND dialog, int id, int index) {
   HWND ctl = UsableControl(dialog, id);
   ControlState* cs = TabOf(ctl);
   if (!cs || index < 0 || index >= static_cast<int>(cs->tabs.size())) return;
-  Window* w = FindWindowObj(ctl);
-  NMHDR nm{ctl, w->id, TCN_SELCHANGING};
-  SendMessage(w->parent, WM_NOTIFY, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&nm));
-  cs = TabOf(ctl);
-  w = FindWindowObj(ctl);
-  if (!cs || !w) return;
-  cs->curSel = index;
-  w->needsPaint = true;
-  nm = NMHDR{ctl, w->id, TCN_SELCHANGE};
-  SendMessage(w->parent, WM_NOTIFY, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&nm));
+  ChangeTab(ctl, index);
   if (FindWindowObj(dialog)) PumpFor(dialog);
 }
 
