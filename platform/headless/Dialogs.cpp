@@ -11,22 +11,6 @@
 namespace plat {
 namespace hl {
 
-Builtin BuiltinOfKind(ControlKind kind) {
-  switch (kind) {
-    case CTL_PUSHBUTTON:
-    case CTL_DEFPUSHBUTTON:
-    case CTL_CHECKBOX:
-    case CTL_RADIOBUTTON:
-    case CTL_GROUPBOX: return Builtin::Button;
-    case CTL_EDIT: return Builtin::Edit;
-    case CTL_COMBOBOX: return Builtin::Combo;
-    case CTL_LISTBOX: return Builtin::List;
-    case CTL_LISTVIEW: return Builtin::ListView;
-    case CTL_TABCONTROL: return Builtin::Tab;
-    default: return Builtin::Static;
-  }
-}
-
 namespace {
 
 constexpr int kTabRowHeight = 24;
@@ -360,7 +344,7 @@ INT_PTR DialogBoxParam(HINSTANCE instance, int templateId, HWND owner, DLGPROC p
     if (!(it.style & CS_HIDDEN)) ws |= WS_VISIBLE;
     if (it.style & CS_DISABLED) ws |= WS_DISABLED;
     HWND ctl = CreateWindowInternal(common::ControlClassName(it.kind), it.text, ws, it.x, it.y, it.width, it.height, dlg,
-                                    it.id, nullptr, BuiltinOfKind(it.kind), it.kind, it.style);
+                                    it.id, nullptr, Builtin::Control, it.kind, it.style);
     if (!FindWindowObj(dlg)) return -1;
     if (!ctl) {
       failed = true;
@@ -415,35 +399,6 @@ BOOL EndDialog(HWND dialog, INT_PTR result) {
   return TRUE;
 }
 
-HWND GetDlgItem(HWND dialog, int id) {
-  Window* w = FindWindowObj(dialog);
-  if (!w) return nullptr;
-  for (HWND c : w->children) {
-    Window* cw = FindWindowObj(c);
-    if (cw && cw->id == id) return c;
-  }
-  return nullptr;
-}
-
-int GetDlgCtrlID(HWND control) {
-  Window* w = FindWindowObj(control);
-  return w && w->parent ? w->id : 0;
-}
-
-BOOL SetDlgItemText(HWND dialog, int id, const char* text) {
-  HWND c = GetDlgItem(dialog, id);
-  return c ? SetWindowText(c, text) : FALSE;
-}
-
-UINT GetDlgItemText(HWND dialog, int id, char* buffer, int maxCount) {
-  HWND c = GetDlgItem(dialog, id);
-  if (!c) {
-    if (buffer && maxCount > 0) buffer[0] = 0;
-    return 0;
-  }
-  return static_cast<UINT>(GetWindowText(c, buffer, maxCount));
-}
-
 BOOL CheckDlgButton(HWND dialog, int id, UINT check) {
   HWND c = GetDlgItem(dialog, id);
   ControlState* cs = ControlOfKind(c, CTL_CHECKBOX, CTL_RADIOBUTTON);
@@ -456,19 +411,6 @@ BOOL CheckDlgButton(HWND dialog, int id, UINT check) {
 UINT IsDlgButtonChecked(HWND dialog, int id) {
   ControlState* cs = ControlOfKind(GetDlgItem(dialog, id), CTL_CHECKBOX, CTL_RADIOBUTTON);
   return cs ? cs->check : BST_UNCHECKED;
-}
-
-BOOL CheckRadioButton(HWND dialog, int firstId, int lastId, int checkId) {
-  Window* w = FindWindowObj(dialog);
-  if (!w) return FALSE;
-  for (HWND c : w->children) {
-    Window* cw = FindWindowObj(c);
-    ControlState* cs = ControlOfKind(c, CTL_CHECKBOX, CTL_RADIOBUTTON);
-    if (!cw || !cs || cw->id < firstId || cw->id > lastId) continue;
-    cs->check = cw->id == checkId ? BST_CHECKED : BST_UNCHECKED;
-    cw->needsPaint = true;
-  }
-  return TRUE;
 }
 
 void Edit_LimitText(HWND edit, int maxChars) {

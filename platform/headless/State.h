@@ -33,8 +33,8 @@ std::uintptr_t Key(H h) {
 
 // ---- Windows ---------------------------------------------------------------
 
-// Kinds of the built-in control classes.
-enum class Builtin { None, Dialog, Static, Button, Edit, Combo, List, ListView, Tab };
+// A window of a registered class, a dialog, or a built-in control.
+enum class Builtin { None, Dialog, Control };
 
 struct Item {
   std::string text;
@@ -162,8 +162,6 @@ SIZE ClientSize(const Window& w);
 int FrameWidth(const Window& w);
 int CaptionHeight(const Window& w);
 
-// The built-in kind that holds a control kind.
-Builtin BuiltinOfKind(ControlKind kind);
 // Creates a window of the built-in kind (dialogs and their controls).
 HWND CreateWindowInternal(const char* className, const char* title, DWORD style, int x, int y,
                           int width, int height, HWND parent, int id, void* createParam,

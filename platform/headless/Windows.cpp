@@ -258,7 +258,7 @@ HWND CreateWindow(const char* className, const char* title, DWORD style, int x, 
   if (common::ControlKindOfClass(className, cstyle, &kind)) {
     if (!(style & WS_CHILD) || !FindWindowObj(parent)) return nullptr;
     return CreateWindowInternal(className, title, style & ~0xFFFFu, x, y, width, height, parent,
-                                controlId, createParam, BuiltinOfKind(kind), kind, cstyle);
+                                controlId, createParam, Builtin::Control, kind, cstyle);
   }
   if (!common::FindWindowClass(className)) return nullptr;
   return CreateWindowInternal(className, title, style, x, y, width, height, parent, controlId,
