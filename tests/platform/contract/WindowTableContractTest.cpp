@@ -1,5 +1,6 @@
 // The window table: classes in use, children and owners, the order of a
-// window's end, and which windows UpdateWindow and InvalidateRect paint.
+// window's end, items by id, and which windows UpdateWindow and
+// InvalidateRect paint.
 #include <vector>
 
 #include "tests/platform/contract/Contract.h"
@@ -90,6 +91,26 @@ TEST_F(WindowTable, ChildrenAndOwnedWindowsGoWithTheirOwner) {
   EXPECT_EQ(m.lParam, HandleToLParam(owned));
   ASSERT_TRUE(PeekMessage(&m, watcher, gone, gone, PM_REMOVE));
   EXPECT_EQ(m.lParam, HandleToLParam(label));
+}
+
+TEST_F(WindowTable, ItemsAreFoundByIdAtAnyDepth) {
+  HWND hwnd = Create(WS_POPUP, 0, 0, 100, 60);
+  HWND outer = Label(hwnd, 5);
+  HWND inner = Label(outer, 6);
+  ASSERT_NE(inner, nullptr);
+  EXPECT_EQ(GetDlgItem(hwnd, 5), outer);
+  EXPECT_EQ(GetDlgItem(hwnd, 6), inner);
+  EXPECT_EQ(GetDlgItem(hwnd, 7), nullptr);
+  EXPECT_EQ(GetDlgCtrlID(inner), 6);
+  EXPECT_EQ(GetDlgCtrlID(hwnd), 0);
+  EXPECT_TRUE(SetDlgItemText(hwnd, 6, "Deep"));
+  char buffer[8];
+  EXPECT_EQ(GetDlgItemText(hwnd, 6, buffer, sizeof buffer), 4u);
+  EXPECT_STREQ(buffer, "Deep");
+  EXPECT_EQ(GetDlgItemText(hwnd, 7, buffer, sizeof buffer), 0u);
+  EXPECT_STREQ(buffer, "");
+  EXPECT_FALSE(CheckRadioButton(hwnd, 3, 1, 2));  // an empty range
+  DestroyWindow(hwnd);
 }
 
 TEST_F(WindowTable, UpdateWindowPaintsOnlyWhatIsShown) {
