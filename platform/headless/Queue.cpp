@@ -15,6 +15,7 @@ namespace common {
 CMessageQueue& ThreadQueue() { return hl::S().queue; }
 bool ShiftHeld() { return hl::S().shiftDown; }
 bool ControlHeld() { return hl::S().controlDown; }
+bool AltHeld() { return false; }  // the scripted user never holds alt
 
 }  // namespace common
 

@@ -117,8 +117,6 @@ struct State {
   int screenHeight = 768;
   int screenBits = 32;
 
-  std::map<std::uintptr_t, int> accelerators;  // handle -> resource id
-
   std::map<std::uintptr_t, std::vector<RECT>> presentLog;
   std::map<std::uintptr_t, std::vector<std::string>> drawnTexts;  // by top-level window
 

@@ -4,7 +4,6 @@
 
 #include "platform/common/ControlClasses.h"
 #include "platform/common/Cursors.h"
-#include "platform/common/ResourceRegistry.h"
 #include "platform/headless/State.h"
 
 namespace plat {
@@ -485,44 +484,6 @@ int GetSystemMetrics(int index) {
   }
 }
 
-// ---- Accelerators -------------------------------------------------------------
-
-HACCEL LoadAccelerators(HINSTANCE instance, int resourceId) {
-  if (instance && instance != GetModuleInstance()) return nullptr;
-  if (!common::FindAcceleratorResource(resourceId, nullptr)) return nullptr;
-  const std::uintptr_t key = NewHandleValue();
-  S().accelerators[key] = resourceId;
-  return ToHandle<HACCEL>(key);
-}
-
-BOOL DestroyAcceleratorTable(HACCEL table) {
-  return S().accelerators.erase(Key(table)) ? TRUE : FALSE;
-}
-
-int TranslateAccelerator(HWND hwnd, HACCEL table, const MSG* msg) {
-  if (!msg || !FindWindowObj(hwnd)) return 0;
-  auto it = S().accelerators.find(Key(table));
-  if (it == S().accelerators.end()) return 0;
-  common::AcceleratorTable t{};
-  if (!common::FindAcceleratorResource(it->second, &t)) return 0;
-  for (int i = 0; i < t.count; ++i) {
-    const ACCEL& a = t.entries[i];
-    bool match = false;
-    if (a.fVirt & FVIRTKEY) {
-      match = msg->message == WM_KEYDOWN && msg->wParam == a.key &&
-              ((a.fVirt & FSHIFT) != 0) == S().shiftDown &&
-              ((a.fVirt & FCONTROL) != 0) == S().controlDown && !(a.fVirt & FALT);
-    } else {
-      match = msg->message == WM_CHAR && msg->wParam == a.key;
-    }
-    if (match) {
-      SendMessage(hwnd, WM_COMMAND, MAKEWPARAM(a.cmd, 1), 0);
-      return 1;
-    }
-  }
-  return 0;
-}
-
 // ---- The program --------------------------------------------------------------------
 
 BOOL InitBackend(int, char**) { return TRUE; }
@@ -575,7 +536,6 @@ void Reset() {
   s.screenWidth = 1024;
   s.screenHeight = 768;
   s.screenBits = 32;
-  s.accelerators.clear();
   s.presentLog.clear();
   s.drawnTexts.clear();
   common::ResetGdi();
