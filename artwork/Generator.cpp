@@ -88,12 +88,15 @@ int WriteSheet(const std::string& stage, const Sheet& sheet) {
   RenderPicture(sheet, image);
   const std::string picture = StagePath(stage, sheet.program, kPictureFile);
   if (!MakeParent(picture) || !WritePictureFile(picture.c_str(), image)) return Report(picture);
-  RenderHitMap(sheet, image);
-  const std::string hitMap = StagePath(stage, sheet.program, sheet.hitMapFile);
-  if (!MakeParent(hitMap) || !WriteHitMapFile(hitMap.c_str(), image)) return Report(hitMap);
+  if (sheet.hitMapFile) {
+    RenderHitMap(sheet, image);
+    const std::string hitMap = StagePath(stage, sheet.program, sheet.hitMapFile);
+    if (!MakeParent(hitMap) || !WriteHitMapFile(hitMap.c_str(), image)) return Report(hitMap);
+  }
   for (const SoundRecipe& sound : sheet.sounds) {
     if (!WriteSound(stage, sheet.program, sound)) return 0;
   }
+  if (sheet.writeMoreFiles && !sheet.writeMoreFiles(stage, sheet.program)) return 0;
   return WriteHelp(stage, sheet);
 }
 

@@ -46,11 +46,13 @@ struct Sheet {
   std::uint8_t background;
   std::span<const SheetItem> items;    // painted in order
   std::span<const GlyphFont> fonts;    // painted after the items
-  const char* hitMapFile;              // as the program opens it, e.g. "res\\Btndata.dat"
+  const char* hitMapFile;              // as the program opens it, e.g. "res\\Btndata.dat"; null: none
   std::span<const HitArea> hitAreas;   // later areas lie over earlier ones
   std::span<const SoundRecipe> sounds;   // the program's own sounds
   const char* helpFile;                // the page in "help\\" below the help PATH, e.g. "dq.htm"
   std::string (*helpPage)();           // the page's HTML text
+  // Files of the program beyond these (null: none); 1 when all were written.
+  int (*writeMoreFiles)(const std::string& stage, const char* program) = nullptr;
 };
 
 }  // namespace artwork

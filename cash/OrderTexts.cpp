@@ -127,11 +127,12 @@ int SubstituteMarkers(const char* chargeTemplate, const OrderLimits& limits, cha
 }
 
 int ComposeOrderTexts(int offline) {
-  int fitted = 1;
+  int limitsFit = 1;
+  int templatesFit = 1;
   for (int type = 0; type < kOrderTypeCount; ++type) {
     OrderTypeRow& row = gOrderTypes[type];
-    if (!LimitText(row.limitText, gOrderLimits[type], type)) fitted = 0;
-    if (!SubstituteMarkers(row.chargeTemplate, gOrderLimits[type], row.chargeText)) fitted = 0;
+    if (!LimitText(row.limitText, gOrderLimits[type], type)) limitsFit = 0;
+    if (!SubstituteMarkers(row.chargeTemplate, gOrderLimits[type], row.chargeText)) templatesFit = 0;
   }
   if (offline) {
     std::snprintf(gOrderTypes[kOrderBankDraftWithdraw].chargeText, kChargeTextSize, "%s",
@@ -139,7 +140,8 @@ int ComposeOrderTexts(int offline) {
     std::snprintf(gOrderTypes[kOrderWireTransfer].chargeText, kChargeTextSize, "%s",
                   kOfflineWireCharge);
   }
-  return fitted;
+  if (!templatesFit) return kChargeTemplateTooLong;
+  return limitsFit ? kOrderTextsComposed : kLimitTextTooLong;
 }
 
 int ParseOrderTypeInfo(CComm& comm) {

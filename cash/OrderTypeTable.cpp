@@ -42,9 +42,7 @@ constexpr OrderTypeSource kOrderTypeSources[kOrderTypeCount] = {
      "days.",
      CASH_MARKER "depss" CASH_MARKER,
      {{0, 16, 1, "You can deposit money with a bank draft or a personal check in US dollars."},
-      {0, 60, 1,
-       "Send the draft or check by post to:\nCasino Cashier\nPO Box 1180\nHarbour Road 7\n"
-       "Port Amsel"},
+      {0, 60, 1, "Send the draft or check by registered mail to our postal address:"},
       {0, 170, 1, "Enclose your name, your address and your PIN, so the money reaches your account."},
       {0, 220, 1, "Your PIN is:"},
       {0, 0, 0, nullptr}}},
@@ -57,8 +55,7 @@ constexpr OrderTypeSource kOrderTypeSources[kOrderTypeCount] = {
       {0, 60, 1,
        "To find the nearest Kestrup office call 1-800-555-0142 (USA) or +44 20 5550 1420 "
        "(elsewhere)."},
-      {0, 110, 1,
-       "Make the transfer payable to:\nCasino Cashier\nHarbour Road 7\nPort Amsel"},
+      {0, 110, 1, "Make the transfer payable to:"},
       {0, 210, 1, "Write your PIN in the message field of the transfer."},
       {0, 260, 1, "Your PIN is:"},
       {0, 0, 0, nullptr}}},

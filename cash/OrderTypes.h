@@ -65,8 +65,17 @@ void ResetOrderTypes();
 // Reads the GETORDERTYPEINFO answer waiting on comm into gOrderLimits. 1, or
 // 0 when a value does not read as a finite number.
 int ParseOrderTypeInfo(CComm& comm);
+// What ComposeOrderTexts answers.
+inline constexpr int kOrderTextsComposed = 1;
+inline constexpr int kLimitTextTooLong = 0;
+inline constexpr int kChargeTemplateTooLong = -1;  // its charge text left empty
+// The box a caller shows for kChargeTemplateTooLong.
+inline constexpr char kChargeTemplateTooLongText[] = "String to big";
+inline constexpr char kChargeTemplateTooLongCaption[] = "Error";
+
 // Rebuilds the limit and charge texts of all six types; offline the withdraw
-// types charge nothing. 0 when a text does not fit.
+// types charge nothing. kOrderTextsComposed, or the failure: a too long
+// charge template before a limit text that does not fit.
 int ComposeOrderTexts(int offline);
 
 // "%ld" of x truncated, or "%ld,%03ld" of its thousands and the rest from

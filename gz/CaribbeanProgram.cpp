@@ -13,6 +13,7 @@
 #include "gz/CaribbeanProtocol.h"
 #include "gz/CaribbeanServer.h"
 #include "gz/CaribbeanTable.h"
+#include "kw/CardGameDefinition.h"
 #include "kw/CardGameShell.h"
 #include "platform/include/plat/resource.h"
 #include "platform/include/plat/window.h"
@@ -36,10 +37,6 @@ constexpr ScreenLayout kCaribbeanScreenLayout{
 
 constexpr ButtonRanges kCaribbeanButtonRanges{
     .firstChipRow = kButtonChip1, .chipRowCount = kChipCount, .firstBetRow = kButtonChip1, .firstGameRow = kButtonDeal};
-
-constexpr plat::ACCEL kAccelerators[] = {
-    {plat::FVIRTKEY, static_cast<plat::WORD>(plat::VK_F1), 104},
-};
 
 constexpr KeyButton kCaribbeanKeys[] = {
     {'D', kButtonDeal}, {'d', kButtonDeal}, {'O', kButtonOptions}, {'o', kButtonOptions}, {'p', kButtonHelp},
@@ -93,6 +90,8 @@ std::uint16_t* VoiceSwitch() { return &kw::gCardGameOptions.voice; }
 
 GameDefinition MakeCaribbeanGame() {
   GameDefinition game;
+  kw::FillCardGameDefinition<CaribbeanClientHooks, CreateClientRecord, DestroyClientRecord, ClientRun,
+                             CaribbeanServerShell, GameServerRun, GameServerOnRemove>(game);
   game.name = kCaribbeanName;
   game.code = kCaribbeanGameCode;
   game.settingsFile = kSettingsFile;
@@ -102,33 +101,20 @@ GameDefinition MakeCaribbeanGame() {
   game.musicFile = kMusicFile;
   game.alivePeriod = 3000;
   game.idleSleep = 0;
-  game.catchUpLateFrames = 1;
   game.smallFont = gSmallFontGlyphs.data();
   game.layout = kCaribbeanScreenLayout;
   game.ranges = kCaribbeanButtonRanges;
   game.buttons = gCaribbeanButtons;
   game.buttonCount = kCaribbeanButtonCount;
-  game.accelerators = kAccelerators;
-  game.acceleratorCount = static_cast<int>(sizeof kAccelerators / sizeof kAccelerators[0]);
   game.ResetRun = ResetRun;
   game.LoadGameConfig = LoadCaribbeanConfig;
   game.CreateWorkBitmaps = CreateWorkBitmaps;
   game.FreeWorkBitmaps = FreeWorkBitmaps;
   game.RemapBitmaps = RemapBitmaps;
-  game.CreateClientRecord = CaribbeanClientHooks::CreateHook<CreateClientRecord>;
-  game.DestroyClientRecord = CaribbeanClientHooks::DestroyHook<DestroyClientRecord>;
-  game.ClientRun = CaribbeanClientHooks::RunHook<ClientRun>;
-  game.ServerInit = CaribbeanServerShell::Init;
-  game.ServerFree = CaribbeanServerShell::Free;
-  game.GameServerRun = CaribbeanServerShell::RunHook<GameServerRun>;
-  game.GameServerPlayback = CaribbeanServerShell::Playback;
-  game.GameServerLoad = CaribbeanServerShell::Load;
-  game.GameServerOnRemove = CaribbeanServerShell::RemoveHook<GameServerOnRemove>;
   game.HandleButtonInput = HandleButtonInput;
   game.MainWndProc = MainWndProc;
   game.VoiceSwitch = VoiceSwitch;
   game.BettingOpen = AntePhaseOpen;
-  game.ClientWaitCallback = kw::OnCommWait;
   return game;
 }
 

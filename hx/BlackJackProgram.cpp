@@ -10,6 +10,7 @@
 #include "hx/BlackJackInput.h"
 #include "hx/BlackJackServer.h"
 #include "hx/BlackJackTable.h"
+#include "kw/CardGameDefinition.h"
 #include "kw/CardGameShell.h"
 #include "platform/include/plat/window.h"
 
@@ -30,10 +31,6 @@ constexpr ScreenLayout kBlackJackScreenLayout{
 
 constexpr ButtonRanges kBlackJackButtonRanges{
     .firstChipRow = kButtonBet1, .chipRowCount = kChipCount, .firstBetRow = kButtonBet1, .firstGameRow = kButtonSplit};
-
-constexpr plat::ACCEL kAccelerators[] = {
-    {plat::FVIRTKEY, static_cast<plat::WORD>(plat::VK_F1), 104},
-};
 
 constexpr KeyButton kBlackJackKeys[] = {
     {'!', kButtonHelp},    {'D', kButtonDeal},   {'d', kButtonDeal},    {'H', kButtonHit},    {'h', kButtonHit},
@@ -93,6 +90,8 @@ std::uint16_t* VoiceSwitch() { return &kw::gCardGameOptions.voice; }
 
 GameDefinition MakeBlackJackGame() {
   GameDefinition game;
+  kw::FillCardGameDefinition<BlackJackClientHooks, CreateClientRecord, DestroyClientRecord, ClientRun,
+                             BlackJackServerShell, GameServerRun, GameServerOnRemove>(game);
   game.name = kBlackJackName;
   game.code = kBlackJackGameCode;
   game.settingsFile = kSettingsFile;
@@ -102,33 +101,20 @@ GameDefinition MakeBlackJackGame() {
   game.musicFile = kMusicFile;
   game.alivePeriod = 5000;
   game.idleSleep = 6;
-  game.catchUpLateFrames = 1;
   game.smallFont = gSmallFontGlyphs.data();
   game.layout = kBlackJackScreenLayout;
   game.ranges = kBlackJackButtonRanges;
   game.buttons = gBlackJackButtons;
   game.buttonCount = kBlackJackButtonCount;
-  game.accelerators = kAccelerators;
-  game.acceleratorCount = static_cast<int>(sizeof kAccelerators / sizeof kAccelerators[0]);
   game.ResetRun = ResetRun;
   game.LoadGameConfig = LoadGameConfig;
   game.CreateWorkBitmaps = BuildCardSpriteTable;
   game.FreeWorkBitmaps = FreeWorkBitmaps;
   game.RemapBitmaps = RemapBitmaps;
-  game.CreateClientRecord = BlackJackClientHooks::CreateHook<CreateClientRecord>;
-  game.DestroyClientRecord = BlackJackClientHooks::DestroyHook<DestroyClientRecord>;
-  game.ClientRun = BlackJackClientHooks::RunHook<ClientRun>;
-  game.ServerInit = BlackJackServerShell::Init;
-  game.ServerFree = BlackJackServerShell::Free;
-  game.GameServerRun = BlackJackServerShell::RunHook<GameServerRun>;
-  game.GameServerPlayback = BlackJackServerShell::Playback;
-  game.GameServerLoad = BlackJackServerShell::Load;
-  game.GameServerOnRemove = BlackJackServerShell::RemoveHook<GameServerOnRemove>;
   game.HandleButtonInput = HandleButtonInput;
   game.MainWndProc = MainWndProc;
   game.VoiceSwitch = VoiceSwitch;
   game.BettingOpen = BettingOpen;
-  game.ClientWaitCallback = kw::OnCommWait;
   game.ExtraFrameStep = AnimateHandPointer;
   return game;
 }

@@ -11,6 +11,7 @@
 #include "framework/shell/ShellGlobals.h"
 #include "framework/shell/ShellMessages.h"
 #include "framework/shell/Window.h"
+#include "kw/CardGameDefinition.h"
 #include "platform/include/plat/dialog.h"
 #include "platform/include/plat/window.h"
 
@@ -18,10 +19,14 @@ namespace kw {
 
 CardGameOptions gCardGameOptions{1, 1};
 
+constexpr int kHelpCommand = 104;
+const plat::ACCEL kCardGameAccelerators[1] = {
+    {plat::FVIRTKEY, static_cast<plat::WORD>(plat::VK_F1), kHelpCommand},
+};
+
 namespace {
 
 int gWaiting = 0;
-constexpr int kHelpCommand = 104;
 
 constexpr plat::DLGITEMTEMPLATE kItems[] = {
     {plat::CTL_STATICFRAME, -1, nullptr, 10, 10, 160, 150, 0},

@@ -4,6 +4,7 @@
 #include "framework/shell/OptionsDialog.h"
 #include "framework/shell/Program.h"
 #include "framework/shell/ShellGlobals.h"
+#include "kw/CardGameDefinition.h"
 #include "kw/CardGameShell.h"
 #include "kw/PaiGowButtons.h"
 #include "kw/PaiGowClient.h"
@@ -32,10 +33,6 @@ constexpr ScreenLayout kPaiGowScreenLayout{
 
 constexpr ButtonRanges kPaiGowButtonRanges{
     .firstChipRow = kButtonBet1, .chipRowCount = kChipCount, .firstBetRow = kButtonBet1, .firstGameRow = kButtonDeal};
-
-constexpr plat::ACCEL kAccelerators[] = {
-    {plat::FVIRTKEY, static_cast<plat::WORD>(plat::VK_F1), 104},
-};
 
 constexpr KeyButton kPaiGowKeys[] = {
     {'D', kButtonDeal}, {'d', kButtonDeal}, {'N', kButtonDone}, {'n', kButtonDone},
@@ -97,6 +94,8 @@ std::uint16_t* VoiceSwitch() { return &gCardGameOptions.voice; }
 
 GameDefinition MakePaiGowGame() {
   GameDefinition game;
+  FillCardGameDefinition<PaiGowClientHooks, CreateClientRecord, DestroyClientRecord, ClientRun,
+                         PaiGowServerShell, GameServerRun, GameServerOnRemove>(game);
   game.name = kPaiGowName;
   game.code = "KW";
   game.settingsFile = kPaiGowCardGame.settingsFile;
@@ -106,33 +105,20 @@ GameDefinition MakePaiGowGame() {
   game.musicFile = kMusicFile;
   game.alivePeriod = 5000;
   game.idleSleep = 6;
-  game.catchUpLateFrames = 1;
   game.smallFont = gSmallFontGlyphs.data();
   game.layout = kPaiGowScreenLayout;
   game.ranges = kPaiGowButtonRanges;
   game.buttons = gPaiGowButtons;
   game.buttonCount = kPaiGowButtonCount;
-  game.accelerators = kAccelerators;
-  game.acceleratorCount = static_cast<int>(sizeof kAccelerators / sizeof kAccelerators[0]);
   game.ResetRun = ResetRun;
   game.LoadGameConfig = LoadGameConfig;
   game.CreateWorkBitmaps = CreateWorkBitmaps;
   game.FreeWorkBitmaps = FreeWorkBitmaps;
   game.RemapBitmaps = RemapBitmaps;
-  game.CreateClientRecord = PaiGowClientHooks::CreateHook<CreateClientRecord>;
-  game.DestroyClientRecord = PaiGowClientHooks::DestroyHook<DestroyClientRecord>;
-  game.ClientRun = PaiGowClientHooks::RunHook<ClientRun>;
-  game.ServerInit = PaiGowServerShell::Init;
-  game.ServerFree = PaiGowServerShell::Free;
-  game.GameServerRun = PaiGowServerShell::RunHook<GameServerRun>;
-  game.GameServerPlayback = PaiGowServerShell::Playback;
-  game.GameServerLoad = PaiGowServerShell::Load;
-  game.GameServerOnRemove = PaiGowServerShell::RemoveHook<GameServerOnRemove>;
   game.HandleButtonInput = HandleButtonInput;
   game.MainWndProc = MainWndProc;
   game.VoiceSwitch = VoiceSwitch;
   game.BettingOpen = BettingOpen;
-  game.ClientWaitCallback = OnCommWait;
   return game;
 }
 

@@ -35,9 +35,12 @@ int RunMainClient(const std::string& stage, const std::vector<std::string>& prog
     return Refuse(nullptr, client.FailureText());
   }
   if (online) client.GoOnline();
-  if (HasDisplay()) plat::ShowWindow(client.Window(), plat::SW_SHOWNORMAL);
   std::size_t next = 0;  // the next program named
   int launched = 0;
+  // The first program starts before this window is mapped and painted, which
+  // it need not wait for.
+  if (next < programs.size()) launched += LaunchProgram(client, stage, programs[next++]);
+  if (HasDisplay()) plat::ShowWindow(client.Window(), plat::SW_SHOWNORMAL);
   int exitCode = 0;
   plat::MSG msg;
   for (;;) {

@@ -5,6 +5,7 @@
 
 #include "framework/link/Comm.h"
 #include "mainclient/PacketText.h"
+#include "framework/link/PlaybackClient.h"
 #include "framework/link/PlaybackServer.h"
 #include "framework/link/Restore.h"
 #include "framework/link/ServerRandom.h"
@@ -40,9 +41,13 @@ void CSavedGameRecorder::OnServerPacket(const char* text) {
 void CSavedGameRecorder::OnClientPacket(const char* text) {
   // A program reads back no more presses than this.
   const std::size_t most = kMaxPlaybackRecords;
-  if (!recording_ || presses_.size() >= most) return;
   std::vector<btnLog> found;
-  if (ReadButtonPresses(text, &found) == 0) return;
+  ReadButtonPresses(text, &found);
+  lastValues_.clear();
+  for (const btnLog& press : found) {
+    if (press.button > kLoggedValueBase) lastValues_.push_back(press);
+  }
+  if (!recording_ || presses_.size() >= most || found.empty()) return;
   for (const btnLog& press : found) {
     if (Resent(press)) continue;
     if (presses_.size() < most) presses_.push_back(press);
@@ -69,6 +74,14 @@ int CSavedGameRecorder::OnSavePoint(const SavePoint& point) {
   if (answerSent && serverPackets_ > 1) packets_.push_back(lastServerPacket_);
   existanceFlag_ = (!answerSent || point.head.recvAllocated == kRecvWaiting) ? 1 : 2;
   presses_ = replayed_;
+  // Values the client logged on the packet that began the round belong to
+  // the round: no other packet of it may go out before a kill.
+  for (const btnLog& value : lastValues_) {
+    bool known = false;
+    for (const btnLog& press : replayed_) known = known || (press.button == value.button && press.state == value.state);
+    if (!known) presses_.push_back(value);
+  }
+  lastValues_.clear();
   if (presses_.size() > kMaxPlaybackRecords) presses_.resize(kMaxPlaybackRecords);
   pending_ = std::move(replayed_);
   replayed_.clear();

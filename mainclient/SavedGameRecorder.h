@@ -30,6 +30,8 @@ class CSavedGameRecorder {
   // A packet the server end sent, as text with its zero byte.
   void OnServerPacket(const char* text);
   // A packet the client end sent; its button presses join the round's log.
+  // The logged values of the packet a save point answers (the round's
+  // BEGINPLAY) begin the new round's log.
   void OnClientPacket(const char* text);
   // The program's save point. 1 when the saved game was written; 0 when it
   // could not be (no server packet yet, or the file failed: any older saved
@@ -68,4 +70,7 @@ class CSavedGameRecorder {
   // has not sent again since the save point.
   std::vector<btnLog> replayed_;
   std::vector<btnLog> pending_;
+  // The logged values (events above kLoggedValueBase) of the last client
+  // packet: those of the packet a save point answers join its round.
+  std::vector<btnLog> lastValues_;
 };

@@ -33,7 +33,7 @@ void StepCard(VideoPokerClientRecord* r, int n, int faceDown) {
   if (phase > 256 && phase < 768) phase += 512;
   if (phase < kFlipStep) return;
   if (!gFlipSoundStarted) {
-    PlayGameSound(kSoundFlip, 0, kSoundEffect);
+    PlayGameSound(kSoundFlip, kSoundLoop, kSoundEffect);
     gFlipSoundStarted = 1;
   }
   const Point place = CardPlace(n);

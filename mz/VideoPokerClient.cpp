@@ -14,6 +14,7 @@
 #include "mz/VideoPokerButtons.h"
 #include "mz/VideoPokerMachine.h"
 #include "mz/VideoPokerProtocol.h"
+#include "pd/KenoCredit.h"
 
 namespace mz {
 
@@ -124,7 +125,7 @@ void Step(R* r, CComm& comm) {
       if (!game::ClientBuild(comm, game::kClientInit)) return;
       r->coinsBet = r->lastCoinsBet = r->moneyWon = 0;
       r->handCode = 0;
-      DrawUserField();
+      pd::DrawCredit();  // flushed at once, as the Keno credit field
       r->state = kSendInit;
       return;
     case kSendInit: game::ClientSend(comm, &r->state, kWaitInit); return;

@@ -33,6 +33,7 @@ constexpr char kNoError[] = "No error";
 constexpr char kTitle[] = "Baccarat";
 int gBettingOpen = 0;
 int gTotalsPause = 0;
+int gChipPressDue = 0;  // the selected chip is still to be pressed for the log
 
 void Fail(BaccaratClientRecord* record, CComm& comm, const char* text) {
   record->errorText = text;
@@ -88,6 +89,18 @@ void WaitInit(BaccaratClientRecord* record, CComm& comm) {
   record->state = kBuildBeginPlay;
 }
 
+// The last stakes across a restore: taken from the replayed log when it
+// holds them (the newest when a round was logged twice), then logged again
+// on the BEGINPLAY packet, the one packet of the coup that goes out before
+// its stakes are made.
+void CarryLastBets(BaccaratClientRecord* record) {
+  for (int area = 0; area < kBetAreas; ++area) {
+    int stake = 0;
+    while (TakeLoggedValue(kLastBetEvents[area], 0.0, record->maxBet, &stake)) record->lastBets[area] = stake;
+    LogValue(kLastBetEvents[area], static_cast<int>(record->lastBets[area]));
+  }
+}
+
 void BuildBeginPlay(BaccaratClientRecord* record, CComm& comm) {
   if (!ClientBuild(comm, kBeginPlay)) return;
   gClientStep = 0;
@@ -96,18 +109,9 @@ void BuildBeginPlay(BaccaratClientRecord* record, CComm& comm) {
   record->betsOnTable = 0.0;
   record->coup = CoupCards{};
   record->coup.result = kNoStakeWon;
+  CarryLastBets(record);
   if (!record->exitRequest) PlayGameSound(kSoundPlaceBets, 0, kSoundVoice);
   record->state = kSendBeginPlay;
-}
-
-// The last stakes across a restore: taken from the replayed log when it
-// holds them, then logged again for the next restore.
-void CarryLastBets(BaccaratClientRecord* record) {
-  for (int area = 0; area < kBetAreas; ++area) {
-    int stake = 0;
-    if (TakeLoggedValue(kLastBetEvents[area], 0.0, record->maxBet, &stake)) record->lastBets[area] = stake;
-    LogValue(kLastBetEvents[area], static_cast<int>(record->lastBets[area]));
-  }
 }
 
 void WaitBeginPlay(BaccaratClientRecord* record, CComm& comm) {
@@ -127,25 +131,17 @@ void WaitBeginPlay(BaccaratClientRecord* record, CComm& comm) {
     plat::MessageBox(gMainWindow, "Your credit balance is low.", kTitle, plat::MB_OK | plat::MB_ICONEXCLAMATION);
   }
   record->moneyAtBegin = money;
-  CarryLastBets(record);
   DrawMoney(money);
   record->state = kOpenBetting;
 }
 
-// The betting opens in the frame state 7 begins in, so a replayed press
-// logged there finds it open; the selected chip is pressed for the log.
-void OpenBetting(BaccaratClientRecord* record) {
-  ClientClearKeys(record);
-  DisableBetButtons();
-  EnableButton(kButtonPlayer);
-  EnableButton(kButtonBanker);
-  EnableButton(kButtonTie);
-  EnableButton(kButtonExit);
-  SetStatusText("Place your bets please");
-  PrintStatusMsg(nullptr);
-  gBettingOpen = 1;
-  ShowStakesMoney(record);
-  record->state = kBetting;
+// The selected chip is pressed for the log so that a replay selects it too.
+// The press comes in the first step of the betting, not in the frame that
+// opens it: a replay presses it at the step it was logged at, and only then
+// are the chip buttons enabled, so it is logged again at the same step and
+// the main client knows it as the same press.
+void PressSelectedChip(BaccaratClientRecord* record) {
+  gChipPressDue = 0;
   if (gPlaybackClient.IsActive() || record->chipSelection >= kChipCount) return;
   const int chip = kButtonChip1 + record->chipSelection;
   const int enabled = gBaccaratButtons[chip].enabled;
@@ -157,7 +153,25 @@ void OpenBetting(BaccaratClientRecord* record) {
   ShowStakesMoney(record);
 }
 
+// The betting opens in the frame state 7 begins in, so a replayed press
+// logged there finds it open.
+void OpenBetting(BaccaratClientRecord* record) {
+  ClientClearKeys(record);
+  DisableBetButtons();
+  EnableButton(kButtonPlayer);
+  EnableButton(kButtonBanker);
+  EnableButton(kButtonTie);
+  EnableButton(kButtonExit);
+  SetStatusText("Place your bets please");
+  PrintStatusMsg(nullptr);
+  gBettingOpen = 1;
+  gChipPressDue = 1;
+  ShowStakesMoney(record);
+  record->state = kBetting;
+}
+
 void Betting(BaccaratClientRecord* record) {
+  if (gChipPressDue) PressSelectedChip(record);
   if (record->dealRequest && AreBetsWithinLimits(*record)) {
     gBettingOpen = 0;
     record->dealRequest = 0;
@@ -353,6 +367,7 @@ void ResetClientMachine() {
   gContinueRequest = 0;
   gBettingOpen = 0;
   gTotalsPause = 0;
+  gChipPressDue = 0;
   ResetBaccaratTable();
 }
 

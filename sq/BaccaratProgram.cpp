@@ -5,6 +5,7 @@
 #include "framework/shell/OptionsDialog.h"
 #include "framework/shell/Program.h"
 #include "framework/shell/ShellGlobals.h"
+#include "kw/CardGameDefinition.h"
 #include "kw/CardGameShell.h"
 #include "platform/include/plat/resource.h"
 #include "platform/include/plat/window.h"
@@ -36,10 +37,6 @@ constexpr ScreenLayout kBaccaratScreenLayout{
 
 constexpr ButtonRanges kBaccaratButtonRanges{
     .firstChipRow = kButtonChip1, .chipRowCount = kChipCount, .firstBetRow = kButtonChip1, .firstGameRow = kButtonDeal};
-
-constexpr plat::ACCEL kAccelerators[] = {
-    {plat::FVIRTKEY, static_cast<plat::WORD>(plat::VK_F1), 104},
-};
 
 constexpr KeyButton kBaccaratKeys[] = {
     {'1', kButtonChip1},     {'2', kButtonChip1 + 1}, {'3', kButtonChip1 + 2}, {'4', kButtonChip1 + 3},
@@ -98,6 +95,8 @@ std::uint16_t* VoiceSwitch() { return &kw::gCardGameOptions.voice; }
 
 GameDefinition MakeBaccaratGame() {
   GameDefinition game;
+  kw::FillCardGameDefinition<BaccaratClientHooks, CreateClientRecord, DestroyClientRecord, ClientRun,
+                             BaccaratServerShell, GameServerRun, GameServerOnRemove>(game);
   game.name = kBaccaratName;
   game.code = kBaccaratGameCode;
   game.settingsFile = kSettingsFile;
@@ -107,33 +106,20 @@ GameDefinition MakeBaccaratGame() {
   game.musicFile = kMusicFile;
   game.alivePeriod = 3000;
   game.idleSleep = 0;
-  game.catchUpLateFrames = 1;
   game.smallFont = gSmallFontGlyphs.data();
   game.layout = kBaccaratScreenLayout;
   game.ranges = kBaccaratButtonRanges;
   game.buttons = gBaccaratButtons;
   game.buttonCount = kBaccaratButtonCount;
-  game.accelerators = kAccelerators;
-  game.acceleratorCount = static_cast<int>(sizeof kAccelerators / sizeof kAccelerators[0]);
   game.ResetRun = ResetRun;
   game.LoadGameConfig = LoadGameConfig;
   game.CreateWorkBitmaps = CreateWorkBitmaps;
   game.FreeWorkBitmaps = FreeWorkBitmaps;
   game.RemapBitmaps = RemapBitmaps;
-  game.CreateClientRecord = BaccaratClientHooks::CreateHook<CreateClientRecord>;
-  game.DestroyClientRecord = BaccaratClientHooks::DestroyHook<DestroyClientRecord>;
-  game.ClientRun = BaccaratClientHooks::RunHook<ClientRun>;
-  game.ServerInit = BaccaratServerShell::Init;
-  game.ServerFree = BaccaratServerShell::Free;
-  game.GameServerRun = BaccaratServerShell::RunHook<GameServerRun>;
-  game.GameServerPlayback = BaccaratServerShell::Playback;
-  game.GameServerLoad = BaccaratServerShell::Load;
-  game.GameServerOnRemove = BaccaratServerShell::RemoveHook<GameServerOnRemove>;
   game.HandleButtonInput = HandleButtonInput;
   game.MainWndProc = MainWndProc;
   game.VoiceSwitch = VoiceSwitch;
   game.BettingOpen = BettingOpen;
-  game.ClientWaitCallback = kw::OnCommWait;
   return game;
 }
 

@@ -1,6 +1,7 @@
 #include "wl/BetList.h"
 
 #include <climits>
+#include <cstdio>
 #include <cstring>
 
 namespace wl {
@@ -9,9 +10,9 @@ namespace {
 // The longest number read: the digits of INT_MAX.
 constexpr int kMaxDigits = 10;
 
-// Reads one number at *at into *value and moves past it. 0 when there are
-// no digits, too many, or the value does not fit an int.
-int ReadNumber(const char** at, int* value) {
+}  // namespace
+
+int ReadListNumber(const char** at, int* value) {
   const char* p = *at;
   const bool negative = *p == '-';
   if (negative) ++p;
@@ -29,14 +30,11 @@ int ReadNumber(const char** at, int* value) {
   return 1;
 }
 
-// A number followed by a comma, moving past both.
-int ReadListed(const char** at, int* value) {
-  if (!ReadNumber(at, value) || **at != ',') return 0;
+int ReadListedNumber(const char** at, int* value) {
+  if (!ReadListNumber(at, value) || **at != ',') return 0;
   ++*at;
   return 1;
 }
-
-}  // namespace
 
 int ReadBetList(const char* text, int bets[kRouletteSlots], double* total) {
   int read[kRouletteSlots] = {};
@@ -44,10 +42,10 @@ int ReadBetList(const char* text, int bets[kRouletteSlots], double* total) {
   double sum = 0;
   const char* at = text;
   int slot = 0;
-  if (!ReadListed(&at, &slot)) return 0;
+  if (!ReadListedNumber(&at, &slot)) return 0;
   for (;;) {
     int amount = 0;
-    if (!ReadNumber(&at, &amount)) return 0;
+    if (!ReadListNumber(&at, &amount)) return 0;
     if (slot == 0 || amount == 0) break;
     // A negative amount or a slot named again would let one bet cancel
     // another and play stakes the total never counted.
@@ -57,10 +55,28 @@ int ReadBetList(const char* text, int bets[kRouletteSlots], double* total) {
     sum += amount;
     if (*at != ',') return 0;
     ++at;
-    if (!ReadListed(&at, &slot)) return 0;
+    if (!ReadListedNumber(&at, &slot)) return 0;
   }
   std::memcpy(bets, read, sizeof(read));
   *total = sum;
+  return 1;
+}
+
+int WriteBetList(const int bets[kRouletteSlots], char* text, int size) {
+  int at = 0;
+  for (int slot = kFirstBetSlot; slot <= kLastBetSlot; ++slot) {
+    if (bets[slot] == 0) continue;
+    const int n = std::snprintf(text + at, size - at, "%i,%i,", slot, bets[slot]);
+    if (n >= size - at) {
+      text[0] = '\0';
+      return 0;
+    }
+    at += n;
+  }
+  if (std::snprintf(text + at, size - at, "0,0") >= size - at) {
+    text[0] = '\0';
+    return 0;
+  }
   return 1;
 }
 

@@ -16,4 +16,15 @@ namespace wl {
 // runs out before its closing pair. Nothing after the closing pair is read.
 int ReadBetList(const char* text, int bets[kRouletteSlots], double* total);
 
+// The client's BETLIST of bets into text of size characters: 1, or 0 when
+// it does not fit (text then holds no list).
+inline constexpr int kBetListTextSize = 1600;
+int WriteBetList(const int bets[kRouletteSlots], char* text, int size);
+
+// One decimal number of a list at *at (an optional '-' first) that fits an
+// int, moving past it; 0 when there is none.
+int ReadListNumber(const char** at, int* value);
+// The same followed by a comma, moving past both.
+int ReadListedNumber(const char** at, int* value);
+
 }  // namespace wl

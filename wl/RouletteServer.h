@@ -11,21 +11,12 @@
 #include "framework/game/ServerShell.h"
 #include "framework/game/SpinServer.h"
 #include "framework/link/Comm.h"
+#include "wl/RouletteProtocol.h"
 #include "wl/RouletteServerRecord.h"
 
 namespace wl {
 
 inline constexpr char kRouletteGameCode[] = "WL";
-
-// Tags of the Roulette protocol (the commands are SPIN and SPINANSWER).
-inline constexpr char kBetListTag[] = "BETLIST";
-inline constexpr char kWinListTag[] = "WINLIST";
-inline constexpr char kMinTableTag[] = "MINTABLE";
-inline constexpr char kMaxTableTag[] = "MAXTABLE";
-inline constexpr char kMinNrTag[] = "MINNR";
-inline constexpr char kMaxNrTag[] = "MAXNR";
-inline constexpr char kMinExternTag[] = "MINEXTERN";
-inline constexpr char kMaxExternTag[] = "MAXEXTERN";
 
 // ServerInit ("WL") and ServerFree of the shared shell; the record is
 // never stored, so there is no load and no playback.

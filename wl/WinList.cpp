@@ -1,6 +1,9 @@
 #include "wl/WinList.h"
 
 #include <cstdio>
+#include <cstring>
+
+#include "wl/BetList.h"
 
 namespace wl {
 
@@ -17,6 +20,27 @@ void WriteWinList(int number, const int bets[kRouletteSlots], char text[kWinList
   }
   std::snprintf(text + at, kWinListTextSize - at, "0,0");
   *returned = sum;
+}
+
+int ReadWinList(const char* text, int* number, int wins[kRouletteSlots], int* anyWin) {
+  int read[kRouletteSlots] = {};
+  int drawn = 0, won = 0;
+  const char* at = text;
+  if (!ReadListedNumber(&at, &drawn) || drawn < 0 || drawn >= kRouletteNumbers) return 0;
+  for (;;) {
+    int slot = 0, win = 0;
+    if (!ReadListedNumber(&at, &slot) || !ReadListNumber(&at, &win)) return 0;
+    if (slot == 0 || win == 0) break;
+    if (!IsBetSlot(slot) || win < 0) return 0;
+    read[slot] = win;
+    won = 1;
+    if (*at != ',') return 0;
+    ++at;
+  }
+  std::memcpy(wins, read, sizeof read);
+  *number = drawn;
+  *anyWin = won;
+  return 1;
 }
 
 }  // namespace wl

@@ -19,4 +19,11 @@ inline constexpr std::size_t kWinListTextSize = 512;
 void WriteWinList(int number, const int bets[kRouletteSlots], char text[kWinListTextSize],
                   double* returned);
 
+// Reads a WINLIST: the number, then slot,win pairs up to a zero slot or
+// win. 1 with *number, wins by slot (every other slot 0) and *anyWin (1
+// when a slot won); 0 for a bad list, leaving them untouched: a number
+// outside 0..37, a number or slot not followed by a comma, a slot outside
+// 32..185, a win below 0 or beyond an int, a list that runs out.
+int ReadWinList(const char* text, int* number, int wins[kRouletteSlots], int* anyWin);
+
 }  // namespace wl

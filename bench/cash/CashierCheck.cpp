@@ -2,10 +2,12 @@
 // of play-for-fun orders.
 //   --validation: each grid's outcomes of the order form's checks, counted.
 //   --offline-sequence --start S --requests N: N orders from a fixed
-//     generator through the play-for-fun server, the balance checked to the
-//     cent after each.
+//     generator through the play-for-fun server; each answer checked against
+//     the account's own rules (the cap, no withdrawal beyond the balance) and
+//     the balance to the cent after each.
 #include <chrono>
 #include <cinttypes>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +18,6 @@
 
 #include "bench/support/ScriptedServerLink.h"
 #include "cash/CashierClientRecord.h"
-#include "cash/CashierMoney.h"
 #include "cash/OfflineServer.h"
 #include "cash/OrderForm.h"
 #include "cash/OrderTypes.h"
@@ -137,6 +138,28 @@ int Validation() {
   return 0;
 }
 
+// The play-for-fun account's cap, written out here so that the run checks
+// the server rather than repeating it.
+constexpr std::int64_t kCapCents = 467310942;
+
+// "D.CC" or "D" with digits only, as --start is given; -1 otherwise.
+std::int64_t StartCents(const char* text) {
+  std::int64_t cents = 0;
+  int decimals = -1;
+  for (const char* at = text; *at; ++at) {
+    if (*at == '.' && decimals < 0) {
+      decimals = 0;
+      continue;
+    }
+    if (*at < '0' || *at > '9' || decimals == 2 || cents > kCapCents * 10) return -1;
+    cents = cents * 10 + (*at - '0');
+    if (decimals >= 0) ++decimals;
+  }
+  if (!*text || decimals == 0) return -1;
+  for (int d = decimals < 0 ? 0 : decimals; d < 2; ++d) cents *= 10;
+  return cents;
+}
+
 struct OfflineServer {
   CashierServerRecord* record;
   CPlayerRecord player;
@@ -148,13 +171,13 @@ int StepOffline(void* server, CComm& comm, int userId) {
 }
 
 int OfflineSequence(const char* startText, long requests) {
-  std::int64_t expected = 0;
-  if (!ReadCents(startText, &expected) || requests < 0) {
+  std::int64_t expected = StartCents(startText);
+  if (expected < 0 || expected > kCapCents || requests < 0) {
     std::fprintf(stderr, "cashier_check: bad --start or --requests\n");
     return 2;
   }
   OfflineServer server{OfflineServerInit(), {}};
-  server.player.SetMoney(FromCents(expected));
+  server.player.SetMoney(static_cast<double>(expected) / 100);
   dbSetBalance(1, server.player.GetMoney());
   CScriptedServerLink link("cashier_check", StepOffline, &server);
   const auto begun = std::chrono::steady_clock::now();
@@ -170,7 +193,14 @@ int OfflineSequence(const char* startText, long requests) {
                   deposit ? "DEPOSIT" : "WITHDRAW", amount / 100, amount % 100);
     const CKeyValueList* answer = link.Exchange(packet, "fail");
     if (!answer) return 1;
-    if (std::strcmp(answer->GetValue("answer"), "ok") == 0) {
+    const bool allowed = deposit ? expected + amount <= kCapCents : amount <= expected;
+    const bool answeredOk = std::strcmp(answer->GetValue("answer"), "ok") == 0;
+    if (answeredOk != allowed) {
+      std::fprintf(stderr, "request %ld (%s) at balance %.2f: answered %s\n", k, packet,
+                   static_cast<double>(expected) / 100, answer->GetValue("answer"));
+      return 1;
+    }
+    if (allowed) {
       ++made[deposit];
       expected += deposit ? amount : -amount;
     } else {
@@ -178,9 +208,9 @@ int OfflineSequence(const char* startText, long requests) {
     }
     double local = 0;
     dbGetBalance(1, &local);
-    if (ToCents(server.player.GetMoney()) != expected || local != server.player.GetMoney()) {
+    if (std::llround(server.player.GetMoney() * 100) != expected || local != server.player.GetMoney()) {
       std::fprintf(stderr, "request %ld (%s): balance %.2f, local %.2f, expected %.2f\n", k, packet,
-                   server.player.GetMoney(), local, FromCents(expected));
+                   server.player.GetMoney(), local, static_cast<double>(expected) / 100);
       return 1;
     }
   }

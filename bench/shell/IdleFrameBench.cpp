@@ -27,7 +27,8 @@ class StartedProgram {
     game = ToyGameDefinition();
     game.alivePeriod = 0xFFFFFFFFu;  // no alive query: the frame alone is measured
     InstallGame(game);
-    if (!StartupInit("", plat::SW_SHOWNORMAL)) std::abort();
+    if (!StartupInit("")) std::abort();
+    ShowStartWindow(plat::SW_SHOWNORMAL);
     // Records of their own and link ends without a transport: the game's
     // packets go nowhere, so its steps stay in their first wait.
     gClientRecord = game.CreateClientRecord();

@@ -20,6 +20,15 @@ void SetRange(int first, int last, int enabled) {
 
 int LastRow() { return gGame ? gGame->buttonCount - 1 : -1; }
 
+// The first enabled row whose rectangle holds the point, 0 when none.
+int EnabledRowAt(int x, int y) {
+  for (int i = 1; i <= LastRow(); ++i) {
+    const ButtonEntry* row = Row(i);
+    if (row->enabled && x >= row->x && x < row->x + row->width && y >= row->y && y < row->y + row->height) return i;
+  }
+  return 0;
+}
+
 }  // namespace
 
 void DrawButton(const CDib* bitmap, int i, int state) {
@@ -63,6 +72,7 @@ void DisableChipButtons() {
 }
 
 int ButtonAt(int clientX, int clientY) {
+  if (!gGame->hitMapFile) return EnabledRowAt(clientX - gOffsetX, clientY - gOffsetY);
   int button = HitTest(gHitMap, clientX - gOffsetX, clientY - gOffsetY);
   return button < 0 ? 0 : button;
 }

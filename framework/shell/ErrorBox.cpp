@@ -8,9 +8,11 @@
 #include "platform/include/plat/window.h"
 
 void ErrorBox(const char* sourceModule, int line, const char* format, ...) {
-  (void)sourceModule;
-  (void)line;
-  int prefix = std::snprintf(gErrorText, sizeof(gErrorText), "Error:\n");
+  int prefix = gGame->errorReport == kErrorModuleText
+                   ? std::snprintf(gErrorText, sizeof(gErrorText), "Error in module \"%s\" at line %ld:\n\n",
+                                   sourceModule, static_cast<long>(line))
+                   : std::snprintf(gErrorText, sizeof(gErrorText), "Error:\n");
+  if (prefix < 0 || prefix >= static_cast<int>(sizeof(gErrorText))) prefix = static_cast<int>(sizeof(gErrorText)) - 1;
   va_list args;
   va_start(args, format);
   std::vsnprintf(gErrorText + prefix, sizeof(gErrorText) - prefix, format, args);

@@ -15,6 +15,7 @@ const char* MissingGameHook(const GameDefinition& game) {
   if (game.GameServerRun == nullptr) return "GameServerRun";
   if (game.HandleButtonInput == nullptr) return "HandleButtonInput";
   if (game.MainWndProc == nullptr) return "MainWndProc";
+  if (game.backgroundFile && game.backgroundPicture == nullptr) return "backgroundPicture";
   if (game.restoresGames) {
     if (game.GameServerPlayback == nullptr) return "GameServerPlayback";
     if (game.GameServerLoad == nullptr) return "GameServerLoad";

@@ -15,11 +15,14 @@
 #include "platform/include/plat/window.h"
 
 class CComm;
+class CDib;
 
 // How ErrorBox reports a start-up error.
 enum ErrorReport : int {
   kErrorShowBox = 0,    // "ERROR" box at once, then WM_CLOSE
   kErrorStoreText = 1,  // only keeps the text and posts WM_CLOSE; shown when the loop ends
+  // As kErrorStoreText, the text led by "Error in module "<module>" at line <line>:"
+  kErrorModuleText = 2,
 };
 
 // Screen positions of the shared screen helpers, in the game's own layout.
@@ -52,7 +55,12 @@ struct GameDefinition {
 
   // ---- Files ----
   const char* dataFile = "res\\Data.dat";
+  // null: no hit map; a point hits the first enabled button whose rectangle holds it.
   const char* hitMapFile = "res\\Btndata.dat";
+  // A second picture loaded after the first into *backgroundPicture (the
+  // game's own), freed by ShutdownApp; null: none.
+  const char* backgroundFile = nullptr;
+  CDib* backgroundPicture = nullptr;
   const char* musicFile = nullptr;     // null: no music
 
   // ---- Periods (ms) ----
@@ -64,6 +72,9 @@ struct GameDefinition {
 
   // ---- Switches ----
   int colourTest = 1;     // refuse displays of fewer than 8 bits per pixel
+  const char* colourText =
+      "This game requires 256 colors or more!\nChange to display mode that has at least 256 colors and try again.";
+  int commonControls = 0;  // InitCommonControls at start (list views, tab controls)
   int restoresGames = 1;  // saved-game playback, and the restore window on a hidden start
   ErrorReport errorReport = kErrorShowBox;
   // Title of the box that tells the main client is lost.
@@ -75,6 +86,10 @@ struct GameDefinition {
   // ---- Screen ----
   int screenWidth = 640;
   int screenHeight = 480;
+  // A display this high or less gets a popup window at 0,0 of the display's
+  // full size; 0: a popup of the screen's size when the display is no higher
+  // than the screen.
+  int popupDisplayHeight = 0;
   const std::int16_t* smallFont = nullptr;  // glyph table of the status line and balance (in the picture)
   ScreenLayout layout{};
 

@@ -21,6 +21,7 @@ void ReleaseProgramResources() {
   gAccelerators = nullptr;
   gScreen.Free();
   gPicture.Free();
+  if (gGame->backgroundPicture) gGame->backgroundPicture->Free();
   if (gGame->FreeWorkBitmaps) gGame->FreeWorkBitmaps();
   gScreen.Palette().Delete();
   FreeHitMap(gHitMap);

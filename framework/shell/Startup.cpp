@@ -21,10 +21,6 @@
 
 namespace {
 
-constexpr char kColourText[] =
-    "This game requires 256 colors or more!\nChange to display mode that has at least 256 "
-    "colors and try again.";
-
 void ShowWindowAsSet() {
   plat::ShowWindow(gMainWindow, gCasinoCfg.maximised == 1 ? plat::SW_SHOWMAXIMIZED
                                                           : plat::SW_SHOWNORMAL);
@@ -66,7 +62,7 @@ int WinMain(plat::HINSTANCE instance, plat::HINSTANCE previous, const char* comm
   ResetRunState();
   gInstance = instance;
   plat::SetCursor(plat::LoadCursor(nullptr, plat::IDC_WAIT));
-  if (!StartupInit(commandLine, showCommand)) {
+  if (!StartupInit(commandLine)) {
     ShowPendingError();
     ShutdownApp();
     return 0;
@@ -85,9 +81,13 @@ int WinMain(plat::HINSTANCE instance, plat::HINSTANCE previous, const char* comm
   gClientTransport->RegisterMessages(kChannelClient);
   gClientComm.SetTransport(gClientTransport);
   gLinkReady = 1;
-  if (const char* error = gClientTransport->Connect(gMainWindow)) {
+  // Connected before the first paint: the main client answers while the
+  // window is mapped and painted.
+  const char* linkError = gClientTransport->Connect(gMainWindow);
+  ShowStartWindow(showCommand);
+  if (linkError) {
     gLinkReady = 0;
-    LinkFailed(error);
+    LinkFailed(linkError);
   } else if ((gServerRecord = gGame->ServerInit(gGame->code)) != nullptr) {
     gServerComm.Init("serverout.log", "serverin.log");
     gServerTransport = new CMainClientTransport();
@@ -115,7 +115,7 @@ int WinMain(plat::HINSTANCE instance, plat::HINSTANCE previous, const char* comm
   return result;
 }
 
-int StartupInit(const char* commandLine, int showCommand) {
+int StartupInit(const char* commandLine) {
   (void)commandLine;
   if (plat::HWND running = plat::FindWindow(gGame->name, nullptr)) {
     if (plat::IsIconic(running)) plat::ShowWindow(running, plat::SW_RESTORE);
@@ -125,7 +125,7 @@ int StartupInit(const char* commandLine, int showCommand) {
   ReadSystemInfo(&gSystemInfo);
   InstallSoundSwitches();
   if (gGame->colourTest && gSystemInfo.bitsPerPixel < 8) {
-    plat::MessageBox(nullptr, kColourText, gGame->name,
+    plat::MessageBox(nullptr, gGame->colourText, gGame->name,
                      plat::MB_OK | plat::MB_ICONSTOP | plat::MB_SETFOREGROUND);
     return 0;
   }
@@ -144,8 +144,11 @@ int StartupInit(const char* commandLine, int showCommand) {
     ErrorBox(__FILE__, __LINE__, "Failed to load the \"%s\" file!", gGame->dataFile);
     return 0;
   }
-  gHitMap = LoadHitMap(gGame->hitMapFile);
-  if (!gHitMap) {
+  if (gGame->backgroundFile && !gGame->backgroundPicture->LoadFile(gGame->backgroundFile)) {
+    ErrorBox(__FILE__, __LINE__, "Failed to load the \"%s\" file!", gGame->backgroundFile);
+    return 0;
+  }
+  if (gGame->hitMapFile && !(gHitMap = LoadHitMap(gGame->hitMapFile))) {
     ErrorBox(__FILE__, __LINE__, "Failed to load the \"%s\" file!", gGame->hitMapFile);
     return 0;
   }
@@ -166,7 +169,10 @@ int StartupInit(const char* commandLine, int showCommand) {
     return 0;
   }
   gCasinoCfg.reserved = 0;
+  return 1;
+}
 
+void ShowStartWindow(int showCommand) {
   bool hidden = showCommand == plat::SW_HIDE;
   // A hidden start without a saved game to replay would leave no window at all.
   if (!hidden || gSystemInfo.platformId == plat::VER_PLATFORM_WIN32s || !gGame->restoresGames) {
@@ -174,13 +180,13 @@ int StartupInit(const char* commandLine, int showCommand) {
   }
   plat::UpdateWindow(gMainWindow);
   if (hidden && gGame->restoresGames) OpenRestoreWindow();
-  return 1;
 }
 
 int SetupApplication() {
   gAccelerators = plat::LoadAccelerators(gInstance, kAcceleratorResource);
   if (!gAccelerators) return 0;
   SeedRandom();
+  if (gGame->commonControls) plat::InitCommonControls();
   return 1;
 }
 
@@ -204,12 +210,20 @@ int SetupWindows() {
     width = gGame->screenWidth;
     height = gGame->screenHeight;
   }
+  int x = (screenWidth - width) / 2;
+  int y = (screenHeight - height) / 2;
   plat::DWORD style = plat::WS_CLIPCHILDREN;
   if (gCasinoCfg.maximised == 1) style |= plat::WS_MAXIMIZE;
-  style |= screenHeight > gGame->screenHeight ? plat::WS_OVERLAPPEDWINDOW : plat::WS_POPUP;
+  if (gGame->popupDisplayHeight > 0 && screenHeight <= gGame->popupDisplayHeight) {
+    style |= plat::WS_POPUP;
+    x = y = 0;
+    width = screenWidth;
+    height = screenHeight;
+  } else {
+    style |= screenHeight > gGame->screenHeight ? plat::WS_OVERLAPPEDWINDOW : plat::WS_POPUP;
+  }
 
-  gMainWindow = plat::CreateWindow(gGame->name, gGame->name, style, (screenWidth - width) / 2,
-                                   (screenHeight - height) / 2, width, height, nullptr, 0,
+  gMainWindow = plat::CreateWindow(gGame->name, gGame->name, style, x, y, width, height, nullptr, 0,
                                    gInstance, nullptr);
   if (!gMainWindow) return 0;
   SetWindowTitle(gMainWindow, "%s", gGame->name);

@@ -15,10 +15,12 @@ inline constexpr int kIconResource = 133;
 int WinMain(plat::HINSTANCE instance, plat::HINSTANCE previous, const char* commandLine,
             int showCommand);
 // Single instance, display check, settings, window, picture, hit map,
-// screen, palette; the window shown (showCommand not 0) or, on a hidden
-// start, the restore window instead. 1 ready, 0 end the program (an error
-// box has been shown or waits in gErrorText).
-int StartupInit(const char* commandLine, int showCommand);
+// screen, palette; the window not yet shown. 1 ready, 0 end the program (an
+// error box has been shown or waits in gErrorText).
+int StartupInit(const char* commandLine);
+// The window shown and painted (showCommand not SW_HIDE) or, on a hidden
+// start, the restore window instead.
+void ShowStartWindow(int showCommand);
 // Accelerators and the random seed. 1 or 0.
 int SetupApplication();
 // Window class and the centred main window with its device context. 1 or 0.

@@ -25,7 +25,9 @@ void PlayGameSound(const char* name, int wait, int kind) {
     plat::PlaySound(nullptr, plat::SND_PURGE);
     return;
   }
-  const plat::DWORD timing = wait == 1 ? plat::SND_SYNC : plat::SND_ASYNC;
+  plat::DWORD timing = plat::SND_ASYNC;
+  if (wait == 1) timing = plat::SND_SYNC;
+  if (wait == kSoundLoop) timing = plat::SND_ASYNC | plat::SND_LOOP;
   if (switches.platformId != 0) {
     const void* image = GameWaveCache().Load(name);
     if (image) {

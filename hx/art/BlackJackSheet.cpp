@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "artwork/ButtonFace.h"
+#include "artwork/CardTableSheet.h"
 #include "artwork/Card.h"
 #include "artwork/Chip.h"
 #include "artwork/SheetItems.h"
@@ -25,26 +26,15 @@ static_assert(kPictureKey == kKey, "the program leaves out the index the sprites
 
 constexpr Rect CardAt(Point p) { return {p.x, p.y, kCardWidth, kCardHeight}; }
 
-Rect ButtonArea(int button) {
-  const ButtonEntry& row = kBlackJackButtonTable[button];
-  return {row.x, row.y, row.width, row.height};
-}
+constexpr CardTableButtons kButtons{kBlackJackButtonTable, kButtonBet1, kChipValues, kChipWidth, kChipHeight};
+Rect ButtonArea(int button) { return artwork::ButtonArea(kButtons, button); }
 
-struct ButtonLabel {
-  int button;
-  const char* text;
-  std::uint8_t face;
-};
 constexpr ButtonLabel kPushButtons[] = {
     {kButtonSplit, "SPLIT", kPurple}, {kButtonDouble, "DOUBLE", kOrange}, {kButtonStand, "STAND", kRed},
     {kButtonHit, "HIT", kBlue},       {kButtonDeal, "DEAL", kChipGreen},  {kButtonNewGame, "NEW", kOrange}};
+constexpr int kPushStates[] = {kButtonStateEnabled, kButtonStatePressed};
 constexpr ButtonLabel kTextButtons[] = {
     {kButtonOptions, "OPTIONS", kGreyDark}, {kButtonHelp, "HELP", kGreyDark}, {kButtonExit, "EXIT", kGreyDark}};
-
-void DrawTextButton(IndexedImage& image, const Rect& r, const char* label, std::uint8_t panel) {
-  FillRect(image, r, panel);
-  DrawTextCentred(image, r, label, {panel == kYellow ? std::uint8_t{kBlack} : std::uint8_t{kWhite}, kBlack, 1, 0});
-}
 
 void DrawTable(IndexedImage& image, const SheetItem&) {
   FillRect(image, {0, 0, kScreenWidth, kScreenHeight}, kWoodDark);
@@ -81,17 +71,6 @@ void DrawTable(IndexedImage& image, const SheetItem&) {
   for (const ButtonLabel& b : kTextButtons) DrawTextButton(image, ButtonArea(b.button), b.text, b.face);
 }
 
-void DrawLitTextButton(IndexedImage& image, const SheetItem& item) { DrawTextButton(image, item.area, item.text, kYellow); }
-
-void DrawChipSprite(IndexedImage& image, const SheetItem& item) {
-  if (item.colour != kYellow) {
-    DrawChip(image, item.area, item.value);
-    return;
-  }
-  FillEllipse(image, item.area, kYellow);
-  DrawChip(image, {item.area.x + 2, item.area.y + 2, item.area.w - 4, item.area.h - 4}, item.value);
-}
-
 // value: suit * 16 + card value.
 void DrawFace(IndexedImage& image, const SheetItem& item) {
   const int value = item.value % 16;
@@ -122,25 +101,7 @@ constexpr GlyphFont kFonts[] = {{kSmallFontLayout, kWhite, kBlack}, {kTableFontL
 std::vector<SheetItem> BuildItems() {
   std::vector<SheetItem> items;
   items.push_back({DrawTable, {0, 0, kScreenWidth, kScreenHeight}, 0, nullptr, 0});
-  for (const ButtonLabel& b : kPushButtons) {
-    const ButtonEntry& row = kBlackJackButtonTable[b.button];
-    for (int state : {kButtonStateEnabled, kButtonStatePressed}) {
-      const ButtonSource s = row.source[state];
-      items.push_back({DrawButtonItem, {s.x, s.y, row.width, row.height}, state, b.text, b.face});
-    }
-  }
-  for (const ButtonLabel& b : kTextButtons) {
-    const ButtonEntry& row = kBlackJackButtonTable[b.button];
-    const ButtonSource s = row.source[kButtonStatePressed];
-    items.push_back({DrawLitTextButton, {s.x, s.y, row.width, row.height}, 0, b.text, 0});
-  }
-  for (int c = 0; c < kChipCount; ++c) {
-    const ButtonEntry& row = kBlackJackButtonTable[kButtonBet1 + c];
-    const ButtonSource lit = row.source[kButtonStateEnabled];
-    const ButtonSource pressed = row.source[kButtonStatePressed];
-    items.push_back({DrawChipSprite, {lit.x, lit.y, kChipWidth, kChipHeight}, kChipValues[c], nullptr, 0});
-    items.push_back({DrawChipSprite, {pressed.x, pressed.y, kChipWidth, kChipHeight}, kChipValues[c], nullptr, kYellow});
-  }
+  AddButtonSprites(items, kButtons, kPushButtons, kPushStates, kTextButtons);
   items.push_back({DrawBack, CardAt(kCardBackSource), 0, nullptr, 0});
   for (int suit = 0; suit < kSuits; ++suit) {
     for (int value = kAceValue; value <= kKingValue; ++value) {
@@ -159,12 +120,7 @@ std::vector<SheetItem> BuildItems() {
 
 std::vector<SpriteArea> BuildSpriteAreas() {
   std::vector<SpriteArea> areas;
-  for (int b = 0; b < kBlackJackButtonCount; ++b) {
-    const ButtonEntry& row = kBlackJackButtonTable[b];
-    for (const ButtonSource& s : row.source) {
-      if (s.x != kNoSource) areas.push_back({"button face", {s.x, s.y, row.width, row.height}});
-    }
-  }
+  AddButtonFaceAreas(areas, kButtons);
   areas.push_back({"card back", CardAt(kCardBackSource)});
   for (int suit = 0; suit < kSuits; ++suit) {
     for (int value = kAceValue; value <= kKingValue; ++value) {
@@ -174,21 +130,12 @@ std::vector<SpriteArea> BuildSpriteAreas() {
   areas.push_back({"pointer", {kPointerSource.x, kPointerSource.y,
                                (kPointerFrames - 1) * kPointerFrameStep + kPointerSize, kPointerSize}});
   areas.push_back({"text strip", {kTextStripSource.x, kTextStripSource.y, kTextStripWidth, kTextStripHeight}});
-  for (const GlyphFont& font : kFonts) {
-    areas.push_back({"font", {font.layout.x, font.layout.y, font.layout.width, GlyphAreaHeight(font.layout)}});
-  }
+  AddFontAreas(areas, kFonts);
   return areas;
 }
 
-std::vector<HitArea> BuildHitAreas() {
-  std::vector<HitArea> areas;
   // New Game shares Split's place: the program tells them apart.
-  for (int b = 1; b < kButtonNewGame; ++b) {
-    const Rect r = ButtonArea(b);
-    if (r.w > 0 && r.h > 0) areas.push_back({r, b});
-  }
-  return areas;
-}
+std::vector<HitArea> BuildHitAreas() { return ButtonHitAreas(kButtons, 1, kButtonNewGame); }
 
 constexpr SoundRecipe kSounds[] = {
     {kSoundDeal, SoundKind::kNoise, 6500, 0, 110},       {kSoundBust, SoundKind::kSweep, 500, 200, 400},

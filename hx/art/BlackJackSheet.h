@@ -6,19 +6,16 @@
 
 #include <span>
 
+#include "artwork/CardTableSheet.h"
 #include "artwork/Sheet.h"
 
 namespace hx::art {
 
 inline constexpr char kProgram[] = "blackjack";
 
-struct SpriteArea {
-  const char* what;
-  artwork::Rect area;
-};
 // Every sprite's area in the picture, for checking that none leaves the
 // picture or lies over another.
-std::span<const SpriteArea> SpriteAreas();
+std::span<const artwork::SpriteArea> SpriteAreas();
 
 const artwork::Sheet& BlackJackSheet();
 

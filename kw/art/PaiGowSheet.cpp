@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "artwork/ButtonFace.h"
+#include "artwork/CardTableSheet.h"
 #include "artwork/Card.h"
 #include "artwork/Chip.h"
 #include "artwork/SheetItems.h"
@@ -31,29 +32,17 @@ static_assert(kJokerCard == kJokerId, "the toolkit draws the joker for the progr
 constexpr Rect RectOf(Area a) { return {a.x, a.y, a.width, a.height}; }
 constexpr Rect CardAt(Point p) { return {p.x, p.y, kCardWidth, kCardHeight}; }
 
-struct ButtonLabel {
-  int button;
-  const char* text;
-  std::uint8_t face;
-};
 constexpr ButtonLabel kPushButtons[] = {
     {kButtonDeal, "DEAL", kChipGreen}, {kButtonDone, "DONE", kBlue}, {kButtonNewGame, "NEW GAME", kOrange}};
+constexpr int kPushStates[] = {kButtonStateEnabled, kButtonStatePressed};
 // Shown by the table itself; a press lights them up.
 constexpr ButtonLabel kTextButtons[] = {
     {kButtonOptions, "OPTIONS", kGreyDark}, {kButtonHelp, "HELP", kGreyDark}, {kButtonExit, "EXIT", kGreyDark}};
 
 // ---- The table ----
 
-Rect ButtonArea(int button) {
-  const ButtonEntry& row = kPaiGowButtonTable[button];
-  return {row.x, row.y, row.width, row.height};
-}
-
-// A label on a panel: white on the button's colour, black on yellow when lit.
-void DrawTextButton(IndexedImage& image, const Rect& r, const char* label, std::uint8_t panel) {
-  FillRect(image, r, panel);
-  DrawTextCentred(image, r, label, {panel == kYellow ? std::uint8_t{kBlack} : std::uint8_t{kWhite}, kBlack, 1, 0});
-}
+constexpr CardTableButtons kButtons{kPaiGowButtonTable, kButtonBet1, kChipValues, kChipWidth, kChipHeight};
+Rect ButtonArea(int button) { return artwork::ButtonArea(kButtons, button); }
 
 // A chip the player cannot use yet: its colours seen through a grey veil.
 void DrawGreyedChip(IndexedImage& image, const Rect& r, int value) {
@@ -105,20 +94,6 @@ void DrawTable(IndexedImage& image, const SheetItem&) {
 
 // ---- Sprites ----
 
-void DrawLitTextButton(IndexedImage& image, const SheetItem& item) {
-  DrawTextButton(image, item.area, item.text, kYellow);
-}
-
-// value: chip value; colour kYellow rings the chip (pressed).
-void DrawChipSprite(IndexedImage& image, const SheetItem& item) {
-  if (item.colour != kYellow) {
-    DrawChip(image, item.area, item.value);
-    return;
-  }
-  FillEllipse(image, item.area, kYellow);
-  DrawChip(image, {item.area.x + 2, item.area.y + 2, item.area.w - 4, item.area.h - 4}, item.value);
-}
-
 void DrawTextStrip(IndexedImage& image, const SheetItem& item) {
   FillRect(image, item.area, kBlack);
   FillRect(image, {item.area.x, item.area.y, item.area.w, 1}, kGold);
@@ -127,34 +102,11 @@ void DrawTextStrip(IndexedImage& image, const SheetItem& item) {
 
 constexpr GlyphFont kFonts[] = {{kSmallFontLayout, kWhite, kBlack}, {kTextBoxFontLayout, kYellow, kBlack}};
 
-constexpr Rect FontArea(const GlyphLayout& font) {
-  return {font.x, font.y, font.width, GlyphAreaHeight(font)};
-}
-
 std::vector<SheetItem> BuildItems() {
   std::vector<SheetItem> items;
   items.push_back({DrawTable, {0, 0, kScreenWidth, kScreenHeight}, 0, nullptr, 0});
 
-  for (const ButtonLabel& b : kPushButtons) {
-    const ButtonEntry& row = kPaiGowButtonTable[b.button];
-    for (int state : {kButtonStateEnabled, kButtonStatePressed}) {
-      const ButtonSource s = row.source[state];
-      items.push_back({DrawButtonItem, {s.x, s.y, row.width, row.height}, state, b.text, b.face});
-    }
-  }
-  for (const ButtonLabel& b : kTextButtons) {
-    const ButtonEntry& row = kPaiGowButtonTable[b.button];
-    const ButtonSource s = row.source[kButtonStatePressed];
-    items.push_back({DrawLitTextButton, {s.x, s.y, row.width, row.height}, 0, b.text, 0});
-  }
-  for (int c = 0; c < kChipCount; ++c) {
-    const ButtonEntry& row = kPaiGowButtonTable[kButtonBet1 + c];
-    const ButtonSource lit = row.source[kButtonStateEnabled];
-    const ButtonSource pressed = row.source[kButtonStatePressed];
-    items.push_back({DrawChipSprite, {lit.x, lit.y, kChipWidth, kChipHeight}, kChipValues[c], nullptr, 0});
-    items.push_back({DrawChipSprite, {pressed.x, pressed.y, kChipWidth, kChipHeight}, kChipValues[c], nullptr,
-                     kYellow});
-  }
+  AddButtonSprites(items, kButtons, kPushButtons, kPushStates, kTextButtons);
   // Half a dollar: a gold chip reading 50.
   items.push_back({DrawChipSprite, {kFractionChipSprite.x, kFractionChipSprite.y, kChipWidth, kChipHeight}, 50,
                    nullptr, 0});
@@ -169,19 +121,14 @@ std::vector<SheetItem> BuildItems() {
 
   items.push_back(
       {DrawTextStrip, {kTextStripSprite.x, kTextStripSprite.y, kTextStripWidth, kTextStripHeight}, 0, nullptr, 0});
-  items.push_back({DrawMarkerItem, {kTransparentPixel.x, kTransparentPixel.y, 1, 1}, 0, nullptr, kKey});
-  items.push_back({DrawMarkerItem, {kTextColourPixel.x, kTextColourPixel.y, 1, 1}, 0, nullptr, kYellow});
+  AddColourPixels(items, kTransparentPixel.x, kTransparentPixel.y, kKey, kTextColourPixel.x, kTextColourPixel.y,
+                  kYellow);
   return items;
 }
 
 std::vector<SpriteArea> BuildSpriteAreas() {
   std::vector<SpriteArea> areas;
-  for (int b = 0; b < kPaiGowButtonCount; ++b) {
-    const ButtonEntry& row = kPaiGowButtonTable[b];
-    for (const ButtonSource& s : row.source) {
-      if (s.x != kNoSource) areas.push_back({"button face", {s.x, s.y, row.width, row.height}});
-    }
-  }
+  AddButtonFaceAreas(areas, kButtons);
   areas.push_back({"0.50 chip", {kFractionChipSprite.x, kFractionChipSprite.y, kChipWidth, kChipHeight}});
   for (int design = 0; design < kDeckDesigns; ++design) {
     areas.push_back({"card back", CardAt(kCardBacks[design])});
@@ -191,21 +138,13 @@ std::vector<SpriteArea> BuildSpriteAreas() {
   }
   for (const Point face : kCardFaces) areas.push_back({"card face", CardAt(face)});
   areas.push_back({"text strip", {kTextStripSprite.x, kTextStripSprite.y, kTextStripWidth, kTextStripHeight}});
-  for (const GlyphFont& font : kFonts) areas.push_back({"font", FontArea(font.layout)});
-  areas.push_back({"transparent colour", {kTransparentPixel.x, kTransparentPixel.y, 1, 1}});
-  areas.push_back({"text colour", {kTextColourPixel.x, kTextColourPixel.y, 1, 1}});
+  AddFontAreas(areas, kFonts);
+  AddColourPixelAreas(areas, kTransparentPixel.x, kTransparentPixel.y, kTextColourPixel.x, kTextColourPixel.y);
   return areas;
 }
 
 // Every button with an area, in button order.
-std::vector<HitArea> BuildHitAreas() {
-  std::vector<HitArea> areas;
-  for (int b = 1; b < kPaiGowButtonCount; ++b) {
-    const Rect r = ButtonArea(b);
-    if (r.w > 0 && r.h > 0) areas.push_back({r, b});
-  }
-  return areas;
-}
+std::vector<HitArea> BuildHitAreas() { return ButtonHitAreas(kButtons, 1, kPaiGowButtonCount); }
 
 // The sounds of the Pai Gow table: the high and low hands won and lost, and
 // the dealer's cards pushed together.

@@ -6,6 +6,7 @@
 
 #include <span>
 
+#include "artwork/CardTableSheet.h"
 #include "artwork/Sheet.h"
 
 namespace kw::art {
@@ -14,11 +15,7 @@ inline constexpr char kProgram[] = "paigow";
 
 // Every sprite's area in the picture, for checking that none leaves the
 // picture or lies over another.
-struct SpriteArea {
-  const char* what;
-  artwork::Rect area;
-};
-std::span<const SpriteArea> SpriteAreas();
+std::span<const artwork::SpriteArea> SpriteAreas();
 
 const artwork::Sheet& PaiGowSheet();
 

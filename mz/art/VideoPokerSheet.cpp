@@ -137,10 +137,9 @@ void DrawScreen(IndexedImage& image, const SheetItem&) {
   DrawMarquee(image, {nullptr, {kMarqueePlace.x, kMarqueePlace.y, kMarqueeWidth, kMarqueeHeight}, 0, nullptr, 0});
   FillRoundRect(image, {140, 96, 360, 148}, 8, kGold);
   DrawPayTable(image, {nullptr, RectOf(kPayTableArea), 0, nullptr, 0});
+  // The card places stay bare felt: a turning card is drawn over the
+  // place restored from here, and the program draws the backs itself.
   FillRoundRect(image, {145, 236, 350, 84}, 6, kFeltDark);
-  for (int n = 0; n < kHandCards; ++n) {
-    DrawCardBack(image, {CardPlace(n).x, CardPlace(n).y, kCardWidth, kCardHeight}, kBlue, kWhite);
-  }
   const Area meters[] = {kWonMeter, kCreditsMeter, kBetMeter, kMoneyMeter};
   const char* names[] = {"WIN", "CREDITS", "BET", "MONEY"};
   for (int k = 0; k < 4; ++k) {

@@ -5,6 +5,7 @@
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
+#include "platform/common/Gdi.h"
 #include "platform/desktop/Controls.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Pump.h"
@@ -22,6 +23,36 @@ void CStaticWidget::mouseReleaseEvent(QMouseEvent* event) {
   }
   CQtEntry entry;
   NotifyParent(w, STN_CLICKED);
+}
+
+CEditWidget::CEditWidget(HWND hwnd, const QString& text, QWidget* parent)
+    : QLineEdit(text, parent), m_hwnd(hwnd) {}
+
+void CEditWidget::paintEvent(QPaintEvent* event) {
+  if (isReadOnly()) {
+    TakeParentBackground();
+  } else if (m_tinted) {
+    m_tinted = false;
+    setPalette(QPalette());  // writable again: the default look
+  }
+  QLineEdit::paintEvent(event);
+}
+
+void CEditWidget::TakeParentBackground() {
+  CQtEntry entry;
+  CWindow* w = Windows().Find(m_hwnd);
+  if (!w || !w->parent) return;
+  const HDC dc = GetDC(m_hwnd);
+  const auto brush = reinterpret_cast<HBRUSH>(
+      SendMessage(w->parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(m_hwnd)));
+  ReleaseDC(m_hwnd, dc);
+  const common::CGdiObject* b = common::FindGdi(brush, common::GdiKind::kBrush);
+  const QColor colour = ToQColor(b ? b->colour : common::kDialogFace);
+  if (m_tinted && palette().color(QPalette::Base) == colour) return;
+  m_tinted = true;
+  QPalette p = palette();
+  p.setColor(QPalette::Base, colour);
+  setPalette(p);
 }
 
 CTabControlWidget::CTabControlWidget(HWND hwnd, QWidget* parent)

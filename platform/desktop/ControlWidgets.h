@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QStyledItemDelegate>
 #include <QTabBar>
@@ -23,6 +24,21 @@ class CStaticWidget : public QWidget {
 
  private:
   HWND m_hwnd;
+};
+
+// An edit. Read-only it takes its background from the brush its parent
+// answers to WM_CTLCOLORSTATIC (the dialog face when none), as a static does.
+class CEditWidget : public QLineEdit {
+ public:
+  CEditWidget(HWND hwnd, const QString& text, QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void TakeParentBackground();
+  HWND m_hwnd;
+  bool m_tinted = false;  // the palette holds a parent's background
 };
 
 // A tab control: the tabs on top and a frame around the page area, whose

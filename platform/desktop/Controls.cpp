@@ -158,7 +158,7 @@ QWidget* MakeWidget(CWindow* c, QWidget* parent, const QString& text) {
       return s;
     }
     case CTL_EDIT: {
-      auto* e = new QLineEdit(text, parent);
+      auto* e = new CEditWidget(h, text, parent);
       e->setMaxLength(32767);
       e->setReadOnly(cs & CS_READONLY);
       if (cs & CS_PASSWORD) e->setEchoMode(QLineEdit::Password);

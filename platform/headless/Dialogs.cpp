@@ -92,7 +92,10 @@ void PaintControl(HWND ctl) {
   w->needsPaint = false;
   const SIZE size = ClientSize(*w);
   const bool focused = S().focus == ctl;
-  if ((cs->kind == CTL_STATIC || cs->kind == CTL_STATICFRAME || cs->kind == CTL_GROUPBOX) && w->parent) {
+  // Statics and read-only edits take their background from the parent.
+  const bool asksParent = cs->kind == CTL_STATIC || cs->kind == CTL_STATICFRAME || cs->kind == CTL_GROUPBOX ||
+                          (cs->kind == CTL_EDIT && cs->readOnly);
+  if (asksParent && w->parent) {
     HDC hdc = common::NewDc(ctl);
     SendMessage(w->parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc), HandleToLParam(ctl));
     common::DeleteDc(hdc);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "artwork/ButtonFace.h"
+#include "artwork/CardTableSheet.h"
 #include "artwork/Chip.h"
 #include "artwork/SheetItems.h"
 #include "artwork/SheetRegistry.h"
@@ -26,26 +27,15 @@ static_assert(kPictureKey == kKey, "the program leaves out the index the sprites
 constexpr Rect CardAt(Point p) { return {p.x, p.y, kCardWidth, kCardHeight}; }
 constexpr Rect ChipAt(Point p) { return {p.x, p.y, kChipWidth, kChipHeight}; }
 
-Rect ButtonArea(int button) {
-  const ButtonEntry& row = kBaccaratButtonTable[button];
-  return {row.x, row.y, row.width, row.height};
-}
+constexpr CardTableButtons kButtons{kBaccaratButtonTable, kButtonChip1, kChipValues, kChipWidth, kChipHeight};
+Rect ButtonArea(int button) { return artwork::ButtonArea(kButtons, button); }
 
-struct ButtonLabel {
-  int button;
-  const char* text;
-  std::uint8_t face;
-};
 constexpr ButtonLabel kPushButtons[] = {{kButtonDeal, "DEAL", kChipGreen}, {kButtonNewGame, "NEW", kOrange}};
+constexpr int kPushStates[] = {kButtonStateNormal, kButtonStateEnabled, kButtonStatePressed};
 constexpr ButtonLabel kTextButtons[] = {
     {kButtonOptions, "OPTIONS", kGreyDark}, {kButtonHelp, "HELP", kGreyDark}, {kButtonExit, "EXIT", kGreyDark}};
 constexpr ButtonLabel kAreaLabels[] = {
     {kButtonPlayer, "PLAYER", kBlue}, {kButtonBanker, "BANKER", kDarkRed}, {kButtonTie, "TIE 8:1", kPurple}};
-
-void DrawTextButton(IndexedImage& image, const Rect& r, const char* label, std::uint8_t panel) {
-  FillRect(image, r, panel);
-  DrawTextCentred(image, r, label, {panel == kYellow ? std::uint8_t{kBlack} : std::uint8_t{kWhite}, kBlack, 1, 0});
-}
 
 // A bet area: a ring in the side's colour, its name beside the stack.
 void DrawBetArea(IndexedImage& image, const ButtonLabel& label) {
@@ -84,18 +74,6 @@ void DrawTable(IndexedImage& image, const SheetItem&) {
   DrawButtonFace(image, ButtonArea(kButtonDeal), "DEAL", kButtonNormal, kChipGreen);
 }
 
-void DrawLitTextButton(IndexedImage& image, const SheetItem& item) { DrawTextButton(image, item.area, item.text, kYellow); }
-
-// value: chip value (50: the fraction chip); colour kYellow rings the chip (pressed).
-void DrawChipSprite(IndexedImage& image, const SheetItem& item) {
-  if (item.colour != kYellow) {
-    DrawChip(image, item.area, item.value);
-    return;
-  }
-  FillEllipse(image, item.area, kYellow);
-  DrawChip(image, {item.area.x + 2, item.area.y + 2, item.area.w - 4, item.area.h - 4}, item.value);
-}
-
 // The selector: a yellow arrow pointing down at the chip.
 void DrawSelector(IndexedImage& image, const SheetItem& item) {
   const Rect& r = item.area;
@@ -105,78 +83,36 @@ void DrawSelector(IndexedImage& image, const SheetItem& item) {
   }
 }
 
-// The lag meter: green to red across its columns.
-void DrawLagStrip(IndexedImage& image, const SheetItem& item) {
-  for (int x = 0; x < item.area.w; ++x) {
-    const std::uint8_t colour = x < 14 ? kChipGreen : (x < 28 ? kYellow : kRed);
-    FillRect(image, {item.area.x + x, item.area.y, 1, item.area.h}, (x % 7) == 6 ? std::uint8_t{kBlack} : colour);
-  }
-}
-
 constexpr GlyphFont kFonts[] = {{kSmallFontLayout, kWhite, kBlack}};
-
-constexpr Rect FontArea(const GlyphLayout& font) { return {font.x, font.y, font.width, GlyphAreaHeight(font)}; }
 
 std::vector<SheetItem> BuildItems() {
   std::vector<SheetItem> items;
   items.push_back({DrawTable, {0, 0, kScreenWidth, kScreenHeight}, 0, nullptr, 0});
-  for (const ButtonLabel& b : kPushButtons) {
-    const ButtonEntry& row = kBaccaratButtonTable[b.button];
-    for (int state : {kButtonStateNormal, kButtonStateEnabled, kButtonStatePressed}) {
-      const ButtonSource s = row.source[state];
-      items.push_back({DrawButtonItem, {s.x, s.y, row.width, row.height}, state, b.text, b.face});
-    }
-  }
-  for (const ButtonLabel& b : kTextButtons) {
-    const ButtonEntry& row = kBaccaratButtonTable[b.button];
-    const ButtonSource s = row.source[kButtonStatePressed];
-    items.push_back({DrawLitTextButton, {s.x, s.y, row.width, row.height}, 0, b.text, 0});
-  }
-  for (int c = 0; c < kChipCount; ++c) {
-    const ButtonEntry& row = kBaccaratButtonTable[kButtonChip1 + c];
-    const ButtonSource lit = row.source[kButtonStateEnabled];
-    const ButtonSource pressed = row.source[kButtonStatePressed];
-    items.push_back({DrawChipSprite, ChipAt({lit.x, lit.y}), kChipValues[c], nullptr, 0});
-    items.push_back({DrawChipSprite, ChipAt({pressed.x, pressed.y}), kChipValues[c], nullptr, kYellow});
-  }
+  AddButtonSprites(items, kButtons, kPushButtons, kPushStates, kTextButtons);
   items.push_back({DrawChipSprite, ChipAt(kFractionChip), 50, nullptr, 0});
   items.push_back({DrawSelector, {kSelectorSprite.x, kSelectorSprite.y, kSelectorSize, kSelectorSize}, 0, nullptr, 0});
   items.push_back({kw::art::DrawBack, CardAt(kCardBack), kw::kDeckDesignBlue, nullptr, 0});
   for (int id = 0; id < kDeckCards; ++id) items.push_back({DrawCardItem, CardAt(kCardFaces[id]), id, nullptr, 0});
   items.push_back({DrawLagStrip, {kLagStrip.x, kLagStrip.y, kLagStripWidth, kLagStripHeight}, 0, nullptr, 0});
-  items.push_back({DrawMarkerItem, {kTransparentPixel.x, kTransparentPixel.y, 1, 1}, 0, nullptr, kKey});
-  items.push_back({DrawMarkerItem, {kTextColourPixel.x, kTextColourPixel.y, 1, 1}, 0, nullptr, kWhite});
+  AddColourPixels(items, kTransparentPixel.x, kTransparentPixel.y, kKey, kTextColourPixel.x, kTextColourPixel.y, kWhite);
   return items;
 }
 
 std::vector<SpriteArea> BuildSpriteAreas() {
   std::vector<SpriteArea> areas;
-  for (int b = 0; b < kBaccaratButtonCount; ++b) {
-    const ButtonEntry& row = kBaccaratButtonTable[b];
-    for (const ButtonSource& s : row.source) {
-      if (s.x != kNoSource) areas.push_back({"button face", {s.x, s.y, row.width, row.height}});
-    }
-  }
+  AddButtonFaceAreas(areas, kButtons);
   areas.push_back({"fraction chip", ChipAt(kFractionChip)});
   areas.push_back({"chip selector", {kSelectorSprite.x, kSelectorSprite.y, kSelectorSize, kSelectorSize}});
   areas.push_back({"card back", CardAt(kCardBack)});
   for (int id = 0; id < kDeckCards; ++id) areas.push_back({"card face", CardAt(kCardFaces[id])});
   areas.push_back({"lag meter", {kLagStrip.x, kLagStrip.y, kLagStripWidth, kLagStripHeight}});
-  for (const GlyphFont& font : kFonts) areas.push_back({"font", FontArea(font.layout)});
-  areas.push_back({"transparent colour", {kTransparentPixel.x, kTransparentPixel.y, 1, 1}});
-  areas.push_back({"text colour", {kTextColourPixel.x, kTextColourPixel.y, 1, 1}});
+  AddFontAreas(areas, kFonts);
+  AddColourPixelAreas(areas, kTransparentPixel.x, kTransparentPixel.y, kTextColourPixel.x, kTextColourPixel.y);
   return areas;
 }
 
 // Buttons 1 to 14.
-std::vector<HitArea> BuildHitAreas() {
-  std::vector<HitArea> areas;
-  for (int b = 1; b < kBaccaratButtonCount; ++b) {
-    const Rect r = ButtonArea(b);
-    if (r.w > 0 && r.h > 0) areas.push_back({r, b});
-  }
-  return areas;
-}
+std::vector<HitArea> BuildHitAreas() { return ButtonHitAreas(kButtons, 1, kBaccaratButtonCount); }
 
 // The croupier's calls.
 constexpr SoundRecipe kSounds[] = {

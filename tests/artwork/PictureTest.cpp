@@ -4,6 +4,7 @@
 #include <set>
 
 #include "artwork/BitmapWriter.h"
+#include "artwork/FileBytes.h"
 #include "tests/artwork/BmpReader.h"
 #include "artwork/Generator.h"
 #include "artwork/StandardColours.h"
@@ -169,6 +170,21 @@ TEST_F(SamplePicture, EveryGlyphOfTheFontIsInkedInsideItsPlaceOnTheKeyColour) {
       EXPECT_EQ(picture.At(r.x + r.w, r.y + r.h / 2), kKey);
     }
   }
+}
+
+int WriteExtraFile(const std::string& stage, const char* program) {
+  return WriteFileBytes(StagePath(stage, program, "res\\Extra.dat").c_str(), {1, 2, 3});
+}
+int RefuseExtraFile(const std::string&, const char*) { return 0; }
+
+TEST(SheetFiles, AProgramsFurtherFilesAreWrittenAndTheirFailureReported) {
+  TempFolder folder;
+  Sheet sheet = s::SampleSheet();
+  sheet.writeMoreFiles = WriteExtraFile;
+  ASSERT_EQ(WriteSheet(folder.Path(), sheet), 1);
+  EXPECT_EQ(ReadBytes(folder.Path() + "/games/sample/res/Extra.dat"), (std::vector<std::uint8_t>{1, 2, 3}));
+  sheet.writeMoreFiles = RefuseExtraFile;
+  EXPECT_EQ(WriteSheet(folder.Path(), sheet), 0);
 }
 
 }  // namespace

@@ -17,68 +17,21 @@
 #include "gz/CaribbeanFonts.h"
 #include "gz/CaribbeanTableLayout.h"
 #include "gz/art/CaribbeanSheet.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/StagedSheet.h"
 
 namespace {
 
 using namespace gz;
 
-struct Staged {
-  TempFolder folder;
-  CDib picture;
-  HitMap* map = nullptr;
-  ~Staged() { FreeHitMap(map); }
-};
-
-class CaribbeanArt : public ::testing::Test {
+class CaribbeanArt : public CStagedSheetTest<CaribbeanArt> {
  protected:
-  static void SetUpTestSuite() {
-    staged = std::make_unique<Staged>();
-    const std::string& root = staged->folder.Path();
-    ASSERT_EQ(artwork::WriteSheet(root, art::CaribbeanSheet()), 1);
-    ASSERT_EQ(artwork::WriteSharedAudio(root), 1);
-    ASSERT_EQ(staged->picture.LoadFile(StagedPath("res\\Data.dat").c_str()), 1);
-    staged->map = LoadHitMap(StagedPath(kHitMapFile).c_str());
-    ASSERT_NE(staged->map, nullptr);
-  }
-  static void TearDownTestSuite() { staged.reset(); }
-
-  static std::string StagedPath(const char* name) {
-    return artwork::StagePath(staged->folder.Path(), art::kProgram, name);
-  }
-
-  static int Pixel(int x, int y) {
-    const plat::BYTE* p = staged->picture.PixelAddress(x, y);
-    return p == nullptr ? -1 : *p;
-  }
-
-  static std::unique_ptr<Staged> staged;
+  static void SetUpTestSuite() { Stage(art::CaribbeanSheet(), art::kProgram, kHitMapFile); }
 };
-
-std::unique_ptr<Staged> CaribbeanArt::staged;
-
-bool Overlap(const artwork::Rect& a, const artwork::Rect& b) {
-  return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
-}
 
 TEST_F(CaribbeanArt, EverySpriteLiesInThePictureBesideTheScreenAndApartFromTheOthers) {
   ASSERT_EQ(staged->picture.Width(), kPictureWidth);
   ASSERT_EQ(staged->picture.Height(), kPictureHeight);
-  const artwork::Rect screen{0, 0, artwork::kScreenWidth, artwork::kScreenHeight};
-  const auto sprites = art::SpriteAreas();
-  for (std::size_t i = 0; i < sprites.size(); ++i) {
-    const artwork::Rect& r = sprites[i].area;
-    SCOPED_TRACE(std::string(sprites[i].what) + " at " + std::to_string(r.x) + ", " + std::to_string(r.y));
-    EXPECT_GE(r.x, 0);
-    EXPECT_GE(r.y, 0);
-    EXPECT_LE(r.x + r.w, kPictureWidth);
-    EXPECT_LE(r.y + r.h, kPictureHeight);
-    EXPECT_FALSE(Overlap(r, screen));
-    for (std::size_t j = i + 1; j < sprites.size(); ++j) {
-      EXPECT_FALSE(Overlap(r, sprites[j].area)) << "lies over " << sprites[j].what << " at " << sprites[j].area.x
-                                                << ", " << sprites[j].area.y;
-    }
-  }
+  ExpectSpritesApart(art::SpriteAreas(), kPictureWidth, kPictureHeight);
 }
 
 // The stacks are drawn with the key colour (385, 508): each chip has key

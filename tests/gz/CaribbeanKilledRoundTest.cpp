@@ -30,6 +30,7 @@
 #include "platform/include/plat/window.h"
 #include "tests/gz/CaribbeanRun.h"
 #include "tests/gz/CaribbeanSession.h"
+#include "tests/support/BadSavedGames.h"
 #include "tests/support/KilledRun.h"
 #include "tests/support/TempFolder.h"
 
@@ -54,21 +55,8 @@ gz::CaribbeanClientRecord* Record() { return R::Record(); }
 bool Open() { return R::InState(gz::kAnte) && gz::AntePhaseOpen() && !IsRestoring(); }
 bool Back(int state) { return R::InState(state) && !IsRestoring(); }
 
-struct TableState {
-  bool taken = false;
-  gz::CaribbeanClientRecord record{};
-  double account = 0;
-  ScreenLayers layers;
-};
-
-TableState Take() {
-  TableState t;
-  t.taken = true;
-  t.record = *Record();
-  dbGetBalance(kSavedGameUser, &t.account);
-  t.layers = TakeScreenLayers();
-  return t;
-}
+using TableState = TakenTable<gz::CaribbeanClientRecord>;
+TableState Take() { return TakeTable(*Record()); }
 
 void ExpectSameTable(const TableState& got, const TableState& want) {
   ASSERT_TRUE(got.taken);
@@ -172,12 +160,7 @@ void AddStage(CaribbeanSession& s, Stage stage, bool restored, TableState* out) 
   }
 }
 
-struct Leg {
-  int resume;  // the stage a restored run picks up at; kNoKill: a new game
-  int kill;
-};
-
-void ScriptLeg(CaribbeanSession& s, const Leg& leg, TableState* out) {
+void ScriptLeg(CaribbeanSession& s, const KilledLeg& leg, TableState* out) {
   s.boxAnswers = AnswerEveryBox;
   const bool fresh = leg.resume == kNoKill;
   s.deal.cards.assign(kCards.begin() + (fresh ? 0 : 2 * kCardsOfAHand), kCards.end());
@@ -210,13 +193,11 @@ int ResumeAfter(int kill, int resumed) {
   }
 }
 
-void RunLegUntilKilled(const std::string& root, const Leg& leg) {
-  RunUntilKilled([&] {
-    CaribbeanSession killed(root);
-    TableState ignored;
-    ScriptLeg(killed, leg, &ignored);
-    killed.Run(leg.resume == kNoKill ? 0 : 1);
-  });
+void RunLeg(const std::string& root, const KilledLeg& leg) {
+  CaribbeanSession killed(root);
+  TableState ignored;
+  ScriptLeg(killed, leg, &ignored);
+  killed.Run(leg.resume == kNoKill ? 0 : 1);
 }
 
 class CaribbeanKilledRound : public ::testing::Test {
@@ -235,22 +216,14 @@ class CaribbeanKilledRound : public ::testing::Test {
     reference_ = nullptr;
   }
 
-  static void ExpectChainEndsAsPlayedThrough(const std::vector<Leg>& legs) {
+  static void ExpectChainEndsAsPlayedThrough(const std::vector<KilledLeg>& legs) {
     TempFolder root;
-    int resume = kNoKill;
-    for (const Leg& leg : legs) {
-      ASSERT_EQ(leg.resume, resume);
-      RunLegUntilKilled(root.Path(), leg);
-      ASSERT_EQ(HasSavedGame(CaribbeanSession(root.Path()).SavedGame(), kSavedGameUser), 1);
-      resume = ResumeAfter(leg.kill, resume);
-    }
     CaribbeanSession last(root.Path());
+    const int resume = RunKilledLegs(
+        legs, kNoKill, [&](const KilledLeg& leg) { RunLeg(root.Path(), leg); }, last.SavedGame(), ResumeAfter);
     TableState got;
     bool hiddenWhileRestoring = false;
-    last.When([] { return gMainWindow != nullptr && IsRestoring(); }, [&] {
-      hiddenWhileRestoring = !plat::IsWindowVisible(gMainWindow) &&
-                             plat::FindWindow(kRestoreClassName, nullptr) != nullptr;
-    });
+    WatchHiddenWhileRestoring(last, &hiddenWhileRestoring);
     ScriptLeg(last, {resume, kNoKill}, &got);
     EXPECT_EQ(last.Run(1), 0);
     EXPECT_TRUE(hiddenWhileRestoring);
@@ -259,7 +232,7 @@ class CaribbeanKilledRound : public ::testing::Test {
     // A hand killed before anything of it was sent leaves no trace of its
     // deck look: the restored run counts the looks afresh.
     bool deckCountedAfresh = false;
-    for (const Leg& leg : legs) deckCountedAfresh = deckCountedAfresh || leg.kill == kKillAntes;
+    for (const KilledLeg& leg : legs) deckCountedAfresh = deckCountedAfresh || leg.kill == kKillAntes;
     if (deckCountedAfresh && got.taken) {
       CopyLayerArea(played_.layers, &got.layers, gz::kDeckPlace.x, gz::kDeckPlace.y, gz::kDeckWidth, gz::kDeckHeight);
     }
@@ -304,16 +277,8 @@ TEST_F(CaribbeanKilledRound, KilledAfterPlayerBetThenOnceBack) {
 TEST(CaribbeanBadSavedGame, ShowsItsInfoBoxAndTheGameStartsFresh) {
   TempFolder root;
   CaribbeanSession session(root.Path());
-  {
-    const std::string previous = std::filesystem::current_path().string();
-    std::filesystem::current_path(session.Folder());
-    for (const auto& [key, value] : {std::pair{kKeyExistanceFlag, 7}, std::pair{kKeyNumBtns, 0}}) {
-      unsigned char bytes[4];
-      DbPutU32(bytes, static_cast<std::uint32_t>(value));
-      ASSERT_EQ(dbWrite(kSavedGameUser, gz::kCaribbeanGameCode, key, 0, bytes, 4), 0);
-    }
-    std::filesystem::current_path(previous);
-  }
+  const BadSavedGame& bad = BadSavedGameNamed("WithABadExistanceFlag");
+  WriteBadSavedGame(session.Folder(), bad, gz::kCaribbeanGameCode);
   ASSERT_EQ(HasSavedGame(session.SavedGame(), kSavedGameUser), 1);
   session.boxAnswers = AnswerEveryBox;
   session.deal.cards.assign(kCards.begin(), kCards.end());
@@ -324,13 +289,7 @@ TEST(CaribbeanBadSavedGame, ShowsItsInfoBoxAndTheGameStartsFresh) {
     plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
   });
   EXPECT_EQ(session.Run(1), 0);
-  bool infoShown = false;
-  for (const auto& box : plat::headless::MessageBoxes()) {
-    if (box.caption == "INFO" && box.text.find("LoadPlayback: EXISTANCEFLAG has an invalid value") != std::string::npos) {
-      infoShown = true;
-    }
-  }
-  EXPECT_TRUE(infoShown);
+  EXPECT_TRUE(InfoBoxSaid(bad.info));
   EXPECT_DOUBLE_EQ(freshMoney, 3015.0);
   EXPECT_DOUBLE_EQ(session.finalBalance, 3015.0);
 }

@@ -86,23 +86,8 @@ bool Deciding(int splitState, int cards) {
   return Back(hx::kDecide) && Rec()->splitState == splitState && Rec()->current.count == cards;
 }
 
-struct TableState {
-  bool taken = false;
-  hx::BlackJackClientRecord record{};
-  double account = 0;
-  std::vector<std::uint8_t> background;
-  std::vector<std::uint8_t> front;
-};
-
-TableState Take() {
-  TableState t;
-  t.taken = true;
-  t.record = *Rec();
-  dbGetBalance(kSavedGameUser, &t.account);
-  t.background = LayerPixels(gScreen.Background());
-  t.front = LayerPixels(gScreen.Front());
-  return t;
-}
+using TableState = TakenTable<hx::BlackJackClientRecord>;
+TableState Take() { return TakeTable(*Rec()); }
 
 bool SameCards(const hx::CardList& a, const hx::CardList& b) {
   if (a.count != b.count) return false;
@@ -122,8 +107,7 @@ void ExpectSameTable(const TableState& got, const TableState& want) {
   EXPECT_DOUBLE_EQ(g.money, w.money);
   for (int pile = 0; pile < hx::kPiles; ++pile) EXPECT_DOUBLE_EQ(g.piles[pile], w.piles[pile]) << pile;
   EXPECT_DOUBLE_EQ(got.account, want.account);
-  ExpectSameLayer(got.background, want.background, "background");
-  ExpectSameLayer(got.front, want.front, "front");
+  ExpectSameLayers(got.layers, want.layers);
 }
 
 // The second game as it stands at its settlement.
@@ -242,12 +226,7 @@ void AddStage(BlackJackSession& s, Stage stage, bool restored, Settled* settled,
   }
 }
 
-struct Leg {
-  int resume;
-  int kill;
-};
-
-void ScriptLeg(BlackJackSession& s, const Leg& leg, Settled* settled, TableState* out) {
+void ScriptLeg(BlackJackSession& s, const KilledLeg& leg, Settled* settled, TableState* out) {
   s.boxAnswers = AnswerEveryBox;
   const bool fresh = leg.resume == kNoKill;
   if (fresh) GameOne(s);
@@ -294,23 +273,19 @@ class BlackJackKilledGame : public ::testing::Test {
     reference_ = nullptr;
   }
 
-  static void ExpectChainEndsAsPlayedThrough(const std::vector<Leg>& legs) {
+  static void ExpectChainEndsAsPlayedThrough(const std::vector<KilledLeg>& legs) {
     TempFolder root;
-    int resume = kNoKill;
-    for (const Leg& leg : legs) {
-      ASSERT_EQ(leg.resume, resume);
-      const std::size_t firstDeck = leg.resume == kNoKill ? 0 : kRestoredFirstDeck;
-      RunUntilKilled([&] {
-        BlackJackSession killed(root.Path(), firstDeck);
-        Settled ignoredSettled;
-        TableState ignored;
-        ScriptLeg(killed, leg, &ignoredSettled, &ignored);
-        killed.Run(leg.resume == kNoKill ? 0 : 1);
-      });
-      ASSERT_EQ(HasSavedGame(BlackJackSession(root.Path(), 0).SavedGame(), kSavedGameUser), 1);
-      resume = ResumeAfter(leg.kill, resume);
-    }
     BlackJackSession last(root.Path(), kRestoredFirstDeck);
+    const int resume = RunKilledLegs(
+        legs, kNoKill,
+        [&](const KilledLeg& leg) {
+          BlackJackSession killed(root.Path(), leg.resume == kNoKill ? 0 : kRestoredFirstDeck);
+          Settled ignoredSettled;
+          TableState ignored;
+          ScriptLeg(killed, leg, &ignoredSettled, &ignored);
+          killed.Run(leg.resume == kNoKill ? 0 : 1);
+        },
+        last.SavedGame(), ResumeAfter);
     Settled settled;
     TableState got;
     ScriptLeg(last, {resume, kNoKill}, &settled, &got);

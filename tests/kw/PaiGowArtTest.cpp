@@ -19,40 +19,15 @@
 #include "kw/PaiGowFonts.h"
 #include "kw/PaiGowTableLayout.h"
 #include "kw/art/PaiGowSheet.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/StagedSheet.h"
 
 namespace {
 
 using namespace kw;
 
-struct Staged {
-  TempFolder folder;
-  CDib picture;
-  HitMap* map = nullptr;
-  ~Staged() { FreeHitMap(map); }
-};
-
-class PaiGowArt : public ::testing::Test {
+class PaiGowArt : public CStagedSheetTest<PaiGowArt> {
  protected:
-  static void SetUpTestSuite() {
-    staged = std::make_unique<Staged>();
-    const std::string& root = staged->folder.Path();
-    ASSERT_EQ(artwork::WriteSheet(root, art::PaiGowSheet()), 1);
-    ASSERT_EQ(artwork::WriteSharedAudio(root), 1);
-    ASSERT_EQ(staged->picture.LoadFile(StagedPath("res\\Data.dat").c_str()), 1);
-    staged->map = LoadHitMap(StagedPath(kHitMapFile).c_str());
-    ASSERT_NE(staged->map, nullptr);
-  }
-  static void TearDownTestSuite() { staged.reset(); }
-
-  static std::string StagedPath(const char* name) {
-    return artwork::StagePath(staged->folder.Path(), art::kProgram, name);
-  }
-
-  static int Pixel(int x, int y) {
-    const plat::BYTE* p = staged->picture.PixelAddress(x, y);
-    return p == nullptr ? -1 : *p;
-  }
+  static void SetUpTestSuite() { Stage(art::PaiGowSheet(), art::kProgram, kHitMapFile); }
 
   // The pixels of an area, row by row.
   static std::vector<int> Block(int x, int y, int width, int height) {
@@ -62,34 +37,12 @@ class PaiGowArt : public ::testing::Test {
     }
     return pixels;
   }
-
-  static std::unique_ptr<Staged> staged;
 };
-
-std::unique_ptr<Staged> PaiGowArt::staged;
-
-bool Overlap(const artwork::Rect& a, const artwork::Rect& b) {
-  return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
-}
 
 TEST_F(PaiGowArt, EverySpriteLiesInThePictureBesideTheScreenAndApartFromTheOthers) {
   ASSERT_EQ(staged->picture.Width(), kPictureWidth);
   ASSERT_EQ(staged->picture.Height(), kPictureHeight);
-  const artwork::Rect screen{0, 0, artwork::kScreenWidth, artwork::kScreenHeight};
-  const auto sprites = art::SpriteAreas();
-  for (std::size_t i = 0; i < sprites.size(); ++i) {
-    const artwork::Rect& r = sprites[i].area;
-    SCOPED_TRACE(std::string(sprites[i].what) + " at " + std::to_string(r.x) + ", " + std::to_string(r.y));
-    EXPECT_GE(r.x, 0);
-    EXPECT_GE(r.y, 0);
-    EXPECT_LE(r.x + r.w, kPictureWidth);
-    EXPECT_LE(r.y + r.h, kPictureHeight);
-    EXPECT_FALSE(Overlap(r, screen));
-    for (std::size_t j = i + 1; j < sprites.size(); ++j) {
-      EXPECT_FALSE(Overlap(r, sprites[j].area)) << "lies over " << sprites[j].what << " at " << sprites[j].area.x
-                                                << ", " << sprites[j].area.y;
-    }
-  }
+  ExpectSpritesApart(art::SpriteAreas(), kPictureWidth, kPictureHeight);
 }
 
 // The piles are drawn with the transparent colour: each chip has key round

@@ -59,21 +59,8 @@ struct Dealt {
   double money = 0;
 };
 
-struct TableState {
-  bool taken = false;
-  kw::PaiGowClientRecord record{};
-  double account = 0;
-  ScreenLayers layers;
-};
-
-TableState Take() {
-  TableState t;
-  t.taken = true;
-  t.record = *Record();
-  dbGetBalance(kSavedGameUser, &t.account);
-  t.layers = TakeScreenLayers();
-  return t;
-}
+using TableState = TakenTable<kw::PaiGowClientRecord>;
+TableState Take() { return TakeTable(*Record()); }
 
 void ExpectSameTable(const TableState& got, const TableState& want) {
   ASSERT_TRUE(got.taken);
@@ -184,12 +171,7 @@ void AddStage(PaiGowSession& s, Stage stage, bool restored, Dealt* dealt, TableS
 // One run: from a new game (resume kNoKill: round 1, then round 2 from its
 // bets) or from a restored second round resumed at its stage; it dies after
 // the packet of stage kill, or (kOnceBack) as soon as the restore is done.
-struct Leg {
-  int resume;
-  int kill;
-};
-
-void ScriptLeg(PaiGowSession& s, const Leg& leg, Dealt* dealt, TableState* out) {
+void ScriptLeg(PaiGowSession& s, const KilledLeg& leg, Dealt* dealt, TableState* out) {
   s.boxAnswers = AnswerEveryBox;
   // Round 2 was dealt as it opened: a restored run deals from round 3 on.
   const bool fresh = leg.resume == kNoKill;
@@ -216,14 +198,12 @@ int ResumeAfter(int kill, int resumed) {
   return kill == kBets ? kBets : kill + 1;
 }
 
-void RunLegUntilKilled(const std::string& root, const Leg& leg) {
-  RunUntilKilled([&] {
-    PaiGowSession killed(root);
-    Dealt ignoredDealt;
-    TableState ignored;
-    ScriptLeg(killed, leg, &ignoredDealt, &ignored);
-    killed.Run(leg.resume == kNoKill ? 0 : 1);
-  });
+void RunLeg(const std::string& root, const KilledLeg& leg) {
+  PaiGowSession killed(root);
+  Dealt ignoredDealt;
+  TableState ignored;
+  ScriptLeg(killed, leg, &ignoredDealt, &ignored);
+  killed.Run(leg.resume == kNoKill ? 0 : 1);
 }
 
 class PaiGowKilledRound : public ::testing::Test {
@@ -245,23 +225,15 @@ class PaiGowKilledRound : public ::testing::Test {
 
   // Plays the legs that die, then the last run from where the last one
   // died; the game must end as the game played through.
-  static void ExpectChainEndsAsPlayedThrough(const std::vector<Leg>& legs) {
+  static void ExpectChainEndsAsPlayedThrough(const std::vector<KilledLeg>& legs) {
     TempFolder root;
-    int resume = kNoKill;
-    for (const Leg& leg : legs) {
-      ASSERT_EQ(leg.resume, resume);
-      RunLegUntilKilled(root.Path(), leg);
-      ASSERT_EQ(HasSavedGame(PaiGowSession(root.Path()).SavedGame(), kSavedGameUser), 1);
-      resume = ResumeAfter(leg.kill, resume);
-    }
     PaiGowSession last(root.Path());
+    const int resume = RunKilledLegs(
+        legs, kNoKill, [&](const KilledLeg& leg) { RunLeg(root.Path(), leg); }, last.SavedGame(), ResumeAfter);
     Dealt dealt;
     TableState got;
     bool hiddenWhileRestoring = false;
-    last.When([] { return gMainWindow != nullptr && IsRestoring(); }, [&] {
-      hiddenWhileRestoring = !plat::IsWindowVisible(gMainWindow) &&
-                             plat::FindWindow(kRestoreClassName, nullptr) != nullptr;
-    });
+    WatchHiddenWhileRestoring(last, &hiddenWhileRestoring);
     ScriptLeg(last, {resume, kNoKill}, &dealt, &got);
     EXPECT_EQ(last.Run(1), 0);
     EXPECT_TRUE(hiddenWhileRestoring);
@@ -275,7 +247,7 @@ class PaiGowKilledRound : public ::testing::Test {
     // A round killed before anything of it was sent leaves no trace of its
     // deck design either: the restored run counts the designs afresh.
     bool deckCountedAfresh = false;
-    for (const Leg& leg : legs) deckCountedAfresh = deckCountedAfresh || leg.kill == kBets;
+    for (const KilledLeg& leg : legs) deckCountedAfresh = deckCountedAfresh || leg.kill == kBets;
     if (deckCountedAfresh && got.taken && played_.taken) {
       CopyLayerArea(played_.layers, &got.layers, kw::kDeckPlace.x, kw::kDeckPlace.y, kw::kCardWidth, kw::kCardHeight);
     }

@@ -180,6 +180,31 @@ TEST_F(SavedGameTest, ARoundSavedBeforeItsAnswerWentOutReadsBackWhole) {
   EXPECT_EQ(ReadInt(kKeyExistanceFlag, 0), -1000);
 }
 
+// A value the client logs on BEGINPLAY (its last stakes) is the round's
+// from the start: a kill before any other packet of the round keeps it.
+// A press on that packet is not the round's.
+TEST_F(SavedGameTest, ValuesLoggedOnTheRoundsFirstPacketBeginItsLog) {
+  P craps("TestCraps");
+  mainClient.ExpectProgram("xx", programFolder, 0);
+  ASSERT_EQ(craps.Connect(), 1);
+  ASSERT_EQ(P::Send(craps.client, {{"command", "CLIENTINIT"}, {"BTN", "10002"}, {"STE", "10007"}, {"VAL", "0.000000"}}), 1);
+  Pump(mainClient);
+  ASSERT_EQ(P::Take(craps.server).rfind("command=CLIENTINIT", 0), 0u);
+  ASSERT_EQ(P::Send(craps.server, {{"command", "CLIENTINITanswer"}, {"answer", "ok"}, {"MONEYAMOUNT", "3000.000000"}}), 1);
+  Pump(mainClient);
+  ASSERT_EQ(P::Take(craps.client), kClientInitAnswer);
+  ASSERT_EQ(P::Send(craps.client, {{"command", "BEGINPLAY"}, {"BTN", "2"}, {"STE", "0"}, {"VAL", "0.000000"},
+                                   {"BTN", "10001"}, {"STE", "10025"}, {"VAL", "0.000000"}}),
+            1);
+  Pump(mainClient);
+  ASSERT_EQ(P::Take(craps.server).rfind("command=BEGINPLAY", 0), 0u);
+  ASSERT_EQ(P::Build(craps.server, {{"command", "BEGINPLAYANSWER"}, {"answer", "ok"}, {"MONEYAMOUNT", "3000.000000"}}), 1);
+  ASSERT_EQ(SendSavePoint(craps.server, kGame, &record, sizeof record), 1);
+  ASSERT_EQ(ReadInt(kKeyNumBtns, 0), 1);
+  EXPECT_EQ(ReadPress(0).button, 10001);
+  EXPECT_EQ(ReadPress(0).state, 10025);
+}
+
 TEST_F(SavedGameTest, ARoundSavedAfterItsAnswerWentOutReplaysTheAnswer) {
   P craps("TestCraps");
   PlayToSavePoint(craps);

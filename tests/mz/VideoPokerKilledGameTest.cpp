@@ -4,8 +4,10 @@
 // cent lost or paid twice.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "framework/link/Db.h"
 #include "framework/link/RestoreWindow.h"
@@ -15,6 +17,7 @@
 #include "mainclient/SavedGameFile.h"
 #include "mz/VideoPokerButtons.h"
 #include "mz/VideoPokerClient.h"
+#include "mz/VideoPokerMachine.h"
 #include "mz/VideoPokerPayTable.h"
 #include "platform/include/plat/window.h"
 #include "tests/mz/VideoPokerRun.h"
@@ -147,13 +150,18 @@ TEST(VideoPokerKilledWithCoinsIn, MoneyAndCreditsMakeTheAccount) {
   ClearDraws();
   hx::QueueDeck("2S 7H 9D JC KS 3C");
   double machine = -1, account = -2;
+  bool metersShowTheMachine = false;
   restored.When(Choosing, [&] {
     machine = R::Record()->money + R::Record()->credits;
     dbGetBalance(kSavedGameUser, &account);
+    const std::vector<std::uint8_t> shown = LayerPixels(gScreen.Front());
+    mz::DrawMeters(R::Record());
+    metersShowTheMachine = LayerPixels(gScreen.Front()) == shown;
     plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
   });
   EXPECT_EQ(restored.Run(1), 0);
   EXPECT_DOUBLE_EQ(machine, account);
+  EXPECT_TRUE(metersShowTheMachine);
   EXPECT_DOUBLE_EQ(restored.finalBalance, account);
 }
 

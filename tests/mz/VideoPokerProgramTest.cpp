@@ -6,13 +6,16 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "framework/shell/Buttons.h"
 #include "framework/shell/ShellGlobals.h"
 #include "mz/VideoPokerButtons.h"
 #include "mz/VideoPokerClient.h"
 #include "mz/VideoPokerLayout.h"
+#include "mz/VideoPokerMachine.h"
 #include "platform/include/plat/headless.h"
+#include "platform/include/plat/sound.h"
 #include "platform/include/plat/window.h"
 #include "tests/mz/VideoPokerRun.h"
 #include "tests/support/StackedDeck.h"
@@ -90,6 +93,91 @@ TEST(VideoPokerProgram, FourAcesHeldPayIntoTheCredits) {
   EXPECT_TRUE(creditsShown);
   EXPECT_DOUBLE_EQ(cashedMoney, 1095.0);
   EXPECT_DOUBLE_EQ(cashedCredits, 0.0);
+}
+
+// The cards turn with the flip sound looping; once all five lie face up
+// the sound is stopped (the silent file, then a purge), once.
+TEST(VideoPokerProgram, FlipSoundLoopsWhileTheCardsTurn) {
+  R run;
+  hx::QueueDeck("2S 7H 9D JC KS");
+  hx::QueueDeck("2S 7H 9D JC KS");
+  std::vector<plat::headless::SoundRecord> sounds;
+  run.When(Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
+  run.When([] { return R::Record()->credits == 5; }, [] {
+    plat::headless::ClearSounds();
+    R::ClickButton(mz::kButtonBetOne);
+  });
+  run.When([] { return R::Record()->coinsBet == 1; }, [] { R::ClickButton(mz::kButtonDeal); });
+  run.When(Holding, [&] {
+    sounds = plat::headless::Sounds();
+    R::ClickButton(mz::kButtonDeal);
+  });
+  run.When(Choosing, [] { Quit(); });
+  EXPECT_EQ(run.Run(), 0);
+  int flips = 0, stopsAfter = 0;
+  for (const auto& sound : sounds) {
+    if (sound.name.find("mz_Flip.wav") != std::string::npos) {
+      ++flips;
+      EXPECT_EQ(sound.flags & (plat::SND_ASYNC | plat::SND_LOOP), plat::SND_ASYNC | plat::SND_LOOP);
+    } else if (flips > 0 && sound.name.find("c_dmy.wav") != std::string::npos) {
+      ++stopsAfter;
+    }
+  }
+  EXPECT_EQ(flips, 1);
+  EXPECT_EQ(stopsAfter, 1);
+  ASSERT_FALSE(sounds.empty());
+  EXPECT_EQ(sounds.back().kind, plat::headless::SoundRecord::WAVE_STOP);
+}
+
+// Fifty-one cards turned in one frame: the screen's dirty list overflows
+// into one rectangle of the whole screen, which the frame then flushes.
+// A card turning edge-on shows the bare place beside it, no flat card
+// behind it; once turned it lies whole.
+TEST(VideoPokerProgram, ATurningCardLeavesItsPlaceBareBesideIt) {
+  R run;
+  hx::QueueDeck("2S 7H 9D JC KS");
+  hx::QueueDeck("2S 7H 9D JC KS");
+  const mz::Point place = mz::CardPlace(0);
+  // The felt between the first two cards.
+  const plat::COLORREF felt = R::PictureColour(place.x + mz::kCardWidth + 7, place.y + 36);
+  bool bareBeside = false, drawnWhenDone = false;
+  run.When(Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
+  run.When([] { return R::Record()->credits == 5; }, [] { R::ClickButton(mz::kButtonBetOne); });
+  run.When([] { return R::Record()->coinsBet == 1; }, [] { R::ClickButton(mz::kButtonDeal); });
+  run.When([] { return R::Record()->flipPhase[0] == 240; }, [&, place] {
+    bareBeside = R::ScreenPixel(place.x + 3, place.y + 36) == felt;
+  });
+  run.When(Holding, [&, place] {
+    drawnWhenDone = R::ScreenPixel(place.x + 3, place.y + 36) != felt;
+    R::ClickButton(mz::kButtonDeal);
+  });
+  run.When(Choosing, [] { Quit(); });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_TRUE(bareBeside);
+  EXPECT_TRUE(drawnWhenDone);
+}
+
+TEST(VideoPokerProgram, FiftyOneRotatedBlitsFlushAsOneScreenRectangle) {
+  R run;
+  hx::QueueDeck("2S 7H 9D JC KS");
+  int count = -1;
+  DirtyRect only{};
+  run.When(Choosing, [&] {
+    for (int i = 0; i < 51; ++i) {
+      const mz::Point place = mz::CardPlace(i % mz::kHandCards);
+      mz::BlitRotated(place.x, place.y, mz::kCardBackSource.x, mz::kCardBackSource.y, mz::kCardWidth,
+                      mz::kCardHeight, 0, 40 + 4 * i, 0);
+    }
+    count = gScreen.DirtyCount();
+    only = gScreen.Dirty(0);
+    Quit();
+  });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_EQ(count, 1);
+  EXPECT_EQ(only.x, 0);
+  EXPECT_EQ(only.y, 0);
+  EXPECT_EQ(only.width, 640);
+  EXPECT_EQ(only.height, 480);
 }
 
 TEST(VideoPokerProgram, ClosingWhileHoldingIsRefused) {

@@ -1,7 +1,5 @@
 #include "tests/mz/VideoPokerRun.h"
 
-#include <memory>
-
 #include "mz/VideoPokerButtons.h"
 #include "mz/VideoPokerClient.h"
 #include "mz/VideoPokerProgram.h"
@@ -15,18 +13,6 @@ VideoPokerRun::VideoPokerRun()
 }
 
 mz::VideoPokerClientRecord* VideoPokerRun::Record() { return mz::VideoPokerClientHooks::Current(); }
-
-std::function<bool()> VideoPokerRun::AfterFrames(int frames) {
-  auto start = std::make_shared<plat::DWORD>(0);
-  auto started = std::make_shared<bool>(false);
-  return [=] {
-    if (!*started) {
-      *started = true;
-      *start = plat::headless::Now();
-    }
-    return plat::headless::Now() - *start >= static_cast<plat::DWORD>(20 * frames + 2);
-  };
-}
 
 bool VideoPokerRun::InState(int state) { return Record() != nullptr && Record()->state == state; }
 

@@ -2,7 +2,6 @@
 // server dealing the decks the test queued (tests/support/StackedDeck.h).
 #pragma once
 
-#include <functional>
 
 #include "mz/VideoPokerClientRecord.h"
 #include "platform/include/plat/types.h"
@@ -13,8 +12,6 @@ class VideoPokerRun : public CCardTableRun {
   VideoPokerRun();
 
   static mz::VideoPokerClientRecord* Record();  // null before start and after the end
-  // A condition that holds once frames frames have run since it was first asked.
-  static std::function<bool()> AfterFrames(int frames);
   static bool InState(int state);
   static void ClickButton(int button);  // at the centre of its area
   static plat::COLORREF PictureColour(int x, int y);

@@ -16,43 +16,16 @@
 #include "pd/KenoFiles.h"
 #include "pd/KenoLayout.h"
 #include "pd/art/KenoSheet.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/StagedSheet.h"
 
 namespace {
 
 using namespace pd;
 
-struct Staged {
-  TempFolder folder;
-  CDib picture;
-  HitMap* map = nullptr;
-  ~Staged() { FreeHitMap(map); }
-};
-
-class KenoArt : public ::testing::Test {
+class KenoArt : public CStagedSheetTest<KenoArt> {
  protected:
-  static void SetUpTestSuite() {
-    staged = std::make_unique<Staged>();
-    const std::string& root = staged->folder.Path();
-    ASSERT_EQ(artwork::WriteSheet(root, art::KenoSheet()), 1);
-    ASSERT_EQ(artwork::WriteSharedAudio(root), 1);
-    ASSERT_EQ(staged->picture.LoadFile(StagedPath("res\\Data.dat").c_str()), 1);
-    staged->map = LoadHitMap(StagedPath(kHitMapFile).c_str());
-    ASSERT_NE(staged->map, nullptr);
-  }
-  static void TearDownTestSuite() { staged.reset(); }
-
-  static std::string StagedPath(const char* name) {
-    return artwork::StagePath(staged->folder.Path(), art::kProgram, name);
-  }
-  static int Pixel(int x, int y) {
-    const plat::BYTE* p = staged->picture.PixelAddress(x, y);
-    return p == nullptr ? -1 : *p;
-  }
-  static std::unique_ptr<Staged> staged;
+  static void SetUpTestSuite() { Stage(art::KenoSheet(), art::kProgram, kHitMapFile); }
 };
-
-std::unique_ptr<Staged> KenoArt::staged;
 
 struct Sprite {
   std::string what;

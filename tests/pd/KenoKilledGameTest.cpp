@@ -28,6 +28,7 @@
 #include "platform/include/plat/window.h"
 #include "tests/pd/KenoRun.h"
 #include "tests/pd/KenoSession.h"
+#include "tests/support/BadSavedGames.h"
 #include "tests/support/KilledRun.h"
 #include "tests/support/QueuedDraws.h"
 #include "tests/support/TempFolder.h"
@@ -180,32 +181,17 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, KenoKilledGame, ::testing::Values(kPicked, 
 
 // ---- A saved game that cannot be restored ----
 
-void WriteInt(const char* key, int index, std::int32_t value) {
-  unsigned char bytes[4];
-  DbPutU32(bytes, static_cast<std::uint32_t>(value));
-  ASSERT_EQ(dbWrite(kSavedGameUser, pd::kKenoGameCode, key, index, bytes, 4), 0);
-}
-
 TEST(KenoBadSavedGame, ShowsItsInfoBoxAndTheGameStartsFresh) {
   TempFolder root;
   KenoSession session(root.Path());
-  {
-    const std::string previous = std::filesystem::current_path().string();
-    std::filesystem::current_path(session.Folder());
-    WriteInt(kKeyExistanceFlag, 0, 7);
-    WriteInt(kKeyNumBtns, 0, 0);
-    std::filesystem::current_path(previous);
-  }
+  const BadSavedGame& bad = BadSavedGameNamed("WithABadExistanceFlag");
+  WriteBadSavedGame(session.Folder(), bad, pd::kKenoGameCode);
   ASSERT_EQ(HasSavedGame(session.SavedGame(), kSavedGameUser), 1);
   GameSeen seen;
   NextGame next;
   ScriptGame(session, kNoKill, false, &seen, &next);
   EXPECT_EQ(session.Run(1), 0);
-  bool infoShown = false;
-  for (const auto& box : plat::headless::MessageBoxes()) {
-    if (box.caption == "INFO" && box.text.find("EXISTANCEFLAG") != std::string::npos) infoShown = true;
-  }
-  EXPECT_TRUE(infoShown);
+  EXPECT_TRUE(InfoBoxSaid(bad.info));
   EXPECT_DOUBLE_EQ(session.finalBalance, 3001.0);
 }
 

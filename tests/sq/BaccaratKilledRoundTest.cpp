@@ -26,6 +26,7 @@
 #include "sq/BaccaratClient.h"
 #include "sq/BaccaratProtocol.h"
 #include "tests/sq/BaccaratSession.h"
+#include "tests/support/BadSavedGames.h"
 #include "tests/support/KilledRun.h"
 #include "tests/support/TempFolder.h"
 
@@ -49,21 +50,8 @@ bool StakesAre(double player, double banker) {
   return Record() != nullptr && Record()->bets[0] == player && Record()->bets[1] == banker && Record()->bets[2] == 0;
 }
 
-struct TableState {
-  bool taken = false;
-  sq::BaccaratClientRecord record{};
-  double account = 0;
-  ScreenLayers layers;
-};
-
-TableState Take() {
-  TableState t;
-  t.taken = true;
-  t.record = *Record();
-  dbGetBalance(kSavedGameUser, &t.account);
-  t.layers = TakeScreenLayers();
-  return t;
-}
+using TableState = TakenTable<sq::BaccaratClientRecord>;
+TableState Take() { return TakeTable(*Record()); }
 
 void ExpectSameTable(const TableState& got, const TableState& want) {
   ASSERT_TRUE(got.taken);
@@ -121,14 +109,13 @@ bool KillNow(int kill) {
   }
 }
 
-// A coup restored before its DEAL went out has no log to carry the last
-// stakes: the player makes them again by a click.
-void AddStage(BaccaratSession& s, Stage stage, bool restored, TableState* out) {
+// A coup restored before its DEAL went out rebets the last stakes by the
+// space bar as well: they came back with the coup's BEGINPLAY.
+void AddStage(BaccaratSession& s, Stage stage, TableState* out) {
   auto begins = [stage] { return StageBegins(stage); };
   switch (stage) {
     case kStakes:
-      s.When(begins, [restored] {
-        if (restored) return R::ClickButton(sq::kButtonPlayer);
+      s.When(begins, [] {
         EXPECT_DOUBLE_EQ(Record()->lastBets[0], 5.0);
         plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::TRUE, plat::FALSE);
         plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::FALSE, plat::FALSE);
@@ -149,12 +136,7 @@ void AddStage(BaccaratSession& s, Stage stage, bool restored, TableState* out) {
   }
 }
 
-struct Leg {
-  int resume;  // the stage a restored run picks up at; kNoKill: a new game
-  int kill;
-};
-
-void ScriptLeg(BaccaratSession& s, const Leg& leg, TableState* out) {
+void ScriptLeg(BaccaratSession& s, const KilledLeg& leg, TableState* out) {
   s.boxAnswers = AnswerEveryBox;
   const bool fresh = leg.resume == kNoKill;
   // A restored run's coup comes back from its save point: only later coups draw.
@@ -162,7 +144,7 @@ void ScriptLeg(BaccaratSession& s, const Leg& leg, TableState* out) {
   if (fresh) CoupOne(s);
   const int first = fresh ? kStakes : leg.resume;
   for (int stage = first; stage <= kThirdOpens; ++stage) {
-    AddStage(s, static_cast<Stage>(stage), !fresh && stage == first, out);
+    AddStage(s, static_cast<Stage>(stage), out);
     if (leg.kill >= 0 && kStageOfKill[leg.kill] == stage) {
       const int kill = leg.kill;
       s.When([kill] { return KillNow(kill); }, DieHere);
@@ -182,13 +164,11 @@ int ResumeAfter(int kill, int resumed) {
   }
 }
 
-void RunLegUntilKilled(const std::string& root, const Leg& leg) {
-  RunUntilKilled([&] {
-    BaccaratSession killed(root);
-    TableState ignored;
-    ScriptLeg(killed, leg, &ignored);
-    killed.Run(leg.resume == kNoKill ? 0 : 1);
-  });
+void RunLeg(const std::string& root, const KilledLeg& leg) {
+  BaccaratSession killed(root);
+  TableState ignored;
+  ScriptLeg(killed, leg, &ignored);
+  killed.Run(leg.resume == kNoKill ? 0 : 1);
 }
 
 class BaccaratKilledRound : public ::testing::Test {
@@ -206,22 +186,14 @@ class BaccaratKilledRound : public ::testing::Test {
     reference_ = nullptr;
   }
 
-  static void ExpectChainEndsAsPlayedThrough(const std::vector<Leg>& legs) {
+  static void ExpectChainEndsAsPlayedThrough(const std::vector<KilledLeg>& legs) {
     TempFolder root;
-    int resume = kNoKill;
-    for (const Leg& leg : legs) {
-      ASSERT_EQ(leg.resume, resume);
-      RunLegUntilKilled(root.Path(), leg);
-      ASSERT_EQ(HasSavedGame(BaccaratSession(root.Path()).SavedGame(), kSavedGameUser), 1);
-      resume = ResumeAfter(leg.kill, resume);
-    }
     BaccaratSession last(root.Path());
+    const int resume = RunKilledLegs(
+        legs, kNoKill, [&](const KilledLeg& leg) { RunLeg(root.Path(), leg); }, last.SavedGame(), ResumeAfter);
     TableState got;
     bool hiddenWhileRestoring = false;
-    last.When([] { return gMainWindow != nullptr && IsRestoring(); }, [&] {
-      hiddenWhileRestoring = !plat::IsWindowVisible(gMainWindow) &&
-                             plat::FindWindow(kRestoreClassName, nullptr) != nullptr;
-    });
+    WatchHiddenWhileRestoring(last, &hiddenWhileRestoring);
     ScriptLeg(last, {resume, kNoKill}, &got);
     EXPECT_EQ(last.Run(1), 0);
     EXPECT_TRUE(hiddenWhileRestoring);
@@ -250,26 +222,27 @@ TEST_F(BaccaratKilledRound, TheGamePlayedThroughIsWhatTheRestoresMustEndAs) {
 }
 
 TEST_F(BaccaratKilledRound, KilledWithTheStakesMade) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillStakes}}); }
+TEST_F(BaccaratKilledRound, KilledWithTheStakesMadeTwice) {
+  ExpectChainEndsAsPlayedThrough({{kNoKill, kKillStakes}, {kStakes, kKillStakes}});
+}
 TEST_F(BaccaratKilledRound, KilledAfterDeal) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillDeal}}); }
 TEST_F(BaccaratKilledRound, KilledDuringTheThirdCards) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillThird}}); }
 TEST_F(BaccaratKilledRound, KilledDuringThePayout) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillPayout}}); }
 TEST_F(BaccaratKilledRound, KilledAfterEndPlay) { ExpectChainEndsAsPlayedThrough({{kNoKill, kKillEndPlay}}); }
+// The second restore replays what the first one logged again: a press
+// logged again at another step than its first would be replayed twice and
+// leave the next coup with another chip selected.
+TEST_F(BaccaratKilledRound, KilledTwiceInTheSameCoup) {
+  ExpectChainEndsAsPlayedThrough({{kNoKill, kKillThird}, {kNewGame, kKillPayout}});
+}
 
 // A saved game whose existence flag is neither 0 nor 1 shows its "INFO"
 // box; the game starts fresh and plays on.
 TEST(BaccaratBadSavedGame, ShowsItsInfoBoxAndTheGameStartsFresh) {
   TempFolder root;
   BaccaratSession session(root.Path());
-  {
-    const std::string previous = std::filesystem::current_path().string();
-    std::filesystem::current_path(session.Folder());
-    for (const auto& [key, value] : {std::pair{kKeyExistanceFlag, 7}, std::pair{kKeyNumBtns, 0}}) {
-      unsigned char bytes[4];
-      DbPutU32(bytes, static_cast<std::uint32_t>(value));
-      ASSERT_EQ(dbWrite(kSavedGameUser, sq::kBaccaratGameCode, key, 0, bytes, 4), 0);
-    }
-    std::filesystem::current_path(previous);
-  }
+  const BadSavedGame& bad = BadSavedGameNamed("WithABadExistanceFlag");
+  WriteBadSavedGame(session.Folder(), bad, sq::kBaccaratGameCode);
   ASSERT_EQ(HasSavedGame(session.SavedGame(), kSavedGameUser), 1);
   session.boxAnswers = AnswerEveryBox;
   session.coups = kCoups;
@@ -280,13 +253,7 @@ TEST(BaccaratBadSavedGame, ShowsItsInfoBoxAndTheGameStartsFresh) {
     plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
   });
   EXPECT_EQ(session.Run(1), 0);
-  bool infoShown = false;
-  for (const auto& box : plat::headless::MessageBoxes()) {
-    if (box.caption == "INFO" && box.text.find("LoadPlayback: EXISTANCEFLAG has an invalid value") != std::string::npos) {
-      infoShown = true;
-    }
-  }
-  EXPECT_TRUE(infoShown);
+  EXPECT_TRUE(InfoBoxSaid(bad.info));
   EXPECT_DOUBLE_EQ(freshMoney, 3005.0);
   EXPECT_DOUBLE_EQ(session.finalBalance, 3005.0);
 }

@@ -5,6 +5,7 @@
 // and the checks of the server's answers.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "framework/link/Db.h"
 #include "framework/shell/Random.h"
 #include "framework/shell/ShellGlobals.h"
+#include "framework/shell/StatusLine.h"
 #include "kw/CardGameShell.h"
 #include "kw/Cards.h"
 #include "platform/include/plat/dialog.h"
@@ -281,6 +283,30 @@ TEST(BaccaratProgram, ThirdCardsAreDealtAndCalled) {
     if (s.name.find("sq_1bnk") != std::string::npos) called[1] = true;
   }
   EXPECT_TRUE(called[0] && called[1]);
+}
+
+// The win message's own text: $15 on the Banker's natural is paid 15 x 1.95
+// = 29.25, so the status line says "You won $14.25" (the win less the
+// stake). The line is compared with the same text drawn by the status line
+// itself, and a cent more must look different.
+TEST(BaccaratProgram, WinMessageSaysTheWinLessTheStakeToTheCent) {
+  R run;
+  R::QueueCoup(kBankerNatural);
+  plat::headless::SetMessageBoxHandler(AnswerOk);
+  run.When(Betting, [] { R::ClickButton(sq::kButtonBanker); });
+  run.When(Stakes(0, 5, 0), [] { R::ClickButton(sq::kButtonBanker); });
+  run.When(Stakes(0, 10, 0), [] { R::ClickButton(sq::kButtonBanker); });
+  run.When(Stakes(0, 15, 0), [] { R::ClickButton(sq::kButtonDeal); });
+  run.When([] { return R::InState(sq::kWaitNewGame); }, [] {
+    const std::vector<std::uint8_t> shown = LayerPixels(gScreen.Front());
+    PrintStatusMsg("%s", "Press new game to continue - You won $14.25");
+    EXPECT_TRUE(LayerPixels(gScreen.Front()) == shown);
+    PrintStatusMsg("%s", "Press new game to continue - You won $14.26");
+    EXPECT_FALSE(LayerPixels(gScreen.Front()) == shown);
+    Close();
+  });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_DOUBLE_EQ(Account(), 1014.25);
 }
 
 // The Banker's natural pays $10 at 0.95: a win of 9.50 beside the stake,

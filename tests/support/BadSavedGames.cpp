@@ -74,3 +74,11 @@ bool InfoBoxSaid(const char* text) {
   }
   return false;
 }
+
+const BadSavedGame& BadSavedGameNamed(const char* name) {
+  for (const BadSavedGame& bad : BadSavedGames()) {
+    if (std::strcmp(bad.name, name) == 0) return bad;
+  }
+  ADD_FAILURE() << "no bad saved game " << name;
+  return BadSavedGames().front();
+}

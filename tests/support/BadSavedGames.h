@@ -20,6 +20,9 @@ void PrintTo(const BadSavedGame& bad, std::ostream* out);
 // Every kind, for a test parameterised over them.
 const std::vector<BadSavedGame>& BadSavedGames();
 
+// The kind of this name.
+const BadSavedGame& BadSavedGameNamed(const char* name);
+
 // Writes bad for game into the "db_savef" of folder.
 void WriteBadSavedGame(const std::string& folder, const BadSavedGame& bad, const char* game);
 

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include "artwork/Generator.h"
@@ -26,11 +27,7 @@ CCardTableRun::CCardTableRun(const GameDefinition& game, const artwork::Sheet& s
   std::filesystem::remove_all(folder_.Path() + "/games/wav", error);
   ScriptedMainClient& mainClient = StartScriptedMainClient();
   mainClient.onConnect = [this, &mainClient] {
-    CPlayerRecord record;
-    record.SetName("Tester");
-    record.SetText("Player");
-    record.SetMoney(startMoney);
-    mainClient.SendRecord(record);
+    if (sendRecord) SendPlayerRecord();
   };
   program_.script.everyIdle = [draw] {
     if (gMainWindow != nullptr && !gActive) plat::headless::SetAppActive(plat::TRUE);
@@ -39,6 +36,14 @@ CCardTableRun::CCardTableRun(const GameDefinition& game, const artwork::Sheet& s
 }
 
 CCardTableRun::~CCardTableRun() = default;
+
+void CCardTableRun::SendPlayerRecord() const {
+  CPlayerRecord record;
+  record.SetName(playerName.c_str());
+  record.SetText(playerText.c_str());
+  record.SetMoney(startMoney);
+  TheScriptedMainClient().SendRecord(record);
+}
 
 void CCardTableRun::When(std::function<bool()> condition, std::function<void()> action) {
   program_.script.When(std::move(condition), std::move(action));
@@ -60,6 +65,18 @@ void CCardTableRun::Click(const ButtonEntry& b) {
 
 void CCardTableRun::RightClick(const ButtonEntry& b) {
   plat::headless::RightClick(gMainWindow, gOffsetX + b.x + b.width / 2, gOffsetY + b.y + b.height / 2);
+}
+
+std::function<bool()> CCardTableRun::AfterFrames(int frames) {
+  auto start = std::make_shared<plat::DWORD>(0);
+  auto started = std::make_shared<bool>(false);
+  return [=] {
+    if (!*started) {
+      *started = true;
+      *start = plat::headless::Now();
+    }
+    return plat::headless::Now() - *start >= static_cast<plat::DWORD>(20 * frames + 2);
+  };
 }
 
 plat::COLORREF CCardTableRun::ScreenPixel(int x, int y) {

@@ -30,6 +30,9 @@ class CCardTableRun {
 
   // ---- Before Run ----
   double startMoney = 1000.0;
+  std::string playerName = "Tester";
+  std::string playerText = "Player";  // the player record's second text
+  bool sendRecord = true;  // the player record goes with the connect
   void When(std::function<bool()> condition, std::function<void()> action);
   void Then(std::function<void()> action);
   // Runs the program to its end; answers its exit code.
@@ -40,10 +43,15 @@ class CCardTableRun {
   int handBacks = 0;
   const std::string& Root() const { return folder_.Path(); }
 
+  // The player record (playerName, playerText, startMoney) to the program.
+  void SendPlayerRecord() const;
+
   // ---- For the steps (also without a run, as in a session) ----
   static void Click(const ButtonEntry& button);  // at the centre of its area
   static void RightClick(const ButtonEntry& button);
   static plat::COLORREF ScreenPixel(int x, int y);
+  // A condition that holds once frames frames have run since it was first asked.
+  static std::function<bool()> AfterFrames(int frames);
   // The colour the sheet's picture shows at a point.
   static plat::COLORREF SheetColour(const artwork::Sheet& sheet, int x, int y);
 

@@ -8,7 +8,12 @@
 #include <cstdio>
 #include <string>
 
+#include "framework/link/Db.h"
+#include "framework/link/RestoreWindow.h"
+#include "framework/link/SavedGameKeys.h"
 #include "framework/shell/ShellGlobals.h"
+#include "mainclient/SavedGameFile.h"
+#include "platform/include/plat/window.h"
 
 void DieHere() { _exit(kKilled); }
 
@@ -74,4 +79,29 @@ void CopyLayerArea(const ScreenLayers& want, ScreenLayers* got, int x, int y, in
 void ExpectSameLayers(const ScreenLayers& got, const ScreenLayers& want) {
   ExpectSameLayer(got.background, want.background, "background");
   ExpectSameLayer(got.front, want.front, "front");
+}
+
+double SavedAccountBalance() {
+  double balance = 0;
+  dbGetBalance(kSavedGameUser, &balance);
+  return balance;
+}
+
+int RunKilledLegs(const std::vector<KilledLeg>& legs, int newGame,
+                  const std::function<void(const KilledLeg&)>& runLeg, const std::string& savedGame,
+                  int (*resumeAfter)(int kill, int resumed)) {
+  int resume = newGame;
+  for (const KilledLeg& leg : legs) {
+    EXPECT_EQ(leg.resume, resume);
+    RunUntilKilled([&] { runLeg(leg); });
+    EXPECT_EQ(HasSavedGame(savedGame, kSavedGameUser), 1);
+    resume = resumeAfter(leg.kill, resume);
+  }
+  return resume;
+}
+
+void WatchHiddenWhileRestoring(CMainClientSession& session, bool* hidden) {
+  session.When([] { return gMainWindow != nullptr && IsRestoring(); }, [hidden] {
+    *hidden = !plat::IsWindowVisible(gMainWindow) && plat::FindWindow(kRestoreClassName, nullptr) != nullptr;
+  });
 }

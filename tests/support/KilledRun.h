@@ -5,10 +5,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "framework/sound/Dib.h"
 #include "platform/include/plat/headless.h"
+#include "tests/support/MainClientSession.h"
 #include "tests/support/SavedServer.h"
 
 // The exit code of a child killed where its script says.
@@ -38,3 +40,40 @@ ScreenLayers TakeScreenLayers();
 // rightly show otherwise.
 void CopyLayerArea(const ScreenLayers& want, ScreenLayers* got, int x, int y, int width, int height);
 void ExpectSameLayers(const ScreenLayers& got, const ScreenLayers& want);
+
+// ---- Chains of killed rounds ----------------------------------------------------
+
+// The main client's account balance as its saved-game store holds it.
+double SavedAccountBalance();
+
+// A card table at one moment: the client record, the account and both
+// layers of the screen.
+template <class Record>
+struct TakenTable {
+  bool taken = false;
+  Record record{};
+  double account = 0;
+  ScreenLayers layers;
+};
+template <class Record>
+TakenTable<Record> TakeTable(const Record& record) {
+  return {true, record, SavedAccountBalance(), TakeScreenLayers()};
+}
+
+// One run of a chain: the stage a restored run picks up at (the test's
+// "no kill" value for a new game) and where it dies (the same value: it
+// plays to the end).
+struct KilledLeg {
+  int resume;
+  int kill;
+};
+// Runs each leg in a child process killed where it says (runLeg scripts and
+// runs it); each must leave a saved game in savedGame. Answers the stage the
+// last, restored run picks up at: resumeAfter of each leg's kill, from
+// newGame.
+int RunKilledLegs(const std::vector<KilledLeg>& legs, int newGame,
+                  const std::function<void(const KilledLeg&)>& runLeg, const std::string& savedGame,
+                  int (*resumeAfter)(int kill, int resumed));
+// Sets *hidden, once the session's program restores, to whether its window
+// hides behind the restore window.
+void WatchHiddenWhileRestoring(CMainClientSession& session, bool* hidden);

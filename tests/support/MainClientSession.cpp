@@ -54,6 +54,7 @@ int CMainClientSession::Run(int hidden) {
   gSession = this;
   CMainClient mainClient;
   EXPECT_EQ(mainClient.Create(root_ + "/account.db", ""), 1);
+  if (online) mainClient.GoOnline();
   mainClient.ExpectProgram(program_name_, folder_, 0);
   gMainClient = &mainClient;
   std::error_code error;

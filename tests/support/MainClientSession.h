@@ -25,6 +25,8 @@ class CMainClientSession {
   // Answers every box the program shows (installed after the backend's
   // reset); null: each box's default button.
   std::function<int(const plat::headless::MessageBoxRecord&)> boxAnswers;
+  // 1: the main client plays online (CMainClient::GoOnline) from the start.
+  int online = 0;
   // The server's random numbers while the program plays; null: its stream.
   game::RandomSource serverRandom = nullptr;
   // Said about the program when the script is not done in time.

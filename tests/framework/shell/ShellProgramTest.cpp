@@ -28,6 +28,7 @@ class ToyProgram : public ::testing::Test {
   void SetUp() override {
     ASSERT_EQ(EnterToyFolder(folder), 1);
     plat::headless::Reset();
+    gMainWindow = nullptr;  // the last run's window is gone with the reset
     ResetToyGame();
     ASSERT_TRUE(WriteToyArtwork());
     InstallGame(ToyGameDefinition());
@@ -307,6 +308,32 @@ TEST_F(ToyProgram, FramesKeepTheGridUpTo40MsLateAndRestartItAfterALongerStall) {
   EXPECT_EQ(t[20] - t[19], 70u);
   EXPECT_EQ(t[21] - t[20], 20u);  // a new grid from the late frame
   EXPECT_EQ(t[22] - t[21], 20u);
+}
+
+// A game that catches up late frames (the card games, the machines): a
+// 75 ms stall runs its frame at once and carries 40 ms of the 55 ms lag,
+// so the next two ticks each run a frame at once and the 20 ms rhythm
+// resumes on the grid of the late frame.
+TEST_F(ToyProgram, AStallOf75MsCarries40MsIntoTheNextTwoFrames) {
+  static GameDefinition catchingUp;
+  catchingUp = ToyGameDefinition();
+  catchingUp.catchUpLateFrames = 1;
+  catchingUp.idleSleep = 0;
+  InstallGame(catchingUp);
+  StartScriptedMainClient();
+  gToyScript.onClientFrame = [](ToyClientRecord& c) {
+    plat::DWORD t = c.frameTimes.back();
+    if (c.frames == 10) plat::headless::SetClock(t + 74);  // next check 75 ms after this frame
+    if (c.frames == 16) plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+  };
+  EXPECT_EQ(Run(), 0);
+  const auto& t = gToyScript.lastClient.frameTimes;
+  ASSERT_GE(t.size(), 15u);
+  EXPECT_EQ(t[10] - t[9], 75u);
+  EXPECT_EQ(t[11] - t[10], 1u);  // at the next tick: an empty message check moves the clock 1 ms
+  EXPECT_EQ(t[12] - t[11], 1u);
+  EXPECT_EQ(t[13] - t[10], 20u);  // back on the grid of the late frame
+  EXPECT_EQ(t[14] - t[13], 20u);
 }
 
 TEST_F(ToyProgram, FiredFrameTimerRunsAFrameAtOnceAndMovesTheGrid) {

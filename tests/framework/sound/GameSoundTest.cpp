@@ -80,6 +80,21 @@ TEST_F(GameSoundTest, CachedSoundPlaysFromMemory) {
   EXPECT_NE(GameWaveCache().Find(wave.c_str()), -1);
 }
 
+// A looping sound is asked for asynchronously with the loop flag, from the
+// cache or by name, and a null name stops it.
+TEST_F(GameSoundTest, LoopingSoundRepeatsUntilStopped) {
+  PlayGameSound(wave.c_str(), kSoundLoop, kSoundEffect);
+  Install(0);
+  PlayGameSound(wave.c_str(), kSoundLoop, kSoundEffect);
+  PlayGameSound(nullptr, 0, kSoundEffect);
+  const std::vector<SoundRecord> played = Played();
+  ASSERT_EQ(played.size(), 3u);  // the two loops and the silent file
+  EXPECT_EQ(played[0].name, "<memory>");
+  EXPECT_EQ(played[0].flags, plat::SND_MEMORY | plat::SND_ASYNC | plat::SND_LOOP | plat::SND_NODEFAULT);
+  EXPECT_EQ(played[1].flags, plat::SND_FILENAME | plat::SND_ASYNC | plat::SND_LOOP | plat::SND_NODEFAULT);
+  EXPECT_EQ(plat::headless::Sounds().back().kind, SoundRecord::WAVE_STOP);
+}
+
 TEST_F(GameSoundTest, SoundTheCacheCannotHoldPlaysByName) {
   const std::string missing = soundtest::TempPath("missing.wav");
   PlayGameSound(missing.c_str(), 0, kSoundEffect);

@@ -1,6 +1,8 @@
 // Dialogs: templates, ending, and the state of each control kind as the
 // program sets and reads it while the dialog is open.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "tests/platform/contract/Contract.h"
 
@@ -227,6 +229,36 @@ INT_PTR InitEndsProc(HWND dialog, UINT msg, WPARAM, LPARAM lParam) {
 
 TEST_F(Dialog, EndingInInitDialogAnswersAtOnceWithTheParam) {
   EXPECT_EQ(DialogBoxParam(GetModuleInstance(), kTemplateId, nullptr, InitEndsProc, 17), 17);
+}
+
+// Read-only edits look like statics: they ask the dialog for their
+// background with WM_CTLCOLORSTATIC when painted; writable ones do not.
+enum : int { kReadOnlyEdit = 60, kWritableEdit = 61 };
+constexpr int kEditsTemplateId = 411;
+const DLGITEMTEMPLATE kEditItems[] = {
+    {CTL_EDIT, kWritableEdit, "typed", 10, 10, 120, 22, CS_BORDER},
+    {CTL_EDIT, kReadOnlyEdit, "shown", 10, 40, 120, 22, CS_BORDER | CS_READONLY},
+    {CTL_PUSHBUTTON, IDCANCEL, "Cancel", 10, 70, 60, 24, 0},
+};
+const DLGTEMPLATE kEditsTemplate = {"Edits", 200, 100, "Arial", 12, TRUE, kEditItems,
+                                    static_cast<int>(sizeof kEditItems / sizeof kEditItems[0])};
+std::vector<int> g_asked;
+
+INT_PTR EditColourProc(HWND dialog, UINT msg, WPARAM, LPARAM lParam) {
+  if (msg == WM_INITDIALOG) return TRUE;
+  if (msg != WM_CTLCOLORSTATIC) return FALSE;
+  const int id = GetDlgCtrlID(LParamToHandle(lParam));
+  g_asked.push_back(id);
+  if (id == kReadOnlyEdit) EndDialog(dialog, 1);
+  return reinterpret_cast<INT_PTR>(GetStockBrush(LTGRAY_BRUSH));
+}
+
+TEST_F(Dialog, AReadOnlyEditAsksForTheStaticBackground) {
+  RegisterDialogResource(kEditsTemplateId, &kEditsTemplate);
+  g_asked.clear();
+  EXPECT_EQ(DialogBoxParam(GetModuleInstance(), kEditsTemplateId, nullptr, EditColourProc, 0), 1);
+  EXPECT_NE(std::find(g_asked.begin(), g_asked.end(), kReadOnlyEdit), g_asked.end());
+  EXPECT_EQ(std::find(g_asked.begin(), g_asked.end(), kWritableEdit), g_asked.end());
 }
 
 }  // namespace

@@ -1,0 +1,3 @@
+#include "cash/CashierProgram.h"
+
+int main(int argc, char** argv) { return cash::CashierMain(argc, argv); }

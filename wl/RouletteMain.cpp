@@ -1,0 +1,3 @@
+#include "wl/RouletteProgram.h"
+
+int main(int argc, char** argv) { return wl::RouletteMain(argc, argv); }
