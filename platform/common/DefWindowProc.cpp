@@ -4,20 +4,6 @@
 #include "platform/common/Gdi.h"
 
 namespace plat {
-namespace {
-
-// The window or one of its children, any depth.
-bool IsInside(HWND hwnd, HWND root) {
-  for (int depth = 0; hwnd && depth < 64; ++depth) {
-    if (hwnd == root) return true;
-    const common::CWindowCore* w = common::FindCore(hwnd);
-    if (!w || !(w->style & WS_CHILD)) return false;
-    hwnd = GetParent(hwnd);
-  }
-  return false;
-}
-
-}  // namespace
 
 LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   common::CWindowCore* w = common::FindCore(hwnd);
@@ -56,7 +42,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return FALSE;
     case WM_ACTIVATE:
       // An activated window takes the focus unless it already holds it inside.
-      if (LOWORD(wParam) != 0 && !IsInside(GetFocus(), hwnd)) SetFocus(hwnd);
+      if (LOWORD(wParam) != 0 && !common::IsInside(GetFocus(), hwnd)) SetFocus(hwnd);
       return 0;
     default:
       return 0;

@@ -7,8 +7,9 @@ namespace plat::common {
 
 // The queue of the program's message thread.
 CMessageQueue& ThreadQueue();
-// Whether shift and control are held as the program sees its input now.
+// Whether shift, control and alt are held as the program sees its input now.
 bool ShiftHeld();
 bool ControlHeld();
+bool AltHeld();
 
 }  // namespace plat::common

@@ -1,5 +1,5 @@
-// What every window holds whichever device shows it, and the window
-// procedure calls kept once for both backends.
+// What every window holds whichever device shows it, and the calls each
+// backend supplies to the window model kept once for both.
 #pragma once
 
 #include <string>
@@ -11,6 +11,7 @@
 namespace plat::common {
 
 struct CWindowCore {
+  virtual ~CWindowCore() = default;
   HWND handle = nullptr;
   std::string className;
   UINT classStyle = 0;
@@ -22,14 +23,36 @@ struct CWindowCore {
   LPARAM userData = 0;
   bool needsPaint = false;
   bool needsErase = false;
+  HDC ownDc = nullptr;          // CS_OWNDC: made at the first GetDC
+  HWND parent = nullptr;        // child windows and controls: the window they sit in
+  HWND owner = nullptr;         // top-level windows and dialogs: their owner, if any
+  std::vector<HWND> children;   // in creation order
+  int id = 0;                   // child windows and controls
+  bool destroyStarted = false;  // DestroyWindow is sending WM_DESTROY
+  bool destroying = false;      // gone for every call but the table
   std::vector<std::pair<HWND, UINT>> watchers;  // told of its end (WatchWindow)
 };
 
-// Supplied by the backend: the window of this process with that handle,
-// or null.
+// The live window of this process with that handle, or null.
 CWindowCore* FindCore(HWND hwnd);
-// Supplied by the backend: WM_SETTEXT reached DefWindowProc; the window's
-// own text is now that.
+// The window a child sits in, or the owner of a top-level one.
+CWindowCore* ParentCore(const CWindowCore& window);
+// True for root and every window that sits in it, any depth.
+bool IsInside(HWND hwnd, HWND root);
+// The top-level window or dialog that holds the window (itself for those).
+HWND TopLevelOf(HWND hwnd);
+
+// ---- Supplied by the backend -----------------------------------------------
+
+// A window handle above every one made before in this process.
+HWND NewWindowHandle();
+// WM_SETTEXT reached DefWindowProc; the window's own text is now that.
 void SetOwnText(CWindowCore& window, const char* text);
+// Whether the window itself is shown, whatever its parent is.
+bool IsShown(const CWindowCore& window);
+// DestroyWindow begins: a top-level window stops showing, without messages.
+void HideForDestroy(CWindowCore& window);
+// The window's record goes next: the device lets go of what shows it.
+void ForgetWindow(CWindowCore& window);
 
 }  // namespace plat::common

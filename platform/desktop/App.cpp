@@ -80,7 +80,7 @@ void DropAllWindows() {
     QWidget* widget = w->widget;
     Windows().BindWidget(w, nullptr);
     if (widget && w->kind != WindowKind::kControl) RetireWidget(widget);
-    if (w->dc) DestroyDc(w->dc);
+    common::DeleteDcsOf(w->handle);
   }
   for (CWindow* w : Windows().All()) Windows().Remove(w);
 }

@@ -71,7 +71,7 @@ class CBusObject : public QDBusVirtualObject {
       const WPARAM wParam = static_cast<WPARAM>(a[2].toULongLong());
       const LPARAM lParam = static_cast<LPARAM>(a[3].toLongLong());
       if (member == QLatin1String("Post")) {
-        if (Windows().Exists(hwnd) && msg != WM_COPYDATA) Post(hwnd, msg, wParam, lParam);
+        if (common::WindowTable().Exists(hwnd) && msg != WM_COPYDATA) Post(hwnd, msg, wParam, lParam);
         return true;
       }
       LRESULT result = 0;

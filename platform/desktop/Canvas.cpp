@@ -14,7 +14,7 @@ bool CanvasOf(CWindow* window, CCanvasArea* out) {
   CWindow* w = window;
   while (w && w->kind == WindowKind::kControl) {
     if (w->widget) origin += w->widget->pos();
-    w = w->parent;
+    w = Windows().Find(w->parent);
   }
   if (!w || w->canvas.isNull()) return false;
   out->owner = w;

@@ -19,7 +19,7 @@ void PaintStatic(CWindow* w) {
   common::FindDc(dc)->bkColour = common::kDialogFace;
   HBRUSH brush = nullptr;
   if (w->parent) {
-    brush = reinterpret_cast<HBRUSH>(SendMessage(w->parent->handle, WM_CTLCOLORSTATIC,
+    brush = reinterpret_cast<HBRUSH>(SendMessage(w->parent, WM_CTLCOLORSTATIC,
                                                  reinterpret_cast<WPARAM>(dc),
                                                  reinterpret_cast<LPARAM>(h)));
   }

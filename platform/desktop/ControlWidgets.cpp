@@ -43,9 +43,8 @@ void CEditWidget::TakeParentBackground() {
   CWindow* w = Windows().Find(m_hwnd);
   if (!w || !w->parent) return;
   const HDC dc = GetDC(m_hwnd);
-  const auto brush = reinterpret_cast<HBRUSH>(SendMessage(w->parent->handle, WM_CTLCOLORSTATIC,
-                                                          reinterpret_cast<WPARAM>(dc),
-                                                          reinterpret_cast<LPARAM>(m_hwnd)));
+  const auto brush = reinterpret_cast<HBRUSH>(
+      SendMessage(w->parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(m_hwnd)));
   ReleaseDC(m_hwnd, dc);
   const common::CGdiObject* b = common::FindGdi(brush, common::GdiKind::kBrush);
   const QColor colour = ToQColor(b ? b->colour : common::kDialogFace);
@@ -102,9 +101,9 @@ void CTabControlWidget::OnChanged(int index) {
     m_current = index;
     return;
   }
-  NMHDR header{m_hwnd, w->controlId, TCN_SELCHANGING};
-  const HWND parent = w->parent->handle;
-  SendMessage(parent, WM_NOTIFY, static_cast<WPARAM>(w->controlId), reinterpret_cast<LPARAM>(&header));
+  NMHDR header{m_hwnd, w->id, TCN_SELCHANGING};
+  const HWND parent = w->parent;
+  SendMessage(parent, WM_NOTIFY, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&header));
   m_current = index;
   header.code = TCN_SELCHANGE;
   SendMessage(parent, WM_NOTIFY, static_cast<WPARAM>(header.idFrom), reinterpret_cast<LPARAM>(&header));
@@ -173,9 +172,9 @@ bool DrawOwnerItem(HWND control, QPainter* painter, QWidget* paintedWidget, int 
   }
   CQtEntry entry;
   const HDC dc = CreatePainterDc(control, painter, rect);
-  DRAWITEMSTRUCT dis{c->controlId, item, state, control, dc,
+  DRAWITEMSTRUCT dis{c->id, item, state, control, dc,
                      RECT{rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1}, itemData};
-  SendMessage(c->parent->handle, WM_DRAWITEM, static_cast<WPARAM>(c->controlId),
+  SendMessage(c->parent, WM_DRAWITEM, static_cast<WPARAM>(c->id),
               reinterpret_cast<LPARAM>(&dis));
   DestroyDc(dc);
   return true;

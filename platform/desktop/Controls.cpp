@@ -31,8 +31,7 @@ namespace {
 // with CS_GROUP at or before it up to the next control with CS_GROUP.
 std::vector<CWindow*> RadioGroupOf(CWindow* radio) {
   std::vector<CWindow*> group;
-  if (!radio->parent) return group;
-  const auto& all = radio->parent->children;
+  const std::vector<CWindow*> all = ChildrenOf(Windows().Find(radio->parent));
   auto self = std::find(all.begin(), all.end(), radio);
   if (self == all.end()) return group;
   auto first = self;
@@ -211,9 +210,9 @@ QWidget* MakeWidget(CWindow* c, QWidget* parent, const QString& text) {
 // combo box's field grows to hold one.
 void MeasureItems(CWindow* c, int width) {
   const QFontMetrics fm(c->widget->font());
-  MEASUREITEMSTRUCT mis{c->controlId, 0, width, fm.height() + 2, 0};
+  MEASUREITEMSTRUCT mis{c->id, 0, width, fm.height() + 2, 0};
   const HWND h = c->handle;
-  SendMessage(c->parent->handle, WM_MEASUREITEM, static_cast<WPARAM>(c->controlId),
+  SendMessage(c->parent, WM_MEASUREITEM, static_cast<WPARAM>(c->id),
               reinterpret_cast<LPARAM>(&mis));
   CWindow* w = Windows().Find(h);
   if (!w) return;
@@ -231,16 +230,15 @@ CWindow* CreateControl(CWindow* parent, ControlKind kind, int id, const char* te
   CWindow* c = Windows().Create(WindowKind::kControl);
   c->className = common::ControlClassName(kind);
   c->proc = ControlProc;
-  c->parent = parent;
-  c->controlId = id;
+  c->parent = parent->handle;
+  c->id = id;
   c->controlKind = kind;
   c->controlStyle = controlStyle;
   c->style = windowStyle | WS_CHILD;
   QWidget* widget = MakeWidget(c, parent->widget, text ? QString::fromLatin1(text) : QString());
   Windows().BindWidget(c, widget);
   widget->installEventFilter(new CControlFilter(c->handle, widget));
-  parent->children.push_back(c);
-  c->dc = CreateWindowDc(c->handle);
+  parent->children.push_back(c->handle);
   c->needsPaint = true;
   QRect place = rect;
   if (kind == CTL_COMBOBOX) {
@@ -328,7 +326,7 @@ void SetControlFont(CWindow* c, HFONT font) {
 
 void NotifyParent(CWindow* c, WORD code) {
   if (!c->parent) return;
-  SendMessage(c->parent->handle, WM_COMMAND, MAKEWPARAM(c->controlId, code),
+  SendMessage(c->parent, WM_COMMAND, MAKEWPARAM(c->id, code),
               reinterpret_cast<LPARAM>(c->handle));
 }
 

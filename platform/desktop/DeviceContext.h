@@ -1,5 +1,5 @@
-// Device contexts of the desktop: a window's own, drawing on its canvas, or
-// one that paints an owner-drawn item through a Qt painter.
+// Device contexts the desktop makes itself: one that paints an owner-drawn
+// item through a Qt painter.
 #pragma once
 
 #include <QColor>
@@ -17,8 +17,6 @@ struct CPainterLayer {
   QImage layer;  // premultiplied ARGB, DC coordinates
 };
 
-// A window's DC lives as long as the window.
-HDC CreateWindowDc(HWND window);
 // A DC for WM_DRAWITEM: its (0, 0) is the control's, clipped to the item.
 HDC CreatePainterDc(HWND control, QPainter* painter, const QRect& clip);
 void DestroyDc(HDC hdc);

@@ -12,7 +12,6 @@
 #include "platform/desktop/MessageLoop.h"
 #include "platform/desktop/Pump.h"
 #include "platform/common/ResourceRegistry.h"
-#include "platform/desktop/WindowClasses.h"
 #include "platform/desktop/WindowTable.h"
 
 namespace plat::desktop {
@@ -24,7 +23,7 @@ bool DialogDone(HWND dialog) {
 }
 
 CWindow* FindChild(CWindow* parent, ControlKind kind) {
-  for (CWindow* c : parent->children) {
+  for (CWindow* c : ChildrenOf(parent)) {
     if (c->controlKind == kind && c->widget->isVisible() && c->widget->isEnabled()) return c;
     if (CWindow* inner = FindChild(c, kind)) return inner;
   }
@@ -39,7 +38,7 @@ void SendCommand(HWND dialog, int id) {
 }
 
 void FocusFirstControl(CWindow* d) {
-  for (CWindow* c : d->children) {
+  for (CWindow* c : ChildrenOf(d)) {
     QWidget* w = c->widget;
     if (w->isVisible() && w->isEnabled() && w->focusPolicy() != Qt::NoFocus) {
       w->setFocus(Qt::TabFocusReason);
@@ -87,7 +86,7 @@ bool DialogKeyPressed(CWindow* dialog, WPARAM virtualKey) {
   }
   if (virtualKey != VK_RETURN) return false;
   if (CWindow* focused = Windows().Find(GetFocus())) {
-    if (IsInside(focused, dialog) &&
+    if (common::IsInside(focused->handle, dialog->handle) &&
         (focused->controlKind == CTL_PUSHBUTTON || focused->controlKind == CTL_DEFPUSHBUTTON)) {
       static_cast<QPushButton*>(focused->widget)->click();
       return true;
@@ -103,8 +102,7 @@ bool DialogKeyPressed(CWindow* dialog, WPARAM virtualKey) {
 
 void RunModalLoop(HWND root, bool (*done)(HWND root)) {
   const MessageFilter mine = [root](const MSG& m) {
-    CWindow* r = Windows().Find(root);
-    return r && IsInside(Windows().Find(m.hwnd), r);
+    return Windows().Find(root) && common::IsInside(m.hwnd, root);
   };
   for (;;) {
     ProcessEvents();
@@ -134,10 +132,10 @@ INT_PTR DialogBoxParam(HINSTANCE, int templateId, HWND owner, DLGPROC proc, LPAR
   CWindow* ownerWindow = desktop::RootOf(Windows().Find(owner));
   const HWND ownerHandle = ownerWindow ? ownerWindow->handle : nullptr;
   CWindow* d = Windows().Create(desktop::WindowKind::kDialog);
-  d->className = desktop::kDialogClassName;
+  d->className = common::kDialogClassName;
   d->proc = desktop::DialogWndProc;
   d->dialogProc = proc;
-  d->parent = ownerWindow;
+  d->owner = ownerHandle;
   d->style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   auto* widget = new desktop::CCanvasWidget(
       d->handle, ownerWindow ? ownerWindow->widget : nullptr,
@@ -151,7 +149,6 @@ INT_PTR DialogBoxParam(HINSTANCE, int templateId, HWND owner, DLGPROC proc, LPAR
   widget->setFixedSize(size);
   widget->setWindowTitle(QString::fromLatin1(t->title ? t->title : ""));
   widget->setFont(desktop::MakeDialogFont(t->fontFace, t->fontSize));
-  d->dc = desktop::CreateWindowDc(d->handle);
   d->needsPaint = true;
   d->needsErase = true;
   const QRect over = ownerWindow && !t->centred && ownerWindow->widget->isVisible()

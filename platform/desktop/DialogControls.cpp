@@ -18,14 +18,6 @@ namespace {
 using desktop::CWindow;
 using desktop::Windows;
 
-CWindow* FindItem(CWindow* parent, int id) {
-  for (CWindow* c : parent->children) {
-    if (c->controlId == id) return c;
-    if (CWindow* inner = FindItem(c, id)) return inner;
-  }
-  return nullptr;
-}
-
 // The control behind a handle when it is of one of the kinds asked for.
 CWindow* Control(HWND hwnd, ControlKind a, ControlKind b = static_cast<ControlKind>(-1)) {
   CWindow* w = Windows().Find(hwnd);
@@ -69,32 +61,6 @@ BOOL CopyText(const QString& text, char* buffer, int maxCount) {
 
 }  // namespace
 
-HWND GetDlgItem(HWND dialog, int id) {
-  CWindow* d = Windows().Find(dialog);
-  if (!d) return nullptr;
-  CWindow* c = FindItem(d, id);
-  return c ? c->handle : nullptr;
-}
-
-int GetDlgCtrlID(HWND control) {
-  CWindow* c = Windows().Find(control);
-  return c && c->kind == desktop::WindowKind::kControl ? c->controlId : 0;
-}
-
-BOOL SetDlgItemText(HWND dialog, int id, const char* text) {
-  const HWND c = GetDlgItem(dialog, id);
-  return c ? SetWindowText(c, text) : FALSE;
-}
-
-UINT GetDlgItemText(HWND dialog, int id, char* buffer, int maxCount) {
-  const HWND c = GetDlgItem(dialog, id);
-  if (!c) {
-    if (buffer && maxCount > 0) buffer[0] = '\0';
-    return 0;
-  }
-  return static_cast<UINT>(GetWindowText(c, buffer, maxCount));
-}
-
 BOOL CheckDlgButton(HWND dialog, int id, UINT check) {
   QAbstractButton* b = CheckButton(dialog, id);
   if (!b) return FALSE;
@@ -105,14 +71,6 @@ BOOL CheckDlgButton(HWND dialog, int id, UINT check) {
 UINT IsDlgButtonChecked(HWND dialog, int id) {
   QAbstractButton* b = CheckButton(dialog, id);
   return b && b->isChecked() ? BST_CHECKED : BST_UNCHECKED;
-}
-
-BOOL CheckRadioButton(HWND dialog, int firstId, int lastId, int checkId) {
-  if (firstId > lastId || checkId < firstId || checkId > lastId) return FALSE;
-  for (int id = firstId; id <= lastId; ++id) {
-    if (QAbstractButton* b = CheckButton(dialog, id)) b->setChecked(id == checkId);
-  }
-  return TRUE;
 }
 
 void Edit_LimitText(HWND edit, int maxChars) {

@@ -19,9 +19,6 @@ inline HWND MakeWindowHandle(std::uint32_t process, std::uint32_t serial) {
 inline std::uint32_t WindowProcess(HWND h) {
   return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(h) >> 32);
 }
-inline std::uint32_t WindowSerial(HWND h) {
-  return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(h) & 0xFFFFFFFFu);
-}
 // A handle of a window in another running program (never null).
 inline bool IsRemoteHandle(HWND h) {
   return h && WindowProcess(h) != 0 && WindowProcess(h) != ThisProcess();

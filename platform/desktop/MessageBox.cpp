@@ -5,7 +5,6 @@
 
 #include "platform/desktop/DialogBox.h"
 #include "platform/desktop/Pump.h"
-#include "platform/desktop/WindowClasses.h"
 #include "platform/desktop/WindowTable.h"
 #include "platform/include/plat/dialog.h"
 
@@ -119,9 +118,9 @@ int MessageBox(HWND owner, const char* text, const char* caption, UINT type) {
     escape = QMessageBox::NoButton;
   }
   CWindow* w = Windows().Create(desktop::WindowKind::kMessageBox);
-  w->className = desktop::kDialogClassName;
+  w->className = common::kDialogClassName;
   w->proc = MessageBoxProc;
-  w->parent = ownerWindow;
+  w->owner = ownerWindow ? ownerWindow->handle : nullptr;
   w->style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   auto* box = new QMessageBox(icon, QString::fromLatin1(caption ? caption : "Error"),
                               QString::fromLatin1(text ? text : ""), buttons,

@@ -68,7 +68,7 @@ MessageFilter FilterOf(HWND hwnd, UINT filterMin, UINT filterMax) {
     }
     if (threadOnly) return m.hwnd == nullptr;
     if (!hwnd) return true;
-    return m.hwnd == hwnd || (root && desktop::IsInside(Windows().Find(m.hwnd), root));
+    return m.hwnd == hwnd || (root && common::IsInside(m.hwnd, hwnd));
   };
 }
 
@@ -80,7 +80,7 @@ BOOL PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return TRUE;
   }
   if (desktop::IsRemoteHandle(hwnd)) return desktop::PostRemote(hwnd, msg, wParam, lParam) ? TRUE : FALSE;
-  if (!Windows().Exists(hwnd)) return FALSE;
+  if (!common::WindowTable().Exists(hwnd)) return FALSE;
   desktop::Post(hwnd, msg, wParam, lParam);
   return TRUE;
 }

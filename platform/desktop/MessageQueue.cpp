@@ -45,5 +45,6 @@ namespace plat::common {
 CMessageQueue& ThreadQueue() { return desktop::Queue(); }
 bool ShiftHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier; }
 bool ControlHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier; }
+bool AltHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier; }
 
 }  // namespace plat::common

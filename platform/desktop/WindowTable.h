@@ -1,19 +1,14 @@
-// The windows of this process: one record per handle, found by handle or by
-// the Qt widget that shows it. Main thread only, except Exists.
+// The desktop's records of the windows in the common table, found by handle
+// or by the Qt widget that shows it. Main thread only.
 #pragma once
 
 #include <QImage>
 #include <QRect>
 
-#include <cstdint>
 #include <map>
-#include <memory>
-#include <mutex>
-#include <set>
-#include <string>
 #include <vector>
 
-#include "platform/common/Window.h"
+#include "platform/common/WindowTable.h"
 #include "platform/include/plat/dialog.h"
 #include "platform/include/plat/window.h"
 
@@ -26,18 +21,12 @@ enum class WindowKind { kTopLevel, kDialog, kControl, kMessageBox };
 struct CWindow : common::CWindowCore {
   WindowKind kind = WindowKind::kTopLevel;
   DLGPROC dialogProc = nullptr;     // dialogs
-  CWindow* parent = nullptr;        // controls: the window they sit in; dialogs: the owner
-  std::vector<CWindow*> children;   // controls, in creation order
-  int controlId = 0;
   ControlKind controlKind = CTL_STATIC;
   DWORD controlStyle = 0;           // CS_* bits of a control
   QWidget* widget = nullptr;
   QImage canvas;                    // top-level windows and dialogs: what the DC draws on
   bool zoomed = false;
   bool iconic = false;
-  HDC dc = nullptr;
-  bool destroyStarted = false;      // DestroyWindow is sending WM_DESTROY
-  bool destroying = false;          // gone for every call but the table
   bool everShown = false;
   bool nativeEvent = false;         // a Qt input event is going through a subclass procedure
   bool nativeDefault = false;       // ... and reached the built-in procedure
@@ -53,12 +42,10 @@ class CWindowTable {
   CWindow* Create(WindowKind kind);
   // The live window of this process with that handle, or null (also for
   // handles of other processes and windows being destroyed).
-  CWindow* Find(HWND handle) const;
+  CWindow* Find(HWND handle) const { return static_cast<CWindow*>(common::WindowTable().Find(handle)); }
   // Like Find but also answers a window in the middle of DestroyWindow.
-  CWindow* FindAny(HWND handle) const;
+  CWindow* FindAny(HWND handle) const { return static_cast<CWindow*>(common::WindowTable().FindAny(handle)); }
   CWindow* FindByWidget(const QWidget* widget) const;
-  // Thread-safe: whether the handle names a live window of this process.
-  bool Exists(HWND handle) const;
   void BindWidget(CWindow* window, QWidget* widget);
   // Frees the record; its widget must already be detached.
   void Remove(CWindow* window);
@@ -67,11 +54,7 @@ class CWindowTable {
   std::vector<CWindow*> All() const;
 
  private:
-  mutable std::mutex m_liveLock;
-  std::set<std::uintptr_t> m_live;
-  std::map<std::uint32_t, std::unique_ptr<CWindow>> m_windows;
   std::map<const QWidget*, CWindow*> m_byWidget;
-  std::uint32_t m_nextSerial = 1;
 };
 
 CWindowTable& Windows();
@@ -80,9 +63,15 @@ CWindowTable& Windows();
 // both ignoring case; null when there is none.
 HWND FindLocalTopLevel(const char* className, const char* title);
 
-// True for a window and everything inside it (its controls, their controls).
-bool IsInside(const CWindow* window, const CWindow* root);
+// The window a control sits in, the owner of a top-level one; or null.
+inline CWindow* ParentOf(const CWindow* window) {
+  return window ? static_cast<CWindow*>(common::ParentCore(*window)) : nullptr;
+}
+// The live controls and child windows that sit in the window, oldest first.
+std::vector<CWindow*> ChildrenOf(const CWindow* window);
 // The top-level window or dialog that holds the window (itself for those).
-CWindow* RootOf(CWindow* window);
+inline CWindow* RootOf(const CWindow* window) {
+  return window ? Windows().Find(common::TopLevelOf(window->handle)) : nullptr;
+}
 
 }  // namespace plat::desktop

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <strings.h>
+
 #include <cstring>
 
 #include "platform/common/ControlClasses.h"
@@ -15,7 +17,6 @@
 #include "platform/desktop/MessageQueue.h"
 #include "platform/desktop/PointerTracker.h"
 #include "platform/desktop/Pump.h"
-#include "platform/desktop/WindowClasses.h"
 #include "platform/desktop/WindowTable.h"
 
 namespace plat {
@@ -56,7 +57,7 @@ QString Latin1(const char* text) { return text ? QString::fromLatin1(text) : QSt
 
 bool OtherOfClass(const CWindow* w) {
   for (CWindow* o : Windows().TopLevels()) {
-    if (o != w && o->kind == WindowKind::kTopLevel && desktop::SameClassName(o->className, w->className)) {
+    if (o != w && o->kind == WindowKind::kTopLevel && common::SameClassName(o->className, w->className.c_str())) {
       return true;
     }
   }
@@ -86,7 +87,7 @@ void ApplyMinMaxInfo(CWindow* w) {
                             maxH < screen.height() ? std::max(1, maxH) : QWIDGETSIZE_MAX);
 }
 
-HWND CreateTopLevel(const desktop::CWindowClass* wc, const char* title, DWORD style, int x,
+HWND CreateTopLevel(const common::CWindowClass* wc, const char* title, DWORD style, int x,
                     int y, int width, int height, HWND owner, void* param) {
   CWindow* ownerWindow = Windows().Find(owner);
   CWindow* w = Windows().Create(WindowKind::kTopLevel);
@@ -96,7 +97,7 @@ HWND CreateTopLevel(const desktop::CWindowClass* wc, const char* title, DWORD st
   w->classBrush = wc->background;
   w->proc = wc->proc;
   w->style = style;
-  w->parent = ownerWindow;
+  w->owner = ownerWindow ? ownerWindow->handle : nullptr;
   const Frame f = FrameOf(style);
   const QRect screen = desktop::ScreenGeometry();
   const int cw = std::max(1, width == CW_USEDEFAULT ? 640 : width - f.left - f.right);
@@ -113,7 +114,6 @@ HWND CreateTopLevel(const desktop::CWindowClass* wc, const char* title, DWORD st
   widget->setWindowTitle(Latin1(title));
   if (style & WS_DISABLED) widget->setEnabled(false);
   desktop::ApplyCurrentCursor(widget);
-  w->dc = desktop::CreateWindowDc(w->handle);
   w->needsPaint = true;
   w->needsErase = true;
   if (!OtherOfClass(w)) desktop::ClaimClassName(w->className);
@@ -174,11 +174,27 @@ QPoint ClientOriginOnScreen(const CWindow* w) { return w->widget->mapToGlobal(QP
 
 namespace plat::common {
 
-CWindowCore* FindCore(HWND hwnd) { return desktop::Windows().Find(hwnd); }
-
 void SetOwnText(CWindowCore& window, const char* text) {
   auto& w = static_cast<desktop::CWindow&>(window);
   if (w.widget) w.widget->setWindowTitle(Latin1(text));
+}
+
+bool IsShown(const CWindowCore& window) {
+  const QWidget* widget = static_cast<const desktop::CWindow&>(window).widget;
+  return widget && !widget->isHidden();
+}
+
+void HideForDestroy(CWindowCore& window) {
+  auto& w = static_cast<desktop::CWindow&>(window);
+  if (w.kind != WindowKind::kControl && w.widget) w.widget->hide();
+}
+
+void ForgetWindow(CWindowCore& window) {
+  auto* w = static_cast<desktop::CWindow*>(&window);
+  if (w->kind == WindowKind::kTopLevel && !OtherOfClass(w)) desktop::ReleaseClassName(w->className);
+  QWidget* widget = w->widget;
+  Windows().BindWidget(w, nullptr);
+  desktop::RetireWidget(widget);
 }
 
 }  // namespace plat::common
@@ -188,7 +204,7 @@ namespace plat::desktop {
 HWND FindLocalTopLevel(const char* className, const char* title) {
   if (!className) return nullptr;
   for (CWindow* w : Windows().TopLevels()) {
-    if (w->destroyStarted || !w->widget || !SameClassName(w->className, className)) continue;
+    if (w->destroyStarted || !w->widget || !common::SameClassName(w->className, className)) continue;
     if (title && QString::compare(w->widget->windowTitle(), Latin1(title), Qt::CaseInsensitive) != 0) {
       continue;
     }
@@ -213,37 +229,9 @@ HWND CreateWindow(const char* className, const char* title, DWORD style, int x, 
                                         style & 0xFFFF, style);
     return c ? c->handle : nullptr;
   }
-  const desktop::CWindowClass* wc = desktop::FindWindowClass(className);
+  const common::CWindowClass* wc = common::FindWindowClass(className);
   if (!wc || (style & WS_CHILD)) return nullptr;
   return CreateTopLevel(wc, title, style, x, y, width, height, parent, createParam);
-}
-
-BOOL DestroyWindow(HWND hwnd) {
-  CWindow* w = Windows().Find(hwnd);
-  if (!w || w->destroyStarted) return FALSE;
-  w->destroyStarted = true;
-  if (w->kind != WindowKind::kControl && w->widget) w->widget->hide();
-  SendMessage(hwnd, WM_DESTROY, 0, 0);
-  w = Windows().FindAny(hwnd);
-  const std::vector<CWindow*> children = w->children;
-  for (CWindow* c : children) DestroyWindow(c->handle);
-  w->destroying = true;
-  desktop::Queue().DropWindow(hwnd);
-  if (w->parent && w->kind == WindowKind::kControl) {
-    auto& siblings = w->parent->children;
-    siblings.erase(std::remove(siblings.begin(), siblings.end(), w), siblings.end());
-  }
-  if (w->kind == WindowKind::kTopLevel && !OtherOfClass(w)) desktop::ReleaseClassName(w->className);
-  for (CWindow* o : Windows().All()) {
-    if (o->parent == w) o->parent = nullptr;  // owned windows outlive their owner's record
-  }
-  if (w->dc) desktop::DestroyDc(w->dc);
-  for (const auto& [notify, message] : w->watchers) PostMessage(notify, message, 0, HandleToLParam(hwnd));
-  QWidget* widget = w->widget;
-  Windows().BindWidget(w, nullptr);
-  desktop::RetireWidget(widget);
-  Windows().Remove(w);
-  return TRUE;
 }
 
 BOOL WatchWindow(HWND window, HWND notify, UINT message) {
@@ -304,23 +292,6 @@ BOOL ShowWindow(HWND hwnd, int command) {
   const bool visible = widget->isVisible();
   if (visible != wasVisible) SendMessage(hwnd, WM_SHOWWINDOW, visible ? 1 : 0, 0);
   return wasVisible ? TRUE : FALSE;
-}
-
-BOOL UpdateWindow(HWND hwnd) {
-  CWindow* w = Windows().Find(hwnd);
-  if (!w) return FALSE;
-  if (w->needsPaint) SendMessage(hwnd, WM_PAINT, 0, 0);
-  return TRUE;
-}
-
-BOOL InvalidateRect(HWND hwnd, const RECT*, BOOL erase) {
-  CWindow* w = Windows().Find(hwnd);
-  if (!w) return FALSE;
-  w->needsPaint = true;
-  if (erase) w->needsErase = true;
-  // The window's painting covers its controls: they paint again after it.
-  for (CWindow* c : w->children) c->needsPaint = true;
-  return TRUE;
 }
 
 BOOL IsWindowVisible(HWND hwnd) {
@@ -389,17 +360,6 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
 BOOL IsWindowEnabled(HWND hwnd) {
   CWindow* w = Windows().Find(hwnd);
   return w && w->widget && w->widget->isEnabled() ? TRUE : FALSE;
-}
-
-HWND GetParent(HWND hwnd) {
-  CWindow* w = Windows().Find(hwnd);
-  return w && w->parent ? w->parent->handle : nullptr;
-}
-
-BOOL SetWindowText(HWND hwnd, const char* text) {
-  if (!Windows().Find(hwnd)) return FALSE;
-  SendMessage(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : ""));
-  return TRUE;
 }
 
 int GetWindowText(HWND hwnd, char* buffer, int maxCount) {
@@ -481,7 +441,7 @@ BOOL GetCursorPos(POINT* pt) {
 HWND FindWindow(const char* className, const char* title) {
   if (!className) return nullptr;
   if (HWND local = desktop::FindLocalTopLevel(className, title)) return local;
-  if (desktop::SameClassName(className, desktop::kDialogClassName)) return nullptr;
+  if (strcasecmp(className, common::kDialogClassName) == 0) return nullptr;
   return desktop::FindRemoteWindow(className, title);
 }
 

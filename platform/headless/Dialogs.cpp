@@ -11,22 +11,6 @@
 namespace plat {
 namespace hl {
 
-Builtin BuiltinOfKind(ControlKind kind) {
-  switch (kind) {
-    case CTL_PUSHBUTTON:
-    case CTL_DEFPUSHBUTTON:
-    case CTL_CHECKBOX:
-    case CTL_RADIOBUTTON:
-    case CTL_GROUPBOX: return Builtin::Button;
-    case CTL_EDIT: return Builtin::Edit;
-    case CTL_COMBOBOX: return Builtin::Combo;
-    case CTL_LISTBOX: return Builtin::List;
-    case CTL_LISTVIEW: return Builtin::ListView;
-    case CTL_TABCONTROL: return Builtin::Tab;
-    default: return Builtin::Static;
-  }
-}
-
 namespace {
 
 constexpr int kTabRowHeight = 24;
@@ -42,6 +26,7 @@ ControlState* ControlOfKind(HWND hwnd, ControlKind a, ControlKind b) {
 }
 
 ControlState* ItemsOf(HWND hwnd) { return ControlOfKind(hwnd, CTL_COMBOBOX, CTL_LISTBOX); }
+ControlState* TabOf(HWND tab) { return ControlOfKind(tab, CTL_TABCONTROL, CTL_TABCONTROL); }
 
 bool IsButtonKind(ControlKind k) {
   return k == CTL_PUSHBUTTON || k == CTL_DEFPUSHBUTTON || k == CTL_CHECKBOX || k == CTL_RADIOBUTTON;
@@ -87,7 +72,7 @@ void SendDrawItem(HWND ctl, int itemId, UINT state, const RECT& rc) {
   Window* w = FindWindowObj(ctl);
   ControlState* cs = ControlOf(ctl);
   if (!w || !cs || !w->parent) return;
-  HDC hdc = NewDC(ctl, false);
+  HDC hdc = common::NewDc(ctl);
   DRAWITEMSTRUCT dis{};
   dis.controlId = w->id;
   dis.itemId = itemId;
@@ -111,7 +96,7 @@ void PaintControl(HWND ctl) {
   const bool asksParent = cs->kind == CTL_STATIC || cs->kind == CTL_STATICFRAME || cs->kind == CTL_GROUPBOX ||
                           (cs->kind == CTL_EDIT && cs->readOnly);
   if (asksParent && w->parent) {
-    HDC hdc = NewDC(ctl, false);
+    HDC hdc = common::NewDc(ctl);
     SendMessage(w->parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc), HandleToLParam(ctl));
     common::DeleteDc(hdc);
     return;
@@ -150,6 +135,63 @@ HWND UsableControl(HWND dialog, int id) {
   return ctl;
 }
 
+// A click on a button or a notifying label: what the user's click does.
+void ClickOn(HWND ctl) {
+  ControlState* cs = ControlOf(ctl);
+  if (!cs) return;
+  const ControlKind kind = cs->kind;
+  if (kind == CTL_CHECKBOX) {
+    cs->check = cs->check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
+  } else if (kind == CTL_RADIOBUTTON) {
+    for (HWND r : RadioGroup(ctl)) {
+      if (ControlState* rs = ControlOf(r)) {
+        rs->check = r == ctl ? BST_CHECKED : BST_UNCHECKED;
+        FindWindowObj(r)->needsPaint = true;
+      }
+    }
+  }
+  if (Window* w = FindWindowObj(ctl)) w->needsPaint = true;
+  const bool notifies = IsButtonKind(kind) || (kind == CTL_STATIC && (cs->cstyle & CS_NOTIFY));
+  if (notifies) NotifyParent(ctl, kind == CTL_STATIC ? STN_CLICKED : BN_CLICKED);
+}
+
+// Whether an edit holding length characters takes ch.
+bool EditTakes(const ControlState& cs, std::size_t length, char ch) {
+  if ((cs.cstyle & CS_NUMBER) && !std::isdigit(static_cast<unsigned char>(ch))) return false;
+  return static_cast<int>(length) < cs.limit;
+}
+
+// A character typed at the end of an edit; backspace takes the last one away.
+void TypeCharacter(HWND ctl, WPARAM ch) {
+  ControlState* cs = ControlOfKind(ctl, CTL_EDIT, CTL_EDIT);
+  Window* w = FindWindowObj(ctl);
+  if (!cs || !w || cs->readOnly) return;
+  if (ch == '\b') {
+    if (w->title.empty()) return;
+    w->title.pop_back();
+  } else if (ch >= 32 && ch < 256 && EditTakes(*cs, w->title.size(), static_cast<char>(ch))) {
+    w->title += static_cast<char>(ch);
+  } else {
+    return;
+  }
+  w->needsPaint = true;
+  NotifyParent(ctl, EN_CHANGE);
+}
+
+// Another tab chosen: the parent hears before and after.
+void ChangeTab(HWND ctl, int index) {
+  Window* w = FindWindowObj(ctl);
+  NMHDR nm{ctl, w->id, TCN_SELCHANGING};
+  SendMessage(w->parent, WM_NOTIFY, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&nm));
+  ControlState* cs = TabOf(ctl);
+  w = FindWindowObj(ctl);
+  if (!cs || !w) return;
+  cs->curSel = index;
+  w->needsPaint = true;
+  nm = NMHDR{ctl, w->id, TCN_SELCHANGE};
+  SendMessage(w->parent, WM_NOTIFY, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&nm));
+}
+
 }  // namespace
 
 LRESULT BuiltinControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -178,6 +220,21 @@ LRESULT BuiltinControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_PAINT:
       PaintControl(hwnd);
+      return 0;
+    case WM_LBUTTONUP:
+      // A click sent by the program acts as the user's would.
+      if ((IsButtonKind(cs->kind) && w->enabled) || (cs->kind == CTL_STATIC && (cs->cstyle & CS_NOTIFY))) {
+        ClickOn(hwnd);
+      }
+      return 0;
+    case WM_CHAR:
+      TypeCharacter(hwnd, wParam);
+      return 0;
+    case WM_KEYDOWN:
+      if (cs->kind == CTL_TABCONTROL && (wParam == VK_LEFT || wParam == VK_RIGHT)) {
+        const int next = cs->curSel + (wParam == VK_LEFT ? -1 : 1);
+        if (next >= 0 && next < static_cast<int>(cs->tabs.size())) ChangeTab(hwnd, next);
+      }
       return 0;
     default:
       return DefWindowProc(hwnd, msg, wParam, lParam);
@@ -213,8 +270,9 @@ LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void PaintPending(HWND root) {
   std::vector<HWND> order;
-  for (HWND h : S().windowOrder) {
-    if (IsDescendant(h, root)) order.push_back(h);
+  for (const common::CWindowCore* c : common::WindowTable().All()) {
+    const HWND h = c->handle;
+    if (common::IsInside(h, root)) order.push_back(h);
   }
   for (HWND h : order) {
     Window* w = FindWindowObj(h);
@@ -289,7 +347,7 @@ INT_PTR DialogBoxParam(HINSTANCE instance, int templateId, HWND owner, DLGPROC p
     if (!(it.style & CS_HIDDEN)) ws |= WS_VISIBLE;
     if (it.style & CS_DISABLED) ws |= WS_DISABLED;
     HWND ctl = CreateWindowInternal(common::ControlClassName(it.kind), it.text, ws, it.x, it.y, it.width, it.height, dlg,
-                                    it.id, nullptr, BuiltinOfKind(it.kind), it.kind, it.style);
+                                    it.id, nullptr, Builtin::Control, it.kind, it.style);
     if (!FindWindowObj(dlg)) return -1;
     if (!ctl) {
       failed = true;
@@ -344,35 +402,6 @@ BOOL EndDialog(HWND dialog, INT_PTR result) {
   return TRUE;
 }
 
-HWND GetDlgItem(HWND dialog, int id) {
-  Window* w = FindWindowObj(dialog);
-  if (!w) return nullptr;
-  for (HWND c : w->children) {
-    Window* cw = FindWindowObj(c);
-    if (cw && cw->id == id) return c;
-  }
-  return nullptr;
-}
-
-int GetDlgCtrlID(HWND control) {
-  Window* w = FindWindowObj(control);
-  return w && w->parent ? w->id : 0;
-}
-
-BOOL SetDlgItemText(HWND dialog, int id, const char* text) {
-  HWND c = GetDlgItem(dialog, id);
-  return c ? SetWindowText(c, text) : FALSE;
-}
-
-UINT GetDlgItemText(HWND dialog, int id, char* buffer, int maxCount) {
-  HWND c = GetDlgItem(dialog, id);
-  if (!c) {
-    if (buffer && maxCount > 0) buffer[0] = 0;
-    return 0;
-  }
-  return static_cast<UINT>(GetWindowText(c, buffer, maxCount));
-}
-
 BOOL CheckDlgButton(HWND dialog, int id, UINT check) {
   HWND c = GetDlgItem(dialog, id);
   ControlState* cs = ControlOfKind(c, CTL_CHECKBOX, CTL_RADIOBUTTON);
@@ -385,19 +414,6 @@ BOOL CheckDlgButton(HWND dialog, int id, UINT check) {
 UINT IsDlgButtonChecked(HWND dialog, int id) {
   ControlState* cs = ControlOfKind(GetDlgItem(dialog, id), CTL_CHECKBOX, CTL_RADIOBUTTON);
   return cs ? cs->check : BST_UNCHECKED;
-}
-
-BOOL CheckRadioButton(HWND dialog, int firstId, int lastId, int checkId) {
-  Window* w = FindWindowObj(dialog);
-  if (!w) return FALSE;
-  for (HWND c : w->children) {
-    Window* cw = FindWindowObj(c);
-    ControlState* cs = ControlOfKind(c, CTL_CHECKBOX, CTL_RADIOBUTTON);
-    if (!cw || !cs || cw->id < firstId || cw->id > lastId) continue;
-    cs->check = cw->id == checkId ? BST_CHECKED : BST_UNCHECKED;
-    cw->needsPaint = true;
-  }
-  return TRUE;
 }
 
 void Edit_LimitText(HWND edit, int maxChars) {
@@ -470,7 +486,6 @@ int ListBox_SetCurSel(HWND list, int index) { return ComboBox_SetCurSel(list, in
 
 namespace {
 ControlState* ViewOf(HWND view) { return ControlOfKind(view, CTL_LISTVIEW, CTL_LISTVIEW); }
-ControlState* TabOf(HWND tab) { return ControlOfKind(tab, CTL_TABCONTROL, CTL_TABCONTROL); }
 }  // namespace
 
 int ListView_InsertColumn(HWND view, int column, const char* title, int width, int) {
@@ -603,23 +618,8 @@ void ClickControl(HWND dialog, int id) {
   HWND ctl = UsableControl(dialog, id);
   ControlState* cs = ControlOf(ctl);
   if (!cs) return;
-  const ControlKind kind = cs->kind;
-  if (TakesFocus(kind)) SetFocus(ctl);
-  cs = ControlOf(ctl);
-  if (!cs) return;
-  if (kind == CTL_CHECKBOX) {
-    cs->check = cs->check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
-  } else if (kind == CTL_RADIOBUTTON) {
-    for (HWND r : RadioGroup(ctl)) {
-      if (ControlState* rs = ControlOf(r)) {
-        rs->check = r == ctl ? BST_CHECKED : BST_UNCHECKED;
-        FindWindowObj(r)->needsPaint = true;
-      }
-    }
-  }
-  if (Window* w = FindWindowObj(ctl)) w->needsPaint = true;
-  const bool notifies = IsButtonKind(kind) || (kind == CTL_STATIC && (cs->cstyle & CS_NOTIFY));
-  if (notifies) NotifyParent(ctl, kind == CTL_STATIC ? STN_CLICKED : BN_CLICKED);
+  if (TakesFocus(cs->kind)) SetFocus(ctl);
+  ClickOn(ctl);
   if (FindWindowObj(dialog)) PumpFor(dialog);
 }
 
@@ -632,9 +632,7 @@ void TypeText(HWND dialog, int id, const char* text) {
   if (!cs) return;
   std::string typed;
   for (const char* p = text ? text : ""; *p; ++p) {
-    if ((cs->cstyle & CS_NUMBER) && !std::isdigit(static_cast<unsigned char>(*p))) continue;
-    if (static_cast<int>(typed.size()) >= cs->limit) break;
-    typed += *p;
+    if (EditTakes(*cs, typed.size(), *p)) typed += *p;
   }
   Window* w = FindWindowObj(ctl);
   w->title = typed;
@@ -661,16 +659,7 @@ void SelectTab(HWND dialog, int id, int index) {
   HWND ctl = UsableControl(dialog, id);
   ControlState* cs = TabOf(ctl);
   if (!cs || index < 0 || index >= static_cast<int>(cs->tabs.size())) return;
-  Window* w = FindWindowObj(ctl);
-  NMHDR nm{ctl, w->id, TCN_SELCHANGING};
-  SendMessage(w->parent, WM_NOTIFY, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&nm));
-  cs = TabOf(ctl);
-  w = FindWindowObj(ctl);
-  if (!cs || !w) return;
-  cs->curSel = index;
-  w->needsPaint = true;
-  nm = NMHDR{ctl, w->id, TCN_SELCHANGE};
-  SendMessage(w->parent, WM_NOTIFY, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&nm));
+  ChangeTab(ctl, index);
   if (FindWindowObj(dialog)) PumpFor(dialog);
 }
 

@@ -66,7 +66,7 @@ std::vector<std::string> Lines(const std::string& text, UINT format, int maxChar
 }
 
 void LogText(const common::CDeviceContext& d, const std::string& text) {
-  if (HWND top = TopLevelOf(d.window)) CappedPush(S().drawnTexts[Key(top)], text);
+  if (HWND top = common::TopLevelOf(d.window)) CappedPush(S().drawnTexts[Key(top)], text);
 }
 
 // The framebuffer of the top-level window; text is logged, not drawn.
@@ -74,7 +74,7 @@ class CHeadlessDevice final : public common::CDrawingDevice {
  public:
   bool Surface(const common::CDeviceContext& d, common::CSurface* out) override {
     Window* w = FindWindowObj(d.window);
-    Window* top = w ? FindWindowObj(TopLevelOf(d.window)) : nullptr;
+    Window* top = w ? FindWindowObj(common::TopLevelOf(d.window)) : nullptr;
     if (!top || top->fb.empty()) return false;
     const POINT o = ClientOrigin(*w);
     const POINT to = ClientOrigin(*top);
@@ -123,12 +123,6 @@ class CHeadlessDevice final : public common::CDrawingDevice {
 
 }  // namespace
 
-HDC NewDC(HWND window, bool own) {
-  HDC hdc = common::NewDc(window);
-  common::FindDc(hdc)->own = own;
-  return hdc;
-}
-
 void ResizeFramebuffer(Window& w) {
   if (w.parent) return;
   const SIZE c = ClientSize(w);
@@ -154,54 +148,13 @@ common::CDrawingDevice& common::Device() {
 
 using namespace hl;
 
-// ---- Device contexts ------------------------------------------------------------
-
-HDC GetDC(HWND hwnd) {
-  if (!hwnd) return NewDC(nullptr, false);  // the screen, for its capabilities
-  Window* w = FindWindowObj(hwnd);
-  if (!w) return nullptr;
-  if (w->ownDC && common::FindDc(w->ownDC)) return w->ownDC;
-  return NewDC(hwnd, false);
-}
-
-int ReleaseDC(HWND, HDC hdc) {
-  common::CDeviceContext* d = common::FindDc(hdc);
-  if (!d) return 0;
-  if (!d->own) common::DeleteDc(hdc);
-  return 1;
-}
-
-HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
-  Window* w = FindWindowObj(hwnd);
-  if (!w || !ps) return nullptr;
-  HDC hdc = (w->ownDC && common::FindDc(w->ownDC)) ? w->ownDC : NewDC(hwnd, false);
-  if (common::CDeviceContext* d = common::FindDc(hdc); d && !d->own) d->paint = true;
-  const SIZE c = ClientSize(*w);
-  ps->hdc = hdc;
-  ps->fErase = w->needsErase ? TRUE : FALSE;
-  ps->rcPaint = RECT{0, 0, c.cx, c.cy};
-  w->needsPaint = false;
-  if (w->needsErase) {
-    w->needsErase = false;
-    ps->fErase = SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0) ? FALSE : TRUE;
-  }
-  return hdc;
-}
-
-BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps) {
-  if (!ps || !FindWindowObj(hwnd)) return FALSE;
-  const common::CDeviceContext* d = common::FindDc(ps->hdc);
-  if (d && d->paint) common::DeleteDc(ps->hdc);
-  return TRUE;
-}
-
 // ---- Test control -----------------------------------------------------------------
 
 namespace headless {
 
 COLORREF Pixel(HWND hwnd, int x, int y) {
   Window* w = FindWindowObj(hwnd);
-  Window* top = FindWindowObj(TopLevelOf(hwnd));
+  Window* top = FindWindowObj(common::TopLevelOf(hwnd));
   if (!w || !top) return CLR_INVALID;
   const SIZE c = ClientSize(*w);
   if (x < 0 || y < 0 || x >= c.cx || y >= c.cy) return CLR_INVALID;
@@ -238,7 +191,7 @@ std::vector<RECT> PresentLog(HWND hwnd) {
 void ClearPresentLog() { S().presentLog.clear(); }
 
 std::vector<std::string> DrawnTexts(HWND dialog) {
-  HWND top = TopLevelOf(dialog);
+  HWND top = common::TopLevelOf(dialog);
   auto it = S().drawnTexts.find(Key(top ? top : dialog));
   return it == S().drawnTexts.end() ? std::vector<std::string>() : it->second;
 }

@@ -15,6 +15,7 @@ namespace common {
 CMessageQueue& ThreadQueue() { return hl::S().queue; }
 bool ShiftHeld() { return hl::S().shiftDown; }
 bool ControlHeld() { return hl::S().controlDown; }
+bool AltHeld() { return false; }  // the scripted user never holds alt
 
 }  // namespace common
 
@@ -30,7 +31,7 @@ bool InRange(UINT m, UINT lo, UINT hi) { return (lo == 0 && hi == 0) || (m >= lo
 bool IsThreadOnly(HWND filter) { return filter == reinterpret_cast<HWND>(-1); }
 
 bool Matches(const MSG& m, HWND filter, UINT lo, UINT hi) {
-  if (IsThreadOnly(filter) ? m.hwnd != nullptr : filter && !IsDescendant(m.hwnd, filter)) return false;
+  if (IsThreadOnly(filter) ? m.hwnd != nullptr : filter && !common::IsInside(m.hwnd, filter)) return false;
   return InRange(m.message, lo, hi);
 }
 
@@ -43,10 +44,11 @@ MSG MakeMsg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 // The window waiting for WM_PAINT that the filter allows, if any.
 HWND PaintCandidate(HWND filter, UINT lo, UINT hi) {
   if (!InRange(WM_PAINT, lo, hi) || IsThreadOnly(filter)) return nullptr;
-  for (HWND h : S().windowOrder) {
+  for (const common::CWindowCore* c : common::WindowTable().All()) {
+    const HWND h = c->handle;
     Window* w = FindWindowObj(h);
     if (!w || !w->needsPaint || !IsWindowVisible(h)) continue;
-    if (filter && !IsDescendant(h, filter)) continue;
+    if (filter && !common::IsInside(h, filter)) continue;
     return h;
   }
   return nullptr;
@@ -124,7 +126,7 @@ void IdleRound() {
 void PumpFor(HWND root) {
   for (int guard = 0; guard < 100000; ++guard) {
     MSG m{};
-    if (!S().queue.TakePosted([root](const MSG& p) { return p.hwnd && IsDescendant(p.hwnd, root); }, &m)) break;
+    if (!S().queue.TakePosted([root](const MSG& p) { return p.hwnd && common::IsInside(p.hwnd, root); }, &m)) break;
     DispatchMessage(&m);
     if (!FindWindowObj(root)) return;
   }

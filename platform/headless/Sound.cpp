@@ -236,29 +236,6 @@ MCIERROR mciSendCommand(MCIDEVICEID device, UINT command, DWORD flags, void* par
   }
 }
 
-BOOL mciGetErrorString(MCIERROR error, char* buffer, UINT bufferSize) {
-  const char* text = nullptr;
-  switch (error) {
-    case 0: text = "The specified command was carried out."; break;
-    case MCIERR_INVALID_DEVICE_ID: text = "Invalid device ID. Use the ID given to the device when it was opened."; break;
-    case MCIERR_UNRECOGNIZED_COMMAND: text = "The driver cannot recognize the specified command."; break;
-    case MCIERR_HARDWARE: text = "The specified device is not ready for use."; break;
-    case MCIERR_INVALID_DEVICE_NAME: text = "The specified device is not open or is not recognized."; break;
-    case MCIERR_FILE_NOT_FOUND: text = "Cannot find the specified file. Make sure the path and filename are correct."; break;
-    case MCIERR_INVALID_FILE: text = "The specified file cannot be played on the specified device."; break;
-    case MCIERR_MISSING_PARAMETER: text = "The specified command requires a parameter. Please supply one."; break;
-    default: break;
-  }
-  if (!text || !buffer || bufferSize == 0) {
-    if (buffer && bufferSize) buffer[0] = 0;
-    return FALSE;
-  }
-  const std::size_t n = std::min<std::size_t>(std::strlen(text), bufferSize - 1);
-  std::memcpy(buffer, text, n);
-  buffer[n] = 0;
-  return TRUE;
-}
-
 INT_PTR ShellExecute(HWND, const char*, const char* file, const char*, const char*, int) {
   if (!file || !*file) return 2;
   S().shellOpens.push_back(file);

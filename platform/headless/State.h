@@ -13,7 +13,7 @@
 
 #include "platform/common/Gdi.h"
 #include "platform/common/MessageQueue.h"
-#include "platform/common/Window.h"
+#include "platform/common/WindowTable.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/plat.h"
 
@@ -33,8 +33,8 @@ std::uintptr_t Key(H h) {
 
 // ---- Windows ---------------------------------------------------------------
 
-// Kinds of the built-in control classes.
-enum class Builtin { None, Dialog, Static, Button, Edit, Combo, List, ListView, Tab };
+// A window of a registered class, a dialog, or a built-in control.
+enum class Builtin { None, Dialog, Control };
 
 struct Item {
   std::string text;
@@ -63,10 +63,7 @@ struct ControlState {
 struct Window : common::CWindowCore {
   Builtin builtin = Builtin::None;
   std::string title;
-  HWND parent = nullptr;  // WS_CHILD windows
-  HWND owner = nullptr;   // top-level windows with an owner
   HWND sameAppAs = nullptr;  // an ownerless dialog counts as the program that opened it
-  int id = 0;
   RECT rect{};  // outer frame: screen coordinates, or the parent's client coordinates
   RECT restored{};
   POINT minTrack{0, 0};  // top-level windows: from WM_GETMINMAXINFO at creation
@@ -74,21 +71,12 @@ struct Window : common::CWindowCore {
   bool enabled = true;
   bool minimised = false;
   bool maximised = false;
-  bool destroying = false;
-  std::vector<HWND> children;
-  HDC ownDC = nullptr;
   // Top-level windows: the client area's picture.
   int fbWidth = 0;
   int fbHeight = 0;
   std::vector<common::Pixel> fb;
   std::unique_ptr<ControlState> control;
   DLGPROC dlgProc = nullptr;  // dialogs
-};
-
-struct WindowClass {
-  std::string name;
-  WNDCLASS wc{};
-  ATOM atom = 0;
 };
 
 // ---- Sound -------------------------------------------------------------------
@@ -117,11 +105,6 @@ struct MmTimer {
 // ---- The whole state ---------------------------------------------------------
 
 struct State {
-  std::map<std::uintptr_t, std::unique_ptr<Window>> windows;
-  std::vector<HWND> windowOrder;  // creation order of live windows
-  std::vector<WindowClass> classes;
-  ATOM nextAtom = 0xC000;
-
   common::CMessageQueue queue;
   bool shiftDown = false;
   bool controlDown = false;
@@ -133,8 +116,6 @@ struct State {
   int screenWidth = 1024;
   int screenHeight = 768;
   int screenBits = 32;
-
-  std::map<std::uintptr_t, int> accelerators;  // handle -> resource id
 
   std::map<std::uintptr_t, std::vector<RECT>> presentLog;
   std::map<std::uintptr_t, std::vector<std::string>> drawnTexts;  // by top-level window
@@ -173,21 +154,16 @@ State& S();
 
 // ---- Shared helpers between the backend's files -----------------------------
 
-Window* FindWindowObj(HWND hwnd);
-HWND TopLevelOf(HWND hwnd);
-bool IsDescendant(HWND hwnd, HWND ancestor);  // hwnd is ancestor or below it
+inline Window* FindWindowObj(HWND hwnd) { return static_cast<Window*>(common::FindCore(hwnd)); }
 POINT ClientOrigin(const Window& w);  // screen coordinates
 SIZE ClientSize(const Window& w);
 int FrameWidth(const Window& w);
 int CaptionHeight(const Window& w);
 
-// The built-in kind that holds a control kind.
-Builtin BuiltinOfKind(ControlKind kind);
 // Creates a window of the built-in kind (dialogs and their controls).
 HWND CreateWindowInternal(const char* className, const char* title, DWORD style, int x, int y,
                           int width, int height, HWND parent, int id, void* createParam,
                           Builtin builtin, ControlKind kind, DWORD cstyle);
-void DestroyAllWindows();
 void ActivateWindow(HWND hwnd);
 LRESULT BuiltinControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -196,8 +172,6 @@ LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 void PumpFor(HWND root);
 void PaintPending(HWND root);
 
-// A DC of the window; own ones are kept by ReleaseDC.
-HDC NewDC(HWND window, bool own);
 void ResizeFramebuffer(Window& w);
 
 // Clock.

@@ -1,24 +1,34 @@
-// Window classes, windows, activation and focus of the in-memory backend.
-#include <strings.h>
-
+// Windows of the in-memory device: frames, showing, activation and focus.
 #include <algorithm>
 #include <cstring>
 
 #include "platform/common/ControlClasses.h"
 #include "platform/common/Cursors.h"
-#include "platform/common/ResourceRegistry.h"
 #include "platform/headless/State.h"
 
 namespace plat {
 
 namespace common {
 
-CWindowCore* FindCore(HWND hwnd) { return hl::FindWindowObj(hwnd); }
-
 void SetOwnText(CWindowCore& window, const char* text) {
   auto& w = static_cast<hl::Window&>(window);
   w.title = text;
   w.needsPaint = true;
+}
+
+HWND NewWindowHandle() { return hl::ToHandle<HWND>(hl::NewHandleValue()); }
+
+bool IsShown(const CWindowCore& window) { return static_cast<const hl::Window&>(window).visible; }
+
+void HideForDestroy(CWindowCore& window) {
+  auto& w = static_cast<hl::Window&>(window);
+  if (!w.parent) w.visible = false;
+}
+
+void ForgetWindow(CWindowCore& window) {
+  hl::State& s = hl::S();
+  if (s.foreground == window.handle) s.foreground = nullptr;
+  if (s.focus == window.handle) s.focus = nullptr;
 }
 
 }  // namespace common
@@ -34,31 +44,6 @@ std::uintptr_t NewHandleValue() {
 State& S() {
   static State* state = new State;  // lives until exit: windows may be touched by static destructors
   return *state;
-}
-
-Window* FindWindowObj(HWND hwnd) {
-  if (!hwnd) return nullptr;
-  auto it = S().windows.find(Key(hwnd));
-  return it == S().windows.end() ? nullptr : it->second.get();
-}
-
-HWND TopLevelOf(HWND hwnd) {
-  Window* w = FindWindowObj(hwnd);
-  while (w && w->parent) {
-    Window* p = FindWindowObj(w->parent);
-    if (!p) break;
-    w = p;
-  }
-  return w ? w->handle : nullptr;
-}
-
-bool IsDescendant(HWND hwnd, HWND ancestor) {
-  Window* w = FindWindowObj(hwnd);
-  while (w) {
-    if (w->handle == ancestor) return true;
-    w = FindWindowObj(w->parent);
-  }
-  return false;
 }
 
 int FrameWidth(const Window& w) {
@@ -94,21 +79,11 @@ POINT ClientOrigin(const Window& w) {
 
 namespace {
 
-constexpr char kDialogClass[] = "#32770";
-
-WindowClass* FindClass(const char* name) {
-  if (!name) return nullptr;
-  for (WindowClass& c : S().classes) {
-    if (::strcasecmp(c.name.c_str(), name) == 0) return &c;
-  }
-  return nullptr;
-}
-
 // Windows of one owner chain count as one program for activation.
 HWND AppRoot(HWND hwnd) {
-  Window* w = FindWindowObj(TopLevelOf(hwnd));
+  Window* w = FindWindowObj(common::TopLevelOf(hwnd));
   for (int depth = 0; w && (w->owner || w->sameAppAs) && depth < 64; ++depth) {
-    Window* o = FindWindowObj(TopLevelOf(w->owner ? w->owner : w->sameAppAs));
+    Window* o = FindWindowObj(common::TopLevelOf(w->owner ? w->owner : w->sameAppAs));
     if (!o || o == w) break;
     w = o;
   }
@@ -177,45 +152,11 @@ void Minimise(HWND hwnd) {
   }
 }
 
-void RemoveWindow(HWND hwnd) {
-  State& s = S();
-  Window* w = FindWindowObj(hwnd);
-  if (!w) return;
-  if (Window* p = FindWindowObj(w->parent)) {
-    auto& c = p->children;
-    c.erase(std::remove(c.begin(), c.end(), hwnd), c.end());
-  }
-  common::DeleteDcsOf(hwnd);
-  s.queue.DropWindow(hwnd);
-  if (s.foreground == hwnd) s.foreground = nullptr;
-  if (s.focus == hwnd) s.focus = nullptr;
-  s.windowOrder.erase(std::remove(s.windowOrder.begin(), s.windowOrder.end(), hwnd),
-                      s.windowOrder.end());
-  s.windows.erase(Key(hwnd));
-}
-
-void DestroyTree(HWND hwnd) {
-  Window* w = FindWindowObj(hwnd);
-  if (!w || w->destroying) return;
-  w->destroying = true;
-  if (!w->parent) w->visible = false;
-  SendMessage(hwnd, WM_DESTROY, 0, 0);
-  w = FindWindowObj(hwnd);
-  if (!w) return;
-  std::vector<HWND> children = w->children;
-  for (HWND c : children) DestroyTree(c);
-  w = FindWindowObj(hwnd);
-  if (!w) return;
-  const auto watchers = w->watchers;
-  RemoveWindow(hwnd);
-  for (const auto& [notify, message] : watchers) PostMessage(notify, message, 0, HandleToLParam(hwnd));
-}
-
 }  // namespace
 
 void ActivateWindow(HWND hwnd) {
   State& s = S();
-  HWND top = TopLevelOf(hwnd);
+  HWND top = common::TopLevelOf(hwnd);
   Window* w = FindWindowObj(top);
   if (!w || s.foreground == top) return;
   HWND old = s.foreground;
@@ -238,17 +179,15 @@ HWND CreateWindowInternal(const char* className, const char* title, DWORD style,
   if (child && !FindWindowObj(parent)) return nullptr;
   if (parent && !FindWindowObj(parent)) return nullptr;
   auto w = std::make_unique<Window>();
-  HWND hwnd = ToHandle<HWND>(NewHandleValue());
-  w->handle = hwnd;
   w->className = className;
   w->builtin = builtin;
   if (builtin == Builtin::None) {
-    WindowClass* c = FindClass(className);
+    const common::CWindowClass* c = common::FindWindowClass(className);
     if (!c) return nullptr;
-    w->proc = c->wc.lpfnWndProc;
-    w->classStyle = c->wc.style;
-    w->classCursor = c->wc.hCursor;
-    w->classBrush = c->wc.hbrBackground;
+    w->proc = c->proc;
+    w->classStyle = c->style;
+    w->classCursor = c->cursor;
+    w->classBrush = c->background;
     w->className = c->name;
   } else if (builtin == Builtin::Dialog) {
     w->proc = DialogWindowProc;
@@ -274,12 +213,10 @@ HWND CreateWindowInternal(const char* className, const char* title, DWORD style,
   w->rect = RECT{x, y, x + std::max(width, 0), y + std::max(height, 0)};
   w->restored = w->rect;
   w->enabled = (style & WS_DISABLED) == 0;
-  Window* raw = w.get();
-  s.windows[Key(hwnd)] = std::move(w);
-  s.windowOrder.push_back(hwnd);
+  Window* raw = common::WindowTable().Add(std::move(w));
+  const HWND hwnd = raw->handle;
   if (child) FindWindowObj(parent)->children.push_back(hwnd);
   ResizeFramebuffer(*raw);
-  if (raw->classStyle & CS_OWNDC) raw->ownDC = NewDC(hwnd, true);
 
   if (!child) {
     MINMAXINFO mmi{};
@@ -293,7 +230,7 @@ HWND CreateWindowInternal(const char* className, const char* title, DWORD style,
     const LRESULT r = SendMessage(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(createParam));
     if (!FindWindowObj(hwnd)) return nullptr;
     if (r == -1) {
-      DestroyTree(hwnd);
+      DestroyWindow(hwnd);
       return nullptr;
     }
   }
@@ -308,46 +245,9 @@ HWND CreateWindowInternal(const char* className, const char* title, DWORD style,
   return FindWindowObj(hwnd) ? hwnd : nullptr;
 }
 
-void DestroyAllWindows() {
-  State& s = S();
-  s.windows.clear();
-  s.windowOrder.clear();
-  s.classes.clear();
-  s.foreground = nullptr;
-  s.focus = nullptr;
-}
-
 }  // namespace hl
 
 using namespace hl;
-
-ATOM RegisterClass(const WNDCLASS* wc) {
-  if (!wc || !wc->lpfnWndProc || !wc->lpszClassName || !*wc->lpszClassName) return 0;
-  ControlKind builtIn;
-  if (FindClass(wc->lpszClassName) || common::ControlKindOfClass(wc->lpszClassName, 0, &builtIn) ||
-      ::strcasecmp(wc->lpszClassName, kDialogClass) == 0)
-    return 0;
-  WindowClass c;
-  c.name = wc->lpszClassName;
-  c.wc = *wc;
-  c.wc.lpszClassName = nullptr;  // the caller's text may not last
-  c.atom = S().nextAtom++;
-  S().classes.push_back(c);
-  return c.atom;
-}
-
-BOOL UnregisterClass(const char* className, HINSTANCE) {
-  WindowClass* c = FindClass(className);
-  if (!c) return FALSE;
-  for (auto& [key, w] : S().windows) {
-    if (w->builtin == Builtin::None && ::strcasecmp(w->className.c_str(), className) == 0) return FALSE;
-  }
-  auto& v = S().classes;
-  v.erase(std::remove_if(v.begin(), v.end(),
-                         [&](const WindowClass& x) { return ::strcasecmp(x.name.c_str(), className) == 0; }),
-          v.end());
-  return TRUE;
-}
 
 HWND CreateWindow(const char* className, const char* title, DWORD style, int x, int y, int width,
                   int height, HWND parent, int controlId, HINSTANCE, void* createParam) {
@@ -357,17 +257,11 @@ HWND CreateWindow(const char* className, const char* title, DWORD style, int x, 
   if (common::ControlKindOfClass(className, cstyle, &kind)) {
     if (!(style & WS_CHILD) || !FindWindowObj(parent)) return nullptr;
     return CreateWindowInternal(className, title, style & ~0xFFFFu, x, y, width, height, parent,
-                                controlId, createParam, BuiltinOfKind(kind), kind, cstyle);
+                                controlId, createParam, Builtin::Control, kind, cstyle);
   }
-  if (!FindClass(className)) return nullptr;
+  if (!common::FindWindowClass(className)) return nullptr;
   return CreateWindowInternal(className, title, style, x, y, width, height, parent, controlId,
                               createParam, Builtin::None, CTL_STATIC, 0);
-}
-
-BOOL DestroyWindow(HWND hwnd) {
-  if (!FindWindowObj(hwnd)) return FALSE;
-  DestroyTree(hwnd);
-  return TRUE;
 }
 
 BOOL IsWindow(HWND hwnd) { return FindWindowObj(hwnd) ? TRUE : FALSE; }
@@ -429,27 +323,9 @@ BOOL ShowWindow(HWND hwnd, int command) {
   w->needsPaint = true;
   if (!w->parent) {
     ActivateWindow(hwnd);
-    if (FindWindowObj(hwnd) && !IsDescendant(S().focus, hwnd)) SetFocus(hwnd);
+    if (FindWindowObj(hwnd) && !common::IsInside(S().focus, hwnd)) SetFocus(hwnd);
   }
   return wasVisible;
-}
-
-BOOL UpdateWindow(HWND hwnd) {
-  Window* w = FindWindowObj(hwnd);
-  if (!w) return FALSE;
-  if (w->needsPaint && w->visible) {
-    SendMessage(hwnd, WM_PAINT, 0, 0);
-    if (Window* again = FindWindowObj(hwnd)) again->needsPaint = false;
-  }
-  return TRUE;
-}
-
-BOOL InvalidateRect(HWND hwnd, const RECT*, BOOL erase) {
-  Window* w = FindWindowObj(hwnd);
-  if (!w) return FALSE;
-  w->needsPaint = true;
-  if (erase) w->needsErase = true;
-  return TRUE;
 }
 
 BOOL IsWindowVisible(HWND hwnd) {
@@ -508,17 +384,6 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
 BOOL IsWindowEnabled(HWND hwnd) {
   Window* w = FindWindowObj(hwnd);
   return w && w->enabled ? TRUE : FALSE;
-}
-
-HWND GetParent(HWND hwnd) {
-  Window* w = FindWindowObj(hwnd);
-  if (!w) return nullptr;
-  return w->parent ? w->parent : w->owner;
-}
-
-BOOL SetWindowText(HWND hwnd, const char* text) {
-  if (!FindWindowObj(hwnd)) return FALSE;
-  return SendMessage(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : "")) ? TRUE : FALSE;
 }
 
 int GetWindowText(HWND hwnd, char* buffer, int maxCount) {
@@ -598,11 +463,11 @@ BOOL GetCursorPos(POINT* pt) {
 
 HWND FindWindow(const char* className, const char* title) {
   if (!className) return nullptr;
-  for (HWND h : S().windowOrder) {
-    Window* w = FindWindowObj(h);
-    if (!w || w->parent || w->destroying) continue;
-    if (::strcasecmp(w->className.c_str(), className) != 0) continue;
-    if (title && ::strcasecmp(w->title.c_str(), title) != 0) continue;
+  for (common::CWindowCore* w : common::WindowTable().All()) {
+    const HWND h = w->handle;
+    if (w->destroying || w->parent || w->destroyStarted) continue;
+    if (!common::SameClassName(w->className, className)) continue;
+    if (title && !common::SameClassName(static_cast<Window*>(w)->title, title)) continue;
     return h;
   }
   return nullptr;
@@ -617,44 +482,6 @@ int GetSystemMetrics(int index) {
     case SM_CYFRAME: return 4;
     default: return 0;
   }
-}
-
-// ---- Accelerators -------------------------------------------------------------
-
-HACCEL LoadAccelerators(HINSTANCE instance, int resourceId) {
-  if (instance && instance != GetModuleInstance()) return nullptr;
-  if (!common::FindAcceleratorResource(resourceId, nullptr)) return nullptr;
-  const std::uintptr_t key = NewHandleValue();
-  S().accelerators[key] = resourceId;
-  return ToHandle<HACCEL>(key);
-}
-
-BOOL DestroyAcceleratorTable(HACCEL table) {
-  return S().accelerators.erase(Key(table)) ? TRUE : FALSE;
-}
-
-int TranslateAccelerator(HWND hwnd, HACCEL table, const MSG* msg) {
-  if (!msg || !FindWindowObj(hwnd)) return 0;
-  auto it = S().accelerators.find(Key(table));
-  if (it == S().accelerators.end()) return 0;
-  common::AcceleratorTable t{};
-  if (!common::FindAcceleratorResource(it->second, &t)) return 0;
-  for (int i = 0; i < t.count; ++i) {
-    const ACCEL& a = t.entries[i];
-    bool match = false;
-    if (a.fVirt & FVIRTKEY) {
-      match = msg->message == WM_KEYDOWN && msg->wParam == a.key &&
-              ((a.fVirt & FSHIFT) != 0) == S().shiftDown &&
-              ((a.fVirt & FCONTROL) != 0) == S().controlDown && !(a.fVirt & FALT);
-    } else {
-      match = msg->message == WM_CHAR && msg->wParam == a.key;
-    }
-    if (match) {
-      SendMessage(hwnd, WM_COMMAND, MAKEWPARAM(a.cmd, 1), 0);
-      return 1;
-    }
-  }
-  return 0;
 }
 
 // ---- The program --------------------------------------------------------------------
@@ -677,9 +504,8 @@ void SetScreen(int width, int height, int bitsPerPixel) {
 
 void SetAppActive(BOOL active) {
   std::vector<HWND> tops;
-  for (HWND h : S().windowOrder) {
-    Window* w = FindWindowObj(h);
-    if (w && !w->parent) tops.push_back(h);
+  for (common::CWindowCore* w : common::WindowTable().All()) {
+    if (!w->destroying && !w->parent) tops.push_back(w->handle);
   }
   if (!active) S().foreground = nullptr;
   for (HWND h : tops) {
@@ -698,7 +524,10 @@ std::vector<HWND> Children(HWND dialog) {
 
 void Reset() {
   State& s = S();
-  DestroyAllWindows();
+  common::WindowTable().Clear();
+  common::ForgetClasses();
+  s.foreground = nullptr;
+  s.focus = nullptr;
   s.queue.Clear();
   s.programWatches.clear();
   s.shiftDown = s.controlDown = false;
@@ -707,7 +536,6 @@ void Reset() {
   s.screenWidth = 1024;
   s.screenHeight = 768;
   s.screenBits = 32;
-  s.accelerators.clear();
   s.presentLog.clear();
   s.drawnTexts.clear();
   common::ResetGdi();

@@ -130,6 +130,71 @@ TEST_F(Dialog, ControlStateSetByTheProgramReadsBack) {
   EXPECT_EQ(r.tabSel, 1);
 }
 
+// What the dialog heard and read after input posted to its controls.
+struct Heard {
+  bool ready = false;
+  int checkClicks = 0, editChanges = 0, tabChanges = 0, radioClicks = 0;
+  UINT check = 9, radioB = 9;
+  std::string edit;
+  int tabSel = -9;
+};
+Heard g_heard;
+
+INT_PTR PostedInputProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  Heard& h = g_heard;
+  switch (msg) {
+    case WM_INITDIALOG: {
+      HWND tab = GetDlgItem(dialog, kTab);
+      TabCtrl_InsertItem(tab, 0, "Deposit");
+      TabCtrl_InsertItem(tab, 1, "Withdraw");
+      TabCtrl_SetCurSel(tab, 0);
+      EnableWindow(GetDlgItem(dialog, kRadioB), FALSE);
+      HWND check = GetDlgItem(dialog, kCheck);
+      PostMessage(check, WM_LBUTTONDOWN, 0, MAKELPARAM(3, 3));
+      PostMessage(check, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+      PostMessage(GetDlgItem(dialog, kRadioB), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));  // disabled
+      for (char c : {'7', 'a', '\b'}) PostMessage(GetDlgItem(dialog, kEdit), WM_CHAR, static_cast<WPARAM>(c), 0);
+      PostMessage(tab, WM_KEYDOWN, VK_RIGHT, 0);
+      PostMessage(tab, WM_KEYDOWN, VK_RIGHT, 0);  // already the last tab
+      PostMessage(dialog, WM_USER, 0, 0);         // after all the rest
+      h.ready = true;
+      return TRUE;
+    }
+    case WM_COMMAND:
+      if (!h.ready) return FALSE;
+      h.checkClicks += LOWORD(wParam) == kCheck && HIWORD(wParam) == BN_CLICKED;
+      h.radioClicks += LOWORD(wParam) == kRadioB;
+      h.editChanges += LOWORD(wParam) == kEdit && HIWORD(wParam) == EN_CHANGE;
+      return FALSE;
+    case WM_NOTIFY:
+      if (h.ready && reinterpret_cast<const NMHDR*>(lParam)->code == TCN_SELCHANGE) ++h.tabChanges;
+      return FALSE;
+    case WM_USER:
+      h.check = IsDlgButtonChecked(dialog, kCheck);
+      h.radioB = IsDlgButtonChecked(dialog, kRadioB);
+      h.edit = Text(dialog, kEdit);
+      h.tabSel = TabCtrl_GetCurSel(GetDlgItem(dialog, kTab));
+      EndDialog(dialog, 3);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+TEST_F(Dialog, PostedClicksKeysAndCharactersActAsTheUsersWould) {
+  g_heard = Heard{};
+  EXPECT_EQ(DialogBoxParam(GetModuleInstance(), kTemplateId, nullptr, PostedInputProc, 0), 3);
+  const Heard& h = g_heard;
+  EXPECT_EQ(h.check, static_cast<UINT>(BST_CHECKED));
+  EXPECT_EQ(h.checkClicks, 1);
+  EXPECT_EQ(h.radioB, static_cast<UINT>(BST_UNCHECKED));
+  EXPECT_EQ(h.radioClicks, 0);
+  EXPECT_EQ(h.edit, "start7");
+  EXPECT_EQ(h.editChanges, 3);
+  EXPECT_EQ(h.tabSel, 1);
+  EXPECT_EQ(h.tabChanges, 1);
+}
+
 INT_PTR EscapeProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
   if (msg == WM_INITDIALOG) {
     PostMessage(dialog, WM_KEYDOWN, VK_ESCAPE, 0);

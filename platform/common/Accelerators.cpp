@@ -1,9 +1,12 @@
-#include <QGuiApplication>
-
+// Accelerator tables: a loaded table is named by its resource id, and a key
+// of the table becomes its command when the modifiers held match.
+#include <cstdint>
 #include <set>
 
+#include "platform/common/Input.h"
 #include "platform/common/ResourceRegistry.h"
-#include "platform/include/plat/window.h"
+#include "platform/common/Window.h"
+#include "platform/include/plat/app.h"
 
 namespace plat {
 namespace {
@@ -22,15 +25,14 @@ int TableId(HACCEL table) {
 }
 
 bool ModifiersMatch(BYTE flags) {
-  const Qt::KeyboardModifiers held = QGuiApplication::queryKeyboardModifiers();
-  return ((flags & FSHIFT) != 0) == ((held & Qt::ShiftModifier) != 0) &&
-         ((flags & FCONTROL) != 0) == ((held & Qt::ControlModifier) != 0) &&
-         ((flags & FALT) != 0) == ((held & Qt::AltModifier) != 0);
+  return ((flags & FSHIFT) != 0) == common::ShiftHeld() && ((flags & FCONTROL) != 0) == common::ControlHeld() &&
+         ((flags & FALT) != 0) == common::AltHeld();
 }
 
 }  // namespace
 
-HACCEL LoadAccelerators(HINSTANCE, int resourceId) {
+HACCEL LoadAccelerators(HINSTANCE instance, int resourceId) {
+  if (instance && instance != GetModuleInstance()) return nullptr;
   if (!common::FindAcceleratorResource(resourceId, nullptr)) return nullptr;
   const std::uintptr_t value = kAccelTag | static_cast<std::uint32_t>(resourceId);
   Loaded().insert(value);
@@ -44,7 +46,7 @@ BOOL DestroyAcceleratorTable(HACCEL table) {
 int TranslateAccelerator(HWND hwnd, HACCEL table, const MSG* msg) {
   const int id = TableId(table);
   common::AcceleratorTable entries{};
-  if (!hwnd || !msg || id < 0 || !common::FindAcceleratorResource(id, &entries)) return 0;
+  if (!common::FindCore(hwnd) || !msg || id < 0 || !common::FindAcceleratorResource(id, &entries)) return 0;
   if (msg->message != WM_KEYDOWN && msg->message != WM_CHAR) return 0;
   for (int i = 0; i < entries.count; ++i) {
     const ACCEL& a = entries.entries[i];

@@ -1,0 +1,197 @@
+// The window table, window classes, parent and child, and the calls on
+// them that do not depend on the device.
+#include "platform/common/WindowTable.h"
+
+#include <strings.h>
+
+#include <algorithm>
+
+#include "platform/common/ControlClasses.h"
+#include "platform/common/Gdi.h"
+#include "platform/common/Input.h"
+
+namespace plat {
+namespace common {
+namespace {
+
+std::vector<CWindowClass>& Classes() {
+  static std::vector<CWindowClass> classes;
+  return classes;
+}
+
+std::uintptr_t Key(HWND h) { return reinterpret_cast<std::uintptr_t>(h); }
+
+}  // namespace
+
+bool SameClassName(const std::string& a, const char* b) { return b && strcasecmp(a.c_str(), b) == 0; }
+
+const CWindowClass* FindWindowClass(const char* name) {
+  for (const CWindowClass& c : Classes()) {
+    if (SameClassName(c.name, name)) return &c;
+  }
+  return nullptr;
+}
+
+void ForgetClasses() { Classes().clear(); }
+
+void CWindowTable::Insert(std::unique_ptr<CWindowCore> window) {
+  window->handle = NewWindowHandle();
+  const std::uintptr_t key = Key(window->handle);
+  m_windows[key] = std::move(window);
+  std::lock_guard<std::mutex> g(m_liveLock);
+  m_live.insert(key);
+}
+
+CWindowCore* CWindowTable::FindAny(HWND handle) const {
+  auto it = m_windows.find(Key(handle));
+  return it == m_windows.end() ? nullptr : it->second.get();
+}
+
+CWindowCore* CWindowTable::Find(HWND handle) const {
+  CWindowCore* w = FindAny(handle);
+  return w && !w->destroying ? w : nullptr;
+}
+
+bool CWindowTable::Exists(HWND handle) const {
+  std::lock_guard<std::mutex> g(m_liveLock);
+  return m_live.count(Key(handle)) != 0;
+}
+
+void CWindowTable::Remove(HWND handle) {
+  {
+    std::lock_guard<std::mutex> g(m_liveLock);
+    m_live.erase(Key(handle));
+  }
+  m_windows.erase(Key(handle));
+}
+
+std::vector<CWindowCore*> CWindowTable::All() const {
+  std::vector<CWindowCore*> out;
+  out.reserve(m_windows.size());
+  for (const auto& [key, w] : m_windows) out.push_back(w.get());
+  return out;
+}
+
+void CWindowTable::Clear() {
+  {
+    std::lock_guard<std::mutex> g(m_liveLock);
+    m_live.clear();
+  }
+  m_windows.clear();
+}
+
+CWindowTable& WindowTable() {
+  static CWindowTable* table = new CWindowTable;  // lives until exit: handles may be asked about late
+  return *table;
+}
+
+CWindowCore* FindCore(HWND hwnd) { return WindowTable().Find(hwnd); }
+
+CWindowCore* ParentCore(const CWindowCore& window) {
+  return WindowTable().Find(window.parent ? window.parent : window.owner);
+}
+
+bool IsInside(HWND hwnd, HWND root) {
+  for (const CWindowCore* w = FindCore(hwnd); w; w = FindCore(w->parent)) {
+    if (w->handle == root) return true;
+  }
+  return false;
+}
+
+HWND TopLevelOf(HWND hwnd) {
+  const CWindowCore* w = FindCore(hwnd);
+  while (w && w->parent) {
+    const CWindowCore* p = FindCore(w->parent);
+    if (!p) break;
+    w = p;
+  }
+  return w ? w->handle : nullptr;
+}
+
+}  // namespace common
+
+using common::CWindowCore;
+using common::FindCore;
+using common::WindowTable;
+
+ATOM RegisterClass(const WNDCLASS* wc) {
+  if (!wc || !wc->lpfnWndProc || !wc->lpszClassName || !*wc->lpszClassName) return 0;
+  ControlKind builtIn;
+  if (common::FindWindowClass(wc->lpszClassName) ||
+      common::ControlKindOfClass(wc->lpszClassName, 0, &builtIn) ||
+      strcasecmp(wc->lpszClassName, common::kDialogClassName) == 0) {
+    return 0;
+  }
+  static ATOM registered = 0;
+  common::Classes().push_back(
+      common::CWindowClass{wc->lpszClassName, wc->style, wc->lpfnWndProc, wc->hCursor, wc->hbrBackground});
+  return static_cast<ATOM>(0xC000 + registered++ % 0x3FFF);
+}
+
+BOOL UnregisterClass(const char* className, HINSTANCE) {
+  if (!common::FindWindowClass(className)) return FALSE;
+  for (const CWindowCore* w : WindowTable().All()) {
+    if (!w->destroying && common::SameClassName(w->className, className)) return FALSE;  // still in use
+  }
+  std::erase_if(common::Classes(), [&](const common::CWindowClass& c) { return common::SameClassName(c.name, className); });
+  return TRUE;
+}
+
+BOOL DestroyWindow(HWND hwnd) {
+  CWindowCore* w = FindCore(hwnd);
+  if (!w || w->destroyStarted) return FALSE;
+  w->destroyStarted = true;
+  // Owned windows go first: none is left showing without its owner.
+  std::vector<HWND> owned;
+  for (const CWindowCore* o : WindowTable().All()) {
+    if (o->owner == hwnd && !o->destroying) owned.push_back(o->handle);
+  }
+  for (HWND o : owned) DestroyWindow(o);
+  common::HideForDestroy(*w);
+  SendMessage(hwnd, WM_DESTROY, 0, 0);
+  w = WindowTable().FindAny(hwnd);
+  if (!w) return TRUE;
+  const std::vector<HWND> children = w->children;
+  for (HWND c : children) DestroyWindow(c);
+  w->destroying = true;
+  common::ThreadQueue().DropWindow(hwnd);
+  if (CWindowCore* p = WindowTable().FindAny(w->parent)) std::erase(p->children, hwnd);
+  common::DeleteDcsOf(hwnd);
+  common::ForgetWindow(*w);
+  const auto watchers = w->watchers;
+  WindowTable().Remove(hwnd);
+  for (const auto& [notify, message] : watchers) PostMessage(notify, message, 0, HandleToLParam(hwnd));
+  return TRUE;
+}
+
+HWND GetParent(HWND hwnd) {
+  const CWindowCore* w = FindCore(hwnd);
+  return w ? (w->parent ? w->parent : w->owner) : nullptr;
+}
+
+BOOL SetWindowText(HWND hwnd, const char* text) {
+  if (!FindCore(hwnd)) return FALSE;
+  SendMessage(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : ""));
+  return TRUE;
+}
+
+BOOL UpdateWindow(HWND hwnd) {
+  const CWindowCore* w = FindCore(hwnd);
+  if (!w) return FALSE;
+  if (w->needsPaint && common::IsShown(*w)) SendMessage(hwnd, WM_PAINT, 0, 0);
+  return TRUE;
+}
+
+BOOL InvalidateRect(HWND hwnd, const RECT*, BOOL erase) {
+  CWindowCore* w = FindCore(hwnd);
+  if (!w) return FALSE;
+  w->needsPaint = true;
+  if (erase) w->needsErase = true;
+  // The window's painting covers its controls: they paint again after it.
+  for (HWND c : w->children) {
+    if (CWindowCore* child = FindCore(c)) child->needsPaint = true;
+  }
+  return TRUE;
+}
+
+}  // namespace plat
