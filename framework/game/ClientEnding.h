@@ -42,6 +42,16 @@ int ClientLeaveStep(const ClientLeaveStates& s, int* state, CComm& comm, const c
 // which is left alone. boxText: the fatal box's text.
 int ClientEndingStep(const ClientEndStates& s, int* state, CComm& comm, const char* boxText, const char** error);
 
+// The failure step of a card table's client: the failed check's text kept,
+// the fatal box's text made from it and the answer, then the fatal path
+// from fatal, its first state.
+template <typename Record, int fatal>
+void FailRecord(Record* record, CComm& comm, const char* text) {
+  record->errorText = text;
+  ClientFatalText(comm, text, record->statusText, sizeof record->statusText);
+  record->state = fatal;
+}
+
 // The same for a record with a state and the machine's failure step.
 template <typename Record>
 int RunClientEnding(const ClientEndStates& s, Record* record, CComm& comm, const char* boxText,

@@ -194,5 +194,21 @@ TEST_F(ClientLeave, OtherStatesAreNotItsOwn) {
   EXPECT_TRUE(transport->sent.empty());
 }
 
+// A card table's failure step keeps the check's text, makes the box's text
+// with the server's word and starts the fatal path; the packet stays.
+TEST_F(ClientLeave, AFailedCheckStartsTheFatalPathWithBothTexts) {
+  struct Table {
+    int state;
+    const char* errorText;
+    char statusText[160];
+  } table{kWaitQuit, nullptr, {}};
+  Receive("command=ENDPLAYANSWER&answer=fail&errormsg=no money");
+  FailRecord<Table, kElsewhere>(&table, comm, "WAITENDPLAYQUITANSWER: Answer != ok");
+  EXPECT_EQ(table.state, kElsewhere);
+  EXPECT_STREQ(table.errorText, "WAITENDPLAYQUITANSWER: Answer != ok");
+  EXPECT_STREQ(table.statusText, "CLIENT: WAITENDPLAYQUITANSWER: Answer != ok\nSERVER: no money");
+  EXPECT_EQ(comm.recvAllocated, kRecvWaiting);
+}
+
 }  // namespace
 }  // namespace game
