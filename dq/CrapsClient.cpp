@@ -50,9 +50,7 @@ void Fail(CrapsClientRecord* record, CComm& comm, const char* text) {
   record->state = kClientFatalConfig;
 }
 
-void Send(CrapsClientRecord* record, CComm& comm, int next) {
-  ClientSend(comm, &record->state, next);
-}
+constexpr auto Send = SendRecord<CrapsClientRecord>;
 
 // ---- Waiting states ----
 

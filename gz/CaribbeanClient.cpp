@@ -37,13 +37,9 @@ constexpr char kNoError[] = "No error";
 constexpr char kTitle[] = "Caribbean Poker";
 int gAntePhase = 0;
 
-void Fail(CaribbeanClientRecord* record, CComm& comm, const char* text) {
-  record->errorText = text;
-  ClientFatalText(comm, text, record->statusText, sizeof record->statusText);
-  record->state = kFatalConfig;
-}
+constexpr auto Fail = FailRecord<CaribbeanClientRecord, kFatalConfig>;
 
-void Send(CaribbeanClientRecord* record, CComm& comm, int next) { ClientSend(comm, &record->state, next); }
+constexpr auto Send = SendRecord<CaribbeanClientRecord>;
 
 void Build(CaribbeanClientRecord* record, CComm& comm, const char* command, int next) {
   if (ClientBuild(comm, command)) record->state = next;

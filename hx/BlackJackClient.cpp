@@ -47,13 +47,9 @@ int gInsuranceResult = kInsuranceNotWon;
 int gBustSound = 0;
 int gBustCountdown = 0;
 
-void Fail(BlackJackClientRecord* record, CComm& comm, const char* text) {
-  record->errorText = text;
-  ClientFatalText(comm, text, record->statusText, sizeof record->statusText);
-  record->state = kFatalConfig;
-}
+constexpr auto Fail = FailRecord<BlackJackClientRecord, kFatalConfig>;
 
-void Send(BlackJackClientRecord* record, CComm& comm, int next) { ClientSend(comm, &record->state, next); }
+constexpr auto Send = SendRecord<BlackJackClientRecord>;
 
 void Build(BlackJackClientRecord* record, CComm& comm, const char* command, int next) {
   if (!ClientBuild(comm, command)) return;

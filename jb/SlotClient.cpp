@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "framework/game/ClientEnding.h"
 #include "framework/game/ClientFrame.h"
 #include "framework/shell/Buttons.h"
 #include "framework/shell/CasinoCfg.h"
@@ -128,12 +129,12 @@ void StopReelState(R* r, int reel, int next) {
   r->state = next;
 }
 
-constexpr mz::MachineLeaveStates kLeave{kBuildQuitEnd, kSendQuitEnd, kWaitQuitEnd, kBuildExit,
-                                        kSendExit,     kWaitExit,    kEndWrite};
+constexpr game::ClientLeaveStates kLeave{kBuildQuitEnd, kSendQuitEnd, kWaitQuitEnd, kBuildExit,
+                                         kSendExit,     kWaitExit,    kEndWrite};
 
 void Step(R* r, CComm& comm) {
   const char* error = nullptr;
-  if (mz::StepMachineLeave(comm, &r->state, kLeave, &error)) {
+  if (game::ClientLeaveStep(kLeave, &r->state, comm, &error)) {
     if (error != nullptr) Fail(r, error);
     return;
   }

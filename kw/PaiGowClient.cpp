@@ -38,13 +38,9 @@ constexpr char kTitle[] = "Pai Gow Poker";
 // Frames of a flight by row place.
 constexpr int kFlightSteps[] = {10, 8, 6, 6, 6, 8, 10};
 
-void Fail(PaiGowClientRecord* record, CComm& comm, const char* text) {
-  record->errorText = text;
-  ClientFatalText(comm, text, record->statusText, sizeof record->statusText);
-  record->state = kFatalConfig;
-}
+constexpr auto Fail = FailRecord<PaiGowClientRecord, kFatalConfig>;
 
-void Send(PaiGowClientRecord* record, CComm& comm, int next) { ClientSend(comm, &record->state, next); }
+constexpr auto Send = SendRecord<PaiGowClientRecord>;
 
 void Build(PaiGowClientRecord* record, CComm& comm, const char* command, int next) {
   if (!ClientBuild(comm, command)) return;

@@ -107,35 +107,6 @@ void ShowMachineOptions(const char* name) {
   }
 }
 
-int StepMachineLeave(CComm& comm, int* state, const MachineLeaveStates& s, const char** error) {
-  *error = nullptr;
-  const int at = *state;
-  if (at == s.buildQuitEnd) {
-    if (game::ClientBuild(comm, game::kEndPlay)) *state = s.sendQuitEnd;
-  } else if (at == s.sendQuitEnd) {
-    game::ClientSend(comm, state, s.waitQuitEnd);
-  } else if (at == s.buildExit) {
-    if (game::ClientBuild(comm, game::kClientExit)) *state = s.sendExit;
-  } else if (at == s.sendExit) {
-    game::ClientSend(comm, state, s.waitExit);
-  } else if (at == s.waitQuitEnd || at == s.waitExit) {
-    if (!game::ClientArrived(comm)) return 1;
-    *error = at == s.waitQuitEnd
-                 ? game::ClientCheckAnswer(comm, game::kEndPlayAnswer,
-                                           "WAITENDPLAYQUITANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
-                                           "WAITENDPLAYQUITANSWER: Answer != ok")
-                 : game::ClientCheckAnswer(comm, game::kClientExitAnswer,
-                                           "WAITCLIENTEXITANSWER: Invalid answerstring: wanted CLIENTEXITANSWER",
-                                           "WAITCLIENTEXITANSWER: Answer != ok");
-    if (*error != nullptr) return 1;
-    comm.ReleaseReceived();
-    *state = at == s.waitQuitEnd ? s.buildExit : s.endWrite;
-  } else {
-    return 0;
-  }
-  return 1;
-}
-
 int StepMachineEnding(CComm& comm, int* state, const char* message, const MachineEndStates& ends, int* result) {
   *result = 0;
   if (*state == ends.endWrite || *state == ends.fatalWrite) {

@@ -55,16 +55,6 @@ void RegisterMachineConfigDialog(const char* name);
 // in a box titled name.
 void ShowMachineOptions(const char* name);
 
-// The leave of a machine's client: ENDPLAY, then CLIENTEXIT, each built,
-// sent and its answer checked, then endWrite.
-struct MachineLeaveStates {
-  int buildQuitEnd, sendQuitEnd, waitQuitEnd, buildExit, sendExit, waitExit, endWrite;
-};
-// One frame of the leave when *state is one of its states: 1 (handled;
-// *error the client's text when an answer is wrong, the packet left unread
-// for the fatal box; else null), 0 when the state is none of them.
-int StepMachineLeave(CComm& comm, int* state, const MachineLeaveStates& states, const char** error);
-
 // The end states of a machine's client, in order: write Casino.cfg, hand
 // back with -1; write Casino.cfg, the "FATAL ERROR" box, hand back with -2.
 struct MachineEndStates {

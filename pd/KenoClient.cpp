@@ -40,7 +40,7 @@ void Fail(KenoClientRecord* record, CComm& comm, const char* text) {
   record->state = kFatalStop;
 }
 
-void Send(KenoClientRecord* record, CComm& comm, int next) { ClientSend(comm, &record->state, next); }
+constexpr auto Send = SendRecord<KenoClientRecord>;
 
 void ShowStatus(const char* text) {
   SetStatusText("%s", text);

@@ -36,13 +36,9 @@ int gBettingOpen = 0;
 int gTotalsPause = 0;
 int gChipPressDue = 0;  // the selected chip is still to be pressed for the log
 
-void Fail(BaccaratClientRecord* record, CComm& comm, const char* text) {
-  record->errorText = text;
-  ClientFatalText(comm, text, record->statusText, sizeof record->statusText);
-  record->state = kFatalConfig;
-}
+constexpr auto Fail = FailRecord<BaccaratClientRecord, kFatalConfig>;
 
-void Send(BaccaratClientRecord* record, CComm& comm, int next) { ClientSend(comm, &record->state, next); }
+constexpr auto Send = SendRecord<BaccaratClientRecord>;
 
 void Build(BaccaratClientRecord* record, CComm& comm, const char* command, int next) {
   if (ClientBuild(comm, command)) record->state = next;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "framework/game/ClientEnding.h"
 #include "framework/game/ClientFrame.h"
 #include "framework/shell/Buttons.h"
 #include "framework/shell/LagMeter.h"
@@ -171,12 +172,12 @@ void WaitPlain(R* r, CComm& comm, const char* answer, const char* badCommand, co
   r->state = next;
 }
 
-constexpr mz::MachineLeaveStates kLeave{kBuildQuitEnd, kSendQuitEnd, kWaitQuitEnd, kBuildExit,
-                                        kSendExit,     kWaitExit,    kEndWrite};
+constexpr game::ClientLeaveStates kLeave{kBuildQuitEnd, kSendQuitEnd, kWaitQuitEnd, kBuildExit,
+                                         kSendExit,     kWaitExit,    kEndWrite};
 
 void Step(R* r, CComm& comm) {
   const char* error = nullptr;
-  if (mz::StepMachineLeave(comm, &r->state, kLeave, &error)) {
+  if (game::ClientLeaveStep(kLeave, &r->state, comm, &error)) {
     if (error != nullptr) Fail(r, error);
     return;
   }

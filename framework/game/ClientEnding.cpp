@@ -34,21 +34,31 @@ int StepExchange(const Exchange& e, int* state, CComm& comm, const char** error)
 
 }  // namespace
 
-int ClientEndingStep(const ClientEndStates& s, int* state, CComm& comm, const char* boxText, const char** error) {
+int ClientLeaveStep(const ClientLeaveStates& s, int* state, CComm& comm, const char** error) {
   *error = nullptr;
   const Exchange exchanges[] = {
-      {s.buildEndPlay, s.sendEndPlay, s.waitEndPlay, kEndPlay, kEndPlayAnswer,
-       "WAITENDPLAYANSWER: Invalid answerstring: wanted ENDPLAYANSWER", "WAITENDPLAYANSWER: Answer != ok", s.nextGame},
       {s.buildQuitEnd, s.sendQuitEnd, s.waitQuitEnd, kEndPlay, kEndPlayAnswer,
        "WAITENDPLAYQUITANSWER: Invalid answerstring: wanted ENDPLAYANSWER", "WAITENDPLAYQUITANSWER: Answer != ok",
        s.buildExit},
       {s.buildExit, s.sendExit, s.waitExit, kClientExit, kClientExitAnswer,
        "WAITCLIENTEXITANSWER: Invalid answerstring: wanted CLIENTEXITANSWER", "WAITCLIENTEXITANSWER: Answer != ok",
-       s.endSettings},
+       s.afterExit},
   };
   for (const Exchange& e : exchanges) {
     if (StepExchange(e, state, comm, error)) return 1;
   }
+  return 0;
+}
+
+int ClientEndingStep(const ClientEndStates& s, int* state, CComm& comm, const char* boxText, const char** error) {
+  *error = nullptr;
+  const Exchange endPlay{s.buildEndPlay, s.sendEndPlay, s.waitEndPlay, kEndPlay, kEndPlayAnswer,
+                         "WAITENDPLAYANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
+                         "WAITENDPLAYANSWER: Answer != ok", s.nextGame};
+  if (StepExchange(endPlay, state, comm, error)) return 1;
+  const ClientLeaveStates leave{s.buildQuitEnd, s.sendQuitEnd, s.waitQuitEnd, s.buildExit,
+                                s.sendExit,     s.waitExit,    s.endSettings};
+  if (ClientLeaveStep(leave, state, comm, error)) return 1;
   if (*state == s.endSettings) {
     ClientWriteSettings();
     *state = s.endHandBack;

@@ -24,10 +24,33 @@ struct ClientEndStates {
   ClientEnds HandBacks() const { return {endHandBack, fatalHandBack}; }
 };
 
+// The leave alone, for a machine with endings of its own: ENDPLAY, then
+// CLIENTEXIT, each built, sent and its answer checked, then afterExit.
+struct ClientLeaveStates {
+  int buildQuitEnd, sendQuitEnd, waitQuitEnd;
+  int buildExit, sendExit, waitExit;
+  int afterExit;
+};
+
+// One frame of *state when it is one of the leave's: answers 1 (with
+// *error the failed check's text, the packet left unread for the fatal
+// box; else null), or 0 for any other state, which is left alone.
+int ClientLeaveStep(const ClientLeaveStates& s, int* state, CComm& comm, const char** error);
+
 // One frame of *state when it is one of the endings: answers 1 (with
 // *error the failed check's text, else null), or 0 for any other state,
 // which is left alone. boxText: the fatal box's text.
 int ClientEndingStep(const ClientEndStates& s, int* state, CComm& comm, const char* boxText, const char** error);
+
+// The failure step of a card table's client: the failed check's text kept,
+// the fatal box's text made from it and the answer, then the fatal path
+// from fatal, its first state.
+template <typename Record, int fatal>
+void FailRecord(Record* record, CComm& comm, const char* text) {
+  record->errorText = text;
+  ClientFatalText(comm, text, record->statusText, sizeof record->statusText);
+  record->state = fatal;
+}
 
 // The same for a record with a state and the machine's failure step.
 template <typename Record>

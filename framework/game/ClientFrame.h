@@ -24,6 +24,11 @@ int ClientBuild(CComm& comm, const char* command);
 void ClientAddTag(CComm& comm, const char* name, const char* value);
 // 1 and *state = next when the transport took the packet; else 0 (retry).
 int ClientSend(CComm& comm, int* state, int next);
+// The same for a record with a state.
+template <typename Record>
+void SendRecord(Record* record, CComm& comm, int next) {
+  ClientSend(comm, &record->state, next);
+}
 
 // ---- Wait states -----------------------------------------------------------------
 // 1 when a packet has arrived (rewound for reading); else 0.

@@ -131,5 +131,84 @@ TEST_F(ClientEnding, OtherStatesAreTheMachines) {
   EXPECT_TRUE(transport->sent.empty());
 }
 
+// The leave alone, as a machine with endings of its own steps it: ENDPLAY,
+// its answer, CLIENTEXIT, its answer, then the machine's next state; a
+// wrong answer is the client's error with the packet left for the fatal box.
+enum : int { kQuit = 10, kSendQuit, kWaitQuit, kExit, kSendExit, kWaitExit, kEnd = 20, kElsewhere = 3 };
+constexpr ClientLeaveStates kLeave{kQuit, kSendQuit, kWaitQuit, kExit, kSendExit, kWaitExit, kEnd};
+
+class ClientLeave : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    comm.Init("clientout.log", "clientin.log");
+    transport = new CCaptureTransport;
+    comm.SetTransport(transport);
+  }
+  int Step() { return ClientLeaveStep(kLeave, &state, comm, &error); }
+  void Receive(const char* text) { ASSERT_EQ(comm.OnDataReceived(text, std::strlen(text) + 1), 1); }
+
+  CComm comm;
+  CCaptureTransport* transport = nullptr;
+  int state = kQuit;
+  const char* error = nullptr;
+};
+
+TEST_F(ClientLeave, EndPlayThenClientExitThenTheEnd) {
+  ASSERT_EQ(Step(), 1);
+  ASSERT_EQ(Step(), 1);
+  EXPECT_EQ(state, kWaitQuit);
+  EXPECT_EQ(transport->LastText(), "command=ENDPLAY");
+  EXPECT_EQ(Step(), 1);  // nothing yet
+  EXPECT_EQ(state, kWaitQuit);
+  Receive("command=ENDPLAYANSWER&answer=ok");
+  ASSERT_EQ(Step(), 1);
+  EXPECT_EQ(state, kExit);
+  Step();
+  Step();
+  EXPECT_EQ(transport->LastText(), "command=CLIENTEXIT");
+  Receive("command=CLIENTEXITanswer&answer=ok");
+  ASSERT_EQ(Step(), 1);
+  EXPECT_EQ(error, nullptr);
+  EXPECT_EQ(state, kEnd);
+  EXPECT_EQ(Step(), 0);
+}
+
+TEST_F(ClientLeave, AWrongAnswerIsTheClientsErrorAndStaysUnread) {
+  state = kWaitQuit;
+  Receive("command=BEGINPLAYANSWER&answer=ok");
+  ASSERT_EQ(Step(), 1);
+  EXPECT_STREQ(error, "WAITENDPLAYQUITANSWER: Invalid answerstring: wanted ENDPLAYANSWER");
+  EXPECT_EQ(state, kWaitQuit);
+  EXPECT_EQ(comm.recvAllocated, kRecvWaiting);
+  state = kWaitExit;
+  comm.ReleaseReceived();
+  Receive("command=CLIENTEXITANSWER&answer=fail&errormsg=no");
+  ASSERT_EQ(Step(), 1);
+  EXPECT_STREQ(error, "WAITCLIENTEXITANSWER: Answer != ok");
+}
+
+TEST_F(ClientLeave, OtherStatesAreNotItsOwn) {
+  state = kElsewhere;
+  EXPECT_EQ(Step(), 0);
+  EXPECT_EQ(state, kElsewhere);
+  EXPECT_TRUE(transport->sent.empty());
+}
+
+// A card table's failure step keeps the check's text, makes the box's text
+// with the server's word and starts the fatal path; the packet stays.
+TEST_F(ClientLeave, AFailedCheckStartsTheFatalPathWithBothTexts) {
+  struct Table {
+    int state;
+    const char* errorText;
+    char statusText[160];
+  } table{kWaitQuit, nullptr, {}};
+  Receive("command=ENDPLAYANSWER&answer=fail&errormsg=no money");
+  FailRecord<Table, kElsewhere>(&table, comm, "WAITENDPLAYQUITANSWER: Answer != ok");
+  EXPECT_EQ(table.state, kElsewhere);
+  EXPECT_STREQ(table.errorText, "WAITENDPLAYQUITANSWER: Answer != ok");
+  EXPECT_STREQ(table.statusText, "CLIENT: WAITENDPLAYQUITANSWER: Answer != ok\nSERVER: no money");
+  EXPECT_EQ(comm.recvAllocated, kRecvWaiting);
+}
+
 }  // namespace
 }  // namespace game
