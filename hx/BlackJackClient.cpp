@@ -145,6 +145,9 @@ void NewGame(BlackJackClientRecord* record, CComm& comm) {
   gInsuranceResult = kInsuranceNotWon;
   gBustSound = 0;
   gBustCountdown = 0;
+  // On BEGINPLAY, the one packet of the round that goes out before its
+  // bet: a round killed before its deal still repeats the last bet.
+  record->lastBet = kw::CarryLastBet(record->lastBet, record->maxBet);
   if (!record->exitFlag) PlayGameSound(kSoundPlaceBet, 0, kSoundEffect);
   record->state = kSendBeginPlay;
 }
@@ -168,7 +171,6 @@ void WaitBeginPlay(BlackJackClientRecord* record, CComm& comm) {
   record->moneyAtStart = money;
   DrawMoney(money - record->bet);
   RedrawBetChips(*record);
-  record->lastBet = kw::CarryLastBet(record->lastBet, record->maxBet);
   record->state = kStartBetting;
 }
 

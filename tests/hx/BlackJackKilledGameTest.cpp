@@ -185,15 +185,14 @@ void AddStage(BlackJackSession& s, Stage stage, bool restored, Settled* settled,
   auto begins = [stage] { return StageBegins(stage); };
   switch (stage) {
     case kBets:
-      // A game killed before its bet was sent comes back open with the
-      // minimum as the old sum: the rebet then places 5, a chip makes it 10.
-      s.When(begins, [restored] {
+      // A game killed before its bet was sent comes back with its old sum
+      // all the same: it went out on the game's BEGINPLAY.
+      s.When(begins, [] {
         EXPECT_EQ(Rec()->bet, 0.0);
-        EXPECT_EQ(Rec()->lastBet, restored ? 5.0 : 10.0);
+        EXPECT_EQ(Rec()->lastBet, 10.0);
         plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::TRUE, plat::FALSE);
         plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::FALSE, plat::FALSE);
       });
-      if (restored) s.When([] { return Rec()->bet == 5.0; }, [] { R::ClickButton(hx::kButtonBet1 + 1); });
       s.When([] { return Rec()->bet == 10.0; }, [] { R::ClickButton(hx::kButtonBet1 + 2); });
       s.When([] { return Rec()->bet == 35.0; }, [] { R::RightClickButton(hx::kButtonRebet); });
       break;
@@ -334,6 +333,9 @@ TEST_F(BlackJackKilledGame, TheGamePlayedThroughIsWhatTheRestoresMustEndAs) {
 }
 
 TEST_F(BlackJackKilledGame, KilledAfterBeginPlay) { ExpectChainEndsAsPlayedThrough({{kNoKill, kBets}}); }
+TEST_F(BlackJackKilledGame, KilledAfterBeginPlayTwice) {
+  ExpectChainEndsAsPlayedThrough({{kNoKill, kBets}, {kBets, kBets}});
+}
 TEST_F(BlackJackKilledGame, KilledAfterFirstDeal) { ExpectChainEndsAsPlayedThrough({{kNoKill, kFirstDeal}}); }
 TEST_F(BlackJackKilledGame, KilledAfterInsurance) { ExpectChainEndsAsPlayedThrough({{kNoKill, kInsurance}}); }
 TEST_F(BlackJackKilledGame, KilledAfterSplit) { ExpectChainEndsAsPlayedThrough({{kNoKill, kSplit}}); }
