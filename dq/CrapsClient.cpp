@@ -151,16 +151,8 @@ void WaitBeginPlay(CrapsClientRecord* record, CComm& comm) {
   if (!ClientArrived(comm)) return;
   // A replayed answer waits for the restore, not for the link.
   if (!ReplayRunning()) DrawLagMeter();
-  static constexpr ClientNumberTag kMoney = {
-      kMoneyAmountTag, "WAITBEGINPLAYANSWER: Can't find tag MONEYAMOUNT",
-      "WAITBEGINPLAYANSWER: Can't get moneyAmount"};
   double money = 0.0;
-  const char* error =
-      ClientCheckAnswer(comm, kBeginPlayAnswer,
-                        "WAITBEGINPLAY: Invalid answerstring: wanted BEGINPLAYANSWER",
-                        "WAITBEGINPLAY: Answer != ok");
-  if (error == nullptr) error = ClientReadNumbers(comm, &kMoney, 1, &money);
-  if (error != nullptr) return Fail(record, comm, error);
+  if (const char* error = ClientReadMoneyAnswer(comm, kBeginPlayMoney, &money)) return Fail(record, comm, error);
   record->balance = money;
   comm.ReleaseReceived();
   if (record->minBet > record->balance && !ReplayRunning()) {

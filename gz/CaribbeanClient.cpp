@@ -103,14 +103,8 @@ void BuildBeginPlay(CaribbeanClientRecord* record, CComm& comm) {
 void WaitBeginPlay(CaribbeanClientRecord* record, CComm& comm) {
   if (!ClientArrived(comm)) return;
   DrawLagMeter();
-  static constexpr ClientNumberTag kMoney = {kMoneyAmountTag, "WAITBEGINPLAYANSWER: Can't find tag MONEYAMOUNT",
-                                             "WAITBEGINPLAYANSWER: Can't get moneyAmount"};
-  const char* error = ClientCheckAnswer(comm, kBeginPlayAnswer,
-                                        "WAITBEGINPLAY: Invalid answerstring: wanted BEGINPLAYANSWER",
-                                        "WAITBEGINPLAY: Answer != ok");
   double money = 0.0;
-  if (error == nullptr) error = ClientReadNumbers(comm, &kMoney, 1, &money);
-  if (error != nullptr) return Fail(record, comm, error);
+  if (const char* error = ClientReadMoneyAnswer(comm, kBeginPlayMoney, &money)) return Fail(record, comm, error);
   comm.ReleaseReceived();
   record->money = money;
   if (record->minAnte * 3.0 > money && !gPlaybackClient.IsActive()) {

@@ -48,25 +48,10 @@ void Fail(R* r, const char* text) {
   r->state = kFatalWrite;
 }
 
-void WaitPlain(R* r, CComm& comm, const char* answer, const char* badCommand, const char* notOk, int next) {
-  if (!game::ClientArrived(comm)) return;
-  if (const char* error = game::ClientCheckAnswer(comm, answer, badCommand, notOk)) return Fail(r, error);
-  comm.ReleaseReceived();
-  r->state = next;
-}
-
 void WaitInit(R* r, CComm& comm) {
   if (!game::ClientArrived(comm)) return;
-  if (!game::ClientGotCommand(comm, game::kClientInitAnswer)) {
-    return Fail(r, "CLIENTINITANSWER: Invalid answerstring: wanted CLIENTINITANSWER");
-  }
-  if (!game::ClientGotAnswer(comm, game::kAnswerOk)) return Fail(r, "WAITCLIENTINIT: Answer != ok");
   double money = 0;
-  switch (game::ClientReadDouble(comm, game::kMoneyAmountTag, &money)) {
-    case game::kTagMissing: return Fail(r, "WAITCLIENTINITANSWER: Can't find tag MONEYAMOUNT");
-    case game::kTagBad: return Fail(r, "WAITCLIENTINITANSWER: Can't get moneyamount");
-    default: break;
-  }
+  if (const char* error = game::ClientReadMoneyAnswer(comm, game::kClientInitMoney, &money)) return Fail(r, error);
   comm.ReleaseReceived();
   ClearSpinRequest(r);
   ShowDenomination(gMachineValue);
@@ -76,16 +61,8 @@ void WaitInit(R* r, CComm& comm) {
 
 void WaitBeginPlay(R* r, CComm& comm) {
   if (!game::ClientArrived(comm)) return;
-  if (!game::ClientGotCommand(comm, game::kBeginPlayAnswer)) {
-    return Fail(r, "WAITBEGINPLAY: Invalid answerstring: wanted BEGINPLAYANSWER");
-  }
-  if (!game::ClientGotAnswer(comm, game::kAnswerOk)) return Fail(r, "WAITBEGINPLAY: Answer != ok");
   double amount = 0;
-  switch (game::ClientReadDouble(comm, game::kMoneyAmountTag, &amount)) {
-    case game::kTagMissing: return Fail(r, "WAITBEGINPLAYANSWER: Can't find tag MONEYAMOUNT");
-    case game::kTagBad: return Fail(r, "WAITBEGINPLAYANSWER: Can't get moneyAmount");
-    default: break;
-  }
+  if (const char* error = game::ClientReadMoneyAnswer(comm, game::kBeginPlayMoney, &amount)) return Fail(r, error);
   comm.ReleaseReceived();
   r->lastMoneyAmount = amount;
   DrawLagMeter();
@@ -217,8 +194,9 @@ void Step(R* r, CComm& comm) {
       return;
     case kSendEndPlay: game::ClientSend(comm, &r->state, kWaitEndPlay); return;
     case kWaitEndPlay:
-      return WaitPlain(r, comm, game::kEndPlayAnswer, "WAITENDPLAYANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
-                       "WAITENDPLAYANSWER: Answer != ok", kBuildBeginPlay);
+      return game::WaitPlainRecord(r, comm, game::kEndPlayAnswer,
+                                   "WAITENDPLAYANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
+                                   "WAITENDPLAYANSWER: Answer != ok", kBuildBeginPlay, Fail);
     default: return;
   }
 }

@@ -94,14 +94,8 @@ void SaveDeckDesign() { LogValue(kDeckDesignEvent, gDeckDesign == kDeckDesignBlu
 
 void WaitBeginPlay(PaiGowClientRecord* record, CComm& comm) {
   if (!ClientArrived(comm)) return;
-  static constexpr ClientNumberTag kMoney = {kMoneyAmountTag, "WAITBEGINPLAYANSWER: Can't find tag MONEYAMOUNT",
-                                             "WAITBEGINPLAYANSWER: Can't get moneyAmount"};
-  const char* error = ClientCheckAnswer(comm, kBeginPlayAnswer,
-                                        "WAITBEGINPLAY: Invalid answerstring: wanted BEGINPLAYANSWER",
-                                        "WAITBEGINPLAY: Answer != ok");
   double money = 0.0;
-  if (error == nullptr) error = ClientReadNumbers(comm, &kMoney, 1, &money);
-  if (error != nullptr) return Fail(record, comm, error);
+  if (const char* error = ClientReadMoneyAnswer(comm, kBeginPlayMoney, &money)) return Fail(record, comm, error);
   comm.ReleaseReceived();
   record->money = money;
   if (money <= 0.0 && !gPlaybackClient.IsActive()) {

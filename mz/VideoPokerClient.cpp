@@ -113,13 +113,6 @@ void WaitFinalDeal(R* r, CComm& comm) {
   r->state = kFlipFinalStart;
 }
 
-void WaitPlain(R* r, CComm& comm, const char* answer, const char* badCommand, const char* notOk, int next) {
-  if (!game::ClientArrived(comm)) return;
-  if (const char* error = game::ClientCheckAnswer(comm, answer, badCommand, notOk)) return Fail(r, error);
-  comm.ReleaseReceived();
-  r->state = next;
-}
-
 constexpr game::ClientLeaveStates kLeave{kBuildQuitEnd, kSendQuitEnd, kWaitQuitEnd, kBuildExit,
                                          kSendExit,     kWaitExit,    kEndWrite};
 
@@ -140,14 +133,8 @@ void Step(R* r, CComm& comm) {
     case kSendInit: game::ClientSend(comm, &r->state, kWaitInit); return;
     case kWaitInit: {
       if (!game::ClientArrived(comm)) return;
-      if (!game::ClientGotCommand(comm, game::kClientInitAnswer)) return Fail(r, "CLIENTINITANSWER: Invalid answerstring: wanted CLIENTINITANSWER");
-      if (!game::ClientGotAnswer(comm, "ok")) return Fail(r, "WAITCLIENTINIT: Answer != ok");
       double money = 0;
-      switch (game::ClientReadDouble(comm, "MONEYAMOUNT", &money)) {
-        case game::kTagMissing: return Fail(r, "WAITCLIENTINITANSWER: Can't find tag MONEYAMOUNT");
-        case game::kTagBad: return Fail(r, "WAITCLIENTINITANSWER: Can't get moneyamount");
-        default: break;
-      }
+      if (const char* error = game::ClientReadMoneyAnswer(comm, game::kClientInitMoney, &money)) return Fail(r, error);
       comm.ReleaseReceived();
       r->money = money;
       r->state = kBuildBeginPlay;
@@ -281,8 +268,9 @@ void Step(R* r, CComm& comm) {
       return;
     case kSendEndPlay: game::ClientSend(comm, &r->state, kWaitEndPlay); return;
     case kWaitEndPlay:
-      return WaitPlain(r, comm, game::kEndPlayAnswer, "WAITENDPLAYANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
-                       "WAITENDPLAYANSWER: Answer != ok", kBuildBeginPlay);
+      return game::WaitPlainRecord(r, comm, game::kEndPlayAnswer,
+                                   "WAITENDPLAYANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
+                                   "WAITENDPLAYANSWER: Answer != ok", kBuildBeginPlay, Fail);
     default: return;
   }
 }

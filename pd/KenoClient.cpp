@@ -47,30 +47,12 @@ void ShowStatus(const char* text) {
   PrintStatusMsg(nullptr);
 }
 
-// The texts of one answer that carries the balance.
-struct MoneyAnswer {
-  const char* command;
-  const char* badCommand;
-  const char* notOk;
-  ClientNumberTag money;
-};
-
-constexpr MoneyAnswer kInitAnswer = {
-    kClientInitAnswer, "CLIENTINITANSWER: Invalid answerstring: wanted CLIENTINITANSWER",
-    "WAITCLIENTINIT: Answer != ok",
-    {kMoneyAmountTag, "WAITCLIENTINITANSWER: Can't find tag MONEYAMOUNT", "WAITCLIENTINITANSWER: Can't get moneyamount"}};
-constexpr MoneyAnswer kBeginPlayMoney = {
-    kBeginPlayAnswer, "WAITBEGINPLAY: Invalid answerstring: wanted BEGINPLAYANSWER", "WAITBEGINPLAY: Answer != ok",
-    {kMoneyAmountTag, "WAITBEGINPLAYANSWER: Can't find tag MONEYAMOUNT", "WAITBEGINPLAYANSWER: Can't get moneyAmount"}};
-
 // 1 with the balance in the record once the answer has come and passed its
 // checks; 0 while it has not come or when it failed (the fatal path).
-int TakeMoneyAnswer(KenoClientRecord* record, CComm& comm, const MoneyAnswer& answer) {
+int TakeMoneyAnswer(KenoClientRecord* record, CComm& comm, const ClientMoneyAnswer& answer) {
   if (!ClientArrived(comm)) return 0;
-  const char* error = ClientCheckAnswer(comm, answer.command, answer.badCommand, answer.notOk);
   double money = 0.0;
-  if (error == nullptr) error = ClientReadNumbers(comm, &answer.money, 1, &money);
-  if (error != nullptr) {
+  if (const char* error = ClientReadMoneyAnswer(comm, answer, &money)) {
     Fail(record, comm, error);
     return 0;
   }
@@ -80,7 +62,7 @@ int TakeMoneyAnswer(KenoClientRecord* record, CComm& comm, const MoneyAnswer& an
 }
 
 void WaitInit(KenoClientRecord* record, CComm& comm) {
-  if (!TakeMoneyAnswer(record, comm, kInitAnswer)) return;
+  if (!TakeMoneyAnswer(record, comm, kClientInitMoney)) return;
   record->shootRequest = 0;
   record->stake = 5;
   DrawStatusPanel();

@@ -58,16 +58,8 @@ void DisableRoundButtons() {
 
 void WaitInit(R* r, CComm& comm) {
   if (!game::ClientArrived(comm)) return;
-  if (!game::ClientGotCommand(comm, game::kClientInitAnswer)) {
-    return Fail(r, "CLIENTINITANSWER: Invalid answerstring: wanted CLIENTINITANSWER");
-  }
-  if (!game::ClientGotAnswer(comm, game::kAnswerOk)) return Fail(r, "WAITCLIENTINIT: Answer != ok");
   double money = 0;
-  switch (game::ClientReadDouble(comm, game::kMoneyAmountTag, &money)) {
-    case game::kTagMissing: return Fail(r, "WAITCLIENTINITANSWER: Can't find tag MONEYAMOUNT");
-    case game::kTagBad: return Fail(r, "WAITCLIENTINITANSWER: Can't get moneyamount");
-    default: break;
-  }
+  if (const char* error = game::ClientReadMoneyAnswer(comm, game::kClientInitMoney, &money)) return Fail(r, error);
   static constexpr const char* kLimitTags[] = {kMinTableTag, kMaxTableTag, kMinNrTag,
                                                kMaxNrTag,    kMinExternTag, kMaxExternTag};
   double limits[6] = {};
@@ -89,16 +81,8 @@ void WaitInit(R* r, CComm& comm) {
 
 void WaitBeginPlay(R* r, CComm& comm) {
   if (!game::ClientArrived(comm)) return;
-  if (!game::ClientGotCommand(comm, game::kBeginPlayAnswer)) {
-    return Fail(r, "WAITBEGINPLAY: Invalid answerstring: wanted BEGINPLAYANSWER");
-  }
-  if (!game::ClientGotAnswer(comm, game::kAnswerOk)) return Fail(r, "WAITBEGINPLAY: Answer != ok");
   double money = 0;
-  switch (game::ClientReadDouble(comm, game::kMoneyAmountTag, &money)) {
-    case game::kTagMissing: return Fail(r, "WAITBEGINPLAYANSWER: Can't find tag MONEYAMOUNT");
-    case game::kTagBad: return Fail(r, "WAITBEGINPLAYANSWER: Can't get moneyAmount");
-    default: break;
-  }
+  if (const char* error = game::ClientReadMoneyAnswer(comm, game::kBeginPlayMoney, &money)) return Fail(r, error);
   comm.ReleaseReceived();
   r->money = money;
   DrawLagMeter();
@@ -162,14 +146,6 @@ void WaitSpin(R* r, CComm& comm) {
   gSomeSlotWon = won;
   ShowStatus("Spinning, please wait..");
   r->state = kSpinWait;
-}
-
-// An answer without data: the next state once it came right.
-void WaitPlain(R* r, CComm& comm, const char* answer, const char* badCommand, const char* notOk, int next) {
-  if (!game::ClientArrived(comm)) return;
-  if (const char* e = game::ClientCheckAnswer(comm, answer, badCommand, notOk)) return Fail(r, e);
-  comm.ReleaseReceived();
-  r->state = next;
 }
 
 constexpr game::ClientLeaveStates kLeave{kBuildQuitEnd, kSendQuitEnd, kWaitQuitEnd, kBuildExit,
@@ -271,8 +247,9 @@ void Step(R* r, CComm& comm) {
       return;
     case kSendEndPlay: game::ClientSend(comm, &r->state, kWaitEndPlay); return;
     case kWaitEndPlay:
-      return WaitPlain(r, comm, game::kEndPlayAnswer, "WAITENDPLAYANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
-                       "WAITENDPLAYANSWER: Answer != ok", kBuildBeginPlay);
+      return game::WaitPlainRecord(r, comm, game::kEndPlayAnswer,
+                                   "WAITENDPLAYANSWER: Invalid answerstring: wanted ENDPLAYANSWER",
+                                   "WAITENDPLAYANSWER: Answer != ok", kBuildBeginPlay, Fail);
     default: return;
   }
 }

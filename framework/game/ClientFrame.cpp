@@ -69,6 +69,11 @@ const char* ClientCheckAnswer(CComm& comm, const char* answerName, const char* b
   return nullptr;
 }
 
+const char* ClientReadMoneyAnswer(CComm& comm, const ClientMoneyAnswer& answer, double* money) {
+  if (const char* error = ClientCheckAnswer(comm, answer.command, answer.badCommand, answer.notOk)) return error;
+  return ClientReadNumbers(comm, &answer.money, 1, money);
+}
+
 void ClientFatalText(CComm& comm, const char* clientText, char* text, std::size_t size) {
   const char* server =
       comm.recvAllocated == kRecvWaiting ? ClientTagValue(comm, kErrorMsgTag) : nullptr;

@@ -58,6 +58,37 @@ const char* ClientReadNumbers(CComm& comm, const ClientNumberTag* tags, int coun
 const char* ClientCheckAnswer(CComm& comm, const char* answerName, const char* badCommand,
                               const char* notOk);
 
+// An answer that carries the balance: its command and answer checks and its
+// money tag, each with its error text.
+struct ClientMoneyAnswer {
+  const char* command;
+  const char* badCommand;
+  const char* notOk;
+  ClientNumberTag money;
+};
+// The CLIENTINITANSWER and BEGINPLAYANSWER every client waits for.
+inline constexpr ClientMoneyAnswer kClientInitMoney = {
+    kClientInitAnswer, "CLIENTINITANSWER: Invalid answerstring: wanted CLIENTINITANSWER",
+    "WAITCLIENTINIT: Answer != ok",
+    {kMoneyAmountTag, "WAITCLIENTINITANSWER: Can't find tag MONEYAMOUNT", "WAITCLIENTINITANSWER: Can't get moneyamount"}};
+inline constexpr ClientMoneyAnswer kBeginPlayMoney = {
+    kBeginPlayAnswer, "WAITBEGINPLAY: Invalid answerstring: wanted BEGINPLAYANSWER", "WAITBEGINPLAY: Answer != ok",
+    {kMoneyAmountTag, "WAITBEGINPLAYANSWER: Can't find tag MONEYAMOUNT", "WAITBEGINPLAYANSWER: Can't get moneyAmount"}};
+// Checks the arrived packet and reads its balance: null with *money read
+// (the packet kept for more reads), else the failed check's text.
+const char* ClientReadMoneyAnswer(CComm& comm, const ClientMoneyAnswer& answer, double* money);
+
+// A wait for an answer without data: once it came and passed its checks the
+// packet is released and the state is next; else fail with the check's text.
+template <typename Record>
+void WaitPlainRecord(Record* record, CComm& comm, const char* answer, const char* badCommand, const char* notOk,
+                     int next, void (*fail)(Record*, const char*)) {
+  if (!ClientArrived(comm)) return;
+  if (const char* error = ClientCheckAnswer(comm, answer, badCommand, notOk)) return fail(record, error);
+  comm.ReleaseReceived();
+  record->state = next;
+}
+
 // ---- The fatal path and the end -----------------------------------------------
 // The box text: "CLIENT: " and clientText, then "\nSERVER: " and the waiting
 // packet's "ERRORMSG" when one came and is not empty; cut to size - 1.
