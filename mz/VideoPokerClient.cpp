@@ -117,11 +117,7 @@ constexpr game::ClientLeaveStates kLeave{kBuildQuitEnd, kSendQuitEnd, kWaitQuitE
                                          kSendExit,     kWaitExit,    kEndWrite};
 
 void Step(R* r, CComm& comm) {
-  const char* error = nullptr;
-  if (game::ClientLeaveStep(kLeave, &r->state, comm, &error)) {
-    if (error != nullptr) Fail(r, error);
-    return;
-  }
+  if (game::RunClientLeave(kLeave, r, comm, Fail)) return;
   switch (r->state) {
     case kBuildInit:
       if (!game::ClientBuild(comm, game::kClientInit)) return;

@@ -37,6 +37,16 @@ struct ClientLeaveStates {
 // box; else null), or 0 for any other state, which is left alone.
 int ClientLeaveStep(const ClientLeaveStates& s, int* state, CComm& comm, const char** error);
 
+// The same for a record with a state and the machine's failure step: 1
+// when the state was one of the leave's.
+template <typename Record>
+int RunClientLeave(const ClientLeaveStates& s, Record* record, CComm& comm, void (*fail)(Record*, const char*)) {
+  const char* error = nullptr;
+  if (!ClientLeaveStep(s, &record->state, comm, &error)) return 0;
+  if (error != nullptr) fail(record, error);
+  return 1;
+}
+
 // One frame of *state when it is one of the endings: answers 1 (with
 // *error the failed check's text, else null), or 0 for any other state,
 // which is left alone. boxText: the fatal box's text.
