@@ -26,7 +26,7 @@ CCardTableRun::CCardTableRun(const GameDefinition& game, const artwork::Sheet& s
   std::error_code error;
   std::filesystem::remove_all(folder_.Path() + "/games/wav", error);
   ScriptedMainClient& mainClient = StartScriptedMainClient();
-  mainClient.onConnect = [this, &mainClient] {
+  mainClient.onConnect = [this] {
     if (sendRecord) SendPlayerRecord();
   };
   program_.script.everyIdle = [draw] {
