@@ -15,8 +15,10 @@ namespace common {
 namespace {
 
 std::vector<CWindowClass>& Classes() {
-  static std::vector<CWindowClass> classes;
-  return classes;
+  // Lives until exit, like the window table: a static object may still
+  // unregister its class while the program ends.
+  static auto* classes = new std::vector<CWindowClass>;
+  return *classes;
 }
 
 std::uintptr_t Key(HWND h) { return reinterpret_cast<std::uintptr_t>(h); }
