@@ -1,6 +1,7 @@
 // The default window procedure, subclassing and the user data of a window.
 #include "platform/common/Window.h"
 
+#include "platform/common/Device.h"
 #include "platform/common/Gdi.h"
 
 namespace plat {
@@ -26,7 +27,9 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 1;
     }
     case WM_SETTEXT:
-      common::SetOwnText(*w, lParam ? reinterpret_cast<const char*>(lParam) : "");
+      w->title = lParam ? reinterpret_cast<const char*>(lParam) : "";
+      w->needsPaint = true;
+      common::TitleNative(*w);
       return TRUE;
     case WM_SETFONT:
       w->font = reinterpret_cast<HFONT>(wParam);

@@ -31,6 +31,17 @@ struct CWindowCore {
   bool destroyStarted = false;  // DestroyWindow is sending WM_DESTROY
   bool destroying = false;      // gone for every call but the table
   std::vector<std::pair<HWND, UINT>> watchers;  // told of its end (WatchWindow)
+  // Window state, whichever device shows it.
+  std::string title;
+  RECT rect{};      // outer frame: screen coordinates, or the parent's client coordinates
+  RECT restored{};  // the frame before minimising or maximising
+  SIZE client{};    // the client area the program draws on
+  POINT minTrack{0, 0};  // top-level windows: from WM_GETMINMAXINFO at creation
+  bool visible = false;
+  bool enabled = true;
+  bool minimised = false;
+  bool maximised = false;
+  HWND sameAppAs = nullptr;  // an ownerless dialog counts as the program that opened it
 };
 
 // The live window of this process with that handle, or null.
@@ -46,12 +57,6 @@ HWND TopLevelOf(HWND hwnd);
 
 // A window handle above every one made before in this process.
 HWND NewWindowHandle();
-// WM_SETTEXT reached DefWindowProc; the window's own text is now that.
-void SetOwnText(CWindowCore& window, const char* text);
-// Whether the window itself is shown, whatever its parent is.
-bool IsShown(const CWindowCore& window);
-// DestroyWindow begins: a top-level window stops showing, without messages.
-void HideForDestroy(CWindowCore& window);
 // The window's record goes next: the device lets go of what shows it.
 void ForgetWindow(CWindowCore& window);
 

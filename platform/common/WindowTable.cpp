@@ -7,8 +7,10 @@
 #include <algorithm>
 
 #include "platform/common/ControlClasses.h"
+#include "platform/common/Device.h"
 #include "platform/common/Gdi.h"
 #include "platform/common/Input.h"
+#include "platform/common/WindowState.h"
 
 namespace plat {
 namespace common {
@@ -149,7 +151,11 @@ BOOL DestroyWindow(HWND hwnd) {
     if (o->owner == hwnd && !o->destroying) owned.push_back(o->handle);
   }
   for (HWND o : owned) DestroyWindow(o);
-  common::HideForDestroy(*w);
+  // A top-level window stops showing first, without messages.
+  if (!w->parent && w->visible) {
+    w->visible = false;
+    common::ShowNative(*w);
+  }
   SendMessage(hwnd, WM_DESTROY, 0, 0);
   w = WindowTable().FindAny(hwnd);
   if (!w) return TRUE;
@@ -159,6 +165,8 @@ BOOL DestroyWindow(HWND hwnd) {
   common::ThreadQueue().DropWindow(hwnd);
   if (CWindowCore* p = WindowTable().FindAny(w->parent)) std::erase(p->children, hwnd);
   common::DeleteDcsOf(hwnd);
+  common::LoseForeground(hwnd);
+  common::LoseFocus(hwnd);
   common::ForgetWindow(*w);
   const auto watchers = w->watchers;
   WindowTable().Remove(hwnd);
@@ -180,7 +188,7 @@ BOOL SetWindowText(HWND hwnd, const char* text) {
 BOOL UpdateWindow(HWND hwnd) {
   const CWindowCore* w = FindCore(hwnd);
   if (!w) return FALSE;
-  if (w->needsPaint && common::IsShown(*w)) SendMessage(hwnd, WM_PAINT, 0, 0);
+  if (w->needsPaint && w->visible) SendMessage(hwnd, WM_PAINT, 0, 0);
   return TRUE;
 }
 

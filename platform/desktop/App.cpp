@@ -1,6 +1,7 @@
 #include "platform/desktop/App.h"
 
 #include <QApplication>
+#include <QWidget>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -13,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/common/WindowState.h"
 #include "platform/desktop/Audio.h"
 #include "platform/desktop/Bus.h"
 #include "platform/desktop/DeviceContext.h"
@@ -62,15 +64,13 @@ DisplayLook LookForDisplay() {
   return {false, nullptr};
 }
 
+// A window's own activation tells the model which one is active; this only
+// tells it that the program lost the keyboard, or got it back without one.
 void OnApplicationState(Qt::ApplicationState state) {
   const bool active = state == Qt::ApplicationActive;
   if (active == g_active) return;
   g_active = active;
-  for (CWindow* w : Windows().TopLevels()) {
-    if (w->kind == WindowKind::kTopLevel || w->kind == WindowKind::kDialog) {
-      Post(w->handle, WM_ACTIVATEAPP, active ? 1 : 0, 0);
-    }
-  }
+  if (!active || !common::Foreground()) common::SetAppActive(active);
 }
 
 // Windows go without messages: the program has finished with them.
@@ -147,6 +147,11 @@ BOOL InitBackend(int argc, char** argv) {
                      CQtEntry entry;
                      OnApplicationState(s);
                    });
+  // The user's keyboard moves (a click, Tab in a dialog): the model follows.
+  QObject::connect(g_app, &QApplication::focusChanged, g_app, [](QWidget*, QWidget* now) {
+    CQtEntry entry;
+    if (const HWND h = WindowOfWidget(now)) common::FocusFromDevice(h);
+  });
   return TRUE;
 }
 
@@ -160,6 +165,7 @@ void ShutdownBackend() {
   StopWave();
   ShutdownAudio();
   DropAllWindows();
+  common::ResetWindowState();
   Queue().Clear();
   DisconnectBus();
   ShutdownPump();

@@ -14,6 +14,7 @@
 #include <set>
 #include <vector>
 
+#include "platform/common/WindowState.h"
 #include "platform/desktop/Handles.h"
 #include "platform/desktop/MessageQueue.h"
 #include "platform/desktop/Pump.h"
@@ -92,7 +93,7 @@ class CBusObject : public QDBusVirtualObject {
     if (member == QLatin1String("Find") && a.size() == 3) {
       const QByteArray className = a[0].toString().toLatin1();
       const QByteArray title = a[1].toString().toLatin1();
-      const HWND found = FindLocalTopLevel(className.constData(),
+      const HWND found = common::FindLocalWindow(className.constData(),
                                            a[2].toBool() ? title.constData() : nullptr);
       c.send(m.createReply(
           QVariant::fromValue(static_cast<qulonglong>(reinterpret_cast<std::uintptr_t>(found)))));

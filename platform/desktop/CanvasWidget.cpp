@@ -1,5 +1,6 @@
 #include "platform/desktop/CanvasWidget.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -7,8 +8,7 @@
 #include <QPaintEvent>
 #include <QShowEvent>
 
-#include <cmath>
-
+#include "platform/common/WindowState.h"
 #include "platform/desktop/App.h"
 #include "platform/desktop/DialogBox.h"
 #include "platform/desktop/KeyMap.h"
@@ -32,32 +32,25 @@ QSize CCanvasWidget::CanvasSize() const {
   return w && !w->canvas.isNull() ? w->canvas.size() : size();
 }
 
+namespace {
+
+SIZE ToSize(QSize s) { return SIZE{s.width(), s.height()}; }
+
+}  // namespace
+
 QRect CCanvasWidget::PictureRect() const {
-  const QSize picture = CanvasSize();
-  if (picture == size() || picture.isEmpty()) return QRect(QPoint(0, 0), picture);
-  const double scale = std::min(static_cast<double>(width()) / picture.width(),
-                                static_cast<double>(height()) / picture.height());
-  const int w = static_cast<int>(std::lround(picture.width() * scale));
-  const int h = static_cast<int>(std::lround(picture.height() * scale));
-  return QRect((width() - w) / 2, (height() - h) / 2, w, h);
+  const RECT r = common::FitPicture(ToSize(size()), ToSize(CanvasSize()));
+  return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 QPoint CCanvasWidget::ToPicture(QPoint p) const {
-  const QRect r = PictureRect();
-  const QSize picture = CanvasSize();
-  if (r.size() == picture) return p - r.topLeft();
-  const double x = std::floor((p.x() - r.x()) * static_cast<double>(picture.width()) / r.width());
-  const double y = std::floor((p.y() - r.y()) * static_cast<double>(picture.height()) / r.height());
-  return QPoint(static_cast<int>(x), static_cast<int>(y));
+  const POINT q = common::ViewToPicture(ToSize(size()), ToSize(CanvasSize()), POINT{p.x(), p.y()});
+  return QPoint(q.x, q.y);
 }
 
 QPoint CCanvasWidget::FromPicture(QPoint p) const {
-  const QRect r = PictureRect();
-  const QSize picture = CanvasSize();
-  if (r.size() == picture || picture.isEmpty()) return p + r.topLeft();
-  const double x = p.x() * static_cast<double>(r.width()) / picture.width();
-  const double y = p.y() * static_cast<double>(r.height()) / picture.height();
-  return QPoint(r.x() + static_cast<int>(std::lround(x)), r.y() + static_cast<int>(std::lround(y)));
+  const POINT q = common::PictureToView(ToSize(size()), ToSize(CanvasSize()), POINT{p.x(), p.y()});
+  return QPoint(q.x, q.y);
 }
 
 void CCanvasWidget::CanvasChanged(const QRect& canvasRect) {
@@ -154,21 +147,36 @@ void CCanvasWidget::closeEvent(QCloseEvent* event) {
   if (Windows().Find(m_hwnd)) PostInput(m_hwnd, WM_CLOSE, 0, 0);
 }
 
-// A window manager's maximise and minimise come here; without one the
-// backend keeps the maximised state itself (Windows.cpp).
+// What the user or a window manager does to the window reaches the model.
 void CCanvasWidget::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() != QEvent::WindowStateChange) return;
   CWindow* w = Windows().Find(m_hwnd);
   if (!w) return;
-  const bool zoomed = WindowManagerRunning() ? isMaximized() : w->zoomed;
-  const bool iconic = isMinimized();
-  if (zoomed == w->zoomed && iconic == w->iconic) return;
-  w->zoomed = zoomed;
-  w->iconic = iconic;
-  const WPARAM kind = iconic ? SIZE_MINIMIZED : zoomed ? SIZE_MAXIMIZED : SIZE_RESTORED;
-  const QSize s = CanvasSize();
-  PostInput(m_hwnd, WM_SIZE, kind, iconic ? 0 : MAKELPARAM(s.width(), s.height()));
+  CQtEntry entry;
+  if (event->type() == QEvent::WindowStateChange) {
+    // Without a window manager maximising is the model's alone.
+    const bool maximised = WindowManagerRunning() ? isMaximized() : w->maximised;
+    common::StateFromDevice(m_hwnd, isMinimized(), maximised);
+  } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    common::ActivatedByDevice(m_hwnd, WindowOfWidget(QApplication::focusWidget()));
+  }
+}
+
+void CCanvasWidget::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  ReportFrame();
+}
+
+void CCanvasWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  ReportFrame();
+}
+
+void CCanvasWidget::ReportFrame() {
+  if (!isWindow() || !Windows().Find(m_hwnd)) return;
+  CQtEntry entry;
+  const QRect g = geometry();
+  common::FrameFromDevice(m_hwnd, RECT{g.x(), g.y(), g.x() + g.width(), g.y() + g.height()});
 }
 
 bool CCanvasWidget::focusNextPrevChild(bool next) {

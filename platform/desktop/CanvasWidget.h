@@ -32,11 +32,15 @@ class CCanvasWidget : public QWidget {
   void keyReleaseEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool focusNextPrevChild(bool next) override;
 
  private:
   QSize CanvasSize() const;
   void PostButton(QMouseEvent* event, bool down);
+  // The widget's place on the screen, for the model.
+  void ReportFrame();
   HWND m_hwnd;
 };
 

@@ -18,6 +18,7 @@
 
 #include "platform/desktop/ControlWidgets.h"
 #include "platform/common/ControlClasses.h"
+#include "platform/common/WindowState.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"
 #include "platform/desktop/KeyMap.h"
@@ -234,11 +235,11 @@ CWindow* CreateControl(CWindow* parent, ControlKind kind, int id, const char* te
   c->id = id;
   c->controlKind = kind;
   c->controlStyle = controlStyle;
-  c->style = windowStyle | WS_CHILD;
+  c->style = (windowStyle | WS_CHILD | ((controlStyle & CS_DISABLED) ? WS_DISABLED : 0)) &
+             ~((controlStyle & CS_HIDDEN) ? WS_VISIBLE : 0);
   QWidget* widget = MakeWidget(c, parent->widget, text ? QString::fromLatin1(text) : QString());
   Windows().BindWidget(c, widget);
   widget->installEventFilter(new CControlFilter(c->handle, widget));
-  parent->children.push_back(c->handle);
   c->needsPaint = true;
   QRect place = rect;
   if (kind == CTL_COMBOBOX) {
@@ -249,9 +250,8 @@ CWindow* CreateControl(CWindow* parent, ControlKind kind, int id, const char* te
     const int item = QFontMetrics(combo->font()).height() + 2;
     combo->setMaxVisibleItems(std::max(1, (rect.height() - field) / item));
   }
-  widget->setGeometry(place);
-  if ((windowStyle & WS_DISABLED) || (controlStyle & CS_DISABLED)) widget->setEnabled(false);
-  widget->setVisible((windowStyle & WS_VISIBLE) && !(controlStyle & CS_HIDDEN));
+  common::InitFrame(*c, place.x(), place.y(), place.width(), place.height());
+  if (!common::StartWindow(*c, nullptr, false)) return nullptr;
   if ((controlStyle & CS_OWNERDRAW) && (kind == CTL_COMBOBOX || kind == CTL_LISTBOX)) {
     MeasureItems(c, rect.width());
   }

@@ -11,6 +11,7 @@
 #include "platform/desktop/Fonts.h"
 #include "platform/desktop/MessageLoop.h"
 #include "platform/desktop/Pump.h"
+#include "platform/common/WindowState.h"
 #include "platform/common/ResourceRegistry.h"
 #include "platform/desktop/WindowTable.h"
 
@@ -147,14 +148,16 @@ INT_PTR DialogBoxParam(HINSTANCE, int templateId, HWND owner, DLGPROC proc, LPAR
   desktop::ResizeCanvas(d, size);
   d->canvas.fill(desktop::ToQColor(common::kDialogFace));
   widget->setFixedSize(size);
-  widget->setWindowTitle(QString::fromLatin1(t->title ? t->title : ""));
+  d->title = t->title ? t->title : "";
+  widget->setWindowTitle(QString::fromLatin1(d->title.c_str()));
   widget->setFont(desktop::MakeDialogFont(t->fontFace, t->fontSize));
   d->needsPaint = true;
   d->needsErase = true;
   const QRect over = ownerWindow && !t->centred && ownerWindow->widget->isVisible()
                          ? QRect(ownerWindow->widget->mapToGlobal(QPoint(0, 0)), ownerWindow->widget->size())
                          : desktop::AvailableGeometry();
-  widget->move(over.x() + (over.width() - size.width()) / 2, over.y() + (over.height() - size.height()) / 2);
+  const QPoint at(over.x() + (over.width() - size.width()) / 2, over.y() + (over.height() - size.height()) / 2);
+  common::PlaceClientArea(*d, RECT{at.x(), at.y(), at.x() + size.width(), at.y() + size.height()});
   for (int i = 0; i < t->itemCount; ++i) {
     const DLGITEMTEMPLATE& item = t->items[i];
     desktop::CreateControl(d, item.kind, item.id, item.text,
@@ -165,9 +168,7 @@ INT_PTR DialogBoxParam(HINSTANCE, int templateId, HWND owner, DLGPROC proc, LPAR
   const LRESULT takeFocus = SendMessage(h, WM_INITDIALOG, 0, initParam);
   d = Windows().Find(h);
   if (d && !d->dialogEnded) {
-    d->widget->show();
-    d->widget->raise();
-    d->widget->activateWindow();
+    ShowWindow(h, SW_SHOW);
     if (takeFocus) desktop::FocusFirstControl(d);
     desktop::RunModalLoop(h, desktop::DialogDone);
   }
@@ -175,7 +176,7 @@ INT_PTR DialogBoxParam(HINSTANCE, int templateId, HWND owner, DLGPROC proc, LPAR
   const INT_PTR result = d ? d->dialogResult : -1;
   DestroyWindow(h);
   ownerWindow = Windows().Find(ownerHandle);
-  if (ownerWindow && ownerWindow->widget->isVisible()) ownerWindow->widget->activateWindow();
+  if (ownerWindow && ownerWindow->visible) SetForegroundWindow(ownerHandle);
   return result;
 }
 

@@ -122,6 +122,7 @@ int MessageBox(HWND owner, const char* text, const char* caption, UINT type) {
   w->proc = MessageBoxProc;
   w->owner = ownerWindow ? ownerWindow->handle : nullptr;
   w->style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  w->title = caption ? caption : "Error";
   auto* box = new QMessageBox(icon, QString::fromLatin1(caption ? caption : "Error"),
                               QString::fromLatin1(text ? text : ""), buttons,
                               ownerWindow ? ownerWindow->widget : nullptr);
@@ -143,6 +144,7 @@ int MessageBox(HWND owner, const char* text, const char* caption, UINT type) {
     self->dialogEnded = true;
     self->dialogResult = AnswerOf(box->standardButton(b));
   });
+  w->visible = true;
   box->show();
   box->raise();
   box->activateWindow();

@@ -1,5 +1,7 @@
 #include "platform/desktop/WindowTable.h"
 
+#include <QWidget>
+
 #include <unistd.h>
 
 #include "platform/desktop/Handles.h"
@@ -55,6 +57,13 @@ std::vector<CWindow*> CWindowTable::All() const {
   std::vector<CWindow*> out;
   for (common::CWindowCore* core : common::WindowTable().All()) out.push_back(static_cast<CWindow*>(core));
   return out;
+}
+
+HWND WindowOfWidget(const QWidget* widget) {
+  for (; widget; widget = widget->parentWidget()) {
+    if (CWindow* w = Windows().FindByWidget(widget)) return w->handle;
+  }
+  return nullptr;
 }
 
 std::vector<CWindow*> ChildrenOf(const CWindow* window) {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QImage>
-#include <QRect>
 
 #include <map>
 #include <vector>
@@ -25,13 +24,9 @@ struct CWindow : common::CWindowCore {
   DWORD controlStyle = 0;           // CS_* bits of a control
   QWidget* widget = nullptr;
   QImage canvas;                    // top-level windows and dialogs: what the DC draws on
-  bool zoomed = false;
-  bool iconic = false;
-  bool everShown = false;
   bool nativeEvent = false;         // a Qt input event is going through a subclass procedure
   bool nativeDefault = false;       // ... and reached the built-in procedure
   int itemHeight = 0;               // owner-drawn items: the height WM_MEASUREITEM asked for
-  QRect restoreGeometry;            // before maximising without a window manager
   bool dialogEnded = false;
   INT_PTR dialogResult = 0;
 };
@@ -59,9 +54,8 @@ class CWindowTable {
 
 CWindowTable& Windows();
 
-// A top-level window of this process by class (and title when not null),
-// both ignoring case; null when there is none.
-HWND FindLocalTopLevel(const char* className, const char* title);
+// The window whose widget is widget or holds it; null for none.
+HWND WindowOfWidget(const QWidget* widget);
 
 // The window a control sits in, the owner of a top-level one; or null.
 inline CWindow* ParentOf(const CWindow* window) {

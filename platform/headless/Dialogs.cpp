@@ -91,7 +91,7 @@ void PaintControl(HWND ctl) {
   if (!w || !cs) return;
   w->needsPaint = false;
   const SIZE size = ClientSize(*w);
-  const bool focused = S().focus == ctl;
+  const bool focused = GetFocus() == ctl;
   // Statics and read-only edits take their background from the parent.
   const bool asksParent = cs->kind == CTL_STATIC || cs->kind == CTL_STATICFRAME || cs->kind == CTL_GROUPBOX ||
                           (cs->kind == CTL_EDIT && cs->readOnly);
@@ -314,8 +314,8 @@ INT_PTR DialogBoxParam(HINSTANCE instance, int templateId, HWND owner, DLGPROC p
   const DLGTEMPLATE* t = common::FindDialogResource(templateId);
   if (!t || !proc || (owner && !FindWindowObj(owner))) return -1;
   State& s = S();
-  const HWND oldFocus = s.focus;
-  const HWND oldForeground = s.foreground;
+  const HWND oldFocus = GetFocus();
+  const HWND oldForeground = common::Foreground();
 
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   const int frame = GetSystemMetrics(SM_CXFRAME);
@@ -627,7 +627,7 @@ void TypeText(HWND dialog, int id, const char* text) {
   HWND ctl = UsableControl(dialog, id);
   ControlState* cs = ControlOfKind(ctl, CTL_EDIT, CTL_EDIT);
   if (!cs || cs->readOnly) return;
-  if (S().focus != ctl) SetFocus(ctl);
+  if (GetFocus() != ctl) SetFocus(ctl);
   cs = ControlOfKind(ctl, CTL_EDIT, CTL_EDIT);
   if (!cs) return;
   std::string typed;
@@ -646,7 +646,7 @@ void SelectItem(HWND dialog, int id, int index) {
   ControlState* cs = ItemsOf(ctl);
   if (!cs || index < 0 || index >= static_cast<int>(cs->items.size())) return;
   const WORD code = cs->kind == CTL_COMBOBOX ? CBN_SELCHANGE : LBN_SELCHANGE;
-  if (S().focus != ctl) SetFocus(ctl);
+  if (GetFocus() != ctl) SetFocus(ctl);
   cs = ItemsOf(ctl);
   if (!cs) return;
   cs->curSel = index;

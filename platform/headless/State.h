@@ -13,6 +13,7 @@
 
 #include "platform/common/Gdi.h"
 #include "platform/common/MessageQueue.h"
+#include "platform/common/WindowState.h"
 #include "platform/common/WindowTable.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/plat.h"
@@ -58,19 +59,9 @@ struct ControlState {
   std::vector<std::string> tabs;  // tab control
 };
 
-// The built-in kind, the frame, the state of showing and the picture are
-// the headless device's.
+// The built-in kind and the picture are the headless device's.
 struct Window : common::CWindowCore {
   Builtin builtin = Builtin::None;
-  std::string title;
-  HWND sameAppAs = nullptr;  // an ownerless dialog counts as the program that opened it
-  RECT rect{};  // outer frame: screen coordinates, or the parent's client coordinates
-  RECT restored{};
-  POINT minTrack{0, 0};  // top-level windows: from WM_GETMINMAXINFO at creation
-  bool visible = false;
-  bool enabled = true;
-  bool minimised = false;
-  bool maximised = false;
   // Top-level windows: the client area's picture.
   int fbWidth = 0;
   int fbHeight = 0;
@@ -109,8 +100,6 @@ struct State {
   bool shiftDown = false;
   bool controlDown = false;
 
-  HWND foreground = nullptr;
-  HWND focus = nullptr;
   POINT cursorPos{0, 0};
 
   int screenWidth = 1024;
@@ -155,16 +144,14 @@ State& S();
 // ---- Shared helpers between the backend's files -----------------------------
 
 inline Window* FindWindowObj(HWND hwnd) { return static_cast<Window*>(common::FindCore(hwnd)); }
-POINT ClientOrigin(const Window& w);  // screen coordinates
-SIZE ClientSize(const Window& w);
-int FrameWidth(const Window& w);
-int CaptionHeight(const Window& w);
+using common::ActivateWindow;
+using common::ClientOrigin;  // screen coordinates
+using common::ClientSize;
 
 // Creates a window of the built-in kind (dialogs and their controls).
 HWND CreateWindowInternal(const char* className, const char* title, DWORD style, int x, int y,
                           int width, int height, HWND parent, int id, void* createParam,
                           Builtin builtin, ControlKind kind, DWORD cstyle);
-void ActivateWindow(HWND hwnd);
 LRESULT BuiltinControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // Delivers posted messages for windows at or below root, and paints the
