@@ -27,6 +27,7 @@ HWND StartWindow(CWindowCore& window, void* createParam, bool sendCreate) {
   const HWND hwnd = window.handle;
   if (child) FindCore(window.parent)->children.push_back(hwnd);
   PlaceNative(window);
+  ShowNative(window);  // hidden until shown, whatever the device made
   if (!window.enabled) EnableNative(window);
 
   if (!child) {

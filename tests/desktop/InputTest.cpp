@@ -1,6 +1,6 @@
 // Real input from the X server (made with xdotool): pointer positions in a
-// scaled window come back in picture coordinates, buttons and keys become
-// their messages, and the program hears of its activation.
+// scaled window come back in picture coordinates, and buttons and keys
+// become their messages.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -86,19 +86,6 @@ TEST_F(InputTest, KeysArriveAsKeyMessages) {
   EXPECT_EQ(keys[3].wParam, VK_ESCAPE);
   EXPECT_EQ(keys[4].msg, static_cast<UINT>(WM_CHAR));
   EXPECT_EQ(keys[4].wParam, static_cast<WPARAM>(0x1B));
-}
-
-TEST_F(InputTest, ActivationIsReportedBothWays) {
-  ShowWindow(hwnd, SW_HIDE);
-  ASSERT_TRUE(PumpUntil([&] {
-    const auto* a = Last(windows, WM_ACTIVATEAPP);
-    return a && a->wParam == 0;
-  }));
-  ShowWindow(hwnd, SW_SHOWNORMAL);
-  ASSERT_TRUE(PumpUntil([&] {
-    const auto* a = Last(windows, WM_ACTIVATEAPP);
-    return a && a->wParam == 1;
-  }));
 }
 
 // A dialog driven by real input: typing into a subclassed edit (its

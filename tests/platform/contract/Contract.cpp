@@ -20,6 +20,8 @@ void Contract::TearDown() {
   for (HWND h : m_windows) {
     if (IsWindow(h)) DestroyWindow(h);
   }
+  for (const std::string& name : m_registered) UnregisterClass(name.c_str(), GetModuleInstance());
+  m_registered.clear();
   MSG m;
   while (PeekMessage(&m, nullptr, 0, 0, PM_REMOVE)) {
   }
@@ -51,6 +53,22 @@ HWND Contract::MakeWindow(int width, int height, UINT classStyle) {
 HWND Contract::Create(DWORD style, int x, int y, int width, int height, const char* title, void* createParam) {
   HWND h = CreateWindow(ClassOf(0), title, style, x, y, width, height, nullptr, 0, GetModuleInstance(),
                         createParam);
+  if (h) m_windows.push_back(h);
+  return h;
+}
+
+ATOM Contract::Register(const char* className) {
+  WNDCLASS wc{};
+  wc.lpfnWndProc = Proc;
+  wc.hInstance = GetModuleInstance();
+  wc.lpszClassName = className;
+  const ATOM atom = RegisterClass(&wc);
+  if (atom) m_registered.emplace_back(className);
+  return atom;
+}
+
+HWND Contract::CreateOf(const char* className, DWORD style, int x, int y, int width, int height, const char* title) {
+  HWND h = CreateWindow(className, title, style, x, y, width, height, nullptr, 0, GetModuleInstance(), nullptr);
   if (h) m_windows.push_back(h);
   return h;
 }

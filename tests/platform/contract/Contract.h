@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/include/plat/plat.h"
@@ -36,6 +37,12 @@ class Contract : public ::testing::Test {
   // A window of the recording class in any style; the outer frame as given.
   plat::HWND Create(plat::DWORD style, int x, int y, int width, int height, const char* title = "Contract",
                     void* createParam = nullptr);
+  // Registers a class of that name whose procedure is the recording one;
+  // it goes again after the test.
+  plat::ATOM Register(const char* className);
+  // A window of a class that Register made.
+  plat::HWND CreateOf(const char* className, plat::DWORD style, int x, int y, int width, int height,
+                      const char* title = "");
   // A pixel of the window's client area through a DC of its own.
   static plat::COLORREF PixelOf(plat::HWND hwnd, int x, int y);
   int Count(plat::UINT msg) const;
@@ -48,6 +55,7 @@ class Contract : public ::testing::Test {
   static plat::LRESULT Proc(plat::HWND, plat::UINT, plat::WPARAM, plat::LPARAM);
   static const char* ClassOf(plat::UINT classStyle);
   std::vector<plat::HWND> m_windows;
+  std::vector<std::string> m_registered;
   int m_classes = 0;
 };
 
