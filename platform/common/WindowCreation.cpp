@@ -9,6 +9,17 @@
 namespace plat {
 namespace common {
 
+void SetIdentity(CWindowCore& window, const char* title, DWORD style, HWND parent, int id) {
+  window.title = title ? title : "";
+  window.style = style;
+  if (style & WS_CHILD) {
+    window.parent = parent;
+    window.id = id;
+  } else {
+    window.owner = parent;
+  }
+}
+
 void InitFrame(CWindowCore& window, int x, int y, int width, int height) {
   const SIZE screen = ScreenSize();
   if (width == CW_USEDEFAULT) width = screen.cx * 3 / 4;
@@ -96,14 +107,7 @@ HWND CreateWindow(const char* className, const char* title, DWORD style, int x, 
   w->classStyle = c->style;
   w->classCursor = c->cursor;
   w->classBrush = c->background;
-  w->title = title ? title : "";
-  w->style = style;
-  if (child) {
-    w->parent = parent;
-    w->id = controlId;
-  } else {
-    w->owner = parent;
-  }
+  common::SetIdentity(*w, title, style, parent, controlId);
   common::InitFrame(*w, x, y, width, height);
   if (!common::MakeNative(*w)) {
     common::WindowTable().Remove(w->handle);

@@ -22,6 +22,8 @@ RECT FitPicture(SIZE view, SIZE picture);
 POINT ViewToPicture(SIZE view, SIZE picture, POINT p);
 POINT PictureToView(SIZE view, SIZE picture, POINT p);
 
+// Title, style, and parent with id (child windows) or owner of a new record.
+void SetIdentity(CWindowCore& window, const char* title, DWORD style, HWND parent, int id);
 // Puts a new record's frame (outer, CW_USEDEFAULT allowed) and enabled
 // state in place, before the device makes what shows it.
 void InitFrame(CWindowCore& window, int x, int y, int width, int height);

@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "platform/common/Device.h"
 #include "platform/include/plat/window.h"
 
 namespace plat::desktop {
@@ -17,7 +18,7 @@ namespace plat::desktop {
 inline constexpr int kSendTimeoutMs = 3000;
 
 // What a remote window may be asked or told.
-enum class RemoteOp : int { kIsWindow, kIsVisible, kIsIconic, kIsZoomed, kShow, kSetForeground };
+using RemoteOp = common::ForeignOp;
 
 // Connects to the session bus; false (and every remote call failing) when
 // there is none.

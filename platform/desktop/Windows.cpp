@@ -184,18 +184,7 @@ bool DeviceText(const CWindowCore& window, std::string* text) {
 }
 
 LRESULT ForeignWindowOp(HWND hwnd, ForeignOp op, int argument) {
-  if (!desktop::IsRemoteHandle(hwnd)) return 0;
-  using desktop::RemoteOp;
-  RemoteOp remote = RemoteOp::kIsWindow;
-  switch (op) {
-    case ForeignOp::kIsWindow: remote = RemoteOp::kIsWindow; break;
-    case ForeignOp::kIsVisible: remote = RemoteOp::kIsVisible; break;
-    case ForeignOp::kIsIconic: remote = RemoteOp::kIsIconic; break;
-    case ForeignOp::kIsZoomed: remote = RemoteOp::kIsZoomed; break;
-    case ForeignOp::kShow: remote = RemoteOp::kShow; break;
-    case ForeignOp::kSetForeground: remote = RemoteOp::kSetForeground; break;
-  }
-  return desktop::RemoteWindowOp(hwnd, remote, argument);
+  return desktop::IsRemoteHandle(hwnd) ? desktop::RemoteWindowOp(hwnd, op, argument) : 0;
 }
 
 bool WatchForeignWindow(HWND hwnd, HWND notify, UINT message) {

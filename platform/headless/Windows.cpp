@@ -87,14 +87,7 @@ HWND CreateWindowInternal(const char* className, const char* title, DWORD style,
     record->control->cstyle = cstyle;
     record->control->readOnly = (cstyle & CS_READONLY) != 0;
   }
-  record->title = title ? title : "";
-  record->style = style;
-  if (child) {
-    record->parent = parent;
-    record->id = id;
-  } else {
-    record->owner = parent;
-  }
+  common::SetIdentity(*record, title, style, parent, id);
   Window* w = common::WindowTable().Add(std::move(record));
   common::InitFrame(*w, x, y, width, height);
   ResizeFramebuffer(*w);
