@@ -17,6 +17,7 @@ void Contract::SetUp() {
 }
 
 void Contract::TearDown() {
+  hook = nullptr;  // it may hold the test body's locals, gone by now
   for (HWND h : m_windows) {
     if (IsWindow(h)) DestroyWindow(h);
   }
