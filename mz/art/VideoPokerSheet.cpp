@@ -51,10 +51,18 @@ void DrawPayTable(IndexedImage& image, const SheetItem& item) {
   }
 }
 
+// The turning blit writes every pixel of its sprite, the key included: the
+// corners round a card carry the felt the cards lie on.
 // The face of card value (1 ace .. 13 king) of suit at the area.
 void DrawFaceItem(IndexedImage& image, const SheetItem& item) {
   const int value = item.value % 13 + 1, suit = item.value / 13;
+  FillRect(image, item.area, kFeltDark);
   DrawCard(image, item.area, value == 1 ? 14 : value, suit);
+}
+
+void DrawBackItem(IndexedImage& image, const SheetItem& item) {
+  FillRect(image, item.area, kFeltDark);
+  DrawCardBackItem(image, item);
 }
 
 void DrawHoldLamp(IndexedImage& image, const SheetItem& item) {
@@ -171,7 +179,7 @@ std::vector<SheetItem> BuildItems() {
       items.push_back({DrawFaceItem, {p.x, p.y, kCardWidth, kCardHeight}, suit * 13 + value - 1, nullptr, 0});
     }
   }
-  items.push_back({DrawCardBackItem, {kCardBackSource.x, kCardBackSource.y, kCardWidth, kCardHeight}, 0, nullptr, 0});
+  items.push_back({DrawBackItem, {kCardBackSource.x, kCardBackSource.y, kCardWidth, kCardHeight}, 0, nullptr, 0});
   items.push_back({DrawHoldLamp, {kHoldLampSource.x, kHoldLampSource.y, kHoldLampWidth, kHoldLampHeight}, 0, nullptr, 0});
   const Area& pay = kPayTableArea;
   items.push_back({DrawPayTable, {pay.x + kHighlightOffset.x, pay.y + kHighlightOffset.y, pay.width, pay.height}, 1,
