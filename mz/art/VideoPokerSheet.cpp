@@ -148,15 +148,17 @@ void DrawScreen(IndexedImage& image, const SheetItem&) {
   // The card places stay bare felt: a turning card is drawn over the
   // place restored from here, and the program draws the backs itself.
   FillRoundRect(image, {145, 236, 350, 84}, 6, kFeltDark);
+  // Each meter's name stands left of it: the row above the meters is the
+  // cards' place.
   const Area meters[] = {kWonMeter, kCreditsMeter, kBetMeter, kMoneyMeter};
   const char* names[] = {"WIN", "CREDITS", "BET", "MONEY"};
+  const TextStyle label{kYellow, kBlack, 1, 0};
   for (int k = 0; k < 4; ++k) {
     const Rect r = RectOf(meters[k]);
     FillRect(image, {r.x - 1, r.y - 1, r.w + 2, r.h + 2}, kGold);
     FillRect(image, r, kBlack);
-    if (k < 3) DrawTextCentred(image, {r.x, r.y - 12, r.w, 10}, names[k], {kYellow, kBlack, 1, 0});
+    DrawText(image, r.x - 5 - TextWidth(names[k], label), r.y + 3, names[k], label);
   }
-  DrawText(image, kMoneyMeter.x - 40, kMoneyMeter.y + 3, "MONEY", {kYellow, kBlack, 1, 0});
   for (int k = 0; k < 3; ++k) FillEllipse(image, {LampPlace(k).x, LampPlace(k).y, kLampSize, kLampSize}, kGreyDark);
   DrawText(image, 20, 84, "INSERT", {kYellow, kBlack, 1, 0});
   DrawText(image, 556, 104, "COIN VALUE", {kYellow, kBlack, 1, 0});
