@@ -133,13 +133,6 @@ std::unique_ptr<CControl> NewControl(ControlKind kind, DWORD cstyle, const char*
   return c;
 }
 
-HWND CreateControl(HWND parent, ControlKind kind, int id, const char* text, const RECT& rect, DWORD cstyle,
-                   DWORD windowStyle) {
-  const HWND c = MakeControlWindow(parent, kind, id, text, rect, cstyle, windowStyle);
-  const CWindowCore* p = FindCore(parent);
-  if (c && p && p->font && FindCore(c)) SendMessage(c, WM_SETFONT, reinterpret_cast<WPARAM>(p->font), 0);
-  return FindCore(c) ? c : nullptr;
-}
 
 CControl* ControlOf(HWND hwnd) {
   CWindowCore* w = FindCore(hwnd);

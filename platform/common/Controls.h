@@ -11,9 +11,6 @@ namespace plat::common {
 
 // The record a new control of that kind starts with.
 std::unique_ptr<CControl> NewControl(ControlKind kind, DWORD cstyle, const char* text);
-// Makes a control through the device and gives it the parent's font.
-HWND CreateControl(HWND parent, ControlKind kind, int id, const char* text, const RECT& rect, DWORD cstyle,
-                   DWORD windowStyle);
 // The control's record, or null for other windows.
 CControl* ControlOf(HWND hwnd);
 // The text GetWindowText answers for a control (a drop-down list reads as

@@ -112,8 +112,9 @@ INT_PTR DialogBoxParam(HINSTANCE instance, int templateId, HWND owner, DLGPROC p
     DWORD ws = WS_CHILD;
     if (!(it.style & CS_HIDDEN)) ws |= WS_VISIBLE;
     if (it.style & CS_DISABLED) ws |= WS_DISABLED;
-    const HWND c = common::CreateControl(dialog, it.kind, it.id, it.text,
-                                         RECT{it.x, it.y, it.x + it.width, it.y + it.height}, it.style, ws);
+    const HWND c = common::MakeControlWindow(dialog, it.kind, it.id, it.text,
+                                             RECT{it.x, it.y, it.x + it.width, it.y + it.height}, it.style, ws);
+    if (c && font) SendMessage(c, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
     if (!common::FindCore(dialog)) return -1;
     if (!c) {
       DestroyWindow(dialog);

@@ -11,6 +11,7 @@
 #include "platform/desktop/Canvas.h"
 #include "platform/desktop/CanvasWidget.h"
 #include "platform/common/Controls.h"
+#include "platform/common/Device.h"
 #include "platform/desktop/Cursors.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Handles.h"
@@ -223,7 +224,7 @@ HWND CreateWindow(const char* className, const char* title, DWORD style, int x, 
   if (!className) return nullptr;
   ControlKind kind;
   if ((style & WS_CHILD) && common::ControlKindOfClass(className, style, &kind)) {
-    return common::CreateControl(parent, kind, controlId, title, RECT{x, y, x + width, y + height}, style & 0xFFFF,
+    return common::MakeControlWindow(parent, kind, controlId, title, RECT{x, y, x + width, y + height}, style & 0xFFFF,
                                  style);
   }
   const common::CWindowClass* wc = common::FindWindowClass(className);

@@ -4,6 +4,7 @@
 
 #include "platform/common/ControlClasses.h"
 #include "platform/common/Controls.h"
+#include "platform/common/Device.h"
 #include "platform/common/Cursors.h"
 #include "platform/headless/State.h"
 
@@ -254,7 +255,7 @@ HWND CreateWindow(const char* className, const char* title, DWORD style, int x, 
   ControlKind kind;
   if (common::ControlKindOfClass(className, cstyle, &kind)) {
     if (!(style & WS_CHILD) || !FindWindowObj(parent)) return nullptr;
-    return common::CreateControl(parent, kind, controlId, title, RECT{x, y, x + width, y + height}, cstyle,
+    return common::MakeControlWindow(parent, kind, controlId, title, RECT{x, y, x + width, y + height}, cstyle,
                                  style & ~0xFFFFu);
   }
   if (!common::FindWindowClass(className)) return nullptr;
