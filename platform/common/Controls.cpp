@@ -28,13 +28,9 @@ bool IsButtonKind(ControlKind k) {
 
 bool Notifies(const CControl& c) { return IsButtonKind(c.kind) || (c.kind == CTL_STATIC && (c.cstyle & CS_NOTIFY)); }
 
-// Tells the device, which shows the change; answers the record again for
-// callers that go on (the device's work sends nothing).
+// Tells the device, which shows the change (and sends nothing).
 void Changed(HWND hwnd) {
-  if (CWindowCore* w = FindCore(hwnd)) {
-    w->needsPaint = true;
-    ShowControlState(*w);
-  }
+  if (CWindowCore* w = FindCore(hwnd)) ShowControlState(*w);
 }
 
 void NotifyParent(HWND control, WORD code) {
@@ -225,7 +221,7 @@ void FocusChanged(HWND hwnd, bool gained) {
   const CControl* c = ControlOf(hwnd);
   if (!c) return;
   if (c->kind == CTL_EDIT) NotifyParent(hwnd, gained ? EN_SETFOCUS : EN_KILLFOCUS);
-  if (CWindowCore* w = FindCore(hwnd)) w->needsPaint = true;
+  Changed(hwnd);  // the focus shows
 }
 
 LRESULT ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

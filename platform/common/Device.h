@@ -16,7 +16,8 @@ namespace plat::common {
 HWND MakeControlWindow(HWND parent, ControlKind kind, int id, const char* text, const RECT& rect, DWORD cstyle,
                        DWORD windowStyle);
 // The model of the control changed (text, check, items, selection, tabs,
-// rows, limits): the device shows it, without notifying anyone.
+// rows, limits, focus): the device shows it, without notifying anyone; a
+// control painted through WM_PAINT is marked for it.
 void ShowControlState(CWindowCore& control);
 // WM_PAINT reached a built-in control other than a static text: paint what
 // the program colours or draws itself (owner-drawn items, read-only edits).

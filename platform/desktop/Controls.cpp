@@ -286,6 +286,7 @@ void ShowControlState(CWindowCore& core) {
   if (w.font && w.font != w.shownFont) {
     desktop::SetControlFont(&w, w.font);
     w.shownFont = w.font;
+    w.needsPaint = true;
   }
   switch (c.kind) {
     case CTL_PUSHBUTTON:
@@ -301,6 +302,8 @@ void ShowControlState(CWindowCore& core) {
       static_cast<QGroupBox*>(widget)->setTitle(text);
       break;
     case CTL_STATIC:
+      // Painted on the parent's canvas through WM_PAINT; the widgets paint themselves.
+      w.needsPaint = true;
       w.needsErase = true;
       widget->update();
       break;

@@ -64,7 +64,7 @@ HWND MakeControlWindow(HWND parent, ControlKind kind, int id, const char* text, 
                               kind, cstyle);
 }
 
-void ShowControlState(CWindowCore&) {}
+void ShowControlState(CWindowCore& control) { control.needsPaint = true; }
 
 void PaintControl(CWindowCore& control) {
   const HWND ctl = control.handle;
