@@ -1,5 +1,6 @@
-#include "platform/desktop/Controls.h"
-
+// Controls (the built-in classes) shown as Qt widgets: the model in
+// common/Controls.cpp holds their state, the widgets show it and report
+// the user's input on them back to it.
 #include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
@@ -223,8 +224,7 @@ void ShowRows(QTreeWidget* view, const common::CControl& c) {
   }
 }
 
-}  // namespace
-
+// Applies the font the control was given with WM_SETFONT to its widget.
 void SetControlFont(CWindow* c, HFONT font) {
   const common::CGdiObject* object = common::FindGdi(font, common::GdiKind::kFont);
   if (!object) return;
@@ -233,6 +233,7 @@ void SetControlFont(CWindow* c, HFONT font) {
   c->widget->setFont(f);
 }
 
+}  // namespace
 }  // namespace plat::desktop
 
 namespace plat::common {
