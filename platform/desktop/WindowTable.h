@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "platform/common/WindowTable.h"
-#include "platform/include/plat/dialog.h"
 #include "platform/include/plat/window.h"
 
 class QWidget;
