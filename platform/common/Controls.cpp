@@ -143,6 +143,15 @@ bool ControlText(HWND hwnd, std::string* text) {
   return true;
 }
 
+void SendDrawItem(HWND control, HDC dc, int item, UINT state, const RECT& rect) {
+  const CWindowCore* w = FindCore(control);
+  const CControl* c = ItemsOf(control);
+  if (!w || !c || !w->parent) return;
+  const LPARAM data = InRange(item, c->items.size()) ? c->items[item].data : 0;
+  DRAWITEMSTRUCT dis{w->id, item, state, control, dc, rect, data};
+  SendMessage(w->parent, WM_DRAWITEM, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&dis));
+}
+
 bool TakesFocus(ControlKind k) {
   return IsButtonKind(k) || k == CTL_EDIT || k == CTL_COMBOBOX || k == CTL_LISTBOX || k == CTL_LISTVIEW ||
          k == CTL_TABCONTROL;

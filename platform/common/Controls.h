@@ -16,6 +16,9 @@ CControl* ControlOf(HWND hwnd);
 // The text GetWindowText answers for a control (a drop-down list reads as
 // its selected item); false when hwnd is no control.
 bool ControlText(HWND hwnd, std::string* text);
+// Asks the parent of an owner-drawn combo or list box to draw item (-1:
+// none) into dc with the ODS_* state, with the item's data from the model.
+void SendDrawItem(HWND control, HDC dc, int item, UINT state, const RECT& rect);
 // Whether a control of that kind takes the focus when clicked or tabbed to.
 bool TakesFocus(ControlKind kind);
 

@@ -107,8 +107,7 @@ void COwnerDrawDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   if (option.state & QStyle::State_Selected) state |= ODS_SELECTED;
   if (option.state & QStyle::State_HasFocus) state |= ODS_FOCUS;
   QWidget* view = const_cast<QWidget*>(option.widget);
-  DrawOwnerItem(m_control, painter, view, index.row(), state, option.rect,
-                static_cast<LPARAM>(index.data(kItemDataRole).toLongLong()));
+  DrawOwnerItem(m_control, painter, view, index.row(), state, option.rect);
 }
 
 QSize COwnerDrawDelegate::sizeHint(const QStyleOptionViewItem& option,
@@ -131,12 +130,11 @@ void COwnerDrawCombo::paintEvent(QPaintEvent*) {
       style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
   const int item = currentIndex();
   const UINT state = ODS_COMBOBOXEDIT | (hasFocus() ? ODS_SELECTED | ODS_FOCUS : 0);
-  const LPARAM data = item >= 0 ? static_cast<LPARAM>(itemData(item, kItemDataRole).toLongLong()) : 0;
-  DrawOwnerItem(m_hwnd, &p, this, item, state, field, data);
+  DrawOwnerItem(m_hwnd, &p, this, item, state, field);
 }
 
-bool DrawOwnerItem(HWND control, QPainter* painter, QWidget* paintedWidget, int item,
-                   UINT state, const QRect& rect, LPARAM itemData) {
+bool DrawOwnerItem(HWND control, QPainter* painter, QWidget* paintedWidget, int item, UINT state,
+                   const QRect& rect) {
   CWindow* c = Windows().Find(control);
   if (!c || !c->parent) return false;
   if (InsideSendWait()) {
@@ -145,10 +143,7 @@ bool DrawOwnerItem(HWND control, QPainter* painter, QWidget* paintedWidget, int 
   }
   CQtEntry entry;
   const HDC dc = CreatePainterDc(control, painter, rect);
-  DRAWITEMSTRUCT dis{c->id, item, state, control, dc,
-                     RECT{rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1}, itemData};
-  SendMessage(c->parent, WM_DRAWITEM, static_cast<WPARAM>(c->id),
-              reinterpret_cast<LPARAM>(&dis));
+  common::SendDrawItem(control, dc, item, state, RECT{rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1});
   DestroyDc(dc);
   return true;
 }

@@ -90,9 +90,7 @@ class COwnerDrawCombo : public QComboBox {
 
 // Sends WM_DRAWITEM for one item to the control's parent; false when it
 // cannot be sent now (another program's answer is awaited).
-bool DrawOwnerItem(HWND control, QPainter* painter, QWidget* paintedWidget, int item,
-                   UINT state, const QRect& rect, LPARAM itemData);
-// The item data stored with an item of a combo or list box.
-inline constexpr int kItemDataRole = Qt::UserRole + 1;
+bool DrawOwnerItem(HWND control, QPainter* painter, QWidget* paintedWidget, int item, UINT state,
+                   const QRect& rect);
 
 }  // namespace plat::desktop

@@ -171,9 +171,6 @@ void ShowItems(QComboBox* combo, const common::CControl& c) {
     combo->clear();
     for (const common::CItem& item : c.items) combo->addItem(Latin1(item.text));
   }
-  for (int i = 0; i < combo->count(); ++i) {
-    combo->setItemData(i, QVariant::fromValue(static_cast<qlonglong>(c.items[i].data)), kItemDataRole);
-  }
   combo->setCurrentIndex(c.curSel);
 }
 
@@ -183,9 +180,6 @@ void ShowItems(QListWidget* list, const common::CControl& c) {
   if (!same) {
     list->clear();
     for (const common::CItem& item : c.items) list->addItem(Latin1(item.text));
-  }
-  for (int i = 0; i < list->count(); ++i) {
-    list->item(i)->setData(kItemDataRole, QVariant::fromValue(static_cast<qlonglong>(c.items[i].data)));
   }
   list->setCurrentRow(c.curSel);
 }

@@ -14,14 +14,9 @@ namespace {
 
 constexpr int kTabRowHeight = 25;
 
-void SendDrawItem(HWND ctl, int itemId, UINT state, const RECT& rc) {
-  Window* w = FindWindowObj(ctl);
-  const common::CControl* cs = common::ControlOf(ctl);
-  if (!w || !cs || !w->parent) return;
+void DrawItem(HWND ctl, int itemId, UINT state, const RECT& rc) {
   HDC hdc = common::NewDc(ctl);
-  const LPARAM data = itemId >= 0 && itemId < static_cast<int>(cs->items.size()) ? cs->items[itemId].data : 0;
-  DRAWITEMSTRUCT dis{w->id, itemId, state, ctl, hdc, rc, data};
-  SendMessage(w->parent, WM_DRAWITEM, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&dis));
+  common::SendDrawItem(ctl, hdc, itemId, state, rc);
   common::DeleteDc(hdc);
 }
 
@@ -85,15 +80,15 @@ void PaintControl(CWindowCore& control) {
   if (!(cs->cstyle & CS_OWNERDRAW)) return;
   const int height = cs->itemHeight;
   if (cs->kind == CTL_COMBOBOX) {
-    SendDrawItem(ctl, cs->curSel, ODS_COMBOBOXEDIT | (focused ? ODS_FOCUS | ODS_SELECTED : 0),
+    DrawItem(ctl, cs->curSel, ODS_COMBOBOXEDIT | (focused ? ODS_FOCUS | ODS_SELECTED : 0),
                  RECT{0, 0, size.cx, std::min<LONG>(size.cy, height + 6)});
   } else if (cs->kind == CTL_LISTBOX) {
     const int count = static_cast<int>(cs->items.size());
     const int sel = cs->curSel;
-    if (count == 0) SendDrawItem(ctl, -1, focused ? ODS_FOCUS : 0, RECT{0, 0, size.cx, height});
+    if (count == 0) DrawItem(ctl, -1, focused ? ODS_FOCUS : 0, RECT{0, 0, size.cx, height});
     for (int i = 0; i < count && ControlOf(ctl); ++i) {
       const UINT state = i == sel ? ODS_SELECTED | (focused ? ODS_FOCUS : 0) : 0;
-      SendDrawItem(ctl, i, state, RECT{0, i * height, size.cx, (i + 1) * height});
+      DrawItem(ctl, i, state, RECT{0, i * height, size.cx, (i + 1) * height});
     }
   }
 }
