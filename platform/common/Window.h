@@ -2,10 +2,12 @@
 // backend supplies to the window model kept once for both.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/common/ControlState.h"
 #include "platform/include/plat/window.h"
 
 namespace plat::common {
@@ -31,6 +33,8 @@ struct CWindowCore {
   bool destroyStarted = false;  // DestroyWindow is sending WM_DESTROY
   bool destroying = false;      // gone for every call but the table
   std::vector<std::pair<HWND, UINT>> watchers;  // told of its end (WatchWindow)
+  std::unique_ptr<CControl> control;  // built-in controls
+  std::unique_ptr<CDialog> dialog;    // dialogs
 };
 
 // The live window of this process with that handle, or null.

@@ -10,7 +10,7 @@
 #include <cmath>
 
 #include "platform/desktop/App.h"
-#include "platform/desktop/DialogBox.h"
+#include "platform/common/Controls.h"
 #include "platform/desktop/KeyMap.h"
 #include "platform/desktop/MessageQueue.h"
 #include "platform/desktop/Pump.h"
@@ -131,7 +131,7 @@ void CCanvasWidget::keyPressEvent(QKeyEvent* event) {
   }
   if (w->kind == WindowKind::kDialog) {
     CQtEntry entry;
-    if (!DialogKeyPressed(w, vk)) QWidget::keyPressEvent(event);
+    if (!common::DialogKeyPressed(m_hwnd, vk)) QWidget::keyPressEvent(event);
     return;
   }
   const LPARAM l = 1 | (event->isAutoRepeat() ? KEY_REPEAT_FLAG : 0);

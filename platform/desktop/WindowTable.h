@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "platform/common/WindowTable.h"
-#include "platform/include/plat/dialog.h"
 #include "platform/include/plat/window.h"
 
 class QWidget;
@@ -20,9 +19,6 @@ enum class WindowKind { kTopLevel, kDialog, kControl, kMessageBox };
 
 struct CWindow : common::CWindowCore {
   WindowKind kind = WindowKind::kTopLevel;
-  DLGPROC dialogProc = nullptr;     // dialogs
-  ControlKind controlKind = CTL_STATIC;
-  DWORD controlStyle = 0;           // CS_* bits of a control
   QWidget* widget = nullptr;
   QImage canvas;                    // top-level windows and dialogs: what the DC draws on
   bool zoomed = false;
@@ -30,10 +26,8 @@ struct CWindow : common::CWindowCore {
   bool everShown = false;
   bool nativeEvent = false;         // a Qt input event is going through a subclass procedure
   bool nativeDefault = false;       // ... and reached the built-in procedure
-  int itemHeight = 0;               // owner-drawn items: the height WM_MEASUREITEM asked for
+  HFONT shownFont = nullptr;        // controls: the font their widget has
   QRect restoreGeometry;            // before maximising without a window manager
-  bool dialogEnded = false;
-  INT_PTR dialogResult = 0;
 };
 
 class CWindowTable {

@@ -10,7 +10,8 @@
 #include "platform/desktop/Bus.h"
 #include "platform/desktop/Canvas.h"
 #include "platform/desktop/CanvasWidget.h"
-#include "platform/desktop/Controls.h"
+#include "platform/common/Controls.h"
+#include "platform/common/Device.h"
 #include "platform/desktop/Cursors.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Handles.h"
@@ -223,11 +224,8 @@ HWND CreateWindow(const char* className, const char* title, DWORD style, int x, 
   if (!className) return nullptr;
   ControlKind kind;
   if ((style & WS_CHILD) && common::ControlKindOfClass(className, style, &kind)) {
-    CWindow* p = Windows().Find(parent);
-    if (!p) return nullptr;
-    CWindow* c = desktop::CreateControl(p, kind, controlId, title, QRect(x, y, width, height),
-                                        style & 0xFFFF, style);
-    return c ? c->handle : nullptr;
+    return common::MakeControlWindow(parent, kind, controlId, title, RECT{x, y, x + width, y + height}, style & 0xFFFF,
+                                 style);
   }
   const common::CWindowClass* wc = common::FindWindowClass(className);
   if (!wc || (style & WS_CHILD)) return nullptr;
@@ -365,9 +363,9 @@ BOOL IsWindowEnabled(HWND hwnd) {
 int GetWindowText(HWND hwnd, char* buffer, int maxCount) {
   CWindow* w = Windows().Find(hwnd);
   if (!w || !buffer || maxCount <= 0) return 0;
-  const QString text = w->kind == WindowKind::kControl ? desktop::ControlText(w)
-                                                       : w->widget->windowTitle();
-  const QByteArray bytes = text.toLatin1();
+  std::string control;
+  const QByteArray bytes = common::ControlText(hwnd, &control) ? QByteArray::fromStdString(control)
+                                                               : w->widget->windowTitle().toLatin1();
   const int n = std::min(static_cast<int>(bytes.size()), maxCount - 1);
   std::memcpy(buffer, bytes.constData(), static_cast<std::size_t>(n));
   buffer[n] = '\0';

@@ -36,28 +36,6 @@ std::uintptr_t Key(H h) {
 // A window of a registered class, a dialog, or a built-in control.
 enum class Builtin { None, Dialog, Control };
 
-struct Item {
-  std::string text;
-  LPARAM data = 0;
-};
-
-// What a built-in control holds.
-struct ControlState {
-  ControlKind kind = CTL_STATIC;
-  DWORD cstyle = 0;  // CS_* bits
-  UINT check = BST_UNCHECKED;
-  int limit = 30000;
-  bool readOnly = false;
-  std::vector<Item> items;  // combo and list boxes
-  int curSel = -1;
-  int droppedHeight = 0;
-  int itemHeight = 16;
-  std::vector<std::string> columns;  // list view
-  std::vector<int> columnWidths;
-  std::vector<std::vector<std::string>> rows;
-  std::vector<std::string> tabs;  // tab control
-};
-
 // The built-in kind, the frame, the state of showing and the picture are
 // the headless device's.
 struct Window : common::CWindowCore {
@@ -75,8 +53,6 @@ struct Window : common::CWindowCore {
   int fbWidth = 0;
   int fbHeight = 0;
   std::vector<common::Pixel> fb;
-  std::unique_ptr<ControlState> control;
-  DLGPROC dlgProc = nullptr;  // dialogs
 };
 
 // ---- Sound -------------------------------------------------------------------
@@ -165,8 +141,6 @@ HWND CreateWindowInternal(const char* className, const char* title, DWORD style,
                           int width, int height, HWND parent, int id, void* createParam,
                           Builtin builtin, ControlKind kind, DWORD cstyle);
 void ActivateWindow(HWND hwnd);
-LRESULT BuiltinControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // Delivers posted messages for windows at or below root, and paints the
 // windows there that wait for it (dialogs run this while they are open).
 void PumpFor(HWND root);

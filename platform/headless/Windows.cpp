@@ -3,6 +3,8 @@
 #include <cstring>
 
 #include "platform/common/ControlClasses.h"
+#include "platform/common/Controls.h"
+#include "platform/common/Device.h"
 #include "platform/common/Cursors.h"
 #include "platform/headless/State.h"
 
@@ -190,13 +192,10 @@ HWND CreateWindowInternal(const char* className, const char* title, DWORD style,
     w->classBrush = c->background;
     w->className = c->name;
   } else if (builtin == Builtin::Dialog) {
-    w->proc = DialogWindowProc;
+    w->proc = common::DialogWindowProc;
   } else {
-    w->proc = BuiltinControlProc;
-    w->control = std::make_unique<ControlState>();
-    w->control->kind = kind;
-    w->control->cstyle = cstyle;
-    w->control->readOnly = (cstyle & CS_READONLY) != 0;
+    w->proc = common::ControlProc;
+    w->control = common::NewControl(kind, cstyle, title);
   }
   w->title = title ? title : "";
   w->style = style;
@@ -256,8 +255,8 @@ HWND CreateWindow(const char* className, const char* title, DWORD style, int x, 
   ControlKind kind;
   if (common::ControlKindOfClass(className, cstyle, &kind)) {
     if (!(style & WS_CHILD) || !FindWindowObj(parent)) return nullptr;
-    return CreateWindowInternal(className, title, style & ~0xFFFFu, x, y, width, height, parent,
-                                controlId, createParam, Builtin::Control, kind, cstyle);
+    return common::MakeControlWindow(parent, kind, controlId, title, RECT{x, y, x + width, y + height}, cstyle,
+                                 style & ~0xFFFFu);
   }
   if (!common::FindWindowClass(className)) return nullptr;
   return CreateWindowInternal(className, title, style, x, y, width, height, parent, controlId,
@@ -389,10 +388,8 @@ BOOL IsWindowEnabled(HWND hwnd) {
 int GetWindowText(HWND hwnd, char* buffer, int maxCount) {
   Window* w = FindWindowObj(hwnd);
   if (!w || !buffer || maxCount <= 0) return 0;
-  // A drop-down list shows its selected item as its text.
-  const ControlState* c = w->control.get();
-  const bool item = c && c->kind == CTL_COMBOBOX && c->curSel >= 0 && c->curSel < static_cast<int>(c->items.size());
-  const std::string& text = item ? c->items[c->curSel].text : w->title;
+  std::string text = w->title;
+  common::ControlText(hwnd, &text);
   const int n = std::min<int>(static_cast<int>(text.size()), maxCount - 1);
   std::memcpy(buffer, text.data(), n);
   buffer[n] = 0;

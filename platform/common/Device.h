@@ -1,0 +1,53 @@
+// What a backend supplies to the Windows model kept once in common/: one
+// section per area, each call with its contract.
+#pragma once
+
+#include "platform/common/Window.h"
+#include "platform/include/plat/dialog.h"
+
+namespace plat::common {
+
+// ---- Dialogs, message boxes and controls (model: Controls.cpp, Dialogs.cpp) ----
+
+// Makes the window of a built-in control in parent (rect in its client
+// coordinates, windowStyle's WS_VISIBLE and WS_DISABLED apply) with the
+// model's record from NewControl attached before its first message; null
+// when parent cannot hold controls.
+HWND MakeControlWindow(HWND parent, ControlKind kind, int id, const char* text, const RECT& rect, DWORD cstyle,
+                       DWORD windowStyle);
+// The model of the control changed (text, check, items, selection, tabs,
+// rows, limits, focus): the device shows it, without notifying anyone; a
+// control painted through WM_PAINT is marked for it.
+void ShowControlState(CWindowCore& control);
+// WM_PAINT reached a built-in control other than a static text: paint what
+// the program colours or draws itself (owner-drawn items, read-only edits).
+void PaintControl(CWindowCore& control);
+// True when msg comes from a native widget's own input event that went
+// through a subclass procedure: the widget then acts on it itself.
+bool NativeInputReached(CWindowCore& control, UINT msg);
+// Height in pixels of a tab control's row of tabs.
+int TabRowHeight(const CWindowCore& tab);
+// Height in pixels of one item in the control's font, before WM_MEASUREITEM.
+int DefaultItemHeight(const CWindowCore& control);
+
+// This program's top-level window or dialog that is active now, or null.
+HWND ActiveWindow();
+// The window of a dialog from its template, not yet shown, without its
+// controls; its font, if the device makes one, in its font field. Null when
+// it cannot be made.
+HWND MakeDialogWindow(const DLGTEMPLATE& dialog, HWND owner);
+// After WM_INITDIALOG: shows the dialog in front, focusing firstFocus when not null.
+void ShowDialogWindow(HWND dialog, HWND firstFocus);
+// Runs the dialog modally until it has ended or is gone: delivers its
+// windows' posted messages and every sent one (headless: its scripted user
+// acts, and a dialog it leaves open is cancelled).
+void RunDialogLoop(HWND dialog, int templateId);
+// The dialog has been destroyed with that result: activation goes back to
+// what it was before (previous foreground and focus), logs are written.
+void DialogClosed(int templateId, const std::string& title, INT_PTR result, HWND owner, HWND previousActive,
+                  HWND previousFocus, HFONT font);
+// Shows a message box with the buttons of type and waits for the answer;
+// defaultAnswer is the answer of Enter (and of a box nobody answers).
+int AskMessageBox(HWND owner, const char* text, const char* caption, UINT type, int defaultAnswer);
+
+}  // namespace plat::common
