@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "platform/desktop/App.h"
+#include "platform/desktop/ChangedRegion.h"
 #include "platform/desktop/DialogBox.h"
 #include "platform/desktop/KeyMap.h"
 #include "platform/desktop/MessageQueue.h"
@@ -61,15 +62,27 @@ QPoint CCanvasWidget::FromPicture(QPoint p) const {
 }
 
 void CCanvasWidget::CanvasChanged(const QRect& canvasRect) {
+  // A frame sends its rectangles one by one, and Qt would merge each into its
+  // dirty region as it comes; they wait for Qt's next pass over its events
+  // and are repainted there together (repaint, not update: in that pass).
+  if (m_changed.empty()) QMetaObject::invokeMethod(this, [this] { ShowChanges(); }, Qt::QueuedConnection);
+  m_changed.push_back(canvasRect);
+}
+
+void CCanvasWidget::ShowChanges() {
   const QRect r = PictureRect();
-  const QSize picture = CanvasSize();
-  if (r.size() == picture) {
-    update(canvasRect.translated(r.topLeft()));
-    return;
+  if (r.size() != CanvasSize()) {
+    for (QRect& changed : m_changed) {
+      const QPoint a = FromPicture(changed.topLeft());
+      const QPoint b = FromPicture(changed.bottomRight() + QPoint(1, 1));
+      changed = QRect(a, b).adjusted(-1, -1, 1, 1);
+    }
+  } else {
+    for (QRect& changed : m_changed) changed.translate(r.topLeft());
   }
-  const QPoint a = FromPicture(canvasRect.topLeft());
-  const QPoint b = FromPicture(canvasRect.bottomRight() + QPoint(1, 1));
-  update(QRect(a, b).adjusted(-1, -1, 1, 1));
+  const QRegion region = ChangedRegion(&m_changed);
+  m_changed.clear();
+  repaint(region);
 }
 
 void CCanvasWidget::paintEvent(QPaintEvent* event) {
