@@ -94,18 +94,27 @@ void CCanvasWidget::paintEvent(QPaintEvent* event) {
   }
   if (w->kind == WindowKind::kTopLevel) StartupMark("painted");
   const QRect r = PictureRect();
+  // Only the changed rectangles: their bounding box may be the whole window.
+  const QRegion changed = event->region();
+  for (const QRect& o : changed.subtracted(QRegion(r))) painter.fillRect(o, Qt::black);
   if (r.size() == w->canvas.size()) {
-    // Only the changed rectangles: their bounding box may be the whole window.
-    const QRegion changed = event->region();
     for (const QRect& area : changed.intersected(r)) {
       painter.drawImage(area.topLeft(), w->canvas, area.translated(-r.topLeft()));
     }
-    for (const QRect& o : changed.subtracted(QRegion(r))) painter.fillRect(o, Qt::black);
     return;
   }
-  const QRegion bars = QRegion(rect()).subtracted(QRegion(r));
-  for (const QRect& o : bars) painter.fillRect(o, Qt::black);
-  painter.drawImage(r, w->canvas);
+  // Scaled: each area from the canvas pixels that land in it (one more on
+  // every side for the sampling at its edges), placed as the whole picture
+  // would place them: what spills over is the same pixels or is clipped.
+  const double kx = static_cast<double>(r.width()) / w->canvas.width();
+  const double ky = static_cast<double>(r.height()) / w->canvas.height();
+  for (const QRect& area : changed.intersected(r)) {
+    const QRect source = QRect(ToPicture(area.topLeft()), ToPicture(area.bottomRight()))
+                             .adjusted(-1, -1, 1, 1)
+                             .intersected(w->canvas.rect());
+    const QRectF target(r.x() + source.x() * kx, r.y() + source.y() * ky, source.width() * kx, source.height() * ky);
+    painter.drawImage(target, w->canvas, source);
+  }
 }
 
 void CCanvasWidget::showEvent(QShowEvent* event) {
