@@ -66,7 +66,14 @@ void CCanvasWidget::CanvasChanged(const QRect& canvasRect) {
   // dirty region as it comes; they wait for Qt's next pass over its events
   // and are repainted there together (repaint, not update: in that pass).
   if (m_changed.empty()) QMetaObject::invokeMethod(this, [this] { ShowChanges(); }, Qt::QueuedConnection);
-  m_changed.push_back(canvasRect);
+  if (m_changed.size() < kMaxChanged) {
+    m_changed.push_back(canvasRect);
+    return;
+  }
+  // Drawing that long without a pass over the events: one box is cheaper than merging them.
+  QRect box = canvasRect;
+  for (const QRect& changed : m_changed) box = box.united(changed);
+  m_changed.assign(1, box);
 }
 
 void CCanvasWidget::ShowChanges() {

@@ -42,7 +42,8 @@ class CCanvasWidget : public QWidget {
   void PostButton(QMouseEvent* event, bool down);
   void ShowChanges();
   HWND m_hwnd;
-  std::vector<QRect> m_changed;  // canvas areas not yet handed to Qt
+  static constexpr std::size_t kMaxChanged = 256;  // two frames of the screen's rectangles fit well
+  std::vector<QRect> m_changed;                    // canvas areas not yet handed to Qt
 };
 
 }  // namespace plat::desktop

@@ -162,6 +162,16 @@ TEST(Screenshot, ThePictureShowsThroughThePaletteAndScalesToFit) {
   ASSERT_EQ(StretchDIBits(dc, 10, 10, 20, 20, 0, 0, 20, 20, white.data(), &small, DIB_PAL_COLORS, SRCCOPY), 20);
   EXPECT_TRUE(ScreenShows({{20, 20, kWhite}, {35, 35, kTopLeft}, {80, 60, kTopLeft}}, &report)) << report;
 
+  // More rectangles than the window keeps apart before Qt's next pass: all show.
+  for (int i = 0; i < 300; ++i) {
+    StretchDIBits(dc, 40 + (i % 100) * 2, 150 + (i / 100) * 4, 2, 2, 0, 0, 2, 2, white.data(), &small,
+                  DIB_PAL_COLORS, SRCCOPY);
+  }
+  EXPECT_TRUE(ScreenShows({{40, 150, kWhite}, {141, 155, kWhite}, {239, 159, kWhite}, {41, 153, kBottomLeft},
+                           {200, 165, kBottomRight}},
+                          &report))
+      << report;
+
   // Maximised: the picture fills the screen's height or width, keeping its
   // aspect, centred between black bars.
   ShowWindow(hwnd, SW_SHOWMAXIMIZED);
