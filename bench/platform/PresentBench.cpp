@@ -1,7 +1,8 @@
 // Presenting one frame of 50 dirty rectangles: 50 StretchDIBits of 32 x 32
 // areas of an 8-bit picture through the palette, then the message check
-// that lets Qt paint them to the window; and the same for the whole picture.
-// Weigh it against the headless compose of bench_sound_screen run beside it.
+// that lets Qt paint them to the window; the same on a maximised window,
+// where they are scaled; and the whole picture in one rectangle. Weigh them
+// against the headless compose of bench_sound_screen run beside it.
 #include <benchmark/benchmark.h>
 
 #include <vector>
