@@ -48,14 +48,15 @@ class CLookupCache {
     const bool same = m_valid && usage == m_usage && count == m_count &&
                       std::memcmp(m_colours.data(), info.bmiColors, tableBytes) == 0 &&
                       (usage != DIB_PAL_COLORS ||
-                       (pal.size() == m_palette.size() &&
+                       (pal.size() == m_paletteSize &&
                         std::memcmp(pal.data(), m_palette.data(), pal.size() * sizeof(PALETTEENTRY)) == 0));
     if (same) return m_table.data();
-    m_valid = true;
+    m_valid = usage != DIB_PAL_COLORS || pal.size() <= m_palette.size();
     m_usage = usage;
     m_count = count;
     std::memcpy(m_colours.data(), info.bmiColors, tableBytes);
-    if (usage == DIB_PAL_COLORS) m_palette = pal;
+    m_paletteSize = usage == DIB_PAL_COLORS ? std::min(pal.size(), m_palette.size()) : 0;
+    std::copy(pal.begin(), pal.begin() + static_cast<std::ptrdiff_t>(m_paletteSize), m_palette.begin());
     Build(pal, info);
     return m_table.data();
   }
@@ -83,7 +84,10 @@ class CLookupCache {
   UINT m_usage = 0;
   int m_count = 0;
   std::array<BYTE, 256 * sizeof(RGBQUAD)> m_colours{};
-  std::vector<PALETTEENTRY> m_palette;
+  // Kept in place so that the cache has nothing to free at exit, when a late
+  // drawing could still come; palettes hold at most 256 entries.
+  std::array<PALETTEENTRY, 256> m_palette{};
+  std::size_t m_paletteSize = 0;
   Lookup m_table{};
 };
 
