@@ -3,6 +3,8 @@
 #include <atomic>
 #include <mutex>
 
+#include "platform/common/Device.h"
+
 namespace plat::common {
 namespace {
 
@@ -17,6 +19,12 @@ std::atomic<UINT> g_nextId{1};
 bool ValidPeriod(UINT period) { return period >= kPeriodMin && period <= kPeriodMax; }
 
 }  // namespace
+
+std::uint64_t NextTimerDue(std::uint64_t due, UINT delay, std::uint64_t now) {
+  const std::uint64_t period = delay ? delay : 1;
+  const std::uint64_t next = due + period;
+  return next + 4 * period < now ? now + period : next;
+}
 
 void ResetTimerPeriods() {
   std::lock_guard<std::mutex> g(g_lock);

@@ -1,4 +1,5 @@
-// The multimedia timer: its rules are kept once, the device runs the timers.
+// The multimedia timer and the clock: their rules are kept once, the device
+// (Device.h) runs the timers and keeps the time.
 #pragma once
 
 #include <cstdint>
@@ -7,11 +8,9 @@
 
 namespace plat::common {
 
-// Supplied by the backend: calls callback(id, 0, user, 0, 0) delay ms from
-// now and, when periodic, every delay ms after that until stopped.
-void StartTimer(UINT id, UINT delay, LPTIMECALLBACK callback, std::uintptr_t user, bool periodic);
-// Supplied by the backend: stops the timer; false when it is not running.
-bool StopTimer(UINT id);
+// When a periodic timer due at due fires next: one period on, or one period
+// from now when it has fallen more than four periods behind (no burst).
+std::uint64_t NextTimerDue(std::uint64_t due, UINT delay, std::uint64_t now);
 // Forgets the periods begun and a failing timeGetDevCaps, as a fresh
 // program has neither.
 void ResetTimerPeriods();
@@ -19,5 +18,7 @@ void ResetTimerPeriods();
 void SetTimerCapsFail(bool fail);
 // How many timeBeginPeriod calls are not yet ended.
 int PeriodsBegun();
+// timeGetTime answers ms now and counts on from there (tests of the wrap).
+void SetShownClock(DWORD ms);
 
 }  // namespace plat::common

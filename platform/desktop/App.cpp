@@ -23,7 +23,6 @@
 #include "platform/desktop/PointerTracker.h"
 #include "platform/desktop/Pump.h"
 #include "platform/desktop/StartupTrace.h"
-#include "platform/desktop/WaveSound.h"
 #include "platform/desktop/WindowTable.h"
 #include "platform/include/plat/app.h"
 
@@ -157,7 +156,6 @@ void ShutdownBackend() {
   if (!g_app) return;
   KillAllTimers();
   CloseAllMidi();
-  StopWave();
   ShutdownAudio();
   DropAllWindows();
   Queue().Clear();

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/common/Device.h"
 #include "platform/common/Timers.h"
 
 namespace plat::desktop {
@@ -31,23 +32,21 @@ CTimers& Timers() {
   return timers;
 }
 
-// Fires on the grid start + n * delay; a thread that falls far behind
-// starts a new grid instead of firing in a burst.
 void Run(CTimerThread* t, UINT id, UINT delay, LPTIMECALLBACK callback, std::uintptr_t user,
          bool periodic) {
-  using Clock = std::chrono::steady_clock;
-  const auto period = std::chrono::milliseconds(delay);
-  auto next = Clock::now() + period;
+  std::uint64_t due = common::ClockMs() + delay;
   std::unique_lock<std::mutex> g(t->lock);
   while (!t->stop) {
-    if (t->wake.wait_until(g, next, [t] { return t->stop; })) break;
+    const std::uint64_t now = common::ClockMs();
+    if (now < due) {
+      t->wake.wait_for(g, std::chrono::milliseconds(due - now), [t] { return t->stop; });
+      continue;
+    }
     g.unlock();
     callback(id, 0, user, 0, 0);
     g.lock();
     if (!periodic) break;
-    next += period;
-    const auto now = Clock::now();
-    if (next + 4 * period < now) next = now + period;
+    due = common::NextTimerDue(due, delay, common::ClockMs());
   }
 }
 
