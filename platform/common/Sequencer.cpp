@@ -5,12 +5,12 @@
 #include <strings.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "platform/common/Device.h"
+#include "platform/common/Files.h"
 #include "platform/include/plat/system.h"
 #include "platform/include/plat/window.h"
 
@@ -64,17 +64,6 @@ void EndIfDue(MCIDEVICEID id, CPiece& p) {
   Notify(id, p, MCI_NOTIFY_SUCCESSFUL);
 }
 
-bool ReadWhole(const char* path, std::vector<std::uint8_t>* out) {
-  std::FILE* f = std::fopen(path, "rb");
-  if (!f) return false;
-  std::uint8_t chunk[65536];
-  std::size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) out->insert(out->end(), chunk, chunk + n);
-  const bool ok = !std::ferror(f);
-  std::fclose(f);
-  return ok;
-}
-
 MCIERROR Open(DWORD flags, MCI_OPEN_PARMS* p) {
   if (!p || !(flags & MCI_OPEN_ELEMENT) || !p->lpstrElementName) return MCIERR_MISSING_PARAMETER;
   if ((flags & MCI_OPEN_TYPE) && (!p->lpstrDeviceType || ::strcasecmp(p->lpstrDeviceType, "sequencer") != 0))
@@ -82,7 +71,7 @@ MCIERROR Open(DWORD flags, MCI_OPEN_PARMS* p) {
   char path[4096];
   if (!ResolvePath(p->lpstrElementName, path, sizeof path) || !FileExists(path)) return MCIERR_FILE_NOT_FOUND;
   std::vector<std::uint8_t> bytes;
-  if (!ReadWhole(path, &bytes) || bytes.size() < 4 || std::string(bytes.begin(), bytes.begin() + 4) != "MThd")
+  if (!ReadWholeFile(path, &bytes) || bytes.size() < 4 || std::string(bytes.begin(), bytes.begin() + 4) != "MThd")
     return MCIERR_INVALID_FILE;
   const MCIDEVICEID id = g_nextId;
   CPiece piece;

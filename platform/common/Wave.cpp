@@ -1,11 +1,10 @@
 // PlaySound: which sound is asked for and whether it is a wave file the
 // device can play; the device only plays it.
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
 #include "platform/common/Device.h"
-#include "platform/include/plat/system.h"
+#include "platform/common/Files.h"
 
 namespace plat {
 namespace {
@@ -58,17 +57,6 @@ std::size_t SizeInMemory(const std::uint8_t* p) {
   return riff >= 4 && riff <= kLargestWave ? static_cast<std::size_t>(riff) + 8 : 0;
 }
 
-bool ReadWhole(const char* name, std::vector<std::uint8_t>* out) {
-  std::FILE* f = OpenFile(name, "rb");
-  if (!f) return false;
-  std::uint8_t chunk[65536];
-  std::size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) out->insert(out->end(), chunk, chunk + n);
-  const bool ok = !std::ferror(f);
-  std::fclose(f);
-  return ok;
-}
-
 }  // namespace
 
 BOOL PlaySound(const void* sound, DWORD flags) {
@@ -81,7 +69,7 @@ BOOL PlaySound(const void* sound, DWORD flags) {
   std::size_t size = memoryBytes;
   std::vector<std::uint8_t> file;
   if (!memory) {
-    if (!ReadWhole(static_cast<const char*>(sound), &file)) return FALSE;
+    if (!common::ReadWholeFile(static_cast<const char*>(sound), &file)) return FALSE;
     data = file.data();
     size = file.size();
   }
