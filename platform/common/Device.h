@@ -12,33 +12,29 @@
 
 namespace plat::common {
 
-// ---- Sound, the multimedia timer and time (desktop: SDL2_mixer and the real clock; headless: the sound log and the virtual clock)
+// ---- Sound, the multimedia timer and time (SDL2_mixer and the real clock, or the sound log and a virtual one)
 
-// Milliseconds on the device's steady clock; never goes back. Any thread.
+// Milliseconds on the device's steady clock, never going back; any thread may ask.
 std::uint64_t ClockMs();
 // Seconds since 1970-01-01 UTC.
 std::int64_t CalendarSeconds();
-// Lets ms pass on the clock before returning; the virtual clock runs what falls due meanwhile.
+// Returns when ms have passed on the clock (the virtual clock runs what falls due meanwhile).
 void PassTime(DWORD ms);
-// Calls callback(id, 0, user, 0, 0) at ClockMs() + delay and, when periodic, at each
-// NextTimerDue after that until stopped; on a real clock from another thread.
+// Calls callback(id, 0, user, 0, 0) at now + delay, periodic: at each NextTimerDue; real clock: off-thread.
 void StartTimer(UINT id, UINT delay, LPTIMECALLBACK callback, std::uintptr_t user, bool periodic);
-// Stops the timer (waits for a callback under way unless called from it); false when not running.
+// Stops the timer, waiting for a callback under way unless called from it; false when not running.
 bool StopTimer(UINT id);
-// Told of every PlaySound call as it was made, before any check (the sound log).
+// Told of every PlaySound call as made, before any check (the sound log).
 void WaveAsked(const void* sound, DWORD flags, std::size_t memoryBytes);
-// Plays a checked wave file image lasting durationMs (the image lives only during the call);
-// async returns at once, else when it has ended; loop repeats it until stopped. False when
-// the device cannot decode it.
+// Plays a checked wave image (valid during the call) of durationMs; sync returns at its end; false: undecodable.
 bool PlayWave(const std::uint8_t* image, std::size_t size, DWORD durationMs, bool async, bool loop);
 // Stops the wave that plays, if any.
 void StopWave();
-// Told of every sequencer command carried out but MCI_STATUS, element as opened (the sound log).
+// Told of every sequencer command carried out but MCI_STATUS, with the element as opened (the sound log).
 void MidiAsked(UINT command, const std::string& element, DWORD flags);
-// Takes a whole MIDI file (read from path) as piece id; answers its length in ms, or false
-// when it cannot be played.
+// Takes a whole MIDI file read from path as piece id and answers its length in ms; false: cannot be played.
 bool OpenPiece(MCIDEVICEID id, const std::string& path, std::vector<std::uint8_t> bytes, DWORD* lengthMs);
-// Sounds the piece from fromMs on; a piece paused at fromMs carries on from its pause.
+// Sounds the piece from fromMs on (one piece sounds at a time); a piece paused at fromMs carries on.
 void SoundPiece(MCIDEVICEID id, DWORD fromMs);
 // Holds the piece's sound where it stands.
 void PausePiece(MCIDEVICEID id);
@@ -46,7 +42,7 @@ void PausePiece(MCIDEVICEID id);
 void SilencePiece(MCIDEVICEID id);
 // Lets go of the piece.
 void ClosePiece(MCIDEVICEID id);
-// Calls EndDuePieces (Sequencer.h) on the program's thread at ClockMs() == atMs or soon after.
+// Calls EndDuePieces (Sequencer.h) on the program's thread once the clock reaches atMs.
 void WakeAt(std::uint64_t atMs);
 
 }  // namespace plat::common

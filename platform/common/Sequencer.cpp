@@ -5,6 +5,7 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -71,7 +72,7 @@ MCIERROR Open(DWORD flags, MCI_OPEN_PARMS* p) {
   char path[4096];
   if (!ResolvePath(p->lpstrElementName, path, sizeof path) || !FileExists(path)) return MCIERR_FILE_NOT_FOUND;
   std::vector<std::uint8_t> bytes;
-  if (!ReadWholeFile(path, &bytes) || bytes.size() < 4 || std::string(bytes.begin(), bytes.begin() + 4) != "MThd")
+  if (!ReadWholeFile(path, &bytes) || bytes.size() < 4 || std::memcmp(bytes.data(), "MThd", 4) != 0)
     return MCIERR_INVALID_FILE;
   const MCIDEVICEID id = g_nextId;
   CPiece piece;
@@ -110,14 +111,9 @@ MCIERROR Play(MCIDEVICEID id, CPiece& p, DWORD flags, const MCI_PLAY_PARMS* para
 }
 
 MCIERROR Seek(MCIDEVICEID id, CPiece& p, DWORD flags, const MCI_SEEK_PARMS* params) {
-  DWORD to = 0;
-  if (flags & MCI_SEEK_TO_START) {
-    to = 0;
-  } else if ((flags & MCI_TO) && params) {
-    to = std::min(params->dwTo, p.length);
-  } else {
-    return MCIERR_MISSING_PARAMETER;
-  }
+  const bool toStart = (flags & MCI_SEEK_TO_START) != 0;
+  if (!toStart && (!(flags & MCI_TO) || !params)) return MCIERR_MISSING_PARAMETER;
+  const DWORD to = toStart ? 0 : std::min(params->dwTo, p.length);
   Notify(id, p, MCI_NOTIFY_ABORTED);
   Halt(id, p, MCI_MODE_STOP);
   p.position = to;
