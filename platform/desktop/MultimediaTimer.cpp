@@ -18,6 +18,7 @@ struct CTimerThread {
   std::mutex lock;
   std::condition_variable wake;
   bool stop = false;
+  bool fired = false;  // a one-shot that has fired is no longer running
   std::thread thread;
 };
 
@@ -45,14 +46,20 @@ void Run(CTimerThread* t, UINT id, UINT delay, LPTIMECALLBACK callback, std::uin
     g.unlock();
     callback(id, 0, user, 0, 0);
     g.lock();
-    if (!periodic) break;
+    if (!periodic) {
+      t->fired = true;
+      break;
+    }
     due = common::NextTimerDue(due, delay, common::ClockMs());
   }
 }
 
-void Join(std::unique_ptr<CTimerThread> t) {
+// Answers whether the timer was still running.
+bool Join(std::unique_ptr<CTimerThread> t) {
+  bool running;
   {
     std::lock_guard<std::mutex> g(t->lock);
+    running = !t->fired;
     t->stop = true;
   }
   t->wake.notify_all();
@@ -61,9 +68,10 @@ void Join(std::unique_ptr<CTimerThread> t) {
     t->thread.detach();
     std::lock_guard<std::mutex> g(Timers().lock);
     Timers().ending.push_back(std::move(t));
-    return;
+    return running;
   }
   t->thread.join();
+  return running;
 }
 
 }  // namespace
@@ -99,8 +107,7 @@ bool StopTimer(UINT id) {
     t = std::move(it->second);
     desktop::Timers().timers.erase(it);
   }
-  desktop::Join(std::move(t));
-  return true;
+  return desktop::Join(std::move(t));
 }
 
 }  // namespace plat::common

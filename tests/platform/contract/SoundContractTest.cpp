@@ -251,7 +251,7 @@ TEST_F(Sound, AOneShotTimerFiresOnce) {
   while (count < 1 && timeGetTime() - start < 10000) Sleep(1);
   Sleep(30);
   EXPECT_EQ(count.load(), 1);
-  timeKillEvent(timer);
+  EXPECT_EQ(timeKillEvent(timer), TIMERR_NOCANDO);  // it ended when it fired
 }
 
 TEST_F(Sound, MillisecondsMoveWithSleepAndCalendarTimeIsNow) {
