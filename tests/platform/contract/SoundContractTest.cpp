@@ -164,6 +164,26 @@ TEST_F(Sound, ResumeWithNotifyReportsTheEnd) {
   mciSendCommand(id, MCI_CLOSE, 0, nullptr);
 }
 
+TEST_F(Sound, EachPendingNotificationIsAnsweredOnce) {
+  const MCIDEVICEID id = Open(Write("again.mid", test_sound::MakeMidi({60, 62, 64, 65}, 480, 0)));
+  MCI_PLAY_PARMS play{};
+  play.dwCallback = hwnd;
+  ASSERT_EQ(mciSendCommand(id, MCI_PLAY, MCI_NOTIFY, &play), 0u);
+  ASSERT_EQ(mciSendCommand(id, MCI_PLAY, MCI_NOTIFY | MCI_FROM, &play), 0u);  // a new one replaces it
+  ASSERT_EQ(mciSendCommand(id, MCI_PLAY, MCI_FROM, &play), 0u);  // that play will not end as asked
+  ASSERT_EQ(mciSendCommand(id, MCI_PLAY, MCI_NOTIFY, &play), 0u);
+  ASSERT_EQ(mciSendCommand(id, MCI_CLOSE, 0, nullptr), 0u);  // nor will this one
+  ASSERT_TRUE(PumpUntil([&] { return Notifications(id).size() == 3; }));
+  EXPECT_EQ(Notifications(id),
+            (std::vector<WPARAM>{MCI_NOTIFY_SUPERSEDED, MCI_NOTIFY_ABORTED, MCI_NOTIFY_ABORTED}));
+  // Out of the piece's range: refused, and the device stays as it was.
+  const MCIDEVICEID other = Open(Write("range.mid", test_sound::MakeMidi({60}, 480, 0)));
+  play.dwFrom = Status(other, MCI_STATUS_LENGTH) + 1;
+  EXPECT_NE(mciSendCommand(other, MCI_PLAY, MCI_FROM, &play), 0u);
+  EXPECT_EQ(Status(other, MCI_STATUS_MODE), MCI_MODE_STOP);
+  mciSendCommand(other, MCI_CLOSE, 0, nullptr);
+}
+
 TEST_F(Sound, TheSequencerAnswersErrorsWithTexts) {
   MCI_OPEN_PARMS open{};
   open.lpstrDeviceType = "sequencer";
