@@ -18,7 +18,7 @@ struct CTimerThread {
   std::mutex lock;
   std::condition_variable wake;
   bool stop = false;
-  bool fired = false;  // a one-shot that has fired is no longer running
+  bool fired = false;  // a one-shot is no longer running once its callback starts
   std::thread thread;
 };
 
@@ -43,13 +43,11 @@ void Run(CTimerThread* t, UINT id, UINT delay, LPTIMECALLBACK callback, std::uin
       t->wake.wait_for(g, std::chrono::milliseconds(due - now), [t] { return t->stop; });
       continue;
     }
+    t->fired = !periodic;  // before the callback, as the virtual clock forgets it
     g.unlock();
     callback(id, 0, user, 0, 0);
     g.lock();
-    if (!periodic) {
-      t->fired = true;
-      break;
-    }
+    if (!periodic) break;
     due = common::NextTimerDue(due, delay, common::ClockMs());
   }
 }
