@@ -20,10 +20,8 @@ std::uint64_t ClockMs();
 std::int64_t CalendarSeconds();
 // Returns when ms have passed on the clock (the virtual clock runs what falls due meanwhile).
 void PassTime(DWORD ms);
-// Calls callback(id, 0, user, 0, 0) at now + delay, periodic: at each NextTimerDue; real clock: off-thread.
-void StartTimer(UINT id, UINT delay, LPTIMECALLBACK callback, std::uintptr_t user, bool periodic);
-// Stops the timer, waiting for a callback under way unless called from it; false when not running.
-bool StopTimer(UINT id);
+// The timers changed: fire each (FireDueTimer, Timers.h) once the clock reaches it; real clock: off-thread.
+void TimersChanged();
 // Told of every PlaySound call as made, before any check (the sound log).
 void WaveAsked(const void* sound, DWORD flags, std::size_t memoryBytes);
 // Plays a checked wave image (valid during the call) of durationMs; sync returns at its end; false: undecodable.

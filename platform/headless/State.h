@@ -79,17 +79,6 @@ struct Window : common::CWindowCore {
   DLGPROC dlgProc = nullptr;  // dialogs
 };
 
-// ---- Time ---------------------------------------------------------------------
-
-struct MmTimer {
-  UINT id = 0;
-  UINT delay = 0;
-  UINT kind = TIME_ONESHOT;
-  LPTIMECALLBACK callback = nullptr;
-  std::uintptr_t user = 0;
-  std::uint64_t due = 0;
-};
-
 // ---- The whole state ---------------------------------------------------------
 
 struct State {
@@ -120,7 +109,6 @@ struct State {
     UINT message;
   };
   std::vector<ProgramWatch> programWatches;  // looked at in each idle round
-  std::vector<MmTimer> timers;
 
   std::function<int(const headless::MessageBoxRecord&)> messageBoxHandler;
   std::vector<headless::MessageBoxRecord> messageBoxes;

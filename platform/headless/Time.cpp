@@ -16,8 +16,7 @@ void ResetClock() {
   s.calendarSetAt = 0;
   s.idleAdvance = 1;
   s.idleHook = nullptr;
-  s.timers.clear();
-  common::ResetTimerPeriods();
+  common::ResetTimers();
   common::SetShownClock(0);
 }
 
@@ -30,44 +29,19 @@ void AdvanceBy(std::uint64_t ms) {
     std::uint64_t when = 0;
     if (!NextEventDue(target, &when)) break;
     s.elapsed = std::max(s.elapsed, when);
-    // The earliest due timer, by due time then id.
-    auto due = s.timers.end();
-    for (auto it = s.timers.begin(); it != s.timers.end(); ++it) {
-      if (it->due <= s.elapsed && (due == s.timers.end() || it->due < due->due ||
-                                   (it->due == due->due && it->id < due->id)))
-        due = it;
-    }
-    if (due != s.timers.end()) {
-      const MmTimer t = *due;
-      if (t.kind == TIME_PERIODIC) {
-        due->due = common::NextTimerDue(t.due, t.delay, s.elapsed);
-      } else {
-        s.timers.erase(due);
-      }
-      t.callback(t.id, 0, t.user, 0, 0);
-      continue;
-    }
+    if (common::FireDueTimer(s.elapsed)) continue;  // timers first at equal times
     common::EndDuePieces();
   }
   s.elapsed = std::max(s.elapsed, target);  // a callback may have slept past it
 }
 
 bool NextEventDue(std::uint64_t limit, std::uint64_t* when) {
-  bool found = false;
-  std::uint64_t best = 0;
-  for (const MmTimer& t : S().timers) {
-    if (t.due <= limit && (!found || t.due < best)) {
-      best = t.due;
-      found = true;
-    }
-  }
-  std::uint64_t end = 0;
-  if (common::NextPieceEnd(&end) && end <= limit && (!found || end < best)) {
-    best = end;
-    found = true;
-  }
-  if (found) *when = best;
-  return found;
+  std::uint64_t timer = 0, end = 0;
+  const bool haveTimer = common::EarliestTimerDue(&timer) && timer <= limit;
+  const bool haveEnd = common::NextPieceEnd(&end) && end <= limit;
+  if (!haveTimer && !haveEnd) return false;
+  *when = haveTimer && (!haveEnd || timer <= end) ? timer : end;
+  return true;
 }
 
 }  // namespace hl
@@ -83,19 +57,8 @@ std::int64_t CalendarSeconds() {
 
 void PassTime(DWORD ms) { hl::AdvanceBy(ms); }
 
-void StartTimer(UINT id, UINT delay, LPTIMECALLBACK callback, std::uintptr_t user, bool periodic) {
-  hl::State& s = hl::S();
-  s.timers.push_back(hl::MmTimer{id, delay, periodic ? TIME_PERIODIC : TIME_ONESHOT, callback, user,
-                                 s.elapsed + delay});
-}
-
-bool StopTimer(UINT id) {
-  auto& v = hl::S().timers;
-  auto it = std::find_if(v.begin(), v.end(), [&](const hl::MmTimer& t) { return t.id == id; });
-  if (it == v.end()) return false;
-  v.erase(it);
-  return true;
-}
+// The virtual clock fires the timers as it moves (AdvanceBy).
+void TimersChanged() {}
 
 }  // namespace common
 
@@ -114,7 +77,7 @@ void SetCalendarTime(std::int64_t seconds) {
 
 void SetTimerCapsFail(BOOL fail) { common::SetTimerCapsFail(fail != FALSE); }
 int PeriodsBegun() { return common::PeriodsBegun(); }
-int RunningTimers() { return static_cast<int>(hl::S().timers.size()); }
+int RunningTimers() { return common::RunningTimers(); }
 
 }  // namespace headless
 }  // namespace plat
