@@ -220,12 +220,11 @@ MCIERROR mciSendCommand(MCIDEVICEID device, UINT command, DWORD flags, void* par
   CPiece& p = it->second;
   EndIfDue(device, p);
   if (command == MCI_CLOSE) {
+    MidiAsked(MCI_CLOSE, p.element, flags);
     Halt(device, p, MCI_MODE_STOP);
     Notify(device, p, MCI_NOTIFY_ABORTED);
     ClosePiece(device);
-    const std::string element = p.element;
     Pieces().erase(it);
-    MidiAsked(MCI_CLOSE, element, flags);
     return 0;
   }
   const MCIERROR e = Command(device, p, command, flags, params);

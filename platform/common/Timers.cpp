@@ -32,6 +32,7 @@ std::thread::id g_firingThread;
 int g_periodsBegun = 0;
 std::atomic<bool> g_capsFail{false};
 std::atomic<UINT> g_nextId{1};
+std::atomic<DWORD> g_shown{0};  // what timeGetTime adds to the device clock
 
 std::map<UINT, CTimer>::iterator Earliest() {
   auto best = g_timers.end();
@@ -94,6 +95,8 @@ void ResetTimers() {
 
 void SetTimerCapsFail(bool fail) { g_capsFail = fail; }
 
+void SetShownClock(DWORD ms) { g_shown = ms - static_cast<DWORD>(ClockMs()); }
+
 int PeriodsBegun() {
   std::lock_guard<std::mutex> g(g_lock);
   return g_periodsBegun;
@@ -147,5 +150,13 @@ UINT timeKillEvent(UINT timerId) {
   });
   return TIMERR_NOERROR;
 }
+
+DWORD timeGetTime() { return static_cast<DWORD>(common::ClockMs()) + common::g_shown; }
+
+DWORD GetTickCount() { return timeGetTime(); }
+
+std::int64_t GetCalendarTime() { return common::CalendarSeconds(); }
+
+void Sleep(DWORD ms) { common::PassTime(ms); }
 
 }  // namespace plat

@@ -17,7 +17,6 @@
 #include "platform/desktop/Bus.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"
-#include "platform/desktop/Midi.h"
 #include "platform/desktop/MessageQueue.h"
 #include "platform/desktop/MultimediaTimer.h"
 #include "platform/desktop/PointerTracker.h"

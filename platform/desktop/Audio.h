@@ -10,5 +10,7 @@ namespace plat::desktop {
 bool OpenAudio();
 // Stops the wave and closes the mixer.
 void ShutdownAudio();
+// Closes every open MIDI piece (at shutdown, before ShutdownAudio).
+void CloseAllMidi();
 
 }  // namespace plat::desktop

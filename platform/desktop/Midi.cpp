@@ -1,8 +1,6 @@
 // The MIDI device: pieces rendered once by FluidSynth (or streamed by the
 // mixer's own decoder) and sounded by SDL2_mixer; the sequencer's model in
 // common/Sequencer keeps the time.
-#include "platform/desktop/Midi.h"
-
 #include <SDL_mixer.h>
 
 #include <QCoreApplication>
