@@ -17,13 +17,11 @@
 #include "platform/desktop/Bus.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"
-#include "platform/desktop/Midi.h"
 #include "platform/desktop/MessageQueue.h"
 #include "platform/desktop/MultimediaTimer.h"
 #include "platform/desktop/PointerTracker.h"
 #include "platform/desktop/Pump.h"
 #include "platform/desktop/StartupTrace.h"
-#include "platform/desktop/WaveSound.h"
 #include "platform/desktop/WindowTable.h"
 #include "platform/include/plat/app.h"
 
@@ -157,7 +155,6 @@ void ShutdownBackend() {
   if (!g_app) return;
   KillAllTimers();
   CloseAllMidi();
-  StopWave();
   ShutdownAudio();
   DropAllWindows();
   Queue().Clear();

@@ -55,29 +55,6 @@ struct Window : common::CWindowCore {
   std::vector<common::Pixel> fb;
 };
 
-// ---- Sound -------------------------------------------------------------------
-
-struct MidiDevice {
-  std::string element;
-  DWORD length = 60000;
-  DWORD mode = MCI_MODE_STOP;
-  DWORD position = 0;      // while not playing
-  DWORD playFrom = 0;      // position at playStart
-  DWORD playTo = 0;
-  std::uint64_t playStart = 0;  // elapsed time when play began
-  bool notifyPending = false;
-  HWND callback = nullptr;
-};
-
-struct MmTimer {
-  UINT id = 0;
-  UINT delay = 0;
-  UINT kind = TIME_ONESHOT;
-  LPTIMECALLBACK callback = nullptr;
-  std::uintptr_t user = 0;
-  std::uint64_t due = 0;
-};
-
 // ---- The whole state ---------------------------------------------------------
 
 struct State {
@@ -96,9 +73,8 @@ struct State {
   std::map<std::uintptr_t, std::vector<RECT>> presentLog;
   std::map<std::uintptr_t, std::vector<std::string>> drawnTexts;  // by top-level window
 
-  // Clock: elapsed drives the schedule; the visible clock is elapsed + offset.
+  // Clock: elapsed drives the schedule (the device clock).
   std::uint64_t elapsed = 0;
-  DWORD clockOffset = 0;
   std::int64_t calendarBase = 1704067200;  // 2024-01-01 00:00:00 UTC
   std::uint64_t calendarSetAt = 0;
   DWORD idleAdvance = 1;
@@ -109,7 +85,6 @@ struct State {
     UINT message;
   };
   std::vector<ProgramWatch> programWatches;  // looked at in each idle round
-  std::vector<MmTimer> timers;
 
   std::function<int(const headless::MessageBoxRecord&)> messageBoxHandler;
   std::vector<headless::MessageBoxRecord> messageBoxes;
@@ -117,10 +92,7 @@ struct State {
   std::vector<headless::DialogRecord> dialogs;
 
   std::vector<headless::SoundRecord> sounds;
-  std::map<MCIDEVICEID, MidiDevice> midi;
-  MCIDEVICEID nextMidiId = 1;
   DWORD midiLength = 60000;
-  bool wavePlaying = false;
 
   std::vector<std::string> shellOpens;
   INT_PTR shellResult = 42;
@@ -157,7 +129,6 @@ void ResetClock();
 void ResetSound();
 // The earliest pending clock event (timer or end of a piece) at or before limit.
 bool NextEventDue(std::uint64_t limit, std::uint64_t* when);
-void RunMidiEventsAt(std::uint64_t now);
 
 // Posting without checks (the backend's own messages).
 void PostInternal(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
