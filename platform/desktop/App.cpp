@@ -18,7 +18,7 @@
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"
 #include "platform/desktop/Midi.h"
-#include "platform/desktop/MessageQueue.h"
+#include "platform/common/MessageLoop.h"
 #include "platform/desktop/MultimediaTimer.h"
 #include "platform/desktop/PointerTracker.h"
 #include "platform/desktop/Pump.h"
@@ -68,7 +68,7 @@ void OnApplicationState(Qt::ApplicationState state) {
   g_active = active;
   for (CWindow* w : Windows().TopLevels()) {
     if (w->kind == WindowKind::kTopLevel || w->kind == WindowKind::kDialog) {
-      Post(w->handle, WM_ACTIVATEAPP, active ? 1 : 0, 0);
+      common::PostFromDevice(w->handle, WM_ACTIVATEAPP, active ? 1 : 0, 0);
     }
   }
 }
@@ -160,7 +160,7 @@ void ShutdownBackend() {
   StopWave();
   ShutdownAudio();
   DropAllWindows();
-  Queue().Clear();
+  common::ThreadQueue().Clear();
   DisconnectBus();
   ShutdownPump();
   common::ResetGdi();

@@ -53,7 +53,7 @@ DWORD PositionOf(const MidiDevice& d) {
 void Notify(MidiDevice& d, MCIDEVICEID id, WPARAM code) {
   if (!d.notifyPending) return;
   d.notifyPending = false;
-  if (FindWindowObj(d.callback)) PostInternal(d.callback, MM_MCINOTIFY, code, static_cast<LPARAM>(id));
+  if (FindWindowObj(d.callback)) common::PostFromDevice(d.callback, MM_MCINOTIFY, code, static_cast<LPARAM>(id));
 }
 
 // Stops playing at the current position.

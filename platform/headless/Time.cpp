@@ -15,6 +15,7 @@ void ResetClock() {
   s.calendarSetAt = 0;
   s.idleAdvance = 1;
   s.idleHook = nullptr;
+  s.blockedRounds = 0;
   s.timers.clear();
   common::ResetTimerPeriods();
 }
