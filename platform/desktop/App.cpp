@@ -13,12 +13,12 @@
 #include <thread>
 #include <vector>
 
+#include "platform/common/MessageLoop.h"
 #include "platform/desktop/Audio.h"
 #include "platform/desktop/Bus.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"
 #include "platform/desktop/Midi.h"
-#include "platform/common/MessageLoop.h"
 #include "platform/desktop/MultimediaTimer.h"
 #include "platform/desktop/PointerTracker.h"
 #include "platform/desktop/Pump.h"

@@ -1,24 +1,26 @@
-// Two processes on the session bus: finding each other, WM_COPYDATA,
-// nested sends in both directions, posts, the single-instance check, and a
-// peer that hangs or goes away.
-#include <gtest/gtest.h>
+// Two real processes, each with its own queue, on the desktop's carrier (the
+// session bus): finding each other, WM_COPYDATA, nested sends in both
+// directions, posts, the single-instance check, and a peer that hangs or goes
+// away. Headless has no second process: its sends between windows are the
+// in-process ones of the queue contract.
 #include <signal.h>
 
 #include <vector>
 
-#include "tests/desktop/PeerProcess.h"
-#include "tests/desktop/PeerProtocol.h"
-#include "tests/desktop/TestSupport.h"
-#include "platform/include/plat/plat.h"
+#include "tests/platform/contract/Contract.h"
+#include "tests/platform/contract/PeerProcess.h"
+#include "tests/platform/contract/PeerProtocol.h"
 
 using namespace plat;
-using namespace desktop_test;
+using namespace contract;
 
 namespace {
 
-struct IpcTest : testing::Test {
+class IpcAcrossProcesses : public Contract {
+ protected:
   void SetUp() override {
-    host.hook = [this](HWND self, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* r) {
+    Contract::SetUp();
+    hook = [this](HWND self, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* r) {
       if (msg == ReadyMessage()) {
         peer = WParamToHandle(wParam);
         *r = 1;
@@ -41,17 +43,16 @@ struct IpcTest : testing::Test {
       }
       return false;
     };
-    hwnd = host.Create(WS_POPUP, 0, 0, 10, 10);
+    hwnd = Create(WS_POPUP, 0, 0, 10, 10);
     ASSERT_NE(hwnd, nullptr);
     ASSERT_TRUE(process.Start("serve", hwnd));
     ASSERT_TRUE(PumpUntil([this] { return peer != nullptr; })) << "the peer did not report";
   }
   void TearDown() override {
-    host.hook = nullptr;  // tests' hooks may refer to their own locals
+    hook = nullptr;  // tests' hooks may refer to their own locals
     process.Stop();
-    DestroyWindow(hwnd);
+    Contract::TearDown();
   }
-  CRecordingClass host{"DesktopTestHost"};
   CPeerProcess process;
   HWND hwnd = nullptr;
   HWND peer = nullptr;
@@ -60,7 +61,7 @@ struct IpcTest : testing::Test {
   HWND copiedFrom = nullptr;
 };
 
-TEST_F(IpcTest, TheOtherProgramsWindowIsFoundByClassAndTitle) {
+TEST_F(IpcAcrossProcesses, TheOtherProgramsWindowIsFoundByClassAndTitleOnDesktop) {
   EXPECT_EQ(FindWindow(kPeerClass, nullptr), peer);
   EXPECT_EQ(FindWindow("desktoptestpeer", kPeerTitle), peer);
   EXPECT_EQ(FindWindow(kPeerClass, "Another title"), nullptr);
@@ -69,7 +70,7 @@ TEST_F(IpcTest, TheOtherProgramsWindowIsFoundByClassAndTitle) {
   EXPECT_NE(peer, hwnd);
 }
 
-TEST_F(IpcTest, CopyDataCarriesTheBytesAndAnswers) {
+TEST_F(IpcAcrossProcesses, CopyDataCarriesTheBytesAndAnswersOnDesktop) {
   std::vector<BYTE> data(200);
   LRESULT sum = 0;
   for (int i = 0; i < 200; ++i) {
@@ -88,36 +89,36 @@ TEST_F(IpcTest, CopyDataCarriesTheBytesAndAnswers) {
   EXPECT_TRUE(copied.empty());
 }
 
-TEST_F(IpcTest, NestedSendsGoBothWaysButPostsWait) {
+TEST_F(IpcAcrossProcesses, NestedSendsGoBothWaysButPostsWaitOnDesktop) {
   constexpr UINT kPosted = WM_USER + 30;
-  auto nest = host.hook;
+  auto nest = hook;
   bool postedDuringSend = false;
-  host.hook = [&, nest](HWND self, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* r) {
-    if (msg == NestMessage()) postedDuringSend = postedDuringSend || host.Has(kPosted);
+  hook = [&, nest](HWND self, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* r) {
+    if (msg == NestMessage()) postedDuringSend = postedDuringSend || Has(kPosted);
     return msg == kPosted || nest(self, msg, wParam, lParam, r);
   };
   PostMessage(hwnd, kPosted, 0, 0);
   EXPECT_EQ(SendMessage(peer, NestMessage(), HandleToWParam(hwnd), 0), 100);
   EXPECT_EQ(SendMessage(peer, NestMessage(), HandleToWParam(hwnd), 7), 107);
   EXPECT_FALSE(postedDuringSend);
-  EXPECT_TRUE(PumpUntil([&] { return host.Has(kPosted); }));
+  EXPECT_TRUE(PumpUntil([&] { return Has(kPosted); }));
 }
 
-TEST_F(IpcTest, PostsArriveInTheOtherQueue) {
+TEST_F(IpcAcrossProcesses, PostsArriveInTheOtherQueueOnDesktop) {
   ASSERT_TRUE(PostMessage(peer, PostTestMessage(), 41, HandleToLParam(hwnd)));
-  ASSERT_TRUE(PumpUntil([this] { return host.Has(AckMessage()); }));
-  for (const Received& r : host.log) {
+  ASSERT_TRUE(PumpUntil([this] { return Has(AckMessage()); }));
+  for (const Received& r : log) {
     if (r.msg == AckMessage()) {
       EXPECT_EQ(r.wParam, 42u);
     }
   }
 }
 
-TEST_F(IpcTest, ASecondCopyFindsTheFirstAndEnds) {
+TEST_F(IpcAcrossProcesses, ASecondCopyFindsTheFirstAndEndsOnDesktop) {
   CPeerProcess second;
   ASSERT_TRUE(second.Start("second", hwnd));
-  ASSERT_TRUE(PumpUntil([this] { return host.Has(SecondMessage()); }));
-  for (const Received& r : host.log) {
+  ASSERT_TRUE(PumpUntil([this] { return Has(SecondMessage()); }));
+  for (const Received& r : log) {
     if (r.msg == SecondMessage()) {
       EXPECT_EQ(WParamToHandle(r.wParam), peer);
     }
@@ -126,15 +127,15 @@ TEST_F(IpcTest, ASecondCopyFindsTheFirstAndEnds) {
   EXPECT_EQ(FindWindow(kPeerClass, nullptr), peer);  // the first still holds the class
 }
 
-TEST_F(IpcTest, SentMessagesArriveWhileAMessageBoxIsOpen) {
+TEST_F(IpcAcrossProcesses, SentMessagesArriveWhileAMessageBoxIsOpenOnDesktop) {
   constexpr UINT kLater = WM_USER + 20;
   bool laterSeenInBox = false;
   int pokes = 0;
-  host.hook = [&](HWND, UINT msg, WPARAM, LPARAM, LRESULT* r) {
+  hook = [&](HWND, UINT msg, WPARAM, LPARAM, LRESULT* r) {
     if (msg == kLater) return true;
     if (msg != PokeMessage()) return false;
     ++pokes;
-    laterSeenInBox = laterSeenInBox || host.Has(kLater);
+    laterSeenInBox = laterSeenInBox || Has(kLater);
     HWND box = FindWindow("#32770", "Desktop test question");
     if (box) {
       PostMessage(box, WM_KEYDOWN, VK_ESCAPE, 0);  // a Yes/No box cannot be escaped
@@ -148,11 +149,11 @@ TEST_F(IpcTest, SentMessagesArriveWhileAMessageBoxIsOpen) {
   EXPECT_EQ(MessageBox(hwnd, "Shall we?", "Desktop test question", MB_YESNO | MB_ICONQUESTION), IDNO);
   EXPECT_GE(pokes, 1);
   EXPECT_FALSE(laterSeenInBox);  // a message posted to another window waited
-  EXPECT_TRUE(PumpUntil([&] { return host.Has(kLater); }));
+  EXPECT_TRUE(PumpUntil([&] { return Has(kLater); }));
 }
 
-TEST_F(IpcTest, MessageBoxDefaultButtonAnswersEnter) {
-  host.hook = [&](HWND, UINT msg, WPARAM, LPARAM, LRESULT* r) {
+TEST_F(IpcAcrossProcesses, MessageBoxDefaultButtonAnswersEnterOnDesktop) {
+  hook = [&](HWND, UINT msg, WPARAM, LPARAM, LRESULT* r) {
     if (msg != PokeMessage()) return false;
     HWND box = FindWindow("#32770", "Desktop test default");
     if (box) PostMessage(box, WM_KEYDOWN, VK_RETURN, 0);
@@ -184,12 +185,12 @@ INT_PTR WaitProc(HWND dialog, UINT msg, WPARAM, LPARAM) {
   return FALSE;
 }
 
-TEST_F(IpcTest, SentMessagesReachTheMainWindowWhileADialogRuns) {
+TEST_F(IpcAcrossProcesses, SentMessagesReachTheMainWindowWhileADialogRunsOnDesktop) {
   RegisterDialogResource(300, &kWaitDialog);
   g_dialogHost = hwnd;
   g_dialogPeer = peer;
   int pokes = 0;
-  host.hook = [&](HWND, UINT msg, WPARAM, LPARAM, LRESULT* r) {
+  hook = [&](HWND, UINT msg, WPARAM, LPARAM, LRESULT* r) {
     if (msg != PokeMessage()) return false;
     ++pokes;
     HWND dialog = FindWindow("#32770", "Waiting");
@@ -201,14 +202,14 @@ TEST_F(IpcTest, SentMessagesReachTheMainWindowWhileADialogRuns) {
   EXPECT_EQ(pokes, 1);
 }
 
-TEST_F(IpcTest, APeerThatDoesNotAnswerFailsTheSendAfterTheTimeout) {
+TEST_F(IpcAcrossProcesses, APeerThatDoesNotAnswerFailsTheSendAfterTheTimeoutOnDesktop) {
   // The peer sleeps inside the handler for longer than a send may wait.
   EXPECT_EQ(SendMessage(peer, HangMessage(), 0, 6000), 0);
   // Once it handles messages again, it answers again.
   EXPECT_TRUE(PumpUntil([&] { return SendMessage(peer, NestMessage(), HandleToWParam(hwnd), 0) == 100; }, 20000));
 }
 
-TEST_F(IpcTest, APeerThatHasGoneFailsAtOnce) {
+TEST_F(IpcAcrossProcesses, APeerThatHasGoneFailsAtOnceOnDesktop) {
   const HWND gone = peer;
   ASSERT_TRUE(process.Stop());
   EXPECT_FALSE(IsWindow(gone));
@@ -218,25 +219,25 @@ TEST_F(IpcTest, APeerThatHasGoneFailsAtOnce) {
   EXPECT_EQ(FindWindow(kPeerClass, nullptr), nullptr);
 }
 
-TEST_F(IpcTest, APeersEndIsToldByTheBusWithoutAsking) {
+TEST_F(IpcAcrossProcesses, APeersEndIsToldByTheBusWithoutAskingOnDesktop) {
   const UINT gone = RegisterWindowMessage("desktop-test-gone");
   ASSERT_TRUE(WatchWindow(peer, hwnd, gone));
   // While the peer lives nothing is told.
   PumpFor(300);
-  EXPECT_FALSE(host.Has(gone));
+  EXPECT_FALSE(Has(gone));
   // Killed outright, the peer destroys no window and tells nobody: only the
   // bus sees its connection end, and its notice wakes the waiting loop.
   const HWND watched = peer;
   ASSERT_EQ(::kill(static_cast<pid_t>(process.Id()), SIGKILL), 0);
   MSG msg;
   bool woken = false;
-  for (int i = 0; i < 10 && !host.Has(gone); ++i) {
+  for (int i = 0; i < 10 && !Has(gone); ++i) {
     woken = WaitMessageTimeout(30000) || woken;
     while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
   }
   EXPECT_TRUE(woken);
-  ASSERT_EQ(host.Count(gone), 1);
-  for (const Received& r : host.log) {
+  ASSERT_EQ(Count(gone), 1);
+  for (const Received& r : log) {
     if (r.msg != gone) continue;
     EXPECT_EQ(r.hwnd, hwnd);
     EXPECT_EQ(r.wParam, 0u);
@@ -245,7 +246,7 @@ TEST_F(IpcTest, APeersEndIsToldByTheBusWithoutAsking) {
   EXPECT_TRUE(process.WaitForEnd(10000));
   // A window whose program has already gone is told of at once.
   ASSERT_TRUE(WatchWindow(watched, hwnd, gone));
-  EXPECT_TRUE(PumpUntil([&] { return host.Count(gone) == 2; }));
+  EXPECT_TRUE(PumpUntil([&] { return Count(gone) == 2; }));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// The second process of the desktop tests.
-//   test_desktop_peer serve <test window>   a window of kPeerClass that answers
-//   test_desktop_peer second <test window>  a second copy: finds the first, brings
+// The second program of the contract tests across processes (desktop backend).
+//   test_plat_peer serve <test window>   a window of kPeerClass that answers
+//   test_plat_peer second <test window>  a second copy: finds the first, brings
 //                                            it to the front, reports and ends
 #include <unistd.h>
 
@@ -8,11 +8,11 @@
 #include <cstring>
 #include <vector>
 
-#include "tests/desktop/PeerProtocol.h"
+#include "tests/platform/contract/PeerProtocol.h"
 #include "platform/include/plat/plat.h"
 
 using namespace plat;
-using namespace desktop_test;
+using namespace contract;
 
 namespace {
 

@@ -1,55 +1,22 @@
-// Real time on the desktop: posts from the timer thread wake a waiting
-// queue, the multimedia timer and the clock. The queue's own rules are in
-// the platform contract (tests/platform/contract).
-#include <gtest/gtest.h>
-
+// The clock and the multimedia timer: real time on the desktop (the timer's
+// callback on another thread), the virtual clock headless (Sleep moves it and
+// the callbacks run on this thread).
 #include <atomic>
 
-#include "tests/desktop/TestSupport.h"
-#include "platform/include/plat/plat.h"
-
-using namespace plat;
-using desktop_test::CRecordingClass;
+#include "tests/platform/contract/Contract.h"
 
 namespace {
 
-constexpr UINT kFirst = WM_USER + 1;
+using namespace plat;
 
-struct QueueTest : testing::Test {
-  void SetUp() override {
-    hwnd = windows.Create(WS_POPUP, 0, 0, 50, 50);
-    ASSERT_NE(hwnd, nullptr);
-    MSG m;
-    while (PeekMessage(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&m);  // its first WM_PAINT
-  }
-  void TearDown() override { DestroyWindow(hwnd); }
-  CRecordingClass windows{"QueueTestWindow"};
-  HWND hwnd = nullptr;
-};
-
-std::atomic<int> g_ticks{0};
-HWND g_target = nullptr;
+class MultimediaTimer : public contract::Contract {};
+class Clock : public contract::Contract {};
 
 void CountTick(UINT, UINT, std::uintptr_t user, std::uintptr_t, std::uintptr_t) {
   ++*reinterpret_cast<std::atomic<int>*>(user);
 }
 
-void PostTick(UINT, UINT, std::uintptr_t, std::uintptr_t, std::uintptr_t) {
-  if (g_ticks++ == 0) PostMessage(g_target, kFirst, 0, 0);
-}
-
-TEST_F(QueueTest, WaitMessageWakesForAPostFromTheTimerThread) {
-  g_ticks = 0;
-  g_target = hwnd;
-  const UINT timer = timeSetEvent(20, 1, PostTick, 0, TIME_ONESHOT);
-  ASSERT_NE(timer, 0u);
-  MSG m;
-  while (!PeekMessage(&m, nullptr, kFirst, kFirst, PM_REMOVE)) WaitMessage();
-  EXPECT_EQ(m.hwnd, hwnd);
-  EXPECT_EQ(timeKillEvent(timer), TIMERR_NOERROR);
-}
-
-TEST(MultimediaTimer, PeriodicEventsRunUntilKilled) {
+TEST_F(MultimediaTimer, PeriodicEventsRunUntilKilled) {
   TIMECAPS caps{};
   ASSERT_EQ(timeGetDevCaps(&caps, sizeof caps), TIMERR_NOERROR);
   EXPECT_LE(caps.wPeriodMin, 1u);
@@ -73,7 +40,7 @@ TEST(MultimediaTimer, PeriodicEventsRunUntilKilled) {
   EXPECT_EQ(timeSetEvent(5, 1, nullptr, 0, TIME_PERIODIC), 0u);
 }
 
-TEST(MultimediaTimer, AOneShotFiresOnce) {
+TEST_F(MultimediaTimer, AOneShotFiresOnce) {
   std::atomic<int> count{0};
   const UINT timer = timeSetEvent(5, 1, CountTick, reinterpret_cast<std::uintptr_t>(&count),
                                   TIME_ONESHOT);
@@ -85,7 +52,7 @@ TEST(MultimediaTimer, AOneShotFiresOnce) {
   timeKillEvent(timer);
 }
 
-TEST(Clock, MillisecondsMoveWithSleepAndCalendarTimeIsNow) {
+TEST_F(Clock, MillisecondsMoveWithSleepAndCalendarTimeIsNow) {
   const DWORD a = timeGetTime();
   Sleep(20);
   const DWORD b = timeGetTime();
