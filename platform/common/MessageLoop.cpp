@@ -88,6 +88,11 @@ void PostInputFromDevice(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POIN
   ThreadQueue().PostInput(MakeMessage(hwnd, msg, wParam, lParam, pt));
 }
 
+LPARAM KeyLParam(bool down, bool repeat) {
+  if (!down) return 1 | KEY_REPEAT_FLAG | (LPARAM{1} << 31);
+  return 1 | (repeat ? KEY_REPEAT_FLAG : 0);
+}
+
 LRESULT DeliverSent(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (!FindCore(hwnd)) return 0;
   ++g_sentDelivered;

@@ -21,6 +21,9 @@ bool MessageWaiting();
 void PostFromDevice(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // Input the device delivers, with the pointer at pt (screen coordinates).
 void PostInputFromDevice(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT pt);
+// The lParam of a key message: one press, the key's previous state (held
+// already when repeat or going up) and, going up, the transition bit.
+LPARAM KeyLParam(bool down, bool repeat);
 // A message another program sent to a window here: handled at once; the
 // procedure's answer, 0 when the window is not here.
 LRESULT DeliverSent(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -148,21 +148,14 @@ void RightClick(HWND hwnd, int x, int y) {
 
 void PostKey(HWND hwnd, WPARAM virtualKey, BOOL down, BOOL repeat) {
   if (!FindWindowObj(hwnd)) return;
-  LPARAM l = 1;
-  if (down) {
-    if (repeat) l |= KEY_REPEAT_FLAG;
-  } else {
-    l |= KEY_REPEAT_FLAG | static_cast<LPARAM>(1u << 31);
-  }
-  common::PostInputFromDevice(hwnd, down ? WM_KEYDOWN : WM_KEYUP, virtualKey, l, S().cursorPos);
+  common::PostInputFromDevice(hwnd, down ? WM_KEYDOWN : WM_KEYUP, virtualKey, common::KeyLParam(down, repeat),
+                              S().cursorPos);
 }
 
 void PostChar(HWND hwnd, char ch, BOOL repeat) {
   if (!FindWindowObj(hwnd)) return;
-  LPARAM l = 1;
-  if (repeat) l |= KEY_REPEAT_FLAG;
-  common::PostInputFromDevice(hwnd, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(ch)), l,
-                              S().cursorPos);
+  common::PostInputFromDevice(hwnd, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(ch)),
+                              common::KeyLParam(true, repeat), S().cursorPos);
 }
 
 }  // namespace headless
