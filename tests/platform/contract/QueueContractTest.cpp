@@ -419,6 +419,42 @@ TEST_F(IdleRounds, WaitMessageReturnsWhenSomethingArrivesHeadless) {
   EXPECT_EQ(m.time, 10u);
 }
 
+TEST_F(IdleRounds, WaitMessageTimeoutEndsEmptyWhenItsTimeHasPassedHeadless) {
+  EXPECT_FALSE(WaitMessageTimeout(50));
+  EXPECT_EQ(timeGetTime(), 50u);  // one idle round per millisecond
+  // A clock that idle rounds do not move jumps to the end of the wait.
+  headless::SetIdleAdvance(0);
+  EXPECT_FALSE(WaitMessageTimeout(30));
+  EXPECT_EQ(timeGetTime(), 80u);
+}
+
+TEST_F(IdleRounds, WaitMessageTimeoutFindsWhatARoundBringsBeforeTheClockMovesHeadless) {
+  HWND h = MakeWindow(20, 20, 0);
+  headless::SetIdleHook([&] {
+    if (timeGetTime() == 10) PostMessage(h, WM_USER, 0, 0);
+  });
+  EXPECT_TRUE(WaitMessageTimeout(1000));
+  EXPECT_EQ(timeGetTime(), 10u);
+  MSG m;
+  ASSERT_TRUE(PeekMessage(&m, h, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_USER);
+}
+
+TEST_F(IdleRounds, GetMessageForAWindowEndsWhenTheWindowGoesHeadless) {
+  HWND h = MakeWindow(20, 20, 0);
+  HWND other = MakeWindow(20, 20, 0);
+  int rounds = 0;
+  headless::SetIdleHook([&] {
+    PostMessage(other, WM_USER, 0, 0);  // not for the window waited for
+    if (++rounds == 5) DestroyWindow(h);
+  });
+  MSG m;
+  EXPECT_FALSE(GetMessage(&m, h, 0, 0));
+  EXPECT_EQ(rounds, 5);
+  ASSERT_TRUE(PeekMessage(&m, other, 0, 0, PM_REMOVE));  // what came for others waits
+  EXPECT_EQ(m.message, WM_USER);
+}
+
 #else
 
 const contract::Received* Last(const std::vector<contract::Received>& log, UINT msg) {
