@@ -1,6 +1,7 @@
 // The message queue: order, filters, thread messages, WM_QUIT, translation,
 // sends and their nesting, painting, waking for a post from another thread,
 // and the order of input (injected headless, real keys on the desktop).
+#include <algorithm>
 #include <atomic>
 #include <string>
 #include <vector>
@@ -457,13 +458,6 @@ TEST_F(IdleRounds, GetMessageForAWindowEndsWhenTheWindowGoesHeadless) {
 
 #else
 
-const contract::Received* Last(const std::vector<contract::Received>& log, UINT msg) {
-  for (auto it = log.rbegin(); it != log.rend(); ++it) {
-    if (it->msg == msg) return &*it;
-  }
-  return nullptr;
-}
-
 TEST_F(Queue, KeysArriveAsKeyMessagesOnDesktop) {
   ASSERT_EQ(std::system("command -v xdotool >/dev/null"), 0) << "scripts/setup installs xdotool";
   // Without a window manager the keyboard follows the pointer: the window
@@ -472,8 +466,8 @@ TEST_F(Queue, KeysArriveAsKeyMessagesOnDesktop) {
   contract::PumpFor(300);
   contract::Xdotool("key a Escape");
   ASSERT_TRUE(contract::PumpUntil([&] {
-    const auto* up = Last(log, WM_KEYUP);
-    return up && up->wParam == VK_ESCAPE;
+    return std::any_of(log.begin(), log.end(),
+                       [](const contract::Received& r) { return r.msg == WM_KEYUP && r.wParam == VK_ESCAPE; });
   }));
   std::vector<contract::Received> keys;
   for (const auto& r : log) {
