@@ -10,11 +10,9 @@ namespace plat::common {
 
 // Handles every native event waiting now (input, painting, calls from other programs); never blocks.
 void PumpNativeEvents();
-// The short wait of an empty message check: true when the check should look again (desktop: waited up to 1 ms);
-// headless runs one idle round and answers false, so the next check finds what the round brought.
+// An empty check's short wait: true to look again (desktop waited up to 1 ms); false after a headless idle round.
 bool IdleWait();
-// Waits at most maxWaitMs (negative: no limit) for a native event and handles it; headless runs one idle round,
-// moving the clock by the idle advance (a limited wait: up to its end when that does not move it).
+// Waits at most maxWaitMs (negative: no limit) for a native event and handles it; headless: one idle round.
 void WaitNativeEvents(int maxWaitMs);
 // Wakes the message thread out of a native wait; callable from any thread.
 void WakeMessageThread();
@@ -22,8 +20,7 @@ void WakeMessageThread();
 POINT PointerForPost();
 // True when the handle names a window of another running program (headless: never, every window lives here).
 bool IsOtherProcessWindow(HWND hwnd);
-// Starts carrying a sent message (WM_COPYDATA with its bytes) to that window's program; a call for
-// AnswerOfCall, 0 when the program cannot be reached.
+// Starts carrying a sent message (WM_COPYDATA with its bytes) to that window's program; its call, 0 if unreachable.
 unsigned CarrySend(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // Queues a posted message in that window's program without waiting; false when it cannot be reached.
 bool CarryPost(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
