@@ -1,23 +1,29 @@
-// Two real processes, each with its own queue, on the desktop's carrier (the
-// session bus): finding each other, WM_COPYDATA, nested sends in both
-// directions, posts, the single-instance check, and a peer that hangs or goes
-// away. Headless has no second process: its sends between windows are the
-// in-process ones of the queue contract.
+// A peer window in another program, or in this one: finding it, WM_COPYDATA,
+// nested sends in both directions, posts. Across real processes (desktop
+// only, over the session bus) also the single-instance check, sent messages
+// during modal loops, and a peer that hangs or goes away.
 #include <signal.h>
 
+#include <string>
 #include <vector>
 
 #include "tests/platform/contract/Contract.h"
-#include "tests/platform/contract/PeerProcess.h"
 #include "tests/platform/contract/PeerProtocol.h"
+#if PLAT_CONTRACT_DESKTOP
+#include "tests/platform/contract/PeerProcess.h"
+#endif
 
 using namespace plat;
 using namespace contract;
 
 namespace {
 
-class IpcAcrossProcesses : public Contract {
+enum class PeerPlace { kThisProcess, kOtherProcess };
+
+// A host window that answers the peer (nests, takes copied bytes), and the peer.
+class PeerFixture : public Contract {
  protected:
+  virtual PeerPlace Place() const = 0;
   void SetUp() override {
     Contract::SetUp();
     hook = [this](HWND self, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* r) {
@@ -45,15 +51,32 @@ class IpcAcrossProcesses : public Contract {
     };
     hwnd = Create(WS_POPUP, 0, 0, 10, 10);
     ASSERT_NE(hwnd, nullptr);
+    if (Place() == PeerPlace::kThisProcess) {
+      WNDCLASS wc{};
+      wc.lpfnWndProc = PeerProc;
+      wc.lpszClassName = kPeerClass;
+      RegisterClass(&wc);  // the desktop keeps it from an earlier test
+      peer = CreateWindow(kPeerClass, kPeerTitle, WS_POPUP, 0, 0, 20, 20, nullptr, 0, GetModuleInstance(),
+                          nullptr);
+      ASSERT_NE(peer, nullptr);
+      return;
+    }
+#if PLAT_CONTRACT_DESKTOP
     ASSERT_TRUE(process.Start("serve", hwnd));
     ASSERT_TRUE(PumpUntil([this] { return peer != nullptr; })) << "the peer did not report";
+#endif
   }
   void TearDown() override {
     hook = nullptr;  // tests' hooks may refer to their own locals
+#if PLAT_CONTRACT_DESKTOP
     process.Stop();
+#endif
+    if (Place() == PeerPlace::kThisProcess) DestroyWindow(peer);
     Contract::TearDown();
   }
+#if PLAT_CONTRACT_DESKTOP
   CPeerProcess process;
+#endif
   HWND hwnd = nullptr;
   HWND peer = nullptr;
   std::vector<BYTE> copied;
@@ -61,7 +84,23 @@ class IpcAcrossProcesses : public Contract {
   HWND copiedFrom = nullptr;
 };
 
-TEST_F(IpcAcrossProcesses, TheOtherProgramsWindowIsFoundByClassAndTitleOnDesktop) {
+class Ipc : public PeerFixture, public testing::WithParamInterface<PeerPlace> {
+ protected:
+  PeerPlace Place() const override { return GetParam(); }
+};
+
+std::string PlaceName(const testing::TestParamInfo<PeerPlace>& info) {
+  return info.param == PeerPlace::kThisProcess ? "InThisProcess" : "AcrossProcessesOnDesktop";
+}
+
+#if PLAT_CONTRACT_DESKTOP
+INSTANTIATE_TEST_SUITE_P(Peer, Ipc, testing::Values(PeerPlace::kThisProcess, PeerPlace::kOtherProcess),
+                         PlaceName);
+#else
+INSTANTIATE_TEST_SUITE_P(Peer, Ipc, testing::Values(PeerPlace::kThisProcess), PlaceName);
+#endif
+
+TEST_P(Ipc, TheOtherProgramsWindowIsFoundByClassAndTitle) {
   EXPECT_EQ(FindWindow(kPeerClass, nullptr), peer);
   EXPECT_EQ(FindWindow("desktoptestpeer", kPeerTitle), peer);
   EXPECT_EQ(FindWindow(kPeerClass, "Another title"), nullptr);
@@ -70,7 +109,7 @@ TEST_F(IpcAcrossProcesses, TheOtherProgramsWindowIsFoundByClassAndTitleOnDesktop
   EXPECT_NE(peer, hwnd);
 }
 
-TEST_F(IpcAcrossProcesses, CopyDataCarriesTheBytesAndAnswersOnDesktop) {
+TEST_P(Ipc, CopyDataCarriesTheBytesAndAnswers) {
   std::vector<BYTE> data(200);
   LRESULT sum = 0;
   for (int i = 0; i < 200; ++i) {
@@ -89,7 +128,7 @@ TEST_F(IpcAcrossProcesses, CopyDataCarriesTheBytesAndAnswersOnDesktop) {
   EXPECT_TRUE(copied.empty());
 }
 
-TEST_F(IpcAcrossProcesses, NestedSendsGoBothWaysButPostsWaitOnDesktop) {
+TEST_P(Ipc, NestedSendsGoBothWaysButPostsWait) {
   constexpr UINT kPosted = WM_USER + 30;
   auto nest = hook;
   bool postedDuringSend = false;
@@ -104,7 +143,7 @@ TEST_F(IpcAcrossProcesses, NestedSendsGoBothWaysButPostsWaitOnDesktop) {
   EXPECT_TRUE(PumpUntil([&] { return Has(kPosted); }));
 }
 
-TEST_F(IpcAcrossProcesses, PostsArriveInTheOtherQueueOnDesktop) {
+TEST_P(Ipc, PostsArriveInTheOtherQueue) {
   ASSERT_TRUE(PostMessage(peer, PostTestMessage(), 41, HandleToLParam(hwnd)));
   ASSERT_TRUE(PumpUntil([this] { return Has(AckMessage()); }));
   for (const Received& r : log) {
@@ -113,6 +152,13 @@ TEST_F(IpcAcrossProcesses, PostsArriveInTheOtherQueueOnDesktop) {
     }
   }
 }
+
+#if PLAT_CONTRACT_DESKTOP
+
+class IpcAcrossProcesses : public PeerFixture {
+ protected:
+  PeerPlace Place() const override { return PeerPlace::kOtherProcess; }
+};
 
 TEST_F(IpcAcrossProcesses, ASecondCopyFindsTheFirstAndEndsOnDesktop) {
   CPeerProcess second;
@@ -248,5 +294,7 @@ TEST_F(IpcAcrossProcesses, APeersEndIsToldByTheBusWithoutAskingOnDesktop) {
   ASSERT_TRUE(WatchWindow(watched, hwnd, gone));
   EXPECT_TRUE(PumpUntil([&] { return Count(gone) == 2; }));
 }
+
+#endif
 
 }  // namespace

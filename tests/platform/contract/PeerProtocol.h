@@ -32,4 +32,8 @@ inline constexpr std::uintptr_t kReversedKind = 8;
 // ... and kSizeKind with the number of bytes, nothing else.
 inline constexpr std::uintptr_t kSizeKind = 9;
 
+// The peer window's procedure: answers all of the above, in whichever
+// process the window lives.
+plat::LRESULT PeerProc(plat::HWND hwnd, plat::UINT msg, plat::WPARAM wParam, plat::LPARAM lParam);
+
 }  // namespace contract
