@@ -13,11 +13,11 @@
 #include <thread>
 #include <vector>
 
+#include "platform/common/MessageLoop.h"
 #include "platform/desktop/Audio.h"
 #include "platform/desktop/Bus.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"
-#include "platform/desktop/MessageQueue.h"
 #include "platform/desktop/MultimediaTimer.h"
 #include "platform/desktop/PointerTracker.h"
 #include "platform/desktop/Pump.h"
@@ -66,7 +66,7 @@ void OnApplicationState(Qt::ApplicationState state) {
   g_active = active;
   for (CWindow* w : Windows().TopLevels()) {
     if (w->kind == WindowKind::kTopLevel || w->kind == WindowKind::kDialog) {
-      Post(w->handle, WM_ACTIVATEAPP, active ? 1 : 0, 0);
+      common::PostFromDevice(w->handle, WM_ACTIVATEAPP, active ? 1 : 0, 0);
     }
   }
 }
@@ -157,7 +157,7 @@ void ShutdownBackend() {
   CloseAllMidi();
   ShutdownAudio();
   DropAllWindows();
-  Queue().Clear();
+  common::ThreadQueue().Clear();
   DisconnectBus();
   ShutdownPump();
   common::ResetGdi();

@@ -9,6 +9,7 @@
 
 #include <cmath>
 
+#include "platform/common/MessageLoop.h"
 #include "platform/desktop/App.h"
 #include "platform/common/Controls.h"
 #include "platform/desktop/ChangedRegion.h"
@@ -163,8 +164,7 @@ void CCanvasWidget::keyPressEvent(QKeyEvent* event) {
     if (!common::DialogKeyPressed(m_hwnd, vk)) QWidget::keyPressEvent(event);
     return;
   }
-  const LPARAM l = 1 | (event->isAutoRepeat() ? KEY_REPEAT_FLAG : 0);
-  PostInput(m_hwnd, WM_KEYDOWN, vk, l);
+  PostInput(m_hwnd, WM_KEYDOWN, vk, common::KeyLParam(true, event->isAutoRepeat()));
 }
 
 void CCanvasWidget::keyReleaseEvent(QKeyEvent* event) {
@@ -174,8 +174,7 @@ void CCanvasWidget::keyReleaseEvent(QKeyEvent* event) {
     QWidget::keyReleaseEvent(event);
     return;
   }
-  const LPARAM l = 1 | KEY_REPEAT_FLAG | (LPARAM{1} << 31);
-  PostInput(m_hwnd, WM_KEYUP, vk, l);
+  PostInput(m_hwnd, WM_KEYUP, vk, common::KeyLParam(false, false));
 }
 
 void CCanvasWidget::closeEvent(QCloseEvent* event) {

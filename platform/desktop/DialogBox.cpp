@@ -10,22 +10,24 @@
 #include "platform/desktop/CanvasWidget.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"
-#include "platform/desktop/MessageLoop.h"
 #include "platform/desktop/Pump.h"
+#include "platform/common/MessageLoop.h"
 #include "platform/desktop/WindowTable.h"
 
 namespace plat::desktop {
 
 void RunModalLoop(HWND root, bool (*done)(HWND root)) {
-  const MessageFilter mine = [root](const MSG& m) { return Windows().Find(root) && common::IsInside(m.hwnd, root); };
+  const common::MessageFilter mine = [root](const MSG& m) {
+    return Windows().Find(root) && common::IsInside(m.hwnd, root);
+  };
   for (;;) {
-    ProcessEvents();
+    common::PumpNativeEvents();
     if (done(root)) return;
     MSG m;
-    if (NextMessage(mine, true, false, &m)) {
+    if (common::TakeMessage(mine, true, false, &m)) {
       DispatchMessage(&m);
     } else {
-      WaitForEvents(-1);
+      common::WaitNativeEvents(-1);
     }
   }
 }

@@ -6,6 +6,7 @@
 #include "platform/common/ControlClasses.h"
 #include "platform/common/Controls.h"
 #include "platform/common/Device.h"
+#include "platform/common/MessageQueue.h"
 #include "platform/headless/State.h"
 
 namespace plat {
@@ -32,9 +33,9 @@ HWND UsableControl(HWND dialog, int id) {
 // comes: painting it may post more (an owner-drawn item seen, say).
 void PumpDialog(HWND dialog) {
   for (int guard = 0; guard < 1000 && FindWindowObj(dialog) && !common::DialogDone(dialog); ++guard) {
-    const unsigned long before = S().queue.Generation();
+    const unsigned long before = common::ThreadQueue().Generation();
     PumpFor(dialog);
-    if (S().queue.Generation() == before) return;
+    if (common::ThreadQueue().Generation() == before) return;
   }
 }
 

@@ -1,4 +1,4 @@
-// The in-memory backend's state: every live object, the queue, the clock and
+// The in-memory backend's state: every live object, the clock and
 // the logs. One process, one thread; the handles are table keys that are
 // never reused, so a stale handle stays unknown.
 #pragma once
@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/common/Gdi.h"
-#include "platform/common/MessageQueue.h"
+#include "platform/common/MessageLoop.h"
 #include "platform/common/WindowTable.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/plat.h"
@@ -58,10 +58,6 @@ struct Window : common::CWindowCore {
 // ---- The whole state ---------------------------------------------------------
 
 struct State {
-  common::CMessageQueue queue;
-  bool shiftDown = false;
-  bool controlDown = false;
-
   HWND foreground = nullptr;
   HWND focus = nullptr;
   POINT cursorPos{0, 0};
@@ -79,6 +75,8 @@ struct State {
   std::uint64_t calendarSetAt = 0;
   DWORD idleAdvance = 1;
   std::function<void()> idleHook;
+  long blockedRounds = 0;  // unlimited waits in a row with no post
+  unsigned long blockedGeneration = 0;
   struct ProgramWatch {
     DWORD processId;
     HWND notify;
@@ -123,14 +121,13 @@ void ResizeFramebuffer(Window& w);
 // Clock.
 void AdvanceBy(std::uint64_t ms);
 void IdleRound();
+// An idle round of a wait without limit; aborts one that sees nothing come.
+void BlockedRound();
 // The idle hook and the program watches, without moving the clock.
 void IdleRoundWithoutTime();
 void ResetClock();
 void ResetSound();
 // The earliest pending clock event (timer or end of a piece) at or before limit.
 bool NextEventDue(std::uint64_t limit, std::uint64_t* when);
-
-// Posting without checks (the backend's own messages).
-void PostInternal(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 }  // namespace plat::hl

@@ -16,6 +16,7 @@ void ResetClock() {
   s.calendarSetAt = 0;
   s.idleAdvance = 1;
   s.idleHook = nullptr;
+  s.blockedRounds = 0;
   common::ResetTimers();
   common::SetShownClock(0);
 }

@@ -525,9 +525,8 @@ void Reset() {
   common::ForgetClasses();
   s.foreground = nullptr;
   s.focus = nullptr;
-  s.queue.Clear();
+  common::ThreadQueue().Clear();
   s.programWatches.clear();
-  s.shiftDown = s.controlDown = false;
   s.cursorPos = POINT{0, 0};
   common::ResetCursor(IDC_ARROW);
   s.screenWidth = 1024;
