@@ -58,12 +58,15 @@ void PlaceChip(RouletteClientRecord* r, int slot) {
     PlayGameSound(code == kAboveMaxTable ? kSoundTableMaxAmount : kSoundSlotMax, 0, kSoundEffect);
     return;
   }
+  // A larger chip may make the stack lower ($4 in four chips, $5 in one):
+  // the old height is cleared too.
+  const int before = ChipCount(r->bets[slot]);
   r->bets[slot] += chip;
   r->money -= chip;
   r->totalBet += chip;
   DrawMoney(r->money);
   DrawTotalBet(r->totalBet);
-  DrawSlotChips(r->bets, slot, 0);
+  DrawSlotChips(r->bets, slot, before);
   FollowMoney(r);
 }
 

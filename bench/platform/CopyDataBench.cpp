@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "tests/desktop/PeerProcess.h"
-#include "tests/desktop/PeerProtocol.h"
 #include "tests/desktop/TestSupport.h"
+#include "tests/platform/contract/PeerProcess.h"
+#include "tests/platform/contract/PeerProtocol.h"
 #include "platform/include/plat/plat.h"
 
 using namespace plat;
@@ -16,21 +16,21 @@ namespace {
 
 struct CPeerLink {
   desktop_test::CRecordingClass host{"CopyDataBenchHost"};
-  desktop_test::CPeerProcess process;
+  contract::CPeerProcess process;
   HWND hwnd = nullptr;
   HWND peer = nullptr;
   ~CPeerLink() { process.Stop(); }
   bool Open() {
     if (!InitBackend(0, nullptr)) return false;
     host.hook = [this](HWND, UINT msg, WPARAM wParam, LPARAM, LRESULT* r) {
-      if (msg != desktop_test::ReadyMessage()) return false;
+      if (msg != contract::ReadyMessage()) return false;
       peer = WParamToHandle(wParam);
       *r = 1;
       return true;
     };
     hwnd = host.Create(WS_POPUP, 0, 0, 10, 10);
     return hwnd && process.Start("serve", hwnd) &&
-           desktop_test::PumpUntil([this] { return peer != nullptr; });
+           contract::PumpUntil([this] { return peer != nullptr; });
   }
 };
 
@@ -42,7 +42,7 @@ void BM_CopyDataRoundTrip(benchmark::State& state) {
     return;
   }
   std::vector<BYTE> packet(200, 'x');
-  const COPYDATASTRUCT cds{desktop_test::kSizeKind, 200, packet.data()};
+  const COPYDATASTRUCT cds{contract::kSizeKind, 200, packet.data()};
   for (auto _ : state) {
     const LRESULT r = SendMessage(link.peer, WM_COPYDATA, HandleToWParam(link.hwnd),
                                   reinterpret_cast<LPARAM>(&cds));

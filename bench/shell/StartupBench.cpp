@@ -172,15 +172,21 @@ class CDisplay {
     return row;
   }
 
-  // The middle row of the titled window once the program has settled.
-  std::vector<std::uint8_t> Settled(const char* title) {
+  // Waits until a window of that title is shown; its program has made it by then.
+  bool WaitForShown(const char* title) {
     const Clock::time_point start = Clock::now();
-    xcb_window_t window = 0;
-    while (!window && Clock::now() - start < kGiveUp) {
-      window = Find(title);
+    while (!Find(title)) {
+      if (Clock::now() - start > kGiveUp) return false;
       std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+    return true;
+  }
+
+  // The middle row of the titled window once the program has settled.
+  std::vector<std::uint8_t> Settled(const char* title) {
+    if (!WaitForShown(title)) return {};
     std::this_thread::sleep_for(kSettle);
+    const xcb_window_t window = Find(title);
     return window ? MiddleRow(window) : std::vector<std::uint8_t>{};
   }
 
@@ -274,6 +280,13 @@ void StartAlone(benchmark::State& state) {
   CDisplay display;
   if (!Ready(state, &stage, &display)) return;
   const pid_t mainClient = Spawn((stage.Root() / "mainclient").string(), {}, stage.Root());
+  // A game started before the main client owns its name stops at "Cannot find
+  // local Main Client!", and that box would become the picture waited for.
+  if (!display.WaitForShown(kMainClientTitle)) {
+    state.SkipWithError("the main client did not start");
+    Stop(mainClient);
+    return;
+  }
   stage.WipeSavedGame();
   const pid_t first = Spawn((stage.GameFolder() / "craps").string(), {}, stage.GameFolder());
   const std::vector<std::uint8_t> settled = display.Settled(kGameTitle);

@@ -30,7 +30,7 @@ std::string CaribbeanHelpPage() {
       "<p>Place your ante with the chips (a right click takes a chip off; a click on the ante "
       "spot or the space bar places the last ante again) and press Deal. The money must cover "
       "three times the ante. You get five cards and see one of the dealer's.</p>\n"
-      "<p>Surrender and lose the ante, or Bet: the call bet is twice the ante. The dealer "
+      "<p>Fold (surrender) and lose the ante, or Bet: the call bet is twice the ante. The dealer "
       "qualifies with ace and king or better; when he does not, the ante pays 1 to 1 and the "
       "call bet is returned. When he does, the better hand wins: a winning hand pays the ante "
       "1 to 1 and the call bet as below; a tie returns both.</p>\n"

@@ -32,7 +32,7 @@ constexpr CardTableButtons kButtons{kCaribbeanButtonTable, kButtonChip1, kChipVa
 Rect ButtonArea(int button) { return artwork::ButtonArea(kButtons, button); }
 
 constexpr ButtonLabel kPushButtons[] = {{kButtonDeal, "DEAL", kChipGreen},
-                                        {kButtonSurrender, "SURRENDER", kRed},
+                                        {kButtonSurrender, "FOLD", kRed},
                                         {kButtonCall, "BET", kBlue},
                                         {kButtonNewGame, "NEW", kOrange}};
 constexpr int kPushStates[] = {kButtonStateNormal, kButtonStateEnabled, kButtonStatePressed};

@@ -133,20 +133,14 @@ void DrawTextButtonItem(IndexedImage& image, const SheetItem& item) {
   DrawTextCentred(image, item.area, item.text, {item.value ? std::uint8_t{kBlack} : std::uint8_t{kWhite}, kBlack, 1, 0});
 }
 
-// A machine value face: value 0 unlit, 1 lit, 2 pressed; the $5 face is
-// round on the key colour, drawn transparent.
+// A machine value face: value 0 unlit, 1 lit, 2 pressed. The $5 face is
+// drawn transparent, so its faces hold no key colour and show as the others.
 void DrawValueFace(IndexedImage& image, const SheetItem& item) {
   const Rect& r = item.area;
   const std::uint8_t face = item.value == 0 ? kGreyDark : item.value == 1 ? kRed : kDarkRed;
   const std::uint8_t ink = item.value == 0 ? kGrey : kYellow;
-  if (item.colour == kKey) {
-    // Drawn transparent when lit; the unlit face lies on the screen's black.
-    FillRect(image, r, item.value == 0 ? kBlack : kKey);
-    FillRoundRect(image, r, r.h / 2, face);
-  } else {
-    FillRect(image, r, face);
-    Bevel(image, r, item.value == 2 ? kBlack : kWhite, kBlack);
-  }
+  FillRect(image, r, face);
+  Bevel(image, r, item.value == 2 ? kBlack : kWhite, kBlack);
   DrawTextCentred(image, r, item.text, {ink, kBlack, 1, 0});
 }
 
@@ -162,7 +156,7 @@ constexpr Label kFacedButtons[] = {
     {kButtonBetOne, "BET ONE", kBlue},        {kButtonSpin, "SPIN", kRed},
     {kButtonBetThree, "BET 3", kBlue}};
 constexpr Label kValueButtons[] = {
-    {kButtonQuarterMachine, "$0.25", 0}, {kButtonQuarterMachine + 1, "$1", 0}, {kButtonQuarterMachine + 2, "$5", kKey}};
+    {kButtonQuarterMachine, "$0.25", 0}, {kButtonQuarterMachine + 1, "$1", 0}, {kButtonQuarterMachine + 2, "$5", 0}};
 constexpr Label kTextButtons[] = {{kButtonHelp, "HELP", 0}, {kButtonOptions, "OPTIONS", 0}, {kButtonQuit, "QUIT", 0}};
 
 Rect ButtonArea(int button) {

@@ -51,10 +51,18 @@ void DrawPayTable(IndexedImage& image, const SheetItem& item) {
   }
 }
 
+// The turning blit writes every pixel of its sprite, the key included: the
+// corners round a card carry the felt the cards lie on.
 // The face of card value (1 ace .. 13 king) of suit at the area.
 void DrawFaceItem(IndexedImage& image, const SheetItem& item) {
   const int value = item.value % 13 + 1, suit = item.value / 13;
+  FillRect(image, item.area, kFeltDark);
   DrawCard(image, item.area, value == 1 ? 14 : value, suit);
+}
+
+void DrawBackItem(IndexedImage& image, const SheetItem& item) {
+  FillRect(image, item.area, kFeltDark);
+  DrawCardBackItem(image, item);
 }
 
 void DrawHoldLamp(IndexedImage& image, const SheetItem& item) {
@@ -140,15 +148,17 @@ void DrawScreen(IndexedImage& image, const SheetItem&) {
   // The card places stay bare felt: a turning card is drawn over the
   // place restored from here, and the program draws the backs itself.
   FillRoundRect(image, {145, 236, 350, 84}, 6, kFeltDark);
+  // Each meter's name stands left of it: the row above the meters is the
+  // cards' place.
   const Area meters[] = {kWonMeter, kCreditsMeter, kBetMeter, kMoneyMeter};
   const char* names[] = {"WIN", "CREDITS", "BET", "MONEY"};
+  const TextStyle label{kYellow, kBlack, 1, 0};
   for (int k = 0; k < 4; ++k) {
     const Rect r = RectOf(meters[k]);
     FillRect(image, {r.x - 1, r.y - 1, r.w + 2, r.h + 2}, kGold);
     FillRect(image, r, kBlack);
-    if (k < 3) DrawTextCentred(image, {r.x, r.y - 12, r.w, 10}, names[k], {kYellow, kBlack, 1, 0});
+    DrawText(image, r.x - 5 - TextWidth(names[k], label), r.y + 3, names[k], label);
   }
-  DrawText(image, kMoneyMeter.x - 40, kMoneyMeter.y + 3, "MONEY", {kYellow, kBlack, 1, 0});
   for (int k = 0; k < 3; ++k) FillEllipse(image, {LampPlace(k).x, LampPlace(k).y, kLampSize, kLampSize}, kGreyDark);
   DrawText(image, 20, 84, "INSERT", {kYellow, kBlack, 1, 0});
   DrawText(image, 556, 104, "COIN VALUE", {kYellow, kBlack, 1, 0});
@@ -171,7 +181,7 @@ std::vector<SheetItem> BuildItems() {
       items.push_back({DrawFaceItem, {p.x, p.y, kCardWidth, kCardHeight}, suit * 13 + value - 1, nullptr, 0});
     }
   }
-  items.push_back({DrawCardBackItem, {kCardBackSource.x, kCardBackSource.y, kCardWidth, kCardHeight}, 0, nullptr, 0});
+  items.push_back({DrawBackItem, {kCardBackSource.x, kCardBackSource.y, kCardWidth, kCardHeight}, 0, nullptr, 0});
   items.push_back({DrawHoldLamp, {kHoldLampSource.x, kHoldLampSource.y, kHoldLampWidth, kHoldLampHeight}, 0, nullptr, 0});
   const Area& pay = kPayTableArea;
   items.push_back({DrawPayTable, {pay.x + kHighlightOffset.x, pay.y + kHighlightOffset.y, pay.width, pay.height}, 1,

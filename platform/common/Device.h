@@ -1,13 +1,115 @@
-// What a backend supplies under the Windows model kept in platform/common:
-// the device. Each area of the model has its own section.
+// What a backend supplies to the Windows model kept once in common/: one
+// section per area, each call with its contract.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/common/Window.h"
 #include "platform/include/plat/dialog.h"
+#include "platform/include/plat/sound.h"
+#include "platform/include/plat/time.h"
 
 namespace plat::common {
+
+// ---- Dialogs, message boxes and controls (model: Controls.cpp, Dialogs.cpp) ----
+
+// Makes the window of a built-in control in parent (rect in its client
+// coordinates, windowStyle's WS_VISIBLE and WS_DISABLED apply) with the
+// model's record from NewControl attached before its first message; null
+// when parent cannot hold controls.
+HWND MakeControlWindow(HWND parent, ControlKind kind, int id, const char* text, const RECT& rect, DWORD cstyle,
+                       DWORD windowStyle);
+// The model of the control changed (text, check, items, selection, tabs,
+// rows, limits, focus): the device shows it, without notifying anyone; a
+// control painted through WM_PAINT is marked for it.
+void ShowControlState(CWindowCore& control);
+// WM_PAINT reached a built-in control other than a static text: paint what
+// the program colours or draws itself (owner-drawn items, read-only edits).
+void PaintControl(CWindowCore& control);
+// True when msg comes from a native widget's own input event that went
+// through a subclass procedure: the widget then acts on it itself.
+bool NativeInputReached(CWindowCore& control, UINT msg);
+// Height in pixels of a tab control's row of tabs.
+int TabRowHeight(const CWindowCore& tab);
+// Height in pixels of one item in the control's font, before WM_MEASUREITEM.
+int DefaultItemHeight(const CWindowCore& control);
+
+// The window of a dialog from its template, not yet shown, without its
+// controls; its font, if the device makes one, in its font field. Null when
+// it cannot be made.
+HWND MakeDialogWindow(const DLGTEMPLATE& dialog, HWND owner);
+// After WM_INITDIALOG: shows the dialog in front, focusing firstFocus when not null.
+void ShowDialogWindow(HWND dialog, HWND firstFocus);
+// Runs the dialog modally until it has ended or is gone: delivers its
+// windows' posted messages and every sent one (headless: its scripted user
+// acts, and a dialog it leaves open is cancelled).
+void RunDialogLoop(HWND dialog, int templateId);
+// The dialog has been destroyed with that result: activation goes back to
+// what it was before (previous foreground and focus), logs are written.
+void DialogClosed(int templateId, const std::string& title, INT_PTR result, HWND owner, HWND previousActive,
+                  HWND previousFocus, HFONT font);
+// Shows a message box with the buttons of type and waits for the answer;
+// defaultAnswer is the answer of Enter (and of a box nobody answers).
+int AskMessageBox(HWND owner, const char* text, const char* caption, UINT type, int defaultAnswer);
+
+// ---- Sound, the multimedia timer and time (SDL2_mixer and the real clock, or the sound log and a virtual one)
+
+// Milliseconds on the device's steady clock, never going back; any thread may ask.
+std::uint64_t ClockMs();
+// Seconds since 1970-01-01 UTC.
+std::int64_t CalendarSeconds();
+// Returns when ms have passed on the clock (the virtual clock runs what falls due meanwhile).
+void PassTime(DWORD ms);
+// The timers changed: fire each (FireDueTimer, Timers.h) once the clock reaches it; real clock: off-thread.
+void TimersChanged();
+// Told of every PlaySound call as made, before any check (the sound log).
+void WaveAsked(const void* sound, DWORD flags, std::size_t memoryBytes);
+// Plays a checked wave image (valid during the call) of durationMs; sync returns at its end; false: undecodable.
+bool PlayWave(const std::uint8_t* image, std::size_t size, DWORD durationMs, bool async, bool loop);
+// Stops the wave that plays, if any.
+void StopWave();
+// Told of every sequencer command carried out but MCI_STATUS, with the element as opened (the sound log).
+void MidiAsked(UINT command, const std::string& element, DWORD flags);
+// Takes a whole MIDI file read from path as piece id and answers its length in ms; false: cannot be played.
+bool OpenPiece(MCIDEVICEID id, const std::string& path, std::vector<std::uint8_t> bytes, DWORD* lengthMs);
+// Sounds the piece from fromMs on (one piece sounds at a time); a piece paused at fromMs carries on.
+void SoundPiece(MCIDEVICEID id, DWORD fromMs);
+// Holds the piece's sound where it stands.
+void PausePiece(MCIDEVICEID id);
+// Stops the piece's sound.
+void SilencePiece(MCIDEVICEID id);
+// Lets go of the piece.
+void ClosePiece(MCIDEVICEID id);
+// Calls EndDuePieces (Sequencer.h) on the program's thread once the clock reaches atMs.
+void WakeAt(std::uint64_t atMs);
+
+// ---- Message loop: native events, waiting, and carrying messages between programs ----
+
+// Handles every native event waiting now (input, painting, calls from other programs); never blocks.
+void PumpNativeEvents();
+// An empty check's short wait: true to look again (desktop waited up to 1 ms); false after a headless idle round.
+bool IdleWait();
+// Waits at most maxWaitMs (negative: no limit) for a native event and handles it; headless: one idle round.
+void WaitNativeEvents(int maxWaitMs);
+// Wakes the message thread out of a native wait; callable from any thread.
+void WakeMessageThread();
+// Where the pointer is, as a posted message carries it; callable from any thread.
+POINT PointerForPost();
+// True when the handle names a window of another running program (headless: never, every window lives here).
+bool IsOtherProcessWindow(HWND hwnd);
+// Starts carrying a sent message (WM_COPYDATA with its bytes) to that window's program; its call, 0 if unreachable.
+unsigned CarrySend(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+// Queues a posted message in that window's program without waiting; false when it cannot be reached.
+bool CarryPost(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+// 1 with the answer once the call is answered, 0 while it is awaited, -1 when it failed; 1 and -1 end the call.
+int AnswerOfCall(unsigned call, LRESULT* result);
+// Ends a call whose answer is no longer awaited.
+void DropCall(unsigned call);
+// Waits at most maxWaitMs for what other programs send (and timers, painting), never input, and handles it.
+void WaitForSentOnly(int maxWaitMs);
 
 // ---- Window state: showing, placing, activating and focusing windows --------
 
@@ -29,9 +131,6 @@ CWindowCore* NewWindowRecord(bool child);
 // Makes what shows the window from its filled-in record (hidden); false
 // when it cannot.
 bool MakeNative(CWindowCore& window);
-// A built-in control in parent, made by the controls' device; null on failure.
-HWND MakeControl(HWND parent, ControlKind kind, int id, const char* title, DWORD style, int x, int y,
-                 int width, int height);
 // The client sizes WM_GETMINMAXINFO allows a top-level window.
 void LimitNative(CWindowCore& window, SIZE minClient, SIZE maxClient);
 // Shows, hides, minimises or maximises the native window as its record says.
@@ -46,9 +145,6 @@ void EnableNative(CWindowCore& window);
 void TitleNative(CWindowCore& window);
 // Gives the keyboard to the window's native widget; null takes it from all.
 void FocusNative(CWindowCore* window);
-// A control's text that the device keeps (typed text, a selected item);
-// false when the record's title is the text.
-bool DeviceText(const CWindowCore& window, std::string* text);
 
 // What may be asked of, or done to, a window of another process.
 enum class ForeignOp { kIsWindow, kIsVisible, kIsIconic, kIsZoomed, kShow, kSetForeground };

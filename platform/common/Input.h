@@ -5,8 +5,6 @@
 
 namespace plat::common {
 
-// The queue of the program's message thread.
-CMessageQueue& ThreadQueue();
 // Whether shift, control and alt are held as the program sees its input now.
 bool ShiftHeld();
 bool ControlHeld();

@@ -72,6 +72,7 @@ void CMessageQueue::Clear() {
   m_input.clear();
   m_quit = false;
   m_exitCode = 0;
+  m_shiftRead = m_controlRead = false;
 }
 
 void CMessageQueue::SetQuit(int exitCode) {
@@ -92,6 +93,24 @@ bool CMessageQueue::TakeQuit(bool remove, int* exitCode) {
 unsigned long CMessageQueue::Generation() {
   std::lock_guard<std::mutex> g(m_lock);
   return m_generation;
+}
+
+void CMessageQueue::NoteRead(const MSG& m) {
+  if (m.message != WM_KEYDOWN && m.message != WM_KEYUP) return;
+  std::lock_guard<std::mutex> g(m_lock);
+  const bool down = m.message == WM_KEYDOWN;
+  if (m.wParam == VK_SHIFT) m_shiftRead = down;
+  if (m.wParam == VK_CONTROL) m_controlRead = down;
+}
+
+bool CMessageQueue::KeyDownAsRead(WPARAM virtualKey) {
+  std::lock_guard<std::mutex> g(m_lock);
+  return virtualKey == VK_SHIFT ? m_shiftRead : virtualKey == VK_CONTROL && m_controlRead;
+}
+
+CMessageQueue& ThreadQueue() {
+  static auto* queue = new CMessageQueue;  // never destroyed: see the header
+  return *queue;
 }
 
 }  // namespace plat::common

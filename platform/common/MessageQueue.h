@@ -36,6 +36,10 @@ class CMessageQueue {
   bool TakeQuit(bool remove, int* exitCode);
   // Counts messages posted so far; a waiter compares two readings.
   unsigned long Generation();
+  // A message leaves for the program: the keys it presses or lets go are
+  // down or up as the program has read its input.
+  void NoteRead(const MSG& m);
+  bool KeyDownAsRead(WPARAM virtualKey);
 
  private:
   static bool TakeFrom(std::deque<MSG>& lane, const MessageFilter& filter, bool remove, MSG* out);
@@ -45,6 +49,12 @@ class CMessageQueue {
   bool m_quit = false;
   int m_exitCode = 0;
   unsigned long m_generation = 0;
+  bool m_shiftRead = false;
+  bool m_controlRead = false;
 };
+
+// The queue of the program's message thread; it lives until exit, as posts
+// may come from other threads until then.
+CMessageQueue& ThreadQueue();
 
 }  // namespace plat::common

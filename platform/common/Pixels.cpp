@@ -33,29 +33,63 @@ RECT Visible(const CSurface& s, int x, int y, int width, int height) {
 bool IsEmpty(const RECT& r) { return r.left >= r.right || r.top >= r.bottom; }
 
 // Index -> colour, fixed at draw time as a true-colour display does. Built
-// for every picture shown, so it works through plain local pointers.
-void MakeLookup(const CDeviceContext& dc, const BITMAPINFO& info, UINT usage, Lookup* out) {
-  Pixel* const table = out->data();
-  const Pixel black = common::ToPixel(RGB(0, 0, 0));
-  const DWORD used = info.bmiHeader.biClrUsed;
-  const int count = used == 0 || used > 256 ? 256 : static_cast<int>(used);
-  if (usage == DIB_PAL_COLORS) {
+// only when the picture's colour table or the DC's palette differs from the
+// last picture's (every frame sends the same ones dozens of times), so that
+// what it was built from is kept beside it and compared.
+class CLookupCache {
+ public:
+  const Pixel* For(const CDeviceContext& dc, const BITMAPINFO& info, UINT usage) {
+    const DWORD used = info.bmiHeader.biClrUsed;
+    const int count = used == 0 || used > 256 ? 256 : static_cast<int>(used);
+    // Only the entries the picture has are read: a shorter table may end the block.
+    const std::size_t entryBytes = usage == DIB_PAL_COLORS ? sizeof(WORD) : sizeof(RGBQUAD);
+    const std::size_t tableBytes = static_cast<std::size_t>(count) * entryBytes;
     const std::vector<PALETTEENTRY>& pal = common::PaletteOf(dc);
-    const PALETTEENTRY* const entries = pal.data();
-    const std::size_t size = pal.size();
-    const BYTE* const indices = reinterpret_cast<const BYTE*>(info.bmiColors);
-    for (int i = 0; i < 256; ++i) {
-      WORD index;
-      std::memcpy(&index, indices + 2 * i, sizeof index);
-      table[i] = i < count && index < size ? common::ToPixel(common::EntryColour(entries[index])) : black;
+    const bool same = m_valid && usage == m_usage && count == m_count &&
+                      std::memcmp(m_colours.data(), info.bmiColors, tableBytes) == 0 &&
+                      (usage != DIB_PAL_COLORS ||
+                       (pal.size() == m_paletteSize &&
+                        std::memcmp(pal.data(), m_palette.data(), pal.size() * sizeof(PALETTEENTRY)) == 0));
+    if (same) return m_table.data();
+    m_valid = usage != DIB_PAL_COLORS || pal.size() <= m_palette.size();
+    m_usage = usage;
+    m_count = count;
+    std::memcpy(m_colours.data(), info.bmiColors, tableBytes);
+    m_paletteSize = usage == DIB_PAL_COLORS ? std::min(pal.size(), m_palette.size()) : 0;
+    std::copy(pal.begin(), pal.begin() + static_cast<std::ptrdiff_t>(m_paletteSize), m_palette.begin());
+    Build(pal, info);
+    return m_table.data();
+  }
+
+ private:
+  void Build(const std::vector<PALETTEENTRY>& pal, const BITMAPINFO& info) {
+    const Pixel black = common::ToPixel(RGB(0, 0, 0));
+    if (m_usage == DIB_PAL_COLORS) {
+      const BYTE* const indices = reinterpret_cast<const BYTE*>(info.bmiColors);
+      for (int i = 0; i < m_count; ++i) {
+        WORD index;
+        std::memcpy(&index, indices + 2 * i, sizeof index);
+        m_table[i] = index < pal.size() ? common::ToPixel(common::EntryColour(pal[index])) : black;
+      }
+    } else {
+      for (int i = 0; i < m_count; ++i) {
+        const RGBQUAD& q = info.bmiColors[i];
+        m_table[i] = common::ToPixel(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue));
+      }
     }
-    return;
+    std::fill(m_table.begin() + m_count, m_table.end(), black);
   }
-  for (int i = 0; i < 256; ++i) {
-    const RGBQUAD& q = info.bmiColors[i];
-    table[i] = i < count ? common::ToPixel(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue)) : black;
-  }
-}
+
+  bool m_valid = false;
+  UINT m_usage = 0;
+  int m_count = 0;
+  std::array<BYTE, 256 * sizeof(RGBQUAD)> m_colours{};
+  // Kept in place so that the cache has nothing to free at exit, when a late
+  // drawing could still come; palettes hold at most 256 entries.
+  std::array<PALETTEENTRY, 256> m_palette{};
+  std::size_t m_paletteSize = 0;
+  Lookup m_table{};
+};
 
 // One row of pixels; answers non-zero when any of them changed. The colour
 // is kept local: the stores through out could otherwise alias the table;
@@ -126,8 +160,8 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, 
   if (!common::Device().Surface(*dc, &s)) return srcHeight;
   const RECT r = Visible(s, xDest, yDest, destWidth, destHeight);
   if (IsEmpty(r)) return srcHeight;
-  Lookup lookup;
-  MakeLookup(*dc, *info, usage, &lookup);
+  static CLookupCache cache;
+  const Pixel* const lookup = cache.For(*dc, *info, usage);
   const long stride = (static_cast<long>(h.biWidth) + 3) & ~3L;
   const BYTE* src = static_cast<const BYTE*>(bits);
   const int dx0 = r.left - s.origin.x - xDest;
@@ -149,7 +183,7 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, 
     const BYTE* row = src + stride * (h.biHeight > 0 ? fromBottom : pictureHeight - 1 - fromBottom);
     Pixel* out = s.bits + static_cast<std::ptrdiff_t>(y) * s.stride + r.left;
     if (columns.empty()) {
-      differs |= ConvertRow(row + xSrc + dx0, lookup.data(), out, count);
+      differs |= ConvertRow(row + xSrc + dx0, lookup, out, count);
     } else {
       for (int i = 0; i < count; ++i) {
         const Pixel colour = lookup[row[columns[i]]];

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/common/Files.h"
 #include "platform/include/plat/system.h"
 
 namespace plat {
@@ -140,6 +141,21 @@ std::FILE* OpenFile(const char* name, const char* mode) {
   if (!name || !mode || !*name) return nullptr;
   return std::fopen(Resolve(name).c_str(), mode);
 }
+
+namespace common {
+
+bool ReadWholeFile(const char* name, std::vector<std::uint8_t>* out) {
+  std::FILE* f = OpenFile(name, "rb");
+  if (!f) return false;
+  std::uint8_t chunk[65536];
+  std::size_t n;
+  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) out->insert(out->end(), chunk, chunk + n);
+  const bool ok = !std::ferror(f);
+  std::fclose(f);
+  return ok;
+}
+
+}  // namespace common
 
 BOOL DeleteFile(const char* name) {
   if (!name || !*name) return FALSE;

@@ -1,7 +1,12 @@
 #include "platform/common/Timers.h"
 
 #include <atomic>
+#include <condition_variable>
+#include <map>
 #include <mutex>
+#include <thread>
+
+#include "platform/common/Device.h"
 
 namespace plat::common {
 namespace {
@@ -9,22 +14,88 @@ namespace {
 constexpr UINT kPeriodMin = 1;
 constexpr UINT kPeriodMax = 1000000;
 
+struct CTimer {
+  UINT delay;
+  bool periodic;
+  LPTIMECALLBACK callback;
+  std::uintptr_t user;
+  std::uint64_t due;
+};
+
+// The program's thread sets and kills timers; the device fires them, on
+// another thread on a real clock.
 std::mutex g_lock;
+std::condition_variable g_callbackDone;
+std::map<UINT, CTimer> g_timers;
+UINT g_firing = 0;  // the timer whose callback runs
+std::thread::id g_firingThread;
 int g_periodsBegun = 0;
 std::atomic<bool> g_capsFail{false};
 std::atomic<UINT> g_nextId{1};
+std::atomic<DWORD> g_shown{0};  // what timeGetTime adds to the device clock
+
+std::map<UINT, CTimer>::iterator Earliest() {
+  auto best = g_timers.end();
+  for (auto it = g_timers.begin(); it != g_timers.end(); ++it) {
+    if (best == g_timers.end() || it->second.due < best->second.due) best = it;  // ids ascend
+  }
+  return best;
+}
 
 bool ValidPeriod(UINT period) { return period >= kPeriodMin && period <= kPeriodMax; }
 
 }  // namespace
 
-void ResetTimerPeriods() {
+std::uint64_t NextTimerDue(std::uint64_t due, UINT delay, std::uint64_t now) {
+  const std::uint64_t period = delay ? delay : 1;
+  const std::uint64_t next = due + period;
+  return next + 4 * period < now ? now + period : next;
+}
+
+bool EarliestTimerDue(std::uint64_t* when) {
   std::lock_guard<std::mutex> g(g_lock);
+  const auto it = Earliest();
+  if (it == g_timers.end()) return false;
+  *when = it->second.due;
+  return true;
+}
+
+bool FireDueTimer(std::uint64_t now) {
+  std::unique_lock<std::mutex> g(g_lock);
+  const auto it = Earliest();
+  if (it == g_timers.end() || it->second.due > now) return false;
+  const UINT id = it->first;
+  const CTimer t = it->second;
+  if (t.periodic) {
+    it->second.due = NextTimerDue(t.due, t.delay, now);
+  } else {
+    g_timers.erase(it);
+  }
+  g_firing = id;
+  g_firingThread = std::this_thread::get_id();
+  g.unlock();
+  t.callback(id, 0, t.user, 0, 0);
+  g.lock();
+  g_firing = 0;
+  g_callbackDone.notify_all();
+  return true;
+}
+
+int RunningTimers() {
+  std::lock_guard<std::mutex> g(g_lock);
+  return static_cast<int>(g_timers.size());
+}
+
+void ResetTimers() {
+  std::lock_guard<std::mutex> g(g_lock);
+  g_timers.clear();
   g_periodsBegun = 0;
   g_capsFail = false;
 }
 
 void SetTimerCapsFail(bool fail) { g_capsFail = fail; }
+
+void SetShownClock(DWORD ms) { g_shown = ms - static_cast<DWORD>(ClockMs()); }
 
 int PeriodsBegun() {
   std::lock_guard<std::mutex> g(g_lock);
@@ -62,10 +133,30 @@ UINT timeSetEvent(UINT delay, UINT, LPTIMECALLBACK callback, std::uintptr_t user
   if (!callback || !common::ValidPeriod(delay)) return 0;
   if (kind != TIME_ONESHOT && kind != TIME_PERIODIC) return 0;
   const UINT id = common::g_nextId++;
-  common::StartTimer(id, delay, callback, user, kind == TIME_PERIODIC);
+  {
+    std::lock_guard<std::mutex> g(common::g_lock);
+    common::g_timers[id] = common::CTimer{delay, kind == TIME_PERIODIC, callback, user, common::ClockMs() + delay};
+  }
+  common::TimersChanged();
   return id;
 }
 
-UINT timeKillEvent(UINT timerId) { return common::StopTimer(timerId) ? TIMERR_NOERROR : TIMERR_NOCANDO; }
+// Waits for the timer's callback under way, unless called from it.
+UINT timeKillEvent(UINT timerId) {
+  std::unique_lock<std::mutex> g(common::g_lock);
+  if (common::g_timers.erase(timerId) == 0) return TIMERR_NOCANDO;
+  common::g_callbackDone.wait(g, [&] {
+    return common::g_firing != timerId || common::g_firingThread == std::this_thread::get_id();
+  });
+  return TIMERR_NOERROR;
+}
+
+DWORD timeGetTime() { return static_cast<DWORD>(common::ClockMs()) + common::g_shown; }
+
+DWORD GetTickCount() { return timeGetTime(); }
+
+std::int64_t GetCalendarTime() { return common::CalendarSeconds(); }
+
+void Sleep(DWORD ms) { common::PassTime(ms); }
 
 }  // namespace plat

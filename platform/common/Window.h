@@ -2,10 +2,12 @@
 // backend supplies to the window model kept once for both.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/common/ControlState.h"
 #include "platform/include/plat/window.h"
 
 namespace plat::common {
@@ -42,6 +44,8 @@ struct CWindowCore {
   bool minimised = false;
   bool maximised = false;
   HWND sameAppAs = nullptr;  // an ownerless dialog counts as the program that opened it
+  std::unique_ptr<CControl> control;  // built-in controls
+  std::unique_ptr<CDialog> dialog;    // dialogs
 };
 
 // The live window of this process with that handle, or null.

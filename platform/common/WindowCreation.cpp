@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "platform/common/ControlClasses.h"
+#include "platform/common/Controls.h"
 #include "platform/common/Device.h"
 #include "platform/common/WindowState.h"
 #include "platform/common/WindowTable.h"
@@ -95,7 +96,8 @@ HWND CreateWindow(const char* className, const char* title, DWORD style, int x, 
   ControlKind kind;
   if (common::ControlKindOfClass(className, style & 0xFFFF, &kind)) {
     if (!(style & WS_CHILD) || !FindCore(parent)) return nullptr;
-    return common::MakeControl(parent, kind, controlId, title, style, x, y, width, height);
+    return common::MakeControlWindow(parent, kind, controlId, title, RECT{x, y, x + width, y + height},
+                                     style & 0xFFFF, style & ~0xFFFFu);
   }
   const common::CWindowClass* c = common::FindWindowClass(className);
   const bool child = (style & WS_CHILD) != 0;
@@ -138,8 +140,8 @@ HWND FindWindow(const char* className, const char* title) {
 int GetWindowText(HWND hwnd, char* buffer, int maxCount) {
   const CWindowCore* w = FindCore(hwnd);
   if (!w || !buffer || maxCount <= 0) return 0;
-  std::string text;
-  if (!common::DeviceText(*w, &text)) text = w->title;
+  std::string text = w->title;
+  common::ControlText(hwnd, &text);
   const int n = std::min<int>(static_cast<int>(text.size()), maxCount - 1);
   std::copy_n(text.data(), n, buffer);
   buffer[n] = 0;

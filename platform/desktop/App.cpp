@@ -14,18 +14,16 @@
 #include <thread>
 #include <vector>
 
+#include "platform/common/MessageLoop.h"
 #include "platform/common/WindowState.h"
 #include "platform/desktop/Audio.h"
 #include "platform/desktop/Bus.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"
-#include "platform/desktop/Midi.h"
-#include "platform/desktop/MessageQueue.h"
 #include "platform/desktop/MultimediaTimer.h"
 #include "platform/desktop/PointerTracker.h"
 #include "platform/desktop/Pump.h"
 #include "platform/desktop/StartupTrace.h"
-#include "platform/desktop/WaveSound.h"
 #include "platform/desktop/WindowTable.h"
 #include "platform/include/plat/app.h"
 
@@ -162,11 +160,10 @@ void ShutdownBackend() {
   if (!g_app) return;
   KillAllTimers();
   CloseAllMidi();
-  StopWave();
   ShutdownAudio();
   DropAllWindows();
   common::ResetWindowState();
-  Queue().Clear();
+  common::ThreadQueue().Clear();
   DisconnectBus();
   ShutdownPump();
   common::ResetGdi();

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/include/plat/system.h"
+#include "platform/common/Device.h"
 
 namespace plat::desktop {
 namespace {
@@ -57,25 +57,12 @@ bool OpenAudio() {
 void ShutdownAudio() {
   g_tried = false;
   if (!g_open) return;
-  Mix_HaltChannel(-1);
+  common::StopWave();
   Mix_HaltMusic();
   Mix_CloseAudio();
   Mix_Quit();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
   g_open = false;
-}
-
-
-bool ReadWholeFile(const char* name, std::vector<std::uint8_t>* out) {
-  std::FILE* f = OpenFile(name, "rb");
-  if (!f) return false;
-  out->clear();
-  std::uint8_t chunk[65536];
-  std::size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) out->insert(out->end(), chunk, chunk + n);
-  const bool ok = !std::ferror(f);
-  std::fclose(f);
-  return ok;
 }
 
 }  // namespace plat::desktop

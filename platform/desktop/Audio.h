@@ -1,9 +1,6 @@
 // The sound output: SDL2_mixer when a device opens, silence otherwise.
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
 namespace plat::desktop {
 
 // Opens the mixer with one wave channel and the MIDI sound font at the
@@ -11,8 +8,9 @@ namespace plat::desktop {
 // is open; a missing device leaves the backend silent but working (tried
 // once).
 bool OpenAudio();
+// Stops the wave and closes the mixer.
 void ShutdownAudio();
-// Reads a whole file named as the programs name files; false when missing.
-bool ReadWholeFile(const char* name, std::vector<std::uint8_t>* out);
+// Closes every open MIDI piece (at shutdown, before ShutdownAudio).
+void CloseAllMidi();
 
 }  // namespace plat::desktop

@@ -8,15 +8,16 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusServiceWatcher>
 #include <QDBusVirtualObject>
-#include <QTimer>
 
 #include <map>
+#include <memory>
 #include <set>
 #include <vector>
 
+#include "platform/common/Device.h"
+#include "platform/common/MessageLoop.h"
 #include "platform/common/WindowState.h"
 #include "platform/desktop/Handles.h"
-#include "platform/desktop/MessageQueue.h"
 #include "platform/desktop/Pump.h"
 #include "platform/desktop/StartupTrace.h"
 #include "platform/desktop/WindowTable.h"
@@ -72,20 +73,17 @@ class CBusObject : public QDBusVirtualObject {
       const WPARAM wParam = static_cast<WPARAM>(a[2].toULongLong());
       const LPARAM lParam = static_cast<LPARAM>(a[3].toLongLong());
       if (member == QLatin1String("Post")) {
-        if (common::WindowTable().Exists(hwnd) && msg != WM_COPYDATA) Post(hwnd, msg, wParam, lParam);
+        common::DeliverPosted(hwnd, msg, wParam, lParam);
         return true;
       }
       LRESULT result = 0;
-      if (Windows().Find(hwnd)) {
-        CountSentDelivery();
-        if (a[6].toBool()) {
-          const QByteArray data = a[5].toByteArray();
-          const COPYDATASTRUCT cds{static_cast<std::uintptr_t>(a[4].toULongLong()),
-                                   static_cast<DWORD>(data.size()), data.constData()};
-          result = SendMessage(hwnd, msg, wParam, reinterpret_cast<LPARAM>(&cds));
-        } else {
-          result = SendMessage(hwnd, msg, wParam, lParam);
-        }
+      if (a[6].toBool()) {
+        const QByteArray data = a[5].toByteArray();
+        const COPYDATASTRUCT cds{static_cast<std::uintptr_t>(a[4].toULongLong()),
+                                 static_cast<DWORD>(data.size()), data.constData()};
+        result = common::DeliverSent(hwnd, msg, wParam, reinterpret_cast<LPARAM>(&cds));
+      } else {
+        result = common::DeliverSent(hwnd, msg, wParam, lParam);
       }
       c.send(m.createReply(QVariant::fromValue(static_cast<qlonglong>(result))));
       return true;
@@ -140,28 +138,32 @@ CBusState& State() {
 
 QDBusConnection Bus() { return QDBusConnection::sessionBus(); }
 
-// Waits for the answer while handling only what other programs send.
-bool Call(const QDBusMessage& call, QVariant* answer) {
-  if (!State().up) return false;
-  QDBusPendingCall pending = Bus().asyncCall(call, kSendTimeoutMs);
-  QDBusPendingCallWatcher watcher(pending);
-  bool done = false;
-  QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, [&done] { done = true; });
-  // The bus's own timeout is not to be relied on: a timer ends the wait too.
-  QTimer timer;
-  timer.setSingleShot(true);
-  bool expired = false;
-  QObject::connect(&timer, &QTimer::timeout, [&expired] { expired = true; });
-  timer.start(kSendTimeoutMs);
-  {
-    CSendWait wait;
-    while (!done && !expired && !pending.isFinished()) wait.WaitOnce();
-  }
-  if (!pending.isFinished()) return false;
-  const QDBusMessage reply = pending.reply();
-  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return false;
-  *answer = reply.arguments().first();
-  return true;
+// A call whose answer is awaited; its watcher makes the answer wake the
+// waiting thread.
+struct CPendingCall {
+  QDBusPendingCall pending;
+  std::unique_ptr<QDBusPendingCallWatcher> watcher;
+};
+
+std::map<unsigned, CPendingCall>& Calls() {
+  static std::map<unsigned, CPendingCall> calls;
+  return calls;
+}
+
+unsigned StartCall(const QDBusMessage& call) {
+  static unsigned next = 0;
+  if (!State().up) return 0;
+  QDBusPendingCall pending = Bus().asyncCall(call, static_cast<int>(common::kSendTimeoutMs));
+  auto watcher = std::make_unique<QDBusPendingCallWatcher>(pending);
+  if (++next == 0) ++next;
+  Calls().emplace(next, CPendingCall{pending, std::move(watcher)});
+  return next;
+}
+
+// The answer of a call made with StartCall, waited for as a send waits.
+bool Call(const QDBusMessage& call, LRESULT* answer) {
+  const unsigned id = StartCall(call);
+  return id && common::AwaitCall(id, answer);
 }
 
 QDBusMessage MessageCall(const QString& member, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -195,7 +197,7 @@ void PostEnds(const QString& service) {
   for (auto it = from; it != to; ++it) told.push_back(it->second);
   s.endWatches.erase(from, to);
   if (s.ends) s.ends->removeWatchedService(service);
-  for (const CEndWatch& w : told) Post(w.notify, w.message, 0, HandleToLParam(w.window));
+  for (const CEndWatch& w : told) common::PostFromDevice(w.notify, w.message, 0, HandleToLParam(w.window));
 }
 
 }  // namespace
@@ -265,26 +267,10 @@ HWND FindRemoteWindow(const char* className, const char* title) {
   QDBusMessage call = QDBusMessage::createMethodCall(service, kPath, kInterface, QStringLiteral("Find"));
   call << QString::fromLatin1(className) << QString::fromLatin1(title ? title : "")
        << (title != nullptr);
-  QVariant answer;
+  LRESULT answer = 0;
   if (!Call(call, &answer)) return nullptr;
-  const HWND found = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(answer.toULongLong()));
+  const HWND found = reinterpret_cast<HWND>(answer);
   return IsRemoteHandle(found) ? found : nullptr;
-}
-
-bool SendRemote(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-  StartupMark("remote out");
-  QVariant answer;
-  if (!Call(MessageCall(QStringLiteral("Send"), hwnd, msg, wParam, lParam), &answer)) return false;
-  *result = static_cast<LRESULT>(answer.toLongLong());
-  return true;
-}
-
-bool PostRemote(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (!State().up || msg == WM_COPYDATA) return false;
-  QDBusConnection bus = Bus();
-  const auto registered = bus.interface()->isServiceRegistered(ProcessService(WindowProcess(hwnd)));
-  if (!registered.isValid() || !registered.value()) return false;
-  return bus.send(MessageCall(QStringLiteral("Post"), hwnd, msg, wParam, lParam));
 }
 
 bool WatchRemoteWindow(HWND hwnd, HWND notify, UINT message) {
@@ -305,8 +291,42 @@ LRESULT RemoteWindowOp(HWND hwnd, RemoteOp op, int argument) {
                                                      kInterface, QStringLiteral("Op"));
   call << QVariant::fromValue(static_cast<qulonglong>(reinterpret_cast<std::uintptr_t>(hwnd)))
        << static_cast<int>(op) << argument;
-  QVariant answer;
-  return Call(call, &answer) ? static_cast<LRESULT>(answer.toLongLong()) : 0;
+  LRESULT answer = 0;
+  return Call(call, &answer) ? answer : 0;
 }
 
 }  // namespace plat::desktop
+
+namespace plat::common {
+
+using namespace desktop;
+
+bool IsOtherProcessWindow(HWND hwnd) { return IsRemoteHandle(hwnd); }
+
+unsigned CarrySend(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  StartupMark("remote out");
+  return StartCall(MessageCall(QStringLiteral("Send"), hwnd, msg, wParam, lParam));
+}
+
+bool CarryPost(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (!State().up || msg == WM_COPYDATA) return false;
+  QDBusConnection bus = Bus();
+  const auto registered = bus.interface()->isServiceRegistered(ProcessService(WindowProcess(hwnd)));
+  if (!registered.isValid() || !registered.value()) return false;
+  return bus.send(MessageCall(QStringLiteral("Post"), hwnd, msg, wParam, lParam));
+}
+
+int AnswerOfCall(unsigned call, LRESULT* result) {
+  auto it = Calls().find(call);
+  if (it == Calls().end()) return -1;
+  if (!it->second.pending.isFinished()) return 0;
+  const QDBusMessage reply = it->second.pending.reply();
+  Calls().erase(it);
+  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return -1;
+  *result = static_cast<LRESULT>(reply.arguments().first().toLongLong());
+  return 1;
+}
+
+void DropCall(unsigned call) { Calls().erase(call); }
+
+}  // namespace plat::common

@@ -4,8 +4,9 @@
 // pid, so a handle says where to deliver) and, while it has a top-level
 // window of a class, a name derived from the class ("casino.plat.c<hex>"),
 // which FindWindow asks and which only one program can hold at a time.
-// Calls to another process wait at most kSendTimeoutMs; a peer that has gone
-// fails at once.
+// Sent and posted messages travel through the device calls of
+// common/Device.h; calls wait as a send does (common::AwaitCall), and a peer
+// that has gone fails at once.
 #pragma once
 
 #include <string>
@@ -14,8 +15,6 @@
 #include "platform/include/plat/window.h"
 
 namespace plat::desktop {
-
-inline constexpr int kSendTimeoutMs = 3000;
 
 // What a remote window may be asked or told.
 using RemoteOp = common::ForeignOp;
@@ -29,11 +28,6 @@ bool ClaimClassName(const std::string& className);
 void ReleaseClassName(const std::string& className);
 // A top-level window of that class in the program that holds its name.
 HWND FindRemoteWindow(const char* className, const char* title);
-// Calls the window procedure in its process and waits for the answer;
-// WM_COPYDATA carries its bytes. False when the peer cannot be reached.
-bool SendRemote(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
-// Queues the message in the window's process without waiting.
-bool PostRemote(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // Posts message (lParam: hwnd) to notify when the window's process leaves
 // the bus, as the bus announces it; at once when it has left already.
 bool WatchRemoteWindow(HWND hwnd, HWND notify, UINT message);

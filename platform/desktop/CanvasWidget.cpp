@@ -8,9 +8,13 @@
 #include <QPaintEvent>
 #include <QShowEvent>
 
+#include <cmath>
+
+#include "platform/common/Controls.h"
+#include "platform/common/MessageLoop.h"
 #include "platform/common/WindowState.h"
 #include "platform/desktop/App.h"
-#include "platform/desktop/DialogBox.h"
+#include "platform/desktop/ChangedRegion.h"
 #include "platform/desktop/KeyMap.h"
 #include "platform/desktop/MessageQueue.h"
 #include "platform/desktop/Pump.h"
@@ -54,15 +58,34 @@ QPoint CCanvasWidget::FromPicture(QPoint p) const {
 }
 
 void CCanvasWidget::CanvasChanged(const QRect& canvasRect) {
-  const QRect r = PictureRect();
-  const QSize picture = CanvasSize();
-  if (r.size() == picture) {
-    update(canvasRect.translated(r.topLeft()));
+  // A frame sends its rectangles one by one, and Qt would merge each into its
+  // dirty region as it comes; they wait for Qt's next pass over its events
+  // and are repainted there together (repaint, not update: in that pass).
+  if (m_changed.empty()) QMetaObject::invokeMethod(this, [this] { ShowChanges(); }, Qt::QueuedConnection);
+  if (m_changed.size() < kMaxChanged) {
+    m_changed.push_back(canvasRect);
     return;
   }
-  const QPoint a = FromPicture(canvasRect.topLeft());
-  const QPoint b = FromPicture(canvasRect.bottomRight() + QPoint(1, 1));
-  update(QRect(a, b).adjusted(-1, -1, 1, 1));
+  // Drawing that long without a pass over the events: one box is cheaper than merging them.
+  QRect box = canvasRect;
+  for (const QRect& changed : m_changed) box = box.united(changed);
+  m_changed.assign(1, box);
+}
+
+void CCanvasWidget::ShowChanges() {
+  const QRect r = PictureRect();
+  if (r.size() != CanvasSize()) {
+    for (QRect& changed : m_changed) {
+      const QPoint a = FromPicture(changed.topLeft());
+      const QPoint b = FromPicture(changed.bottomRight() + QPoint(1, 1));
+      changed = QRect(a, b).adjusted(-1, -1, 1, 1);
+    }
+  } else {
+    for (QRect& changed : m_changed) changed.translate(r.topLeft());
+  }
+  const QRegion region = ChangedRegion(&m_changed);
+  m_changed.clear();
+  repaint(region);
 }
 
 void CCanvasWidget::paintEvent(QPaintEvent* event) {
@@ -74,18 +97,27 @@ void CCanvasWidget::paintEvent(QPaintEvent* event) {
   }
   if (w->kind == WindowKind::kTopLevel) StartupMark("painted");
   const QRect r = PictureRect();
+  // Only the changed rectangles: their bounding box may be the whole window.
+  const QRegion changed = event->region();
+  for (const QRect& o : changed.subtracted(QRegion(r))) painter.fillRect(o, Qt::black);
   if (r.size() == w->canvas.size()) {
-    // Only the changed rectangles: their bounding box may be the whole window.
-    const QRegion changed = event->region();
     for (const QRect& area : changed.intersected(r)) {
       painter.drawImage(area.topLeft(), w->canvas, area.translated(-r.topLeft()));
     }
-    for (const QRect& o : changed.subtracted(QRegion(r))) painter.fillRect(o, Qt::black);
     return;
   }
-  const QRegion bars = QRegion(rect()).subtracted(QRegion(r));
-  for (const QRect& o : bars) painter.fillRect(o, Qt::black);
-  painter.drawImage(r, w->canvas);
+  // Scaled: each area from the canvas pixels that land in it (one more on
+  // every side for the sampling at its edges), placed as the whole picture
+  // would place them: what spills over is the same pixels or is clipped.
+  const double kx = static_cast<double>(r.width()) / w->canvas.width();
+  const double ky = static_cast<double>(r.height()) / w->canvas.height();
+  for (const QRect& area : changed.intersected(r)) {
+    const QRect source = QRect(ToPicture(area.topLeft()), ToPicture(area.bottomRight()))
+                             .adjusted(-1, -1, 1, 1)
+                             .intersected(w->canvas.rect());
+    const QRectF target(r.x() + source.x() * kx, r.y() + source.y() * ky, source.width() * kx, source.height() * ky);
+    painter.drawImage(target, w->canvas, source);
+  }
 }
 
 void CCanvasWidget::showEvent(QShowEvent* event) {
@@ -124,11 +156,10 @@ void CCanvasWidget::keyPressEvent(QKeyEvent* event) {
   }
   if (w->kind == WindowKind::kDialog) {
     CQtEntry entry;
-    if (!DialogKeyPressed(w, vk)) QWidget::keyPressEvent(event);
+    if (!common::DialogKeyPressed(m_hwnd, vk)) QWidget::keyPressEvent(event);
     return;
   }
-  const LPARAM l = 1 | (event->isAutoRepeat() ? KEY_REPEAT_FLAG : 0);
-  PostInput(m_hwnd, WM_KEYDOWN, vk, l);
+  PostInput(m_hwnd, WM_KEYDOWN, vk, common::KeyLParam(true, event->isAutoRepeat()));
 }
 
 void CCanvasWidget::keyReleaseEvent(QKeyEvent* event) {
@@ -138,8 +169,7 @@ void CCanvasWidget::keyReleaseEvent(QKeyEvent* event) {
     QWidget::keyReleaseEvent(event);
     return;
   }
-  const LPARAM l = 1 | KEY_REPEAT_FLAG | (LPARAM{1} << 31);
-  PostInput(m_hwnd, WM_KEYUP, vk, l);
+  PostInput(m_hwnd, WM_KEYUP, vk, common::KeyLParam(false, false));
 }
 
 void CCanvasWidget::closeEvent(QCloseEvent* event) {

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 #include "platform/include/plat/window.h"
 
 namespace plat::desktop {
@@ -18,7 +20,8 @@ class CCanvasWidget : public QWidget {
   // Widget coordinates to canvas coordinates and back.
   QPoint ToPicture(QPoint widgetPoint) const;
   QPoint FromPicture(QPoint picturePoint) const;
-  // Asks Qt to show a changed canvas area.
+  // Notes a changed canvas area; the areas noted before Qt next handles its
+  // events are shown together, in one repaint.
   void CanvasChanged(const QRect& canvasRect);
 
  protected:
@@ -41,7 +44,10 @@ class CCanvasWidget : public QWidget {
   void PostButton(QMouseEvent* event, bool down);
   // The widget's place on the screen, for the model.
   void ReportFrame();
+  void ShowChanges();
   HWND m_hwnd;
+  static constexpr std::size_t kMaxChanged = 256;  // two frames of the screen's rectangles fit well
+  std::vector<QRect> m_changed;                    // canvas areas not yet handed to Qt
 };
 
 }  // namespace plat::desktop

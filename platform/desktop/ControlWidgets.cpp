@@ -6,7 +6,8 @@
 #include <QStylePainter>
 
 #include "platform/common/Gdi.h"
-#include "platform/desktop/Controls.h"
+#include "platform/common/Controls.h"
+#include "platform/common/Device.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Pump.h"
 #include "platform/desktop/WindowTable.h"
@@ -17,16 +18,15 @@ CStaticWidget::CStaticWidget(HWND hwnd, QWidget* parent) : QWidget(parent), m_hw
 
 void CStaticWidget::mouseReleaseEvent(QMouseEvent* event) {
   CWindow* w = Windows().Find(m_hwnd);
-  if (!w || event->button() != Qt::LeftButton || !(w->controlStyle & CS_NOTIFY)) {
+  if (!w || event->button() != Qt::LeftButton || !(w->control->cstyle & CS_NOTIFY)) {
     event->ignore();
     return;
   }
   CQtEntry entry;
-  NotifyParent(w, STN_CLICKED);
+  common::ClickControl(m_hwnd);
 }
 
-CEditWidget::CEditWidget(HWND hwnd, const QString& text, QWidget* parent)
-    : QLineEdit(text, parent), m_hwnd(hwnd) {}
+CEditWidget::CEditWidget(HWND hwnd, QWidget* parent) : QLineEdit(parent), m_hwnd(hwnd) {}
 
 void CEditWidget::paintEvent(QPaintEvent* event) {
   if (isReadOnly()) {
@@ -62,51 +62,24 @@ CTabControlWidget::CTabControlWidget(HWND hwnd, QWidget* parent)
   QObject::connect(m_bar, &QTabBar::currentChanged, this, [this](int index) { OnChanged(index); });
 }
 
-QRect CTabControlWidget::DisplayRect() const {
-  const int top = m_bar->sizeHint().height();
-  return QRect(4, top + 3, std::max(0, width() - 8), std::max(0, height() - top - 7));
-}
-
-int CTabControlWidget::Select(int index) {
-  const int old = m_current;
-  if (index < 0 || index >= m_bar->count()) return old;
+void CTabControlWidget::Show(const std::vector<std::string>& tabs, int current) {
   m_quiet = true;
-  m_bar->setCurrentIndex(index);
+  bool same = m_bar->count() == static_cast<int>(tabs.size());
+  for (int i = 0; same && i < m_bar->count(); ++i) same = m_bar->tabText(i) == QString::fromLatin1(tabs[i].c_str());
+  if (!same) {
+    while (m_bar->count() > 0) m_bar->removeTab(0);
+    for (const std::string& t : tabs) m_bar->addTab(QString::fromLatin1(t.c_str()));
+  }
+  if (current >= 0) m_bar->setCurrentIndex(current);
   m_quiet = false;
-  m_current = index;
-  return old;
-}
-
-void CTabControlWidget::Step(int delta) {
-  const int next = m_current + delta;
-  if (next >= 0 && next < m_bar->count()) m_bar->setCurrentIndex(next);
-}
-
-int CTabControlWidget::Insert(int index, const QString& text) {
-  m_quiet = true;
-  const int at = m_bar->insertTab(index < 0 ? m_bar->count() : index, text);
-  m_quiet = false;
-  m_current = m_bar->currentIndex();
-  return at;
 }
 
 void CTabControlWidget::OnChanged(int index) {
-  if (m_quiet) {
-    m_current = index;
-    return;
-  }
+  if (m_quiet) return;
   CQtEntry entry;
-  CWindow* w = Windows().Find(m_hwnd);
-  if (!w || !w->parent) {
-    m_current = index;
-    return;
-  }
-  NMHDR header{m_hwnd, w->id, TCN_SELCHANGING};
-  const HWND parent = w->parent;
-  SendMessage(parent, WM_NOTIFY, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&header));
-  m_current = index;
-  header.code = TCN_SELCHANGE;
-  SendMessage(parent, WM_NOTIFY, static_cast<WPARAM>(header.idFrom), reinterpret_cast<LPARAM>(&header));
+  common::ChooseTab(m_hwnd, index);
+  // A change the model refused goes back on screen.
+  if (CWindow* w = Windows().Find(m_hwnd)) common::ShowControlState(*w);
 }
 
 void CTabControlWidget::paintEvent(QPaintEvent*) {
@@ -134,14 +107,13 @@ void COwnerDrawDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   if (option.state & QStyle::State_Selected) state |= ODS_SELECTED;
   if (option.state & QStyle::State_HasFocus) state |= ODS_FOCUS;
   QWidget* view = const_cast<QWidget*>(option.widget);
-  DrawOwnerItem(m_control, painter, view, index.row(), state, option.rect,
-                static_cast<LPARAM>(index.data(kItemDataRole).toLongLong()));
+  DrawOwnerItem(m_control, painter, view, index.row(), state, option.rect);
 }
 
 QSize COwnerDrawDelegate::sizeHint(const QStyleOptionViewItem& option,
                                    const QModelIndex& index) const {
   CWindow* c = Windows().Find(m_control);
-  if (c && c->itemHeight > 0) return QSize(option.rect.width(), c->itemHeight);
+  if (c && c->control->itemHeight > 0) return QSize(option.rect.width(), c->control->itemHeight);
   return QStyledItemDelegate::sizeHint(option, index);
 }
 
@@ -158,12 +130,11 @@ void COwnerDrawCombo::paintEvent(QPaintEvent*) {
       style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
   const int item = currentIndex();
   const UINT state = ODS_COMBOBOXEDIT | (hasFocus() ? ODS_SELECTED | ODS_FOCUS : 0);
-  const LPARAM data = item >= 0 ? static_cast<LPARAM>(itemData(item, kItemDataRole).toLongLong()) : 0;
-  DrawOwnerItem(m_hwnd, &p, this, item, state, field, data);
+  DrawOwnerItem(m_hwnd, &p, this, item, state, field);
 }
 
-bool DrawOwnerItem(HWND control, QPainter* painter, QWidget* paintedWidget, int item,
-                   UINT state, const QRect& rect, LPARAM itemData) {
+bool DrawOwnerItem(HWND control, QPainter* painter, QWidget* paintedWidget, int item, UINT state,
+                   const QRect& rect) {
   CWindow* c = Windows().Find(control);
   if (!c || !c->parent) return false;
   if (InsideSendWait()) {
@@ -172,10 +143,7 @@ bool DrawOwnerItem(HWND control, QPainter* painter, QWidget* paintedWidget, int 
   }
   CQtEntry entry;
   const HDC dc = CreatePainterDc(control, painter, rect);
-  DRAWITEMSTRUCT dis{c->id, item, state, control, dc,
-                     RECT{rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1}, itemData};
-  SendMessage(c->parent, WM_DRAWITEM, static_cast<WPARAM>(c->id),
-              reinterpret_cast<LPARAM>(&dis));
+  common::SendDrawItem(control, dc, item, state, RECT{rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1});
   DestroyDc(dc);
   return true;
 }

@@ -8,6 +8,9 @@
 #include <QTabBar>
 #include <QWidget>
 
+#include <string>
+#include <vector>
+
 #include "platform/include/plat/window.h"
 
 namespace plat::desktop {
@@ -17,7 +20,6 @@ namespace plat::desktop {
 class CStaticWidget : public QWidget {
  public:
   CStaticWidget(HWND hwnd, QWidget* parent);
-  QString text;
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -30,7 +32,7 @@ class CStaticWidget : public QWidget {
 // answers to WM_CTLCOLORSTATIC (the dialog face when none), as a static does.
 class CEditWidget : public QLineEdit {
  public:
-  CEditWidget(HWND hwnd, const QString& text, QWidget* parent);
+  CEditWidget(HWND hwnd, QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -48,14 +50,8 @@ class CTabControlWidget : public QWidget {
   CTabControlWidget(HWND hwnd, QWidget* parent);
   QTabBar* Bar() { return m_bar; }
   // The page area in the control's client coordinates.
-  QRect DisplayRect() const;
-  int Current() const { return m_current; }
-  // Selects without notifying; answers the previous selection.
-  int Select(int index);
-  // Moves the selection by delta tabs as the user's arrow keys do (notifying).
-  void Step(int delta);
-  // Inserts a tab without notifying (the first one becomes the selection).
-  int Insert(int index, const QString& text);
+  // Shows the model's tabs and selection without reporting a change.
+  void Show(const std::vector<std::string>& tabs, int current);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -65,7 +61,6 @@ class CTabControlWidget : public QWidget {
   void OnChanged(int index);
   HWND m_hwnd;
   QTabBar* m_bar;
-  int m_current = -1;
   bool m_quiet = false;
 };
 
@@ -95,9 +90,7 @@ class COwnerDrawCombo : public QComboBox {
 
 // Sends WM_DRAWITEM for one item to the control's parent; false when it
 // cannot be sent now (another program's answer is awaited).
-bool DrawOwnerItem(HWND control, QPainter* painter, QWidget* paintedWidget, int item,
-                   UINT state, const QRect& rect, LPARAM itemData);
-// The item data stored with an item of a combo or list box.
-inline constexpr int kItemDataRole = Qt::UserRole + 1;
+bool DrawOwnerItem(HWND control, QPainter* painter, QWidget* paintedWidget, int item, UINT state,
+                   const QRect& rect);
 
 }  // namespace plat::desktop

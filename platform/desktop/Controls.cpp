@@ -1,5 +1,6 @@
-#include "platform/desktop/Controls.h"
-
+// Controls (the built-in classes) shown as Qt widgets: the model in
+// common/Controls.cpp holds their state, the widgets show it and report
+// the user's input on them back to it.
 #include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
@@ -11,14 +12,14 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 
-#include <strings.h>
-
-#include "platform/desktop/ControlWidgets.h"
 #include "platform/common/ControlClasses.h"
+#include "platform/common/Controls.h"
+#include "platform/common/Device.h"
 #include "platform/common/WindowState.h"
+#include "platform/desktop/ControlWidgets.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"
 #include "platform/desktop/KeyMap.h"
@@ -28,31 +29,17 @@
 namespace plat::desktop {
 namespace {
 
-// The radio buttons of the group that holds radio: from the last control
-// with CS_GROUP at or before it up to the next control with CS_GROUP.
-std::vector<CWindow*> RadioGroupOf(CWindow* radio) {
-  std::vector<CWindow*> group;
-  const std::vector<CWindow*> all = ChildrenOf(Windows().Find(radio->parent));
-  auto self = std::find(all.begin(), all.end(), radio);
-  if (self == all.end()) return group;
-  auto first = self;
-  while (first != all.begin() && !((*first)->controlStyle & CS_GROUP)) --first;
-  for (auto it = first; it != all.end(); ++it) {
-    if (it != first && ((*it)->controlStyle & CS_GROUP)) break;
-    if ((*it)->controlKind == CTL_RADIOBUTTON) group.push_back(*it);
-  }
-  return group;
+QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Runs a report of the user's input in the model from a Qt signal.
+template <class F>
+void Report(HWND h, F&& f) {
+  CQtEntry entry;
+  if (Windows().Find(h)) f();
 }
 
-void ClickRadio(HWND hwnd) {
-  CWindow* w = Windows().Find(hwnd);
-  if (!w) return;
-  for (CWindow* r : RadioGroupOf(w)) {
-    static_cast<QRadioButton*>(r->widget)->setChecked(r == w);
-  }
-}
-
-// Edit focus notifications, and Qt input passed through a subclass procedure.
+// Qt input on a control with a subclass procedure: mouse and keys go
+// through it first. Focus reaches the model through the application.
 class CControlFilter : public QObject {
  public:
   CControlFilter(HWND hwnd, QObject* parent) : QObject(parent), m_hwnd(hwnd) {}
@@ -61,24 +48,17 @@ class CControlFilter : public QObject {
     if (!w) return false;
     CQtEntry entry;
     switch (event->type()) {
-      case QEvent::FocusIn:
-        if (w->controlKind == CTL_EDIT) NotifyParent(w, EN_SETFOCUS);
-        return false;
-      case QEvent::FocusOut:
-        if (w->controlKind == CTL_EDIT) NotifyParent(w, EN_KILLFOCUS);
-        return false;
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonRelease: {
-        if (w->proc == ControlProc) return false;
+        if (w->proc == common::ControlProc) return false;
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::LeftButton) return false;
         const QPoint p = mouse->position().toPoint();
         const UINT msg = event->type() == QEvent::MouseButtonPress ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-        return !PassThrough(msg, MouseKeyFlags(mouse->buttons(), mouse->modifiers()),
-                            MAKELPARAM(p.x(), p.y()));
+        return !PassThrough(msg, MouseKeyFlags(mouse->buttons(), mouse->modifiers()), MAKELPARAM(p.x(), p.y()));
       }
       case QEvent::KeyPress: {
-        if (w->proc == ControlProc) return false;
+        if (w->proc == common::ControlProc) return false;
         auto* key = static_cast<QKeyEvent*>(event);
         const WPARAM vk = VirtualKeyFromQt(key->key());
         const LPARAM l = 1 | (key->isAutoRepeat() ? KEY_REPEAT_FLAG : 0);
@@ -111,41 +91,26 @@ class CControlFilter : public QObject {
   HWND m_hwnd;
 };
 
-QWidget* MakeWidget(CWindow* c, QWidget* parent, const QString& text) {
-  const HWND h = c->handle;
-  const DWORD cs = c->controlStyle;
-  switch (c->controlKind) {
+QWidget* MakeWidget(HWND h, ControlKind kind, DWORD cs, QWidget* parent) {
+  switch (kind) {
     case CTL_PUSHBUTTON:
     case CTL_DEFPUSHBUTTON: {
-      auto* b = new QPushButton(text, parent);
+      auto* b = new QPushButton(parent);
       b->setAutoDefault(false);
-      b->setDefault(c->controlKind == CTL_DEFPUSHBUTTON);
-      QObject::connect(b, &QPushButton::clicked, b, [h] {
-        CQtEntry entry;
-        if (CWindow* w = Windows().Find(h)) NotifyParent(w, BN_CLICKED);
-      });
+      b->setDefault(kind == CTL_DEFPUSHBUTTON);
+      QObject::connect(b, &QPushButton::clicked, b, [h] { Report(h, [h] { common::ClickControl(h); }); });
       return b;
     }
-    case CTL_CHECKBOX: {
-      auto* b = new QCheckBox(text, parent);
-      QObject::connect(b, &QCheckBox::clicked, b, [h] {
-        CQtEntry entry;
-        if (CWindow* w = Windows().Find(h)) NotifyParent(w, BN_CLICKED);
-      });
-      return b;
-    }
+    case CTL_CHECKBOX:
     case CTL_RADIOBUTTON: {
-      auto* b = new QRadioButton(text, parent);
-      b->setAutoExclusive(false);
-      QObject::connect(b, &QRadioButton::clicked, b, [h] {
-        CQtEntry entry;
-        ClickRadio(h);
-        if (CWindow* w = Windows().Find(h)) NotifyParent(w, BN_CLICKED);
-      });
+      QAbstractButton* b = kind == CTL_CHECKBOX ? static_cast<QAbstractButton*>(new QCheckBox(parent))
+                                                : new QRadioButton(parent);
+      b->setAutoExclusive(false);  // the model keeps the group
+      QObject::connect(b, &QAbstractButton::clicked, b, [h] { Report(h, [h] { common::ClickControl(h); }); });
       return b;
     }
     case CTL_GROUPBOX:
-      return new QGroupBox(text, parent);
+      return new QGroupBox(parent);
     case CTL_STATICFRAME: {
       auto* f = new QFrame(parent);
       f->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -154,42 +119,31 @@ QWidget* MakeWidget(CWindow* c, QWidget* parent, const QString& text) {
     }
     case CTL_STATIC: {
       auto* s = new CStaticWidget(h, parent);
-      s->text = text;
       s->setAttribute(Qt::WA_TransparentForMouseEvents, !(cs & CS_NOTIFY));
       return s;
     }
     case CTL_EDIT: {
-      auto* e = new CEditWidget(h, text, parent);
-      e->setMaxLength(32767);
-      e->setReadOnly(cs & CS_READONLY);
+      auto* e = new CEditWidget(h, parent);
       if (cs & CS_PASSWORD) e->setEchoMode(QLineEdit::Password);
-      if (cs & CS_NUMBER) {
-        e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), e));
-      }
-      QObject::connect(e, &QLineEdit::textChanged, e, [h] {
-        CQtEntry entry;
-        if (CWindow* w = Windows().Find(h)) NotifyParent(w, EN_CHANGE);
+      QObject::connect(e, &QLineEdit::textEdited, e, [h](const QString& text) {
+        Report(h, [h, &text] { common::ReplaceEditText(h, text.toLatin1().toStdString()); });
       });
       return e;
     }
     case CTL_COMBOBOX: {
       QComboBox* combo = (cs & CS_OWNERDRAW) ? new COwnerDrawCombo(h, parent) : new QComboBox(parent);
       if (cs & CS_OWNERDRAW) combo->setItemDelegate(new COwnerDrawDelegate(h, combo));
-      QObject::connect(combo, &QComboBox::activated, combo, [h](int) {
-        CQtEntry entry;
-        if (CWindow* w = Windows().Find(h)) NotifyParent(w, CBN_SELCHANGE);
-      });
+      QObject::connect(combo, &QComboBox::activated, combo,
+                       [h](int index) { Report(h, [h, index] { common::ChooseItem(h, index); }); });
       return combo;
     }
     case CTL_LISTBOX: {
       auto* list = new QListWidget(parent);
       if (cs & CS_OWNERDRAW) list->setItemDelegate(new COwnerDrawDelegate(h, list));
       list->setUniformItemSizes(true);
-      // The program's own changes block the signal (DialogControls.cpp).
-      QObject::connect(list, &QListWidget::currentRowChanged, list, [h](int) {
-        CQtEntry entry;
-        if (CWindow* w = Windows().Find(h)) NotifyParent(w, LBN_SELCHANGE);
-      });
+      // The model's own changes block the signal (ShowControlState).
+      QObject::connect(list, &QListWidget::currentRowChanged, list,
+                       [h](int index) { Report(h, [h, index] { common::ChooseItem(h, index); }); });
       return list;
     }
     case CTL_LISTVIEW: {
@@ -207,127 +161,186 @@ QWidget* MakeWidget(CWindow* c, QWidget* parent, const QString& text) {
   return new QWidget(parent);
 }
 
-// Owner-drawn items: their height comes from the parent, asked once; a
-// combo box's field grows to hold one.
-void MeasureItems(CWindow* c, int width) {
-  const QFontMetrics fm(c->widget->font());
-  MEASUREITEMSTRUCT mis{c->id, 0, width, fm.height() + 2, 0};
-  const HWND h = c->handle;
-  SendMessage(c->parent, WM_MEASUREITEM, static_cast<WPARAM>(c->id),
-              reinterpret_cast<LPARAM>(&mis));
-  CWindow* w = Windows().Find(h);
-  if (!w) return;
-  w->itemHeight = std::max(1, static_cast<int>(mis.itemHeight));
-  if (w->controlKind == CTL_COMBOBOX && w->widget->height() < w->itemHeight + 6) {
-    w->widget->resize(w->widget->width(), w->itemHeight + 6);
+void ShowItems(QComboBox* combo, const common::CControl& c) {
+  bool same = combo->count() == static_cast<int>(c.items.size());
+  for (int i = 0; same && i < combo->count(); ++i) same = combo->itemText(i) == Latin1(c.items[i].text);
+  if (!same) {
+    combo->clear();
+    for (const common::CItem& item : c.items) combo->addItem(Latin1(item.text));
+  }
+  combo->setCurrentIndex(c.curSel);
+}
+
+void ShowItems(QListWidget* list, const common::CControl& c) {
+  bool same = list->count() == static_cast<int>(c.items.size());
+  for (int i = 0; same && i < list->count(); ++i) same = list->item(i)->text() == Latin1(c.items[i].text);
+  if (!same) {
+    list->clear();
+    for (const common::CItem& item : c.items) list->addItem(Latin1(item.text));
+  }
+  list->setCurrentRow(c.curSel);
+}
+
+bool RowShows(const QTreeWidgetItem* item, const std::vector<std::string>& row) {
+  for (std::size_t col = 0; col < row.size(); ++col) {
+    if (item->text(static_cast<int>(col)) != Latin1(row[col])) return false;
+  }
+  return true;
+}
+
+void ShowRows(QTreeWidget* view, const common::CControl& c) {
+  const int columns = static_cast<int>(c.columns.size());
+  QTreeWidgetItem* header = view->headerItem();
+  if (view->columnCount() != columns) view->setColumnCount(columns);
+  for (int col = 0; col < columns; ++col) {
+    if (header->text(col) != Latin1(c.columns[col])) {
+      header->setText(col, Latin1(c.columns[col]));
+      view->setColumnWidth(col, c.columnWidths[col]);
+    }
+  }
+  // Rows only come in one at a time: the first that differs is the new one.
+  const int rows = static_cast<int>(c.rows.size());
+  while (view->topLevelItemCount() < rows) {
+    int at = 0;
+    while (at < view->topLevelItemCount() && RowShows(view->topLevelItem(at), c.rows[at])) ++at;
+    view->insertTopLevelItem(at, new QTreeWidgetItem);
+  }
+  for (int r = 0; r < rows; ++r) {
+    QTreeWidgetItem* item = view->topLevelItem(r);
+    const auto& row = c.rows[r];
+    for (int col = 0; col < columns; ++col) {
+      const QString cell = col < static_cast<int>(row.size()) ? Latin1(row[col]) : QString();
+      if (item->text(col) != cell) item->setText(col, cell);
+    }
   }
 }
 
-}  // namespace
+// Applies the font the control was given with WM_SETFONT to its widget.
+void SetControlFont(CWindow* c, HFONT font) {
+  const common::CGdiObject* object = common::FindGdi(font, common::GdiKind::kFont);
+  if (!object) return;
+  const QFont f = MakeFont(object->font.height, object->font.width, object->font.weight, object->font.face.c_str());
+  if (c->control->kind == CTL_TABCONTROL) static_cast<CTabControlWidget*>(c->widget)->Bar()->setFont(f);
+  c->widget->setFont(f);
+}
 
-CWindow* CreateControl(CWindow* parent, ControlKind kind, int id, const char* text,
-                       const QRect& rect, DWORD controlStyle, DWORD windowStyle) {
-  if (!parent || !parent->widget || parent->kind == WindowKind::kMessageBox) return nullptr;
-  CWindow* c = Windows().Create(WindowKind::kControl);
-  c->className = common::ControlClassName(kind);
+}  // namespace
+}  // namespace plat::desktop
+
+namespace plat::common {
+
+using desktop::CWindow;
+using desktop::Windows;
+
+HWND MakeControlWindow(HWND parentHandle, ControlKind kind, int id, const char* text, const RECT& rect, DWORD cstyle,
+                       DWORD windowStyle) {
+  CWindow* parent = Windows().Find(parentHandle);
+  if (!parent || !parent->widget || parent->kind == desktop::WindowKind::kMessageBox) return nullptr;
+  CWindow* c = Windows().Create(desktop::WindowKind::kControl);
+  c->className = ControlClassName(kind);
   c->proc = ControlProc;
   c->parent = parent->handle;
   c->id = id;
-  c->controlKind = kind;
-  c->controlStyle = controlStyle;
-  c->style = (windowStyle | WS_CHILD | ((controlStyle & CS_DISABLED) ? WS_DISABLED : 0)) &
-             ~((controlStyle & CS_HIDDEN) ? WS_VISIBLE : 0);
-  QWidget* widget = MakeWidget(c, parent->widget, text ? QString::fromLatin1(text) : QString());
+  c->control = NewControl(kind, cstyle, text);
+  c->style = (windowStyle | WS_CHILD) & ~0xFFFFu;
+  const HWND h = c->handle;
+  QWidget* widget = desktop::MakeWidget(h, kind, cstyle, parent->widget);
   Windows().BindWidget(c, widget);
-  widget->installEventFilter(new CControlFilter(c->handle, widget));
+  widget->installEventFilter(new desktop::CControlFilter(h, widget));
   c->needsPaint = true;
-  QRect place = rect;
+  QRect place(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
   if (kind == CTL_COMBOBOX) {
     // The template's height is the dropped list's; the field keeps its own.
     auto* combo = static_cast<QComboBox*>(widget);
     const int field = combo->sizeHint().height();
+    c->control->droppedHeight = std::max(0, place.height() - field);
     place.setHeight(field);
-    const int item = QFontMetrics(combo->font()).height() + 2;
-    combo->setMaxVisibleItems(std::max(1, (rect.height() - field) / item));
   }
-  common::InitFrame(*c, place.x(), place.y(), place.width(), place.height());
-  if (!common::StartWindow(*c, nullptr, false)) return nullptr;
-  if ((controlStyle & CS_OWNERDRAW) && (kind == CTL_COMBOBOX || kind == CTL_LISTBOX)) {
-    MeasureItems(c, rect.width());
-  }
-  return Windows().Find(c->handle);
+  InitFrame(*c, place.x(), place.y(), place.width(), place.height());
+  ShowControlState(*c);
+  return StartWindow(*c, nullptr, true);
 }
 
-QString ControlText(const CWindow* c) {
-  QWidget* w = c->widget;
-  switch (c->controlKind) {
+void ShowControlState(CWindowCore& core) {
+  auto& w = static_cast<CWindow&>(core);
+  const CControl& c = *w.control;
+  QWidget* widget = w.widget;
+  if (!widget) return;
+  const QSignalBlocker quiet(widget);  // only the user's changes notify
+  const QString text = desktop::Latin1(c.text);
+  if (w.font && w.font != w.shownFont) {
+    desktop::SetControlFont(&w, w.font);
+    w.shownFont = w.font;
+    w.needsPaint = true;
+  }
+  switch (c.kind) {
     case CTL_PUSHBUTTON:
     case CTL_DEFPUSHBUTTON:
     case CTL_CHECKBOX:
-    case CTL_RADIOBUTTON:
-      return static_cast<QAbstractButton*>(w)->text();
-    case CTL_GROUPBOX:
-      return static_cast<QGroupBox*>(w)->title();
-    case CTL_STATIC:
-      return static_cast<CStaticWidget*>(w)->text;
-    case CTL_EDIT:
-      return static_cast<QLineEdit*>(w)->text();
-    case CTL_COMBOBOX:
-      return static_cast<QComboBox*>(w)->currentText();
-    case CTL_LISTBOX: {
-      const QListWidgetItem* item = static_cast<QListWidget*>(w)->currentItem();
-      return item ? item->text() : QString();
+    case CTL_RADIOBUTTON: {
+      auto* b = static_cast<QAbstractButton*>(widget);
+      if (b->text() != text) b->setText(text);
+      if (c.kind == CTL_CHECKBOX || c.kind == CTL_RADIOBUTTON) b->setChecked(c.check == BST_CHECKED);
+      break;
     }
-    default:
-      return QString();
-  }
-}
-
-void SetControlText(CWindow* c, const QString& text) {
-  QWidget* w = c->widget;
-  switch (c->controlKind) {
-    case CTL_PUSHBUTTON:
-    case CTL_DEFPUSHBUTTON:
-    case CTL_CHECKBOX:
-    case CTL_RADIOBUTTON:
-      static_cast<QAbstractButton*>(w)->setText(text);
-      break;
     case CTL_GROUPBOX:
-      static_cast<QGroupBox*>(w)->setTitle(text);
+      static_cast<QGroupBox*>(widget)->setTitle(text);
       break;
     case CTL_STATIC:
-      static_cast<CStaticWidget*>(w)->text = text;
-      c->needsPaint = true;
-      c->needsErase = true;
+      // Painted on the parent's canvas through WM_PAINT; the widgets paint themselves.
+      w.needsPaint = true;
+      w.needsErase = true;
+      widget->update();
       break;
     case CTL_EDIT: {
-      auto* e = static_cast<QLineEdit*>(w);
-      // A text over the limit is cut, as typing would.
-      e->setText(text.left(e->maxLength()));
+      auto* e = static_cast<QLineEdit*>(widget);
+      if (e->text() != text) e->setText(text);
+      e->setReadOnly(c.readOnly);
       break;
     }
-    default:
+    case CTL_COMBOBOX: {
+      auto* combo = static_cast<QComboBox*>(widget);
+      desktop::ShowItems(combo, c);
+      const int item = c.itemHeight > 0 ? c.itemHeight : QFontMetrics(combo->font()).height() + 2;
+      combo->setMaxVisibleItems(std::max(1, c.droppedHeight / item));
+      if ((c.cstyle & CS_OWNERDRAW) && combo->height() < c.itemHeight + 6) {
+        combo->resize(combo->width(), c.itemHeight + 6);
+      }
+      combo->update();
+      break;
+    }
+    case CTL_LISTBOX:
+      desktop::ShowItems(static_cast<QListWidget*>(widget), c);
+      break;
+    case CTL_LISTVIEW:
+      desktop::ShowRows(static_cast<QTreeWidget*>(widget), c);
+      break;
+    case CTL_TABCONTROL:
+      static_cast<desktop::CTabControlWidget*>(widget)->Show(c.tabs, c.curSel);
+      break;
+    case CTL_STATICFRAME:
       break;
   }
 }
 
-void SetControlFont(CWindow* c, HFONT font) {
-  const common::CGdiObject* object = common::FindGdi(font, common::GdiKind::kFont);
-  if (!object) return;
-  const QFont f = MakeFont(object->font.height, object->font.width, object->font.weight,
-                           object->font.face.c_str());
-  if (c->controlKind == CTL_TABCONTROL) {
-    static_cast<CTabControlWidget*>(c->widget)->Bar()->setFont(f);
-    static_cast<CTabControlWidget*>(c->widget)->update();
-  }
-  c->widget->setFont(f);
-  c->needsPaint = true;
+// The widgets paint themselves; a read-only edit asks for its colours as it paints.
+void PaintControl(CWindowCore&) {}
+
+int DefaultItemHeight(const CWindowCore& control) {
+  const auto& w = static_cast<const CWindow&>(control);
+  return w.widget ? QFontMetrics(w.widget->font()).height() + 2 : 16;
 }
 
-void NotifyParent(CWindow* c, WORD code) {
-  if (!c->parent) return;
-  SendMessage(c->parent, WM_COMMAND, MAKEWPARAM(c->id, code),
-              reinterpret_cast<LPARAM>(c->handle));
+bool NativeInputReached(CWindowCore& control, UINT) {
+  auto& w = static_cast<CWindow&>(control);
+  if (!w.nativeEvent) return false;
+  w.nativeDefault = true;  // Qt handles the event it came from
+  return true;
 }
 
-}  // namespace plat::desktop
+int TabRowHeight(const CWindowCore& tab) {
+  const auto& w = static_cast<const CWindow&>(tab);
+  return static_cast<desktop::CTabControlWidget*>(w.widget)->Bar()->sizeHint().height();
+}
+
+}  // namespace plat::common

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "platform/common/Device.h"
 #include "platform/desktop/DialogBox.h"
 #include "platform/desktop/Pump.h"
 #include "platform/desktop/WindowTable.h"
@@ -80,12 +81,12 @@ LRESULT MessageBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
 
 bool BoxDone(HWND hwnd) {
   CWindow* w = Windows().Find(hwnd);
-  return !w || w->dialogEnded;
+  return !w || w->dialog->ended;
 }
 
 }  // namespace
 
-int MessageBox(HWND owner, const char* text, const char* caption, UINT type) {
+int common::AskMessageBox(HWND owner, const char* text, const char* caption, UINT type, int defaultAnswer) {
   CWindow* ownerWindow = desktop::RootOf(Windows().Find(owner));
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   switch (type & 0xF0) {
@@ -105,16 +106,12 @@ int MessageBox(HWND owner, const char* text, const char* caption, UINT type) {
       break;
   }
   QMessageBox::StandardButtons buttons = QMessageBox::Ok;
-  QMessageBox::StandardButton first = QMessageBox::Ok;
-  QMessageBox::StandardButton second = QMessageBox::NoButton;
   QMessageBox::StandardButton escape = QMessageBox::Ok;
   if ((type & 0xF) == MB_OKCANCEL) {
     buttons = QMessageBox::Ok | QMessageBox::Cancel;
-    second = escape = QMessageBox::Cancel;
+    escape = QMessageBox::Cancel;
   } else if ((type & 0xF) == MB_YESNO) {
     buttons = QMessageBox::Yes | QMessageBox::No;
-    first = QMessageBox::Yes;
-    second = QMessageBox::No;
     escape = QMessageBox::NoButton;
   }
   CWindow* w = Windows().Create(desktop::WindowKind::kMessageBox);
@@ -123,13 +120,14 @@ int MessageBox(HWND owner, const char* text, const char* caption, UINT type) {
   w->owner = ownerWindow ? ownerWindow->handle : nullptr;
   w->style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   w->title = caption ? caption : "Error";
+  w->dialog = std::make_unique<common::CDialog>();
   auto* box = new QMessageBox(icon, QString::fromLatin1(caption ? caption : "Error"),
                               QString::fromLatin1(text ? text : ""), buttons,
                               ownerWindow ? ownerWindow->widget : nullptr);
   box->setTextFormat(Qt::PlainText);
   box->setWindowModality(Qt::ApplicationModal);
   if (type & (MB_TOPMOST | MB_SYSTEMMODAL)) box->setWindowFlag(Qt::WindowStaysOnTopHint);
-  box->setDefaultButton((type & MB_DEFBUTTON2) && second != QMessageBox::NoButton ? second : first);
+  box->setDefaultButton(ButtonOf(defaultAnswer));
   if (escape == QMessageBox::NoButton) {
     box->installEventFilter(new CNoEscapeFilter(box));
   } else {
@@ -141,8 +139,8 @@ int MessageBox(HWND owner, const char* text, const char* caption, UINT type) {
     desktop::CQtEntry entry;
     CWindow* self = Windows().Find(h);
     if (!self) return;
-    self->dialogEnded = true;
-    self->dialogResult = AnswerOf(box->standardButton(b));
+    self->dialog->ended = true;
+    self->dialog->result = AnswerOf(box->standardButton(b));
   });
   w->visible = true;
   box->show();
@@ -150,7 +148,7 @@ int MessageBox(HWND owner, const char* text, const char* caption, UINT type) {
   box->activateWindow();
   desktop::RunModalLoop(h, BoxDone);
   w = Windows().Find(h);
-  const int answer = w ? static_cast<int>(w->dialogResult) : 0;
+  const int answer = w ? static_cast<int>(w->dialog->result) : 0;
   DestroyWindow(h);
   return answer;
 }

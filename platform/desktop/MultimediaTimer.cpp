@@ -2,106 +2,77 @@
 
 #include <chrono>
 #include <condition_variable>
-#include <map>
-#include <memory>
 #include <mutex>
 #include <thread>
-#include <vector>
 
+#include "platform/common/Device.h"
 #include "platform/common/Timers.h"
 
 namespace plat::desktop {
 namespace {
 
+// One thread fires every timer of the schedule in common/Timers.
 struct CTimerThread {
   std::mutex lock;
   std::condition_variable wake;
+  bool changed = false;
   bool stop = false;
   std::thread thread;
 };
 
-struct CTimers {
-  std::mutex lock;
-  std::map<UINT, std::unique_ptr<CTimerThread>> timers;
-  std::vector<std::unique_ptr<CTimerThread>> ending;  // killed from their own callback
-};
-
-CTimers& Timers() {
-  static CTimers timers;
-  return timers;
+// Never destroyed: a test that ends without shutting the backend down
+// leaves the thread waiting, not a thread object that ends the process.
+CTimerThread& Thread() {
+  static CTimerThread* t = new CTimerThread;
+  return *t;
 }
 
-// Fires on the grid start + n * delay; a thread that falls far behind
-// starts a new grid instead of firing in a burst.
-void Run(CTimerThread* t, UINT id, UINT delay, LPTIMECALLBACK callback, std::uintptr_t user,
-         bool periodic) {
-  using Clock = std::chrono::steady_clock;
-  const auto period = std::chrono::milliseconds(delay);
-  auto next = Clock::now() + period;
-  std::unique_lock<std::mutex> g(t->lock);
-  while (!t->stop) {
-    if (t->wake.wait_until(g, next, [t] { return t->stop; })) break;
+void Run() {
+  CTimerThread& t = Thread();
+  std::unique_lock<std::mutex> g(t.lock);
+  while (!t.stop) {
+    t.changed = false;
     g.unlock();
-    callback(id, 0, user, 0, 0);
+    while (common::FireDueTimer(common::ClockMs())) {
+    }
+    std::uint64_t due = 0;
+    const bool any = common::EarliestTimerDue(&due);
     g.lock();
-    if (!periodic) break;
-    next += period;
-    const auto now = Clock::now();
-    if (next + 4 * period < now) next = now + period;
+    const auto woken = [&t] { return t.stop || t.changed; };
+    if (!any) {
+      t.wake.wait(g, woken);
+    } else if (const std::uint64_t now = common::ClockMs(); due > now) {
+      t.wake.wait_for(g, std::chrono::milliseconds(due - now), woken);
+    }
   }
-}
-
-void Join(std::unique_ptr<CTimerThread> t) {
-  {
-    std::lock_guard<std::mutex> g(t->lock);
-    t->stop = true;
-  }
-  t->wake.notify_all();
-  if (t->thread.get_id() == std::this_thread::get_id()) {
-    // Killed from its own callback: it ends once the callback returns.
-    t->thread.detach();
-    std::lock_guard<std::mutex> g(Timers().lock);
-    Timers().ending.push_back(std::move(t));
-    return;
-  }
-  t->thread.join();
 }
 
 }  // namespace
 
 void KillAllTimers() {
-  std::map<UINT, std::unique_ptr<CTimerThread>> all;
+  CTimerThread& t = Thread();
   {
-    std::lock_guard<std::mutex> g(Timers().lock);
-    all.swap(Timers().timers);
+    std::lock_guard<std::mutex> g(t.lock);
+    t.stop = true;
   }
-  for (auto& [id, t] : all) Join(std::move(t));
+  t.wake.notify_all();
+  if (t.thread.joinable()) t.thread.join();
+  t.stop = false;
+  common::ResetTimers();
 }
 
 }  // namespace plat::desktop
 
 namespace plat::common {
 
-void StartTimer(UINT id, UINT delay, LPTIMECALLBACK callback, std::uintptr_t user, bool periodic) {
-  desktop::CTimers& timers = desktop::Timers();
-  std::lock_guard<std::mutex> g(timers.lock);
-  auto t = std::make_unique<desktop::CTimerThread>();
-  desktop::CTimerThread* raw = t.get();
-  raw->thread = std::thread(desktop::Run, raw, id, delay, callback, user, periodic);
-  timers.timers[id] = std::move(t);
-}
-
-bool StopTimer(UINT id) {
-  std::unique_ptr<desktop::CTimerThread> t;
+void TimersChanged() {
+  desktop::CTimerThread& t = desktop::Thread();
   {
-    std::lock_guard<std::mutex> g(desktop::Timers().lock);
-    auto it = desktop::Timers().timers.find(id);
-    if (it == desktop::Timers().timers.end()) return false;
-    t = std::move(it->second);
-    desktop::Timers().timers.erase(it);
+    std::lock_guard<std::mutex> g(t.lock);
+    t.changed = true;
+    if (!t.thread.joinable()) t.thread = std::thread(desktop::Run);
   }
-  desktop::Join(std::move(t));
-  return true;
+  t.wake.notify_all();
 }
 
 }  // namespace plat::common

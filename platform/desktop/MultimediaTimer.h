@@ -1,9 +1,9 @@
-// The periodic event timer's threads.
+// The thread that fires the multimedia timers.
 #pragma once
 
 namespace plat::desktop {
 
-// Stops and joins every timer still running (at shutdown).
+// Stops the thread and forgets every timer (at shutdown).
 void KillAllTimers();
 
 }  // namespace plat::desktop

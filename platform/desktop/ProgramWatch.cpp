@@ -6,7 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "platform/desktop/MessageQueue.h"
+#include "platform/common/MessageLoop.h"
 #include "platform/desktop/Pump.h"
 #include "platform/include/plat/system.h"
 
@@ -18,7 +18,7 @@ BOOL WatchProgram(DWORD processId, HWND notify, UINT message) {
   const int fd = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
   if (fd < 0) {
     // Already collected: it has ended.
-    desktop::Post(notify, message, processId, 0);
+    common::PostFromDevice(notify, message, processId, 0);
     return TRUE;
   }
   auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read);
@@ -26,7 +26,7 @@ BOOL WatchProgram(DWORD processId, HWND notify, UINT message) {
     desktop::CQtEntry entry;
     int status = 0;
     ::waitpid(pid, &status, WNOHANG);
-    desktop::Post(notify, message, processId, 0);
+    common::PostFromDevice(notify, message, processId, 0);
     notifier->setEnabled(false);
     notifier->deleteLater();
     ::close(fd);

@@ -10,6 +10,8 @@
 #include <atomic>
 #include <vector>
 
+#include "platform/common/Device.h"
+
 namespace plat::desktop {
 namespace {
 
@@ -27,6 +29,23 @@ void DeleteRetired() {
   for (auto& w : retired) delete w.data();
 }
 
+// Before the thread handles all its events again: what a send wait kept
+// from painting paints now.
+void RepaintDeferred() {
+  if (g_sendWaitDepth > 0 || g_repaintLater.empty()) return;
+  std::vector<QPointer<QWidget>> later;
+  later.swap(g_repaintLater);
+  for (auto& w : later) {
+    if (w) w->update();
+  }
+}
+
+void ProcessWaiting(QEventLoop::ProcessEventsFlags flags, int maxWaitMs) {
+  if (maxWaitMs >= 0 && g_waitTimer) g_waitTimer->start(maxWaitMs);
+  QCoreApplication::processEvents(flags | QEventLoop::WaitForMoreEvents);
+  if (g_waitTimer) g_waitTimer->stop();
+}
+
 }  // namespace
 
 CQtEntry::CQtEntry() { ++g_qtDepth; }
@@ -40,43 +59,9 @@ void RetireWidget(QWidget* widget) {
   DeleteRetired();
 }
 
-void ProcessEvents() {
-  DeleteRetired();
-  QCoreApplication::processEvents(QEventLoop::AllEvents);
-  DeleteRetired();
-}
-
-void WaitForEvents(int maxWaitMs) {
-  DeleteRetired();
-  if (maxWaitMs >= 0 && g_waitTimer) g_waitTimer->start(maxWaitMs);
-  QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-  if (g_waitTimer) g_waitTimer->stop();
-  DeleteRetired();
-}
-
-CSendWait::CSendWait() { ++g_sendWaitDepth; }
-
-CSendWait::~CSendWait() {
-  if (--g_sendWaitDepth > 0) return;
-  std::vector<QPointer<QWidget>> later;
-  later.swap(g_repaintLater);
-  for (auto& w : later) {
-    if (w) w->update();
-  }
-}
-
-void CSendWait::WaitOnce() {
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
-                                  QEventLoop::WaitForMoreEvents);
-}
-
 bool InsideSendWait() { return g_sendWaitDepth > 0; }
 
 void RepaintAfterSendWait(QWidget* widget) { g_repaintLater.emplace_back(widget); }
-
-void WakeMainThread() {
-  if (QAbstractEventDispatcher* d = g_mainDispatcher.load()) d->wakeUp();
-}
 
 void InitPump() {
   g_waitTimer = new QTimer;
@@ -97,3 +82,39 @@ void ShutdownPump() {
 }
 
 }  // namespace plat::desktop
+
+namespace plat::common {
+
+using namespace desktop;
+
+void PumpNativeEvents() {
+  DeleteRetired();
+  RepaintDeferred();
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  DeleteRetired();
+}
+
+bool IdleWait() {
+  WaitNativeEvents(1);
+  return true;
+}
+
+void WaitNativeEvents(int maxWaitMs) {
+  DeleteRetired();
+  RepaintDeferred();
+  ProcessWaiting(QEventLoop::AllEvents, maxWaitMs);
+  DeleteRetired();
+}
+
+void WakeMessageThread() {
+  if (QAbstractEventDispatcher* d = g_mainDispatcher.load()) d->wakeUp();
+}
+
+// Input events stay with Qt: a real widget would act on them at once.
+void WaitForSentOnly(int maxWaitMs) {
+  ++g_sendWaitDepth;
+  ProcessWaiting(QEventLoop::ExcludeUserInputEvents, maxWaitMs);
+  --g_sendWaitDepth;
+}
+
+}  // namespace plat::common

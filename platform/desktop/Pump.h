@@ -1,5 +1,6 @@
-// Running Qt's event processing inside the message calls, and the rules
-// that keep re-entry safe.
+// Running Qt's event processing inside the message calls (the loop's device
+// calls of common/Device.h live in Pump.cpp), and the rules that keep
+// re-entry safe.
 #pragma once
 
 class QWidget;
@@ -19,30 +20,12 @@ class CQtEntry {
 // Hides the widget, cuts its signals and deletes it at the next safe point.
 void RetireWidget(QWidget* widget);
 
-// Handles every waiting Qt event (input, paint, bus calls) without blocking.
-void ProcessEvents();
-// Like ProcessEvents but first waits for an event, at most maxWaitMs
-// milliseconds (negative: until one arrives).
-void WaitForEvents(int maxWaitMs);
-
-// While a call to another process waits: handles bus calls, timers and
-// painting but no user input, so only sent messages reach window procedures.
-class CSendWait {
- public:
-  CSendWait();
-  ~CSendWait();
-  CSendWait(const CSendWait&) = delete;
-  CSendWait& operator=(const CSendWait&) = delete;
-  // Blocks until the next non-input event and handles it.
-  void WaitOnce();
-};
+// True while a send to another program waits: only sent messages may reach
+// window procedures then.
 bool InsideSendWait();
 // A widget whose painting calls a window procedure asks to be painted again
-// once the send wait is over instead.
+// once the thread handles all its events again instead.
 void RepaintAfterSendWait(QWidget* widget);
-
-// Wakes the main thread's event wait; safe from any thread.
-void WakeMainThread();
 
 // Creates the bounded-wait timer; called once the application exists.
 void InitPump();

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "platform/common/WindowTable.h"
-#include "platform/include/plat/dialog.h"
 #include "platform/include/plat/window.h"
 
 class QWidget;
@@ -19,16 +18,11 @@ enum class WindowKind { kTopLevel, kDialog, kControl, kMessageBox };
 
 struct CWindow : common::CWindowCore {
   WindowKind kind = WindowKind::kTopLevel;
-  DLGPROC dialogProc = nullptr;     // dialogs
-  ControlKind controlKind = CTL_STATIC;
-  DWORD controlStyle = 0;           // CS_* bits of a control
   QWidget* widget = nullptr;
   QImage canvas;                    // top-level windows and dialogs: what the DC draws on
   bool nativeEvent = false;         // a Qt input event is going through a subclass procedure
   bool nativeDefault = false;       // ... and reached the built-in procedure
-  int itemHeight = 0;               // owner-drawn items: the height WM_MEASUREITEM asked for
-  bool dialogEnded = false;
-  INT_PTR dialogResult = 0;
+  HFONT shownFont = nullptr;        // controls: the font their widget has
 };
 
 class CWindowTable {

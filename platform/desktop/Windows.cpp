@@ -9,7 +9,6 @@
 #include "platform/desktop/Bus.h"
 #include "platform/desktop/Canvas.h"
 #include "platform/desktop/CanvasWidget.h"
-#include "platform/desktop/Controls.h"
 #include "platform/desktop/Cursors.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Handles.h"
@@ -95,13 +94,6 @@ bool MakeNative(CWindowCore& window) {
   return true;
 }
 
-HWND MakeControl(HWND parent, ControlKind kind, int id, const char* title, DWORD style, int x, int y, int width,
-                 int height) {
-  CWindow* c = desktop::CreateControl(Windows().Find(parent), kind, id, title, QRect(x, y, width, height),
-                                      style & 0xFFFF, style);
-  return c ? c->handle : nullptr;
-}
-
 void LimitNative(CWindowCore& window, SIZE minClient, SIZE maxClient) {
   QWidget* widget = desktop::Of(window).widget;
   if (!widget) return;
@@ -174,13 +166,6 @@ void FocusNative(CWindowCore* window) {
     return;
   }
   if (QWidget* widget = desktop::Of(*window).widget) widget->setFocus(Qt::OtherFocusReason);
-}
-
-bool DeviceText(const CWindowCore& window, std::string* text) {
-  const auto& w = static_cast<const CWindow&>(window);
-  if (w.kind != WindowKind::kControl || !w.widget) return false;
-  *text = desktop::ControlText(&w).toLatin1().toStdString();
-  return true;
 }
 
 LRESULT ForeignWindowOp(HWND hwnd, ForeignOp op, int argument) {

@@ -1,4 +1,4 @@
-// The in-memory backend's state: every live object, the queue, the clock and
+// The in-memory backend's state: every live object, the clock and
 // the logs. One process, one thread; the handles are table keys that are
 // never reused, so a stale handle stays unknown.
 #pragma once
@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/common/Gdi.h"
-#include "platform/common/MessageQueue.h"
+#include "platform/common/MessageLoop.h"
 #include "platform/common/WindowState.h"
 #include "platform/common/WindowTable.h"
 #include "platform/include/plat/headless.h"
@@ -37,28 +37,6 @@ std::uintptr_t Key(H h) {
 // A window of a registered class, a dialog, or a built-in control.
 enum class Builtin { None, Dialog, Control };
 
-struct Item {
-  std::string text;
-  LPARAM data = 0;
-};
-
-// What a built-in control holds.
-struct ControlState {
-  ControlKind kind = CTL_STATIC;
-  DWORD cstyle = 0;  // CS_* bits
-  UINT check = BST_UNCHECKED;
-  int limit = 30000;
-  bool readOnly = false;
-  std::vector<Item> items;  // combo and list boxes
-  int curSel = -1;
-  int droppedHeight = 0;
-  int itemHeight = 16;
-  std::vector<std::string> columns;  // list view
-  std::vector<int> columnWidths;
-  std::vector<std::vector<std::string>> rows;
-  std::vector<std::string> tabs;  // tab control
-};
-
 // The built-in kind and the picture are the headless device's.
 struct Window : common::CWindowCore {
   Builtin builtin = Builtin::None;
@@ -66,40 +44,11 @@ struct Window : common::CWindowCore {
   int fbWidth = 0;
   int fbHeight = 0;
   std::vector<common::Pixel> fb;
-  std::unique_ptr<ControlState> control;
-  DLGPROC dlgProc = nullptr;  // dialogs
-};
-
-// ---- Sound -------------------------------------------------------------------
-
-struct MidiDevice {
-  std::string element;
-  DWORD length = 60000;
-  DWORD mode = MCI_MODE_STOP;
-  DWORD position = 0;      // while not playing
-  DWORD playFrom = 0;      // position at playStart
-  DWORD playTo = 0;
-  std::uint64_t playStart = 0;  // elapsed time when play began
-  bool notifyPending = false;
-  HWND callback = nullptr;
-};
-
-struct MmTimer {
-  UINT id = 0;
-  UINT delay = 0;
-  UINT kind = TIME_ONESHOT;
-  LPTIMECALLBACK callback = nullptr;
-  std::uintptr_t user = 0;
-  std::uint64_t due = 0;
 };
 
 // ---- The whole state ---------------------------------------------------------
 
 struct State {
-  common::CMessageQueue queue;
-  bool shiftDown = false;
-  bool controlDown = false;
-
   POINT cursorPos{0, 0};
 
   int screenWidth = 1024;
@@ -109,20 +58,20 @@ struct State {
   std::map<std::uintptr_t, std::vector<RECT>> presentLog;
   std::map<std::uintptr_t, std::vector<std::string>> drawnTexts;  // by top-level window
 
-  // Clock: elapsed drives the schedule; the visible clock is elapsed + offset.
+  // Clock: elapsed drives the schedule (the device clock).
   std::uint64_t elapsed = 0;
-  DWORD clockOffset = 0;
   std::int64_t calendarBase = 1704067200;  // 2024-01-01 00:00:00 UTC
   std::uint64_t calendarSetAt = 0;
   DWORD idleAdvance = 1;
   std::function<void()> idleHook;
+  long blockedRounds = 0;  // unlimited waits in a row with no post
+  unsigned long blockedGeneration = 0;
   struct ProgramWatch {
     DWORD processId;
     HWND notify;
     UINT message;
   };
   std::vector<ProgramWatch> programWatches;  // looked at in each idle round
-  std::vector<MmTimer> timers;
 
   std::function<int(const headless::MessageBoxRecord&)> messageBoxHandler;
   std::vector<headless::MessageBoxRecord> messageBoxes;
@@ -130,10 +79,7 @@ struct State {
   std::vector<headless::DialogRecord> dialogs;
 
   std::vector<headless::SoundRecord> sounds;
-  std::map<MCIDEVICEID, MidiDevice> midi;
-  MCIDEVICEID nextMidiId = 1;
   DWORD midiLength = 60000;
-  bool wavePlaying = false;
 
   std::vector<std::string> shellOpens;
   INT_PTR shellResult = 42;
@@ -152,8 +98,6 @@ using common::ClientSize;
 HWND CreateWindowInternal(const char* className, const char* title, DWORD style, int x, int y,
                           int width, int height, HWND parent, int id, void* createParam,
                           Builtin builtin, ControlKind kind, DWORD cstyle);
-LRESULT BuiltinControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // Delivers posted messages for windows at or below root, and paints the
 // windows there that wait for it (dialogs run this while they are open).
 void PumpFor(HWND root);
@@ -164,15 +108,13 @@ void ResizeFramebuffer(Window& w);
 // Clock.
 void AdvanceBy(std::uint64_t ms);
 void IdleRound();
+// An idle round of a wait without limit; aborts one that sees nothing come.
+void BlockedRound();
 // The idle hook and the program watches, without moving the clock.
 void IdleRoundWithoutTime();
 void ResetClock();
 void ResetSound();
 // The earliest pending clock event (timer or end of a piece) at or before limit.
 bool NextEventDue(std::uint64_t limit, std::uint64_t* when);
-void RunMidiEventsAt(std::uint64_t now);
-
-// Posting without checks (the backend's own messages).
-void PostInternal(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 }  // namespace plat::hl

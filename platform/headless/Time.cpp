@@ -1,6 +1,8 @@
-// The virtual clock, Sleep and the multimedia timer.
+// The virtual clock and the multimedia timers that run on it.
 #include <algorithm>
 
+#include "platform/common/Device.h"
+#include "platform/common/Sequencer.h"
 #include "platform/common/Timers.h"
 #include "platform/headless/State.h"
 
@@ -10,13 +12,13 @@ namespace hl {
 void ResetClock() {
   State& s = S();
   s.elapsed = 0;
-  s.clockOffset = 0;
   s.calendarBase = 1704067200;
   s.calendarSetAt = 0;
   s.idleAdvance = 1;
   s.idleHook = nullptr;
-  s.timers.clear();
-  common::ResetTimerPeriods();
+  s.blockedRounds = 0;
+  common::ResetTimers();
+  common::SetShownClock(0);
 }
 
 // Walks the clock to target, stopping at each timer that falls due and each
@@ -28,99 +30,55 @@ void AdvanceBy(std::uint64_t ms) {
     std::uint64_t when = 0;
     if (!NextEventDue(target, &when)) break;
     s.elapsed = std::max(s.elapsed, when);
-    // The earliest due timer, by due time then id.
-    auto due = s.timers.end();
-    for (auto it = s.timers.begin(); it != s.timers.end(); ++it) {
-      if (it->due <= s.elapsed && (due == s.timers.end() || it->due < due->due ||
-                                   (it->due == due->due && it->id < due->id)))
-        due = it;
-    }
-    if (due != s.timers.end()) {
-      const MmTimer t = *due;
-      if (t.kind == TIME_PERIODIC) {
-        due->due += std::max<UINT>(t.delay, 1);
-      } else {
-        s.timers.erase(due);
-      }
-      t.callback(t.id, 0, t.user, 0, 0);
-      continue;
-    }
-    RunMidiEventsAt(s.elapsed);
+    if (common::FireDueTimer(s.elapsed)) continue;  // timers first at equal times
+    common::EndDuePieces();
   }
   s.elapsed = std::max(s.elapsed, target);  // a callback may have slept past it
 }
 
 bool NextEventDue(std::uint64_t limit, std::uint64_t* when) {
-  State& s = S();
-  bool found = false;
-  std::uint64_t best = 0;
-  for (const MmTimer& t : s.timers) {
-    if (t.due <= limit && (!found || t.due < best)) {
-      best = t.due;
-      found = true;
-    }
-  }
-  for (const auto& [id, d] : s.midi) {
-    if (d.mode != MCI_MODE_PLAY) continue;
-    const std::uint64_t end = d.playStart + (d.playTo > d.playFrom ? d.playTo - d.playFrom : 0);
-    if (end <= limit && (!found || end < best)) {
-      best = end;
-      found = true;
-    }
-  }
-  if (found) *when = best;
-  return found;
+  std::uint64_t timer = 0, end = 0;
+  const bool haveTimer = common::EarliestTimerDue(&timer) && timer <= limit;
+  const bool haveEnd = common::NextPieceEnd(&end) && end <= limit;
+  if (!haveTimer && !haveEnd) return false;
+  *when = haveTimer && (!haveEnd || timer <= end) ? timer : end;
+  return true;
 }
 
 }  // namespace hl
 
 namespace common {
 
-void StartTimer(UINT id, UINT delay, LPTIMECALLBACK callback, std::uintptr_t user, bool periodic) {
-  hl::State& s = hl::S();
-  s.timers.push_back(hl::MmTimer{id, delay, periodic ? TIME_PERIODIC : TIME_ONESHOT, callback, user,
-                                 s.elapsed + delay});
-}
+std::uint64_t ClockMs() { return hl::S().elapsed; }
 
-bool StopTimer(UINT id) {
-  auto& v = hl::S().timers;
-  auto it = std::find_if(v.begin(), v.end(), [&](const hl::MmTimer& t) { return t.id == id; });
-  if (it == v.end()) return false;
-  v.erase(it);
-  return true;
-}
-
-}  // namespace common
-
-using namespace hl;
-
-DWORD timeGetTime() { return static_cast<DWORD>(S().elapsed) + S().clockOffset; }
-
-DWORD GetTickCount() { return timeGetTime(); }
-
-std::int64_t GetCalendarTime() {
-  const State& s = S();
+std::int64_t CalendarSeconds() {
+  const hl::State& s = hl::S();
   return s.calendarBase + static_cast<std::int64_t>((s.elapsed - s.calendarSetAt) / 1000);
 }
 
-void Sleep(DWORD ms) { AdvanceBy(ms); }
+void PassTime(DWORD ms) { hl::AdvanceBy(ms); }
+
+// The virtual clock fires the timers as it moves (AdvanceBy).
+void TimersChanged() {}
+
+}  // namespace common
 
 namespace headless {
 
 DWORD Now() { return timeGetTime(); }
 
-void SetClock(DWORD ms) { S().clockOffset = ms - static_cast<DWORD>(S().elapsed); }
+void SetClock(DWORD ms) { common::SetShownClock(ms); }
 
-void AdvanceClock(DWORD ms) { AdvanceBy(ms); }
+void AdvanceClock(DWORD ms) { hl::AdvanceBy(ms); }
 
 void SetCalendarTime(std::int64_t seconds) {
-  S().calendarBase = seconds;
-  S().calendarSetAt = S().elapsed;
+  hl::S().calendarBase = seconds;
+  hl::S().calendarSetAt = hl::S().elapsed;
 }
 
 void SetTimerCapsFail(BOOL fail) { common::SetTimerCapsFail(fail != FALSE); }
 int PeriodsBegun() { return common::PeriodsBegun(); }
-int RunningTimers() { return static_cast<int>(S().timers.size()); }
+int RunningTimers() { return common::RunningTimers(); }
 
 }  // namespace headless
 }  // namespace plat

@@ -1,6 +1,7 @@
 // The in-memory device under the window model: a scripted screen and
 // pointer, framebuffers for top-level windows, and the built-in kinds.
 #include "platform/common/ControlClasses.h"
+#include "platform/common/Controls.h"
 #include "platform/common/Cursors.h"
 #include "platform/common/Device.h"
 #include "platform/common/WindowState.h"
@@ -28,12 +29,6 @@ bool MakeNative(CWindowCore& window) {
   return true;
 }
 
-HWND MakeControl(HWND parent, ControlKind kind, int id, const char* title, DWORD style, int x, int y, int width,
-                 int height) {
-  return hl::CreateWindowInternal(ControlClassName(kind), title, style & ~0xFFFFu, x, y, width, height, parent, id,
-                                  nullptr, hl::Builtin::Control, kind, style & 0xFFFF);
-}
-
 void LimitNative(CWindowCore&, SIZE, SIZE) {}
 void ShowNative(CWindowCore&) {}
 void PlaceNative(CWindowCore& window) { hl::ResizeFramebuffer(static_cast<hl::Window&>(window)); }
@@ -41,14 +36,6 @@ void RaiseNative(CWindowCore&) {}
 void EnableNative(CWindowCore&) {}
 void TitleNative(CWindowCore&) {}
 void FocusNative(CWindowCore*) {}
-
-// A drop-down list shows its selected item as its text.
-bool DeviceText(const CWindowCore& window, std::string* text) {
-  const hl::ControlState* c = static_cast<const hl::Window&>(window).control.get();
-  if (!c || c->kind != CTL_COMBOBOX || c->curSel < 0 || c->curSel >= static_cast<int>(c->items.size())) return false;
-  *text = c->items[c->curSel].text;
-  return true;
-}
 
 // Every program of a headless run lives in this one process.
 LRESULT ForeignWindowOp(HWND, ForeignOp, int) { return 0; }
@@ -79,13 +66,10 @@ HWND CreateWindowInternal(const char* className, const char* title, DWORD style,
   record->className = className;
   record->builtin = builtin;
   if (builtin == Builtin::Dialog) {
-    record->proc = DialogWindowProc;
+    record->proc = common::DialogWindowProc;
   } else {
-    record->proc = BuiltinControlProc;
-    record->control = std::make_unique<ControlState>();
-    record->control->kind = kind;
-    record->control->cstyle = cstyle;
-    record->control->readOnly = (cstyle & CS_READONLY) != 0;
+    record->proc = common::ControlProc;
+    record->control = common::NewControl(kind, cstyle, title);
   }
   common::SetIdentity(*record, title, style, parent, id);
   Window* w = common::WindowTable().Add(std::move(record));
@@ -132,9 +116,8 @@ void Reset() {
   common::WindowTable().Clear();
   common::ForgetClasses();
   common::ResetWindowState();
-  s.queue.Clear();
+  common::ThreadQueue().Clear();
   s.programWatches.clear();
-  s.shiftDown = s.controlDown = false;
   s.cursorPos = POINT{0, 0};
   common::ResetCursor(IDC_ARROW);
   s.screenWidth = 1024;

@@ -47,12 +47,13 @@ void DrawBetArea(IndexedImage& image, const ButtonLabel& label) {
 }
 
 void DrawTable(IndexedImage& image, const SheetItem&) {
+  // The table runs on past the screen's left edge: the backing strip of the
+  // table's texts at the left edge is then plain felt of the table itself,
+  // and no rail or line crosses it.
   FillRect(image, {0, 0, kScreenWidth, kScreenHeight}, kWoodDark);
-  FillRoundRect(image, {4, 4, 632, 414}, 44, kWood);
-  FillRoundRect(image, {10, 10, 620, 402}, 40, kFelt);
-  FrameRoundRect(image, {18, 18, 604, 386}, 34, kFeltLight);
-  // The backing strip of the table's texts: plain felt.
-  FillRect(image, {kBackingStrip.x, kBackingStrip.y, 130, kTextHeight}, kFelt);
+  FillRoundRect(image, {-60, 4, 696, 414}, 44, kWood);
+  FillRoundRect(image, {-54, 10, 684, 402}, 40, kFelt);
+  FrameRoundRect(image, {-46, 18, 668, 386}, 34, kFeltLight);
   for (const ButtonLabel& area : kAreaLabels) DrawBetArea(image, area);
   // The shoe.
   FillRoundRect(image, {kShoePlace.x - 4, kShoePlace.y - 4, kShoeWidth, kShoeHeight}, 8, kWoodDark);

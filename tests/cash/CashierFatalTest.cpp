@@ -227,6 +227,50 @@ TEST(CashierClose, ClosingDuringARequestActsOnlyInTheMenu) {
   EXPECT_EQ(run.handBacks, 1);
 }
 
+// A deposit answered with a MESSAGE and an ORDERID far longer than the
+// info texts: the result box shows what fits, no fatal box, and the
+// acknowledgement leads back to the menu.
+TEST(CashierLongAnswer, AnOverLongMessageAndOrderIdStayInTheirTexts) {
+  R run;
+  run.playerText = "ONLINE";
+  static const std::string answer =
+      "command=DEPOSIT&answer=ok&MESSAGE=" + std::string(2000, 'm') + "&ORDERID=" + std::string(600, '0') + "7";
+  static const FatalCase kLong{"DEPOSIT", answer.c_str(), kDeposit, ""};
+  gCase = &kLong;
+  gAnswers.clear();
+  gRequests.clear();
+  gHold = false;
+  TheScriptedMainClient().filter = Desk;
+  bool boxShown = false, backInMenu = false;
+  run.When([] {
+    Deliver();
+    return R::InMenu();
+  }, [] { ActAtMenu(kDeposit); });
+  run.When([] {
+    Deliver();
+    return R::InState(cash::kWaitAcknowledge);
+  }, [&] {
+    boxShown = R::Drawn(cash::kInfoBox);
+    R::ClickButton(cash::kButtonAcknowledge);
+  });
+  run.When([] {
+    Deliver();
+    return R::InMenu();
+  }, [&] {
+    backInMenu = true;
+    plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+  });
+  run.When([] {
+    Deliver();
+    return gRequests.back() == "command=ENDMODULE" && gAnswers.empty();
+  }, [] {});
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_TRUE(boxShown);
+  EXPECT_TRUE(backInMenu);
+  for (const auto& box : headless::MessageBoxes()) EXPECT_NE(box.caption, "FATAL ERROR") << box.text;
+  EXPECT_EQ(run.handBacks, 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryText, CashierFatalTest, ::testing::ValuesIn(kCases));
 
 }  // namespace

@@ -3,7 +3,9 @@
 // refusals, the security-code request and the card list.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "cash/CardTypes.h"
@@ -357,6 +359,24 @@ TEST_F(TransactionDialogTest, PagesAndPanelPaintTheirTexts) {
     headless::SelectTab(dialog, kTabControlId, 1);
     EXPECT_TRUE(Drew(dialog, "You are playing offline."));
     EXPECT_TRUE(Drew(dialog, "None."));
+  });
+}
+
+// Figures far wider than any line: each sentence and the balance are
+// painted whole, however many digits they take.
+TEST_F(TransactionDialogTest, FiguresOfAnyLengthArePaintedWhole) {
+  ASSERT_EQ(ComposeOrderTexts(0), 1);
+  record.currentSecurityLimit = 1e200;
+  record.max24HourCardDeposit = 1e200;
+  record.accountSum = -1e200;
+  char digits[256];
+  std::snprintf(digits, sizeof digits, "%.0f", 1e200);
+  const std::string figure = digits;
+  ASSERT_GT(figure.size(), 199u);
+  Run(kDepositDialog, [&](HWND dialog) {
+    EXPECT_TRUE(Drew(dialog, "4. You can deposit an additional " + figure + " USD without a Security Code."));
+    EXPECT_TRUE(Drew(dialog, "Maximum deposit is set at " + figure + " USD per transaction and 24 hours."));
+    EXPECT_TRUE(Drew(dialog, "$-" + figure + ".00"));
   });
 }
 

@@ -1,24 +1,23 @@
 // Real input from the X server (made with xdotool): pointer positions in a
-// scaled window come back in picture coordinates, and buttons and keys
-// become their messages.
+// scaled window come back in picture coordinates and buttons become their
+// messages. The order of real keys in the queue and the program's activation
+// are in the platform contract.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 
 #include "tests/desktop/TestSupport.h"
+#include "tests/platform/contract/RealInput.h"
 #include "platform/include/plat/plat.h"
 
 using namespace plat;
+using contract::Xdotool;
 using desktop_test::CRecordingClass;
 using desktop_test::PumpFor;
 using desktop_test::PumpUntil;
 
 namespace {
-
-void Xdotool(const std::string& arguments) {
-  ASSERT_EQ(std::system(("xdotool " + arguments).c_str()), 0) << "xdotool " << arguments;
-}
 
 const desktop_test::Received* Last(const CRecordingClass& c, UINT msg) {
   for (auto it = c.log.rbegin(); it != c.log.rend(); ++it) {
@@ -62,30 +61,6 @@ TEST_F(InputTest, PointerAndButtonsArriveInPictureCoordinates) {
   ASSERT_TRUE(ScreenToClient(hwnd, &cursor));
   EXPECT_NEAR(cursor.x, 100, 1);
   EXPECT_NEAR(cursor.y, 50, 1);
-}
-
-TEST_F(InputTest, KeysArriveAsKeyMessages) {
-  Xdotool("key a Escape");
-  ASSERT_TRUE(PumpUntil([&] {
-    const auto* up = Last(windows, WM_KEYUP);
-    return up && up->wParam == VK_ESCAPE;
-  }));
-  std::vector<desktop_test::Received> keys;
-  for (const auto& r : windows.log) {
-    if (r.msg == WM_KEYDOWN || r.msg == WM_KEYUP || r.msg == WM_CHAR) keys.push_back(r);
-  }
-  // PumpUntil translates: each key-down of a character key brings its WM_CHAR.
-  ASSERT_EQ(keys.size(), 6u);
-  EXPECT_EQ(keys[0].msg, static_cast<UINT>(WM_KEYDOWN));
-  EXPECT_EQ(keys[0].wParam, static_cast<WPARAM>('A'));
-  EXPECT_FALSE(keys[0].lParam & KEY_REPEAT_FLAG);
-  EXPECT_EQ(keys[1].msg, static_cast<UINT>(WM_CHAR));
-  EXPECT_EQ(keys[1].wParam, static_cast<WPARAM>('a'));
-  EXPECT_EQ(keys[2].msg, static_cast<UINT>(WM_KEYUP));
-  EXPECT_TRUE(keys[2].lParam & KEY_REPEAT_FLAG);  // the key was down before
-  EXPECT_EQ(keys[3].wParam, VK_ESCAPE);
-  EXPECT_EQ(keys[4].msg, static_cast<UINT>(WM_CHAR));
-  EXPECT_EQ(keys[4].wParam, static_cast<WPARAM>(0x1B));
 }
 
 // A dialog driven by real input: typing into a subclassed edit (its

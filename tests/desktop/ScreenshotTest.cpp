@@ -162,6 +162,16 @@ TEST(Screenshot, ThePictureShowsThroughThePaletteAndScalesToFit) {
   ASSERT_EQ(StretchDIBits(dc, 10, 10, 20, 20, 0, 0, 20, 20, white.data(), &small, DIB_PAL_COLORS, SRCCOPY), 20);
   EXPECT_TRUE(ScreenShows({{20, 20, kWhite}, {35, 35, kTopLeft}, {80, 60, kTopLeft}}, &report)) << report;
 
+  // More rectangles than the window keeps apart before Qt's next pass: all show.
+  for (int i = 0; i < 300; ++i) {
+    StretchDIBits(dc, 40 + (i % 100) * 2, 150 + (i / 100) * 4, 2, 2, 0, 0, 2, 2, white.data(), &small,
+                  DIB_PAL_COLORS, SRCCOPY);
+  }
+  EXPECT_TRUE(ScreenShows({{40, 150, kWhite}, {141, 155, kWhite}, {239, 159, kWhite}, {41, 153, kBottomLeft},
+                           {200, 165, kBottomRight}},
+                          &report))
+      << report;
+
   // Maximised: the picture fills the screen's height or width, keeping its
   // aspect, centred between black bars.
   ShowWindow(hwnd, SW_SHOWMAXIMIZED);
@@ -184,6 +194,24 @@ TEST(Screenshot, ThePictureShowsThroughThePaletteAndScalesToFit) {
   if (top - frame.top > 4) probes.push_back(Probe{frame.left + w / 2, frame.top + 1, RGB(0, 0, 0)});
   if (left - frame.left > 4) probes.push_back(Probe{frame.left + 1, frame.top + h / 2, RGB(0, 0, 0)});
   EXPECT_TRUE(ScreenShows(probes, &report)) << report;
+
+  // A frame of three dirty rectangles on the scaled picture, two of them
+  // close: each shows at its place and what lies between them stays.
+  const int drawn[3][2] = {{200, 150}, {226, 150}, {100, 30}};
+  for (const auto& at0 : drawn) {
+    ASSERT_EQ(StretchDIBits(dc, at0[0], at0[1], 20, 20, 0, 0, 20, 20, white.data(), &small, DIB_PAL_COLORS, SRCCOPY),
+              20);
+  }
+  std::vector<Probe> frameProbes;
+  for (const auto& at0 : drawn) {
+    frameProbes.push_back(at(at0[0] + 3, at0[1] + 3));
+    frameProbes.push_back(at(at0[0] + 16, at0[1] + 16));
+  }
+  for (Probe& p : frameProbes) p.colour = kWhite;
+  const Probe untouched[] = {at(223, 160), at(196, 160), at(210, 147), at(210, 174), at(97, 40), at(124, 40)};
+  const COLORREF untouchedColour[] = {kBottomRight, kBottomRight, kBottomRight, kBottomRight, kTopLeft, kTopLeft};
+  for (int i = 0; i < 6; ++i) frameProbes.push_back(Probe{untouched[i].x, untouched[i].y, untouchedColour[i]});
+  EXPECT_TRUE(ScreenShows(frameProbes, &report)) << report;
   DestroyWindow(hwnd);
   DeleteObject(ToObject(palette));
 }

@@ -4,6 +4,7 @@
 // carrying its number, every file the program opens present.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <memory>
 #include <string>
@@ -79,6 +80,32 @@ TEST_F(CaribbeanArt, EveryButtonsAreaInTheHitMapCarriesItsNumber) {
   const ButtonEntry& newGame = kCaribbeanButtonTable[kButtonNewGame];
   EXPECT_EQ(newGame.x, surrender.x);
   EXPECT_EQ(newGame.y, surrender.y);
+}
+
+// Every push-button face (Deal, Surrender, Bet, New game, each state) keeps
+// its label clear of its edges: the label's first and last columns lie at
+// least 6 in from the face's sides.
+TEST_F(CaribbeanArt, PushButtonLabelsKeepAMarginToTheEdge) {
+  constexpr int kMargin = 6;
+  for (int b : {kButtonDeal, kButtonSurrender, kButtonCall, kButtonNewGame}) {
+    const ButtonEntry& row = kCaribbeanButtonTable[b];
+    for (const ButtonSource& face : row.source) {
+      SCOPED_TRACE("button " + std::to_string(b) + " face at " + std::to_string(face.x) + ", " + std::to_string(face.y));
+      // A column without label is one colour from the face's fourth row to
+      // its fourth last.
+      int first = row.width, last = -1;
+      for (int x = 0; x < row.width; ++x) {
+        bool plain = true;
+        for (int y = 4; y < row.height - 4; ++y) plain = plain && Pixel(face.x + x, face.y + y) == Pixel(face.x + x, face.y + 4);
+        if (plain) continue;
+        first = std::min(first, x);
+        last = x;
+      }
+      ASSERT_GE(last, 0) << "no label";
+      EXPECT_GE(first, kMargin);
+      EXPECT_LT(last, row.width - kMargin);
+    }
+  }
 }
 
 TEST_F(CaribbeanArt, EverySoundTheProgramPlaysAndItsMusicAreStaged) {

@@ -128,9 +128,36 @@ TEST_F(SlotArt, ColoursAreWhereTheProgramReadsThem) {
   EXPECT_EQ(Pixel(kTransparentPixel.x, kTransparentPixel.y), kPictureKey);
   EXPECT_NE(Pixel(kTextColourPixel.x, kTextColourPixel.y), kPictureKey);
   EXPECT_EQ(Pixel(kSmallFontLayout.x, kSmallFontLayout.y), kPictureKey);
-  // The lit $5 face is drawn transparent: its corners are the key.
-  const ButtonSource lit = kSlotButtonTable[kButtonQuarterMachine + 2].source[kButtonStateEnabled];
-  EXPECT_EQ(Pixel(lit.x, lit.y), kPictureKey);
+}
+
+// The three machine value faces look alike, unlit on the screen, lit and
+// pressed: the same edge all round and no key colour, so the $5 face, drawn
+// transparent, shows whole as the $0.25 and $1 faces do.
+TEST_F(SlotArt, MachineValueFacesAreAlike) {
+  const auto faceOf = [](int button, int look) {
+    const ButtonEntry& row = kSlotButtonTable[button];
+    return look == 0 ? ButtonSource{row.x, row.y} : row.source[look == 1 ? kButtonStateEnabled : kButtonStatePressed];
+  };
+  const ButtonEntry& quarter = kSlotButtonTable[kButtonQuarterMachine];
+  for (int look = 0; look < 3; ++look) {
+    const ButtonSource model = faceOf(kButtonQuarterMachine, look);
+    for (int b = kButtonQuarterMachine; b < kButtonQuarterMachine + kMachineValueButtons; ++b) {
+      const ButtonEntry& row = kSlotButtonTable[b];
+      ASSERT_EQ(row.width, quarter.width);
+      ASSERT_EQ(row.height, quarter.height);
+      const ButtonSource face = faceOf(b, look);
+      SCOPED_TRACE("button " + std::to_string(b) + " look " + std::to_string(look));
+      for (int y = 0; y < row.height; ++y) {
+        for (int x = 0; x < row.width; ++x) {
+          ASSERT_NE(Pixel(face.x + x, face.y + y), kPictureKey) << x << ", " << y;
+          const bool edge = x < 2 || y < 2 || x >= row.width - 2 || y >= row.height - 2;
+          if (edge) {
+            ASSERT_EQ(Pixel(face.x + x, face.y + y), Pixel(model.x + x, model.y + y)) << x << ", " << y;
+          }
+        }
+      }
+    }
+  }
 }
 
 TEST_F(SlotArt, HitMapCarriesButtonsOneToSeventeen) {

@@ -151,9 +151,6 @@ TEST(SlotProgram, NoMachineChangeWhileASpinIsPending) {
   EXPECT_EQ(valueDuringSpin, 1.0);
 }
 
-// A value that is not one of the machine's is read as $1 (0 divided the
-// inserted money by zero, 0.1 made every spin an invalid bet); a machine
-// value is kept, and the value in force is written back at exit.
 // A stop past the strip's 22 would index past the reels' 44 frames: the
 // answer is refused as the client's fatal error.
 TEST(SlotProgram, AWinListStopPastTheStripEndsTheGame) {
@@ -178,6 +175,9 @@ TEST(SlotProgram, AWinListStopPastTheStripEndsTheGame) {
   EXPECT_EQ(run.handBacks, 1);
 }
 
+// A value that is not one of the machine's is read as $1 (0 divided the
+// inserted money by zero, 0.1 made every spin an invalid bet); a machine
+// value is kept, and the value in force is written back at exit.
 TEST(SlotProgram, SlotCfgKeepsOnlyAMachineValue) {
   for (float stored : {0.0f, 0.1f, 2.5f, 0.25f, 5.0f}) {
     R run;

@@ -157,6 +157,39 @@ TEST(VideoPokerProgram, ATurningCardLeavesItsPlaceBareBesideIt) {
   EXPECT_TRUE(drawnWhenDone);
 }
 
+// The turning blit writes every pixel of a card's sprite: at every frame of
+// the deal's turns no pixel of the hand shows the key colour (the corners
+// round the cards were key-coloured dots on the felt).
+TEST(VideoPokerProgram, TurningCardsShowNoKeyColour) {
+  R run;
+  hx::QueueDeck("2S 7H 9D JC KS");
+  hx::QueueDeck("2S 7H 9D JC KS");
+  const plat::COLORREF key = R::PictureColour(mz::kTransparentPixel.x, mz::kTransparentPixel.y);
+  int turningFrames = 0, keyPixels = 0;
+  const auto countKey = [&, key] {
+    if (R::Record() == nullptr) return false;
+    bool turning = false;
+    for (int n = 0; n < mz::kHandCards; ++n) {
+      const int phase = R::Record()->flipPhase[n];
+      turning |= phase > 0 && phase < mz::kFlipDone;
+    }
+    if (turning) ++turningFrames;
+    const mz::Point first = mz::CardPlace(0), last = mz::CardPlace(mz::kHandCards - 1);
+    for (int y = first.y; y < first.y + mz::kCardHeight; ++y) {
+      for (int x = first.x; x < last.x + mz::kCardWidth; ++x) keyPixels += R::ScreenPixel(x, y) == key ? 1 : 0;
+    }
+    return Holding();
+  };
+  run.When(Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
+  run.When([] { return R::Record()->credits == 5; }, [] { R::ClickButton(mz::kButtonBetOne); });
+  run.When([] { return R::Record()->coinsBet == 1; }, [] { R::ClickButton(mz::kButtonDeal); });
+  run.When(countKey, [] { R::ClickButton(mz::kButtonDeal); });
+  run.When(Choosing, [] { Quit(); });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_GT(turningFrames, 10);
+  EXPECT_EQ(keyPixels, 0);
+}
+
 TEST(VideoPokerProgram, FiftyOneRotatedBlitsFlushAsOneScreenRectangle) {
   R run;
   hx::QueueDeck("2S 7H 9D JC KS");

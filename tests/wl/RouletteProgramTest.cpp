@@ -17,6 +17,7 @@
 #include "wl/RouletteButtons.h"
 #include "wl/RouletteClient.h"
 #include "wl/RouletteTable.h"
+#include "wl/RouletteTableLayout.h"
 
 namespace {
 
@@ -130,6 +131,31 @@ TEST(RouletteProgram, RightClickTakesBackTheWholeSmallerAmount) {
   EXPECT_EQ(run.Run(), 0);
   EXPECT_EQ(bet, 0);
   EXPECT_DOUBLE_EQ(money, 1000);
+}
+
+// Four $1 chips stand four high; the fifth makes them one $5 chip, and
+// nothing of the taller stack is left above it.
+TEST(RouletteProgram, AStackThatBecomesLowerLeavesNoChipAboveIt) {
+  R run;
+  const Point p = SlotPosition(kStraight17);
+  const int x = p.x - kChipWidth / 2 - 1, y = p.y - kChipHeight / 2 - 3 * kChipStep;
+  bool fourHigh = false, aboveFive = true;
+  run.When(R::Betting, [] {
+    for (int k = 0; k < 4; ++k) R::ClickSlot(kStraight17);
+  });
+  run.When([] { return Total() == 4; }, [] {});
+  run.When(R::AfterFrames(2), [&] {
+    fourHigh = R::Drawn(x, y, kChipWidth + 2, 3 * kChipStep);
+    R::ClickSlot(kStraight17);
+  });
+  run.When([] { return Total() == 5; }, [] {});
+  run.When(R::AfterFrames(2), [&] {
+    aboveFive = R::Drawn(x, y, kChipWidth + 2, 3 * kChipStep);
+    Quit();
+  });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_TRUE(fourHigh);
+  EXPECT_FALSE(aboveFive);
 }
 
 // $25 placed with $30: $5 are left, the selection falls to $5 and the

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 
 #include "artwork/Generator.h"
 #include "framework/shell/ShellGlobals.h"
@@ -110,6 +111,27 @@ TEST(RouletteTable, WinsOf35And17Pay52AtOnce) {
   EXPECT_DOUBLE_EQ(money, 152);
   EXPECT_TRUE(pileTop);
   EXPECT_FALSE(abovePile);
+}
+
+// A win of the largest int is a pile far taller than the 32 jitter
+// entries and the pay area: it is drawn up to the area's top and no further.
+TEST(RouletteTable, TheLargestWinsPileStaysInThePayArea) {
+  R run;
+  double money = 0;
+  bool areaTop = false, aboveArea = true;
+  run.When(R::Betting, [&] {
+    int wins[kRouletteSlots] = {};
+    wins[kFirstBetSlot] = INT_MAX;
+    PayWinners(wins, &money);
+    Present();
+    areaTop = RowDrawn(kPayPile.x, kPayPileArea.y);
+    aboveArea = R::Drawn(kPayPileArea.x, kPayPileArea.y - 1, kPayPileArea.width, 1);
+    Quit();
+  });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_DOUBLE_EQ(money, INT_MAX);
+  EXPECT_TRUE(areaTop);
+  EXPECT_FALSE(aboveArea);
 }
 
 // The first spin's number stands alone at the top of the column.

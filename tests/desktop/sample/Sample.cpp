@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "tests/desktop/SoundFiles.h"
+#include "tests/support/SoundFiles.h"
 #include "tests/desktop/sample/SampleDialog.h"
 #include "tests/desktop/sample/SamplePeer.h"
 #include "tests/desktop/sample/SamplePicture.h"
@@ -163,13 +163,13 @@ int main(int argc, char** argv) {
   ShowWindow(hwnd, SW_SHOWNORMAL);
   UpdateWindow(hwnd);
 
-  const std::vector<std::uint8_t> wave = desktop_test::MakeWave(400, 440);
+  const std::vector<std::uint8_t> wave = test_sound::MakeWave(400, 440);
   ok &= Report("wave", PlaySound(wave.data(), SND_MEMORY | SND_ASYNC) != 0);
 
   char temp[512];
   GetEnvironmentVariable("TEMP", temp, sizeof temp);
   const std::string midi = std::string(temp) + "/casino_sample_" + std::to_string(timeGetTime()) + ".mid";
-  desktop_test::WriteFile(midi, desktop_test::MakeMidi({60, 64, 67, 72}, 240, 0));
+  test_sound::WriteFile(midi, test_sound::MakeMidi({60, 64, 67, 72}, 240, 0));
   ok &= Report("music started", StartMusic(hwnd, midi));
   ok &= Report("second process started", StartPeer(argv[0], hwnd));
   ok &= Report("music played to its end", LoopUntil([] { return g_state.musicEnded; }));

@@ -401,6 +401,35 @@ TEST_F(GdiOnWindow, PaletteIndicesShowThroughTheSelectedPalette) {
   EXPECT_EQ(GetPixel(dc, 64, 0), CLR_INVALID);
 }
 
+// Frames send the same picture dozens of times: what it is drawn through is
+// still read at every draw, whichever DC, palette or colour table comes.
+TEST_F(GdiOnWindow, EachDrawUsesItsOwnDcsPaletteAndTheTableAsItIsNow) {
+  Pattern p;
+  p.UsePaletteIndices();
+  HWND other = MakeWindow(64, 64);
+  ASSERT_NE(other, nullptr);
+  HDC otherDc = GetDC(other);
+  HPALETTE otherPalette = MakePalette({RGB(0, 0, 0), kBlue, kYellow, kRed, kGreen});
+  SelectPalette(dc, palette, FALSE);
+  SelectPalette(otherDc, otherPalette, FALSE);
+  for (int round = 0; round < 2; ++round) {
+    ASSERT_EQ(StretchDIBits(dc, 0, 0, 8, 8, 0, 0, 8, 8, p.bits.data(), &p.info, DIB_PAL_COLORS, SRCCOPY), 8);
+    ASSERT_EQ(StretchDIBits(otherDc, 0, 0, 8, 8, 0, 0, 8, 8, p.bits.data(), &p.info, DIB_PAL_COLORS, SRCCOPY), 8);
+    EXPECT_EQ(GetPixel(dc, 3, 3), kBlue);
+    EXPECT_EQ(GetPixel(otherDc, 3, 3), kRed);
+  }
+  // The same table changed in place between two draws.
+  reinterpret_cast<WORD*>(p.info.bmiColors)[3] = 1;
+  ASSERT_EQ(StretchDIBits(dc, 0, 0, 8, 8, 0, 0, 8, 8, p.bits.data(), &p.info, DIB_PAL_COLORS, SRCCOPY), 8);
+  EXPECT_EQ(GetPixel(dc, 3, 3), kRed);
+  // Fewer colours used: the indices past them show black.
+  p.info.bmiHeader.biClrUsed = 3;
+  ASSERT_EQ(StretchDIBits(dc, 0, 0, 8, 8, 0, 0, 8, 8, p.bits.data(), &p.info, DIB_PAL_COLORS, SRCCOPY), 8);
+  EXPECT_EQ(GetPixel(dc, 3, 3), RGB(0, 0, 0));
+  EXPECT_EQ(GetPixel(dc, 0, 7), kRed);
+  DeleteObject(ToObject(otherPalette));
+}
+
 TEST_F(GdiOnWindow, TheColourTableCanRemapIndicesOrGiveColours) {
   Pattern p;
   auto* indices = reinterpret_cast<WORD*>(p.info.bmiColors);

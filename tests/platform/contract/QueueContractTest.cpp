@@ -1,9 +1,17 @@
 // The message queue: order, filters, thread messages, WM_QUIT, translation,
-// sends and their nesting, and painting.
+// sends and their nesting, painting, waking for a post from another thread,
+// and the order of input (injected headless, real keys on the desktop).
+#include <algorithm>
+#include <atomic>
 #include <string>
 #include <vector>
 
 #include "tests/platform/contract/Contract.h"
+#if PLAT_CONTRACT_HEADLESS
+#include "platform/include/plat/headless.h"
+#else
+#include "tests/platform/contract/RealInput.h"
+#endif
 
 namespace {
 
@@ -220,5 +228,258 @@ TEST_F(Queue, UpdateWindowPaintsAtOnceAndBeginPaintValidates) {
   ASSERT_TRUE(PeekMessage(&m, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE));
   EXPECT_EQ(m.hwnd, hwnd);
 }
+
+TEST_F(Queue, DispatchDropsThreadMessagesAndMessagesOfGoneWindows) {
+  HWND h = MakeWindow(20, 20, 0);
+  PostMessage(nullptr, WM_USER, 0, 0);
+  PostMessage(h, WM_USER, 0, 0);
+  PostMessage(h, WM_USER, 0, 0);
+  MSG m;
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.hwnd, nullptr);
+  EXPECT_EQ(DispatchMessage(&m), 0);
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  DispatchMessage(&m);
+  const MSG taken = m;  // taken while the window lived
+  DestroyWindow(h);
+  EXPECT_FALSE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));  // what waited for it went with it
+  EXPECT_EQ(DispatchMessage(&taken), 0);
+  int handled = 0;
+  for (const contract::Received& r : log) handled += r.hwnd == h && r.msg == WM_USER;
+  EXPECT_EQ(handled, 1);
+}
+
+// The multimedia timer's callback runs on another thread on the desktop and
+// on the virtual clock headless; either way its post ends the wait.
+std::atomic<int> g_ticks{0};
+HWND g_target = nullptr;
+
+void PostTick(UINT, UINT, std::uintptr_t, std::uintptr_t, std::uintptr_t) {
+  if (g_ticks++ == 0) PostMessage(g_target, kFirst, 0, 0);
+}
+
+TEST_F(Queue, WaitMessageWakesForAPostFromTheTimerThread) {
+  g_ticks = 0;
+  g_target = hwnd;
+  const UINT timer = timeSetEvent(20, 1, PostTick, 0, TIME_ONESHOT);
+  ASSERT_NE(timer, 0u);
+  MSG m;
+  while (!PeekMessage(&m, nullptr, kFirst, kFirst, PM_REMOVE)) WaitMessage();
+  EXPECT_EQ(m.hwnd, hwnd);
+  EXPECT_EQ(timeKillEvent(timer), TIMERR_NOCANDO);  // a one-shot ended when it fired
+}
+
+#if PLAT_CONTRACT_HEADLESS
+
+TEST_F(Queue, PostedMessagesComeBeforeInputThenQuitThenPaintHeadless) {
+  ShowWindow(hwnd, SW_SHOW);  // leaves a paint waiting
+  headless::PostMouse(hwnd, WM_LBUTTONDOWN, 5, 6, MK_LBUTTON);
+  PostMessage(hwnd, kFirst, 0, 0);
+  headless::PostKey(hwnd, 'A', TRUE, FALSE);
+  PostQuitMessage(3);
+  PostMessage(hwnd, kSecond, 0, 0);
+  PostMessage(nullptr, kThird, 0, 0);  // a thread message
+  std::vector<UINT> order;
+  MSG m;
+  while (GetMessage(&m, nullptr, 0, 0)) {
+    order.push_back(m.message);
+    DispatchMessage(&m);
+  }
+  EXPECT_EQ(m.wParam, 3u);
+  EXPECT_EQ(order, (std::vector<UINT>{kFirst, kSecond, kThird, WM_LBUTTONDOWN, WM_KEYDOWN}));
+  // The paint waits until the queue is otherwise empty.
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_PAINT);
+  DispatchMessage(&m);
+  EXPECT_FALSE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+}
+
+TEST_F(Queue, InputCarriesRepeatFlagsAndTranslationMakesCharactersHeadless) {
+  headless::PostKey(hwnd, 'D', TRUE, FALSE);
+  headless::PostKey(hwnd, 'D', TRUE, TRUE);
+  headless::PostKey(hwnd, 'D', FALSE, FALSE);
+  MSG m;
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_KEYDOWN);
+  EXPECT_EQ(m.lParam & KEY_REPEAT_FLAG, 0);
+  EXPECT_TRUE(TranslateMessage(&m));
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_CHAR);  // the posted character comes before further input
+  EXPECT_EQ(m.wParam, static_cast<WPARAM>('d'));
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_KEYDOWN);
+  EXPECT_NE(m.lParam & KEY_REPEAT_FLAG, 0);
+  TranslateMessage(&m);
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_CHAR);
+  EXPECT_NE(m.lParam & KEY_REPEAT_FLAG, 0);
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_KEYUP);
+  EXPECT_TRUE(TranslateMessage(&m));
+  headless::PostKey(hwnd, VK_LEFT, TRUE, FALSE);
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_TRUE(TranslateMessage(&m));
+  EXPECT_FALSE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+}
+
+TEST_F(Queue, MouseInputAsksForTheCursorAndMovesThePointerHeadless) {
+  RegisterCursorResource(106, IDC_HAND);
+  HWND h = Create(WS_POPUP, 100, 100, 200, 200);
+  hook = [](HWND, UINT m, WPARAM, LPARAM, LRESULT* r) {
+    if (m != WM_SETCURSOR) return false;
+    SetCursor(LoadCursor(GetModuleInstance(), 106));
+    *r = TRUE;
+    return true;
+  };
+  log.clear();
+  headless::Click(h, 10, 20);
+  POINT p;
+  GetCursorPos(&p);
+  EXPECT_EQ(p.x, 110);
+  EXPECT_EQ(p.y, 120);
+  MSG m;
+  std::vector<LPARAM> where;
+  while (PeekMessage(&m, nullptr, 0, 0, PM_REMOVE)) {
+    where.push_back(m.lParam);
+    DispatchMessage(&m);
+  }
+  std::vector<UINT> seen;
+  for (const contract::Received& r : log) {
+    if (r.hwnd == h) seen.push_back(r.msg);
+  }
+  EXPECT_EQ(seen, (std::vector<UINT>{WM_SETCURSOR, WM_MOUSEMOVE, WM_SETCURSOR, WM_LBUTTONDOWN, WM_SETCURSOR,
+                                     WM_LBUTTONUP}));
+  EXPECT_EQ(where, (std::vector<LPARAM>(3, MAKELPARAM(10, 20))));
+  EXPECT_EQ(headless::CurrentCursor(), IDC_HAND);
+}
+
+// The idle rounds of an empty queue: the test's hook runs, then the virtual
+// clock moves. No window is made before, so the clock starts at 0.
+class IdleRounds : public contract::Contract {
+ protected:
+  void TearDown() override {
+    headless::SetIdleHook(nullptr);  // the tests' hooks refer to their own locals
+    Contract::TearDown();
+  }
+};
+
+TEST_F(IdleRounds, EmptyChecksCallTheIdleHookAndMoveTheClockHeadless) {
+  int calls = 0;
+  headless::SetIdleHook([&] { ++calls; });
+  MSG m;
+  EXPECT_FALSE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(timeGetTime(), 1u);
+  headless::SetIdleAdvance(5);
+  EXPECT_FALSE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(timeGetTime(), 6u);
+  EXPECT_EQ(GetTickCount(), 6u);
+}
+
+TEST_F(IdleRounds, AnEmptyPeekRunsOneIdleRoundAndTheNextFindsWhatItPostedHeadless) {
+  HWND h = MakeWindow(20, 20, 0);
+  headless::SetIdleHook([&] { PostMessage(h, WM_USER, 0, 0); });
+  MSG m;
+  EXPECT_FALSE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  headless::SetIdleHook(nullptr);
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_USER);
+  EXPECT_EQ(m.time, 0u);  // posted before the clock moved
+  EXPECT_EQ(timeGetTime(), 1u);
+}
+
+TEST_F(IdleRounds, GetMessageWaitsThroughIdleRoundsUntilTheHookPostsHeadless) {
+  HWND h = MakeWindow(20, 20, 0);
+  int rounds = 0;
+  headless::SetIdleHook([&] {
+    if (++rounds == 30) PostMessage(h, WM_CLOSE, 0, 0);
+  });
+  MSG m;
+  ASSERT_TRUE(GetMessage(&m, nullptr, 0, 0));
+  EXPECT_EQ(m.message, WM_CLOSE);
+  EXPECT_EQ(rounds, 30);
+  EXPECT_EQ(timeGetTime(), 30u);  // each round: the hook, then the clock
+}
+
+TEST_F(IdleRounds, WaitMessageReturnsWhenSomethingArrivesHeadless) {
+  HWND h = MakeWindow(20, 20, 0);
+  headless::SetIdleHook([&] {
+    if (timeGetTime() == 10) headless::PostKey(h, VK_SPACE, TRUE, FALSE);
+  });
+  EXPECT_TRUE(WaitMessage());
+  MSG m;
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_KEYDOWN);
+  EXPECT_EQ(m.time, 10u);
+}
+
+TEST_F(IdleRounds, WaitMessageTimeoutEndsEmptyWhenItsTimeHasPassedHeadless) {
+  EXPECT_FALSE(WaitMessageTimeout(50));
+  EXPECT_EQ(timeGetTime(), 50u);  // one idle round per millisecond
+  // A clock that idle rounds do not move jumps to the end of the wait.
+  headless::SetIdleAdvance(0);
+  EXPECT_FALSE(WaitMessageTimeout(30));
+  EXPECT_EQ(timeGetTime(), 80u);
+}
+
+TEST_F(IdleRounds, WaitMessageTimeoutFindsWhatARoundBringsBeforeTheClockMovesHeadless) {
+  HWND h = MakeWindow(20, 20, 0);
+  headless::SetIdleHook([&] {
+    if (timeGetTime() == 10) PostMessage(h, WM_USER, 0, 0);
+  });
+  EXPECT_TRUE(WaitMessageTimeout(1000));
+  EXPECT_EQ(timeGetTime(), 10u);
+  MSG m;
+  ASSERT_TRUE(PeekMessage(&m, h, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_USER);
+}
+
+TEST_F(IdleRounds, GetMessageForAWindowEndsWhenTheWindowGoesHeadless) {
+  HWND h = MakeWindow(20, 20, 0);
+  HWND other = MakeWindow(20, 20, 0);
+  int rounds = 0;
+  headless::SetIdleHook([&] {
+    PostMessage(other, WM_USER, 0, 0);  // not for the window waited for
+    if (++rounds == 5) DestroyWindow(h);
+  });
+  MSG m;
+  EXPECT_FALSE(GetMessage(&m, h, 0, 0));
+  EXPECT_EQ(rounds, 5);
+  ASSERT_TRUE(PeekMessage(&m, other, 0, 0, PM_REMOVE));  // what came for others waits
+  EXPECT_EQ(m.message, WM_USER);
+}
+
+#else
+
+TEST_F(Queue, KeysArriveAsKeyMessagesOnDesktop) {
+  ASSERT_EQ(std::system("command -v xdotool >/dev/null"), 0) << "scripts/setup installs xdotool";
+  // Without a window manager the keyboard follows the pointer: the window
+  // covers the screen.
+  ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+  contract::PumpFor(300);
+  contract::Xdotool("key a Escape");
+  ASSERT_TRUE(contract::PumpUntil([&] {
+    return std::any_of(log.begin(), log.end(),
+                       [](const contract::Received& r) { return r.msg == WM_KEYUP && r.wParam == VK_ESCAPE; });
+  }));
+  std::vector<contract::Received> keys;
+  for (const auto& r : log) {
+    if (r.msg == WM_KEYDOWN || r.msg == WM_KEYUP || r.msg == WM_CHAR) keys.push_back(r);
+  }
+  // PumpUntil translates: each key-down of a character key brings its WM_CHAR.
+  ASSERT_EQ(keys.size(), 6u);
+  EXPECT_EQ(keys[0].msg, static_cast<UINT>(WM_KEYDOWN));
+  EXPECT_EQ(keys[0].wParam, static_cast<WPARAM>('A'));
+  EXPECT_FALSE(keys[0].lParam & KEY_REPEAT_FLAG);
+  EXPECT_EQ(keys[1].msg, static_cast<UINT>(WM_CHAR));
+  EXPECT_EQ(keys[1].wParam, static_cast<WPARAM>('a'));
+  EXPECT_EQ(keys[2].msg, static_cast<UINT>(WM_KEYUP));
+  EXPECT_TRUE(keys[2].lParam & KEY_REPEAT_FLAG);  // the key was down before
+  EXPECT_EQ(keys[3].wParam, VK_ESCAPE);
+  EXPECT_EQ(keys[4].msg, static_cast<UINT>(WM_CHAR));
+  EXPECT_EQ(keys[4].wParam, static_cast<WPARAM>(0x1B));
+}
+
+#endif
 
 }  // namespace

@@ -1,24 +1,32 @@
-// Two processes on the session bus: finding each other, WM_COPYDATA,
-// nested sends in both directions, posts, the single-instance check, and a
-// peer that hangs or goes away.
-#include <gtest/gtest.h>
+// A peer window in another program, or in this one: finding it, WM_COPYDATA,
+// nested sends in both directions, posts. Across real processes (desktop
+// only, over the session bus) also the single-instance check, sent messages
+// during modal loops, and a peer that hangs or goes away.
 #include <signal.h>
 
+#include <string>
 #include <vector>
 
-#include "tests/desktop/PeerProcess.h"
-#include "tests/desktop/PeerProtocol.h"
-#include "tests/desktop/TestSupport.h"
-#include "platform/include/plat/plat.h"
+#include "tests/platform/contract/Contract.h"
+#include "tests/platform/contract/PeerProtocol.h"
+#if PLAT_CONTRACT_DESKTOP
+#include "tests/platform/contract/PeerProcess.h"
+#endif
 
 using namespace plat;
-using namespace desktop_test;
+using namespace contract;
 
 namespace {
 
-struct IpcTest : testing::Test {
+enum class PeerPlace { kThisProcess, kOtherProcess };
+
+// A host window that answers the peer (nests, takes copied bytes), and the peer.
+class PeerFixture : public Contract {
+ protected:
+  virtual PeerPlace Place() const = 0;
   void SetUp() override {
-    host.hook = [this](HWND self, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* r) {
+    Contract::SetUp();
+    hook = [this](HWND self, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* r) {
       if (msg == ReadyMessage()) {
         peer = WParamToHandle(wParam);
         *r = 1;
@@ -41,18 +49,34 @@ struct IpcTest : testing::Test {
       }
       return false;
     };
-    hwnd = host.Create(WS_POPUP, 0, 0, 10, 10);
+    hwnd = Create(WS_POPUP, 0, 0, 10, 10);
     ASSERT_NE(hwnd, nullptr);
+    if (Place() == PeerPlace::kThisProcess) {
+      WNDCLASS wc{};
+      wc.lpfnWndProc = PeerProc;
+      wc.lpszClassName = kPeerClass;
+      RegisterClass(&wc);  // the desktop keeps it from an earlier test
+      peer = CreateWindow(kPeerClass, kPeerTitle, WS_POPUP, 0, 0, 20, 20, nullptr, 0, GetModuleInstance(),
+                          nullptr);
+      ASSERT_NE(peer, nullptr);
+      return;
+    }
+#if PLAT_CONTRACT_DESKTOP
     ASSERT_TRUE(process.Start("serve", hwnd));
     ASSERT_TRUE(PumpUntil([this] { return peer != nullptr; })) << "the peer did not report";
+#endif
   }
   void TearDown() override {
-    host.hook = nullptr;  // tests' hooks may refer to their own locals
+    hook = nullptr;  // tests' hooks may refer to their own locals
+#if PLAT_CONTRACT_DESKTOP
     process.Stop();
-    DestroyWindow(hwnd);
+#endif
+    if (Place() == PeerPlace::kThisProcess) DestroyWindow(peer);
+    Contract::TearDown();
   }
-  CRecordingClass host{"DesktopTestHost"};
+#if PLAT_CONTRACT_DESKTOP
   CPeerProcess process;
+#endif
   HWND hwnd = nullptr;
   HWND peer = nullptr;
   std::vector<BYTE> copied;
@@ -60,7 +84,23 @@ struct IpcTest : testing::Test {
   HWND copiedFrom = nullptr;
 };
 
-TEST_F(IpcTest, TheOtherProgramsWindowIsFoundByClassAndTitle) {
+class Ipc : public PeerFixture, public testing::WithParamInterface<PeerPlace> {
+ protected:
+  PeerPlace Place() const override { return GetParam(); }
+};
+
+std::string PlaceName(const testing::TestParamInfo<PeerPlace>& info) {
+  return info.param == PeerPlace::kThisProcess ? "InThisProcess" : "AcrossProcessesOnDesktop";
+}
+
+#if PLAT_CONTRACT_DESKTOP
+INSTANTIATE_TEST_SUITE_P(Peer, Ipc, testing::Values(PeerPlace::kThisProcess, PeerPlace::kOtherProcess),
+                         PlaceName);
+#else
+INSTANTIATE_TEST_SUITE_P(Peer, Ipc, testing::Values(PeerPlace::kThisProcess), PlaceName);
+#endif
+
+TEST_P(Ipc, TheOtherProgramsWindowIsFoundByClassAndTitle) {
   EXPECT_EQ(FindWindow(kPeerClass, nullptr), peer);
   EXPECT_EQ(FindWindow("desktoptestpeer", kPeerTitle), peer);
   EXPECT_EQ(FindWindow(kPeerClass, "Another title"), nullptr);
@@ -69,7 +109,7 @@ TEST_F(IpcTest, TheOtherProgramsWindowIsFoundByClassAndTitle) {
   EXPECT_NE(peer, hwnd);
 }
 
-TEST_F(IpcTest, CopyDataCarriesTheBytesAndAnswers) {
+TEST_P(Ipc, CopyDataCarriesTheBytesAndAnswers) {
   std::vector<BYTE> data(200);
   LRESULT sum = 0;
   for (int i = 0; i < 200; ++i) {
@@ -88,36 +128,43 @@ TEST_F(IpcTest, CopyDataCarriesTheBytesAndAnswers) {
   EXPECT_TRUE(copied.empty());
 }
 
-TEST_F(IpcTest, NestedSendsGoBothWaysButPostsWait) {
+TEST_P(Ipc, NestedSendsGoBothWaysButPostsWait) {
   constexpr UINT kPosted = WM_USER + 30;
-  auto nest = host.hook;
+  auto nest = hook;
   bool postedDuringSend = false;
-  host.hook = [&, nest](HWND self, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* r) {
-    if (msg == NestMessage()) postedDuringSend = postedDuringSend || host.Has(kPosted);
+  hook = [&, nest](HWND self, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* r) {
+    if (msg == NestMessage()) postedDuringSend = postedDuringSend || Has(kPosted);
     return msg == kPosted || nest(self, msg, wParam, lParam, r);
   };
   PostMessage(hwnd, kPosted, 0, 0);
   EXPECT_EQ(SendMessage(peer, NestMessage(), HandleToWParam(hwnd), 0), 100);
   EXPECT_EQ(SendMessage(peer, NestMessage(), HandleToWParam(hwnd), 7), 107);
   EXPECT_FALSE(postedDuringSend);
-  EXPECT_TRUE(PumpUntil([&] { return host.Has(kPosted); }));
+  EXPECT_TRUE(PumpUntil([&] { return Has(kPosted); }));
 }
 
-TEST_F(IpcTest, PostsArriveInTheOtherQueue) {
+TEST_P(Ipc, PostsArriveInTheOtherQueue) {
   ASSERT_TRUE(PostMessage(peer, PostTestMessage(), 41, HandleToLParam(hwnd)));
-  ASSERT_TRUE(PumpUntil([this] { return host.Has(AckMessage()); }));
-  for (const Received& r : host.log) {
+  ASSERT_TRUE(PumpUntil([this] { return Has(AckMessage()); }));
+  for (const Received& r : log) {
     if (r.msg == AckMessage()) {
       EXPECT_EQ(r.wParam, 42u);
     }
   }
 }
 
-TEST_F(IpcTest, ASecondCopyFindsTheFirstAndEnds) {
+#if PLAT_CONTRACT_DESKTOP
+
+class IpcAcrossProcesses : public PeerFixture {
+ protected:
+  PeerPlace Place() const override { return PeerPlace::kOtherProcess; }
+};
+
+TEST_F(IpcAcrossProcesses, ASecondCopyFindsTheFirstAndEndsOnDesktop) {
   CPeerProcess second;
   ASSERT_TRUE(second.Start("second", hwnd));
-  ASSERT_TRUE(PumpUntil([this] { return host.Has(SecondMessage()); }));
-  for (const Received& r : host.log) {
+  ASSERT_TRUE(PumpUntil([this] { return Has(SecondMessage()); }));
+  for (const Received& r : log) {
     if (r.msg == SecondMessage()) {
       EXPECT_EQ(WParamToHandle(r.wParam), peer);
     }
@@ -126,15 +173,15 @@ TEST_F(IpcTest, ASecondCopyFindsTheFirstAndEnds) {
   EXPECT_EQ(FindWindow(kPeerClass, nullptr), peer);  // the first still holds the class
 }
 
-TEST_F(IpcTest, SentMessagesArriveWhileAMessageBoxIsOpen) {
+TEST_F(IpcAcrossProcesses, SentMessagesArriveWhileAMessageBoxIsOpenOnDesktop) {
   constexpr UINT kLater = WM_USER + 20;
   bool laterSeenInBox = false;
   int pokes = 0;
-  host.hook = [&](HWND, UINT msg, WPARAM, LPARAM, LRESULT* r) {
+  hook = [&](HWND, UINT msg, WPARAM, LPARAM, LRESULT* r) {
     if (msg == kLater) return true;
     if (msg != PokeMessage()) return false;
     ++pokes;
-    laterSeenInBox = laterSeenInBox || host.Has(kLater);
+    laterSeenInBox = laterSeenInBox || Has(kLater);
     HWND box = FindWindow("#32770", "Desktop test question");
     if (box) {
       PostMessage(box, WM_KEYDOWN, VK_ESCAPE, 0);  // a Yes/No box cannot be escaped
@@ -148,11 +195,11 @@ TEST_F(IpcTest, SentMessagesArriveWhileAMessageBoxIsOpen) {
   EXPECT_EQ(MessageBox(hwnd, "Shall we?", "Desktop test question", MB_YESNO | MB_ICONQUESTION), IDNO);
   EXPECT_GE(pokes, 1);
   EXPECT_FALSE(laterSeenInBox);  // a message posted to another window waited
-  EXPECT_TRUE(PumpUntil([&] { return host.Has(kLater); }));
+  EXPECT_TRUE(PumpUntil([&] { return Has(kLater); }));
 }
 
-TEST_F(IpcTest, MessageBoxDefaultButtonAnswersEnter) {
-  host.hook = [&](HWND, UINT msg, WPARAM, LPARAM, LRESULT* r) {
+TEST_F(IpcAcrossProcesses, MessageBoxDefaultButtonAnswersEnterOnDesktop) {
+  hook = [&](HWND, UINT msg, WPARAM, LPARAM, LRESULT* r) {
     if (msg != PokeMessage()) return false;
     HWND box = FindWindow("#32770", "Desktop test default");
     if (box) PostMessage(box, WM_KEYDOWN, VK_RETURN, 0);
@@ -184,12 +231,12 @@ INT_PTR WaitProc(HWND dialog, UINT msg, WPARAM, LPARAM) {
   return FALSE;
 }
 
-TEST_F(IpcTest, SentMessagesReachTheMainWindowWhileADialogRuns) {
+TEST_F(IpcAcrossProcesses, SentMessagesReachTheMainWindowWhileADialogRunsOnDesktop) {
   RegisterDialogResource(300, &kWaitDialog);
   g_dialogHost = hwnd;
   g_dialogPeer = peer;
   int pokes = 0;
-  host.hook = [&](HWND, UINT msg, WPARAM, LPARAM, LRESULT* r) {
+  hook = [&](HWND, UINT msg, WPARAM, LPARAM, LRESULT* r) {
     if (msg != PokeMessage()) return false;
     ++pokes;
     HWND dialog = FindWindow("#32770", "Waiting");
@@ -201,14 +248,14 @@ TEST_F(IpcTest, SentMessagesReachTheMainWindowWhileADialogRuns) {
   EXPECT_EQ(pokes, 1);
 }
 
-TEST_F(IpcTest, APeerThatDoesNotAnswerFailsTheSendAfterTheTimeout) {
+TEST_F(IpcAcrossProcesses, APeerThatDoesNotAnswerFailsTheSendAfterTheTimeoutOnDesktop) {
   // The peer sleeps inside the handler for longer than a send may wait.
   EXPECT_EQ(SendMessage(peer, HangMessage(), 0, 6000), 0);
   // Once it handles messages again, it answers again.
   EXPECT_TRUE(PumpUntil([&] { return SendMessage(peer, NestMessage(), HandleToWParam(hwnd), 0) == 100; }, 20000));
 }
 
-TEST_F(IpcTest, APeerThatHasGoneFailsAtOnce) {
+TEST_F(IpcAcrossProcesses, APeerThatHasGoneFailsAtOnceOnDesktop) {
   const HWND gone = peer;
   ASSERT_TRUE(process.Stop());
   EXPECT_FALSE(IsWindow(gone));
@@ -218,25 +265,25 @@ TEST_F(IpcTest, APeerThatHasGoneFailsAtOnce) {
   EXPECT_EQ(FindWindow(kPeerClass, nullptr), nullptr);
 }
 
-TEST_F(IpcTest, APeersEndIsToldByTheBusWithoutAsking) {
+TEST_F(IpcAcrossProcesses, APeersEndIsToldByTheBusWithoutAskingOnDesktop) {
   const UINT gone = RegisterWindowMessage("desktop-test-gone");
   ASSERT_TRUE(WatchWindow(peer, hwnd, gone));
   // While the peer lives nothing is told.
   PumpFor(300);
-  EXPECT_FALSE(host.Has(gone));
+  EXPECT_FALSE(Has(gone));
   // Killed outright, the peer destroys no window and tells nobody: only the
   // bus sees its connection end, and its notice wakes the waiting loop.
   const HWND watched = peer;
   ASSERT_EQ(::kill(static_cast<pid_t>(process.Id()), SIGKILL), 0);
   MSG msg;
   bool woken = false;
-  for (int i = 0; i < 10 && !host.Has(gone); ++i) {
+  for (int i = 0; i < 10 && !Has(gone); ++i) {
     woken = WaitMessageTimeout(30000) || woken;
     while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
   }
   EXPECT_TRUE(woken);
-  ASSERT_EQ(host.Count(gone), 1);
-  for (const Received& r : host.log) {
+  ASSERT_EQ(Count(gone), 1);
+  for (const Received& r : log) {
     if (r.msg != gone) continue;
     EXPECT_EQ(r.hwnd, hwnd);
     EXPECT_EQ(r.wParam, 0u);
@@ -245,7 +292,9 @@ TEST_F(IpcTest, APeersEndIsToldByTheBusWithoutAsking) {
   EXPECT_TRUE(process.WaitForEnd(10000));
   // A window whose program has already gone is told of at once.
   ASSERT_TRUE(WatchWindow(watched, hwnd, gone));
-  EXPECT_TRUE(PumpUntil([&] { return host.Count(gone) == 2; }));
+  EXPECT_TRUE(PumpUntil([&] { return Count(gone) == 2; }));
 }
+
+#endif
 
 }  // namespace

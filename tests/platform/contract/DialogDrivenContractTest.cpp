@@ -1,17 +1,14 @@
 // A dialog template with every control kind, driven from inside its modal
 // loop by posted input and the control helpers.
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "tests/desktop/TestSupport.h"
-#include "platform/include/plat/plat.h"
-
-using namespace plat;
+#include "tests/platform/contract/Contract.h"
 
 namespace {
+
+using namespace plat;
 
 enum : int {
   kPush = 10, kCheck = 20, kRadioA = 30, kRadioB = 31, kRadioC = 32, kRadioX = 40, kRadioY = 41,
@@ -329,7 +326,9 @@ INT_PTR EveryControlProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-TEST(Dialog, EveryControlKindOpensAndIsDriven) {
+class DialogDriven : public contract::Contract {};
+
+TEST_F(DialogDriven, EveryControlKindOpensAndIsDriven) {
   RegisterDialogResource(kTemplateId, &kTemplate);
   DialogRun run;
   g_run = &run;

@@ -1,9 +1,9 @@
-// What the test process and test_desktop_peer say to each other.
+// What the test process and test_plat_peer say to each other.
 #pragma once
 
 #include "platform/include/plat/plat.h"
 
-namespace desktop_test {
+namespace contract {
 
 inline constexpr const char* kPeerClass = "DesktopTestPeer";
 inline constexpr const char* kPeerTitle = "Peer window";
@@ -32,4 +32,8 @@ inline constexpr std::uintptr_t kReversedKind = 8;
 // ... and kSizeKind with the number of bytes, nothing else.
 inline constexpr std::uintptr_t kSizeKind = 9;
 
-}  // namespace desktop_test
+// The peer window's procedure: answers all of the above, in whichever
+// process the window lives.
+plat::LRESULT PeerProc(plat::HWND hwnd, plat::UINT msg, plat::WPARAM wParam, plat::LPARAM lParam);
+
+}  // namespace contract

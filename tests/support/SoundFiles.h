@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace desktop_test {
+namespace test_sound {
 
 // A mono 16-bit 22050 Hz wave file of a sine tone.
 std::vector<std::uint8_t> MakeWave(int milliseconds, int hertz);
@@ -17,4 +17,4 @@ std::vector<std::uint8_t> MakeMidi(const std::vector<int>& notes, int ticks,
 
 bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
-}  // namespace desktop_test
+}  // namespace test_sound

@@ -11,7 +11,7 @@
 
 #include "platform/desktop/MidiLength.h"
 #include "platform/desktop/MidiRender.h"
-#include "tests/desktop/SoundFiles.h"
+#include "tests/support/SoundFiles.h"
 
 using plat::desktop::MidiLengthMs;
 using plat::desktop::RenderMidiToWav;
@@ -28,7 +28,7 @@ std::uint16_t Read16(const std::vector<std::uint8_t>& b, std::size_t at) {
   return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
 }
 
-class MidiRenderTest : public testing::Test {
+class MidiRenderOnDesktop : public testing::Test {
  protected:
   void SetUp() override {
     if (!std::filesystem::exists(kFont)) GTEST_SKIP() << "needs the GM sound font " << kFont;
@@ -36,9 +36,9 @@ class MidiRenderTest : public testing::Test {
   std::atomic<bool> running{false};
 };
 
-TEST_F(MidiRenderTest, APieceBecomesAWaveAsLongAsItPlays) {
+TEST_F(MidiRenderOnDesktop, APieceBecomesAWaveAsLongAsItPlays) {
   // Three quarter notes at 120 bpm: 1.5 s.
-  const auto midi = desktop_test::MakeMidi({60, 64, 67}, 480, 0);
+  const auto midi = test_sound::MakeMidi({60, 64, 67}, 480, 0);
   std::uint32_t ms = 0;
   ASSERT_TRUE(MidiLengthMs(midi.data(), midi.size(), &ms));
   ASSERT_EQ(ms, 1500u);
@@ -68,8 +68,8 @@ TEST_F(MidiRenderTest, APieceBecomesAWaveAsLongAsItPlays) {
   EXPECT_GT(loudest, 1000) << "the notes are heard";
 }
 
-TEST_F(MidiRenderTest, WhatCannotBeRenderedIsRefused) {
-  const auto midi = desktop_test::MakeMidi({60}, 480, 0);
+TEST_F(MidiRenderOnDesktop, WhatCannotBeRenderedIsRefused) {
+  const auto midi = test_sound::MakeMidi({60}, 480, 0);
   std::vector<std::uint8_t> wav;
   EXPECT_FALSE(RenderMidiToWav(midi, "/nonexistent/font.sf2", kRate, running, &wav));
   EXPECT_FALSE(RenderMidiToWav({'n', 'o', 't', ' ', 'm', 'i', 'd', 'i'}, kFont, kRate, running, &wav));

@@ -1,9 +1,9 @@
-#include "tests/desktop/SoundFiles.h"
+#include "tests/support/SoundFiles.h"
 
 #include <cmath>
 #include <cstdio>
 
-namespace desktop_test {
+namespace test_sound {
 namespace {
 
 void Put16(std::vector<std::uint8_t>& v, std::uint32_t x) {
@@ -80,4 +80,4 @@ bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) 
   return std::fclose(f) == 0 && ok;
 }
 
-}  // namespace desktop_test
+}  // namespace test_sound

@@ -1,4 +1,5 @@
-// The playing time of MIDI files, worked out by hand from ticks and tempo.
+// The playing time of MIDI files, worked out by hand from ticks and tempo
+// (the desktop device reads it; the headless one is told it).
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -33,14 +34,14 @@ std::uint32_t Length(const Bytes& file) {
 
 constexpr std::uint8_t kEnd[] = {0xFF, 0x2F, 0x00};
 
-TEST(MidiLength, QuarterNotesAtTheDefaultTempo) {
+TEST(MidiLengthOnDesktop, QuarterNotesAtTheDefaultTempo) {
   // 960 ticks at 480 a quarter and 120 quarters a minute: one second.
   Bytes f = Header(0, 1, 480);
   AddTrack(&f, {0x00, 0x90, 60, 100, 0x87, 0x40, 0x80, 60, 0, 0x00, kEnd[0], kEnd[1], kEnd[2]});
   EXPECT_EQ(Length(f), 1000u);
 }
 
-TEST(MidiLength, TempoChangesApplyFromTheirTick) {
+TEST(MidiLengthOnDesktop, TempoChangesApplyFromTheirTick) {
   // 480 ticks at 500000 us, then 480 ticks at 1000000 us: 0.5 s + 1 s.
   Bytes f = Header(1, 2, 480);
   AddTrack(&f, {0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20,   // 500000
@@ -52,7 +53,7 @@ TEST(MidiLength, TempoChangesApplyFromTheirTick) {
   EXPECT_EQ(Length(f), 1500u);
 }
 
-TEST(MidiLength, SystemExclusiveAndOtherMetaEventsAreSkipped) {
+TEST(MidiLengthOnDesktop, SystemExclusiveAndOtherMetaEventsAreSkipped) {
   Bytes f = Header(0, 1, 96);
   AddTrack(&f, {0x00, 0xF0, 0x03, 0x7E, 0x7F, 0xF7,               // system exclusive
                 0x00, 0xFF, 0x03, 0x04, 'S', 'o', 'n', 'g',       // a track name
@@ -62,14 +63,14 @@ TEST(MidiLength, SystemExclusiveAndOtherMetaEventsAreSkipped) {
   EXPECT_EQ(Length(f), 1000u);  // 192 ticks at 96 a quarter, 120 a minute
 }
 
-TEST(MidiLength, SmpteTimeIgnoresTempo) {
+TEST(MidiLengthOnDesktop, SmpteTimeIgnoresTempo) {
   // 25 frames a second, 40 ticks a frame: 1000 ticks a second.
   Bytes f = Header(0, 1, 0xE728);
   AddTrack(&f, {0x00, 0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40, 0x8F, 0x50, kEnd[0], kEnd[1], kEnd[2]});
   EXPECT_EQ(Length(f), 2000u);  // 0x8F 0x50 = 15 * 128 + 80 = 2000 ticks
 }
 
-TEST(MidiLength, BrokenFilesAreRefused) {
+TEST(MidiLengthOnDesktop, BrokenFilesAreRefused) {
   std::uint32_t ms = 0;
   Bytes good = Header(0, 1, 480);
   AddTrack(&good, {0x00, 0x90, 60, 100, 0x00, kEnd[0], kEnd[1], kEnd[2]});

@@ -1,10 +1,10 @@
-#include "tests/desktop/PeerProcess.h"
+#include "tests/platform/contract/PeerProcess.h"
 
 #include <cstdio>
 
-#include "tests/desktop/PeerProtocol.h"
+#include "tests/platform/contract/PeerProtocol.h"
 
-namespace desktop_test {
+namespace contract {
 
 using namespace plat;
 
@@ -13,7 +13,7 @@ bool CPeerProcess::Start(const char* role, HWND host) {
   std::snprintf(handle, sizeof handle, "%llx",
                 static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(host)));
   const char* args[] = {role, handle, nullptr};
-  m_id = StartProgram(DESKTOP_PEER_PATH, args, ".");
+  m_id = StartProgram(CONTRACT_PEER_PATH, args, ".");
   return m_id != 0;
 }
 
@@ -29,4 +29,4 @@ bool CPeerProcess::Stop() {
   return ended;
 }
 
-}  // namespace desktop_test
+}  // namespace contract

@@ -1,10 +1,10 @@
-// A test_desktop_peer started for one test, talking to a host window.
+// A test_plat_peer started for one test, talking to a host window.
 #pragma once
 
-#include "tests/desktop/TestSupport.h"
+#include "tests/platform/contract/Pump.h"
 #include "platform/include/plat/plat.h"
 
-namespace desktop_test {
+namespace contract {
 
 class CPeerProcess {
  public:
@@ -19,4 +19,4 @@ class CPeerProcess {
   plat::DWORD m_id = 0;
 };
 
-}  // namespace desktop_test
+}  // namespace contract

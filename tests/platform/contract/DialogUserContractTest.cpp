@@ -1,19 +1,25 @@
+// A deposit-like dialog worked by a user from inside its modal loop: every
+// control kind, the notifications the dialog hears, and a nested dialog.
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "tests/platform/HeadlessFixture.h"
+#include "tests/platform/contract/Contract.h"
+#include "tests/platform/contract/User.h"
+#if PLAT_CONTRACT_HEADLESS
+#include "platform/include/plat/headless.h"
+#endif
 
 namespace {
 
 using namespace plat;
-using headless_test::Headless;
 
 enum : int {
   kOk = IDOK, kCancel = IDCANCEL, kCheck = 110, kRadioA = 120, kRadioB = 121, kRadioC = 122, kRadioD = 123,
   kAmount = 111, kPin = 106, kCards = 108, kList = 109, kView = 1042, kTabs = 1040, kHeader = 1045,
   kLink = 130,
 };
+constexpr UINT kScript = WM_USER + 7;
 
 const DLGITEMTEMPLATE kItems[] = {
     {CTL_TABCONTROL, kTabs, "", 4, 4, 392, 300, 0},
@@ -50,10 +56,19 @@ struct Seen {
   std::vector<int> drawnItems;
   LPARAM initParam = 0;
   HWND created = nullptr;
+  std::vector<int> scripted;  // the templates whose script ran
 };
 Seen* gSeen = nullptr;
+// The user's part, run from inside the dialog's modal loop; null: nobody there.
+void (*gScript)(HWND dialog) = nullptr;
 
 INT_PTR ConfirmProc(HWND dlg, UINT msg, WPARAM w, LPARAM) {
+  if (msg == WM_INITDIALOG && gScript) PostMessage(dlg, kScript, 0, 0);
+  if (msg == kScript) {
+    gSeen->scripted.push_back(108);
+    contract::user::Click(dlg, IDOK);
+    return TRUE;
+  }
   if (msg == WM_COMMAND && (LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL)) {
     EndDialog(dlg, LOWORD(w) == IDOK ? 1 : 2);
     return TRUE;
@@ -91,8 +106,13 @@ INT_PTR DepositProc(HWND dlg, UINT msg, WPARAM w, LPARAM l) {
       Edit_LimitText(GetDlgItem(dlg, kAmount), 6);
       CheckRadioButton(dlg, kRadioA, kRadioC, kRadioA);
       SetWindowText(dlg, "DEPOSIT (offline)");
+      if (gScript) PostMessage(dlg, kScript, 0, 0);
       return TRUE;
     }
+    case kScript:
+      s.scripted.push_back(107);
+      gScript(dlg);
+      return TRUE;
     case WM_DRAWITEM: {
       auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(l);
       s.drawnItems.push_back(dis->itemId);
@@ -155,21 +175,128 @@ INT_PTR DepositProc(HWND dlg, UINT msg, WPARAM w, LPARAM l) {
   }
 }
 
-class Dialogs : public Headless {
+std::string ItemText(HWND dlg, int id) {
+  char buf[32];
+  GetDlgItemText(dlg, id, buf, sizeof buf);
+  return buf;
+}
+
+// The user's part: every control kind, ending with OK and the confirmation's OK.
+void WorkEveryControl(HWND dlg) {
+  Seen& seen = *gSeen;
+  namespace user = contract::user;
+  EXPECT_EQ(seen.initParam, 77);
+  EXPECT_EQ(seen.measured, 1);
+
+  // Check box and radio groups.
+  EXPECT_EQ(IsDlgButtonChecked(dlg, kRadioA), BST_CHECKED);
+  user::Click(dlg, kCheck);
+  EXPECT_EQ(IsDlgButtonChecked(dlg, kCheck), BST_CHECKED);
+  user::Click(dlg, kRadioD);
+  user::Click(dlg, kRadioB);
+  EXPECT_EQ(IsDlgButtonChecked(dlg, kRadioA), BST_UNCHECKED);
+  EXPECT_EQ(IsDlgButtonChecked(dlg, kRadioB), BST_CHECKED);
+  EXPECT_EQ(IsDlgButtonChecked(dlg, kRadioD), BST_CHECKED);  // another group
+
+  // Edits: limits, digits only, read-only.
+  user::Type(dlg, kAmount, "12a34567");
+  EXPECT_EQ(ItemText(dlg, kAmount), "123456");
+  user::Type(dlg, kPin, "1234");
+  EXPECT_EQ(ItemText(dlg, kPin), "OFFLINE");
+  Edit_SetReadOnly(GetDlgItem(dlg, kPin), FALSE);
+  user::Type(dlg, kPin, "4321");  // the amount edit loses the focus here
+  EXPECT_EQ(ItemText(dlg, kPin), "4321");
+
+  // Combo and list boxes.
+  HWND cards = GetDlgItem(dlg, kCards);
+  EXPECT_EQ(ComboBox_GetCount(cards), 2);
+  EXPECT_EQ(ComboBox_GetItemData(cards, 1), 146);
+  EXPECT_EQ(ComboBox_GetItemData(cards, 5), -1);
+  seen.drawnItems.clear();
+  user::Choose(dlg, kCards, 1);
+  EXPECT_EQ(ComboBox_GetCurSel(cards), 1);
+#if PLAT_CONTRACT_HEADLESS
+  EXPECT_EQ(seen.drawnItems, (std::vector<int>{1}));  // the closed field redrawn at once
+#endif
+  EXPECT_EQ(ItemText(dlg, kCards), "MasterCard");  // a drop-down list reads as its selected item
+  user::Choose(dlg, kList, 1);
+  EXPECT_EQ(ListBox_GetCurSel(GetDlgItem(dlg, kList)), 1);
+
+  // List view.
+  HWND view = GetDlgItem(dlg, kView);
+  char buf[32];
+  EXPECT_EQ(ListView_GetItemCount(view), 2);
+  ListView_GetItemText(view, 0, 0, buf, sizeof buf);
+  EXPECT_STREQ(buf, "2024-01-01");
+  ListView_GetItemText(view, 1, 1, buf, sizeof buf);
+  EXPECT_STREQ(buf, "$20.00");
+  EXPECT_FALSE(ListView_GetItemText(view, 2, 0, buf, sizeof buf));
+
+  // Tabs with the notifications, and controls made and unmade on the way.
+  user::ChooseTab(dlg, kTabs, 1);
+  EXPECT_NE(seen.created, nullptr);
+  EXPECT_EQ(GetDlgItem(dlg, 150), seen.created);
+  user::Click(dlg, 150);
+  EXPECT_EQ(IsDlgButtonChecked(dlg, 150), BST_CHECKED);
+  user::ChooseTab(dlg, kTabs, 0);
+  EXPECT_EQ(GetDlgItem(dlg, 150), nullptr);
+
+  // Statics answer only with CS_NOTIFY; disabled controls not at all.
+  user::Click(dlg, kHeader);
+  user::Click(dlg, kLink);
+  user::Click(dlg, 9);
+  user::Click(dlg, IDOK);  // opens the confirmation, whose OK ends both
+}
+
+class DialogUser : public contract::Contract {
  protected:
   void SetUp() override {
-    Headless::SetUp();
+    Contract::SetUp();
     RegisterDialogResource(107, &kDialog);
     RegisterDialogResource(108, &kConfirm);
     gSeen = &seen_;
+    gScript = nullptr;
+  }
+  void TearDown() override {
+    gScript = nullptr;
+    gSeen = nullptr;
+    Contract::TearDown();
+  }
+  // The shown main window the dialogs belong to.
+  HWND Main() {
+    HWND main = Create(WS_OVERLAPPEDWINDOW, 10, 10, 300, 200, "Cashier");
+    ShowWindow(main, SW_SHOW);
+    return main;
   }
   Seen seen_;
 };
 
-TEST_F(Dialogs, AScriptedUserWorksEveryControlKind) {
-  Register(0, "Cashier", nullptr);
-  HWND main = Create("Cashier");
-  ShowWindow(main, SW_SHOW);
+TEST_F(DialogUser, AUserWorksEveryControlKind) {
+  HWND main = Main();
+  gScript = WorkEveryControl;
+  EXPECT_EQ(DialogBoxParam(GetModuleInstance(), 107, main, DepositProc, 77), 1);
+  EXPECT_EQ(seen_.scripted, (std::vector<int>{107, 108}));
+  EXPECT_EQ(seen_.events,
+            (std::vector<std::string>{"routing", "amount changed", "amount lost focus", "card 1", "changing from 0",
+                                      "changed to 1", "changing from 1", "changed to 0", "link"}));
+}
+
+#if PLAT_CONTRACT_HEADLESS
+// What only the headless device shows: the texts painted while the dialog
+// was open, its controls, the foreground and the log of dialogs.
+void WorkAndLookHeadless(HWND dlg) {
+  EXPECT_EQ(headless::ForegroundWindow(), dlg);
+  const std::vector<std::string> texts = headless::DrawnTexts(dlg);
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "Amount:"), texts.end());
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "Maximum deposit is set at 500 USD."), texts.end());
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "VISA"), texts.end());
+  EXPECT_EQ(gSeen->drawnItems.front(), 0);
+  EXPECT_EQ(headless::Children(dlg).size(), sizeof kItems / sizeof kItems[0]);
+  WorkEveryControl(dlg);
+}
+
+TEST_F(DialogUser, TheScriptedUserSeesPaintingAndLeavesALogHeadless) {
+  HWND main = Main();
   std::vector<int> handled;
   headless::SetDialogHandler([&](int id, HWND dlg) {
     handled.push_back(id);
@@ -177,80 +304,9 @@ TEST_F(Dialogs, AScriptedUserWorksEveryControlKind) {
       headless::ClickControl(dlg, IDOK);
       return;
     }
-    EXPECT_EQ(headless::ForegroundWindow(), dlg);
-    EXPECT_EQ(seen_.initParam, 77);
-    EXPECT_EQ(seen_.measured, 1);
-    // Painting ran with the dialog open: texts, owner-drawn field, static colours.
-    const std::vector<std::string> texts = headless::DrawnTexts(dlg);
-    EXPECT_NE(std::find(texts.begin(), texts.end(), "Amount:"), texts.end());
-    EXPECT_NE(std::find(texts.begin(), texts.end(), "Maximum deposit is set at 500 USD."), texts.end());
-    EXPECT_NE(std::find(texts.begin(), texts.end(), "VISA"), texts.end());
-    EXPECT_EQ(seen_.drawnItems.front(), 0);
-    EXPECT_EQ(headless::Children(dlg).size(), sizeof kItems / sizeof kItems[0]);
-
-    // Check box and radio groups.
-    EXPECT_EQ(IsDlgButtonChecked(dlg, kRadioA), BST_CHECKED);
-    headless::ClickControl(dlg, kCheck);
-    EXPECT_EQ(IsDlgButtonChecked(dlg, kCheck), BST_CHECKED);
-    headless::ClickControl(dlg, kRadioD);
-    headless::ClickControl(dlg, kRadioB);
-    EXPECT_EQ(IsDlgButtonChecked(dlg, kRadioA), BST_UNCHECKED);
-    EXPECT_EQ(IsDlgButtonChecked(dlg, kRadioB), BST_CHECKED);
-    EXPECT_EQ(IsDlgButtonChecked(dlg, kRadioD), BST_CHECKED);  // another group
-
-    // Edits: limits, digits only, read-only.
-    headless::TypeText(dlg, kAmount, "12a34567");
-    char buf[32];
-    GetDlgItemText(dlg, kAmount, buf, sizeof buf);
-    EXPECT_STREQ(buf, "123456");
-    headless::TypeText(dlg, kPin, "1234");
-    GetDlgItemText(dlg, kPin, buf, sizeof buf);
-    EXPECT_STREQ(buf, "OFFLINE");
-    Edit_SetReadOnly(GetDlgItem(dlg, kPin), FALSE);
-    headless::TypeText(dlg, kPin, "4321");  // the amount edit loses the focus here
-    GetDlgItemText(dlg, kPin, buf, sizeof buf);
-    EXPECT_STREQ(buf, "4321");
-
-    // Combo and list boxes.
-    HWND cards = GetDlgItem(dlg, kCards);
-    EXPECT_EQ(ComboBox_GetCount(cards), 2);
-    EXPECT_EQ(ComboBox_GetItemData(cards, 1), 146);
-    EXPECT_EQ(ComboBox_GetItemData(cards, 5), -1);
-    seen_.drawnItems.clear();
-    headless::SelectItem(dlg, kCards, 1);
-    EXPECT_EQ(ComboBox_GetCurSel(cards), 1);
-    EXPECT_EQ(seen_.drawnItems, (std::vector<int>{1}));  // the closed field redrawn
-    GetDlgItemText(dlg, kCards, buf, sizeof buf);
-    EXPECT_STREQ(buf, "MasterCard");  // a drop-down list reads as its selected item
-    headless::SelectItem(dlg, kList, 1);
-    EXPECT_EQ(ListBox_GetCurSel(GetDlgItem(dlg, kList)), 1);
-
-    // List view.
-    HWND view = GetDlgItem(dlg, kView);
-    EXPECT_EQ(ListView_GetItemCount(view), 2);
-    ListView_GetItemText(view, 0, 0, buf, sizeof buf);
-    EXPECT_STREQ(buf, "2024-01-01");
-    ListView_GetItemText(view, 1, 1, buf, sizeof buf);
-    EXPECT_STREQ(buf, "$20.00");
-    EXPECT_FALSE(ListView_GetItemText(view, 2, 0, buf, sizeof buf));
-
-    // Tabs with the notifications, and controls made and unmade on the way.
-    headless::SelectTab(dlg, kTabs, 1);
-    ASSERT_NE(seen_.created, nullptr);
-    EXPECT_EQ(GetDlgItem(dlg, 150), seen_.created);
-    headless::ClickControl(dlg, 150);
-    EXPECT_EQ(IsDlgButtonChecked(dlg, 150), BST_CHECKED);
-    headless::SelectTab(dlg, kTabs, 0);
-    EXPECT_EQ(GetDlgItem(dlg, 150), nullptr);
-
-    // Statics answer only with CS_NOTIFY; disabled controls not at all.
-    headless::ClickControl(dlg, kHeader);
-    headless::ClickControl(dlg, kLink);
-    headless::ClickControl(dlg, 9);
-    headless::ClickControl(dlg, IDOK);  // opens the confirmation, whose OK ends both
+    WorkAndLookHeadless(dlg);
   });
-  const INT_PTR r = DialogBoxParam(GetModuleInstance(), 107, main, DepositProc, 77);
-  EXPECT_EQ(r, 1);
+  EXPECT_EQ(DialogBoxParam(GetModuleInstance(), 107, main, DepositProc, 77), 1);
   EXPECT_EQ(handled, (std::vector<int>{107, 108}));
   EXPECT_EQ(seen_.events,
             (std::vector<std::string>{"routing", "amount changed", "amount lost focus", "card 1", "changing from 0",
@@ -264,7 +320,7 @@ TEST_F(Dialogs, AScriptedUserWorksEveryControlKind) {
   EXPECT_EQ(headless::ForegroundWindow(), main);
 }
 
-TEST_F(Dialogs, WithoutAHandlerADialogIsCancelled) {
+TEST_F(DialogUser, WithoutAUserADialogIsCancelledHeadless) {
   EXPECT_EQ(DialogBoxParam(GetModuleInstance(), 107, nullptr, DepositProc, 0), 0);
   ASSERT_EQ(headless::Dialogs().size(), 1u);
   EXPECT_EQ(headless::Dialogs()[0].result, 0);
@@ -272,24 +328,21 @@ TEST_F(Dialogs, WithoutAHandlerADialogIsCancelled) {
   EXPECT_EQ(DialogBoxParam(GetModuleInstance(), 107, nullptr, nullptr, 0), -1);
 }
 
-TEST_F(Dialogs, ADialogThatIgnoresCancelStillEnds) {
+TEST_F(DialogUser, ADialogThatIgnoresCancelStillEndsHeadless) {
   EXPECT_EQ(DialogBoxParam(GetModuleInstance(), 108, nullptr, [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0),
             IDCANCEL);
 }
 
 // The main client's packets arrive as sends while a box or a dialog is open.
-TEST_F(Dialogs, SentMessagesAreHandledWhileModal) {
+TEST_F(DialogUser, SentMessagesAreHandledWhileModalHeadless) {
   std::vector<std::string> got;
-  Register(0, "Game", [&](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-    if (m == WM_USER) {
-      got.push_back("packet " + std::to_string(w));
-      return 1;
-    }
-    return DefWindowProc(h, m, w, l);
-  });
-  Register(1, "Main Client", nullptr);
-  HWND game = Create("Game");
-  Create("Main Client");
+  HWND game = MakeWindow();
+  hook = [&](HWND, UINT m, WPARAM w, LPARAM, LRESULT* result) {
+    if (m != WM_USER) return false;
+    got.push_back("packet " + std::to_string(w));
+    *result = 1;
+    return true;
+  };
   PostMessage(game, WM_USER + 1, 0, 0);  // posted: waits until the loop runs again
   headless::SetMessageBoxHandler([&](const headless::MessageBoxRecord& r) {
     EXPECT_EQ(SendMessage(game, WM_USER, 1, 0), 1);
@@ -307,7 +360,7 @@ TEST_F(Dialogs, SentMessagesAreHandledWhileModal) {
   EXPECT_EQ(m.message, WM_USER + 1);
 }
 
-TEST_F(Dialogs, MessageBoxesAnswerTheirDefaultButtonAndAreLogged) {
+TEST_F(DialogUser, MessageBoxesAnswerTheirDefaultButtonAndAreLoggedHeadless) {
   EXPECT_EQ(MessageBox(nullptr, "Failed to setup buffers!", "Craps", MB_OK | MB_ICONSTOP), IDOK);
   EXPECT_EQ(MessageBox(nullptr, "Sure?", "Q", MB_YESNO), IDYES);
   EXPECT_EQ(MessageBox(nullptr, "Sure?", "Q", MB_YESNO | MB_DEFBUTTON2), IDNO);
@@ -321,8 +374,9 @@ TEST_F(Dialogs, MessageBoxesAnswerTheirDefaultButtonAndAreLogged) {
   headless::ClearMessageBoxes();
   EXPECT_TRUE(headless::MessageBoxes().empty());
 }
+#endif
 
-TEST_F(Dialogs, ControlCallsOnWrongHandlesFail) {
+TEST_F(DialogUser, ControlCallsOnWrongHandlesFail) {
   HWND bogus = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(0xBEEF0));
   char buf[8] = "x";
   EXPECT_EQ(ComboBox_AddString(bogus, "a"), -1);
@@ -348,16 +402,17 @@ TEST_F(Dialogs, ControlCallsOnWrongHandlesFail) {
   Edit_LimitText(bogus, 3);
   Edit_SetReadOnly(nullptr, TRUE);
   ComboBox_SetDroppedHeight(bogus, 150);
-  headless::ClickControl(bogus, 1);
-  headless::TypeText(bogus, 1, "a");
-  headless::SelectItem(nullptr, 1, 0);
-  headless::SelectTab(bogus, 1, 0);
+  contract::user::Click(bogus, 1);
+  contract::user::Type(bogus, 1, "a");
+  contract::user::Choose(nullptr, 1, 0);
+  contract::user::ChooseTab(bogus, 1, 0);
+#if PLAT_CONTRACT_HEADLESS
   headless::FocusControl(bogus, 1);
   EXPECT_TRUE(headless::Children(bogus).empty());
   EXPECT_TRUE(headless::DrawnTexts(bogus).empty());
+#endif
   // A control kind's calls refuse another kind.
-  Register(0, "Game", nullptr);
-  HWND game = Create("Game");
+  HWND game = MakeWindow();
   HWND edit = CreateWindow("EDIT", "", WS_CHILD, 0, 0, 10, 10, game, 3, nullptr, nullptr);
   EXPECT_EQ(ComboBox_AddString(edit, "a"), -1);
   EXPECT_EQ(TabCtrl_SetCurSel(edit, 0), -1);

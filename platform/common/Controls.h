@@ -1,0 +1,51 @@
+// The model of the built-in controls: what the user's input does to them,
+// whichever device delivered it. The program's calls are in dialog.h.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/common/Window.h"
+
+namespace plat::common {
+
+// The record a new control of that kind starts with.
+std::unique_ptr<CControl> NewControl(ControlKind kind, DWORD cstyle, const char* text);
+// The control's record, or null for other windows.
+CControl* ControlOf(HWND hwnd);
+// The text GetWindowText answers for a control (a drop-down list reads as
+// its selected item); false when hwnd is no control.
+bool ControlText(HWND hwnd, std::string* text);
+// Asks the parent of an owner-drawn combo or list box to draw item (-1:
+// none) into dc with the ODS_* state, with the item's data from the model.
+void SendDrawItem(HWND control, HDC dc, int item, UINT state, const RECT& rect);
+// Whether a control of that kind takes the focus when clicked or tabbed to.
+bool TakesFocus(ControlKind kind);
+
+// The user's input, told by the device or the scripted user. Each acts only
+// on a control of the right kind and notifies its parent as Windows does.
+// A click on a button (check boxes toggle, a radio button checks itself and
+// clears its group) or on a notifying static.
+void ClickControl(HWND control);
+// One character typed at the end of an edit; '\b' takes the last one away.
+void TypeCharacter(HWND control, WPARAM ch);
+// The edit's text replaced by the user's: what the edit takes of it
+// (digits only, up to its limit) goes in, EN_CHANGE follows.
+void ReplaceEditText(HWND control, const std::string& text);
+// An item of a combo or list box chosen (CBN_SELCHANGE / LBN_SELCHANGE).
+void ChooseItem(HWND control, int index);
+// Another tab chosen: TCN_SELCHANGING before, TCN_SELCHANGE after.
+void ChooseTab(HWND control, int index);
+
+// The procedure of every built-in control.
+LRESULT ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+// The procedure of every dialog: the dialog procedure first, then the
+// defaults (WM_CTLCOLORDLG background, WM_CLOSE as IDCANCEL, Enter and Escape).
+LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+// Enter clicks the focused or default push button (IDOK when there is
+// none), Escape sends IDCANCEL; false for other keys.
+bool DialogKeyPressed(HWND dialog, WPARAM virtualKey);
+// Whether the dialog has ended (or is gone).
+bool DialogDone(HWND dialog);
+
+}  // namespace plat::common

@@ -1,0 +1,235 @@
+// The MIDI "sequencer" behind mciSendCommand: commands, device ids, modes,
+// positions on the device clock and MM_MCINOTIFY, kept once.
+#include "platform/common/Sequencer.h"
+
+#include <strings.h>
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/common/Device.h"
+#include "platform/common/Files.h"
+#include "platform/include/plat/system.h"
+#include "platform/include/plat/window.h"
+
+namespace plat::common {
+namespace {
+
+struct CPiece {
+  std::string element;  // as opened
+  DWORD length = 0;
+  DWORD mode = MCI_MODE_STOP;
+  DWORD position = 0;  // while not playing
+  DWORD playFrom = 0;  // while playing: the position at playStart
+  DWORD playTo = 0;
+  std::uint64_t playStart = 0;
+  HWND notify = nullptr;  // a notification is pending for this window
+};
+
+std::map<MCIDEVICEID, CPiece>& Pieces() {
+  static std::map<MCIDEVICEID, CPiece> pieces;
+  return pieces;
+}
+MCIDEVICEID g_nextId = 1;
+
+std::uint64_t EndOf(const CPiece& p) { return p.playStart + (p.playTo - p.playFrom); }
+
+DWORD Position(const CPiece& p) {
+  if (p.mode != MCI_MODE_PLAY) return p.position;
+  const std::uint64_t now = ClockMs();
+  const std::uint64_t played = now > p.playStart ? now - p.playStart : 0;
+  return static_cast<DWORD>(std::min<std::uint64_t>(p.playFrom + played, p.playTo));
+}
+
+void Notify(MCIDEVICEID id, CPiece& p, WPARAM code) {
+  if (!p.notify) return;
+  const HWND window = p.notify;
+  p.notify = nullptr;
+  PostMessage(window, MM_MCINOTIFY, code, static_cast<LPARAM>(id));
+}
+
+// Leaves the playing mode at the current position.
+void Halt(MCIDEVICEID id, CPiece& p, DWORD mode) {
+  if (p.mode == MCI_MODE_PLAY) p.position = Position(p);
+  if (p.mode == MCI_MODE_PLAY || p.mode == MCI_MODE_PAUSE) SilencePiece(id);
+  p.mode = mode;
+}
+
+void EndIfDue(MCIDEVICEID id, CPiece& p) {
+  if (p.mode != MCI_MODE_PLAY || ClockMs() < EndOf(p)) return;
+  Halt(id, p, MCI_MODE_STOP);
+  p.position = p.playTo;
+  Notify(id, p, MCI_NOTIFY_SUCCESSFUL);
+}
+
+MCIERROR Open(DWORD flags, MCI_OPEN_PARMS* p) {
+  if (!p || !(flags & MCI_OPEN_ELEMENT) || !p->lpstrElementName) return MCIERR_MISSING_PARAMETER;
+  if ((flags & MCI_OPEN_TYPE) && (!p->lpstrDeviceType || ::strcasecmp(p->lpstrDeviceType, "sequencer") != 0))
+    return MCIERR_INVALID_DEVICE_NAME;
+  char path[4096];
+  if (!ResolvePath(p->lpstrElementName, path, sizeof path) || !FileExists(path)) return MCIERR_FILE_NOT_FOUND;
+  std::vector<std::uint8_t> bytes;
+  if (!ReadWholeFile(path, &bytes) || bytes.size() < 4 || std::memcmp(bytes.data(), "MThd", 4) != 0)
+    return MCIERR_INVALID_FILE;
+  const MCIDEVICEID id = g_nextId;
+  CPiece piece;
+  piece.element = p->lpstrElementName;
+  if (!OpenPiece(id, path, std::move(bytes), &piece.length)) return MCIERR_INVALID_FILE;
+  ++g_nextId;
+  Pieces()[id] = piece;
+  p->wDeviceID = id;
+  return 0;
+}
+
+MCIERROR Play(MCIDEVICEID id, CPiece& p, DWORD flags, const MCI_PLAY_PARMS* params) {
+  if ((flags & (MCI_NOTIFY | MCI_FROM | MCI_TO)) && !params) return MCIERR_MISSING_PARAMETER;
+  const DWORD from = flags & MCI_FROM ? params->dwFrom : Position(p);
+  const DWORD to = flags & MCI_TO ? params->dwTo : p.length;
+  if (from > p.length || to > p.length || from > to) return MCIERR_HARDWARE;
+  // A new notification supersedes the one pending; a play without one
+  // means the old one's play will not end as asked.
+  Notify(id, p, flags & MCI_NOTIFY ? MCI_NOTIFY_SUPERSEDED : MCI_NOTIFY_ABORTED);
+  if (flags & MCI_NOTIFY) p.notify = params->dwCallback;
+  const bool resume = p.mode == MCI_MODE_PAUSE && from == p.position;
+  if (!resume) Halt(id, p, MCI_MODE_STOP);
+  p.mode = MCI_MODE_PLAY;
+  p.playFrom = from;
+  p.playTo = to;
+  p.playStart = ClockMs();
+  p.position = from;
+  SoundPiece(id, from);
+  if (flags & MCI_WAIT) {
+    PassTime(to - from);
+    EndIfDue(id, p);
+  } else {
+    WakeAt(EndOf(p));
+  }
+  return 0;
+}
+
+MCIERROR Seek(MCIDEVICEID id, CPiece& p, DWORD flags, const MCI_SEEK_PARMS* params) {
+  const bool toStart = (flags & MCI_SEEK_TO_START) != 0;
+  if (!toStart && (!(flags & MCI_TO) || !params)) return MCIERR_MISSING_PARAMETER;
+  const DWORD to = toStart ? 0 : std::min(params->dwTo, p.length);
+  Notify(id, p, MCI_NOTIFY_ABORTED);
+  Halt(id, p, MCI_MODE_STOP);
+  p.position = to;
+  return 0;
+}
+
+MCIERROR Status(CPiece& p, DWORD flags, MCI_STATUS_PARMS* params) {
+  if (!params || !(flags & MCI_STATUS_ITEM)) return MCIERR_MISSING_PARAMETER;
+  switch (params->dwItem) {
+    case MCI_STATUS_LENGTH: params->dwReturn = p.length; return 0;
+    case MCI_STATUS_POSITION: params->dwReturn = Position(p); return 0;
+    case MCI_STATUS_MODE: params->dwReturn = p.mode; return 0;
+    default: return MCIERR_UNRECOGNIZED_COMMAND;
+  }
+}
+
+MCIERROR Command(MCIDEVICEID id, CPiece& p, UINT command, DWORD flags, void* params) {
+  switch (command) {
+    case MCI_PLAY:
+      return Play(id, p, flags, static_cast<const MCI_PLAY_PARMS*>(params));
+    case MCI_PAUSE:
+      if (p.mode == MCI_MODE_PLAY) {
+        p.position = Position(p);
+        p.mode = MCI_MODE_PAUSE;
+        PausePiece(id);
+        Notify(id, p, MCI_NOTIFY_ABORTED);
+      }
+      return 0;
+    case MCI_RESUME: {
+      if (p.mode != MCI_MODE_PAUSE) return 0;
+      MCI_PLAY_PARMS play{};
+      if (params) play.dwCallback = static_cast<const MCI_GENERIC_PARMS*>(params)->dwCallback;
+      return Play(id, p, flags & (MCI_NOTIFY | MCI_WAIT), params ? &play : nullptr);
+    }
+    case MCI_STOP:
+      Halt(id, p, MCI_MODE_STOP);
+      Notify(id, p, MCI_NOTIFY_ABORTED);
+      return 0;
+    case MCI_SEEK:
+      return Seek(id, p, flags, static_cast<const MCI_SEEK_PARMS*>(params));
+    case MCI_STATUS:
+      return Status(p, flags, static_cast<MCI_STATUS_PARMS*>(params));
+    default:
+      return MCIERR_UNRECOGNIZED_COMMAND;
+  }
+}
+
+}  // namespace
+
+bool NextPieceEnd(std::uint64_t* when) {
+  bool found = false;
+  for (const auto& [id, p] : Pieces()) {
+    if (p.mode != MCI_MODE_PLAY || (found && EndOf(p) >= *when)) continue;
+    *when = EndOf(p);
+    found = true;
+  }
+  return found;
+}
+
+void EndDuePieces() {
+  for (auto& [id, p] : Pieces()) EndIfDue(id, p);
+}
+
+void EndPiecesNow() {
+  for (auto& [id, p] : Pieces()) {
+    if (p.mode != MCI_MODE_PLAY && p.mode != MCI_MODE_PAUSE) continue;
+    const DWORD end = p.mode == MCI_MODE_PLAY ? p.playTo : p.length;
+    Halt(id, p, MCI_MODE_STOP);
+    p.position = end;
+    Notify(id, p, MCI_NOTIFY_SUCCESSFUL);
+  }
+}
+
+void StopPiecesSilently() {
+  for (auto& [id, p] : Pieces()) {
+    Halt(id, p, MCI_MODE_STOP);
+    p.notify = nullptr;
+  }
+}
+
+void CloseAllPieces() {
+  for (auto& [id, p] : Pieces()) {
+    Halt(id, p, MCI_MODE_STOP);
+    ClosePiece(id);
+  }
+  Pieces().clear();
+  g_nextId = 1;
+}
+
+}  // namespace plat::common
+
+namespace plat {
+
+MCIERROR mciSendCommand(MCIDEVICEID device, UINT command, DWORD flags, void* params) {
+  using namespace common;
+  if (command == MCI_OPEN) {
+    auto* open = static_cast<MCI_OPEN_PARMS*>(params);
+    const MCIERROR e = Open(flags, open);
+    if (e == 0) MidiAsked(MCI_OPEN, open->lpstrElementName, flags);
+    return e;
+  }
+  auto it = Pieces().find(device);
+  if (it == Pieces().end()) return MCIERR_INVALID_DEVICE_ID;
+  CPiece& p = it->second;
+  EndIfDue(device, p);
+  if (command == MCI_CLOSE) {
+    MidiAsked(MCI_CLOSE, p.element, flags);
+    Halt(device, p, MCI_MODE_STOP);
+    Notify(device, p, MCI_NOTIFY_ABORTED);
+    ClosePiece(device);
+    Pieces().erase(it);
+    return 0;
+  }
+  const MCIERROR e = Command(device, p, command, flags, params);
+  if (e == 0 && command != MCI_STATUS) MidiAsked(command, p.element, flags);
+  return e;
+}
+
+}  // namespace plat
