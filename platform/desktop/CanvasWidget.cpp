@@ -8,8 +8,6 @@
 #include <QPaintEvent>
 #include <QShowEvent>
 
-#include <cmath>
-
 #include "platform/common/Controls.h"
 #include "platform/common/MessageLoop.h"
 #include "platform/common/WindowState.h"
