@@ -22,9 +22,6 @@ namespace {
 using R = VideoPokerRun;
 using plat::headless::MessageBoxes;
 
-bool Choosing() { return R::InState(mz::kChoose) && IsButtonEnabled(mz::kButtonCoinFive); }
-bool Holding() { return R::InState(mz::kHolding); }
-void Quit() { plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0); }
 
 // Replaces the value of the first tag named name in text (up to the next '&').
 void ReplaceValue(std::string& text, const std::string& name, const std::string& value) {
@@ -38,10 +35,10 @@ void ReplaceValue(std::string& text, const std::string& name, const std::string&
 // One $1 coin in on $5 of credits and dealt; with draw, the draw is asked
 // at once. The fatal answer ends the program there.
 void PlayOneCoin(R& run, bool draw) {
-  run.When(Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
+  run.When(R::Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
   run.When([] { return R::Record()->credits == 5; }, [] { R::ClickButton(mz::kButtonBetOne); });
   run.When([] { return R::Record()->coinsBet == 1; }, [] { R::ClickButton(mz::kButtonDeal); });
-  if (draw) run.When(Holding, [] { R::ClickButton(mz::kButtonDeal); });
+  if (draw) run.When(R::Holding, [] { R::ClickButton(mz::kButtonDeal); });
 }
 
 int FatalBoxesStartingWith(const std::string& text) {
@@ -126,7 +123,7 @@ TEST(VideoPokerRestoredMeters, ZeroIsAValueAndDollarsComeBackToTheCent) {
   R run;
   hx::QueueDeck("2S 7H 9D JC KS");
   double money = -1, credits = -1, coinsBet = -1, coinValue = -1;
-  run.When(Choosing, [&] {
+  run.When(R::Choosing, [&] {
     mz::AddMeterRecord(gPlaybackClient.list, mz::kMeterMoney, 0.0f);
     mz::AddMeterRecord(gPlaybackClient.list, mz::kMeterCredits, 24.3f);  // 24.2999992 as a float
     mz::RestoreMeters(R::Record());
@@ -134,7 +131,7 @@ TEST(VideoPokerRestoredMeters, ZeroIsAValueAndDollarsComeBackToTheCent) {
     credits = R::Record()->credits;
     coinsBet = R::Record()->coinsBet;
     coinValue = mz::gCoinValue;
-    Quit();
+    R::Quit();
   });
   EXPECT_EQ(run.Run(), 0);
   EXPECT_DOUBLE_EQ(money, 0.0);

@@ -26,10 +26,6 @@ namespace {
 using R = VideoPokerRun;
 using plat::headless::MessageBoxes;
 
-// The machine waits for money and bets once its meters have enabled the coins.
-bool Choosing() { return R::InState(mz::kChoose) && IsButtonEnabled(mz::kButtonCoinFive); }
-bool Holding() { return R::InState(mz::kHolding); }
-void Quit() { plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0); }
 
 int BoxesSaying(const std::string& text) {
   int n = 0;
@@ -67,13 +63,13 @@ TEST(VideoPokerProgram, FourAcesHeldPayIntoTheCredits) {
   hx::QueueDeck("2S 7H 9D JC KS");
   double credits = -1, money = -1, won = -1, cashedMoney = -1, cashedCredits = -1;
   bool creditsShown = false;
-  run.When(Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 2); });
+  run.When(R::Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 2); });
   run.When([] { return R::Record()->credits == 25; }, [] { R::ClickButton(mz::kButtonBetMax); });
-  run.When(Holding, [] {
+  run.When(R::Holding, [] {
     for (int n = 0; n < 4; ++n) R::ClickButton(mz::kButtonHold1 + n);
   });
   run.When([] { return R::Record()->hand[3].hold == 1; }, [] { R::ClickButton(mz::kButtonDeal); });
-  run.When(Choosing, [] {});
+  run.When(R::Choosing, [] {});
   run.When(R::AfterFrames(3), [&] {
     credits = R::Record()->credits;
     money = R::Record()->money;
@@ -84,7 +80,7 @@ TEST(VideoPokerProgram, FourAcesHeldPayIntoTheCredits) {
   run.When(R::AfterFrames(2), [&] {
     cashedMoney = R::Record()->money;
     cashedCredits = R::Record()->credits;
-    Quit();
+    R::Quit();
   });
   EXPECT_EQ(run.Run(), 0);
   EXPECT_DOUBLE_EQ(won, 100.0);
@@ -102,17 +98,17 @@ TEST(VideoPokerProgram, FlipSoundLoopsWhileTheCardsTurn) {
   hx::QueueDeck("2S 7H 9D JC KS");
   hx::QueueDeck("2S 7H 9D JC KS");
   std::vector<plat::headless::SoundRecord> sounds;
-  run.When(Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
+  run.When(R::Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
   run.When([] { return R::Record()->credits == 5; }, [] {
     plat::headless::ClearSounds();
     R::ClickButton(mz::kButtonBetOne);
   });
   run.When([] { return R::Record()->coinsBet == 1; }, [] { R::ClickButton(mz::kButtonDeal); });
-  run.When(Holding, [&] {
+  run.When(R::Holding, [&] {
     sounds = plat::headless::Sounds();
     R::ClickButton(mz::kButtonDeal);
   });
-  run.When(Choosing, [] { Quit(); });
+  run.When(R::Choosing, [] { R::Quit(); });
   EXPECT_EQ(run.Run(), 0);
   int flips = 0, stopsAfter = 0;
   for (const auto& sound : sounds) {
@@ -141,17 +137,17 @@ TEST(VideoPokerProgram, ATurningCardLeavesItsPlaceBareBesideIt) {
   // The felt between the first two cards.
   const plat::COLORREF felt = R::PictureColour(place.x + mz::kCardWidth + 7, place.y + 36);
   bool bareBeside = false, drawnWhenDone = false;
-  run.When(Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
+  run.When(R::Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
   run.When([] { return R::Record()->credits == 5; }, [] { R::ClickButton(mz::kButtonBetOne); });
   run.When([] { return R::Record()->coinsBet == 1; }, [] { R::ClickButton(mz::kButtonDeal); });
   run.When([] { return R::Record()->flipPhase[0] == 240; }, [&, place] {
     bareBeside = R::ScreenPixel(place.x + 3, place.y + 36) == felt;
   });
-  run.When(Holding, [&, place] {
+  run.When(R::Holding, [&, place] {
     drawnWhenDone = R::ScreenPixel(place.x + 3, place.y + 36) != felt;
     R::ClickButton(mz::kButtonDeal);
   });
-  run.When(Choosing, [] { Quit(); });
+  run.When(R::Choosing, [] { R::Quit(); });
   EXPECT_EQ(run.Run(), 0);
   EXPECT_TRUE(bareBeside);
   EXPECT_TRUE(drawnWhenDone);
@@ -178,13 +174,13 @@ TEST(VideoPokerProgram, TurningCardsShowNoKeyColour) {
     for (int y = first.y; y < first.y + mz::kCardHeight; ++y) {
       for (int x = first.x; x < last.x + mz::kCardWidth; ++x) keyPixels += R::ScreenPixel(x, y) == key ? 1 : 0;
     }
-    return Holding();
+    return R::Holding();
   };
-  run.When(Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
+  run.When(R::Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
   run.When([] { return R::Record()->credits == 5; }, [] { R::ClickButton(mz::kButtonBetOne); });
   run.When([] { return R::Record()->coinsBet == 1; }, [] { R::ClickButton(mz::kButtonDeal); });
   run.When(countKey, [] { R::ClickButton(mz::kButtonDeal); });
-  run.When(Choosing, [] { Quit(); });
+  run.When(R::Choosing, [] { R::Quit(); });
   EXPECT_EQ(run.Run(), 0);
   EXPECT_GT(turningFrames, 10);
   EXPECT_EQ(keyPixels, 0);
@@ -195,7 +191,7 @@ TEST(VideoPokerProgram, FiftyOneRotatedBlitsFlushAsOneScreenRectangle) {
   hx::QueueDeck("2S 7H 9D JC KS");
   int count = -1;
   DirtyRect only{};
-  run.When(Choosing, [&] {
+  run.When(R::Choosing, [&] {
     for (int i = 0; i < 51; ++i) {
       const mz::Point place = mz::CardPlace(i % mz::kHandCards);
       mz::BlitRotated(place.x, place.y, mz::kCardBackSource.x, mz::kCardBackSource.y, mz::kCardWidth,
@@ -203,7 +199,7 @@ TEST(VideoPokerProgram, FiftyOneRotatedBlitsFlushAsOneScreenRectangle) {
     }
     count = gScreen.DirtyCount();
     only = gScreen.Dirty(0);
-    Quit();
+    R::Quit();
   });
   EXPECT_EQ(run.Run(), 0);
   EXPECT_EQ(count, 1);
@@ -218,15 +214,15 @@ TEST(VideoPokerProgram, ClosingWhileHoldingIsRefused) {
   hx::QueueDeck("2S 7H 9D JC KS");
   hx::QueueDeck("2S 7H 9D JC KS");
   int stillHolding = 0;
-  run.When(Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
+  run.When(R::Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
   run.When([] { return R::Record()->credits == 5; }, [] { R::ClickButton(mz::kButtonBetOne); });
   run.When([] { return R::Record()->coinsBet == 1; }, [] { R::ClickButton(mz::kButtonDeal); });
-  run.When(Holding, [] { Quit(); });
+  run.When(R::Holding, [] { R::Quit(); });
   run.When(R::AfterFrames(3), [&] {
-    stillHolding = Holding();
+    stillHolding = R::Holding();
     R::ClickButton(mz::kButtonDeal);
   });
-  run.When(Choosing, [] { Quit(); });
+  run.When(R::Choosing, [] { R::Quit(); });
   EXPECT_EQ(run.Run(), 0);
   EXPECT_EQ(BoxesSaying("You can't quit at this point!"), 1);
   EXPECT_EQ(stillHolding, 1);
@@ -240,11 +236,11 @@ TEST(VideoPokerProgram, SettingsFileKeepsOnlyAMachineCoinValue) {
   const double bad = 2.5;
   WriteFile("MZoker.cfg", std::string(reinterpret_cast<const char*>(&bad), sizeof bad));
   double startValue = 0;
-  run.When(Choosing, [&] {
+  run.When(R::Choosing, [&] {
     startValue = mz::gCoinValue;
     R::ClickButton(mz::kButtonCoinFive);
   });
-  run.When(R::AfterFrames(2), [] { Quit(); });
+  run.When(R::AfterFrames(2), [] { R::Quit(); });
   EXPECT_EQ(run.Run(), 0);
   EXPECT_DOUBLE_EQ(startValue, 1.0);
   // The frame timer ran and was ended with the program.
@@ -262,7 +258,7 @@ TEST(VideoPokerProgram, CoinValueChangeReturnsTheBet) {
   R run;
   hx::QueueDeck("2S 7H 9D JC KS");
   double credits = -1, coins = -1;
-  run.When(Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
+  run.When(R::Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
   run.When([] { return R::Record()->credits == 5; }, [] {
     R::ClickButton(mz::kButtonBetOne);
     R::ClickButton(mz::kButtonBetOne);
@@ -271,7 +267,7 @@ TEST(VideoPokerProgram, CoinValueChangeReturnsTheBet) {
   run.When(R::AfterFrames(2), [&] {
     credits = R::Record()->credits;
     coins = R::Record()->coinsBet;
-    Quit();
+    R::Quit();
   });
   EXPECT_EQ(run.Run(), 0);
   EXPECT_DOUBLE_EQ(credits, 5.0);

@@ -15,4 +15,8 @@ class VideoPokerRun : public CCardTableRun {
   static bool InState(int state);
   static void ClickButton(int button);  // at the centre of its area
   static plat::COLORREF PictureColour(int x, int y);
+  // The machine waits for money and bets once its meters have enabled the coins.
+  static bool Choosing();
+  static bool Holding();
+  static void Quit();  // closes the window as the player would
 };
