@@ -1,5 +1,4 @@
 // The Pai Gow Poker client fed any server answers (fuzz/game).
-#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -22,10 +21,8 @@ const char* const kTags[] = {"MONEYAMOUNT", kMinBetTag, kMaxBetTag, kFirstCardsT
 
 int StageArtwork(const std::string& root) { return artwork::WriteSheet(root, art::PaiGowSheet()); }
 
-double Sane(double money) { return std::isfinite(money) && money >= 0 && money < 1e12 ? money : 1000.0; }
-
 // Fourteen different ids that change with the money, so each deal differs.
-int Card(const PaiGowClientRecord& r, int i) { return (static_cast<int>(Sane(r.money)) + 5 * i) % 52; }
+int Card(const PaiGowClientRecord& r, int i) { return (static_cast<int>(NormalMoney(r.money)) + 5 * i) % 52; }
 
 std::string ServerAnswerFor(const void* record) {
   const auto& r = *static_cast<const PaiGowClientRecord*>(record);
@@ -33,12 +30,12 @@ std::string ServerAnswerFor(const void* record) {
   switch (r.state) {
     case kWaitInit: return "command=CLIENTINITanswer&answer=ok&MONEYAMOUNT=1000.000000&MINBET=5.000000&MAXBET=500.000000";
     case kWaitBeginPlay:
-      std::snprintf(text, sizeof text, "command=BEGINPLAYanswer&answer=ok&MONEYAMOUNT=%f", Sane(r.money));
+      std::snprintf(text, sizeof text, "command=BEGINPLAYanswer&answer=ok&MONEYAMOUNT=%f", NormalMoney(r.money));
       return text;
     case kWaitFirstDeal:
       std::snprintf(text, sizeof text, "command=FIRSTDEALANSWER&answer=ok&FIRSTCARDS=%i,%i,%i,%i,%i,%i,%i&MONEYLEFT=%f",
                     Card(r, 0), Card(r, 1), Card(r, 2), Card(r, 3), Card(r, 4), Card(r, 5), Card(r, 6),
-                    Sane(r.money - r.bet));
+                    NormalMoney(r.money - r.bet));
       return text;
     case kWaitDone:
       // The dealer wins both hands with his last two cards low.
@@ -57,15 +54,18 @@ int ClientAtRoundStart(const void* record) {
 }
 
 // The smallest bet, the last two cards as the second hand and a new game;
-// leaves when the money does not cover the smallest bet.
+// leaves when the money does not cover the smallest bet or the limits
+// allow none.
 void PlayRound(void* record) {
   auto* r = static_cast<PaiGowClientRecord*>(record);
   switch (r->state) {
     case kBetting:
-      if (r->dealRequest || r->exitRequest) return;
-      if (r->minBet <= 0 || r->money < r->minBet) return ClientKeyCommand(r, kRequestExit);
+      // A deal pressed without a bet still waits: the bet goes on first.
+      if (r->exitRequest) return;
+      if (r->minBet <= 0 || r->maxBet < r->minBet || r->money < r->minBet) return ClientKeyCommand(r, kRequestExit);
       if (r->bet < r->minBet) PlaceBet(r, r->minBet);
-      return ClientKeyCommand(r, kRequestDeal);
+      if (!r->dealRequest) ClientKeyCommand(r, kRequestDeal);
+      return;
     case kArranging:
       if (r->moveRequest == 0) ClientKeyCommand(r, kRequestMoveFirst + (r->slots[0] == 0 ? 5 : 6));
       return;
