@@ -1,5 +1,6 @@
 #include "framework/game/ClientFrame.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "framework/shell/CasinoCfg.h"
@@ -49,7 +50,12 @@ const char* ClientTagValue(CComm& comm, const char* name) {
 ClientTagRead ClientReadDouble(CComm& comm, const char* name, double* value) {
   const char* text = ClientTagValue(comm, name);
   if (text == nullptr) return kTagMissing;
-  return std::sscanf(text, "%lf", value) == 1 ? kTagRead : kTagBad;
+  // "nan" and "inf" read as numbers, but no amount or limit is one: a NaN
+  // table limit refused every bet and left the player stuck.
+  double read = 0;
+  if (std::sscanf(text, "%lf", &read) != 1 || !std::isfinite(read)) return kTagBad;
+  *value = read;
+  return kTagRead;
 }
 
 const char* ClientReadNumbers(CComm& comm, const ClientNumberTag* tags, int count,

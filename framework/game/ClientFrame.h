@@ -40,7 +40,8 @@ int ClientGotAnswer(CComm& comm, const char* answer);
 const char* ClientTagValue(CComm& comm, const char* name);
 
 enum ClientTagRead : int { kTagMissing = 0, kTagBad = 1, kTagRead = 2 };
-// A tag read with "%lf": missing, present but no number, or read.
+// A tag read with "%lf": missing, present but no finite number (value
+// untouched), or read.
 ClientTagRead ClientReadDouble(CComm& comm, const char* name, double* value);
 
 // One number tag of an answer with its two error texts.

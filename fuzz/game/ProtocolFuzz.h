@@ -74,6 +74,13 @@ struct ClientFuzzTarget {
   void (*PlayRound)(void* clientRecord);
 };
 
+// The client's balance when it is a plain amount, else 1000: a fuzzed
+// answer may have left it negative, huge or NaN, which a normal server's
+// answer must not carry on.
+inline double NormalMoney(double money) {
+  return money >= 0 && money < 1e9 ? money : 1000.0;
+}
+
 // The whole fuzzer for the client end: main() of the target hands its
 // arguments on. Answers the process's exit code.
 int RunClientFuzz(const ClientFuzzTarget& target, int argc, char** argv);

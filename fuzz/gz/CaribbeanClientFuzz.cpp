@@ -1,5 +1,4 @@
 // The Caribbean Poker client fed any server answers (fuzz/game).
-#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -22,10 +21,8 @@ const char* const kTags[] = {"MONEYAMOUNT", kMinBetTag, kMaxBetTag, kFirstCardsT
 
 int StageArtwork(const std::string& root) { return artwork::WriteSheet(root, art::CaribbeanSheet()); }
 
-double Sane(double money) { return std::isfinite(money) && money >= 0 && money < 1e12 ? money : 1000.0; }
-
 // Ten different ids that change with the money, so each hand differs.
-int Card(const CaribbeanClientRecord& r, int i) { return (static_cast<int>(Sane(r.money)) + 5 * i) % 52; }
+int Card(const CaribbeanClientRecord& r, int i) { return (static_cast<int>(NormalMoney(r.money)) + 5 * i) % 52; }
 
 std::string ServerAnswerFor(const void* record) {
   const auto& r = *static_cast<const CaribbeanClientRecord*>(record);
@@ -33,11 +30,11 @@ std::string ServerAnswerFor(const void* record) {
   switch (r.state) {
     case kWaitInit: return "command=CLIENTINITanswer&answer=ok&MONEYAMOUNT=1000.000000&MINBET=5.000000&MAXBET=500.000000";
     case kWaitBeginPlay:
-      std::snprintf(text, sizeof text, "command=BEGINPLAYanswer&answer=ok&MONEYAMOUNT=%f", Sane(r.money));
+      std::snprintf(text, sizeof text, "command=BEGINPLAYanswer&answer=ok&MONEYAMOUNT=%f", NormalMoney(r.money));
       return text;
     case kWaitFirstDeal:
       std::snprintf(text, sizeof text, "command=FIRSTDEALANSWER&answer=ok&FIRSTCARDS=%i,%i,%i,%i,%i,%i&MONEYLEFT=%f",
-                    Card(r, 0), Card(r, 1), Card(r, 2), Card(r, 3), Card(r, 4), Card(r, 5), Sane(r.money - r.ante));
+                    Card(r, 0), Card(r, 1), Card(r, 2), Card(r, 3), Card(r, 4), Card(r, 5), NormalMoney(r.money - r.ante));
       return text;
     case kWaitSurrender:
       std::snprintf(text, sizeof text, "command=PLAYERSURANSWER&answer=ok&SECONDCARDS=%i,%i,%i,%i", Card(r, 6),
@@ -46,7 +43,7 @@ std::string ServerAnswerFor(const void* record) {
     case kWaitCall:
       // The dealer wins: the call bet is taken.
       std::snprintf(text, sizeof text, "command=PLAYERBETANSWER&answer=ok&SECONDCARDS=%i,%i,%i,%i,1,%f", Card(r, 6),
-                    Card(r, 7), Card(r, 8), Card(r, 9), Sane(r.money - 2.0 * r.ante));
+                    Card(r, 7), Card(r, 8), Card(r, 9), NormalMoney(r.money - 2.0 * r.ante));
       return text;
     case kWaitEndPlay:
     case kWaitQuitEnd: return "command=ENDPLAYanswer&answer=ok";
@@ -60,15 +57,16 @@ int ClientAtRoundStart(const void* record) {
 }
 
 // The smallest ante and a call, or leaves when the money does not cover
-// three antes; every hand is continued.
+// three antes or the limits allow none; every hand is continued.
 void PlayRound(void* record) {
   auto* r = static_cast<CaribbeanClientRecord*>(record);
   if (r->state == kWaitNewGame) gContinueMark = 1;
   if (r->state == kChoice && !r->callRequest) ClientKeyCommand(r, 'B');
-  if (r->state != kAnte || !AntePhaseOpen() || r->dealRequest || r->exitRequest) return;
-  if (r->minAnte <= 0 || r->money / r->minAnte < 3.0) return ClientKeyCommand(r, 'E');
+  // A deal pressed without an ante still waits: the ante goes on first.
+  if (r->state != kAnte || !AntePhaseOpen() || r->exitRequest) return;
+  if (r->minAnte <= 0 || r->maxAnte < r->minAnte || r->money / r->minAnte < 3.0) return ClientKeyCommand(r, 'E');
   if (r->ante < r->minAnte) AddChipToAnte(r, r->minAnte);
-  ClientKeyCommand(r, 'D');
+  if (!r->dealRequest) ClientKeyCommand(r, 'D');
 }
 
 const ClientFuzzTarget kCaribbeanTarget{

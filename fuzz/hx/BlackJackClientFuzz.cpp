@@ -92,7 +92,9 @@ void PlayRound(void* record) {
     r->bet = r->minBet;
     PostClientCommand(r, 'D');
   } else if (r->state == kDecide) {
-    PostClientCommand(r, r->splitState == 0 && r->current.count == 2 ? 'P' : 'S');
+    // A split only where the table allows one: a pair, with the money for it.
+    const bool pair = r->current.count == 2 && r->current.cards[0].value == r->current.cards[1].value;
+    PostClientCommand(r, r->splitState == 0 && pair && r->money >= r->bet ? 'P' : 'S');
   } else if (r->state == kWaitContinue) {
     gContinueFlag = 1;
   }

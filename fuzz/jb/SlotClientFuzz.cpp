@@ -28,7 +28,7 @@ std::string ServerAnswerFor(const void* record) {
     case kWaitBeginPlay: return "command=BEGINPLAYanswer&answer=ok&MONEYAMOUNT=1000.000000";
     case kWaitSpin: {
       // Stops that differ with the money, and a cherry's pay.
-      const int stop = static_cast<int>(r.money) % kReelStops;
+      const int stop = static_cast<int>(NormalMoney(r.money)) % kReelStops;
       std::snprintf(list, sizeof list, "%d,%d,%d,2.000000", stop, (stop + 5) % kReelStops, (stop + 9) % kReelStops);
       return std::string("command=SPINANSWER&answer=ok&WINLIST=") + list;
     }

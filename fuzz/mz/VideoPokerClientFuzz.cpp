@@ -26,7 +26,7 @@ int StageArtwork(const std::string& root) { return artwork::WriteSheet(root, art
 std::string Cards(const VideoPokerClientRecord& r) {
   static const char* const kSuits[] = {"DIAMOND", "HEART", "CLUB", "SPADE"};
   std::string text;
-  const int base = static_cast<int>(r.money) % 7;
+  const int base = static_cast<int>(NormalMoney(r.money)) % 7;
   for (int n = 0; n < kHandCards; ++n) {
     text += "&CARD" + std::to_string(n + 1) + "=&TYPE=" + kSuits[n % 4] + "&VALUE=" + std::to_string(2 + base + n * 2 % 5);
   }

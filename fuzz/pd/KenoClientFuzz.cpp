@@ -47,7 +47,8 @@ int ClientAtRoundStart(const void* record) {
   return static_cast<const KenoClientRecord*>(record)->state == kBuildBeginPlay;
 }
 
-// Marks three numbers and shoots; after the draw asks for the next game.
+// Marks three numbers and shoots; after the draw asks for the next game;
+// leaves when the money does not cover the stake.
 void PlayRound(void* record) {
   auto* r = static_cast<KenoClientRecord*>(record);
   if (r->state == kPicking && !gKenoFlags.busy && !r->shootRequest && !r->quitRequest) {
@@ -55,7 +56,7 @@ void PlayRound(void* record) {
       if (r->board[n] == 0 && r->count < 3) PlaybackPressButton(kButtonCell1 + n - 1, 1);
     }
     if (r->count >= 3 && r->stake > 0) ClientKeyCommand(r, 'S');
-    if (r->stake == 0) r->quitRequest = 1;
+    if (r->stake == 0 || r->money < r->stake) r->quitRequest = 1;
   }
   if (r->state == kWaitNextGame) ClientKeyCommand(r, 'N');
 }

@@ -1,5 +1,4 @@
 // The Baccarat client fed any server answers (fuzz/game).
-#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -23,11 +22,9 @@ const char* const kTags[] = {"MONEYAMOUNT", kMinBetTag, kMaxBetTag, kMaxTableTag
 
 int StageArtwork(const std::string& root) { return artwork::WriteSheet(root, art::BaccaratSheet()); }
 
-double Sane(double money) { return std::isfinite(money) && money >= 0 && money < 1e12 ? money : 1000.0; }
-
 // Six different ids that change with the money, so each coup differs; the
 // Player's natural 9 (4 and 5 points) wins.
-int Card(const BaccaratClientRecord& r, int i) { return (static_cast<int>(Sane(r.money)) + 7 * i) % 52; }
+int Card(const BaccaratClientRecord& r, int i) { return (static_cast<int>(NormalMoney(r.money)) + 7 * i) % 52; }
 
 std::string ServerAnswerFor(const void* record) {
   const auto& r = *static_cast<const BaccaratClientRecord*>(record);
@@ -37,13 +34,13 @@ std::string ServerAnswerFor(const void* record) {
       return "command=CLIENTINITanswer&answer=ok&MONEYAMOUNT=1000.000000&MINBET=5.000000&MAXBET=500.000000"
              "&MAXTABLE=500.000000";
     case kWaitBeginPlay:
-      std::snprintf(text, sizeof text, "command=BEGINPLAYanswer&answer=ok&MONEYAMOUNT=%f", Sane(r.money));
+      std::snprintf(text, sizeof text, "command=BEGINPLAYanswer&answer=ok&MONEYAMOUNT=%f", NormalMoney(r.money));
       return text;
     case kWaitDeal:
       std::snprintf(text, sizeof text,
                     "command=DEALANSWER&answer=ok&CARDS=%i,%i,%i,%i,100,100,4,5,0,7,0,0,0,%f,0&MONEYLEFT=%f",
                     Card(r, 0), Card(r, 1), Card(r, 2), Card(r, 3), 2.0 * r.bets[0],
-                    Sane(r.money - r.betsOnTable + 2.0 * r.bets[0]));
+                    NormalMoney(r.money - r.betsOnTable + 2.0 * r.bets[0]));
       return text;
     case kWaitEndPlay:
     case kWaitQuitEnd: return "command=ENDPLAYanswer&answer=ok";

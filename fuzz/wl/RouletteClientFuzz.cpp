@@ -27,7 +27,7 @@ std::string ServerAnswerFor(const void* record) {
       return "command=CLIENTINITanswer&answer=ok&MONEYAMOUNT=1000.000000&MINTABLE=5&MAXTABLE=500&MINNR=1"
              "&MAXNR=100&MINEXTERN=5&MAXEXTERN=500";
     case kWaitBeginPlay: return "command=BEGINPLAYanswer&answer=ok&MONEYAMOUNT=" + std::to_string(r.money + r.totalBet);
-    case kWaitSpin: return "command=SPINANSWER&answer=ok&WINLIST=" + std::to_string(static_cast<int>(r.money) % 38) + ",0,0";
+    case kWaitSpin: return "command=SPINANSWER&answer=ok&WINLIST=" + std::to_string(static_cast<int>(NormalMoney(r.money)) % 38) + ",0,0";
     case kWaitEndPlay:
     case kWaitQuitEnd: return "command=ENDPLAYanswer&answer=ok";
     case kWaitExit: return "command=CLIENTEXITanswer&answer=ok";

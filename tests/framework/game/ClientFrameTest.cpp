@@ -78,6 +78,17 @@ TEST_F(ClientFrame, AMissingTagAndAnUnreadableOneHaveTheirOwnTexts) {
   EXPECT_EQ(values[1], 5.0);
 }
 
+TEST_F(ClientFrame, NanAndInfinityAreNoAmounts) {
+  const ClientNumberTag tags[] = {{"MAXTABLE", "missing maxTable", "bad maxTable"}};
+  for (const char* text : {"nan", "-nan", "inf", "-INF", "infinity", "1e999"}) {
+    double value = 500.0;
+    Receive((std::string("command=CLIENTINITANSWER&answer=ok&MAXTABLE=") + text).c_str());
+    EXPECT_STREQ(ClientReadNumbers(comm, tags, 1, &value), "bad maxTable") << text;
+    EXPECT_EQ(value, 500.0) << text;
+    comm.ReleaseReceived();
+  }
+}
+
 TEST_F(ClientFrame, TheFatalTextJoinsTheServersTextWhenOneCame) {
   char text[160];
   Receive("command=BETANSWER&answer=fail&errormsg=Bet too high");

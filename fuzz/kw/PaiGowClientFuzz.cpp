@@ -1,0 +1,88 @@
+// The Pai Gow Poker client fed any server answers (fuzz/game).
+#include <cstdio>
+#include <string>
+
+#include "artwork/Generator.h"
+#include "fuzz/game/ProtocolFuzz.h"
+#include "kw/PaiGowBetting.h"
+#include "kw/PaiGowClient.h"
+#include "kw/PaiGowProgram.h"
+#include "kw/PaiGowProtocol.h"
+#include "kw/art/PaiGowSheet.h"
+
+namespace {
+
+using namespace kw;
+
+const char* const kCommands[] = {"CLIENTINITANSWER", "BEGINPLAYANSWER", kFirstDealAnswer, kPlayerDoneAnswer,
+                                 "ENDPLAYANSWER",    "CLIENTEXITANSWER", kAnswerCardFail};
+const char* const kTags[] = {"MONEYAMOUNT", kMinBetTag, kMaxBetTag, kFirstCardsTag, kMoneyLeftTag, kDealerCardsTag,
+                             "ERRORMSG"};
+
+int StageArtwork(const std::string& root) { return artwork::WriteSheet(root, art::PaiGowSheet()); }
+
+// Fourteen different ids that change with the money, so each deal differs.
+int Card(const PaiGowClientRecord& r, int i) { return (static_cast<int>(NormalMoney(r.money)) + 5 * i) % 52; }
+
+std::string ServerAnswerFor(const void* record) {
+  const auto& r = *static_cast<const PaiGowClientRecord*>(record);
+  char text[240];
+  switch (r.state) {
+    case kWaitInit: return "command=CLIENTINITanswer&answer=ok&MONEYAMOUNT=1000.000000&MINBET=5.000000&MAXBET=500.000000";
+    case kWaitBeginPlay:
+      std::snprintf(text, sizeof text, "command=BEGINPLAYanswer&answer=ok&MONEYAMOUNT=%f", NormalMoney(r.money));
+      return text;
+    case kWaitFirstDeal:
+      std::snprintf(text, sizeof text, "command=FIRSTDEALANSWER&answer=ok&FIRSTCARDS=%i,%i,%i,%i,%i,%i,%i&MONEYLEFT=%f",
+                    Card(r, 0), Card(r, 1), Card(r, 2), Card(r, 3), Card(r, 4), Card(r, 5), Card(r, 6),
+                    NormalMoney(r.money - r.bet));
+      return text;
+    case kWaitDone:
+      // The dealer wins both hands with his last two cards low.
+      std::snprintf(text, sizeof text, "command=PLAYERDONEANSWER&answer=ok&DEALERCARDS=%i,%i,%i,%i,%i,%i,%i,1,5,6,0,0",
+                    Card(r, 7), Card(r, 8), Card(r, 9), Card(r, 10), Card(r, 11), Card(r, 12), Card(r, 13));
+      return text;
+    case kWaitEndPlay:
+    case kWaitQuitEnd: return "command=ENDPLAYanswer&answer=ok";
+    case kWaitExit: return "command=CLIENTEXITanswer&answer=ok";
+    default: return "";
+  }
+}
+
+int ClientAtRoundStart(const void* record) {
+  return static_cast<const PaiGowClientRecord*>(record)->state == kBuildBeginPlay;
+}
+
+// The smallest bet, the last two cards as the second hand and a new game;
+// leaves when the money does not cover the smallest bet or the limits
+// allow none.
+void PlayRound(void* record) {
+  auto* r = static_cast<PaiGowClientRecord*>(record);
+  switch (r->state) {
+    case kBetting:
+      // A deal pressed without a bet still waits: the bet goes on first.
+      if (r->exitRequest) return;
+      if (r->minBet <= 0 || r->maxBet < r->minBet || r->money < r->minBet) return ClientKeyCommand(r, kRequestExit);
+      if (r->bet < r->minBet) PlaceBet(r, r->minBet);
+      if (!r->dealRequest) ClientKeyCommand(r, kRequestDeal);
+      return;
+    case kArranging:
+      if (r->moveRequest == 0) ClientKeyCommand(r, kRequestMoveFirst + (r->slots[0] == 0 ? 5 : 6));
+      return;
+    case kReadyForDone:
+      if (!r->doneRequest) ClientKeyCommand(r, kRequestDone);
+      return;
+    case kWaitNewGame: gNewGameMark = 1; return;
+    default: return;
+  }
+}
+
+const ClientFuzzTarget kPaiGowTarget{
+    &kPaiGowGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
+    kTags,        static_cast<int>(sizeof kTags / sizeof kTags[0]),
+    "games/paigow", StageArtwork, ServerAnswerFor, ClientAtRoundStart, PlayRound,
+};
+
+}  // namespace
+
+int main(int argc, char** argv) { return RunClientFuzz(kPaiGowTarget, argc, argv); }
