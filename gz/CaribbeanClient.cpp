@@ -75,7 +75,7 @@ void WaitInit(CaribbeanClientRecord* record, CComm& comm) {
 void CarryLastAnte(CaribbeanClientRecord* record) {
   int ante = 0;
   while (TakeLoggedValue(kLastAnteEvent, 0.0, record->maxAnte, &ante)) record->rebetAnte = ante;
-  LogValue(kLastAnteEvent, static_cast<int>(record->rebetAnte));
+  LogValue(kLastAnteEvent, record->rebetAnte);
 }
 
 // The look the hand was played with, back on the deck in a restore.

@@ -116,7 +116,7 @@ void OnCommWait(CComm&, int code) {
 double CarryLastBet(double lastBet, double maxBet) {
   int replayed = 0;
   while (TakeLoggedValue(kLastBetEvent, 0.0, maxBet, &replayed)) lastBet = replayed;
-  LogValue(kLastBetEvent, static_cast<int>(lastBet));
+  LogValue(kLastBetEvent, lastBet);
   return lastBet;
 }
 

@@ -93,7 +93,7 @@ void CarryLastBets(BaccaratClientRecord* record) {
   for (int area = 0; area < kBetAreas; ++area) {
     int stake = 0;
     while (TakeLoggedValue(kLastBetEvents[area], 0.0, record->maxBet, &stake)) record->lastBets[area] = stake;
-    LogValue(kLastBetEvents[area], static_cast<int>(record->lastBets[area]));
+    LogValue(kLastBetEvents[area], record->lastBets[area]);
   }
 }
 

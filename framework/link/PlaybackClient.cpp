@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 #include "framework/link/PlaybackServer.h"
 #include "framework/link/ShellHooks.h"
@@ -108,7 +109,12 @@ int TakeLoggedValue(int event, double low, double high, int* value) {
   return 1;
 }
 
-void LogValue(int event, int value) { gBtnLogClient.Add(event, value + kLoggedValueBase); }
+void LogValue(int event, double value) {
+  const double state = value + kLoggedValueBase;
+  // 0 is no event; NaN fails both tests.
+  if (!(state >= 1.0 && state <= static_cast<double>(std::numeric_limits<int>::max()))) return;
+  gBtnLogClient.Add(event, static_cast<int>(state));
+}
 
 int FindButtonEvent(CPtrList& list, int button) {
   for (list.First(); list.HasCurrent(); list.Next()) {

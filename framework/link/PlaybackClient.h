@@ -70,8 +70,9 @@ inline constexpr int kLoggedValueBase = 10000;
 // when one is there and lies in low..high (a value no game could log is
 // not taken), else 0.
 int TakeLoggedValue(int event, double low, double high, int* value);
-// Logs value under event, for the next restore.
-void LogValue(int event, int value);
+// Logs value (a whole number) under event, for the next restore; a value
+// the log's int state cannot hold (a hostile limit's rebet) is not logged.
+void LogValue(int event, double value);
 
 extern CBtnLogClient gBtnLogClient;
 extern CPlaybackClient gPlaybackClient;

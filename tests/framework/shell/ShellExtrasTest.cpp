@@ -3,9 +3,11 @@
 // link end's wait callback and the card games' curve.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "framework/link/Comm.h"
 #include "framework/link/PlaybackClient.h"
@@ -69,6 +71,23 @@ TEST(TakeLoggedValue, AnswersTheValueOfTheReplayedEventWithinItsRange) {
   EXPECT_EQ(TakeLoggedValue(10002, 0.0, 1.0, &value), 0);  // -10 is no deck
   EXPECT_EQ(value, -1);
   EXPECT_EQ(gPlaybackClient.list.head, nullptr);
+}
+
+// Only what the log's int state can hold is logged: a rebet taken from a
+// hostile limit of 1e308 overflowed the conversion.
+TEST(LogValue, LogsWholeAmountsAndSkipsWhatTheLogCannotHold) {
+  gBtnLogClient.Clear();
+  LogValue(10001, 30.0);
+  LogValue(10001, 1e308);
+  LogValue(10001, std::nan(""));
+  LogValue(10001, -1e9);
+  LogValue(10001, 2147483647.0);
+  LogValue(10002, 2147483647.0 - kLoggedValueBase);
+  std::vector<int> states;
+  for (gBtnLogClient.list.First(); gBtnLogClient.list.HasCurrent(); gBtnLogClient.list.Next())
+    states.push_back(static_cast<btnLog*>(gBtnLogClient.list.Current())->state);
+  EXPECT_EQ(states, (std::vector<int>{10030, 2147483647}));
+  gBtnLogClient.Clear();
 }
 
 class TitleStatus : public ::testing::Test {
