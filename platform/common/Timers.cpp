@@ -25,8 +25,10 @@ struct CTimer {
 // The program's thread sets and kills timers; the device fires them, on
 // another thread on a real clock.
 std::mutex g_lock;
-std::condition_variable g_callbackDone;
-std::map<UINT, CTimer> g_timers;
+// Both live until exit, like the window table: a program's static timer
+// object kills its timer while the statics go.
+std::condition_variable& g_callbackDone = *new std::condition_variable;
+std::map<UINT, CTimer>& g_timers = *new std::map<UINT, CTimer>;
 UINT g_firing = 0;  // the timer whose callback runs
 std::thread::id g_firingThread;
 int g_periodsBegun = 0;
