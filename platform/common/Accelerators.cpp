@@ -33,7 +33,7 @@ bool ModifiersMatch(BYTE flags) {
 
 HACCEL LoadAccelerators(HINSTANCE instance, int resourceId) {
   if (instance && instance != GetModuleInstance()) return nullptr;
-  if (!common::FindAcceleratorResource(resourceId, nullptr)) return nullptr;
+  if (common::FindAcceleratorResource(resourceId).empty()) return nullptr;
   const std::uintptr_t value = kAccelTag | static_cast<std::uint32_t>(resourceId);
   Loaded().insert(value);
   return reinterpret_cast<HACCEL>(value);
@@ -45,11 +45,9 @@ BOOL DestroyAcceleratorTable(HACCEL table) {
 
 int TranslateAccelerator(HWND hwnd, HACCEL table, const MSG* msg) {
   const int id = TableId(table);
-  common::AcceleratorTable entries{};
-  if (!common::FindCore(hwnd) || !msg || id < 0 || !common::FindAcceleratorResource(id, &entries)) return 0;
+  if (!common::FindCore(hwnd) || !msg || id < 0) return 0;
   if (msg->message != WM_KEYDOWN && msg->message != WM_CHAR) return 0;
-  for (int i = 0; i < entries.count; ++i) {
-    const ACCEL& a = entries.entries[i];
+  for (const ACCEL& a : common::FindAcceleratorResource(id)) {
     const bool virtualKey = (a.fVirt & FVIRTKEY) != 0;
     if (virtualKey != (msg->message == WM_KEYDOWN) || msg->wParam != a.key) continue;
     if (virtualKey && !ModifiersMatch(a.fVirt)) continue;

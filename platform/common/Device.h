@@ -125,12 +125,15 @@ POINT PointerPosition();
 // True when the device shows a window's client area scaled into its frame, so
 // that maximising or the user's resizing keeps the client size.
 bool ScalesClientArea();
+// A window handle above every one made before in this process.
+HWND NewWindowHandle();
 // A record of the device's kind for a window of a registered class, already
 // in the window table; null when the device cannot show such a window.
 CWindowCore* NewWindowRecord(bool child);
-// Makes what shows the window from its filled-in record (hidden); false
-// when it cannot.
-bool MakeNative(CWindowCore& window);
+// Makes what shows the window from its filled-in record, hidden.
+void MakeNative(CWindowCore& window);
+// The window's record goes next: the device lets go of what shows it.
+void ForgetWindow(CWindowCore& window);
 // The client sizes WM_GETMINMAXINFO allows a top-level window.
 void LimitNative(CWindowCore& window, SIZE minClient, SIZE maxClient);
 // Shows, hides, minimises or maximises the native window as its record says.

@@ -2,19 +2,15 @@
 // by both backends. Thread-safe; answers refer to the caller's static data.
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "platform/include/plat/resource.h"
 
 namespace plat::common {
 
-struct AcceleratorTable {
-  const ACCEL* entries;
-  int count;
-};
-
-// False (and out untouched) when no table has that number.
-bool FindAcceleratorResource(int id, AcceleratorTable* out);
+// Empty when no table has that number.
+std::span<const ACCEL> FindAcceleratorResource(int id);
 // Null when no template has that number.
 const DLGTEMPLATE* FindDialogResource(int id);
 // The standard cursor (IDC_*) a cursor resource shows; 0 when unknown.

@@ -1,5 +1,4 @@
-// What every window holds whichever device shows it, and the calls each
-// backend supplies to the window model kept once for both.
+// What every window holds whichever device shows it.
 #pragma once
 
 #include <memory>
@@ -12,14 +11,19 @@
 
 namespace plat::common {
 
-struct CWindowCore {
-  virtual ~CWindowCore() = default;
-  HWND handle = nullptr;
+// A registered class, and what a window of it starts from (proc: the
+// window's procedure, which subclassing replaces).
+struct CWindowClass {
   std::string className;
   UINT classStyle = 0;
+  WNDPROC proc = nullptr;
   HCURSOR classCursor = nullptr;
   HBRUSH classBrush = nullptr;
-  WNDPROC proc = nullptr;
+};
+
+struct CWindowCore : CWindowClass {
+  virtual ~CWindowCore() = default;
+  HWND handle = nullptr;
   DWORD style = 0;
   HFONT font = nullptr;  // from WM_SETFONT
   LPARAM userData = 0;
@@ -56,12 +60,5 @@ CWindowCore* ParentCore(const CWindowCore& window);
 bool IsInside(HWND hwnd, HWND root);
 // The top-level window or dialog that holds the window (itself for those).
 HWND TopLevelOf(HWND hwnd);
-
-// ---- Supplied by the backend -----------------------------------------------
-
-// A window handle above every one made before in this process.
-HWND NewWindowHandle();
-// The window's record goes next: the device lets go of what shows it.
-void ForgetWindow(CWindowCore& window);
 
 }  // namespace plat::common

@@ -23,7 +23,20 @@ HWND AppRoot(HWND hwnd) {
   return w ? w->handle : nullptr;
 }
 
-void Activate(HWND hwnd, bool raise) {
+// WM_KILLFOCUS to the window that had it, WM_SETFOCUS to the one that has it.
+HWND MoveFocus(HWND hwnd, bool toDevice) {
+  if (toDevice) FocusNative(FindCore(hwnd));
+  const HWND old = g_focus;
+  if (old == hwnd) return old;
+  g_focus = hwnd;
+  if (old && FindCore(old)) SendMessage(old, WM_KILLFOCUS, HandleToWParam(hwnd), 0);
+  if (hwnd && FindCore(hwnd) && g_focus == hwnd) SendMessage(hwnd, WM_SETFOCUS, HandleToWParam(old), 0);
+  return old;
+}
+
+}  // namespace
+
+void ActivateWindow(HWND hwnd, bool raise) {
   const HWND top = TopLevelOf(hwnd);
   CWindowCore* w = FindCore(top);
   if (!w || g_foreground == top) return;
@@ -40,22 +53,7 @@ void Activate(HWND hwnd, bool raise) {
   if (FindCore(top)) SendMessage(top, WM_ACTIVATE, 1, HandleToLParam(old));
 }
 
-// WM_KILLFOCUS to the window that had it, WM_SETFOCUS to the one that has it.
-HWND MoveFocus(HWND hwnd, bool toDevice) {
-  if (toDevice) FocusNative(FindCore(hwnd));
-  const HWND old = g_focus;
-  if (old == hwnd) return old;
-  g_focus = hwnd;
-  if (old && FindCore(old)) SendMessage(old, WM_KILLFOCUS, HandleToWParam(hwnd), 0);
-  if (hwnd && FindCore(hwnd) && g_focus == hwnd) SendMessage(hwnd, WM_SETFOCUS, HandleToWParam(old), 0);
-  return old;
-}
-
-}  // namespace
-
 HWND Foreground() { return g_foreground; }
-
-void ActivateWindow(HWND hwnd) { Activate(hwnd, true); }
 
 void SetAppActive(bool active) {
   std::vector<HWND> tops;
@@ -72,6 +70,12 @@ void LoseForeground(HWND hwnd) {
   if (g_foreground == hwnd) g_foreground = nullptr;
 }
 
+void Deactivate(HWND hwnd) {
+  if (g_foreground != hwnd) return;
+  g_foreground = nullptr;
+  if (FindCore(hwnd)) SendMessage(hwnd, WM_ACTIVATE, 0, 0);
+}
+
 void LoseFocus(HWND hwnd) {
   if (g_focus == hwnd) g_focus = nullptr;
 }
@@ -84,7 +88,7 @@ void ResetWindowState() {
 // The focus goes first, so that WM_ACTIVATE finds it inside the window.
 void ActivatedByDevice(HWND hwnd, HWND focus) {
   if (focus && IsInside(focus, TopLevelOf(hwnd))) MoveFocus(focus, false);
-  Activate(hwnd, false);
+  ActivateWindow(hwnd, false);
 }
 
 void FocusFromDevice(HWND hwnd) {

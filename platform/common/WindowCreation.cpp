@@ -30,8 +30,7 @@ void InitFrame(CWindowCore& window, int x, int y, int width, int height) {
   window.rect = RECT{x, y, x + std::max(width, 0), y + std::max(height, 0)};
   window.restored = window.rect;
   window.enabled = (window.style & WS_DISABLED) == 0;
-  const RECT view = ViewOf(window);
-  window.client = SIZE{view.right - view.left, view.bottom - view.top};
+  window.client = SizeOf(ViewOf(window));
 }
 
 HWND StartWindow(CWindowCore& window, void* createParam, bool sendCreate) {
@@ -50,8 +49,7 @@ HWND StartWindow(CWindowCore& window, void* createParam, bool sendCreate) {
     const int b = 2 * BorderOf(*w);
     const int c = CaptionOf(*w);
     LimitNative(*w, SIZE{mmi.ptMinTrackSize.x - b, mmi.ptMinTrackSize.y - b - c},
-                SIZE{std::min(mmi.ptMaxSize.x, mmi.ptMaxTrackSize.x) - b,
-                     std::min(mmi.ptMaxSize.y, mmi.ptMaxTrackSize.y) - b - c});
+                SIZE{mmi.ptMaxSize.x - b, mmi.ptMaxSize.y - b - c});
   }
   if (sendCreate) {
     const LRESULT r = SendMessage(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(createParam));
@@ -104,17 +102,10 @@ HWND CreateWindow(const char* className, const char* title, DWORD style, int x, 
   if (!c || (parent && !FindCore(parent)) || (child && !parent)) return nullptr;
   CWindowCore* w = common::NewWindowRecord(child);
   if (!w) return nullptr;
-  w->className = c->name;
-  w->proc = c->proc;
-  w->classStyle = c->style;
-  w->classCursor = c->cursor;
-  w->classBrush = c->background;
+  static_cast<common::CWindowClass&>(*w) = *c;
   common::SetIdentity(*w, title, style, parent, controlId);
   common::InitFrame(*w, x, y, width, height);
-  if (!common::MakeNative(*w)) {
-    common::WindowTable().Remove(w->handle);
-    return nullptr;
-  }
+  common::MakeNative(*w);
   return common::StartWindow(*w, createParam, true);
 }
 

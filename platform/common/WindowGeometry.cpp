@@ -7,6 +7,15 @@
 
 namespace plat {
 namespace common {
+namespace {
+
+// The outer frame of a top-level window whose client area covers view.
+RECT FrameAround(const CWindowCore& w, const RECT& view) {
+  const int b = BorderOf(w);
+  return RECT{view.left - b, view.top - b - CaptionOf(w), view.right + b, view.bottom + b};
+}
+
+}  // namespace
 
 int BorderOf(const CWindowCore& w) {
   if (w.parent) return 0;
@@ -21,7 +30,7 @@ int CaptionOf(const CWindowCore& w) {
 POINT ClientOrigin(const CWindowCore& w) {
   const int b = BorderOf(w);
   POINT p{w.rect.left + b, w.rect.top + b + CaptionOf(w)};
-  if (const CWindowCore* parent = w.parent ? FindCore(w.parent) : nullptr) {
+  if (const CWindowCore* parent = FindCore(w.parent)) {
     const POINT o = ClientOrigin(*parent);
     p.x += o.x;
     p.y += o.y;
@@ -38,8 +47,7 @@ RECT ViewOf(const CWindowCore& w) {
 }
 
 RECT FitPicture(SIZE view, SIZE picture) {
-  const bool same = picture.cx == view.cx && picture.cy == view.cy;
-  if (same || picture.cx <= 0 || picture.cy <= 0) return RECT{0, 0, picture.cx, picture.cy};
+  if (picture.cx <= 0 || picture.cy <= 0) return RECT{0, 0, picture.cx, picture.cy};
   const double scale = std::min(static_cast<double>(view.cx) / picture.cx, static_cast<double>(view.cy) / picture.cy);
   const LONG w = static_cast<LONG>(std::lround(picture.cx * scale));
   const LONG h = static_cast<LONG>(std::lround(picture.cy * scale));
@@ -50,29 +58,25 @@ RECT FitPicture(SIZE view, SIZE picture) {
 
 POINT ViewToPicture(SIZE view, SIZE picture, POINT p) {
   const RECT r = FitPicture(view, picture);
-  const LONG w = r.right - r.left, h = r.bottom - r.top;
-  if ((w == picture.cx && h == picture.cy) || w <= 0 || h <= 0) return POINT{p.x - r.left, p.y - r.top};
-  return POINT{static_cast<LONG>(std::floor((p.x - r.left) * static_cast<double>(picture.cx) / w)),
-               static_cast<LONG>(std::floor((p.y - r.top) * static_cast<double>(picture.cy) / h))};
+  const SIZE shown = SizeOf(r);
+  if (shown.cx <= 0 || shown.cy <= 0) return POINT{p.x - r.left, p.y - r.top};
+  return POINT{static_cast<LONG>(std::floor((p.x - r.left) * static_cast<double>(picture.cx) / shown.cx)),
+               static_cast<LONG>(std::floor((p.y - r.top) * static_cast<double>(picture.cy) / shown.cy))};
 }
 
 POINT PictureToView(SIZE view, SIZE picture, POINT p) {
   const RECT r = FitPicture(view, picture);
-  const LONG w = r.right - r.left, h = r.bottom - r.top;
-  if ((w == picture.cx && h == picture.cy) || picture.cx <= 0 || picture.cy <= 0) {
-    return POINT{p.x + r.left, p.y + r.top};
-  }
-  return POINT{r.left + static_cast<LONG>(std::lround(p.x * static_cast<double>(w) / picture.cx)),
-               r.top + static_cast<LONG>(std::lround(p.y * static_cast<double>(h) / picture.cy))};
+  if (picture.cx <= 0 || picture.cy <= 0) return POINT{p.x + r.left, p.y + r.top};
+  return POINT{r.left + static_cast<LONG>(std::lround(p.x * static_cast<double>(r.right - r.left) / picture.cx)),
+               r.top + static_cast<LONG>(std::lround(p.y * static_cast<double>(r.bottom - r.top) / picture.cy))};
 }
 
 void SetFrame(CWindowCore& w, const RECT& frame, bool programSized) {
   w.rect = frame;
   const SIZE before = w.client;
   if (programSized || !ScalesClientArea()) {
-    const RECT v = ViewOf(w);
     const bool hidden = w.minimised && !ScalesClientArea();
-    w.client = hidden ? SIZE{0, 0} : SIZE{v.right - v.left, v.bottom - v.top};
+    w.client = hidden ? SIZE{0, 0} : SizeOf(ViewOf(w));
   }
   // A scaled picture of the same size needs no painting: the device shows it again.
   if (!ScalesClientArea() || w.client.cx != before.cx || w.client.cy != before.cy) w.needsPaint = true;
@@ -90,27 +94,18 @@ void SendSizeAndMove(HWND hwnd) {
 }
 
 void PlaceClientArea(CWindowCore& w, const RECT& client) {
-  const int b = BorderOf(w);
-  const RECT frame{client.left - b, client.top - b - CaptionOf(w), client.right + b, client.bottom + b};
-  w.restored = frame;
+  w.restored = FrameAround(w, client);
   w.enabled = (w.style & WS_DISABLED) == 0;
-  SetFrame(w, frame, true);
+  SetFrame(w, w.restored, true);
 }
 
 void FrameFromDevice(HWND hwnd, const RECT& view) {
   CWindowCore* w = FindCore(hwnd);
   if (!w || w->parent) return;
-  const int b = BorderOf(*w);
-  const RECT frame{view.left - b, view.top - b - CaptionOf(*w), view.right + b, view.bottom + b};
-  if (frame.left == w->rect.left && frame.top == w->rect.top && frame.right == w->rect.right &&
-      frame.bottom == w->rect.bottom) {
-    return;
-  }
-  const SIZE before = w->client;
-  w->rect = frame;
+  w->rect = FrameAround(*w, view);
   if (ScalesClientArea()) return;
-  const RECT v = ViewOf(*w);
-  w->client = SIZE{v.right - v.left, v.bottom - v.top};
+  const SIZE before = w->client;
+  w->client = SizeOf(view);
   if (w->client.cx != before.cx || w->client.cy != before.cy) SendSizeAndMove(hwnd);
 }
 
@@ -129,12 +124,9 @@ BOOL GetClientRect(HWND hwnd, RECT* rect) {
 BOOL GetWindowRect(HWND hwnd, RECT* rect) {
   const CWindowCore* w = FindCore(hwnd);
   if (!w || !rect) return FALSE;
-  RECT r = w->rect;
-  if (const CWindowCore* p = w->parent ? FindCore(w->parent) : nullptr) {
-    const POINT o = common::ClientOrigin(*p);
-    r = RECT{r.left + o.x, r.top + o.y, r.right + o.x, r.bottom + o.y};
-  }
-  *rect = r;
+  const CWindowCore* p = FindCore(w->parent);
+  const POINT o = p ? common::ClientOrigin(*p) : POINT{0, 0};
+  *rect = RECT{w->rect.left + o.x, w->rect.top + o.y, w->rect.right + o.x, w->rect.bottom + o.y};
   return TRUE;
 }
 
@@ -142,8 +134,7 @@ BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
   CWindowCore* w = FindCore(hwnd);
   if (!w) return FALSE;
   // A top-level window keeps the minimum tracking size it asked for at creation.
-  const RECT r{x, y, x + std::max<LONG>(width, w->parent ? 0 : w->minTrack.x),
-               y + std::max<LONG>(height, w->parent ? 0 : w->minTrack.y)};
+  const RECT r{x, y, x + std::max<LONG>(width, w->minTrack.x), y + std::max<LONG>(height, w->minTrack.y)};
   if (w->minimised || w->maximised) {
     w->restored = r;
     w->minimised = w->maximised = false;
@@ -162,7 +153,7 @@ BOOL ScreenToClient(HWND hwnd, POINT* pt) {
   if (!w || !pt) return FALSE;
   const RECT v = common::ViewOf(*w);
   const POINT in{pt->x - v.left, pt->y - v.top};
-  *pt = w->parent ? in : common::ViewToPicture(SIZE{v.right - v.left, v.bottom - v.top}, w->client, in);
+  *pt = w->parent ? in : common::ViewToPicture(common::SizeOf(v), w->client, in);
   return TRUE;
 }
 
@@ -170,7 +161,7 @@ BOOL ClientToScreen(HWND hwnd, POINT* pt) {
   const CWindowCore* w = FindCore(hwnd);
   if (!w || !pt) return FALSE;
   const RECT v = common::ViewOf(*w);
-  const POINT p = w->parent ? *pt : common::PictureToView(SIZE{v.right - v.left, v.bottom - v.top}, w->client, *pt);
+  const POINT p = w->parent ? *pt : common::PictureToView(common::SizeOf(v), w->client, *pt);
   *pt = POINT{p.x + v.left, p.y + v.top};
   return TRUE;
 }

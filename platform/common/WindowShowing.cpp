@@ -6,59 +6,28 @@
 
 namespace plat {
 namespace common {
-
-MINMAXINFO AskLimits(HWND hwnd, const CWindowCore& w) {
-  const int b = BorderOf(w);
-  const RECT work = WorkArea();
-  MINMAXINFO mmi{};
-  mmi.ptMaxSize = POINT{work.right - work.left + 2 * b, work.bottom - work.top + 2 * b};
-  mmi.ptMaxPosition = POINT{work.left - b, work.top - b};
-  mmi.ptMaxTrackSize = mmi.ptMaxSize;
-  SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
-  return mmi;
-}
-
-void Maximise(HWND hwnd) {
-  CWindowCore* w = FindCore(hwnd);
-  if (!w || w->parent) return;
-  if (!w->maximised && !w->minimised) w->restored = w->rect;
-  const MINMAXINFO mmi = AskLimits(hwnd, *w);
-  w = FindCore(hwnd);
-  if (!w) return;
-  const LONG cx = std::min(mmi.ptMaxSize.x, mmi.ptMaxTrackSize.x);
-  const LONG cy = std::min(mmi.ptMaxSize.y, mmi.ptMaxTrackSize.y);
-  w->maximised = true;
-  w->minimised = false;
-  ShowNative(*w);
-  SetFrame(*w, RECT{mmi.ptMaxPosition.x, mmi.ptMaxPosition.y, mmi.ptMaxPosition.x + cx, mmi.ptMaxPosition.y + cy},
-           false);
-  SendSizeAndMove(hwnd);
-}
-
 namespace {
+
+// The native window shows the new state first; then the frame and the program follow.
+void ChangeState(CWindowCore& w, bool minimised, bool maximised, const RECT& frame) {
+  w.minimised = minimised;
+  w.maximised = maximised;
+  ShowNative(w);
+  SetFrame(w, frame, false);
+  SendSizeAndMove(w.handle);
+}
 
 void Restore(HWND hwnd) {
   CWindowCore* w = FindCore(hwnd);
-  if (!w || (!w->maximised && !w->minimised)) return;
-  w->maximised = false;
-  w->minimised = false;
-  ShowNative(*w);
-  SetFrame(*w, w->restored, false);
-  SendSizeAndMove(hwnd);
+  if (w && (w->maximised || w->minimised)) ChangeState(*w, false, false, w->restored);
 }
 
 void Minimise(HWND hwnd) {
   CWindowCore* w = FindCore(hwnd);
   if (!w || w->minimised) return;
   if (!w->maximised) w->restored = w->rect;
-  w->minimised = true;
-  ShowNative(*w);
-  SetFrame(*w, w->rect, false);
-  SendSizeAndMove(hwnd);
-  if (Foreground() == hwnd) {
-    LoseForeground(hwnd);
-    SendMessage(hwnd, WM_ACTIVATE, 0, 0);
-  }
+  ChangeState(*w, true, w->maximised, w->rect);
+  Deactivate(hwnd);
 }
 
 // Answers false when the window went meanwhile.
@@ -73,6 +42,30 @@ bool Reveal(HWND hwnd) {
 }
 
 }  // namespace
+
+MINMAXINFO AskLimits(HWND hwnd, const CWindowCore& w) {
+  const int b = BorderOf(w);
+  const RECT work = WorkArea();
+  MINMAXINFO mmi{};
+  mmi.ptMaxSize = POINT{work.right - work.left + 2 * b, work.bottom - work.top + 2 * b};
+  mmi.ptMaxPosition = POINT{work.left - b, work.top - b};
+  mmi.ptMaxTrackSize = mmi.ptMaxSize;
+  SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+  mmi.ptMaxSize.x = std::min(mmi.ptMaxSize.x, mmi.ptMaxTrackSize.x);
+  mmi.ptMaxSize.y = std::min(mmi.ptMaxSize.y, mmi.ptMaxTrackSize.y);
+  return mmi;
+}
+
+void Maximise(HWND hwnd) {
+  CWindowCore* w = FindCore(hwnd);
+  if (!w || w->parent || w->maximised) return;
+  if (!w->minimised) w->restored = w->rect;
+  const MINMAXINFO mmi = AskLimits(hwnd, *w);
+  w = FindCore(hwnd);
+  if (!w) return;
+  const POINT at = mmi.ptMaxPosition;
+  ChangeState(*w, false, true, RECT{at.x, at.y, at.x + mmi.ptMaxSize.x, at.y + mmi.ptMaxSize.y});
+}
 
 void StateFromDevice(HWND hwnd, bool minimised, bool maximised) {
   CWindowCore* w = FindCore(hwnd);
@@ -93,32 +86,28 @@ BOOL ShowWindow(HWND hwnd, int command) {
   CWindowCore* w = FindCore(hwnd);
   if (!w) return common::ForeignWindowOp(hwnd, common::ForeignOp::kShow, command) ? TRUE : FALSE;
   const BOOL wasVisible = w->visible ? TRUE : FALSE;
-  switch (command) {
-    case SW_HIDE:
-      if (!w->visible) return wasVisible;
+  if (command == SW_HIDE) {
+    if (w->visible) {
       w->visible = false;
       common::ShowNative(*w);
       SendMessage(hwnd, WM_SHOWWINDOW, 0, 0);
-      if (common::Foreground() == hwnd) {
-        common::LoseForeground(hwnd);
-        if (FindCore(hwnd)) SendMessage(hwnd, WM_ACTIVATE, 0, 0);
-      }
-      return wasVisible;
+      common::Deactivate(hwnd);
+    }
+    return wasVisible;
+  }
+  // SW_SHOW and any command not named below show the window as it is.
+  if (!common::Reveal(hwnd)) return wasVisible;
+  switch (command) {
     case SW_SHOWMINIMIZED:
     case SW_MINIMIZE:
-      if (common::Reveal(hwnd)) common::Minimise(hwnd);
+      common::Minimise(hwnd);
       return wasVisible;
     case SW_SHOWMAXIMIZED:
-      if (!common::Reveal(hwnd)) return wasVisible;
-      if (!FindCore(hwnd)->maximised) common::Maximise(hwnd);
+      common::Maximise(hwnd);
       break;
     case SW_SHOWNORMAL:
     case SW_RESTORE:
-      if (!common::Reveal(hwnd)) return wasVisible;
       common::Restore(hwnd);
-      break;
-    default:  // SW_SHOW and anything else: show as it is
-      if (!common::Reveal(hwnd)) return wasVisible;
       break;
   }
   w = FindCore(hwnd);
@@ -141,17 +130,20 @@ BOOL IsWindowVisible(HWND hwnd) {
   return FALSE;
 }
 
-BOOL IsIconic(HWND hwnd) {
+namespace {
+
+// The window's flag, or the answer of its own process.
+BOOL FlagOf(HWND hwnd, bool CWindowCore::*flag, common::ForeignOp op) {
   const CWindowCore* w = FindCore(hwnd);
-  if (!w) return common::ForeignWindowOp(hwnd, common::ForeignOp::kIsIconic, 0) ? TRUE : FALSE;
-  return w->minimised ? TRUE : FALSE;
+  if (!w) return common::ForeignWindowOp(hwnd, op, 0) ? TRUE : FALSE;
+  return w->*flag ? TRUE : FALSE;
 }
 
-BOOL IsZoomed(HWND hwnd) {
-  const CWindowCore* w = FindCore(hwnd);
-  if (!w) return common::ForeignWindowOp(hwnd, common::ForeignOp::kIsZoomed, 0) ? TRUE : FALSE;
-  return w->maximised ? TRUE : FALSE;
-}
+}  // namespace
+
+BOOL IsIconic(HWND hwnd) { return FlagOf(hwnd, &CWindowCore::minimised, common::ForeignOp::kIsIconic); }
+
+BOOL IsZoomed(HWND hwnd) { return FlagOf(hwnd, &CWindowCore::maximised, common::ForeignOp::kIsZoomed); }
 
 BOOL EnableWindow(HWND hwnd, BOOL enable) {
   CWindowCore* w = FindCore(hwnd);

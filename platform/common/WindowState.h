@@ -15,6 +15,7 @@ RECT ViewOf(const CWindowCore& window);
 // The client area's (0, 0) on the screen, before any scaling.
 POINT ClientOrigin(const CWindowCore& window);
 inline SIZE ClientSize(const CWindowCore& window) { return window.client; }
+inline SIZE SizeOf(const RECT& r) { return SIZE{r.right - r.left, r.bottom - r.top}; }
 // Where a picture of that size is shown in a view of that size: as large as
 // fits, its aspect kept, centred. View coordinates.
 RECT FitPicture(SIZE view, SIZE picture);
@@ -37,8 +38,8 @@ void PlaceClientArea(CWindowCore& window, const RECT& clientOnScreen);
 
 HWND Foreground();
 // Makes the top-level window that holds hwnd the foreground window, with
-// WM_ACTIVATEAPP and WM_ACTIVATE as the program changes.
-void ActivateWindow(HWND hwnd);
+// WM_ACTIVATEAPP and WM_ACTIVATE as the program changes; raise: brought to the front.
+void ActivateWindow(HWND hwnd, bool raise = true);
 // Every top-level window hears WM_ACTIVATEAPP; inactive also ends the
 // foreground.
 void SetAppActive(bool active);
@@ -49,6 +50,8 @@ HWND FindLocalWindow(const char* className, const char* title);
 // longer holds the focus, if it was.
 void LoseForeground(HWND hwnd);
 void LoseFocus(HWND hwnd);
+// The foreground window stops being it, with WM_ACTIVATE, and none takes its place.
+void Deactivate(HWND hwnd);
 // No window is foreground or focused (a fresh program).
 void ResetWindowState();
 
@@ -59,9 +62,10 @@ void ResetWindowState();
 void SetFrame(CWindowCore& window, const RECT& frame, bool programSized);
 // WM_SIZE with the client size and state, then WM_MOVE with its origin.
 void SendSizeAndMove(HWND hwnd);
-// WM_GETMINMAXINFO, offering the work area as the maximised frame.
+// WM_GETMINMAXINFO, offering the work area as the maximised frame; the
+// answer's ptMaxSize is already kept within its ptMaxTrackSize.
 MINMAXINFO AskLimits(HWND hwnd, const CWindowCore& window);
-// Maximises without showing.
+// Maximises without showing (nothing when it is maximised).
 void Maximise(HWND hwnd);
 
 // ---- What the device reports of its user ----------------------------------

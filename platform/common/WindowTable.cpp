@@ -31,7 +31,7 @@ bool SameClassName(const std::string& a, const char* b) { return b && strcasecmp
 
 const CWindowClass* FindWindowClass(const char* name) {
   for (const CWindowClass& c : Classes()) {
-    if (SameClassName(c.name, name)) return &c;
+    if (SameClassName(c.className, name)) return &c;
   }
   return nullptr;
 }
@@ -41,9 +41,8 @@ void ForgetClasses() { Classes().clear(); }
 void CWindowTable::Insert(std::unique_ptr<CWindowCore> window) {
   window->handle = NewWindowHandle();
   const std::uintptr_t key = Key(window->handle);
+  std::lock_guard<std::mutex> g(m_lock);
   m_windows[key] = std::move(window);
-  std::lock_guard<std::mutex> g(m_liveLock);
-  m_live.insert(key);
 }
 
 CWindowCore* CWindowTable::FindAny(HWND handle) const {
@@ -57,16 +56,15 @@ CWindowCore* CWindowTable::Find(HWND handle) const {
 }
 
 bool CWindowTable::Exists(HWND handle) const {
-  std::lock_guard<std::mutex> g(m_liveLock);
-  return m_live.count(Key(handle)) != 0;
+  std::lock_guard<std::mutex> g(m_lock);
+  return m_windows.count(Key(handle)) != 0;
 }
 
+// The records go after the lock is given back: their ends may ask the table.
 void CWindowTable::Remove(HWND handle) {
-  {
-    std::lock_guard<std::mutex> g(m_liveLock);
-    m_live.erase(Key(handle));
-  }
-  m_windows.erase(Key(handle));
+  std::unique_lock<std::mutex> g(m_lock);
+  const auto gone = m_windows.extract(Key(handle));
+  g.unlock();
 }
 
 std::vector<CWindowCore*> CWindowTable::All() const {
@@ -77,11 +75,10 @@ std::vector<CWindowCore*> CWindowTable::All() const {
 }
 
 void CWindowTable::Clear() {
-  {
-    std::lock_guard<std::mutex> g(m_liveLock);
-    m_live.clear();
-  }
+  std::unique_lock<std::mutex> g(m_lock);
+  const auto gone = std::move(m_windows);
   m_windows.clear();
+  g.unlock();
 }
 
 CWindowTable& WindowTable() {
@@ -137,7 +134,8 @@ BOOL UnregisterClass(const char* className, HINSTANCE) {
   for (const CWindowCore* w : WindowTable().All()) {
     if (!w->destroying && common::SameClassName(w->className, className)) return FALSE;  // still in use
   }
-  std::erase_if(common::Classes(), [&](const common::CWindowClass& c) { return common::SameClassName(c.name, className); });
+  std::erase_if(common::Classes(),
+                [&](const common::CWindowClass& c) { return common::SameClassName(c.className, className); });
   return TRUE;
 }
 

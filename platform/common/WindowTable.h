@@ -6,21 +6,12 @@
 #include <map>
 #include <memory>
 #include <mutex>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "platform/common/Window.h"
 
 namespace plat::common {
-
-struct CWindowClass {
-  std::string name;
-  UINT style = 0;
-  WNDPROC proc = nullptr;
-  HCURSOR cursor = nullptr;
-  HBRUSH background = nullptr;
-};
 
 // The class name dialogs and message boxes carry.
 inline constexpr const char* kDialogClassName = "#32770";
@@ -37,7 +28,7 @@ class CWindowTable {
   template <class W>
   W* Add(std::unique_ptr<W> window) {
     W* raw = window.get();
-    Insert(std::unique_ptr<CWindowCore>(std::move(window)));
+    Insert(std::move(window));
     return raw;
   }
   // The live window with that handle: null for other processes' handles
@@ -54,8 +45,8 @@ class CWindowTable {
 
  private:
   void Insert(std::unique_ptr<CWindowCore> window);
-  mutable std::mutex m_liveLock;
-  std::set<std::uintptr_t> m_live;
+  // Only the program's thread changes the map, under the lock, so it reads without it.
+  mutable std::mutex m_lock;
   std::map<std::uintptr_t, std::unique_ptr<CWindowCore>> m_windows;  // handles grow: oldest first
 };
 

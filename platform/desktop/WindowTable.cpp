@@ -28,26 +28,9 @@ CWindow* CWindowTable::Create(WindowKind kind) {
   return common::WindowTable().Add(std::move(window));
 }
 
-CWindow* CWindowTable::FindByWidget(const QWidget* widget) const {
-  auto it = m_byWidget.find(widget);
-  return it == m_byWidget.end() || it->second->destroying ? nullptr : it->second;
-}
-
-void CWindowTable::BindWidget(CWindow* window, QWidget* widget) {
-  if (window->widget) m_byWidget.erase(window->widget);
-  window->widget = widget;
-  if (widget) m_byWidget[widget] = window;
-}
-
-void CWindowTable::Remove(CWindow* window) {
-  if (window->widget) m_byWidget.erase(window->widget);
-  common::WindowTable().Remove(window->handle);
-}
-
 std::vector<CWindow*> CWindowTable::TopLevels() const {
   std::vector<CWindow*> out;
-  for (common::CWindowCore* core : common::WindowTable().All()) {
-    auto* w = static_cast<CWindow*>(core);
+  for (CWindow* w : All()) {
     if (w->kind != WindowKind::kControl && !w->destroying) out.push_back(w);
   }
   return out;
@@ -61,23 +44,11 @@ std::vector<CWindow*> CWindowTable::All() const {
 
 HWND WindowOfWidget(const QWidget* widget) {
   for (; widget; widget = widget->parentWidget()) {
-    if (CWindow* w = Windows().FindByWidget(widget)) return w->handle;
+    for (const CWindow* w : Windows().All()) {
+      if (w->widget == widget && !w->destroying) return w->handle;
+    }
   }
   return nullptr;
-}
-
-std::vector<CWindow*> ChildrenOf(const CWindow* window) {
-  std::vector<CWindow*> out;
-  if (!window) return out;
-  for (HWND h : window->children) {
-    if (CWindow* c = Windows().Find(h)) out.push_back(c);
-  }
-  return out;
-}
-
-CWindowTable& Windows() {
-  static CWindowTable* table = new CWindowTable;  // lives until exit: handles may be asked about late
-  return *table;
 }
 
 }  // namespace plat::desktop

@@ -1,10 +1,9 @@
-// The desktop's records of the windows in the common table, found by handle
-// or by the Qt widget that shows it. Main thread only.
+// The desktop's records of the windows in the common table, and the Qt
+// widget that shows each. Main thread only.
 #pragma once
 
 #include <QImage>
 
-#include <map>
 #include <vector>
 
 #include "platform/common/WindowTable.h"
@@ -25,6 +24,7 @@ struct CWindow : common::CWindowCore {
   HFONT shownFont = nullptr;        // controls: the font their widget has
 };
 
+// The common table seen through the desktop's record type: every window in it is a CWindow.
 class CWindowTable {
  public:
   // A new record with a fresh handle; the caller fills it in.
@@ -34,29 +34,22 @@ class CWindowTable {
   CWindow* Find(HWND handle) const { return static_cast<CWindow*>(common::WindowTable().Find(handle)); }
   // Like Find but also answers a window in the middle of DestroyWindow.
   CWindow* FindAny(HWND handle) const { return static_cast<CWindow*>(common::WindowTable().FindAny(handle)); }
-  CWindow* FindByWidget(const QWidget* widget) const;
-  void BindWidget(CWindow* window, QWidget* widget);
+  void BindWidget(CWindow* window, QWidget* widget) { window->widget = widget; }
   // Frees the record; its widget must already be detached.
-  void Remove(CWindow* window);
+  void Remove(CWindow* window) { common::WindowTable().Remove(window->handle); }
   // Top-level windows of registered classes, dialogs and message boxes, oldest first.
   std::vector<CWindow*> TopLevels() const;
   std::vector<CWindow*> All() const;
-
- private:
-  std::map<const QWidget*, CWindow*> m_byWidget;
 };
 
-CWindowTable& Windows();
+inline CWindowTable& Windows() {
+  static CWindowTable table;
+  return table;
+}
 
 // The window whose widget is widget or holds it; null for none.
 HWND WindowOfWidget(const QWidget* widget);
 
-// The window a control sits in, the owner of a top-level one; or null.
-inline CWindow* ParentOf(const CWindow* window) {
-  return window ? static_cast<CWindow*>(common::ParentCore(*window)) : nullptr;
-}
-// The live controls and child windows that sit in the window, oldest first.
-std::vector<CWindow*> ChildrenOf(const CWindow* window);
 // The top-level window or dialog that holds the window (itself for those).
 inline CWindow* RootOf(const CWindow* window) {
   return window ? Windows().Find(common::TopLevelOf(window->handle)) : nullptr;

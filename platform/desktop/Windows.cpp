@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <utility>
+
 #include "platform/common/Device.h"
 #include "platform/common/WindowState.h"
 #include "platform/desktop/App.h"
@@ -28,8 +30,6 @@ Qt::WindowFlags FlagsOf(DWORD style) {
   return flags;
 }
 
-QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<int>(text.size())); }
-
 bool OtherOfClass(const CWindow* w) {
   for (CWindow* o : Windows().TopLevels()) {
     if (o != w && o->kind == WindowKind::kTopLevel && common::SameClassName(o->className, w->className.c_str())) {
@@ -37,11 +37,6 @@ bool OtherOfClass(const CWindow* w) {
     }
   }
   return false;
-}
-
-// A canvas is never empty, even for a window without a client area.
-QSize CanvasSizeOf(const CWindow& w) {
-  return QSize(std::max<int>(1, w.client.cx), std::max<int>(1, w.client.cy));
 }
 
 CWindow& Of(common::CWindowCore& window) { return static_cast<CWindow&>(window); }
@@ -78,20 +73,19 @@ bool ScalesClientArea() { return true; }
 // Child windows of program classes have no widget here.
 CWindowCore* NewWindowRecord(bool child) { return child ? nullptr : Windows().Create(WindowKind::kTopLevel); }
 
-bool MakeNative(CWindowCore& window) {
+void MakeNative(CWindowCore& window) {
   CWindow& w = desktop::Of(window);
   CWindow* owner = Windows().Find(w.owner);
   auto* widget = new desktop::CCanvasWidget(w.handle, owner ? owner->widget : nullptr, desktop::FlagsOf(w.style));
   Windows().BindWidget(&w, widget);
-  desktop::ResizeCanvas(&w, desktop::CanvasSizeOf(w));
+  desktop::ResizeCanvas(&w, QSize(w.client.cx, w.client.cy));
   const CGdiObject* brush = FindGdi(w.classBrush, GdiKind::kBrush);
   if (brush && !brush->hollow) w.canvas.fill(desktop::ToQColor(brush->colour));
-  widget->setWindowTitle(desktop::Latin1(w.title));
+  widget->setWindowTitle(QString::fromLatin1(w.title.c_str()));
   desktop::ApplyCurrentCursor(widget);
   w.needsPaint = true;
   w.needsErase = true;
   if (!desktop::OtherOfClass(&w)) desktop::ClaimClassName(w.className);
-  return true;
 }
 
 void LimitNative(CWindowCore& window, SIZE minClient, SIZE maxClient) {
@@ -111,19 +105,14 @@ void ShowNative(CWindowCore& window) {
   if (!widget) return;
   if (w.kind == WindowKind::kControl || !w.visible) {
     widget->setVisible(w.visible);
-    return;
-  }
-  if (w.minimised) {
+  } else if (w.minimised) {
     widget->showMinimized();
-    return;
-  }
-  const bool managed = desktop::WindowManagerRunning();
-  if (managed && w.maximised) {
+  } else if (w.maximised && desktop::WindowManagerRunning()) {
     widget->showMaximized();
-    return;
+  } else {
+    if (widget->isMinimized() || (widget->isMaximized() && desktop::WindowManagerRunning())) widget->showNormal();
+    widget->show();
   }
-  if (widget->isMinimized() || (managed && widget->isMaximized())) widget->showNormal();
-  widget->show();
 }
 
 void PlaceNative(CWindowCore& window) {
@@ -135,8 +124,9 @@ void PlaceNative(CWindowCore& window) {
                         std::max<int>(0, w.rect.bottom - w.rect.top));
     return;
   }
-  if (w.canvas.size() != desktop::CanvasSizeOf(w)) {
-    desktop::ResizeCanvas(&w, desktop::CanvasSizeOf(w));
+  const QSize before = w.canvas.size();
+  desktop::ResizeCanvas(&w, QSize(w.client.cx, w.client.cy));
+  if (w.canvas.size() != before) {
     w.needsPaint = true;
     widget->update();
   }
@@ -157,7 +147,7 @@ void EnableNative(CWindowCore& window) {
 }
 
 void TitleNative(CWindowCore& window) {
-  if (QWidget* widget = desktop::Of(window).widget) widget->setWindowTitle(desktop::Latin1(window.title));
+  if (QWidget* widget = desktop::Of(window).widget) widget->setWindowTitle(QString::fromLatin1(window.title.c_str()));
 }
 
 void FocusNative(CWindowCore* window) {
@@ -181,11 +171,9 @@ HWND FindForeignWindow(const char* className, const char* title) {
 }
 
 void ForgetWindow(CWindowCore& window) {
-  auto* w = static_cast<CWindow*>(&window);
-  if (w->kind == WindowKind::kTopLevel && !desktop::OtherOfClass(w)) desktop::ReleaseClassName(w->className);
-  QWidget* widget = w->widget;
-  Windows().BindWidget(w, nullptr);
-  desktop::RetireWidget(widget);
+  CWindow& w = desktop::Of(window);
+  if (w.kind == WindowKind::kTopLevel && !desktop::OtherOfClass(&w)) desktop::ReleaseClassName(w.className);
+  desktop::RetireWidget(std::exchange(w.widget, nullptr));
 }
 
 }  // namespace plat::common

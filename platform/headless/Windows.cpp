@@ -24,11 +24,7 @@ bool ScalesClientArea() { return false; }
 
 CWindowCore* NewWindowRecord(bool) { return WindowTable().Add(std::make_unique<hl::Window>()); }
 
-bool MakeNative(CWindowCore& window) {
-  hl::ResizeFramebuffer(static_cast<hl::Window&>(window));
-  return true;
-}
-
+void MakeNative(CWindowCore&) {}
 void LimitNative(CWindowCore&, SIZE, SIZE) {}
 void ShowNative(CWindowCore&) {}
 void PlaceNative(CWindowCore& window) { hl::ResizeFramebuffer(static_cast<hl::Window&>(window)); }
@@ -74,7 +70,6 @@ HWND CreateWindowInternal(const char* className, const char* title, DWORD style,
   common::SetIdentity(*record, title, style, parent, id);
   Window* w = common::WindowTable().Add(std::move(record));
   common::InitFrame(*w, x, y, width, height);
-  ResizeFramebuffer(*w);
   return common::StartWindow(*w, createParam, builtin != Builtin::Dialog);
 }
 
