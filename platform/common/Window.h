@@ -54,8 +54,6 @@ struct CWindowCore : CWindowClass {
 
 // The live window of this process with that handle, or null.
 CWindowCore* FindCore(HWND hwnd);
-// The window a child sits in, or the owner of a top-level one.
-CWindowCore* ParentCore(const CWindowCore& window);
 // True for root and every window that sits in it, any depth.
 bool IsInside(HWND hwnd, HWND root);
 // The top-level window or dialog that holds the window (itself for those).

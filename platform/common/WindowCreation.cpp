@@ -63,7 +63,7 @@ HWND StartWindow(CWindowCore& window, void* createParam, bool sendCreate) {
   CWindowCore* w = FindCore(hwnd);
   if (!w) return nullptr;
   const DWORD style = w->style;
-  if ((style & WS_MAXIMIZE) && !child) Maximise(hwnd);
+  if (style & WS_MAXIMIZE) Maximise(hwnd);
   if (!FindCore(hwnd)) return nullptr;
   if (style & WS_VISIBLE) {
     FindCore(hwnd)->style &= ~WS_VISIBLE;

@@ -1,5 +1,6 @@
 // The state of windows kept once for both devices: frames and client areas,
-// showing, activation and focus; and what a device reports of its user.
+// showing, activation and focus, the pointer's cursor; and what a device
+// reports of its user.
 #pragma once
 
 #include "platform/common/Window.h"
@@ -54,6 +55,10 @@ void LoseFocus(HWND hwnd);
 void Deactivate(HWND hwnd);
 // No window is foreground or focused (a fresh program).
 void ResetWindowState();
+// The IDC_* of the cursor set last; 0 when it is hidden.
+int CurrentCursor();
+// Starts again from that standard cursor (0: hidden) without showing it.
+void ResetCursor(int standardCursor);
 
 // ---- Between the model's files -------------------------------------------
 

@@ -88,10 +88,6 @@ CWindowTable& WindowTable() {
 
 CWindowCore* FindCore(HWND hwnd) { return WindowTable().Find(hwnd); }
 
-CWindowCore* ParentCore(const CWindowCore& window) {
-  return WindowTable().Find(window.parent ? window.parent : window.owner);
-}
-
 bool IsInside(HWND hwnd, HWND root) {
   for (const CWindowCore* w = FindCore(hwnd); w; w = FindCore(w->parent)) {
     if (w->handle == root) return true;
@@ -100,13 +96,9 @@ bool IsInside(HWND hwnd, HWND root) {
 }
 
 HWND TopLevelOf(HWND hwnd) {
-  const CWindowCore* w = FindCore(hwnd);
-  while (w && w->parent) {
-    const CWindowCore* p = FindCore(w->parent);
-    if (!p) break;
-    w = p;
-  }
-  return w ? w->handle : nullptr;
+  const CWindowCore* top = nullptr;
+  for (const CWindowCore* w = FindCore(hwnd); w; w = FindCore(w->parent)) top = w;
+  return top ? top->handle : nullptr;
 }
 
 }  // namespace common

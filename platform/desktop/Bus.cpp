@@ -17,7 +17,6 @@
 #include "platform/common/Device.h"
 #include "platform/common/MessageLoop.h"
 #include "platform/common/WindowState.h"
-#include "platform/desktop/Handles.h"
 #include "platform/desktop/Pump.h"
 #include "platform/desktop/StartupTrace.h"
 #include "platform/desktop/WindowTable.h"

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "platform/desktop/Canvas.h"
-#include "platform/desktop/Cursors.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"
 #include "platform/desktop/StartupTrace.h"

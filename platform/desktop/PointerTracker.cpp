@@ -2,8 +2,7 @@
 
 #include <QCoreApplication>
 #include <QCursor>
-#include <QEnterEvent>
-#include <QMouseEvent>
+#include <QSinglePointEvent>
 
 #include <chrono>
 
@@ -16,11 +15,9 @@ using Clock = std::chrono::steady_clock;
 // from our windows (and so sends us no events).
 constexpr auto kOutsideFresh = std::chrono::milliseconds(250);
 
-enum class Known { kNo, kInside, kOutside };
-
-Known g_known = Known::kNo;
 QPoint g_position;
-Clock::time_point g_asked;
+bool g_inside = false;            // g_position came from an event of our windows
+Clock::time_point g_freshUntil;   // else it was asked of the server and stands until then
 
 class CPointerFilter : public QObject {
  public:
@@ -32,12 +29,9 @@ class CPointerFilter : public QObject {
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonRelease:
       case QEvent::MouseButtonDblClick:
-        g_position = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
-        g_known = Known::kInside;
-        break;
       case QEvent::Enter:
-        g_position = static_cast<QEnterEvent*>(event)->globalPosition().toPoint();
-        g_known = Known::kInside;
+        g_position = static_cast<QSinglePointEvent*>(event)->globalPosition().toPoint();
+        g_inside = true;
         break;
       // The pointer left, or a window moved under it: ask again.
       case QEvent::Leave:
@@ -45,7 +39,8 @@ class CPointerFilter : public QObject {
       case QEvent::Resize:
       case QEvent::Show:
       case QEvent::Hide:
-        g_known = Known::kNo;
+        g_inside = false;
+        g_freshUntil = {};
         break;
       default:
         break;
@@ -57,17 +52,17 @@ class CPointerFilter : public QObject {
 }  // namespace
 
 void InstallPointerTracker() {
-  g_known = Known::kNo;
+  g_inside = false;
+  g_freshUntil = {};
   QCoreApplication* app = QCoreApplication::instance();
   app->installEventFilter(new CPointerFilter(app));
 }
 
 QPoint PointerPosition() {
   const Clock::time_point now = Clock::now();
-  if (g_known == Known::kNo || (g_known == Known::kOutside && now - g_asked >= kOutsideFresh)) {
+  if (!g_inside && now >= g_freshUntil) {
     g_position = QCursor::pos();
-    g_known = Known::kOutside;
-    g_asked = now;
+    g_freshUntil = now + kOutsideFresh;
   }
   return g_position;
 }

@@ -1,9 +1,11 @@
-// The desktop's records of the windows in the common table, and the Qt
-// widget that shows each. Main thread only.
+// The desktop's records of the windows in the common table, the Qt widget
+// that shows each, and window handles that name their program. Main thread
+// only, but for the handle calls.
 #pragma once
 
 #include <QImage>
 
+#include <cstdint>
 #include <vector>
 
 #include "platform/common/WindowTable.h"
@@ -53,6 +55,21 @@ HWND WindowOfWidget(const QWidget* widget);
 // The top-level window or dialog that holds the window (itself for those).
 inline CWindow* RootOf(const CWindow* window) {
   return window ? Windows().Find(common::TopLevelOf(window->handle)) : nullptr;
+}
+
+// The cursor last set, on a top-level window's widget.
+void ApplyCurrentCursor(QWidget* widget);
+
+// A window handle holds its process id in the high 32 bits and a serial
+// number unique within that process in the low 32 bits, so a handle that
+// travels to another program still names the window and its owner.
+std::uint32_t ThisProcess();
+inline std::uint32_t WindowProcess(HWND h) {
+  return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(h) >> 32);
+}
+// A handle of a window in another running program (never null).
+inline bool IsRemoteHandle(HWND h) {
+  return h && WindowProcess(h) != 0 && WindowProcess(h) != ThisProcess();
 }
 
 }  // namespace plat::desktop

@@ -1,7 +1,9 @@
-// The Qt device under the window model: native widgets shown, placed,
-// raised and focused as the model says.
+// The Qt device under the window model: the records and their handles,
+// native widgets shown, placed, raised and focused as the model says.
 #include <QApplication>
 #include <QWidget>
+
+#include <unistd.h>
 
 #include <utility>
 
@@ -11,9 +13,7 @@
 #include "platform/desktop/Bus.h"
 #include "platform/desktop/Canvas.h"
 #include "platform/desktop/CanvasWidget.h"
-#include "platform/desktop/Cursors.h"
 #include "platform/desktop/DeviceContext.h"
-#include "platform/desktop/Handles.h"
 #include "platform/desktop/PointerTracker.h"
 #include "platform/desktop/Pump.h"
 #include "platform/desktop/WindowTable.h"
@@ -42,6 +42,50 @@ bool OtherOfClass(const CWindow* w) {
 CWindow& Of(common::CWindowCore& window) { return static_cast<CWindow&>(window); }
 
 }  // namespace
+
+std::uint32_t ThisProcess() {
+  static const std::uint32_t pid = static_cast<std::uint32_t>(getpid());
+  return pid;
+}
+
+CWindow* CWindowTable::Create(WindowKind kind) {
+  auto window = std::make_unique<CWindow>();
+  window->kind = kind;
+  return common::WindowTable().Add(std::move(window));
+}
+
+std::vector<CWindow*> CWindowTable::TopLevels() const {
+  std::vector<CWindow*> out;
+  for (CWindow* w : All()) {
+    if (w->kind != WindowKind::kControl && !w->destroying) out.push_back(w);
+  }
+  return out;
+}
+
+std::vector<CWindow*> CWindowTable::All() const {
+  std::vector<CWindow*> out;
+  for (common::CWindowCore* core : common::WindowTable().All()) out.push_back(static_cast<CWindow*>(core));
+  return out;
+}
+
+HWND WindowOfWidget(const QWidget* widget) {
+  for (; widget; widget = widget->parentWidget()) {
+    for (const CWindow* w : Windows().All()) {
+      if (w->widget == widget && !w->destroying) return w->handle;
+    }
+  }
+  return nullptr;
+}
+
+void ApplyCurrentCursor(QWidget* widget) {
+  switch (common::CurrentCursor()) {
+    case IDC_ARROW: widget->setCursor(Qt::ArrowCursor); break;
+    case IDC_WAIT: widget->setCursor(Qt::WaitCursor); break;
+    case IDC_HAND: widget->setCursor(Qt::PointingHandCursor); break;
+    default: widget->setCursor(Qt::BlankCursor); break;
+  }
+}
+
 }  // namespace plat::desktop
 
 namespace plat::common {
@@ -49,6 +93,11 @@ namespace plat::common {
 using desktop::CWindow;
 using desktop::WindowKind;
 using desktop::Windows;
+
+HWND NewWindowHandle() {
+  static std::uint32_t serial = 0;
+  return reinterpret_cast<HWND>((static_cast<std::uintptr_t>(desktop::ThisProcess()) << 32) | ++serial);
+}
 
 int FrameBorder() { return desktop::kFrameWidth; }
 int CaptionHeight() { return desktop::kCaptionHeight; }
@@ -136,10 +185,10 @@ void PlaceNative(CWindowCore& window) {
 }
 
 void RaiseNative(CWindowCore& window) {
-  QWidget* widget = desktop::Of(window).widget;
-  if (!widget) return;
-  widget->raise();
-  widget->activateWindow();
+  if (QWidget* widget = desktop::Of(window).widget) {
+    widget->raise();
+    widget->activateWindow();
+  }
 }
 
 void EnableNative(CWindowCore& window) {
@@ -153,9 +202,9 @@ void TitleNative(CWindowCore& window) {
 void FocusNative(CWindowCore* window) {
   if (!window) {
     if (QWidget* f = QApplication::focusWidget()) f->clearFocus();
-    return;
+  } else if (QWidget* widget = desktop::Of(*window).widget) {
+    widget->setFocus(Qt::OtherFocusReason);
   }
-  if (QWidget* widget = desktop::Of(*window).widget) widget->setFocus(Qt::OtherFocusReason);
 }
 
 LRESULT ForeignWindowOp(HWND hwnd, ForeignOp op, int argument) {

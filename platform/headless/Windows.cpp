@@ -2,7 +2,6 @@
 // pointer, framebuffers for top-level windows, and the built-in kinds.
 #include "platform/common/ControlClasses.h"
 #include "platform/common/Controls.h"
-#include "platform/common/Cursors.h"
 #include "platform/common/Device.h"
 #include "platform/common/WindowState.h"
 #include "platform/headless/State.h"
