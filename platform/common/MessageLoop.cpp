@@ -3,7 +3,6 @@
 #include <atomic>
 
 #include "platform/common/Device.h"
-#include "platform/common/WindowTable.h"
 #include "platform/include/plat/time.h"
 
 namespace plat::common {

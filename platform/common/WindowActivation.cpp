@@ -3,7 +3,6 @@
 
 #include "platform/common/Device.h"
 #include "platform/common/WindowState.h"
-#include "platform/common/WindowTable.h"
 
 namespace plat {
 namespace common {

@@ -5,7 +5,6 @@
 #include "platform/common/Controls.h"
 #include "platform/common/Device.h"
 #include "platform/common/WindowState.h"
-#include "platform/common/WindowTable.h"
 
 namespace plat {
 namespace common {

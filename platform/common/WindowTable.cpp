@@ -1,6 +1,6 @@
 // The window table, window classes, parent and child, and the calls on
 // them that do not depend on the device.
-#include "platform/common/WindowTable.h"
+#include "platform/common/Window.h"
 
 #include <strings.h>
 

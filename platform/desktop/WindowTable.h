@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/common/WindowTable.h"
+#include "platform/common/Window.h"
 #include "platform/include/plat/window.h"
 
 class QWidget;

@@ -30,15 +30,6 @@ Qt::WindowFlags FlagsOf(DWORD style) {
   return flags;
 }
 
-bool OtherOfClass(const CWindow* w) {
-  for (CWindow* o : Windows().TopLevels()) {
-    if (o != w && o->kind == WindowKind::kTopLevel && common::SameClassName(o->className, w->className.c_str())) {
-      return true;
-    }
-  }
-  return false;
-}
-
 CWindow& Of(common::CWindowCore& window) { return static_cast<CWindow&>(window); }
 
 }  // namespace
@@ -134,7 +125,8 @@ void MakeNative(CWindowCore& window) {
   desktop::ApplyCurrentCursor(widget);
   w.needsPaint = true;
   w.needsErase = true;
-  if (!desktop::OtherOfClass(&w)) desktop::ClaimClassName(w.className);
+  // The first window of its class claims the class's name on the bus.
+  if (FindLocalWindow(w.className.c_str(), nullptr) == w.handle) desktop::ClaimClassName(w.className);
 }
 
 void LimitNative(CWindowCore& window, SIZE minClient, SIZE maxClient) {
@@ -221,7 +213,9 @@ HWND FindForeignWindow(const char* className, const char* title) {
 
 void ForgetWindow(CWindowCore& window) {
   CWindow& w = desktop::Of(window);
-  if (w.kind == WindowKind::kTopLevel && !desktop::OtherOfClass(&w)) desktop::ReleaseClassName(w.className);
+  if (w.kind == WindowKind::kTopLevel && !FindLocalWindow(w.className.c_str(), nullptr)) {
+    desktop::ReleaseClassName(w.className);
+  }
   desktop::RetireWidget(std::exchange(w.widget, nullptr));
 }
 

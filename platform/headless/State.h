@@ -14,7 +14,6 @@
 #include "platform/common/Gdi.h"
 #include "platform/common/MessageLoop.h"
 #include "platform/common/WindowState.h"
-#include "platform/common/WindowTable.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/plat.h"
 

@@ -106,28 +106,15 @@ std::vector<HWND> Children(HWND dialog) {
 }
 
 void Reset() {
-  State& s = S();
   common::WindowTable().Clear();
   common::ForgetClasses();
   common::ResetWindowState();
   common::ThreadQueue().Clear();
-  s.programWatches.clear();
-  s.cursorPos = POINT{0, 0};
   common::ResetCursor(IDC_ARROW);
-  s.screenWidth = 1024;
-  s.screenHeight = 768;
-  s.screenBits = 32;
-  s.presentLog.clear();
-  s.drawnTexts.clear();
   common::ResetGdi();
   ResetClock();
   ResetSound();
-  s.messageBoxHandler = nullptr;
-  s.messageBoxes.clear();
-  s.dialogHandler = nullptr;
-  s.dialogs.clear();
-  s.shellOpens.clear();
-  s.shellResult = 42;
+  S() = State();  // the screen, pointer, clock and logs of a fresh run
 }
 
 }  // namespace headless
