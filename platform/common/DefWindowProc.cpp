@@ -1,5 +1,5 @@
 // The default window procedure, subclassing and the user data of a window.
-#include "platform/common/Window.h"
+#include <utility>
 
 #include "platform/common/Device.h"
 #include "platform/common/Gdi.h"
@@ -39,10 +39,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         SetCursor(w->classCursor);
         return TRUE;
       }
-      if (w->style & WS_CHILD) {
-        if (HWND parent = GetParent(hwnd)) return SendMessage(parent, WM_SETCURSOR, wParam, lParam);
-      }
-      return FALSE;
+      return (w->style & WS_CHILD) ? SendMessage(w->parent, WM_SETCURSOR, wParam, lParam) : FALSE;
     case WM_ACTIVATE:
       // An activated window takes the focus unless it already holds it inside.
       if (LOWORD(wParam) != 0 && !common::IsInside(GetFocus(), hwnd)) SetFocus(hwnd);
@@ -54,10 +51,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 WNDPROC SubclassWindow(HWND hwnd, WNDPROC proc) {
   common::CWindowCore* w = common::FindCore(hwnd);
-  if (!w || !proc) return nullptr;
-  WNDPROC old = w->proc;
-  w->proc = proc;
-  return old;
+  return w && proc ? std::exchange(w->proc, proc) : nullptr;
 }
 
 LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

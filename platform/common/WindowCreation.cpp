@@ -63,8 +63,7 @@ HWND StartWindow(CWindowCore& window, void* createParam, bool sendCreate) {
   if (!w) return nullptr;
   const DWORD style = w->style;
   if (style & WS_MAXIMIZE) Maximise(hwnd);
-  if (!FindCore(hwnd)) return nullptr;
-  if (style & WS_VISIBLE) {
+  if ((style & WS_VISIBLE) && FindCore(hwnd)) {
     FindCore(hwnd)->style &= ~WS_VISIBLE;
     ShowWindow(hwnd, (style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED : SW_SHOW);
   }

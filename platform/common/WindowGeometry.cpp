@@ -15,6 +15,12 @@ RECT FrameAround(const CWindowCore& w, const RECT& view) {
   return RECT{view.left - b, view.top - b - CaptionOf(w), view.right + b, view.bottom + b};
 }
 
+// Where the coordinates of the window's frame start: its parent's client area, or the screen.
+POINT FrameOrigin(const CWindowCore& w) {
+  const CWindowCore* parent = FindCore(w.parent);
+  return parent ? ClientOrigin(*parent) : POINT{0, 0};
+}
+
 }  // namespace
 
 int BorderOf(const CWindowCore& w) {
@@ -28,14 +34,9 @@ int CaptionOf(const CWindowCore& w) {
 }
 
 POINT ClientOrigin(const CWindowCore& w) {
+  const POINT o = FrameOrigin(w);
   const int b = BorderOf(w);
-  POINT p{w.rect.left + b, w.rect.top + b + CaptionOf(w)};
-  if (const CWindowCore* parent = FindCore(w.parent)) {
-    const POINT o = ClientOrigin(*parent);
-    p.x += o.x;
-    p.y += o.y;
-  }
-  return p;
+  return POINT{o.x + w.rect.left + b, o.y + w.rect.top + b + CaptionOf(w)};
 }
 
 RECT ViewOf(const CWindowCore& w) {
@@ -75,8 +76,7 @@ void SetFrame(CWindowCore& w, const RECT& frame, bool programSized) {
   w.rect = frame;
   const SIZE before = w.client;
   if (programSized || !ScalesClientArea()) {
-    const bool hidden = w.minimised && !ScalesClientArea();
-    w.client = hidden ? SIZE{0, 0} : SizeOf(ViewOf(w));
+    w.client = w.minimised && !ScalesClientArea() ? SIZE{0, 0} : SizeOf(ViewOf(w));
   }
   // A scaled picture of the same size needs no painting: the device shows it again.
   if (!ScalesClientArea() || w.client.cx != before.cx || w.client.cy != before.cy) w.needsPaint = true;
@@ -101,12 +101,7 @@ void PlaceClientArea(CWindowCore& w, const RECT& client) {
 
 void FrameFromDevice(HWND hwnd, const RECT& view) {
   CWindowCore* w = FindCore(hwnd);
-  if (!w || w->parent) return;
-  w->rect = FrameAround(*w, view);
-  if (ScalesClientArea()) return;
-  const SIZE before = w->client;
-  w->client = SizeOf(view);
-  if (w->client.cx != before.cx || w->client.cy != before.cy) SendSizeAndMove(hwnd);
+  if (w && !w->parent) w->rect = FrameAround(*w, view);
 }
 
 }  // namespace common
@@ -124,8 +119,7 @@ BOOL GetClientRect(HWND hwnd, RECT* rect) {
 BOOL GetWindowRect(HWND hwnd, RECT* rect) {
   const CWindowCore* w = FindCore(hwnd);
   if (!w || !rect) return FALSE;
-  const CWindowCore* p = FindCore(w->parent);
-  const POINT o = p ? common::ClientOrigin(*p) : POINT{0, 0};
+  const POINT o = common::FrameOrigin(*w);
   *rect = RECT{w->rect.left + o.x, w->rect.top + o.y, w->rect.right + o.x, w->rect.bottom + o.y};
   return TRUE;
 }

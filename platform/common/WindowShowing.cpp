@@ -73,7 +73,6 @@ void StateFromDevice(HWND hwnd, bool minimised, bool maximised) {
   if (!w->minimised && !w->maximised) w->restored = w->rect;
   w->minimised = minimised;
   w->maximised = maximised;
-  if (!ScalesClientArea()) SetFrame(*w, w->rect, false);
   SendSizeAndMove(hwnd);
 }
 

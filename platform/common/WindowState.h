@@ -74,6 +74,8 @@ MINMAXINFO AskLimits(HWND hwnd, const CWindowCore& window);
 void Maximise(HWND hwnd);
 
 // ---- What the device reports of its user ----------------------------------
+// Only a device that scales the picture into its frames reports them: the
+// client area keeps its size.
 
 // The native window's client area now covers view (screen coordinates).
 void FrameFromDevice(HWND hwnd, const RECT& view);

@@ -211,7 +211,7 @@ class CDesktopDevice final : public common::CDrawingDevice {
     p.Touched(r);
   }
   void ShowPointer(int) override {
-    for (CWindow* w : Windows().TopLevels()) {
+    for (CWindow* w : Windows().All()) {
       if (w->kind == WindowKind::kTopLevel && w->widget) ApplyCurrentCursor(w->widget);
     }
   }

@@ -5,13 +5,11 @@
 #include "platform/common/Device.h"
 #include "platform/common/Input.h"
 #include "platform/common/MessageLoop.h"
-#include "platform/desktop/PointerTracker.h"
 
 namespace plat::desktop {
 
 void PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  const QPoint p = PointerPosition();
-  common::PostInputFromDevice(hwnd, msg, wParam, lParam, POINT{p.x(), p.y()});
+  common::PostInputFromDevice(hwnd, msg, wParam, lParam, common::PointerPosition());
 }
 
 }  // namespace plat::desktop

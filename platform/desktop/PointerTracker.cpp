@@ -6,6 +6,8 @@
 
 #include <chrono>
 
+#include "platform/common/Device.h"
+
 namespace plat::desktop {
 namespace {
 
@@ -58,13 +60,18 @@ void InstallPointerTracker() {
   app->installEventFilter(new CPointerFilter(app));
 }
 
-QPoint PointerPosition() {
+}  // namespace plat::desktop
+
+namespace plat::common {
+
+POINT PointerPosition() {
+  using namespace desktop;
   const Clock::time_point now = Clock::now();
   if (!g_inside && now >= g_freshUntil) {
     g_position = QCursor::pos();
     g_freshUntil = now + kOutsideFresh;
   }
-  return g_position;
+  return POINT{g_position.x(), g_position.y()};
 }
 
-}  // namespace plat::desktop
+}  // namespace plat::common

@@ -39,8 +39,7 @@ class CWindowTable {
   void BindWidget(CWindow* window, QWidget* widget) { window->widget = widget; }
   // Frees the record; its widget must already be detached.
   void Remove(CWindow* window) { common::WindowTable().Remove(window->handle); }
-  // Top-level windows of registered classes, dialogs and message boxes, oldest first.
-  std::vector<CWindow*> TopLevels() const;
+  // Oldest first.
   std::vector<CWindow*> All() const;
 };
 

@@ -14,7 +14,6 @@
 #include "platform/desktop/Canvas.h"
 #include "platform/desktop/CanvasWidget.h"
 #include "platform/desktop/DeviceContext.h"
-#include "platform/desktop/PointerTracker.h"
 #include "platform/desktop/Pump.h"
 #include "platform/desktop/WindowTable.h"
 
@@ -43,14 +42,6 @@ CWindow* CWindowTable::Create(WindowKind kind) {
   auto window = std::make_unique<CWindow>();
   window->kind = kind;
   return common::WindowTable().Add(std::move(window));
-}
-
-std::vector<CWindow*> CWindowTable::TopLevels() const {
-  std::vector<CWindow*> out;
-  for (CWindow* w : All()) {
-    if (w->kind != WindowKind::kControl && !w->destroying) out.push_back(w);
-  }
-  return out;
 }
 
 std::vector<CWindow*> CWindowTable::All() const {
@@ -101,11 +92,6 @@ SIZE ScreenSize() {
 RECT WorkArea() {
   const QRect a = desktop::AvailableGeometry();
   return RECT{a.x(), a.y(), a.x() + a.width(), a.y() + a.height()};
-}
-
-POINT PointerPosition() {
-  const QPoint p = desktop::PointerPosition();
-  return POINT{p.x(), p.y()};
 }
 
 bool ScalesClientArea() { return true; }

@@ -69,6 +69,7 @@ HWND CreateWindowInternal(const char* className, const char* title, DWORD style,
   common::SetIdentity(*record, title, style, parent, id);
   Window* w = common::WindowTable().Add(std::move(record));
   common::InitFrame(*w, x, y, width, height);
+  ResizeFramebuffer(*w);
   return common::StartWindow(*w, createParam, builtin != Builtin::Dialog);
 }
 
