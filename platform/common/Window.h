@@ -74,10 +74,8 @@ class CWindowTable {
     Insert(std::move(window));
     return raw;
   }
-  // The live window with that handle: null for other processes' handles
-  // and for windows whose records are going.
-  CWindowCore* Find(HWND handle) const;
-  // Like Find, but also answers a window whose record is going.
+  // The record with that handle, also of a window that is going (FindCore
+  // answers only live ones); null for other processes' handles.
   CWindowCore* FindAny(HWND handle) const;
   // From any thread: whether the handle names a window of this process.
   bool Exists(HWND handle) const;
@@ -95,7 +93,8 @@ class CWindowTable {
 
 CWindowTable& WindowTable();
 
-// The live window of this process with that handle, or null.
+// The live window of this process with that handle: null for other
+// processes' handles and for windows whose records are going.
 CWindowCore* FindCore(HWND hwnd);
 // True for root and every window that sits in it, any depth.
 bool IsInside(HWND hwnd, HWND root);

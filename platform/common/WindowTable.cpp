@@ -30,10 +30,9 @@ std::uintptr_t Key(HWND h) { return reinterpret_cast<std::uintptr_t>(h); }
 bool SameClassName(const std::string& a, const char* b) { return b && strcasecmp(a.c_str(), b) == 0; }
 
 const CWindowClass* FindWindowClass(const char* name) {
-  for (const CWindowClass& c : Classes()) {
-    if (SameClassName(c.className, name)) return &c;
-  }
-  return nullptr;
+  const std::vector<CWindowClass>& classes = Classes();
+  const auto it = std::ranges::find_if(classes, [&](const auto& k) { return SameClassName(k.className, name); });
+  return it == classes.end() ? nullptr : &*it;
 }
 
 void ForgetClasses() { Classes().clear(); }
@@ -48,11 +47,6 @@ void CWindowTable::Insert(std::unique_ptr<CWindowCore> window) {
 CWindowCore* CWindowTable::FindAny(HWND handle) const {
   auto it = m_windows.find(Key(handle));
   return it == m_windows.end() ? nullptr : it->second.get();
-}
-
-CWindowCore* CWindowTable::Find(HWND handle) const {
-  CWindowCore* w = FindAny(handle);
-  return w && !w->destroying ? w : nullptr;
 }
 
 bool CWindowTable::Exists(HWND handle) const {
@@ -86,7 +80,10 @@ CWindowTable& WindowTable() {
   return *table;
 }
 
-CWindowCore* FindCore(HWND hwnd) { return WindowTable().Find(hwnd); }
+CWindowCore* FindCore(HWND hwnd) {
+  CWindowCore* w = WindowTable().FindAny(hwnd);
+  return w && !w->destroying ? w : nullptr;
+}
 
 bool IsInside(HWND hwnd, HWND root) {
   for (const CWindowCore* w = FindCore(hwnd); w; w = FindCore(w->parent)) {
@@ -122,10 +119,8 @@ ATOM RegisterClass(const WNDCLASS* wc) {
 }
 
 BOOL UnregisterClass(const char* className, HINSTANCE) {
-  if (!common::FindWindowClass(className)) return FALSE;
-  for (const CWindowCore* w : WindowTable().All()) {
-    if (!w->destroying && common::SameClassName(w->className, className)) return FALSE;  // still in use
-  }
+  const auto inUse = [&](const auto* w) { return !w->destroying && common::SameClassName(w->className, className); };
+  if (!common::FindWindowClass(className) || std::ranges::any_of(WindowTable().All(), inUse)) return FALSE;
   std::erase_if(common::Classes(),
                 [&](const common::CWindowClass& c) { return common::SameClassName(c.className, className); });
   return TRUE;

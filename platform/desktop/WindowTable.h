@@ -33,7 +33,7 @@ class CWindowTable {
   CWindow* Create(WindowKind kind);
   // The live window of this process with that handle, or null (also for
   // handles of other processes and windows being destroyed).
-  CWindow* Find(HWND handle) const { return static_cast<CWindow*>(common::WindowTable().Find(handle)); }
+  CWindow* Find(HWND handle) const { return static_cast<CWindow*>(common::FindCore(handle)); }
   // Like Find but also answers a window in the middle of DestroyWindow.
   CWindow* FindAny(HWND handle) const { return static_cast<CWindow*>(common::WindowTable().FindAny(handle)); }
   void BindWidget(CWindow* window, QWidget* widget) { window->widget = widget; }
