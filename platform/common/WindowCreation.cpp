@@ -32,44 +32,6 @@ void InitFrame(CWindowCore& window, int x, int y, int width, int height) {
   window.client = SizeOf(ViewOf(window));
 }
 
-HWND StartWindow(CWindowCore& window, void* createParam, bool sendCreate) {
-  const bool child = (window.style & WS_CHILD) != 0;
-  const HWND hwnd = window.handle;
-  if (child) FindCore(window.parent)->children.push_back(hwnd);
-  PlaceNative(window);
-  ShowNative(window);  // hidden until shown, whatever the device made
-  if (!window.enabled) EnableNative(window);
-
-  if (!child) {
-    const MINMAXINFO mmi = AskLimits(hwnd, window);
-    CWindowCore* w = FindCore(hwnd);
-    if (!w) return nullptr;
-    w->minTrack = mmi.ptMinTrackSize;
-    const int b = 2 * BorderOf(*w);
-    const int c = CaptionOf(*w);
-    LimitNative(*w, SIZE{mmi.ptMinTrackSize.x - b, mmi.ptMinTrackSize.y - b - c},
-                SIZE{mmi.ptMaxSize.x - b, mmi.ptMaxSize.y - b - c});
-  }
-  if (sendCreate) {
-    const LRESULT r = SendMessage(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(createParam));
-    if (!FindCore(hwnd)) return nullptr;
-    if (r == -1) {
-      DestroyWindow(hwnd);
-      return nullptr;
-    }
-  }
-  SendSizeAndMove(hwnd);
-  CWindowCore* w = FindCore(hwnd);
-  if (!w) return nullptr;
-  const DWORD style = w->style;
-  if (style & WS_MAXIMIZE) Maximise(hwnd);
-  if ((style & WS_VISIBLE) && FindCore(hwnd)) {
-    FindCore(hwnd)->style &= ~WS_VISIBLE;
-    ShowWindow(hwnd, (style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED : SW_SHOW);
-  }
-  return FindCore(hwnd) ? hwnd : nullptr;
-}
-
 HWND FindLocalWindow(const char* className, const char* title) {
   if (!className) return nullptr;
   for (const CWindowCore* w : WindowTable().All()) {

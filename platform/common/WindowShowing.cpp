@@ -1,4 +1,5 @@
-// Showing and hiding, minimising, maximising and restoring, and enabling.
+// Starting a window, showing and hiding, minimising, maximising and
+// restoring, and enabling.
 #include <algorithm>
 
 #include "platform/common/Device.h"
@@ -15,6 +16,32 @@ void ChangeState(CWindowCore& w, bool minimised, bool maximised, const RECT& fra
   ShowNative(w);
   SetFrame(w, frame, false);
   SendSizeAndMove(w.handle);
+}
+
+// WM_GETMINMAXINFO, offering the work area as the maximised frame; ptMaxSize comes back within ptMaxTrackSize.
+MINMAXINFO AskLimits(HWND hwnd, const CWindowCore& w) {
+  const int b = BorderOf(w);
+  const RECT work = WorkArea();
+  MINMAXINFO mmi{};
+  mmi.ptMaxSize = POINT{work.right - work.left + 2 * b, work.bottom - work.top + 2 * b};
+  mmi.ptMaxPosition = POINT{work.left - b, work.top - b};
+  mmi.ptMaxTrackSize = mmi.ptMaxSize;
+  SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+  mmi.ptMaxSize.x = std::min(mmi.ptMaxSize.x, mmi.ptMaxTrackSize.x);
+  mmi.ptMaxSize.y = std::min(mmi.ptMaxSize.y, mmi.ptMaxTrackSize.y);
+  return mmi;
+}
+
+// Maximises without showing.
+void Maximise(HWND hwnd) {
+  CWindowCore* w = FindCore(hwnd);
+  if (!w || w->parent || w->maximised) return;
+  if (!w->minimised) w->restored = w->rect;
+  const MINMAXINFO mmi = AskLimits(hwnd, *w);
+  w = FindCore(hwnd);
+  if (!w) return;
+  const POINT at = mmi.ptMaxPosition;
+  ChangeState(*w, false, true, RECT{at.x, at.y, at.x + mmi.ptMaxSize.x, at.y + mmi.ptMaxSize.y});
 }
 
 void Restore(HWND hwnd) {
@@ -43,28 +70,42 @@ bool Reveal(HWND hwnd) {
 
 }  // namespace
 
-MINMAXINFO AskLimits(HWND hwnd, const CWindowCore& w) {
-  const int b = BorderOf(w);
-  const RECT work = WorkArea();
-  MINMAXINFO mmi{};
-  mmi.ptMaxSize = POINT{work.right - work.left + 2 * b, work.bottom - work.top + 2 * b};
-  mmi.ptMaxPosition = POINT{work.left - b, work.top - b};
-  mmi.ptMaxTrackSize = mmi.ptMaxSize;
-  SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
-  mmi.ptMaxSize.x = std::min(mmi.ptMaxSize.x, mmi.ptMaxTrackSize.x);
-  mmi.ptMaxSize.y = std::min(mmi.ptMaxSize.y, mmi.ptMaxTrackSize.y);
-  return mmi;
-}
+HWND StartWindow(CWindowCore& window, void* createParam, bool sendCreate) {
+  const bool child = (window.style & WS_CHILD) != 0;
+  const HWND hwnd = window.handle;
+  if (child) FindCore(window.parent)->children.push_back(hwnd);
+  PlaceNative(window);
+  ShowNative(window);  // hidden until shown, whatever the device made
+  if (!window.enabled) EnableNative(window);
 
-void Maximise(HWND hwnd) {
+  if (!child) {
+    const MINMAXINFO mmi = AskLimits(hwnd, window);
+    CWindowCore* w = FindCore(hwnd);
+    if (!w) return nullptr;
+    w->minTrack = mmi.ptMinTrackSize;
+    const int b = 2 * BorderOf(*w);
+    const int c = CaptionOf(*w);
+    LimitNative(*w, SIZE{mmi.ptMinTrackSize.x - b, mmi.ptMinTrackSize.y - b - c},
+                SIZE{mmi.ptMaxSize.x - b, mmi.ptMaxSize.y - b - c});
+  }
+  if (sendCreate) {
+    const LRESULT r = SendMessage(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(createParam));
+    if (!FindCore(hwnd)) return nullptr;
+    if (r == -1) {
+      DestroyWindow(hwnd);
+      return nullptr;
+    }
+  }
+  SendSizeAndMove(hwnd);
   CWindowCore* w = FindCore(hwnd);
-  if (!w || w->parent || w->maximised) return;
-  if (!w->minimised) w->restored = w->rect;
-  const MINMAXINFO mmi = AskLimits(hwnd, *w);
-  w = FindCore(hwnd);
-  if (!w) return;
-  const POINT at = mmi.ptMaxPosition;
-  ChangeState(*w, false, true, RECT{at.x, at.y, at.x + mmi.ptMaxSize.x, at.y + mmi.ptMaxSize.y});
+  if (!w) return nullptr;
+  const DWORD style = w->style;
+  if (style & WS_MAXIMIZE) Maximise(hwnd);
+  if ((style & WS_VISIBLE) && FindCore(hwnd)) {
+    FindCore(hwnd)->style &= ~WS_VISIBLE;
+    ShowWindow(hwnd, (style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED : SW_SHOW);
+  }
+  return FindCore(hwnd) ? hwnd : nullptr;
 }
 
 void StateFromDevice(HWND hwnd, bool minimised, bool maximised) {

@@ -67,11 +67,6 @@ void ResetCursor(int standardCursor);
 void SetFrame(CWindowCore& window, const RECT& frame, bool programSized);
 // WM_SIZE with the client size and state, then WM_MOVE with its origin.
 void SendSizeAndMove(HWND hwnd);
-// WM_GETMINMAXINFO, offering the work area as the maximised frame; the
-// answer's ptMaxSize is already kept within its ptMaxTrackSize.
-MINMAXINFO AskLimits(HWND hwnd, const CWindowCore& window);
-// Maximises without showing (nothing when it is maximised).
-void Maximise(HWND hwnd);
 
 // ---- What the device reports of its user ----------------------------------
 // Only a device that scales the picture into its frames reports them: the

@@ -21,7 +21,6 @@
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"
 #include "platform/desktop/MultimediaTimer.h"
-#include "platform/desktop/PointerTracker.h"
 #include "platform/desktop/Pump.h"
 #include "platform/desktop/StartupTrace.h"
 #include "platform/desktop/WindowTable.h"

@@ -59,6 +59,13 @@ inline CWindow* RootOf(const CWindow* window) {
 // The cursor last set, on a top-level window's widget.
 void ApplyCurrentCursor(QWidget* widget);
 
+// Starts learning where the pointer is (the device's PointerPosition) from
+// the pointer events of the program's own windows, so that asking (every
+// frame, for the button under the pointer) costs no round trip to the
+// display server; only a pointer outside all of them is asked for, at most a
+// few times a second. After the QApplication exists; removed with it.
+void InstallPointerTracker();
+
 // A window handle holds its process id in the high 32 bits and a serial
 // number unique within that process in the low 32 bits, so a handle that
 // travels to another program still names the window and its owner.

@@ -1,10 +1,14 @@
 // The Qt device under the window model: the records and their handles,
-// native widgets shown, placed, raised and focused as the model says.
+// where the pointer is, native widgets shown, placed, raised and focused as
+// the model says.
 #include <QApplication>
+#include <QCursor>
+#include <QSinglePointEvent>
 #include <QWidget>
 
 #include <unistd.h>
 
+#include <chrono>
 #include <utility>
 
 #include "platform/common/Device.h"
@@ -30,6 +34,46 @@ Qt::WindowFlags FlagsOf(DWORD style) {
 }
 
 CWindow& Of(common::CWindowCore& window) { return static_cast<CWindow&>(window); }
+
+using Clock = std::chrono::steady_clock;
+
+// How long a position asked of the server stands while the pointer is away
+// from our windows (and so sends us no events).
+constexpr auto kOutsideFresh = std::chrono::milliseconds(250);
+
+QPoint g_position;
+bool g_inside = false;            // g_position came from an event of our windows
+Clock::time_point g_freshUntil;   // else it was asked of the server and stands until then
+
+class CPointerFilter : public QObject {
+ public:
+  explicit CPointerFilter(QObject* parent) : QObject(parent) {}
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (!object->isWindowType()) return false;
+    switch (event->type()) {
+      case QEvent::MouseMove:
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::Enter:
+        g_position = static_cast<QSinglePointEvent*>(event)->globalPosition().toPoint();
+        g_inside = true;
+        break;
+      // The pointer left, or a window moved under it: ask again.
+      case QEvent::Leave:
+      case QEvent::Move:
+      case QEvent::Resize:
+      case QEvent::Show:
+      case QEvent::Hide:
+        g_inside = false;
+        g_freshUntil = {};
+        break;
+      default:
+        break;
+    }
+    return false;
+  }
+};
 
 }  // namespace
 
@@ -57,6 +101,13 @@ HWND WindowOfWidget(const QWidget* widget) {
     }
   }
   return nullptr;
+}
+
+void InstallPointerTracker() {
+  g_inside = false;
+  g_freshUntil = {};
+  QCoreApplication* app = QCoreApplication::instance();
+  app->installEventFilter(new CPointerFilter(app));
 }
 
 void ApplyCurrentCursor(QWidget* widget) {
@@ -92,6 +143,16 @@ SIZE ScreenSize() {
 RECT WorkArea() {
   const QRect a = desktop::AvailableGeometry();
   return RECT{a.x(), a.y(), a.x() + a.width(), a.y() + a.height()};
+}
+
+POINT PointerPosition() {
+  using namespace desktop;
+  const Clock::time_point now = Clock::now();
+  if (!g_inside && now >= g_freshUntil) {
+    g_position = QCursor::pos();
+    g_freshUntil = now + kOutsideFresh;
+  }
+  return POINT{g_position.x(), g_position.y()};
 }
 
 bool ScalesClientArea() { return true; }
