@@ -88,23 +88,13 @@ HWND StartWindow(CWindowCore& window, void* createParam, bool sendCreate) {
     LimitNative(*w, SIZE{mmi.ptMinTrackSize.x - b, mmi.ptMinTrackSize.y - b - c},
                 SIZE{mmi.ptMaxSize.x - b, mmi.ptMaxSize.y - b - c});
   }
-  if (sendCreate) {
-    const LRESULT r = SendMessage(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(createParam));
-    if (!FindCore(hwnd)) return nullptr;
-    if (r == -1) {
-      DestroyWindow(hwnd);
-      return nullptr;
-    }
-  }
+  if (sendCreate && SendMessage(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(createParam)) == -1) DestroyWindow(hwnd);
   SendSizeAndMove(hwnd);
-  CWindowCore* w = FindCore(hwnd);
+  const CWindowCore* w = FindCore(hwnd);
   if (!w) return nullptr;
   const DWORD style = w->style;
   if (style & WS_MAXIMIZE) Maximise(hwnd);
-  if ((style & WS_VISIBLE) && FindCore(hwnd)) {
-    FindCore(hwnd)->style &= ~WS_VISIBLE;
-    ShowWindow(hwnd, (style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED : SW_SHOW);
-  }
+  if (style & WS_VISIBLE) ShowWindow(hwnd, (style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED : SW_SHOW);
   return FindCore(hwnd) ? hwnd : nullptr;
 }
 
