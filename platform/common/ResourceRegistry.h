@@ -1,5 +1,5 @@
-// Lookups of the resources a program registered with plat/resource.h; used
-// by both backends. Thread-safe; answers refer to the caller's static data.
+// Lookups of the resources a program registered with plat/resource.h.
+// Thread-safe; answers refer to the caller's static data.
 #pragma once
 
 #include <span>

@@ -53,7 +53,6 @@ using common::FindCore;
 
 HWND CreateWindow(const char* className, const char* title, DWORD style, int x, int y, int width,
                   int height, HWND parent, int controlId, HINSTANCE, void* createParam) {
-  if (!className) return nullptr;
   ControlKind kind;
   if (common::ControlKindOfClass(className, style & 0xFFFF, &kind)) {
     if (!(style & WS_CHILD) || !FindCore(parent)) return nullptr;

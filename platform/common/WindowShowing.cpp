@@ -57,6 +57,13 @@ void Minimise(HWND hwnd) {
   Deactivate(hwnd);
 }
 
+// The window's flag, or the answer of its own process.
+BOOL FlagOf(HWND hwnd, bool CWindowCore::*flag, ForeignOp op) {
+  const CWindowCore* w = FindCore(hwnd);
+  if (!w) return ForeignWindowOp(hwnd, op, 0) ? TRUE : FALSE;
+  return w->*flag ? TRUE : FALSE;
+}
+
 // Answers false when the window went meanwhile.
 bool Reveal(HWND hwnd) {
   CWindowCore* w = FindCore(hwnd);
@@ -160,20 +167,9 @@ BOOL IsWindowVisible(HWND hwnd) {
   return FALSE;
 }
 
-namespace {
+BOOL IsIconic(HWND hwnd) { return common::FlagOf(hwnd, &CWindowCore::minimised, common::ForeignOp::kIsIconic); }
 
-// The window's flag, or the answer of its own process.
-BOOL FlagOf(HWND hwnd, bool CWindowCore::*flag, common::ForeignOp op) {
-  const CWindowCore* w = FindCore(hwnd);
-  if (!w) return common::ForeignWindowOp(hwnd, op, 0) ? TRUE : FALSE;
-  return w->*flag ? TRUE : FALSE;
-}
-
-}  // namespace
-
-BOOL IsIconic(HWND hwnd) { return FlagOf(hwnd, &CWindowCore::minimised, common::ForeignOp::kIsIconic); }
-
-BOOL IsZoomed(HWND hwnd) { return FlagOf(hwnd, &CWindowCore::maximised, common::ForeignOp::kIsZoomed); }
+BOOL IsZoomed(HWND hwnd) { return common::FlagOf(hwnd, &CWindowCore::maximised, common::ForeignOp::kIsZoomed); }
 
 BOOL EnableWindow(HWND hwnd, BOOL enable) {
   CWindowCore* w = FindCore(hwnd);
