@@ -18,7 +18,8 @@ namespace plat::desktop {
 enum class WindowKind { kTopLevel, kDialog, kControl, kMessageBox };
 
 struct CWindow : common::CWindowCore {
-  WindowKind kind = WindowKind::kTopLevel;
+  explicit CWindow(WindowKind k) : kind(k) {}
+  WindowKind kind;
   QWidget* widget = nullptr;
   QImage canvas;                    // top-level windows and dialogs: what the DC draws on
   bool nativeEvent = false;         // a Qt input event is going through a subclass procedure
@@ -30,7 +31,7 @@ struct CWindow : common::CWindowCore {
 class CWindowTable {
  public:
   // A new record with a fresh handle; the caller fills it in.
-  CWindow* Create(WindowKind kind);
+  CWindow* Create(WindowKind kind) { return common::WindowTable().Add(std::make_unique<CWindow>(kind)); }
   // The live window of this process with that handle, or null (also for
   // handles of other processes and windows being destroyed).
   CWindow* Find(HWND handle) const { return static_cast<CWindow*>(common::FindCore(handle)); }

@@ -82,12 +82,6 @@ std::uint32_t ThisProcess() {
   return pid;
 }
 
-CWindow* CWindowTable::Create(WindowKind kind) {
-  auto window = std::make_unique<CWindow>();
-  window->kind = kind;
-  return common::WindowTable().Add(std::move(window));
-}
-
 std::vector<CWindow*> CWindowTable::All() const {
   std::vector<CWindow*> out;
   for (common::CWindowCore* core : common::WindowTable().All()) out.push_back(static_cast<CWindow*>(core));
