@@ -1,6 +1,5 @@
 // The texts of the MCI error codes, the same whichever device plays.
-#include <algorithm>
-#include <cstring>
+#include <cstdio>
 
 #include "platform/include/plat/sound.h"
 
@@ -24,9 +23,7 @@ BOOL mciGetErrorString(MCIERROR error, char* buffer, UINT bufferSize) {
   if (!buffer || bufferSize == 0) return FALSE;
   for (const Text& t : kTexts) {
     if (t.code != error) continue;
-    const std::size_t n = std::min<std::size_t>(std::strlen(t.text), bufferSize - 1);
-    std::memcpy(buffer, t.text, n);
-    buffer[n] = '\0';
+    std::snprintf(buffer, bufferSize, "%s", t.text);
     return TRUE;
   }
   buffer[0] = '\0';

@@ -1,5 +1,6 @@
 #include "platform/common/Timers.h"
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <map>
@@ -36,23 +37,22 @@ std::atomic<bool> g_capsFail{false};
 std::atomic<UINT> g_nextId{1};
 std::atomic<DWORD> g_shown{0};  // what timeGetTime adds to the device clock
 
+// The first of equal due times has the lowest id.
 std::map<UINT, CTimer>::iterator Earliest() {
-  auto best = g_timers.end();
-  for (auto it = g_timers.begin(); it != g_timers.end(); ++it) {
-    if (best == g_timers.end() || it->second.due < best->second.due) best = it;  // ids ascend
-  }
-  return best;
+  return std::min_element(g_timers.begin(), g_timers.end(),
+                          [](const auto& a, const auto& b) { return a.second.due < b.second.due; });
 }
 
 bool ValidPeriod(UINT period) { return period >= kPeriodMin && period <= kPeriodMax; }
 
-}  // namespace
-
+// One period on, or one period from now when it has fallen more than four
+// periods behind (no burst).
 std::uint64_t NextTimerDue(std::uint64_t due, UINT delay, std::uint64_t now) {
-  const std::uint64_t period = delay ? delay : 1;
-  const std::uint64_t next = due + period;
-  return next + 4 * period < now ? now + period : next;
+  const std::uint64_t next = due + delay;
+  return next + 4 * delay < now ? now + delay : next;
 }
+
+}  // namespace
 
 bool EarliestTimerDue(std::uint64_t* when) {
   std::lock_guard<std::mutex> g(g_lock);

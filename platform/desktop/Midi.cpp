@@ -17,8 +17,7 @@
 #include "platform/common/Device.h"
 #include "platform/common/Sequencer.h"
 #include "platform/desktop/Audio.h"
-#include "platform/desktop/MidiLength.h"
-#include "platform/desktop/MidiRender.h"
+#include "platform/desktop/MidiFile.h"
 #include "platform/desktop/Pump.h"
 
 namespace plat::desktop {

@@ -1,4 +1,4 @@
-#include "platform/desktop/MidiLength.h"
+#include "platform/desktop/MidiFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,76 +8,51 @@
 namespace plat::desktop {
 namespace {
 
-class CReader {
- public:
-  CReader(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
-  bool AtEnd() const { return m_pos >= m_size; }
-  std::size_t Left() const { return m_size - m_pos; }
-  bool Byte(std::uint8_t* out) {
-    if (m_pos >= m_size) return false;
-    *out = m_data[m_pos++];
+// A cursor that never reads past the end of its bytes.
+struct CReader {
+  const std::uint8_t* at;
+  const std::uint8_t* end;
+
+  std::size_t Left() const { return static_cast<std::size_t>(end - at); }
+  bool Skip(std::size_t n) {
+    if (n > Left()) return false;
+    at += n;
     return true;
   }
-  bool Peek(std::uint8_t* out) const {
-    if (m_pos >= m_size) return false;
-    *out = m_data[m_pos];
-    return true;
-  }
-  bool BigEndian(int bytes, std::uint32_t* out) {
-    std::uint32_t v = 0;
-    for (int i = 0; i < bytes; ++i) {
-      std::uint8_t b;
-      if (!Byte(&b)) return false;
-      v = (v << 8) | b;
-    }
-    *out = v;
+  bool BigEndian(std::size_t bytes, std::uint32_t* out) {
+    if (bytes > Left()) return false;
+    *out = 0;
+    for (std::size_t i = 0; i < bytes; ++i) *out = (*out << 8) | *at++;
     return true;
   }
   // A variable-length quantity: at most four bytes of seven bits.
   bool Quantity(std::uint32_t* out) {
-    std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) {
-      std::uint8_t b;
-      if (!Byte(&b)) return false;
-      v = (v << 7) | (b & 0x7F);
-      if (!(b & 0x80)) {
-        *out = v;
-        return true;
-      }
+    *out = 0;
+    for (int i = 0; i < 4 && at < end; ++i) {
+      const std::uint8_t b = *at++;
+      *out = (*out << 7) | (b & 0x7F);
+      if (!(b & 0x80)) return true;
     }
     return false;
   }
-  bool Skip(std::size_t n) {
-    if (n > Left()) return false;
-    m_pos += n;
-    return true;
-  }
   bool Tag(const char* four) {
-    if (Left() < 4 || std::memcmp(m_data + m_pos, four, 4) != 0) return false;
-    m_pos += 4;
+    if (Left() < 4 || std::memcmp(at, four, 4) != 0) return false;
+    at += 4;
     return true;
   }
-  const std::uint8_t* Here() const { return m_data + m_pos; }
-
- private:
-  const std::uint8_t* m_data;
-  std::size_t m_size;
-  std::size_t m_pos = 0;
 };
 
 // tempos: tick -> microseconds per quarter note (the last change at a tick wins).
-bool ReadTrack(CReader& track, std::map<std::uint64_t, std::uint32_t>* tempos,
-               std::uint64_t* endTick) {
+bool ReadTrack(CReader track, std::map<std::uint64_t, std::uint32_t>* tempos, std::uint64_t* endTick) {
   std::uint64_t tick = 0;
   std::uint8_t running = 0;
-  while (!track.AtEnd()) {
+  while (track.Left() > 0) {
     std::uint32_t delta;
-    if (!track.Quantity(&delta)) return false;
+    if (!track.Quantity(&delta) || track.Left() == 0) return false;
     tick += delta;
-    std::uint8_t status;
-    if (!track.Peek(&status)) return false;
+    std::uint8_t status = *track.at;
     if (status & 0x80) {
-      track.Byte(&status);
+      ++track.at;
     } else if (running) {
       status = running;
     } else {
@@ -86,26 +61,19 @@ bool ReadTrack(CReader& track, std::map<std::uint64_t, std::uint32_t>* tempos,
     if (status < 0xF0) {
       running = status;
       const int kind = status >> 4;
-      const std::size_t bytes = (kind == 0xC || kind == 0xD) ? 1 : 2;
-      if (!track.Skip(bytes)) return false;
+      if (!track.Skip(kind == 0xC || kind == 0xD ? 1 : 2)) return false;
       continue;
     }
     running = 0;
-    if (status == 0xF0 || status == 0xF7) {
-      std::uint32_t length;
-      if (!track.Quantity(&length) || !track.Skip(length)) return false;
-      continue;
+    // System exclusive (type 0) or a meta event: a length and a body.
+    std::uint32_t type = 0, length;
+    if ((status != 0xF0 && status != 0xF7 && status != 0xFF) || (status == 0xFF && !track.BigEndian(1, &type)) ||
+        !track.Quantity(&length) || length > track.Left()) {
+      return false;
     }
-    if (status != 0xFF) return false;
-    std::uint8_t type;
-    std::uint32_t length;
-    if (!track.Byte(&type) || !track.Quantity(&length) || length > track.Left()) return false;
-    const std::uint8_t* body = track.Here();
-    track.Skip(length);
-    if (type == 0x51 && length == 3) {
-      (*tempos)[tick] = (static_cast<std::uint32_t>(body[0]) << 16) |
-                        (static_cast<std::uint32_t>(body[1]) << 8) | body[2];
-    }
+    const std::uint8_t* body = track.at;
+    track.at += length;
+    if (type == 0x51 && length == 3) (*tempos)[tick] = (std::uint32_t{body[0]} << 16) | (body[1] << 8) | body[2];
     if (type == 0x2F) break;
   }
   *endTick = tick;
@@ -116,30 +84,28 @@ bool ReadTrack(CReader& track, std::map<std::uint64_t, std::uint32_t>* tempos,
 
 bool MidiLengthMs(const std::uint8_t* data, std::size_t size, std::uint32_t* lengthMs) {
   if (!data || !lengthMs) return false;
-  CReader file(data, size);
+  CReader file{data, data + size};
   std::uint32_t headerLength, format, tracks, division;
-  if (!file.Tag("MThd") || !file.BigEndian(4, &headerLength) || headerLength < 6 ||
-      !file.BigEndian(2, &format) || !file.BigEndian(2, &tracks) ||
-      !file.BigEndian(2, &division) || !file.Skip(headerLength - 6)) {
+  if (!file.Tag("MThd") || !file.BigEndian(4, &headerLength) || headerLength < 6 || !file.BigEndian(2, &format) ||
+      !file.BigEndian(2, &tracks) || !file.BigEndian(2, &division) || !file.Skip(headerLength - 6) ||
+      format > 2 || tracks == 0 || division == 0) {
     return false;
   }
-  if (format > 2 || tracks == 0 || division == 0) return false;
   std::map<std::uint64_t, std::uint32_t> tempos;
   std::uint64_t lastTick = 0;
   std::uint32_t found = 0;
-  while (found < tracks && !file.AtEnd()) {
+  while (found < tracks && file.Left() > 0) {
     const bool isTrack = file.Tag("MTrk");
-    if (!isTrack && !file.Skip(4)) return false;  // an unknown chunk is skipped
     std::uint32_t length;
-    if (!file.BigEndian(4, &length) || length > file.Left()) return false;
+    // An unknown chunk is skipped.
+    if ((!isTrack && !file.Skip(4)) || !file.BigEndian(4, &length) || length > file.Left()) return false;
     if (isTrack) {
-      CReader track(file.Here(), length);
       std::uint64_t end = 0;
-      if (!ReadTrack(track, &tempos, &end)) return false;
+      if (!ReadTrack(CReader{file.at, file.at + length}, &tempos, &end)) return false;
       lastTick = std::max(lastTick, end);
       ++found;
     }
-    file.Skip(length);
+    file.at += length;
   }
   if (found == 0) return false;
 

@@ -1,22 +1,21 @@
-#include "platform/desktop/MidiRender.h"
+#include "platform/desktop/MidiFile.h"
 
 #include <fluidsynth.h>
 
 #include <bit>
 #include <cstring>
 #include <memory>
-
-#include "platform/desktop/MidiLength.h"
+#include <sstream>
 
 namespace plat::desktop {
 namespace {
 
-// The synthesiser writes native samples; a WAV file holds little-endian ones.
+// The synthesiser writes native samples and the header is copied as it lies
+// in memory; a WAV file holds little-endian ones.
 static_assert(std::endian::native == std::endian::little);
 
 constexpr int kChannels = 2;
 constexpr int kBlockFrames = 1024;
-constexpr std::size_t kWavHeaderSize = 44;
 // SDL_mixer's streaming decoder sets this gain at full music volume.
 constexpr float kGain = 1.2f;
 
@@ -26,30 +25,21 @@ struct FluidDeleter {
   void operator()(fluid_player_t* p) const { delete_fluid_player(p); }
 };
 
-void Put32(std::uint8_t* at, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) at[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-void Put16(std::uint8_t* at, std::uint16_t v) {
-  at[0] = static_cast<std::uint8_t>(v);
-  at[1] = static_cast<std::uint8_t>(v >> 8);
-}
-
-void WriteWavHeader(std::vector<std::uint8_t>* wav, int rate) {
-  std::uint8_t* h = wav->data();
-  const auto dataBytes = static_cast<std::uint32_t>(wav->size() - kWavHeaderSize);
-  std::memcpy(h, "RIFF", 4);
-  Put32(h + 4, dataBytes + 36);
-  std::memcpy(h + 8, "WAVEfmt ", 8);
-  Put32(h + 16, 16);
-  Put16(h + 20, 1);  // PCM
-  Put16(h + 22, kChannels);
-  Put32(h + 24, static_cast<std::uint32_t>(rate));
-  Put32(h + 28, static_cast<std::uint32_t>(rate * kChannels * 2));
-  Put16(h + 32, kChannels * 2);
-  Put16(h + 34, 16);
-  std::memcpy(h + 36, "data", 4);
-  Put32(h + 40, dataBytes);
-}
+struct WavHeader {
+  char riff[4] = {'R', 'I', 'F', 'F'};
+  std::uint32_t riffBytes;
+  char waveFmt[8] = {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
+  std::uint32_t fmtBytes = 16;
+  std::uint16_t format = 1;  // PCM
+  std::uint16_t channels = kChannels;
+  std::uint32_t rate;
+  std::uint32_t byteRate;
+  std::uint16_t frameBytes = kChannels * 2;
+  std::uint16_t bits = 16;
+  char data[4] = {'d', 'a', 't', 'a'};
+  std::uint32_t dataBytes;
+};
+static_assert(sizeof(WavHeader) == 44);
 
 }  // namespace
 
@@ -66,12 +56,9 @@ bool RenderMidiToWav(const std::vector<std::uint8_t>& midi, const std::string& s
   std::unique_ptr<fluid_synth_t, FluidDeleter> synth(new_fluid_synth(settings.get()));
   if (!synth) return false;
   bool loaded = false;
-  for (std::size_t from = 0; from <= soundFonts.size();) {
-    std::size_t end = soundFonts.find(';', from);
-    if (end == std::string::npos) end = soundFonts.size();
-    const std::string font = soundFonts.substr(from, end - from);
+  std::istringstream fonts(soundFonts);
+  for (std::string font; std::getline(fonts, font, ';');) {
     if (!font.empty() && fluid_synth_sfload(synth.get(), font.c_str(), 1) != FLUID_FAILED) loaded = true;
-    from = end + 1;
   }
   if (!loaded) return false;
   fluid_synth_set_gain(synth.get(), kGain);
@@ -80,7 +67,7 @@ bool RenderMidiToWav(const std::vector<std::uint8_t>& midi, const std::string& s
       fluid_player_play(player.get()) != FLUID_OK) {
     return false;
   }
-  wav->assign(kWavHeaderSize, 0);
+  wav->assign(sizeof(WavHeader), 0);
   std::int16_t block[kBlockFrames * kChannels];
   for (long long done = 0; done < frames && fluid_player_get_status(player.get()) == FLUID_PLAYER_PLAYING;
        done += kBlockFrames) {
@@ -89,7 +76,11 @@ bool RenderMidiToWav(const std::vector<std::uint8_t>& midi, const std::string& s
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(block);
     wav->insert(wav->end(), bytes, bytes + sizeof block);
   }
-  WriteWavHeader(wav, rate);
+  const auto dataBytes = static_cast<std::uint32_t>(wav->size() - sizeof(WavHeader));
+  const auto bytesPerSecond = static_cast<std::uint32_t>(rate * kChannels * 2);
+  const WavHeader header{.riffBytes = dataBytes + 36, .rate = static_cast<std::uint32_t>(rate),
+                         .byteRate = bytesPerSecond, .dataBytes = dataBytes};
+  std::memcpy(wav->data(), &header, sizeof header);
   return true;
 }
 

@@ -114,7 +114,5 @@ void BlockedRound();
 void IdleRoundWithoutTime();
 void ResetClock();
 void ResetSound();
-// The earliest pending clock event (timer or end of a piece) at or before limit.
-bool NextEventDue(std::uint64_t limit, std::uint64_t* when);
 
 }  // namespace plat::hl

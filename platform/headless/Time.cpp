@@ -27,22 +27,15 @@ void AdvanceBy(std::uint64_t ms) {
   State& s = S();
   const std::uint64_t target = s.elapsed + ms;
   for (;;) {
-    std::uint64_t when = 0;
-    if (!NextEventDue(target, &when)) break;
-    s.elapsed = std::max(s.elapsed, when);
-    if (common::FireDueTimer(s.elapsed)) continue;  // timers first at equal times
+    std::uint64_t timer = 0, end = 0;
+    const bool haveTimer = common::EarliestTimerDue(&timer) && timer <= target;
+    const bool haveEnd = common::NextPieceEnd(&end) && end <= target;
+    if (!haveTimer && !haveEnd) break;
+    s.elapsed = std::max(s.elapsed, haveTimer && (!haveEnd || timer <= end) ? timer : end);
+    if (common::FireDueTimer(s.elapsed)) continue;
     common::EndDuePieces();
   }
   s.elapsed = std::max(s.elapsed, target);  // a callback may have slept past it
-}
-
-bool NextEventDue(std::uint64_t limit, std::uint64_t* when) {
-  std::uint64_t timer = 0, end = 0;
-  const bool haveTimer = common::EarliestTimerDue(&timer) && timer <= limit;
-  const bool haveEnd = common::NextPieceEnd(&end) && end <= limit;
-  if (!haveTimer && !haveEnd) return false;
-  *when = haveTimer && (!haveEnd || timer <= end) ? timer : end;
-  return true;
 }
 
 }  // namespace hl
