@@ -63,7 +63,7 @@ std::uint64_t ClockMs();
 std::int64_t CalendarSeconds();
 // Returns when ms have passed on the clock (the virtual clock runs what falls due meanwhile).
 void PassTime(DWORD ms);
-// The timers changed: fire each (FireDueTimer, Timers.h) once the clock reaches it; real clock: off-thread.
+// The timers changed: fire each (FireDueTimer, Schedule.h) once the clock reaches it; real clock: off-thread.
 void TimersChanged();
 // Told of every PlaySound call as made, before any check (the sound log).
 void WaveAsked(const void* sound, DWORD flags, std::size_t memoryBytes);
@@ -83,7 +83,7 @@ void PausePiece(MCIDEVICEID id);
 void SilencePiece(MCIDEVICEID id);
 // Lets go of the piece.
 void ClosePiece(MCIDEVICEID id);
-// Calls EndDuePieces (Sequencer.h) on the program's thread once the clock reaches atMs.
+// Calls EndDuePieces (Schedule.h) on the program's thread once the clock reaches atMs.
 void WakeAt(std::uint64_t atMs);
 
 // ---- Message loop: native events, waiting, and carrying messages between programs ----

@@ -1,6 +1,6 @@
 // The MIDI "sequencer" behind mciSendCommand: commands, device ids, modes,
 // positions on the device clock and MM_MCINOTIFY, kept once.
-#include "platform/common/Sequencer.h"
+#include "platform/common/Schedule.h"
 
 #include <strings.h>
 
@@ -29,10 +29,7 @@ struct CPiece {
   HWND notify = nullptr;  // a notification is pending for this window
 };
 
-std::map<MCIDEVICEID, CPiece>& Pieces() {
-  static std::map<MCIDEVICEID, CPiece> pieces;
-  return pieces;
-}
+std::map<MCIDEVICEID, CPiece> g_pieces;
 MCIDEVICEID g_nextId = 1;
 
 std::uint64_t EndOf(const CPiece& p) { return p.playStart + (p.playTo - p.playFrom); }
@@ -79,7 +76,7 @@ MCIERROR Open(DWORD flags, MCI_OPEN_PARMS* p) {
   piece.element = p->lpstrElementName;
   if (!OpenPiece(id, path, std::move(bytes), &piece.length)) return MCIERR_INVALID_FILE;
   ++g_nextId;
-  Pieces()[id] = piece;
+  g_pieces[id] = piece;
   p->wDeviceID = id;
   return 0;
 }
@@ -165,7 +162,7 @@ MCIERROR Command(MCIDEVICEID id, CPiece& p, UINT command, DWORD flags, void* par
 
 bool NextPieceEnd(std::uint64_t* when) {
   bool found = false;
-  for (const auto& [id, p] : Pieces()) {
+  for (const auto& [id, p] : g_pieces) {
     if (p.mode != MCI_MODE_PLAY || (found && EndOf(p) >= *when)) continue;
     *when = EndOf(p);
     found = true;
@@ -174,11 +171,11 @@ bool NextPieceEnd(std::uint64_t* when) {
 }
 
 void EndDuePieces() {
-  for (auto& [id, p] : Pieces()) EndIfDue(id, p);
+  for (auto& [id, p] : g_pieces) EndIfDue(id, p);
 }
 
 void EndPiecesNow() {
-  for (auto& [id, p] : Pieces()) {
+  for (auto& [id, p] : g_pieces) {
     if (p.mode != MCI_MODE_PLAY && p.mode != MCI_MODE_PAUSE) continue;
     const DWORD end = p.mode == MCI_MODE_PLAY ? p.playTo : p.length;
     Halt(id, p, MCI_MODE_STOP);
@@ -188,18 +185,18 @@ void EndPiecesNow() {
 }
 
 void StopPiecesSilently() {
-  for (auto& [id, p] : Pieces()) {
+  for (auto& [id, p] : g_pieces) {
     Halt(id, p, MCI_MODE_STOP);
     p.notify = nullptr;
   }
 }
 
 void CloseAllPieces() {
-  for (auto& [id, p] : Pieces()) {
+  for (auto& [id, p] : g_pieces) {
     Halt(id, p, MCI_MODE_STOP);
     ClosePiece(id);
   }
-  Pieces().clear();
+  g_pieces.clear();
   g_nextId = 1;
 }
 
@@ -215,8 +212,8 @@ MCIERROR mciSendCommand(MCIDEVICEID device, UINT command, DWORD flags, void* par
     if (e == 0) MidiAsked(MCI_OPEN, open->lpstrElementName, flags);
     return e;
   }
-  auto it = Pieces().find(device);
-  if (it == Pieces().end()) return MCIERR_INVALID_DEVICE_ID;
+  auto it = g_pieces.find(device);
+  if (it == g_pieces.end()) return MCIERR_INVALID_DEVICE_ID;
   CPiece& p = it->second;
   EndIfDue(device, p);
   if (command == MCI_CLOSE) {
@@ -224,7 +221,7 @@ MCIERROR mciSendCommand(MCIDEVICEID device, UINT command, DWORD flags, void* par
     Halt(device, p, MCI_MODE_STOP);
     Notify(device, p, MCI_NOTIFY_ABORTED);
     ClosePiece(device);
-    Pieces().erase(it);
+    g_pieces.erase(it);
     return 0;
   }
   const MCIERROR e = Command(device, p, command, flags, params);

@@ -1,4 +1,4 @@
-#include "platform/common/Timers.h"
+#include "platform/common/Schedule.h"
 
 #include <algorithm>
 #include <atomic>

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "platform/common/Device.h"
-#include "platform/common/Sequencer.h"
+#include "platform/common/Schedule.h"
 #include "platform/desktop/Audio.h"
 #include "platform/desktop/MidiFile.h"
 #include "platform/desktop/Pump.h"

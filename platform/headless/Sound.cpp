@@ -2,23 +2,22 @@
 // sound log, a synchronous wave takes its time on the virtual clock; and
 // the shell calls.
 #include "platform/common/Device.h"
-#include "platform/common/Sequencer.h"
+#include "platform/common/Schedule.h"
 #include "platform/headless/State.h"
 
 namespace plat {
 namespace common {
 
+// A sound that cannot play is logged too: a test sees what the program asked
+// for even without the files.
 void WaveAsked(const void* sound, DWORD flags, std::size_t memoryBytes) {
   using headless::SoundRecord;
-  // A sound that cannot play is logged too: a test sees what the program
-  // asked for even without the files.
   if (!sound || (flags & SND_PURGE)) {
     hl::S().sounds.push_back(SoundRecord{SoundRecord::WAVE_STOP, "", flags, 0});
-  } else if (flags & SND_MEMORY) {
-    hl::S().sounds.push_back(SoundRecord{SoundRecord::WAVE, "<memory>", flags, memoryBytes});
-  } else {
-    hl::S().sounds.push_back(SoundRecord{SoundRecord::WAVE, static_cast<const char*>(sound), flags, 0});
+    return;
   }
+  const char* name = flags & SND_MEMORY ? "<memory>" : static_cast<const char*>(sound);
+  hl::S().sounds.push_back(SoundRecord{SoundRecord::WAVE, name, flags, memoryBytes});
 }
 
 bool PlayWave(const std::uint8_t*, std::size_t, DWORD durationMs, bool async, bool) {

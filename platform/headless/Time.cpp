@@ -2,8 +2,7 @@
 #include <algorithm>
 
 #include "platform/common/Device.h"
-#include "platform/common/Sequencer.h"
-#include "platform/common/Timers.h"
+#include "platform/common/Schedule.h"
 #include "platform/headless/State.h"
 
 namespace plat {
