@@ -63,7 +63,7 @@ std::uint64_t ClockMs();
 std::int64_t CalendarSeconds();
 // Returns when ms have passed on the clock (the virtual clock runs what falls due meanwhile).
 void PassTime(DWORD ms);
-// The timers changed: fire each (FireDueTimer, Schedule.h) once the clock reaches it; real clock: off-thread.
+// A timer was set: the device fires the timers as its clock reaches them (Schedule.h), a real clock off-thread.
 void TimersChanged();
 // Told of every PlaySound call as made, before any check (the sound log).
 void WaveAsked(const void* sound, DWORD flags, std::size_t memoryBytes);

@@ -15,6 +15,10 @@ bool EarliestTimerDue(std::uint64_t* when);
 // Fires the earliest timer due at or before now (by due time, then id); a
 // one-shot stops running as its callback starts. False when none was due.
 bool FireDueTimer(std::uint64_t now);
+// Fires each timer as a real clock reaches it until StopFiringTimers (the
+// device's timer thread).
+void FireTimersOnRealClock();
+void StopFiringTimers();
 int RunningTimers();
 // Forgets the timers, the periods begun and a failing timeGetDevCaps, as a
 // fresh program has none of them; no callback may be under way.

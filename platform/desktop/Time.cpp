@@ -1,9 +1,6 @@
-// The real clock, and the thread that fires the multimedia timers of the
-// schedule in common/Timers on it.
+// The real clock, and the thread that fires the multimedia timers on it.
 #include <chrono>
-#include <condition_variable>
 #include <ctime>
-#include <mutex>
 #include <thread>
 
 #include "platform/common/Device.h"
@@ -14,50 +11,15 @@ namespace plat::desktop {
 namespace {
 
 const std::chrono::steady_clock::time_point kStart = std::chrono::steady_clock::now();
-
-struct CTimerThread {
-  std::mutex lock;
-  std::condition_variable wake;
-  bool changed = false;
-  bool stop = false;
-  std::thread thread;
-};
-
 // Never destroyed: a test that ends without shutting the backend down
 // leaves the thread waiting, not a thread object that ends the process.
-CTimerThread& g_timerThread = *new CTimerThread;
-
-void RunTimers() {
-  CTimerThread& t = g_timerThread;
-  std::unique_lock<std::mutex> g(t.lock);
-  while (!t.stop) {
-    t.changed = false;
-    g.unlock();
-    while (common::FireDueTimer(common::ClockMs())) {
-    }
-    std::uint64_t due = 0;
-    const bool any = common::EarliestTimerDue(&due);
-    g.lock();
-    const auto woken = [&t] { return t.stop || t.changed; };
-    if (!any) {
-      t.wake.wait(g, woken);
-    } else if (const std::uint64_t now = common::ClockMs(); due > now) {
-      t.wake.wait_for(g, std::chrono::milliseconds(due - now), woken);
-    }
-  }
-}
+std::thread& g_timerThread = *new std::thread;
 
 }  // namespace
 
 void KillAllTimers() {
-  CTimerThread& t = g_timerThread;
-  {
-    std::lock_guard<std::mutex> g(t.lock);
-    t.stop = true;
-  }
-  t.wake.notify_all();
-  if (t.thread.joinable()) t.thread.join();
-  t.stop = false;
+  common::StopFiringTimers();
+  if (g_timerThread.joinable()) g_timerThread.join();
   common::ResetTimers();
 }
 
@@ -75,13 +37,7 @@ std::int64_t CalendarSeconds() { return static_cast<std::int64_t>(std::time(null
 void PassTime(DWORD ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 void TimersChanged() {
-  desktop::CTimerThread& t = desktop::g_timerThread;
-  {
-    std::lock_guard<std::mutex> g(t.lock);
-    t.changed = true;
-    if (!t.thread.joinable()) t.thread = std::thread(desktop::RunTimers);
-  }
-  t.wake.notify_all();
+  if (!desktop::g_timerThread.joinable()) desktop::g_timerThread = std::thread(FireTimersOnRealClock);
 }
 
 }  // namespace plat::common
