@@ -1,10 +1,12 @@
 // The MIDI "sequencer" behind mciSendCommand: commands, device ids, modes,
-// positions on the device clock and MM_MCINOTIFY, kept once.
+// positions on the device clock, MM_MCINOTIFY and the error texts, kept once
+// whichever device plays.
 #include "platform/common/Schedule.h"
 
 #include <strings.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <string>
@@ -48,18 +50,27 @@ void Notify(MCIDEVICEID id, CPiece& p, WPARAM code) {
   PostMessage(window, MM_MCINOTIFY, code, static_cast<LPARAM>(id));
 }
 
-// Leaves the playing mode at the current position.
-void Halt(MCIDEVICEID id, CPiece& p, DWORD mode) {
+// Stops playing or pause at the current position; a pending notification stays.
+void Stop(MCIDEVICEID id, CPiece& p) {
   if (p.mode == MCI_MODE_PLAY) p.position = Position(p);
   if (p.mode == MCI_MODE_PLAY || p.mode == MCI_MODE_PAUSE) SilencePiece(id);
-  p.mode = mode;
+  p.mode = MCI_MODE_STOP;
+}
+
+void Abort(MCIDEVICEID id, CPiece& p) {
+  Stop(id, p);
+  Notify(id, p, MCI_NOTIFY_ABORTED);
+}
+
+// Stops at end as a play that has reached it.
+void EndAt(MCIDEVICEID id, CPiece& p, DWORD end) {
+  Stop(id, p);
+  p.position = end;
+  Notify(id, p, MCI_NOTIFY_SUCCESSFUL);
 }
 
 void EndIfDue(MCIDEVICEID id, CPiece& p) {
-  if (p.mode != MCI_MODE_PLAY || ClockMs() < EndOf(p)) return;
-  Halt(id, p, MCI_MODE_STOP);
-  p.position = p.playTo;
-  Notify(id, p, MCI_NOTIFY_SUCCESSFUL);
+  if (p.mode == MCI_MODE_PLAY && ClockMs() >= EndOf(p)) EndAt(id, p, p.playTo);
 }
 
 MCIERROR Open(DWORD flags, MCI_OPEN_PARMS* p) {
@@ -91,7 +102,7 @@ MCIERROR Play(MCIDEVICEID id, CPiece& p, DWORD flags, const MCI_PLAY_PARMS* para
   Notify(id, p, flags & MCI_NOTIFY ? MCI_NOTIFY_SUPERSEDED : MCI_NOTIFY_ABORTED);
   if (flags & MCI_NOTIFY) p.notify = params->dwCallback;
   const bool resume = p.mode == MCI_MODE_PAUSE && from == p.position;
-  if (!resume) Halt(id, p, MCI_MODE_STOP);
+  if (!resume) Stop(id, p);
   p.mode = MCI_MODE_PLAY;
   p.playFrom = from;
   p.playTo = to;
@@ -111,8 +122,7 @@ MCIERROR Seek(MCIDEVICEID id, CPiece& p, DWORD flags, const MCI_SEEK_PARMS* para
   const bool toStart = (flags & MCI_SEEK_TO_START) != 0;
   if (!toStart && (!(flags & MCI_TO) || !params)) return MCIERR_MISSING_PARAMETER;
   const DWORD to = toStart ? 0 : std::min(params->dwTo, p.length);
-  Notify(id, p, MCI_NOTIFY_ABORTED);
-  Halt(id, p, MCI_MODE_STOP);
+  Abort(id, p);
   p.position = to;
   return 0;
 }
@@ -146,8 +156,7 @@ MCIERROR Command(MCIDEVICEID id, CPiece& p, UINT command, DWORD flags, void* par
       return Play(id, p, flags & (MCI_NOTIFY | MCI_WAIT), params ? &play : nullptr);
     }
     case MCI_STOP:
-      Halt(id, p, MCI_MODE_STOP);
-      Notify(id, p, MCI_NOTIFY_ABORTED);
+      Abort(id, p);
       return 0;
     case MCI_SEEK:
       return Seek(id, p, flags, static_cast<const MCI_SEEK_PARMS*>(params));
@@ -176,24 +185,21 @@ void EndDuePieces() {
 
 void EndPiecesNow() {
   for (auto& [id, p] : g_pieces) {
-    if (p.mode != MCI_MODE_PLAY && p.mode != MCI_MODE_PAUSE) continue;
-    const DWORD end = p.mode == MCI_MODE_PLAY ? p.playTo : p.length;
-    Halt(id, p, MCI_MODE_STOP);
-    p.position = end;
-    Notify(id, p, MCI_NOTIFY_SUCCESSFUL);
+    if (p.mode == MCI_MODE_PLAY || p.mode == MCI_MODE_PAUSE)
+      EndAt(id, p, p.mode == MCI_MODE_PLAY ? p.playTo : p.length);
   }
 }
 
 void StopPiecesSilently() {
   for (auto& [id, p] : g_pieces) {
-    Halt(id, p, MCI_MODE_STOP);
+    Stop(id, p);
     p.notify = nullptr;
   }
 }
 
 void CloseAllPieces() {
   for (auto& [id, p] : g_pieces) {
-    Halt(id, p, MCI_MODE_STOP);
+    Stop(id, p);
     ClosePiece(id);
   }
   g_pieces.clear();
@@ -218,8 +224,7 @@ MCIERROR mciSendCommand(MCIDEVICEID device, UINT command, DWORD flags, void* par
   EndIfDue(device, p);
   if (command == MCI_CLOSE) {
     MidiAsked(MCI_CLOSE, p.element, flags);
-    Halt(device, p, MCI_MODE_STOP);
-    Notify(device, p, MCI_NOTIFY_ABORTED);
+    Abort(device, p);
     ClosePiece(device);
     g_pieces.erase(it);
     return 0;
@@ -227,6 +232,31 @@ MCIERROR mciSendCommand(MCIDEVICEID device, UINT command, DWORD flags, void* par
   const MCIERROR e = Command(device, p, command, flags, params);
   if (e == 0 && command != MCI_STATUS) MidiAsked(command, p.element, flags);
   return e;
+}
+
+BOOL mciGetErrorString(MCIERROR error, char* buffer, UINT bufferSize) {
+  struct Text {
+    MCIERROR code;
+    const char* text;
+  };
+  static constexpr Text kTexts[] = {
+      {0, "The command was carried out."},
+      {MCIERR_INVALID_DEVICE_ID, "The device id does not name an open device."},
+      {MCIERR_UNRECOGNIZED_COMMAND, "The device does not know this command."},
+      {MCIERR_HARDWARE, "The sound output does not work."},
+      {MCIERR_INVALID_DEVICE_NAME, "The device type is not known."},
+      {MCIERR_MISSING_PARAMETER, "A parameter the command needs is missing."},
+      {MCIERR_FILE_NOT_FOUND, "The file cannot be found."},
+      {MCIERR_INVALID_FILE, "The file is not a MIDI file that can be played."},
+  };
+  if (!buffer || bufferSize == 0) return FALSE;
+  for (const Text& t : kTexts) {
+    if (t.code != error) continue;
+    std::snprintf(buffer, bufferSize, "%s", t.text);
+    return TRUE;
+  }
+  buffer[0] = '\0';
+  return FALSE;
 }
 
 }  // namespace plat

@@ -1,6 +1,8 @@
 // PlaySound: which sound is asked for and whether it is a wave file the
 // device can play; the device only plays it.
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <vector>
 
 #include "platform/common/Device.h"
@@ -17,12 +19,7 @@ std::uint32_t Le32(const std::uint8_t* p) {
 
 // The sample formats a wave file may hold: PCM, Microsoft ADPCM, IEEE float,
 // A-law, mu-law, IMA ADPCM and the extensible header.
-bool KnownFormat(unsigned code) {
-  for (unsigned known : {0x0001u, 0x0002u, 0x0003u, 0x0006u, 0x0007u, 0x0011u, 0xFFFEu}) {
-    if (code == known) return true;
-  }
-  return false;
-}
+constexpr unsigned kKnownFormats[] = {0x0001, 0x0002, 0x0003, 0x0006, 0x0007, 0x0011, 0xFFFE};
 
 // Checks a whole wave file image; answers its playing time in ms.
 bool CheckWave(const std::uint8_t* data, std::size_t size, DWORD* durationMs) {
@@ -35,7 +32,11 @@ bool CheckWave(const std::uint8_t* data, std::size_t size, DWORD* durationMs) {
     const std::uint32_t len = Le32(data + pos + 4);
     if (std::memcmp(data + pos, "fmt ", 4) == 0 && len >= 16 && pos + 8 + 16 <= size) {
       const std::uint8_t* f = data + pos + 8;
-      if (!KnownFormat(f[0] | (f[1] << 8)) || (f[2] | (f[3] << 8)) == 0 || Le32(f + 4) == 0) return false;
+      const unsigned format = f[0] | (f[1] << 8);
+      if (std::find(std::begin(kKnownFormats), std::end(kKnownFormats), format) == std::end(kKnownFormats) ||
+          (f[2] | (f[3] << 8)) == 0 || Le32(f + 4) == 0) {
+        return false;
+      }
       byteRate = Le32(f + 8);
       haveFormat = true;
     } else if (std::memcmp(data + pos, "data", 4) == 0) {

@@ -24,7 +24,6 @@ constexpr const char* kSoundFonts[] = {
     "/usr/share/sounds/sf2/default-GM.sf2",
     "/usr/share/sounds/sf2/FluidR3_GM.sf2",
 };
-constexpr const char* kTimidityConfig = "/etc/timidity/timgm6mb.cfg";
 
 void ChooseSoundFont() {
   if (std::getenv("SDL_SOUNDFONTS")) return;  // the user's choice wins
@@ -53,7 +52,7 @@ bool OpenAudio() {
   }
   Mix_AllocateChannels(1);
   ChooseSoundFont();
-  Mix_SetTimidityCfg(kTimidityConfig);
+  Mix_SetTimidityCfg("/etc/timidity/timgm6mb.cfg");
   g_open = true;
   return true;
 }

@@ -1,6 +1,6 @@
 // The MIDI device: pieces rendered once by FluidSynth (or streamed by the
 // mixer's own decoder) and sounded by SDL2_mixer; the sequencer's model in
-// common/Sequencer keeps the time.
+// common/Sequencer.cpp keeps the time.
 #include <SDL_mixer.h>
 
 #include <QCoreApplication>
@@ -154,15 +154,13 @@ bool OpenPiece(MCIDEVICEID id, const std::string& path, std::vector<std::uint8_t
 }
 
 void SoundPiece(MCIDEVICEID id, DWORD fromMs) {
-  if (g_now.id == id && g_now.paused && g_now.heard) {
+  const bool resume = g_now.id == id && g_now.paused && g_now.heard;
+  if (resume) {
     Mix_ResumeMusic();
-    g_now.paused = false;
-    g_now.from = fromMs;
-    g_now.since = ClockMs();
-    return;
+  } else {
+    SilencePiece(g_now.id);
   }
-  SilencePiece(g_now.id);
-  g_now = desktop::CSounding{id, fromMs, ClockMs(), false, false};
+  g_now = desktop::CSounding{id, fromMs, ClockMs(), false, resume};
   desktop::LoadRenders();
   desktop::Hear();
 }

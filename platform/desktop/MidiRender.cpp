@@ -77,9 +77,9 @@ bool RenderMidiToWav(const std::vector<std::uint8_t>& midi, const std::string& s
     wav->insert(wav->end(), bytes, bytes + sizeof block);
   }
   const auto dataBytes = static_cast<std::uint32_t>(wav->size() - sizeof(WavHeader));
-  const auto bytesPerSecond = static_cast<std::uint32_t>(rate * kChannels * 2);
-  const WavHeader header{.riffBytes = dataBytes + 36, .rate = static_cast<std::uint32_t>(rate),
-                         .byteRate = bytesPerSecond, .dataBytes = dataBytes};
+  const auto perSecond = static_cast<std::uint32_t>(rate);
+  const WavHeader header{.riffBytes = dataBytes + 36, .rate = perSecond, .byteRate = perSecond * kChannels * 2,
+                         .dataBytes = dataBytes};
   std::memcpy(wav->data(), &header, sizeof header);
   return true;
 }
