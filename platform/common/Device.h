@@ -67,8 +67,9 @@ void PassTime(DWORD ms);
 void TimersChanged();
 // Told of every PlaySound call as made, before any check (the sound log).
 void WaveAsked(const void* sound, DWORD flags, std::size_t memoryBytes);
-// Plays a checked wave image (valid during the call) of durationMs; sync returns at its end; false: undecodable.
-bool PlayWave(const std::uint8_t* image, std::size_t size, DWORD durationMs, bool async, bool loop);
+// Plays a checked wave image (valid during the call); sync returns at its end. 1 played, 0 undecodable, -1
+// no sound output (the model then lets a sync wave's time pass).
+int PlayWave(const std::uint8_t* image, std::size_t size, bool async, bool loop);
 // Stops the wave that plays, if any.
 void StopWave();
 // Told of every sequencer command carried out but MCI_STATUS, with the element as opened (the sound log).

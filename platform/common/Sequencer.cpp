@@ -24,8 +24,7 @@ struct CPiece {
   std::string element;  // as opened
   DWORD length = 0;
   DWORD mode = MCI_MODE_STOP;
-  DWORD position = 0;  // while not playing
-  DWORD playFrom = 0;  // while playing: the position at playStart
+  DWORD position = 0;  // while playing: the position at playStart
   DWORD playTo = 0;
   std::uint64_t playStart = 0;
   HWND notify = nullptr;  // a notification is pending for this window
@@ -34,13 +33,13 @@ struct CPiece {
 std::map<MCIDEVICEID, CPiece> g_pieces;
 MCIDEVICEID g_nextId = 1;
 
-std::uint64_t EndOf(const CPiece& p) { return p.playStart + (p.playTo - p.playFrom); }
+std::uint64_t EndOf(const CPiece& p) { return p.playStart + (p.playTo - p.position); }
 
 DWORD Position(const CPiece& p) {
   if (p.mode != MCI_MODE_PLAY) return p.position;
   const std::uint64_t now = ClockMs();
   const std::uint64_t played = now > p.playStart ? now - p.playStart : 0;
-  return static_cast<DWORD>(std::min<std::uint64_t>(p.playFrom + played, p.playTo));
+  return static_cast<DWORD>(std::min<std::uint64_t>(p.position + played, p.playTo));
 }
 
 void Notify(MCIDEVICEID id, CPiece& p, WPARAM code) {
@@ -104,7 +103,6 @@ MCIERROR Play(MCIDEVICEID id, CPiece& p, DWORD flags, const MCI_PLAY_PARMS* para
   const bool resume = p.mode == MCI_MODE_PAUSE && from == p.position;
   if (!resume) Stop(id, p);
   p.mode = MCI_MODE_PLAY;
-  p.playFrom = from;
   p.playTo = to;
   p.playStart = ClockMs();
   p.position = from;

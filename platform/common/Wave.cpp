@@ -77,7 +77,9 @@ BOOL PlaySound(const void* sound, DWORD flags) {
   DWORD duration = 0;
   if (!CheckWave(data, size, &duration)) return FALSE;
   const bool async = (flags & SND_ASYNC) != 0;
-  return common::PlayWave(data, size, duration, async, async && (flags & SND_LOOP)) ? TRUE : FALSE;
+  const int played = common::PlayWave(data, size, async, async && (flags & SND_LOOP));
+  if (played < 0 && !async) common::PassTime(duration);
+  return played != 0 ? TRUE : FALSE;
 }
 
 }  // namespace plat

@@ -81,24 +81,21 @@ void StopWave() {
   desktop::g_playing = nullptr;
 }
 
-bool PlayWave(const std::uint8_t* image, std::size_t size, DWORD durationMs, bool async, bool loop) {
-  if (!desktop::OpenAudio()) {
-    if (!async) PassTime(durationMs);
-    return true;
-  }
+int PlayWave(const std::uint8_t* image, std::size_t size, bool async, bool loop) {
+  if (!desktop::OpenAudio()) return -1;
   // The mixer decodes into its own buffer, so memory the caller frees later is never read.
   Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(image, static_cast<int>(size)), 1);
-  if (!chunk) return false;
+  if (!chunk) return 0;
   if (Mix_PlayChannel(desktop::kWaveChannel, chunk, loop ? -1 : 0) < 0) {
     Mix_FreeChunk(chunk);
-    return false;
+    return 0;
   }
   desktop::g_playing = chunk;
   if (!async) {
     while (Mix_Playing(desktop::kWaveChannel)) SDL_Delay(2);
     StopWave();
   }
-  return true;
+  return 1;
 }
 
 }  // namespace plat::common

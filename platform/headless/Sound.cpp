@@ -1,6 +1,5 @@
 // The sound device of the in-memory backend: every request goes to the
-// sound log, a synchronous wave takes its time on the virtual clock; and
-// the shell calls.
+// sound log and nothing sounds; and the shell calls.
 #include "platform/common/Device.h"
 #include "platform/common/Schedule.h"
 #include "platform/headless/State.h"
@@ -20,10 +19,7 @@ void WaveAsked(const void* sound, DWORD flags, std::size_t memoryBytes) {
   hl::S().sounds.push_back(SoundRecord{SoundRecord::WAVE, name, flags, memoryBytes});
 }
 
-bool PlayWave(const std::uint8_t*, std::size_t, DWORD durationMs, bool async, bool) {
-  if (!async) hl::AdvanceBy(durationMs);
-  return true;
-}
+int PlayWave(const std::uint8_t*, std::size_t, bool, bool) { return -1; }
 
 void StopWave() {}
 
