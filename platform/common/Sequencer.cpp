@@ -10,6 +10,7 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/common/Device.h"
@@ -233,11 +234,7 @@ MCIERROR mciSendCommand(MCIDEVICEID device, UINT command, DWORD flags, void* par
 }
 
 BOOL mciGetErrorString(MCIERROR error, char* buffer, UINT bufferSize) {
-  struct Text {
-    MCIERROR code;
-    const char* text;
-  };
-  static constexpr Text kTexts[] = {
+  static constexpr std::pair<MCIERROR, const char*> kTexts[] = {
       {0, "The command was carried out."},
       {MCIERR_INVALID_DEVICE_ID, "The device id does not name an open device."},
       {MCIERR_UNRECOGNIZED_COMMAND, "The device does not know this command."},
@@ -248,9 +245,9 @@ BOOL mciGetErrorString(MCIERROR error, char* buffer, UINT bufferSize) {
       {MCIERR_INVALID_FILE, "The file is not a MIDI file that can be played."},
   };
   if (!buffer || bufferSize == 0) return FALSE;
-  for (const Text& t : kTexts) {
-    if (t.code != error) continue;
-    std::snprintf(buffer, bufferSize, "%s", t.text);
+  for (const auto& [code, text] : kTexts) {
+    if (code != error) continue;
+    std::snprintf(buffer, bufferSize, "%s", text);
     return TRUE;
   }
   buffer[0] = '\0';

@@ -65,27 +65,21 @@ struct CSounding {
 CSounding g_now;
 std::unique_ptr<QTimer> g_wake;
 
-// Finished renderings become the music of the pieces that wait for them;
-// a piece that could not be rendered is streamed by the mixer instead.
-void LoadRenders() {
-  for (auto& [id, p] : g_pieces) {
-    if (p->music || !p->render) continue;
-    const int state = p->render->state.load(std::memory_order_acquire);
-    if (state == CRender::kDone) {
-      const std::vector<std::uint8_t>& wav = p->render->wav;
-      p->music = Mix_LoadMUS_RW(SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size())), 1);
-    } else if (state == CRender::kFailed) {
-      p->render = nullptr;
-      p->music = Mix_LoadMUS(p->path.c_str());
-    }
-  }
-}
-
-// The piece meant to sound is heard from where its clock stands, once its music is there.
+// The piece meant to sound is heard from where its clock stands, once its
+// music is there: its finished rendering, or the mixer's own decoder when
+// it could not be rendered.
 void Hear() {
   auto it = g_pieces.find(g_now.id);
-  if (it == g_pieces.end() || !it->second->music || g_now.paused || g_now.heard) return;
-  if (Mix_PlayMusic(it->second->music, 0) != 0) return;
+  if (it == g_pieces.end() || g_now.paused || g_now.heard) return;
+  CPieceSound& p = *it->second;
+  const int state = p.render && !p.music ? p.render->state.load(std::memory_order_acquire) : CRender::kRunning;
+  if (state == CRender::kDone) {
+    p.music = Mix_LoadMUS_RW(SDL_RWFromConstMem(p.render->wav.data(), static_cast<int>(p.render->wav.size())), 1);
+  } else if (state == CRender::kFailed) {
+    p.render = nullptr;
+    p.music = Mix_LoadMUS(p.path.c_str());
+  }
+  if (!p.music || Mix_PlayMusic(p.music, 0) != 0) return;
   g_now.heard = true;
   const std::uint64_t at = g_now.from + (common::ClockMs() - g_now.since);
   if (at > 0) Mix_SetMusicPosition(static_cast<double>(at) / 1000.0);
@@ -114,7 +108,6 @@ std::shared_ptr<CRender> RenderFor(std::vector<std::uint8_t> midi) {
     r->state.store(ok ? CRender::kDone : CRender::kFailed, std::memory_order_release);
     QMetaObject::invokeMethod(QCoreApplication::instance(), [] {
       CQtEntry entry;
-      LoadRenders();
       Hear();
     }, Qt::QueuedConnection);
   });
@@ -161,7 +154,6 @@ void SoundPiece(MCIDEVICEID id, DWORD fromMs) {
     SilencePiece(g_now.id);
   }
   g_now = desktop::CSounding{id, fromMs, ClockMs(), false, resume};
-  desktop::LoadRenders();
   desktop::Hear();
 }
 

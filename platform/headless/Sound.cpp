@@ -1,5 +1,7 @@
 // The sound device of the in-memory backend: every request goes to the
 // sound log and nothing sounds; and the shell calls.
+#include <utility>
+
 #include "platform/common/Device.h"
 #include "platform/common/Schedule.h"
 #include "platform/headless/State.h"
@@ -25,17 +27,12 @@ void StopWave() {}
 
 void MidiAsked(UINT command, const std::string& element, DWORD flags) {
   using headless::SoundRecord;
-  SoundRecord::Kind kind;
-  switch (command) {
-    case MCI_OPEN: kind = SoundRecord::MIDI_OPEN; break;
-    case MCI_PLAY: kind = SoundRecord::MIDI_PLAY; break;
-    case MCI_PAUSE: kind = SoundRecord::MIDI_PAUSE; break;
-    case MCI_RESUME: kind = SoundRecord::MIDI_RESUME; break;
-    case MCI_SEEK: kind = SoundRecord::MIDI_SEEK; break;
-    case MCI_CLOSE: kind = SoundRecord::MIDI_CLOSE; break;
-    default: return;
+  static constexpr std::pair<UINT, SoundRecord::Kind> kLogged[] = {
+      {MCI_OPEN, SoundRecord::MIDI_OPEN}, {MCI_PLAY, SoundRecord::MIDI_PLAY}, {MCI_PAUSE, SoundRecord::MIDI_PAUSE},
+      {MCI_RESUME, SoundRecord::MIDI_RESUME}, {MCI_SEEK, SoundRecord::MIDI_SEEK}, {MCI_CLOSE, SoundRecord::MIDI_CLOSE}};
+  for (const auto& [logged, kind] : kLogged) {
+    if (logged == command) hl::S().sounds.push_back(SoundRecord{kind, element, flags, 0});
   }
-  hl::S().sounds.push_back(SoundRecord{kind, element, flags, 0});
 }
 
 // Every piece lasts as long as the test said.
