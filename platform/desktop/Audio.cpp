@@ -1,5 +1,4 @@
-// The mixer, opened at the first sound, and the wave device on its one
-// channel; without a sound device a wave is only timed.
+// The mixer, opened at the first sound, and the wave device on its one channel.
 #include "platform/desktop/Audio.h"
 
 #include <SDL.h>
