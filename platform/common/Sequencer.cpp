@@ -155,6 +155,7 @@ MCIERROR Command(MCIDEVICEID id, CPiece& p, UINT command, DWORD flags, void* par
       return Play(id, p, flags & (MCI_NOTIFY | MCI_WAIT), params ? &play : nullptr);
     }
     case MCI_STOP:
+    case MCI_CLOSE:
       Abort(id, p);
       return 0;
     case MCI_SEEK:
@@ -221,15 +222,12 @@ MCIERROR mciSendCommand(MCIDEVICEID device, UINT command, DWORD flags, void* par
   if (it == g_pieces.end()) return MCIERR_INVALID_DEVICE_ID;
   CPiece& p = it->second;
   EndIfDue(device, p);
-  if (command == MCI_CLOSE) {
-    MidiAsked(MCI_CLOSE, p.element, flags);
-    Abort(device, p);
-    ClosePiece(device);
-    g_pieces.erase(it);
-    return 0;
-  }
   const MCIERROR e = Command(device, p, command, flags, params);
   if (e == 0 && command != MCI_STATUS) MidiAsked(command, p.element, flags);
+  if (command == MCI_CLOSE) {
+    ClosePiece(device);
+    g_pieces.erase(it);
+  }
   return e;
 }
 
