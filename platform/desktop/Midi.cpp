@@ -20,7 +20,7 @@
 #include "platform/desktop/MidiFile.h"
 #include "platform/desktop/Pump.h"
 
-namespace plat::desktop {
+namespace plat::common {
 namespace {
 
 // A piece rendered on a worker thread. The worker writes wav, then sets
@@ -81,7 +81,7 @@ void Hear() {
   }
   if (!p.music || Mix_PlayMusic(p.music, 0) != 0) return;
   g_now.heard = true;
-  const std::uint64_t at = g_now.from + (common::ClockMs() - g_now.since);
+  const std::uint64_t at = g_now.from + (ClockMs() - g_now.since);
   if (at > 0) Mix_SetMusicPosition(static_cast<double>(at) / 1000.0);
 }
 
@@ -104,10 +104,10 @@ std::shared_ptr<CRender> RenderFor(std::vector<std::uint8_t> midi) {
   render->midi = std::move(midi);
   CRender* r = render.get();
   render->worker = std::thread([r, fonts = std::string(fonts), rate] {
-    const bool ok = RenderMidiToWav(r->midi, fonts, rate, r->cancel, &r->wav);
+    const bool ok = desktop::RenderMidiToWav(r->midi, fonts, rate, r->cancel, &r->wav);
     r->state.store(ok ? CRender::kDone : CRender::kFailed, std::memory_order_release);
     QMetaObject::invokeMethod(QCoreApplication::instance(), [] {
-      CQtEntry entry;
+      desktop::CQtEntry entry;
       Hear();
     }, Qt::QueuedConnection);
   });
@@ -118,30 +118,18 @@ std::shared_ptr<CRender> RenderFor(std::vector<std::uint8_t> midi) {
 
 }  // namespace
 
-void CloseAllMidi() {
-  common::CloseAllPieces();
-  g_renders.clear();
-  g_wake.reset();
-}
-
-}  // namespace plat::desktop
-
-namespace plat::common {
-
-using desktop::g_now;
-
 void MidiAsked(UINT, const std::string&, DWORD) {}
 
 bool OpenPiece(MCIDEVICEID id, const std::string& path, std::vector<std::uint8_t> bytes, DWORD* lengthMs) {
   std::uint32_t length = 0;
   if (!desktop::MidiLengthMs(bytes.data(), bytes.size(), &length)) return false;
-  auto piece = std::make_unique<desktop::CPieceSound>();
+  auto piece = std::make_unique<CPieceSound>();
   piece->path = path;
   if (desktop::OpenAudio()) {
-    piece->render = desktop::RenderFor(std::move(bytes));
+    piece->render = RenderFor(std::move(bytes));
     if (!piece->render) piece->music = Mix_LoadMUS(path.c_str());  // a decoder that fails leaves it silent
   }
-  desktop::g_pieces[id] = std::move(piece);
+  g_pieces[id] = std::move(piece);
   *lengthMs = length;
   return true;
 }
@@ -153,8 +141,8 @@ void SoundPiece(MCIDEVICEID id, DWORD fromMs) {
   } else {
     SilencePiece(g_now.id);
   }
-  g_now = desktop::CSounding{id, fromMs, ClockMs(), false, resume};
-  desktop::Hear();
+  g_now = CSounding{id, fromMs, ClockMs(), false, resume};
+  Hear();
 }
 
 void PausePiece(MCIDEVICEID id) {
@@ -166,30 +154,40 @@ void PausePiece(MCIDEVICEID id) {
 void SilencePiece(MCIDEVICEID id) {
   if (g_now.id != id) return;
   if (g_now.heard) Mix_HaltMusic();
-  g_now = desktop::CSounding{};
+  g_now = CSounding{};
 }
 
 void ClosePiece(MCIDEVICEID id) {
   SilencePiece(id);
-  desktop::g_pieces.erase(id);
+  g_pieces.erase(id);
 }
 
 // One timer for the earliest end; it sets itself again for the next one.
 void WakeAt(std::uint64_t atMs) {
   const std::uint64_t now = ClockMs();
   const int wait = atMs > now ? static_cast<int>(atMs - now) : 1;
-  if (!desktop::g_wake) {
-    desktop::g_wake = std::make_unique<QTimer>();
-    desktop::g_wake->setSingleShot(true);
-    desktop::g_wake->setTimerType(Qt::PreciseTimer);
-    QObject::connect(desktop::g_wake.get(), &QTimer::timeout, [] {
+  if (!g_wake) {
+    g_wake = std::make_unique<QTimer>();
+    g_wake->setSingleShot(true);
+    g_wake->setTimerType(Qt::PreciseTimer);
+    QObject::connect(g_wake.get(), &QTimer::timeout, [] {
       EndDuePieces();
       std::uint64_t next = 0;
       if (NextPieceEnd(&next)) WakeAt(next);
     });
   }
-  if (desktop::g_wake->isActive() && desktop::g_wake->remainingTime() <= wait) return;
-  desktop::g_wake->start(wait);
+  if (g_wake->isActive() && g_wake->remainingTime() <= wait) return;
+  g_wake->start(wait);
 }
 
 }  // namespace plat::common
+
+namespace plat::desktop {
+
+void CloseAllMidi() {
+  common::CloseAllPieces();
+  common::g_renders.clear();
+  common::g_wake.reset();
+}
+
+}  // namespace plat::desktop
