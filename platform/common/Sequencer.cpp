@@ -44,10 +44,7 @@ DWORD Position(const CPiece& p) {
 }
 
 void Notify(MCIDEVICEID id, CPiece& p, WPARAM code) {
-  if (!p.notify) return;
-  const HWND window = p.notify;
-  p.notify = nullptr;
-  PostMessage(window, MM_MCINOTIFY, code, static_cast<LPARAM>(id));
+  if (p.notify) PostMessage(std::exchange(p.notify, nullptr), MM_MCINOTIFY, code, static_cast<LPARAM>(id));
 }
 
 // Stops playing or pause at the current position; a pending notification stays.
@@ -82,13 +79,10 @@ MCIERROR Open(DWORD flags, MCI_OPEN_PARMS* p) {
   std::vector<std::uint8_t> bytes;
   if (!ReadWholeFile(path, &bytes) || bytes.size() < 4 || std::memcmp(bytes.data(), "MThd", 4) != 0)
     return MCIERR_INVALID_FILE;
-  const MCIDEVICEID id = g_nextId;
-  CPiece piece;
-  piece.element = p->lpstrElementName;
-  if (!OpenPiece(id, path, std::move(bytes), &piece.length)) return MCIERR_INVALID_FILE;
-  ++g_nextId;
-  g_pieces[id] = piece;
-  p->wDeviceID = id;
+  DWORD length = 0;
+  if (!OpenPiece(g_nextId, path, std::move(bytes), &length)) return MCIERR_INVALID_FILE;
+  g_pieces[g_nextId] = CPiece{.element = p->lpstrElementName, .length = length};
+  p->wDeviceID = g_nextId++;
   return 0;
 }
 
