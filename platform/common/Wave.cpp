@@ -19,7 +19,10 @@ std::uint32_t Le32(const std::uint8_t* p) {
 
 // The sample formats a wave file may hold: PCM, Microsoft ADPCM, IEEE float,
 // A-law, mu-law, IMA ADPCM and the extensible header.
-constexpr unsigned kKnownFormats[] = {0x0001, 0x0002, 0x0003, 0x0006, 0x0007, 0x0011, 0xFFFE};
+bool KnownFormat(unsigned code) {
+  static constexpr unsigned kKnown[] = {0x0001, 0x0002, 0x0003, 0x0006, 0x0007, 0x0011, 0xFFFE};
+  return std::find(std::begin(kKnown), std::end(kKnown), code) != std::end(kKnown);
+}
 
 // Checks a whole wave file image; answers its playing time in ms.
 bool CheckWave(const std::uint8_t* data, std::size_t size, DWORD* durationMs) {
@@ -32,11 +35,7 @@ bool CheckWave(const std::uint8_t* data, std::size_t size, DWORD* durationMs) {
     const std::uint32_t len = Le32(data + pos + 4);
     if (std::memcmp(data + pos, "fmt ", 4) == 0 && len >= 16 && pos + 8 + 16 <= size) {
       const std::uint8_t* f = data + pos + 8;
-      const unsigned format = f[0] | (f[1] << 8);
-      if (std::find(std::begin(kKnownFormats), std::end(kKnownFormats), format) == std::end(kKnownFormats) ||
-          (f[2] | (f[3] << 8)) == 0 || Le32(f + 4) == 0) {
-        return false;
-      }
+      if (!KnownFormat(f[0] | (f[1] << 8)) || (f[2] | (f[3] << 8)) == 0 || Le32(f + 4) == 0) return false;
       byteRate = Le32(f + 8);
       haveFormat = true;
     } else if (std::memcmp(data + pos, "data", 4) == 0) {
