@@ -39,6 +39,13 @@ void NotifyParent(HWND control, WORD code) {
   SendMessage(w->parent, WM_COMMAND, MAKEWPARAM(w->id, code), HandleToLParam(control));
 }
 
+void NotifyTabChange(HWND tab, int code) {
+  const CWindowCore* w = FindCore(tab);
+  if (!w || !w->parent) return;
+  NMHDR nm{tab, w->id, code};
+  SendMessage(w->parent, WM_NOTIFY, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&nm));
+}
+
 // The radio buttons of the group that holds radio: from the nearest
 // control at or before it with CS_GROUP up to the next one with CS_GROUP.
 std::vector<HWND> RadioGroup(HWND radio) {
@@ -83,8 +90,8 @@ void SetText(HWND hwnd, const char* text) {
 // Owner-drawn items: their height comes from the parent, asked once.
 void MeasureItems(HWND hwnd) {
   CWindowCore* w = FindCore(hwnd);
-  CControl* c = ControlOf(hwnd);
-  if (!w || !c || !w->parent || !(c->cstyle & CS_OWNERDRAW) || !ItemsOf(hwnd)) return;
+  const CControl* c = ItemsOf(hwnd);
+  if (!c || !w->parent || !(c->cstyle & CS_OWNERDRAW)) return;
   RECT r{};
   GetClientRect(hwnd, &r);
   MEASUREITEMSTRUCT mis{w->id, 0, r.right - r.left, DefaultItemHeight(*w), 0};
@@ -118,6 +125,14 @@ void PaintStatic(HWND h) {
   EndPaint(h, &ps);
 }
 
+// The control gained or lost the focus (edits notify their parent).
+void FocusChanged(HWND hwnd, bool gained) {
+  const CControl* c = ControlOf(hwnd);
+  if (!c) return;
+  if (c->kind == CTL_EDIT) NotifyParent(hwnd, gained ? EN_SETFOCUS : EN_KILLFOCUS);
+  Changed(hwnd);  // the focus shows
+}
+
 }  // namespace
 
 std::unique_ptr<CControl> NewControl(ControlKind kind, DWORD cstyle, const char* text) {
@@ -128,7 +143,6 @@ std::unique_ptr<CControl> NewControl(ControlKind kind, DWORD cstyle, const char*
   c->readOnly = (cstyle & CS_READONLY) != 0;
   return c;
 }
-
 
 CControl* ControlOf(HWND hwnd) {
   CWindowCore* w = FindCore(hwnd);
@@ -211,32 +225,15 @@ void ChooseItem(HWND hwnd, int index) {
 }
 
 void ChooseTab(HWND hwnd, int index) {
-  CWindowCore* w = FindCore(hwnd);
   CControl* c = TabOf(hwnd);
-  if (!c || !w || !InRange(index, c->tabs.size()) || index == c->curSel) return;
-  const HWND parent = w->parent;
-  const int id = w->id;
-  NMHDR nm{hwnd, id, TCN_SELCHANGING};
-  if (parent) SendMessage(parent, WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&nm));
+  if (!c || !InRange(index, c->tabs.size()) || index == c->curSel) return;
+  NotifyTabChange(hwnd, TCN_SELCHANGING);
   c = TabOf(hwnd);
   if (!c || !InRange(index, c->tabs.size())) return;
   c->curSel = index;
   Changed(hwnd);
-  nm = NMHDR{hwnd, id, TCN_SELCHANGE};
-  if (parent) SendMessage(parent, WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&nm));
+  NotifyTabChange(hwnd, TCN_SELCHANGE);
 }
-
-namespace {
-
-// The control gained or lost the focus (edits notify their parent).
-void FocusChanged(HWND hwnd, bool gained) {
-  const CControl* c = ControlOf(hwnd);
-  if (!c) return;
-  if (c->kind == CTL_EDIT) NotifyParent(hwnd, gained ? EN_SETFOCUS : EN_KILLFOCUS);
-  Changed(hwnd);  // the focus shows
-}
-
-}  // namespace
 
 LRESULT ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   CWindowCore* w = FindCore(hwnd);

@@ -21,6 +21,12 @@ bool ControlText(HWND hwnd, std::string* text);
 void SendDrawItem(HWND control, HDC dc, int item, UINT state, const RECT& rect);
 // Whether a control of that kind takes the focus when clicked or tabbed to.
 bool TakesFocus(ControlKind kind);
+// The class a control of that kind belongs to ("BUTTON", "STATIC", ...).
+const char* ControlClassName(ControlKind kind);
+// The kind a CreateWindow of a built-in class makes (a button's style picks
+// check box, radio button, group box or default button); false for any
+// other class name. Names are compared ignoring case.
+bool ControlKindOfClass(const char* className, DWORD style, ControlKind* kind);
 
 // The user's input, told by the device or the scripted user. Each acts only
 // on a control of the right kind and notifies its parent as Windows does.
@@ -47,5 +53,9 @@ LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 bool DialogKeyPressed(HWND dialog, WPARAM virtualKey);
 // Whether the dialog has ended (or is gone).
 bool DialogDone(HWND dialog);
+// Delivers what waits for the dialog's windows (posted, input, painting)
+// until it has ended; when nothing waits, waits for more when wait, else
+// returns (the headless user acts in between).
+void DeliverToDialog(HWND dialog, bool wait);
 
 }  // namespace plat::common

@@ -41,11 +41,8 @@ int DefaultItemHeight(const CWindowCore& control);
 // controls; its font, if the device makes one, in its font field. Null when
 // it cannot be made.
 HWND MakeDialogWindow(const DLGTEMPLATE& dialog, HWND owner);
-// After WM_INITDIALOG: shows the dialog in front, focusing firstFocus when not null.
-void ShowDialogWindow(HWND dialog, HWND firstFocus);
-// Runs the dialog modally until it has ended or is gone: delivers its
-// windows' posted messages and every sent one (headless: its scripted user
-// acts, and a dialog it leaves open is cancelled).
+// Runs the shown dialog modally until it has ended or is gone (headless: its
+// scripted user acts, and a dialog it leaves open is cancelled).
 void RunDialogLoop(HWND dialog, int templateId);
 // The dialog has been destroyed with that result: activation goes back to
 // what it was before (previous foreground and focus), logs are written.

@@ -1,37 +1,13 @@
 // The desktop device of modal dialogs: a Qt window with its canvas.
-#include "platform/desktop/DialogBox.h"
-
 #include "platform/common/Controls.h"
 #include "platform/common/Device.h"
-#include "platform/common/MessageLoop.h"
 #include "platform/common/WindowState.h"
 #include "platform/desktop/App.h"
 #include "platform/desktop/Canvas.h"
 #include "platform/desktop/CanvasWidget.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"
-#include "platform/desktop/Pump.h"
 #include "platform/desktop/WindowTable.h"
-
-namespace plat::desktop {
-
-void RunModalLoop(HWND root, bool (*done)(HWND root)) {
-  const common::MessageFilter mine = [root](const MSG& m) {
-    return Windows().Find(root) && common::IsInside(m.hwnd, root);
-  };
-  for (;;) {
-    common::PumpNativeEvents();
-    if (done(root)) return;
-    MSG m;
-    if (common::TakeMessage(mine, true, false, &m)) {
-      DispatchMessage(&m);
-    } else {
-      common::WaitNativeEvents(-1);
-    }
-  }
-}
-
-}  // namespace plat::desktop
 
 namespace plat::common {
 
@@ -67,13 +43,7 @@ HWND MakeDialogWindow(const DLGTEMPLATE& t, HWND owner) {
   return d->handle;
 }
 
-void ShowDialogWindow(HWND dialog, HWND firstFocus) {
-  if (!Windows().Find(dialog)) return;
-  ShowWindow(dialog, SW_SHOW);
-  if (firstFocus && Windows().Find(firstFocus)) SetFocus(firstFocus);
-}
-
-void RunDialogLoop(HWND dialog, int) { desktop::RunModalLoop(dialog, DialogDone); }
+void RunDialogLoop(HWND dialog, int) { DeliverToDialog(dialog, true); }
 
 void DialogClosed(int, const std::string&, INT_PTR, HWND owner, HWND, HWND, HFONT) {
   CWindow* ownerWindow = desktop::RootOf(Windows().Find(owner));

@@ -3,8 +3,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <iterator>
+
+#include "platform/common/Controls.h"
 #include "platform/common/Device.h"
-#include "platform/desktop/DialogBox.h"
 #include "platform/desktop/Pump.h"
 #include "platform/desktop/WindowTable.h"
 #include "platform/include/plat/dialog.h"
@@ -23,6 +25,10 @@ constexpr ButtonAnswer kAnswers[] = {
     {QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL},
     {QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
 
+// By the MB_ICON* nibble of the type.
+constexpr QMessageBox::Icon kIcons[] = {QMessageBox::NoIcon, QMessageBox::Critical, QMessageBox::Question,
+                                        QMessageBox::Warning, QMessageBox::Information};
+
 int AnswerOf(QMessageBox::StandardButton b) {
   for (const ButtonAnswer& a : kAnswers) {
     if (a.button == b) return a.answer;
@@ -36,8 +42,6 @@ QMessageBox::StandardButton ButtonOf(int answer) {
   }
   return QMessageBox::NoButton;
 }
-
-QMessageBox* BoxOf(CWindow* w) { return static_cast<QMessageBox*>(w->widget); }
 
 // A Yes/No box has no way out but its two buttons: Escape and the close
 // button are ignored, where Qt would take No.
@@ -54,57 +58,25 @@ class CNoEscapeFilter : public QObject {
   }
 };
 
-void Press(CWindow* w, int answer) {
-  if (QAbstractButton* b = BoxOf(w)->button(ButtonOf(answer))) b->click();
-}
-
 // Posted input reaches the box as it would reach any dialog.
 LRESULT MessageBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
   CWindow* w = Windows().Find(hwnd);
   if (!w) return 0;
-  QMessageBox* box = BoxOf(w);
-  switch (msg) {
-    case WM_COMMAND:
-      Press(w, LOWORD(wParam));
-      return 0;
-    case WM_KEYDOWN:
-      if (wParam == VK_RETURN && box->defaultButton()) box->defaultButton()->click();
-      if (wParam == VK_ESCAPE && box->escapeButton()) box->escapeButton()->click();
-      return 0;
-    case WM_CLOSE:
-      if (box->escapeButton()) box->escapeButton()->click();
-      return 0;
-    default:
-      return 0;
-  }
-}
-
-bool BoxDone(HWND hwnd) {
-  CWindow* w = Windows().Find(hwnd);
-  return !w || w->dialog->ended;
+  auto* box = static_cast<QMessageBox*>(w->widget);
+  QAbstractButton* pressed = nullptr;
+  if (msg == WM_COMMAND) pressed = box->button(ButtonOf(LOWORD(wParam)));
+  if (msg == WM_KEYDOWN && wParam == VK_RETURN) pressed = box->defaultButton();
+  if ((msg == WM_KEYDOWN && wParam == VK_ESCAPE) || msg == WM_CLOSE) pressed = box->escapeButton();
+  if (pressed) pressed->click();
+  return 0;
 }
 
 }  // namespace
 
 int common::AskMessageBox(HWND owner, const char* text, const char* caption, UINT type, int defaultAnswer) {
   CWindow* ownerWindow = desktop::RootOf(Windows().Find(owner));
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  switch (type & 0xF0) {
-    case MB_ICONSTOP:
-      icon = QMessageBox::Critical;
-      break;
-    case MB_ICONQUESTION:
-      icon = QMessageBox::Question;
-      break;
-    case MB_ICONEXCLAMATION:
-      icon = QMessageBox::Warning;
-      break;
-    case MB_ICONINFORMATION:
-      icon = QMessageBox::Information;
-      break;
-    default:
-      break;
-  }
+  const UINT iconIndex = (type & 0xF0) >> 4;
+  const QMessageBox::Icon icon = iconIndex < std::size(kIcons) ? kIcons[iconIndex] : QMessageBox::NoIcon;
   QMessageBox::StandardButtons buttons = QMessageBox::Ok;
   QMessageBox::StandardButton escape = QMessageBox::Ok;
   if ((type & 0xF) == MB_OKCANCEL) {
@@ -119,10 +91,9 @@ int common::AskMessageBox(HWND owner, const char* text, const char* caption, UIN
   w->proc = MessageBoxProc;
   w->owner = ownerWindow ? ownerWindow->handle : nullptr;
   w->style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  w->title = caption ? caption : "Error";
+  w->title = caption;
   w->dialog = std::make_unique<common::CDialog>();
-  auto* box = new QMessageBox(icon, QString::fromLatin1(caption ? caption : "Error"),
-                              QString::fromLatin1(text ? text : ""), buttons,
+  auto* box = new QMessageBox(icon, QString::fromLatin1(caption), QString::fromLatin1(text), buttons,
                               ownerWindow ? ownerWindow->widget : nullptr);
   box->setTextFormat(Qt::PlainText);
   box->setWindowModality(Qt::ApplicationModal);
@@ -137,16 +108,13 @@ int common::AskMessageBox(HWND owner, const char* text, const char* caption, UIN
   const HWND h = w->handle;
   QObject::connect(box, &QMessageBox::buttonClicked, box, [h, box](QAbstractButton* b) {
     desktop::CQtEntry entry;
-    CWindow* self = Windows().Find(h);
-    if (!self) return;
-    self->dialog->ended = true;
-    self->dialog->result = AnswerOf(box->standardButton(b));
+    EndDialog(h, AnswerOf(box->standardButton(b)));
   });
   w->visible = true;
   box->show();
   box->raise();
   box->activateWindow();
-  desktop::RunModalLoop(h, BoxDone);
+  DeliverToDialog(h, true);
   w = Windows().Find(h);
   const int answer = w ? static_cast<int>(w->dialog->result) : 0;
   DestroyWindow(h);

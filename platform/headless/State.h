@@ -98,10 +98,6 @@ using common::ClientSize;
 HWND CreateWindowInternal(const char* className, const char* title, DWORD style, int x, int y,
                           int width, int height, HWND parent, int id, void* createParam,
                           Builtin builtin, ControlKind kind, DWORD cstyle);
-// Delivers posted messages for windows at or below root, and paints the
-// windows there that wait for it (dialogs run this while they are open).
-void PumpFor(HWND root);
-void PaintPending(HWND root);
 
 void ResizeFramebuffer(Window& w);
 

@@ -1,6 +1,5 @@
 // The in-memory device under the window model: a scripted screen and
 // pointer, framebuffers for top-level windows, and the built-in kinds.
-#include "platform/common/ControlClasses.h"
 #include "platform/common/Controls.h"
 #include "platform/common/Cursors.h"
 #include "platform/common/Device.h"
