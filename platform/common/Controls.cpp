@@ -8,6 +8,7 @@
 
 #include "platform/common/Device.h"
 #include "platform/common/Gdi.h"
+#include "platform/common/WindowState.h"
 
 namespace plat::common {
 namespace {
@@ -18,7 +19,7 @@ CControl* OfKind(HWND hwnd, ControlKind a, ControlKind b) {
 }
 
 CControl* ItemsOf(HWND hwnd) { return OfKind(hwnd, CTL_COMBOBOX, CTL_LISTBOX); }
-CControl* ViewOf(HWND hwnd) { return OfKind(hwnd, CTL_LISTVIEW, CTL_LISTVIEW); }
+CControl* ListViewOf(HWND hwnd) { return OfKind(hwnd, CTL_LISTVIEW, CTL_LISTVIEW); }
 CControl* TabOf(HWND hwnd) { return OfKind(hwnd, CTL_TABCONTROL, CTL_TABCONTROL); }
 CControl* EditOf(HWND hwnd) { return OfKind(hwnd, CTL_EDIT, CTL_EDIT); }
 
@@ -135,13 +136,22 @@ void FocusChanged(HWND hwnd, bool gained) {
 
 }  // namespace
 
-std::unique_ptr<CControl> NewControl(ControlKind kind, DWORD cstyle, const char* text) {
-  auto c = std::make_unique<CControl>();
-  c->kind = kind;
-  c->cstyle = cstyle;
-  c->text = text ? text : "";
-  c->readOnly = (cstyle & CS_READONLY) != 0;
-  return c;
+HWND MakeControlWindow(HWND parent, ControlKind kind, int id, const char* text, const RECT& rect, DWORD cstyle,
+                       DWORD windowStyle) {
+  CWindowCore* w = NewControlRecord(parent);
+  if (!w) return nullptr;
+  w->className = ControlClassName(kind);
+  w->proc = ControlProc;
+  w->control = std::make_unique<CControl>();
+  w->control->kind = kind;
+  w->control->cstyle = cstyle;
+  w->control->text = text ? text : "";
+  w->control->readOnly = (cstyle & CS_READONLY) != 0;
+  SetIdentity(*w, text, (windowStyle | WS_CHILD) & ~0xFFFFu, parent, id);
+  RECT frame = rect;
+  MakeControlNative(*w, &frame);
+  InitFrame(*w, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top);
+  return StartWindow(*w, nullptr, true);
 }
 
 CControl* ControlOf(HWND hwnd) {
@@ -379,7 +389,7 @@ int ListBox_GetCurSel(HWND list) { return ComboBox_GetCurSel(list); }
 int ListBox_SetCurSel(HWND list, int index) { return ComboBox_SetCurSel(list, index); }
 
 int ListView_InsertColumn(HWND view, int column, const char* title, int width, int) {
-  CControl* c = common::ViewOf(view);
+  CControl* c = common::ListViewOf(view);
   if (!c || column < 0) return -1;
   const int at = std::min<int>(column, static_cast<int>(c->columns.size()));
   c->columns.insert(c->columns.begin() + at, title ? title : "");
@@ -393,7 +403,7 @@ int ListView_InsertColumn(HWND view, int column, const char* title, int width, i
 }
 
 int ListView_InsertItem(HWND view, int index, const char* text) {
-  CControl* c = common::ViewOf(view);
+  CControl* c = common::ListViewOf(view);
   if (!c) return -1;
   const int count = static_cast<int>(c->rows.size());
   const int at = index < 0 || index > count ? count : index;
@@ -405,7 +415,7 @@ int ListView_InsertItem(HWND view, int index, const char* text) {
 }
 
 BOOL ListView_SetItemText(HWND view, int index, int column, const char* text) {
-  CControl* c = common::ViewOf(view);
+  CControl* c = common::ListViewOf(view);
   if (!c || !common::InRange(index, c->rows.size()) || column < 0 || column >= common::ColumnCount(*c)) return FALSE;
   auto& row = c->rows[index];
   if (static_cast<int>(row.size()) <= column) row.resize(static_cast<std::size_t>(column) + 1);
@@ -415,12 +425,12 @@ BOOL ListView_SetItemText(HWND view, int index, int column, const char* text) {
 }
 
 int ListView_GetItemCount(HWND view) {
-  const CControl* c = common::ViewOf(view);
+  const CControl* c = common::ListViewOf(view);
   return c ? static_cast<int>(c->rows.size()) : 0;
 }
 
 BOOL ListView_GetItemText(HWND view, int index, int column, char* buffer, int maxCount) {
-  const CControl* c = common::ViewOf(view);
+  const CControl* c = common::ListViewOf(view);
   if (!c || !buffer || maxCount <= 0 || !common::InRange(index, c->rows.size()) || column < 0 ||
       column >= common::ColumnCount(*c)) {
     return FALSE;

@@ -2,15 +2,18 @@
 // whichever device delivered it. The program's calls are in dialog.h.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "platform/common/Window.h"
 
 namespace plat::common {
 
-// The record a new control of that kind starts with.
-std::unique_ptr<CControl> NewControl(ControlKind kind, DWORD cstyle, const char* text);
+// Makes the window of a built-in control in parent (rect in its client
+// coordinates, windowStyle's WS_VISIBLE and WS_DISABLED apply) with its
+// record in place before its first message; null when parent cannot hold
+// controls.
+HWND MakeControlWindow(HWND parent, ControlKind kind, int id, const char* text, const RECT& rect, DWORD cstyle,
+                       DWORD windowStyle);
 // The control's record, or null for other windows.
 CControl* ControlOf(HWND hwnd);
 // The text GetWindowText answers for a control (a drop-down list reads as

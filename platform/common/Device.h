@@ -16,12 +16,13 @@ namespace plat::common {
 
 // ---- Dialogs, message boxes and controls (model: Controls.cpp, Dialogs.cpp) ----
 
-// Makes the window of a built-in control in parent (rect in its client
-// coordinates, windowStyle's WS_VISIBLE and WS_DISABLED apply) with the
-// model's record from NewControl attached before its first message; null
-// when parent cannot hold controls.
-HWND MakeControlWindow(HWND parent, ControlKind kind, int id, const char* text, const RECT& rect, DWORD cstyle,
-                       DWORD windowStyle);
+// A record of the device's kind for a built-in control in parent, already
+// in the window table; null when parent cannot hold controls.
+CWindowCore* NewControlRecord(HWND parent);
+// Makes what shows the filled-in control record (hidden) and shows its
+// model; the frame (parent's client coordinates) may lose the height that
+// the device's own part of the control takes.
+void MakeControlNative(CWindowCore& control, RECT* frame);
 // The model of the control changed (text, check, items, selection, tabs,
 // rows, limits, focus): the device shows it, without notifying anyone; a
 // control painted through WM_PAINT is marked for it.

@@ -83,32 +83,25 @@ namespace plat::common {
 using desktop::CWindow;
 using desktop::Windows;
 
-HWND MakeControlWindow(HWND parentHandle, ControlKind kind, int id, const char* text, const RECT& rect, DWORD cstyle,
-                       DWORD windowStyle) {
-  CWindow* parent = Windows().Find(parentHandle);
+CWindowCore* NewControlRecord(HWND parentHandle) {
+  const CWindow* parent = Windows().Find(parentHandle);
   if (!parent || !parent->widget || parent->kind == desktop::WindowKind::kMessageBox) return nullptr;
-  CWindow* c = Windows().Create(desktop::WindowKind::kControl);
-  c->className = ControlClassName(kind);
-  c->proc = ControlProc;
-  c->parent = parent->handle;
-  c->id = id;
-  c->control = NewControl(kind, cstyle, text);
-  c->style = (windowStyle | WS_CHILD) & ~0xFFFFu;
-  const HWND h = c->handle;
-  QWidget* widget = desktop::MakeWidget(h, kind, cstyle, parent->widget);
-  Windows().BindWidget(c, widget);
-  c->needsPaint = true;
-  QRect place(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-  if (kind == CTL_COMBOBOX) {
+  return Windows().Create(desktop::WindowKind::kControl);
+}
+
+void MakeControlNative(CWindowCore& control, RECT* frame) {
+  auto& c = static_cast<CWindow&>(control);
+  CControl& model = *c.control;
+  QWidget* widget = desktop::MakeWidget(c.handle, model.kind, model.cstyle, Windows().Find(c.parent)->widget);
+  Windows().BindWidget(&c, widget);
+  if (model.kind == CTL_COMBOBOX) {
     // The template's height is the dropped list's; the field keeps its own.
-    auto* combo = static_cast<QComboBox*>(widget);
-    const int field = combo->sizeHint().height();
-    c->control->droppedHeight = std::max(0, place.height() - field);
-    place.setHeight(field);
+    const int field = widget->sizeHint().height();
+    model.droppedHeight = std::max<int>(0, frame->bottom - frame->top - field);
+    frame->bottom = frame->top + field;
   }
-  InitFrame(*c, place.x(), place.y(), place.width(), place.height());
-  ShowControlState(*c);
-  return StartWindow(*c, nullptr, true);
+  c.needsPaint = true;
+  ShowControlState(c);
 }
 
 void ShowControlState(CWindowCore& core) {

@@ -39,12 +39,11 @@ using namespace hl;
 
 namespace common {
 
-HWND MakeControlWindow(HWND parent, ControlKind kind, int id, const char* text, const RECT& rect, DWORD cstyle,
-                       DWORD windowStyle) {
-  return CreateWindowInternal(ControlClassName(kind), text, (windowStyle | WS_CHILD) & ~0xFFFFu, rect.left, rect.top,
-                              rect.right - rect.left, rect.bottom - rect.top, parent, id, nullptr, Builtin::Control,
-                              kind, cstyle);
+CWindowCore* NewControlRecord(HWND parent) {
+  return FindCore(parent) ? WindowTable().Add(std::make_unique<Window>()) : nullptr;
 }
+
+void MakeControlNative(CWindowCore&, RECT*) {}
 
 void ShowControlState(CWindowCore& control) { control.needsPaint = true; }
 
@@ -87,22 +86,22 @@ int TabRowHeight(const CWindowCore&) { return kTabRowHeight; }
 int DefaultItemHeight(const CWindowCore& control) { return control.control ? control.control->itemHeight : 16; }
 
 HWND MakeDialogWindow(const DLGTEMPLATE& t, HWND owner) {
-  State& s = S();
   const int frame = GetSystemMetrics(SM_CXFRAME);
   const int ow = t.width + 2 * frame;
   const int oh = t.height + 2 * frame + GetSystemMetrics(SM_CYCAPTION);
-  int x = 0, y = 0;
+  POINT at{0, 0};
   if (t.centred) {
-    x = (s.screenWidth - ow) / 2;
-    y = (s.screenHeight - oh) / 2;
+    at = POINT{(S().screenWidth - ow) / 2, (S().screenHeight - oh) / 2};
   } else if (Window* o = FindWindowObj(owner)) {
-    const POINT p = ClientOrigin(*o);
-    x = p.x;
-    y = p.y;
+    at = ClientOrigin(*o);
   }
   const HWND foreground = Foreground();
-  HWND dlg = CreateWindowInternal(kDialogClassName, t.title, WS_POPUP | WS_CAPTION | WS_SYSMENU, x, y, ow, oh,
-                                  owner, 0, nullptr, Builtin::Dialog, CTL_STATIC, 0);
+  Window* made = WindowTable().Add(std::make_unique<Window>());
+  made->className = kDialogClassName;
+  made->proc = DefWindowProc;
+  SetIdentity(*made, t.title, WS_POPUP | WS_CAPTION | WS_SYSMENU, owner, 0);
+  InitFrame(*made, at.x, at.y, ow, oh);
+  const HWND dlg = StartWindow(*made, nullptr, false);
   Window* w = FindWindowObj(dlg);
   if (!w) return nullptr;
   if (!owner) w->sameAppAs = foreground;

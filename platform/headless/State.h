@@ -34,12 +34,8 @@ std::uintptr_t Key(H h) {
 
 // ---- Windows ---------------------------------------------------------------
 
-// A window of a registered class, a dialog, or a built-in control.
-enum class Builtin { None, Dialog, Control };
-
-// The built-in kind and the picture are the headless device's.
+// The picture is the headless device's.
 struct Window : common::CWindowCore {
-  Builtin builtin = Builtin::None;
   // Top-level windows: the client area's picture.
   int fbWidth = 0;
   int fbHeight = 0;
@@ -94,10 +90,6 @@ using common::ActivateWindow;
 using common::ClientOrigin;  // screen coordinates
 using common::ClientSize;
 
-// Creates a window of the built-in kind (dialogs and their controls).
-HWND CreateWindowInternal(const char* className, const char* title, DWORD style, int x, int y,
-                          int width, int height, HWND parent, int id, void* createParam,
-                          Builtin builtin, ControlKind kind, DWORD cstyle);
 
 void ResizeFramebuffer(Window& w);
 
