@@ -134,6 +134,22 @@ void FocusChanged(HWND hwnd, bool gained) {
   Changed(hwnd);  // the focus shows
 }
 
+// One character typed at the end of an edit; '\b' takes the last one away.
+void TypeCharacter(HWND hwnd, WPARAM ch) {
+  CControl* c = EditOf(hwnd);
+  if (!c || c->readOnly) return;
+  if (ch == '\b') {
+    if (c->text.empty()) return;
+    c->text.pop_back();
+  } else if (ch >= 32 && ch < 256 && EditTakes(*c, c->text.size(), static_cast<char>(ch))) {
+    c->text += static_cast<char>(ch);
+  } else {
+    return;
+  }
+  Changed(hwnd);
+  NotifyParent(hwnd, EN_CHANGE);
+}
+
 }  // namespace
 
 HWND MakeControlWindow(HWND parent, ControlKind kind, int id, const char* text, const RECT& rect, DWORD cstyle,
@@ -176,10 +192,7 @@ void SendDrawItem(HWND control, HDC dc, int item, UINT state, const RECT& rect) 
   SendMessage(w->parent, WM_DRAWITEM, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&dis));
 }
 
-bool TakesFocus(ControlKind k) {
-  return IsButtonKind(k) || k == CTL_EDIT || k == CTL_COMBOBOX || k == CTL_LISTBOX || k == CTL_LISTVIEW ||
-         k == CTL_TABCONTROL;
-}
+bool TakesFocus(ControlKind k) { return k != CTL_GROUPBOX && k != CTL_STATIC && k != CTL_STATICFRAME; }
 
 void ClickControl(HWND hwnd) {
   CControl* c = ControlOf(hwnd);
@@ -195,21 +208,6 @@ void ClickControl(HWND hwnd) {
   }
   Changed(hwnd);
   NotifyParent(hwnd, kind == CTL_STATIC ? STN_CLICKED : BN_CLICKED);
-}
-
-void TypeCharacter(HWND hwnd, WPARAM ch) {
-  CControl* c = EditOf(hwnd);
-  if (!c || c->readOnly) return;
-  if (ch == '\b') {
-    if (c->text.empty()) return;
-    c->text.pop_back();
-  } else if (ch >= 32 && ch < 256 && EditTakes(*c, c->text.size(), static_cast<char>(ch))) {
-    c->text += static_cast<char>(ch);
-  } else {
-    return;
-  }
-  Changed(hwnd);
-  NotifyParent(hwnd, EN_CHANGE);
 }
 
 void ReplaceEditText(HWND hwnd, const std::string& text) {
@@ -250,7 +248,7 @@ LRESULT ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   CControl* c = ControlOf(hwnd);
   if (!w || !c) return DefWindowProc(hwnd, msg, wParam, lParam);
   if ((msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP || msg == WM_KEYDOWN || msg == WM_CHAR) &&
-      NativeInputReached(*w, msg)) {
+      NativeInputReached(*w)) {
     return 0;
   }
   switch (msg) {

@@ -36,8 +36,6 @@ bool ControlKindOfClass(const char* className, DWORD style, ControlKind* kind);
 // A click on a button (check boxes toggle, a radio button checks itself and
 // clears its group) or on a notifying static.
 void ClickControl(HWND control);
-// One character typed at the end of an edit; '\b' takes the last one away.
-void TypeCharacter(HWND control, WPARAM ch);
 // The edit's text replaced by the user's: what the edit takes of it
 // (digits only, up to its limit) goes in, EN_CHANGE follows.
 void ReplaceEditText(HWND control, const std::string& text);
@@ -48,9 +46,6 @@ void ChooseTab(HWND control, int index);
 
 // The procedure of every built-in control.
 LRESULT ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-// The procedure of every dialog: the dialog procedure first, then the
-// defaults (WM_CTLCOLORDLG background, WM_CLOSE as IDCANCEL, Enter and Escape).
-LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // Enter clicks the focused or default push button (IDOK when there is
 // none), Escape sends IDCANCEL; false for other keys.
 bool DialogKeyPressed(HWND dialog, WPARAM virtualKey);

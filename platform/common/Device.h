@@ -30,9 +30,9 @@ void ShowControlState(CWindowCore& control);
 // WM_PAINT reached a built-in control other than a static text: paint what
 // the program colours or draws itself (owner-drawn items, read-only edits).
 void PaintControl(CWindowCore& control);
-// True when msg comes from a native widget's own input event that went
-// through a subclass procedure: the widget then acts on it itself.
-bool NativeInputReached(CWindowCore& control, UINT msg);
+// True when the input message comes from a native widget's own event that
+// went through a subclass procedure: the widget then acts on it itself.
+bool NativeInputReached(CWindowCore& control);
 // Height in pixels of a tab control's row of tabs.
 int TabRowHeight(const CWindowCore& tab);
 // Height in pixels of one item in the control's font, before WM_MEASUREITEM.

@@ -43,6 +43,34 @@ bool TemplateUsable(const DLGTEMPLATE* t) {
   return t && t->width > 0 && t->height > 0 && t->itemCount >= 0 && (t->itemCount == 0 || t->items);
 }
 
+// The procedure of every dialog: the dialog procedure first, then the
+// defaults (WM_CTLCOLORDLG background, WM_CLOSE as IDCANCEL, Enter and Escape).
+LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const CWindowCore* d = FindCore(hwnd);
+  if (!d || !d->dialog || !d->dialog->proc) return DefWindowProc(hwnd, msg, wParam, lParam);
+  const INT_PTR answer = d->dialog->proc(hwnd, msg, wParam, lParam);
+  if (answer || msg == WM_INITDIALOG || msg == WM_CTLCOLORDLG || msg == WM_CTLCOLORSTATIC) return answer;
+  if (!FindCore(hwnd)) return 0;
+  switch (msg) {
+    case WM_CLOSE:
+      SendCommand(hwnd, IDCANCEL);
+      return 0;
+    case WM_KEYDOWN:
+      DialogKeyPressed(hwnd, wParam);
+      return 0;
+    case WM_ERASEBKGND: {
+      HBRUSH brush = reinterpret_cast<HBRUSH>(SendMessage(hwnd, WM_CTLCOLORDLG, wParam, HandleToLParam(hwnd)));
+      if (!FindGdi(brush, GdiKind::kBrush)) brush = DialogFaceBrush();
+      RECT r;
+      GetClientRect(hwnd, &r);
+      FillRect(reinterpret_cast<HDC>(wParam), &r, brush);
+      return 1;
+    }
+    default:
+      return DefWindowProc(hwnd, msg, wParam, lParam);
+  }
+}
+
 }  // namespace
 
 bool DialogDone(HWND dialog) {
@@ -80,32 +108,6 @@ void DeliverToDialog(HWND dialog, bool wait) {
     } else {
       return;
     }
-  }
-}
-
-LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  const CWindowCore* d = FindCore(hwnd);
-  if (!d || !d->dialog || !d->dialog->proc) return DefWindowProc(hwnd, msg, wParam, lParam);
-  const INT_PTR answer = d->dialog->proc(hwnd, msg, wParam, lParam);
-  if (answer || msg == WM_INITDIALOG || msg == WM_CTLCOLORDLG || msg == WM_CTLCOLORSTATIC) return answer;
-  if (!FindCore(hwnd)) return 0;
-  switch (msg) {
-    case WM_CLOSE:
-      SendCommand(hwnd, IDCANCEL);
-      return 0;
-    case WM_KEYDOWN:
-      DialogKeyPressed(hwnd, wParam);
-      return 0;
-    case WM_ERASEBKGND: {
-      HBRUSH brush = reinterpret_cast<HBRUSH>(SendMessage(hwnd, WM_CTLCOLORDLG, wParam, HandleToLParam(hwnd)));
-      if (!FindGdi(brush, GdiKind::kBrush)) brush = DialogFaceBrush();
-      RECT r;
-      GetClientRect(hwnd, &r);
-      FillRect(reinterpret_cast<HDC>(wParam), &r, brush);
-      return 1;
-    }
-    default:
-      return DefWindowProc(hwnd, msg, wParam, lParam);
   }
 }
 

@@ -182,6 +182,15 @@ class COwnerDrawCombo : public QComboBox {
   HWND m_hwnd;
 };
 
+// A slot that reports a Qt signal of the user's input on h to the model.
+template <class... A>
+auto Reporter(void (*report)(HWND, A...), HWND h) {
+  return [report, h](A... a) {
+    CQtEntry entry;
+    report(h, a...);
+  };
+}
+
 QWidget* NewWidget(HWND h, ControlKind kind, DWORD cs, QWidget* parent) {
   switch (kind) {
     case CTL_PUSHBUTTON:
@@ -189,10 +198,7 @@ QWidget* NewWidget(HWND h, ControlKind kind, DWORD cs, QWidget* parent) {
       auto* b = new QPushButton(parent);
       b->setAutoDefault(false);
       b->setDefault(kind == CTL_DEFPUSHBUTTON);
-      QObject::connect(b, &QPushButton::clicked, b, [h] {
-        CQtEntry entry;
-        common::ClickControl(h);
-      });
+      QObject::connect(b, &QPushButton::clicked, b, Reporter(common::ClickControl, h));
       return b;
     }
     case CTL_CHECKBOX:
@@ -200,10 +206,7 @@ QWidget* NewWidget(HWND h, ControlKind kind, DWORD cs, QWidget* parent) {
       QAbstractButton* b = kind == CTL_CHECKBOX ? static_cast<QAbstractButton*>(new QCheckBox(parent))
                                                 : new QRadioButton(parent);
       b->setAutoExclusive(false);  // the model keeps the group
-      QObject::connect(b, &QAbstractButton::clicked, b, [h] {
-        CQtEntry entry;
-        common::ClickControl(h);
-      });
+      QObject::connect(b, &QAbstractButton::clicked, b, Reporter(common::ClickControl, h));
       return b;
     }
     case CTL_GROUPBOX:
@@ -233,10 +236,7 @@ QWidget* NewWidget(HWND h, ControlKind kind, DWORD cs, QWidget* parent) {
     case CTL_COMBOBOX: {
       QComboBox* combo = (cs & CS_OWNERDRAW) ? new COwnerDrawCombo(h, parent) : new QComboBox(parent);
       if (cs & CS_OWNERDRAW) combo->setItemDelegate(new COwnerDrawDelegate(h, combo));
-      QObject::connect(combo, &QComboBox::activated, combo, [h](int index) {
-        CQtEntry entry;
-        common::ChooseItem(h, index);
-      });
+      QObject::connect(combo, &QComboBox::activated, combo, Reporter(common::ChooseItem, h));
       return combo;
     }
     case CTL_LISTBOX: {
@@ -244,10 +244,7 @@ QWidget* NewWidget(HWND h, ControlKind kind, DWORD cs, QWidget* parent) {
       if (cs & CS_OWNERDRAW) list->setItemDelegate(new COwnerDrawDelegate(h, list));
       list->setUniformItemSizes(true);
       // The model's own changes block the signal (ShowControlState).
-      QObject::connect(list, &QListWidget::currentRowChanged, list, [h](int index) {
-        CQtEntry entry;
-        common::ChooseItem(h, index);
-      });
+      QObject::connect(list, &QListWidget::currentRowChanged, list, Reporter(common::ChooseItem, h));
       return list;
     }
     case CTL_LISTVIEW: {

@@ -71,7 +71,6 @@ void SetControlFont(CWindow* c, HFONT font) {
   const common::CGdiObject* object = common::FindGdi(font, common::GdiKind::kFont);
   if (!object) return;
   const QFont f = MakeFont(object->font.height, object->font.width, object->font.weight, object->font.face.c_str());
-  if (c->control->kind == CTL_TABCONTROL) static_cast<CTabControlWidget*>(c->widget)->Bar()->setFont(f);
   c->widget->setFont(f);
 }
 
@@ -178,7 +177,7 @@ int DefaultItemHeight(const CWindowCore& control) {
   return w.widget ? QFontMetrics(w.widget->font()).height() + 2 : 16;
 }
 
-bool NativeInputReached(CWindowCore& control, UINT) {
+bool NativeInputReached(CWindowCore& control) {
   auto& w = static_cast<CWindow&>(control);
   if (!w.nativeEvent) return false;
   w.nativeDefault = true;  // Qt handles the event it came from

@@ -106,8 +106,11 @@ int common::AskMessageBox(HWND owner, const char* text, const char* caption, UIN
   }
   Windows().BindWidget(w, box);
   const HWND h = w->handle;
-  QObject::connect(box, &QMessageBox::buttonClicked, box, [h, box](QAbstractButton* b) {
+  // Closed through its window (a window manager's close button) the box
+  // finishes without a button clicked: its escape button answers.
+  QObject::connect(box, &QDialog::finished, box, [h, box] {
     desktop::CQtEntry entry;
+    QAbstractButton* b = box->clickedButton() ? box->clickedButton() : box->escapeButton();
     EndDialog(h, AnswerOf(box->standardButton(b)));
   });
   w->visible = true;

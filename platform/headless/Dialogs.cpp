@@ -79,7 +79,7 @@ void PaintControl(CWindowCore& control) {
   }
 }
 
-bool NativeInputReached(CWindowCore&, UINT) { return false; }
+bool NativeInputReached(CWindowCore&) { return false; }
 
 int TabRowHeight(const CWindowCore&) { return kTabRowHeight; }
 

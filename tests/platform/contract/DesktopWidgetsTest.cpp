@@ -1,11 +1,14 @@
 // The Qt widgets show what the control model holds, whoever changed it:
 // the program's calls and the user's input on another widget alike.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <string>
@@ -130,4 +133,26 @@ TEST_F(Widgets, TheWidgetsShowTheModelOnDesktop) {
   EXPECT_EQ(DialogBoxParam(GetModuleInstance(), kTemplateId, nullptr, LookProc, 0), 4);
 }
 
+// A window manager's close button closes the box's widget without a click on
+// any of its buttons; the box must still end, answering as Escape would.
+TEST_F(Widgets, AMessageBoxClosedThroughItsWindowAnswersItsEscapeButtonOnDesktop) {
+  const auto closeBox = [] {
+    if (QWidget* box = QApplication::activeModalWidget()) box->close();
+  };
+  // Runs once the box's modal loop handles Qt's events.
+  QTimer::singleShot(0, closeBox);
+  // Only a box that never ends meets this: it fails the test instead of hanging it.
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] {
+    ADD_FAILURE() << "the closed box did not end";
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->escapeButton()->click();
+  });
+  guard.start(60000);
+  EXPECT_EQ(MessageBox(nullptr, "Go?", "Closed", MB_OKCANCEL), IDCANCEL);
+  QTimer::singleShot(0, closeBox);
+  EXPECT_EQ(MessageBox(nullptr, "Done.", "Closed", MB_OK | MB_ICONSTOP), IDOK);
+}
+
 }  // namespace
+
