@@ -480,17 +480,12 @@ BOOL TabCtrl_GetDisplayRect(HWND tab, RECT* rect) {
 
 BOOL MapWindowRect(HWND from, HWND to, RECT* rect) {
   if (!rect || (from && !common::FindCore(from)) || (to && !common::FindCore(to))) return FALSE;
-  POINT a{rect->left, rect->top};
-  POINT b{rect->right, rect->bottom};
-  if (from) {
-    ClientToScreen(from, &a);
-    ClientToScreen(from, &b);
+  POINT corners[] = {{rect->left, rect->top}, {rect->right, rect->bottom}};
+  for (POINT& p : corners) {
+    if (from) ClientToScreen(from, &p);
+    if (to) ScreenToClient(to, &p);
   }
-  if (to) {
-    ScreenToClient(to, &a);
-    ScreenToClient(to, &b);
-  }
-  *rect = RECT{a.x, a.y, b.x, b.y};
+  *rect = RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
   return TRUE;
 }
 

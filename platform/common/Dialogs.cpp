@@ -135,9 +135,7 @@ INT_PTR DialogBoxParam(HINSTANCE instance, int templateId, HWND owner, DLGPROC p
   bool made = true;
   for (int i = 0; made && i < t->itemCount; ++i) {
     const DLGITEMTEMPLATE& it = t->items[i];
-    DWORD ws = WS_CHILD;
-    if (!(it.style & CS_HIDDEN)) ws |= WS_VISIBLE;
-    if (it.style & CS_DISABLED) ws |= WS_DISABLED;
+    const DWORD ws = WS_CHILD | ((it.style & CS_HIDDEN) ? 0 : WS_VISIBLE) | ((it.style & CS_DISABLED) ? WS_DISABLED : 0);
     const HWND c = common::MakeControlWindow(dialog, it.kind, it.id, it.text,
                                              RECT{it.x, it.y, it.x + it.width, it.y + it.height}, it.style, ws);
     if (c && font) SendMessage(c, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
@@ -160,9 +158,7 @@ INT_PTR DialogBoxParam(HINSTANCE instance, int templateId, HWND owner, DLGPROC p
   std::string title = t->title ? t->title : "";
   if (made && d && d->dialog) {
     result = d->dialog->ended ? d->dialog->result : IDCANCEL;
-    char buffer[256];
-    GetWindowText(dialog, buffer, sizeof buffer);
-    title = buffer;
+    title = d->title;
   }
   DestroyWindow(dialog);
   common::DialogClosed(templateId, title, result, owner, previousActive, previousFocus, font);

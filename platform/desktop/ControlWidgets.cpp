@@ -16,6 +16,7 @@
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 #include <QStyledItemDelegate>
+#include <QTabBar>
 #include <QTreeWidget>
 
 #include "platform/common/Controls.h"
@@ -191,6 +192,39 @@ auto Reporter(void (*report)(HWND, A...), HWND h) {
   };
 }
 
+// A tab control: the tabs on top and a frame around the page area, whose
+// inside stays transparent so the dialog's painting shows through.
+class CTabControlWidget : public QWidget {
+ public:
+  CTabControlWidget(HWND hwnd, QWidget* parent) : QWidget(parent), m_bar(new QTabBar(this)) {
+    m_bar->setExpanding(false);
+    m_bar->setDrawBase(false);
+    QObject::connect(m_bar, &QTabBar::currentChanged, this, [hwnd](int index) {
+      CQtEntry entry;
+      common::ChooseTab(hwnd, index);
+      // A change the model refused goes back on screen.
+      if (CWindow* w = Windows().Find(hwnd)) common::ShowControlState(*w);
+    });
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    const int top = m_bar->sizeHint().height() - 1;
+    const QRect frame(0, top, width() - 1, height() - 1 - top);
+    p.setPen(QColor(255, 255, 255));
+    p.drawLine(frame.topLeft(), frame.topRight());
+    p.drawLine(frame.topLeft(), frame.bottomLeft());
+    p.setPen(QColor(160, 160, 160));
+    p.drawLine(frame.bottomLeft(), frame.bottomRight());
+    p.drawLine(frame.topRight(), frame.bottomRight());
+  }
+  void resizeEvent(QResizeEvent*) override { m_bar->setGeometry(0, 0, width(), m_bar->sizeHint().height()); }
+
+ private:
+  QTabBar* m_bar;
+};
+
 QWidget* NewWidget(HWND h, ControlKind kind, DWORD cs, QWidget* parent) {
   switch (kind) {
     case CTL_PUSHBUTTON:
@@ -270,43 +304,16 @@ QWidget* MakeWidget(HWND hwnd, ControlKind kind, DWORD cstyle, QWidget* parent) 
   return widget;
 }
 
-CTabControlWidget::CTabControlWidget(HWND hwnd, QWidget* parent)
-    : QWidget(parent), m_hwnd(hwnd), m_bar(new QTabBar(this)) {
-  m_bar->setExpanding(false);
-  m_bar->setDrawBase(false);
-  QObject::connect(m_bar, &QTabBar::currentChanged, this, [this](int index) {
-    CQtEntry entry;
-    common::ChooseTab(m_hwnd, index);
-    // A change the model refused goes back on screen.
-    if (CWindow* w = Windows().Find(m_hwnd)) common::ShowControlState(*w);
-  });
-}
-
-void CTabControlWidget::Show(const std::vector<std::string>& tabs, int current) {
-  const QSignalBlocker quiet(m_bar);
-  bool same = m_bar->count() == static_cast<int>(tabs.size());
-  for (int i = 0; same && i < m_bar->count(); ++i) same = m_bar->tabText(i) == QString::fromLatin1(tabs[i]);
+void ShowTabs(QWidget* tabControl, const std::vector<std::string>& tabs, int current) {
+  QTabBar* bar = tabControl->findChild<QTabBar*>();
+  const QSignalBlocker quiet(bar);
+  bool same = bar->count() == static_cast<int>(tabs.size());
+  for (int i = 0; same && i < bar->count(); ++i) same = bar->tabText(i) == QString::fromLatin1(tabs[i]);
   if (!same) {
-    while (m_bar->count() > 0) m_bar->removeTab(0);
-    for (const std::string& t : tabs) m_bar->addTab(QString::fromLatin1(t));
+    while (bar->count() > 0) bar->removeTab(0);
+    for (const std::string& t : tabs) bar->addTab(QString::fromLatin1(t));
   }
-  if (current >= 0) m_bar->setCurrentIndex(current);
-}
-
-void CTabControlWidget::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  const int top = m_bar->sizeHint().height() - 1;
-  const QRect frame(0, top, width() - 1, height() - 1 - top);
-  p.setPen(QColor(255, 255, 255));
-  p.drawLine(frame.topLeft(), frame.topRight());
-  p.drawLine(frame.topLeft(), frame.bottomLeft());
-  p.setPen(QColor(160, 160, 160));
-  p.drawLine(frame.bottomLeft(), frame.bottomRight());
-  p.drawLine(frame.topRight(), frame.bottomRight());
-}
-
-void CTabControlWidget::resizeEvent(QResizeEvent*) {
-  m_bar->setGeometry(0, 0, width(), m_bar->sizeHint().height());
+  if (current >= 0) bar->setCurrentIndex(current);
 }
 
 }  // namespace plat::desktop

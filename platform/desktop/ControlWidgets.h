@@ -2,35 +2,20 @@
 // and report the user's input on them back to it.
 #pragma once
 
-#include <QTabBar>
-#include <QWidget>
-
 #include <string>
 #include <vector>
 
 #include "platform/include/plat/dialog.h"
 
+class QWidget;
+
 namespace plat::desktop {
 
-// The widget of a new control of that kind in parent.
+// The widget of a new control of that kind in parent; a tab control's tabs
+// are the QTabBar inside its widget.
 QWidget* MakeWidget(HWND hwnd, ControlKind kind, DWORD cstyle, QWidget* parent);
-
-// A tab control: the tabs on top and a frame around the page area, whose
-// inside stays transparent so the dialog's painting shows through.
-class CTabControlWidget : public QWidget {
- public:
-  CTabControlWidget(HWND hwnd, QWidget* parent);
-  QTabBar* Bar() { return m_bar; }
-  // Shows the model's tabs and selection without reporting a change.
-  void Show(const std::vector<std::string>& tabs, int current);
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-
- private:
-  HWND m_hwnd;
-  QTabBar* m_bar;
-};
+// Shows the model's tabs and selection on a tab control's widget without
+// reporting a change.
+void ShowTabs(QWidget* tabControl, const std::vector<std::string>& tabs, int current);
 
 }  // namespace plat::desktop

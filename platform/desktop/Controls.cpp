@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTreeWidget>
 
 #include "platform/common/Controls.h"
@@ -162,7 +163,7 @@ void ShowControlState(CWindowCore& core) {
       desktop::ShowRows(static_cast<QTreeWidget*>(widget), c);
       break;
     case CTL_TABCONTROL:
-      static_cast<desktop::CTabControlWidget*>(widget)->Show(c.tabs, c.curSel);
+      desktop::ShowTabs(widget, c.tabs, c.curSel);
       break;
     case CTL_STATICFRAME:
       break;
@@ -186,7 +187,7 @@ bool NativeInputReached(CWindowCore& control) {
 
 int TabRowHeight(const CWindowCore& tab) {
   const auto& w = static_cast<const CWindow&>(tab);
-  return static_cast<desktop::CTabControlWidget*>(w.widget)->Bar()->sizeHint().height();
+  return w.widget->findChild<QTabBar*>()->sizeHint().height();
 }
 
 }  // namespace plat::common

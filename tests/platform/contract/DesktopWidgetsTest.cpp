@@ -13,7 +13,6 @@
 
 #include <string>
 
-#include "platform/desktop/ControlWidgets.h"
 #include "platform/desktop/WindowTable.h"
 #include "tests/platform/contract/Contract.h"
 #include "tests/platform/contract/User.h"
@@ -102,7 +101,7 @@ void Look(HWND dialog) {
   HWND tab = GetDlgItem(dialog, kTab);
   TabCtrl_InsertItem(tab, 0, "Second");
   TabCtrl_InsertItem(tab, 0, "First");
-  auto* bar = WidgetOf<desktop::CTabControlWidget>(dialog, kTab)->Bar();
+  auto* bar = WidgetOf<QWidget>(dialog, kTab)->findChild<QTabBar*>();
   ASSERT_EQ(bar->count(), 2);
   EXPECT_EQ(bar->tabText(0), QStringLiteral("First"));
   EXPECT_EQ(bar->currentIndex(), 1);  // the selection moved with its tab
