@@ -23,11 +23,12 @@ CControl* ListViewOf(HWND hwnd) { return OfKind(hwnd, CTL_LISTVIEW, CTL_LISTVIEW
 CControl* TabOf(HWND hwnd) { return OfKind(hwnd, CTL_TABCONTROL, CTL_TABCONTROL); }
 CControl* EditOf(HWND hwnd) { return OfKind(hwnd, CTL_EDIT, CTL_EDIT); }
 
-bool IsButtonKind(ControlKind k) {
-  return k == CTL_PUSHBUTTON || k == CTL_DEFPUSHBUTTON || k == CTL_CHECKBOX || k == CTL_RADIOBUTTON;
+// Buttons, and statics with CS_NOTIFY, tell their parent of a click.
+bool Notifies(const CControl& c) {
+  const ControlKind k = c.kind;
+  return k == CTL_PUSHBUTTON || k == CTL_DEFPUSHBUTTON || k == CTL_CHECKBOX || k == CTL_RADIOBUTTON ||
+         (k == CTL_STATIC && (c.cstyle & CS_NOTIFY));
 }
-
-bool Notifies(const CControl& c) { return IsButtonKind(c.kind) || (c.kind == CTL_STATIC && (c.cstyle & CS_NOTIFY)); }
 
 // Tells the device, which shows the change (and sends nothing).
 void Changed(HWND hwnd) {
@@ -50,24 +51,21 @@ void NotifyTabChange(HWND tab, int code) {
 // The radio buttons of the group that holds radio: from the nearest
 // control at or before it with CS_GROUP up to the next one with CS_GROUP.
 std::vector<HWND> RadioGroup(HWND radio) {
-  std::vector<HWND> out;
   const CWindowCore* w = FindCore(radio);
   const CWindowCore* p = w ? FindCore(w->parent) : nullptr;
-  if (!p) return out;
-  std::vector<HWND> c;
-  for (HWND h : p->children) {
-    if (ControlOf(h)) c.push_back(h);
+  std::vector<HWND> group;
+  bool found = false;
+  for (HWND h : p ? p->children : std::vector<HWND>()) {
+    const CControl* c = ControlOf(h);
+    if (!c) continue;
+    if (c->cstyle & CS_GROUP) {
+      if (found) break;
+      group.clear();
+    }
+    if (c->kind == CTL_RADIOBUTTON) group.push_back(h);
+    found = found || h == radio;
   }
-  const auto at = std::find(c.begin(), c.end(), radio);
-  if (at == c.end()) return out;
-  std::size_t start = static_cast<std::size_t>(at - c.begin());
-  while (start > 0 && !(ControlOf(c[start])->cstyle & CS_GROUP)) --start;
-  for (std::size_t i = start; i < c.size(); ++i) {
-    const CControl* cs = ControlOf(c[i]);
-    if (i > start && (cs->cstyle & CS_GROUP)) break;
-    if (cs->kind == CTL_RADIOBUTTON) out.push_back(c[i]);
-  }
-  return out;
+  return found ? group : std::vector<HWND>();
 }
 
 // Whether an edit holding length characters takes ch.

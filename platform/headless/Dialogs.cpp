@@ -49,17 +49,15 @@ void ShowControlState(CWindowCore& control) { control.needsPaint = true; }
 
 void PaintControl(CWindowCore& control) {
   const HWND ctl = control.handle;
-  Window* w = FindWindowObj(ctl);
-  const CControl* cs = ControlOf(ctl);
-  if (!w || !cs) return;
-  const SIZE size = ClientSize(*w);
+  const CControl* cs = control.control.get();
+  const SIZE size = ClientSize(control);
   const bool focused = GetFocus() == ctl;
   // Frames and read-only edits take their background from the parent.
   const bool asksParent = cs->kind == CTL_STATICFRAME || cs->kind == CTL_GROUPBOX ||
                           (cs->kind == CTL_EDIT && cs->readOnly);
-  if (asksParent && w->parent) {
+  if (asksParent && control.parent) {
     HDC hdc = NewDc(ctl);
-    SendMessage(w->parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc), HandleToLParam(ctl));
+    SendMessage(control.parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc), HandleToLParam(ctl));
     DeleteDc(hdc);
     return;
   }
