@@ -90,7 +90,6 @@ using common::ActivateWindow;
 using common::ClientOrigin;  // screen coordinates
 using common::ClientSize;
 
-
 void ResizeFramebuffer(Window& w);
 
 // Clock.
