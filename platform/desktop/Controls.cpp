@@ -9,10 +9,8 @@
 #include <QTabBar>
 #include <QTreeWidget>
 
-#include "platform/common/Controls.h"
 #include "platform/common/Device.h"
 #include "platform/common/Gdi.h"
-#include "platform/common/WindowState.h"
 #include "platform/desktop/ControlWidgets.h"
 #include "platform/desktop/Fonts.h"
 #include "platform/desktop/WindowTable.h"
