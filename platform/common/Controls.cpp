@@ -93,7 +93,7 @@ void MeasureItems(HWND hwnd) {
   if (!c || !w->parent || !(c->cstyle & CS_OWNERDRAW)) return;
   RECT r{};
   GetClientRect(hwnd, &r);
-  MEASUREITEMSTRUCT mis{w->id, 0, r.right - r.left, DefaultItemHeight(*w), 0};
+  MEASUREITEMSTRUCT mis{w->id, 0, r.right - r.left, c->itemHeight, 0};
   SendMessage(w->parent, WM_MEASUREITEM, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&mis));
   if (CControl* again = ControlOf(hwnd); again && mis.itemHeight > 0) {
     again->itemHeight = mis.itemHeight;

@@ -21,7 +21,8 @@ namespace plat::common {
 CWindowCore* NewControlRecord(HWND parent);
 // Makes what shows the filled-in control record (hidden) and shows its
 // model; the frame (parent's client coordinates) may lose the height that
-// the device's own part of the control takes.
+// the device's own part of the control takes, and an owner-drawn control's
+// item height, offered in WM_MEASUREITEM, may become its font's.
 void MakeControlNative(CWindowCore& control, RECT* frame);
 // The model of the control changed (text, check, items, selection, tabs,
 // rows, limits, focus): the device shows it, without notifying anyone; a
@@ -35,8 +36,6 @@ void PaintControl(CWindowCore& control);
 bool NativeInputReached(CWindowCore& control);
 // Height in pixels of a tab control's row of tabs.
 int TabRowHeight(const CWindowCore& tab);
-// Height in pixels of one item in the control's font, before WM_MEASUREITEM.
-int DefaultItemHeight(const CWindowCore& control);
 
 // The window of a dialog from its template, not yet shown, without its
 // controls; its font, if the device makes one, in its font field. Null when

@@ -98,6 +98,7 @@ void MakeControlNative(CWindowCore& control, RECT* frame) {
     model.droppedHeight = std::max<int>(0, frame->bottom - frame->top - field);
     frame->bottom = frame->top + field;
   }
+  if (model.cstyle & CS_OWNERDRAW) model.itemHeight = QFontMetrics(widget->font()).height() + 2;
   c.needsPaint = true;
   ShowControlState(c);
 }
@@ -170,11 +171,6 @@ void ShowControlState(CWindowCore& core) {
 
 // The widgets paint themselves; a read-only edit asks for its colours as it paints.
 void PaintControl(CWindowCore&) {}
-
-int DefaultItemHeight(const CWindowCore& control) {
-  const auto& w = static_cast<const CWindow&>(control);
-  return w.widget ? QFontMetrics(w.widget->font()).height() + 2 : 16;
-}
 
 bool NativeInputReached(CWindowCore& control) {
   auto& w = static_cast<CWindow&>(control);

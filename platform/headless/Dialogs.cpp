@@ -81,8 +81,6 @@ bool NativeInputReached(CWindowCore&) { return false; }
 
 int TabRowHeight(const CWindowCore&) { return kTabRowHeight; }
 
-int DefaultItemHeight(const CWindowCore& control) { return control.control ? control.control->itemHeight : 16; }
-
 HWND MakeDialogWindow(const DLGTEMPLATE& t, HWND owner) {
   const int frame = GetSystemMetrics(SM_CXFRAME);
   const int ow = t.width + 2 * frame;
