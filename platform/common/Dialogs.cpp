@@ -193,12 +193,9 @@ BOOL SetDlgItemText(HWND dialog, int id, const char* text) {
 }
 
 UINT GetDlgItemText(HWND dialog, int id, char* buffer, int maxCount) {
+  if (buffer && maxCount > 0) buffer[0] = '\0';
   const HWND c = GetDlgItem(dialog, id);
-  if (!c) {
-    if (buffer && maxCount > 0) buffer[0] = '\0';
-    return 0;
-  }
-  return static_cast<UINT>(GetWindowText(c, buffer, maxCount));
+  return c ? static_cast<UINT>(GetWindowText(c, buffer, maxCount)) : 0;
 }
 
 BOOL CheckRadioButton(HWND dialog, int firstId, int lastId, int checkId) {
