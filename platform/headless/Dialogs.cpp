@@ -110,13 +110,11 @@ void RunDialogLoop(HWND dialog, int templateId) {
   if (!DialogDone(dialog) && S().dialogHandler) {
     auto handler = S().dialogHandler;  // the handler may replace itself
     handler(templateId, dialog);
-    DeliverToDialog(dialog, false);
   }
+  DeliverToDialog(dialog, false);
   // Nobody answered: the dialog is cancelled as by Escape.
-  if (!DialogDone(dialog)) {
-    DialogKeyPressed(dialog, VK_ESCAPE);
-    DeliverToDialog(dialog, false);
-  }
+  if (!DialogDone(dialog)) DialogKeyPressed(dialog, VK_ESCAPE);
+  DeliverToDialog(dialog, false);
 }
 
 void DialogClosed(int templateId, const std::string& title, INT_PTR result, HWND, HWND previousActive,
@@ -134,7 +132,7 @@ int AskMessageBox(HWND owner, const char* text, const char* caption, UINT type, 
   int answer = defaultAnswer;
   if (s.messageBoxHandler) {
     auto handler = s.messageBoxHandler;  // the handler may replace itself
-    answer = handler(s.messageBoxes[index]);
+    answer = handler(headless::MessageBoxRecord(s.messageBoxes[index]));  // a box it shows may move the log
   }
   if (index < s.messageBoxes.size()) s.messageBoxes[index].answer = answer;
   return answer;
