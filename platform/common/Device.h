@@ -16,12 +16,14 @@ namespace plat::common {
 
 // ---- Dialogs, message boxes and controls (model: Controls.cpp, Dialogs.cpp) ----
 
-// Makes the window of a built-in control in parent (rect in its client
-// coordinates, windowStyle's WS_VISIBLE and WS_DISABLED apply) with the
-// model's record from NewControl attached before its first message; null
-// when parent cannot hold controls.
-HWND MakeControlWindow(HWND parent, ControlKind kind, int id, const char* text, const RECT& rect, DWORD cstyle,
-                       DWORD windowStyle);
+// A record of the device's kind for a built-in control in parent, already
+// in the window table; null when parent cannot hold controls.
+CWindowCore* NewControlRecord(HWND parent);
+// Makes what shows the filled-in control record (hidden) and shows its
+// model; the frame (parent's client coordinates) may lose the height that
+// the device's own part of the control takes, and an owner-drawn control's
+// item height, offered in WM_MEASUREITEM, may become its font's.
+void MakeControlNative(CWindowCore& control, RECT* frame);
 // The model of the control changed (text, check, items, selection, tabs,
 // rows, limits, focus): the device shows it, without notifying anyone; a
 // control painted through WM_PAINT is marked for it.
@@ -29,23 +31,18 @@ void ShowControlState(CWindowCore& control);
 // WM_PAINT reached a built-in control other than a static text: paint what
 // the program colours or draws itself (owner-drawn items, read-only edits).
 void PaintControl(CWindowCore& control);
-// True when msg comes from a native widget's own input event that went
-// through a subclass procedure: the widget then acts on it itself.
-bool NativeInputReached(CWindowCore& control, UINT msg);
+// True when the input message comes from a native widget's own event that
+// went through a subclass procedure: the widget then acts on it itself.
+bool NativeInputReached(CWindowCore& control);
 // Height in pixels of a tab control's row of tabs.
 int TabRowHeight(const CWindowCore& tab);
-// Height in pixels of one item in the control's font, before WM_MEASUREITEM.
-int DefaultItemHeight(const CWindowCore& control);
 
 // The window of a dialog from its template, not yet shown, without its
 // controls; its font, if the device makes one, in its font field. Null when
 // it cannot be made.
 HWND MakeDialogWindow(const DLGTEMPLATE& dialog, HWND owner);
-// After WM_INITDIALOG: shows the dialog in front, focusing firstFocus when not null.
-void ShowDialogWindow(HWND dialog, HWND firstFocus);
-// Runs the dialog modally until it has ended or is gone: delivers its
-// windows' posted messages and every sent one (headless: its scripted user
-// acts, and a dialog it leaves open is cancelled).
+// Runs the shown dialog modally until it has ended or is gone (headless: its
+// scripted user acts, and a dialog it leaves open is cancelled).
 void RunDialogLoop(HWND dialog, int templateId);
 // The dialog has been destroyed with that result: activation goes back to
 // what it was before (previous foreground and focus), logs are written.

@@ -1,7 +1,6 @@
 // Making windows of registered classes, finding them and their text.
 #include <algorithm>
 
-#include "platform/common/ControlClasses.h"
 #include "platform/common/Controls.h"
 #include "platform/common/Device.h"
 #include "platform/common/WindowState.h"
