@@ -1,6 +1,7 @@
-#include "platform/common/ControlClasses.h"
-
+// The built-in control classes by name, for both backends.
 #include <strings.h>
+
+#include "platform/common/Controls.h"
 
 namespace plat::common {
 namespace {
@@ -9,6 +10,7 @@ struct ClassKind {
   const char* name;
   ControlKind kind;
 };
+// The other button kinds are buttons by style, a frame is a static.
 constexpr ClassKind kClasses[] = {
     {"BUTTON", CTL_PUSHBUTTON},  {"STATIC", CTL_STATIC},   {"EDIT", CTL_EDIT},
     {"COMBOBOX", CTL_COMBOBOX},  {"LISTBOX", CTL_LISTBOX}, {"SysListView32", CTL_LISTVIEW},
@@ -18,21 +20,11 @@ constexpr ClassKind kClasses[] = {
 }  // namespace
 
 const char* ControlClassName(ControlKind kind) {
-  switch (kind) {
-    case CTL_PUSHBUTTON:
-    case CTL_DEFPUSHBUTTON:
-    case CTL_CHECKBOX:
-    case CTL_RADIOBUTTON:
-    case CTL_GROUPBOX: return "BUTTON";
-    case CTL_EDIT: return "EDIT";
-    case CTL_COMBOBOX: return "COMBOBOX";
-    case CTL_LISTBOX: return "LISTBOX";
-    case CTL_LISTVIEW: return "SysListView32";
-    case CTL_TABCONTROL: return "SysTabControl32";
-    case CTL_STATIC:
-    case CTL_STATICFRAME: return "STATIC";
+  for (const ClassKind& k : kClasses) {
+    if (k.kind == kind) return k.name;
   }
-  return "STATIC";
+  const bool button = kind == CTL_DEFPUSHBUTTON || kind == CTL_CHECKBOX || kind == CTL_RADIOBUTTON || kind == CTL_GROUPBOX;
+  return button ? "BUTTON" : "STATIC";
 }
 
 bool ControlKindOfClass(const char* className, DWORD style, ControlKind* kind) {
@@ -40,12 +32,11 @@ bool ControlKindOfClass(const char* className, DWORD style, ControlKind* kind) {
   for (const ClassKind& k : kClasses) {
     if (strcasecmp(k.name, className) != 0) continue;
     *kind = k.kind;
-    if (k.kind == CTL_PUSHBUTTON) {
-      if (style & CS_BUTTON_CHECKBOX) *kind = CTL_CHECKBOX;
-      else if (style & CS_BUTTON_RADIO) *kind = CTL_RADIOBUTTON;
-      else if (style & CS_BUTTON_GROUPBOX) *kind = CTL_GROUPBOX;
-      else if (style & CS_BUTTON_DEFAULT) *kind = CTL_DEFPUSHBUTTON;
-    }
+    if (k.kind != CTL_PUSHBUTTON) return true;
+    if (style & CS_BUTTON_CHECKBOX) *kind = CTL_CHECKBOX;
+    else if (style & CS_BUTTON_RADIO) *kind = CTL_RADIOBUTTON;
+    else if (style & CS_BUTTON_GROUPBOX) *kind = CTL_GROUPBOX;
+    else if (style & CS_BUTTON_DEFAULT) *kind = CTL_DEFPUSHBUTTON;
     return true;
   }
   return false;

@@ -8,6 +8,7 @@
 
 #include "platform/common/Device.h"
 #include "platform/common/Gdi.h"
+#include "platform/common/WindowState.h"
 
 namespace plat::common {
 namespace {
@@ -18,15 +19,16 @@ CControl* OfKind(HWND hwnd, ControlKind a, ControlKind b) {
 }
 
 CControl* ItemsOf(HWND hwnd) { return OfKind(hwnd, CTL_COMBOBOX, CTL_LISTBOX); }
-CControl* ViewOf(HWND hwnd) { return OfKind(hwnd, CTL_LISTVIEW, CTL_LISTVIEW); }
+CControl* ListViewOf(HWND hwnd) { return OfKind(hwnd, CTL_LISTVIEW, CTL_LISTVIEW); }
 CControl* TabOf(HWND hwnd) { return OfKind(hwnd, CTL_TABCONTROL, CTL_TABCONTROL); }
 CControl* EditOf(HWND hwnd) { return OfKind(hwnd, CTL_EDIT, CTL_EDIT); }
 
-bool IsButtonKind(ControlKind k) {
-  return k == CTL_PUSHBUTTON || k == CTL_DEFPUSHBUTTON || k == CTL_CHECKBOX || k == CTL_RADIOBUTTON;
+// Buttons, and statics with CS_NOTIFY, tell their parent of a click.
+bool Notifies(const CControl& c) {
+  const ControlKind k = c.kind;
+  return k == CTL_PUSHBUTTON || k == CTL_DEFPUSHBUTTON || k == CTL_CHECKBOX || k == CTL_RADIOBUTTON ||
+         (k == CTL_STATIC && (c.cstyle & CS_NOTIFY));
 }
-
-bool Notifies(const CControl& c) { return IsButtonKind(c.kind) || (c.kind == CTL_STATIC && (c.cstyle & CS_NOTIFY)); }
 
 // Tells the device, which shows the change (and sends nothing).
 void Changed(HWND hwnd) {
@@ -39,27 +41,31 @@ void NotifyParent(HWND control, WORD code) {
   SendMessage(w->parent, WM_COMMAND, MAKEWPARAM(w->id, code), HandleToLParam(control));
 }
 
+void NotifyTabChange(HWND tab, int code) {
+  const CWindowCore* w = FindCore(tab);
+  if (!w || !w->parent) return;
+  NMHDR nm{tab, w->id, code};
+  SendMessage(w->parent, WM_NOTIFY, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&nm));
+}
+
 // The radio buttons of the group that holds radio: from the nearest
 // control at or before it with CS_GROUP up to the next one with CS_GROUP.
 std::vector<HWND> RadioGroup(HWND radio) {
-  std::vector<HWND> out;
   const CWindowCore* w = FindCore(radio);
   const CWindowCore* p = w ? FindCore(w->parent) : nullptr;
-  if (!p) return out;
-  std::vector<HWND> c;
-  for (HWND h : p->children) {
-    if (ControlOf(h)) c.push_back(h);
+  std::vector<HWND> group;
+  bool found = false;
+  for (HWND h : p ? p->children : std::vector<HWND>()) {
+    const CControl* c = ControlOf(h);
+    if (!c) continue;
+    if (c->cstyle & CS_GROUP) {
+      if (found) break;
+      group.clear();
+    }
+    if (c->kind == CTL_RADIOBUTTON) group.push_back(h);
+    found = found || h == radio;
   }
-  const auto at = std::find(c.begin(), c.end(), radio);
-  if (at == c.end()) return out;
-  std::size_t start = static_cast<std::size_t>(at - c.begin());
-  while (start > 0 && !(ControlOf(c[start])->cstyle & CS_GROUP)) --start;
-  for (std::size_t i = start; i < c.size(); ++i) {
-    const CControl* cs = ControlOf(c[i]);
-    if (i > start && (cs->cstyle & CS_GROUP)) break;
-    if (cs->kind == CTL_RADIOBUTTON) out.push_back(c[i]);
-  }
-  return out;
+  return found ? group : std::vector<HWND>();
 }
 
 // Whether an edit holding length characters takes ch.
@@ -83,11 +89,11 @@ void SetText(HWND hwnd, const char* text) {
 // Owner-drawn items: their height comes from the parent, asked once.
 void MeasureItems(HWND hwnd) {
   CWindowCore* w = FindCore(hwnd);
-  CControl* c = ControlOf(hwnd);
-  if (!w || !c || !w->parent || !(c->cstyle & CS_OWNERDRAW) || !ItemsOf(hwnd)) return;
+  const CControl* c = ItemsOf(hwnd);
+  if (!c || !w->parent || !(c->cstyle & CS_OWNERDRAW)) return;
   RECT r{};
   GetClientRect(hwnd, &r);
-  MEASUREITEMSTRUCT mis{w->id, 0, r.right - r.left, DefaultItemHeight(*w), 0};
+  MEASUREITEMSTRUCT mis{w->id, 0, r.right - r.left, c->itemHeight, 0};
   SendMessage(w->parent, WM_MEASUREITEM, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&mis));
   if (CControl* again = ControlOf(hwnd); again && mis.itemHeight > 0) {
     again->itemHeight = mis.itemHeight;
@@ -118,17 +124,49 @@ void PaintStatic(HWND h) {
   EndPaint(h, &ps);
 }
 
-}  // namespace
-
-std::unique_ptr<CControl> NewControl(ControlKind kind, DWORD cstyle, const char* text) {
-  auto c = std::make_unique<CControl>();
-  c->kind = kind;
-  c->cstyle = cstyle;
-  c->text = text ? text : "";
-  c->readOnly = (cstyle & CS_READONLY) != 0;
-  return c;
+// The control gained or lost the focus (edits notify their parent).
+void FocusChanged(HWND hwnd, bool gained) {
+  const CControl* c = ControlOf(hwnd);
+  if (!c) return;
+  if (c->kind == CTL_EDIT) NotifyParent(hwnd, gained ? EN_SETFOCUS : EN_KILLFOCUS);
+  Changed(hwnd);  // the focus shows
 }
 
+// One character typed at the end of an edit; '\b' takes the last one away.
+void TypeCharacter(HWND hwnd, WPARAM ch) {
+  CControl* c = EditOf(hwnd);
+  if (!c || c->readOnly) return;
+  if (ch == '\b') {
+    if (c->text.empty()) return;
+    c->text.pop_back();
+  } else if (ch >= 32 && ch < 256 && EditTakes(*c, c->text.size(), static_cast<char>(ch))) {
+    c->text += static_cast<char>(ch);
+  } else {
+    return;
+  }
+  Changed(hwnd);
+  NotifyParent(hwnd, EN_CHANGE);
+}
+
+}  // namespace
+
+HWND MakeControlWindow(HWND parent, ControlKind kind, int id, const char* text, const RECT& rect, DWORD cstyle,
+                       DWORD windowStyle) {
+  CWindowCore* w = NewControlRecord(parent);
+  if (!w) return nullptr;
+  w->className = ControlClassName(kind);
+  w->proc = ControlProc;
+  w->control = std::make_unique<CControl>();
+  w->control->kind = kind;
+  w->control->cstyle = cstyle;
+  w->control->text = text ? text : "";
+  w->control->readOnly = (cstyle & CS_READONLY) != 0;
+  SetIdentity(*w, text, (windowStyle | WS_CHILD) & ~0xFFFFu, parent, id);
+  RECT frame = rect;
+  MakeControlNative(*w, &frame);
+  InitFrame(*w, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top);
+  return StartWindow(*w, nullptr, true);
+}
 
 CControl* ControlOf(HWND hwnd) {
   CWindowCore* w = FindCore(hwnd);
@@ -152,10 +190,7 @@ void SendDrawItem(HWND control, HDC dc, int item, UINT state, const RECT& rect) 
   SendMessage(w->parent, WM_DRAWITEM, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&dis));
 }
 
-bool TakesFocus(ControlKind k) {
-  return IsButtonKind(k) || k == CTL_EDIT || k == CTL_COMBOBOX || k == CTL_LISTBOX || k == CTL_LISTVIEW ||
-         k == CTL_TABCONTROL;
-}
+bool TakesFocus(ControlKind k) { return k != CTL_GROUPBOX && k != CTL_STATIC && k != CTL_STATICFRAME; }
 
 void ClickControl(HWND hwnd) {
   CControl* c = ControlOf(hwnd);
@@ -171,21 +206,6 @@ void ClickControl(HWND hwnd) {
   }
   Changed(hwnd);
   NotifyParent(hwnd, kind == CTL_STATIC ? STN_CLICKED : BN_CLICKED);
-}
-
-void TypeCharacter(HWND hwnd, WPARAM ch) {
-  CControl* c = EditOf(hwnd);
-  if (!c || c->readOnly) return;
-  if (ch == '\b') {
-    if (c->text.empty()) return;
-    c->text.pop_back();
-  } else if (ch >= 32 && ch < 256 && EditTakes(*c, c->text.size(), static_cast<char>(ch))) {
-    c->text += static_cast<char>(ch);
-  } else {
-    return;
-  }
-  Changed(hwnd);
-  NotifyParent(hwnd, EN_CHANGE);
 }
 
 void ReplaceEditText(HWND hwnd, const std::string& text) {
@@ -211,39 +231,22 @@ void ChooseItem(HWND hwnd, int index) {
 }
 
 void ChooseTab(HWND hwnd, int index) {
-  CWindowCore* w = FindCore(hwnd);
   CControl* c = TabOf(hwnd);
-  if (!c || !w || !InRange(index, c->tabs.size()) || index == c->curSel) return;
-  const HWND parent = w->parent;
-  const int id = w->id;
-  NMHDR nm{hwnd, id, TCN_SELCHANGING};
-  if (parent) SendMessage(parent, WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&nm));
+  if (!c || !InRange(index, c->tabs.size()) || index == c->curSel) return;
+  NotifyTabChange(hwnd, TCN_SELCHANGING);
   c = TabOf(hwnd);
   if (!c || !InRange(index, c->tabs.size())) return;
   c->curSel = index;
   Changed(hwnd);
-  nm = NMHDR{hwnd, id, TCN_SELCHANGE};
-  if (parent) SendMessage(parent, WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&nm));
+  NotifyTabChange(hwnd, TCN_SELCHANGE);
 }
-
-namespace {
-
-// The control gained or lost the focus (edits notify their parent).
-void FocusChanged(HWND hwnd, bool gained) {
-  const CControl* c = ControlOf(hwnd);
-  if (!c) return;
-  if (c->kind == CTL_EDIT) NotifyParent(hwnd, gained ? EN_SETFOCUS : EN_KILLFOCUS);
-  Changed(hwnd);  // the focus shows
-}
-
-}  // namespace
 
 LRESULT ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   CWindowCore* w = FindCore(hwnd);
   CControl* c = ControlOf(hwnd);
   if (!w || !c) return DefWindowProc(hwnd, msg, wParam, lParam);
   if ((msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP || msg == WM_KEYDOWN || msg == WM_CHAR) &&
-      NativeInputReached(*w, msg)) {
+      NativeInputReached(*w)) {
     return 0;
   }
   switch (msg) {
@@ -382,7 +385,7 @@ int ListBox_GetCurSel(HWND list) { return ComboBox_GetCurSel(list); }
 int ListBox_SetCurSel(HWND list, int index) { return ComboBox_SetCurSel(list, index); }
 
 int ListView_InsertColumn(HWND view, int column, const char* title, int width, int) {
-  CControl* c = common::ViewOf(view);
+  CControl* c = common::ListViewOf(view);
   if (!c || column < 0) return -1;
   const int at = std::min<int>(column, static_cast<int>(c->columns.size()));
   c->columns.insert(c->columns.begin() + at, title ? title : "");
@@ -396,7 +399,7 @@ int ListView_InsertColumn(HWND view, int column, const char* title, int width, i
 }
 
 int ListView_InsertItem(HWND view, int index, const char* text) {
-  CControl* c = common::ViewOf(view);
+  CControl* c = common::ListViewOf(view);
   if (!c) return -1;
   const int count = static_cast<int>(c->rows.size());
   const int at = index < 0 || index > count ? count : index;
@@ -408,7 +411,7 @@ int ListView_InsertItem(HWND view, int index, const char* text) {
 }
 
 BOOL ListView_SetItemText(HWND view, int index, int column, const char* text) {
-  CControl* c = common::ViewOf(view);
+  CControl* c = common::ListViewOf(view);
   if (!c || !common::InRange(index, c->rows.size()) || column < 0 || column >= common::ColumnCount(*c)) return FALSE;
   auto& row = c->rows[index];
   if (static_cast<int>(row.size()) <= column) row.resize(static_cast<std::size_t>(column) + 1);
@@ -418,12 +421,12 @@ BOOL ListView_SetItemText(HWND view, int index, int column, const char* text) {
 }
 
 int ListView_GetItemCount(HWND view) {
-  const CControl* c = common::ViewOf(view);
+  const CControl* c = common::ListViewOf(view);
   return c ? static_cast<int>(c->rows.size()) : 0;
 }
 
 BOOL ListView_GetItemText(HWND view, int index, int column, char* buffer, int maxCount) {
-  const CControl* c = common::ViewOf(view);
+  const CControl* c = common::ListViewOf(view);
   if (!c || !buffer || maxCount <= 0 || !common::InRange(index, c->rows.size()) || column < 0 ||
       column >= common::ColumnCount(*c)) {
     return FALSE;
@@ -475,17 +478,12 @@ BOOL TabCtrl_GetDisplayRect(HWND tab, RECT* rect) {
 
 BOOL MapWindowRect(HWND from, HWND to, RECT* rect) {
   if (!rect || (from && !common::FindCore(from)) || (to && !common::FindCore(to))) return FALSE;
-  POINT a{rect->left, rect->top};
-  POINT b{rect->right, rect->bottom};
-  if (from) {
-    ClientToScreen(from, &a);
-    ClientToScreen(from, &b);
+  POINT corners[] = {{rect->left, rect->top}, {rect->right, rect->bottom}};
+  for (POINT& p : corners) {
+    if (from) ClientToScreen(from, &p);
+    if (to) ScreenToClient(to, &p);
   }
-  if (to) {
-    ScreenToClient(to, &a);
-    ScreenToClient(to, &b);
-  }
-  *rect = RECT{a.x, a.y, b.x, b.y};
+  *rect = RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
   return TRUE;
 }
 

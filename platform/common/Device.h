@@ -16,12 +16,14 @@ namespace plat::common {
 
 // ---- Dialogs, message boxes and controls (model: Controls.cpp, Dialogs.cpp) ----
 
-// Makes the window of a built-in control in parent (rect in its client
-// coordinates, windowStyle's WS_VISIBLE and WS_DISABLED apply) with the
-// model's record from NewControl attached before its first message; null
-// when parent cannot hold controls.
-HWND MakeControlWindow(HWND parent, ControlKind kind, int id, const char* text, const RECT& rect, DWORD cstyle,
-                       DWORD windowStyle);
+// A record of the device's kind for a built-in control in parent, already
+// in the window table; null when parent cannot hold controls.
+CWindowCore* NewControlRecord(HWND parent);
+// Makes what shows the filled-in control record (hidden) and shows its
+// model; the frame (parent's client coordinates) may lose the height that
+// the device's own part of the control takes, and an owner-drawn control's
+// item height, offered in WM_MEASUREITEM, may become its font's.
+void MakeControlNative(CWindowCore& control, RECT* frame);
 // The model of the control changed (text, check, items, selection, tabs,
 // rows, limits, focus): the device shows it, without notifying anyone; a
 // control painted through WM_PAINT is marked for it.
@@ -29,23 +31,18 @@ void ShowControlState(CWindowCore& control);
 // WM_PAINT reached a built-in control other than a static text: paint what
 // the program colours or draws itself (owner-drawn items, read-only edits).
 void PaintControl(CWindowCore& control);
-// True when msg comes from a native widget's own input event that went
-// through a subclass procedure: the widget then acts on it itself.
-bool NativeInputReached(CWindowCore& control, UINT msg);
+// True when the input message comes from a native widget's own event that
+// went through a subclass procedure: the widget then acts on it itself.
+bool NativeInputReached(CWindowCore& control);
 // Height in pixels of a tab control's row of tabs.
 int TabRowHeight(const CWindowCore& tab);
-// Height in pixels of one item in the control's font, before WM_MEASUREITEM.
-int DefaultItemHeight(const CWindowCore& control);
 
 // The window of a dialog from its template, not yet shown, without its
 // controls; its font, if the device makes one, in its font field. Null when
 // it cannot be made.
 HWND MakeDialogWindow(const DLGTEMPLATE& dialog, HWND owner);
-// After WM_INITDIALOG: shows the dialog in front, focusing firstFocus when not null.
-void ShowDialogWindow(HWND dialog, HWND firstFocus);
-// Runs the dialog modally until it has ended or is gone: delivers its
-// windows' posted messages and every sent one (headless: its scripted user
-// acts, and a dialog it leaves open is cancelled).
+// Runs the shown dialog modally until it has ended or is gone (headless: its
+// scripted user acts, and a dialog it leaves open is cancelled).
 void RunDialogLoop(HWND dialog, int templateId);
 // The dialog has been destroyed with that result: activation goes back to
 // what it was before (previous foreground and focus), logs are written.
@@ -63,12 +60,13 @@ std::uint64_t ClockMs();
 std::int64_t CalendarSeconds();
 // Returns when ms have passed on the clock (the virtual clock runs what falls due meanwhile).
 void PassTime(DWORD ms);
-// The timers changed: fire each (FireDueTimer, Timers.h) once the clock reaches it; real clock: off-thread.
+// A timer was set: the device fires the timers as its clock reaches them (Schedule.h), a real clock off-thread.
 void TimersChanged();
 // Told of every PlaySound call as made, before any check (the sound log).
 void WaveAsked(const void* sound, DWORD flags, std::size_t memoryBytes);
-// Plays a checked wave image (valid during the call) of durationMs; sync returns at its end; false: undecodable.
-bool PlayWave(const std::uint8_t* image, std::size_t size, DWORD durationMs, bool async, bool loop);
+// Plays a checked wave image (valid during the call); sync returns at its end. 1 played, 0 undecodable, -1
+// no sound output (the model then lets a sync wave's time pass).
+int PlayWave(const std::uint8_t* image, std::size_t size, bool async, bool loop);
 // Stops the wave that plays, if any.
 void StopWave();
 // Told of every sequencer command carried out but MCI_STATUS, with the element as opened (the sound log).
@@ -83,7 +81,7 @@ void PausePiece(MCIDEVICEID id);
 void SilencePiece(MCIDEVICEID id);
 // Lets go of the piece.
 void ClosePiece(MCIDEVICEID id);
-// Calls EndDuePieces (Sequencer.h) on the program's thread once the clock reaches atMs.
+// Calls EndDuePieces (Schedule.h) on the program's thread once the clock reaches atMs.
 void WakeAt(std::uint64_t atMs);
 
 // ---- Message loop: native events, waiting, and carrying messages between programs ----

@@ -1,10 +1,12 @@
 // Modal dialogs from templates and message boxes: the dialog's life from
-// WM_INITDIALOG to EndDialog, and its default answers to the keyboard.
-#include <algorithm>
+// WM_INITDIALOG to EndDialog, its default answers to the keyboard, and its
+// controls by id.
+#include <functional>
 
 #include "platform/common/Controls.h"
 #include "platform/common/Device.h"
 #include "platform/common/Gdi.h"
+#include "platform/common/MessageLoop.h"
 #include "platform/common/ResourceRegistry.h"
 #include "platform/common/WindowState.h"
 #include "platform/include/plat/app.h"
@@ -16,14 +18,13 @@ void SendCommand(HWND dialog, int id) {
   SendMessage(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), HandleToLParam(GetDlgItem(dialog, id)));
 }
 
-// The first usable control of that kind in parent, any depth.
-HWND FindUsable(HWND parent, ControlKind kind) {
+// The first window in parent, any depth, that match takes.
+HWND FindInside(HWND parent, const std::function<bool(HWND)>& match) {
   const CWindowCore* p = FindCore(parent);
   if (!p) return nullptr;
   for (HWND h : p->children) {
-    const CControl* c = ControlOf(h);
-    if (c && c->kind == kind && IsWindowVisible(h) && IsWindowEnabled(h)) return h;
-    if (HWND inner = FindUsable(h, kind)) return inner;
+    if (match(h)) return h;
+    if (HWND inner = FindInside(h, match)) return inner;
   }
   return nullptr;
 }
@@ -33,34 +34,17 @@ bool IsPushButton(HWND hwnd) {
   return c && (c->kind == CTL_PUSHBUTTON || c->kind == CTL_DEFPUSHBUTTON);
 }
 
+bool IsUsableDefault(HWND hwnd) {
+  const CControl* c = ControlOf(hwnd);
+  return c && c->kind == CTL_DEFPUSHBUTTON && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd);
+}
+
 bool TemplateUsable(const DLGTEMPLATE* t) {
   return t && t->width > 0 && t->height > 0 && t->itemCount >= 0 && (t->itemCount == 0 || t->items);
 }
 
-}  // namespace
-
-bool DialogDone(HWND dialog) {
-  const CWindowCore* d = FindCore(dialog);
-  return !d || !d->dialog || d->dialog->ended;
-}
-
-bool DialogKeyPressed(HWND dialog, WPARAM virtualKey) {
-  if (virtualKey == VK_ESCAPE) {
-    SendCommand(dialog, IDCANCEL);
-    return true;
-  }
-  if (virtualKey != VK_RETURN) return false;
-  const HWND focus = GetFocus();
-  if (IsPushButton(focus) && IsInside(focus, dialog)) {
-    ClickControl(focus);
-  } else if (HWND def = FindUsable(dialog, CTL_DEFPUSHBUTTON)) {
-    ClickControl(def);
-  } else {
-    SendCommand(dialog, IDOK);
-  }
-  return true;
-}
-
+// The procedure of every dialog: the dialog procedure first, then the
+// defaults (WM_CTLCOLORDLG background, WM_CLOSE as IDCANCEL, Enter and Escape).
 LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   const CWindowCore* d = FindCore(hwnd);
   if (!d || !d->dialog || !d->dialog->proc) return DefWindowProc(hwnd, msg, wParam, lParam);
@@ -87,6 +71,46 @@ LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   }
 }
 
+}  // namespace
+
+bool DialogDone(HWND dialog) {
+  const CWindowCore* d = FindCore(dialog);
+  return !d || !d->dialog || d->dialog->ended;
+}
+
+bool DialogKeyPressed(HWND dialog, WPARAM virtualKey) {
+  if (virtualKey == VK_ESCAPE) {
+    SendCommand(dialog, IDCANCEL);
+    return true;
+  }
+  if (virtualKey != VK_RETURN) return false;
+  const HWND focus = GetFocus();
+  if (IsPushButton(focus) && IsInside(focus, dialog)) {
+    ClickControl(focus);
+  } else if (HWND def = FindInside(dialog, IsUsableDefault)) {
+    ClickControl(def);
+  } else {
+    SendCommand(dialog, IDOK);
+  }
+  return true;
+}
+
+void DeliverToDialog(HWND dialog, bool wait) {
+  const MessageFilter mine = [dialog](const MSG& m) { return IsInside(m.hwnd, dialog); };
+  for (;;) {
+    PumpNativeEvents();
+    if (DialogDone(dialog)) return;
+    MSG m;
+    if (TakeMessage(mine, true, false, &m)) {
+      DispatchMessage(&m);
+    } else if (wait) {
+      WaitNativeEvents(-1);
+    } else {
+      return;
+    }
+  }
+}
+
 }  // namespace plat::common
 
 namespace plat {
@@ -108,37 +132,33 @@ INT_PTR DialogBoxParam(HINSTANCE instance, int templateId, HWND owner, DLGPROC p
   const HFONT font = d->font;
 
   HWND firstFocus = nullptr;
-  for (int i = 0; i < t->itemCount; ++i) {
+  bool made = true;
+  for (int i = 0; made && i < t->itemCount; ++i) {
     const DLGITEMTEMPLATE& it = t->items[i];
-    DWORD ws = WS_CHILD;
-    if (!(it.style & CS_HIDDEN)) ws |= WS_VISIBLE;
-    if (it.style & CS_DISABLED) ws |= WS_DISABLED;
+    const DWORD ws = WS_CHILD | ((it.style & CS_HIDDEN) ? 0 : WS_VISIBLE) | ((it.style & CS_DISABLED) ? WS_DISABLED : 0);
     const HWND c = common::MakeControlWindow(dialog, it.kind, it.id, it.text,
                                              RECT{it.x, it.y, it.x + it.width, it.y + it.height}, it.style, ws);
     if (c && font) SendMessage(c, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
     if (!common::FindCore(dialog)) return -1;
-    if (!c) {
-      DestroyWindow(dialog);
-      common::DialogClosed(templateId, t->title ? t->title : "", -1, owner, previousActive, previousFocus, font);
-      return -1;
-    }
-    if (!firstFocus && common::TakesFocus(it.kind) && !(it.style & (CS_HIDDEN | CS_DISABLED))) firstFocus = c;
+    made = c != nullptr;
+    if (made && !firstFocus && common::TakesFocus(it.kind) && !(it.style & (CS_HIDDEN | CS_DISABLED))) firstFocus = c;
   }
 
-  const LRESULT takeFocus = SendMessage(dialog, WM_INITDIALOG, HandleToWParam(firstFocus), initParam);
-  if (!common::DialogDone(dialog)) {
-    common::ShowDialogWindow(dialog, takeFocus && common::FindCore(firstFocus) ? firstFocus : nullptr);
-    common::RunDialogLoop(dialog, templateId);
+  if (made) {
+    const LRESULT takeFocus = SendMessage(dialog, WM_INITDIALOG, HandleToWParam(firstFocus), initParam);
+    if (!common::DialogDone(dialog)) {
+      ShowWindow(dialog, SW_SHOW);
+      if (takeFocus && common::FindCore(firstFocus)) SetFocus(firstFocus);
+      common::RunDialogLoop(dialog, templateId);
+    }
   }
   d = common::FindCore(dialog);
-  // A dialog its procedure destroyed answers -1; one left open, IDCANCEL.
+  // A dialog that could not be made or that its procedure destroyed answers -1; one left open, IDCANCEL.
   INT_PTR result = -1;
   std::string title = t->title ? t->title : "";
-  if (d && d->dialog) {
+  if (made && d && d->dialog) {
     result = d->dialog->ended ? d->dialog->result : IDCANCEL;
-    char buffer[256];
-    GetWindowText(dialog, buffer, sizeof buffer);
-    title = buffer;
+    title = d->title;
   }
   DestroyWindow(dialog);
   common::DialogClosed(templateId, title, result, owner, previousActive, previousFocus, font);
@@ -152,6 +172,35 @@ BOOL EndDialog(HWND dialog, INT_PTR result) {
     d->dialog->ended = true;
     d->dialog->result = result;
   }
+  return TRUE;
+}
+
+HWND GetDlgItem(HWND dialog, int id) {
+  return common::FindInside(dialog, [id](HWND h) {
+    const common::CWindowCore* c = common::FindCore(h);
+    return c && c->id == id;
+  });
+}
+
+int GetDlgCtrlID(HWND control) {
+  const common::CWindowCore* c = common::FindCore(control);
+  return c && c->parent ? c->id : 0;
+}
+
+BOOL SetDlgItemText(HWND dialog, int id, const char* text) {
+  const HWND c = GetDlgItem(dialog, id);
+  return c ? SetWindowText(c, text) : FALSE;
+}
+
+UINT GetDlgItemText(HWND dialog, int id, char* buffer, int maxCount) {
+  if (buffer && maxCount > 0) buffer[0] = '\0';
+  const HWND c = GetDlgItem(dialog, id);
+  return c ? static_cast<UINT>(GetWindowText(c, buffer, maxCount)) : 0;
+}
+
+BOOL CheckRadioButton(HWND dialog, int firstId, int lastId, int checkId) {
+  if (!common::FindCore(dialog) || firstId > lastId || checkId < firstId || checkId > lastId) return FALSE;
+  for (int id = firstId; id <= lastId; ++id) CheckDlgButton(dialog, id, id == checkId ? BST_CHECKED : BST_UNCHECKED);
   return TRUE;
 }
 

@@ -55,11 +55,6 @@ bool CMessageQueue::Take(const MessageFilter& filter, bool remove, MSG* out) {
   return TakeFrom(m_posted, filter, remove, out) || TakeFrom(m_input, filter, remove, out);
 }
 
-bool CMessageQueue::TakePosted(const MessageFilter& filter, MSG* out) {
-  std::lock_guard<std::mutex> g(m_lock);
-  return TakeFrom(m_posted, filter, true, out);
-}
-
 void CMessageQueue::DropWindow(HWND hwnd) {
   std::lock_guard<std::mutex> g(m_lock);
   std::erase_if(m_posted, [hwnd](const MSG& m) { return m.hwnd == hwnd; });

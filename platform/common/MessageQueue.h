@@ -25,8 +25,6 @@ class CMessageQueue {
   // The first posted message the filter accepts (null filter: any), then
   // the first input one; removed when remove.
   bool Take(const MessageFilter& filter, bool remove, MSG* out);
-  // The same over posted messages only.
-  bool TakePosted(const MessageFilter& filter, MSG* out);
   // Forgets what waits for a window that is gone.
   void DropWindow(HWND hwnd);
   // Forgets every message and the quit flag.

@@ -1,13 +1,16 @@
 // The MIDI "sequencer" behind mciSendCommand: commands, device ids, modes,
-// positions on the device clock and MM_MCINOTIFY, kept once.
-#include "platform/common/Sequencer.h"
+// positions on the device clock, MM_MCINOTIFY and the error texts, kept once
+// whichever device plays.
+#include "platform/common/Schedule.h"
 
 #include <strings.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/common/Device.h"
@@ -22,47 +25,49 @@ struct CPiece {
   std::string element;  // as opened
   DWORD length = 0;
   DWORD mode = MCI_MODE_STOP;
-  DWORD position = 0;  // while not playing
-  DWORD playFrom = 0;  // while playing: the position at playStart
+  DWORD position = 0;  // while playing: the position at playStart
   DWORD playTo = 0;
   std::uint64_t playStart = 0;
   HWND notify = nullptr;  // a notification is pending for this window
 };
 
-std::map<MCIDEVICEID, CPiece>& Pieces() {
-  static std::map<MCIDEVICEID, CPiece> pieces;
-  return pieces;
-}
+std::map<MCIDEVICEID, CPiece> g_pieces;
 MCIDEVICEID g_nextId = 1;
 
-std::uint64_t EndOf(const CPiece& p) { return p.playStart + (p.playTo - p.playFrom); }
+std::uint64_t EndOf(const CPiece& p) { return p.playStart + (p.playTo - p.position); }
 
 DWORD Position(const CPiece& p) {
   if (p.mode != MCI_MODE_PLAY) return p.position;
   const std::uint64_t now = ClockMs();
   const std::uint64_t played = now > p.playStart ? now - p.playStart : 0;
-  return static_cast<DWORD>(std::min<std::uint64_t>(p.playFrom + played, p.playTo));
+  return static_cast<DWORD>(std::min<std::uint64_t>(p.position + played, p.playTo));
 }
 
 void Notify(MCIDEVICEID id, CPiece& p, WPARAM code) {
-  if (!p.notify) return;
-  const HWND window = p.notify;
-  p.notify = nullptr;
-  PostMessage(window, MM_MCINOTIFY, code, static_cast<LPARAM>(id));
+  if (p.notify) PostMessage(std::exchange(p.notify, nullptr), MM_MCINOTIFY, code, static_cast<LPARAM>(id));
 }
 
-// Leaves the playing mode at the current position.
-void Halt(MCIDEVICEID id, CPiece& p, DWORD mode) {
+// Stops playing or pause at the current position; a pending notification stays.
+void Stop(MCIDEVICEID id, CPiece& p) {
   if (p.mode == MCI_MODE_PLAY) p.position = Position(p);
   if (p.mode == MCI_MODE_PLAY || p.mode == MCI_MODE_PAUSE) SilencePiece(id);
-  p.mode = mode;
+  p.mode = MCI_MODE_STOP;
+}
+
+void Abort(MCIDEVICEID id, CPiece& p) {
+  Stop(id, p);
+  Notify(id, p, MCI_NOTIFY_ABORTED);
+}
+
+// Stops at end as a play that has reached it.
+void EndAt(MCIDEVICEID id, CPiece& p, DWORD end) {
+  Stop(id, p);
+  p.position = end;
+  Notify(id, p, MCI_NOTIFY_SUCCESSFUL);
 }
 
 void EndIfDue(MCIDEVICEID id, CPiece& p) {
-  if (p.mode != MCI_MODE_PLAY || ClockMs() < EndOf(p)) return;
-  Halt(id, p, MCI_MODE_STOP);
-  p.position = p.playTo;
-  Notify(id, p, MCI_NOTIFY_SUCCESSFUL);
+  if (p.mode == MCI_MODE_PLAY && ClockMs() >= EndOf(p)) EndAt(id, p, p.playTo);
 }
 
 MCIERROR Open(DWORD flags, MCI_OPEN_PARMS* p) {
@@ -74,13 +79,10 @@ MCIERROR Open(DWORD flags, MCI_OPEN_PARMS* p) {
   std::vector<std::uint8_t> bytes;
   if (!ReadWholeFile(path, &bytes) || bytes.size() < 4 || std::memcmp(bytes.data(), "MThd", 4) != 0)
     return MCIERR_INVALID_FILE;
-  const MCIDEVICEID id = g_nextId;
-  CPiece piece;
-  piece.element = p->lpstrElementName;
-  if (!OpenPiece(id, path, std::move(bytes), &piece.length)) return MCIERR_INVALID_FILE;
-  ++g_nextId;
-  Pieces()[id] = piece;
-  p->wDeviceID = id;
+  DWORD length = 0;
+  if (!OpenPiece(g_nextId, path, std::move(bytes), &length)) return MCIERR_INVALID_FILE;
+  g_pieces[g_nextId] = CPiece{.element = p->lpstrElementName, .length = length};
+  p->wDeviceID = g_nextId++;
   return 0;
 }
 
@@ -94,9 +96,8 @@ MCIERROR Play(MCIDEVICEID id, CPiece& p, DWORD flags, const MCI_PLAY_PARMS* para
   Notify(id, p, flags & MCI_NOTIFY ? MCI_NOTIFY_SUPERSEDED : MCI_NOTIFY_ABORTED);
   if (flags & MCI_NOTIFY) p.notify = params->dwCallback;
   const bool resume = p.mode == MCI_MODE_PAUSE && from == p.position;
-  if (!resume) Halt(id, p, MCI_MODE_STOP);
+  if (!resume) Stop(id, p);
   p.mode = MCI_MODE_PLAY;
-  p.playFrom = from;
   p.playTo = to;
   p.playStart = ClockMs();
   p.position = from;
@@ -114,8 +115,7 @@ MCIERROR Seek(MCIDEVICEID id, CPiece& p, DWORD flags, const MCI_SEEK_PARMS* para
   const bool toStart = (flags & MCI_SEEK_TO_START) != 0;
   if (!toStart && (!(flags & MCI_TO) || !params)) return MCIERR_MISSING_PARAMETER;
   const DWORD to = toStart ? 0 : std::min(params->dwTo, p.length);
-  Notify(id, p, MCI_NOTIFY_ABORTED);
-  Halt(id, p, MCI_MODE_STOP);
+  Abort(id, p);
   p.position = to;
   return 0;
 }
@@ -149,8 +149,8 @@ MCIERROR Command(MCIDEVICEID id, CPiece& p, UINT command, DWORD flags, void* par
       return Play(id, p, flags & (MCI_NOTIFY | MCI_WAIT), params ? &play : nullptr);
     }
     case MCI_STOP:
-      Halt(id, p, MCI_MODE_STOP);
-      Notify(id, p, MCI_NOTIFY_ABORTED);
+    case MCI_CLOSE:
+      Abort(id, p);
       return 0;
     case MCI_SEEK:
       return Seek(id, p, flags, static_cast<const MCI_SEEK_PARMS*>(params));
@@ -165,7 +165,7 @@ MCIERROR Command(MCIDEVICEID id, CPiece& p, UINT command, DWORD flags, void* par
 
 bool NextPieceEnd(std::uint64_t* when) {
   bool found = false;
-  for (const auto& [id, p] : Pieces()) {
+  for (const auto& [id, p] : g_pieces) {
     if (p.mode != MCI_MODE_PLAY || (found && EndOf(p) >= *when)) continue;
     *when = EndOf(p);
     found = true;
@@ -174,32 +174,29 @@ bool NextPieceEnd(std::uint64_t* when) {
 }
 
 void EndDuePieces() {
-  for (auto& [id, p] : Pieces()) EndIfDue(id, p);
+  for (auto& [id, p] : g_pieces) EndIfDue(id, p);
 }
 
 void EndPiecesNow() {
-  for (auto& [id, p] : Pieces()) {
-    if (p.mode != MCI_MODE_PLAY && p.mode != MCI_MODE_PAUSE) continue;
-    const DWORD end = p.mode == MCI_MODE_PLAY ? p.playTo : p.length;
-    Halt(id, p, MCI_MODE_STOP);
-    p.position = end;
-    Notify(id, p, MCI_NOTIFY_SUCCESSFUL);
+  for (auto& [id, p] : g_pieces) {
+    if (p.mode == MCI_MODE_PLAY || p.mode == MCI_MODE_PAUSE)
+      EndAt(id, p, p.mode == MCI_MODE_PLAY ? p.playTo : p.length);
   }
 }
 
 void StopPiecesSilently() {
-  for (auto& [id, p] : Pieces()) {
-    Halt(id, p, MCI_MODE_STOP);
+  for (auto& [id, p] : g_pieces) {
+    Stop(id, p);
     p.notify = nullptr;
   }
 }
 
 void CloseAllPieces() {
-  for (auto& [id, p] : Pieces()) {
-    Halt(id, p, MCI_MODE_STOP);
+  for (auto& [id, p] : g_pieces) {
+    Stop(id, p);
     ClosePiece(id);
   }
-  Pieces().clear();
+  g_pieces.clear();
   g_nextId = 1;
 }
 
@@ -215,21 +212,38 @@ MCIERROR mciSendCommand(MCIDEVICEID device, UINT command, DWORD flags, void* par
     if (e == 0) MidiAsked(MCI_OPEN, open->lpstrElementName, flags);
     return e;
   }
-  auto it = Pieces().find(device);
-  if (it == Pieces().end()) return MCIERR_INVALID_DEVICE_ID;
+  auto it = g_pieces.find(device);
+  if (it == g_pieces.end()) return MCIERR_INVALID_DEVICE_ID;
   CPiece& p = it->second;
   EndIfDue(device, p);
-  if (command == MCI_CLOSE) {
-    MidiAsked(MCI_CLOSE, p.element, flags);
-    Halt(device, p, MCI_MODE_STOP);
-    Notify(device, p, MCI_NOTIFY_ABORTED);
-    ClosePiece(device);
-    Pieces().erase(it);
-    return 0;
-  }
   const MCIERROR e = Command(device, p, command, flags, params);
   if (e == 0 && command != MCI_STATUS) MidiAsked(command, p.element, flags);
+  if (command == MCI_CLOSE) {
+    ClosePiece(device);
+    g_pieces.erase(it);
+  }
   return e;
+}
+
+BOOL mciGetErrorString(MCIERROR error, char* buffer, UINT bufferSize) {
+  static constexpr std::pair<MCIERROR, const char*> kTexts[] = {
+      {0, "The command was carried out."},
+      {MCIERR_INVALID_DEVICE_ID, "The device id does not name an open device."},
+      {MCIERR_UNRECOGNIZED_COMMAND, "The device does not know this command."},
+      {MCIERR_HARDWARE, "The sound output does not work."},
+      {MCIERR_INVALID_DEVICE_NAME, "The device type is not known."},
+      {MCIERR_MISSING_PARAMETER, "A parameter the command needs is missing."},
+      {MCIERR_FILE_NOT_FOUND, "The file cannot be found."},
+      {MCIERR_INVALID_FILE, "The file is not a MIDI file that can be played."},
+  };
+  if (!buffer || bufferSize == 0) return FALSE;
+  for (const auto& [code, text] : kTexts) {
+    if (code != error) continue;
+    std::snprintf(buffer, bufferSize, "%s", text);
+    return TRUE;
+  }
+  buffer[0] = '\0';
+  return FALSE;
 }
 
 }  // namespace plat

@@ -1,6 +1,8 @@
-#include "platform/common/Timers.h"
+#include "platform/common/Schedule.h"
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <map>
 #include <mutex>
@@ -27,32 +29,45 @@ struct CTimer {
 std::mutex g_lock;
 // Both live until exit, like the window table: a program's static timer
 // object kills its timer while the statics go.
-std::condition_variable& g_callbackDone = *new std::condition_variable;
+std::condition_variable& g_changed = *new std::condition_variable;  // a timer set or fired, or a stop
 std::map<UINT, CTimer>& g_timers = *new std::map<UINT, CTimer>;
 UINT g_firing = 0;  // the timer whose callback runs
 std::thread::id g_firingThread;
+bool g_stopFiring = false;
 int g_periodsBegun = 0;
 std::atomic<bool> g_capsFail{false};
 std::atomic<UINT> g_nextId{1};
 std::atomic<DWORD> g_shown{0};  // what timeGetTime adds to the device clock
 
+// The first of equal due times has the lowest id.
 std::map<UINT, CTimer>::iterator Earliest() {
-  auto best = g_timers.end();
-  for (auto it = g_timers.begin(); it != g_timers.end(); ++it) {
-    if (best == g_timers.end() || it->second.due < best->second.due) best = it;  // ids ascend
-  }
-  return best;
+  return std::min_element(g_timers.begin(), g_timers.end(),
+                          [](const auto& a, const auto& b) { return a.second.due < b.second.due; });
 }
 
 bool ValidPeriod(UINT period) { return period >= kPeriodMin && period <= kPeriodMax; }
 
-}  // namespace
-
-std::uint64_t NextTimerDue(std::uint64_t due, UINT delay, std::uint64_t now) {
-  const std::uint64_t period = delay ? delay : 1;
-  const std::uint64_t next = due + period;
-  return next + 4 * period < now ? now + period : next;
+// Fires the timer at it, due at or before now; g is held but during the callback.
+void Fire(std::unique_lock<std::mutex>& g, std::map<UINT, CTimer>::iterator it, std::uint64_t now) {
+  const UINT id = it->first;
+  const CTimer t = it->second;
+  if (!t.periodic) {
+    g_timers.erase(it);
+  } else if (const std::uint64_t next = t.due + t.delay; next + 4 * t.delay < now) {
+    it->second.due = now + t.delay;  // more than four periods behind: no burst
+  } else {
+    it->second.due = next;
+  }
+  g_firing = id;
+  g_firingThread = std::this_thread::get_id();
+  g.unlock();
+  t.callback(id, 0, t.user, 0, 0);
+  g.lock();
+  g_firing = 0;
+  g_changed.notify_all();
 }
+
+}  // namespace
 
 bool EarliestTimerDue(std::uint64_t* when) {
   std::lock_guard<std::mutex> g(g_lock);
@@ -66,21 +81,29 @@ bool FireDueTimer(std::uint64_t now) {
   std::unique_lock<std::mutex> g(g_lock);
   const auto it = Earliest();
   if (it == g_timers.end() || it->second.due > now) return false;
-  const UINT id = it->first;
-  const CTimer t = it->second;
-  if (t.periodic) {
-    it->second.due = NextTimerDue(t.due, t.delay, now);
-  } else {
-    g_timers.erase(it);
-  }
-  g_firing = id;
-  g_firingThread = std::this_thread::get_id();
-  g.unlock();
-  t.callback(id, 0, t.user, 0, 0);
-  g.lock();
-  g_firing = 0;
-  g_callbackDone.notify_all();
+  Fire(g, it, now);
   return true;
+}
+
+void FireTimersOnRealClock() {
+  std::unique_lock<std::mutex> g(g_lock);
+  while (!g_stopFiring) {
+    const auto it = Earliest();
+    const std::uint64_t now = ClockMs();
+    if (it == g_timers.end()) {
+      g_changed.wait(g);
+    } else if (it->second.due > now) {
+      g_changed.wait_for(g, std::chrono::milliseconds(it->second.due - now));
+    } else {
+      Fire(g, it, now);
+    }
+  }
+}
+
+void StopFiringTimers() {
+  std::lock_guard<std::mutex> g(g_lock);
+  g_stopFiring = true;
+  g_changed.notify_all();
 }
 
 int RunningTimers() {
@@ -93,6 +116,7 @@ void ResetTimers() {
   g_timers.clear();
   g_periodsBegun = 0;
   g_capsFail = false;
+  g_stopFiring = false;
 }
 
 void SetTimerCapsFail(bool fail) { g_capsFail = fail; }
@@ -138,6 +162,7 @@ UINT timeSetEvent(UINT delay, UINT, LPTIMECALLBACK callback, std::uintptr_t user
   {
     std::lock_guard<std::mutex> g(common::g_lock);
     common::g_timers[id] = common::CTimer{delay, kind == TIME_PERIODIC, callback, user, common::ClockMs() + delay};
+    common::g_changed.notify_all();
   }
   common::TimersChanged();
   return id;
@@ -147,7 +172,7 @@ UINT timeSetEvent(UINT delay, UINT, LPTIMECALLBACK callback, std::uintptr_t user
 UINT timeKillEvent(UINT timerId) {
   std::unique_lock<std::mutex> g(common::g_lock);
   if (common::g_timers.erase(timerId) == 0) return TIMERR_NOCANDO;
-  common::g_callbackDone.wait(g, [&] {
+  common::g_changed.wait(g, [&] {
     return common::g_firing != timerId || common::g_firingThread == std::this_thread::get_id();
   });
   return TIMERR_NOERROR;

@@ -1,6 +1,8 @@
 // PlaySound: which sound is asked for and whether it is a wave file the
 // device can play; the device only plays it.
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <vector>
 
 #include "platform/common/Device.h"
@@ -18,10 +20,8 @@ std::uint32_t Le32(const std::uint8_t* p) {
 // The sample formats a wave file may hold: PCM, Microsoft ADPCM, IEEE float,
 // A-law, mu-law, IMA ADPCM and the extensible header.
 bool KnownFormat(unsigned code) {
-  for (unsigned known : {0x0001u, 0x0002u, 0x0003u, 0x0006u, 0x0007u, 0x0011u, 0xFFFEu}) {
-    if (code == known) return true;
-  }
-  return false;
+  static constexpr unsigned kKnown[] = {0x0001, 0x0002, 0x0003, 0x0006, 0x0007, 0x0011, 0xFFFE};
+  return std::find(std::begin(kKnown), std::end(kKnown), code) != std::end(kKnown);
 }
 
 // Checks a whole wave file image; answers its playing time in ms.
@@ -76,7 +76,9 @@ BOOL PlaySound(const void* sound, DWORD flags) {
   DWORD duration = 0;
   if (!CheckWave(data, size, &duration)) return FALSE;
   const bool async = (flags & SND_ASYNC) != 0;
-  return common::PlayWave(data, size, duration, async, async && (flags & SND_LOOP)) ? TRUE : FALSE;
+  const int played = common::PlayWave(data, size, async, async && (flags & SND_LOOP));
+  if (played < 0 && !async) common::PassTime(duration);
+  return played != 0 ? TRUE : FALSE;
 }
 
 }  // namespace plat

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/common/ControlState.h"
+#include "platform/common/Controls.h"
 #include "platform/include/plat/window.h"
 
 namespace plat::common {

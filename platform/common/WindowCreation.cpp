@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/common/ControlClasses.h"
 #include "platform/common/Controls.h"
 #include "platform/common/Device.h"
 #include "platform/common/Gdi.h"

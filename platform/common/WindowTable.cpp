@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "platform/common/ControlClasses.h"
+#include "platform/common/Controls.h"
 #include "platform/common/Device.h"
 #include "platform/common/Gdi.h"
 #include "platform/common/Input.h"

@@ -20,7 +20,6 @@
 #include "platform/desktop/Bus.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"
-#include "platform/desktop/MultimediaTimer.h"
 #include "platform/desktop/Pump.h"
 #include "platform/desktop/StartupTrace.h"
 #include "platform/desktop/WindowTable.h"

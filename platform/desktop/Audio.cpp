@@ -1,9 +1,11 @@
+// The mixer, opened at the first sound, and the wave device on its one channel.
 #include "platform/desktop/Audio.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <cstdio>
+#include <unistd.h>
+
 #include <cstdlib>
 
 #include "platform/common/Device.h"
@@ -13,19 +15,19 @@ namespace {
 
 bool g_open = false;
 bool g_tried = false;
+constexpr int kWaveChannel = 0;
+Mix_Chunk* g_playing = nullptr;
 
 constexpr const char* kSoundFonts[] = {
     "/usr/share/sounds/sf2/TimGM6mb.sf2",
     "/usr/share/sounds/sf2/default-GM.sf2",
     "/usr/share/sounds/sf2/FluidR3_GM.sf2",
 };
-constexpr const char* kTimidityConfig = "/etc/timidity/timgm6mb.cfg";
 
 void ChooseSoundFont() {
   if (std::getenv("SDL_SOUNDFONTS")) return;  // the user's choice wins
   for (const char* font : kSoundFonts) {
-    if (std::FILE* f = std::fopen(font, "rb")) {
-      std::fclose(f);
+    if (::access(font, R_OK) == 0) {
       Mix_SetSoundFonts(font);
       return;
     }
@@ -49,7 +51,7 @@ bool OpenAudio() {
   }
   Mix_AllocateChannels(1);
   ChooseSoundFont();
-  Mix_SetTimidityCfg(kTimidityConfig);
+  Mix_SetTimidityCfg("/etc/timidity/timgm6mb.cfg");
   g_open = true;
   return true;
 }
@@ -66,3 +68,33 @@ void ShutdownAudio() {
 }
 
 }  // namespace plat::desktop
+
+namespace plat::common {
+
+void WaveAsked(const void*, DWORD, std::size_t) {}
+
+void StopWave() {
+  if (!desktop::g_playing) return;
+  Mix_HaltChannel(desktop::kWaveChannel);
+  Mix_FreeChunk(desktop::g_playing);
+  desktop::g_playing = nullptr;
+}
+
+int PlayWave(const std::uint8_t* image, std::size_t size, bool async, bool loop) {
+  if (!desktop::OpenAudio()) return -1;
+  // The mixer decodes into its own buffer, so memory the caller frees later is never read.
+  Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(image, static_cast<int>(size)), 1);
+  if (!chunk) return 0;
+  if (Mix_PlayChannel(desktop::kWaveChannel, chunk, loop ? -1 : 0) < 0) {
+    Mix_FreeChunk(chunk);
+    return 0;
+  }
+  desktop::g_playing = chunk;
+  if (!async) {
+    while (Mix_Playing(desktop::kWaveChannel)) SDL_Delay(2);
+    StopWave();
+  }
+  return 1;
+}
+
+}  // namespace plat::common

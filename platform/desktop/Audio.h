@@ -1,4 +1,5 @@
-// The sound output: SDL2_mixer when a device opens, silence otherwise.
+// The desktop's sound and timer devices: SDL2_mixer when a device opens
+// (silence otherwise), and what shutdown closes, in this order.
 #pragma once
 
 namespace plat::desktop {
@@ -8,9 +9,11 @@ namespace plat::desktop {
 // is open; a missing device leaves the backend silent but working (tried
 // once).
 bool OpenAudio();
+// Stops the timer thread and forgets every multimedia timer.
+void KillAllTimers();
+// Closes every open MIDI piece.
+void CloseAllMidi();
 // Stops the wave and closes the mixer.
 void ShutdownAudio();
-// Closes every open MIDI piece (at shutdown, before ShutdownAudio).
-void CloseAllMidi();
 
 }  // namespace plat::desktop

@@ -1,6 +1,6 @@
 // The MIDI device: pieces rendered once by FluidSynth (or streamed by the
 // mixer's own decoder) and sounded by SDL2_mixer; the sequencer's model in
-// common/Sequencer keeps the time.
+// common/Sequencer.cpp keeps the time.
 #include <SDL_mixer.h>
 
 #include <QCoreApplication>
@@ -15,13 +15,12 @@
 #include <vector>
 
 #include "platform/common/Device.h"
-#include "platform/common/Sequencer.h"
+#include "platform/common/Schedule.h"
 #include "platform/desktop/Audio.h"
-#include "platform/desktop/MidiLength.h"
-#include "platform/desktop/MidiRender.h"
+#include "platform/desktop/MidiFile.h"
 #include "platform/desktop/Pump.h"
 
-namespace plat::desktop {
+namespace plat::common {
 namespace {
 
 // A piece rendered on a worker thread. The worker writes wav, then sets
@@ -66,29 +65,23 @@ struct CSounding {
 CSounding g_now;
 std::unique_ptr<QTimer> g_wake;
 
-// Finished renderings become the music of the pieces that wait for them;
-// a piece that could not be rendered is streamed by the mixer instead.
-void LoadRenders() {
-  for (auto& [id, p] : g_pieces) {
-    if (p->music || !p->render) continue;
-    const int state = p->render->state.load(std::memory_order_acquire);
-    if (state == CRender::kDone) {
-      const std::vector<std::uint8_t>& wav = p->render->wav;
-      p->music = Mix_LoadMUS_RW(SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size())), 1);
-    } else if (state == CRender::kFailed) {
-      p->render = nullptr;
-      p->music = Mix_LoadMUS(p->path.c_str());
-    }
-  }
-}
-
-// The piece meant to sound is heard from where its clock stands, once its music is there.
+// The piece meant to sound is heard from where its clock stands, once its
+// music is there: its finished rendering, or the mixer's own decoder when
+// it could not be rendered.
 void Hear() {
   auto it = g_pieces.find(g_now.id);
-  if (it == g_pieces.end() || !it->second->music || g_now.paused || g_now.heard) return;
-  if (Mix_PlayMusic(it->second->music, 0) != 0) return;
+  if (it == g_pieces.end() || g_now.paused || g_now.heard) return;
+  CPieceSound& p = *it->second;
+  const int state = p.render && !p.music ? p.render->state.load(std::memory_order_acquire) : CRender::kRunning;
+  if (state == CRender::kDone) {
+    p.music = Mix_LoadMUS_RW(SDL_RWFromConstMem(p.render->wav.data(), static_cast<int>(p.render->wav.size())), 1);
+  } else if (state == CRender::kFailed) {
+    p.render = nullptr;
+    p.music = Mix_LoadMUS(p.path.c_str());
+  }
+  if (!p.music || Mix_PlayMusic(p.music, 0) != 0) return;
   g_now.heard = true;
-  const std::uint64_t at = g_now.from + (common::ClockMs() - g_now.since);
+  const std::uint64_t at = g_now.from + (ClockMs() - g_now.since);
   if (at > 0) Mix_SetMusicPosition(static_cast<double>(at) / 1000.0);
 }
 
@@ -111,11 +104,10 @@ std::shared_ptr<CRender> RenderFor(std::vector<std::uint8_t> midi) {
   render->midi = std::move(midi);
   CRender* r = render.get();
   render->worker = std::thread([r, fonts = std::string(fonts), rate] {
-    const bool ok = RenderMidiToWav(r->midi, fonts, rate, r->cancel, &r->wav);
+    const bool ok = desktop::RenderMidiToWav(r->midi, fonts, rate, r->cancel, &r->wav);
     r->state.store(ok ? CRender::kDone : CRender::kFailed, std::memory_order_release);
     QMetaObject::invokeMethod(QCoreApplication::instance(), [] {
-      CQtEntry entry;
-      LoadRenders();
+      desktop::CQtEntry entry;
       Hear();
     }, Qt::QueuedConnection);
   });
@@ -126,46 +118,31 @@ std::shared_ptr<CRender> RenderFor(std::vector<std::uint8_t> midi) {
 
 }  // namespace
 
-void CloseAllMidi() {
-  common::CloseAllPieces();
-  g_renders.clear();
-  g_wake.reset();
-}
-
-}  // namespace plat::desktop
-
-namespace plat::common {
-
-using desktop::g_now;
-
 void MidiAsked(UINT, const std::string&, DWORD) {}
 
 bool OpenPiece(MCIDEVICEID id, const std::string& path, std::vector<std::uint8_t> bytes, DWORD* lengthMs) {
   std::uint32_t length = 0;
   if (!desktop::MidiLengthMs(bytes.data(), bytes.size(), &length)) return false;
-  auto piece = std::make_unique<desktop::CPieceSound>();
+  auto piece = std::make_unique<CPieceSound>();
   piece->path = path;
   if (desktop::OpenAudio()) {
-    piece->render = desktop::RenderFor(std::move(bytes));
+    piece->render = RenderFor(std::move(bytes));
     if (!piece->render) piece->music = Mix_LoadMUS(path.c_str());  // a decoder that fails leaves it silent
   }
-  desktop::g_pieces[id] = std::move(piece);
+  g_pieces[id] = std::move(piece);
   *lengthMs = length;
   return true;
 }
 
 void SoundPiece(MCIDEVICEID id, DWORD fromMs) {
-  if (g_now.id == id && g_now.paused && g_now.heard) {
+  const bool resume = g_now.id == id && g_now.paused && g_now.heard;
+  if (resume) {
     Mix_ResumeMusic();
-    g_now.paused = false;
-    g_now.from = fromMs;
-    g_now.since = ClockMs();
-    return;
+  } else {
+    SilencePiece(g_now.id);
   }
-  SilencePiece(g_now.id);
-  g_now = desktop::CSounding{id, fromMs, ClockMs(), false, false};
-  desktop::LoadRenders();
-  desktop::Hear();
+  g_now = CSounding{id, fromMs, ClockMs(), false, resume};
+  Hear();
 }
 
 void PausePiece(MCIDEVICEID id) {
@@ -177,30 +154,40 @@ void PausePiece(MCIDEVICEID id) {
 void SilencePiece(MCIDEVICEID id) {
   if (g_now.id != id) return;
   if (g_now.heard) Mix_HaltMusic();
-  g_now = desktop::CSounding{};
+  g_now = CSounding{};
 }
 
 void ClosePiece(MCIDEVICEID id) {
   SilencePiece(id);
-  desktop::g_pieces.erase(id);
+  g_pieces.erase(id);
 }
 
 // One timer for the earliest end; it sets itself again for the next one.
 void WakeAt(std::uint64_t atMs) {
   const std::uint64_t now = ClockMs();
   const int wait = atMs > now ? static_cast<int>(atMs - now) : 1;
-  if (!desktop::g_wake) {
-    desktop::g_wake = std::make_unique<QTimer>();
-    desktop::g_wake->setSingleShot(true);
-    desktop::g_wake->setTimerType(Qt::PreciseTimer);
-    QObject::connect(desktop::g_wake.get(), &QTimer::timeout, [] {
+  if (!g_wake) {
+    g_wake = std::make_unique<QTimer>();
+    g_wake->setSingleShot(true);
+    g_wake->setTimerType(Qt::PreciseTimer);
+    QObject::connect(g_wake.get(), &QTimer::timeout, [] {
       EndDuePieces();
       std::uint64_t next = 0;
       if (NextPieceEnd(&next)) WakeAt(next);
     });
   }
-  if (desktop::g_wake->isActive() && desktop::g_wake->remainingTime() <= wait) return;
-  desktop::g_wake->start(wait);
+  if (g_wake->isActive() && g_wake->remainingTime() <= wait) return;
+  g_wake->start(wait);
 }
 
 }  // namespace plat::common
+
+namespace plat::desktop {
+
+void CloseAllMidi() {
+  common::CloseAllPieces();
+  common::g_renders.clear();
+  common::g_wake.reset();
+}
+
+}  // namespace plat::desktop

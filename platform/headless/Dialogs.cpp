@@ -3,10 +3,8 @@
 // headless.h.
 #include <algorithm>
 
-#include "platform/common/ControlClasses.h"
 #include "platform/common/Controls.h"
 #include "platform/common/Device.h"
-#include "platform/common/MessageQueue.h"
 #include "platform/headless/State.h"
 
 namespace plat {
@@ -21,27 +19,15 @@ void DrawItem(HWND ctl, int itemId, UINT state, const RECT& rc) {
   common::DeleteDc(hdc);
 }
 
-// A scripted user acts only on a control of an open dialog that is shown and enabled.
-HWND UsableControl(HWND dialog, int id) {
-  if (!FindWindowObj(dialog) || common::DialogDone(dialog)) return nullptr;
-  HWND ctl = GetDlgItem(dialog, id);
-  if (!ctl || !IsWindowVisible(ctl) || !IsWindowEnabled(ctl)) return nullptr;
-  return ctl;
-}
-
-// Delivers what waits for the dialog until it has ended or nothing more
-// comes: painting it may post more (an owner-drawn item seen, say).
-void PumpDialog(HWND dialog) {
-  for (int guard = 0; guard < 1000 && FindWindowObj(dialog) && !common::DialogDone(dialog); ++guard) {
-    const unsigned long before = common::ThreadQueue().Generation();
-    PumpFor(dialog);
-    if (common::ThreadQueue().Generation() == before) return;
-  }
-}
-
-// The user's hand moves to the control first.
-void FocusOn(HWND ctl) {
-  if (GetFocus() != ctl) SetFocus(ctl);
+// A scripted user acts only on a control of an open dialog that is shown and
+// enabled; what the act sets off is delivered before the next one.
+template <class Act>
+void ActOn(HWND dialog, int id, Act act) {
+  if (common::DialogDone(dialog)) return;
+  const HWND ctl = GetDlgItem(dialog, id);
+  if (!ctl || !IsWindowVisible(ctl) || !IsWindowEnabled(ctl)) return;
+  act(ctl, common::ControlOf(ctl));
+  common::DeliverToDialog(dialog, false);
 }
 
 }  // namespace
@@ -53,28 +39,25 @@ using namespace hl;
 
 namespace common {
 
-HWND MakeControlWindow(HWND parent, ControlKind kind, int id, const char* text, const RECT& rect, DWORD cstyle,
-                       DWORD windowStyle) {
-  return CreateWindowInternal(ControlClassName(kind), text, (windowStyle | WS_CHILD) & ~0xFFFFu, rect.left, rect.top,
-                              rect.right - rect.left, rect.bottom - rect.top, parent, id, nullptr, Builtin::Control,
-                              kind, cstyle);
+CWindowCore* NewControlRecord(HWND parent) {
+  return FindCore(parent) ? WindowTable().Add(std::make_unique<Window>()) : nullptr;
 }
+
+void MakeControlNative(CWindowCore&, RECT*) {}
 
 void ShowControlState(CWindowCore& control) { control.needsPaint = true; }
 
 void PaintControl(CWindowCore& control) {
   const HWND ctl = control.handle;
-  Window* w = FindWindowObj(ctl);
-  const CControl* cs = ControlOf(ctl);
-  if (!w || !cs) return;
-  const SIZE size = ClientSize(*w);
+  const CControl* cs = control.control.get();
+  const SIZE size = ClientSize(control);
   const bool focused = GetFocus() == ctl;
   // Frames and read-only edits take their background from the parent.
   const bool asksParent = cs->kind == CTL_STATICFRAME || cs->kind == CTL_GROUPBOX ||
                           (cs->kind == CTL_EDIT && cs->readOnly);
-  if (asksParent && w->parent) {
+  if (asksParent && control.parent) {
     HDC hdc = NewDc(ctl);
-    SendMessage(w->parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc), HandleToLParam(ctl));
+    SendMessage(control.parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc), HandleToLParam(ctl));
     DeleteDc(hdc);
     return;
   }
@@ -94,29 +77,27 @@ void PaintControl(CWindowCore& control) {
   }
 }
 
-bool NativeInputReached(CWindowCore&, UINT) { return false; }
+bool NativeInputReached(CWindowCore&) { return false; }
 
 int TabRowHeight(const CWindowCore&) { return kTabRowHeight; }
 
-int DefaultItemHeight(const CWindowCore& control) { return control.control ? control.control->itemHeight : 16; }
-
 HWND MakeDialogWindow(const DLGTEMPLATE& t, HWND owner) {
-  State& s = S();
   const int frame = GetSystemMetrics(SM_CXFRAME);
   const int ow = t.width + 2 * frame;
   const int oh = t.height + 2 * frame + GetSystemMetrics(SM_CYCAPTION);
-  int x = 0, y = 0;
+  POINT at{0, 0};
   if (t.centred) {
-    x = (s.screenWidth - ow) / 2;
-    y = (s.screenHeight - oh) / 2;
+    at = POINT{(S().screenWidth - ow) / 2, (S().screenHeight - oh) / 2};
   } else if (Window* o = FindWindowObj(owner)) {
-    const POINT p = ClientOrigin(*o);
-    x = p.x;
-    y = p.y;
+    at = ClientOrigin(*o);
   }
   const HWND foreground = Foreground();
-  HWND dlg = CreateWindowInternal(kDialogClassName, t.title, WS_POPUP | WS_CAPTION | WS_SYSMENU, x, y, ow, oh,
-                                  owner, 0, nullptr, Builtin::Dialog, CTL_STATIC, 0);
+  Window* made = WindowTable().Add(std::make_unique<Window>());
+  made->className = kDialogClassName;
+  made->proc = DefWindowProc;
+  SetIdentity(*made, t.title, WS_POPUP | WS_CAPTION | WS_SYSMENU, owner, 0);
+  InitFrame(*made, at.x, at.y, ow, oh);
+  const HWND dlg = StartWindow(*made, nullptr, false);
   Window* w = FindWindowObj(dlg);
   if (!w) return nullptr;
   if (!owner) w->sameAppAs = foreground;
@@ -124,24 +105,16 @@ HWND MakeDialogWindow(const DLGTEMPLATE& t, HWND owner) {
   return dlg;
 }
 
-void ShowDialogWindow(HWND dialog, HWND firstFocus) {
-  if (firstFocus) SetFocus(firstFocus);
-  if (FindWindowObj(dialog)) ShowWindow(dialog, SW_SHOW);
-}
-
 void RunDialogLoop(HWND dialog, int templateId) {
-  State& s = S();
-  PumpDialog(dialog);
-  if (!DialogDone(dialog) && s.dialogHandler) {
-    auto handler = s.dialogHandler;  // the handler may replace itself
+  DeliverToDialog(dialog, false);
+  if (!DialogDone(dialog) && S().dialogHandler) {
+    auto handler = S().dialogHandler;  // the handler may replace itself
     handler(templateId, dialog);
-    PumpDialog(dialog);
   }
-  // Nobody answered: the dialog is cancelled.
-  if (!DialogDone(dialog)) {
-    SendMessage(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), HandleToLParam(GetDlgItem(dialog, IDCANCEL)));
-    PumpDialog(dialog);
-  }
+  DeliverToDialog(dialog, false);
+  // Nobody answered: the dialog is cancelled as by Escape.
+  if (!DialogDone(dialog)) DialogKeyPressed(dialog, VK_ESCAPE);
+  DeliverToDialog(dialog, false);
 }
 
 void DialogClosed(int templateId, const std::string& title, INT_PTR result, HWND, HWND previousActive,
@@ -159,30 +132,13 @@ int AskMessageBox(HWND owner, const char* text, const char* caption, UINT type, 
   int answer = defaultAnswer;
   if (s.messageBoxHandler) {
     auto handler = s.messageBoxHandler;  // the handler may replace itself
-    answer = handler(s.messageBoxes[index]);
+    answer = handler(headless::MessageBoxRecord(s.messageBoxes[index]));  // a box it shows may move the log
   }
   if (index < s.messageBoxes.size()) s.messageBoxes[index].answer = answer;
   return answer;
 }
 
 }  // namespace common
-
-namespace hl {
-
-void PaintPending(HWND root) {
-  std::vector<HWND> order;
-  for (const common::CWindowCore* c : common::WindowTable().All()) {
-    if (common::IsInside(c->handle, root)) order.push_back(c->handle);
-  }
-  for (HWND h : order) {
-    Window* w = FindWindowObj(h);
-    if (!w || !w->needsPaint || !IsWindowVisible(h)) continue;
-    SendMessage(h, WM_PAINT, 0, 0);
-    if (Window* again = FindWindowObj(h)) again->needsPaint = false;
-  }
-}
-
-}  // namespace hl
 
 // ---- The scripted user -------------------------------------------------------------
 
@@ -201,47 +157,37 @@ const std::vector<DialogRecord>& Dialogs() { return S().dialogs; }
 void ClearDialogs() { S().dialogs.clear(); }
 
 void FocusControl(HWND dialog, int id) {
-  HWND ctl = UsableControl(dialog, id);
-  if (!ctl) return;
-  SetFocus(ctl);
-  if (FindWindowObj(dialog)) PumpFor(dialog);
+  ActOn(dialog, id, [](HWND ctl, const common::CControl*) { SetFocus(ctl); });
 }
 
 void ClickControl(HWND dialog, int id) {
-  HWND ctl = UsableControl(dialog, id);
-  const common::CControl* cs = common::ControlOf(ctl);
-  if (!cs) return;
-  if (common::TakesFocus(cs->kind)) SetFocus(ctl);
-  common::ClickControl(ctl);
-  if (FindWindowObj(dialog)) PumpFor(dialog);
+  ActOn(dialog, id, [](HWND ctl, const common::CControl* c) {
+    if (c && common::TakesFocus(c->kind)) SetFocus(ctl);
+    common::ClickControl(ctl);
+  });
 }
 
 void TypeText(HWND dialog, int id, const char* text) {
-  HWND ctl = UsableControl(dialog, id);
-  const common::CControl* cs = common::ControlOf(ctl);
-  if (!cs || cs->kind != CTL_EDIT || cs->readOnly) return;
-  FocusOn(ctl);
-  common::ReplaceEditText(ctl, text ? text : "");
-  if (FindWindowObj(dialog)) PumpFor(dialog);
+  ActOn(dialog, id, [text](HWND ctl, const common::CControl* c) {
+    if (!c || c->kind != CTL_EDIT || c->readOnly) return;
+    SetFocus(ctl);
+    common::ReplaceEditText(ctl, text ? text : "");
+  });
 }
 
 void SelectItem(HWND dialog, int id, int index) {
-  HWND ctl = UsableControl(dialog, id);
-  const common::CControl* cs = common::ControlOf(ctl);
-  if (!cs || (cs->kind != CTL_COMBOBOX && cs->kind != CTL_LISTBOX) || index < 0 ||
-      index >= static_cast<int>(cs->items.size())) {
-    return;
-  }
-  FocusOn(ctl);
-  common::ChooseItem(ctl, index);
-  if (FindWindowObj(dialog)) PumpFor(dialog);
+  ActOn(dialog, id, [index](HWND ctl, const common::CControl* c) {
+    if (!c || (c->kind != CTL_COMBOBOX && c->kind != CTL_LISTBOX) || index < 0 ||
+        index >= static_cast<int>(c->items.size())) {
+      return;
+    }
+    SetFocus(ctl);
+    common::ChooseItem(ctl, index);
+  });
 }
 
 void SelectTab(HWND dialog, int id, int index) {
-  HWND ctl = UsableControl(dialog, id);
-  if (!ctl) return;
-  common::ChooseTab(ctl, index);
-  if (FindWindowObj(dialog)) PumpFor(dialog);
+  ActOn(dialog, id, [index](HWND ctl, const common::CControl*) { common::ChooseTab(ctl, index); });
 }
 
 }  // namespace headless

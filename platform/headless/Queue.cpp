@@ -97,19 +97,6 @@ void BlockedRound() {
   IdleRound();
 }
 
-void PumpFor(HWND root) {
-  for (int guard = 0; guard < 100000; ++guard) {
-    MSG m{};
-    if (!common::ThreadQueue().TakePosted(
-            [root](const MSG& p) { return p.hwnd && common::IsInside(p.hwnd, root); }, &m)) {
-      break;
-    }
-    DispatchMessage(&m);
-    if (!FindWindowObj(root)) return;
-  }
-  PaintPending(root);
-}
-
 }  // namespace hl
 
 using namespace hl;

@@ -33,12 +33,8 @@ std::uintptr_t Key(H h) {
 
 // ---- Windows ---------------------------------------------------------------
 
-// A window of a registered class, a dialog, or a built-in control.
-enum class Builtin { None, Dialog, Control };
-
-// The built-in kind and the picture are the headless device's.
+// The picture is the headless device's.
 struct Window : common::CWindowCore {
-  Builtin builtin = Builtin::None;
   // Top-level windows: the client area's picture.
   int fbWidth = 0;
   int fbHeight = 0;
@@ -93,15 +89,6 @@ using common::ActivateWindow;
 using common::ClientOrigin;  // screen coordinates
 using common::ClientSize;
 
-// Creates a window of the built-in kind (dialogs and their controls).
-HWND CreateWindowInternal(const char* className, const char* title, DWORD style, int x, int y,
-                          int width, int height, HWND parent, int id, void* createParam,
-                          Builtin builtin, ControlKind kind, DWORD cstyle);
-// Delivers posted messages for windows at or below root, and paints the
-// windows there that wait for it (dialogs run this while they are open).
-void PumpFor(HWND root);
-void PaintPending(HWND root);
-
 void ResizeFramebuffer(Window& w);
 
 // Clock.
@@ -113,7 +100,5 @@ void BlockedRound();
 void IdleRoundWithoutTime();
 void ResetClock();
 void ResetSound();
-// The earliest pending clock event (timer or end of a piece) at or before limit.
-bool NextEventDue(std::uint64_t limit, std::uint64_t* when);
 
 }  // namespace plat::hl

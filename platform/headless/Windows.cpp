@@ -1,7 +1,5 @@
 // The in-memory device under the window model: a scripted screen and
 // pointer, framebuffers for top-level windows, and the built-in kinds.
-#include "platform/common/ControlClasses.h"
-#include "platform/common/Controls.h"
 #include "platform/common/Device.h"
 #include "platform/common/WindowState.h"
 #include "platform/headless/State.h"
@@ -50,27 +48,6 @@ std::uintptr_t NewHandleValue() {
 State& S() {
   static State* state = new State;  // lives until exit: windows may be touched by static destructors
   return *state;
-}
-
-HWND CreateWindowInternal(const char* className, const char* title, DWORD style, int x, int y,
-                          int width, int height, HWND parent, int id, void* createParam,
-                          Builtin builtin, ControlKind kind, DWORD cstyle) {
-  const bool child = (style & WS_CHILD) != 0;
-  if ((child || parent) && !FindWindowObj(parent)) return nullptr;
-  auto record = std::make_unique<Window>();
-  record->className = className;
-  record->builtin = builtin;
-  if (builtin == Builtin::Dialog) {
-    record->proc = common::DialogWindowProc;
-  } else {
-    record->proc = common::ControlProc;
-    record->control = common::NewControl(kind, cstyle, title);
-  }
-  common::SetIdentity(*record, title, style, parent, id);
-  Window* w = common::WindowTable().Add(std::move(record));
-  common::InitFrame(*w, x, y, width, height);
-  ResizeFramebuffer(*w);
-  return common::StartWindow(*w, createParam, builtin != Builtin::Dialog);
 }
 
 }  // namespace hl

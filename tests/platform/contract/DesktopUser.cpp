@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QTabBar>
 
-#include "platform/desktop/ControlWidgets.h"
 #include "platform/desktop/WindowTable.h"
 #include "tests/platform/contract/User.h"
 
@@ -74,9 +73,10 @@ void Choose(HWND dialog, int id, int index) {
 }
 
 void ChooseTab(HWND dialog, int id, int index) {
-  auto* tab = static_cast<desktop::CTabControlWidget*>(Usable(dialog, id));
-  if (!tab || index < 0 || index >= tab->Bar()->count()) return;
-  tab->Bar()->setCurrentIndex(index);
+  QWidget* tab = Usable(dialog, id);
+  QTabBar* bar = tab ? tab->findChild<QTabBar*>() : nullptr;
+  if (!bar || index < 0 || index >= bar->count()) return;
+  bar->setCurrentIndex(index);
   Settle();
 }
 

@@ -1,16 +1,18 @@
 // The Qt widgets show what the control model holds, whoever changed it:
 // the program's calls and the user's input on another widget alike.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <string>
 
-#include "platform/desktop/ControlWidgets.h"
 #include "platform/desktop/WindowTable.h"
 #include "tests/platform/contract/Contract.h"
 #include "tests/platform/contract/User.h"
@@ -99,7 +101,7 @@ void Look(HWND dialog) {
   HWND tab = GetDlgItem(dialog, kTab);
   TabCtrl_InsertItem(tab, 0, "Second");
   TabCtrl_InsertItem(tab, 0, "First");
-  auto* bar = WidgetOf<desktop::CTabControlWidget>(dialog, kTab)->Bar();
+  auto* bar = WidgetOf<QWidget>(dialog, kTab)->findChild<QTabBar*>();
   ASSERT_EQ(bar->count(), 2);
   EXPECT_EQ(bar->tabText(0), QStringLiteral("First"));
   EXPECT_EQ(bar->currentIndex(), 1);  // the selection moved with its tab
@@ -130,4 +132,26 @@ TEST_F(Widgets, TheWidgetsShowTheModelOnDesktop) {
   EXPECT_EQ(DialogBoxParam(GetModuleInstance(), kTemplateId, nullptr, LookProc, 0), 4);
 }
 
+// A window manager's close button closes the box's widget without a click on
+// any of its buttons; the box must still end, answering as Escape would.
+TEST_F(Widgets, AMessageBoxClosedThroughItsWindowAnswersItsEscapeButtonOnDesktop) {
+  const auto closeBox = [] {
+    if (QWidget* box = QApplication::activeModalWidget()) box->close();
+  };
+  // Runs once the box's modal loop handles Qt's events.
+  QTimer::singleShot(0, closeBox);
+  // Only a box that never ends meets this: it fails the test instead of hanging it.
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] {
+    ADD_FAILURE() << "the closed box did not end";
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->escapeButton()->click();
+  });
+  guard.start(60000);
+  EXPECT_EQ(MessageBox(nullptr, "Go?", "Closed", MB_OKCANCEL), IDCANCEL);
+  QTimer::singleShot(0, closeBox);
+  EXPECT_EQ(MessageBox(nullptr, "Done.", "Closed", MB_OK | MB_ICONSTOP), IDOK);
+}
+
 }  // namespace
+

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/desktop/MidiLength.h"
+#include "platform/desktop/MidiFile.h"
 
 using plat::desktop::MidiLengthMs;
 

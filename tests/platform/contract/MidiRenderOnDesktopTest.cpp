@@ -9,8 +9,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "platform/desktop/MidiLength.h"
-#include "platform/desktop/MidiRender.h"
+#include "platform/desktop/MidiFile.h"
 #include "tests/support/SoundFiles.h"
 
 using plat::desktop::MidiLengthMs;
