@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <set>
 
-#include "platform/common/Input.h"
+#include "platform/common/Device.h"
 #include "platform/common/ResourceRegistry.h"
 #include "platform/common/Window.h"
 #include "platform/include/plat/app.h"

@@ -1,6 +1,6 @@
 #include "platform/common/MessageQueue.h"
 
-#include "platform/common/Input.h"
+#include "platform/common/Device.h"
 #include "platform/common/PaletteMath.h"
 #include "platform/include/plat/time.h"
 

@@ -10,7 +10,6 @@
 #include <QDBusVirtualObject>
 
 #include <map>
-#include <memory>
 #include <set>
 #include <vector>
 
@@ -39,20 +38,20 @@ QString ClassService(const std::string& className) {
   return QStringLiteral("casino.plat.c") + QString::fromLatin1(hex);
 }
 
-LRESULT RunOp(HWND hwnd, RemoteOp op, int argument) {
+LRESULT RunOp(HWND hwnd, common::ForeignOp op, int argument) {
   switch (op) {
-    case RemoteOp::kIsWindow:
+    case common::ForeignOp::kIsWindow:
       return IsWindow(hwnd);
-    case RemoteOp::kIsVisible:
+    case common::ForeignOp::kIsVisible:
       return IsWindowVisible(hwnd);
-    case RemoteOp::kIsIconic:
+    case common::ForeignOp::kIsIconic:
       return IsIconic(hwnd);
-    case RemoteOp::kIsZoomed:
+    case common::ForeignOp::kIsZoomed:
       return IsZoomed(hwnd);
-    case RemoteOp::kShow:
+    case common::ForeignOp::kShow:
       ShowWindow(hwnd, argument);
       return 1;
-    case RemoteOp::kSetForeground:
+    case common::ForeignOp::kSetForeground:
       return SetForegroundWindow(hwnd);
   }
   return 0;
@@ -76,15 +75,12 @@ class CBusObject : public QDBusVirtualObject {
         common::DeliverPosted(hwnd, msg, wParam, lParam);
         return true;
       }
-      LRESULT result = 0;
-      if (a[6].toBool()) {
-        const QByteArray data = a[5].toByteArray();
-        const COPYDATASTRUCT cds{static_cast<std::uintptr_t>(a[4].toULongLong()),
-                                 static_cast<DWORD>(data.size()), data.constData()};
-        result = common::DeliverSent(hwnd, msg, wParam, reinterpret_cast<LPARAM>(&cds));
-      } else {
-        result = common::DeliverSent(hwnd, msg, wParam, lParam);
-      }
+      // WM_COPYDATA's bytes travel beside it; lParam points at them here.
+      const QByteArray data = a[5].toByteArray();
+      const COPYDATASTRUCT cds{static_cast<std::uintptr_t>(a[4].toULongLong()), static_cast<DWORD>(data.size()),
+                               data.constData()};
+      const LRESULT result =
+          common::DeliverSent(hwnd, msg, wParam, a[6].toBool() ? reinterpret_cast<LPARAM>(&cds) : lParam);
       c.send(m.createReply(QVariant::fromValue(static_cast<qlonglong>(result))));
       return true;
     }
@@ -102,8 +98,8 @@ class CBusObject : public QDBusVirtualObject {
       const int op = a[1].toInt();
       LRESULT result = 0;
       if (WindowProcess(hwnd) == ThisProcess() && op >= 0 &&
-          op <= static_cast<int>(RemoteOp::kSetForeground)) {
-        result = RunOp(hwnd, static_cast<RemoteOp>(op), a[2].toInt());
+          op <= static_cast<int>(common::ForeignOp::kSetForeground)) {
+        result = RunOp(hwnd, static_cast<common::ForeignOp>(op), a[2].toInt());
       }
       c.send(m.createReply(QVariant::fromValue(static_cast<qlonglong>(result))));
       return true;
@@ -123,7 +119,7 @@ struct CEndWatch {
 struct CBusState {
   bool up = false;
   CBusObject* object = nullptr;
-  std::set<std::string> claimed;
+  std::set<QString> claimed;  // class services
   // One watcher for every process whose end is awaited, never deleted:
   // Qt's bus thread may still set up a watcher's match rules after it has
   // been deleted, and crashes on it.
@@ -138,32 +134,25 @@ CBusState& State() {
 
 QDBusConnection Bus() { return QDBusConnection::sessionBus(); }
 
-// A call whose answer is awaited; its watcher makes the answer wake the
-// waiting thread.
-struct CPendingCall {
-  QDBusPendingCall pending;
-  std::unique_ptr<QDBusPendingCallWatcher> watcher;
-};
+// How long a call to another program waits for its answer.
+constexpr DWORD kCallTimeoutMs = 3000;
 
-std::map<unsigned, CPendingCall>& Calls() {
-  static std::map<unsigned, CPendingCall> calls;
-  return calls;
-}
-
-unsigned StartCall(const QDBusMessage& call) {
-  static unsigned next = 0;
-  if (!State().up) return 0;
-  QDBusPendingCall pending = Bus().asyncCall(call, static_cast<int>(common::kSendTimeoutMs));
-  auto watcher = std::make_unique<QDBusPendingCallWatcher>(pending);
-  if (++next == 0) ++next;
-  Calls().emplace(next, CPendingCall{pending, std::move(watcher)});
-  return next;
-}
-
-// The answer of a call made with StartCall, waited for as a send waits.
+// The answer of a call to another program, awaited as a send awaits it.
 bool Call(const QDBusMessage& call, LRESULT* answer) {
-  const unsigned id = StartCall(call);
-  return id && common::AwaitCall(id, answer);
+  if (!State().up) return false;
+  const QDBusPendingCall pending = Bus().asyncCall(call, static_cast<int>(kCallTimeoutMs));
+  // The watcher makes the answer wake the waiting thread.
+  const QDBusPendingCallWatcher watcher(pending);
+  const DWORD start = timeGetTime();
+  while (!pending.isFinished()) {
+    const DWORD spent = timeGetTime() - start;
+    if (spent >= kCallTimeoutMs) return false;
+    WaitForSentOnly(static_cast<int>(kCallTimeoutMs - spent));
+  }
+  const QDBusMessage reply = pending.reply();
+  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return false;
+  *answer = static_cast<LRESULT>(reply.arguments().first().toLongLong());
+  return true;
 }
 
 QDBusMessage MessageCall(const QString& member, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -231,7 +220,7 @@ void DisconnectBus() {
   CBusState& s = State();
   if (!s.object) return;
   QDBusConnection bus = Bus();
-  for (const std::string& c : s.claimed) bus.interface()->unregisterService(ClassService(c));
+  for (const QString& c : s.claimed) bus.interface()->unregisterService(c);
   s.claimed.clear();
   bus.interface()->unregisterService(ProcessService(ThisProcess()));
   bus.unregisterObject(kPath);
@@ -250,32 +239,51 @@ bool ClaimClassName(const std::string& className) {
       service, QDBusConnectionInterface::DontQueueService,
       QDBusConnectionInterface::DontAllowReplacement);
   if (!reply.isValid() || reply.value() != QDBusConnectionInterface::ServiceRegistered) return false;
-  s.claimed.insert(QByteArray::fromStdString(className).toLower().toStdString());
+  s.claimed.insert(service);
   return true;
 }
 
 void ReleaseClassName(const std::string& className) {
   CBusState& s = State();
-  const std::string key = QByteArray::fromStdString(className).toLower().toStdString();
-  if (!s.up || !s.claimed.erase(key)) return;
-  Bus().interface()->unregisterService(ClassService(className));
+  const QString service = ClassService(className);
+  if (!s.up || !s.claimed.erase(service)) return;
+  Bus().interface()->unregisterService(service);
 }
 
-HWND FindRemoteWindow(const char* className, const char* title) {
-  const QString service = ClassService(className ? className : "");
-  if (!State().up || service.isEmpty()) return nullptr;
-  QDBusMessage call = QDBusMessage::createMethodCall(service, kPath, kInterface, QStringLiteral("Find"));
-  call << QString::fromLatin1(className) << QString::fromLatin1(title ? title : "")
-       << (title != nullptr);
+}  // namespace plat::desktop
+
+namespace plat::common {
+
+using namespace desktop;
+
+bool CarrySend(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (!IsRemoteHandle(hwnd)) return false;
+  StartupMark("remote out");
+  return Call(MessageCall(QStringLiteral("Send"), hwnd, msg, wParam, lParam), result);
+}
+
+bool CarryPost(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (!IsRemoteHandle(hwnd) || !State().up || msg == WM_COPYDATA) return false;
+  QDBusConnection bus = Bus();
+  const auto registered = bus.interface()->isServiceRegistered(ProcessService(WindowProcess(hwnd)));
+  if (!registered.isValid() || !registered.value()) return false;
+  return bus.send(MessageCall(QStringLiteral("Post"), hwnd, msg, wParam, lParam));
+}
+
+LRESULT ForeignWindowOp(HWND hwnd, ForeignOp op, int argument) {
+  if (!IsRemoteHandle(hwnd)) return 0;
+  QDBusMessage call = QDBusMessage::createMethodCall(ProcessService(WindowProcess(hwnd)), kPath,
+                                                     kInterface, QStringLiteral("Op"));
+  call << QVariant::fromValue(static_cast<qulonglong>(reinterpret_cast<std::uintptr_t>(hwnd)))
+       << static_cast<int>(op) << argument;
   LRESULT answer = 0;
-  if (!Call(call, &answer)) return nullptr;
-  const HWND found = reinterpret_cast<HWND>(answer);
-  return IsRemoteHandle(found) ? found : nullptr;
+  return Call(call, &answer) ? answer : 0;
 }
 
-bool WatchRemoteWindow(HWND hwnd, HWND notify, UINT message) {
+// The end is announced by the bus when the window's process leaves it.
+bool WatchForeignWindow(HWND hwnd, HWND notify, UINT message) {
   CBusState& s = State();
-  if (!s.up || !s.ends) return false;
+  if (!IsRemoteHandle(hwnd) || !s.up || !s.ends) return false;
   const QString service = ProcessService(WindowProcess(hwnd));
   s.endWatches.emplace(service, CEndWatch{hwnd, notify, message});
   s.ends->addWatchedService(service);
@@ -286,47 +294,17 @@ bool WatchRemoteWindow(HWND hwnd, HWND notify, UINT message) {
   return true;
 }
 
-LRESULT RemoteWindowOp(HWND hwnd, RemoteOp op, int argument) {
-  QDBusMessage call = QDBusMessage::createMethodCall(ProcessService(WindowProcess(hwnd)), kPath,
-                                                     kInterface, QStringLiteral("Op"));
-  call << QVariant::fromValue(static_cast<qulonglong>(reinterpret_cast<std::uintptr_t>(hwnd)))
-       << static_cast<int>(op) << argument;
+// Asks the program that holds the class's name.
+HWND FindForeignWindow(const char* className, const char* title) {
+  const QString service = ClassService(className ? className : "");
+  if (!State().up || service.isEmpty()) return nullptr;
+  QDBusMessage call = QDBusMessage::createMethodCall(service, kPath, kInterface, QStringLiteral("Find"));
+  call << QString::fromLatin1(className) << QString::fromLatin1(title ? title : "")
+       << (title != nullptr);
   LRESULT answer = 0;
-  return Call(call, &answer) ? answer : 0;
+  if (!Call(call, &answer)) return nullptr;
+  const HWND found = reinterpret_cast<HWND>(answer);
+  return IsRemoteHandle(found) ? found : nullptr;
 }
-
-}  // namespace plat::desktop
-
-namespace plat::common {
-
-using namespace desktop;
-
-bool IsOtherProcessWindow(HWND hwnd) { return IsRemoteHandle(hwnd); }
-
-unsigned CarrySend(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  StartupMark("remote out");
-  return StartCall(MessageCall(QStringLiteral("Send"), hwnd, msg, wParam, lParam));
-}
-
-bool CarryPost(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (!State().up || msg == WM_COPYDATA) return false;
-  QDBusConnection bus = Bus();
-  const auto registered = bus.interface()->isServiceRegistered(ProcessService(WindowProcess(hwnd)));
-  if (!registered.isValid() || !registered.value()) return false;
-  return bus.send(MessageCall(QStringLiteral("Post"), hwnd, msg, wParam, lParam));
-}
-
-int AnswerOfCall(unsigned call, LRESULT* result) {
-  auto it = Calls().find(call);
-  if (it == Calls().end()) return -1;
-  if (!it->second.pending.isFinished()) return 0;
-  const QDBusMessage reply = it->second.pending.reply();
-  Calls().erase(it);
-  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return -1;
-  *result = static_cast<LRESULT>(reply.arguments().first().toLongLong());
-  return 1;
-}
-
-void DropCall(unsigned call) { Calls().erase(call); }
 
 }  // namespace plat::common

@@ -2,6 +2,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QThread>
 #include <QTimer>
@@ -63,6 +64,13 @@ bool InsideSendWait() { return g_sendWaitDepth > 0; }
 
 void RepaintAfterSendWait(QWidget* widget) { g_repaintLater.emplace_back(widget); }
 
+// Input events stay with Qt: a real widget would act on them at once.
+void WaitForSentOnly(int maxWaitMs) {
+  ++g_sendWaitDepth;
+  ProcessWaiting(QEventLoop::ExcludeUserInputEvents, maxWaitMs);
+  --g_sendWaitDepth;
+}
+
 void InitPump() {
   g_waitTimer = new QTimer;
   g_waitTimer->setSingleShot(true);
@@ -110,11 +118,10 @@ void WakeMessageThread() {
   if (QAbstractEventDispatcher* d = g_mainDispatcher.load()) d->wakeUp();
 }
 
-// Input events stay with Qt: a real widget would act on them at once.
-void WaitForSentOnly(int maxWaitMs) {
-  ++g_sendWaitDepth;
-  ProcessWaiting(QEventLoop::ExcludeUserInputEvents, maxWaitMs);
-  --g_sendWaitDepth;
-}
+bool ShiftHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier; }
+bool ControlHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier; }
+bool AltHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier; }
+// Posts may come from any thread, where the pointer cannot be asked.
+POINT PointerForPost() { return POINT{0, 0}; }
 
 }  // namespace plat::common

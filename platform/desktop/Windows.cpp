@@ -11,7 +11,6 @@
 #include "platform/desktop/CanvasWidget.h"
 #include "platform/desktop/Cursors.h"
 #include "platform/desktop/DeviceContext.h"
-#include "platform/desktop/Handles.h"
 #include "platform/desktop/PointerTracker.h"
 #include "platform/desktop/Pump.h"
 #include "platform/desktop/WindowTable.h"
@@ -166,18 +165,6 @@ void FocusNative(CWindowCore* window) {
     return;
   }
   if (QWidget* widget = desktop::Of(*window).widget) widget->setFocus(Qt::OtherFocusReason);
-}
-
-LRESULT ForeignWindowOp(HWND hwnd, ForeignOp op, int argument) {
-  return desktop::IsRemoteHandle(hwnd) ? desktop::RemoteWindowOp(hwnd, op, argument) : 0;
-}
-
-bool WatchForeignWindow(HWND hwnd, HWND notify, UINT message) {
-  return desktop::IsRemoteHandle(hwnd) && desktop::WatchRemoteWindow(hwnd, notify, message);
-}
-
-HWND FindForeignWindow(const char* className, const char* title) {
-  return desktop::FindRemoteWindow(className, title);
 }
 
 void ForgetWindow(CWindowCore& window) {

@@ -7,11 +7,71 @@
 #include <cstdlib>
 
 #include "platform/common/Device.h"
-#include "platform/common/Input.h"
 #include "platform/common/MessageLoop.h"
 #include "platform/headless/State.h"
 
 namespace plat {
+namespace hl {
+namespace {
+
+constexpr long kStuckRounds = 10000000;
+
+// The idle hook and the program watches, without moving the clock.
+void IdleRoundWithoutTime() {
+  if (S().idleHook) {
+    auto hook = S().idleHook;  // the hook may replace itself
+    hook();
+  }
+  // Real processes end in real time; this backend has no event to wait on.
+  auto& watches = S().programWatches;
+  for (std::size_t i = 0; i < watches.size();) {
+    int status = 0;
+    if (::waitpid(static_cast<pid_t>(watches[i].processId), &status, WNOHANG) == 0) {
+      ++i;
+      continue;
+    }
+    const State::ProgramWatch ended = watches[i];
+    watches.erase(watches.begin() + static_cast<std::ptrdiff_t>(i));
+    PostMessage(ended.notify, ended.message, ended.processId, 0);
+  }
+}
+
+void IdleRound() {
+  IdleRoundWithoutTime();
+  AdvanceBy(S().idleAdvance);
+}
+
+// An idle round of a wait without limit. Rounds in a row in which nothing was
+// posted: a test that waits for what never comes fails instead of hanging.
+void BlockedRound() {
+  State& s = S();
+  const unsigned long generation = common::ThreadQueue().Generation();
+  s.blockedRounds = generation == s.blockedGeneration ? s.blockedRounds + 1 : 0;
+  s.blockedGeneration = generation;
+  if (s.blockedRounds >= kStuckRounds) {
+    std::fprintf(stderr, "headless: a message wait saw nothing arrive for %ld idle rounds; aborting\n",
+                 kStuckRounds);
+    std::abort();
+  }
+  IdleRound();
+}
+
+}  // namespace
+
+void PumpFor(HWND root) {
+  for (int guard = 0; guard < 100000; ++guard) {
+    MSG m{};
+    if (!common::ThreadQueue().TakePosted(
+            [root](const MSG& p) { return p.hwnd && common::IsInside(p.hwnd, root); }, &m)) {
+      break;
+    }
+    DispatchMessage(&m);
+    if (!FindWindowObj(root)) return;
+  }
+  PaintPending(root);
+}
+
+}  // namespace hl
 
 namespace common {
 
@@ -42,75 +102,10 @@ void WaitNativeEvents(int maxWaitMs) {
 
 void WakeMessageThread() {}
 POINT PointerForPost() { return hl::S().cursorPos; }
-bool IsOtherProcessWindow(HWND) { return false; }
-unsigned CarrySend(HWND, UINT, WPARAM, LPARAM) { return 0; }
+bool CarrySend(HWND, UINT, WPARAM, LPARAM, LRESULT*) { return false; }
 bool CarryPost(HWND, UINT, WPARAM, LPARAM) { return false; }
-int AnswerOfCall(unsigned, LRESULT*) { return -1; }
-void DropCall(unsigned) {}
-void WaitForSentOnly(int) {}
 
 }  // namespace common
-
-namespace hl {
-namespace {
-
-constexpr long kStuckRounds = 10000000;
-
-}  // namespace
-
-void IdleRoundWithoutTime() {
-  if (S().idleHook) {
-    auto hook = S().idleHook;  // the hook may replace itself
-    hook();
-  }
-  // Real processes end in real time; this backend has no event to wait on.
-  auto& watches = S().programWatches;
-  for (std::size_t i = 0; i < watches.size();) {
-    int status = 0;
-    if (::waitpid(static_cast<pid_t>(watches[i].processId), &status, WNOHANG) == 0) {
-      ++i;
-      continue;
-    }
-    const State::ProgramWatch ended = watches[i];
-    watches.erase(watches.begin() + static_cast<std::ptrdiff_t>(i));
-    PostMessage(ended.notify, ended.message, ended.processId, 0);
-  }
-}
-
-void IdleRound() {
-  IdleRoundWithoutTime();
-  AdvanceBy(S().idleAdvance);
-}
-
-void BlockedRound() {
-  // Rounds in a row in which nothing was posted: a test that waits for
-  // what never comes fails instead of hanging.
-  State& s = S();
-  const unsigned long generation = common::ThreadQueue().Generation();
-  s.blockedRounds = generation == s.blockedGeneration ? s.blockedRounds + 1 : 0;
-  s.blockedGeneration = generation;
-  if (s.blockedRounds >= kStuckRounds) {
-    std::fprintf(stderr, "headless: a message wait saw nothing arrive for %ld idle rounds; aborting\n",
-                 kStuckRounds);
-    std::abort();
-  }
-  IdleRound();
-}
-
-void PumpFor(HWND root) {
-  for (int guard = 0; guard < 100000; ++guard) {
-    MSG m{};
-    if (!common::ThreadQueue().TakePosted(
-            [root](const MSG& p) { return p.hwnd && common::IsInside(p.hwnd, root); }, &m)) {
-      break;
-    }
-    DispatchMessage(&m);
-    if (!FindWindowObj(root)) return;
-  }
-  PaintPending(root);
-}
-
-}  // namespace hl
 
 using namespace hl;
 
@@ -131,7 +126,7 @@ void PostMouse(HWND hwnd, UINT msg, int x, int y, WPARAM keys) {
   if (!w) return;
   const POINT o = ClientOrigin(*w);
   S().cursorPos = POINT{o.x + x, o.y + y};
-  common::PostInputFromDevice(hwnd, msg, keys, MAKELPARAM(x, y), S().cursorPos);
+  common::PostInput(hwnd, msg, keys, MAKELPARAM(x, y));
 }
 
 void Click(HWND hwnd, int x, int y) {
@@ -148,14 +143,13 @@ void RightClick(HWND hwnd, int x, int y) {
 
 void PostKey(HWND hwnd, WPARAM virtualKey, BOOL down, BOOL repeat) {
   if (!FindWindowObj(hwnd)) return;
-  common::PostInputFromDevice(hwnd, down ? WM_KEYDOWN : WM_KEYUP, virtualKey, common::KeyLParam(down, repeat),
-                              S().cursorPos);
+  common::PostInput(hwnd, down ? WM_KEYDOWN : WM_KEYUP, virtualKey, common::KeyLParam(down, repeat));
 }
 
 void PostChar(HWND hwnd, char ch, BOOL repeat) {
   if (!FindWindowObj(hwnd)) return;
-  common::PostInputFromDevice(hwnd, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(ch)),
-                              common::KeyLParam(true, repeat), S().cursorPos);
+  common::PostInput(hwnd, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(ch)),
+                    common::KeyLParam(true, repeat));
 }
 
 }  // namespace headless

@@ -107,11 +107,6 @@ void ResizeFramebuffer(Window& w);
 
 // Clock.
 void AdvanceBy(std::uint64_t ms);
-void IdleRound();
-// An idle round of a wait without limit; aborts one that sees nothing come.
-void BlockedRound();
-// The idle hook and the program watches, without moving the clock.
-void IdleRoundWithoutTime();
 void ResetClock();
 void ResetSound();
 // The earliest pending clock event (timer or end of a piece) at or before limit.
