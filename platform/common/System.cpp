@@ -1,5 +1,5 @@
-// System information, files with Windows-style names, settings files and the
-// environment: the parts of plat/system.h both backends share.
+// System information, files with Windows-style names, settings files, the
+// environment, help and the program's instance: what both backends share.
 #include <dirent.h>
 #include <strings.h>
 #include <sys/stat.h>
@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/common/Files.h"
+#include "platform/include/plat/app.h"
 #include "platform/include/plat/system.h"
 
 namespace plat {
@@ -71,10 +72,8 @@ std::string Resolve(const char* name) {
 
 void GetSystemInfo(SYSTEM_INFO* info) {
   if (!info) return;
-  long n = ::sysconf(_SC_NPROCESSORS_ONLN);
-  info->wProcessorLevel = 6;
-  info->wProcessorRevision = 0;
-  info->dwNumberOfProcessors = n > 0 ? static_cast<DWORD>(n) : 1;
+  const long n = ::sysconf(_SC_NPROCESSORS_ONLN);
+  *info = SYSTEM_INFO{6, 0, n > 0 ? static_cast<DWORD>(n) : 1};
 }
 
 void GlobalMemoryStatus(MEMORYSTATUS* status) {
@@ -88,18 +87,10 @@ void GlobalMemoryStatus(MEMORYSTATUS* status) {
 
 BOOL GetVersionEx(OSVERSIONINFO* info) {
   if (!info) return FALSE;
-  info->dwMajorVersion = 0;
-  info->dwMinorVersion = 0;
-  info->dwBuildNumber = 0;
-  info->dwPlatformId = VER_PLATFORM_WIN32_NT;
+  *info = OSVERSIONINFO{0, 0, 0, VER_PLATFORM_WIN32_NT};
   struct utsname u;
   if (::uname(&u) == 0) {
-    unsigned major = 0, minor = 0, build = 0;
-    if (std::sscanf(u.release, "%u.%u.%u", &major, &minor, &build) >= 1) {
-      info->dwMajorVersion = major;
-      info->dwMinorVersion = minor;
-      info->dwBuildNumber = build;
-    }
+    std::sscanf(u.release, "%u.%u.%u", &info->dwMajorVersion, &info->dwMinorVersion, &info->dwBuildNumber);
   }
   return TRUE;
 }
@@ -213,5 +204,10 @@ DWORD GetEnvironmentVariable(const char* name, char* buffer, DWORD bufferSize) {
   std::memcpy(buffer, value, len + 1);
   return len;
 }
+
+// No help viewer is ever started, so closing it always succeeds.
+BOOL WinHelp(HWND, const char*, UINT command, std::uintptr_t) { return command == HELP_QUIT ? TRUE : FALSE; }
+
+HINSTANCE GetModuleInstance() { return reinterpret_cast<HINSTANCE>(0x400000); }
 
 }  // namespace plat

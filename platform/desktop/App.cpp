@@ -153,8 +153,6 @@ BOOL InitBackend(int argc, char** argv) {
   return TRUE;
 }
 
-HINSTANCE GetModuleInstance() { return reinterpret_cast<HINSTANCE>(0x400000); }
-
 void ShutdownBackend() {
   using namespace desktop;
   if (!g_app) return;

@@ -11,7 +11,6 @@
 
 #include <map>
 #include <set>
-#include <vector>
 
 #include "platform/common/Device.h"
 #include "platform/common/MessageLoop.h"
@@ -19,7 +18,6 @@
 #include "platform/desktop/Handles.h"
 #include "platform/desktop/Pump.h"
 #include "platform/desktop/StartupTrace.h"
-#include "platform/desktop/WindowTable.h"
 
 namespace plat::desktop {
 namespace {
@@ -75,7 +73,7 @@ class CBusObject : public QDBusVirtualObject {
         common::DeliverPosted(hwnd, msg, wParam, lParam);
         return true;
       }
-      // WM_COPYDATA's bytes travel beside it; lParam points at them here.
+      // WM_COPYDATA's bytes arrive instead of its pointer.
       const QByteArray data = a[5].toByteArray();
       const COPYDATASTRUCT cds{static_cast<std::uintptr_t>(a[4].toULongLong()), static_cast<DWORD>(data.size()),
                                data.constData()};
@@ -158,23 +156,18 @@ bool Call(const QDBusMessage& call, LRESULT* answer) {
 QDBusMessage MessageCall(const QString& member, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   QDBusMessage call = QDBusMessage::createMethodCall(ProcessService(WindowProcess(hwnd)), kPath,
                                                      kInterface, member);
-  std::uintptr_t kind = 0;
+  // WM_COPYDATA's bytes travel instead of its pointer.
+  const auto* cds = msg == WM_COPYDATA ? reinterpret_cast<const COPYDATASTRUCT*>(lParam) : nullptr;
   QByteArray data;
-  bool hasData = false;
-  if (msg == WM_COPYDATA && lParam) {
-    const auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-    kind = cds->dwData;
-    if (cds->lpData && cds->cbData) {
-      data = QByteArray(static_cast<const char*>(cds->lpData), static_cast<qsizetype>(cds->cbData));
-    }
-    hasData = true;
+  if (cds && cds->lpData && cds->cbData) {
+    data = QByteArray(static_cast<const char*>(cds->lpData), static_cast<qsizetype>(cds->cbData));
   }
   call << QVariant::fromValue(static_cast<qulonglong>(reinterpret_cast<std::uintptr_t>(hwnd)))
        << QVariant::fromValue(static_cast<uint>(msg))
        << QVariant::fromValue(static_cast<qulonglong>(wParam))
-       << QVariant::fromValue(static_cast<qlonglong>(hasData ? 0 : lParam))
-       << QVariant::fromValue(static_cast<qulonglong>(kind)) << QVariant::fromValue(data)
-       << QVariant::fromValue(hasData);
+       << QVariant::fromValue(static_cast<qlonglong>(cds ? 0 : lParam))
+       << QVariant::fromValue(static_cast<qulonglong>(cds ? cds->dwData : 0)) << QVariant::fromValue(data)
+       << QVariant::fromValue(cds != nullptr);
   return call;
 }
 
@@ -182,11 +175,11 @@ QDBusMessage MessageCall(const QString& member, HWND hwnd, UINT msg, WPARAM wPar
 void PostEnds(const QString& service) {
   CBusState& s = State();
   const auto [from, to] = s.endWatches.equal_range(service);
-  std::vector<CEndWatch> told;
-  for (auto it = from; it != to; ++it) told.push_back(it->second);
+  for (auto it = from; it != to; ++it) {
+    common::PostFromDevice(it->second.notify, it->second.message, 0, HandleToLParam(it->second.window));
+  }
   s.endWatches.erase(from, to);
   if (s.ends) s.ends->removeWatchedService(service);
-  for (const CEndWatch& w : told) common::PostFromDevice(w.notify, w.message, 0, HandleToLParam(w.window));
 }
 
 }  // namespace

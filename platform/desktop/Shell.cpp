@@ -48,9 +48,4 @@ INT_PTR ShellExecute(HWND, const char* verb, const char* file, const char*, cons
   return QProcess::startDetached(opener, {target}) ? kOpened : kNoAssociation;
 }
 
-BOOL WinHelp(HWND, const char*, UINT command, std::uintptr_t) {
-  // No help viewer is ever started here, so closing it always succeeds.
-  return command == HELP_QUIT ? TRUE : FALSE;
-}
-
 }  // namespace plat

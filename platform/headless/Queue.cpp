@@ -23,17 +23,11 @@ void IdleRoundWithoutTime() {
     hook();
   }
   // Real processes end in real time; this backend has no event to wait on.
-  auto& watches = S().programWatches;
-  for (std::size_t i = 0; i < watches.size();) {
-    int status = 0;
-    if (::waitpid(static_cast<pid_t>(watches[i].processId), &status, WNOHANG) == 0) {
-      ++i;
-      continue;
-    }
-    const State::ProgramWatch ended = watches[i];
-    watches.erase(watches.begin() + static_cast<std::ptrdiff_t>(i));
-    PostMessage(ended.notify, ended.message, ended.processId, 0);
-  }
+  std::erase_if(S().programWatches, [](const State::ProgramWatch& w) {
+    if (::waitpid(static_cast<pid_t>(w.processId), nullptr, WNOHANG) == 0) return false;
+    PostMessage(w.notify, w.message, w.processId, 0);
+    return true;
+  });
 }
 
 void IdleRound() {
