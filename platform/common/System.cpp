@@ -33,10 +33,7 @@ std::string MatchIgnoringCase(const std::string& dir, const std::string& name) {
   if (!d) return std::string();
   std::string best;
   while (dirent* e = ::readdir(d)) {
-    if (::strcasecmp(e->d_name, name.c_str()) == 0) {
-      std::string candidate = e->d_name;
-      if (best.empty() || candidate < best) best = candidate;
-    }
+    if (::strcasecmp(e->d_name, name.c_str()) == 0 && (best.empty() || best > e->d_name)) best = e->d_name;
   }
   ::closedir(d);
   return best;

@@ -36,8 +36,9 @@ QString ClassService(const std::string& className) {
   return QStringLiteral("casino.plat.c") + QString::fromLatin1(hex);
 }
 
-LRESULT RunOp(HWND hwnd, common::ForeignOp op, int argument) {
-  switch (op) {
+// An op number that names none answers 0.
+LRESULT RunOp(HWND hwnd, int op, int argument) {
+  switch (static_cast<common::ForeignOp>(op)) {
     case common::ForeignOp::kIsWindow:
       return IsWindow(hwnd);
     case common::ForeignOp::kIsVisible:
@@ -56,13 +57,15 @@ LRESULT RunOp(HWND hwnd, common::ForeignOp op, int argument) {
 }
 
 // Calls from other programs arrive here, on the main thread, whenever this
-// process handles Qt events (inside the message calls only).
+// process handles Qt events (inside the message calls only). Each but a post
+// is answered with one number.
 class CBusObject : public QDBusVirtualObject {
  public:
   bool handleMessage(const QDBusMessage& m, const QDBusConnection& c) override {
     CQtEntry entry;
     const QVariantList a = m.arguments();
     const QString member = m.member();
+    LRESULT result = 0;
     if ((member == QLatin1String("Send") || member == QLatin1String("Post")) && a.size() == 7) {
       StartupMark("remote in");
       const HWND hwnd = reinterpret_cast<HWND>(a[0].toULongLong());
@@ -77,32 +80,20 @@ class CBusObject : public QDBusVirtualObject {
       const QByteArray data = a[5].toByteArray();
       const COPYDATASTRUCT cds{static_cast<std::uintptr_t>(a[4].toULongLong()), static_cast<DWORD>(data.size()),
                                data.constData()};
-      const LRESULT result =
-          common::DeliverSent(hwnd, msg, wParam, a[6].toBool() ? reinterpret_cast<LPARAM>(&cds) : lParam);
-      c.send(m.createReply(QVariant::fromValue(static_cast<qlonglong>(result))));
-      return true;
-    }
-    if (member == QLatin1String("Find") && a.size() == 3) {
+      result = common::DeliverSent(hwnd, msg, wParam, a[6].toBool() ? reinterpret_cast<LPARAM>(&cds) : lParam);
+    } else if (member == QLatin1String("Find") && a.size() == 3) {
       const QByteArray className = a[0].toString().toLatin1();
       const QByteArray title = a[1].toString().toLatin1();
-      const HWND found = common::FindLocalWindow(className.constData(),
-                                           a[2].toBool() ? title.constData() : nullptr);
-      c.send(m.createReply(
-          QVariant::fromValue(static_cast<qulonglong>(reinterpret_cast<std::uintptr_t>(found)))));
-      return true;
-    }
-    if (member == QLatin1String("Op") && a.size() == 3) {
+      result = reinterpret_cast<LRESULT>(
+          common::FindLocalWindow(className.constData(), a[2].toBool() ? title.constData() : nullptr));
+    } else if (member == QLatin1String("Op") && a.size() == 3) {
       const HWND hwnd = reinterpret_cast<HWND>(a[0].toULongLong());
-      const int op = a[1].toInt();
-      LRESULT result = 0;
-      if (WindowProcess(hwnd) == ThisProcess() && op >= 0 &&
-          op <= static_cast<int>(common::ForeignOp::kSetForeground)) {
-        result = RunOp(hwnd, static_cast<common::ForeignOp>(op), a[2].toInt());
-      }
-      c.send(m.createReply(QVariant::fromValue(static_cast<qlonglong>(result))));
-      return true;
+      if (WindowProcess(hwnd) == ThisProcess()) result = RunOp(hwnd, a[1].toInt(), a[2].toInt());
+    } else {
+      return false;
     }
-    return false;
+    c.send(m.createReply(QVariant::fromValue(static_cast<qlonglong>(result))));
+    return true;
   }
   QString introspect(const QString&) const override { return QString(); }
 };
@@ -131,6 +122,12 @@ CBusState& State() {
 }
 
 QDBusConnection Bus() { return QDBusConnection::sessionBus(); }
+
+// Takes the name on the bus; false when another program holds it.
+bool Own(const QString& service) {
+  const auto reply = Bus().interface()->registerService(service);
+  return reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered;
+}
 
 // How long a call to another program waits for its answer.
 constexpr DWORD kCallTimeoutMs = 3000;
@@ -194,9 +191,7 @@ bool ConnectBus() {
     s.object = nullptr;
     return false;
   }
-  const auto reply = bus.interface()->registerService(ProcessService(ThisProcess()),
-                                                      QDBusConnectionInterface::DontQueueService);
-  s.up = reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered;
+  s.up = Own(ProcessService(ThisProcess()));
   if (!s.ends) {
     s.ends = new QDBusServiceWatcher;
     s.ends->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
@@ -227,11 +222,7 @@ void DisconnectBus() {
 bool ClaimClassName(const std::string& className) {
   CBusState& s = State();
   const QString service = ClassService(className);
-  if (!s.up || service.isEmpty()) return false;
-  const auto reply = Bus().interface()->registerService(
-      service, QDBusConnectionInterface::DontQueueService,
-      QDBusConnectionInterface::DontAllowReplacement);
-  if (!reply.isValid() || reply.value() != QDBusConnectionInterface::ServiceRegistered) return false;
+  if (!s.up || service.isEmpty() || !Own(service)) return false;
   s.claimed.insert(service);
   return true;
 }

@@ -41,10 +41,18 @@ void RepaintDeferred() {
   }
 }
 
-void ProcessWaiting(QEventLoop::ProcessEventsFlags flags, int maxWaitMs) {
+// A wait for more events ends at the latest after maxWaitMs (negative: no limit).
+void ProcessEvents(QEventLoop::ProcessEventsFlags flags, int maxWaitMs) {
   if (maxWaitMs >= 0 && g_waitTimer) g_waitTimer->start(maxWaitMs);
-  QCoreApplication::processEvents(flags | QEventLoop::WaitForMoreEvents);
+  QCoreApplication::processEvents(flags);
   if (g_waitTimer) g_waitTimer->stop();
+}
+
+void HandleEvents(QEventLoop::ProcessEventsFlags flags, int maxWaitMs) {
+  DeleteRetired();
+  RepaintDeferred();
+  ProcessEvents(flags, maxWaitMs);
+  DeleteRetired();
 }
 
 }  // namespace
@@ -67,7 +75,7 @@ void RepaintAfterSendWait(QWidget* widget) { g_repaintLater.emplace_back(widget)
 // Input events stay with Qt: a real widget would act on them at once.
 void WaitForSentOnly(int maxWaitMs) {
   ++g_sendWaitDepth;
-  ProcessWaiting(QEventLoop::ExcludeUserInputEvents, maxWaitMs);
+  ProcessEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, maxWaitMs);
   --g_sendWaitDepth;
 }
 
@@ -95,24 +103,14 @@ namespace plat::common {
 
 using namespace desktop;
 
-void PumpNativeEvents() {
-  DeleteRetired();
-  RepaintDeferred();
-  QCoreApplication::processEvents(QEventLoop::AllEvents);
-  DeleteRetired();
-}
+void PumpNativeEvents() { HandleEvents(QEventLoop::AllEvents, -1); }
 
 bool IdleWait() {
   WaitNativeEvents(1);
   return true;
 }
 
-void WaitNativeEvents(int maxWaitMs) {
-  DeleteRetired();
-  RepaintDeferred();
-  ProcessWaiting(QEventLoop::AllEvents, maxWaitMs);
-  DeleteRetired();
-}
+void WaitNativeEvents(int maxWaitMs) { HandleEvents(QEventLoop::WaitForMoreEvents, maxWaitMs); }
 
 void WakeMessageThread() {
   if (QAbstractEventDispatcher* d = g_mainDispatcher.load()) d->wakeUp();
