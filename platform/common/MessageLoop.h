@@ -26,4 +26,5 @@ LPARAM KeyLParam(bool down, bool repeat);
 LRESULT DeliverSent(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // A message another program posted: queued when the window is here.
 void DeliverPosted(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
 }  // namespace plat::common

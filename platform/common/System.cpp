@@ -48,11 +48,8 @@ std::string Resolve(const char* name) {
   const bool absolute = !s.empty() && s[0] == '/';
   std::string out = absolute ? "/" : "";
   bool lost = false;  // a folder was not found: keep the rest as written
-  std::size_t start = 0;
-  while (start <= s.size()) {
-    const std::size_t slash = std::min(s.find('/', start), s.size());
-    const std::string part = s.substr(start, slash - start);
-    start = slash + 1;
+  std::istringstream parts(s);
+  for (std::string part; std::getline(parts, part, '/');) {
     if (part.empty()) continue;
     if (!out.empty() && out.back() != '/') out += '/';
     const std::string folder = out;

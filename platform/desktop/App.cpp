@@ -62,15 +62,6 @@ DisplayLook LookForDisplay() {
   return {false, nullptr};
 }
 
-// A window's own activation tells the model which one is active; this only
-// tells it that the program lost the keyboard, or got it back without one.
-void OnApplicationState(Qt::ApplicationState state) {
-  const bool active = state == Qt::ApplicationActive;
-  if (active == g_active) return;
-  g_active = active;
-  if (!active || !common::Foreground()) common::SetAppActive(active);
-}
-
 // Windows go without messages: the program has finished with them.
 void DropAllWindows() {
   for (CWindow* w : Windows().All()) {
@@ -140,11 +131,15 @@ BOOL InitBackend(int argc, char** argv) {
   ConnectBus();
   StartupMark("bus");
   g_active = false;
-  QObject::connect(g_app, &QGuiApplication::applicationStateChanged, g_app,
-                   [](Qt::ApplicationState s) {
-                     CQtEntry entry;
-                     OnApplicationState(s);
-                   });
+  // A window's own activation tells the model which one is active; this only
+  // tells it that the program lost the keyboard, or got it back without one.
+  QObject::connect(g_app, &QGuiApplication::applicationStateChanged, g_app, [](Qt::ApplicationState state) {
+    CQtEntry entry;
+    const bool active = state == Qt::ApplicationActive;
+    if (active == g_active) return;
+    g_active = active;
+    if (!active || !common::Foreground()) common::SetAppActive(active);
+  });
   // The user's keyboard moves (a click, Tab in a dialog): the model follows.
   QObject::connect(g_app, &QApplication::focusChanged, g_app, [](QWidget*, QWidget* now) {
     CQtEntry entry;

@@ -30,26 +30,6 @@ void IdleRoundWithoutTime() {
   });
 }
 
-void IdleRound() {
-  IdleRoundWithoutTime();
-  AdvanceBy(S().idleAdvance);
-}
-
-// An idle round of a wait without limit. Rounds in a row in which nothing was
-// posted: a test that waits for what never comes fails instead of hanging.
-void BlockedRound() {
-  State& s = S();
-  const unsigned long generation = common::ThreadQueue().Generation();
-  s.blockedRounds = generation == s.blockedGeneration ? s.blockedRounds + 1 : 0;
-  s.blockedGeneration = generation;
-  if (s.blockedRounds >= kStuckRounds) {
-    std::fprintf(stderr, "headless: a message wait saw nothing arrive for %ld idle rounds; aborting\n",
-                 kStuckRounds);
-    std::abort();
-  }
-  IdleRound();
-}
-
 }  // namespace
 
 void PumpFor(HWND root) {
@@ -76,20 +56,32 @@ bool AltHeld() { return false; }  // the scripted user never holds alt
 void PumpNativeEvents() {}
 
 bool IdleWait() {
-  hl::IdleRound();
+  hl::IdleRoundWithoutTime();
+  hl::AdvanceBy(hl::S().idleAdvance);
   return false;
 }
 
 void WaitNativeEvents(int maxWaitMs) {
+  hl::State& s = hl::S();
   if (maxWaitMs < 0) {
-    hl::BlockedRound();
+    // Rounds in a row in which nothing was posted: a test that waits for
+    // what never comes fails instead of hanging.
+    const unsigned long generation = ThreadQueue().Generation();
+    s.blockedRounds = generation == s.blockedGeneration ? s.blockedRounds + 1 : 0;
+    s.blockedGeneration = generation;
+    if (s.blockedRounds >= hl::kStuckRounds) {
+      std::fprintf(stderr, "headless: a message wait saw nothing arrive for %ld idle rounds; aborting\n",
+                   hl::kStuckRounds);
+      std::abort();
+    }
+    IdleWait();
     return;
   }
   // What the round brings is found before the clock moves on.
   hl::IdleRoundWithoutTime();
   if (MessageWaiting()) return;
   const DWORD before = timeGetTime();
-  hl::AdvanceBy(hl::S().idleAdvance);
+  hl::AdvanceBy(s.idleAdvance);
   // A clock that idle rounds do not move jumps to the end of the wait.
   if (timeGetTime() == before) hl::AdvanceBy(static_cast<std::uint64_t>(maxWaitMs));
 }
