@@ -1,5 +1,7 @@
 #include "platform/common/MessageQueue.h"
 
+#include <algorithm>
+
 #include "platform/common/Device.h"
 #include "platform/common/PaletteMath.h"
 #include "platform/include/plat/time.h"
@@ -7,14 +9,7 @@
 namespace plat::common {
 
 MSG MakeMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT pt) {
-  MSG m{};
-  m.hwnd = hwnd;
-  m.message = msg;
-  m.wParam = wParam;
-  m.lParam = lParam;
-  m.time = timeGetTime();
-  m.pt = pt;
-  return m;
+  return MSG{hwnd, msg, wParam, lParam, timeGetTime(), pt};
 }
 
 void CMessageQueue::Post(const MSG& m) {
@@ -41,13 +36,11 @@ void CMessageQueue::PostInput(const MSG& m) {
 }
 
 bool CMessageQueue::TakeFrom(std::deque<MSG>& lane, const MessageFilter& filter, bool remove, MSG* out) {
-  for (auto it = lane.begin(); it != lane.end(); ++it) {
-    if (filter && !filter(*it)) continue;
-    if (out) *out = *it;
-    if (remove) lane.erase(it);
-    return true;
-  }
-  return false;
+  const auto it = std::find_if(lane.begin(), lane.end(), [&](const MSG& m) { return !filter || filter(m); });
+  if (it == lane.end()) return false;
+  *out = *it;
+  if (remove) lane.erase(it);
+  return true;
 }
 
 bool CMessageQueue::Take(const MessageFilter& filter, bool remove, MSG* out) {

@@ -141,17 +141,8 @@ std::string Trim(const std::string& s) {
   return s.substr(b, e - b);
 }
 
-// Copies text into buffer (at most size - 1 bytes and a zero); answers the bytes copied.
-DWORD CopyOut(const std::string& text, char* buffer, DWORD size) {
-  if (!buffer || size == 0) return 0;
-  const DWORD n = std::min<DWORD>(static_cast<DWORD>(text.size()), size - 1);
-  std::memcpy(buffer, text.data(), n);
-  buffer[n] = 0;
-  return n;
-}
-
-// The value of key in [section], quotes around it dropped; false when missing.
-bool FindValue(const std::string& content, const char* section, const char* key, std::string* value) {
+// The value of key in [section], quotes around it dropped; value is left as it is when missing.
+void FindValue(const std::string& content, const char* section, const char* key, std::string* value) {
   std::istringstream lines(content);
   bool inSection = false;
   for (std::string line; std::getline(lines, line);) {
@@ -167,21 +158,25 @@ bool FindValue(const std::string& content, const char* section, const char* key,
     if (value->size() >= 2 && (value->front() == '"' || value->front() == '\'') && value->back() == value->front()) {
       *value = value->substr(1, value->size() - 2);
     }
-    return true;
+    return;
   }
-  return false;
 }
 
 }  // namespace
 
 DWORD GetPrivateProfileString(const char* section, const char* key, const char* defaultText,
                               char* buffer, DWORD bufferSize, const char* fileName) {
+  if (!buffer || bufferSize == 0) return 0;
   std::string value = Trim(defaultText ? defaultText : "");
   std::vector<std::uint8_t> bytes;
   if (section && key && fileName && common::ReadWholeFile(fileName, &bytes)) {
     FindValue(std::string(bytes.begin(), bytes.end()), section, key, &value);
   }
-  return CopyOut(value, buffer, bufferSize);
+  // Cut to the buffer, always ended by a zero.
+  const DWORD n = std::min<DWORD>(static_cast<DWORD>(value.size()), bufferSize - 1);
+  std::memcpy(buffer, value.data(), n);
+  buffer[n] = 0;
+  return n;
 }
 
 DWORD GetEnvironmentVariable(const char* name, char* buffer, DWORD bufferSize) {

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <atomic>
+#include <utility>
 #include <vector>
 
 #include "platform/common/Device.h"
@@ -24,19 +25,15 @@ QTimer* g_waitTimer = nullptr;
 std::atomic<QAbstractEventDispatcher*> g_mainDispatcher{nullptr};
 
 void DeleteRetired() {
-  if (g_qtDepth > 0 || g_retired.empty()) return;
-  std::vector<QPointer<QWidget>> retired;
-  retired.swap(g_retired);
-  for (auto& w : retired) delete w.data();
+  if (g_qtDepth > 0) return;
+  for (auto& w : std::exchange(g_retired, {})) delete w.data();
 }
 
 // Before the thread handles all its events again: what a send wait kept
 // from painting paints now.
 void RepaintDeferred() {
-  if (g_sendWaitDepth > 0 || g_repaintLater.empty()) return;
-  std::vector<QPointer<QWidget>> later;
-  later.swap(g_repaintLater);
-  for (auto& w : later) {
+  if (g_sendWaitDepth > 0) return;
+  for (auto& w : std::exchange(g_repaintLater, {})) {
     if (w) w->update();
   }
 }
@@ -91,10 +88,8 @@ void ShutdownPump() {
   delete g_waitTimer;
   g_waitTimer = nullptr;
   g_repaintLater.clear();
-  const int depth = g_qtDepth;
-  g_qtDepth = 0;
-  DeleteRetired();
-  g_qtDepth = depth;
+  // The application goes: so does what is retired, whatever is on the stack.
+  for (auto& w : std::exchange(g_retired, {})) delete w.data();
 }
 
 }  // namespace plat::desktop

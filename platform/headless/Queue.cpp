@@ -33,12 +33,9 @@ void IdleRoundWithoutTime() {
 }  // namespace
 
 void PumpFor(HWND root) {
-  for (int guard = 0; guard < 100000; ++guard) {
-    MSG m{};
-    if (!common::ThreadQueue().TakePosted(
-            [root](const MSG& p) { return p.hwnd && common::IsInside(p.hwnd, root); }, &m)) {
-      break;
-    }
+  const auto inRoot = [root](const MSG& p) { return p.hwnd && common::IsInside(p.hwnd, root); };
+  MSG m{};
+  for (int guard = 0; guard < 100000 && common::ThreadQueue().TakePosted(inRoot, &m); ++guard) {
     DispatchMessage(&m);
     if (!FindWindowObj(root)) return;
   }
