@@ -20,8 +20,7 @@ DWORD StartProgram(const char* path, const char* const* arguments, const char* f
   std::error_code error;
   std::string full = std::filesystem::absolute(path, error);
   if (error) return 0;
-  std::vector<char*> argv;
-  argv.push_back(full.data());
+  std::vector<char*> argv{full.data()};
   for (const char* const* a = arguments; a && *a; ++a) argv.push_back(const_cast<char*>(*a));
   argv.push_back(nullptr);
   posix_spawn_file_actions_t actions;

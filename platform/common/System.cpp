@@ -2,7 +2,6 @@
 // environment, help and the program's instance: what both backends share.
 #include <dirent.h>
 #include <strings.h>
-#include <sys/stat.h>
 #include <sys/utsname.h>
 #include <unistd.h>
 
@@ -21,10 +20,7 @@
 namespace plat {
 namespace {
 
-bool Exists(const std::string& path) {
-  struct stat st;
-  return ::stat(path.c_str(), &st) == 0;
-}
+bool Exists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
 
 // The entry of folder dir whose name equals name ignoring case; empty when
 // none. With several, the first in byte order wins, so the answer is stable.
@@ -135,10 +131,9 @@ BOOL FileExists(const char* name) {
 namespace {
 
 std::string Trim(const std::string& s) {
-  std::size_t b = 0, e = s.size();
-  while (b < e && std::isspace(static_cast<unsigned char>(s[b]))) ++b;
-  while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1]))) --e;
-  return s.substr(b, e - b);
+  static const char kSpace[] = " \t\n\v\f\r";
+  const std::size_t b = s.find_first_not_of(kSpace);
+  return b == std::string::npos ? std::string() : s.substr(b, s.find_last_not_of(kSpace) - b + 1);
 }
 
 // The value of key in [section], quotes around it dropped; value is left as it is when missing.

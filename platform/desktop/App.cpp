@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -36,30 +37,26 @@ std::vector<std::string> g_arguments;
 std::vector<char*> g_argv;
 bool g_active = false;
 
-// Qt ends the process when it cannot reach the display, so look first. An X
-// server whose last client has left resets and refuses connections for a
-// moment, so the look tries again for a while; its connection is held until
-// Qt has its own, so that no reset can start in between.
-struct DisplayLook {
-  bool reachable;
-  xcb_connection_t* held;  // to close once Qt is connected; may be null
-};
-
 constexpr int kDisplayTries = 100;
 constexpr auto kDisplayRetryPause = std::chrono::milliseconds(20);
 
-DisplayLook LookForDisplay() {
+// Qt ends the process when it cannot reach the display, so look first. An X
+// server whose last client has left resets and refuses connections for a
+// moment, so the look tries again for a while; its connection (null when
+// not on X11) is held until Qt has its own, so that no reset can start in
+// between. Nothing when the display cannot be reached.
+std::optional<xcb_connection_t*> LookForDisplay() {
   const char* platform = std::getenv("QT_QPA_PLATFORM");
-  if (platform && *platform && std::strncmp(platform, "xcb", 3) != 0) return {true, nullptr};
+  if (platform && *platform && std::strncmp(platform, "xcb", 3) != 0) return nullptr;
   const char* display = std::getenv("DISPLAY");
-  if (!display || !*display) return {false, nullptr};
+  if (!display || !*display) return std::nullopt;
   for (int attempt = 0; attempt < kDisplayTries; ++attempt) {
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-    if (c && !xcb_connection_has_error(c)) return {true, c};
+    if (c && !xcb_connection_has_error(c)) return c;
     if (c) xcb_disconnect(c);
     std::this_thread::sleep_for(kDisplayRetryPause);
   }
-  return {false, nullptr};
+  return std::nullopt;
 }
 
 // Windows go without messages: the program has finished with them.
@@ -111,8 +108,8 @@ BOOL InitBackend(int argc, char** argv) {
   using namespace desktop;
   if (g_app) return TRUE;
   StartupMark("backend");
-  const DisplayLook look = LookForDisplay();
-  if (!look.reachable) return FALSE;
+  const std::optional<xcb_connection_t*> held = LookForDisplay();
+  if (!held) return FALSE;
   // QApplication keeps the argument vector, so it gets a copy that lives on.
   g_arguments.clear();
   for (int i = 0; i < argc && argv && argv[i]; ++i) g_arguments.emplace_back(argv[i]);
@@ -122,7 +119,7 @@ BOOL InitBackend(int argc, char** argv) {
   g_argv.push_back(nullptr);
   g_argc = static_cast<int>(g_arguments.size());
   g_app = new QApplication(g_argc, g_argv.data());
-  if (look.held) xcb_disconnect(look.held);
+  if (*held) xcb_disconnect(*held);
   StartupMark("qt");
   g_app->setQuitOnLastWindowClosed(false);
   InstallFontSubstitutes();

@@ -286,8 +286,7 @@ HWND FindForeignWindow(const char* className, const char* title) {
   call << QString::fromLatin1(className) << QString::fromLatin1(title ? title : "")
        << (title != nullptr);
   LRESULT answer = 0;
-  if (!Call(call, &answer)) return nullptr;
-  const HWND found = reinterpret_cast<HWND>(answer);
+  const HWND found = Call(call, &answer) ? reinterpret_cast<HWND>(answer) : nullptr;
   return IsRemoteHandle(found) ? found : nullptr;
 }
 

@@ -18,10 +18,7 @@ constexpr long kStuckRounds = 10000000;
 
 // The idle hook and the program watches, without moving the clock.
 void IdleRoundWithoutTime() {
-  if (S().idleHook) {
-    auto hook = S().idleHook;  // the hook may replace itself
-    hook();
-  }
+  if (const auto hook = S().idleHook) hook();  // a copy: the hook may replace itself
   // Real processes end in real time; this backend has no event to wait on.
   std::erase_if(S().programWatches, [](const State::ProgramWatch& w) {
     if (::waitpid(static_cast<pid_t>(w.processId), nullptr, WNOHANG) == 0) return false;
