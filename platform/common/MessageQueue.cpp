@@ -63,41 +63,32 @@ void CMessageQueue::Clear() {
   std::lock_guard<std::mutex> g(m_lock);
   m_posted.clear();
   m_input.clear();
-  m_quit = false;
-  m_exitCode = 0;
+  m_quit.reset();
   m_shiftRead = m_controlRead = false;
 }
 
 void CMessageQueue::SetQuit(int exitCode) {
   std::lock_guard<std::mutex> g(m_lock);
-  m_quit = true;
-  m_exitCode = exitCode;
+  m_quit = exitCode;
   ++m_generation;
 }
 
 bool CMessageQueue::TakeQuit(bool remove, int* exitCode) {
   std::lock_guard<std::mutex> g(m_lock);
   if (!m_quit) return false;
-  if (remove) m_quit = false;
-  if (exitCode) *exitCode = m_exitCode;
+  *exitCode = *m_quit;
+  if (remove) m_quit.reset();
   return true;
-}
-
-unsigned long CMessageQueue::Generation() {
-  std::lock_guard<std::mutex> g(m_lock);
-  return m_generation;
 }
 
 void CMessageQueue::NoteRead(const MSG& m) {
   if (m.message != WM_KEYDOWN && m.message != WM_KEYUP) return;
-  std::lock_guard<std::mutex> g(m_lock);
   const bool down = m.message == WM_KEYDOWN;
   if (m.wParam == VK_SHIFT) m_shiftRead = down;
   if (m.wParam == VK_CONTROL) m_controlRead = down;
 }
 
 bool CMessageQueue::KeyDownAsRead(WPARAM virtualKey) {
-  std::lock_guard<std::mutex> g(m_lock);
   return virtualKey == VK_SHIFT ? m_shiftRead : virtualKey == VK_CONTROL && m_controlRead;
 }
 

@@ -193,8 +193,7 @@ bool ConnectBus() {
   }
   s.up = Own(ProcessService(ThisProcess()));
   if (!s.ends) {
-    s.ends = new QDBusServiceWatcher;
-    s.ends->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
+    s.ends = new QDBusServiceWatcher(QString(), bus, QDBusServiceWatcher::WatchForUnregistration);
     QObject::connect(s.ends, &QDBusServiceWatcher::serviceUnregistered, s.ends, [](const QString& service) {
       CQtEntry entry;
       PostEnds(service);
