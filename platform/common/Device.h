@@ -84,7 +84,7 @@ void ClosePiece(MCIDEVICEID id);
 // Calls EndDuePieces (Schedule.h) on the program's thread once the clock reaches atMs.
 void WakeAt(std::uint64_t atMs);
 
-// ---- Message loop: native events, waiting, and carrying messages between programs ----
+// ---- Message loop: native events, waiting, input, and carrying messages between programs ----
 
 // Handles every native event waiting now (input, painting, calls from other programs); never blocks.
 void PumpNativeEvents();
@@ -96,18 +96,17 @@ void WaitNativeEvents(int maxWaitMs);
 void WakeMessageThread();
 // Where the pointer is, as a posted message carries it; callable from any thread.
 POINT PointerForPost();
-// True when the handle names a window of another running program (headless: never, every window lives here).
-bool IsOtherProcessWindow(HWND hwnd);
-// Starts carrying a sent message (WM_COPYDATA with its bytes) to that window's program; its call, 0 if unreachable.
-unsigned CarrySend(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-// Queues a posted message in that window's program without waiting; false when it cannot be reached.
+// Whether shift, control and alt are held as the program sees its input now.
+bool ShiftHeld();
+bool ControlHeld();
+bool AltHeld();
+// Sends a message (WM_COPYDATA with its bytes) to a window of another running program and awaits its answer for a
+// few seconds, meanwhile handling only what other programs send, never posted messages or input; false when the
+// handle names no such window or no answer came (headless: every window lives here).
+bool CarrySend(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
+// Queues a posted message for a window of another running program without waiting; false when the handle names
+// no such window or it cannot be reached.
 bool CarryPost(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-// 1 with the answer once the call is answered, 0 while it is awaited, -1 when it failed; 1 and -1 end the call.
-int AnswerOfCall(unsigned call, LRESULT* result);
-// Ends a call whose answer is no longer awaited.
-void DropCall(unsigned call);
-// Waits at most maxWaitMs for what other programs send (and timers, painting), never input, and handles it.
-void WaitForSentOnly(int maxWaitMs);
 
 // ---- Window state: showing, placing, activating and focusing windows --------
 

@@ -35,6 +35,19 @@ bool AllowsQuit(HWND hwnd, UINT filterMin, UINT filterMax) {
   return !hwnd && ((!filterMin && !filterMax) || (WM_QUIT >= filterMin && WM_QUIT <= filterMax));
 }
 
+// Until a message waits or another program has sent one; no limit when limitMs is negative.
+bool AwaitArrival(long long limitMs) {
+  const DWORD start = timeGetTime();
+  const unsigned long before = Arrivals();
+  PumpNativeEvents();
+  for (;;) {
+    if (MessageWaiting() || Arrivals() != before) return true;
+    const DWORD spent = timeGetTime() - start;
+    if (limitMs >= 0 && spent >= limitMs) return false;
+    WaitNativeEvents(limitMs < 0 ? -1 : static_cast<int>(limitMs - spent));
+  }
+}
+
 bool IsMouse(UINT m) { return m >= WM_MOUSEMOVE && m <= WM_RBUTTONUP; }
 
 bool TakePaint(const MessageFilter& filter, bool remove, MSG* out) {
@@ -83,8 +96,8 @@ void PostFromDevice(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   WakeMessageThread();
 }
 
-void PostInputFromDevice(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT pt) {
-  ThreadQueue().PostInput(MakeMessage(hwnd, msg, wParam, lParam, pt));
+void PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  ThreadQueue().PostInput(MakeMessage(hwnd, msg, wParam, lParam, PointerPosition()));
 }
 
 LPARAM KeyLParam(bool down, bool repeat) {
@@ -102,20 +115,6 @@ void DeliverPosted(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (WindowTable().Exists(hwnd) && msg != WM_COPYDATA) PostFromDevice(hwnd, msg, wParam, lParam);
 }
 
-bool AwaitCall(unsigned call, LRESULT* result) {
-  const DWORD start = timeGetTime();
-  for (;;) {
-    const int state = AnswerOfCall(call, result);
-    if (state != 0) return state > 0;
-    const DWORD spent = timeGetTime() - start;
-    if (spent >= kSendTimeoutMs) {
-      DropCall(call);
-      return false;
-    }
-    WaitForSentOnly(static_cast<int>(kSendTimeoutMs - spent));
-  }
-}
-
 }  // namespace plat::common
 
 namespace plat {
@@ -124,9 +123,7 @@ using common::FindCore;
 
 BOOL PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   // Any thread may post: only the table's thread-safe question is asked.
-  if (hwnd && !common::WindowTable().Exists(hwnd)) {
-    return common::IsOtherProcessWindow(hwnd) && common::CarryPost(hwnd, msg, wParam, lParam) ? TRUE : FALSE;
-  }
+  if (hwnd && !common::WindowTable().Exists(hwnd)) return common::CarryPost(hwnd, msg, wParam, lParam) ? TRUE : FALSE;
   common::PostFromDevice(hwnd, msg, wParam, lParam);
   return TRUE;
 }
@@ -138,10 +135,8 @@ void PostQuitMessage(int exitCode) {
 
 LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (common::CWindowCore* w = FindCore(hwnd)) return w->proc ? w->proc(hwnd, msg, wParam, lParam) : 0;
-  if (!common::IsOtherProcessWindow(hwnd)) return 0;
-  const unsigned call = common::CarrySend(hwnd, msg, wParam, lParam);
   LRESULT result = 0;
-  return call && common::AwaitCall(call, &result) ? result : 0;
+  return common::CarrySend(hwnd, msg, wParam, lParam, &result) ? result : 0;
 }
 
 LRESULT DispatchMessage(const MSG* msg) {
@@ -173,22 +168,12 @@ BOOL GetMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
 }
 
 BOOL WaitMessage() {
-  const unsigned long before = common::Arrivals();
-  common::PumpNativeEvents();
-  while (!common::MessageWaiting() && common::Arrivals() == before) common::WaitNativeEvents(-1);
+  common::AwaitArrival(-1);
   return TRUE;
 }
 
 BOOL WaitMessageTimeout(DWORD timeoutMs) {
-  const DWORD start = timeGetTime();
-  const unsigned long before = common::Arrivals();
-  common::PumpNativeEvents();
-  for (;;) {
-    if (common::MessageWaiting() || common::Arrivals() != before) return TRUE;
-    const DWORD spent = timeGetTime() - start;
-    if (spent >= timeoutMs) return FALSE;
-    common::WaitNativeEvents(static_cast<int>(timeoutMs - spent));
-  }
+  return common::AwaitArrival(static_cast<long long>(timeoutMs)) ? TRUE : FALSE;
 }
 
 }  // namespace plat

@@ -7,9 +7,6 @@
 
 namespace plat::common {
 
-// How long a send to another program waits for its answer.
-inline constexpr DWORD kSendTimeoutMs = 3000;
-
 // The next message the filter accepts (null: any): posted, then input, then
 // WM_QUIT when allowQuit, then WM_PAINT of a shown window that needs it
 // (taking that validates). A mouse message taken asks its window for the
@@ -19,8 +16,8 @@ bool TakeMessage(const MessageFilter& filter, bool remove, bool allowQuit, MSG* 
 bool MessageWaiting();
 // A message the device posts; from any thread, waking the message thread.
 void PostFromDevice(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-// Input the device delivers, with the pointer at pt (screen coordinates).
-void PostInputFromDevice(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT pt);
+// Input the device delivers, with the pointer where it is now.
+void PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // The lParam of a key message: one press, the key's previous state (held
 // already when repeat or going up) and, going up, the transition bit.
 LPARAM KeyLParam(bool down, bool repeat);
@@ -29,9 +26,5 @@ LPARAM KeyLParam(bool down, bool repeat);
 LRESULT DeliverSent(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // A message another program posted: queued when the window is here.
 void DeliverPosted(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-// Awaits the answer of a call to another program for at most
-// kSendTimeoutMs. Meanwhile only what other programs send is handled, never
-// posted messages or input. False when no answer came.
-bool AwaitCall(unsigned call, LRESULT* result);
 
 }  // namespace plat::common

@@ -1,20 +1,15 @@
 #include "platform/common/MessageQueue.h"
 
-#include "platform/common/Input.h"
+#include <algorithm>
+
+#include "platform/common/Device.h"
 #include "platform/common/PaletteMath.h"
 #include "platform/include/plat/time.h"
 
 namespace plat::common {
 
 MSG MakeMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, POINT pt) {
-  MSG m{};
-  m.hwnd = hwnd;
-  m.message = msg;
-  m.wParam = wParam;
-  m.lParam = lParam;
-  m.time = timeGetTime();
-  m.pt = pt;
-  return m;
+  return MSG{hwnd, msg, wParam, lParam, timeGetTime(), pt};
 }
 
 void CMessageQueue::Post(const MSG& m) {
@@ -41,13 +36,11 @@ void CMessageQueue::PostInput(const MSG& m) {
 }
 
 bool CMessageQueue::TakeFrom(std::deque<MSG>& lane, const MessageFilter& filter, bool remove, MSG* out) {
-  for (auto it = lane.begin(); it != lane.end(); ++it) {
-    if (filter && !filter(*it)) continue;
-    if (out) *out = *it;
-    if (remove) lane.erase(it);
-    return true;
-  }
-  return false;
+  const auto it = std::find_if(lane.begin(), lane.end(), [&](const MSG& m) { return !filter || filter(m); });
+  if (it == lane.end()) return false;
+  *out = *it;
+  if (remove) lane.erase(it);
+  return true;
 }
 
 bool CMessageQueue::Take(const MessageFilter& filter, bool remove, MSG* out) {
@@ -65,41 +58,32 @@ void CMessageQueue::Clear() {
   std::lock_guard<std::mutex> g(m_lock);
   m_posted.clear();
   m_input.clear();
-  m_quit = false;
-  m_exitCode = 0;
+  m_quit.reset();
   m_shiftRead = m_controlRead = false;
 }
 
 void CMessageQueue::SetQuit(int exitCode) {
   std::lock_guard<std::mutex> g(m_lock);
-  m_quit = true;
-  m_exitCode = exitCode;
+  m_quit = exitCode;
   ++m_generation;
 }
 
 bool CMessageQueue::TakeQuit(bool remove, int* exitCode) {
   std::lock_guard<std::mutex> g(m_lock);
   if (!m_quit) return false;
-  if (remove) m_quit = false;
-  if (exitCode) *exitCode = m_exitCode;
+  *exitCode = *m_quit;
+  if (remove) m_quit.reset();
   return true;
-}
-
-unsigned long CMessageQueue::Generation() {
-  std::lock_guard<std::mutex> g(m_lock);
-  return m_generation;
 }
 
 void CMessageQueue::NoteRead(const MSG& m) {
   if (m.message != WM_KEYDOWN && m.message != WM_KEYUP) return;
-  std::lock_guard<std::mutex> g(m_lock);
   const bool down = m.message == WM_KEYDOWN;
   if (m.wParam == VK_SHIFT) m_shiftRead = down;
   if (m.wParam == VK_CONTROL) m_controlRead = down;
 }
 
 bool CMessageQueue::KeyDownAsRead(WPARAM virtualKey) {
-  std::lock_guard<std::mutex> g(m_lock);
   return virtualKey == VK_SHIFT ? m_shiftRead : virtualKey == VK_CONTROL && m_controlRead;
 }
 

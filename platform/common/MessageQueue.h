@@ -1,10 +1,13 @@
-// A thread's queue: posted messages, then input, then the quit flag. Post
-// and SetQuit may be called from any thread; the rest from the owner's.
+// A thread's queue: posted messages, then input, then the quit flag. Post,
+// SetQuit and Generation may be called from any thread; the rest from the
+// owner's.
 #pragma once
 
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
 
 #include "platform/include/plat/window.h"
 
@@ -33,7 +36,7 @@ class CMessageQueue {
   // Answers the quit flag and its code; clears it when remove.
   bool TakeQuit(bool remove, int* exitCode);
   // Counts messages posted so far; a waiter compares two readings.
-  unsigned long Generation();
+  unsigned long Generation() const { return m_generation; }
   // A message leaves for the program: the keys it presses or lets go are
   // down or up as the program has read its input.
   void NoteRead(const MSG& m);
@@ -44,9 +47,8 @@ class CMessageQueue {
   std::mutex m_lock;
   std::deque<MSG> m_posted;
   std::deque<MSG> m_input;
-  bool m_quit = false;
-  int m_exitCode = 0;
-  unsigned long m_generation = 0;
+  std::optional<int> m_quit;  // the exit code once asked
+  std::atomic<unsigned long> m_generation{0};
   bool m_shiftRead = false;
   bool m_controlRead = false;
 };

@@ -2,9 +2,8 @@
 // the main client uses to run the games.
 #include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <climits>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -15,18 +14,13 @@ extern char** environ;
 namespace plat {
 
 DWORD StartProgram(const char* path, const char* const* arguments, const char* folder) {
-  if (!path || !folder) return 0;
+  if (!path || !*path || !folder) return 0;
   // Made absolute here: the child changes its folder before it starts path.
   // Links are kept, so the program sees the name it was started by.
-  std::string full = path;
-  if (full.empty()) return 0;
-  if (full[0] != '/') {
-    char cwd[PATH_MAX];
-    if (!::getcwd(cwd, sizeof cwd)) return 0;
-    full = std::string(cwd) + "/" + full;
-  }
-  std::vector<char*> argv;
-  argv.push_back(full.data());
+  std::error_code error;
+  std::string full = std::filesystem::absolute(path, error);
+  if (error) return 0;
+  std::vector<char*> argv{full.data()};
   for (const char* const* a = arguments; a && *a; ++a) argv.push_back(const_cast<char*>(*a));
   argv.push_back(nullptr);
   posix_spawn_file_actions_t actions;
@@ -40,9 +34,7 @@ DWORD StartProgram(const char* path, const char* const* arguments, const char* f
 
 BOOL IsProgramRunning(DWORD processId) {
   if (processId == 0) return 0;
-  int status = 0;
-  const pid_t answer = ::waitpid(static_cast<pid_t>(processId), &status, WNOHANG);
-  return answer == 0 ? 1 : 0;
+  return ::waitpid(static_cast<pid_t>(processId), nullptr, WNOHANG) == 0 ? TRUE : FALSE;
 }
 
 }  // namespace plat

@@ -9,8 +9,8 @@
 #include <set>
 #include <type_traits>
 
+#include "platform/common/Device.h"
 #include "platform/common/Gdi.h"
-#include "platform/common/Input.h"
 #include "platform/common/WindowState.h"
 #include "platform/include/plat/app.h"
 

@@ -9,7 +9,7 @@
 #include "platform/common/Controls.h"
 #include "platform/common/Device.h"
 #include "platform/common/Gdi.h"
-#include "platform/common/Input.h"
+#include "platform/common/MessageQueue.h"
 #include "platform/common/WindowState.h"
 
 namespace plat {

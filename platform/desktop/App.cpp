@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -34,39 +35,26 @@ std::vector<std::string> g_arguments;
 std::vector<char*> g_argv;
 bool g_active = false;
 
-// Qt ends the process when it cannot reach the display, so look first. An X
-// server whose last client has left resets and refuses connections for a
-// moment, so the look tries again for a while; its connection is held until
-// Qt has its own, so that no reset can start in between.
-struct DisplayLook {
-  bool reachable;
-  xcb_connection_t* held;  // to close once Qt is connected; may be null
-};
-
 constexpr int kDisplayTries = 100;
 constexpr auto kDisplayRetryPause = std::chrono::milliseconds(20);
 
-DisplayLook LookForDisplay() {
+// Qt ends the process when it cannot reach the display, so look first. An X
+// server whose last client has left resets and refuses connections for a
+// moment, so the look tries again for a while; its connection (null when
+// not on X11) is held until Qt has its own, so that no reset can start in
+// between. Nothing when the display cannot be reached.
+std::optional<xcb_connection_t*> LookForDisplay() {
   const char* platform = std::getenv("QT_QPA_PLATFORM");
-  if (platform && *platform && std::strncmp(platform, "xcb", 3) != 0) return {true, nullptr};
+  if (platform && *platform && std::strncmp(platform, "xcb", 3) != 0) return nullptr;
   const char* display = std::getenv("DISPLAY");
-  if (!display || !*display) return {false, nullptr};
+  if (!display || !*display) return std::nullopt;
   for (int attempt = 0; attempt < kDisplayTries; ++attempt) {
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-    if (c && !xcb_connection_has_error(c)) return {true, c};
+    if (c && !xcb_connection_has_error(c)) return c;
     if (c) xcb_disconnect(c);
     std::this_thread::sleep_for(kDisplayRetryPause);
   }
-  return {false, nullptr};
-}
-
-// A window's own activation tells the model which one is active; this only
-// tells it that the program lost the keyboard, or got it back without one.
-void OnApplicationState(Qt::ApplicationState state) {
-  const bool active = state == Qt::ApplicationActive;
-  if (active == g_active) return;
-  g_active = active;
-  if (!active || !common::Foreground()) common::SetAppActive(active);
+  return std::nullopt;
 }
 
 // Windows go without messages: the program has finished with them.
@@ -118,8 +106,8 @@ BOOL InitBackend(int argc, char** argv) {
   using namespace desktop;
   if (g_app) return TRUE;
   StartupMark("backend");
-  const DisplayLook look = LookForDisplay();
-  if (!look.reachable) return FALSE;
+  const std::optional<xcb_connection_t*> held = LookForDisplay();
+  if (!held) return FALSE;
   // QApplication keeps the argument vector, so it gets a copy that lives on.
   g_arguments.clear();
   for (int i = 0; i < argc && argv && argv[i]; ++i) g_arguments.emplace_back(argv[i]);
@@ -129,7 +117,7 @@ BOOL InitBackend(int argc, char** argv) {
   g_argv.push_back(nullptr);
   g_argc = static_cast<int>(g_arguments.size());
   g_app = new QApplication(g_argc, g_argv.data());
-  if (look.held) xcb_disconnect(look.held);
+  if (*held) xcb_disconnect(*held);
   StartupMark("qt");
   g_app->setQuitOnLastWindowClosed(false);
   InstallFontSubstitutes();
@@ -138,11 +126,15 @@ BOOL InitBackend(int argc, char** argv) {
   ConnectBus();
   StartupMark("bus");
   g_active = false;
-  QObject::connect(g_app, &QGuiApplication::applicationStateChanged, g_app,
-                   [](Qt::ApplicationState s) {
-                     CQtEntry entry;
-                     OnApplicationState(s);
-                   });
+  // A window's own activation tells the model which one is active; this only
+  // tells it that the program lost the keyboard, or got it back without one.
+  QObject::connect(g_app, &QGuiApplication::applicationStateChanged, g_app, [](Qt::ApplicationState state) {
+    CQtEntry entry;
+    const bool active = state == Qt::ApplicationActive;
+    if (active == g_active) return;
+    g_active = active;
+    if (!active || !common::Foreground()) common::SetAppActive(active);
+  });
   // The user's keyboard moves (a click, Tab in a dialog): the model follows.
   QObject::connect(g_app, &QApplication::focusChanged, g_app, [](QWidget*, QWidget* now) {
     CQtEntry entry;
@@ -150,8 +142,6 @@ BOOL InitBackend(int argc, char** argv) {
   });
   return TRUE;
 }
-
-HINSTANCE GetModuleInstance() { return reinterpret_cast<HINSTANCE>(0x400000); }
 
 void ShutdownBackend() {
   using namespace desktop;

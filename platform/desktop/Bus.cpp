@@ -10,9 +10,7 @@
 #include <QDBusVirtualObject>
 
 #include <map>
-#include <memory>
 #include <set>
-#include <vector>
 
 #include "platform/common/Device.h"
 #include "platform/common/MessageLoop.h"
@@ -38,33 +36,36 @@ QString ClassService(const std::string& className) {
   return QStringLiteral("casino.plat.c") + QString::fromLatin1(hex);
 }
 
-LRESULT RunOp(HWND hwnd, RemoteOp op, int argument) {
-  switch (op) {
-    case RemoteOp::kIsWindow:
+// An op number that names none answers 0.
+LRESULT RunOp(HWND hwnd, int op, int argument) {
+  switch (static_cast<common::ForeignOp>(op)) {
+    case common::ForeignOp::kIsWindow:
       return IsWindow(hwnd);
-    case RemoteOp::kIsVisible:
+    case common::ForeignOp::kIsVisible:
       return IsWindowVisible(hwnd);
-    case RemoteOp::kIsIconic:
+    case common::ForeignOp::kIsIconic:
       return IsIconic(hwnd);
-    case RemoteOp::kIsZoomed:
+    case common::ForeignOp::kIsZoomed:
       return IsZoomed(hwnd);
-    case RemoteOp::kShow:
+    case common::ForeignOp::kShow:
       ShowWindow(hwnd, argument);
       return 1;
-    case RemoteOp::kSetForeground:
+    case common::ForeignOp::kSetForeground:
       return SetForegroundWindow(hwnd);
   }
   return 0;
 }
 
 // Calls from other programs arrive here, on the main thread, whenever this
-// process handles Qt events (inside the message calls only).
+// process handles Qt events (inside the message calls only). Each but a post
+// is answered with one number.
 class CBusObject : public QDBusVirtualObject {
  public:
   bool handleMessage(const QDBusMessage& m, const QDBusConnection& c) override {
     CQtEntry entry;
     const QVariantList a = m.arguments();
     const QString member = m.member();
+    LRESULT result = 0;
     if ((member == QLatin1String("Send") || member == QLatin1String("Post")) && a.size() == 7) {
       StartupMark("remote in");
       const HWND hwnd = reinterpret_cast<HWND>(a[0].toULongLong());
@@ -75,39 +76,24 @@ class CBusObject : public QDBusVirtualObject {
         common::DeliverPosted(hwnd, msg, wParam, lParam);
         return true;
       }
-      LRESULT result = 0;
-      if (a[6].toBool()) {
-        const QByteArray data = a[5].toByteArray();
-        const COPYDATASTRUCT cds{static_cast<std::uintptr_t>(a[4].toULongLong()),
-                                 static_cast<DWORD>(data.size()), data.constData()};
-        result = common::DeliverSent(hwnd, msg, wParam, reinterpret_cast<LPARAM>(&cds));
-      } else {
-        result = common::DeliverSent(hwnd, msg, wParam, lParam);
-      }
-      c.send(m.createReply(QVariant::fromValue(static_cast<qlonglong>(result))));
-      return true;
-    }
-    if (member == QLatin1String("Find") && a.size() == 3) {
+      // WM_COPYDATA's bytes arrive instead of its pointer.
+      const QByteArray data = a[5].toByteArray();
+      const COPYDATASTRUCT cds{static_cast<std::uintptr_t>(a[4].toULongLong()), static_cast<DWORD>(data.size()),
+                               data.constData()};
+      result = common::DeliverSent(hwnd, msg, wParam, a[6].toBool() ? reinterpret_cast<LPARAM>(&cds) : lParam);
+    } else if (member == QLatin1String("Find") && a.size() == 3) {
       const QByteArray className = a[0].toString().toLatin1();
       const QByteArray title = a[1].toString().toLatin1();
-      const HWND found = common::FindLocalWindow(className.constData(),
-                                           a[2].toBool() ? title.constData() : nullptr);
-      c.send(m.createReply(
-          QVariant::fromValue(static_cast<qulonglong>(reinterpret_cast<std::uintptr_t>(found)))));
-      return true;
-    }
-    if (member == QLatin1String("Op") && a.size() == 3) {
+      result = reinterpret_cast<LRESULT>(
+          common::FindLocalWindow(className.constData(), a[2].toBool() ? title.constData() : nullptr));
+    } else if (member == QLatin1String("Op") && a.size() == 3) {
       const HWND hwnd = reinterpret_cast<HWND>(a[0].toULongLong());
-      const int op = a[1].toInt();
-      LRESULT result = 0;
-      if (WindowProcess(hwnd) == ThisProcess() && op >= 0 &&
-          op <= static_cast<int>(RemoteOp::kSetForeground)) {
-        result = RunOp(hwnd, static_cast<RemoteOp>(op), a[2].toInt());
-      }
-      c.send(m.createReply(QVariant::fromValue(static_cast<qlonglong>(result))));
-      return true;
+      if (WindowProcess(hwnd) == ThisProcess()) result = RunOp(hwnd, a[1].toInt(), a[2].toInt());
+    } else {
+      return false;
     }
-    return false;
+    c.send(m.createReply(QVariant::fromValue(static_cast<qlonglong>(result))));
+    return true;
   }
   QString introspect(const QString&) const override { return QString(); }
 };
@@ -122,7 +108,7 @@ struct CEndWatch {
 struct CBusState {
   bool up = false;
   CBusObject* object = nullptr;
-  std::set<std::string> claimed;
+  std::set<QString> claimed;  // class services
   // One watcher for every process whose end is awaited, never deleted:
   // Qt's bus thread may still set up a watcher's match rules after it has
   // been deleted, and crashes on it.
@@ -137,54 +123,48 @@ CBusState& State() {
 
 QDBusConnection Bus() { return QDBusConnection::sessionBus(); }
 
-// A call whose answer is awaited; its watcher makes the answer wake the
-// waiting thread.
-struct CPendingCall {
-  QDBusPendingCall pending;
-  std::unique_ptr<QDBusPendingCallWatcher> watcher;
-};
-
-std::map<unsigned, CPendingCall>& Calls() {
-  static std::map<unsigned, CPendingCall> calls;
-  return calls;
+// Takes the name on the bus; false when another program holds it.
+bool Own(const QString& service) {
+  const auto reply = Bus().interface()->registerService(service);
+  return reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered;
 }
 
-unsigned StartCall(const QDBusMessage& call) {
-  static unsigned next = 0;
-  if (!State().up) return 0;
-  QDBusPendingCall pending = Bus().asyncCall(call, static_cast<int>(common::kSendTimeoutMs));
-  auto watcher = std::make_unique<QDBusPendingCallWatcher>(pending);
-  if (++next == 0) ++next;
-  Calls().emplace(next, CPendingCall{pending, std::move(watcher)});
-  return next;
-}
+// How long a call to another program waits for its answer.
+constexpr DWORD kCallTimeoutMs = 3000;
 
-// The answer of a call made with StartCall, waited for as a send waits.
+// The answer of a call to another program, awaited as a send awaits it.
 bool Call(const QDBusMessage& call, LRESULT* answer) {
-  const unsigned id = StartCall(call);
-  return id && common::AwaitCall(id, answer);
+  if (!State().up) return false;
+  const QDBusPendingCall pending = Bus().asyncCall(call, static_cast<int>(kCallTimeoutMs));
+  // The watcher makes the answer wake the waiting thread.
+  const QDBusPendingCallWatcher watcher(pending);
+  const DWORD start = timeGetTime();
+  while (!pending.isFinished()) {
+    const DWORD spent = timeGetTime() - start;
+    if (spent >= kCallTimeoutMs) return false;
+    WaitForSentOnly(static_cast<int>(kCallTimeoutMs - spent));
+  }
+  const QDBusMessage reply = pending.reply();
+  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return false;
+  *answer = static_cast<LRESULT>(reply.arguments().first().toLongLong());
+  return true;
 }
 
 QDBusMessage MessageCall(const QString& member, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   QDBusMessage call = QDBusMessage::createMethodCall(ProcessService(WindowProcess(hwnd)), kPath,
                                                      kInterface, member);
-  std::uintptr_t kind = 0;
+  // WM_COPYDATA's bytes travel instead of its pointer.
+  const auto* cds = msg == WM_COPYDATA ? reinterpret_cast<const COPYDATASTRUCT*>(lParam) : nullptr;
   QByteArray data;
-  bool hasData = false;
-  if (msg == WM_COPYDATA && lParam) {
-    const auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-    kind = cds->dwData;
-    if (cds->lpData && cds->cbData) {
-      data = QByteArray(static_cast<const char*>(cds->lpData), static_cast<qsizetype>(cds->cbData));
-    }
-    hasData = true;
+  if (cds && cds->lpData && cds->cbData) {
+    data = QByteArray(static_cast<const char*>(cds->lpData), static_cast<qsizetype>(cds->cbData));
   }
   call << QVariant::fromValue(static_cast<qulonglong>(reinterpret_cast<std::uintptr_t>(hwnd)))
        << QVariant::fromValue(static_cast<uint>(msg))
        << QVariant::fromValue(static_cast<qulonglong>(wParam))
-       << QVariant::fromValue(static_cast<qlonglong>(hasData ? 0 : lParam))
-       << QVariant::fromValue(static_cast<qulonglong>(kind)) << QVariant::fromValue(data)
-       << QVariant::fromValue(hasData);
+       << QVariant::fromValue(static_cast<qlonglong>(cds ? 0 : lParam))
+       << QVariant::fromValue(static_cast<qulonglong>(cds ? cds->dwData : 0)) << QVariant::fromValue(data)
+       << QVariant::fromValue(cds != nullptr);
   return call;
 }
 
@@ -192,11 +172,11 @@ QDBusMessage MessageCall(const QString& member, HWND hwnd, UINT msg, WPARAM wPar
 void PostEnds(const QString& service) {
   CBusState& s = State();
   const auto [from, to] = s.endWatches.equal_range(service);
-  std::vector<CEndWatch> told;
-  for (auto it = from; it != to; ++it) told.push_back(it->second);
+  for (auto it = from; it != to; ++it) {
+    common::PostFromDevice(it->second.notify, it->second.message, 0, HandleToLParam(it->second.window));
+  }
   s.endWatches.erase(from, to);
   if (s.ends) s.ends->removeWatchedService(service);
-  for (const CEndWatch& w : told) common::PostFromDevice(w.notify, w.message, 0, HandleToLParam(w.window));
 }
 
 }  // namespace
@@ -211,12 +191,9 @@ bool ConnectBus() {
     s.object = nullptr;
     return false;
   }
-  const auto reply = bus.interface()->registerService(ProcessService(ThisProcess()),
-                                                      QDBusConnectionInterface::DontQueueService);
-  s.up = reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered;
+  s.up = Own(ProcessService(ThisProcess()));
   if (!s.ends) {
-    s.ends = new QDBusServiceWatcher;
-    s.ends->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
+    s.ends = new QDBusServiceWatcher(QString(), bus, QDBusServiceWatcher::WatchForUnregistration);
     QObject::connect(s.ends, &QDBusServiceWatcher::serviceUnregistered, s.ends, [](const QString& service) {
       CQtEntry entry;
       PostEnds(service);
@@ -230,7 +207,7 @@ void DisconnectBus() {
   CBusState& s = State();
   if (!s.object) return;
   QDBusConnection bus = Bus();
-  for (const std::string& c : s.claimed) bus.interface()->unregisterService(ClassService(c));
+  for (const QString& c : s.claimed) bus.interface()->unregisterService(c);
   s.claimed.clear();
   bus.interface()->unregisterService(ProcessService(ThisProcess()));
   bus.unregisterObject(kPath);
@@ -244,37 +221,52 @@ void DisconnectBus() {
 bool ClaimClassName(const std::string& className) {
   CBusState& s = State();
   const QString service = ClassService(className);
-  if (!s.up || service.isEmpty()) return false;
-  const auto reply = Bus().interface()->registerService(
-      service, QDBusConnectionInterface::DontQueueService,
-      QDBusConnectionInterface::DontAllowReplacement);
-  if (!reply.isValid() || reply.value() != QDBusConnectionInterface::ServiceRegistered) return false;
-  s.claimed.insert(QByteArray::fromStdString(className).toLower().toStdString());
+  if (!s.up || service.isEmpty() || !Own(service)) return false;
+  s.claimed.insert(service);
   return true;
 }
 
 void ReleaseClassName(const std::string& className) {
   CBusState& s = State();
-  const std::string key = QByteArray::fromStdString(className).toLower().toStdString();
-  if (!s.up || !s.claimed.erase(key)) return;
-  Bus().interface()->unregisterService(ClassService(className));
+  const QString service = ClassService(className);
+  if (!s.up || !s.claimed.erase(service)) return;
+  Bus().interface()->unregisterService(service);
 }
 
-HWND FindRemoteWindow(const char* className, const char* title) {
-  const QString service = ClassService(className ? className : "");
-  if (!State().up || service.isEmpty()) return nullptr;
-  QDBusMessage call = QDBusMessage::createMethodCall(service, kPath, kInterface, QStringLiteral("Find"));
-  call << QString::fromLatin1(className) << QString::fromLatin1(title ? title : "")
-       << (title != nullptr);
+}  // namespace plat::desktop
+
+namespace plat::common {
+
+using namespace desktop;
+
+bool CarrySend(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (!IsRemoteHandle(hwnd)) return false;
+  StartupMark("remote out");
+  return Call(MessageCall(QStringLiteral("Send"), hwnd, msg, wParam, lParam), result);
+}
+
+bool CarryPost(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (!IsRemoteHandle(hwnd) || !State().up || msg == WM_COPYDATA) return false;
+  QDBusConnection bus = Bus();
+  const auto registered = bus.interface()->isServiceRegistered(ProcessService(WindowProcess(hwnd)));
+  if (!registered.isValid() || !registered.value()) return false;
+  return bus.send(MessageCall(QStringLiteral("Post"), hwnd, msg, wParam, lParam));
+}
+
+LRESULT ForeignWindowOp(HWND hwnd, ForeignOp op, int argument) {
+  if (!IsRemoteHandle(hwnd)) return 0;
+  QDBusMessage call = QDBusMessage::createMethodCall(ProcessService(WindowProcess(hwnd)), kPath,
+                                                     kInterface, QStringLiteral("Op"));
+  call << QVariant::fromValue(static_cast<qulonglong>(reinterpret_cast<std::uintptr_t>(hwnd)))
+       << static_cast<int>(op) << argument;
   LRESULT answer = 0;
-  if (!Call(call, &answer)) return nullptr;
-  const HWND found = reinterpret_cast<HWND>(answer);
-  return IsRemoteHandle(found) ? found : nullptr;
+  return Call(call, &answer) ? answer : 0;
 }
 
-bool WatchRemoteWindow(HWND hwnd, HWND notify, UINT message) {
+// The end is announced by the bus when the window's process leaves it.
+bool WatchForeignWindow(HWND hwnd, HWND notify, UINT message) {
   CBusState& s = State();
-  if (!s.up || !s.ends) return false;
+  if (!IsRemoteHandle(hwnd) || !s.up || !s.ends) return false;
   const QString service = ProcessService(WindowProcess(hwnd));
   s.endWatches.emplace(service, CEndWatch{hwnd, notify, message});
   s.ends->addWatchedService(service);
@@ -285,47 +277,16 @@ bool WatchRemoteWindow(HWND hwnd, HWND notify, UINT message) {
   return true;
 }
 
-LRESULT RemoteWindowOp(HWND hwnd, RemoteOp op, int argument) {
-  QDBusMessage call = QDBusMessage::createMethodCall(ProcessService(WindowProcess(hwnd)), kPath,
-                                                     kInterface, QStringLiteral("Op"));
-  call << QVariant::fromValue(static_cast<qulonglong>(reinterpret_cast<std::uintptr_t>(hwnd)))
-       << static_cast<int>(op) << argument;
+// Asks the program that holds the class's name.
+HWND FindForeignWindow(const char* className, const char* title) {
+  const QString service = ClassService(className ? className : "");
+  if (!State().up || service.isEmpty()) return nullptr;
+  QDBusMessage call = QDBusMessage::createMethodCall(service, kPath, kInterface, QStringLiteral("Find"));
+  call << QString::fromLatin1(className) << QString::fromLatin1(title ? title : "")
+       << (title != nullptr);
   LRESULT answer = 0;
-  return Call(call, &answer) ? answer : 0;
+  const HWND found = Call(call, &answer) ? reinterpret_cast<HWND>(answer) : nullptr;
+  return IsRemoteHandle(found) ? found : nullptr;
 }
-
-}  // namespace plat::desktop
-
-namespace plat::common {
-
-using namespace desktop;
-
-bool IsOtherProcessWindow(HWND hwnd) { return IsRemoteHandle(hwnd); }
-
-unsigned CarrySend(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  StartupMark("remote out");
-  return StartCall(MessageCall(QStringLiteral("Send"), hwnd, msg, wParam, lParam));
-}
-
-bool CarryPost(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (!State().up || msg == WM_COPYDATA) return false;
-  QDBusConnection bus = Bus();
-  const auto registered = bus.interface()->isServiceRegistered(ProcessService(WindowProcess(hwnd)));
-  if (!registered.isValid() || !registered.value()) return false;
-  return bus.send(MessageCall(QStringLiteral("Post"), hwnd, msg, wParam, lParam));
-}
-
-int AnswerOfCall(unsigned call, LRESULT* result) {
-  auto it = Calls().find(call);
-  if (it == Calls().end()) return -1;
-  if (!it->second.pending.isFinished()) return 0;
-  const QDBusMessage reply = it->second.pending.reply();
-  Calls().erase(it);
-  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return -1;
-  *result = static_cast<LRESULT>(reply.arguments().first().toLongLong());
-  return 1;
-}
-
-void DropCall(unsigned call) { Calls().erase(call); }
 
 }  // namespace plat::common

@@ -14,7 +14,6 @@
 #include "platform/desktop/App.h"
 #include "platform/desktop/ChangedRegion.h"
 #include "platform/desktop/KeyMap.h"
-#include "platform/desktop/MessageQueue.h"
 #include "platform/desktop/Pump.h"
 #include "platform/desktop/StartupTrace.h"
 #include "platform/desktop/WindowTable.h"
@@ -126,8 +125,8 @@ void CCanvasWidget::showEvent(QShowEvent* event) {
 
 void CCanvasWidget::mouseMoveEvent(QMouseEvent* event) {
   const QPoint p = ToPicture(event->position().toPoint());
-  PostInput(m_hwnd, WM_MOUSEMOVE, MouseKeyFlags(event->buttons(), event->modifiers()),
-            MAKELPARAM(p.x(), p.y()));
+  common::PostInput(m_hwnd, WM_MOUSEMOVE, MouseKeyFlags(event->buttons(), event->modifiers()),
+                    MAKELPARAM(p.x(), p.y()));
 }
 
 void CCanvasWidget::PostButton(QMouseEvent* event, bool down) {
@@ -136,8 +135,7 @@ void CCanvasWidget::PostButton(QMouseEvent* event, bool down) {
   if (event->button() == Qt::RightButton) msg = down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
   if (!msg) return;
   const QPoint p = ToPicture(event->position().toPoint());
-  PostInput(m_hwnd, msg, MouseKeyFlags(event->buttons(), event->modifiers()),
-                    MAKELPARAM(p.x(), p.y()));
+  common::PostInput(m_hwnd, msg, MouseKeyFlags(event->buttons(), event->modifiers()), MAKELPARAM(p.x(), p.y()));
 }
 
 void CCanvasWidget::mousePressEvent(QMouseEvent* event) { PostButton(event, true); }
@@ -157,7 +155,7 @@ void CCanvasWidget::keyPressEvent(QKeyEvent* event) {
     if (!common::DialogKeyPressed(m_hwnd, vk)) QWidget::keyPressEvent(event);
     return;
   }
-  PostInput(m_hwnd, WM_KEYDOWN, vk, common::KeyLParam(true, event->isAutoRepeat()));
+  common::PostInput(m_hwnd, WM_KEYDOWN, vk, common::KeyLParam(true, event->isAutoRepeat()));
 }
 
 void CCanvasWidget::keyReleaseEvent(QKeyEvent* event) {
@@ -167,12 +165,12 @@ void CCanvasWidget::keyReleaseEvent(QKeyEvent* event) {
     QWidget::keyReleaseEvent(event);
     return;
   }
-  PostInput(m_hwnd, WM_KEYUP, vk, common::KeyLParam(false, false));
+  common::PostInput(m_hwnd, WM_KEYUP, vk, common::KeyLParam(false, false));
 }
 
 void CCanvasWidget::closeEvent(QCloseEvent* event) {
   event->ignore();
-  if (Windows().Find(m_hwnd)) PostInput(m_hwnd, WM_CLOSE, 0, 0);
+  if (Windows().Find(m_hwnd)) common::PostInput(m_hwnd, WM_CLOSE, 0, 0);
 }
 
 // What the user or a window manager does to the window reaches the model.

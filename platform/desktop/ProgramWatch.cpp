@@ -24,8 +24,7 @@ BOOL WatchProgram(DWORD processId, HWND notify, UINT message) {
   auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read);
   QObject::connect(notifier, &QSocketNotifier::activated, notifier, [=] {
     desktop::CQtEntry entry;
-    int status = 0;
-    ::waitpid(pid, &status, WNOHANG);
+    ::waitpid(pid, nullptr, WNOHANG);
     common::PostFromDevice(notify, message, processId, 0);
     notifier->setEnabled(false);
     notifier->deleteLater();

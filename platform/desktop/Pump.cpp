@@ -2,12 +2,14 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
 
 #include <atomic>
+#include <utility>
 #include <vector>
 
 #include "platform/common/Device.h"
@@ -23,27 +25,31 @@ QTimer* g_waitTimer = nullptr;
 std::atomic<QAbstractEventDispatcher*> g_mainDispatcher{nullptr};
 
 void DeleteRetired() {
-  if (g_qtDepth > 0 || g_retired.empty()) return;
-  std::vector<QPointer<QWidget>> retired;
-  retired.swap(g_retired);
-  for (auto& w : retired) delete w.data();
+  if (g_qtDepth > 0) return;
+  for (auto& w : std::exchange(g_retired, {})) delete w.data();
 }
 
 // Before the thread handles all its events again: what a send wait kept
 // from painting paints now.
 void RepaintDeferred() {
-  if (g_sendWaitDepth > 0 || g_repaintLater.empty()) return;
-  std::vector<QPointer<QWidget>> later;
-  later.swap(g_repaintLater);
-  for (auto& w : later) {
+  if (g_sendWaitDepth > 0) return;
+  for (auto& w : std::exchange(g_repaintLater, {})) {
     if (w) w->update();
   }
 }
 
-void ProcessWaiting(QEventLoop::ProcessEventsFlags flags, int maxWaitMs) {
+// A wait for more events ends at the latest after maxWaitMs (negative: no limit).
+void ProcessEvents(QEventLoop::ProcessEventsFlags flags, int maxWaitMs) {
   if (maxWaitMs >= 0 && g_waitTimer) g_waitTimer->start(maxWaitMs);
-  QCoreApplication::processEvents(flags | QEventLoop::WaitForMoreEvents);
+  QCoreApplication::processEvents(flags);
   if (g_waitTimer) g_waitTimer->stop();
+}
+
+void HandleEvents(QEventLoop::ProcessEventsFlags flags, int maxWaitMs) {
+  DeleteRetired();
+  RepaintDeferred();
+  ProcessEvents(flags, maxWaitMs);
+  DeleteRetired();
 }
 
 }  // namespace
@@ -63,6 +69,13 @@ bool InsideSendWait() { return g_sendWaitDepth > 0; }
 
 void RepaintAfterSendWait(QWidget* widget) { g_repaintLater.emplace_back(widget); }
 
+// Input events stay with Qt: a real widget would act on them at once.
+void WaitForSentOnly(int maxWaitMs) {
+  ++g_sendWaitDepth;
+  ProcessEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, maxWaitMs);
+  --g_sendWaitDepth;
+}
+
 void InitPump() {
   g_waitTimer = new QTimer;
   g_waitTimer->setSingleShot(true);
@@ -75,10 +88,8 @@ void ShutdownPump() {
   delete g_waitTimer;
   g_waitTimer = nullptr;
   g_repaintLater.clear();
-  const int depth = g_qtDepth;
-  g_qtDepth = 0;
-  DeleteRetired();
-  g_qtDepth = depth;
+  // The application goes: so does what is retired, whatever is on the stack.
+  for (auto& w : std::exchange(g_retired, {})) delete w.data();
 }
 
 }  // namespace plat::desktop
@@ -87,34 +98,23 @@ namespace plat::common {
 
 using namespace desktop;
 
-void PumpNativeEvents() {
-  DeleteRetired();
-  RepaintDeferred();
-  QCoreApplication::processEvents(QEventLoop::AllEvents);
-  DeleteRetired();
-}
+void PumpNativeEvents() { HandleEvents(QEventLoop::AllEvents, -1); }
 
 bool IdleWait() {
   WaitNativeEvents(1);
   return true;
 }
 
-void WaitNativeEvents(int maxWaitMs) {
-  DeleteRetired();
-  RepaintDeferred();
-  ProcessWaiting(QEventLoop::AllEvents, maxWaitMs);
-  DeleteRetired();
-}
+void WaitNativeEvents(int maxWaitMs) { HandleEvents(QEventLoop::WaitForMoreEvents, maxWaitMs); }
 
 void WakeMessageThread() {
   if (QAbstractEventDispatcher* d = g_mainDispatcher.load()) d->wakeUp();
 }
 
-// Input events stay with Qt: a real widget would act on them at once.
-void WaitForSentOnly(int maxWaitMs) {
-  ++g_sendWaitDepth;
-  ProcessWaiting(QEventLoop::ExcludeUserInputEvents, maxWaitMs);
-  --g_sendWaitDepth;
-}
+bool ShiftHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier; }
+bool ControlHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier; }
+bool AltHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier; }
+// Posts may come from any thread, where the pointer cannot be asked.
+POINT PointerForPost() { return POINT{0, 0}; }
 
 }  // namespace plat::common

@@ -20,6 +20,8 @@ class CQtEntry {
 // Hides the widget, cuts its signals and deletes it at the next safe point.
 void RetireWidget(QWidget* widget);
 
+// Waits at most maxWaitMs for what other programs send (and timers, painting), never input, and handles it.
+void WaitForSentOnly(int maxWaitMs);
 // True while a send to another program waits: only sent messages may reach
 // window procedures then.
 bool InsideSendWait();

@@ -1,4 +1,3 @@
-#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -46,11 +45,6 @@ INT_PTR ShellExecute(HWND, const char* verb, const char* file, const char*, cons
   const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
   if (opener.isEmpty()) return kNoAssociation;
   return QProcess::startDetached(opener, {target}) ? kOpened : kNoAssociation;
-}
-
-BOOL WinHelp(HWND, const char*, UINT command, std::uintptr_t) {
-  // No help viewer is ever started here, so closing it always succeeds.
-  return command == HELP_QUIT ? TRUE : FALSE;
 }
 
 }  // namespace plat

@@ -240,18 +240,6 @@ void FocusNative(CWindowCore* window) {
   }
 }
 
-LRESULT ForeignWindowOp(HWND hwnd, ForeignOp op, int argument) {
-  return desktop::IsRemoteHandle(hwnd) ? desktop::RemoteWindowOp(hwnd, op, argument) : 0;
-}
-
-bool WatchForeignWindow(HWND hwnd, HWND notify, UINT message) {
-  return desktop::IsRemoteHandle(hwnd) && desktop::WatchRemoteWindow(hwnd, notify, message);
-}
-
-HWND FindForeignWindow(const char* className, const char* title) {
-  return desktop::FindRemoteWindow(className, title);
-}
-
 void ForgetWindow(CWindowCore& window) {
   CWindow& w = desktop::Of(window);
   if (w.kind == WindowKind::kTopLevel && !FindLocalWindow(w.className.c_str(), nullptr)) {

@@ -7,11 +7,28 @@
 #include <cstdlib>
 
 #include "platform/common/Device.h"
-#include "platform/common/Input.h"
 #include "platform/common/MessageLoop.h"
 #include "platform/headless/State.h"
 
 namespace plat {
+namespace hl {
+namespace {
+
+constexpr long kStuckRounds = 10000000;
+
+// The idle hook and the program watches, without moving the clock.
+void IdleRoundWithoutTime() {
+  if (const auto hook = S().idleHook) hook();  // a copy: the hook may replace itself
+  // Real processes end in real time; this backend has no event to wait on.
+  std::erase_if(S().programWatches, [](const State::ProgramWatch& w) {
+    if (::waitpid(static_cast<pid_t>(w.processId), nullptr, WNOHANG) == 0) return false;
+    PostMessage(w.notify, w.message, w.processId, 0);
+    return true;
+  });
+}
+
+}  // namespace
+}  // namespace hl
 
 namespace common {
 
@@ -22,82 +39,42 @@ bool AltHeld() { return false; }  // the scripted user never holds alt
 void PumpNativeEvents() {}
 
 bool IdleWait() {
-  hl::IdleRound();
+  hl::IdleRoundWithoutTime();
+  hl::AdvanceBy(hl::S().idleAdvance);
   return false;
 }
 
 void WaitNativeEvents(int maxWaitMs) {
+  hl::State& s = hl::S();
   if (maxWaitMs < 0) {
-    hl::BlockedRound();
+    // Rounds in a row in which nothing was posted: a test that waits for
+    // what never comes fails instead of hanging.
+    const unsigned long generation = ThreadQueue().Generation();
+    s.blockedRounds = generation == s.blockedGeneration ? s.blockedRounds + 1 : 0;
+    s.blockedGeneration = generation;
+    if (s.blockedRounds >= hl::kStuckRounds) {
+      std::fprintf(stderr, "headless: a message wait saw nothing arrive for %ld idle rounds; aborting\n",
+                   hl::kStuckRounds);
+      std::abort();
+    }
+    IdleWait();
     return;
   }
   // What the round brings is found before the clock moves on.
   hl::IdleRoundWithoutTime();
   if (MessageWaiting()) return;
   const DWORD before = timeGetTime();
-  hl::AdvanceBy(hl::S().idleAdvance);
+  hl::AdvanceBy(s.idleAdvance);
   // A clock that idle rounds do not move jumps to the end of the wait.
   if (timeGetTime() == before) hl::AdvanceBy(static_cast<std::uint64_t>(maxWaitMs));
 }
 
 void WakeMessageThread() {}
 POINT PointerForPost() { return hl::S().cursorPos; }
-bool IsOtherProcessWindow(HWND) { return false; }
-unsigned CarrySend(HWND, UINT, WPARAM, LPARAM) { return 0; }
+bool CarrySend(HWND, UINT, WPARAM, LPARAM, LRESULT*) { return false; }
 bool CarryPost(HWND, UINT, WPARAM, LPARAM) { return false; }
-int AnswerOfCall(unsigned, LRESULT*) { return -1; }
-void DropCall(unsigned) {}
-void WaitForSentOnly(int) {}
 
 }  // namespace common
-
-namespace hl {
-namespace {
-
-constexpr long kStuckRounds = 10000000;
-
-}  // namespace
-
-void IdleRoundWithoutTime() {
-  if (S().idleHook) {
-    auto hook = S().idleHook;  // the hook may replace itself
-    hook();
-  }
-  // Real processes end in real time; this backend has no event to wait on.
-  auto& watches = S().programWatches;
-  for (std::size_t i = 0; i < watches.size();) {
-    int status = 0;
-    if (::waitpid(static_cast<pid_t>(watches[i].processId), &status, WNOHANG) == 0) {
-      ++i;
-      continue;
-    }
-    const State::ProgramWatch ended = watches[i];
-    watches.erase(watches.begin() + static_cast<std::ptrdiff_t>(i));
-    PostMessage(ended.notify, ended.message, ended.processId, 0);
-  }
-}
-
-void IdleRound() {
-  IdleRoundWithoutTime();
-  AdvanceBy(S().idleAdvance);
-}
-
-void BlockedRound() {
-  // Rounds in a row in which nothing was posted: a test that waits for
-  // what never comes fails instead of hanging.
-  State& s = S();
-  const unsigned long generation = common::ThreadQueue().Generation();
-  s.blockedRounds = generation == s.blockedGeneration ? s.blockedRounds + 1 : 0;
-  s.blockedGeneration = generation;
-  if (s.blockedRounds >= kStuckRounds) {
-    std::fprintf(stderr, "headless: a message wait saw nothing arrive for %ld idle rounds; aborting\n",
-                 kStuckRounds);
-    std::abort();
-  }
-  IdleRound();
-}
-
-}  // namespace hl
 
 using namespace hl;
 
@@ -118,7 +95,7 @@ void PostMouse(HWND hwnd, UINT msg, int x, int y, WPARAM keys) {
   if (!w) return;
   const POINT o = ClientOrigin(*w);
   S().cursorPos = POINT{o.x + x, o.y + y};
-  common::PostInputFromDevice(hwnd, msg, keys, MAKELPARAM(x, y), S().cursorPos);
+  common::PostInput(hwnd, msg, keys, MAKELPARAM(x, y));
 }
 
 void Click(HWND hwnd, int x, int y) {
@@ -135,14 +112,13 @@ void RightClick(HWND hwnd, int x, int y) {
 
 void PostKey(HWND hwnd, WPARAM virtualKey, BOOL down, BOOL repeat) {
   if (!FindWindowObj(hwnd)) return;
-  common::PostInputFromDevice(hwnd, down ? WM_KEYDOWN : WM_KEYUP, virtualKey, common::KeyLParam(down, repeat),
-                              S().cursorPos);
+  common::PostInput(hwnd, down ? WM_KEYDOWN : WM_KEYUP, virtualKey, common::KeyLParam(down, repeat));
 }
 
 void PostChar(HWND hwnd, char ch, BOOL repeat) {
   if (!FindWindowObj(hwnd)) return;
-  common::PostInputFromDevice(hwnd, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(ch)),
-                              common::KeyLParam(true, repeat), S().cursorPos);
+  common::PostInput(hwnd, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(ch)),
+                    common::KeyLParam(true, repeat));
 }
 
 }  // namespace headless

@@ -109,8 +109,6 @@ INT_PTR ShellExecute(HWND, const char*, const char* file, const char*, const cha
   return hl::S().shellResult;
 }
 
-BOOL WinHelp(HWND, const char*, UINT command, std::uintptr_t) { return command == HELP_QUIT ? TRUE : FALSE; }
-
 namespace headless {
 
 DWORD Now() { return timeGetTime(); }

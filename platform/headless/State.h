@@ -4,10 +4,8 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -93,11 +91,6 @@ void ResizeFramebuffer(Window& w);
 
 // Clock.
 void AdvanceBy(std::uint64_t ms);
-void IdleRound();
-// An idle round of a wait without limit; aborts one that sees nothing come.
-void BlockedRound();
-// The idle hook and the program watches, without moving the clock.
-void IdleRoundWithoutTime();
 void ResetClock();
 void ResetSound();
 

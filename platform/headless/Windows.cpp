@@ -58,8 +58,6 @@ using namespace hl;
 
 BOOL InitBackend(int, char**) { return TRUE; }
 
-HINSTANCE GetModuleInstance() { return ToHandle<HINSTANCE>(0x400000); }
-
 void ShutdownBackend() {}
 
 namespace headless {

@@ -77,6 +77,24 @@ TEST_F(Files, ParentFoldersAndDrivePrefixes) {
   EXPECT_EQ(Resolved("c:/TMP"), "/tmp");
 }
 
+TEST_F(Files, AMissingFolderKeepsTheRestAsWritten) {
+  ASSERT_EQ(mkdir("Logs", 0755), 0);
+  Write("Logs/day.txt", "x");
+  EXPECT_EQ(Resolved("logs\\Missing\\DAY.txt"), "Logs/Missing/DAY.txt");
+  EXPECT_EQ(Resolved("Nowhere\\logs\\day.txt"), "Nowhere/logs/day.txt");
+  EXPECT_FALSE(plat::FileExists("logs\\Missing\\day.txt"));
+}
+
+TEST_F(Files, RepeatedSeparatorsAndFolderPartsResolve) {
+  ASSERT_EQ(mkdir("res", 0755), 0);
+  Write("res/btndata.dat", "hit map");
+  EXPECT_EQ(Resolved(".\\\\RES//BTNDATA.dat"), "./res/btndata.dat");
+  EXPECT_EQ(Resolved("res\\..\\res\\BtnData.dat"), "res/../res/btndata.dat");
+  EXPECT_EQ(Resolved("C:res\\BtnData.dat"), "res/btndata.dat");
+  EXPECT_EQ(Resolved("C:"), ".");
+  EXPECT_EQ(Resolved("\\"), "/");
+}
+
 TEST_F(Files, ResolveRefusesASmallBuffer) {
   char out[4];
   EXPECT_EQ(plat::ResolvePath("abcdef", out, sizeof out), plat::FALSE);
@@ -117,6 +135,19 @@ TEST_F(Files, SettingsFileValues) {
   EXPECT_EQ(plat::GetPrivateProfileString("Orvanta", "PATH", "", buf, 5, "ORVANTA.INI"), 4u);
   EXPECT_STREQ(buf, "C:\\c");
   EXPECT_EQ(plat::GetPrivateProfileString("Orvanta", "PATH", "", nullptr, 5, "ORVANTA.INI"), 0u);
+}
+
+TEST_F(Files, SettingsFileKeysOnlyCountInTheirSection) {
+  Write("game.ini",
+        "Path=before any section\n[Other]\nPath=other\n"
+        "[orvanta]\nnot a key line\nPath='first'\nPath=second\n");
+  char buf[64];
+  EXPECT_EQ(plat::GetPrivateProfileString("Orvanta", "PATH", "dflt", buf, sizeof buf, "game.ini"), 5u);
+  EXPECT_STREQ(buf, "first");
+  EXPECT_EQ(plat::GetPrivateProfileString("Other", "path", "dflt", buf, sizeof buf, "game.ini"), 5u);
+  EXPECT_STREQ(buf, "other");
+  EXPECT_EQ(plat::GetPrivateProfileString("Orvanta", "not a key line", "  dflt  ", buf, sizeof buf, "game.ini"), 4u);
+  EXPECT_STREQ(buf, "dflt");
 }
 
 TEST(Environment, VariablesAndTheTemporaryFolder) {
