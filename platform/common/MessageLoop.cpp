@@ -1,6 +1,8 @@
 #include "platform/common/MessageLoop.h"
 
+#include <algorithm>
 #include <atomic>
+#include <climits>
 
 #include "platform/common/Device.h"
 #include "platform/include/plat/time.h"
@@ -44,7 +46,8 @@ bool AwaitArrival(long long limitMs) {
     if (MessageWaiting() || Arrivals() != before) return true;
     const DWORD spent = timeGetTime() - start;
     if (limitMs >= 0 && spent >= limitMs) return false;
-    WaitNativeEvents(limitMs < 0 ? -1 : static_cast<int>(limitMs - spent));
+    // A limit past INT_MAX ms waits in pieces: a negative wait would never end.
+    WaitNativeEvents(limitMs < 0 ? -1 : static_cast<int>(std::min<long long>(limitMs - spent, INT_MAX)));
   }
 }
 

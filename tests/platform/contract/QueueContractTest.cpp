@@ -420,6 +420,9 @@ TEST_F(IdleRounds, WaitMessageTimeoutEndsEmptyWhenItsTimeHasPassedHeadless) {
   headless::SetIdleAdvance(0);
   EXPECT_FALSE(WaitMessageTimeout(30));
   EXPECT_EQ(timeGetTime(), 80u);
+  // The longest limit is no endless wait: it ends one clock turn later.
+  EXPECT_FALSE(WaitMessageTimeout(0xFFFFFFFFu));
+  EXPECT_EQ(timeGetTime(), 79u);
 }
 
 TEST_F(IdleRounds, WaitMessageTimeoutFindsWhatARoundBringsBeforeTheClockMovesHeadless) {
