@@ -2,6 +2,7 @@
 // drawing device each backend supplies for the pixels.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -31,13 +32,13 @@ struct CFontSpec {
 
 struct CGdiObject {
   GdiKind kind = GdiKind::kBrush;
-  bool stock = false;                 // never deleted
-  std::vector<PALETTEENTRY> entries;  // palette
-  CFontSpec font;                     // font
-  COLORREF colour = 0;                // brush
-  bool hollow = false;                // NULL_BRUSH paints nothing
-  int width = 0, height = 0;          // bitmap, top row first
-  std::vector<Pixel> pixels;
+  bool stock = false;                   // never deleted
+  std::vector<PALETTEENTRY> entries{};  // palette
+  CFontSpec font{};                     // font
+  COLORREF colour = 0;                  // brush
+  bool hollow = false;                  // NULL_BRUSH paints nothing
+  int width = 0, height = 0;            // bitmap, top row first
+  std::vector<Pixel> pixels{};
 };
 
 struct CDeviceContext {
@@ -59,13 +60,9 @@ HDC NewDc(HWND window, void* device = nullptr);
 CDeviceContext* FindDc(HDC hdc);
 void DeleteDc(HDC hdc);
 void DeleteDcsOf(HWND window);
-// Back to the default palette, the window's font and black on white.
-void ResetDc(CDeviceContext* dc);
 // Drops every DC and every object but the stock ones.
 void ResetGdi();
 
-// The palette every DC has before SelectPalette: the 20 static colours.
-HPALETTE DefaultPalette();
 HFONT SystemFont();
 // The colour and stock brush of a dialog's face.
 constexpr COLORREF kDialogFace = RGB(240, 240, 240);
@@ -81,6 +78,7 @@ struct CSurface {
   POINT origin{0, 0};
   RECT clip{0, 0, 0, 0};
   void* owner = nullptr;  // the device's note of whose picture it is
+  Pixel* Row(int y) const { return bits + static_cast<std::ptrdiff_t>(y) * stride; }
 };
 
 // What a backend supplies to show drawing.

@@ -1,5 +1,8 @@
 #include "platform/common/PaletteMath.h"
 
+#include <algorithm>
+#include <array>
+
 namespace plat::common {
 namespace {
 
@@ -9,17 +12,6 @@ constexpr PALETTEENTRY kStatic[kStaticColours] = {
     {192, 220, 192, 0}, {166, 202, 240, 0}, {255, 251, 240, 0}, {160, 160, 164, 0},
     {128, 128, 128, 0}, {255, 0, 0, 0},     {0, 255, 0, 0},     {255, 255, 0, 0},
     {0, 0, 255, 0},     {255, 0, 255, 0},   {0, 255, 255, 0},   {255, 255, 255, 0},
-};
-
-struct SystemPalette {
-  PALETTEENTRY entries[kSystemPaletteSize];
-  SystemPalette() {
-    for (auto& e : entries) e = PALETTEENTRY{0, 0, 0, 0};
-    for (int i = 0; i < 10; ++i) {
-      entries[i] = kStatic[i];
-      entries[kSystemPaletteSize - 10 + i] = kStatic[10 + i];
-    }
-  }
 };
 
 }  // namespace
@@ -43,8 +35,13 @@ UINT NearestPaletteIndex(const PALETTEENTRY* entries, UINT count, int r, int g, 
 }
 
 const PALETTEENTRY* DefaultSystemPalette() {
-  static const SystemPalette palette;
-  return palette.entries;
+  static const auto palette = [] {
+    std::array<PALETTEENTRY, kSystemPaletteSize> p{};
+    std::copy_n(kStatic, 10, p.begin());
+    std::copy_n(kStatic + 10, 10, p.end() - 10);
+    return p;
+  }();
+  return palette.data();
 }
 
 const PALETTEENTRY* StaticColours() { return kStatic; }

@@ -1,10 +1,8 @@
 // The headless drawing device: each top-level window's framebuffer, text
 // logged with fixed-width metrics; the DCs' lifetimes and the test calls.
 #include <algorithm>
-#include <cstdio>
 
 #include "platform/common/Gdi.h"
-#include "platform/headless/Png.h"
 #include "platform/headless/State.h"
 
 namespace plat {
@@ -129,9 +127,8 @@ void ResizeFramebuffer(Window& w) {
   if (c.cx == w.fbWidth && c.cy == w.fbHeight) return;
   std::vector<common::Pixel> fb(static_cast<std::size_t>(c.cx) * c.cy, common::ToPixel(RGB(0, 0, 0)));
   for (int y = 0; y < std::min<int>(c.cy, w.fbHeight); ++y) {
-    for (int x = 0; x < std::min<int>(c.cx, w.fbWidth); ++x) {
-      fb[static_cast<std::size_t>(y) * c.cx + x] = w.fb[static_cast<std::size_t>(y) * w.fbWidth + x];
-    }
+    std::copy_n(w.fb.begin() + std::ptrdiff_t{y} * w.fbWidth, std::min<int>(c.cx, w.fbWidth),
+                fb.begin() + std::ptrdiff_t{y} * c.cx);
   }
   w.fb = std::move(fb);
   w.fbWidth = c.cx;
@@ -153,34 +150,10 @@ using namespace hl;
 namespace headless {
 
 COLORREF Pixel(HWND hwnd, int x, int y) {
-  Window* w = FindWindowObj(hwnd);
-  Window* top = FindWindowObj(common::TopLevelOf(hwnd));
-  if (!w || !top) return CLR_INVALID;
-  const SIZE c = ClientSize(*w);
-  if (x < 0 || y < 0 || x >= c.cx || y >= c.cy) return CLR_INVALID;
-  const POINT o = ClientOrigin(*w), to = ClientOrigin(*top);
-  const int px = x + o.x - to.x, py = y + o.y - to.y;
-  if (px < 0 || py < 0 || px >= top->fbWidth || py >= top->fbHeight) return CLR_INVALID;
-  return common::ToColour(top->fb[static_cast<std::size_t>(py) * top->fbWidth + px]);
-}
-
-BOOL SavePng(HWND hwnd, const char* fileName) {
-  Window* w = FindWindowObj(hwnd);
-  if (!w || !fileName) return FALSE;
-  const SIZE c = ClientSize(*w);
-  if (c.cx <= 0 || c.cy <= 0) return FALSE;
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(c.cx) * c.cy);
-  for (int y = 0; y < c.cy; ++y) {
-    for (int x = 0; x < c.cx; ++x) {
-      const COLORREF p = Pixel(hwnd, x, y);
-      pixels[static_cast<std::size_t>(y) * c.cx + x] = p == CLR_INVALID ? 0 : p;
-    }
-  }
-  const std::vector<std::uint8_t> png = EncodePng(c.cx, c.cy, pixels.data());
-  std::FILE* f = OpenFile(fileName, "wb");
-  if (!f) return FALSE;
-  const bool ok = std::fwrite(png.data(), 1, png.size(), f) == png.size();
-  return (std::fclose(f) == 0 && ok) ? TRUE : FALSE;
+  const HDC dc = GetDC(hwnd);
+  const COLORREF colour = GetPixel(dc, x, y);
+  ReleaseDC(hwnd, dc);
+  return colour;
 }
 
 std::vector<RECT> PresentLog(HWND hwnd) {
