@@ -91,9 +91,8 @@ class CDrawingDevice {
   virtual void Changed(const CDeviceContext& dc, const CSurface& surface, const RECT& rect) = 0;
   // A picture was sent to the DC's window at that rectangle (DC coordinates).
   virtual void Presented(const CDeviceContext& dc, const RECT& rect) = 0;
-  // The display's depth in bits and its size in pixels.
+  // The display's depth in bits.
   virtual int ScreenBits() = 0;
-  virtual SIZE ScreenSize() = 0;
   // Text in the DC's font and colours, as TextOut, DrawText and GetTextExtentPoint answer.
   virtual BOOL DrawTextAt(const CDeviceContext& dc, int x, int y, const std::string& text) = 0;
   virtual int DrawTextIn(const CDeviceContext& dc, const std::string& text, RECT* rect, UINT format) = 0;

@@ -4,6 +4,7 @@
 #include <map>
 #include <utility>
 
+#include "platform/common/Device.h"
 #include "platform/common/Gdi.h"
 #include "platform/common/PaletteMath.h"
 
@@ -137,8 +138,8 @@ int GetDeviceCaps(HDC hdc, int index) {
     case RASTERCAPS: return kCapsBitBlt | kCapsDibToDev | kCapsStretchDib;
     case SIZEPALETTE: return 0;
     case NUMRESERVED: return common::kStaticColours;
-    case kHorzRes: return common::Device().ScreenSize().cx;
-    case kVertRes: return common::Device().ScreenSize().cy;
+    case kHorzRes: return common::ScreenSize().cx;
+    case kVertRes: return common::ScreenSize().cy;
     default: return 0;
   }
 }

@@ -213,4 +213,16 @@ bool CCanvasWidget::focusNextPrevChild(bool next) {
   return QWidget::focusNextPrevChild(next);
 }
 
+void ResizeCanvas(CWindow* window, QSize size) {
+  size = size.expandedTo(QSize(1, 1));
+  if (window->canvas.size() == size) return;
+  QImage canvas(size, QImage::Format_RGB32);
+  canvas.fill(Qt::black);
+  if (!window->canvas.isNull()) {
+    QPainter p(&canvas);
+    p.drawImage(0, 0, window->canvas);
+  }
+  window->canvas = std::move(canvas);
+}
+
 }  // namespace plat::desktop

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/desktop/Canvas.h"
+#include "platform/desktop/CanvasWidget.h"
 #include "platform/desktop/Cursors.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"
@@ -21,8 +21,24 @@ namespace {
 using common::CDeviceContext;
 using common::CSurface;
 
+// An item DC draws on a clear layer that is laid over the item as it changes.
+struct CPainterLayer {
+  QPainter* painter = nullptr;
+  QRect clip;    // the item's area in DC coordinates
+  QImage layer;  // premultiplied ARGB, DC coordinates
+};
+
 QRect ToQRect(const RECT& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 RECT ToRect(const QRect& r) { return RECT{r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
+QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+
+void Fill(CSurface* out, QImage& image, QPoint origin, const QRect& clip, void* owner) {
+  out->bits = reinterpret_cast<common::Pixel*>(image.bits());
+  out->stride = static_cast<int>(image.bytesPerLine() / sizeof(common::Pixel));
+  out->origin = POINT{origin.x(), origin.y()};
+  out->clip = ToRect(clip);
+  out->owner = owner;
+}
 
 QFont FontOf(const CDeviceContext& dc) {
   if (const common::CGdiObject* f = common::FindGdi(dc.font, common::GdiKind::kFont)) {
@@ -90,8 +106,13 @@ class CSurfacePainter {
   QPainter& Painter() { return *m_painter; }
   // Records a drawn rectangle (DC coordinates).
   void Touched(const QRect& rect) { m_touched = m_touched.united(rect); }
-  void Background(const QRect& r) {
-    if (m_dc.bkMode == OPAQUE) m_painter->fillRect(r, ToQColor(m_dc.bkColour));
+  // A line of text at (x, y) in the painter's font, with fm its metrics.
+  void Line(const QFontMetrics& fm, int x, int y, const QString& line) {
+    const QRect box(x, y, fm.horizontalAdvance(line), fm.height());
+    if (m_dc.bkMode == OPAQUE) m_painter->fillRect(box, ToQColor(m_dc.bkColour));
+    m_painter->setPen(ToQColor(m_dc.textColour));
+    m_painter->drawText(QPoint(x, y + fm.ascent()), line);
+    Touched(box);
   }
 
  private:
@@ -104,22 +125,24 @@ class CSurfacePainter {
 
 class CDesktopDevice final : public common::CDrawingDevice {
  public:
+  // A top-level window or dialog draws on its own canvas; a control on the
+  // canvas of the window it sits in, at its place and clipped to it.
   bool Surface(const CDeviceContext& dc, CSurface* out) override {
     if (auto* item = static_cast<CPainterLayer*>(dc.device)) {
-      out->bits = reinterpret_cast<common::Pixel*>(item->layer.bits());
-      out->stride = static_cast<int>(item->layer.bytesPerLine() / sizeof(common::Pixel));
-      out->origin = POINT{0, 0};
-      out->clip = ToRect(item->clip);
-      out->owner = nullptr;
+      Fill(out, item->layer, QPoint(0, 0), item->clip, nullptr);
       return true;
     }
-    CCanvasArea area;
-    if (!CanvasOf(Windows().Find(dc.window), &area)) return false;
-    out->bits = reinterpret_cast<common::Pixel*>(area.image->bits());
-    out->stride = static_cast<int>(area.image->bytesPerLine() / sizeof(common::Pixel));
-    out->origin = POINT{area.origin.x(), area.origin.y()};
-    out->clip = ToRect(area.clip);
-    out->owner = area.owner;
+    CWindow* const window = Windows().Find(dc.window);
+    CWindow* w = window;
+    QPoint origin(0, 0);
+    while (w && w->kind == WindowKind::kControl) {
+      if (w->widget) origin += w->widget->pos();
+      w = Windows().Find(w->parent);
+    }
+    if (!w || w->canvas.isNull()) return false;
+    QRect clip = w->canvas.rect();
+    if (window != w && window->widget) clip = clip.intersected(QRect(origin, window->widget->size()));
+    Fill(out, w->canvas, origin, clip, w);
     return true;
   }
   void Changed(const CDeviceContext& dc, const CSurface& s, const RECT& rect) override {
@@ -132,31 +155,22 @@ class CDesktopDevice final : public common::CDrawingDevice {
       clear.fillRect(r, Qt::transparent);
       return;
     }
-    auto* owner = static_cast<CWindow*>(s.owner);
-    CanvasChanged(CCanvasArea{owner, &owner->canvas, QPoint(s.origin.x, s.origin.y), ToQRect(s.clip)},
-                  ToQRect(rect));
+    // Only top-level windows and dialogs have canvases, each shown by its canvas widget.
+    if (QWidget* widget = static_cast<CWindow*>(s.owner)->widget) {
+      static_cast<CCanvasWidget*>(widget)->CanvasChanged(ToQRect(rect));
+    }
   }
   void Presented(const CDeviceContext&, const RECT&) override { StartupMark("picture sent"); }
   int ScreenBits() override {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->depth() : 24;
   }
-  SIZE ScreenSize() override {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? SIZE{screen->geometry().width(), screen->geometry().height()} : SIZE{0, 0};
-  }
   BOOL DrawTextAt(const CDeviceContext& dc, int x, int y, const std::string& text) override {
     CSurfacePainter p(dc);
     if (!p.Ok()) return FALSE;
     const QFont font = FontOf(dc);
-    const QFontMetrics fm(font);
-    const QString s = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    const QRect box(x, y, fm.horizontalAdvance(s), fm.height());
-    p.Background(box);
     p.Painter().setFont(font);
-    p.Painter().setPen(ToQColor(dc.textColour));
-    p.Painter().drawText(QPoint(x, y + fm.ascent()), s);
-    p.Touched(box);
+    p.Line(QFontMetrics(font), x, y, Latin1(text));
     return TRUE;
   }
   int DrawTextIn(const CDeviceContext& dc, const std::string& text, RECT* rect, UINT format) override {
@@ -165,8 +179,7 @@ class CDesktopDevice final : public common::CDrawingDevice {
     const QRect area = ToQRect(*rect);
     const bool singleLine = (format & DT_SINGLELINE) != 0;
     const std::vector<QString> lines =
-        SplitLines(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), fm, area.width(),
-                   (format & DT_WORDBREAK) != 0, singleLine);
+        SplitLines(Latin1(text), fm, area.width(), (format & DT_WORDBREAK) != 0, singleLine);
     const int lineHeight = fm.height();
     const int height = lineHeight * static_cast<int>(lines.size());
     if (format & DT_CALCRECT) {
@@ -178,9 +191,8 @@ class CDesktopDevice final : public common::CDrawingDevice {
     }
     CSurfacePainter p(dc);
     if (!p.Ok()) return 0;
-    QPainter& painter = p.Painter();
-    if (!(format & DT_NOCLIP)) painter.setClipRect(area, Qt::IntersectClip);
-    painter.setFont(font);
+    if (!(format & DT_NOCLIP)) p.Painter().setClipRect(area, Qt::IntersectClip);
+    p.Painter().setFont(font);
     int y = area.top();
     if (singleLine && (format & DT_VCENTER)) y = area.top() + (area.height() - lineHeight) / 2;
     for (const QString& line : lines) {
@@ -188,19 +200,14 @@ class CDesktopDevice final : public common::CDrawingDevice {
       int x = area.left();
       if (format & DT_CENTER) x = area.left() + (area.width() - w) / 2;
       if (format & DT_RIGHT) x = area.right() + 1 - w;
-      const QRect box(x, y, w, lineHeight);
-      p.Background(box);
-      painter.setPen(ToQColor(dc.textColour));
-      painter.drawText(QPoint(x, y + fm.ascent()), line);
-      p.Touched(box);
+      p.Line(fm, x, y, line);
       y += lineHeight;
     }
     return height;
   }
   SIZE TextExtent(const CDeviceContext& dc, const std::string& text) override {
     const QFontMetrics fm(FontOf(dc));
-    return SIZE{fm.horizontalAdvance(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))),
-                fm.height()};
+    return SIZE{fm.horizontalAdvance(Latin1(text)), fm.height()};
   }
   void DrawFocusFrame(const CDeviceContext& dc, const RECT& rect) override {
     const QRect r = ToQRect(rect);
@@ -219,6 +226,21 @@ class CDesktopDevice final : public common::CDrawingDevice {
 };
 
 }  // namespace
+
+HDC CreatePainterDc(HWND control, QPainter* painter, const QRect& clip) {
+  auto* layer = new CPainterLayer{painter, clip, QImage(clip.right() + 1, clip.bottom() + 1,
+                                                        QImage::Format_ARGB32_Premultiplied)};
+  layer->layer.fill(Qt::transparent);
+  return common::NewDc(control, layer);
+}
+
+void DestroyDc(HDC hdc) {
+  if (const common::CDeviceContext* dc = common::FindDc(hdc)) {
+    delete static_cast<CPainterLayer*>(dc->device);
+  }
+  common::DeleteDc(hdc);
+}
+
 }  // namespace plat::desktop
 
 plat::common::CDrawingDevice& plat::common::Device() {

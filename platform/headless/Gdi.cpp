@@ -90,7 +90,6 @@ class CHeadlessDevice final : public common::CDrawingDevice {
     if (d.window) CappedPush(S().presentLog[Key(d.window)], rect);
   }
   int ScreenBits() override { return S().screenBits; }
-  SIZE ScreenSize() override { return SIZE{S().screenWidth, S().screenHeight}; }
   BOOL DrawTextAt(const common::CDeviceContext& d, int, int, const std::string& text) override {
     LogText(d, text);
     return TRUE;
