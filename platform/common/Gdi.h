@@ -81,6 +81,12 @@ struct CSurface {
   Pixel* Row(int y) const { return bits + static_cast<std::ptrdiff_t>(y) * stride; }
 };
 
+// A line of text at its place, in DC coordinates.
+struct CTextLine {
+  int x = 0, y = 0;
+  std::string text;
+};
+
 // What a backend supplies to show drawing.
 class CDrawingDevice {
  public:
@@ -93,9 +99,11 @@ class CDrawingDevice {
   virtual void Presented(const CDeviceContext& dc, const RECT& rect) = 0;
   // The display's depth in bits.
   virtual int ScreenBits() = 0;
-  // Text in the DC's font and colours, as TextOut, DrawText and GetTextExtentPoint answer.
-  virtual BOOL DrawTextAt(const CDeviceContext& dc, int x, int y, const std::string& text) = 0;
-  virtual int DrawTextIn(const CDeviceContext& dc, const std::string& text, RECT* rect, UINT format) = 0;
+  // Draws the lines TextOut or DrawText made of text in the DC's font and
+  // colours, clipped to clip when not null; false when its window shows none.
+  virtual bool DrawLines(const CDeviceContext& dc, const std::string& text, const std::vector<CTextLine>& lines,
+                         const RECT* clip) = 0;
+  // The width of text in the DC's font and the height of its lines.
   virtual SIZE TextExtent(const CDeviceContext& dc, const std::string& text) = 0;
   // The dotted focus frame.
   virtual void DrawFocusFrame(const CDeviceContext& dc, const RECT& rect) = 0;

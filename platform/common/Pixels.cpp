@@ -1,5 +1,5 @@
 // Drawing through a DC onto its device's surface: 8-bit pictures through
-// the palette, fills, bitmaps, pixels; text goes to the device.
+// the palette, fills, bitmaps, pixels.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -138,11 +138,6 @@ HBITMAP AddPicture(const BITMAPINFOHEADER& h, const RGBQUAD* colours, const BYTE
   return reinterpret_cast<HBITMAP>(common::AddGdiObject(std::move(b)));
 }
 
-std::string TextOf(const char* text, int length) {
-  const std::size_t n = std::strlen(text);
-  return std::string(text, length < 0 ? n : std::min<std::size_t>(n, static_cast<std::size_t>(length)));
-}
-
 }  // namespace
 
 int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, int xSrc, int ySrc,
@@ -223,25 +218,6 @@ COLORREF GetPixel(HDC hdc, int x, int y) {
   RECT r;
   if (!dc || !Target(*dc, x, y, 1, 1, &s, &r)) return CLR_INVALID;
   return common::ToColour(s.Row(r.top)[r.left]);
-}
-
-BOOL TextOut(HDC hdc, int x, int y, const char* text, int length) {
-  const CDeviceContext* dc = FindDc(hdc);
-  if (!dc || !text) return FALSE;
-  return common::Device().DrawTextAt(*dc, x, y, TextOf(text, length));
-}
-
-int DrawText(HDC hdc, const char* text, int length, RECT* rect, UINT format) {
-  const CDeviceContext* dc = FindDc(hdc);
-  if (!dc || !text || !rect) return 0;
-  return common::Device().DrawTextIn(*dc, TextOf(text, length), rect, format);
-}
-
-BOOL GetTextExtentPoint(HDC hdc, const char* text, int length, SIZE* size) {
-  const CDeviceContext* dc = FindDc(hdc);
-  if (!dc || !text || length < 0 || !size) return FALSE;
-  *size = common::Device().TextExtent(*dc, TextOf(text, length));
-  return TRUE;
 }
 
 HBITMAP LoadBitmap(HINSTANCE instance, int resourceId) {

@@ -49,38 +49,6 @@ QFont FontOf(const CDeviceContext& dc) {
   return MakeFont(0, 0, FW_NORMAL, nullptr);
 }
 
-// Lines of a text: split at line breaks and, when wrapping, between words
-// so that no line is wider than width (a single long word keeps its line).
-std::vector<QString> SplitLines(const QString& text, const QFontMetrics& fm, int width, bool wrap,
-                                bool singleLine) {
-  std::vector<QString> lines;
-  QString normal = text;
-  normal.remove(QLatin1Char('\r'));
-  if (singleLine) {
-    normal.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    lines.push_back(normal);
-    return lines;
-  }
-  for (const QString& paragraph : normal.split(QLatin1Char('\n'))) {
-    if (!wrap) {
-      lines.push_back(paragraph);
-      continue;
-    }
-    QString line;
-    for (const QString& word : paragraph.split(QLatin1Char(' '))) {
-      const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-      if (!line.isEmpty() && fm.horizontalAdvance(candidate) > width) {
-        lines.push_back(line);
-        line = word;
-      } else {
-        line = candidate;
-      }
-    }
-    lines.push_back(line);
-  }
-  return lines;
-}
-
 // Paints through a DC in its coordinates; shows what was touched at the end.
 class CSurfacePainter {
  public:
@@ -106,14 +74,6 @@ class CSurfacePainter {
   QPainter& Painter() { return *m_painter; }
   // Records a drawn rectangle (DC coordinates).
   void Touched(const QRect& rect) { m_touched = m_touched.united(rect); }
-  // A line of text at (x, y) in the painter's font, with fm its metrics.
-  void Line(const QFontMetrics& fm, int x, int y, const QString& line) {
-    const QRect box(x, y, fm.horizontalAdvance(line), fm.height());
-    if (m_dc.bkMode == OPAQUE) m_painter->fillRect(box, ToQColor(m_dc.bkColour));
-    m_painter->setPen(ToQColor(m_dc.textColour));
-    m_painter->drawText(QPoint(x, y + fm.ascent()), line);
-    Touched(box);
-  }
 
  private:
   const CDeviceContext& m_dc;
@@ -165,45 +125,24 @@ class CDesktopDevice final : public common::CDrawingDevice {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->depth() : 24;
   }
-  BOOL DrawTextAt(const CDeviceContext& dc, int x, int y, const std::string& text) override {
+  bool DrawLines(const CDeviceContext& dc, const std::string&, const std::vector<common::CTextLine>& lines,
+                 const RECT* clip) override {
     CSurfacePainter p(dc);
-    if (!p.Ok()) return FALSE;
-    const QFont font = FontOf(dc);
-    p.Painter().setFont(font);
-    p.Line(QFontMetrics(font), x, y, Latin1(text));
-    return TRUE;
-  }
-  int DrawTextIn(const CDeviceContext& dc, const std::string& text, RECT* rect, UINT format) override {
+    if (!p.Ok()) return false;
+    QPainter& painter = p.Painter();
     const QFont font = FontOf(dc);
     const QFontMetrics fm(font);
-    const QRect area = ToQRect(*rect);
-    const bool singleLine = (format & DT_SINGLELINE) != 0;
-    const std::vector<QString> lines =
-        SplitLines(Latin1(text), fm, area.width(), (format & DT_WORDBREAK) != 0, singleLine);
-    const int lineHeight = fm.height();
-    const int height = lineHeight * static_cast<int>(lines.size());
-    if (format & DT_CALCRECT) {
-      int widest = 0;
-      for (const QString& l : lines) widest = std::max(widest, fm.horizontalAdvance(l));
-      rect->right = singleLine ? rect->left + widest : std::max<LONG>(rect->right, rect->left + widest);
-      rect->bottom = rect->top + height;
-      return height;
+    if (clip) painter.setClipRect(ToQRect(*clip), Qt::IntersectClip);
+    painter.setFont(font);
+    painter.setPen(ToQColor(dc.textColour));
+    for (const common::CTextLine& line : lines) {
+      const QString text = Latin1(line.text);
+      const QRect box(line.x, line.y, fm.horizontalAdvance(text), fm.height());
+      if (dc.bkMode == OPAQUE) painter.fillRect(box, ToQColor(dc.bkColour));
+      painter.drawText(QPoint(line.x, line.y + fm.ascent()), text);
+      p.Touched(box);
     }
-    CSurfacePainter p(dc);
-    if (!p.Ok()) return 0;
-    if (!(format & DT_NOCLIP)) p.Painter().setClipRect(area, Qt::IntersectClip);
-    p.Painter().setFont(font);
-    int y = area.top();
-    if (singleLine && (format & DT_VCENTER)) y = area.top() + (area.height() - lineHeight) / 2;
-    for (const QString& line : lines) {
-      const int w = fm.horizontalAdvance(line);
-      int x = area.left();
-      if (format & DT_CENTER) x = area.left() + (area.width() - w) / 2;
-      if (format & DT_RIGHT) x = area.right() + 1 - w;
-      p.Line(fm, x, y, line);
-      y += lineHeight;
-    }
-    return height;
+    return true;
   }
   SIZE TextExtent(const CDeviceContext& dc, const std::string& text) override {
     const QFontMetrics fm(FontOf(dc));

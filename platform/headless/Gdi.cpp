@@ -32,41 +32,6 @@ int CharWidth(const common::CFontSpec& f) {
   return f.width != 0 ? (f.width < 0 ? -f.width : f.width) : std::max(1, CellHeight(f) / 2);
 }
 
-// The lines DrawText makes of text: at '\n' unless single-line, and at the
-// last space that keeps a line within maxChars characters with DT_WORDBREAK.
-std::vector<std::string> Lines(const std::string& text, UINT format, int maxChars) {
-  std::vector<std::string> out;
-  if (format & DT_SINGLELINE) {
-    out.push_back(text);
-    return out;
-  }
-  std::size_t start = 0;
-  while (start <= text.size()) {
-    std::size_t nl = text.find('\n', start);
-    if (nl == std::string::npos) nl = text.size();
-    std::string para = text.substr(start, nl - start);
-    if (!para.empty() && para.back() == '\r') para.pop_back();
-    if ((format & DT_WORDBREAK) && maxChars > 0) {
-      while (static_cast<int>(para.size()) > maxChars) {
-        std::size_t cut = para.rfind(' ', static_cast<std::size_t>(maxChars));
-        if (cut == std::string::npos || cut == 0) {
-          cut = para.find(' ');
-          if (cut == std::string::npos) break;
-        }
-        out.push_back(para.substr(0, cut));
-        para = para.substr(cut + 1);
-      }
-    }
-    out.push_back(para);
-    start = nl + 1;
-  }
-  return out;
-}
-
-void LogText(const common::CDeviceContext& d, const std::string& text) {
-  if (HWND top = common::TopLevelOf(d.window)) CappedPush(S().drawnTexts[Key(top)], text);
-}
-
 // The framebuffer of the top-level window; text is logged, not drawn.
 class CHeadlessDevice final : public common::CDrawingDevice {
  public:
@@ -90,25 +55,10 @@ class CHeadlessDevice final : public common::CDrawingDevice {
     if (d.window) CappedPush(S().presentLog[Key(d.window)], rect);
   }
   int ScreenBits() override { return S().screenBits; }
-  BOOL DrawTextAt(const common::CDeviceContext& d, int, int, const std::string& text) override {
-    LogText(d, text);
-    return TRUE;
-  }
-  int DrawTextIn(const common::CDeviceContext& d, const std::string& text, RECT* rect, UINT format) override {
-    const common::CFontSpec& f = FontOf(d);
-    const int cw = CharWidth(f);
-    const int maxChars = std::max(1, static_cast<int>((rect->right - rect->left) / cw));
-    const std::vector<std::string> lines = Lines(text, format, maxChars);
-    const int height = static_cast<int>(lines.size()) * CellHeight(f);
-    if (format & DT_CALCRECT) {
-      std::size_t widest = 0;
-      for (const std::string& l : lines) widest = std::max(widest, l.size());
-      rect->right = rect->left + static_cast<LONG>(widest) * cw;
-      rect->bottom = rect->top + height;
-      return height;
-    }
-    LogText(d, text);
-    return height;
+  bool DrawLines(const common::CDeviceContext& d, const std::string& text, const std::vector<common::CTextLine>&,
+                 const RECT*) override {
+    if (HWND top = common::TopLevelOf(d.window)) CappedPush(S().drawnTexts[Key(top)], text);
+    return true;
   }
   SIZE TextExtent(const common::CDeviceContext& d, const std::string& text) override {
     const common::CFontSpec& f = FontOf(d);
