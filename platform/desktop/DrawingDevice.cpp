@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/desktop/CanvasWidget.h"
@@ -41,12 +42,18 @@ void Fill(CSurface* out, QImage& image, QPoint origin, const QRect& clip, void* 
 }
 
 QFont FontOf(const CDeviceContext& dc) {
-  if (const common::CGdiObject* f = common::FindGdi(dc.font, common::GdiKind::kFont)) {
-    return MakeFont(f->font.height, f->font.width, f->font.weight, f->font.face.c_str());
-  }
+  const common::CGdiObject* f = common::FindGdi(dc.font, common::GdiKind::kFont);
   const CWindow* w = Windows().Find(dc.window);
-  if (w && w->widget && w->kind != WindowKind::kTopLevel) return w->widget->font();
-  return MakeFont(0, 0, FW_NORMAL, nullptr);
+  if (!f && w && w->widget && w->kind != WindowKind::kTopLevel) return w->widget->font();
+  // DrawText measures word by word, and a font object never changes (nor
+  // does a handle come back): the last font made is kept with its handle.
+  static auto* made = new std::pair<HFONT, QFont>(nullptr, MakeFont(0, 0, FW_NORMAL, nullptr));
+  const HFONT key = f ? dc.font : nullptr;
+  if (made->first != key) {
+    *made = {key, f ? MakeFont(f->font.height, f->font.width, f->font.weight, f->font.face.c_str())
+                    : MakeFont(0, 0, FW_NORMAL, nullptr)};
+  }
+  return made->second;
 }
 
 // Paints through a DC in its coordinates; shows what was touched at the end.
