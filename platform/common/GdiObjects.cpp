@@ -63,6 +63,16 @@ std::uintptr_t Key(const void* handle) { return reinterpret_cast<std::uintptr_t>
 
 CGdiObject* Palette(HPALETTE palette) { return FindGdi(palette, GdiKind::kPalette); }
 
+// Puts object into the DC's slot and answers what it replaces (the default
+// when that is gone); null when either is unknown.
+template <class H>
+H Select(HDC hdc, H CDeviceContext::*slot, H object, GdiKind kind, H fallback) {
+  CDeviceContext* dc = FindDc(hdc);
+  if (!dc || !FindGdi(object, kind)) return nullptr;
+  const H old = std::exchange(dc->*slot, object);
+  return FindGdi(old, kind) ? old : fallback;
+}
+
 // What GetPaletteEntries and GetSystemPaletteEntries answer.
 UINT CopyOut(const PALETTEENTRY* from, UINT size, UINT start, UINT count, PALETTEENTRY* out) {
   if (!out) return size;
@@ -160,11 +170,7 @@ BOOL DeleteObject(HGDIOBJ object) {
 }
 
 HPALETTE SelectPalette(HDC hdc, HPALETTE palette, BOOL) {
-  CDeviceContext* dc = FindDc(hdc);
-  if (!dc || !common::Palette(palette)) return nullptr;
-  const HPALETTE old = common::Palette(dc->palette) ? dc->palette : common::Tables().defaultPalette;
-  dc->palette = palette;
-  return old;
+  return common::Select(hdc, &CDeviceContext::palette, palette, GdiKind::kPalette, common::Tables().defaultPalette);
 }
 
 UINT RealizePalette(HDC hdc) {
@@ -219,11 +225,7 @@ HFONT CreateFont(int height, int width, int weight, const char* face) {
 }
 
 HFONT SelectFont(HDC hdc, HFONT font) {
-  CDeviceContext* dc = FindDc(hdc);
-  if (!dc || !FindGdi(font, GdiKind::kFont)) return nullptr;
-  const HFONT old = FindGdi(dc->font, GdiKind::kFont) ? dc->font : common::SystemFont();
-  dc->font = font;
-  return old;
+  return common::Select(hdc, &CDeviceContext::font, font, GdiKind::kFont, common::SystemFont());
 }
 
 COLORREF SetTextColor(HDC hdc, COLORREF colour) {

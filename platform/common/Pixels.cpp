@@ -49,6 +49,16 @@ const BYTE* Row(const BYTE* bits, const BITMAPINFOHEADER& h, long top) {
   return bits + RowBytes(h) * static_cast<std::size_t>(h.biHeight > 0 ? Rows(h) - 1 - top : top);
 }
 
+// Index -> colour of a colour table; black past its count.
+Lookup RgbLookup(const RGBQUAD* colours, int count) {
+  Lookup lut;
+  lut.fill(common::ToPixel(RGB(0, 0, 0)));
+  for (int i = 0; i < count; ++i) {
+    lut[i] = common::ToPixel(RGB(colours[i].rgbRed, colours[i].rgbGreen, colours[i].rgbBlue));
+  }
+  return lut;
+}
+
 // Index -> colour, fixed at draw time as a true-colour display does. Built
 // only when the picture's colour table or the DC's palette differs from the
 // last picture's (every frame sends the same ones dozens of times), so that
@@ -56,46 +66,35 @@ const BYTE* Row(const BYTE* bits, const BITMAPINFOHEADER& h, long top) {
 class CLookupCache {
  public:
   const Pixel* For(const CDeviceContext& dc, const BITMAPINFO& info, UINT usage) {
-    const int count = ColourCount(info.bmiHeader);
+    const int count = ColourCount(info.bmiHeader);  // never 0, so never the same at first
     // Only the entries the picture has are read: a shorter table may end the block.
-    const std::size_t entryBytes = usage == DIB_PAL_COLORS ? sizeof(WORD) : sizeof(RGBQUAD);
-    const std::size_t tableBytes = static_cast<std::size_t>(count) * entryBytes;
+    const std::size_t tableBytes = count * (usage == DIB_PAL_COLORS ? sizeof(WORD) : sizeof(RGBQUAD));
     const std::vector<PALETTEENTRY>& pal = common::PaletteOf(dc);
-    // Never the same at first: count is at least 1.
-    const bool same = usage == m_usage && count == m_count &&
-                      std::memcmp(m_colours.data(), info.bmiColors, tableBytes) == 0 &&
-                      (usage != DIB_PAL_COLORS ||
-                       (pal.size() == m_paletteSize &&
-                        std::memcmp(pal.data(), m_palette.data(), pal.size() * sizeof(PALETTEENTRY)) == 0));
-    if (same) return m_table.data();
+    const std::size_t paletteSize = usage == DIB_PAL_COLORS ? pal.size() : 0;
+    if (usage == m_usage && count == m_count && paletteSize == m_paletteSize &&
+        std::memcmp(m_colours.data(), info.bmiColors, tableBytes) == 0 &&
+        std::memcmp(m_palette.data(), pal.data(), paletteSize * sizeof(PALETTEENTRY)) == 0) {
+      return m_table.data();
+    }
     m_usage = usage;
     m_count = count;
+    m_paletteSize = paletteSize;
     std::memcpy(m_colours.data(), info.bmiColors, tableBytes);
-    m_paletteSize = usage == DIB_PAL_COLORS ? pal.size() : 0;
-    std::copy_n(pal.begin(), m_paletteSize, m_palette.begin());
-    Build(pal, info);
+    std::copy_n(pal.begin(), paletteSize, m_palette.begin());
+    if (usage != DIB_PAL_COLORS) {
+      m_table = RgbLookup(info.bmiColors, count);
+      return m_table.data();
+    }
+    m_table.fill(common::ToPixel(RGB(0, 0, 0)));
+    for (int i = 0; i < count; ++i) {
+      WORD index;
+      std::memcpy(&index, m_colours.data() + 2 * i, sizeof index);
+      if (index < pal.size()) m_table[i] = common::ToPixel(common::EntryColour(pal[index]));
+    }
     return m_table.data();
   }
 
  private:
-  void Build(const std::vector<PALETTEENTRY>& pal, const BITMAPINFO& info) {
-    const Pixel black = common::ToPixel(RGB(0, 0, 0));
-    if (m_usage == DIB_PAL_COLORS) {
-      const BYTE* const indices = reinterpret_cast<const BYTE*>(info.bmiColors);
-      for (int i = 0; i < m_count; ++i) {
-        WORD index;
-        std::memcpy(&index, indices + 2 * i, sizeof index);
-        m_table[i] = index < pal.size() ? common::ToPixel(common::EntryColour(pal[index])) : black;
-      }
-    } else {
-      for (int i = 0; i < m_count; ++i) {
-        const RGBQUAD& q = info.bmiColors[i];
-        m_table[i] = common::ToPixel(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue));
-      }
-    }
-    std::fill(m_table.begin() + m_count, m_table.end(), black);
-  }
-
   UINT m_usage = 0;
   int m_count = 0;
   std::array<BYTE, 256 * sizeof(RGBQUAD)> m_colours{};
@@ -124,11 +123,7 @@ class CLookupCache {
 // it is not one or its bits are short.
 HBITMAP AddPicture(const BITMAPINFOHEADER& h, const RGBQUAD* colours, const BYTE* bits, std::size_t bitsSize) {
   if (!Is8Bit(h) || h.biWidth > 32768 || Rows(h) > 32768 || bitsSize < RowBytes(h) * Rows(h)) return nullptr;
-  Lookup lut;
-  lut.fill(common::ToPixel(RGB(0, 0, 0)));
-  for (int i = 0; i < ColourCount(h); ++i) {
-    lut[i] = common::ToPixel(RGB(colours[i].rgbRed, colours[i].rgbGreen, colours[i].rgbBlue));
-  }
+  const Lookup lut = RgbLookup(colours, ColourCount(h));
   CGdiObject b{.kind = GdiKind::kBitmap, .width = h.biWidth, .height = static_cast<int>(Rows(h))};
   b.pixels.resize(static_cast<std::size_t>(b.width) * b.height);
   for (int y = 0; y < b.height; ++y) {

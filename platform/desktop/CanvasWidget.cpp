@@ -124,22 +124,17 @@ void CCanvasWidget::showEvent(QShowEvent* event) {
   if (w && w->kind == WindowKind::kTopLevel) StartupMark("shown");
 }
 
-void CCanvasWidget::mouseMoveEvent(QMouseEvent* event) {
+void CCanvasWidget::PostMouse(QMouseEvent* event, UINT msg) {
   const QPoint p = ToPicture(event->position().toPoint());
-  PostInput(m_hwnd, WM_MOUSEMOVE, MouseKeyFlags(event->buttons(), event->modifiers()),
-            MAKELPARAM(p.x(), p.y()));
+  PostInput(m_hwnd, msg, MouseKeyFlags(event->buttons(), event->modifiers()), MAKELPARAM(p.x(), p.y()));
 }
 
 void CCanvasWidget::PostButton(QMouseEvent* event, bool down) {
-  UINT msg = 0;
-  if (event->button() == Qt::LeftButton) msg = down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-  if (event->button() == Qt::RightButton) msg = down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-  if (!msg) return;
-  const QPoint p = ToPicture(event->position().toPoint());
-  PostInput(m_hwnd, msg, MouseKeyFlags(event->buttons(), event->modifiers()),
-                    MAKELPARAM(p.x(), p.y()));
+  if (event->button() == Qt::LeftButton) PostMouse(event, down ? WM_LBUTTONDOWN : WM_LBUTTONUP);
+  if (event->button() == Qt::RightButton) PostMouse(event, down ? WM_RBUTTONDOWN : WM_RBUTTONUP);
 }
 
+void CCanvasWidget::mouseMoveEvent(QMouseEvent* event) { PostMouse(event, WM_MOUSEMOVE); }
 void CCanvasWidget::mousePressEvent(QMouseEvent* event) { PostButton(event, true); }
 void CCanvasWidget::mouseReleaseEvent(QMouseEvent* event) { PostButton(event, false); }
 // Windows without double-click styles see a second press.

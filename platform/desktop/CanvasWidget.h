@@ -43,6 +43,7 @@ class CCanvasWidget : public QWidget {
 
  private:
   QSize CanvasSize() const;
+  void PostMouse(QMouseEvent* event, UINT msg);
   void PostButton(QMouseEvent* event, bool down);
   // The widget's place on the screen, for the model.
   void ReportFrame();

@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 #include "platform/include/plat/headless.h"
@@ -43,18 +42,11 @@ void Put32(Bytes& out, std::uint32_t v) {
   for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(v >> shift));
 }
 
-// Appends without vector::insert, which GCC 12 misreads as an overflow.
-void Append(Bytes& out, const std::uint8_t* p, std::size_t n) {
-  const std::size_t at = out.size();
-  out.resize(at + n);
-  if (n) std::memcpy(out.data() + at, p, n);
-}
-
 void Chunk(Bytes& out, const char type[4], const Bytes& data) {
   Put32(out, static_cast<std::uint32_t>(data.size()));
   const std::size_t start = out.size();
-  Append(out, reinterpret_cast<const std::uint8_t*>(type), 4);
-  Append(out, data.data(), data.size());
+  out.insert(out.end(), type, type + 4);
+  out.insert(out.end(), data.begin(), data.end());
   Put32(out, Crc32(out.data() + start, out.size() - start));
 }
 
@@ -70,7 +62,7 @@ Bytes Stored(const Bytes& raw) {
     z.push_back(static_cast<std::uint8_t>(n >> 8));
     z.push_back(static_cast<std::uint8_t>(~n));
     z.push_back(static_cast<std::uint8_t>(~n >> 8));
-    Append(z, raw.data() + pos, n);
+    z.insert(z.end(), raw.begin() + static_cast<std::ptrdiff_t>(pos), raw.begin() + static_cast<std::ptrdiff_t>(pos + n));
     pos += n;
   } while (pos < raw.size());
   Put32(z, Adler32(raw));
