@@ -34,6 +34,19 @@ bool Target(const CDeviceContext& dc, int x, int y, int width, int height, CSurf
   return r->left < r->right && r->top < r->bottom;
 }
 
+// Where the d-th of destLength pixels comes from in srcLength ones.
+int Scaled(int d, int srcLength, int destLength) {
+  return static_cast<int>(static_cast<long long>(d) * srcLength / destLength);
+}
+
+// The source column of each of count destination columns from first on,
+// worked out once per call.
+std::vector<int> SourceColumns(int first, int count, int src, int srcWidth, int destWidth) {
+  std::vector<int> columns(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) columns[i] = src + Scaled(first + i, srcWidth, destWidth);
+  return columns;
+}
+
 // The uncompressed 8-bit pictures this device draws: their colour table's
 // length, row length and height.
 bool Is8Bit(const BITMAPINFOHEADER& h) {
@@ -155,19 +168,13 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, 
   const Pixel* const lookup = cache.For(*dc, *info, usage);
   const int dx0 = r.left - s.origin.x - xDest;
   const int count = r.right - r.left;
-  // The source column of every visible column, worked out once per call.
-  std::vector<int> columns;
-  if (destWidth != srcWidth) {
-    columns.resize(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-      columns[i] = xSrc + static_cast<int>(static_cast<long long>(dx0 + i) * srcWidth / destWidth);
-    }
-  }
+  const std::vector<int> columns =
+      destWidth != srcWidth ? SourceColumns(dx0, count, xSrc, srcWidth, destWidth) : std::vector<int>();
   Pixel differs = 0;
   for (int y = r.top; y < r.bottom; ++y) {
     const int dy = y - s.origin.y - yDest;
     // Unstretched rows, the per-frame case, need no division.
-    const int sy = destHeight == srcHeight ? dy : static_cast<int>(static_cast<long long>(dy) * srcHeight / destHeight);
+    const int sy = destHeight == srcHeight ? dy : Scaled(dy, srcHeight, destHeight);
     // ySrc counts from the picture's bottom.
     const BYTE* row = Row(static_cast<const BYTE*>(bits), h, Rows(h) - ySrc - srcHeight + sy);
     Pixel* out = s.Row(y) + r.left;
@@ -256,15 +263,13 @@ BOOL DrawBitmap(HDC hdc, int x, int y, int width, int height, HBITMAP bitmap, in
   if (!Target(*dc, x, y, width, height, &s, &r)) return TRUE;
   const bool masked = transparent != CLR_INVALID;
   const Pixel key = common::ToPixel(transparent);
+  const std::vector<int> columns = SourceColumns(r.left - s.origin.x - x, r.right - r.left, srcX, srcWidth, width);
   for (int py = r.top; py < r.bottom; ++py) {
-    const int dy = py - s.origin.y - y;
-    const int sy = srcY + static_cast<int>(static_cast<long long>(dy) * srcHeight / height);
-    Pixel* out = s.Row(py);
-    for (int px = r.left; px < r.right; ++px) {
-      const int dx = px - s.origin.x - x;
-      const int sx = srcX + static_cast<int>(static_cast<long long>(dx) * srcWidth / width);
-      const Pixel c = b->pixels[static_cast<std::size_t>(sy) * b->width + sx];
-      if (!masked || c != key) out[px] = c;
+    const int sy = srcY + Scaled(py - s.origin.y - y, srcHeight, height);
+    const Pixel* row = b->pixels.data() + std::ptrdiff_t{sy} * b->width;
+    Pixel* out = s.Row(py) + r.left;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+      if (!masked || row[columns[i]] != key) out[i] = row[columns[i]];
     }
   }
   common::Device().Changed(*dc, s, r);
