@@ -1,6 +1,7 @@
 // The headless drawing device: each top-level window's framebuffer, text
 // logged with fixed-width metrics; the DCs' lifetimes and the test calls.
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/common/Gdi.h"
 #include "platform/headless/State.h"
@@ -27,10 +28,8 @@ const common::CFontSpec& FontOf(const common::CDeviceContext& d) {
 
 // Fixed-width text: every character is as wide as the font asks (half its
 // height when it does not), every line as high as its cell.
-int CellHeight(const common::CFontSpec& f) { return f.height == 0 ? 16 : (f.height < 0 ? -f.height : f.height); }
-int CharWidth(const common::CFontSpec& f) {
-  return f.width != 0 ? (f.width < 0 ? -f.width : f.width) : std::max(1, CellHeight(f) / 2);
-}
+int CellHeight(const common::CFontSpec& f) { return f.height == 0 ? 16 : std::abs(f.height); }
+int CharWidth(const common::CFontSpec& f) { return f.width != 0 ? std::abs(f.width) : std::max(1, CellHeight(f) / 2); }
 
 // The framebuffer of the top-level window; text is logged, not drawn.
 class CHeadlessDevice final : public common::CDrawingDevice {
