@@ -2,6 +2,7 @@
 // drawing device each backend supplies for the pixels.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -31,13 +32,13 @@ struct CFontSpec {
 
 struct CGdiObject {
   GdiKind kind = GdiKind::kBrush;
-  bool stock = false;                 // never deleted
-  std::vector<PALETTEENTRY> entries;  // palette
-  CFontSpec font;                     // font
-  COLORREF colour = 0;                // brush
-  bool hollow = false;                // NULL_BRUSH paints nothing
-  int width = 0, height = 0;          // bitmap, top row first
-  std::vector<Pixel> pixels;
+  bool stock = false;                   // never deleted
+  std::vector<PALETTEENTRY> entries{};  // palette
+  CFontSpec font{};                     // font
+  COLORREF colour = 0;                  // brush
+  bool hollow = false;                  // NULL_BRUSH paints nothing
+  int width = 0, height = 0;            // bitmap, top row first
+  std::vector<Pixel> pixels{};
 };
 
 struct CDeviceContext {
@@ -59,13 +60,9 @@ HDC NewDc(HWND window, void* device = nullptr);
 CDeviceContext* FindDc(HDC hdc);
 void DeleteDc(HDC hdc);
 void DeleteDcsOf(HWND window);
-// Back to the default palette, the window's font and black on white.
-void ResetDc(CDeviceContext* dc);
 // Drops every DC and every object but the stock ones.
 void ResetGdi();
 
-// The palette every DC has before SelectPalette: the 20 static colours.
-HPALETTE DefaultPalette();
 HFONT SystemFont();
 // The colour and stock brush of a dialog's face.
 constexpr COLORREF kDialogFace = RGB(240, 240, 240);
@@ -81,6 +78,13 @@ struct CSurface {
   POINT origin{0, 0};
   RECT clip{0, 0, 0, 0};
   void* owner = nullptr;  // the device's note of whose picture it is
+  Pixel* Row(int y) const { return bits + static_cast<std::ptrdiff_t>(y) * stride; }
+};
+
+// A line of text at its place, in DC coordinates.
+struct CTextLine {
+  int x = 0, y = 0;
+  std::string text;
 };
 
 // What a backend supplies to show drawing.
@@ -93,12 +97,13 @@ class CDrawingDevice {
   virtual void Changed(const CDeviceContext& dc, const CSurface& surface, const RECT& rect) = 0;
   // A picture was sent to the DC's window at that rectangle (DC coordinates).
   virtual void Presented(const CDeviceContext& dc, const RECT& rect) = 0;
-  // The display's depth in bits and its size in pixels.
+  // The display's depth in bits.
   virtual int ScreenBits() = 0;
-  virtual SIZE ScreenSize() = 0;
-  // Text in the DC's font and colours, as TextOut, DrawText and GetTextExtentPoint answer.
-  virtual BOOL DrawTextAt(const CDeviceContext& dc, int x, int y, const std::string& text) = 0;
-  virtual int DrawTextIn(const CDeviceContext& dc, const std::string& text, RECT* rect, UINT format) = 0;
+  // Draws the lines TextOut or DrawText made of text in the DC's font and
+  // colours, clipped to clip when not null; false when its window shows none.
+  virtual bool DrawLines(const CDeviceContext& dc, const std::string& text, const std::vector<CTextLine>& lines,
+                         const RECT* clip) = 0;
+  // The width of text in the DC's font and the height of its lines.
   virtual SIZE TextExtent(const CDeviceContext& dc, const std::string& text) = 0;
   // The dotted focus frame.
   virtual void DrawFocusFrame(const CDeviceContext& dc, const RECT& rect) = 0;

@@ -4,6 +4,7 @@
 #include <map>
 #include <utility>
 
+#include "platform/common/Device.h"
 #include "platform/common/Gdi.h"
 #include "platform/common/PaletteMath.h"
 
@@ -20,34 +21,70 @@ struct CGdiTables {
   std::map<std::uintptr_t, CDeviceContext> dcs;
   std::uintptr_t nextSerial = 1;
   std::array<HBRUSH, 6> stockBrushes{};
-  HPALETTE defaultPalette = nullptr;
+  HPALETTE defaultPalette = nullptr;  // every DC's before SelectPalette: the 20 static colours
   HFONT systemFont = nullptr;
   HBRUSH faceBrush = nullptr;
   UINT systemPaletteUse = SYSPAL_STATIC;
 };
 
+HGDIOBJ Add(CGdiTables& t, CGdiObject object) {
+  const std::uintptr_t value = kGdiTag | t.nextSerial++;
+  t.objects[value] = std::move(object);
+  return reinterpret_cast<HGDIOBJ>(value);
+}
+
+template <class H>
+H AddStock(CGdiTables& t, CGdiObject object) {
+  object.stock = true;
+  return reinterpret_cast<H>(Add(t, std::move(object)));
+}
+
+CGdiTables* MakeTables() {
+  auto* t = new CGdiTables;
+  const PALETTEENTRY* statics = StaticColours();
+  t->defaultPalette = AddStock<HPALETTE>(
+      *t, {.kind = GdiKind::kPalette, .entries = std::vector<PALETTEENTRY>(statics, statics + kStaticColours)});
+  t->systemFont = AddStock<HFONT>(*t, {.kind = GdiKind::kFont});
+  t->faceBrush = AddStock<HBRUSH>(*t, {.colour = kDialogFace});
+  constexpr int kGrey[] = {255, 192, 128, 64, 0, 0};  // WHITE_BRUSH .. NULL_BRUSH
+  for (int i = WHITE_BRUSH; i <= NULL_BRUSH; ++i) {
+    const COLORREF grey = RGB(kGrey[i], kGrey[i], kGrey[i]);
+    t->stockBrushes[i] = AddStock<HBRUSH>(*t, {.colour = grey, .hollow = i == NULL_BRUSH});
+  }
+  return t;
+}
+
 CGdiTables& Tables() {
-  static CGdiTables* tables = new CGdiTables;  // objects may be asked about until exit
+  static CGdiTables* tables = MakeTables();  // objects may be asked about until exit
   return *tables;
 }
 
 std::uintptr_t Key(const void* handle) { return reinterpret_cast<std::uintptr_t>(handle); }
 
-HGDIOBJ AddStock(CGdiObject object) {
-  object.stock = true;
-  return AddGdiObject(std::move(object));
+CGdiObject* Palette(HPALETTE palette) { return FindGdi(palette, GdiKind::kPalette); }
+
+// Puts object into the DC's slot and answers what it replaces (the default
+// when that is gone); null when either is unknown.
+template <class H>
+H Select(HDC hdc, H CDeviceContext::*slot, H object, GdiKind kind, H fallback) {
+  CDeviceContext* dc = FindDc(hdc);
+  if (!dc || !FindGdi(object, kind)) return nullptr;
+  const H old = std::exchange(dc->*slot, object);
+  return FindGdi(old, kind) ? old : fallback;
 }
 
-CGdiObject* Palette(HPALETTE palette) { return FindGdi(palette, GdiKind::kPalette); }
+// What GetPaletteEntries and GetSystemPaletteEntries answer.
+UINT CopyOut(const PALETTEENTRY* from, UINT size, UINT start, UINT count, PALETTEENTRY* out) {
+  if (!out) return size;
+  if (start >= size) return 0;
+  const UINT n = std::min(count, size - start);
+  std::copy_n(from + start, n, out);
+  return n;
+}
 
 }  // namespace
 
-HGDIOBJ AddGdiObject(CGdiObject object) {
-  CGdiTables& t = Tables();
-  const std::uintptr_t value = kGdiTag | t.nextSerial++;
-  t.objects[value] = std::move(object);
-  return reinterpret_cast<HGDIOBJ>(value);
-}
+HGDIOBJ AddGdiObject(CGdiObject object) { return Add(Tables(), std::move(object)); }
 
 CGdiObject* FindGdi(const void* handle, GdiKind kind) {
   CGdiTables& t = Tables();
@@ -58,10 +95,7 @@ CGdiObject* FindGdi(const void* handle, GdiKind kind) {
 HDC NewDc(HWND window, void* device) {
   CGdiTables& t = Tables();
   const std::uintptr_t value = kDcTag | t.nextSerial++;
-  CDeviceContext& dc = t.dcs[value];
-  dc.window = window;
-  dc.device = device;
-  ResetDc(&dc);
+  t.dcs[value] = CDeviceContext{.window = window, .device = device, .palette = t.defaultPalette};
   return reinterpret_cast<HDC>(value);
 }
 
@@ -77,14 +111,6 @@ void DeleteDcsOf(HWND window) {
   std::erase_if(Tables().dcs, [window](const auto& e) { return e.second.window == window; });
 }
 
-void ResetDc(CDeviceContext* dc) {
-  dc->palette = DefaultPalette();
-  dc->font = nullptr;
-  dc->textColour = RGB(0, 0, 0);
-  dc->bkColour = RGB(255, 255, 255);
-  dc->bkMode = OPAQUE;
-}
-
 void ResetGdi() {
   CGdiTables& t = Tables();
   t.dcs.clear();
@@ -92,40 +118,13 @@ void ResetGdi() {
   t.systemPaletteUse = SYSPAL_STATIC;
 }
 
-HPALETTE DefaultPalette() {
-  CGdiTables& t = Tables();
-  if (!t.defaultPalette) {
-    CGdiObject p;
-    p.kind = GdiKind::kPalette;
-    p.entries.assign(StaticColours(), StaticColours() + kStaticColours);
-    t.defaultPalette = reinterpret_cast<HPALETTE>(AddStock(std::move(p)));
-  }
-  return t.defaultPalette;
-}
+HFONT SystemFont() { return Tables().systemFont; }
 
-HFONT SystemFont() {
-  CGdiTables& t = Tables();
-  if (!t.systemFont) {
-    CGdiObject f;
-    f.kind = GdiKind::kFont;
-    t.systemFont = reinterpret_cast<HFONT>(AddStock(std::move(f)));
-  }
-  return t.systemFont;
-}
-
-HBRUSH DialogFaceBrush() {
-  CGdiTables& t = Tables();
-  if (!t.faceBrush) {
-    CGdiObject b;
-    b.colour = kDialogFace;
-    t.faceBrush = reinterpret_cast<HBRUSH>(AddStock(std::move(b)));
-  }
-  return t.faceBrush;
-}
+HBRUSH DialogFaceBrush() { return Tables().faceBrush; }
 
 const std::vector<PALETTEENTRY>& PaletteOf(const CDeviceContext& dc) {
   const CGdiObject* p = Palette(dc.palette);
-  return (p ? p : Palette(DefaultPalette()))->entries;
+  return (p ? p : Palette(Tables().defaultPalette))->entries;
 }
 
 }  // namespace plat::common
@@ -149,18 +148,17 @@ int GetDeviceCaps(HDC hdc, int index) {
     case RASTERCAPS: return kCapsBitBlt | kCapsDibToDev | kCapsStretchDib;
     case SIZEPALETTE: return 0;
     case NUMRESERVED: return common::kStaticColours;
-    case kHorzRes: return common::Device().ScreenSize().cx;
-    case kVertRes: return common::Device().ScreenSize().cy;
+    case kHorzRes: return common::ScreenSize().cx;
+    case kVertRes: return common::ScreenSize().cy;
     default: return 0;
   }
 }
 
 HPALETTE CreatePalette(const LOGPALETTE* palette) {
   if (!palette || palette->palNumEntries == 0 || palette->palNumEntries > 256) return nullptr;
-  common::CGdiObject p;
-  p.kind = GdiKind::kPalette;
-  p.entries.assign(palette->palPalEntry, palette->palPalEntry + palette->palNumEntries);
-  return reinterpret_cast<HPALETTE>(common::AddGdiObject(std::move(p)));
+  const PALETTEENTRY* e = palette->palPalEntry;
+  return reinterpret_cast<HPALETTE>(common::AddGdiObject(
+      {.kind = GdiKind::kPalette, .entries = std::vector<PALETTEENTRY>(e, e + palette->palNumEntries)}));
 }
 
 BOOL DeleteObject(HGDIOBJ object) {
@@ -172,11 +170,7 @@ BOOL DeleteObject(HGDIOBJ object) {
 }
 
 HPALETTE SelectPalette(HDC hdc, HPALETTE palette, BOOL) {
-  CDeviceContext* dc = FindDc(hdc);
-  if (!dc || !common::Palette(palette)) return nullptr;
-  const HPALETTE old = common::Palette(dc->palette) ? dc->palette : common::DefaultPalette();
-  dc->palette = palette;
-  return old;
+  return common::Select(hdc, &CDeviceContext::palette, palette, GdiKind::kPalette, common::Tables().defaultPalette);
 }
 
 UINT RealizePalette(HDC hdc) {
@@ -193,28 +187,27 @@ BOOL ResizePalette(HPALETTE palette, UINT entries) {
 
 UINT SetPaletteEntries(HPALETTE palette, UINT start, UINT count, const PALETTEENTRY* entries) {
   common::CGdiObject* p = common::Palette(palette);
-  return p && !p->stock ? common::CopyIntoPalette(p->entries, start, count, entries) : 0;
+  if (!p || p->stock || !entries || start >= p->entries.size()) return 0;
+  const UINT n = std::min(count, static_cast<UINT>(p->entries.size()) - start);
+  std::copy_n(entries, n, p->entries.begin() + start);
+  return n;
 }
 
 UINT GetPaletteEntries(HPALETTE palette, UINT start, UINT count, PALETTEENTRY* entries) {
   const common::CGdiObject* p = common::Palette(palette);
-  return p ? common::CopyFromPalette(p->entries, start, count, entries) : 0;
+  return p ? common::CopyOut(p->entries.data(), static_cast<UINT>(p->entries.size()), start, count, entries) : 0;
 }
 
 UINT GetNearestPaletteIndex(HPALETTE palette, COLORREF colour) {
   const common::CGdiObject* p = common::Palette(palette);
   if (!p) return CLR_INVALID;
-  return common::NearestPaletteIndex(p->entries.data(), static_cast<UINT>(p->entries.size()), colour);
+  return common::NearestPaletteIndex(p->entries.data(), static_cast<UINT>(p->entries.size()), GetRValue(colour),
+                                     GetGValue(colour), GetBValue(colour));
 }
 
 UINT GetSystemPaletteEntries(HDC hdc, UINT start, UINT count, PALETTEENTRY* entries) {
   if (!FindDc(hdc)) return 0;
-  const UINT size = common::kSystemPaletteSize;
-  if (!entries) return size;
-  if (start >= size) return 0;
-  const UINT n = std::min(count, size - start);
-  std::copy(common::DefaultSystemPalette() + start, common::DefaultSystemPalette() + start + n, entries);
-  return n;
+  return common::CopyOut(common::DefaultSystemPalette(), common::kSystemPaletteSize, start, count, entries);
 }
 
 UINT SetSystemPaletteUse(HDC hdc, UINT use) {
@@ -227,18 +220,12 @@ UINT GetSystemPaletteUse(HDC hdc) {
 }
 
 HFONT CreateFont(int height, int width, int weight, const char* face) {
-  common::CGdiObject f;
-  f.kind = GdiKind::kFont;
-  f.font = common::CFontSpec{height, width, weight > 0 ? weight : FW_NORMAL, face ? face : ""};
-  return reinterpret_cast<HFONT>(common::AddGdiObject(std::move(f)));
+  return reinterpret_cast<HFONT>(common::AddGdiObject(
+      {.kind = GdiKind::kFont, .font = {height, width, weight > 0 ? weight : FW_NORMAL, face ? face : ""}}));
 }
 
 HFONT SelectFont(HDC hdc, HFONT font) {
-  CDeviceContext* dc = FindDc(hdc);
-  if (!dc || !FindGdi(font, GdiKind::kFont)) return nullptr;
-  const HFONT old = FindGdi(dc->font, GdiKind::kFont) ? dc->font : common::SystemFont();
-  dc->font = font;
-  return old;
+  return common::Select(hdc, &CDeviceContext::font, font, GdiKind::kFont, common::SystemFont());
 }
 
 COLORREF SetTextColor(HDC hdc, COLORREF colour) {
@@ -258,23 +245,12 @@ COLORREF SetBkColor(HDC hdc, COLORREF colour) {
 }
 
 HBRUSH CreateSolidBrush(COLORREF colour) {
-  common::CGdiObject b;
-  b.colour = colour & 0xFFFFFF;
-  return reinterpret_cast<HBRUSH>(common::AddGdiObject(std::move(b)));
+  return reinterpret_cast<HBRUSH>(common::AddGdiObject({.colour = colour & 0xFFFFFF}));
 }
 
 HBRUSH GetStockBrush(int stockBrush) {
   if (stockBrush < WHITE_BRUSH || stockBrush > NULL_BRUSH) return nullptr;
-  HBRUSH& slot = common::Tables().stockBrushes[static_cast<std::size_t>(stockBrush)];
-  if (!slot) {
-    static constexpr int kGrey[] = {255, 192, 128, 64, 0, 0};
-    common::CGdiObject b;
-    const int g = kGrey[stockBrush];
-    b.colour = RGB(g, g, g);
-    b.hollow = stockBrush == NULL_BRUSH;
-    slot = reinterpret_cast<HBRUSH>(common::AddStock(std::move(b)));
-  }
-  return slot;
+  return common::Tables().stockBrushes[static_cast<std::size_t>(stockBrush)];
 }
 
 }  // namespace plat

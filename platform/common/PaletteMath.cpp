@@ -1,5 +1,8 @@
 #include "platform/common/PaletteMath.h"
 
+#include <algorithm>
+#include <array>
+
 namespace plat::common {
 namespace {
 
@@ -11,40 +14,28 @@ constexpr PALETTEENTRY kStatic[kStaticColours] = {
     {0, 0, 255, 0},     {255, 0, 255, 0},   {0, 255, 255, 0},   {255, 255, 255, 0},
 };
 
-struct SystemPalette {
-  PALETTEENTRY entries[kSystemPaletteSize];
-  SystemPalette() {
-    for (auto& e : entries) e = PALETTEENTRY{0, 0, 0, 0};
-    for (int i = 0; i < 10; ++i) {
-      entries[i] = kStatic[i];
-      entries[kSystemPaletteSize - 10 + i] = kStatic[10 + i];
-    }
-  }
-};
-
 }  // namespace
 
 UINT NearestPaletteIndex(const PALETTEENTRY* entries, UINT count, int r, int g, int b) {
   if (!entries || count == 0) return CLR_INVALID;
-  UINT best = 0;
-  long bestDistance = -1;
-  for (UINT i = 0; i < count; ++i) {
-    const long dr = entries[i].peRed - r;
-    const long dg = entries[i].peGreen - g;
-    const long db = entries[i].peBlue - b;
-    const long d = dr * dr + dg * dg + db * db;
-    if (bestDistance < 0 || d < bestDistance) {
-      bestDistance = d;
-      best = i;
-      if (d == 0) break;
-    }
-  }
-  return best;
+  const auto distance = [r, g, b](const PALETTEENTRY& e) {
+    return (e.peRed - r) * (e.peRed - r) + (e.peGreen - g) * (e.peGreen - g) + (e.peBlue - b) * (e.peBlue - b);
+  };
+  // The first of the nearest: the lowest index on a tie.
+  const auto nearest = std::min_element(entries, entries + count, [&distance](const auto& x, const auto& y) {
+    return distance(x) < distance(y);
+  });
+  return static_cast<UINT>(nearest - entries);
 }
 
 const PALETTEENTRY* DefaultSystemPalette() {
-  static const SystemPalette palette;
-  return palette.entries;
+  static const auto palette = [] {
+    std::array<PALETTEENTRY, kSystemPaletteSize> p{};
+    std::copy_n(kStatic, 10, p.begin());
+    std::copy_n(kStatic + 10, 10, p.end() - 10);
+    return p;
+  }();
+  return palette.data();
 }
 
 const PALETTEENTRY* StaticColours() { return kStatic; }

@@ -1,9 +1,6 @@
 // Palette arithmetic shared by both backends.
 #pragma once
 
-#include <algorithm>
-#include <vector>
-
 #include "platform/include/plat/gdi.h"
 #include "platform/include/plat/types.h"
 #include "platform/include/plat/window.h"
@@ -13,29 +10,6 @@ namespace plat::common {
 // The index of the entry closest to (r, g, b) by squared RGB distance, the
 // lowest index on a tie; CLR_INVALID when count is 0 or entries is null.
 UINT NearestPaletteIndex(const PALETTEENTRY* entries, UINT count, int r, int g, int b);
-inline UINT NearestPaletteIndex(const PALETTEENTRY* entries, UINT count, COLORREF colour) {
-  return NearestPaletteIndex(entries, count, GetRValue(colour), GetGValue(colour),
-                             GetBValue(colour));
-}
-
-// SetPaletteEntries and GetPaletteEntries over a palette's entries: copy at
-// most count entries from start, answer how many were copied (0 when start
-// lies beyond the palette). A null out answers the palette's size.
-inline UINT CopyIntoPalette(std::vector<PALETTEENTRY>& palette, UINT start, UINT count,
-                            const PALETTEENTRY* entries) {
-  if (!entries || start >= palette.size()) return 0;
-  const UINT n = std::min<UINT>(count, static_cast<UINT>(palette.size()) - start);
-  std::copy(entries, entries + n, palette.begin() + start);
-  return n;
-}
-inline UINT CopyFromPalette(const std::vector<PALETTEENTRY>& palette, UINT start, UINT count,
-                            PALETTEENTRY* out) {
-  if (!out) return static_cast<UINT>(palette.size());
-  if (start >= palette.size()) return 0;
-  const UINT n = std::min<UINT>(count, static_cast<UINT>(palette.size()) - start);
-  std::copy(palette.begin() + start, palette.begin() + start + n, out);
-  return n;
-}
 
 inline COLORREF EntryColour(const PALETTEENTRY& e) { return RGB(e.peRed, e.peGreen, e.peBlue); }
 

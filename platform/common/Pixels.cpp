@@ -1,15 +1,16 @@
 // Drawing through a DC onto its device's surface: 8-bit pictures through
-// the palette, fills, bitmaps, pixels; text goes to the device.
+// the palette, fills, bitmaps, pixels.
 #include <algorithm>
 #include <array>
-#include <cstdio>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
+#include "platform/common/Files.h"
 #include "platform/common/Gdi.h"
 #include "platform/common/PaletteMath.h"
 #include "platform/common/ResourceRegistry.h"
 #include "platform/include/plat/app.h"
-#include "platform/include/plat/system.h"
 
 namespace plat {
 namespace {
@@ -23,14 +24,53 @@ using common::GdiKind;
 using common::Pixel;
 using Lookup = std::array<Pixel, 256>;
 
-// The part of a rectangle (DC coordinates) the DC may touch, in surface coordinates.
-RECT Visible(const CSurface& s, int x, int y, int width, int height) {
-  return RECT{std::max<LONG>(s.clip.left, s.origin.x + x), std::max<LONG>(s.clip.top, s.origin.y + y),
-              std::min<LONG>(s.clip.right, s.origin.x + x + width),
-              std::min<LONG>(s.clip.bottom, s.origin.y + y + height)};
+// The DC's surface and the part r of a rectangle (DC coordinates) it may
+// touch there, in surface coordinates; false when it may touch nothing.
+bool Target(const CDeviceContext& dc, int x, int y, int width, int height, CSurface* s, RECT* r) {
+  if (!common::Device().Surface(dc, s)) return false;
+  *r = RECT{std::max<LONG>(s->clip.left, s->origin.x + x), std::max<LONG>(s->clip.top, s->origin.y + y),
+            std::min<LONG>(s->clip.right, s->origin.x + x + width),
+            std::min<LONG>(s->clip.bottom, s->origin.y + y + height)};
+  return r->left < r->right && r->top < r->bottom;
 }
 
-bool IsEmpty(const RECT& r) { return r.left >= r.right || r.top >= r.bottom; }
+// Where the d-th of destLength pixels comes from in srcLength ones.
+int Scaled(int d, int srcLength, int destLength) {
+  return static_cast<int>(static_cast<long long>(d) * srcLength / destLength);
+}
+
+// The source column of each of count destination columns from first on,
+// worked out once per call.
+std::vector<int> SourceColumns(int first, int count, int src, int srcWidth, int destWidth) {
+  std::vector<int> columns(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) columns[i] = src + Scaled(first + i, srcWidth, destWidth);
+  return columns;
+}
+
+// The uncompressed 8-bit pictures this device draws: their colour table's
+// length, row length and height.
+bool Is8Bit(const BITMAPINFOHEADER& h) {
+  return h.biBitCount == 8 && h.biCompression == BI_RGB && h.biWidth > 0 && h.biHeight != 0;
+}
+int ColourCount(const BITMAPINFOHEADER& h) {
+  return h.biClrUsed == 0 || h.biClrUsed > 256 ? 256 : static_cast<int>(h.biClrUsed);
+}
+std::size_t RowBytes(const BITMAPINFOHEADER& h) { return (static_cast<std::size_t>(h.biWidth) + 3) & ~std::size_t{3}; }
+long Rows(const BITMAPINFOHEADER& h) { return std::labs(static_cast<long>(h.biHeight)); }
+// The row that is the top-th from the top, whichever way the rows are stored.
+const BYTE* Row(const BYTE* bits, const BITMAPINFOHEADER& h, long top) {
+  return bits + RowBytes(h) * static_cast<std::size_t>(h.biHeight > 0 ? Rows(h) - 1 - top : top);
+}
+
+// Index -> colour of a colour table; black past its count.
+Lookup RgbLookup(const RGBQUAD* colours, int count) {
+  Lookup lut;
+  lut.fill(common::ToPixel(RGB(0, 0, 0)));
+  for (int i = 0; i < count; ++i) {
+    lut[i] = common::ToPixel(RGB(colours[i].rgbRed, colours[i].rgbGreen, colours[i].rgbBlue));
+  }
+  return lut;
+}
 
 // Index -> colour, fixed at draw time as a true-colour display does. Built
 // only when the picture's colour table or the DC's palette differs from the
@@ -39,53 +79,40 @@ bool IsEmpty(const RECT& r) { return r.left >= r.right || r.top >= r.bottom; }
 class CLookupCache {
  public:
   const Pixel* For(const CDeviceContext& dc, const BITMAPINFO& info, UINT usage) {
-    const DWORD used = info.bmiHeader.biClrUsed;
-    const int count = used == 0 || used > 256 ? 256 : static_cast<int>(used);
+    const int count = ColourCount(info.bmiHeader);  // never 0, so never the same at first
     // Only the entries the picture has are read: a shorter table may end the block.
-    const std::size_t entryBytes = usage == DIB_PAL_COLORS ? sizeof(WORD) : sizeof(RGBQUAD);
-    const std::size_t tableBytes = static_cast<std::size_t>(count) * entryBytes;
+    const std::size_t tableBytes = count * (usage == DIB_PAL_COLORS ? sizeof(WORD) : sizeof(RGBQUAD));
     const std::vector<PALETTEENTRY>& pal = common::PaletteOf(dc);
-    const bool same = m_valid && usage == m_usage && count == m_count &&
-                      std::memcmp(m_colours.data(), info.bmiColors, tableBytes) == 0 &&
-                      (usage != DIB_PAL_COLORS ||
-                       (pal.size() == m_paletteSize &&
-                        std::memcmp(pal.data(), m_palette.data(), pal.size() * sizeof(PALETTEENTRY)) == 0));
-    if (same) return m_table.data();
-    m_valid = usage != DIB_PAL_COLORS || pal.size() <= m_palette.size();
+    const std::size_t paletteSize = usage == DIB_PAL_COLORS ? pal.size() : 0;
+    if (usage == m_usage && count == m_count && paletteSize == m_paletteSize &&
+        std::memcmp(m_colours.data(), info.bmiColors, tableBytes) == 0 &&
+        std::memcmp(m_palette.data(), pal.data(), paletteSize * sizeof(PALETTEENTRY)) == 0) {
+      return m_table.data();
+    }
     m_usage = usage;
     m_count = count;
+    m_paletteSize = paletteSize;
     std::memcpy(m_colours.data(), info.bmiColors, tableBytes);
-    m_paletteSize = usage == DIB_PAL_COLORS ? std::min(pal.size(), m_palette.size()) : 0;
-    std::copy(pal.begin(), pal.begin() + static_cast<std::ptrdiff_t>(m_paletteSize), m_palette.begin());
-    Build(pal, info);
+    std::copy_n(pal.begin(), paletteSize, m_palette.begin());
+    if (usage != DIB_PAL_COLORS) {
+      m_table = RgbLookup(info.bmiColors, count);
+      return m_table.data();
+    }
+    m_table.fill(common::ToPixel(RGB(0, 0, 0)));
+    for (int i = 0; i < count; ++i) {
+      WORD index;
+      std::memcpy(&index, m_colours.data() + 2 * i, sizeof index);
+      if (index < pal.size()) m_table[i] = common::ToPixel(common::EntryColour(pal[index]));
+    }
     return m_table.data();
   }
 
  private:
-  void Build(const std::vector<PALETTEENTRY>& pal, const BITMAPINFO& info) {
-    const Pixel black = common::ToPixel(RGB(0, 0, 0));
-    if (m_usage == DIB_PAL_COLORS) {
-      const BYTE* const indices = reinterpret_cast<const BYTE*>(info.bmiColors);
-      for (int i = 0; i < m_count; ++i) {
-        WORD index;
-        std::memcpy(&index, indices + 2 * i, sizeof index);
-        m_table[i] = index < pal.size() ? common::ToPixel(common::EntryColour(pal[index])) : black;
-      }
-    } else {
-      for (int i = 0; i < m_count; ++i) {
-        const RGBQUAD& q = info.bmiColors[i];
-        m_table[i] = common::ToPixel(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue));
-      }
-    }
-    std::fill(m_table.begin() + m_count, m_table.end(), black);
-  }
-
-  bool m_valid = false;
   UINT m_usage = 0;
   int m_count = 0;
   std::array<BYTE, 256 * sizeof(RGBQUAD)> m_colours{};
   // Kept in place so that the cache has nothing to free at exit, when a late
-  // drawing could still come; palettes hold at most 256 entries.
+  // drawing could still come; palettes hold at most 256 entries (CreatePalette, ResizePalette).
   std::array<PALETTEENTRY, 256> m_palette{};
   std::size_t m_paletteSize = 0;
   Lookup m_table{};
@@ -105,38 +132,18 @@ class CLookupCache {
   return differs;
 }
 
-// An 8-bit picture with its colour table as pixels, top row first.
-bool DecodePicture(const BITMAPINFOHEADER& h, const RGBQUAD* colours, int colourCount,
-                   const BYTE* bits, std::size_t bitsSize, CGdiObject* out) {
-  if (h.biBitCount != 8 || h.biCompression != BI_RGB || h.biWidth <= 0 || h.biHeight == 0) return false;
-  const int w = h.biWidth;
-  const int hgt = h.biHeight > 0 ? h.biHeight : -h.biHeight;
-  if (w > 32768 || hgt > 32768) return false;
-  const std::size_t stride = (static_cast<std::size_t>(w) + 3) & ~static_cast<std::size_t>(3);
-  if (bitsSize < stride * hgt) return false;
-  Lookup lut;
-  lut.fill(common::ToPixel(RGB(0, 0, 0)));
-  for (int i = 0; i < std::min(colourCount, 256); ++i) {
-    lut[i] = common::ToPixel(RGB(colours[i].rgbRed, colours[i].rgbGreen, colours[i].rgbBlue));
+// An 8-bit picture with its colour table as a bitmap of pixels; null when
+// it is not one or its bits are short.
+HBITMAP AddPicture(const BITMAPINFOHEADER& h, const RGBQUAD* colours, const BYTE* bits, std::size_t bitsSize) {
+  if (!Is8Bit(h) || h.biWidth > 32768 || Rows(h) > 32768 || bitsSize < RowBytes(h) * Rows(h)) return nullptr;
+  const Lookup lut = RgbLookup(colours, ColourCount(h));
+  CGdiObject b{.kind = GdiKind::kBitmap, .width = h.biWidth, .height = static_cast<int>(Rows(h))};
+  b.pixels.resize(static_cast<std::size_t>(b.width) * b.height);
+  for (int y = 0; y < b.height; ++y) {
+    std::transform(Row(bits, h, y), Row(bits, h, y) + b.width, b.pixels.begin() + std::ptrdiff_t{y} * b.width,
+                   [&lut](BYTE index) { return lut[index]; });
   }
-  out->kind = GdiKind::kBitmap;
-  out->width = w;
-  out->height = hgt;
-  out->pixels.resize(static_cast<std::size_t>(w) * hgt);
-  for (int y = 0; y < hgt; ++y) {
-    const BYTE* row = bits + stride * (h.biHeight > 0 ? hgt - 1 - y : y);
-    for (int x = 0; x < w; ++x) out->pixels[static_cast<std::size_t>(y) * w + x] = lut[row[x]];
-  }
-  return true;
-}
-
-HBITMAP AddBitmap(CGdiObject bitmap) {
-  return reinterpret_cast<HBITMAP>(common::AddGdiObject(std::move(bitmap)));
-}
-
-std::string TextOf(const char* text, int length) {
-  const std::size_t n = std::strlen(text);
-  return std::string(text, length < 0 ? n : std::min<std::size_t>(n, static_cast<std::size_t>(length)));
+  return reinterpret_cast<HBITMAP>(common::AddGdiObject(std::move(b)));
 }
 
 }  // namespace
@@ -148,40 +155,29 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, 
   if (!dc || !bits || !info || rop != SRCCOPY) return 0;
   if (usage != DIB_RGB_COLORS && usage != DIB_PAL_COLORS) return 0;
   const BITMAPINFOHEADER& h = info->bmiHeader;
-  if (h.biBitCount != 8 || h.biWidth <= 0 || h.biHeight == 0 || h.biCompression != BI_RGB) return 0;
-  if (destWidth <= 0 || destHeight <= 0 || srcWidth <= 0 || srcHeight <= 0) return 0;
-  const long pictureHeight = h.biHeight < 0 ? -static_cast<long>(h.biHeight) : h.biHeight;
+  if (!Is8Bit(h) || destWidth <= 0 || destHeight <= 0 || srcWidth <= 0 || srcHeight <= 0) return 0;
   if (xSrc < 0 || ySrc < 0 || static_cast<long>(xSrc) + srcWidth > h.biWidth ||
-      static_cast<long>(ySrc) + srcHeight > pictureHeight) {
+      static_cast<long>(ySrc) + srcHeight > Rows(h)) {
     return 0;
   }
   common::Device().Presented(*dc, RECT{xDest, yDest, xDest + destWidth, yDest + destHeight});
   CSurface s;
-  if (!common::Device().Surface(*dc, &s)) return srcHeight;
-  const RECT r = Visible(s, xDest, yDest, destWidth, destHeight);
-  if (IsEmpty(r)) return srcHeight;
+  RECT r;
+  if (!Target(*dc, xDest, yDest, destWidth, destHeight, &s, &r)) return srcHeight;
   static CLookupCache cache;
   const Pixel* const lookup = cache.For(*dc, *info, usage);
-  const long stride = (static_cast<long>(h.biWidth) + 3) & ~3L;
-  const BYTE* src = static_cast<const BYTE*>(bits);
   const int dx0 = r.left - s.origin.x - xDest;
   const int count = r.right - r.left;
-  // The source column of every visible column, worked out once per call.
-  std::vector<int> columns;
-  if (destWidth != srcWidth) {
-    columns.resize(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-      columns[i] = xSrc + static_cast<int>(static_cast<long long>(dx0 + i) * srcWidth / destWidth);
-    }
-  }
+  const std::vector<int> columns =
+      destWidth != srcWidth ? SourceColumns(dx0, count, xSrc, srcWidth, destWidth) : std::vector<int>();
   Pixel differs = 0;
   for (int y = r.top; y < r.bottom; ++y) {
     const int dy = y - s.origin.y - yDest;
     // Unstretched rows, the per-frame case, need no division.
-    const int sy = destHeight == srcHeight ? dy : static_cast<int>(static_cast<long long>(dy) * srcHeight / destHeight);
-    const long fromBottom = ySrc + srcHeight - 1 - sy;
-    const BYTE* row = src + stride * (h.biHeight > 0 ? fromBottom : pictureHeight - 1 - fromBottom);
-    Pixel* out = s.bits + static_cast<std::ptrdiff_t>(y) * s.stride + r.left;
+    const int sy = destHeight == srcHeight ? dy : Scaled(dy, srcHeight, destHeight);
+    // ySrc counts from the picture's bottom.
+    const BYTE* row = Row(static_cast<const BYTE*>(bits), h, Rows(h) - ySrc - srcHeight + sy);
+    Pixel* out = s.Row(y) + r.left;
     if (columns.empty()) {
       differs |= ConvertRow(row + xSrc + dx0, lookup, out, count);
     } else {
@@ -202,13 +198,11 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
   const CGdiObject* b = FindGdi(brush, GdiKind::kBrush);
   if (!dc || !rect || !b) return 0;
   CSurface s;
-  if (b->hollow || !common::Device().Surface(*dc, &s)) return 1;
-  const RECT r = Visible(s, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top);
-  if (IsEmpty(r)) return 1;
-  const Pixel colour = common::ToPixel(b->colour);
-  for (int y = r.top; y < r.bottom; ++y) {
-    std::fill_n(s.bits + static_cast<std::ptrdiff_t>(y) * s.stride + r.left, r.right - r.left, colour);
+  RECT r;
+  if (b->hollow || !Target(*dc, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top, &s, &r)) {
+    return 1;
   }
+  for (int y = r.top; y < r.bottom; ++y) std::fill_n(s.Row(y) + r.left, r.right - r.left, common::ToPixel(b->colour));
   common::Device().Changed(*dc, s, r);
   return 1;
 }
@@ -223,42 +217,16 @@ BOOL DrawFocusRect(HDC hdc, const RECT* rect) {
 COLORREF GetPixel(HDC hdc, int x, int y) {
   const CDeviceContext* dc = FindDc(hdc);
   CSurface s;
-  if (!dc || !common::Device().Surface(*dc, &s)) return CLR_INVALID;
-  const RECT r = Visible(s, x, y, 1, 1);
-  if (IsEmpty(r)) return CLR_INVALID;
-  return common::ToColour(s.bits[static_cast<std::ptrdiff_t>(r.top) * s.stride + r.left]);
-}
-
-BOOL TextOut(HDC hdc, int x, int y, const char* text, int length) {
-  const CDeviceContext* dc = FindDc(hdc);
-  if (!dc || !text) return FALSE;
-  return common::Device().DrawTextAt(*dc, x, y, TextOf(text, length));
-}
-
-int DrawText(HDC hdc, const char* text, int length, RECT* rect, UINT format) {
-  const CDeviceContext* dc = FindDc(hdc);
-  if (!dc || !text || !rect) return 0;
-  return common::Device().DrawTextIn(*dc, TextOf(text, length), rect, format);
-}
-
-BOOL GetTextExtentPoint(HDC hdc, const char* text, int length, SIZE* size) {
-  const CDeviceContext* dc = FindDc(hdc);
-  if (!dc || !text || length < 0 || !size) return FALSE;
-  *size = common::Device().TextExtent(*dc, TextOf(text, length));
-  return TRUE;
+  RECT r;
+  if (!dc || !Target(*dc, x, y, 1, 1, &s, &r)) return CLR_INVALID;
+  return common::ToColour(s.Row(r.top)[r.left]);
 }
 
 HBITMAP LoadBitmap(HINSTANCE instance, int resourceId) {
   if (instance && instance != GetModuleInstance()) return nullptr;
   const std::string name = common::FindBitmapResourceFile(resourceId);
-  if (name.empty()) return nullptr;
-  std::FILE* f = OpenFile(name.c_str(), "rb");
-  if (!f) return nullptr;
-  std::vector<BYTE> data;
-  BYTE chunk[65536];
-  std::size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) data.insert(data.end(), chunk, chunk + got);
-  std::fclose(f);
+  std::vector<std::uint8_t> data;
+  if (name.empty() || !common::ReadWholeFile(name.c_str(), &data)) return nullptr;
   if (data.size() < sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) return nullptr;
   BITMAPFILEHEADER fh;
   BITMAPINFOHEADER ih;
@@ -266,27 +234,15 @@ HBITMAP LoadBitmap(HINSTANCE instance, int resourceId) {
   std::memcpy(&ih, data.data() + sizeof fh, sizeof ih);
   if (fh.bfType != 0x4D42 || ih.biSize < sizeof ih || fh.bfOffBits >= data.size()) return nullptr;
   const std::size_t tableAt = sizeof fh + ih.biSize;
-  const int colours = ih.biClrUsed ? static_cast<int>(std::min<DWORD>(ih.biClrUsed, 256)) : 256;
-  if (tableAt + colours * sizeof(RGBQUAD) > fh.bfOffBits) return nullptr;
-  RGBQUAD table[256] = {};
-  std::memcpy(table, data.data() + tableAt, colours * sizeof(RGBQUAD));
-  CGdiObject b;
-  if (!DecodePicture(ih, table, colours, data.data() + fh.bfOffBits, data.size() - fh.bfOffBits, &b)) {
-    return nullptr;
-  }
-  return AddBitmap(std::move(b));
+  if (tableAt + ColourCount(ih) * sizeof(RGBQUAD) > fh.bfOffBits) return nullptr;
+  return AddPicture(ih, reinterpret_cast<const RGBQUAD*>(data.data() + tableAt), data.data() + fh.bfOffBits,
+                    data.size() - fh.bfOffBits);
 }
 
 HBITMAP CreateDIBitmap(const BITMAPINFO* info, const void* bits) {
+  // The caller vouches for every row the picture has.
   if (!info || !bits) return nullptr;
-  const BITMAPINFOHEADER& h = info->bmiHeader;
-  if (h.biWidth <= 0 || h.biHeight == 0) return nullptr;
-  const int colours = h.biClrUsed ? static_cast<int>(std::min<DWORD>(h.biClrUsed, 256)) : 256;
-  const std::size_t stride = (static_cast<std::size_t>(h.biWidth) + 3) & ~static_cast<std::size_t>(3);
-  const std::size_t size = stride * static_cast<std::size_t>(h.biHeight > 0 ? h.biHeight : -h.biHeight);
-  CGdiObject b;
-  if (!DecodePicture(h, info->bmiColors, colours, static_cast<const BYTE*>(bits), size, &b)) return nullptr;
-  return AddBitmap(std::move(b));
+  return AddPicture(info->bmiHeader, info->bmiColors, static_cast<const BYTE*>(bits), SIZE_MAX);
 }
 
 BOOL GetBitmapSize(HBITMAP bitmap, SIZE* size) {
@@ -303,20 +259,17 @@ BOOL DrawBitmap(HDC hdc, int x, int y, int width, int height, HBITMAP bitmap, in
   if (!dc || !b || width <= 0 || height <= 0 || srcWidth <= 0 || srcHeight <= 0) return FALSE;
   if (srcX < 0 || srcY < 0 || srcX + srcWidth > b->width || srcY + srcHeight > b->height) return FALSE;
   CSurface s;
-  if (!common::Device().Surface(*dc, &s)) return TRUE;
-  const RECT r = Visible(s, x, y, width, height);
-  if (IsEmpty(r)) return TRUE;
+  RECT r;
+  if (!Target(*dc, x, y, width, height, &s, &r)) return TRUE;
   const bool masked = transparent != CLR_INVALID;
   const Pixel key = common::ToPixel(transparent);
+  const std::vector<int> columns = SourceColumns(r.left - s.origin.x - x, r.right - r.left, srcX, srcWidth, width);
   for (int py = r.top; py < r.bottom; ++py) {
-    const int dy = py - s.origin.y - y;
-    const int sy = srcY + static_cast<int>(static_cast<long long>(dy) * srcHeight / height);
-    Pixel* out = s.bits + static_cast<std::ptrdiff_t>(py) * s.stride;
-    for (int px = r.left; px < r.right; ++px) {
-      const int dx = px - s.origin.x - x;
-      const int sx = srcX + static_cast<int>(static_cast<long long>(dx) * srcWidth / width);
-      const Pixel c = b->pixels[static_cast<std::size_t>(sy) * b->width + sx];
-      if (!masked || c != key) out[px] = c;
+    const int sy = srcY + Scaled(py - s.origin.y - y, srcHeight, height);
+    const Pixel* row = b->pixels.data() + std::ptrdiff_t{sy} * b->width;
+    Pixel* out = s.Row(py) + r.left;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+      if (!masked || row[columns[i]] != key) out[i] = row[columns[i]];
     }
   }
   common::Device().Changed(*dc, s, r);

@@ -123,21 +123,17 @@ void CCanvasWidget::showEvent(QShowEvent* event) {
   if (w && w->kind == WindowKind::kTopLevel) StartupMark("shown");
 }
 
-void CCanvasWidget::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint p = ToPicture(event->position().toPoint());
-  common::PostInput(m_hwnd, WM_MOUSEMOVE, MouseKeyFlags(event->buttons(), event->modifiers()),
-                    MAKELPARAM(p.x(), p.y()));
-}
-
-void CCanvasWidget::PostButton(QMouseEvent* event, bool down) {
-  UINT msg = 0;
-  if (event->button() == Qt::LeftButton) msg = down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-  if (event->button() == Qt::RightButton) msg = down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-  if (!msg) return;
+void CCanvasWidget::PostMouse(QMouseEvent* event, UINT msg) {
   const QPoint p = ToPicture(event->position().toPoint());
   common::PostInput(m_hwnd, msg, MouseKeyFlags(event->buttons(), event->modifiers()), MAKELPARAM(p.x(), p.y()));
 }
 
+void CCanvasWidget::PostButton(QMouseEvent* event, bool down) {
+  if (event->button() == Qt::LeftButton) PostMouse(event, down ? WM_LBUTTONDOWN : WM_LBUTTONUP);
+  if (event->button() == Qt::RightButton) PostMouse(event, down ? WM_RBUTTONDOWN : WM_RBUTTONUP);
+}
+
+void CCanvasWidget::mouseMoveEvent(QMouseEvent* event) { PostMouse(event, WM_MOUSEMOVE); }
 void CCanvasWidget::mousePressEvent(QMouseEvent* event) { PostButton(event, true); }
 void CCanvasWidget::mouseReleaseEvent(QMouseEvent* event) { PostButton(event, false); }
 // Windows without double-click styles see a second press.
@@ -209,6 +205,18 @@ bool CCanvasWidget::focusNextPrevChild(bool next) {
   CWindow* w = Windows().Find(m_hwnd);
   if (w && w->kind == WindowKind::kTopLevel && w->children.empty()) return false;  // Tab is a key
   return QWidget::focusNextPrevChild(next);
+}
+
+void ResizeCanvas(CWindow* window, QSize size) {
+  size = size.expandedTo(QSize(1, 1));
+  if (window->canvas.size() == size) return;
+  QImage canvas(size, QImage::Format_RGB32);
+  canvas.fill(Qt::black);
+  if (!window->canvas.isNull()) {
+    QPainter p(&canvas);
+    p.drawImage(0, 0, window->canvas);
+  }
+  window->canvas = std::move(canvas);
 }
 
 }  // namespace plat::desktop

@@ -11,6 +11,8 @@
 
 namespace plat::desktop {
 
+struct CWindow;
+
 class CCanvasWidget : public QWidget {
  public:
   CCanvasWidget(HWND hwnd, QWidget* parent, Qt::WindowFlags flags);
@@ -41,6 +43,7 @@ class CCanvasWidget : public QWidget {
 
  private:
   QSize CanvasSize() const;
+  void PostMouse(QMouseEvent* event, UINT msg);
   void PostButton(QMouseEvent* event, bool down);
   // The widget's place on the screen, for the model.
   void ReportFrame();
@@ -49,5 +52,9 @@ class CCanvasWidget : public QWidget {
   static constexpr std::size_t kMaxChanged = 256;  // two frames of the screen's rectangles fit well
   std::vector<QRect> m_changed;                    // canvas areas not yet handed to Qt
 };
+
+// Gives a top-level window or dialog a canvas (what its DC draws on) of that
+// size, keeping what fits and filling the rest with black.
+void ResizeCanvas(CWindow* window, QSize size);
 
 }  // namespace plat::desktop

@@ -1,5 +1,5 @@
-// Device contexts the desktop makes itself: one that paints an owner-drawn
-// item through a Qt painter.
+// Device contexts the desktop makes itself (DrawingDevice.cpp): one that
+// paints an owner-drawn item through a Qt painter.
 #pragma once
 
 #include <QColor>
@@ -10,14 +10,8 @@
 
 namespace plat::desktop {
 
-// An item DC draws on a clear layer that is laid over the item as it changes.
-struct CPainterLayer {
-  QPainter* painter = nullptr;
-  QRect clip;    // the item's area in DC coordinates
-  QImage layer;  // premultiplied ARGB, DC coordinates
-};
-
-// A DC for WM_DRAWITEM: its (0, 0) is the control's, clipped to the item.
+// A DC for WM_DRAWITEM: its (0, 0) is the control's, clipped to the item; it
+// draws on a clear layer that is laid over the item as it changes.
 HDC CreatePainterDc(HWND control, QPainter* painter, const QRect& clip);
 void DestroyDc(HDC hdc);
 

@@ -11,7 +11,6 @@
 #include "platform/common/Device.h"
 #include "platform/common/WindowState.h"
 #include "platform/desktop/App.h"
-#include "platform/desktop/Canvas.h"
 #include "platform/desktop/CanvasWidget.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"

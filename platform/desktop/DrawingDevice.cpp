@@ -6,9 +6,10 @@
 #include <QWidget>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
-#include "platform/desktop/Canvas.h"
+#include "platform/desktop/CanvasWidget.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Fonts.h"
 #include "platform/desktop/StartupTrace.h"
@@ -20,48 +21,38 @@ namespace {
 using common::CDeviceContext;
 using common::CSurface;
 
+// An item DC draws on a clear layer that is laid over the item as it changes.
+struct CPainterLayer {
+  QPainter* painter = nullptr;
+  QRect clip;    // the item's area in DC coordinates
+  QImage layer;  // premultiplied ARGB, DC coordinates
+};
+
 QRect ToQRect(const RECT& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 RECT ToRect(const QRect& r) { return RECT{r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
+QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 
-QFont FontOf(const CDeviceContext& dc) {
-  if (const common::CGdiObject* f = common::FindGdi(dc.font, common::GdiKind::kFont)) {
-    return MakeFont(f->font.height, f->font.width, f->font.weight, f->font.face.c_str());
-  }
-  const CWindow* w = Windows().Find(dc.window);
-  if (w && w->widget && w->kind != WindowKind::kTopLevel) return w->widget->font();
-  return MakeFont(0, 0, FW_NORMAL, nullptr);
+void Fill(CSurface* out, QImage& image, QPoint origin, const QRect& clip, void* owner) {
+  out->bits = reinterpret_cast<common::Pixel*>(image.bits());
+  out->stride = static_cast<int>(image.bytesPerLine() / sizeof(common::Pixel));
+  out->origin = POINT{origin.x(), origin.y()};
+  out->clip = ToRect(clip);
+  out->owner = owner;
 }
 
-// Lines of a text: split at line breaks and, when wrapping, between words
-// so that no line is wider than width (a single long word keeps its line).
-std::vector<QString> SplitLines(const QString& text, const QFontMetrics& fm, int width, bool wrap,
-                                bool singleLine) {
-  std::vector<QString> lines;
-  QString normal = text;
-  normal.remove(QLatin1Char('\r'));
-  if (singleLine) {
-    normal.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    lines.push_back(normal);
-    return lines;
+QFont FontOf(const CDeviceContext& dc) {
+  const common::CGdiObject* f = common::FindGdi(dc.font, common::GdiKind::kFont);
+  const CWindow* w = Windows().Find(dc.window);
+  if (!f && w && w->widget && w->kind != WindowKind::kTopLevel) return w->widget->font();
+  // DrawText measures word by word, and a font object never changes (nor
+  // does a handle come back): the last font made is kept with its handle.
+  static auto* made = new std::pair<HFONT, QFont>(nullptr, MakeFont(0, 0, FW_NORMAL, nullptr));
+  const HFONT key = f ? dc.font : nullptr;
+  if (made->first != key) {
+    *made = {key, f ? MakeFont(f->font.height, f->font.width, f->font.weight, f->font.face.c_str())
+                    : MakeFont(0, 0, FW_NORMAL, nullptr)};
   }
-  for (const QString& paragraph : normal.split(QLatin1Char('\n'))) {
-    if (!wrap) {
-      lines.push_back(paragraph);
-      continue;
-    }
-    QString line;
-    for (const QString& word : paragraph.split(QLatin1Char(' '))) {
-      const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-      if (!line.isEmpty() && fm.horizontalAdvance(candidate) > width) {
-        lines.push_back(line);
-        line = word;
-      } else {
-        line = candidate;
-      }
-    }
-    lines.push_back(line);
-  }
-  return lines;
+  return made->second;
 }
 
 // Paints through a DC in its coordinates; shows what was touched at the end.
@@ -89,9 +80,6 @@ class CSurfacePainter {
   QPainter& Painter() { return *m_painter; }
   // Records a drawn rectangle (DC coordinates).
   void Touched(const QRect& rect) { m_touched = m_touched.united(rect); }
-  void Background(const QRect& r) {
-    if (m_dc.bkMode == OPAQUE) m_painter->fillRect(r, ToQColor(m_dc.bkColour));
-  }
 
  private:
   const CDeviceContext& m_dc;
@@ -103,22 +91,24 @@ class CSurfacePainter {
 
 class CDesktopDevice final : public common::CDrawingDevice {
  public:
+  // A top-level window or dialog draws on its own canvas; a control on the
+  // canvas of the window it sits in, at its place and clipped to it.
   bool Surface(const CDeviceContext& dc, CSurface* out) override {
     if (auto* item = static_cast<CPainterLayer*>(dc.device)) {
-      out->bits = reinterpret_cast<common::Pixel*>(item->layer.bits());
-      out->stride = static_cast<int>(item->layer.bytesPerLine() / sizeof(common::Pixel));
-      out->origin = POINT{0, 0};
-      out->clip = ToRect(item->clip);
-      out->owner = nullptr;
+      Fill(out, item->layer, QPoint(0, 0), item->clip, nullptr);
       return true;
     }
-    CCanvasArea area;
-    if (!CanvasOf(Windows().Find(dc.window), &area)) return false;
-    out->bits = reinterpret_cast<common::Pixel*>(area.image->bits());
-    out->stride = static_cast<int>(area.image->bytesPerLine() / sizeof(common::Pixel));
-    out->origin = POINT{area.origin.x(), area.origin.y()};
-    out->clip = ToRect(area.clip);
-    out->owner = area.owner;
+    CWindow* const window = Windows().Find(dc.window);
+    CWindow* w = window;
+    QPoint origin(0, 0);
+    while (w && w->kind == WindowKind::kControl) {
+      if (w->widget) origin += w->widget->pos();
+      w = Windows().Find(w->parent);
+    }
+    if (!w || w->canvas.isNull()) return false;
+    QRect clip = w->canvas.rect();
+    if (window != w && window->widget) clip = clip.intersected(QRect(origin, window->widget->size()));
+    Fill(out, w->canvas, origin, clip, w);
     return true;
   }
   void Changed(const CDeviceContext& dc, const CSurface& s, const RECT& rect) override {
@@ -131,75 +121,38 @@ class CDesktopDevice final : public common::CDrawingDevice {
       clear.fillRect(r, Qt::transparent);
       return;
     }
-    auto* owner = static_cast<CWindow*>(s.owner);
-    CanvasChanged(CCanvasArea{owner, &owner->canvas, QPoint(s.origin.x, s.origin.y), ToQRect(s.clip)},
-                  ToQRect(rect));
+    // Only top-level windows and dialogs have canvases, each shown by its canvas widget.
+    if (QWidget* widget = static_cast<CWindow*>(s.owner)->widget) {
+      static_cast<CCanvasWidget*>(widget)->CanvasChanged(ToQRect(rect));
+    }
   }
   void Presented(const CDeviceContext&, const RECT&) override { StartupMark("picture sent"); }
   int ScreenBits() override {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->depth() : 24;
   }
-  SIZE ScreenSize() override {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? SIZE{screen->geometry().width(), screen->geometry().height()} : SIZE{0, 0};
-  }
-  BOOL DrawTextAt(const CDeviceContext& dc, int x, int y, const std::string& text) override {
+  bool DrawLines(const CDeviceContext& dc, const std::string&, const std::vector<common::CTextLine>& lines,
+                 const RECT* clip) override {
     CSurfacePainter p(dc);
-    if (!p.Ok()) return FALSE;
-    const QFont font = FontOf(dc);
-    const QFontMetrics fm(font);
-    const QString s = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    const QRect box(x, y, fm.horizontalAdvance(s), fm.height());
-    p.Background(box);
-    p.Painter().setFont(font);
-    p.Painter().setPen(ToQColor(dc.textColour));
-    p.Painter().drawText(QPoint(x, y + fm.ascent()), s);
-    p.Touched(box);
-    return TRUE;
-  }
-  int DrawTextIn(const CDeviceContext& dc, const std::string& text, RECT* rect, UINT format) override {
-    const QFont font = FontOf(dc);
-    const QFontMetrics fm(font);
-    const QRect area = ToQRect(*rect);
-    const bool singleLine = (format & DT_SINGLELINE) != 0;
-    const std::vector<QString> lines =
-        SplitLines(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), fm, area.width(),
-                   (format & DT_WORDBREAK) != 0, singleLine);
-    const int lineHeight = fm.height();
-    const int height = lineHeight * static_cast<int>(lines.size());
-    if (format & DT_CALCRECT) {
-      int widest = 0;
-      for (const QString& l : lines) widest = std::max(widest, fm.horizontalAdvance(l));
-      rect->right = singleLine ? rect->left + widest : std::max<LONG>(rect->right, rect->left + widest);
-      rect->bottom = rect->top + height;
-      return height;
-    }
-    CSurfacePainter p(dc);
-    if (!p.Ok()) return 0;
+    if (!p.Ok()) return false;
     QPainter& painter = p.Painter();
-    if (!(format & DT_NOCLIP)) painter.setClipRect(area, Qt::IntersectClip);
+    const QFont font = FontOf(dc);
+    const QFontMetrics fm(font);
+    if (clip) painter.setClipRect(ToQRect(*clip), Qt::IntersectClip);
     painter.setFont(font);
-    int y = area.top();
-    if (singleLine && (format & DT_VCENTER)) y = area.top() + (area.height() - lineHeight) / 2;
-    for (const QString& line : lines) {
-      const int w = fm.horizontalAdvance(line);
-      int x = area.left();
-      if (format & DT_CENTER) x = area.left() + (area.width() - w) / 2;
-      if (format & DT_RIGHT) x = area.right() + 1 - w;
-      const QRect box(x, y, w, lineHeight);
-      p.Background(box);
-      painter.setPen(ToQColor(dc.textColour));
-      painter.drawText(QPoint(x, y + fm.ascent()), line);
+    painter.setPen(ToQColor(dc.textColour));
+    for (const common::CTextLine& line : lines) {
+      const QString text = Latin1(line.text);
+      const QRect box(line.x, line.y, fm.horizontalAdvance(text), fm.height());
+      if (dc.bkMode == OPAQUE) painter.fillRect(box, ToQColor(dc.bkColour));
+      painter.drawText(QPoint(line.x, line.y + fm.ascent()), text);
       p.Touched(box);
-      y += lineHeight;
     }
-    return height;
+    return true;
   }
   SIZE TextExtent(const CDeviceContext& dc, const std::string& text) override {
     const QFontMetrics fm(FontOf(dc));
-    return SIZE{fm.horizontalAdvance(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))),
-                fm.height()};
+    return SIZE{fm.horizontalAdvance(Latin1(text)), fm.height()};
   }
   void DrawFocusFrame(const CDeviceContext& dc, const RECT& rect) override {
     const QRect r = ToQRect(rect);
@@ -218,6 +171,21 @@ class CDesktopDevice final : public common::CDrawingDevice {
 };
 
 }  // namespace
+
+HDC CreatePainterDc(HWND control, QPainter* painter, const QRect& clip) {
+  auto* layer = new CPainterLayer{painter, clip, QImage(clip.right() + 1, clip.bottom() + 1,
+                                                        QImage::Format_ARGB32_Premultiplied)};
+  layer->layer.fill(Qt::transparent);
+  return common::NewDc(control, layer);
+}
+
+void DestroyDc(HDC hdc) {
+  if (const common::CDeviceContext* dc = common::FindDc(hdc)) {
+    delete static_cast<CPainterLayer*>(dc->device);
+  }
+  common::DeleteDc(hdc);
+}
+
 }  // namespace plat::desktop
 
 plat::common::CDrawingDevice& plat::common::Device() {

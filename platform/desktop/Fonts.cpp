@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/include/plat/gdi.h"
@@ -12,11 +13,7 @@ namespace {
 constexpr const char* kDefaultFace = "Liberation Sans";
 constexpr int kDefaultCellHeight = 15;
 
-struct Substitute {
-  const char* face;
-  const char* with;
-};
-constexpr Substitute kSubstitutes[] = {
+constexpr const char* kSubstitutes[][2] = {
     {"Arial", "Liberation Sans"},
     {"Helvetica", "Liberation Sans"},
     {"MS Sans Serif", "Liberation Sans"},
@@ -33,7 +30,7 @@ constexpr Substitute kSubstitutes[] = {
 }  // namespace
 
 void InstallFontSubstitutes() {
-  for (const Substitute& s : kSubstitutes) QFont::insertSubstitution(s.face, s.with);
+  for (const auto& [face, with] : kSubstitutes) QFont::insertSubstitution(face, with);
 }
 
 QFont MakeFont(int height, int width, int weight, const char* face) {
@@ -46,27 +43,17 @@ QFont MakeFont(int height, int width, int weight, const char* face) {
     font.setPixelSize(static_cast<int>(kProbe));
     const double cell = QFontMetricsF(font).height();
     const int size = cell > 0 ? static_cast<int>(std::lround(height * kProbe / cell)) : height;
-    font.setPixelSize(size < 1 ? 1 : size);
+    font.setPixelSize(std::max(size, 1));
   } else {
     font.setPixelSize(-height);
   }
-  if (weight > 0) {
-    font.setWeight(static_cast<QFont::Weight>(weight < 100 ? 100 : weight > 900 ? 900 : weight));
-  }
+  if (weight > 0) font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 100, 900)));
   if (width > 0) {
     const double average = QFontMetricsF(font).averageCharWidth();
     if (average > 0) {
-      const long stretch = std::lround(100.0 * width / average);
-      font.setStretch(static_cast<int>(stretch < 1 ? 1 : stretch > 4000 ? 4000 : stretch));
+      font.setStretch(static_cast<int>(std::clamp(std::lround(100.0 * width / average), 1L, 4000L)));
     }
   }
-  return font;
-}
-
-QFont MakeDialogFont(const char* face, int pixelSize) {
-  QFont font(QString::fromUtf8(face && *face ? face : kDefaultFace));
-  font.setStyleStrategy(QFont::PreferAntialias);
-  font.setPixelSize(pixelSize > 0 ? pixelSize : 12);
   return font;
 }
 

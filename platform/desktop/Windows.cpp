@@ -15,7 +15,6 @@
 #include "platform/common/WindowState.h"
 #include "platform/desktop/App.h"
 #include "platform/desktop/Bus.h"
-#include "platform/desktop/Canvas.h"
 #include "platform/desktop/CanvasWidget.h"
 #include "platform/desktop/DeviceContext.h"
 #include "platform/desktop/Pump.h"

@@ -1,10 +1,9 @@
 // The headless drawing device: each top-level window's framebuffer, text
 // logged with fixed-width metrics; the DCs' lifetimes and the test calls.
 #include <algorithm>
-#include <cstdio>
+#include <cstdlib>
 
 #include "platform/common/Gdi.h"
-#include "platform/headless/Png.h"
 #include "platform/headless/State.h"
 
 namespace plat {
@@ -29,45 +28,8 @@ const common::CFontSpec& FontOf(const common::CDeviceContext& d) {
 
 // Fixed-width text: every character is as wide as the font asks (half its
 // height when it does not), every line as high as its cell.
-int CellHeight(const common::CFontSpec& f) { return f.height == 0 ? 16 : (f.height < 0 ? -f.height : f.height); }
-int CharWidth(const common::CFontSpec& f) {
-  return f.width != 0 ? (f.width < 0 ? -f.width : f.width) : std::max(1, CellHeight(f) / 2);
-}
-
-// The lines DrawText makes of text: at '\n' unless single-line, and at the
-// last space that keeps a line within maxChars characters with DT_WORDBREAK.
-std::vector<std::string> Lines(const std::string& text, UINT format, int maxChars) {
-  std::vector<std::string> out;
-  if (format & DT_SINGLELINE) {
-    out.push_back(text);
-    return out;
-  }
-  std::size_t start = 0;
-  while (start <= text.size()) {
-    std::size_t nl = text.find('\n', start);
-    if (nl == std::string::npos) nl = text.size();
-    std::string para = text.substr(start, nl - start);
-    if (!para.empty() && para.back() == '\r') para.pop_back();
-    if ((format & DT_WORDBREAK) && maxChars > 0) {
-      while (static_cast<int>(para.size()) > maxChars) {
-        std::size_t cut = para.rfind(' ', static_cast<std::size_t>(maxChars));
-        if (cut == std::string::npos || cut == 0) {
-          cut = para.find(' ');
-          if (cut == std::string::npos) break;
-        }
-        out.push_back(para.substr(0, cut));
-        para = para.substr(cut + 1);
-      }
-    }
-    out.push_back(para);
-    start = nl + 1;
-  }
-  return out;
-}
-
-void LogText(const common::CDeviceContext& d, const std::string& text) {
-  if (HWND top = common::TopLevelOf(d.window)) CappedPush(S().drawnTexts[Key(top)], text);
-}
+int CellHeight(const common::CFontSpec& f) { return f.height == 0 ? 16 : std::abs(f.height); }
+int CharWidth(const common::CFontSpec& f) { return f.width != 0 ? std::abs(f.width) : std::max(1, CellHeight(f) / 2); }
 
 // The framebuffer of the top-level window; text is logged, not drawn.
 class CHeadlessDevice final : public common::CDrawingDevice {
@@ -92,26 +54,10 @@ class CHeadlessDevice final : public common::CDrawingDevice {
     if (d.window) CappedPush(S().presentLog[Key(d.window)], rect);
   }
   int ScreenBits() override { return S().screenBits; }
-  SIZE ScreenSize() override { return SIZE{S().screenWidth, S().screenHeight}; }
-  BOOL DrawTextAt(const common::CDeviceContext& d, int, int, const std::string& text) override {
-    LogText(d, text);
-    return TRUE;
-  }
-  int DrawTextIn(const common::CDeviceContext& d, const std::string& text, RECT* rect, UINT format) override {
-    const common::CFontSpec& f = FontOf(d);
-    const int cw = CharWidth(f);
-    const int maxChars = std::max(1, static_cast<int>((rect->right - rect->left) / cw));
-    const std::vector<std::string> lines = Lines(text, format, maxChars);
-    const int height = static_cast<int>(lines.size()) * CellHeight(f);
-    if (format & DT_CALCRECT) {
-      std::size_t widest = 0;
-      for (const std::string& l : lines) widest = std::max(widest, l.size());
-      rect->right = rect->left + static_cast<LONG>(widest) * cw;
-      rect->bottom = rect->top + height;
-      return height;
-    }
-    LogText(d, text);
-    return height;
+  bool DrawLines(const common::CDeviceContext& d, const std::string& text, const std::vector<common::CTextLine>&,
+                 const RECT*) override {
+    if (HWND top = common::TopLevelOf(d.window)) CappedPush(S().drawnTexts[Key(top)], text);
+    return true;
   }
   SIZE TextExtent(const common::CDeviceContext& d, const std::string& text) override {
     const common::CFontSpec& f = FontOf(d);
@@ -129,9 +75,8 @@ void ResizeFramebuffer(Window& w) {
   if (c.cx == w.fbWidth && c.cy == w.fbHeight) return;
   std::vector<common::Pixel> fb(static_cast<std::size_t>(c.cx) * c.cy, common::ToPixel(RGB(0, 0, 0)));
   for (int y = 0; y < std::min<int>(c.cy, w.fbHeight); ++y) {
-    for (int x = 0; x < std::min<int>(c.cx, w.fbWidth); ++x) {
-      fb[static_cast<std::size_t>(y) * c.cx + x] = w.fb[static_cast<std::size_t>(y) * w.fbWidth + x];
-    }
+    std::copy_n(w.fb.begin() + std::ptrdiff_t{y} * w.fbWidth, std::min<int>(c.cx, w.fbWidth),
+                fb.begin() + std::ptrdiff_t{y} * c.cx);
   }
   w.fb = std::move(fb);
   w.fbWidth = c.cx;
@@ -153,34 +98,10 @@ using namespace hl;
 namespace headless {
 
 COLORREF Pixel(HWND hwnd, int x, int y) {
-  Window* w = FindWindowObj(hwnd);
-  Window* top = FindWindowObj(common::TopLevelOf(hwnd));
-  if (!w || !top) return CLR_INVALID;
-  const SIZE c = ClientSize(*w);
-  if (x < 0 || y < 0 || x >= c.cx || y >= c.cy) return CLR_INVALID;
-  const POINT o = ClientOrigin(*w), to = ClientOrigin(*top);
-  const int px = x + o.x - to.x, py = y + o.y - to.y;
-  if (px < 0 || py < 0 || px >= top->fbWidth || py >= top->fbHeight) return CLR_INVALID;
-  return common::ToColour(top->fb[static_cast<std::size_t>(py) * top->fbWidth + px]);
-}
-
-BOOL SavePng(HWND hwnd, const char* fileName) {
-  Window* w = FindWindowObj(hwnd);
-  if (!w || !fileName) return FALSE;
-  const SIZE c = ClientSize(*w);
-  if (c.cx <= 0 || c.cy <= 0) return FALSE;
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(c.cx) * c.cy);
-  for (int y = 0; y < c.cy; ++y) {
-    for (int x = 0; x < c.cx; ++x) {
-      const COLORREF p = Pixel(hwnd, x, y);
-      pixels[static_cast<std::size_t>(y) * c.cx + x] = p == CLR_INVALID ? 0 : p;
-    }
-  }
-  const std::vector<std::uint8_t> png = EncodePng(c.cx, c.cy, pixels.data());
-  std::FILE* f = OpenFile(fileName, "wb");
-  if (!f) return FALSE;
-  const bool ok = std::fwrite(png.data(), 1, png.size(), f) == png.size();
-  return (std::fclose(f) == 0 && ok) ? TRUE : FALSE;
+  const HDC dc = GetDC(hwnd);
+  const COLORREF colour = GetPixel(dc, x, y);
+  ReleaseDC(hwnd, dc);
+  return colour;
 }
 
 std::vector<RECT> PresentLog(HWND hwnd) {

@@ -586,6 +586,29 @@ TEST_F(GdiOnWindow, TextIsMeasuredInTheCellHeightAskedFor) {
   DeleteObject(ToObject(normal));
 }
 
+// Both devices lay text out alike; widths come from the device's own extents.
+TEST_F(GdiOnWindow, DrawTextBreaksAtLineBreaksAndBetweenWords) {
+  SelectFont(dc, CreateFont(20, 0, FW_NORMAL, "Arial"));
+  SIZE pair, word;
+  ASSERT_TRUE(GetTextExtentPoint(dc, "aaa bbb", 7, &pair));
+  ASSERT_TRUE(GetTextExtentPoint(dc, "aaaaaaaaaaaa", 12, &word));
+  RECT r{10, 0, 10 + pair.cx, 0};
+  EXPECT_EQ(DrawText(dc, "aaa bbb ccc ddd", -1, &r, DT_CALCRECT | DT_WORDBREAK), 2 * pair.cy);
+  EXPECT_EQ(r.right, 10 + pair.cx);
+  RECT lines{10, 0, 11, 0};
+  EXPECT_EQ(DrawText(dc, "aaa bbb\r\n\nccc", -1, &lines, DT_CALCRECT), 3 * pair.cy);
+  EXPECT_EQ(lines.right, 10 + pair.cx);  // widened to the widest line
+  RECT single{10, 0, 11, 0};
+  EXPECT_EQ(DrawText(dc, "aaa\nbbb", -1, &single, DT_CALCRECT | DT_SINGLELINE), pair.cy);
+  EXPECT_EQ(single.right, 10 + pair.cx);
+  // A word wider than the rectangle keeps its line and widens it.
+  RECT narrow{0, 0, pair.cx, 0};
+  EXPECT_EQ(DrawText(dc, "aaaaaaaaaaaa bbb", -1, &narrow, DT_CALCRECT | DT_WORDBREAK), 2 * pair.cy);
+  EXPECT_EQ(narrow.right, word.cx);
+  RECT box{0, 0, 200, 100};
+  EXPECT_EQ(DrawText(dc, "aaa bbb ccc ddd", -1, &box, DT_WORDBREAK | DT_CENTER), pair.cy);
+}
+
 TEST_F(GdiOnWindow, BrushesAndBitmapsWithATransparentColour) {
   HBRUSH red = CreateSolidBrush(kRed);
   const RECT all{0, 0, 64, 64};
