@@ -142,9 +142,10 @@ void ClearLogs() {
   plat::headless::ClearSounds();
   plat::headless::ClearDialogs();
   plat::headless::ClearPresentLog();
+  plat::headless::ClearShellOpens();
   gBtnLogClient.Clear();
   gComm.Init("clientout.log", "clientin.log");
-  gTransport->last = std::string();
+  std::string().swap(gTransport->last);  // an assigned empty text keeps the old block
 }
 
 // The run state back to a program's start: the game's globals, a fresh

@@ -136,6 +136,7 @@ void StopMidiSilently();
 // ---- Shell -------------------------------------------------------------------------
 // Files opened with ShellExecute, in order; the answer every call gives (default 42).
 const std::vector<std::string>& ShellOpens();
+void ClearShellOpens();
 void SetShellExecuteResult(INT_PTR result);
 
 }  // namespace plat::headless
