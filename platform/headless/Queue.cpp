@@ -158,5 +158,7 @@ void PostChar(HWND hwnd, char ch, BOOL repeat) {
                               common::KeyLParam(true, repeat), S().cursorPos);
 }
 
+void DropMessages() { common::ThreadQueue().Clear(); }
+
 }  // namespace headless
 }  // namespace plat
