@@ -43,7 +43,7 @@ std::string ListText(const CKeyValueList& list) {
 int TakeSavePoint(CComm& comm, const char*, const void* record, std::uint32_t size) {
   gSaved->taken = true;
   gSaved->record.assign(static_cast<const unsigned char*>(record),
-                       static_cast<const unsigned char*>(record) + size);
+                        static_cast<const unsigned char*>(record) + size);
   gSaved->words[0] = comm.recvJustInit;
   gSaved->words[1] = comm.sendAllocated;
   gSaved->words[2] = comm.recvAllocated;
