@@ -142,9 +142,13 @@ void ClearLogs() {
   plat::headless::ClearSounds();
   plat::headless::ClearDialogs();
   plat::headless::ClearPresentLog();
+  plat::headless::ClearShellOpens();
+  // Nothing runs the program's loop between steps: a quit press's WM_CLOSE
+  // would wait, one more each time, for the whole run.
+  plat::headless::DropMessages();
   gBtnLogClient.Clear();
   gComm.Init("clientout.log", "clientin.log");
-  gTransport->last = std::string();
+  std::string().swap(gTransport->last);  // an assigned empty text keeps the old block
 }
 
 // The run state back to a program's start: the game's globals, a fresh
@@ -201,6 +205,9 @@ int OneInput(const std::uint8_t* data, std::size_t size) {
     }
   }
   run.FinishRound();
+  // The record goes with its input: the blocks it took (a prompt text) too.
+  target.game->DestroyClientRecord(gClientRecord);
+  gClientRecord = nullptr;
   ClearLogs();
   return 0;
 }

@@ -29,7 +29,9 @@ struct SavedServer {
   std::string sendText, recvText;
   std::uint32_t random = 0;
 };
-SavedServer gSaved;
+// The running input's own: an input that ended holding blocks would be run
+// again by libFuzzer with a leak scan of the whole heap.
+SavedServer* gSaved = nullptr;
 
 std::string ListText(const CKeyValueList& list) {
   char* text = list.Encode();
@@ -39,32 +41,32 @@ std::string ListText(const CKeyValueList& list) {
 }
 
 int TakeSavePoint(CComm& comm, const char*, const void* record, std::uint32_t size) {
-  gSaved.taken = true;
-  gSaved.record.assign(static_cast<const unsigned char*>(record),
-                       static_cast<const unsigned char*>(record) + size);
-  gSaved.words[0] = comm.recvJustInit;
-  gSaved.words[1] = comm.sendAllocated;
-  gSaved.words[2] = comm.recvAllocated;
-  gSaved.words[3] = comm.wantToSleep;
-  gSaved.sendText = comm.sendAllocated == kSendBuilding ? ListText(comm.sendList) : "";
-  gSaved.recvText = comm.recvAllocated == kRecvWaiting ? ListText(comm.recvList) : "";
-  gSaved.random = ServerRandomState();
+  gSaved->taken = true;
+  gSaved->record.assign(static_cast<const unsigned char*>(record),
+                        static_cast<const unsigned char*>(record) + size);
+  gSaved->words[0] = comm.recvJustInit;
+  gSaved->words[1] = comm.sendAllocated;
+  gSaved->words[2] = comm.recvAllocated;
+  gSaved->words[3] = comm.wantToSleep;
+  gSaved->sendText = comm.sendAllocated == kSendBuilding ? ListText(comm.sendList) : "";
+  gSaved->recvText = comm.recvAllocated == kRecvWaiting ? ListText(comm.recvList) : "";
+  gSaved->random = ServerRandomState();
   return 1;
 }
 
 // What a restore puts back at the end of its playback: link state, record
 // and random stream as the save point left them.
 void PutBackSavePoint(CComm& comm, void* record) {
-  if (!gSaved.taken) return;
-  std::memcpy(record, gSaved.record.data(), gSaved.record.size());
-  comm.SetState(gSaved.words[0], gSaved.words[1], gSaved.words[2], gSaved.words[3]);
+  if (!gSaved->taken) return;
+  std::memcpy(record, gSaved->record.data(), gSaved->record.size());
+  comm.SetState(gSaved->words[0], gSaved->words[1], gSaved->words[2], gSaved->words[3]);
   comm.current = nullptr;
   comm.cursor = nullptr;
   comm.sendList.Clear();
-  if (gSaved.words[1] == kSendBuilding) comm.sendList.Decode(gSaved.sendText.c_str());
+  if (gSaved->words[1] == kSendBuilding) comm.sendList.Decode(gSaved->sendText.c_str());
   comm.recvList.Clear();
-  if (gSaved.words[2] == kRecvWaiting) comm.recvList.Decode(gSaved.recvText.c_str());
-  SetServerRandomState(gSaved.random);
+  if (gSaved->words[2] == kRecvWaiting) comm.recvList.Decode(gSaved->recvText.c_str());
+  SetServerRandomState(gSaved->random);
 }
 
 class CServerRun {
@@ -138,7 +140,6 @@ class CServerRun {
 }  // namespace
 
 int FuzzGameServer(const ProtocolFuzzTarget& target, const std::uint8_t* data, std::size_t size) {
-  plat::headless::ClearMessageBoxes();
   CFuzzReader in(data, size);
   const FuzzVocabulary words{target.commands, target.commandCount, target.tags, target.tagCount};
   auto* transport = new CFuzzTransport;
@@ -150,7 +151,8 @@ int FuzzGameServer(const ProtocolFuzzTarget& target, const std::uint8_t* data, s
   InstallPlaybackHooks(run.comm, run.clientEnd,
                        GameServerHooks{target.game->code, target.game->GameServerLoad,
                                        target.game->GameServerOnRemove});
-  gSaved = SavedServer{};
+  SavedServer saved;
+  gSaved = &saved;
   game::SetSavePointSender(TakeSavePoint);
   game::SetServerRandomSource(nullptr);
   SeedServerRandom(in.Byte() | in.Byte() << 8);
@@ -179,6 +181,8 @@ int FuzzGameServer(const ProtocolFuzzTarget& target, const std::uint8_t* data, s
   target.game->ServerFree(run.record);
   StopLedger();
   game::SetSavePointSender(nullptr);
+  gSaved = nullptr;
   ResetPlaybackObjects();
+  plat::headless::ClearMessageBoxes();
   return 0;
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "artwork/Generator.h"
+#include "fuzz/game/FrameAnswer.h"
 #include "fuzz/game/ProtocolFuzz.h"
 #include "gz/CaribbeanBetting.h"
 #include "gz/CaribbeanClient.h"
@@ -24,14 +25,12 @@ int StageArtwork(const std::string& root) { return artwork::WriteSheet(root, art
 // Ten different ids that change with the money, so each hand differs.
 int Card(const CaribbeanClientRecord& r, int i) { return (static_cast<int>(NormalMoney(r.money)) + 5 * i) % 52; }
 
+constexpr FrameWaitStates kFrameWaits{kWaitInit, kWaitBeginPlay, kWaitEndPlay, kWaitQuitEnd, kWaitExit};
+
 std::string ServerAnswerFor(const void* record) {
   const auto& r = *static_cast<const CaribbeanClientRecord*>(record);
   char text[200];
   switch (r.state) {
-    case kWaitInit: return "command=CLIENTINITanswer&answer=ok&MONEYAMOUNT=1000.000000&MINBET=5.000000&MAXBET=500.000000";
-    case kWaitBeginPlay:
-      std::snprintf(text, sizeof text, "command=BEGINPLAYanswer&answer=ok&MONEYAMOUNT=%f", NormalMoney(r.money));
-      return text;
     case kWaitFirstDeal:
       std::snprintf(text, sizeof text, "command=FIRSTDEALANSWER&answer=ok&FIRSTCARDS=%i,%i,%i,%i,%i,%i&MONEYLEFT=%f",
                     Card(r, 0), Card(r, 1), Card(r, 2), Card(r, 3), Card(r, 4), Card(r, 5), NormalMoney(r.money - r.ante));
@@ -45,10 +44,7 @@ std::string ServerAnswerFor(const void* record) {
       std::snprintf(text, sizeof text, "command=PLAYERBETANSWER&answer=ok&SECONDCARDS=%i,%i,%i,%i,1,%f", Card(r, 6),
                     Card(r, 7), Card(r, 8), Card(r, 9), NormalMoney(r.money - 2.0 * r.ante));
       return text;
-    case kWaitEndPlay:
-    case kWaitQuitEnd: return "command=ENDPLAYanswer&answer=ok";
-    case kWaitExit: return "command=CLIENTEXITanswer&answer=ok";
-    default: return "";
+    default: return FrameAnswerFor(r.state, kFrameWaits, r.money);
   }
 }
 

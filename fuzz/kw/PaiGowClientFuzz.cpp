@@ -3,6 +3,7 @@
 #include <string>
 
 #include "artwork/Generator.h"
+#include "fuzz/game/FrameAnswer.h"
 #include "fuzz/game/ProtocolFuzz.h"
 #include "kw/PaiGowBetting.h"
 #include "kw/PaiGowClient.h"
@@ -24,14 +25,12 @@ int StageArtwork(const std::string& root) { return artwork::WriteSheet(root, art
 // Fourteen different ids that change with the money, so each deal differs.
 int Card(const PaiGowClientRecord& r, int i) { return (static_cast<int>(NormalMoney(r.money)) + 5 * i) % 52; }
 
+constexpr FrameWaitStates kFrameWaits{kWaitInit, kWaitBeginPlay, kWaitEndPlay, kWaitQuitEnd, kWaitExit};
+
 std::string ServerAnswerFor(const void* record) {
   const auto& r = *static_cast<const PaiGowClientRecord*>(record);
   char text[240];
   switch (r.state) {
-    case kWaitInit: return "command=CLIENTINITanswer&answer=ok&MONEYAMOUNT=1000.000000&MINBET=5.000000&MAXBET=500.000000";
-    case kWaitBeginPlay:
-      std::snprintf(text, sizeof text, "command=BEGINPLAYanswer&answer=ok&MONEYAMOUNT=%f", NormalMoney(r.money));
-      return text;
     case kWaitFirstDeal:
       std::snprintf(text, sizeof text, "command=FIRSTDEALANSWER&answer=ok&FIRSTCARDS=%i,%i,%i,%i,%i,%i,%i&MONEYLEFT=%f",
                     Card(r, 0), Card(r, 1), Card(r, 2), Card(r, 3), Card(r, 4), Card(r, 5), Card(r, 6),
@@ -42,10 +41,7 @@ std::string ServerAnswerFor(const void* record) {
       std::snprintf(text, sizeof text, "command=PLAYERDONEANSWER&answer=ok&DEALERCARDS=%i,%i,%i,%i,%i,%i,%i,1,5,6,0,0",
                     Card(r, 7), Card(r, 8), Card(r, 9), Card(r, 10), Card(r, 11), Card(r, 12), Card(r, 13));
       return text;
-    case kWaitEndPlay:
-    case kWaitQuitEnd: return "command=ENDPLAYanswer&answer=ok";
-    case kWaitExit: return "command=CLIENTEXITanswer&answer=ok";
-    default: return "";
+    default: return FrameAnswerFor(r.state, kFrameWaits, r.money);
   }
 }
 

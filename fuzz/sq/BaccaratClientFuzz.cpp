@@ -3,6 +3,7 @@
 #include <string>
 
 #include "artwork/Generator.h"
+#include "fuzz/game/FrameAnswer.h"
 #include "fuzz/game/ProtocolFuzz.h"
 #include "sq/BaccaratBetting.h"
 #include "sq/BaccaratClient.h"
@@ -26,26 +27,19 @@ int StageArtwork(const std::string& root) { return artwork::WriteSheet(root, art
 // Player's natural 9 (4 and 5 points) wins.
 int Card(const BaccaratClientRecord& r, int i) { return (static_cast<int>(NormalMoney(r.money)) + 7 * i) % 52; }
 
+constexpr FrameWaitStates kFrameWaits{kWaitInit, kWaitBeginPlay, kWaitEndPlay, kWaitQuitEnd, kWaitExit};
+
 std::string ServerAnswerFor(const void* record) {
   const auto& r = *static_cast<const BaccaratClientRecord*>(record);
   char text[300];
   switch (r.state) {
-    case kWaitInit:
-      return "command=CLIENTINITanswer&answer=ok&MONEYAMOUNT=1000.000000&MINBET=5.000000&MAXBET=500.000000"
-             "&MAXTABLE=500.000000";
-    case kWaitBeginPlay:
-      std::snprintf(text, sizeof text, "command=BEGINPLAYanswer&answer=ok&MONEYAMOUNT=%f", NormalMoney(r.money));
-      return text;
     case kWaitDeal:
       std::snprintf(text, sizeof text,
                     "command=DEALANSWER&answer=ok&CARDS=%i,%i,%i,%i,100,100,4,5,0,7,0,0,0,%f,0&MONEYLEFT=%f",
                     Card(r, 0), Card(r, 1), Card(r, 2), Card(r, 3), 2.0 * r.bets[0],
                     NormalMoney(r.money - r.betsOnTable + 2.0 * r.bets[0]));
       return text;
-    case kWaitEndPlay:
-    case kWaitQuitEnd: return "command=ENDPLAYanswer&answer=ok";
-    case kWaitExit: return "command=CLIENTEXITanswer&answer=ok";
-    default: return "";
+    default: return FrameAnswerFor(r.state, kFrameWaits, r.money, "&MAXTABLE=500.000000");
   }
 }
 

@@ -121,5 +121,7 @@ void PostChar(HWND hwnd, char ch, BOOL repeat) {
                     common::KeyLParam(true, repeat));
 }
 
+void DropMessages() { common::ThreadQueue().Clear(); }
+
 }  // namespace headless
 }  // namespace plat

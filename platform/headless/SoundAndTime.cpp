@@ -138,6 +138,8 @@ void StopMidiSilently() { common::StopPiecesSilently(); }
 
 const std::vector<std::string>& ShellOpens() { return hl::S().shellOpens; }
 
+void ClearShellOpens() { hl::S().shellOpens.clear(); }
+
 void SetShellExecuteResult(INT_PTR result) { hl::S().shellResult = result; }
 
 }  // namespace headless

@@ -56,6 +56,9 @@ void RightClick(HWND hwnd, int x, int y);
 // makes of a character key, and key up.
 void PostKey(HWND hwnd, WPARAM virtualKey, BOOL down, BOOL repeat);
 void PostChar(HWND hwnd, char ch, BOOL repeat);
+// Forgets every posted and input message waiting and the quit flag: for a
+// harness that steps a program's machines without its loop.
+void DropMessages();
 // Sends WM_ACTIVATEAPP to every top-level window of the process.
 void SetAppActive(BOOL active);
 // Where GetCursorPos says the pointer is, in screen coordinates.
@@ -136,6 +139,7 @@ void StopMidiSilently();
 // ---- Shell -------------------------------------------------------------------------
 // Files opened with ShellExecute, in order; the answer every call gives (default 42).
 const std::vector<std::string>& ShellOpens();
+void ClearShellOpens();
 void SetShellExecuteResult(INT_PTR result);
 
 }  // namespace plat::headless

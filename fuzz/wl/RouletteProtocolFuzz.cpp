@@ -1,6 +1,7 @@
-// The Roulette server fed any sequence of client packets (ProtocolFuzz.h).
+// The Roulette server fed any sequence of client packets (fuzz/game).
 #include "framework/game/SpinServer.h"
 #include "fuzz/game/ProtocolFuzz.h"
+#include "wl/RouletteProgram.h"
 #include "wl/RouletteServer.h"
 
 namespace {
@@ -29,21 +30,10 @@ int ServerAtRoundStart(const void* record) {
   return static_cast<const RouletteServerRecord*>(record)->state == game::kSpinWaitBeginPlay;
 }
 
-GameDefinition RouletteServerGame() {
-  GameDefinition game;
-  game.code = kRouletteGameCode;
-  game.ServerInit = RouletteServerShell::Init;
-  game.ServerFree = RouletteServerShell::Free;
-  game.GameServerRun = RouletteServerShell::RunHook<GameServerRun>;
-  game.GameServerOnRemove = RouletteServerShell::RemoveHook<GameServerOnRemove>;
-  return game;
-}
-const GameDefinition kRouletteServerGame = RouletteServerGame();
-
 const ProtocolFuzzTarget kRouletteTarget{
-    &kRouletteServerGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,                static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    ClientPacketFor,      ServerAtRoundStart,
+    &kRouletteGame,  kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
+    kTags,           static_cast<int>(sizeof kTags / sizeof kTags[0]),
+    ClientPacketFor, ServerAtRoundStart,
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
-// The Slot server fed any sequence of client packets (ProtocolFuzz.h).
+// The Slot server fed any sequence of client packets (fuzz/game).
 #include "framework/game/SpinServer.h"
 #include "fuzz/game/ProtocolFuzz.h"
+#include "jb/SlotProgram.h"
 #include "jb/SlotServer.h"
 
 namespace {
@@ -28,21 +29,10 @@ int ServerAtRoundStart(const void* record) {
   return static_cast<const SlotServerRecord*>(record)->state == game::kSpinWaitBeginPlay;
 }
 
-GameDefinition SlotServerGame() {
-  GameDefinition game;
-  game.code = kSlotGameCode;
-  game.ServerInit = SlotServerShell::Init;
-  game.ServerFree = SlotServerShell::Free;
-  game.GameServerRun = SlotServerShell::RunHook<GameServerRun>;
-  game.GameServerOnRemove = SlotServerShell::RemoveHook<GameServerOnRemove>;
-  return game;
-}
-const GameDefinition kSlotServerGame = SlotServerGame();
-
 const ProtocolFuzzTarget kSlotTarget{
-    &kSlotServerGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,            static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    ClientPacketFor,  ServerAtRoundStart,
+    &kSlotGame,      kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
+    kTags,           static_cast<int>(sizeof kTags / sizeof kTags[0]),
+    ClientPacketFor, ServerAtRoundStart,
 };
 
 }  // namespace

@@ -1,6 +1,6 @@
-// The Baccarat server fed any sequence of client packets (ProtocolFuzz.h).
-#include "framework/shell/GameDefinition.h"
+// The Baccarat server fed any sequence of client packets (fuzz/game).
 #include "fuzz/game/ProtocolFuzz.h"
+#include "sq/BaccaratProgram.h"
 #include "sq/BaccaratProtocol.h"
 #include "sq/BaccaratServer.h"
 
@@ -10,21 +10,6 @@ using namespace sq;
 
 const char* const kCommands[] = {kDeal, kDealAnswer};
 const char* const kTags[] = {kBetsTag, kCardsTag, kMoneyLeftTag, kMinBetTag, kMaxBetTag, kMaxTableTag};
-
-// The server's hooks alone: the fuzz drives nothing else of the program.
-GameDefinition ServerOnly() {
-  GameDefinition game;
-  game.name = "Baccarat";
-  game.code = kBaccaratGameCode;
-  game.ServerInit = BaccaratServerShell::Init;
-  game.ServerFree = BaccaratServerShell::Free;
-  game.GameServerRun = BaccaratServerShell::RunHook<GameServerRun>;
-  game.GameServerPlayback = BaccaratServerShell::Playback;
-  game.GameServerLoad = BaccaratServerShell::Load;
-  game.GameServerOnRemove = BaccaratServerShell::RemoveHook<GameServerOnRemove>;
-  return game;
-}
-const GameDefinition kBaccaratServer = ServerOnly();
 
 const char* ClientPacketFor(const void* record) {
   switch (static_cast<const BaccaratServerRecord*>(record)->state) {
@@ -42,9 +27,9 @@ int ServerAtRoundStart(const void* record) {
 }
 
 const ProtocolFuzzTarget kBaccaratTarget{
-    &kBaccaratServer, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,            static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    ClientPacketFor,  ServerAtRoundStart,
+    &kBaccaratGame,  kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
+    kTags,           static_cast<int>(sizeof kTags / sizeof kTags[0]),
+    ClientPacketFor, ServerAtRoundStart,
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The Video Poker server fed any sequence of client packets.
+// The Video Poker server fed any sequence of client packets (fuzz/game).
 #include "fuzz/game/ProtocolFuzz.h"
+#include "mz/VideoPokerProgram.h"
 #include "mz/VideoPokerProtocol.h"
 #include "mz/VideoPokerServer.h"
 
@@ -11,21 +12,6 @@ const char* const kCommands[] = {kFirstDeal, kFirstDealAnswer, kFinalDeal, kFina
 const char* const kTags[] = {kBetTag,   kCoinValueTag, kWonNrTag, kMoneyWonTag, kMoneyLeftTag,
                              "CARD1",   "HOLD1",       "HOLD2",   "HOLD3",      "HOLD4",
                              "HOLD5",   "TYPE",        "VALUE"};
-
-// The server's side of the program: no client, no window.
-GameDefinition VideoPokerServerGame() {
-  GameDefinition game;
-  game.name = "Video Poker";
-  game.code = kVideoPokerGameCode;
-  game.ServerInit = VideoPokerServerShell::Init;
-  game.ServerFree = VideoPokerServerShell::Free;
-  game.GameServerRun = VideoPokerServerShell::RunHook<GameServerRun>;
-  game.GameServerPlayback = VideoPokerServerShell::Playback;
-  game.GameServerLoad = VideoPokerServerShell::Load;
-  game.GameServerOnRemove = VideoPokerServerShell::RemoveHook<GameServerOnRemove>;
-  return game;
-}
-const GameDefinition kVideoPokerServerGame = VideoPokerServerGame();
 
 // A normal client bets a quarter while the machine's balance holds one,
 // keeps the first two cards, and leaves when it cannot bet.
@@ -48,9 +34,9 @@ int ServerAtRoundStart(const void* record) {
 }
 
 const ProtocolFuzzTarget kVideoPokerTarget{
-    &kVideoPokerServerGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,                  static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    ClientPacketFor,        ServerAtRoundStart,
+    &kVideoPokerGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
+    kTags,            static_cast<int>(sizeof kTags / sizeof kTags[0]),
+    ClientPacketFor, ServerAtRoundStart,
 };
 
 }  // namespace
