@@ -143,8 +143,9 @@ INT_PTR DialogBoxParam(HINSTANCE instance, int templateId, HWND owner, DLGPROC p
       (owner && !common::FindCore(owner))) {
     return -1;
   }
-  // The owner is disabled while the dialog runs; at its end the owner (or the
-  // window that was active) is active again, its focus where it was.
+  // The owner is disabled while the dialog runs (before the dialog is made: a
+  // toolkit disables the windows a disabled one already owns); at its end the
+  // owner (or the window that was active) is active again, its focus where it was.
   const HWND back = owner ? common::TopLevelOf(owner) : common::Foreground();
   const HWND previousFocus = GetFocus();
   const bool reenable = owner && !EnableWindow(back, FALSE);
