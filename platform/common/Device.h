@@ -37,17 +37,14 @@ bool NativeInputReached(CWindowCore& control);
 // Height in pixels of a tab control's row of tabs.
 int TabRowHeight(const CWindowCore& tab);
 
-// The window of a dialog from its template, not yet shown, without its
-// controls; its font, if the device makes one, in its font field. Null when
-// it cannot be made.
-HWND MakeDialogWindow(const DLGTEMPLATE& dialog, HWND owner);
+// Makes what shows the filled-in record of a dialog (from NewWindowRecord)
+// from its template, hidden; its font, if the device makes one, in its font field.
+void MakeDialogNative(CWindowCore& dialog, const DLGTEMPLATE& dialogTemplate);
 // Runs the shown dialog modally until it has ended or is gone (headless: its
 // scripted user acts, and a dialog it leaves open is cancelled).
 void RunDialogLoop(HWND dialog, int templateId);
-// The dialog has been destroyed with that result: activation goes back to
-// what it was before (previous foreground and focus), logs are written.
-void DialogClosed(int templateId, const std::string& title, INT_PTR result, HWND owner, HWND previousActive,
-                  HWND previousFocus, HFONT font);
+// The dialog has ended with that result and is gone (headless: its log).
+void DialogClosed(int templateId, const std::string& title, INT_PTR result);
 // Shows a message box with the buttons of type and waits for the answer;
 // defaultAnswer is the answer of Enter (and of a box nobody answers).
 int AskMessageBox(HWND owner, const char* text, const char* caption, UINT type, int defaultAnswer);

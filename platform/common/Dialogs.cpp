@@ -39,6 +39,28 @@ bool IsUsableDefault(HWND hwnd) {
   return c && c->kind == CTL_DEFPUSHBUTTON && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd);
 }
 
+// The dialog's window, hidden: centred on the work area, or at its owner's
+// client origin; an ownerless one counts as the program that was active.
+HWND MakeDialog(const DLGTEMPLATE& t, HWND owner) {
+  CWindowCore* d = NewWindowRecord(false);
+  if (!d) return nullptr;
+  d->className = kDialogClassName;
+  d->proc = DefWindowProc;
+  SetIdentity(*d, t.title, WS_POPUP | WS_CAPTION | WS_SYSMENU, owner, 0);
+  const SIZE outer{t.width + 2 * FrameBorder(), t.height + 2 * FrameBorder() + CaptionHeight()};
+  const RECT work = WorkArea();
+  POINT at{0, 0};
+  if (t.centred) {
+    at = POINT{(work.left + work.right - outer.cx) / 2, (work.top + work.bottom - outer.cy) / 2};
+  } else if (const CWindowCore* o = FindCore(owner)) {
+    at = ClientOrigin(*o);
+  }
+  InitFrame(*d, at.x, at.y, outer.cx, outer.cy);
+  if (!owner) d->sameAppAs = Foreground();
+  MakeDialogNative(*d, t);
+  return StartWindow(*d, nullptr, false);
+}
+
 bool TemplateUsable(const DLGTEMPLATE* t) {
   return t && t->width > 0 && t->height > 0 && t->itemCount >= 0 && (t->itemCount == 0 || t->items);
 }
@@ -121,11 +143,18 @@ INT_PTR DialogBoxParam(HINSTANCE instance, int templateId, HWND owner, DLGPROC p
       (owner && !common::FindCore(owner))) {
     return -1;
   }
-  const HWND previousActive = common::Foreground();
+  // The owner is disabled while the dialog runs (before the dialog is made: a
+  // toolkit disables the windows a disabled one already owns); at its end the
+  // owner (or the window that was active) is active again, its focus where it was.
+  const HWND back = owner ? common::TopLevelOf(owner) : common::Foreground();
   const HWND previousFocus = GetFocus();
-  const HWND dialog = common::MakeDialogWindow(*t, owner);
+  const bool reenable = owner && !EnableWindow(back, FALSE);
+  const HWND dialog = common::MakeDialog(*t, owner);
   common::CWindowCore* d = common::FindCore(dialog);
-  if (!d) return -1;
+  if (!d) {
+    if (reenable) EnableWindow(back, TRUE);
+    return -1;
+  }
   d->proc = common::DialogWindowProc;
   d->dialog = std::make_unique<common::CDialog>();
   d->dialog->proc = proc;  // from here on: the controls' WM_MEASUREITEM comes before WM_INITDIALOG
@@ -139,8 +168,7 @@ INT_PTR DialogBoxParam(HINSTANCE instance, int templateId, HWND owner, DLGPROC p
     const HWND c = common::MakeControlWindow(dialog, it.kind, it.id, it.text,
                                              RECT{it.x, it.y, it.x + it.width, it.y + it.height}, it.style, ws);
     if (c && font) SendMessage(c, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
-    if (!common::FindCore(dialog)) return -1;
-    made = c != nullptr;
+    made = c != nullptr && common::FindCore(dialog);
     if (made && !firstFocus && common::TakesFocus(it.kind) && !(it.style & (CS_HIDDEN | CS_DISABLED))) firstFocus = c;
   }
 
@@ -161,7 +189,11 @@ INT_PTR DialogBoxParam(HINSTANCE instance, int templateId, HWND owner, DLGPROC p
     title = d->title;
   }
   DestroyWindow(dialog);
-  common::DialogClosed(templateId, title, result, owner, previousActive, previousFocus, font);
+  if (font) DeleteObject(ToObject(font));
+  if (reenable) EnableWindow(back, TRUE);
+  if (common::FindCore(previousFocus) && common::IsInside(previousFocus, back)) SetFocus(previousFocus);
+  if (common::FindCore(back)) common::ActivateWindow(back);
+  common::DialogClosed(templateId, title, result);
   return result;
 }
 

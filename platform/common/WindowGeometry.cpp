@@ -93,12 +93,6 @@ void SendSizeAndMove(HWND hwnd) {
   if (FindCore(hwnd)) SendMessage(hwnd, WM_MOVE, 0, MAKELPARAM(o.x, o.y));
 }
 
-void PlaceClientArea(CWindowCore& w, const RECT& client) {
-  w.restored = FrameAround(w, client);
-  w.enabled = (w.style & WS_DISABLED) == 0;
-  SetFrame(w, w.restored, true);
-}
-
 void FrameFromDevice(HWND hwnd, const RECT& view) {
   CWindowCore* w = FindCore(hwnd);
   if (w && !w->parent) w->rect = FrameAround(*w, view);

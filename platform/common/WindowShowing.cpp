@@ -80,6 +80,8 @@ bool Reveal(HWND hwnd) {
 HWND StartWindow(CWindowCore& window, void* createParam, bool sendCreate) {
   const bool child = (window.style & WS_CHILD) != 0;
   const HWND hwnd = window.handle;
+  // Whatever the device shows at first, the program paints it all.
+  window.needsPaint = window.needsErase = true;
   if (child) FindCore(window.parent)->children.push_back(hwnd);
   PlaceNative(window);
   ShowNative(window);  // hidden until shown, whatever the device made

@@ -34,8 +34,6 @@ void InitFrame(CWindowCore& window, int x, int y, int width, int height);
 // as the style says. Answers the handle, or null when the window refused or
 // went meanwhile.
 HWND StartWindow(CWindowCore& window, void* createParam, bool sendCreate);
-// A top-level window whose client area the caller placed on the screen.
-void PlaceClientArea(CWindowCore& window, const RECT& clientOnScreen);
 
 HWND Foreground();
 // Makes the top-level window that holds hwnd the foreground window, with

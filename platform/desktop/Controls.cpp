@@ -99,7 +99,6 @@ void MakeControlNative(CWindowCore& control, RECT* frame) {
     frame->bottom = frame->top + field;
   }
   if (model.cstyle & CS_OWNERDRAW) model.itemHeight = QFontMetrics(widget->font()).height() + 2;
-  c.needsPaint = true;
   ShowControlState(c);
 }
 

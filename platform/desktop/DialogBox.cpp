@@ -90,37 +90,27 @@ CWindow* NewPopup(desktop::WindowKind kind, CWindow* ownerWindow, WNDPROC proc) 
 
 }  // namespace
 
-HWND MakeDialogWindow(const DLGTEMPLATE& t, HWND owner) {
-  CWindow* ownerWindow = desktop::RootOf(Windows().Find(owner));
-  CWindow* d = NewPopup(desktop::WindowKind::kDialog, ownerWindow, DefWindowProc);
-  auto* widget = new desktop::CCanvasWidget(d->handle, ownerWindow ? ownerWindow->widget : nullptr,
+// The dialog keeps the size of its template.
+void MakeDialogNative(CWindowCore& dialog, const DLGTEMPLATE& t) {
+  CWindow& d = static_cast<CWindow&>(dialog);
+  d.kind = desktop::WindowKind::kDialog;
+  CWindow* ownerWindow = desktop::RootOf(Windows().Find(d.owner));
+  auto* widget = new desktop::CCanvasWidget(d.handle, ownerWindow ? ownerWindow->widget : nullptr,
                                             Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   widget->setWindowModality(Qt::ApplicationModal);
-  Windows().BindWidget(d, widget);
+  Windows().BindWidget(&d, widget);
   const QSize size(t.width, t.height);
-  desktop::ResizeCanvas(d, size);
-  d->canvas.fill(desktop::ToQColor(kDialogFace));
+  desktop::ResizeCanvas(&d, size);
+  d.canvas.fill(desktop::ToQColor(kDialogFace));
   widget->setFixedSize(size);
-  d->title = t.title ? t.title : "";
-  widget->setWindowTitle(QString::fromLatin1(d->title.c_str()));
+  widget->setWindowTitle(QString::fromLatin1(d.title.c_str()));
   widget->setFont(desktop::MakeDialogFont(t.fontFace, t.fontSize));
-  d->needsPaint = true;
-  d->needsErase = true;
-  const QRect over = ownerWindow && !t.centred && ownerWindow->widget->isVisible()
-                         ? QRect(ownerWindow->widget->mapToGlobal(QPoint(0, 0)), ownerWindow->widget->size())
-                         : desktop::AvailableGeometry();
-  const QPoint at(over.x() + (over.width() - size.width()) / 2, over.y() + (over.height() - size.height()) / 2);
-  PlaceClientArea(*d, RECT{at.x(), at.y(), at.x() + size.width(), at.y() + size.height()});
-  return d->handle;
 }
 
 void RunDialogLoop(HWND dialog, int) { DeliverToDialog(dialog, true); }
 
-void DialogClosed(int, const std::string&, INT_PTR, HWND owner, HWND, HWND, HFONT) {
-  CWindow* ownerWindow = desktop::RootOf(Windows().Find(owner));
-  if (ownerWindow && ownerWindow->visible) SetForegroundWindow(ownerWindow->handle);
-}
+void DialogClosed(int, const std::string&, INT_PTR) {}
 
 int AskMessageBox(HWND owner, const char* text, const char* caption, UINT type, int defaultAnswer) {
   CWindow* ownerWindow = desktop::RootOf(Windows().Find(owner));

@@ -163,15 +163,13 @@ void MakeNative(CWindowCore& window) {
   if (brush && !brush->hollow) w.canvas.fill(desktop::ToQColor(brush->colour));
   widget->setWindowTitle(QString::fromLatin1(w.title.c_str()));
   desktop::ApplyCurrentCursor(widget);
-  w.needsPaint = true;
-  w.needsErase = true;
   // The first window of its class claims the class's name on the bus.
   if (FindLocalWindow(w.className.c_str(), nullptr) == w.handle) desktop::ClaimClassName(w.className);
 }
 
 void LimitNative(CWindowCore& window, SIZE minClient, SIZE maxClient) {
   QWidget* widget = desktop::Of(window).widget;
-  if (!widget) return;
+  if (!widget || desktop::Of(window).kind == WindowKind::kDialog) return;  // fixed in size
   const QRect screen = desktop::ScreenGeometry();
   widget->setMinimumSize(std::max<int>(1, minClient.cx), std::max<int>(1, minClient.cy));
   widget->setMaximumSize(maxClient.cx < screen.width() ? std::max<int>(1, maxClient.cx) : QWIDGETSIZE_MAX,

@@ -81,28 +81,8 @@ bool NativeInputReached(CWindowCore&) { return false; }
 
 int TabRowHeight(const CWindowCore&) { return kTabRowHeight; }
 
-HWND MakeDialogWindow(const DLGTEMPLATE& t, HWND owner) {
-  const int frame = GetSystemMetrics(SM_CXFRAME);
-  const int ow = t.width + 2 * frame;
-  const int oh = t.height + 2 * frame + GetSystemMetrics(SM_CYCAPTION);
-  POINT at{0, 0};
-  if (t.centred) {
-    at = POINT{(S().screenWidth - ow) / 2, (S().screenHeight - oh) / 2};
-  } else if (Window* o = FindWindowObj(owner)) {
-    at = ClientOrigin(*o);
-  }
-  const HWND foreground = Foreground();
-  Window* made = WindowTable().Add(std::make_unique<Window>());
-  made->className = kDialogClassName;
-  made->proc = DefWindowProc;
-  SetIdentity(*made, t.title, WS_POPUP | WS_CAPTION | WS_SYSMENU, owner, 0);
-  InitFrame(*made, at.x, at.y, ow, oh);
-  const HWND dlg = StartWindow(*made, nullptr, false);
-  Window* w = FindWindowObj(dlg);
-  if (!w) return nullptr;
-  if (!owner) w->sameAppAs = foreground;
-  if (t.fontFace) w->font = CreateFont(t.fontSize, 0, FW_NORMAL, t.fontFace);
-  return dlg;
+void MakeDialogNative(CWindowCore& dialog, const DLGTEMPLATE& t) {
+  if (t.fontFace) dialog.font = CreateFont(t.fontSize, 0, FW_NORMAL, t.fontFace);
 }
 
 void RunDialogLoop(HWND dialog, int templateId) {
@@ -117,11 +97,7 @@ void RunDialogLoop(HWND dialog, int templateId) {
   DeliverToDialog(dialog, false);
 }
 
-void DialogClosed(int templateId, const std::string& title, INT_PTR result, HWND, HWND previousActive,
-                  HWND previousFocus, HFONT font) {
-  if (font) DeleteObject(ToObject(font));
-  if (previousActive && FindWindowObj(previousActive)) ActivateWindow(previousActive);
-  if (previousFocus && FindWindowObj(previousFocus)) SetFocus(previousFocus);
+void DialogClosed(int templateId, const std::string& title, INT_PTR result) {
   S().dialogs.push_back(headless::DialogRecord{templateId, title, result});
 }
 

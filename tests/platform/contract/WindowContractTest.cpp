@@ -173,6 +173,32 @@ TEST_F(Window, SubclassingReplacesTheProcedureAndUserDataStays) {
   DestroyWindow(hwnd);
 }
 
+WNDPROC g_staticProc = nullptr;
+int g_staticErased = 0;
+
+LRESULT ErasedStaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_ERASEBKGND) ++g_staticErased;
+  return CallWindowProc(g_staticProc, hwnd, msg, wParam, lParam);
+}
+
+// Whatever the device showed before, the program's first painting covers
+// a background erased once: the window's and each control's.
+TEST_F(Window, AWindowShownForTheFirstTimeIsErasedThenPainted) {
+  HWND hwnd = Create(WS_POPUP, 0, 0, 300, 200);
+  HWND text = CreateWindow("STATIC", "Please wait", WS_CHILD | WS_VISIBLE, 30, 30, 240, 70, hwnd,
+                           7, GetModuleInstance(), nullptr);
+  ASSERT_NE(text, nullptr);
+  g_staticErased = 0;
+  g_staticProc = SubclassWindow(text, ErasedStaticProc);
+  ShowWindow(hwnd, SW_SHOW);
+  UpdateWindow(hwnd);
+  UpdateWindow(text);
+  EXPECT_EQ(Count(WM_PAINT), 1);
+  EXPECT_EQ(Count(WM_ERASEBKGND), 1);
+  EXPECT_EQ(g_staticErased, 1);
+  DestroyWindow(hwnd);
+}
+
 TEST_F(Window, FindWindowMatchesClassAndTitleIgnoringCase) {
   HWND hwnd = Create(WS_POPUP, 0, 0, 10, 10, "Black Jack");
   EXPECT_EQ(FindWindow("contract0", nullptr), hwnd);
