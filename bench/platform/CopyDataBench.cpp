@@ -5,32 +5,38 @@
 #include <cstdlib>
 #include <vector>
 
-#include "tests/desktop/TestSupport.h"
+#include "platform/include/plat/plat.h"
 #include "tests/platform/contract/PeerProcess.h"
 #include "tests/platform/contract/PeerProtocol.h"
-#include "platform/include/plat/plat.h"
+#include "tests/platform/contract/Pump.h"
 
 using namespace plat;
 
 namespace {
 
+HWND g_peer = nullptr;  // the peer's window, once it says it is ready
+
+LRESULT HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != contract::ReadyMessage()) return DefWindowProc(hwnd, msg, wParam, lParam);
+  g_peer = WParamToHandle(wParam);
+  return 1;
+}
+
 struct CPeerLink {
-  desktop_test::CRecordingClass host{"CopyDataBenchHost"};
   contract::CPeerProcess process;
   HWND hwnd = nullptr;
-  HWND peer = nullptr;
   ~CPeerLink() { process.Stop(); }
   bool Open() {
     if (!InitBackend(0, nullptr)) return false;
-    host.hook = [this](HWND, UINT msg, WPARAM wParam, LPARAM, LRESULT* r) {
-      if (msg != contract::ReadyMessage()) return false;
-      peer = WParamToHandle(wParam);
-      *r = 1;
-      return true;
-    };
-    hwnd = host.Create(WS_POPUP, 0, 0, 10, 10);
+    WNDCLASS wc{};
+    wc.lpfnWndProc = HostProc;
+    wc.hInstance = GetModuleInstance();
+    wc.lpszClassName = "CopyDataBenchHost";
+    hwnd = RegisterClass(&wc) ? CreateWindow(wc.lpszClassName, "Copy data bench", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                             0, GetModuleInstance(), nullptr)
+                              : nullptr;
     return hwnd && process.Start("serve", hwnd) &&
-           contract::PumpUntil([this] { return peer != nullptr; });
+           contract::PumpUntil([] { return g_peer != nullptr; });
   }
 };
 
@@ -44,7 +50,7 @@ void BM_CopyDataRoundTrip(benchmark::State& state) {
   std::vector<BYTE> packet(200, 'x');
   const COPYDATASTRUCT cds{contract::kSizeKind, 200, packet.data()};
   for (auto _ : state) {
-    const LRESULT r = SendMessage(link.peer, WM_COPYDATA, HandleToWParam(link.hwnd),
+    const LRESULT r = SendMessage(g_peer, WM_COPYDATA, HandleToWParam(link.hwnd),
                                   reinterpret_cast<LPARAM>(&cds));
     if (r != 200) {
       state.SkipWithError("the peer did not answer");

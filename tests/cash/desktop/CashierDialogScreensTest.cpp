@@ -19,7 +19,7 @@
 #include "framework/link/Comm.h"
 #include "framework/shell/ShellGlobals.h"
 #include "platform/include/plat/plat.h"
-#include "tests/desktop/TestSupport.h"
+#include "tests/platform/contract/Pump.h"
 #include "tests/support/CaptureTransport.h"
 #include "tests/support/TempFolder.h"
 
@@ -67,7 +67,7 @@ bool SaveDialog(HWND dialog, const std::string& name) {
 // display settle, saves the dialog and cancels it.
 INT_PTR ShootingProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == kShoot) {
-    desktop_test::PumpFor(kSettle);
+    contract::PumpFor(kSettle);
     EXPECT_TRUE(SaveDialog(dialog, gShotName)) << gShotName;
     if (gInner == AccountLogDlgProc)
       gHeaderInk = std::min(BlackPixelsNear(dialog, kLogUserId), BlackPixelsNear(dialog, kLogBalanceId));

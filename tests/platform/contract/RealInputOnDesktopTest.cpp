@@ -1,51 +1,46 @@
 // Real input from the X server (made with xdotool): pointer positions in a
 // scaled window come back in picture coordinates and buttons become their
 // messages. The order of real keys in the queue and the program's activation
-// are in the platform contract.
-#include <gtest/gtest.h>
-
+// are tested with the queue and the window state.
 #include <cstdlib>
 #include <string>
 
-#include "tests/desktop/TestSupport.h"
+#include "tests/platform/contract/Contract.h"
+#include "tests/platform/contract/Pump.h"
 #include "tests/platform/contract/RealInput.h"
-#include "platform/include/plat/plat.h"
-
-using namespace plat;
-using contract::Xdotool;
-using desktop_test::CRecordingClass;
-using desktop_test::PumpFor;
-using desktop_test::PumpUntil;
 
 namespace {
 
-const desktop_test::Received* Last(const CRecordingClass& c, UINT msg) {
-  for (auto it = c.log.rbegin(); it != c.log.rend(); ++it) {
-    if (it->msg == msg) return &*it;
-  }
-  return nullptr;
-}
+using namespace plat;
+using contract::PumpFor;
+using contract::PumpUntil;
+using contract::Xdotool;
 
-struct InputTest : testing::Test {
+class RealInput : public contract::Contract {
+ protected:
   void SetUp() override {
+    Contract::SetUp();
     ASSERT_EQ(std::system("command -v xdotool >/dev/null"), 0) << "scripts/setup installs xdotool";
-    hwnd = windows.Create(WS_POPUP, 0, 0, 320, 240);
-    ASSERT_NE(hwnd, nullptr);
-    ShowWindow(hwnd, SW_SHOWMAXIMIZED);
-    PumpFor(300);
   }
-  void TearDown() override { DestroyWindow(hwnd); }
-  CRecordingClass windows{"InputTestWindow"};
-  HWND hwnd = nullptr;
+  const contract::Received* Last(UINT msg) const {
+    for (auto it = log.rbegin(); it != log.rend(); ++it) {
+      if (it->msg == msg) return &*it;
+    }
+    return nullptr;
+  }
 };
 
-TEST_F(InputTest, PointerAndButtonsArriveInPictureCoordinates) {
+TEST_F(RealInput, PointerAndButtonsArriveInPictureCoordinatesOnDesktop) {
+  HWND hwnd = Create(WS_POPUP, 0, 0, 320, 240);
+  ASSERT_NE(hwnd, nullptr);
+  ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+  PumpFor(300);
   POINT p{100, 50};
   ASSERT_TRUE(ClientToScreen(hwnd, &p));
   Xdotool("mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) + " click 1 click 3");
-  ASSERT_TRUE(PumpUntil([&] { return windows.Has(WM_RBUTTONUP); }));
-  const auto* move = Last(windows, WM_MOUSEMOVE);
-  const auto* down = Last(windows, WM_LBUTTONDOWN);
+  ASSERT_TRUE(PumpUntil([&] { return Has(WM_RBUTTONUP); }));
+  const auto* move = Last(WM_MOUSEMOVE);
+  const auto* down = Last(WM_LBUTTONDOWN);
   ASSERT_NE(move, nullptr);
   ASSERT_NE(down, nullptr);
   EXPECT_NEAR(GET_X_LPARAM(move->lParam), 100, 1);
@@ -53,9 +48,9 @@ TEST_F(InputTest, PointerAndButtonsArriveInPictureCoordinates) {
   EXPECT_NEAR(GET_X_LPARAM(down->lParam), 100, 1);
   EXPECT_NEAR(GET_Y_LPARAM(down->lParam), 50, 1);
   EXPECT_TRUE(down->wParam & MK_LBUTTON);
-  EXPECT_TRUE(windows.Has(WM_LBUTTONUP));
-  EXPECT_TRUE(windows.Has(WM_RBUTTONDOWN));
-  EXPECT_TRUE(windows.Has(WM_SETCURSOR));
+  EXPECT_TRUE(Has(WM_LBUTTONUP));
+  EXPECT_TRUE(Has(WM_RBUTTONDOWN));
+  EXPECT_TRUE(Has(WM_SETCURSOR));
   POINT cursor;
   ASSERT_TRUE(GetCursorPos(&cursor));
   ASSERT_TRUE(ScreenToClient(hwnd, &cursor));
@@ -129,8 +124,7 @@ INT_PTR InputProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
   }
 }
 
-TEST(Input, ADialogTakesRealTypingAndClicks) {
-  ASSERT_EQ(std::system("command -v xdotool >/dev/null"), 0) << "scripts/setup installs xdotool";
+TEST_F(RealInput, ADialogTakesRealTypingAndClicksOnDesktop) {
   RegisterDialogResource(500, &kInputDialog);
   EXPECT_EQ(DialogBoxParam(GetModuleInstance(), 500, nullptr, InputProc, 0), kButton);
   EXPECT_EQ(g_typed, "ay");

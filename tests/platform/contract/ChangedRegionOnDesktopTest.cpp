@@ -31,13 +31,13 @@ std::vector<QRect> Sprites(int frame) {
   return rects;
 }
 
-TEST(ChangedRegion, FarApartRectanglesGiveExactlyTheirUnion) {
+TEST(ChangedRegionOnDesktop, FarApartRectanglesGiveExactlyTheirUnion) {
   std::vector<QRect> rects{{0, 0, 10, 10}, {300, 0, 10, 20}, {100, 200, 30, 5}, {500, 400, 1, 1}};
   const QRegion expected = UnionOf(rects);
   EXPECT_EQ(ChangedRegion(&rects), expected);
 }
 
-TEST(ChangedRegion, RepeatedAndNestedRectanglesAreOne) {
+TEST(ChangedRegionOnDesktop, RepeatedAndNestedRectanglesAreOne) {
   // A frame sends last frame's rectangles again beside its own.
   std::vector<QRect> rects{{40, 40, 32, 32}, {40, 40, 32, 32}, {50, 50, 4, 4}, {40, 40, 32, 32}};
   const QRegion region = ChangedRegion(&rects);
@@ -45,7 +45,7 @@ TEST(ChangedRegion, RepeatedAndNestedRectanglesAreOne) {
   EXPECT_EQ(region.rectCount(), 1);
 }
 
-TEST(ChangedRegion, HoldsEverySpriteAndLittleElse) {
+TEST(ChangedRegionOnDesktop, HoldsEverySpriteAndLittleElse) {
   for (int frame = 0; frame < 2; ++frame) {
     std::vector<QRect> rects = Sprites(frame);
     const std::vector<QRect> sprites = rects;
@@ -64,7 +64,7 @@ TEST(ChangedRegion, HoldsEverySpriteAndLittleElse) {
   }
 }
 
-TEST(ChangedRegion, TwoFramesOfSpritesTogether) {
+TEST(ChangedRegionOnDesktop, TwoFramesOfSpritesTogether) {
   std::vector<QRect> rects = Sprites(0);
   const std::vector<QRect> second = Sprites(1);
   rects.insert(rects.end(), second.begin(), second.end());
@@ -74,7 +74,7 @@ TEST(ChangedRegion, TwoFramesOfSpritesTogether) {
   EXPECT_LE(AreaOf(region) - AreaOf(exact), static_cast<long long>(kMergeSlack) * 100);
 }
 
-TEST(ChangedRegion, BandsAreValidForQt) {
+TEST(ChangedRegionOnDesktop, BandsAreValidForQt) {
   // Touching rectangles in a row and a column: Qt's own operations on the
   // region must agree with the plain union.
   std::vector<QRect> rects{{0, 0, 100, 1}, {100, 0, 100, 1}, {0, 300, 1, 100}, {0, 400, 1, 50}, {150, 150, 0, 9}};
@@ -84,7 +84,7 @@ TEST(ChangedRegion, BandsAreValidForQt) {
   EXPECT_EQ(region.boundingRect(), exact.boundingRect());
 }
 
-TEST(ChangedRegion, NothingChangedIsEmpty) {
+TEST(ChangedRegionOnDesktop, NothingChangedIsEmpty) {
   std::vector<QRect> rects;
   EXPECT_TRUE(ChangedRegion(&rects).isEmpty());
 }

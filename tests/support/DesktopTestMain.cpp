@@ -1,5 +1,5 @@
-// The desktop tests need the backend up before any test runs; listing the
-// tests (at build time, without a display) needs nothing.
+// A test program on the desktop backend needs it up before any test runs;
+// listing the tests (at build time, without a display) needs nothing.
 #include <gtest/gtest.h>
 
 #include <cstdio>

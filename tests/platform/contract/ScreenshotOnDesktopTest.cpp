@@ -1,21 +1,18 @@
 // What the X server really shows: a known 8-bit picture through a palette,
 // read back from a screenshot of the root window at probe points.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "tests/desktop/TestSupport.h"
+#include "tests/platform/contract/Contract.h"
+#include "tests/platform/contract/Pump.h"
 #include "tests/support/TempFolder.h"
-#include "platform/include/plat/plat.h"
-
-using namespace plat;
-using desktop_test::CRecordingClass;
 
 namespace {
+
+using namespace plat;
 
 constexpr int kWidth = 320;
 constexpr int kHeight = 240;
@@ -66,7 +63,7 @@ bool ScreenShows(const std::vector<Probe>& probes, std::string* report) {
   const TempFolder folder;
   const std::string path = folder.Path() + "/screen.ppm";
   for (int attempt = 0; attempt < 40; ++attempt) {
-    desktop_test::PumpFor(100);
+    contract::PumpFor(100);
     CScreenshot shot;
     if (!shot.Take(path)) continue;
     report->clear();
@@ -123,27 +120,30 @@ HPALETTE QuadrantPalette() {
   return CreatePalette(&lp);
 }
 
-// The windows of the class paint the picture through the palette.
-void PaintOnEachPaint(CRecordingClass& windows, const CQuadrants& picture, HPALETTE palette) {
-  windows.hook = [&picture, palette](HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT*) {
-    if (msg != WM_PAINT) return false;
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
-    SelectPalette(dc, palette, FALSE);
-    RealizePalette(dc);
-    StretchDIBits(dc, 0, 0, kWidth, kHeight, 0, 0, kWidth, kHeight, picture.bits.data(), &picture.info,
-                  DIB_PAL_COLORS, SRCCOPY);
-    EndPaint(hwnd, &ps);
-    return true;
-  };
-}
+class Screenshot : public contract::Contract {
+ protected:
+  // The test's windows paint the picture through the palette.
+  void PaintOnEachPaint(const CQuadrants& picture, HPALETTE palette) {
+    hook = [&picture, palette](HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT*) {
+      if (msg != WM_PAINT) return false;
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd, &ps);
+      SelectPalette(dc, palette, FALSE);
+      RealizePalette(dc);
+      StretchDIBits(dc, 0, 0, kWidth, kHeight, 0, 0, kWidth, kHeight, picture.bits.data(), &picture.info,
+                    DIB_PAL_COLORS, SRCCOPY);
+      EndPaint(hwnd, &ps);
+      return true;
+    };
+  }
+};
 
-TEST(Screenshot, ThePictureShowsThroughThePaletteAndScalesToFit) {
-  CRecordingClass windows("ScreenshotTest", CS_OWNDC);
+TEST_F(Screenshot, ThePictureShowsThroughThePaletteAndScalesToFitOnDesktop) {
   CQuadrants picture;
   HPALETTE palette = QuadrantPalette();
-  PaintOnEachPaint(windows, picture, palette);
-  HWND hwnd = windows.Create(WS_POPUP, 0, 0, kWidth, kHeight);
+  PaintOnEachPaint(picture, palette);
+  // Its own DC keeps the palette that painting selected for the draws below.
+  HWND hwnd = MakeWindow(kWidth, kHeight, CS_OWNDC);
   ASSERT_NE(hwnd, nullptr);
   ShowWindow(hwnd, SW_SHOWNORMAL);
   UpdateWindow(hwnd);
@@ -219,15 +219,15 @@ TEST(Screenshot, ThePictureShowsThroughThePaletteAndScalesToFit) {
 // A window the user (or a window manager) gives another shape than 4:3:
 // the picture keeps its aspect, centred between black bars, and the
 // pointer over it comes back in picture coordinates.
-TEST(Screenshot, AWindowOfAnotherShapeKeepsThePicturesAspectAndMapsThePointerBack) {
+TEST_F(Screenshot, AWindowOfAnotherShapeKeepsThePicturesAspectAndMapsThePointerBackOnDesktop) {
   ASSERT_EQ(std::system("command -v xdotool >/dev/null"), 0) << "scripts/setup installs xdotool";
-  CRecordingClass windows("ReshapedTest", CS_OWNDC);
   CQuadrants picture;
   HPALETTE palette = QuadrantPalette();
-  PaintOnEachPaint(windows, picture, palette);
+  PaintOnEachPaint(picture, palette);
   constexpr char kTitle[] = "Reshaped picture test";
-  HWND hwnd = windows.Create(WS_POPUP, 0, 0, kWidth, kHeight, kTitle);
+  HWND hwnd = MakeWindow(kWidth, kHeight, CS_OWNDC);
   ASSERT_NE(hwnd, nullptr);
+  SetWindowText(hwnd, kTitle);  // xdotool finds the window by it
   ShowWindow(hwnd, SW_SHOWNORMAL);
   UpdateWindow(hwnd);
   // Wider than 4:3 and 1.25 times as high: the picture is 400 x 300, with
@@ -238,7 +238,7 @@ TEST(Screenshot, AWindowOfAnotherShapeKeepsThePicturesAspectAndMapsThePointerBac
                              std::to_string(kShapeWidth) + " " + std::to_string(kShapeHeight);
   ASSERT_EQ(std::system(resize.c_str()), 0);
   RECT frame{};
-  ASSERT_TRUE(desktop_test::PumpUntil([&] {
+  ASSERT_TRUE(contract::PumpUntil([&] {
     GetWindowRect(hwnd, &frame);
     return frame.right - frame.left == kShapeWidth && frame.bottom - frame.top == kShapeHeight;
   }));
@@ -273,9 +273,9 @@ TEST(Screenshot, AWindowOfAnotherShapeKeepsThePicturesAspectAndMapsThePointerBac
   EXPECT_NEAR(expected.y, top + 62, 1);
   const std::string move = "xdotool mousemove " + std::to_string(expected.x) + " " + std::to_string(expected.y);
   ASSERT_EQ(std::system(move.c_str()), 0);
-  const desktop_test::Received* moved = nullptr;
-  ASSERT_TRUE(desktop_test::PumpUntil([&] {
-    for (auto it = windows.log.rbegin(); it != windows.log.rend() && !moved; ++it) {
+  const contract::Received* moved = nullptr;
+  ASSERT_TRUE(contract::PumpUntil([&] {
+    for (auto it = log.rbegin(); it != log.rend() && !moved; ++it) {
       if (it->msg == WM_MOUSEMOVE) moved = &*it;
     }
     return moved != nullptr;
