@@ -93,52 +93,9 @@ LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-}  // namespace
-
-bool DialogDone(HWND dialog) {
-  const CWindowCore* d = FindCore(dialog);
-  return !d || !d->dialog || d->dialog->ended;
-}
-
-bool DialogKeyPressed(HWND dialog, WPARAM virtualKey) {
-  if (virtualKey == VK_ESCAPE) {
-    SendCommand(dialog, IDCANCEL);
-    return true;
-  }
-  if (virtualKey != VK_RETURN) return false;
-  const HWND focus = GetFocus();
-  if (IsPushButton(focus) && IsInside(focus, dialog)) {
-    ClickControl(focus);
-  } else if (HWND def = FindInside(dialog, IsUsableDefault)) {
-    ClickControl(def);
-  } else {
-    SendCommand(dialog, IDOK);
-  }
-  return true;
-}
-
-void DeliverToDialog(HWND dialog, bool wait) {
-  const MessageFilter mine = [dialog](const MSG& m) { return IsInside(m.hwnd, dialog); };
-  for (;;) {
-    PumpNativeEvents();
-    if (DialogDone(dialog)) return;
-    MSG m;
-    if (TakeMessage(mine, true, false, &m)) {
-      DispatchMessage(&m);
-    } else if (wait) {
-      WaitNativeEvents(-1);
-    } else {
-      return;
-    }
-  }
-}
-
-namespace {
-
-// A modal box or dialog of owner: the owner is disabled while it runs (before
-// it is made: a toolkit disables the windows a disabled one already owns); at
-// its end the owner (or the window that was active) is active again, its focus
-// where it was. An owner the program disabled itself stays disabled.
+// The owner is disabled while a modal box or dialog runs (before it is made: a
+// toolkit disables the windows a disabled one already owns); at its end the
+// owner (or the window that was active) is active again, its focus where it was.
 INT_PTR RunModal(HWND owner, const std::function<INT_PTR()>& run) {
   const HWND back = owner ? TopLevelOf(owner) : Foreground();
   const HWND previousFocus = GetFocus();
@@ -195,6 +152,44 @@ INT_PTR RunDialog(const DLGTEMPLATE& t, int templateId, HWND owner, DLGPROC proc
 }
 
 }  // namespace
+
+bool DialogDone(HWND dialog) {
+  const CWindowCore* d = FindCore(dialog);
+  return !d || !d->dialog || d->dialog->ended;
+}
+
+bool DialogKeyPressed(HWND dialog, WPARAM virtualKey) {
+  if (virtualKey == VK_ESCAPE) {
+    SendCommand(dialog, IDCANCEL);
+    return true;
+  }
+  if (virtualKey != VK_RETURN) return false;
+  const HWND focus = GetFocus();
+  if (IsPushButton(focus) && IsInside(focus, dialog)) {
+    ClickControl(focus);
+  } else if (HWND def = FindInside(dialog, IsUsableDefault)) {
+    ClickControl(def);
+  } else {
+    SendCommand(dialog, IDOK);
+  }
+  return true;
+}
+
+void DeliverToDialog(HWND dialog, bool wait) {
+  const MessageFilter mine = [dialog](const MSG& m) { return IsInside(m.hwnd, dialog); };
+  for (;;) {
+    PumpNativeEvents();
+    if (DialogDone(dialog)) return;
+    MSG m;
+    if (TakeMessage(mine, true, false, &m)) {
+      DispatchMessage(&m);
+    } else if (wait) {
+      WaitNativeEvents(-1);
+    } else {
+      return;
+    }
+  }
+}
 
 }  // namespace plat::common
 
