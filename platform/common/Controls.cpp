@@ -83,6 +83,7 @@ void SetText(HWND hwnd, const char* text) {
   if (!c) return;
   c->text = text ? text : "";
   Changed(hwnd);
+  if (c->kind == CTL_STATIC) InvalidateRect(hwnd, nullptr, TRUE);  // the old text goes with the background
   if (c->kind == CTL_EDIT) NotifyParent(hwnd, EN_CHANGE);
 }
 

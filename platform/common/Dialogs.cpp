@@ -93,6 +93,64 @@ LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   }
 }
 
+// The owner is disabled while a modal box or dialog runs (before it is made: a
+// toolkit disables the windows a disabled one already owns); at its end the
+// owner (or the window that was active) is active again, its focus where it was.
+INT_PTR RunModal(HWND owner, const std::function<INT_PTR()>& run) {
+  const HWND back = owner ? TopLevelOf(owner) : Foreground();
+  const HWND previousFocus = GetFocus();
+  const bool reenable = owner && !EnableWindow(back, FALSE);
+  const INT_PTR result = run();
+  if (reenable) EnableWindow(back, TRUE);
+  if (FindCore(previousFocus) && IsInside(previousFocus, back)) SetFocus(previousFocus);
+  if (FindCore(back)) ActivateWindow(back);
+  return result;
+}
+
+// The dialog from its template, run until it ends; -1 when it cannot be made.
+INT_PTR RunDialog(const DLGTEMPLATE& t, int templateId, HWND owner, DLGPROC proc, LPARAM initParam) {
+  const HWND dialog = MakeDialog(t, owner);
+  CWindowCore* d = FindCore(dialog);
+  if (!d) return -1;
+  d->proc = DialogWindowProc;
+  d->dialog = std::make_unique<CDialog>();
+  d->dialog->proc = proc;  // from here on: the controls' WM_MEASUREITEM comes before WM_INITDIALOG
+  const HFONT font = d->font;
+
+  HWND firstFocus = nullptr;
+  bool made = true;
+  for (int i = 0; made && i < t.itemCount; ++i) {
+    const DLGITEMTEMPLATE& it = t.items[i];
+    const DWORD ws = WS_CHILD | ((it.style & CS_HIDDEN) ? 0 : WS_VISIBLE) | ((it.style & CS_DISABLED) ? WS_DISABLED : 0);
+    const HWND c = MakeControlWindow(dialog, it.kind, it.id, it.text,
+                                     RECT{it.x, it.y, it.x + it.width, it.y + it.height}, it.style, ws);
+    if (c && font) SendMessage(c, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+    made = c != nullptr && FindCore(dialog);
+    if (made && !firstFocus && TakesFocus(it.kind) && !(it.style & (CS_HIDDEN | CS_DISABLED))) firstFocus = c;
+  }
+
+  if (made) {
+    const LRESULT takeFocus = SendMessage(dialog, WM_INITDIALOG, HandleToWParam(firstFocus), initParam);
+    if (!DialogDone(dialog)) {
+      ShowWindow(dialog, SW_SHOW);
+      if (takeFocus && FindCore(firstFocus)) SetFocus(firstFocus);
+      RunDialogLoop(dialog, templateId);
+    }
+  }
+  d = FindCore(dialog);
+  // A dialog that could not be made or that its procedure destroyed answers -1; one left open, IDCANCEL.
+  INT_PTR result = -1;
+  std::string title = t.title ? t.title : "";
+  if (made && d && d->dialog) {
+    result = d->dialog->ended ? d->dialog->result : IDCANCEL;
+    title = d->title;
+  }
+  DestroyWindow(dialog);
+  if (font) DeleteObject(ToObject(font));
+  DialogClosed(templateId, title, result);
+  return result;
+}
+
 }  // namespace
 
 bool DialogDone(HWND dialog) {
@@ -143,58 +201,7 @@ INT_PTR DialogBoxParam(HINSTANCE instance, int templateId, HWND owner, DLGPROC p
       (owner && !common::FindCore(owner))) {
     return -1;
   }
-  // The owner is disabled while the dialog runs (before the dialog is made: a
-  // toolkit disables the windows a disabled one already owns); at its end the
-  // owner (or the window that was active) is active again, its focus where it was.
-  const HWND back = owner ? common::TopLevelOf(owner) : common::Foreground();
-  const HWND previousFocus = GetFocus();
-  const bool reenable = owner && !EnableWindow(back, FALSE);
-  const HWND dialog = common::MakeDialog(*t, owner);
-  common::CWindowCore* d = common::FindCore(dialog);
-  if (!d) {
-    if (reenable) EnableWindow(back, TRUE);
-    return -1;
-  }
-  d->proc = common::DialogWindowProc;
-  d->dialog = std::make_unique<common::CDialog>();
-  d->dialog->proc = proc;  // from here on: the controls' WM_MEASUREITEM comes before WM_INITDIALOG
-  const HFONT font = d->font;
-
-  HWND firstFocus = nullptr;
-  bool made = true;
-  for (int i = 0; made && i < t->itemCount; ++i) {
-    const DLGITEMTEMPLATE& it = t->items[i];
-    const DWORD ws = WS_CHILD | ((it.style & CS_HIDDEN) ? 0 : WS_VISIBLE) | ((it.style & CS_DISABLED) ? WS_DISABLED : 0);
-    const HWND c = common::MakeControlWindow(dialog, it.kind, it.id, it.text,
-                                             RECT{it.x, it.y, it.x + it.width, it.y + it.height}, it.style, ws);
-    if (c && font) SendMessage(c, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
-    made = c != nullptr && common::FindCore(dialog);
-    if (made && !firstFocus && common::TakesFocus(it.kind) && !(it.style & (CS_HIDDEN | CS_DISABLED))) firstFocus = c;
-  }
-
-  if (made) {
-    const LRESULT takeFocus = SendMessage(dialog, WM_INITDIALOG, HandleToWParam(firstFocus), initParam);
-    if (!common::DialogDone(dialog)) {
-      ShowWindow(dialog, SW_SHOW);
-      if (takeFocus && common::FindCore(firstFocus)) SetFocus(firstFocus);
-      common::RunDialogLoop(dialog, templateId);
-    }
-  }
-  d = common::FindCore(dialog);
-  // A dialog that could not be made or that its procedure destroyed answers -1; one left open, IDCANCEL.
-  INT_PTR result = -1;
-  std::string title = t->title ? t->title : "";
-  if (made && d && d->dialog) {
-    result = d->dialog->ended ? d->dialog->result : IDCANCEL;
-    title = d->title;
-  }
-  DestroyWindow(dialog);
-  if (font) DeleteObject(ToObject(font));
-  if (reenable) EnableWindow(back, TRUE);
-  if (common::FindCore(previousFocus) && common::IsInside(previousFocus, back)) SetFocus(previousFocus);
-  if (common::FindCore(back)) common::ActivateWindow(back);
-  common::DialogClosed(templateId, title, result);
-  return result;
+  return common::RunModal(owner, [&] { return common::RunDialog(*t, templateId, owner, proc, initParam); });
 }
 
 BOOL EndDialog(HWND dialog, INT_PTR result) {
@@ -243,7 +250,9 @@ int MessageBox(HWND owner, const char* text, const char* caption, UINT type) {
   int answer = IDOK;
   if (buttons == MB_OKCANCEL) answer = second ? IDCANCEL : IDOK;
   if (buttons == MB_YESNO) answer = second ? IDNO : IDYES;
-  return common::AskMessageBox(owner, text ? text : "", caption ? caption : "", type, answer);
+  return static_cast<int>(common::RunModal(owner, [&] {
+    return common::AskMessageBox(owner, text ? text : "", caption ? caption : "", type, answer);
+  }));
 }
 
 }  // namespace plat

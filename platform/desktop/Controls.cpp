@@ -129,8 +129,6 @@ void ShowControlState(CWindowCore& core) {
       break;
     case CTL_STATIC:
       // Painted on the parent's canvas through WM_PAINT; the widgets paint themselves.
-      w.needsPaint = true;
-      w.needsErase = true;
       widget->update();
       break;
     case CTL_EDIT: {

@@ -5,8 +5,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTabBar>
+#include <QTimer>
+
+#include <gtest/gtest.h>
 
 #include "platform/desktop/WindowTable.h"
 #include "tests/platform/contract/User.h"
@@ -78,6 +82,24 @@ void ChooseTab(HWND dialog, int id, int index) {
   if (!bar || index < 0 || index >= bar->count()) return;
   bar->setCurrentIndex(index);
   Settle();
+}
+
+// Once the box's modal loop handles Qt's events.
+void AnswerNextMessageBox(std::function<int()> whileOpen) {
+  QTimer::singleShot(0, [whileOpen] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) {
+      ADD_FAILURE() << "no message box is open";
+      return;
+    }
+    const int answer = whileOpen();
+    const QMessageBox::StandardButton button = answer == IDOK      ? QMessageBox::Ok
+                                               : answer == IDCANCEL ? QMessageBox::Cancel
+                                               : answer == IDYES    ? QMessageBox::Yes
+                                                                    : QMessageBox::No;
+    if (QAbstractButton* b = box->button(button)) b->click();
+    Settle();
+  });
 }
 
 }  // namespace contract::user

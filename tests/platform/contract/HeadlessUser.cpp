@@ -8,4 +8,11 @@ void Type(plat::HWND dialog, int id, const char* text) { plat::headless::TypeTex
 void Choose(plat::HWND dialog, int id, int index) { plat::headless::SelectItem(dialog, id, index); }
 void ChooseTab(plat::HWND dialog, int id, int index) { plat::headless::SelectTab(dialog, id, index); }
 
+void AnswerNextMessageBox(std::function<int()> whileOpen) {
+  plat::headless::SetMessageBoxHandler([whileOpen](const plat::headless::MessageBoxRecord&) {
+    plat::headless::SetMessageBoxHandler(nullptr);
+    return whileOpen();
+  });
+}
+
 }  // namespace contract::user

@@ -1,7 +1,8 @@
-// A modal dialog's start and end as its owner and the rest of the program
+// A modal dialog's or message box's start and end as its owner and the rest of the program
 // see them: where it appears, and where activation, focus and the owner's
 // input go meanwhile and after.
 #include "tests/platform/contract/Contract.h"
+#include "tests/platform/contract/User.h"
 
 namespace {
 
@@ -72,6 +73,28 @@ TEST_F(ModalDialog, OneTheProgramDisabledItselfStaysDisabled) {
   EnableWindow(owner, FALSE);
   EXPECT_EQ(Run(owner), IDOK);
   EXPECT_FALSE(IsWindowEnabled(owner));
+  contract::user::AnswerNextMessageBox([] { return IDOK; });
+  EXPECT_EQ(MessageBox(owner, "Done.", "Box", MB_OK), IDOK);
+  EXPECT_FALSE(IsWindowEnabled(owner));
+}
+
+// A message box keeps its owner as a modal dialog does.
+TEST_F(ModalDialog, AMessageBoxDisablesItsOwnerMeanwhileThenLeavesItActiveWithItsFocusWhereItWas) {
+  HWND owner = Create(WS_POPUP | WS_CAPTION | WS_VISIBLE, 40, 40, 320, 240);
+  ASSERT_NE(owner, nullptr);
+  HWND edit = CreateWindow("EDIT", "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 20, owner, 5, nullptr, nullptr);
+  ASSERT_NE(edit, nullptr);
+  SetFocus(edit);
+  BOOL ownerEnabled = 2;
+  contract::user::AnswerNextMessageBox([&] {
+    ownerEnabled = IsWindowEnabled(owner);
+    return IDNO;
+  });
+  EXPECT_EQ(MessageBox(edit, "Quit?", "Box", MB_YESNO | MB_ICONQUESTION), IDNO);
+  EXPECT_EQ(ownerEnabled, FALSE);
+  EXPECT_TRUE(IsWindowEnabled(owner));
+  EXPECT_EQ(GetFocus(), edit);
+  EXPECT_TRUE(LastActivationOn(owner));
 }
 
 // Its frame's corner, as a template's position counts from there.

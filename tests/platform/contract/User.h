@@ -4,6 +4,8 @@
 // the dialog has heard of it.
 #pragma once
 
+#include <functional>
+
 #include "platform/include/plat/plat.h"
 
 namespace contract::user {
@@ -16,5 +18,8 @@ void Type(plat::HWND dialog, int id, const char* text);
 void Choose(plat::HWND dialog, int id, int index);
 // Clicks tab index of a tab control.
 void ChooseTab(plat::HWND dialog, int id, int index);
+// The next message box is answered by the button whileOpen returns (IDOK,
+// IDCANCEL, IDYES, IDNO), called while the box is shown.
+void AnswerNextMessageBox(std::function<int()> whileOpen);
 
 }  // namespace contract::user

@@ -199,6 +199,22 @@ TEST_F(Window, AWindowShownForTheFirstTimeIsErasedThenPainted) {
   DestroyWindow(hwnd);
 }
 
+// The old text must not show through the new one.
+TEST_F(Window, AStaticWhoseTextChangesIsErasedAndPaintedAgain) {
+  HWND hwnd = Create(WS_POPUP | WS_VISIBLE, 0, 0, 300, 200);
+  HWND text = CreateWindow("STATIC", "Please wait", WS_CHILD | WS_VISIBLE, 30, 30, 240, 70, hwnd,
+                           7, GetModuleInstance(), nullptr);
+  ASSERT_NE(text, nullptr);
+  g_staticProc = SubclassWindow(text, ErasedStaticProc);
+  UpdateWindow(hwnd);
+  UpdateWindow(text);
+  g_staticErased = 0;
+  SetWindowText(text, "Ready");
+  UpdateWindow(text);
+  EXPECT_EQ(g_staticErased, 1);
+  DestroyWindow(hwnd);
+}
+
 TEST_F(Window, FindWindowMatchesClassAndTitleIgnoringCase) {
   HWND hwnd = Create(WS_POPUP, 0, 0, 10, 10, "Black Jack");
   EXPECT_EQ(FindWindow("contract0", nullptr), hwnd);
