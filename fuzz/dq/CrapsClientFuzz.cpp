@@ -73,10 +73,6 @@ std::string ServerAnswerFor(const void* record) {
   }
 }
 
-int ClientAtRoundStart(const void* record) {
-  return static_cast<const CrapsClientRecord*>(record)->state == kClientBuildBeginPlay;
-}
-
 // Rolls with the bets as they stand, or leaves when the table's limits
 // refuse them.
 void PlayRound(void* record) {
@@ -87,9 +83,9 @@ void PlayRound(void* record) {
 }
 
 const ClientFuzzTarget kCrapsTarget{
-    &kCrapsGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,       static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    "games/craps", StageArtwork, ServerAnswerFor, ClientAtRoundStart, PlayRound,
+    &kCrapsGame, kCommands, CountOf(kCommands),
+    kTags,       CountOf(kTags),
+    "games/craps", StageArtwork, ServerAnswerFor, InState<CrapsClientRecord, kClientBuildBeginPlay>, PlayRound,
 };
 
 }  // namespace

@@ -49,14 +49,10 @@ const char* ClientPacketFor(const void* record) {
   }
 }
 
-int ServerAtRoundStart(const void* record) {
-  return static_cast<const CrapsServerRecord*>(record)->state == kServerWaitBeginPlay;
-}
-
 const ProtocolFuzzTarget kCrapsTarget{
-    &kCrapsGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,       static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    ClientPacketFor, ServerAtRoundStart,
+    &kCrapsGame, kCommands, CountOf(kCommands),
+    kTags,       CountOf(kTags),
+    ClientPacketFor, InState<CrapsServerRecord, kServerWaitBeginPlay>,
 };
 
 }  // namespace

@@ -20,6 +20,19 @@
 
 #include "framework/shell/GameDefinition.h"
 
+// How many names a target's list holds.
+template <std::size_t N>
+constexpr int CountOf(const char* const (&)[N]) {
+  return static_cast<int>(N);
+}
+
+// A hook answering 1 while the record waits in state (a target's
+// ServerAtRoundStart or ClientAtRoundStart).
+template <class Record, auto kState>
+int InState(const void* record) {
+  return static_cast<const Record*>(record)->state == kState;
+}
+
 struct ProtocolFuzzTarget {
   const GameDefinition* game;
   // Commands and answers of the program's protocol beyond the frame's own.

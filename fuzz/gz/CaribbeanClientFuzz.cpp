@@ -48,10 +48,6 @@ std::string ServerAnswerFor(const void* record) {
   }
 }
 
-int ClientAtRoundStart(const void* record) {
-  return static_cast<const CaribbeanClientRecord*>(record)->state == kBuildBeginPlay;
-}
-
 // The smallest ante and a call, or leaves when the money does not cover
 // three antes or the limits allow none; every hand is continued.
 void PlayRound(void* record) {
@@ -66,9 +62,9 @@ void PlayRound(void* record) {
 }
 
 const ClientFuzzTarget kCaribbeanTarget{
-    &kCaribbeanGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,           static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    "games/caribbean", StageArtwork, ServerAnswerFor, ClientAtRoundStart, PlayRound,
+    &kCaribbeanGame, kCommands, CountOf(kCommands),
+    kTags,           CountOf(kTags),
+    "games/caribbean", StageArtwork, ServerAnswerFor, InState<CaribbeanClientRecord, kBuildBeginPlay>, PlayRound,
 };
 
 }  // namespace

@@ -36,14 +36,10 @@ const char* ClientPacketFor(const void* record) {
   }
 }
 
-int ServerAtRoundStart(const void* record) {
-  return static_cast<const CaribbeanServerRecord*>(record)->state == kServerWaitBeginPlay;
-}
-
 const ProtocolFuzzTarget kCaribbeanTarget{
-    &kCaribbeanGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,           static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    ClientPacketFor, ServerAtRoundStart,
+    &kCaribbeanGame, kCommands, CountOf(kCommands),
+    kTags,           CountOf(kTags),
+    ClientPacketFor, InState<CaribbeanServerRecord, kServerWaitBeginPlay>,
 };
 
 }  // namespace

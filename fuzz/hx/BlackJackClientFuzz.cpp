@@ -78,10 +78,6 @@ std::string ServerAnswerFor(const void* record) {
   }
 }
 
-int ClientAtRoundStart(const void* record) {
-  return static_cast<const BlackJackClientRecord*>(record)->state == kBuildBeginPlay;
-}
-
 // Bets the minimum and deals, splits a pair once, stands, goes on at the
 // end; leaves when the money does not reach the minimum.
 void PlayRound(void* record) {
@@ -101,9 +97,9 @@ void PlayRound(void* record) {
 }
 
 const ClientFuzzTarget kBlackJackTarget{
-    &kBlackJackGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,           static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    "games/blackjack", StageArtwork, ServerAnswerFor, ClientAtRoundStart, PlayRound,
+    &kBlackJackGame, kCommands, CountOf(kCommands),
+    kTags,           CountOf(kTags),
+    "games/blackjack", StageArtwork, ServerAnswerFor, InState<BlackJackClientRecord, kBuildBeginPlay>, PlayRound,
 };
 
 }  // namespace

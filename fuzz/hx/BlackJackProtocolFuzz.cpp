@@ -35,14 +35,10 @@ const char* ClientPacketFor(const void* record) {
   }
 }
 
-int ServerAtRoundStart(const void* record) {
-  return static_cast<const BlackJackServerRecord*>(record)->state == kServerWaitBeginPlay;
-}
-
 const ProtocolFuzzTarget kBlackJackTarget{
-    &kBlackJackGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,           static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    ClientPacketFor, ServerAtRoundStart,
+    &kBlackJackGame, kCommands, CountOf(kCommands),
+    kTags,           CountOf(kTags),
+    ClientPacketFor, InState<BlackJackServerRecord, kServerWaitBeginPlay>,
 };
 
 }  // namespace

@@ -39,8 +39,6 @@ std::string ServerAnswerFor(const void* record) {
   }
 }
 
-int ClientAtRoundStart(const void* record) { return static_cast<const SlotClientRecord*>(record)->state == kBuildBeginPlay; }
-
 // Puts $5 in when the credits are out, bets one coin and spins; leaves
 // when no money is left.
 void PlayRound(void* record) {
@@ -53,9 +51,9 @@ void PlayRound(void* record) {
 }
 
 const ClientFuzzTarget kSlotTarget{
-    &kSlotGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,      static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    "games/slot", StageArtwork, ServerAnswerFor, ClientAtRoundStart, PlayRound,
+    &kSlotGame, kCommands, CountOf(kCommands),
+    kTags,      CountOf(kTags),
+    "games/slot", StageArtwork, ServerAnswerFor, InState<SlotClientRecord, kBuildBeginPlay>, PlayRound,
 };
 
 }  // namespace

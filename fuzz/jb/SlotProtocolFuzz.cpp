@@ -25,14 +25,10 @@ const char* ClientPacketFor(const void* record) {
   }
 }
 
-int ServerAtRoundStart(const void* record) {
-  return static_cast<const SlotServerRecord*>(record)->state == game::kSpinWaitBeginPlay;
-}
-
 const ProtocolFuzzTarget kSlotTarget{
-    &kSlotGame,      kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,           static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    ClientPacketFor, ServerAtRoundStart,
+    &kSlotGame,      kCommands, CountOf(kCommands),
+    kTags,           CountOf(kTags),
+    ClientPacketFor, InState<SlotServerRecord, game::kSpinWaitBeginPlay>,
 };
 
 }  // namespace

@@ -45,10 +45,6 @@ std::string ServerAnswerFor(const void* record) {
   }
 }
 
-int ClientAtRoundStart(const void* record) {
-  return static_cast<const PaiGowClientRecord*>(record)->state == kBuildBeginPlay;
-}
-
 // The smallest bet, the last two cards as the second hand and a new game;
 // leaves when the money does not cover the smallest bet or the limits
 // allow none.
@@ -74,9 +70,9 @@ void PlayRound(void* record) {
 }
 
 const ClientFuzzTarget kPaiGowTarget{
-    &kPaiGowGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,        static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    "games/paigow", StageArtwork, ServerAnswerFor, ClientAtRoundStart, PlayRound,
+    &kPaiGowGame, kCommands, CountOf(kCommands),
+    kTags,        CountOf(kTags),
+    "games/paigow", StageArtwork, ServerAnswerFor, InState<PaiGowClientRecord, kBuildBeginPlay>, PlayRound,
 };
 
 }  // namespace

@@ -40,14 +40,10 @@ const char* ClientPacketFor(const void* record) {
   }
 }
 
-int ServerAtRoundStart(const void* record) {
-  return static_cast<const PaiGowServerRecord*>(record)->state == kServerWaitBeginPlay;
-}
-
 const ProtocolFuzzTarget kPaiGowTarget{
-    &kPaiGowGame,    kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,           static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    ClientPacketFor, ServerAtRoundStart,
+    &kPaiGowGame,    kCommands, CountOf(kCommands),
+    kTags,           CountOf(kTags),
+    ClientPacketFor, InState<PaiGowServerRecord, kServerWaitBeginPlay>,
 };
 
 }  // namespace

@@ -50,10 +50,6 @@ std::string ServerAnswerFor(const void* record) {
   }
 }
 
-int ClientAtRoundStart(const void* record) {
-  return static_cast<const VideoPokerClientRecord*>(record)->state == kBuildBeginPlay;
-}
-
 // Puts $5 in when the credits are out, bets one coin and deals; deals
 // again without holding; leaves when no money is left.
 void PlayRound(void* record) {
@@ -67,9 +63,9 @@ void PlayRound(void* record) {
 }
 
 const ClientFuzzTarget kVideoPokerTarget{
-    &kVideoPokerGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,            static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    "games/videopoker", StageArtwork, ServerAnswerFor, ClientAtRoundStart, PlayRound,
+    &kVideoPokerGame, kCommands, CountOf(kCommands),
+    kTags,            CountOf(kTags),
+    "games/videopoker", StageArtwork, ServerAnswerFor, InState<VideoPokerClientRecord, kBuildBeginPlay>, PlayRound,
 };
 
 }  // namespace

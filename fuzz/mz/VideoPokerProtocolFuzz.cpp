@@ -29,14 +29,10 @@ const char* ClientPacketFor(const void* record) {
   }
 }
 
-int ServerAtRoundStart(const void* record) {
-  return static_cast<const VideoPokerServerRecord*>(record)->state == kServerWaitBeginPlay;
-}
-
 const ProtocolFuzzTarget kVideoPokerTarget{
-    &kVideoPokerGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,            static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    ClientPacketFor, ServerAtRoundStart,
+    &kVideoPokerGame, kCommands, CountOf(kCommands),
+    kTags,            CountOf(kTags),
+    ClientPacketFor, InState<VideoPokerServerRecord, kServerWaitBeginPlay>,
 };
 
 }  // namespace

@@ -43,10 +43,6 @@ std::string ServerAnswerFor(const void* record) {
   }
 }
 
-int ClientAtRoundStart(const void* record) {
-  return static_cast<const KenoClientRecord*>(record)->state == kBuildBeginPlay;
-}
-
 // Marks three numbers and shoots; after the draw asks for the next game;
 // leaves when the money does not cover the stake.
 void PlayRound(void* record) {
@@ -62,9 +58,9 @@ void PlayRound(void* record) {
 }
 
 const ClientFuzzTarget kKenoTarget{
-    &kKenoGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,      static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    "games/keno", StageArtwork, ServerAnswerFor, ClientAtRoundStart, PlayRound,
+    &kKenoGame, kCommands, CountOf(kCommands),
+    kTags,      CountOf(kTags),
+    "games/keno", StageArtwork, ServerAnswerFor, InState<KenoClientRecord, kBuildBeginPlay>, PlayRound,
 };
 
 }  // namespace

@@ -26,12 +26,8 @@ const char* ClientPacketFor(const void* record) {
   }
 }
 
-int ServerAtRoundStart(const void* record) {
-  return static_cast<const KenoServerRecord*>(record)->state == kServerWaitBeginPlay;
-}
-
 const ProtocolFuzzTarget kKenoTarget{
-    &kKenoGame, kCommands, 2, kTags, 2, ClientPacketFor, ServerAtRoundStart,
+    &kKenoGame, kCommands, 2, kTags, 2, ClientPacketFor, InState<KenoServerRecord, kServerWaitBeginPlay>,
 };
 
 }  // namespace

@@ -43,10 +43,6 @@ std::string ServerAnswerFor(const void* record) {
   }
 }
 
-int ClientAtRoundStart(const void* record) {
-  return static_cast<const BaccaratClientRecord*>(record)->state == kBuildBeginPlay;
-}
-
 // The smallest stake on the Player, or leaves when the money or the
 // limits allow none; every coup is continued.
 void PlayRound(void* record) {
@@ -61,9 +57,9 @@ void PlayRound(void* record) {
 }
 
 const ClientFuzzTarget kBaccaratTarget{
-    &kBaccaratGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,          static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    "games/baccarat", StageArtwork, ServerAnswerFor, ClientAtRoundStart, PlayRound,
+    &kBaccaratGame, kCommands, CountOf(kCommands),
+    kTags,          CountOf(kTags),
+    "games/baccarat", StageArtwork, ServerAnswerFor, InState<BaccaratClientRecord, kBuildBeginPlay>, PlayRound,
 };
 
 }  // namespace

@@ -22,14 +22,10 @@ const char* ClientPacketFor(const void* record) {
   }
 }
 
-int ServerAtRoundStart(const void* record) {
-  return static_cast<const BaccaratServerRecord*>(record)->state == kServerWaitBeginPlay;
-}
-
 const ProtocolFuzzTarget kBaccaratTarget{
-    &kBaccaratGame,  kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,           static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    ClientPacketFor, ServerAtRoundStart,
+    &kBaccaratGame,  kCommands, CountOf(kCommands),
+    kTags,           CountOf(kTags),
+    ClientPacketFor, InState<BaccaratServerRecord, kServerWaitBeginPlay>,
 };
 
 }  // namespace

@@ -35,10 +35,6 @@ std::string ServerAnswerFor(const void* record) {
   }
 }
 
-int ClientAtRoundStart(const void* record) {
-  return static_cast<const RouletteClientRecord*>(record)->state == kBuildBeginPlay;
-}
-
 // $5 on red each round, spun at once; any key after the result; leaves
 // when the money runs out.
 void PlayRound(void* record) {
@@ -58,9 +54,9 @@ void PlayRound(void* record) {
 }
 
 const ClientFuzzTarget kRouletteTarget{
-    &kRouletteGame, kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,          static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    "games/roulette", StageArtwork, ServerAnswerFor, ClientAtRoundStart, PlayRound,
+    &kRouletteGame, kCommands, CountOf(kCommands),
+    kTags,          CountOf(kTags),
+    "games/roulette", StageArtwork, ServerAnswerFor, InState<RouletteClientRecord, kBuildBeginPlay>, PlayRound,
 };
 
 }  // namespace

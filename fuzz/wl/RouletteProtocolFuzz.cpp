@@ -26,14 +26,10 @@ const char* ClientPacketFor(const void* record) {
   }
 }
 
-int ServerAtRoundStart(const void* record) {
-  return static_cast<const RouletteServerRecord*>(record)->state == game::kSpinWaitBeginPlay;
-}
-
 const ProtocolFuzzTarget kRouletteTarget{
-    &kRouletteGame,  kCommands, static_cast<int>(sizeof kCommands / sizeof kCommands[0]),
-    kTags,           static_cast<int>(sizeof kTags / sizeof kTags[0]),
-    ClientPacketFor, ServerAtRoundStart,
+    &kRouletteGame,  kCommands, CountOf(kCommands),
+    kTags,           CountOf(kTags),
+    ClientPacketFor, InState<RouletteServerRecord, game::kSpinWaitBeginPlay>,
 };
 
 }  // namespace

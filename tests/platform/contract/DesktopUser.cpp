@@ -13,7 +13,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/desktop/WindowTable.h"
+#include "tests/platform/contract/Contract.h"
 #include "tests/platform/contract/User.h"
+
+// The desktop keeps its one backend for the whole run.
+void contract::ResetBackend() {}
 
 namespace contract::user {
 namespace {
