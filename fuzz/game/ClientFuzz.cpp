@@ -20,7 +20,9 @@
 #include "fuzz/game/FuzzLink.h"
 #include "fuzz/game/FuzzPacket.h"
 #include "fuzz/game/ProtocolFuzz.h"
+#include "platform/include/plat/dialog.h"
 #include "platform/include/plat/headless.h"
+#include "platform/include/plat/window.h"
 #include "tests/support/ScriptedMainClient.h"
 #include "tests/support/TempFolder.h"
 
@@ -41,6 +43,15 @@ std::vector<char*> gArgv;
 bool gDriverStarted = false;
 CComm gComm;
 CFuzzTransport* gTransport = nullptr;
+int gPlayerAgrees = 0;  // the player's answer to a question box
+
+// A question ("Return to main menu?", bets lost on quitting) gets the
+// player's answer; a notice its OK.
+int AnswerBox(const plat::headless::MessageBoxRecord& box) {
+  if (box.type & plat::MB_YESNO) return gPlayerAgrees ? plat::IDYES : plat::IDNO;
+  if (box.type & plat::MB_OKCANCEL) return gPlayerAgrees ? plat::IDOK : plat::IDCANCEL;
+  return plat::IDOK;
+}
 
 int FatalBoxes(std::string* text) {
   int count = 0;
@@ -86,12 +97,34 @@ class CClientRun {
     return target.ServerAnswerFor(gClientRecord);
   }
 
-  // The player presses an enabled button (the shell drops others).
+  // The player presses an enabled button (the shell drops others) or a key,
+  // and the program's loop runs what that posted: a quit's WM_CLOSE asks
+  // its question, answered from the input.
   void Press(CFuzzReader& in) {
-    if (game.buttonCount <= 0) return;
-    const int button = in.Byte() % game.buttonCount;
-    const int kind = in.Byte() % 2 ? 2 : 1;
-    if (IsButtonEnabled(button)) PressButton(button, kind);
+    gPlayerAgrees = in.Byte() % 2;
+    if (in.Byte() % 4 == 0) {
+      PressKey(in);
+    } else if (game.buttonCount > 0) {
+      const int button = in.Byte() % game.buttonCount;
+      const int kind = in.Byte() % 2 ? 2 : 1;
+      if (IsButtonEnabled(button)) PressButton(button, kind);
+    }
+    plat::MSG msg{};
+    while (plat::PeekMessage(&msg, nullptr, 0, 0, plat::PM_REMOVE)) {
+      if (msg.message == plat::WM_QUIT) FuzzFault("the program quit during a round");
+      plat::TranslateMessage(&msg);
+      plat::DispatchMessage(&msg);
+    }
+  }
+
+  // The keys the programs know, or a letter or digit.
+  static void PressKey(CFuzzReader& in) {
+    constexpr plat::WPARAM kKeys[] = {plat::VK_ESCAPE, plat::VK_RETURN, plat::VK_SPACE, plat::VK_HOME};
+    constexpr char kCharacters[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    const std::uint8_t pick = in.Byte();
+    const plat::WPARAM key = pick < 64 ? kKeys[pick % 4] : kCharacters[pick % (sizeof kCharacters - 1)];
+    plat::headless::PostKey(gMainWindow, key, plat::TRUE, plat::FALSE);
+    plat::headless::PostKey(gMainWindow, key, plat::FALSE, plat::FALSE);
   }
 
   // A normal server and player from here: the client must get through a
@@ -143,8 +176,8 @@ void ClearLogs() {
   plat::headless::ClearDialogs();
   plat::headless::ClearPresentLog();
   plat::headless::ClearShellOpens();
-  // Nothing runs the program's loop between steps: a quit press's WM_CLOSE
-  // would wait, one more each time, for the whole run.
+  // What a step posted outside a press (an error's WM_CLOSE) would wait,
+  // one more each input, for the whole run.
   plat::headless::DropMessages();
   gBtnLogClient.Clear();
   gComm.Init("clientout.log", "clientin.log");
@@ -270,6 +303,7 @@ int RunClientFuzz(const ClientFuzzTarget& target, int argc, char** argv) {
     record.SetMoney(kStartMoney);
     mainClient.SendRecord(record);
   };
+  plat::headless::SetMessageBoxHandler(AnswerBox);
   plat::headless::SetIdleHook([] {
     if (gMainWindow != nullptr && !gActive) plat::headless::SetAppActive(plat::TRUE);
     StartDriver();

@@ -40,11 +40,14 @@ std::string ServerAnswerFor(const void* record) {
 }
 
 // Puts $5 in when the credits are out, bets one coin and spins; leaves
-// when no money is left.
+// when no money is left. A spin asked for before any bet waits for one.
 void PlayRound(void* record) {
   auto* r = static_cast<SlotClientRecord*>(record);
-  if (r->state != kWaitSpinRequest || r->quitRequest || r->spinRequest) return;
-  if (r->betCoins > 0) return PlaybackPressButton(kButtonSpin, 1);
+  if (r->state != kWaitSpinRequest || r->quitRequest) return;
+  if (r->betCoins > 0) {
+    if (!r->spinRequest) PlaybackPressButton(kButtonSpin, 1);
+    return;
+  }
   if (IsButtonEnabled(kButtonBetOne)) return PlaybackPressButton(kButtonBetOne, 1);
   if (IsButtonEnabled(kButtonInsert1 + 1)) return PlaybackPressButton(kButtonInsert1 + 1, 1);
   r->quitRequest = 1;
