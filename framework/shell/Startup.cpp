@@ -95,11 +95,12 @@ int WinMain(plat::HINSTANCE instance, plat::HINSTANCE previous, const char* comm
     gServerTransport->RegisterMessages(kChannelServer);
     gServerComm.SetTransport(gServerTransport);
     gServerTransport->Attach(gClientTransport->mainWnd, gMainWindow);
+    // A program without restores (Roulette) still has its wait callback.
+    if (gGame->ClientWaitCallback) SetWaitCallback(gClientComm, gGame->ClientWaitCallback);
     if (gGame->restoresGames) {
       InstallPlaybackHooks(gServerComm, gClientComm,
                            GameServerHooks{gGame->code, gGame->GameServerLoad,
                                            gGame->GameServerOnRemove});
-      if (gGame->ClientWaitCallback) SetWaitCallback(gClientComm, gGame->ClientWaitCallback);
       LoadSavedGame(gServerRecord, gServerComm, kSavedGameUser);
     }
     result = RunMessageLoop();

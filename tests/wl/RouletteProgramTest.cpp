@@ -9,6 +9,7 @@
 
 #include "framework/shell/Buttons.h"
 #include "framework/shell/ShellGlobals.h"
+#include "framework/shell/Window.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/window.h"
 #include "tests/support/QueuedDraws.h"
@@ -219,6 +220,27 @@ TEST(RouletteProgram, SpinWithNoChipsSendsAnEmptyList) {
   EXPECT_TRUE(SentBetList(run, "0,0"));
   EXPECT_DOUBLE_EQ(money, 1000);
   EXPECT_EQ(LastNumber(0), 5);
+}
+
+// The link's wait callback clears the title's status once an answer
+// comes after a sent packet, as in the card games.
+TEST(RouletteProgram, AnAnswerClearsTheTitleStatus) {
+  R run;
+  QueueDraw(5);
+  std::string title;
+  run.When(R::Betting, [] {
+    SetTitleStatus(gMainWindow, "%s", "waiting");
+    R::ClickButton(kButtonSpin);
+  });
+  run.When([] { return R::InState(kWaitNext); }, [&] {
+    char text[128] = {};
+    plat::GetWindowText(gMainWindow, text, sizeof text);
+    title = text;
+    Quit();
+  });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_EQ(title.find("waiting"), std::string::npos) << title;
+  EXPECT_NE(title.find("Roulette"), std::string::npos) << title;
 }
 
 // Space while the result shows ends the round and, once the next
