@@ -102,10 +102,14 @@ void* ReadCommText(int userId, const char* game, int index, const char* errorTex
 
 }  // namespace
 
-void InstallPlaybackHooks(CComm& serverEnd, CComm& clientEnd, const GameServerHooks& game) {
-  gGameHooks = game;
+void InstallClientPlaybackHooks(CComm& clientEnd) {
   clientEnd.SetBeforeSendHook(OnClientBeforeSend);
   clientEnd.SetAfterReceiveHook(OnClientAfterReceive);
+}
+
+void InstallPlaybackHooks(CComm& serverEnd, CComm& clientEnd, const GameServerHooks& game) {
+  gGameHooks = game;
+  InstallClientPlaybackHooks(clientEnd);
   serverEnd.SetBeforeReceiveHook(nullptr);
   serverEnd.SetAfterReceiveHook(OnServerAfterReceive);
   serverEnd.SetBeforeSendHook(OnServerBeforeSend);

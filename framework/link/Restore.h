@@ -29,6 +29,9 @@ struct GameServerHooks {
 // texts must outlive the program). Call once after both ends are Init'ed,
 // since Init resets the hooks.
 void InstallPlaybackHooks(CComm& serverEnd, CComm& clientEnd, const GameServerHooks& game);
+// The client end's part of that: its presses go out with each packet and a
+// replayed log comes in with the answers.
+void InstallClientPlaybackHooks(CComm& clientEnd);
 // The table given last to InstallPlaybackHooks (all null before).
 const GameServerHooks& GetGameServerHooks();
 

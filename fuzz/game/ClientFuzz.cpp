@@ -10,7 +10,7 @@
 #include <system_error>
 #include <vector>
 
-#include "framework/link/PlaybackClient.h"
+#include "framework/link/Restore.h"
 #include "framework/link/SavedGameKeys.h"
 #include "framework/shell/Buttons.h"
 #include "framework/shell/Program.h"
@@ -167,7 +167,7 @@ class CClientRun {
   int ended = 0;
 };
 
-// Empty logs of the backend, button log and link end. Run after every input
+// Empty logs of the backend, playback objects and link end. Run after every input
 // too: libFuzzer runs an input again, and then looks for leaks, whenever it
 // ends holding more blocks than it began with, which doubled each input.
 void ClearLogs() {
@@ -179,8 +179,10 @@ void ClearLogs() {
   // What a step posted outside a press (an error's WM_CLOSE) would wait,
   // one more each input, for the whole run.
   plat::headless::DropMessages();
-  gBtnLogClient.Clear();
+  ResetPlaybackObjects();
   gComm.Init("clientout.log", "clientin.log");
+  // A restoring program's answers can carry a replayed press log.
+  if (gTarget->game->restoresGames) InstallClientPlaybackHooks(gComm);
   std::string().swap(gTransport->last);  // an assigned empty text keeps the old block
 }
 

@@ -56,10 +56,12 @@ int FuzzGameServer(const ProtocolFuzzTarget& target, const std::uint8_t* data, s
 // The client end: the program's shell started once on the headless backend
 // as the whole-program tests start it (staged artwork, a scripted main
 // client), then per input the run state reset (the GameDefinition's
-// ResetRun, a fresh client record and link end) and ClientRun stepped with
-// frames of fuzzed server answers, a normal server's answers cut up,
-// answers of a normal server, a refusing transport and the player's
-// presses of enabled buttons. After every step:
+// ResetRun, a fresh client record, link end and playback objects) and
+// ClientRun stepped with frames of fuzzed server answers (for a restoring
+// program they can carry a replayed press log), a normal server's answers
+// cut up, answers of a normal server, a refusing transport and the
+// player's presses of enabled buttons and keys, with what those post run
+// as the program's loop runs it. After every step:
 // - a result of 0, -1 or -2 only, and an end that lasts; a -2 comes after a
 //   "FATAL ERROR" box whose text is "CLIENT: " and the client's error, and
 //   a -1 without one;

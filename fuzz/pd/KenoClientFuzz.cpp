@@ -43,10 +43,12 @@ std::string ServerAnswerFor(const void* record) {
   }
 }
 
-// Marks three numbers and shoots; after the draw asks for the next game;
-// leaves when the money does not cover the stake.
+// Closes the paytable, marks three numbers and shoots; after the draw asks
+// for the next game; leaves when the money does not cover the stake.
 void PlayRound(void* record) {
   auto* r = static_cast<KenoClientRecord*>(record);
+  // Any click closes the paytable.
+  if (r->state == kPicking && gKenoFlags.paytableShown) return PlaybackPressButton(kButtonPaytable, 1);
   if (r->state == kPicking && !gKenoFlags.busy && !r->shootRequest && !r->quitRequest) {
     for (int n : {7, 21, 64}) {
       if (r->board[n] == 0 && r->count < 3) PlaybackPressButton(kButtonCell1 + n - 1, 1);

@@ -44,16 +44,22 @@ std::string ServerAnswerFor(const void* record) {
 }
 
 // The smallest stake on the Player, or leaves when the money or the
-// limits allow none; every coup is continued.
+// limits allow none; every coup is continued. Chips the fuzz left (a deal
+// asked for with a bet under the minimum waits) are taken back first.
 void PlayRound(void* record) {
   auto* r = static_cast<BaccaratClientRecord*>(record);
   if (r->state == kWaitNewGame) gContinueRequest = 1;
-  if (r->state != kBetting || !BettingOpen() || r->dealRequest || r->exitRequest) return;
+  if (r->state != kBetting || !BettingOpen() || r->exitRequest) return;
+  for (int area = 0; area < kBetAreas; ++area) {
+    if (r->bets[area] > 0.0 && (area != kAreaPlayer || r->bets[area] != r->minBet)) {
+      AddChipToBet(r, -r->bets[area], area);
+    }
+  }
   if (r->minBet <= 0 || r->money < r->minBet || r->minBet > r->maxBet || r->minBet > r->maxTable) {
     return ClientPressKey(r, 'E');
   }
   if (r->bets[kAreaPlayer] < r->minBet) AddChipToBet(r, r->minBet, kAreaPlayer);
-  ClientPressKey(r, 'D');
+  if (!r->dealRequest) ClientPressKey(r, 'D');
 }
 
 const ClientFuzzTarget kBaccaratTarget{
