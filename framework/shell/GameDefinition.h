@@ -55,8 +55,12 @@ struct GameDefinition {
 
   // ---- Files ----
   const char* dataFile = "res\\Data.dat";
+  // The start-up error when dataFile cannot be loaded; null: the text names the file.
+  const char* dataFileError = nullptr;
   // null: no hit map; a point hits the first enabled button whose rectangle holds it.
   const char* hitMapFile = "res\\Btndata.dat";
+  // 0: a hit map that cannot be loaded ends the start without a text.
+  int hitMapError = 1;
   // A second picture loaded after the first into *backgroundPicture (the
   // game's own), freed by ShutdownApp; null: none.
   const char* backgroundFile = nullptr;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "framework/shell/Buttons.h"
@@ -204,6 +205,30 @@ TEST(SlotProgram, WithoutSlotCfgTheMachineIsADollarMachine) {
   EXPECT_EQ(run.Run(), 0);
   EXPECT_EQ(start, 1.0);
   EXPECT_EQ(SavedMachineValue(), 1.0f);
+}
+
+// ---- Start-up ----------------------------------------------------------------
+
+// A picture that cannot be loaded ends the start with the Slot's own text,
+// shown when the start has ended; the main client is never asked.
+TEST(SlotStartUp, AMissingPictureSaysTheBitmapDataFailed) {
+  R run;
+  ASSERT_TRUE(std::filesystem::remove(run.Root() + "/games/slot/res/Data.dat"));
+  EXPECT_EQ(run.Run(), 0);
+  const auto& boxes = plat::headless::MessageBoxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "Error:\nFailed to load the bitmap data!");
+  EXPECT_EQ(boxes[0].caption, "Slot");
+  EXPECT_EQ(TheScriptedMainClient().connects, 0);
+}
+
+// A hit map that cannot be loaded ends the start without a word.
+TEST(SlotStartUp, AMissingHitMapEndsTheStartWithoutABox) {
+  R run;
+  ASSERT_TRUE(std::filesystem::remove(run.Root() + "/games/slot/res/btn_data.dat"));
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_TRUE(plat::headless::MessageBoxes().empty());
+  EXPECT_EQ(TheScriptedMainClient().connects, 0);
 }
 
 }  // namespace

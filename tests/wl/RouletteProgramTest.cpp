@@ -4,6 +4,7 @@
 // draws the numbers the test queued.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -348,6 +349,29 @@ TEST(RouletteProgram, SecondStartBringsTheFirstWindowForward) {
   EXPECT_FALSE(plat::IsIconic(first));
   EXPECT_TRUE(MessageBoxes().empty());
   EXPECT_TRUE(ClientCommands(run).empty());
+}
+
+// ---- Start-up ----------------------------------------------------------------
+
+// A picture that cannot be loaded ends the start with the Roulette's own
+// text, shown when the start has ended; the main client is never asked.
+TEST(RouletteStartUp, AMissingPictureSaysTheBitmapDataFailed) {
+  R run;
+  ASSERT_TRUE(std::filesystem::remove(run.Root() + "/games/roulette/res/Data.dat"));
+  EXPECT_EQ(run.Run(), 0);
+  ASSERT_EQ(MessageBoxes().size(), 1u);
+  EXPECT_EQ(MessageBoxes()[0].text, "Error:\nFailed to load the bitmap data!");
+  EXPECT_EQ(MessageBoxes()[0].caption, "Roulette");
+  EXPECT_EQ(TheScriptedMainClient().connects, 0);
+}
+
+// A hit map that cannot be loaded ends the start without a word.
+TEST(RouletteStartUp, AMissingHitMapEndsTheStartWithoutABox) {
+  R run;
+  ASSERT_TRUE(std::filesystem::remove(run.Root() + "/games/roulette/res/btndata.dat"));
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_TRUE(MessageBoxes().empty());
+  EXPECT_EQ(TheScriptedMainClient().connects, 0);
 }
 
 }  // namespace
