@@ -21,6 +21,8 @@ namespace wl {
 namespace {
 
 constexpr int kHelpCommand = 104;
+// Maximised, the window keeps the framed size of the table.
+constexpr plat::POINT kMaximisedSize{650, 510};
 GlyphTable gSmallFont = MakeGlyphTable(kSmallFontLayout);
 
 constexpr ScreenLayout kLayout{
@@ -77,6 +79,9 @@ void Close(plat::HWND window) {
 }
 
 plat::LRESULT MainWndProc(plat::HWND window, plat::UINT message, plat::WPARAM wParam, plat::LPARAM lParam) {
+  if (message == plat::WM_GETMINMAXINFO) {
+    if (auto* info = reinterpret_cast<plat::MINMAXINFO*>(lParam)) info->ptMaxSize = kMaximisedSize;
+  }
   plat::LRESULT answer = 0;
   if (HandleShellMessage(window, message, wParam, lParam, &answer)) return answer;
   switch (message) {

@@ -351,6 +351,22 @@ TEST(RouletteProgram, SecondStartBringsTheFirstWindowForward) {
   EXPECT_TRUE(ClientCommands(run).empty());
 }
 
+// Maximised (Casino.cfg's default), the window takes 650 x 510 and no more.
+TEST(RouletteProgram, TheMaximisedWindowIs650By510) {
+  R run;
+  plat::BOOL zoomed = plat::FALSE;
+  plat::RECT frame{};
+  run.When(R::Betting, [&] {
+    zoomed = plat::IsZoomed(gMainWindow);
+    plat::GetWindowRect(gMainWindow, &frame);
+    Quit();
+  });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_TRUE(zoomed);
+  EXPECT_EQ(frame.right - frame.left, 650);
+  EXPECT_EQ(frame.bottom - frame.top, 510);
+}
+
 // ---- Start-up ----------------------------------------------------------------
 
 // A picture that cannot be loaded ends the start with the Roulette's own
