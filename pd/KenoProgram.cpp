@@ -155,6 +155,8 @@ GameDefinition MakeKenoGame() {
   game.linkLostTitle = "ERROR";
   game.serverFatalTitle = "INFO";
   game.smallFont = gKenoFont.data();
+  // Over the number cells the line times out as over the table.
+  game.statusHoldLastRow = kButtonCell1 - 1;
   game.layout = kKenoScreenLayout;
   game.ranges = kKenoButtonRanges;
   game.buttons = gKenoButtons;

@@ -99,6 +99,9 @@ struct GameDefinition {
   // kept up each frame from then on.
   int statusEmptyFrames = 15;
   int statusDefaultFrames = 50;
+  // The last row whose hover holds the status line (the counter stays at 0);
+  // rows past it time out as if the pointer were over none. 0: every row.
+  int statusHoldLastRow = 0;
 
   // ---- Buttons ----
   ButtonEntry* buttons = nullptr;  // the game's own table; the shell draws and enables it

@@ -1,0 +1,55 @@
+// The Keno program where its shell differs from the other programs': the
+// status line over the number cells.
+#include <gtest/gtest.h>
+
+#include "framework/shell/ShellGlobals.h"
+#include "pd/KenoButtons.h"
+#include "pd/KenoClient.h"
+#include "pd/KenoLayout.h"
+#include "platform/include/plat/headless.h"
+#include "platform/include/plat/window.h"
+#include "tests/pd/KenoRun.h"
+
+namespace {
+
+using R = KenoRun;
+
+bool Picking() { return R::InState(pd::kPicking) && !pd::gKenoFlags.busy; }
+
+void Quit() { plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0); }
+
+void PointAt(int button) {
+  const ButtonEntry& b = pd::kKenoButtonTable[button];
+  plat::headless::PostMouse(gMainWindow, plat::WM_MOUSEMOVE, gOffsetX + b.x + b.width / 2,
+                            gOffsetY + b.y + b.height / 2, 0);
+}
+
+// 1 when the status line shows only the picture under it.
+int StatusLineEmpty() {
+  const pd::Area& a = pd::kStatusArea;
+  for (int y = a.y; y < a.y + a.height; ++y) {
+    for (int x = a.x; x < a.x + a.width; ++x) {
+      if (R::ScreenPixel(x, y) != R::PictureColour(x, y)) return 0;
+    }
+  }
+  return 1;
+}
+
+// A hint shown over a stake button is emptied once the pointer has stood
+// on the board for 15 frames: the cells do not hold the line as buttons do.
+TEST(KenoShell, TheStatusLineTimesOutOverTheNumberCells) {
+  KenoRun run;
+  int hintShown = -1, emptied = -1;
+  run.When(Picking, [] { PointAt(pd::kButtonStake1); });
+  run.When(R::AfterFrames(3), [&] {
+    hintShown = !StatusLineEmpty();
+    PointAt(pd::kButtonCell1 + 39);
+  });
+  run.When(R::AfterFrames(30), [&] { emptied = StatusLineEmpty(); });
+  run.Then(Quit);
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_EQ(hintShown, 1);
+  EXPECT_EQ(emptied, 1);
+}
+
+}  // namespace
