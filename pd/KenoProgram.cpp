@@ -145,7 +145,9 @@ GameDefinition MakeKenoGame() {
   game.settingsFile = kSettingsFile;
   game.settings = &gKenoOptions;
   game.settingsSize = sizeof(KenoOptions);
+  game.dataFileError = "Failed to load the bitmap data!";
   game.hitMapFile = kHitMapFile;
+  game.hitMapErrorSilent = 1;
   game.musicFile = kMusicFile;
   game.alivePeriod = 3000;
   game.idleSleep = 6;

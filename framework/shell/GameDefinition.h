@@ -55,8 +55,11 @@ struct GameDefinition {
 
   // ---- Files ----
   const char* dataFile = "res\\Data.dat";
+  // The start-up error when the picture fails; null: "Failed to load the "<dataFile>" file!".
+  const char* dataFileError = nullptr;
   // null: no hit map; a point hits the first enabled button whose rectangle holds it.
   const char* hitMapFile = "res\\Btndata.dat";
+  int hitMapErrorSilent = 0;  // 1: a hit map that fails ends the start without a text
   // A second picture loaded after the first into *backgroundPicture (the
   // game's own), freed by ShutdownApp; null: none.
   const char* backgroundFile = nullptr;

@@ -142,7 +142,11 @@ int StartupInit(const char* commandLine) {
   }
   if (!gGame->CreateWorkBitmaps()) return 0;
   if (!LoadDataFile()) {
-    ErrorBox(__FILE__, __LINE__, "Failed to load the \"%s\" file!", gGame->dataFile);
+    if (gGame->dataFileError) {
+      ErrorBox(__FILE__, __LINE__, "%s", gGame->dataFileError);
+    } else {
+      ErrorBox(__FILE__, __LINE__, "Failed to load the \"%s\" file!", gGame->dataFile);
+    }
     return 0;
   }
   if (gGame->backgroundFile && !gGame->backgroundPicture->LoadFile(gGame->backgroundFile)) {
@@ -150,7 +154,7 @@ int StartupInit(const char* commandLine) {
     return 0;
   }
   if (gGame->hitMapFile && !(gHitMap = LoadHitMap(gGame->hitMapFile))) {
-    ErrorBox(__FILE__, __LINE__, "Failed to load the \"%s\" file!", gGame->hitMapFile);
+    if (!gGame->hitMapErrorSilent) ErrorBox(__FILE__, __LINE__, "Failed to load the \"%s\" file!", gGame->hitMapFile);
     return 0;
   }
   if (!gScreen.Init(gDeviceContext, &gPicture, gGame->screenWidth, gGame->screenHeight)) {

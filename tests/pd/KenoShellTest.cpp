@@ -1,6 +1,8 @@
 // The Keno program where its shell differs from the other programs': the
-// status line over the number cells.
+// start-up errors and the status line over the number cells.
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 #include "framework/shell/ShellGlobals.h"
 #include "pd/KenoButtons.h"
@@ -13,6 +15,7 @@
 namespace {
 
 using R = KenoRun;
+using plat::headless::MessageBoxes;
 
 bool Picking() { return R::InState(pd::kPicking) && !pd::gKenoFlags.busy; }
 
@@ -50,6 +53,24 @@ TEST(KenoShell, TheStatusLineTimesOutOverTheNumberCells) {
   EXPECT_EQ(run.Run(), 0);
   EXPECT_EQ(hintShown, 1);
   EXPECT_EQ(emptied, 1);
+}
+
+// Start-up errors are kept and shown once the start has ended, in a box
+// titled with the game's name; the picture's names no file.
+TEST(KenoShell, AMissingPictureSaysTheBitmapDataFailed) {
+  KenoRun run;
+  ASSERT_EQ(std::remove("res/Data.dat"), 0);
+  EXPECT_EQ(run.Run(), 0);
+  ASSERT_EQ(MessageBoxes().size(), 1u);
+  EXPECT_EQ(MessageBoxes()[0].text, "Error:\nFailed to load the bitmap data!");
+  EXPECT_EQ(MessageBoxes()[0].caption, "Keno");
+}
+
+TEST(KenoShell, AMissingHitMapEndsTheStartWithoutABox) {
+  KenoRun run;
+  ASSERT_EQ(std::remove("res/btndata.dat"), 0);
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_TRUE(MessageBoxes().empty());
 }
 
 }  // namespace
