@@ -149,6 +149,7 @@ GameDefinition MakeKenoGame() {
   game.hitMapFile = kHitMapFile;
   game.hitMapErrorSilent = 1;
   game.musicFile = kMusicFile;
+  game.musicErrorsReported = 1;
   game.alivePeriod = 3000;
   game.idleSleep = 6;
   game.catchUpLateFrames = 1;

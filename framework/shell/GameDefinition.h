@@ -65,6 +65,9 @@ struct GameDefinition {
   const char* backgroundFile = nullptr;
   CDib* backgroundPicture = nullptr;
   const char* musicFile = nullptr;     // null: no music
+  // 1: a music call of the window procedure that fails (start, pause or
+  // resume, the restart at the piece's end) goes to ErrorBox with its text.
+  int musicErrorsReported = 0;
 
   // ---- Periods (ms) ----
   plat::DWORD alivePeriod = 0;         // between alive queries; 0 refuses the table

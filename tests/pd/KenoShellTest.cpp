@@ -1,8 +1,9 @@
 // The Keno program where its shell differs from the other programs': the
-// start-up errors and the status line over the number cells.
+// start-up errors, a music failure and the status line over the number cells.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
 
 #include "framework/shell/ShellGlobals.h"
 #include "pd/KenoButtons.h"
@@ -11,6 +12,7 @@
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/window.h"
 #include "tests/pd/KenoRun.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -71,6 +73,28 @@ TEST(KenoShell, AMissingHitMapEndsTheStartWithoutABox) {
   ASSERT_EQ(std::remove("res/btndata.dat"), 0);
   EXPECT_EQ(run.Run(), 0);
   EXPECT_TRUE(MessageBoxes().empty());
+}
+
+// Music that cannot start is an error kept until the program ends: the
+// game goes on and the text shows once after the player has left.
+TEST(KenoShell, MusicThatCannotStartIsShownWhenTheProgramEnds) {
+  KenoRun run;
+  std::remove("../midi/travel.mid");
+  // maximised 0, animations 0, sound effects 1, music 1, reserved 0
+  const char cfg[10] = {0, 0, 0, 0, 1, 0, 1, 0, 0, 0};
+  WriteFile("../../Casino.cfg", std::string(cfg, sizeof cfg));
+  std::size_t boxesWhilePlaying = 99;
+  run.When(Picking, [&] {
+    boxesWhilePlaying = MessageBoxes().size();
+    Quit();
+  });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_EQ(boxesWhilePlaying, 0u);
+  ASSERT_EQ(MessageBoxes().size(), 2u);
+  EXPECT_EQ(MessageBoxes()[0].text, "Return to main menu?");
+  EXPECT_EQ(MessageBoxes()[1].text.rfind("Error:\n", 0), 0u);
+  EXPECT_GT(MessageBoxes()[1].text.size(), std::string("Error:\n").size());
+  EXPECT_EQ(MessageBoxes()[1].caption, "Keno");
 }
 
 }  // namespace
