@@ -5,7 +5,6 @@ namespace jb {
 
 inline constexpr char kGameName[] = "Slot";
 inline constexpr char kSettingsFile[] = "Slot.cfg";
-inline constexpr char kDataFileError[] = "Failed to load the bitmap data!";
 inline constexpr char kHitMapFile[] = "res\\btn_data.dat";
 inline constexpr char kMusicFile[] = "../midi/swing2.mid";
 inline constexpr char kHelpPage[] = "jb.htm";

@@ -116,9 +116,8 @@ GameDefinition MakeSlotGame() {
   game.settingsFile = kSettingsFile;
   game.settings = &gMachineValueCopy;
   game.settingsSize = sizeof gMachineValueCopy;
-  game.dataFileError = kDataFileError;
+  game.dataFileError = kBitmapDataError;
   game.hitMapFile = kHitMapFile;
-  game.hitMapError = 0;
   game.musicFile = kMusicFile;
   game.colourTest = 0;
   game.restoresGames = 0;

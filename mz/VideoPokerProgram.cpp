@@ -130,6 +130,7 @@ GameDefinition MakeVideoPokerGame() {
   game.settingsSize = sizeof gCoinValue;
   game.hitMapFile = kHitMapFile;
   game.musicFile = kMusicFile;
+  game.musicErrorsReported = 1;
   ApplyMachineShell(game, LoopStarting);
   game.smallFont = gSmallFont.data();
   game.layout = kLayout;

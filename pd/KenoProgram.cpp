@@ -145,8 +145,10 @@ GameDefinition MakeKenoGame() {
   game.settingsFile = kSettingsFile;
   game.settings = &gKenoOptions;
   game.settingsSize = sizeof(KenoOptions);
+  game.dataFileError = kBitmapDataError;
   game.hitMapFile = kHitMapFile;
   game.musicFile = kMusicFile;
+  game.musicErrorsReported = 1;
   game.alivePeriod = 3000;
   game.idleSleep = 6;
   game.catchUpLateFrames = 1;
@@ -155,6 +157,8 @@ GameDefinition MakeKenoGame() {
   game.linkLostTitle = "ERROR";
   game.serverFatalTitle = "INFO";
   game.smallFont = gKenoFont.data();
+  // Over the number cells the line times out as over the table.
+  game.statusHoldLastRow = kButtonCell1 - 1;
   game.layout = kKenoScreenLayout;
   game.ranges = kKenoButtonRanges;
   game.buttons = gKenoButtons;

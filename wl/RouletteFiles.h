@@ -4,7 +4,6 @@
 namespace wl {
 
 inline constexpr char kGameName[] = "Roulette";
-inline constexpr char kDataFileError[] = "Failed to load the bitmap data!";
 inline constexpr char kHitMapFile[] = "res\\btndata.dat";
 inline constexpr char kMusicFile[] = "../midi/swing.mid";
 inline constexpr char kHelpPage[] = "wl.htm";

@@ -105,9 +105,8 @@ GameDefinition MakeRouletteGame() {
   GameDefinition game;
   game.name = kGameName;
   game.code = kRouletteGameCode;
-  game.dataFileError = kDataFileError;
+  game.dataFileError = kBitmapDataError;
   game.hitMapFile = kHitMapFile;
-  game.hitMapError = 0;
   game.musicFile = kMusicFile;
   game.colourTest = 0;
   game.restoresGames = 0;

@@ -25,6 +25,9 @@ enum ErrorReport : int {
   kErrorModuleText = 2,
 };
 
+// The dataFileError of the programs that do not name the picture file.
+inline constexpr char kBitmapDataError[] = "Failed to load the bitmap data!";
+
 // Screen positions of the shared screen helpers, in the game's own layout.
 struct ScreenLayout {
   int statusX, statusY, statusWidth, statusHeight;
@@ -55,17 +58,18 @@ struct GameDefinition {
 
   // ---- Files ----
   const char* dataFile = "res\\Data.dat";
-  // The start-up error when dataFile cannot be loaded; null: the text names the file.
+  // The start-up error when the picture fails; null: "Failed to load the "<dataFile>" file!".
   const char* dataFileError = nullptr;
   // null: no hit map; a point hits the first enabled button whose rectangle holds it.
   const char* hitMapFile = "res\\Btndata.dat";
-  // 0: a hit map that cannot be loaded ends the start without a text.
-  int hitMapError = 1;
   // A second picture loaded after the first into *backgroundPicture (the
   // game's own), freed by ShutdownApp; null: none.
   const char* backgroundFile = nullptr;
   CDib* backgroundPicture = nullptr;
   const char* musicFile = nullptr;     // null: no music
+  // 1: a music call of the window procedure that fails (start, pause or
+  // resume, the restart at the piece's end) goes to ErrorBox with its text.
+  int musicErrorsReported = 0;
 
   // ---- Periods (ms) ----
   plat::DWORD alivePeriod = 0;         // between alive queries; 0 refuses the table
@@ -103,6 +107,9 @@ struct GameDefinition {
   // kept up each frame from then on.
   int statusEmptyFrames = 15;
   int statusDefaultFrames = 50;
+  // The last row whose hover holds the status line (the counter stays at 0);
+  // rows past it time out as if the pointer were over none. 0: every row.
+  int statusHoldLastRow = 0;
 
   // ---- Buttons ----
   ButtonEntry* buttons = nullptr;  // the game's own table; the shell draws and enables it

@@ -1,6 +1,7 @@
 #include "framework/shell/ShellMessages.h"
 
 #include "framework/shell/Buttons.h"
+#include "framework/shell/ErrorBox.h"
 #include "framework/link/Db.h"
 #include "framework/link/Restore.h"
 #include "framework/link/PlaybackClient.h"
@@ -58,6 +59,10 @@ bool IsMouseMessage(plat::UINT message) {
          message == plat::WM_RBUTTONUP;
 }
 
+void MusicCall(int ok) {
+  if (!ok && gGame->musicErrorsReported) ErrorBox(__FILE__, __LINE__, "%s", gMusic.ErrorText(nullptr));
+}
+
 void RealisePalette(plat::BOOL background) {
   plat::SelectPalette(gDeviceContext, gScreen.Palette().Handle(), background);
   plat::RealizePalette(gDeviceContext);
@@ -71,7 +76,7 @@ int HandleShellMessage(plat::HWND window, plat::UINT message, plat::WPARAM wPara
   *answer = 0;
   switch (message) {
     case plat::WM_CREATE:
-      if (gCasinoCfg.midiMusic != 0 && gGame->musicFile) gMusic.Play(window, gGame->musicFile);
+      if (gCasinoCfg.midiMusic != 0 && gGame->musicFile) MusicCall(gMusic.Play(window, gGame->musicFile));
       return 1;
     case plat::WM_DESTROY:
       plat::ReleaseDC(window, gDeviceContext);
@@ -101,7 +106,7 @@ int HandleShellMessage(plat::HWND window, plat::UINT message, plat::WPARAM wPara
       return 1;
     case plat::WM_ACTIVATEAPP:
       gActive = wParam ? 1 : 0;
-      gMusic.Pause(window, gActive ? 0 : 1);
+      MusicCall(gMusic.Pause(window, gActive ? 0 : 1));
       return 1;
     case plat::WM_QUERYNEWPALETTE:
       RealisePalette(plat::FALSE);
@@ -114,7 +119,7 @@ int HandleShellMessage(plat::HWND window, plat::UINT message, plat::WPARAM wPara
       plat::InvalidateRect(window, nullptr, plat::FALSE);
       return 1;
     case plat::MM_MCINOTIFY:
-      gMusic.OnNotify(window, static_cast<plat::MCIDEVICEID>(lParam));
+      MusicCall(gMusic.OnNotify(window, static_cast<plat::MCIDEVICEID>(lParam)));
       return 1;
     default:
       break;

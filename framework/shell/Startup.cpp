@@ -154,7 +154,9 @@ int StartupInit(const char* commandLine) {
     return 0;
   }
   if (gGame->hitMapFile && !(gHitMap = LoadHitMap(gGame->hitMapFile))) {
-    if (gGame->hitMapError) ErrorBox(__FILE__, __LINE__, "Failed to load the \"%s\" file!", gGame->hitMapFile);
+    // Said for every program: a start that ends without a word leaves the
+    // player no clue.
+    ErrorBox(__FILE__, __LINE__, "Failed to load the \"%s\" file!", gGame->hitMapFile);
     return 0;
   }
   if (!gScreen.Init(gDeviceContext, &gPicture, gGame->screenWidth, gGame->screenHeight)) {

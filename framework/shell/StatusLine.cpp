@@ -72,8 +72,9 @@ void DrawUserField() {
 }
 
 void StatusMsgTimeout() {
-  int button = ButtonUnderPointer();
-  if (button != 0 && IsButtonEnabled(button)) {
+  const int button = ButtonUnderPointer();
+  const int holds = gGame->statusHoldLastRow == 0 || button <= gGame->statusHoldLastRow;
+  if (button != 0 && holds && IsButtonEnabled(button)) {
     gTimeoutFrames = 0;
     return;
   }

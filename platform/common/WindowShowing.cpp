@@ -95,7 +95,7 @@ HWND StartWindow(CWindowCore& window, void* createParam, bool sendCreate) {
     const int b = 2 * BorderOf(*w);
     const int c = CaptionOf(*w);
     LimitNative(*w, SIZE{mmi.ptMinTrackSize.x - b, mmi.ptMinTrackSize.y - b - c},
-                SIZE{mmi.ptMaxSize.x - b, mmi.ptMaxSize.y - b - c});
+                SIZE{mmi.ptMaxTrackSize.x - b, mmi.ptMaxTrackSize.y - b - c});
   }
   if (sendCreate && SendMessage(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(createParam)) == -1) DestroyWindow(hwnd);
   SendSizeAndMove(hwnd);

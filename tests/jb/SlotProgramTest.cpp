@@ -222,12 +222,15 @@ TEST(SlotStartUp, AMissingPictureSaysTheBitmapDataFailed) {
   EXPECT_EQ(TheScriptedMainClient().connects, 0);
 }
 
-// A hit map that cannot be loaded ends the start without a word.
-TEST(SlotStartUp, AMissingHitMapEndsTheStartWithoutABox) {
+// A hit map that cannot be loaded is named: a start that ends without a
+// word would leave the player no clue.
+TEST(SlotStartUp, AMissingHitMapIsNamed) {
   R run;
   ASSERT_TRUE(std::filesystem::remove(run.Root() + "/games/slot/res/btn_data.dat"));
   EXPECT_EQ(run.Run(), 0);
-  EXPECT_TRUE(plat::headless::MessageBoxes().empty());
+  const auto& boxes = plat::headless::MessageBoxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "Error:\nFailed to load the \"res\\btn_data.dat\" file!");
   EXPECT_EQ(TheScriptedMainClient().connects, 0);
 }
 

@@ -381,12 +381,14 @@ TEST(RouletteStartUp, AMissingPictureSaysTheBitmapDataFailed) {
   EXPECT_EQ(TheScriptedMainClient().connects, 0);
 }
 
-// A hit map that cannot be loaded ends the start without a word.
-TEST(RouletteStartUp, AMissingHitMapEndsTheStartWithoutABox) {
+// A hit map that cannot be loaded is named: a start that ends without a
+// word would leave the player no clue.
+TEST(RouletteStartUp, AMissingHitMapIsNamed) {
   R run;
   ASSERT_TRUE(std::filesystem::remove(run.Root() + "/games/roulette/res/btndata.dat"));
   EXPECT_EQ(run.Run(), 0);
-  EXPECT_TRUE(MessageBoxes().empty());
+  ASSERT_EQ(MessageBoxes().size(), 1u);
+  EXPECT_EQ(MessageBoxes()[0].text, "Error:\nFailed to load the \"res\\btndata.dat\" file!");
   EXPECT_EQ(TheScriptedMainClient().connects, 0);
 }
 

@@ -117,6 +117,28 @@ TEST_F(WindowState, ShowMaximiseRestoreAndMinimiseAreReported) {
   EXPECT_FALSE(IsWindowVisible(h));
 }
 
+// The maximised size is what maximising gives; it does not bound the
+// sizes the window may take otherwise (the tracking size does).
+TEST_F(WindowState, TheMaximisedSizeDoesNotLimitOtherSizes) {
+  hook = [](HWND, UINT m, WPARAM, LPARAM l, LRESULT* r) {
+    if (m != WM_GETMINMAXINFO) return false;
+    reinterpret_cast<MINMAXINFO*>(l)->ptMaxSize = POINT{300, 200};
+    *r = 0;
+    return true;
+  };
+  HWND h = Create(WS_OVERLAPPEDWINDOW, 0, 0, 200, 150);
+  ShowWindow(h, SW_SHOW);
+  ASSERT_TRUE(MoveWindow(h, 0, 0, 500, 400, TRUE));
+  RECT r;
+  GetWindowRect(h, &r);
+  EXPECT_EQ(r.right - r.left, 500);
+  EXPECT_EQ(r.bottom - r.top, 400);
+  ShowWindow(h, SW_SHOWMAXIMIZED);
+  GetWindowRect(h, &r);
+  EXPECT_EQ(r.right - r.left, 300);
+  EXPECT_EQ(r.bottom - r.top, 200);
+}
+
 TEST_F(WindowState, ShowingActivatesAndSendsActivateApp) {
   ASSERT_NE(Register("Main Client"), 0);
   HWND other = CreateOf("Main Client", WS_POPUP, 0, 0, 640, 480);
