@@ -113,6 +113,7 @@ GameDefinition MakeBlackJackGame() {
   game.FreeWorkBitmaps = FreeWorkBitmaps;
   game.RemapBitmaps = RemapBitmaps;
   game.HandleButtonInput = HandleButtonInput;
+  game.ButtonInPlace = ButtonInPlace;
   game.MainWndProc = MainWndProc;
   game.VoiceSwitch = VoiceSwitch;
   game.BettingOpen = BettingOpen;
