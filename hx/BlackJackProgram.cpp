@@ -97,6 +97,7 @@ GameDefinition MakeBlackJackGame() {
   game.settingsFile = kSettingsFile;
   game.settings = &kw::gCardGameOptions;
   game.settingsSize = sizeof(kw::CardGameOptions);
+  game.dataFile = kDataFile;
   game.hitMapFile = kHitMapFile;
   game.musicFile = kMusicFile;
   game.alivePeriod = 5000;

@@ -480,3 +480,14 @@ TEST(BlackJackProgram, PointerOnTheNewGameButtonCountsAsOnAnEnabledButton) {
   });
   EXPECT_EQ(run.Run(), 0);
 }
+
+// The picture is "res\data.dat" in this program; without it the start ends
+// in one box that names it so.
+TEST(BlackJackProgram, MissingPictureIsNamedInItsErrorBox) {
+  BlackJackRun run;
+  for (const char* name : {"res/Data.dat", "res/data.dat"}) std::remove(name);
+  EXPECT_EQ(run.Run(), 0);
+  ASSERT_EQ(MessageBoxes().size(), 1u);
+  EXPECT_EQ(MessageBoxes()[0].text, "Error:\nFailed to load the \"res\\data.dat\" file!");
+  EXPECT_EQ(MessageBoxes()[0].caption, "ERROR");
+}
