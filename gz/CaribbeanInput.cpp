@@ -97,19 +97,17 @@ void RightPress(int b) {
 
 constexpr ButtonActions kActions{LeftPress, LeftRelease, RightRelease, kButtonChip1, ButtonHoverText};
 
-// While "Start a new game" is enabled, the Surrender place is its.
-int ButtonUnder(int x, int y) {
-  const int b = ButtonAt(x, y);
-  return b == kButtonSurrender && IsButtonEnabled(kButtonNewGame) ? kButtonNewGame : b;
-}
-
 }  // namespace
+
+int ButtonInPlace(int button) {
+  return button == kButtonSurrender && IsButtonEnabled(kButtonNewGame) ? static_cast<int>(kButtonNewGame) : button;
+}
 
 void HandleButtonInput(int x, int y, plat::UINT message, plat::WPARAM keys, int button) {
   if (Record() == nullptr) return;
   if (button == -1) {
     if (message == plat::WM_LBUTTONUP && !kw::gCardGameOptions.newGameButton) gContinueMark = 1;
-    const int under = ButtonUnder(x, y);
+    const int under = ButtonAt(x, y);
     if (message == plat::WM_RBUTTONDOWN && IsButtonEnabled(under)) RightPress(under);
     return gTracker.OnMouse(kActions, under, message, keys);
   }

@@ -10,5 +10,8 @@ namespace gz {
 // that button (message 2: right release, any other: left release).
 void HandleButtonInput(int x, int y, plat::UINT message, plat::WPARAM keys, int button);
 void ResetInput();
+// "Start a new game" while it is on, for a hit on Surrender's place (it is
+// drawn there); any other button as it is.
+int ButtonInPlace(int button);
 
 }  // namespace gz

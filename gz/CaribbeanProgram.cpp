@@ -112,6 +112,7 @@ GameDefinition MakeCaribbeanGame() {
   game.FreeWorkBitmaps = FreeWorkBitmaps;
   game.RemapBitmaps = RemapBitmaps;
   game.HandleButtonInput = HandleButtonInput;
+  game.ButtonInPlace = ButtonInPlace;
   game.MainWndProc = MainWndProc;
   game.VoiceSwitch = VoiceSwitch;
   game.BettingOpen = AntePhaseOpen;

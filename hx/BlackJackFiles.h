@@ -1,11 +1,12 @@
-// The files the Black Jack program opens by name: its settings, hit map,
-// help page and music, and every sound it plays. The Black Jack sheet
+// The files the Black Jack program opens by name: its settings, picture,
+// hit map, help page and music, and every sound it plays. The Black Jack sheet
 // (hx/art) stages the program's own sounds under these names.
 #pragma once
 
 namespace hx {
 
 inline constexpr char kSettingsFile[] = "HXack.cfg";
+inline constexpr char kDataFile[] = "res\\data.dat";
 inline constexpr char kHitMapFile[] = "res\\btndata.dat";
 inline constexpr char kHelpPage[] = "hx.htm";
 inline constexpr char kMusicFile[] = "../midi/lounging.mid";

@@ -101,18 +101,17 @@ void RightPress(int b) {
 
 constexpr ButtonActions kActions{LeftPress, LeftRelease, RightRelease, kButtonBet1, ButtonHoverText, RightPress};
 
-// The New Game button lies over Split: while it is on, a hit there is it.
-int ButtonHit(int b) {
-  return b == kButtonSplit && IsButtonEnabled(kButtonNewGame) ? static_cast<int>(kButtonNewGame) : b;
-}
-
 }  // namespace
+
+int ButtonInPlace(int button) {
+  return button == kButtonSplit && IsButtonEnabled(kButtonNewGame) ? static_cast<int>(kButtonNewGame) : button;
+}
 
 void HandleButtonInput(int x, int y, plat::UINT message, plat::WPARAM keys, int button) {
   if (Record() == nullptr) return;
   if (button == -1) {
     if (message == plat::WM_LBUTTONUP && !kw::gCardGameOptions.newGameButton) gContinueFlag = 1;
-    return gTracker.OnMouse(kActions, ButtonHit(ButtonAt(x, y)), message, keys);
+    return gTracker.OnMouse(kActions, ButtonAt(x, y), message, keys);
   }
   if (button <= 0 || button >= kBlackJackButtonCount || !IsButtonEnabled(button)) return;
   if (message == kPressRight) {

@@ -10,6 +10,9 @@ namespace hx {
 // that button (message 2: right release, any other: left release).
 void HandleButtonInput(int x, int y, plat::UINT message, plat::WPARAM keys, int button);
 void ResetInput();
+// "Start a new game" while it is on, for a hit on Split's place (it is
+// drawn there); any other button as it is.
+int ButtonInPlace(int button);
 // The options dialog under the Black Jack caption (resource 106).
 void RegisterBlackJackDialog();
 

@@ -97,6 +97,7 @@ GameDefinition MakeBlackJackGame() {
   game.settingsFile = kSettingsFile;
   game.settings = &kw::gCardGameOptions;
   game.settingsSize = sizeof(kw::CardGameOptions);
+  game.dataFile = kDataFile;
   game.hitMapFile = kHitMapFile;
   game.musicFile = kMusicFile;
   game.alivePeriod = 5000;
@@ -113,6 +114,7 @@ GameDefinition MakeBlackJackGame() {
   game.FreeWorkBitmaps = FreeWorkBitmaps;
   game.RemapBitmaps = RemapBitmaps;
   game.HandleButtonInput = HandleButtonInput;
+  game.ButtonInPlace = ButtonInPlace;
   game.MainWndProc = MainWndProc;
   game.VoiceSwitch = VoiceSwitch;
   game.BettingOpen = BettingOpen;

@@ -89,7 +89,16 @@ void LeftPress(int b) {
   if (b == kButtonBetArea && CanRepeatLastBet(*record)) PlayGameSound(kSoundChip, 0, kSoundEffect);
 }
 
-constexpr ButtonActions kActions{LeftPress, LeftRelease, RightRelease, kButtonBet1, ButtonHoverText};
+// The chip sound where a chip can come off: a chip, or the bet area's top chip.
+void RightPress(int b) {
+  PaiGowClientRecord* record = Record();
+  if (record == nullptr || !BettingOpen()) return;
+  if ((IsChip(b) && IsChipUsable(*record, -b)) || (b == kButtonBetArea && record->bet > 0.0)) {
+    PlayGameSound(kSoundChip, 0, kSoundEffect);
+  }
+}
+
+constexpr ButtonActions kActions{LeftPress, LeftRelease, RightRelease, kButtonBet1, ButtonHoverText, RightPress};
 
 }  // namespace
 

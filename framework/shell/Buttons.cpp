@@ -73,8 +73,9 @@ void DisableChipButtons() {
 
 int ButtonAt(int clientX, int clientY) {
   if (!gGame->hitMapFile) return EnabledRowAt(clientX - gOffsetX, clientY - gOffsetY);
-  int button = HitTest(gHitMap, clientX - gOffsetX, clientY - gOffsetY);
-  return button < 0 ? 0 : button;
+  const int button = HitTest(gHitMap, clientX - gOffsetX, clientY - gOffsetY);
+  if (button < 0) return 0;
+  return gGame->ButtonInPlace ? gGame->ButtonInPlace(button) : button;
 }
 
 int ButtonUnderPointer() {

@@ -29,7 +29,7 @@ void EnableGameButtons();
 void DisableChipButtons();
 
 // The button under a client-area point (the centring offsets are taken off),
-// 0 when none.
+// as the game's ButtonInPlace has it; 0 when none.
 int ButtonAt(int clientX, int clientY);
 // The button under the mouse pointer, 0 when none.
 int ButtonUnderPointer();

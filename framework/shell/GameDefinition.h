@@ -152,6 +152,10 @@ struct GameDefinition {
   // message 2 is a right-button release and anything else a left one.
   void (*HandleButtonInput)(int x, int y, plat::UINT message, plat::WPARAM keys,
                             int button) = nullptr;
+  // The button that stands on a hit-map button's place now (a button drawn
+  // over another's place while it is on), for every hit test: the game's
+  // presses, the cursor and the status line's timeout; null: the map's own.
+  int (*ButtonInPlace)(int button) = nullptr;
   // The game's window procedure; it calls HandleShellMessage first.
   plat::WNDPROC MainWndProc = nullptr;
   // The game's voice switch (first word of its settings); null: none.

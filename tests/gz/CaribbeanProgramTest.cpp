@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/link/Db.h"
+#include "framework/shell/Buttons.h"
 #include "framework/shell/Random.h"
 #include "framework/shell/ShellGlobals.h"
 #include "framework/shell/StatusLine.h"
@@ -479,3 +480,32 @@ INSTANTIATE_TEST_SUITE_P(
         BadAnswer{"command=PLAYERSURANSWER&answer=ok", "command=PLAYERSURANSWER&answer=bad", kSurrender,
                   "WAITSTANDANSWER: Answer != ok"},
         BadAnswer{"SECONDCARDS=37,", "SECONDCARDS=-1,", kSurrender, "CONVERTING: SECONDCARDS"}));
+
+// "Start a new game" stands on Surrender's place: with the pointer resting
+// on it the hand cursor shows and its hint stays on the status line, as
+// over any enabled button.
+TEST(CaribbeanProgram, PointerOnTheNewGameButtonCountsAsOnAnEnabledButton) {
+  R run;
+  run.cards = kKingsBeatAceKing;
+  plat::headless::SetMessageBoxHandler(AnswerOk);
+  run.When(Ante, [] { R::ClickButton(gz::kButtonChip1 + 1); });
+  run.When([] { return Record()->ante == 5.0; }, [] { R::ClickButton(gz::kButtonDeal); });
+  run.When([] { return R::InState(gz::kChoice); }, [] { R::ClickButton(gz::kButtonSurrender); });
+  run.When([] { return R::InState(gz::kWaitNewGame); }, [] {
+    ASSERT_TRUE(IsButtonEnabled(gz::kButtonNewGame));
+    const ButtonEntry& b = gz::kCaribbeanButtonTable[gz::kButtonNewGame];
+    plat::headless::PostMouse(gMainWindow, plat::WM_MOUSEMOVE, gOffsetX + b.x + b.width / 2,
+                              gOffsetY + b.y + b.height / 2, 0);
+  });
+  run.When(R::AfterFrames(30), [] {
+    EXPECT_EQ(plat::headless::CurrentCursor(), plat::IDC_HAND);
+    bool blank = true;
+    const auto& line = gz::kInfoBarArea;
+    for (int y = line.y; y < line.y + line.height; ++y) {
+      for (int x = line.x; x < line.x + line.width; ++x) blank = blank && R::ScreenPixel(x, y) == R::PictureColour(x, y);
+    }
+    EXPECT_FALSE(blank);
+    Close();
+  });
+  EXPECT_EQ(run.Run(), 0);
+}

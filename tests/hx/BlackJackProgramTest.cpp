@@ -452,3 +452,42 @@ TEST(BlackJackProgram, RightPressOnTheBetSoundsAChipOnlyWithABet) {
   EXPECT_EQ(run.Run(), 0);
   EXPECT_FALSE(soundedEmpty);
 }
+
+// "Start a new game" stands on Split's place: with the pointer resting on
+// it the hand cursor shows and its hint stays on the status line, as over
+// any enabled button.
+TEST(BlackJackProgram, PointerOnTheNewGameButtonCountsAsOnAnEnabledButton) {
+  BlackJackRun run;
+  run.decks = {"TS 8H 9D 8C 5S"};
+  plat::headless::SetMessageBoxHandler(AnswerYes);
+  BetTenAndDeal(run);
+  run.When(Deciding, [] { R::ClickButton(hx::kButtonStand); });
+  run.When(Settled, [] {
+    ASSERT_TRUE(IsButtonEnabled(hx::kButtonNewGame));
+    const ButtonEntry& b = hx::kBlackJackButtonTable[hx::kButtonNewGame];
+    plat::headless::PostMouse(gMainWindow, plat::WM_MOUSEMOVE, gOffsetX + b.x + b.width / 2,
+                              gOffsetY + b.y + b.height / 2, 0);
+  });
+  run.When(R::AfterFrames(30), [] {
+    EXPECT_EQ(plat::headless::CurrentCursor(), plat::IDC_HAND);
+    bool blank = true;
+    const hx::Area& line = hx::kStatusBarArea;
+    for (int y = line.y; y < line.y + line.height; ++y) {
+      for (int x = line.x; x < line.x + line.width; ++x) blank = blank && R::ScreenPixel(x, y) == R::PictureColour(x, y);
+    }
+    EXPECT_FALSE(blank);
+    R::ClickButton(hx::kButtonExit);
+  });
+  EXPECT_EQ(run.Run(), 0);
+}
+
+// The picture is "res\data.dat" in this program; without it the start ends
+// in one box that names it so.
+TEST(BlackJackProgram, MissingPictureIsNamedInItsErrorBox) {
+  BlackJackRun run;
+  for (const char* name : {"res/Data.dat", "res/data.dat"}) std::remove(name);
+  EXPECT_EQ(run.Run(), 0);
+  ASSERT_EQ(MessageBoxes().size(), 1u);
+  EXPECT_EQ(MessageBoxes()[0].text, "Error:\nFailed to load the \"res\\data.dat\" file!");
+  EXPECT_EQ(MessageBoxes()[0].caption, "ERROR");
+}

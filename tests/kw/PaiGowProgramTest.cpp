@@ -255,3 +255,45 @@ TEST(PaiGowProgram, SpaceRepeatsTheLastBetThroughTheLoggedBetArea) {
   }
   EXPECT_EQ(deals, 2);
 }
+
+// A right press sounds a chip where one can come off: on a chip or the bet
+// area while a bet lies there, and on neither with no bet.
+TEST(PaiGowProgram, RightPressSoundsAChipOnlyWhereOneCanComeOff) {
+  PaiGowRun run;
+  run.cards = kPlayerWinsBoth;
+  plat::headless::SetMessageBoxHandler(AnswerOk);
+  const auto chipSounded = [] {
+    for (const plat::headless::SoundRecord& s : plat::headless::Sounds()) {
+      if (s.name == "../wav/c_chip.wav") return true;
+    }
+    return false;
+  };
+  bool soundedEmpty = true;
+  run.When(Betting, [] {
+    plat::headless::ClearSounds();
+    R::RightClickButton(kw::kButtonBet1 + 1);
+    R::RightClickButton(kw::kButtonBetArea);
+  });
+  run.Then([&] {
+    soundedEmpty = chipSounded();
+    R::ClickButton(kw::kButtonBet1 + 1);
+  });
+  run.When([] { return R::Record()->bet == 5.0; }, [] {
+    plat::headless::ClearSounds();
+    R::RightClickButton(kw::kButtonBet1 + 1);
+  });
+  run.When([] { return R::Record()->bet == 0.0; }, [&] {
+    EXPECT_TRUE(chipSounded());
+    R::ClickButton(kw::kButtonBet1 + 1);
+  });
+  run.When([] { return R::Record()->bet == 5.0; }, [] {
+    plat::headless::ClearSounds();
+    R::RightClickButton(kw::kButtonBetArea);
+  });
+  run.When([] { return R::Record()->bet == 0.0; }, [&] {
+    EXPECT_TRUE(chipSounded());
+    plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+  });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_FALSE(soundedEmpty);
+}
