@@ -97,11 +97,22 @@ int ParseCreditCardInfo(CComm& comm) {
   OrderForm& form = gOrderForm;
   form.cardOnFile = 0;
   comm.RewindReceived();
-  if (!TakeNext(comm, "CARDTYPE", form.cardType) || !TakeNext(comm, "NUMBER", form.cardNumber) ||
-      !TakeNext(comm, "EXPDATE", form.expiryDate) || !TakeNext(comm, "NAME", form.cardholder))
-    return 0;
-  if (!form.cardType[0] || !form.cardNumber[0] || !form.expiryDate[0] || !form.cardholder[0])
-    return 1;
+  struct CardTag {
+    const char* name;
+    char* field;
+    std::size_t size;
+  };
+  const CardTag cardTags[] = {{"CARDTYPE", form.cardType, sizeof form.cardType},
+                              {"NUMBER", form.cardNumber, sizeof form.cardNumber},
+                              {"EXPDATE", form.expiryDate, sizeof form.expiryDate},
+                              {"NAME", form.cardholder, sizeof form.cardholder}};
+  // An empty value means no card on file: the tags after it need not come.
+  for (const CardTag& tag : cardTags) {
+    const char* value = NextValue(comm, tag.name);
+    if (!value) return 0;
+    CopyField(tag.field, tag.size, value);
+    if (!tag.field[0]) return 1;
+  }
   TakeOptional(comm, "startdate", form.startDate);
   TakeOptional(comm, "issueno", form.issueNo);
   TakeOptional(comm, "bankname", form.bankName);

@@ -139,6 +139,16 @@ TEST_F(CreditCardInfoTest, AnEmptyCardFieldLeavesNoCardOnFile) {
   EXPECT_STREQ(gOrderForm.bankName, "");
 }
 
+TEST_F(CreditCardInfoTest, AnEmptyCardFieldNeedsNoTagsAfterIt) {
+  gOrderForm.cardOnFile = 1;
+  Arrive(comm, "command=GETCREDITCARDINFO&answer=ok&CARDTYPE=");
+  EXPECT_EQ(ParseCreditCardInfo(comm), 1);
+  EXPECT_EQ(gOrderForm.cardOnFile, 0);
+  Arrive(comm, "command=GETCREDITCARDINFO&answer=ok&CARDTYPE=VISA&NUMBER=&NAME=Ann");
+  EXPECT_EQ(ParseCreditCardInfo(comm), 1);
+  EXPECT_EQ(gOrderForm.cardOnFile, 0);
+}
+
 TEST_F(CreditCardInfoTest, AMissingCardTagFails) {
   Arrive(comm, "command=GETCREDITCARDINFO&answer=ok&CARDTYPE=VISA&NUMBER=4111111111&EXPDATE=1299");
   EXPECT_EQ(ParseCreditCardInfo(comm), 0);
