@@ -132,6 +132,10 @@ inline constexpr int kPointerBounces = static_cast<int>(std::size(kPointerBounce
 inline constexpr Point kMoneyPlace = {18, 442};
 inline constexpr Point kTextStripSource = {203, 528};
 inline constexpr int kTextStripWidth = 180;
+// The link-lag meter at (0, 458) and its strip, below the button faces.
+inline constexpr Point kLagStrip = {641, 378};
+inline constexpr int kLagStripWidth = 41;
+inline constexpr int kLagStripHeight = 7;
 inline constexpr Point kWinTextPlace = {340, 250};
 inline constexpr Point kFirstWinTextPlace = {420, 220};
 inline constexpr Point kSecondWinTextPlace = {100, 220};

@@ -24,8 +24,8 @@ constexpr ScreenLayout kBlackJackScreenLayout{
     .statusHeight = kStatusBarArea.height,
     .userX = 590, .userY = 467, .userWidth = 50, .userHeight = 13,
     .moneyX = kMoneyPlace.x, .moneyY = kMoneyPlace.y, .moneyWidth = 80, .moneyHeight = 13,
-    .lagX = 0, .lagY = 458, .lagWidth = 0, .lagHeight = 0,
-    .lagSourceX = 0, .lagSourceY = 0,
+    .lagX = 0, .lagY = 458, .lagWidth = kLagStripWidth, .lagHeight = kLagStripHeight,
+    .lagSourceX = kLagStrip.x, .lagSourceY = kLagStrip.y,
     .tickerX = 0, .tickerY = 0, .tickerOnX = 0, .tickerOnY = 0, .tickerOffX = 0, .tickerOffY = 0,
 };
 

@@ -99,7 +99,8 @@ plat::LRESULT MainWndProc(plat::HWND window, plat::UINT message, plat::WPARAM wP
   return plat::DefWindowProc(window, message, wParam, lParam);
 }
 
-int BettingOpen() { return gBettingLocked ? 0 : 1; }
+// The money enables every chip it covers, also while a spin runs.
+int BettingOpen() { return 1; }
 
 GameDefinition MakeRouletteGame() {
   GameDefinition game;

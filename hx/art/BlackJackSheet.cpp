@@ -115,6 +115,7 @@ std::vector<SheetItem> BuildItems() {
   }
   items.push_back(
       {DrawTextStrip, {kTextStripSource.x, kTextStripSource.y, kTextStripWidth, kTextStripHeight}, 0, nullptr, 0});
+  items.push_back({DrawLagStrip, {kLagStrip.x, kLagStrip.y, kLagStripWidth, kLagStripHeight}, 0, nullptr, 0});
   return items;
 }
 
@@ -130,6 +131,7 @@ std::vector<SpriteArea> BuildSpriteAreas() {
   areas.push_back({"pointer", {kPointerSource.x, kPointerSource.y,
                                (kPointerFrames - 1) * kPointerFrameStep + kPointerSize, kPointerSize}});
   areas.push_back({"text strip", {kTextStripSource.x, kTextStripSource.y, kTextStripWidth, kTextStripHeight}});
+  areas.push_back({"lag meter", {kLagStrip.x, kLagStrip.y, kLagStripWidth, kLagStripHeight}});
   AddFontAreas(areas, kFonts);
   return areas;
 }

@@ -326,6 +326,25 @@ TEST(BlackJackProgram, MoneyIsDrawnInTheTableFont) {
   EXPECT_EQ(run.Run(), 0);
 }
 
+// An answer to the start of a round that comes 30 s late fills the link-lag
+// meter at (0, 458): all six levels, 40 columns of the picture's strip.
+TEST(BlackJackProgram, ALateAnswerFillsTheLagMeter) {
+  BlackJackRun run;
+  plat::headless::SetMessageBoxHandler(AnswerYes);
+  run.When([] { return R::InState(hx::kWaitBeginPlay); }, [] { plat::headless::AdvanceClock(30000); });
+  run.When(Betting, [] {
+    for (int x = 0; x < 40; ++x) {
+      for (int y = 0; y < hx::kLagStripHeight; ++y) {
+        ASSERT_EQ(R::ScreenPixel(x, 458 + y), R::PictureColour(hx::kLagStrip.x + x, hx::kLagStrip.y + y))
+            << "column " << x << " row " << y;
+      }
+    }
+    EXPECT_NE(R::PictureColour(hx::kLagStrip.x, hx::kLagStrip.y), R::PictureColour(0, 458));
+    R::ClickButton(hx::kButtonExit);
+  });
+  EXPECT_EQ(run.Run(), 0);
+}
+
 // A bet below the minimum keeps the machine betting when Deal is pressed.
 TEST(BlackJackProgram, BetBelowTheMinimumDoesNotDeal) {
   BlackJackRun run;

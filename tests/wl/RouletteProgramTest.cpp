@@ -112,6 +112,33 @@ TEST(RouletteProgram, WinningSpinIsPaidAndTheTableCleared) {
   EXPECT_TRUE(clean);
 }
 
+// The chips are enabled by the money alone: through a spin and its payout
+// every chip that the money covers stays enabled.
+TEST(RouletteProgram, TheChipsStayEnabledThroughASpin) {
+  R run;
+  QueueDraw(17);
+  std::vector<int> duringSpin, afterPayout;
+  auto chips = [] {
+    std::vector<int> enabled;
+    for (int c = 0; c < 5; ++c) enabled.push_back(IsButtonEnabled(kButtonChip1 + c));
+    return enabled;
+  };
+  run.When(R::Betting, [] {
+    SelectValue(1);
+    R::ClickSlot(kStraight17);
+  });
+  run.When([] { return Total() == 5; }, [] { R::ClickButton(kButtonSpin); });
+  run.When([] { return R::Record()->spinning == 1; }, [&] { duringSpin = chips(); });
+  run.When([] { return R::InState(kWaitNext); }, [&] {
+    afterPayout = chips();
+    R::ClickAt(320, 360);
+  });
+  run.When(R::Betting, [] { Quit(); });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_EQ(duringSpin, std::vector<int>(5, 1));
+  EXPECT_EQ(afterPayout, std::vector<int>(5, 1));
+}
+
 // Three $1 chips, then the $5 chip selected: a right click takes back the
 // whole $3.
 TEST(RouletteProgram, RightClickTakesBackTheWholeSmallerAmount) {
