@@ -74,7 +74,13 @@ void HandleButtonInput(int x, int y, plat::UINT message, plat::WPARAM keys, int 
   if (Record() == nullptr) return;
   if (button == -1) {
     gPointerY = y - gOffsetY;
-    return gTracker.OnMouse(kActions, ButtonAt(x, y), message, keys);
+    gTracker.OnMouse(kActions, ButtonAt(x, y), message, keys);
+    // Above its push part a HOLD button is its card, which never looks pressed.
+    const int held = gTracker.pressed;
+    if (IsHoldButton(held) && gPointerY < gVideoPokerButtons[held].y && IsButtonEnabled(held)) {
+      DrawButton(&gPicture, held, 1);
+    }
+    return;
   }
   if (button <= 0 || button >= kVideoPokerButtonCount || !IsButtonEnabled(button)) return;
   Release(button);

@@ -209,6 +209,49 @@ TEST(VideoPokerProgram, FiftyOneRotatedBlitsFlushAsOneScreenRectangle) {
   EXPECT_EQ(only.height, 480);
 }
 
+void PressAt(plat::UINT message, int x, int y) {
+  plat::headless::PostMouse(gMainWindow, message, gOffsetX + x, gOffsetY + y,
+                            message == plat::WM_LBUTTONDOWN ? plat::MK_LBUTTON : 0);
+}
+
+// A card and the push part below it are one HOLD button, but the button
+// looks pressed only while the pointer is on its push part: pressing the
+// card itself holds it with the button raised.
+TEST(VideoPokerProgram, HoldButtonLooksPressedOnlyOnItsPushPart) {
+  R run;
+  hx::QueueDeck("2S 7H 9D JC KS");
+  hx::QueueDeck("2S 7H 9D JC KS");
+  const mz::Point card = mz::CardPlace(0);
+  const ButtonEntry& push = mz::kVideoPokerButtonTable[mz::kButtonHold1 + 1];
+  int onCard = -1, onPush = -1, cardHeld = -1, pushHeld = -1;
+  run.When(R::Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
+  run.When([] { return R::Record()->credits == 5; }, [] { R::ClickButton(mz::kButtonBetOne); });
+  run.When([] { return R::Record()->coinsBet == 1; }, [] { R::ClickButton(mz::kButtonDeal); });
+  run.When(R::Holding, [card] { PressAt(plat::WM_LBUTTONDOWN, card.x + 26, card.y + 36); });
+  run.When(R::AfterFrames(2), [&, card] {
+    onCard = mz::gVideoPokerButtons[mz::kButtonHold1].currentState;
+    PressAt(plat::WM_LBUTTONUP, card.x + 26, card.y + 36);
+  });
+  run.When(R::AfterFrames(2), [&, push] {
+    cardHeld = R::Record()->hand[0].hold;
+    PressAt(plat::WM_LBUTTONDOWN, push.x + push.width / 2, push.y + push.height / 2);
+  });
+  run.When(R::AfterFrames(2), [&, push] {
+    onPush = mz::gVideoPokerButtons[mz::kButtonHold1 + 1].currentState;
+    PressAt(plat::WM_LBUTTONUP, push.x + push.width / 2, push.y + push.height / 2);
+  });
+  run.When(R::AfterFrames(2), [&] {
+    pushHeld = R::Record()->hand[1].hold;
+    R::ClickButton(mz::kButtonDeal);
+  });
+  run.When(R::Choosing, [] { R::Quit(); });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_EQ(onCard, kButtonStateEnabled);
+  EXPECT_EQ(cardHeld, 1);
+  EXPECT_EQ(onPush, kButtonStatePressed);
+  EXPECT_EQ(pushHeld, 1);
+}
+
 TEST(VideoPokerProgram, ClosingWhileHoldingIsRefused) {
   R run;
   hx::QueueDeck("2S 7H 9D JC KS");
