@@ -101,8 +101,8 @@ void HighlightPayTable(int coins, int handCode, int tick) {
   if (gPayColumn) HighlightPayArea(kPayColumns[gPayColumn - 1]);
   if (gPayRow >= 0) RestorePayArea(RowArea(gPayRow));
   if (handCode != -1) gPayRow = handCode >= 1 && handCode <= 9 ? handCode - 1 : -1;
-  gBlink = handCode != -1 && gPayRow >= 0 ? 50 : 0;
-  if (gPayRow >= 0 && handCode == -1) HighlightPayArea(RowArea(gPayRow));
+  // A kept row goes on blinking: the meters are redrawn while a win is shown.
+  gBlink = gPayRow >= 0 ? 50 : 0;
 }
 
 void DrawCoinValueLamp(double value) {

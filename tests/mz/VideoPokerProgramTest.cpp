@@ -252,6 +252,55 @@ TEST(VideoPokerProgram, HoldButtonLooksPressedOnlyOnItsPushPart) {
   EXPECT_EQ(pushHeld, 1);
 }
 
+// 1 when the whole area shows the highlighted copy of the pay table, 0 when
+// it shows the plain table, -1 for anything else.
+int PayAreaLit(const mz::Area& a) {
+  bool lit = true, plain = true;
+  for (int y = a.y; y < a.y + a.height; ++y) {
+    for (int x = a.x; x < a.x + a.width; ++x) {
+      const plat::COLORREF shown = R::ScreenPixel(x, y);
+      lit &= shown == R::PictureColour(x + mz::kHighlightOffset.x, y + mz::kHighlightOffset.y);
+      plain &= shown == R::PictureColour(x, y);
+    }
+  }
+  return lit ? 1 : plain ? 0 : -1;
+}
+
+// A winning row keeps blinking while the machine waits for the next hand,
+// the meters being redrawn on the way there included.
+TEST(VideoPokerProgram, WinningRowBlinksWhileTheMachineWaits) {
+  R run;
+  hx::QueueDeck("JS JH 2D 5C 9S");
+  hx::QueueDeck("2S 7H 9D JC KS");
+  const mz::Area row = {mz::kPayTableArea.x, mz::kPayTableArea.y + mz::kPayRowY[0], mz::kPayRowWidth[0],
+                        mz::kPayRowHeight[0]};
+  int frames = 0, litFrames = 0, plainFrames = 0;
+  plat::DWORD sampled = 0;
+  run.When(R::Choosing, [] { R::ClickButton(mz::kButtonInsert1 + 1); });
+  run.When([] { return R::Record()->credits == 5; }, [] { R::ClickButton(mz::kButtonBetOne); });
+  run.When([] { return R::Record()->coinsBet == 1; }, [] { R::ClickButton(mz::kButtonDeal); });
+  run.When(R::Holding, [] {
+    for (int n = 0; n < mz::kHandCards; ++n) R::ClickButton(mz::kButtonHold1 + n);
+  });
+  run.When([] { return R::Record()->hand[4].hold == 1; }, [] { R::ClickButton(mz::kButtonDeal); });
+  run.When(
+      [&, row] {
+        if (!R::Choosing() || R::Record()->moneyWon == 0) return false;
+        // One sample a frame.
+        if (frames > 0 && plat::headless::Now() - sampled < 20) return false;
+        sampled = plat::headless::Now();
+        const int lit = PayAreaLit(row);
+        litFrames += lit == 1 ? 1 : 0;
+        plainFrames += lit == 0 ? 1 : 0;
+        return ++frames == 120;
+      },
+      [] { R::Quit(); });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_GT(litFrames, 30);
+  EXPECT_GT(plainFrames, 30);
+  EXPECT_EQ(litFrames + plainFrames, 120);
+}
+
 TEST(VideoPokerProgram, ClosingWhileHoldingIsRefused) {
   R run;
   hx::QueueDeck("2S 7H 9D JC KS");
