@@ -103,12 +103,6 @@ void DrawMarkedCell(int number) {
                kMarkedCellSize, gTransparentIndex);
 }
 
-void DrawMarkedNumbers(const std::int32_t board[kBoardEntries]) {
-  for (int n = 1; n <= kNumbers; ++n) {
-    if (IsMarked(board, n)) DrawMarkedCell(n);
-  }
-}
-
 void InvalidateCell(int button) {
   const Point cell = CellPlace(button - kBoardIdOffset);
   gScreen.Restore(cell.x, cell.y, kCellSize, kCellSize);

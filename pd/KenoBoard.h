@@ -22,8 +22,6 @@ void DrawTotalNumbers(int count);
 void DrawKenoText(int x, int y, const char* text);
 
 // ---- The board ----
-// The marked-cell sprite on every marked entry.
-void DrawMarkedNumbers(const std::int32_t board[kBoardEntries]);
 void DrawMarkedCell(int number);
 void InvalidateCell(int button);
 void InvalidateBoard();
