@@ -288,7 +288,8 @@ TEST(BaccaratProgram, ThirdCardsAreDealtAndCalled) {
 // The win message's own text: $15 on the Banker's natural is paid 15 x 1.95
 // = 29.25, so the status line says "You won $14.25" (the win less the
 // stake). The line is compared with the same text drawn by the status line
-// itself, and a cent more must look different.
+// itself, and a cent more must look different. The 25 cents over $14 lie
+// on the stack as the fraction chip.
 TEST(BaccaratProgram, WinMessageSaysTheWinLessTheStakeToTheCent) {
   R run;
   R::QueueCoup(kBankerNatural);
@@ -303,6 +304,10 @@ TEST(BaccaratProgram, WinMessageSaysTheWinLessTheStakeToTheCent) {
     EXPECT_TRUE(LayerPixels(gScreen.Front()) == shown);
     PrintStatusMsg("%s", "Press new game to continue - You won $14.26");
     EXPECT_FALSE(LayerPixels(gScreen.Front()) == shown);
+    // 14.25: two $5, four $1 and the fraction chip, the seventh from the bottom.
+    const sq::Point at = sq::kWinSpots[sq::kAreaBanker];
+    EXPECT_TRUE(DrawnAs(at.x + gz::StackJitter(0, 6) + 16, at.y - 24 + 4, sq::kFractionChip.x + 16,
+                        sq::kFractionChip.y + 4));
     Close();
   });
   EXPECT_EQ(run.Run(), 0);
