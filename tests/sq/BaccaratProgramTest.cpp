@@ -360,6 +360,27 @@ TEST(BaccaratProgram, EscWhileDealing) {
   EXPECT_EQ(run.Run(), 0);
 }
 
+// Exit stays open from the coup's end to the next betting: Esc while the
+// stakes are paid out asks the quit question, and OK ends the game once the
+// round is over.
+TEST(BaccaratProgram, EscDuringThePayoutAsksToQuit) {
+  R run;
+  R::QueueCoup(kPlayerNatural);
+  plat::headless::SetMessageBoxHandler(AnswerOk);
+  run.When(Betting, [] { R::ClickButton(sq::kButtonPlayer); });
+  run.When(Stakes(5, 0, 0), [] { R::ClickButton(sq::kButtonDeal); });
+  run.When([] { return R::InState(sq::kWaitNewGame); }, [] { R::ClickButton(sq::kButtonNewGame); });
+  run.When([] { return R::InState(sq::kPayout); }, [] {
+    EXPECT_EQ(sq::gBaccaratButtons[sq::kButtonExit].enabled, 1);
+    Key(plat::VK_ESCAPE);
+  });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_TRUE(BoxSaid("Return to main menu?"));
+  EXPECT_FALSE(BoxSaid("You can't quit at this point"));
+  EXPECT_TRUE(Sent(run, 1, "CLIENTEXIT"));
+  EXPECT_DOUBLE_EQ(Account(), 1005.0);
+}
+
 // The same coup with animations on and off leaves the same two layers at
 // the result and at the next betting.
 TEST(BaccaratProgram, AnimationsOnAndOffEndOnTheSameTable) {
