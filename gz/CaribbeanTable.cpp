@@ -22,6 +22,7 @@ const ChipStackStyle kCaribbeanChips = {
     {kHalfDollarChip.x, kHalfDollarChip.y},
     kChipWidth,
     kChipHeight,
+    kHalfDollarRest,
 };
 
 void DrawDeck() {

@@ -22,7 +22,7 @@ ButtonSource Sprite(const ChipStackStyle& style, int chip) {
 
 }  // namespace
 
-int StackChips(double amount, int* chips, int room) {
+int StackChips(double amount, double fractionFrom, int* chips, int room) {
   int n = 0;
   double rest = amount;
   for (int chip = 4; chip >= 0; --chip) {
@@ -31,20 +31,20 @@ int StackChips(double amount, int* chips, int room) {
       chips[n++] = chip;
     }
   }
-  if (rest >= 0.49999 && n < room) chips[n++] = kHalfDollar;
+  if (rest >= fractionFrom && n < room) chips[n++] = kHalfDollar;
   return n;
 }
 
 int CountChips(double amount) {
   int chips[kMostChips];
-  return StackChips(amount, chips, kMostChips);
+  return StackChips(amount, kHalfDollarRest, chips, kMostChips);
 }
 
 int StackJitter(int row, int n) { return gJitter[(row * kJitterEntries + n) % kJitterEntries]; }
 
 void DrawChipStack(const ChipStackStyle& style, int row, double amount, int x, int y) {
   int chips[kMostChips];
-  const int count = StackChips(amount, chips, kMostChips);
+  const int count = StackChips(amount, style.fractionFrom, chips, kMostChips);
   for (int n = 0; n < count; ++n) {
     const ButtonSource s = Sprite(style, chips[n]);
     gScreen.Blit(x + StackJitter(row, n), y - kStackChipStep * n, &gPicture, s.x, s.y, style.width, style.height,
@@ -55,7 +55,7 @@ void DrawChipStack(const ChipStackStyle& style, int row, double amount, int x, i
 void DrawChipStackTo(const ChipStackStyle& style, CDib* bitmap, int row, double amount, int x, int y) {
   bitmap->Fill(x - 1, y, style.width + 2, style.height + kStackRise, gTransparentIndex);
   int chips[kMostChips];
-  const int count = StackChips(amount, chips, kMostChips);
+  const int count = StackChips(amount, style.fractionFrom, chips, kMostChips);
   for (int n = 0; n < count; ++n) {
     const ButtonSource s = Sprite(style, chips[n]);
     gPicture.Blit(bitmap, x + StackJitter(row, n), y + kStackRise - kStackChipStep * n, s.x, s.y, style.width,

@@ -236,7 +236,6 @@ void WaitNewGame(BaccaratClientRecord* record) {
   SetStatusText("%s", "");
   PrintStatusMsg("%s", "");
   gBaccaratButtons[kButtonNewGame].enabled = 0;
-  DisableBetButtons();
   RedrawButtons();
   record->state = kPayout;
 }

@@ -21,6 +21,7 @@ const ChipStackStyle kBaccaratChips = {
     {kFractionChip.x, kFractionChip.y},
     kChipWidth,
     kChipHeight,
+    gz::kAnyCentsRest,
 };
 
 namespace {

@@ -12,7 +12,7 @@ constexpr int kHalf = 5;
 
 std::vector<int> Chips(double amount) {
   int chips[128];
-  const int n = gz::StackChips(amount, chips, 128);
+  const int n = gz::StackChips(amount, gz::kHalfDollarRest, chips, 128);
   return std::vector<int>(chips, chips + n);
 }
 
@@ -42,7 +42,16 @@ TEST(ChipStacks, CountsTheChipsOfAStack) {
 
 TEST(ChipStacks, RoomBoundsTheChipsWritten) {
   int chips[3];
-  EXPECT_EQ(gz::StackChips(999.0, chips, 3), 3);
+  EXPECT_EQ(gz::StackChips(999.0, gz::kHalfDollarRest, chips, 3), 3);
   EXPECT_EQ(chips[0], 4);
   EXPECT_EQ(chips[2], 3);
+}
+
+// Baccarat's fraction chip takes any cents left below $1 (a 0.95 Banker
+// win of 14.25), but not the residue a sum of doubles leaves.
+TEST(ChipStacks, AnyCentsTakeTheFractionChipWhereAnyCentsCount) {
+  int chips[16];
+  ASSERT_EQ(gz::StackChips(14.25, gz::kAnyCentsRest, chips, 16), 7);
+  EXPECT_EQ(std::vector<int>(chips, chips + 7), (std::vector<int>{1, 1, 0, 0, 0, 0, kHalf}));
+  EXPECT_EQ(gz::StackChips(0.1 + 0.2 + 0.7, gz::kAnyCentsRest, chips, 16), 1);
 }

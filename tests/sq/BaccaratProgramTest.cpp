@@ -288,7 +288,8 @@ TEST(BaccaratProgram, ThirdCardsAreDealtAndCalled) {
 // The win message's own text: $15 on the Banker's natural is paid 15 x 1.95
 // = 29.25, so the status line says "You won $14.25" (the win less the
 // stake). The line is compared with the same text drawn by the status line
-// itself, and a cent more must look different.
+// itself, and a cent more must look different. The 25 cents over $14 lie
+// on the stack as the fraction chip.
 TEST(BaccaratProgram, WinMessageSaysTheWinLessTheStakeToTheCent) {
   R run;
   R::QueueCoup(kBankerNatural);
@@ -303,6 +304,10 @@ TEST(BaccaratProgram, WinMessageSaysTheWinLessTheStakeToTheCent) {
     EXPECT_TRUE(LayerPixels(gScreen.Front()) == shown);
     PrintStatusMsg("%s", "Press new game to continue - You won $14.26");
     EXPECT_FALSE(LayerPixels(gScreen.Front()) == shown);
+    // 14.25: two $5, four $1 and the fraction chip, the seventh from the bottom.
+    const sq::Point at = sq::kWinSpots[sq::kAreaBanker];
+    EXPECT_TRUE(DrawnAs(at.x + gz::StackJitter(0, 6) + 16, at.y - 24 + 4, sq::kFractionChip.x + 16,
+                        sq::kFractionChip.y + 4));
     Close();
   });
   EXPECT_EQ(run.Run(), 0);
@@ -353,6 +358,27 @@ TEST(BaccaratProgram, EscWhileDealing) {
   run.When([] { return R::InState(sq::kWaitNewGame); }, [] { R::ClickButton(sq::kButtonNewGame); });
   run.When(Betting, Close);
   EXPECT_EQ(run.Run(), 0);
+}
+
+// Exit stays open from the coup's end to the next betting: Esc while the
+// stakes are paid out asks the quit question, and OK ends the game once the
+// round is over.
+TEST(BaccaratProgram, EscDuringThePayoutAsksToQuit) {
+  R run;
+  R::QueueCoup(kPlayerNatural);
+  plat::headless::SetMessageBoxHandler(AnswerOk);
+  run.When(Betting, [] { R::ClickButton(sq::kButtonPlayer); });
+  run.When(Stakes(5, 0, 0), [] { R::ClickButton(sq::kButtonDeal); });
+  run.When([] { return R::InState(sq::kWaitNewGame); }, [] { R::ClickButton(sq::kButtonNewGame); });
+  run.When([] { return R::InState(sq::kPayout); }, [] {
+    EXPECT_EQ(sq::gBaccaratButtons[sq::kButtonExit].enabled, 1);
+    Key(plat::VK_ESCAPE);
+  });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_TRUE(BoxSaid("Return to main menu?"));
+  EXPECT_FALSE(BoxSaid("You can't quit at this point"));
+  EXPECT_TRUE(Sent(run, 1, "CLIENTEXIT"));
+  EXPECT_DOUBLE_EQ(Account(), 1005.0);
 }
 
 // The same coup with animations on and off leaves the same two layers at
