@@ -27,6 +27,8 @@ int BetAreaRemoval(double bet) {
 void ShowBetMoney(PaiGowClientRecord* record) {
   RedrawBetChips(record->bet);
   DrawMoney(record->money - record->bet);
+  // The bet area answers only while the $1 chip does.
+  gPaiGowButtons[kButtonBetArea].enabled = IsButtonEnabled(kButtonBet1);
   const int dealable = record->bet >= record->minBet && record->bet > 0.0;
   gPaiGowButtons[kButtonDeal].enabled = dealable ? 1 : 0;
   DrawButton(&gPicture, kButtonDeal, dealable);

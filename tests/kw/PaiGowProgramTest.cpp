@@ -7,6 +7,7 @@
 #include <string>
 
 #include "framework/link/Db.h"
+#include "framework/shell/Buttons.h"
 #include "framework/shell/ShellGlobals.h"
 #include "kw/Cards.h"
 #include "kw/PaiGowBetting.h"
@@ -296,4 +297,24 @@ TEST(PaiGowProgram, RightPressSoundsAChipOnlyWhereOneCanComeOff) {
   });
   EXPECT_EQ(run.Run(), 0);
   EXPECT_FALSE(soundedEmpty);
+}
+
+// With the whole balance on the table the $1 chip is off, and the bet area
+// with it: its right click leaves the bet as it is.
+TEST(PaiGowProgram, BetAreaIsOffWhileTheOneDollarChipIs) {
+  PaiGowRun run;
+  run.startMoney = 5.0;
+  run.cards = kPlayerWinsBoth;
+  plat::headless::SetMessageBoxHandler(AnswerOk);
+  run.When(Betting, [] { R::ClickButton(kw::kButtonBet1 + 1); });
+  run.When([] { return R::Record()->bet == 5.0; }, [] {
+    EXPECT_FALSE(IsButtonEnabled(kw::kButtonBet1));
+    EXPECT_FALSE(IsButtonEnabled(kw::kButtonBetArea));
+    R::RightClickButton(kw::kButtonBetArea);
+  });
+  run.Then([] {
+    EXPECT_EQ(R::Record()->bet, 5.0);
+    plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+  });
+  EXPECT_EQ(run.Run(), 0);
 }
