@@ -314,7 +314,6 @@ void WaitNewGame(CaribbeanClientRecord* record) {
   SetStatusText("%s", "");
   PrintStatusMsg("%s", "");
   gCaribbeanButtons[kButtonNewGame].enabled = 0;
-  DisableBetButtons();
   RedrawButtons();
   // "Start a new game" was drawn over Surrender's place: Surrender again.
   gCaribbeanButtons[kButtonSurrender].currentState = -1;

@@ -509,3 +509,24 @@ TEST(CaribbeanProgram, PointerOnTheNewGameButtonCountsAsOnAnEnabledButton) {
   });
   EXPECT_EQ(run.Run(), 0);
 }
+
+// Exit stays on while the cards and chips are gathered after the new game
+// is asked for: a close then asks to return to the main menu and the
+// session ends at the next ante.
+TEST(CaribbeanProgram, ExitStaysOnWhileTheTableIsCleared) {
+  R run;
+  run.cards = kKingsBeatAceKing;
+  plat::headless::SetMessageBoxHandler(AnswerOk);
+  run.When(Ante, [] { R::ClickButton(gz::kButtonChip1 + 1); });
+  run.When([] { return Record()->ante == 5.0; }, [] { R::ClickButton(gz::kButtonDeal); });
+  run.When([] { return R::InState(gz::kChoice); }, [] { R::ClickButton(gz::kButtonSurrender); });
+  run.When([] { return R::InState(gz::kWaitNewGame); }, [] { R::ClickButton(gz::kButtonNewGame); });
+  run.When([] { return R::InState(gz::kGatherCards); }, [] {
+    EXPECT_TRUE(IsButtonEnabled(gz::kButtonExit));
+    Close();
+  });
+  EXPECT_EQ(run.Run(), 0);
+  ASSERT_EQ(MessageBoxes().size(), 1u);
+  EXPECT_EQ(MessageBoxes()[0].text, "Return to main menu?");
+  EXPECT_TRUE(Sent(run, 1, "command=CLIENTEXIT"));
+}
