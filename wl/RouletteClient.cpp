@@ -233,7 +233,7 @@ void Step(R* r, CComm& comm) {
       return;
     case kClearTable:
       ShowStatus(kPlaceBets);
-      RedrawTableAreas();
+      RedrawTableAreas(r->bets, MarkerSlot(gDrawnNumber));
       RedrawInfoArea();
       r->totalBet = 0;
       r->state = kBuildEndPlay;

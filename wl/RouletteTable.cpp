@@ -218,7 +218,13 @@ void PushLastNumber(int number) {
 
 int LastNumber(int row) { return row >= 0 && row < kLastNumberRows ? gLastNumbers[row] : kNoNumber; }
 
-void RedrawTableAreas() {
+void RedrawTableAreas(const int bets[kRouletteSlots], int markedSlot) {
+  // A tall stack, and the marker on it, stand above the chips area.
+  for (int slot = kFirstBetSlot; slot <= kLastBetSlot; ++slot) {
+    if (bets[slot] == 0 && slot != markedSlot) continue;
+    const Area a = StackArea(slot, ShownChips(bets[slot]), slot == markedSlot ? kMarkerHeight : 0);
+    if (a.y < kChipsArea.y) gScreen.Restore(a.x, a.y, a.width, kChipsArea.y - a.y);
+  }
   gScreen.Restore(kChipsArea.x, kChipsArea.y, kChipsArea.width, kChipsArea.height);
   gScreen.Restore(kPayPileArea.x, kPayPileArea.y, kPayPileArea.width, kPayPileArea.height);
 }

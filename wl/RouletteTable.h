@@ -46,8 +46,9 @@ void AnnounceNumber(int number);
 // Puts number on top of the last-numbers column, the oldest dropping out.
 void PushLastNumber(int number);
 int LastNumber(int row);
-// The table's chip areas and the pay pile back to the bare table.
-void RedrawTableAreas();
+// The table's chip areas and the pay pile back to the bare table, with the
+// stacks of bets and the marker on markedSlot wherever they reach.
+void RedrawTableAreas(const int bets[kRouletteSlots], int markedSlot);
 void RedrawInfoArea();
 // Start of a run: no numbers, the $1 chip, the collection from slot 32.
 void ResetTable();

@@ -420,3 +420,33 @@ TEST(RouletteStartUp, AMissingHitMapIsNamed) {
 }
 
 }  // namespace
+
+// $99 on the top row's 3 is eleven chips; 3 comes and the marker stands on
+// them well above the grid. Clearing the table leaves nothing of either.
+TEST(RouletteProgram, ATallWinningStackAndItsMarkerAreClearedWithTheTable) {
+  R run;
+  QueueDraw(3);
+  const int slot = MarkerSlot(3);
+  const Point p = SlotPosition(slot);
+  const int x = p.x - kChipWidth / 2 - 1, top = p.y - 90;
+  bool markedAbove = false, leftAbove = true;
+  run.When(R::Betting, [slot] {
+    const int chips[3][2] = {{2, 3}, {1, 4}, {0, 4}};
+    for (const auto& [value, count] : chips) {
+      SelectValue(value);
+      for (int k = 0; k < count; ++k) R::ClickSlot(slot);
+    }
+  });
+  run.When([] { return Total() == 99; }, [] { R::ClickButton(kButtonSpin); });
+  run.When([] { return R::InState(kWaitNext); }, [&] {
+    markedAbove = R::Drawn(x, top, kChipWidth + 2, p.y - 60 - top);
+    R::ClickAt(320, 360);
+  });
+  run.When(R::Betting, [&] {
+    leftAbove = R::Drawn(x, top, kChipWidth + 2, p.y - top);
+    Quit();
+  });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_TRUE(markedAbove);
+  EXPECT_FALSE(leftAbove);
+}
