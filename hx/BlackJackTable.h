@@ -51,8 +51,9 @@ Point WinPlace(int pile, int split);
 int FlyPile(int column, double amount, Point from, Point to, int flags);
 
 // ---- Sounds and marks ----
+// wait 1: returns when spoken, so a sound that follows cannot cut it off;
 // mode 1: only the larger total.
-void SayHandTotal(const CardList& hand, int mode);
+void SayHandTotal(const CardList& hand, int wait, int mode);
 void ShowTwoHandResults(int first, int second);
 void PlayResultSound(int result);
 

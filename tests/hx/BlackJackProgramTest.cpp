@@ -133,6 +133,28 @@ TEST(BlackJackProgram, StandWinsAgainstTheDealersSeventeen) {
   EXPECT_DOUBLE_EQ(Account(), 1010.0);
 }
 
+// The dealer's 17 is spoken to its end before the win sounds: played
+// alone, the result sound would cut it off at once.
+TEST(BlackJackProgram, DealersTotalIsHeardBeforeTheResultSound) {
+  BlackJackRun run;
+  run.decks = {"TS 8H 9D 8C 5S"};
+  plat::headless::SetMessageBoxHandler(AnswerYes);
+  BetTenAndDeal(run);
+  run.When(Deciding, [] { R::ClickButton(hx::kButtonStand); });
+  run.When(Settled, [] {
+    const auto& sounds = plat::headless::Sounds();
+    std::size_t total = sounds.size(), win = sounds.size();
+    for (std::size_t k = 0; k < sounds.size(); ++k) {
+      if (sounds[k].name == "../wav/c_17.wav") total = k;
+      if (sounds[k].name == "../wav/c_plyw.wav") win = k;
+    }
+    ASSERT_LT(total, win);
+    EXPECT_EQ(sounds[total].flags & plat::SND_ASYNC, 0u);
+    R::ClickButton(hx::kButtonExit);
+  });
+  EXPECT_EQ(run.Run(), 0);
+}
+
 // 11 doubles: the hit comes by itself, then the stand; 21 against the
 // dealer's 17 wins twice the stake.
 TEST(BlackJackProgram, DoubleHitsOnceThenStands) {
