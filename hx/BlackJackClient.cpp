@@ -522,14 +522,16 @@ void ShowResults(BlackJackClientRecord* record) {
                                        record->statusText, sizeof record->statusText);
   SetStatusText("%s", record->statusText);
   PrintStatusMsg(nullptr);
+  // The insurance sound follows the hand's: it would cut off one not waited for.
+  const int insuranceSound = handled && gInsuranceResult == kInsuranceWon;
   if (!split) {
     if (gResult1 >= kResultWon) {
       PrintLowerTextBox(kWinTextPlace.x, kWinTextPlace.y, "You win $%.2f", record->wins[0]);
-      PlayGameSound(kSoundPlayerWins, 0, kSoundEffect);
+      PlayGameSound(kSoundPlayerWins, insuranceSound, kSoundEffect);
     } else if (gResult1 == kResultLost) {
-      if (!gBustSound) PlayGameSound(kSoundDealerWins, 0, kSoundEffect);
+      if (!gBustSound) PlayGameSound(kSoundDealerWins, insuranceSound, kSoundEffect);
     } else {
-      PlayGameSound(kSoundPush, 0, kSoundEffect);
+      PlayGameSound(kSoundPush, insuranceSound, kSoundEffect);
     }
   } else {
     if (gResult1 >= kResultWon) {
@@ -540,7 +542,7 @@ void ShowResults(BlackJackClientRecord* record) {
     }
     ShowTwoHandResults(gResult1, gResult2);
   }
-  if (handled && gInsuranceResult == kInsuranceWon) PlayGameSound(kSoundInsuranceWon, 0, kSoundEffect);
+  if (insuranceSound) PlayGameSound(kSoundInsuranceWon, 0, kSoundEffect);
   DrawMoney(record->money);
   RedrawBetChips(*record);
   record->state = kSettleChips;

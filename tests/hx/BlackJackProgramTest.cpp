@@ -279,6 +279,29 @@ TEST(BlackJackProgram, InsuranceTakenPaysAgainstANatural) {
   EXPECT_DOUBLE_EQ(Account(), 15.0);
 }
 
+// Against the dealer's natural the lost hand's sound is heard to its end,
+// then the insurance win: played alone it was cut off by the second.
+TEST(BlackJackProgram, InsuranceWinFollowsTheDealerWinsSound) {
+  BlackJackRun run;
+  run.startMoney = 15.0;
+  run.decks = {"TS 8H AD KC"};
+  plat::headless::SetMessageBoxHandler(AnswerYes);
+  BetTenAndDeal(run);
+  run.When(Deciding, [] { R::ClickButton(hx::kButtonStand); });
+  run.When(Settled, [] {
+    const auto& sounds = plat::headless::Sounds();
+    std::size_t lost = sounds.size(), insurance = sounds.size();
+    for (std::size_t k = 0; k < sounds.size(); ++k) {
+      if (sounds[k].name == "../wav/c_dealrw.wav") lost = k;
+      if (sounds[k].name == "../wav/hx_iwin.wav") insurance = k;
+    }
+    ASSERT_LT(lost, insurance);
+    EXPECT_EQ(sounds[lost].flags & plat::SND_ASYNC, 0u);
+    R::ClickButton(hx::kButtonExit);
+  });
+  EXPECT_EQ(run.Run(), 0);
+}
+
 // $25 on a bet of $490 with a maximum of $500 places $10; $24.50 of money
 // enables only the $1 and $5 chips.
 TEST(BlackJackProgram, BettingCases) {
