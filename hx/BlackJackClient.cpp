@@ -296,7 +296,9 @@ void TurnSetUp(BlackJackClientRecord* record) {
   ClearInputFlags(record);
   TableButtonsOff();
   const int total = HandTotal(record->current);
-  if (!(record->piles[kPileFirstDouble] > 0.0 && record->current.count == 2)) SayHandTotal(record->current, 0, 0);
+  if (!(record->piles[kPileFirstDouble] > 0.0 && record->current.count == 2)) {
+    SayHandTotal(record->current, 0, IsSplit(record), 0);
+  }
   if (total < 21 && record->doubleState == 0) {
     EnableButton(kButtonHit);
     EnableButton(kButtonStand);
@@ -517,7 +519,7 @@ void ShowResults(BlackJackClientRecord* record) {
   const int split = IsSplit(record);
   const bool atStake = HandTotal(record->firstHand) <= 21 ||
                        (split && HandTotal(record->secondHand) <= 21) || record->piles[kPileInsurance] > 0.0;
-  if (record->dealer.count > 1 && atStake) SayHandTotal(record->dealer, 1, 1);
+  if (record->dealer.count > 1 && atStake) SayHandTotal(record->dealer, 1, 0, 1);
   const int handled = FormatResultText(gResult1, gResult2, split, record->wins[0], record->wins[1],
                                        record->statusText, sizeof record->statusText);
   SetStatusText("%s", record->statusText);

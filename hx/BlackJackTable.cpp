@@ -259,9 +259,9 @@ int FlyPile(int column, double amount, Point from, Point to, int flags) {
                        from.y - kPileRise, to.x - 1, to.y - kPileRise, kChipFlightSteps, flags);
 }
 
-void SayHandTotal(const CardList& hand, int wait, int mode) {
+void SayHandTotal(const CardList& hand, int wait, int split, int mode) {
   if (hand.count == 0) return;
-  if (IsNatural(hand)) {
+  if (IsNatural(hand) && !split) {
     PlayGameSound(kSoundBlackJack, wait, kSoundVoice);
     return;
   }

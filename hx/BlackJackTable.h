@@ -52,8 +52,9 @@ int FlyPile(int column, double amount, Point from, Point to, int flags);
 
 // ---- Sounds and marks ----
 // wait 1: returns when spoken, so a sound that follows cannot cut it off;
-// mode 1: only the larger total.
-void SayHandTotal(const CardList& hand, int wait, int mode);
+// split 1: an ace and a ten is 21, not a black jack; mode 1: only the
+// larger total.
+void SayHandTotal(const CardList& hand, int wait, int split, int mode);
 void ShowTwoHandResults(int first, int second);
 void PlayResultSound(int result);
 

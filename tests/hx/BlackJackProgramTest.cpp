@@ -239,6 +239,21 @@ TEST(BlackJackProgram, SplitAcesStandByThemselves) {
   EXPECT_DOUBLE_EQ(Account(), 1020.0);
 }
 
+// A split ace and king is 21, paid even money: its total is spoken as 21,
+// never as a black jack.
+TEST(BlackJackProgram, SplitAceAndKingIsSpokenAsTwentyOne) {
+  BlackJackRun run;
+  run.decks = {"AS AH 6D KC 9S TD 8H"};
+  plat::headless::SetMessageBoxHandler(AnswerYes);
+  BetTenAndDeal(run);
+  run.When(Deciding, [] { R::ClickButton(hx::kButtonSplit); });
+  LeaveAtSettlement(run, "You win $10.00 on hand 1 and $10.00 on hand 2");
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_TRUE(Played("../wav/c_21.wav"));
+  EXPECT_FALSE(Played("../wav/hx_bjack.wav"));
+  EXPECT_DOUBLE_EQ(Account(), 1020.0);
+}
+
 // The dealer's ace with a stake of 10: money of 4.99 left makes no offer.
 TEST(BlackJackProgram, InsuranceNeedsHalfTheStake) {
   BlackJackRun run;
