@@ -296,7 +296,9 @@ void TurnSetUp(BlackJackClientRecord* record) {
   ClearInputFlags(record);
   TableButtonsOff();
   const int total = HandTotal(record->current);
-  if (!(record->piles[kPileFirstDouble] > 0.0 && record->current.count == 2)) SayHandTotal(record->current, 0);
+  if (!(record->piles[kPileFirstDouble] > 0.0 && record->current.count == 2)) {
+    SayHandTotal(record->current, 0, IsSplit(record), 0);
+  }
   if (total < 21 && record->doubleState == 0) {
     EnableButton(kButtonHit);
     EnableButton(kButtonStand);
@@ -517,19 +519,21 @@ void ShowResults(BlackJackClientRecord* record) {
   const int split = IsSplit(record);
   const bool atStake = HandTotal(record->firstHand) <= 21 ||
                        (split && HandTotal(record->secondHand) <= 21) || record->piles[kPileInsurance] > 0.0;
-  if (record->dealer.count > 1 && atStake) SayHandTotal(record->dealer, 1);
+  if (record->dealer.count > 1 && atStake) SayHandTotal(record->dealer, 1, 0, 1);
   const int handled = FormatResultText(gResult1, gResult2, split, record->wins[0], record->wins[1],
                                        record->statusText, sizeof record->statusText);
   SetStatusText("%s", record->statusText);
   PrintStatusMsg(nullptr);
+  // The insurance sound follows the hand's: it would cut off one not waited for.
+  const int insuranceSound = handled && gInsuranceResult == kInsuranceWon;
   if (!split) {
     if (gResult1 >= kResultWon) {
       PrintLowerTextBox(kWinTextPlace.x, kWinTextPlace.y, "You win $%.2f", record->wins[0]);
-      PlayGameSound(kSoundPlayerWins, 0, kSoundEffect);
+      PlayGameSound(kSoundPlayerWins, insuranceSound, kSoundEffect);
     } else if (gResult1 == kResultLost) {
-      if (!gBustSound) PlayGameSound(kSoundDealerWins, 0, kSoundEffect);
+      if (!gBustSound) PlayGameSound(kSoundDealerWins, insuranceSound, kSoundEffect);
     } else {
-      PlayGameSound(kSoundPush, 0, kSoundEffect);
+      PlayGameSound(kSoundPush, insuranceSound, kSoundEffect);
     }
   } else {
     if (gResult1 >= kResultWon) {
@@ -540,7 +544,7 @@ void ShowResults(BlackJackClientRecord* record) {
     }
     ShowTwoHandResults(gResult1, gResult2);
   }
-  if (handled && gInsuranceResult == kInsuranceWon) PlayGameSound(kSoundInsuranceWon, 0, kSoundEffect);
+  if (insuranceSound) PlayGameSound(kSoundInsuranceWon, 0, kSoundEffect);
   DrawMoney(record->money);
   RedrawBetChips(*record);
   record->state = kSettleChips;

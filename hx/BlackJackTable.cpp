@@ -259,10 +259,10 @@ int FlyPile(int column, double amount, Point from, Point to, int flags) {
                        from.y - kPileRise, to.x - 1, to.y - kPileRise, kChipFlightSteps, flags);
 }
 
-void SayHandTotal(const CardList& hand, int mode) {
+void SayHandTotal(const CardList& hand, int wait, int split, int mode) {
   if (hand.count == 0) return;
-  if (IsNatural(hand)) {
-    PlayGameSound(kSoundBlackJack, 0, kSoundVoice);
+  if (IsNatural(hand) && !split) {
+    PlayGameSound(kSoundBlackJack, wait, kSoundVoice);
     return;
   }
   int first = 0, second = 0;
@@ -271,15 +271,15 @@ void SayHandTotal(const CardList& hand, int mode) {
   const bool soft = second > 0 && second != first;
   if (mode == 1 && soft) {
     std::snprintf(name, sizeof name, "%s%d.wav", kSoundTotalPrefix, second);
-    PlayGameSound(name, 0, kSoundVoice);
+    PlayGameSound(name, wait, kSoundVoice);
     return;
   }
   std::snprintf(name, sizeof name, "%s%d.wav", kSoundTotalPrefix, first);
-  PlayGameSound(name, soft ? 1 : 0, kSoundVoice);
+  PlayGameSound(name, soft ? 1 : wait, kSoundVoice);
   if (!soft) return;
   plat::Sleep(50);
   std::snprintf(name, sizeof name, "%s%d.wav", kSoundTotalPrefix, second);
-  PlayGameSound(name, 0, kSoundVoice);
+  PlayGameSound(name, wait, kSoundVoice);
 }
 
 void PlayResultSound(int result) {

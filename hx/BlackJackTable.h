@@ -51,8 +51,10 @@ Point WinPlace(int pile, int split);
 int FlyPile(int column, double amount, Point from, Point to, int flags);
 
 // ---- Sounds and marks ----
-// mode 1: only the larger total.
-void SayHandTotal(const CardList& hand, int mode);
+// wait 1: returns when spoken, so a sound that follows cannot cut it off;
+// split 1: an ace and a ten is 21, not a black jack; mode 1: only the
+// larger total.
+void SayHandTotal(const CardList& hand, int wait, int split, int mode);
 void ShowTwoHandResults(int first, int second);
 void PlayResultSound(int result);
 

@@ -133,6 +133,28 @@ TEST(BlackJackProgram, StandWinsAgainstTheDealersSeventeen) {
   EXPECT_DOUBLE_EQ(Account(), 1010.0);
 }
 
+// The dealer's 17 is spoken to its end before the win sounds: played
+// alone, the result sound would cut it off at once.
+TEST(BlackJackProgram, DealersTotalIsHeardBeforeTheResultSound) {
+  BlackJackRun run;
+  run.decks = {"TS 8H 9D 8C 5S"};
+  plat::headless::SetMessageBoxHandler(AnswerYes);
+  BetTenAndDeal(run);
+  run.When(Deciding, [] { R::ClickButton(hx::kButtonStand); });
+  run.When(Settled, [] {
+    const auto& sounds = plat::headless::Sounds();
+    std::size_t total = sounds.size(), win = sounds.size();
+    for (std::size_t k = 0; k < sounds.size(); ++k) {
+      if (sounds[k].name == "../wav/c_17.wav") total = k;
+      if (sounds[k].name == "../wav/c_plyw.wav") win = k;
+    }
+    ASSERT_LT(total, win);
+    EXPECT_EQ(sounds[total].flags & plat::SND_ASYNC, 0u);
+    R::ClickButton(hx::kButtonExit);
+  });
+  EXPECT_EQ(run.Run(), 0);
+}
+
 // 11 doubles: the hit comes by itself, then the stand; 21 against the
 // dealer's 17 wins twice the stake.
 TEST(BlackJackProgram, DoubleHitsOnceThenStands) {
@@ -217,6 +239,21 @@ TEST(BlackJackProgram, SplitAcesStandByThemselves) {
   EXPECT_DOUBLE_EQ(Account(), 1020.0);
 }
 
+// A split ace and king is 21, paid even money: its total is spoken as 21,
+// never as a black jack.
+TEST(BlackJackProgram, SplitAceAndKingIsSpokenAsTwentyOne) {
+  BlackJackRun run;
+  run.decks = {"AS AH 6D KC 9S TD 8H"};
+  plat::headless::SetMessageBoxHandler(AnswerYes);
+  BetTenAndDeal(run);
+  run.When(Deciding, [] { R::ClickButton(hx::kButtonSplit); });
+  LeaveAtSettlement(run, "You win $10.00 on hand 1 and $10.00 on hand 2");
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_TRUE(Played("../wav/c_21.wav"));
+  EXPECT_FALSE(Played("../wav/hx_bjack.wav"));
+  EXPECT_DOUBLE_EQ(Account(), 1020.0);
+}
+
 // The dealer's ace with a stake of 10: money of 4.99 left makes no offer.
 TEST(BlackJackProgram, InsuranceNeedsHalfTheStake) {
   BlackJackRun run;
@@ -255,6 +292,29 @@ TEST(BlackJackProgram, InsuranceTakenPaysAgainstANatural) {
   EXPECT_TRUE(asked);
   EXPECT_TRUE(run.Sent(1, "INSURANCEFLAG=yes"));
   EXPECT_DOUBLE_EQ(Account(), 15.0);
+}
+
+// Against the dealer's natural the lost hand's sound is heard to its end,
+// then the insurance win: played alone it was cut off by the second.
+TEST(BlackJackProgram, InsuranceWinFollowsTheDealerWinsSound) {
+  BlackJackRun run;
+  run.startMoney = 15.0;
+  run.decks = {"TS 8H AD KC"};
+  plat::headless::SetMessageBoxHandler(AnswerYes);
+  BetTenAndDeal(run);
+  run.When(Deciding, [] { R::ClickButton(hx::kButtonStand); });
+  run.When(Settled, [] {
+    const auto& sounds = plat::headless::Sounds();
+    std::size_t lost = sounds.size(), insurance = sounds.size();
+    for (std::size_t k = 0; k < sounds.size(); ++k) {
+      if (sounds[k].name == "../wav/c_dealrw.wav") lost = k;
+      if (sounds[k].name == "../wav/hx_iwin.wav") insurance = k;
+    }
+    ASSERT_LT(lost, insurance);
+    EXPECT_EQ(sounds[lost].flags & plat::SND_ASYNC, 0u);
+    R::ClickButton(hx::kButtonExit);
+  });
+  EXPECT_EQ(run.Run(), 0);
 }
 
 // $25 on a bet of $490 with a maximum of $500 places $10; $24.50 of money
