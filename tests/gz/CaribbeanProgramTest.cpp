@@ -80,6 +80,15 @@ const std::vector<int> kKingsBeatAceKing = {
     0, 1, 2, 3, 4, 5, 6, 7, 8, 9,
 };
 
+// A $5 ante, dealt kings against ace-king, surrendered.
+void SurrenderAFiveAnte(R& run) {
+  run.cards = kKingsBeatAceKing;
+  plat::headless::SetMessageBoxHandler(AnswerOk);
+  run.When(Ante, [] { R::ClickButton(gz::kButtonChip1 + 1); });
+  run.When([] { return Record()->ante == 5.0; }, [] { R::ClickButton(gz::kButtonDeal); });
+  run.When([] { return R::InState(gz::kChoice); }, [] { R::ClickButton(gz::kButtonSurrender); });
+}
+
 }  // namespace
 
 // An ante of 25 made by chips and right clicks (25, 5, 1; the ante spot's
@@ -148,11 +157,7 @@ TEST(CaribbeanProgram, PlaysAHandByClicksAndSettlesToTheCent) {
 // outcome and the ante's stack goes to the house.
 TEST(CaribbeanProgram, SurrenderLosesTheAnteOnly) {
   R run;
-  run.cards = kKingsBeatAceKing;
-  plat::headless::SetMessageBoxHandler(AnswerOk);
-  run.When(Ante, [] { R::ClickButton(gz::kButtonChip1 + 1); });
-  run.When([] { return Record()->ante == 5.0; }, [] { R::ClickButton(gz::kButtonDeal); });
-  run.When([] { return R::InState(gz::kChoice); }, [] { R::ClickButton(gz::kButtonSurrender); });
+  SurrenderAFiveAnte(run);
   run.When([] { return R::InState(gz::kWaitNewGame); }, [] {
     EXPECT_EQ(Record()->outcome, gz::kOutcomeSurrendered);
     EXPECT_DOUBLE_EQ(Record()->ante, 0.0);
@@ -486,11 +491,7 @@ INSTANTIATE_TEST_SUITE_P(
 // over any enabled button.
 TEST(CaribbeanProgram, PointerOnTheNewGameButtonCountsAsOnAnEnabledButton) {
   R run;
-  run.cards = kKingsBeatAceKing;
-  plat::headless::SetMessageBoxHandler(AnswerOk);
-  run.When(Ante, [] { R::ClickButton(gz::kButtonChip1 + 1); });
-  run.When([] { return Record()->ante == 5.0; }, [] { R::ClickButton(gz::kButtonDeal); });
-  run.When([] { return R::InState(gz::kChoice); }, [] { R::ClickButton(gz::kButtonSurrender); });
+  SurrenderAFiveAnte(run);
   run.When([] { return R::InState(gz::kWaitNewGame); }, [] {
     ASSERT_TRUE(IsButtonEnabled(gz::kButtonNewGame));
     const ButtonEntry& b = gz::kCaribbeanButtonTable[gz::kButtonNewGame];
@@ -515,11 +516,7 @@ TEST(CaribbeanProgram, PointerOnTheNewGameButtonCountsAsOnAnEnabledButton) {
 // session ends at the next ante.
 TEST(CaribbeanProgram, ExitStaysOnWhileTheTableIsCleared) {
   R run;
-  run.cards = kKingsBeatAceKing;
-  plat::headless::SetMessageBoxHandler(AnswerOk);
-  run.When(Ante, [] { R::ClickButton(gz::kButtonChip1 + 1); });
-  run.When([] { return Record()->ante == 5.0; }, [] { R::ClickButton(gz::kButtonDeal); });
-  run.When([] { return R::InState(gz::kChoice); }, [] { R::ClickButton(gz::kButtonSurrender); });
+  SurrenderAFiveAnte(run);
   run.When([] { return R::InState(gz::kWaitNewGame); }, [] { R::ClickButton(gz::kButtonNewGame); });
   run.When([] { return R::InState(gz::kGatherCards); }, [] {
     EXPECT_TRUE(IsButtonEnabled(gz::kButtonExit));

@@ -69,6 +69,26 @@ bool ShowsCard(const hx::Card& card, hx::Point place, bool covered = false) {
   return true;
 }
 
+// Stands on the first two cards; once the hand is settled, first was
+// played to its end (not asynchronously) and then after it.
+void StandAndExpectHeardInTurn(BlackJackRun& run, std::string first, std::string then) {
+  plat::headless::SetMessageBoxHandler(AnswerYes);
+  BetTenAndDeal(run);
+  run.When(Deciding, [] { R::ClickButton(hx::kButtonStand); });
+  run.When(Settled, [first, then] {
+    const auto& sounds = plat::headless::Sounds();
+    std::size_t a = sounds.size(), b = sounds.size();
+    for (std::size_t k = 0; k < sounds.size(); ++k) {
+      if (sounds[k].name == first) a = k;
+      if (sounds[k].name == then) b = k;
+    }
+    ASSERT_LT(a, b);
+    EXPECT_EQ(sounds[a].flags & plat::SND_ASYNC, 0u);
+    R::ClickButton(hx::kButtonExit);
+  });
+  EXPECT_EQ(run.Run(), 0);
+}
+
 }  // namespace
 
 // An ace and a king against the dealer's 9: "Black Jack", a natural paid 3
@@ -138,21 +158,7 @@ TEST(BlackJackProgram, StandWinsAgainstTheDealersSeventeen) {
 TEST(BlackJackProgram, DealersTotalIsHeardBeforeTheResultSound) {
   BlackJackRun run;
   run.decks = {"TS 8H 9D 8C 5S"};
-  plat::headless::SetMessageBoxHandler(AnswerYes);
-  BetTenAndDeal(run);
-  run.When(Deciding, [] { R::ClickButton(hx::kButtonStand); });
-  run.When(Settled, [] {
-    const auto& sounds = plat::headless::Sounds();
-    std::size_t total = sounds.size(), win = sounds.size();
-    for (std::size_t k = 0; k < sounds.size(); ++k) {
-      if (sounds[k].name == "../wav/c_17.wav") total = k;
-      if (sounds[k].name == "../wav/c_plyw.wav") win = k;
-    }
-    ASSERT_LT(total, win);
-    EXPECT_EQ(sounds[total].flags & plat::SND_ASYNC, 0u);
-    R::ClickButton(hx::kButtonExit);
-  });
-  EXPECT_EQ(run.Run(), 0);
+  StandAndExpectHeardInTurn(run, "../wav/c_17.wav", "../wav/c_plyw.wav");
 }
 
 // 11 doubles: the hit comes by itself, then the stand; 21 against the
@@ -300,21 +306,7 @@ TEST(BlackJackProgram, InsuranceWinFollowsTheDealerWinsSound) {
   BlackJackRun run;
   run.startMoney = 15.0;
   run.decks = {"TS 8H AD KC"};
-  plat::headless::SetMessageBoxHandler(AnswerYes);
-  BetTenAndDeal(run);
-  run.When(Deciding, [] { R::ClickButton(hx::kButtonStand); });
-  run.When(Settled, [] {
-    const auto& sounds = plat::headless::Sounds();
-    std::size_t lost = sounds.size(), insurance = sounds.size();
-    for (std::size_t k = 0; k < sounds.size(); ++k) {
-      if (sounds[k].name == "../wav/c_dealrw.wav") lost = k;
-      if (sounds[k].name == "../wav/hx_iwin.wav") insurance = k;
-    }
-    ASSERT_LT(lost, insurance);
-    EXPECT_EQ(sounds[lost].flags & plat::SND_ASYNC, 0u);
-    R::ClickButton(hx::kButtonExit);
-  });
-  EXPECT_EQ(run.Run(), 0);
+  StandAndExpectHeardInTurn(run, "../wav/c_dealrw.wav", "../wav/hx_iwin.wav");
 }
 
 // $25 on a bet of $490 with a maximum of $500 places $10; $24.50 of money
