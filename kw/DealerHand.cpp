@@ -74,7 +74,8 @@ void TakeValueOffSuit(DealerHand* h, int value, int count) {
   for (int pass = 0; pass < 2; ++pass) {
     for (int i = 0; i < kHandCards && count > 0; ++i) {
       if (h->value[i] != value || IsTaken(*h, i) || h->lowCount >= 2) continue;
-      if (pass == 0 && IsOfFlushSuit(*h, i)) continue;
+      // The joker fills the flush, so it goes low only when nothing else will.
+      if (pass == 0 && (IsOfFlushSuit(*h, i) || i == h->joker)) continue;
       Take(h, i);
       --count;
     }

@@ -32,7 +32,8 @@ void Take(DealerHand* h, int pos);
 // Up to count cards of value, first in dealt order; value 14 takes the joker
 // too unless realOnly.
 void TakeValue(DealerHand* h, int value, int count, bool realOnly = false);
-// As TakeValue, those outside the flush suit first.
+// As TakeValue, those outside the flush suit first; the joker counts as
+// of the suit, since it fills the flush.
 void TakeValueOffSuit(DealerHand* h, int value, int count);
 // One card of exactly this rank (1 the joker), first in dealt order.
 void TakeRank(DealerHand* h, int rank);

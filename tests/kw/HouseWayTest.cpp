@@ -315,6 +315,12 @@ TEST(HouseWayFlush, ThreesFullHousesAndFours) {
   EXPECT_EQ(HouseWayLow("As Ah Ad Xj Ks 9s 2s"), "Ah Ad");
 }
 
+// Four aces beside a flush need the joker in the flush, wherever it was dealt.
+TEST(HouseWayFlush, FourAcesKeepTheJokerHigh) {
+  EXPECT_EQ(HouseWayLow("As Xj Ah Ad Ks 9s 2s"), "Ah Ad");
+  EXPECT_EQ(HouseWayLow("Xj Ah As Ad Ks Qs Js"), "Ah Ad");
+}
+
 TEST(HouseWayStraightAndFlush, ChoosesBetweenThem) {
   EXPECT_EQ(HouseWayLow("Ks 9s 7s 6s 5s 8h 2d"), "Ks 2d");
   EXPECT_EQ(HouseWayLow("Ts 9s 7s 6s 5s 8h 2d"), "8h 2d");
