@@ -58,9 +58,8 @@ void CComm::ResetHooks() {
 
 void CComm::SetBeforeSendHook(CommHook hook) { beforeSend = hook ? hook : DefaultHook; }
 void CComm::SetBeforeReceiveHook(CommHook hook) { beforeReceive = hook ? hook : DefaultHook; }
-void CComm::SetTraceHook(CommTraceHook hook) { trace = hook ? hook : DefaultTrace; }
 
-void SetWaitCallback(CComm& comm, CommTraceHook callback) { comm.SetTraceHook(callback); }
+void SetWaitCallback(CComm& comm, CommTraceHook callback) { comm.trace = callback ? callback : DefaultTrace; }
 void CComm::SetAfterReceiveHook(CommHook hook) { afterReceive = hook ? hook : DefaultHook; }
 
 void CComm::SetTransport(CTransport* t) {

@@ -43,8 +43,6 @@ class CComm {
   void SetBeforeSendHook(CommHook hook);
   void SetBeforeReceiveHook(CommHook hook);
   void SetAfterReceiveHook(CommHook hook);
-  // The trace hook (null: none); see CommTraceHook for its codes.
-  void SetTraceHook(CommTraceHook hook);
   // Destroys the attached transport, if any, and takes ownership of t
   // (made with new; may be null).
   void SetTransport(CTransport* t);

@@ -69,7 +69,7 @@ class CashierOnlineTest : public ::testing::Test {
     gSent.clear();
     session.online = 1;
     // The packets are logged from the first moment the program idles.
-    session.When([] { return gMainWindow != nullptr; }, [] { gClientComm.SetTraceHook(LogSent); });
+    session.When([] { return gMainWindow != nullptr; }, [] { SetWaitCallback(gClientComm, LogSent); });
   }
   // The transaction dialog acts as script; the deposit confirmation says OK.
   static void Dialogs(std::function<void(HWND)> script) {
