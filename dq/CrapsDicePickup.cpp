@@ -34,7 +34,7 @@ int AnimDicePickup(CrapsClientRecord* record) {
   const Point die1 = gTableView.diePlaces[0];
   const Point die2 = gTableView.diePlaces[1];
   const Point stops[4] = {kStickHome, die2, die1, kStickHome};
-  if (gPickup.step > kStickLegSteps[gPickup.leg]) {
+  if (gPickup.step >= kStickLegSteps[gPickup.leg]) {
     if (gPickup.leg == 2) {
       ResetDicePickup();
       return 1;

@@ -88,6 +88,7 @@ void EvaluateHandName(ArrangedHands& hands) {
   std::int32_t values[kHandCards];
   std::int32_t suits[kHandCards];
   AnalyseHand(hands.player, values, suits, hands.playerInfo);
+  hands.playerInfo.aceKing = 0;  // only the dealer qualifies by ace-king
   AnalyseHand(hands.dealer, values, suits, hands.dealerInfo);
   hands.playerName = kNameNotSet;
   hands.dealerName = kNameNotSet;

@@ -306,6 +306,18 @@ TEST_F(CrapsAnimation, FlyingPilesAndThePuckMoveInTheWorkLayerOnly) {
   EXPECT_EQ(puck.spriteFrames, 20);
 }
 
+TEST_F(CrapsAnimation, StickTakesTheStepsOfItsLegsThenGathersEachDieOnTheNextCall) {
+  CrapsClientRecord r{};
+  BetsOffTheDicePath(r);
+  StartTable(r);
+  DiceLying(r);
+  const AnimRun pickup = Run(r, Pickup(), 1);
+  // 25 steps to die 2, 10 to die 1, 25 home, then the call that ends it.
+  EXPECT_EQ(pickup.frames, 25 + 10 + 25 + 1);
+  EXPECT_EQ(pickup.spriteFrames, 25 + 10 + 25);
+  EXPECT_EQ(pickup.lastingFrames, 2);  // each die is taken off the table
+}
+
 TEST_F(CrapsAnimation, PuckTakesTheStepsOfItsPointAndKeepsThemBackToOff) {
   const int points[kBoxCount] = {4, 5, 6, 8, 9, 10};
   for (int i = 0; i < kBoxCount; ++i) {

@@ -110,3 +110,11 @@ TEST(EvaluateHandName, DealerNamesAceKingOrNotQualified) {
   EXPECT_EQ(high.playerName, gz::kHighCard);
   ExpectRanks(high.player, {14, 13, 9, 8, 5});
 }
+
+TEST(EvaluateHandName, LooksForAceKingInTheDealersHandOnly) {
+  const gz::ArrangedHands h = Arrange({{14, 13, 9, 6, 3}, {0, 1, 2, 3, 0}}, kAceKing);
+  EXPECT_EQ(h.playerInfo.aceKing, 0);
+  EXPECT_EQ(h.dealerInfo.aceKing, 1);
+  EXPECT_EQ(h.playerName, gz::kHighCard);
+  EXPECT_EQ(h.dealerName, gz::kNameAceKing);
+}
