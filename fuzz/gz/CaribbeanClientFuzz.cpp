@@ -57,7 +57,10 @@ void PlayRound(void* record) {
   // A deal pressed without an ante still waits: the ante goes on first.
   if (r->state != kAnte || !AntePhaseOpen() || r->exitRequest) return;
   if (r->minAnte <= 0 || r->maxAnte < r->minAnte || r->money / r->minAnte < 3.0) return ClientKeyCommand(r, 'E');
-  if (r->ante < r->minAnte) AddChipToAnte(r, r->minAnte);
+  // Stray chips come off first: with them the minimum may not fit a third
+  // of the money.
+  if (r->ante != r->minAnte) AddChipToAnte(r, -r->ante);
+  if (r->ante < r->minAnte) AddChipToAnte(r, r->minAnte - r->ante);
   if (!r->dealRequest) ClientKeyCommand(r, 'D');
 }
 
