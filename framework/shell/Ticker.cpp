@@ -74,20 +74,20 @@ void Scroll(char* text, int lastColumn) {
   ++gTicker.next;
 }
 
+// Dots stand on every other pixel of every other row; a row is cleared and
+// lit through one row address (the strip is painted every frame).
 void Draw(CDib* strip, int columns, int rows) {
-  for (int col = 0; col < columns; ++col) {
-    for (int row = 0; row < rows; ++row) {
-      if (plat::BYTE* p = strip->PixelAddress(2 * col, 2 * row)) *p = gTicker.offColour;
-    }
-  }
-  for (int i = 0; i < gTicker.queued; ++i) {
-    const TickerChar& c = gTicker.queue[i];
-    for (int row = 0; row < rows && row < kTickerGlyphRows; ++row) {
-      std::uint8_t bits = kTickerGlyphs[c.glyph][row];
+  for (int row = 0; row < rows; ++row) {
+    plat::BYTE* line = strip->PixelAddress(0, 2 * row);
+    if (!line) return;
+    for (int col = 0; col < columns; ++col) line[2 * col] = gTicker.offColour;
+    if (row >= kTickerGlyphRows) continue;
+    for (int i = 0; i < gTicker.queued; ++i) {
+      const TickerChar& c = gTicker.queue[i];
+      const std::uint8_t bits = kTickerGlyphs[c.glyph][row];
       for (int g = 0; g < kTickerGlyphColumns; ++g) {
-        int col = c.column + g;
-        if (col < 0 || col >= columns || !(bits & (0x20 >> g))) continue;
-        if (plat::BYTE* p = strip->PixelAddress(2 * col, 2 * row)) *p = gTicker.onColour;
+        const int col = c.column + g;
+        if (col >= 0 && col < columns && (bits & (0x20 >> g))) line[2 * col] = gTicker.onColour;
       }
     }
   }

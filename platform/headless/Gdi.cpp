@@ -35,6 +35,7 @@ int CharWidth(const common::CFontSpec& f) { return f.width != 0 ? std::abs(f.wid
 class CHeadlessDevice final : public common::CDrawingDevice {
  public:
   bool Surface(const common::CDeviceContext& d, common::CSurface* out) override {
+    if (!S().keepPixels) return false;
     Window* w = FindWindowObj(d.window);
     Window* top = w ? FindWindowObj(common::TopLevelOf(d.window)) : nullptr;
     if (!top || top->fb.empty()) return false;
@@ -110,6 +111,8 @@ std::vector<RECT> PresentLog(HWND hwnd) {
 }
 
 void ClearPresentLog() { S().presentLog.clear(); }
+
+void KeepPixels(BOOL keep) { S().keepPixels = keep != FALSE; }
 
 std::vector<std::string> DrawnTexts(HWND dialog) {
   HWND top = common::TopLevelOf(dialog);

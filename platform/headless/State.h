@@ -47,6 +47,7 @@ struct State {
   int screenWidth = 1024;
   int screenHeight = 768;
   int screenBits = 32;
+  bool keepPixels = true;  // off: windows take no drawing (KeepPixels)
 
   std::map<std::uintptr_t, std::vector<RECT>> presentLog;
   std::map<std::uintptr_t, std::vector<std::string>> drawnTexts;  // by top-level window

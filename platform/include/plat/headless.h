@@ -74,6 +74,10 @@ BOOL SavePng(HWND hwnd, const char* fileName);
 // Destination rectangles of every StretchDIBits to the window since the last clear.
 std::vector<RECT> PresentLog(HWND hwnd);
 void ClearPresentLog();
+// Off, drawing to windows checks its arguments and is logged but leaves no
+// pixels: a harness that never looks at the picture (a fuzz target) skips
+// converting every presented rectangle. On again after Reset.
+void KeepPixels(BOOL keep);
 // The cursor last set, as a standard cursor id (IDC_*), 0 when none.
 int CurrentCursor();
 

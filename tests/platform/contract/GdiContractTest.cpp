@@ -152,6 +152,22 @@ TEST_F(Gdi, PresentedRectanglesAreLoggedHeadless) {
   headless::ClearPresentLog();
   EXPECT_TRUE(headless::PresentLog(h).empty());
 }
+
+TEST_F(Gdi, WithoutKeptPixelsDrawingIsCheckedAndLoggedButLeavesNoPixelsHeadless) {
+  HWND h = MakeWindow(16, 16);
+  HDC dc = GetDC(h);
+  Picture p(3, 3);
+  p.info.bmiColors[0] = RGBQUAD{0, 0, 200, 0};
+  headless::KeepPixels(FALSE);
+  EXPECT_EQ(StretchDIBits(dc, 0, 0, 3, 3, 0, 0, 3, 3, p.bits.data(), &p.info, DIB_RGB_COLORS, SRCCOPY), 3);
+  EXPECT_EQ(StretchDIBits(dc, 0, 0, 3, 3, 1, 0, 3, 3, p.bits.data(), &p.info, DIB_RGB_COLORS, SRCCOPY), 0);
+  EXPECT_EQ(headless::PresentLog(h).size(), 1u);
+  EXPECT_EQ(PixelOf(h, 1, 1), CLR_INVALID);
+  headless::KeepPixels(TRUE);
+  EXPECT_EQ(PixelOf(h, 1, 1), RGB(0, 0, 0));
+  StretchDIBits(dc, 0, 0, 3, 3, 0, 0, 3, 3, p.bits.data(), &p.info, DIB_RGB_COLORS, SRCCOPY);
+  EXPECT_EQ(PixelOf(h, 1, 1), RGB(200, 0, 0));
+}
 #endif
 
 TEST_F(Gdi, PaletteCalls) {
