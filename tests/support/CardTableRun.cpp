@@ -67,6 +67,11 @@ void CCardTableRun::RightClick(const ButtonEntry& b) {
   plat::headless::RightClick(gMainWindow, gOffsetX + b.x + b.width / 2, gOffsetY + b.y + b.height / 2);
 }
 
+void CCardTableRun::PointAt(const ButtonEntry& b) {
+  plat::headless::PostMouse(gMainWindow, plat::WM_MOUSEMOVE, gOffsetX + b.x + b.width / 2,
+                            gOffsetY + b.y + b.height / 2, 0);
+}
+
 std::function<bool()> CCardTableRun::AfterFrames(int frames) {
   auto start = std::make_shared<plat::DWORD>(0);
   auto started = std::make_shared<bool>(false);
@@ -90,4 +95,13 @@ plat::COLORREF CCardTableRun::SheetColour(const artwork::Sheet& sheet, int x, in
   }
   const artwork::Rgb c = gSheetPicture.palette[gSheetPicture.At(x, y)];
   return plat::RGB(c.r, c.g, c.b);
+}
+
+bool CCardTableRun::ShowsSheet(const artwork::Sheet& sheet, int x, int y, int width, int height) {
+  for (int row = y; row < y + height; ++row) {
+    for (int column = x; column < x + width; ++column) {
+      if (ScreenPixel(column, row) != SheetColour(sheet, column, row)) return false;
+    }
+  }
+  return true;
 }

@@ -49,11 +49,14 @@ class CCardTableRun {
   // ---- For the steps (also without a run, as in a session) ----
   static void Click(const ButtonEntry& button);  // at the centre of its area
   static void RightClick(const ButtonEntry& button);
+  static void PointAt(const ButtonEntry& button);  // the pointer comes to rest at its centre
   static plat::COLORREF ScreenPixel(int x, int y);
   // A condition that holds once frames frames have run since it was first asked.
   static std::function<bool()> AfterFrames(int frames);
   // The colour the sheet's picture shows at a point.
   static plat::COLORREF SheetColour(const artwork::Sheet& sheet, int x, int y);
+  // Whether every pixel of an area on screen is the sheet's picture (a blank status line).
+  static bool ShowsSheet(const artwork::Sheet& sheet, int x, int y, int width, int height);
 
  private:
   TempFolder folder_;
