@@ -66,9 +66,12 @@ Harness& Setup() {
 void CheckSavedGameFile(const std::string& path) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) return;
+  // Read in blocks: the file holds about 130 KB of records, read after every
+  // input; byte by byte the read took three quarters of the run.
   std::vector<std::uint8_t> bytes;
-  int c;
-  while ((c = std::fgetc(f)) != EOF) bytes.push_back(static_cast<std::uint8_t>(c));
+  std::uint8_t block[65536];
+  std::size_t got;
+  while ((got = std::fread(block, 1, sizeof block, f)) > 0) bytes.insert(bytes.end(), block, block + got);
   std::fclose(f);
   std::size_t at = 0;
   while (bytes.size() - at >= kDbRecordHeaderSize) {
