@@ -55,7 +55,12 @@ void PlayRound(void* record) {
       // A deal pressed without a bet still waits: the bet goes on first.
       if (r->exitRequest) return;
       if (r->minBet <= 0 || r->maxBet < r->minBet || r->money < r->minBet) return ClientKeyCommand(r, kRequestExit);
-      if (r->bet < r->minBet) PlaceBet(r, r->minBet);
+      // Stray chips under the minimum come back first: with them on, the
+      // minimum may not fit the money.
+      if (r->bet < r->minBet) {
+        PlaceBet(r, -r->bet);
+        PlaceBet(r, r->minBet);
+      }
       if (!r->dealRequest) ClientKeyCommand(r, kRequestDeal);
       return;
     case kArranging:
