@@ -46,6 +46,9 @@ bool HoldsPlayableRound(const CrapsClientRecord& r) {
     return false;
   }
   if (!IsPoint(r.point) || !IsPoint(r.previousPoint)) return false;
+  for (int i = 0; i < 12; ++i) {
+    if (!IsFlag(r.comePoints[i]) || !IsFlag(r.dontComePoints[i])) return false;
+  }
   const bool chipShown = r.selectedChip >= 0 && r.selectedChip < kChipCount;
   if (!chipShown && r.selectedChip != kNoChip) return false;
   // A record not yet through CLIENTINIT holds no chip value at all.

@@ -343,6 +343,8 @@ const BadSnapshot kBadSnapshots[] = {
     {"RestingFlagFive", [](CrapsClientRecord* r) { r->diceResting = 5; }},
     {"WorkingFlagHuge", [](CrapsClientRecord* r) { r->workingHardways = 1 << 30; }},
     {"QuitAnswerTwo", [](CrapsClientRecord* r) { r->quitAnswer = 2; }},
+    {"ComePointNotAFlag", [](CrapsClientRecord* r) { r->comePoints[8] = 2139095040; }},
+    {"DontComePointNegative", [](CrapsClientRecord* r) { r->dontComePoints[3] = -1; }},
     {"ChipFive", [](CrapsClientRecord* r) { r->selectedChip = 5; }},
     {"ChipNegative", [](CrapsClientRecord* r) { r->selectedChip = -1; }},
     {"ChipValueOfAnotherChip", [](CrapsClientRecord* r) { r->chipValue = 25; r->negativeChipValue = -25; }},
