@@ -80,8 +80,9 @@ void LeftRelease(CrapsClientRecord* record, int b) {
 int WholeDollars(float amount) { return static_cast<int>(std::trunc(amount)); }
 
 // Takes one chip off kind when it holds a stake; 1 when a take-off was made.
+// The info menu button lies among the bet buttons but holds no bet.
 int TakeChip(CrapsClientRecord* record, int kind) {
-  if (record->bets[kind] <= 0.0f) return 0;
+  if (kind < 0 || record->bets[kind] <= 0.0f) return 0;
   PlaceBet(record, record->negativeChipValue, kind);
   return 1;
 }

@@ -1,11 +1,77 @@
 #include "dq/CrapsSnapshot.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
+#include "dq/TableRules.h"
 #include "platform/include/plat/system.h"
 
 namespace dq {
+namespace {
+
+// Far above any table's limits, and low enough that a pile of it stays a
+// few thousand chips and a float still holds its whole dollars.
+constexpr double kMaxAmount = 1e6;
+
+bool IsFlag(std::int32_t v) { return v == 0 || v == 1; }
+
+// 0 before the first roll, else a face.
+bool IsDie(std::int32_t v) { return v >= 0 && v <= 6; }
+
+bool IsPoint(std::int32_t v) {
+  return v == 0 || v == 4 || v == 5 || v == 6 || v == 8 || v == 9 || v == 10;
+}
+
+bool IsAmount(double v, double low) { return std::isfinite(v) && v >= low && v <= kMaxAmount; }
+
+bool AreStakes(const float* amounts, bool whole) {
+  for (int kind = 0; kind < kCrapsBetSlots; ++kind) {
+    if (!IsAmount(amounts[kind], 0.0)) return false;
+    if (whole && amounts[kind] != std::trunc(amounts[kind])) return false;
+  }
+  return true;
+}
+
+// The values a saved round can hold in the fields the client goes on from
+// after a restore; anything else comes from a damaged or altered file.
+bool HoldsPlayableRound(const CrapsClientRecord& r) {
+  const std::int32_t flags[] = {r.autoPress,   r.quitAnswer,      r.comeOut,         r.previousComeOut,
+                                r.diceResting, r.workingBuy,      r.workingPlace,    r.workingComeOdds,
+                                r.workingHardways, r.rollRequest, r.quitRequest};
+  for (std::int32_t flag : flags) {
+    if (!IsFlag(flag)) return false;
+  }
+  if (!IsDie(r.dice[0]) || !IsDie(r.dice[1]) || !IsDie(r.previousDice[0]) || !IsDie(r.previousDice[1])) {
+    return false;
+  }
+  if (!IsPoint(r.point) || !IsPoint(r.previousPoint)) return false;
+  for (int i = 0; i < 12; ++i) {
+    if (!IsFlag(r.comePoints[i]) || !IsFlag(r.dontComePoints[i])) return false;
+  }
+  const bool chipShown = r.selectedChip >= 0 && r.selectedChip < kChipCount;
+  if (!chipShown && r.selectedChip != kNoChip) return false;
+  // A record not yet through CLIENTINIT holds no chip value at all.
+  if (r.chipValue != 0 && r.chipValue != ChipValue(r.selectedChip)) return false;
+  if (r.negativeChipValue != -r.chipValue) return false;
+  // Chips are whole dollars; a roll's results and the shown snapshot need not be.
+  if (!AreStakes(r.bets, true) || !AreStakes(r.betSnapshot, false)) return false;
+  for (float result : r.results) {
+    if (!IsAmount(result, -kMaxAmount)) return false;
+  }
+  const double amounts[] = {r.won, r.lost, r.tableTotal};
+  for (double amount : amounts) {
+    if (!IsAmount(amount, -kMaxAmount)) return false;
+  }
+  const double limits[] = {r.neverSet, r.minBetCopy, r.minBet,   r.maxBet,
+                           r.maxTable, r.maxOdds,    r.minBetProp};
+  for (double limit : limits) {
+    if (!IsAmount(limit, 0.0)) return false;
+  }
+  return true;
+}
+
+}  // namespace
 
 std::uint8_t SnapshotStoreByte(std::uint8_t plain) {
   const std::uint8_t rotated = static_cast<std::uint8_t>((plain << 5) | (plain >> 3));
@@ -38,6 +104,7 @@ int LoadClientSnapshot(CrapsClientRecord* record) {
   for (std::uint8_t& b : bytes) b = SnapshotLoadByte(b);
   CrapsClientRecord loaded;
   std::memcpy(&loaded, bytes, sizeof loaded);
+  if (!HoldsPlayableRound(loaded)) return 0;
   loaded.state = record->state;
   loaded.errorTextSlot = record->errorTextSlot;
   loaded.heapTextSlot = record->heapTextSlot;

@@ -1,6 +1,7 @@
 // The Craps client fed any server answers (fuzz/game).
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "artwork/Generator.h"
@@ -9,6 +10,7 @@
 #include "dq/CrapsClient.h"
 #include "dq/CrapsProgram.h"
 #include "dq/CrapsServer.h"
+#include "dq/CrapsSnapshot.h"
 #include "dq/Settlement.h"
 #include "dq/TableRules.h"
 #include "dq/art/CrapsSheet.h"
@@ -82,10 +84,17 @@ void PlayRound(void* record) {
   ClientKeyCommand(r, CheckMinimumBets(r->bets, limits, nullptr) ? 'R' : 'E');
 }
 
+int StoreSnapshot(const void* plain) {
+  CrapsClientRecord record;
+  std::memcpy(&record, plain, sizeof record);
+  return SaveClientSnapshot(&record);
+}
+
 const ClientFuzzTarget kCrapsTarget{
     &kCrapsGame, kCommands, CountOf(kCommands),
     kTags,       CountOf(kTags),
     "games/craps", StageArtwork, ServerAnswerFor, InState<CrapsClientRecord, kClientBuildBeginPlay>, PlayRound,
+    StoreSnapshot, sizeof(CrapsClientRecord), "RECONNECT ERROR!",
 };
 
 }  // namespace

@@ -2,14 +2,18 @@
 // it, and once its client is ready the fuzzer's driver runs inside the
 // program's first idle moment, stepping ClientRun per input with its own
 // link end. Starting the shell once keeps an input at the cost of its frames.
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "framework/link/BtnLog.h"
 #include "framework/link/Restore.h"
 #include "framework/link/SavedGameKeys.h"
 #include "framework/shell/Buttons.h"
@@ -147,7 +151,7 @@ class CClientRun {
       }
       target.PlayRound(gClientRecord);
       Step();
-      if (ended == -1 || (ended == -2 && (stray || !answered))) return;
+      if (ended == -1 || (ended == -2 && (stray || !answered || RefusedSnapshot()))) return;
       if (ended == -2) {
         std::string text;
         FatalBoxes(&text);
@@ -162,10 +166,71 @@ class CClientRun {
     FuzzFault("the client did not finish a normal round");
   }
 
+  // The restore refused a snapshot whose fields the input altered.
+  bool RefusedSnapshot() const {
+    std::string text;
+    return snapshotAltered && FatalBoxes(&text) != 0 &&
+           text == std::string(kClientPrefix) + target.snapshotRefusedText;
+  }
+
   const ClientFuzzTarget& target;
   const GameDefinition& game;
   int ended = 0;
+  bool snapshotAltered = false;
 };
+
+// Values no real snapshot holds in a field: counts, indices and flags out
+// of every range; amounts NaN, infinite, huge, negative or fractional.
+constexpr std::int32_t kOddInts[] = {-1, 2, 3, 5, 7, 11, 12, 13, 45, 46, 67, 70, 1000, -1000,
+                                     std::numeric_limits<std::int32_t>::min(),
+                                     std::numeric_limits<std::int32_t>::max()};
+constexpr float kOddFloats[] = {std::numeric_limits<float>::quiet_NaN(), HUGE_VALF, -HUGE_VALF,
+                                -1.0f, -5.0f, 0.5f, 2.75f, 1e30f, -1e30f, 3e9f, 1e7f, 1e-30f};
+constexpr double kOddDoubles[] = {std::numeric_limits<double>::quiet_NaN(), HUGE_VAL, -HUGE_VAL,
+                                  -1.0, -500.0, 0.001, 2.5, 1e300, -1e300, 1e12, 3e9};
+
+template <class T, int N>
+void PutOdd(CFuzzReader& in, const T (&values)[N], std::uint8_t* at) {
+  std::memcpy(at, &values[in.Byte() % N], sizeof(T));
+}
+
+// The client's snapshot file written as the record stands, with a few
+// fields (4-byte places; 8 for a double) given odd values or input bytes.
+// Answers whether any field was altered.
+bool WriteClientSnapshot(CFuzzReader& in) {
+  const std::size_t size = gTarget->clientRecordSize;
+  std::vector<std::uint8_t> plain(size);
+  std::memcpy(plain.data(), gClientRecord, size);
+  const int fields = in.Byte() % 5;
+  for (int n = fields; n > 0; --n) {
+    const std::size_t place = (in.Byte() | in.Byte() << 8) % size;
+    const std::uint8_t kind = in.Byte() % 4;
+    std::uint8_t* at = plain.data() + (kind == 2 ? place / 8 * 8 : place / 4 * 4);
+    if (at + 8 > plain.data() + size) at = plain.data() + size - 8;
+    switch (kind) {
+      case 0: PutOdd(in, kOddInts, at); break;
+      case 1: PutOdd(in, kOddFloats, at); break;
+      case 2: PutOdd(in, kOddDoubles, at); break;
+      default:
+        for (int i = 0; i < 4; ++i) at[i] = in.Byte();
+        break;
+    }
+  }
+  if (!gTarget->StoreClientSnapshot(plain.data())) FuzzFault("cannot write the client snapshot");
+  return fields != 0;
+}
+
+// The tags a restore's server answers carry: the playback mark and one
+// recorded press, due at a client step from the input.
+std::string ReplayedPress(CFuzzReader& in) {
+  const int buttons = gTarget->game->buttonCount > 0 ? gTarget->game->buttonCount : 1;
+  const int button = in.Byte() % buttons;
+  const int step = in.Byte();
+  const float value = in.Byte() % 2 ? kBtnValueRight : kBtnValueLeft;
+  char text[96];
+  std::snprintf(text, sizeof text, "&PLAYBACK=1&BTN=%d&STE=%d&VAL=%g", button, step, value);
+  return text;
+}
 
 // Empty logs of the backend, playback objects and link end. Run after every input
 // too: libFuzzer runs an input again, and then looks for leaks, whenever it
@@ -197,6 +262,10 @@ void ResetClient(CFuzzReader& in) {
   if (!gClientRecord) FuzzFault("no client record");
   gTransport->accept = 1;
   gTransport->sent = 0;
+  // The snapshot an earlier input left would make a restore here depend on it.
+  if (gTarget->StoreClientSnapshot && !gTarget->StoreClientSnapshot(gClientRecord)) {
+    FuzzFault("cannot write the client snapshot");
+  }
   const std::uint8_t options = in.Byte();
   // Animations draw for hundreds of frames a round: one input in eight.
   gCasinoCfg.showAnimations = (options & 7) == 0;
@@ -210,8 +279,10 @@ int OneInput(const std::uint8_t* data, std::size_t size) {
   const FuzzVocabulary words{target.commands, target.commandCount, target.tags, target.tagCount};
   ResetClient(in);
   CClientRun run(target);
+  // The snapshot frame is a kind of its own, so other programs' inputs keep their meaning.
+  const int kinds = target.StoreClientSnapshot ? 9 : 8;
   while (!in.Empty() && !run.ended) {
-    switch (in.Byte() % 8) {
+    switch (in.Byte() % kinds) {
       case 0:
       case 1: run.Step(); break;
       case 2: run.Deliver(BuildFuzzPacket(in, words)); run.Step(); break;
@@ -229,6 +300,15 @@ int OneInput(const std::uint8_t* data, std::size_t size) {
         break;
       }
       case 6: run.Press(in); run.Step(); break;
+      case 8: {
+        // A saved game comes back: its snapshot, then the server's answers
+        // carrying the replayed press log that starts the restore.
+        if (WriteClientSnapshot(in)) run.snapshotAltered = true;
+        const std::string answer = run.DueAnswer();
+        if (!answer.empty()) run.Deliver(answer + ReplayedPress(in));
+        run.Step();
+        break;
+      }
       default:
         if (in.Byte() % 2) {
           gTransport->accept = !gTransport->accept;

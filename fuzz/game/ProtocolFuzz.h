@@ -59,9 +59,11 @@ int FuzzGameServer(const ProtocolFuzzTarget& target, const std::uint8_t* data, s
 // ResetRun, a fresh client record, link end and playback objects) and
 // ClientRun stepped with frames of fuzzed server answers (for a restoring
 // program they can carry a replayed press log), a normal server's answers
-// cut up, answers of a normal server, a refusing transport and the
-// player's presses of enabled buttons and keys, with what those post run
-// as the program's loop runs it. After every step:
+// cut up, answers of a normal server, a refusing transport, the player's
+// presses of enabled buttons and keys, with what those post run as the
+// program's loop runs it, and, for a program with a client snapshot, that
+// file written as the client record with fuzzed fields (odd dice, points,
+// counts, NaN, huge and negative amounts). After every step:
 // - a result of 0, -1 or -2 only, and an end that lasts; a -2 comes after a
 //   "FATAL ERROR" box whose text is "CLIENT: " and the client's error, and
 //   a -1 without one;
@@ -87,6 +89,15 @@ struct ClientFuzzTarget {
   // Once per frame of a normal round: the player's part (bet, roll, or
   // leave when the table's limits leave no round to play).
   void (*PlayRound)(void* clientRecord);
+
+  // ---- The client's snapshot file (null for a program that keeps none) ----
+  // Writes plain, the client record's stored bytes, to the program's
+  // snapshot file through the program's own store transform, for a
+  // restore to read back. 1 or 0.
+  int (*StoreClientSnapshot)(const void* plain) = nullptr;
+  std::size_t clientRecordSize = 0;
+  // The client's error when a restore refuses the file.
+  const char* snapshotRefusedText = "";
 };
 
 // The client's balance when it is a plain amount, else 1000: a fuzzed

@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cmath>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -210,7 +212,7 @@ TEST_F(CrapsSnapshotFile, RoundTripKeepsTheLiveState) {
   CrapsClientRecord saved{};
   saved.state = kClientBetting;
   saved.bets[kPassline] = 25;
-  saved.bets[kHardway4] = 1.5f;
+  saved.bets[kHardway4] = 7.0f;
   saved.balance = 1234.5;
   saved.point = 9;
   std::strcpy(saved.text, "snapshot");
@@ -224,7 +226,7 @@ TEST_F(CrapsSnapshotFile, RoundTripKeepsTheLiveState) {
   ASSERT_EQ(LoadClientSnapshot(&live), 1);
   EXPECT_EQ(live.state, kClientWaitBeginPlay);
   EXPECT_EQ(live.bets[kPassline], 25.0f);
-  EXPECT_EQ(live.bets[kHardway4], 1.5f);
+  EXPECT_EQ(live.bets[kHardway4], 7.0f);
   EXPECT_EQ(live.balance, 1234.5);
   EXPECT_EQ(live.point, 9);
   EXPECT_STREQ(live.text, "snapshot");
@@ -238,6 +240,135 @@ TEST_F(CrapsSnapshotFile, MissingOrShortFileLeavesTheRecord) {
   EXPECT_EQ(LoadClientSnapshot(&live), 0);
   EXPECT_EQ(live.balance, 7.0);
 }
+
+// A round as the client saves it when it begins: past CLIENTINIT with the
+// casino's limits, the $5 chip, a point of 6 with Passline, odds and a Come
+// Point standing, the dice of the last roll resting on the table.
+CrapsClientRecord PlayedRound() {
+  CrapsClientRecord r{};
+  r.state = kClientWaitBeginPlay;
+  r.minBet = r.minBetCopy = 5.0;
+  r.maxBet = 500.0;
+  r.maxTable = 500.0;
+  r.maxOdds = 3.0;
+  r.minBetProp = 1.0;
+  r.balance = r.beginBalance = 960.0;
+  r.selectedChip = 1;
+  r.chipValue = 5;
+  r.negativeChipValue = -5;
+  r.bets[kPassline] = 10.0f;
+  r.bets[kPasslineOdds] = 20.0f;
+  r.bets[kComePoint4 + 4] = 5.0f;  // Come Point 9
+  r.betSnapshot[kPassline] = 10.0f;
+  r.betSnapshot[kComeBet] = 5.0f;
+  r.results[kField] = -1.0f;
+  r.results[kPlaceWin4 + 2] = 5.83f;  // a Place 6 of $5 pays 7 to 6
+  r.won = 5.83f;
+  r.lost = 0.0f;
+  r.tableTotal = 35.0f;
+  r.dice[0] = 4;
+  r.dice[1] = 5;
+  r.previousDice[0] = 2;
+  r.previousDice[1] = 4;
+  r.point = 6;
+  r.previousPoint = 6;
+  r.comeOut = 0;
+  r.previousComeOut = 0;
+  r.comePoints[8] = 1;
+  r.diceResting = 1;
+  r.restingDie1[0] = 380;
+  r.restingDie1[1] = 370;
+  r.restingDie2[0] = 410;
+  r.restingDie2[1] = 380;
+  r.workingPlace = 1;
+  return r;
+}
+
+TEST_F(CrapsSnapshotFile, APlayedRoundLoadsWhole) {
+  const CrapsClientRecord saved = PlayedRound();
+  ASSERT_EQ(SaveClientSnapshot(&saved), 1);
+  CrapsClientRecord live{};
+  live.state = kClientWaitBeginPlay;
+  ASSERT_EQ(LoadClientSnapshot(&live), 1);
+  EXPECT_EQ(std::memcmp(&live, &saved, sizeof live), 0);
+}
+
+TEST_F(CrapsSnapshotFile, ARecordBeforeItsFirstRoundLoads) {
+  CrapsClientRecord saved = PlayedRound();
+  saved.dice[0] = saved.dice[1] = 0;
+  saved.previousDice[0] = saved.previousDice[1] = 0;
+  saved.point = saved.previousPoint = 0;
+  saved.comeOut = saved.previousComeOut = 1;
+  saved.selectedChip = kNoChip;  // a balance below a dollar affords no chip
+  saved.chipValue = saved.negativeChipValue = 0;
+  ASSERT_EQ(SaveClientSnapshot(&saved), 1);
+  CrapsClientRecord live{};
+  EXPECT_EQ(LoadClientSnapshot(&live), 1);
+}
+
+// A file whose round no game could have left: damaged or altered. The
+// restore must not draw or play from it.
+struct BadSnapshot {
+  const char* name;
+  void (*spoil)(CrapsClientRecord*);
+};
+
+class CrapsBadSnapshotFile : public TempFolderTest,
+                             public ::testing::WithParamInterface<BadSnapshot> {};
+
+TEST_P(CrapsBadSnapshotFile, IsRefusedAndTheRecordStays) {
+  CrapsClientRecord saved = PlayedRound();
+  GetParam().spoil(&saved);
+  ASSERT_EQ(SaveClientSnapshot(&saved), 1);
+  CrapsClientRecord live = PlayedRound();
+  live.balance = 123.0;
+  live.bets[kField] = 25.0f;
+  const CrapsClientRecord before = live;
+  EXPECT_EQ(LoadClientSnapshot(&live), 0);
+  EXPECT_EQ(std::memcmp(&live, &before, sizeof live), 0);
+}
+
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+constexpr float kInf = std::numeric_limits<float>::infinity();
+
+const BadSnapshot kBadSnapshots[] = {
+    {"DieOfSeven", [](CrapsClientRecord* r) { r->dice[0] = 7; }},
+    {"NegativeDie", [](CrapsClientRecord* r) { r->dice[1] = -1; }},
+    {"EarlierDieOfNine", [](CrapsClientRecord* r) { r->previousDice[0] = 9; }},
+    {"PointOfSeven", [](CrapsClientRecord* r) { r->point = 7; }},
+    {"PointOfThree", [](CrapsClientRecord* r) { r->point = 3; }},
+    {"EarlierPointOfEleven", [](CrapsClientRecord* r) { r->previousPoint = 11; }},
+    {"ComeOutFlagTwo", [](CrapsClientRecord* r) { r->comeOut = 2; }},
+    {"EarlierComeOutNegative", [](CrapsClientRecord* r) { r->previousComeOut = -1; }},
+    {"RestingFlagFive", [](CrapsClientRecord* r) { r->diceResting = 5; }},
+    {"WorkingFlagHuge", [](CrapsClientRecord* r) { r->workingHardways = 1 << 30; }},
+    {"QuitAnswerTwo", [](CrapsClientRecord* r) { r->quitAnswer = 2; }},
+    {"ComePointNotAFlag", [](CrapsClientRecord* r) { r->comePoints[8] = 2139095040; }},
+    {"DontComePointNegative", [](CrapsClientRecord* r) { r->dontComePoints[3] = -1; }},
+    {"ChipFive", [](CrapsClientRecord* r) { r->selectedChip = 5; }},
+    {"ChipNegative", [](CrapsClientRecord* r) { r->selectedChip = -1; }},
+    {"ChipValueOfAnotherChip", [](CrapsClientRecord* r) { r->chipValue = 25; r->negativeChipValue = -25; }},
+    {"TakeOffValueNotTheChip", [](CrapsClientRecord* r) { r->negativeChipValue = -500; }},
+    {"BetNaN", [](CrapsClientRecord* r) { r->bets[kPassline] = kNaN; }},
+    {"BetInfinite", [](CrapsClientRecord* r) { r->bets[kField] = kInf; }},
+    {"BetNegative", [](CrapsClientRecord* r) { r->bets[kBig6] = -5.0f; }},
+    {"BetHuge", [](CrapsClientRecord* r) { r->bets[kAny7] = 1e30f; }},
+    {"BetNotWholeDollars", [](CrapsClientRecord* r) { r->bets[kHardway4] = 2.5f; }},
+    {"UnusedBetSlotNaN", [](CrapsClientRecord* r) { r->bets[kCrapsBetSlots - 1] = kNaN; }},
+    {"SnapshotBetNaN", [](CrapsClientRecord* r) { r->betSnapshot[kPassline] = kNaN; }},
+    {"ResultNaN", [](CrapsClientRecord* r) { r->results[kField] = kNaN; }},
+    {"ResultMinusInfinity", [](CrapsClientRecord* r) { r->results[kPassline] = -kInf; }},
+    {"TableTotalNaN", [](CrapsClientRecord* r) { r->tableTotal = kNaN; }},
+    {"WonInfinite", [](CrapsClientRecord* r) { r->won = kInf; }},
+    {"MaxBetNaN", [](CrapsClientRecord* r) { r->maxBet = std::nan(""); }},
+    {"MinBetNegative", [](CrapsClientRecord* r) { r->minBet = -1.0; }},
+    {"MaxTableHuge", [](CrapsClientRecord* r) { r->maxTable = 1e300; }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Fields, CrapsBadSnapshotFile, ::testing::ValuesIn(kBadSnapshots),
+                         [](const ::testing::TestParamInfo<BadSnapshot>& info) {
+                           return std::string(info.param.name);
+                         });
 
 using CrapsOptionsFile = TempFolderTest;
 

@@ -10,6 +10,7 @@
 // the game starts fresh.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +24,7 @@
 #include "dq/CrapsButtons.h"
 #include "dq/CrapsClient.h"
 #include "dq/CrapsServer.h"
+#include "dq/CrapsSnapshot.h"
 #include "framework/link/Db.h"
 #include "framework/link/PlaybackServer.h"
 #include "framework/link/Restore.h"
@@ -271,6 +273,27 @@ TEST_F(CrapsRestore, RoundWithoutItsSnapshotStopsWithReconnectError) {
   }
   EXPECT_TRUE(fatal);
   // The account stands as the round began: 3000 less the lost Field of round 1.
+  EXPECT_DOUBLE_EQ(restored.finalBalance, 2995.0);
+}
+
+// A snapshot altered on disk (die 1 made a 9) is no table the round can have
+// had: the restore refuses it as it refuses a missing one.
+TEST_F(CrapsRestore, RoundWithAnAlteredSnapshotStopsWithReconnectError) {
+  TempFolder root;
+  PlayUntilKilled(root.Path(), kAfterBetData);
+  CrapsSession restored(root.Path());
+  const std::string path = restored.Folder() + "/dqdata.dat";
+  std::string stored = ReadFile(path);
+  ASSERT_EQ(stored.size(), 1304u);
+  stored[offsetof(dq::CrapsClientRecord, dice)] = static_cast<char>(dq::SnapshotStoreByte(9));
+  ASSERT_EQ(WriteFile(path, stored), 1);
+  restored.boxAnswers = AnswerEveryBox;
+  EXPECT_EQ(restored.Run(1), 0);
+  bool fatal = false;
+  for (const auto& box : plat::headless::MessageBoxes()) {
+    if (box.caption == "FATAL ERROR" && box.text == "CLIENT: RECONNECT ERROR!") fatal = true;
+  }
+  EXPECT_TRUE(fatal);
   EXPECT_DOUBLE_EQ(restored.finalBalance, 2995.0);
 }
 

@@ -201,6 +201,32 @@ bool Boxed(std::size_t count) { return MessageBoxes().size() == count; }
 
 }  // namespace
 
+// The total-bet line is a button among the bet areas but holds no bet: a
+// right click there takes no chip from anywhere.
+TEST(CrapsProgram, RightClickOnTheTotalBetLineTakesNothing) {
+  CrapsRun run;
+  run.startMoney = 1000.0;
+  run.dice = {3, 4};
+  bool clicked = false;
+  float passline = 0.0f;
+  std::vector<std::string> sounds;
+  run.When(CrapsRun::Betting, [] { CrapsRun::ClickBet(dq::kPassline); });
+  run.When([] { return CrapsRun::Record()->bets[dq::kPassline] == 5.0f; }, [&] {
+    plat::headless::ClearSounds();
+    CrapsRun::RightClickScreen(dq::kTotalBetArea.x + dq::kTotalBetArea.width / 2,
+                               dq::kTotalBetArea.y + dq::kTotalBetArea.height / 2);
+    clicked = true;
+  });
+  run.When([&] { return clicked; }, [&] {
+    passline = CrapsRun::Record()->bets[dq::kPassline];
+    sounds = SoundNames();
+    plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+  });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_EQ(passline, 5.0f);
+  EXPECT_FALSE(HasInOrder(sounds, {"../wav/c_chip.wav"}));
+}
+
 // Every refusal the player can meet shows its box, and the table stays as it
 // was.
 TEST(CrapsProgram, EveryRefusalShowsItsBox) {
