@@ -27,6 +27,11 @@ const char* const kTags[] = {kResultTag, "MONEYAMOUNT", "MINBET", "MAXBET", "MAX
 
 int StageArtwork(const std::string& root) { return artwork::WriteSheet(root, art::CrapsSheet()); }
 
+// A fuzzed answer may have left odd dice, a point or come points in the
+// client's record; the table a server keeps holds only sound ones.
+int Die(int v) { return v >= 1 && v <= 6 ? v : 1; }
+int Point(int v) { return v >= 4 && v <= 10 && v != 7 ? v : 0; }
+
 // BETDATA as the server settles the client's bets on a roll of the dice
 // the record's own bets pick, so each round differs.
 std::string Results(const CrapsClientRecord& c) {
@@ -36,14 +41,14 @@ std::string Results(const CrapsClientRecord& c) {
     s.bets[kind] = c.bets[kind];
     total += c.bets[kind];
   }
-  const int spin = static_cast<int>(std::fmod(std::fabs(total), 36.0f)) + c.dice[0] * 6 + c.dice[1];
+  const int spin = static_cast<int>(std::fmod(std::fabs(total), 36.0f)) + Die(c.dice[0]) * 6 + Die(c.dice[1]);
   s.dice[0] = spin % 6 + 1;
   s.dice[1] = spin / 6 % 6 + 1;
-  s.comeOut = c.comeOut;
-  s.point = c.point;
+  s.comeOut = c.comeOut != 0;
+  s.point = Point(c.point);
   for (int i = 0; i < 12; ++i) {
-    s.comePoints[i] = c.comePoints[i];
-    s.dontComePoints[i] = c.dontComePoints[i];
+    s.comePoints[i] = c.comePoints[i] != 0;
+    s.dontComePoints[i] = c.dontComePoints[i] != 0;
   }
   s.workingBuy = c.workingBuy;
   s.workingPlace = c.workingPlace;
