@@ -258,6 +258,14 @@ TEST_F(CrapsRestore, ARightClickRemovalIsReplayedAsARightClick) {
   EXPECT_DOUBLE_EQ(restored.finalBalance, playedBalance_);
 }
 
+// The restore's fatal box: the round's table could not be put back.
+bool StoppedWithReconnectError() {
+  for (const auto& box : plat::headless::MessageBoxes()) {
+    if (box.caption == "FATAL ERROR" && box.text == "CLIENT: RECONNECT ERROR!") return true;
+  }
+  return false;
+}
+
 // Without the client's snapshot the round's table cannot be put back: the
 // client stops with its fatal box and nothing of the round is booked.
 TEST_F(CrapsRestore, RoundWithoutItsSnapshotStopsWithReconnectError) {
@@ -267,11 +275,7 @@ TEST_F(CrapsRestore, RoundWithoutItsSnapshotStopsWithReconnectError) {
   std::remove((restored.Folder() + "/dqdata.dat").c_str());
   restored.boxAnswers = AnswerEveryBox;
   EXPECT_EQ(restored.Run(1), 0);
-  bool fatal = false;
-  for (const auto& box : plat::headless::MessageBoxes()) {
-    if (box.caption == "FATAL ERROR" && box.text == "CLIENT: RECONNECT ERROR!") fatal = true;
-  }
-  EXPECT_TRUE(fatal);
+  EXPECT_TRUE(StoppedWithReconnectError());
   // The account stands as the round began: 3000 less the lost Field of round 1.
   EXPECT_DOUBLE_EQ(restored.finalBalance, 2995.0);
 }
@@ -289,11 +293,7 @@ TEST_F(CrapsRestore, RoundWithAnAlteredSnapshotStopsWithReconnectError) {
   ASSERT_EQ(WriteFile(path, stored), 1);
   restored.boxAnswers = AnswerEveryBox;
   EXPECT_EQ(restored.Run(1), 0);
-  bool fatal = false;
-  for (const auto& box : plat::headless::MessageBoxes()) {
-    if (box.caption == "FATAL ERROR" && box.text == "CLIENT: RECONNECT ERROR!") fatal = true;
-  }
-  EXPECT_TRUE(fatal);
+  EXPECT_TRUE(StoppedWithReconnectError());
   EXPECT_DOUBLE_EQ(restored.finalBalance, 2995.0);
 }
 
