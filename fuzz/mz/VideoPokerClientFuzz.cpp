@@ -51,11 +51,17 @@ std::string ServerAnswerFor(const void* record) {
 }
 
 // Puts $5 in when the credits are out, bets one coin and deals; deals
-// again without holding; leaves when no money is left.
+// again without holding; leaves when no money is left or the meters are odd.
 void PlayRound(void* record) {
   auto* r = static_cast<VideoPokerClientRecord*>(record);
   if (r->state == kHolding) ClientPressKey(r, 'D');
   if (r->state != kChoose || r->quitRequest || r->dealRequest) return;
+  // An answer may have left meters no machine shows (credits of -1e308 that
+  // no insert lifts): the player leaves.
+  if (NormalMoney(r->credits) != r->credits || NormalMoney(r->money) != r->money) {
+    r->quitRequest = 1;
+    return;
+  }
   if (r->coinsBet > 0) return ClientPressKey(r, 'D');
   if (IsButtonEnabled(kButtonBetOne)) return PlaybackPressButton(kButtonBetOne, 1);
   if (IsButtonEnabled(kButtonInsert1 + 1)) return PlaybackPressButton(kButtonInsert1 + 1, 1);
