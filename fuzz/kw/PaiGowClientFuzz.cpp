@@ -9,6 +9,7 @@
 #include "kw/PaiGowClient.h"
 #include "kw/PaiGowProgram.h"
 #include "kw/PaiGowProtocol.h"
+#include "kw/PaiGowTableLayout.h"
 #include "kw/art/PaiGowSheet.h"
 
 namespace {
@@ -64,7 +65,12 @@ void PlayRound(void* record) {
       if (!r->dealRequest) ClientKeyCommand(r, kRequestDeal);
       return;
     case kArranging:
-      if (r->moveRequest == 0) ClientKeyCommand(r, kRequestMoveFirst + (r->slots[0] == 0 ? 5 : 6));
+      // The last two row cards go low; one already there (the input's own
+      // press may have put it in either slot) is not moved again.
+      if (r->moveRequest != 0) return;
+      for (int place = kRowCards; place > kRowCards - 2; --place) {
+        if (r->slots[0] != place && r->slots[1] != place) return ClientKeyCommand(r, kRequestMoveFirst + place - 1);
+      }
       return;
     case kReadyForDone:
       if (!r->doneRequest) ClientKeyCommand(r, kRequestDone);
