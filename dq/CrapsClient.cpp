@@ -19,6 +19,7 @@
 #include "dq/CrapsStartup.h"
 #include "dq/CrapsTableView.h"
 #include "dq/CrapsTicker.h"
+#include "dq/Settlement.h"
 #include "framework/shell/LagMeter.h"
 #include "framework/shell/Money.h"
 #include "framework/link/PlaybackClient.h"
@@ -281,12 +282,10 @@ bool IsResult(float value) {
 // Dice and point must be ones a roll gives: they index the table's sprites
 // and places.
 bool IsRoll(const CrapsRollOutcome& outcome) {
-  const int point = outcome.point;
-  const bool pointOk = point == 0 || (point >= 4 && point <= 10 && point != 7);
   for (int d : outcome.dice) {
     if (d < 1 || d > 6) return false;
   }
-  return pointOk && (outcome.comeOut == 0 || outcome.comeOut == 1);
+  return IsPoint(outcome.point) != 0 && (outcome.comeOut == 0 || outcome.comeOut == 1);
 }
 
 void TakeOutcome(CrapsClientRecord* record, const CrapsRollOutcome& outcome) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "dq/Settlement.h"
 #include "dq/TableRules.h"
 #include "platform/include/plat/system.h"
 
@@ -18,10 +19,6 @@ bool IsFlag(std::int32_t v) { return v == 0 || v == 1; }
 
 // 0 before the first roll, else a face.
 bool IsDie(std::int32_t v) { return v >= 0 && v <= 6; }
-
-bool IsPoint(std::int32_t v) {
-  return v == 0 || v == 4 || v == 5 || v == 6 || v == 8 || v == 9 || v == 10;
-}
 
 bool IsAmount(double v, double low) { return std::isfinite(v) && v >= low && v <= kMaxAmount; }
 
@@ -45,7 +42,7 @@ bool HoldsPlayableRound(const CrapsClientRecord& r) {
   if (!IsDie(r.dice[0]) || !IsDie(r.dice[1]) || !IsDie(r.previousDice[0]) || !IsDie(r.previousDice[1])) {
     return false;
   }
-  if (!IsPoint(r.point) || !IsPoint(r.previousPoint)) return false;
+  if (IsPoint(r.point) == 0 || IsPoint(r.previousPoint) == 0) return false;
   for (int i = 0; i < 12; ++i) {
     if (!IsFlag(r.comePoints[i]) || !IsFlag(r.dontComePoints[i])) return false;
   }

@@ -30,7 +30,6 @@ int StageArtwork(const std::string& root) { return artwork::WriteSheet(root, art
 // A fuzzed answer may have left odd dice, a point or come points in the
 // client's record; the table a server keeps holds only sound ones.
 int Die(int v) { return v >= 1 && v <= 6 ? v : 1; }
-int Point(int v) { return v >= 4 && v <= 10 && v != 7 ? v : 0; }
 
 // BETDATA as the server settles the client's bets on a roll of the dice
 // the record's own bets pick, so each round differs.
@@ -45,7 +44,7 @@ std::string Results(const CrapsClientRecord& c) {
   s.dice[0] = spin % 6 + 1;
   s.dice[1] = spin / 6 % 6 + 1;
   s.comeOut = c.comeOut != 0;
-  s.point = Point(c.point);
+  s.point = IsPoint(c.point) != 0 ? c.point : 0;
   for (int i = 0; i < 12; ++i) {
     s.comePoints[i] = c.comePoints[i] != 0;
     s.dontComePoints[i] = c.dontComePoints[i] != 0;

@@ -169,6 +169,23 @@ TEST(Settle, AComeOutNumberBecomesThePoint) {
   EXPECT_EQ(r.comePoints[8], 0);
 }
 
+// Every roll from every point leaves a point the restore and the client
+// accept, and the totals that are never a point are refused.
+TEST(Settle, EveryRollLeavesAPointThatIsAccepted) {
+  const int points[] = {0, 4, 5, 6, 8, 9, 10};
+  for (int point : points) {
+    for (int die1 = 1; die1 <= 6; ++die1) {
+      for (int die2 = 1; die2 <= 6; ++die2) {
+        CrapsServerRecord r = Roll(die1, die2, point);
+        SettleRoll(r);
+        EXPECT_EQ(IsPoint(r.point), 1) << point << " " << die1 << die2;
+      }
+    }
+  }
+  const int never[] = {-4, 1, 2, 3, 7, 11, 12};
+  for (int total : never) EXPECT_EQ(IsPoint(total), 0) << total;
+}
+
 TEST(Settle, AComeBetMovesToItsNumberWhenThePointIsMade) {
   CrapsServerRecord r = Roll(4, 4, 8);
   r.bets[kComeBet] = 10;
