@@ -107,6 +107,33 @@ TEST(Dib, TransparentBlitKeepsTheTargetUnderTheKeyIndex) {
   EXPECT_EQ(*target.PixelAddress(0, 0), 98);
 }
 
+// Keys whose bits sit at the edges of a byte among source values all round
+// it, on rows that are not whole words long and start off word boundaries.
+TEST(Dib, TransparentBlitTakesEveryValueButTheKeyAtAnyWidth) {
+  CDib source;
+  CDib target;
+  ASSERT_EQ(source.Create(37, 8), 1);
+  ASSERT_EQ(target.Create(40, 8), 1);
+  for (int y = 0; y < 8; ++y) {
+    for (int x = 0; x < 37; ++x) *source.PixelAddress(x, y) = static_cast<plat::BYTE>(y * 37 + x);
+  }
+  for (int key : {0, 1, 0x7F, 0x80, 0xFE, 0xFF, 133}) {
+    for (int width : {1, 7, 8, 9, 16, 35}) {
+      target.Fill(0, 0, 40, 8, 0xAA);
+      ASSERT_EQ(source.Blit(&target, 3, 0, 1, 0, width, 8, key), 1);
+      for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 40; ++x) {
+          const int from = x - 3 + 1;
+          const bool inside = x >= 3 && x < 3 + width;
+          const int value = inside ? *source.PixelAddress(from, y) : key;
+          const int want = value == key ? 0xAA : value;
+          ASSERT_EQ(*target.PixelAddress(x, y), want) << key << " " << width << " " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
 TEST(Dib, BlitKeepsInsideTheTargetClip) {
   CDib source;
   CDib target;
