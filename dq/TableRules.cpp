@@ -188,11 +188,13 @@ CrapsBetChange ChangeBet(CrapsBetBoard& board, int amount, int kind) {
     double available = board.balance - *board.tableTotal;
     if (amount > available || !board.bettingOpen) return change;
     if (held + amount > board.limits.maxBet) {
-      amount = static_cast<int>(std::trunc(board.limits.maxBet - held));
-      if (amount <= 0) {
+      // Checked before the cast: a server's maximum may lie far below any int.
+      const double room = std::trunc(board.limits.maxBet - held);
+      if (room <= 0) {
         change.outcome = kBetChangeAtMaximum;
         return change;
       }
+      amount = static_cast<int>(room);
     }
   } else {
     if (amount == 0 || held == 0 || !board.bettingOpen) {

@@ -222,6 +222,18 @@ TEST(PlaceBet, AnAddAboveTheMaximumIsCutToWhatIsLeft) {
   EXPECT_EQ(b.table.bets[kField], 500.0f);
 }
 
+// A server's maximum far outside any int: every add is at the maximum, or
+// none is cut.
+TEST(PlaceBet, AMaximumBeyondAnyIntIsComparedBeforeItIsCut) {
+  Board b;
+  b.table.limits.maxBet = -1e308;
+  EXPECT_EQ(b.Change(5, kField).outcome, kBetChangeAtMaximum);
+  EXPECT_EQ(b.table.bets[kField], 0.0f);
+  b.table.limits.maxBet = 1e308;
+  EXPECT_EQ(b.Change(5, kField).outcome, kBetChangeDone);
+  EXPECT_EQ(b.table.bets[kField], 5.0f);
+}
+
 TEST(PlaceBet, NoAddBeyondTheMoneyOrWhileBettingIsClosed) {
   Board b;
   b.balance = 30;

@@ -91,6 +91,14 @@ TEST(BlackJackBetting, TopChipOfABet) {
   EXPECT_EQ(TopChipValue(131), 1);
   EXPECT_EQ(TopChipValue(200), 100);
   EXPECT_EQ(TopChipValue(7.5), 1);
+  // Beyond any integer (a server's odd limits): 2^64 ends in 16 mod 500.
+  const double two64 = 18446744073709551616.0;
+  EXPECT_EQ(TopChipValue(two64), 1);
+  EXPECT_EQ(TopChipValue(5 * two64), 5);
+  EXPECT_EQ(TopChipValue(25 * two64), 100);
+  EXPECT_EQ(TopChipValue(-125 * two64), 500);
+  const int chip = TopChipValue(-1e308);
+  EXPECT_TRUE(chip == 1 || chip == 5 || chip == 25 || chip == 100 || chip == 500) << chip;
 }
 
 }  // namespace
