@@ -15,12 +15,13 @@
 
 namespace kw {
 
+// In doubles: a server's odd limits can leave a bet far beyond any integer.
 int BetAreaRemoval(double bet) {
-  const long whole = static_cast<long>(std::trunc(bet));
-  if (whole % 5 != 0) return 1;
-  if (whole % 25 != 0) return 5;
-  if (whole % 100 != 0) return 25;
-  if (whole % 500 != 0) return 100;
+  const double whole = std::trunc(bet);
+  if (std::fmod(whole, 5) != 0) return 1;
+  if (std::fmod(whole, 25) != 0) return 5;
+  if (std::fmod(whole, 100) != 0) return 25;
+  if (std::fmod(whole, 500) != 0) return 100;
   return 500;
 }
 
