@@ -1,5 +1,6 @@
 #include "dq/CrapsServer.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -7,6 +8,7 @@
 #include "framework/game/ServerFrame.h"
 #include "framework/link/Db.h"
 #include "framework/link/Restore.h"
+#include "dq/RoundValues.h"
 #include "dq/Settlement.h"
 #include "dq/TableRules.h"
 
@@ -176,10 +178,35 @@ void BuildResults(CrapsServerRecord& r, CComm& comm) {
   r.state = kServerSendResults;
 }
 
+bool AreFinite(const float* amounts, int count) {
+  for (int i = 0; i < count; ++i) {
+    if (!std::isfinite(amounts[i])) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
-int IsCrapsServerRecord(const CrapsServerRecord& record) {
-  return record.state >= 0 && record.state < kCrapsServerStates && record.state != kServerUnused;
+int IsCrapsServerRecord(const CrapsServerRecord& r) {
+  if (r.state < 0 || r.state >= kCrapsServerStates || r.state == kServerUnused) return 0;
+  // A restored roll settles from these: a die, point or come point out of
+  // its range indexes outside the settlement's tables, and an amount that is
+  // not a number reaches the account.
+  const std::int32_t dice[] = {r.dice[0], r.dice[1], r.previousDice[0], r.previousDice[1]};
+  for (std::int32_t die : dice) {
+    if (IsDieOrNone(die) == 0) return 0;
+  }
+  if (IsPoint(r.point) == 0 || AreRoundFlags(&r.comeOut, 1) == 0) return 0;
+  if (AreRoundFlags(r.comePoints, 12) == 0 || AreRoundFlags(r.dontComePoints, 12) == 0) return 0;
+  if (!AreFinite(r.bets, kCrapsBetSlots) || !AreFinite(r.previousBets, kCrapsBetSlots) ||
+      !AreFinite(r.results, kCrapsBetSlots)) {
+    return 0;
+  }
+  const double amounts[] = {r.minBet, r.maxBet, r.minBetProp, r.maxTable, r.maxOdds, r.won, r.lost, r.balance};
+  for (double amount : amounts) {
+    if (!std::isfinite(amount)) return 0;
+  }
+  return 1;
 }
 
 int GameServerRun(CrapsServerRecord& r, CComm& comm, int userId) {

@@ -52,7 +52,8 @@ enum CrapsServerState : int {
   kCrapsServerStates = 23,
 };
 
-// 1 when a saved record holds a state of the machine.
+// 1 when a saved record holds a state of the machine and dice, point, come
+// points and amounts a played round can hold.
 int IsCrapsServerRecord(const CrapsServerRecord& record);
 
 // ServerInit, ServerFree, GameServerPlayback and GameServerLoad (exactly

@@ -3,7 +3,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
+#include "dq/RoundValues.h"
 #include "dq/Settlement.h"
 #include "dq/TableRules.h"
 #include "platform/include/plat/system.h"
@@ -11,59 +13,35 @@
 namespace dq {
 namespace {
 
-// Far above any table's limits, and low enough that a pile of it stays a
-// few thousand chips and a float still holds its whole dollars.
-constexpr double kMaxAmount = 1e6;
-
-bool IsFlag(std::int32_t v) { return v == 0 || v == 1; }
-
-// 0 before the first roll, else a face.
-bool IsDie(std::int32_t v) { return v >= 0 && v <= 6; }
-
-bool IsAmount(double v, double low) { return std::isfinite(v) && v >= low && v <= kMaxAmount; }
-
-bool AreStakes(const float* amounts, bool whole) {
-  for (int kind = 0; kind < kCrapsBetSlots; ++kind) {
-    if (!IsAmount(amounts[kind], 0.0)) return false;
-    if (whole && amounts[kind] != std::trunc(amounts[kind])) return false;
-  }
-  return true;
-}
-
 // The values a saved round can hold in the fields the client goes on from
 // after a restore; anything else comes from a damaged or altered file.
 bool HoldsPlayableRound(const CrapsClientRecord& r) {
   const std::int32_t flags[] = {r.autoPress,   r.quitAnswer,      r.comeOut,         r.previousComeOut,
                                 r.diceResting, r.workingBuy,      r.workingPlace,    r.workingComeOdds,
                                 r.workingHardways, r.rollRequest, r.quitRequest};
-  for (std::int32_t flag : flags) {
-    if (!IsFlag(flag)) return false;
-  }
-  if (!IsDie(r.dice[0]) || !IsDie(r.dice[1]) || !IsDie(r.previousDice[0]) || !IsDie(r.previousDice[1])) {
-    return false;
+  if (AreRoundFlags(flags, static_cast<int>(std::size(flags))) == 0) return false;
+  const std::int32_t dice[] = {r.dice[0], r.dice[1], r.previousDice[0], r.previousDice[1]};
+  for (std::int32_t die : dice) {
+    if (IsDieOrNone(die) == 0) return false;
   }
   if (IsPoint(r.point) == 0 || IsPoint(r.previousPoint) == 0) return false;
-  for (int i = 0; i < 12; ++i) {
-    if (!IsFlag(r.comePoints[i]) || !IsFlag(r.dontComePoints[i])) return false;
-  }
+  if (AreRoundFlags(r.comePoints, 12) == 0 || AreRoundFlags(r.dontComePoints, 12) == 0) return false;
   const bool chipShown = r.selectedChip >= 0 && r.selectedChip < kChipCount;
   if (!chipShown && r.selectedChip != kNoChip) return false;
   // A record not yet through CLIENTINIT holds no chip value at all.
   if (r.chipValue != 0 && r.chipValue != ChipValue(r.selectedChip)) return false;
   if (r.negativeChipValue != -r.chipValue) return false;
   // Chips are whole dollars; a roll's results and the shown snapshot need not be.
-  if (!AreStakes(r.bets, true) || !AreStakes(r.betSnapshot, false)) return false;
-  for (float result : r.results) {
-    if (!IsAmount(result, -kMaxAmount)) return false;
-  }
+  if (AreRoundStakes(r.bets, 1) == 0 || AreRoundStakes(r.betSnapshot, 0) == 0) return false;
+  if (AreRoundResults(r.results) == 0) return false;
   const double amounts[] = {r.won, r.lost, r.tableTotal};
   for (double amount : amounts) {
-    if (!IsAmount(amount, -kMaxAmount)) return false;
+    if (IsRoundAmount(amount, -kMaxRoundAmount) == 0) return false;
   }
   const double limits[] = {r.neverSet, r.minBetCopy, r.minBet,   r.maxBet,
                            r.maxTable, r.maxOdds,    r.minBetProp};
   for (double limit : limits) {
-    if (!IsAmount(limit, 0.0)) return false;
+    if (IsRoundAmount(limit, 0.0) == 0) return false;
   }
   return true;
 }

@@ -23,9 +23,14 @@ extern TableViewState gTableView;
 // Start of a run: no piles, no dice on the table, markers allowed, empty lists.
 void ResetTableView();
 
+// A pile this high stands 1,200 pixels, above any table. A server's payout
+// can be any float, and past 2^33 taking 500 off no longer changes it.
+inline constexpr int kMaxPileChips = 400;
+
 // The chip sprites of a pile, bottom up: as many 500 chips as amount
 // allows, then 100, 25, 5 and 1, then one fraction chip for a remainder
-// above 0. draw(n, sprite) is called for chip n; answers the chip count.
+// above 0, at most kMaxPileChips. draw(n, sprite) is called for chip n;
+// answers the chip count.
 template <typename Draw>
 int ForEachPileChip(float amount, Draw draw) {
   constexpr int kLargestFirst[kChipCount] = {4, 3, 2, 1, 0};
@@ -33,12 +38,12 @@ int ForEachPileChip(float amount, Draw draw) {
   float rest = amount;
   for (int selection : kLargestFirst) {
     const float value = static_cast<float>(kChipValues[selection]);
-    while (rest >= value) {
+    while (rest >= value && n < kMaxPileChips) {
       rest -= value;
       draw(n++, kChipSprites[selection]);
     }
   }
-  if (rest > 0.0f) draw(n++, kFractionChipSprite);
+  if (rest > 0.0f && n < kMaxPileChips) draw(n++, kFractionChipSprite);
   return n;
 }
 

@@ -1,5 +1,7 @@
 #include "sq/BaccaratRules.h"
 
+#include <cmath>
+
 #include "kw/Cards.h"
 #include "sq/BankerDrawTable.h"
 
@@ -105,6 +107,13 @@ int IsBaccaratServerRecord(const BaccaratServerRecord& r) {
     const bool thirdCard = i == kPlayerThird || i == kBankerThird;
     const bool id = r.cards[i] >= 0 && r.cards[i] < gz::kDeckCards;
     if (!id && !(thirdCard && r.cards[i] == kNotDrawn)) return 0;
+    // Ranks or point values: the coup looks the Banker's draw up by them.
+    if (r.points[i] < 0 || r.points[i] > kw::kAce) return 0;
+  }
+  // Not a number would reach the account.
+  const double amounts[] = {r.minBet, r.maxBet, r.maxTable, r.win, r.money, r.betPlayer, r.betBanker, r.betTie};
+  for (double amount : amounts) {
+    if (!std::isfinite(amount)) return 0;
   }
   return 1;
 }

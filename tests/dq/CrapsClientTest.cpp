@@ -181,6 +181,11 @@ TEST(CrapsTableView, PilesSplitGreedilyWithOneFractionChip) {
   EXPECT_EQ(ChipCount(530.0f, 1), 3);
   EXPECT_EQ(ChipCount(137.0f, 0), 6);
   EXPECT_EQ(ChipCount(0.0f, 1), 0);
+  // 199 500s, a 100 and a 25 of 99,625.5; a payout no pile could show stops
+  // at the pile's top instead of taking 500 off a float for ever.
+  EXPECT_EQ(ChipCount(99625.5f, 1), 202);
+  EXPECT_EQ(ChipCount(200500.0f, 1), kMaxPileChips);
+  EXPECT_EQ(ChipCount(1e20f, 1), kMaxPileChips);
 }
 
 TEST(CrapsClientRequests, KeysAskToRollOrQuitAndAreCleared) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -38,8 +39,10 @@ class CrapsRestore : public TempFolderTest {
     ASSERT_EQ(dbWrite(kSavedGameUser, kCrapsGameCode, key, index, bytes, 4), 0);
   }
 
-  // The record with the server's random stream, as the main client saves them.
+  // The record with the server's random stream, as the main client saves
+  // them; a record written before is replaced (a read finds the first).
   static void WriteRecord(const CrapsServerRecord& r, std::uint32_t size) {
+    dbRemove(kSavedGameUser, kCrapsGameCode, "DQDATA", 0, 1);
     ASSERT_EQ(dbWrite(kSavedGameUser, kCrapsGameCode, "DQDATA", 0, &r, size), 0);
     WriteInt(kKeyServerRandom, 0, 1);
   }
@@ -95,6 +98,54 @@ TEST_F(CrapsRestore, ARecordInNoStateOfTheMachineIsRefused) {
   CrapsServerRecord live{};
   EXPECT_EQ(CrapsServerShell::Load(&live, kSavedGameUser, kCrapsGameCode), -1);
   EXPECT_EQ(live.state, 0);
+}
+
+// An altered or damaged record: a die, point or come point out of range
+// would index outside the settlement's tables, and an amount that is not a
+// number would reach the account.
+TEST_F(CrapsRestore, ARecordNoPlayedRoundCanHoldIsRefused) {
+  using Alter = void (*)(CrapsServerRecord&);
+  const Alter alterations[] = {
+      [](CrapsServerRecord& r) { r.dice[0] = 7; },
+      [](CrapsServerRecord& r) { r.dice[1] = -1; },
+      [](CrapsServerRecord& r) { r.previousDice[0] = 50; },
+      [](CrapsServerRecord& r) { r.point = 7; },
+      [](CrapsServerRecord& r) { r.point = 100; },
+      [](CrapsServerRecord& r) { r.comeOut = 2; },
+      [](CrapsServerRecord& r) { r.comePoints[3] = 2; },
+      [](CrapsServerRecord& r) { r.dontComePoints[11] = -1; },
+      [](CrapsServerRecord& r) { r.bets[0] = std::nanf(""); },
+      [](CrapsServerRecord& r) { r.previousBets[5] = HUGE_VALF; },
+      [](CrapsServerRecord& r) { r.results[2] = std::nanf(""); },
+      [](CrapsServerRecord& r) { r.maxBet = HUGE_VAL; },
+      [](CrapsServerRecord& r) { r.balance = std::nan(""); },
+      [](CrapsServerRecord& r) { r.won = -HUGE_VALF; },
+  };
+  int index = 0;
+  for (Alter alter : alterations) {
+    CrapsServerRecord saved = SavedRecord();
+    alter(saved);
+    WriteRecord(saved, sizeof(saved));
+    CrapsServerRecord live{};
+    live.point = 4;
+    EXPECT_EQ(CrapsServerShell::Load(&live, kSavedGameUser, kCrapsGameCode), -1) << index;
+    EXPECT_EQ(live.point, 4) << index;
+    ++index;
+  }
+  // Before the first roll and on a point with a come point standing.
+  CrapsServerRecord fresh = SavedRecord();
+  fresh.dice[0] = fresh.dice[1] = 0;
+  WriteRecord(fresh, sizeof(fresh));
+  CrapsServerRecord live{};
+  EXPECT_EQ(CrapsServerShell::Load(&live, kSavedGameUser, kCrapsGameCode), 0);
+  CrapsServerRecord onPoint = SavedRecord();
+  onPoint.point = 10;
+  onPoint.comeOut = 0;
+  onPoint.comePoints[5] = 1;
+  onPoint.bets[0] = 25;
+  WriteRecord(onPoint, sizeof(onPoint));
+  EXPECT_EQ(CrapsServerShell::Load(&live, kSavedGameUser, kCrapsGameCode), 0);
+  EXPECT_EQ(std::memcmp(&live, &onPoint, sizeof(live)), 0);
 }
 
 TEST_F(CrapsRestore, ARestoredGameGoesOnWithItsSavedDice) {

@@ -2,6 +2,7 @@
 // machine can run, or refused with the record left as it was.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 
 #include "sq/BaccaratProtocol.h"
@@ -95,6 +96,38 @@ TEST_F(BaccaratRestore, CardIdsOutsideTheDeckAreRefused) {
   played.cards[kPlayerFirst] = kNotDrawn;
   WriteRecord(&played, sizeof(played));
   EXPECT_EQ(Load(), -1);
+}
+
+// Points out of range would look the Banker's draw up outside its table;
+// an amount that is not a number would reach the account.
+TEST_F(BaccaratRestore, PointsOutOfRangeAndAmountsThatAreNoNumbersAreRefused) {
+  for (int bad : {-1, 15, 1000000}) {
+    BaccaratServerRecord saved = SavedRecord();
+    saved.points[kPlayerThird] = bad;
+    WriteRecord(&saved, sizeof(saved));
+    EXPECT_EQ(Load(), -1) << bad;
+  }
+  using Alter = void (*)(BaccaratServerRecord&);
+  const Alter alterations[] = {
+      [](BaccaratServerRecord& r) { r.betPlayer = std::nan(""); },
+      [](BaccaratServerRecord& r) { r.betTie = HUGE_VAL; },
+      [](BaccaratServerRecord& r) { r.win = -HUGE_VAL; },
+      [](BaccaratServerRecord& r) { r.money = std::nan(""); },
+      [](BaccaratServerRecord& r) { r.maxTable = std::nan(""); },
+  };
+  int index = 0;
+  for (Alter alter : alterations) {
+    BaccaratServerRecord saved = SavedRecord();
+    alter(saved);
+    WriteRecord(&saved, sizeof(saved));
+    EXPECT_EQ(Load(), -1) << index++;
+  }
+  // Point values after the coup, 0 to 9, stay.
+  BaccaratServerRecord played = SavedRecord();
+  played.state = kServerWaitEndPlay;
+  for (int i = 0; i < kCoupCards; ++i) played.points[i] = i;
+  WriteRecord(&played, sizeof(played));
+  EXPECT_EQ(Load(), 0);
 }
 
 }  // namespace

@@ -1,0 +1,26 @@
+// The values a played round can leave in a record. A record read back from
+// a file (the server's saved game, the client's snapshot) that holds any
+// other comes from a damaged or altered file.
+#pragma once
+
+#include <cstdint>
+
+namespace dq {
+
+// Far above any table's limits, and low enough that a pile of it stays a
+// few thousand chips and a float still holds its whole dollars.
+inline constexpr double kMaxRoundAmount = 1e6;
+
+// 1 when every one of count values is 0 or 1.
+int AreRoundFlags(const std::int32_t* values, int count);
+// 1 for a die of 0 (before the first roll) or a face.
+int IsDieOrNone(std::int32_t value);
+// 1 for a finite amount from low to kMaxRoundAmount.
+int IsRoundAmount(double value, double low);
+// 1 when the kCrapsBetSlots amounts are stakes (0 to kMaxRoundAmount), and
+// whole dollars when whole is 1.
+int AreRoundStakes(const float* amounts, int whole);
+// 1 when the kCrapsBetSlots results are each a payout or a mark.
+int AreRoundResults(const float* results);
+
+}  // namespace dq
