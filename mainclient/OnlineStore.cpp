@@ -1,6 +1,8 @@
 // The online account's tables of the account store.
 #include <sqlite3.h>
 
+#include <initializer_list>
+
 #include "mainclient/AccountStore.h"
 #include "mainclient/Cents.h"
 
@@ -55,6 +57,15 @@ int WriteCard(sqlite3* db, const OnlineCard& c) {
                                  &c.startDate, &c.issueNo, &c.bankName, &c.bankPhone};
   for (int i = 0; i < 8; ++i) s.Bind(i + 1, *fields[i]);
   return s.Done();
+}
+
+// What the store itself writes; an altered file holding more would
+// overflow the desk's sums of cents.
+bool AreCents(std::initializer_list<std::int64_t> values, std::int64_t low) {
+  for (std::int64_t v : values) {
+    if (v < low || v > kMaxCents) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -141,6 +152,17 @@ int CAccountStore::ReadOnline() {
     }
     if (step != SQLITE_DONE) return Fail("cannot be read");
   }
+  const OnlineFigures& f = a.figures;
+  bool sound = AreCents({a.balance, f.securityLimit, f.maxDepositPer30Days, f.maxWithdrawPer30Days, f.maxDeposit,
+                         f.maxWithdraw, f.max24HourCardDeposit, f.max24HourCardDepositCount},
+                        0);
+  for (const OnlineOrderType& t : a.orderTypes) {
+    sound = sound && AreCents({t.depositService, t.minDeposit, t.maxDeposit, t.withdrawService, t.minWithdraw,
+                               t.maxWithdraw},
+                              0);
+  }
+  for (const OnlineOrder& o : a.orders) sound = sound && AreCents({o.amount, o.service}, -kMaxCents);
+  if (!sound) return Fail("holds amounts out of range");
   online_ = std::move(a);
   return 1;
 }

@@ -124,6 +124,31 @@ TEST_F(AccountStoreTest, FilesThatAreNoStoreAreRefusedAndLeftAsTheyAre) {
   EXPECT_EQ(store.Open(Store(), ""), kStoreFailed);
 }
 
+// A store altered to hold amounts the main client never writes would
+// overflow the cashier's sums of cents: it is refused and left as it is.
+TEST_F(AccountStoreTest, AStoreHoldingOnlineAmountsOutOfRangeIsRefused) {
+  {
+    CAccountStore store;
+    ASSERT_EQ(store.Open(Store(), ""), 0) << store.Error();
+  }
+  for (const char* sql : {"UPDATE online_user SET security_limit = -9223372036854775808",
+                          "UPDATE order_type SET max_deposit = 1000000000000000001 WHERE protocol_id = 'creditcard'",
+                          "INSERT INTO orders (placed_at, type, state, amount_cents, service_cents, comment)"
+                          " VALUES (0, 'creditcard', 'done', -1000000000000000001, 0, '')"}) {
+    const std::string copy = folder.Path() + "/altered.db";
+    std::filesystem::copy_file(Store(), copy, std::filesystem::copy_options::overwrite_existing);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(copy.c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sql;
+    sqlite3_close(db);
+    const auto before = ReadBytes(copy);
+    CAccountStore store;
+    EXPECT_EQ(store.Open(copy, ""), kStoreFailed) << sql;
+    EXPECT_NE(store.Error().find("holds amounts out of range"), std::string::npos) << store.Error();
+    EXPECT_EQ(ReadBytes(copy), before) << sql;
+  }
+}
+
 TEST_F(AccountStoreTest, AStoreHeldElsewhereIsInUse) {
   CAccountStore first;
   ASSERT_EQ(first.Open(Store(), ""), 0);
