@@ -7,8 +7,8 @@
 
 namespace dq {
 
-// Far above any table's limits, and low enough that a pile of it stays a
-// few thousand chips and a float still holds its whole dollars.
+// Far above any table's limits, and low enough that a float still holds
+// its whole dollars.
 inline constexpr double kMaxRoundAmount = 1e6;
 
 // 1 when every one of count values is 0 or 1.
