@@ -19,7 +19,7 @@
 #include "dq/CrapsStartup.h"
 #include "dq/CrapsTableView.h"
 #include "dq/CrapsTicker.h"
-#include "dq/Settlement.h"
+#include "dq/RoundValues.h"
 #include "framework/shell/LagMeter.h"
 #include "framework/shell/Money.h"
 #include "framework/link/PlaybackClient.h"

@@ -6,7 +6,6 @@
 #include <iterator>
 
 #include "dq/RoundValues.h"
-#include "dq/Settlement.h"
 #include "dq/TableRules.h"
 #include "platform/include/plat/system.h"
 

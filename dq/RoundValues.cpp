@@ -13,6 +13,10 @@ int AreRoundFlags(const std::int32_t* values, int count) {
   return 1;
 }
 
+int IsPoint(int value) {
+  return value == 0 || value == 4 || value == 5 || value == 6 || value == 8 || value == 9 || value == 10;
+}
+
 int IsDieOrNone(std::int32_t value) { return value >= 0 && value <= 6 ? 1 : 0; }
 
 int IsRoundAmount(double value, double low) {

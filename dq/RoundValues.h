@@ -13,6 +13,9 @@ inline constexpr double kMaxRoundAmount = 1e6;
 
 // 1 when every one of count values is 0 or 1.
 int AreRoundFlags(const std::int32_t* values, int count);
+// 1 for a point a roll can leave on the table: 0 (none), 4, 5, 6, 8, 9 or
+// 10; else 0.
+int IsPoint(int value);
 // 1 for a die of 0 (before the first roll) or a face.
 int IsDieOrNone(std::int32_t value);
 // 1 for a finite amount from low to kMaxRoundAmount.

@@ -151,10 +151,6 @@ void MoveComePoints(CrapsServerRecord& r, int number) {
 
 }  // namespace
 
-int IsPoint(int value) {
-  return value == 0 || value == 4 || value == 5 || value == 6 || value == 8 || value == 9 || value == 10;
-}
-
 float ResolveBet(const CrapsServerRecord& r, int kind) {
   if (kind < 0 || kind >= kCrapsBetKinds) return 0;
   float stake = r.bets[kind];

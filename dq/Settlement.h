@@ -8,10 +8,6 @@
 
 namespace dq {
 
-// 1 for a point a roll can leave on the table: 0 (none), 4, 5, 6, 8, 9 or
-// 10; else 0.
-int IsPoint(int value);
-
 // The result of one kind against the record's dice, come-out flag, point,
 // come and don't come points and working flags: the whole payout with the
 // stake, or kResultStays / kResultLost / kResultReturned; 0 without a stake.

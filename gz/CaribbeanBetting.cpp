@@ -49,7 +49,7 @@ void TakeChip(CaribbeanClientRecord* record, double chip) {
 
 }  // namespace
 
-// In doubles: a server's odd limits can leave a ante far beyond any integer.
+// In doubles: a server's odd limits can leave an ante far beyond any integer.
 int AnteSpotRemoval(double ante) {
   const double whole = std::trunc(ante);
   if (std::fmod(whole, 5) != 0) return 1;

@@ -1,5 +1,6 @@
 #include "mainclient/CashierDesk.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -88,12 +89,14 @@ int ReadAmount(const CKeyValueList& request, std::int64_t* cents) {
   return CentsOf(amount, cents) && *cents > 0 ? 1 : 0;
 }
 
+// The sums stop at kMaxCents, the most any figure they are held against can
+// be; an order is no more than that either, so no sum overflows.
 std::int64_t CardDepositsSince(const OnlineAccount& a, std::int64_t since, std::int64_t* count) {
   std::int64_t sum = 0;
   *count = 0;
   for (const OnlineOrder& o : a.orders) {
     if (o.placedAt > since && o.amount > 0 && StrICmp(o.type.c_str(), "creditcard") == 0) {
-      sum += o.amount;
+      sum = std::min(sum + o.amount, kMaxCents);
       ++*count;
     }
   }
@@ -104,7 +107,7 @@ std::int64_t CardDepositsSince(const OnlineAccount& a, std::int64_t since, std::
 std::int64_t MovedSince(const OnlineAccount& a, std::int64_t since, int sign) {
   std::int64_t sum = 0;
   for (const OnlineOrder& o : a.orders) {
-    if (o.placedAt > since && o.amount * sign > 0) sum += o.amount * sign;
+    if (o.placedAt > since && o.amount * sign > 0) sum = std::min(sum + o.amount * sign, kMaxCents);
   }
   return sum;
 }

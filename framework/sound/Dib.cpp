@@ -242,10 +242,8 @@ int CDib::Blit(CDib* target, int x, int y, int sourceX, int sourceY, int width, 
   for (int row = 0; row < h; ++row, src += srcStride, dst += dstStride) {
     if (transparent != -1) {
       CopyKeyed(dst, src, w, key);
-    } else if (target == this) {
-      std::memmove(dst, src, static_cast<std::size_t>(w));
     } else {
-      // Rows of two bitmaps never overlap.
+      // The areas never overlap, so neither do their rows.
       std::memcpy(dst, src, static_cast<std::size_t>(w));
     }
   }

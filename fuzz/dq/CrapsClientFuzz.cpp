@@ -11,6 +11,7 @@
 #include "dq/CrapsProgram.h"
 #include "dq/CrapsServer.h"
 #include "dq/CrapsSnapshot.h"
+#include "dq/RoundValues.h"
 #include "dq/Settlement.h"
 #include "dq/TableRules.h"
 #include "dq/art/CrapsSheet.h"

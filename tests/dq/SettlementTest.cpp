@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "dq/BetModel.h"
+#include "dq/RoundValues.h"
 #include "dq/Settlement.h"
 
 namespace dq {

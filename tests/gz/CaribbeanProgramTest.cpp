@@ -218,7 +218,7 @@ TEST(CaribbeanProgram, AnteMustBeAThirdOfTheMoney) {
 }
 
 // A server's odd minimum can make the rebet ante huge or negative: its
-// chip still follows the whole dollars (2^64 ends in 16 mod 500).
+// chip still follows the whole dollars (2^64 is 116 mod 500).
 TEST(CaribbeanProgram, TheAnteSpotsChipOfAnAnteBeyondAnyInteger) {
   const double two64 = 18446744073709551616.0;
   EXPECT_EQ(gz::AnteSpotRemoval(two64), 1);

@@ -91,7 +91,7 @@ TEST(BlackJackBetting, TopChipOfABet) {
   EXPECT_EQ(TopChipValue(131), 1);
   EXPECT_EQ(TopChipValue(200), 100);
   EXPECT_EQ(TopChipValue(7.5), 1);
-  // Beyond any integer (a server's odd limits): 2^64 ends in 16 mod 500.
+  // Beyond any integer (a server's odd limits): 2^64 is 116 mod 500.
   const double two64 = 18446744073709551616.0;
   EXPECT_EQ(TopChipValue(two64), 1);
   EXPECT_EQ(TopChipValue(5 * two64), 5);

@@ -12,7 +12,7 @@ TEST(BetAreaRemoval, TakesTheSmallestChipTheBetNeeds) {
   EXPECT_EQ(kw::BetAreaRemoval(300), 100);
   EXPECT_EQ(kw::BetAreaRemoval(1000), 500);
   EXPECT_EQ(kw::BetAreaRemoval(7.5), 1);
-  // Beyond any integer (a server's odd limits): 2^64 ends in 16 mod 500.
+  // Beyond any integer (a server's odd limits): 2^64 is 116 mod 500.
   const double two64 = 18446744073709551616.0;
   EXPECT_EQ(kw::BetAreaRemoval(two64), 1);
   EXPECT_EQ(kw::BetAreaRemoval(5 * two64), 5);

@@ -132,9 +132,9 @@ TEST_F(AccountStoreTest, AStoreHoldingOnlineAmountsOutOfRangeIsRefused) {
     ASSERT_EQ(store.Open(Store(), ""), 0) << store.Error();
   }
   for (const char* sql : {"UPDATE online_user SET security_limit = -9223372036854775808",
-                          "UPDATE order_type SET max_deposit = 1000000000000000001 WHERE protocol_id = 'creditcard'",
+                          "UPDATE order_type SET max_deposit = 1000000000000001 WHERE protocol_id = 'creditcard'",
                           "INSERT INTO orders (placed_at, type, state, amount_cents, service_cents, comment)"
-                          " VALUES (0, 'creditcard', 'done', -1000000000000000001, 0, '')"}) {
+                          " VALUES (0, 'creditcard', 'done', -1000000000000001, 0, '')"}) {
     const std::string copy = folder.Path() + "/altered.db";
     std::filesystem::copy_file(Store(), copy, std::filesystem::copy_options::overwrite_existing);
     sqlite3* db = nullptr;

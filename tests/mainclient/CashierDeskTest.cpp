@@ -1,8 +1,12 @@
 // The main client's answers to the cashier's module requests online: the
 // tags the cashier reads, in its order, and every refusal of an order.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <string>
 
 #include "mainclient/CashierDesk.h"
+#include "mainclient/Cents.h"
 #include "tests/mainclient/CashierTags.h"
 #include "tests/support/TempFolder.h"
 
@@ -208,6 +212,25 @@ TEST_F(CashierDeskTest, The30DayFiguresCountTheOrdersOfThe30DaysBefore) {
             "This order would pass the limit of $5000.00 per 30 days.");
   // Thirty days after the first, it no longer counts.
   EXPECT_EQ(TagValue(Ask(Deposit("1000", kSeedCode, false), kNow + 30 * day), "answer"), "ok");
+}
+
+// A store altered to hold 10,000 card deposits of the most an order can be,
+// more than 64 bits can sum: the 30-day sum stops at that most, and refuses.
+TEST_F(CashierDeskTest, OrdersOfTheMostCentsSumWithoutOverflow) {
+  store.Close();
+  const std::string path = folder.Path() + "/account.db";
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+  const std::string insert = "INSERT INTO orders (placed_at, type, state, amount_cents, service_cents, comment)"
+                             " VALUES (" + std::to_string(kNow - 60) + ", 'creditcard', 'done', " +
+                             std::to_string(kMaxCents) + ", 0, '')";
+  ASSERT_EQ(sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr), SQLITE_OK);
+  for (int i = 0; i < 10000; ++i) ASSERT_EQ(sqlite3_exec(db, insert.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(db);
+  ASSERT_EQ(store.Open(path, ""), 0) << store.Error();
+  EXPECT_EQ(TagValue(Ask(Deposit("20", kSeedCode, false)), "errormsg"),
+            "This order would pass the limit of $5000.00 per 30 days.");
 }
 
 TEST_F(CashierDeskTest, ANewSecurityCodeReplacesTheOldAtOnce) {
