@@ -49,16 +49,6 @@ void TakeChip(CaribbeanClientRecord* record, double chip) {
 
 }  // namespace
 
-// In doubles: a server's odd limits can leave an ante far beyond any integer.
-int AnteSpotRemoval(double ante) {
-  const double whole = std::trunc(ante);
-  if (std::fmod(whole, 5) != 0) return 1;
-  if (std::fmod(whole, 25) != 0) return 5;
-  if (std::fmod(whole, 100) != 0) return 25;
-  if (std::fmod(whole, 500) != 0) return 100;
-  return 500;
-}
-
 void ShowAnteMoney(CaribbeanClientRecord* record) {
   DrawAnteStack(record->ante);
   DrawMoney(record->money - record->ante);

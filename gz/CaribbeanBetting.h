@@ -6,10 +6,6 @@
 
 namespace gz {
 
-// The chip a right click on the ante spot takes off the whole-dollar ante
-// n: 1 when n mod 5 is not 0, else 5 when n mod 25 is not 0, 25 when n mod
-// 100 is not 0, 100 when n mod 500 is not 0, else 500.
-int AnteSpotRemoval(double ante);
 // amount > 0 adds a chip, amount < 0 takes one off (ante phase only); the
 // stack, the money shown and Deal follow. At the maximum "You have bet your
 // maximum"; a chip that breaks the one-third rule "Ante must be 1/3 of

@@ -5,6 +5,7 @@
 #include "framework/shell/ButtonTracker.h"
 #include "framework/shell/Buttons.h"
 #include "framework/shell/HelpPage.h"
+#include "framework/shell/Money.h"
 #include "framework/shell/OptionsDialog.h"
 #include "framework/shell/ShellGlobals.h"
 #include "framework/sound/GameSound.h"
@@ -75,7 +76,7 @@ void RightRelease(int b) {
   if (record == nullptr || (!IsChip(b) && b != kButtonAnteSpot)) return;
   gCaribbeanButtons[b].pressState = 2;
   gBtnLogClient.Add(b, gClientStep, kBtnValueRight);
-  const int chip = IsChip(b) ? kChipValues[b - kButtonChip1] : AnteSpotRemoval(record->ante);
+  const int chip = IsChip(b) ? kChipValues[b - kButtonChip1] : ChipToTakeOff(record->ante);
   AddChipToAnte(record, -chip);
 }
 

@@ -15,16 +15,6 @@
 
 namespace hx {
 
-// In doubles: a server's odd limits can leave a bet far beyond any integer.
-int TopChipValue(double bet) {
-  const double whole = std::trunc(bet);
-  if (std::fmod(whole, 5) != 0) return 1;
-  if (std::fmod(whole, 25) != 0) return 5;
-  if (std::fmod(whole, 100) != 0) return 25;
-  if (std::fmod(whole, 500) != 0) return 100;
-  return 500;
-}
-
 void ShowBetMoney(BlackJackClientRecord* record) {
   record->piles[kPileFirstStake] = record->bet;
   RedrawBetChips(*record);

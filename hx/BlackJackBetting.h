@@ -6,9 +6,6 @@
 
 namespace hx {
 
-// The top chip of a whole-dollar bet: 1 when not a multiple of 5, else 5
-// when not of 25, 25 when not of 100, 100 when not of 500, else 500.
-int TopChipValue(double bet);
 // Adds amount or takes -amount off while betting; the pile, the money shown
 // and Deal follow. At the maximum: "You have bet your maximum" (outside a
 // replay); over it the chip is cut to the whole-dollar difference.

@@ -15,16 +15,6 @@
 
 namespace kw {
 
-// In doubles: a server's odd limits can leave a bet far beyond any integer.
-int BetAreaRemoval(double bet) {
-  const double whole = std::trunc(bet);
-  if (std::fmod(whole, 5) != 0) return 1;
-  if (std::fmod(whole, 25) != 0) return 5;
-  if (std::fmod(whole, 100) != 0) return 25;
-  if (std::fmod(whole, 500) != 0) return 100;
-  return 500;
-}
-
 void ShowBetMoney(PaiGowClientRecord* record) {
   RedrawBetChips(record->bet);
   DrawMoney(record->money - record->bet);

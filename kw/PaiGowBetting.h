@@ -5,10 +5,6 @@
 
 namespace kw {
 
-// The smallest chip the bet needs taken off with a right click on the bet
-// area: 1 when the whole-dollar bet is not a multiple of 5, else 5 when not
-// of 25, 25 when not of 100, 100 when not of 500, else 500.
-int BetAreaRemoval(double bet);
 // Adds amount (a chip) or takes -amount off while betting; the pile, the
 // money shown and the Deal button follow. A chip over the maximum is cut to
 // it; at the maximum "You have bet your maximum" (outside a replay).

@@ -5,6 +5,7 @@
 #include "framework/shell/ButtonTracker.h"
 #include "framework/shell/Buttons.h"
 #include "framework/shell/HelpPage.h"
+#include "framework/shell/Money.h"
 #include "framework/shell/OptionsDialog.h"
 #include "framework/shell/ShellGlobals.h"
 #include "framework/sound/GameSound.h"
@@ -75,7 +76,7 @@ void RightRelease(int b) {
   gPaiGowButtons[b].pressState = 2;
   // Logged as well, so a restore takes the chip off again.
   gBtnLogClient.Add(b, gClientStep, kBtnValueRight);
-  const int amount = IsChip(b) ? kChipValues[b - kButtonBet1] : BetAreaRemoval(record->bet);
+  const int amount = IsChip(b) ? kChipValues[b - kButtonBet1] : ChipToTakeOff(record->bet);
   PlaceBet(record, -amount);
 }
 

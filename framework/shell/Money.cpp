@@ -1,5 +1,6 @@
 #include "framework/shell/Money.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "framework/shell/Buttons.h"
@@ -26,4 +27,14 @@ void DrawMoney(double balance) {
     }
   }
   RedrawButtons();
+}
+
+// In doubles: a server's odd limits can leave a stake far beyond any integer.
+int ChipToTakeOff(double stake) {
+  const double whole = std::trunc(stake);
+  if (std::fmod(whole, 5) != 0) return 1;
+  if (std::fmod(whole, 25) != 0) return 5;
+  if (std::fmod(whole, 100) != 0) return 25;
+  if (std::fmod(whole, 500) != 0) return 100;
+  return 500;
 }

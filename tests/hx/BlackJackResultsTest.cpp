@@ -1,11 +1,10 @@
 // The client's reading of the settlement: result words, win amounts, every
-// result text of the table, the top chip and the double pile that stays.
+// result text of the table and the double pile that stays.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
-#include "hx/BlackJackBetting.h"
 #include "hx/BlackJackResults.h"
 
 namespace hx {
@@ -84,22 +83,6 @@ TEST(BlackJackResults, DoublePileStaysOnlyAgainstATenUpNatural) {
   EXPECT_EQ(KeepsDoublePile(three, 10), 0);
 }
 
-TEST(BlackJackBetting, TopChipOfABet) {
-  EXPECT_EQ(TopChipValue(130), 5);
-  EXPECT_EQ(TopChipValue(125), 25);
-  EXPECT_EQ(TopChipValue(500), 500);
-  EXPECT_EQ(TopChipValue(131), 1);
-  EXPECT_EQ(TopChipValue(200), 100);
-  EXPECT_EQ(TopChipValue(7.5), 1);
-  // Beyond any integer (a server's odd limits): 2^64 is 116 mod 500.
-  const double two64 = 18446744073709551616.0;
-  EXPECT_EQ(TopChipValue(two64), 1);
-  EXPECT_EQ(TopChipValue(5 * two64), 5);
-  EXPECT_EQ(TopChipValue(25 * two64), 100);
-  EXPECT_EQ(TopChipValue(-125 * two64), 500);
-  const int chip = TopChipValue(-1e308);
-  EXPECT_TRUE(chip == 1 || chip == 5 || chip == 25 || chip == 100 || chip == 500) << chip;
-}
 
 }  // namespace
 }  // namespace hx

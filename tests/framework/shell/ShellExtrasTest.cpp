@@ -1,5 +1,5 @@
 // The shell's smaller pieces the card games use: text width in a bitmap
-// font, the lookup of a logged button event, the status in the title, the
+// font, the chip a right click takes off a stake, the lookup of a logged button event, the status in the title, the
 // link end's wait callback and the card games' curve.
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include "framework/link/Comm.h"
 #include "framework/link/PlaybackClient.h"
 #include "framework/shell/Interpolate.h"
+#include "framework/shell/Money.h"
 #include "framework/shell/SettingsFile.h"
 #include "framework/shell/ShellGlobals.h"
 #include "framework/shell/Window.h"
@@ -40,6 +41,24 @@ TEST(TextWidth, AddsEachGlyphAndAGapAndTakesTheWidestLine) {
   EXPECT_EQ(TextWidth(font.data(), "A\nABCD"), Width('A') + Width('B') + Width('C') + Width('D'));
   // Outside 32..125 a character is as wide as the blank.
   EXPECT_EQ(TextWidth(font.data(), "~\t"), 2 * Width(' '));
+}
+
+TEST(ChipToTakeOff, TakesTheSmallestChipTheStakeNeeds) {
+  EXPECT_EQ(ChipToTakeOff(130), 5);  // a multiple of 5, not of 25
+  EXPECT_EQ(ChipToTakeOff(125), 25);
+  EXPECT_EQ(ChipToTakeOff(131), 1);
+  EXPECT_EQ(ChipToTakeOff(300), 100);
+  EXPECT_EQ(ChipToTakeOff(1000), 500);
+  EXPECT_EQ(ChipToTakeOff(7.5), 1);
+  EXPECT_EQ(ChipToTakeOff(-130.0), 5);
+  // Beyond any integer (a server's odd limits): 2^64 is 116 mod 500.
+  const double two64 = 18446744073709551616.0;
+  EXPECT_EQ(ChipToTakeOff(two64), 1);
+  EXPECT_EQ(ChipToTakeOff(5 * two64), 5);
+  EXPECT_EQ(ChipToTakeOff(25 * two64), 100);
+  EXPECT_EQ(ChipToTakeOff(-125 * two64), 500);
+  const int chip = ChipToTakeOff(-1e308);
+  EXPECT_TRUE(chip == 1 || chip == 5 || chip == 25 || chip == 100 || chip == 500) << chip;
 }
 
 TEST(FindButtonEvent, TakesOutTheFirstEntryOfTheButtonAndAnswersItsState) {
