@@ -270,6 +270,7 @@ void ResetClient(CFuzzReader& in) {
   // Animations draw for hundreds of frames a round: one input in eight.
   gCasinoCfg.showAnimations = (options & 7) == 0;
   if (game.VoiceSwitch) *game.VoiceSwitch() = (options >> 3) & 1;
+  if (gTarget->SwitchOwnAnimation) gTarget->SwitchOwnAnimation(((options >> 4) & 7) == 0);
   SeedRandomWith(in.Byte() | in.Byte() << 8);
 }
 

@@ -98,6 +98,10 @@ struct ClientFuzzTarget {
   std::size_t clientRecordSize = 0;
   // The client's error when a restore refuses the file.
   const char* snapshotRefusedText = "";
+
+  // ---- An animation of the program's own option (null for none) ----
+  // Turns it on or off, as the shared animation switch is for every input.
+  void (*SwitchOwnAnimation)(int on) = nullptr;
 };
 
 // The client's balance when it is a plain amount, else 1000: a fuzzed

@@ -7,6 +7,7 @@
 #include "fuzz/game/ProtocolFuzz.h"
 #include "pd/KenoButtons.h"
 #include "pd/KenoClient.h"
+#include "pd/KenoOptions.h"
 #include "pd/KenoProgram.h"
 #include "pd/KenoServer.h"
 #include "pd/art/KenoSheet.h"
@@ -59,10 +60,14 @@ void PlayRound(void* record) {
   if (r->state == kWaitNextGame) ClientKeyCommand(r, 'N');
 }
 
+// The bowl turns every other frame: 40% of an input's time when on.
+void SwitchBowl(int on) { gKenoOptions.bowl = static_cast<std::uint8_t>(on); }
+
 const ClientFuzzTarget kKenoTarget{
     &kKenoGame, kCommands, CountOf(kCommands),
     kTags,      CountOf(kTags),
     "games/keno", StageArtwork, ServerAnswerFor, InState<KenoClientRecord, kBuildBeginPlay>, PlayRound,
+    nullptr,      0,            "",              SwitchBowl,
 };
 
 }  // namespace
