@@ -1,8 +1,6 @@
 #include "cash/CashierReaders.h"
 
 #include <cctype>
-#include <cerrno>
-#include <cstdlib>
 
 #include "cash/CardTypes.h"
 #include "cash/CashierClientRecord.h"
@@ -10,6 +8,7 @@
 #include "cash/OrderForm.h"
 #include "framework/link/Comm.h"
 #include "framework/link/Text.h"
+#include "framework/link/WholeNumbers.h"
 
 namespace {
 
@@ -44,13 +43,7 @@ void EmptyWhenBlank(char* field) {
 
 int ReadLongTag(CComm& comm, std::int32_t* value) {
   const char* text = comm.TagValue();
-  if (!text) return 0;
-  char* end = nullptr;
-  errno = 0;
-  const long read = std::strtol(text, &end, 10);
-  if (end == text || errno == ERANGE || read < INT32_MIN || read > INT32_MAX) return 0;
-  *value = static_cast<std::int32_t>(read);
-  return 1;
+  return text != nullptr && ReadWholeNumber(&text, 10, value) ? 1 : 0;
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 #include "dq/BetWire.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+
+#include "framework/link/WholeNumbers.h"
 
 namespace dq {
 namespace {
@@ -134,13 +137,17 @@ int ParseResultList(const char* text, CrapsRollOutcome* outcome) {
     if (std::sscanf(resultText, "%f", &outcome->results[index]) != 1) return kResultListBadResult;
     pos += length + 1;
   }
-  int* c = outcome->comePoints;
-  int* d = outcome->dontComePoints;
-  int read = std::sscanf(text + pos + 1, "%i,%i,%i,%i,%i,%i,%i,%i,%i,%i,%i,%i,%i,%i,%i,%i",
-                         &outcome->dice[0], &outcome->dice[1], &outcome->point, &outcome->comeOut,
-                         &c[0], &c[1], &c[2], &c[3], &c[4], &c[5], &d[0], &d[1], &d[2], &d[3],
-                         &d[4], &d[5]);
-  return read == 16 ? kResultListOk : kResultListBadNumbers;
+  // Dice, point, come-out flag, six come and six don't come points.
+  std::int32_t n[16] = {};
+  const char* numbers = text + pos + 1;
+  if (!ReadWholeNumberList(&numbers, 0, n, 16)) return kResultListBadNumbers;
+  outcome->dice[0] = n[0];
+  outcome->dice[1] = n[1];
+  outcome->point = n[2];
+  outcome->comeOut = n[3];
+  std::copy(n + 4, n + 10, outcome->comePoints);
+  std::copy(n + 10, n + 16, outcome->dontComePoints);
+  return kResultListOk;
 }
 
 }  // namespace dq

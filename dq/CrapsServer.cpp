@@ -8,6 +8,7 @@
 #include "framework/game/ServerFrame.h"
 #include "framework/link/Db.h"
 #include "framework/link/Restore.h"
+#include "framework/link/WholeNumbers.h"
 #include "dq/RoundValues.h"
 #include "dq/Settlement.h"
 #include "dq/TableRules.h"
@@ -90,8 +91,8 @@ void Quit(CrapsServerRecord& r, CComm& comm, int userId) {
     r.state = kServerSendFailure;
     return;
   }
-  int quitFlag = 0;
-  r.quitFlag = std::sscanf(flag, "%i", &quitFlag) == 1 ? quitFlag : 0;
+  std::int32_t quitFlag = 0;
+  r.quitFlag = ReadWholeNumber(&flag, 0, &quitFlag) ? quitFlag : 0;
   CrapsQuitForfeit forfeit = QuitForfeit(r);
   int code = forfeit.amount > 0 ? dbSubtractMoney(userId, forfeit.amount) : kDbOk;
   if (code != kDbOk) {
@@ -178,13 +179,6 @@ void BuildResults(CrapsServerRecord& r, CComm& comm) {
   r.state = kServerSendResults;
 }
 
-bool AreFinite(const float* amounts, int count) {
-  for (int i = 0; i < count; ++i) {
-    if (!std::isfinite(amounts[i])) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 int IsCrapsServerRecord(const CrapsServerRecord& r) {
@@ -192,14 +186,10 @@ int IsCrapsServerRecord(const CrapsServerRecord& r) {
   // A restored roll settles from these: a die, point or come point out of
   // its range indexes outside the settlement's tables, and an amount that is
   // not a number reaches the account.
-  const std::int32_t dice[] = {r.dice[0], r.dice[1], r.previousDice[0], r.previousDice[1]};
-  for (std::int32_t die : dice) {
-    if (IsDieOrNone(die) == 0) return 0;
-  }
+  if (AreRoundDiceAndComePoints(r) == 0) return 0;
   if (IsPoint(r.point) == 0 || AreRoundFlags(&r.comeOut, 1) == 0) return 0;
-  if (AreRoundFlags(r.comePoints, 12) == 0 || AreRoundFlags(r.dontComePoints, 12) == 0) return 0;
-  if (!AreFinite(r.bets, kCrapsBetSlots) || !AreFinite(r.previousBets, kCrapsBetSlots) ||
-      !AreFinite(r.results, kCrapsBetSlots)) {
+  if (AreFiniteAmounts(r.bets, kCrapsBetSlots) == 0 || AreFiniteAmounts(r.previousBets, kCrapsBetSlots) == 0 ||
+      AreFiniteAmounts(r.results, kCrapsBetSlots) == 0) {
     return 0;
   }
   const double amounts[] = {r.minBet, r.maxBet, r.minBetProp, r.maxTable, r.maxOdds, r.won, r.lost, r.balance};

@@ -19,12 +19,8 @@ bool HoldsPlayableRound(const CrapsClientRecord& r) {
                                 r.diceResting, r.workingBuy,      r.workingPlace,    r.workingComeOdds,
                                 r.workingHardways, r.rollRequest, r.quitRequest};
   if (AreRoundFlags(flags, static_cast<int>(std::size(flags))) == 0) return false;
-  const std::int32_t dice[] = {r.dice[0], r.dice[1], r.previousDice[0], r.previousDice[1]};
-  for (std::int32_t die : dice) {
-    if (IsDieOrNone(die) == 0) return false;
-  }
+  if (AreRoundDiceAndComePoints(r) == 0) return false;
   if (IsPoint(r.point) == 0 || IsPoint(r.previousPoint) == 0) return false;
-  if (AreRoundFlags(r.comePoints, 12) == 0 || AreRoundFlags(r.dontComePoints, 12) == 0) return false;
   const bool chipShown = r.selectedChip >= 0 && r.selectedChip < kChipCount;
   if (!chipShown && r.selectedChip != kNoChip) return false;
   // A record not yet through CLIENTINIT holds no chip value at all.

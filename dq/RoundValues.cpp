@@ -19,6 +19,13 @@ int IsPoint(int value) {
 
 int IsDieOrNone(std::int32_t value) { return value >= 0 && value <= 6 ? 1 : 0; }
 
+int AreFiniteAmounts(const float* amounts, int count) {
+  for (int i = 0; i < count; ++i) {
+    if (!std::isfinite(amounts[i])) return 0;
+  }
+  return 1;
+}
+
 int IsRoundAmount(double value, double low) {
   return std::isfinite(value) && value >= low && value <= kMaxRoundAmount ? 1 : 0;
 }

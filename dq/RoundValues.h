@@ -18,6 +18,19 @@ int AreRoundFlags(const std::int32_t* values, int count);
 int IsPoint(int value);
 // 1 for a die of 0 (before the first roll) or a face.
 int IsDieOrNone(std::int32_t value);
+// 1 when the record's dice of this roll and the last (0 before the first)
+// are dice and its come and don't come points are flags; a record of the
+// server or the client.
+template <class Record>
+int AreRoundDiceAndComePoints(const Record& r) {
+  const std::int32_t dice[] = {r.dice[0], r.dice[1], r.previousDice[0], r.previousDice[1]};
+  for (std::int32_t die : dice) {
+    if (IsDieOrNone(die) == 0) return 0;
+  }
+  return AreRoundFlags(r.comePoints, 12) && AreRoundFlags(r.dontComePoints, 12) ? 1 : 0;
+}
+// 1 when all count amounts are finite.
+int AreFiniteAmounts(const float* amounts, int count);
 // 1 for a finite amount from low to kMaxRoundAmount.
 int IsRoundAmount(double value, double low);
 // 1 when the kCrapsBetSlots amounts are stakes (0 to kMaxRoundAmount), and

@@ -1,20 +1,20 @@
 #include "gz/CaribbeanWire.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdlib>
+
+#include "framework/link/WholeNumbers.h"
 
 namespace gz {
 namespace {
 
 // A decimal int at *text, then the separator (',' or the end when last).
 bool ReadInt(const char** text, int low, int high, bool last, std::int32_t* out) {
-  char* end = nullptr;
-  errno = 0;
-  const long value = std::strtol(*text, &end, 10);
-  if (end == *text || errno != 0 || value < low || value > high) return false;
+  const char* end = *text;
+  std::int32_t value = 0;
+  if (!ReadWholeNumber(&end, 10, &value) || value < low || value > high) return false;
   if (last ? *end != '\0' : *end != ',') return false;
-  *out = static_cast<std::int32_t>(value);
+  *out = value;
   *text = last ? end : end + 1;
   return true;
 }

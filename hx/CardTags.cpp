@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "framework/link/WholeNumbers.h"
 #include "hx/CardList.h"
 
 namespace hx {
@@ -37,8 +38,10 @@ int SetTagLong(CComm& comm, long number) {
 
 int GetTagLong(CComm& comm, long* number) {
   const char* text = comm.TagValue();
-  if (text == nullptr || text[0] == '\0') return 0;
-  return std::sscanf(text, "%ld", number) == 1 ? 1 : 0;
+  std::int32_t read = 0;
+  if (text == nullptr || !ReadWholeNumber(&text, 10, &read)) return 0;
+  *number = read;
+  return 1;
 }
 
 }  // namespace hx

@@ -23,8 +23,8 @@ int WriteCardTags(CComm& comm, int suit, int value);
 int ReadCardTags(CComm& comm, int* suit, int* value);
 // The last added tag's value as the number written with "%ld".
 int SetTagLong(CComm& comm, long number);
-// The current received tag's value read with "%ld": the count of items
-// read, 0 when the tag has no value.
+// The current received tag's value read as "%d" reads it: 1, or 0 when it
+// holds no number or one beyond an int.
 int GetTagLong(CComm& comm, long* number);
 
 }  // namespace hx

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "framework/link/WholeNumbers.h"
+
 namespace jb {
 
 namespace {
@@ -60,10 +62,11 @@ void FormatSlotWinList(const int stops[kReels], int win, char* text, std::size_t
 }
 
 int ReadSlotWinList(const char* text, int stops[kReels], double* win) {
-  int s[kReels] = {};
+  std::int32_t s[kReels] = {};
   double w = 0;
   int used = 0;
-  if (std::sscanf(text, "%i,%i,%i,%lf%n", &s[0], &s[1], &s[2], &w, &used) != 4 || text[used] != '\0') return 0;
+  if (!ReadWholeNumberList(&text, 0, s, kReels) || *text != ',') return 0;
+  if (std::sscanf(text + 1, "%lf%n", &w, &used) != 1 || text[1 + used] != '\0') return 0;
   for (int stop : s) {
     if (stop < 0 || stop >= kReelStops) return 0;
   }

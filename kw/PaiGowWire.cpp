@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "framework/link/WholeNumbers.h"
 #include "kw/Cards.h"
 
 namespace kw {
@@ -34,8 +35,9 @@ void FormatDealerCardsCardFail(const PaiGowServerRecord& record, int houseWay,
 }
 
 int ParseSecondCards(const char* text, std::int32_t* first, std::int32_t* second) {
-  int a = 0, b = 0;
-  if (text == nullptr || std::sscanf(text, "%i,%i", &a, &b) != 2) return 0;
+  std::int32_t pair[2] = {};
+  if (text == nullptr || !ReadWholeNumberList(&text, 0, pair, 2)) return 0;
+  const int a = pair[0], b = pair[1];
   if (a < 1 || a > kHandCards || b < 1 || b > kHandCards || a == b) return 0;
   *first = a;
   *second = b;
@@ -48,24 +50,13 @@ namespace kw {
 namespace {
 
 // Reads exactly count comma-separated whole numbers.
-int ReadNumbers(const char* text, int count, int* values) {
-  const char* at = text;
-  for (int i = 0; i < count; ++i) {
-    char* end = nullptr;
-    const long value = std::strtol(at, &end, 10);
-    if (end == at || value < -1000 || value > 1000) return 0;
-    values[i] = static_cast<int>(value);
-    at = end;
-    if (i + 1 < count) {
-      if (*at != ',') return 0;
-      ++at;
-    }
-  }
-  while (*at == ' ') ++at;
-  return *at == '\0' ? 1 : 0;
+int ReadNumbers(const char* text, int count, std::int32_t* values) {
+  if (!ReadWholeNumberList(&text, 10, values, count)) return 0;
+  while (*text == ' ') ++text;
+  return *text == '\0' ? 1 : 0;
 }
 
-int DistinctIn(const int* values, int count, int low, int high) {
+int DistinctIn(const std::int32_t* values, int count, int low, int high) {
   for (int i = 0; i < count; ++i) {
     if (values[i] < low || values[i] > high) return 0;
     for (int j = 0; j < i; ++j) {
@@ -78,7 +69,7 @@ int DistinctIn(const int* values, int count, int low, int high) {
 }  // namespace
 
 int ParseFirstCards(const char* text, std::int32_t ids[7]) {
-  int values[7];
+  std::int32_t values[7];
   if (text == nullptr || !ReadNumbers(text, 7, values) || !DistinctIn(values, 7, 0, kJokerId)) return 0;
   for (int i = 0; i < 7; ++i) ids[i] = values[i];
   return 1;
@@ -86,9 +77,9 @@ int ParseFirstCards(const char* text, std::int32_t ids[7]) {
 
 int ParseDealerCards(const char* text, int showdown, DealerCards* cards) {
   const int count = showdown ? 12 : 9;
-  int v[12] = {};
+  std::int32_t v[12] = {};
   if (text == nullptr || !ReadNumbers(text, count, v) || !DistinctIn(v, 7, 0, kJokerId)) return 0;
-  const int* low = showdown ? v + 8 : v + 7;
+  const std::int32_t* low = showdown ? v + 8 : v + 7;
   if (!DistinctIn(low, 2, 0, 6)) return 0;
   if (showdown && (v[7] < 0 || v[7] > 2 || v[10] < 0 || v[10] > 1 || v[11] < 0 || v[11] > 1)) return 0;
   DealerCards read{};

@@ -104,6 +104,8 @@ void FillTexturedQuad(const PixelRows& source, const Quad& quad, const PixelRows
   for (int y = firstRow; y < endRow; ++y) gSideA[y] = gSideB[y] = {0, 0, 0};
   WalkSide(quad, top, bottom, 1, rowHeight, gSideA);
   WalkSide(quad, top, bottom, 3, rowHeight, gSideB);
+  // The rows lie bottom up: source row sv lies sv strides before row 0.
+  const std::uint8_t* sourceTop = At(source, 0, 0);
   for (int y = firstRow; y < endRow; ++y) {
     const EdgeEntry& a = gSideA[y];
     const EdgeEntry& b = gSideB[y];
@@ -113,13 +115,15 @@ void FillTexturedQuad(const PixelRows& source, const Quad& quad, const PixelRows
     if (span <= 0) continue;
     const long du = (static_cast<long>(right.u) - left.u) / span;
     const long dv = (static_cast<long>(right.v) - left.v) / span;
-    long u = left.u, v = left.v;
+    // The span clipped to the target, its texture place moved on to match.
+    const int firstX = std::max(left.x, 0);
+    const int endX = std::min(right.x, target.width);
+    long u = left.u + du * (firstX - left.x), v = left.v + dv * (firstX - left.x);
     std::uint8_t* row = At(target, 0, y);
-    for (int x = left.x; x < right.x; ++x, u += du, v += dv) {
-      if (x < 0 || x >= target.width) continue;
+    for (int x = firstX; x < endX; ++x, u += du, v += dv) {
       const int su = std::clamp(static_cast<int>(u >> 16), 0, source.width - 1);
       const int sv = std::clamp(static_cast<int>(v >> 16), 0, source.height - 1);
-      row[x] = *At(source, su, sv);
+      row[x] = sourceTop[su - static_cast<long>(sv) * source.stride];
     }
   }
 }

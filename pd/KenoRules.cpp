@@ -1,26 +1,13 @@
 #include "pd/KenoRules.h"
 
-#include <cerrno>
-#include <climits>
 #include <cmath>
 #include <cstdlib>
 
+#include "framework/link/WholeNumbers.h"
 #include "pd/KenoPayTable.h"
 
 namespace pd {
 namespace {
-
-// One "%i" number: strtol of base 0, as scanf reads it, but a number beyond
-// an int is refused instead of being undefined.
-bool ReadInt(const char** at, std::int32_t* value) {
-  char* end = nullptr;
-  errno = 0;
-  const long read = std::strtol(*at, &end, 0);
-  if (end == *at || errno == ERANGE || read < INT_MIN || read > INT_MAX) return false;
-  *value = static_cast<std::int32_t>(read);
-  *at = end;
-  return true;
-}
 
 bool IsBoardNumber(int n) { return n >= 1 && n <= kKenoNumbers; }
 
@@ -48,11 +35,7 @@ int CheckKenoBet(const KenoServerRecord& r) {
 
 int ReadKenoBetList(const char* text, KenoServerRecord* record) {
   std::int32_t values[kKenoBetListValues];
-  const char* at = text;
-  for (int i = 0; i < kKenoBetListValues; ++i) {
-    if (i > 0 && *at++ != ',') return 0;
-    if (!ReadInt(&at, &values[i])) return 0;
-  }
+  if (!ReadWholeNumberList(&text, 0, values, kKenoBetListValues)) return 0;
   record->count = values[0];
   record->stake = values[1];
   for (int i = 0; i < kKenoPickSlots; ++i) record->picks[i] = values[2 + i];

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "framework/link/WholeNumbers.h"
 #include "pd/KenoPayTable.h"
 
 namespace pd {
@@ -24,14 +25,8 @@ void FormatKenoBetList(const std::int32_t board[kBoardEntries], int count, int s
 int ReadKenoWinList(const char* text, std::int32_t drawn[kKenoDrawn], std::int32_t* winFlag,
                     std::int32_t* winReturn) {
   constexpr int kValues = kKenoDrawn + 2;
-  int values[kValues] = {};
-  const char* p = text;
-  for (int i = 0; i < kValues; ++i) {
-    int used = 0;
-    const char* format = i == 0 ? "%i%n" : ",%i%n";
-    if (std::sscanf(p, format, &values[i], &used) != 1) return 0;
-    p += used;
-  }
+  std::int32_t values[kValues] = {};
+  if (!ReadWholeNumberList(&text, 0, values, kValues)) return 0;
   bool seen[kKenoNumbers + 1] = {};
   for (int i = 0; i < kKenoDrawn; ++i) {
     const int n = values[i];

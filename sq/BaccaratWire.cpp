@@ -1,7 +1,10 @@
 #include "sq/BaccaratWire.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+
+#include "framework/link/WholeNumbers.h"
 
 namespace sq {
 namespace {
@@ -17,11 +20,16 @@ int ParseCoupCards(const char* text, CoupCards* coup) {
   CoupCards read{};
   std::int32_t* c = read.cards;
   std::int32_t* p = read.points;
-  int end = 0;
-  const int fields = std::sscanf(text, "%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%lf,%d%n", &c[0], &c[1], &c[2], &c[3],
-                                 &c[4], &c[5], &p[0], &p[1], &p[2], &p[3], &p[4], &p[5], &read.result, &read.win,
-                                 &read.winner, &end);
-  if (fields != 15) return 0;
+  // Six cards, six points and the result, the win, the winner.
+  std::int32_t n[13] = {};
+  int used = 0;
+  if (!ReadWholeNumberList(&text, 10, n, 13) || *text != ',') return 0;
+  if (std::sscanf(text + 1, "%lf%n", &read.win, &used) != 1 || text[1 + used] != ',') return 0;
+  text += used + 2;
+  if (!ReadWholeNumber(&text, 10, &read.winner)) return 0;
+  std::copy(n, n + 6, c);
+  std::copy(n + 6, n + 12, p);
+  read.result = n[12];
   for (int slot = 0; slot < kCoupCards; ++slot) {
     if (!CardFits(slot, c[slot]) || p[slot] < 0 || p[slot] > 9) return 0;
   }

@@ -1,23 +1,14 @@
 #include "framework/link/BtnLog.h"
 
-#include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 
+#include "framework/link/WholeNumbers.h"
+
 namespace {
 
-// As "%d": leading blanks, a sign, digits; the rest is ignored. Refuses a
-// number out of range instead of wrapping it.
-bool ParseInt(const char* text, int* out) {
-  if (!text) return false;
-  char* end = nullptr;
-  errno = 0;
-  long v = std::strtol(text, &end, 10);
-  if (end == text || errno == ERANGE || v < INT_MIN || v > INT_MAX) return false;
-  *out = static_cast<int>(v);
-  return true;
-}
+// As "%d"; the rest is ignored.
+bool ParseInt(const char* text, std::int32_t* out) { return text != nullptr && ReadWholeNumber(&text, 10, out); }
 
 bool ParseFloat(const char* text, float* out) {
   if (!text) return false;

@@ -142,6 +142,8 @@ TEST(ResultList, ReadingStopsAtTheEndOfTheText) {
             kResultListBadResult);
   EXPECT_EQ(ParseResultList("#5,6,0,1,0,0,0,0,0,0,0,0,0,0,0", &outcome), kResultListBadNumbers);
   EXPECT_EQ(ParseResultList("#5,6,0,1,0,0,0,0,0,0,0,0,0,0,0,0", &outcome), kResultListOk);
+  // 2^32 + 5 is no die of 5.
+  EXPECT_EQ(ParseResultList("#4294967301,6,0,1,0,0,0,0,0,0,0,0,0,0,0,0", &outcome), kResultListBadNumbers);
 }
 
 TEST(ResultList, AResultLongerThanItsBufferIsRefused) {

@@ -60,6 +60,7 @@ TEST(ReadCardTags, RefusesWhatTheClientCannotShow) {
   EXPECT_EQ(ReadFrom("PLAYERCARD=&TYPE=CLUB&VALUE=0").ok, 0);
   EXPECT_EQ(ReadFrom("PLAYERCARD=&TYPE=CLUB&VALUE=14").ok, 0);
   EXPECT_EQ(ReadFrom("PLAYERCARD=&TYPE=CLUB&VALUE=-1").ok, 0);
+  EXPECT_EQ(ReadFrom("PLAYERCARD=&TYPE=CLUB&VALUE=4294967308").ok, 0);  // 2^32 + 12 is no queen
 }
 
 }  // namespace

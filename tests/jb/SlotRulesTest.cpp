@@ -139,7 +139,8 @@ TEST(SlotWinList, StopsOutsideTheStripAndBrokenWinsAreRefused) {
   EXPECT_EQ(stops[2], 21);
   EXPECT_EQ(win, 5000.0);
   for (const char* bad : {"22,0,0,0.000000", "0,-1,0,0.000000", "0,0,44,2.000000", "0,0,0,-2.000000",
-                          "0,0,0,nan", "0,0,0,2.5", "0,0,0,5001.000000", "0,0,0", "0,0,0,2.000000x", ""}) {
+                          "0,0,0,nan", "0,0,0,2.5", "0,0,0,5001.000000", "0,0,0", "0,0,0,2.000000x", "",
+                          "4294967296,0,0,0.000000"}) {
     stops[0] = 7;
     EXPECT_EQ(ReadSlotWinList(bad, stops, &win), 0) << bad;
     EXPECT_EQ(stops[0], 7) << bad;

@@ -137,6 +137,7 @@ TEST(PaiGowWire, SecondCardsAreTwoDifferentPositionsOneToSeven) {
   EXPECT_FALSE(ParseSecondCards("0,5", &a, &b));
   EXPECT_FALSE(ParseSecondCards("8,1", &a, &b));
   EXPECT_FALSE(ParseSecondCards("3,3", &a, &b));
+  EXPECT_FALSE(ParseSecondCards("4294967299,5", &a, &b));  // 2^32 + 3 is no 3
   EXPECT_FALSE(ParseSecondCards("3", &a, &b));
   EXPECT_FALSE(ParseSecondCards("x,y", &a, &b));
   EXPECT_FALSE(ParseSecondCards(nullptr, &a, &b));

@@ -63,7 +63,7 @@ TEST(ClientWire, FirstCardsAreSevenDistinctIdsOfTheDeck) {
   EXPECT_EQ(ids[6], 7);
   std::int32_t kept[7] = {1, 1, 1, 1, 1, 1, 1};
   for (const char* bad : {"0,1,2,3,4,5", "0,1,2,3,4,5,53", "0,1,2,3,4,5,-1", "0,1,2,3,4,5,5",
-                          "0,1,2,3,4,5,6,7", "a,1,2,3,4,5,6", ""}) {
+                          "0,1,2,3,4,5,6,7", "a,1,2,3,4,5,6", "", "4294967296,1,2,3,4,5,6"}) {
     SCOPED_TRACE(bad);
     EXPECT_EQ(kw::ParseFirstCards(bad, kept), 0);
     EXPECT_EQ(kept[0], 1);  // nothing stored

@@ -107,6 +107,29 @@ TEST(CardFlip, HalfOffScreenWritesNothingOutside) {
   EXPECT_GT(written, 0);
 }
 
+// A narrow window into a wider surface, cutting the flip at both its sides,
+// gets exactly the pixels the whole flip puts there and none beside them.
+TEST(CardFlip, ASpanCutAtBothSidesKeepsItsTexture) {
+  const Surface sprite = ColumnSprite(53, 73);
+  Surface whole(300, 200), cut(300, 200);
+  mz::Quad quad;
+  ASSERT_EQ(mz::ProjectRotatedQuad(sprite.rows, whole.rows, 100, 50, 0, 0, 53, 73, 0, 40, 0, &quad), 1);
+  mz::Box box;
+  mz::FillTexturedQuad(sprite.rows, quad, whole.rows, &box);
+  constexpr int kLeft = 115, kWidth = 30;
+  ASSERT_LT(box.left, kLeft);
+  ASSERT_GT(box.right, kLeft + kWidth);
+  const PixelRows window{cut.pixels.data() + kLeft, kWidth, 200, cut.rows.stride, 8};
+  for (auto& corner : quad.corner) corner.x -= kLeft;
+  mz::FillTexturedQuad(sprite.rows, quad, window, &box);
+  for (int y = 0; y < 200; ++y) {
+    for (int x = 0; x < 300; ++x) {
+      const bool inside = x >= kLeft && x < kLeft + kWidth;
+      ASSERT_EQ(cut.At(x, y), inside ? whole.At(x, y) : 0) << x << "," << y;
+    }
+  }
+}
+
 TEST(CardFlip, TurnAboutZKeepsTheCornersOnACircle) {
   const Surface sprite = ColumnSprite(40, 40);
   Surface target(640, 480);

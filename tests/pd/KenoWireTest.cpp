@@ -63,6 +63,7 @@ TEST(KenoWinList, RefusesNumbersOffTheBoardRepeatsBadFlagsAndNegativeReturns) {
       "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,0,-5",   // negative return
       "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,0",      // 21 numbers
       "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,x,0,0",     // not a number
+      "4294967297,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,0,0",  // 2^32 + 1, no 1
       "",
   };
   for (const char* text : bad) {

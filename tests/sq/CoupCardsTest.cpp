@@ -33,6 +33,7 @@ TEST(CoupCards, RefusesEveryFieldOutOfItsRangeAndLeavesTheCoupAlone) {
       "2,16,37,44,100,100,4,5,0,7,2,3,0,nan,0",   // a win that is no number
       "2,16,37,44,100,100,4,5,0,7,2,3,0,-5,0",    // a negative win
       "2,16,37,44,100,100,4,5,0,7,2,3,0,10",      // 14 fields
+      "4294967298,16,37,44,100,100,4,5,0,7,2,3,0,10,0",  // 2^32 + 2 is no card 2
       "",
   };
   for (const char* text : bad) {

@@ -1,12 +1,14 @@
 // Texts, packet lists and their text form, and the pointer list.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "framework/link/KeyValueList.h"
 #include "framework/link/PtrList.h"
 #include "framework/link/Text.h"
+#include "framework/link/WholeNumbers.h"
 
 namespace {
 
@@ -186,6 +188,49 @@ TEST(PacketLookup, DuplicatesKeptFirstWinsCaseIgnored) {
   EXPECT_EQ(list.head, nullptr);
   EXPECT_EQ(list.tail, nullptr);
   EXPECT_EQ(EncodeOf(list), "");
+}
+
+// The edges of an int, and the numbers glibc's scanf would have wrapped
+// into small valid ones (2^32 + 1 read as 1).
+TEST(WholeNumbers, AnIntIsReadAndWhatLiesBeyondItIsRefused) {
+  struct Case {
+    const char* text;
+    int base;
+    int ok;
+    std::int32_t value;
+    int used;
+  };
+  const Case cases[] = {
+      {"2147483647", 10, 1, 2147483647, 10},   {"-2147483648,", 10, 1, INT32_MIN, 11},
+      {"2147483648", 10, 0, 0, 0},             {"-2147483649", 10, 0, 0, 0},
+      {"4294967297", 0, 0, 0, 0},              {"99999999999999999999999", 0, 0, 0, 0},
+      {"  +7x", 10, 1, 7, 4},                  {"0x1f,", 0, 1, 31, 4},
+      {"0x1f", 10, 1, 0, 1},                   {"010", 0, 1, 8, 3},
+      {"010", 10, 1, 10, 3},                   {"", 0, 0, 0, 0},
+      {"-", 0, 0, 0, 0},                       {",5", 0, 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    const char* at = c.text;
+    std::int32_t value = -99;
+    EXPECT_EQ(ReadWholeNumber(&at, c.base, &value), c.ok) << c.text;
+    EXPECT_EQ(value, c.ok ? c.value : -99) << c.text;
+    EXPECT_EQ(at - c.text, c.used) << c.text;
+  }
+}
+
+TEST(WholeNumbers, AListTakesCommasBetweenAndLeavesWhatFollows) {
+  std::int32_t v[3] = {};
+  const char* at = "1, -2,3,4";
+  ASSERT_EQ(ReadWholeNumberList(&at, 10, v, 3), 1);
+  EXPECT_EQ(v[0], 1);
+  EXPECT_EQ(v[1], -2);
+  EXPECT_EQ(v[2], 3);
+  EXPECT_STREQ(at, ",4");
+  for (const char* bad : {"1,2", "1;2;3", "1,,3", "1,2,4294967296", "1 ,2,3"}) {
+    const char* p = bad;
+    EXPECT_EQ(ReadWholeNumberList(&p, 0, v, 3), 0) << bad;
+    EXPECT_EQ(p, bad) << bad;
+  }
 }
 
 TEST(PtrList, AppendSetsCursorOnlyOnFirstNode) {
