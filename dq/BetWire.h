@@ -61,7 +61,7 @@ struct CrapsRollOutcome {
 enum CrapsResultListParse : int {
   kResultListOk = 0,
   kResultListBadResult,  // an index or result that cannot be read
-  kResultListBadNumbers, // fewer than sixteen numbers after "#"
+  kResultListBadNumbers, // fewer than sixteen numbers after "#", or one beyond an int
 };
 
 // Reads a RESULT list (results zeroed first); never reads past the text.

@@ -38,10 +38,7 @@ int SetTagLong(CComm& comm, long number) {
 
 int GetTagLong(CComm& comm, long* number) {
   const char* text = comm.TagValue();
-  std::int32_t read = 0;
-  if (text == nullptr || !ReadWholeNumber(&text, 10, &read)) return 0;
-  *number = read;
-  return 1;
+  return text != nullptr && ReadWholeNumber(&text, 10, number) ? 1 : 0;
 }
 
 }  // namespace hx

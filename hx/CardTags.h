@@ -23,8 +23,8 @@ int WriteCardTags(CComm& comm, int suit, int value);
 int ReadCardTags(CComm& comm, int* suit, int* value);
 // The last added tag's value as the number written with "%ld".
 int SetTagLong(CComm& comm, long number);
-// The current received tag's value read as "%d" reads it: 1, or 0 when it
-// holds no number or one beyond an int.
+// The current received tag's value read as "%ld" reads it: 1, or 0 when it
+// holds no number or one beyond a long.
 int GetTagLong(CComm& comm, long* number);
 
 }  // namespace hx

@@ -1,7 +1,6 @@
 #include "kw/PaiGowWire.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "framework/link/WholeNumbers.h"
 #include "kw/Cards.h"

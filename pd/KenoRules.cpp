@@ -1,7 +1,6 @@
 #include "pd/KenoRules.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "framework/link/WholeNumbers.h"
 #include "pd/KenoPayTable.h"

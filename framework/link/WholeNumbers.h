@@ -7,6 +7,8 @@
 
 // The number at *at; moves *at past it. 1 or 0.
 int ReadWholeNumber(const char** at, int base, std::int32_t* value);
+// The same for "%ld": a number beyond a long is refused.
+int ReadWholeNumber(const char** at, int base, long* value);
 
 // count numbers, each after the first behind a comma; moves *at past the
 // last. What follows is left to the caller. 1 or 0.

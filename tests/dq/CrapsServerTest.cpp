@@ -2,6 +2,8 @@
 // of every wrong command or answer, and of the faults the server guards.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "dq/CrapsServer.h"
 #include "framework/link/Db.h"
 #include "tests/dq/ServerHarness.h"
@@ -211,14 +213,17 @@ TEST(CrapsServerGuard, AFailedMoneyStepLeavesTheAccountWhole) {
   EXPECT_EQ(Balance(), 5.0);
 }
 
+// 2^32 + 1 is no consent either, though scanf wrapped it to 1.
 TEST(CrapsServerQuit, RefusedWithoutConsentWhileThePointStands) {
-  ServerHarness s;
-  s.OpenSession(2, 3);
-  s.PlayRoll("0@10.00$#0000", 1, 1);  // the point is 5
-  ExpectEndsWith(s, "command=ENDPLAY&QUITFLAG=0",
-                 "command=ENDPLAYANSWER&answer=fail"
-                 "&errormsg=Illegal+bets+on+table+while+trying+to+quit!+Bets+will+be+lost!");
-  EXPECT_EQ(Balance(), 990.0);
+  for (const char* flag : {"0", "4294967297"}) {
+    ServerHarness s;
+    s.OpenSession(2, 3);
+    s.PlayRoll("0@10.00$#0000", 1, 1);  // the point is 5
+    ExpectEndsWith(s, std::string("command=ENDPLAY&QUITFLAG=") + flag,
+                   "command=ENDPLAYANSWER&answer=fail"
+                   "&errormsg=Illegal+bets+on+table+while+trying+to+quit!+Bets+will+be+lost!");
+    EXPECT_EQ(Balance(), 990.0) << flag;
+  }
 }
 
 TEST(CrapsServerQuit, WithConsentOnlyStandingContractStakesAreCharged) {

@@ -110,7 +110,11 @@ TEST(CardFlip, HalfOffScreenWritesNothingOutside) {
 // A narrow window into a wider surface, cutting the flip at both its sides,
 // gets exactly the pixels the whole flip puts there and none beside them.
 TEST(CardFlip, ASpanCutAtBothSidesKeepsItsTexture) {
-  const Surface sprite = ColumnSprite(53, 73);
+  // Every pixel of the sprite tells its row and column apart.
+  Surface sprite(53, 73);
+  for (int y = 0; y < 73; ++y) {
+    for (int x = 0; x < 53; ++x) sprite.At(x, y) = static_cast<std::uint8_t>(1 + (x + 53 * y) % 251);
+  }
   Surface whole(300, 200), cut(300, 200);
   mz::Quad quad;
   ASSERT_EQ(mz::ProjectRotatedQuad(sprite.rows, whole.rows, 100, 50, 0, 0, 53, 73, 0, 40, 0, &quad), 1);

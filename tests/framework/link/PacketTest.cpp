@@ -1,6 +1,7 @@
 // Texts, packet lists and their text form, and the pointer list.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -215,6 +216,19 @@ TEST(WholeNumbers, AnIntIsReadAndWhatLiesBeyondItIsRefused) {
     EXPECT_EQ(ReadWholeNumber(&at, c.base, &value), c.ok) << c.text;
     EXPECT_EQ(value, c.ok ? c.value : -99) << c.text;
     EXPECT_EQ(at - c.text, c.used) << c.text;
+  }
+}
+
+TEST(WholeNumbers, ALongTakesItsOwnRange) {
+  const char* at = "-9223372036854775808 ";
+  long value = 0;
+  ASSERT_EQ(ReadWholeNumber(&at, 10, &value), 1);
+  EXPECT_EQ(value, LONG_MIN);
+  EXPECT_STREQ(at, " ");
+  for (const char* bad : {"9223372036854775808", "-9223372036854775809", "x"}) {
+    const char* p = bad;
+    EXPECT_EQ(ReadWholeNumber(&p, 10, &value), 0) << bad;
+    EXPECT_EQ(p, bad) << bad;
   }
 }
 
