@@ -35,8 +35,11 @@ extern "C" int LLVMFuzzerRunDriver(int* argc, char*** argv,
 
 namespace {
 
-// Enough for a round with every animation on.
-constexpr int kFinishFrames = 8000;
+// Enough for the round under way and a whole next one with every
+// animation on, at the stakes a restored record may hold: a Craps Come and
+// Don't Come bet of a million walk to their points a chip at a time, 8,000
+// frames each.
+constexpr int kFinishFrames = 24000;
 constexpr double kStartMoney = 1000.0;
 constexpr char kFatalCaption[] = "FATAL ERROR";
 constexpr char kClientPrefix[] = "CLIENT: ";
