@@ -55,13 +55,15 @@ int GetCasinoLimit(int userId, const char* key, double* value);
 int dbGetBalance(int userId, double* balance);
 // Replaces the balance (with the money of a received player record). 0.
 int dbSetBalance(int userId, double balance);
+// Both move the balance by the amount rounded to the cent, and refuse with
+// -1 an amount or a balance that is no number or beyond any account.
 // Adds amount of any sign. 0.
 int dbAddMoney(int userId, double amount);
 // 0 when balance - amount is 0.0 or more (the balance becomes that); else -8
 // and the balance is unchanged.
 int dbSubtractMoney(int userId, double amount);
 // Sees every change a server makes to the balance: the amount credited
-// (positive) or debited (negative), after the change. Tests and fuzzers keep
+// (positive) or debited (negative), in cents as it moved, after the change. Tests and fuzzers keep
 // a ledger with it; null (the default) stops it.
 using DbMoneyObserver = void (*)(int userId, double amount);
 void SetDbMoneyObserver(DbMoneyObserver observer);

@@ -1,3 +1,5 @@
+#include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "framework/link/Db.h"
@@ -35,6 +37,31 @@ static_assert(kNamedErrors == -kDbNotEnoughMoney);
 double gBalance = 3000.0;
 DbMoneyObserver gMoneyObserver = nullptr;
 
+// The balance moves in whole cents, as the main client books it: a sum of
+// doubles drifts off the cent (16.65 + 12.35 gives 28.999999999999996), and
+// a stake of the whole balance would then be refused. 1 or 0 for an amount
+// that is no number or beyond any account.
+int ToCents(double money, std::int64_t* cents) {
+  const double scaled = std::round(money * 100.0);
+  if (!(std::fabs(scaled) <= 9.0e15)) return 0;
+  *cents = static_cast<std::int64_t>(scaled);
+  return 1;
+}
+
+// Moves the balance by sign times the amount, both to the cent; a debit
+// (sign -1) that would leave less than 0 is refused. The observer is told
+// what moved.
+int MoveBalance(int userId, double amount, int sign) {
+  std::int64_t balance = 0;
+  std::int64_t moved = 0;
+  if (!ToCents(gBalance, &balance) || !ToCents(amount, &moved)) return kDbInvalidData;
+  moved *= sign;
+  if (sign < 0 && balance + moved < 0) return kDbNotEnoughMoney;
+  gBalance = static_cast<double>(balance + moved) / 100.0;
+  if (gMoneyObserver) gMoneyObserver(userId, static_cast<double>(moved) / 100.0);
+  return kDbOk;
+}
+
 }  // namespace
 
 int GetCasinoLimit(int userId, const char* key, double* value) {
@@ -61,19 +88,9 @@ int dbSetBalance(int, double balance) {
 
 void SetDbMoneyObserver(DbMoneyObserver observer) { gMoneyObserver = observer; }
 
-int dbAddMoney(int userId, double amount) {
-  gBalance += amount;
-  if (gMoneyObserver) gMoneyObserver(userId, amount);
-  return kDbOk;
-}
+int dbAddMoney(int userId, double amount) { return MoveBalance(userId, amount, 1); }
 
-int dbSubtractMoney(int userId, double amount) {
-  double rest = gBalance - amount;
-  if (!(rest >= 0.0)) return kDbNotEnoughMoney;
-  gBalance = rest;
-  if (gMoneyObserver) gMoneyObserver(userId, -amount);
-  return kDbOk;
-}
+int dbSubtractMoney(int userId, double amount) { return MoveBalance(userId, amount, -1); }
 
 const char* DbErrorName(int code) {
   if (code < 0 && code >= -kNamedErrors) return kErrorNames[-code - 1];

@@ -152,6 +152,24 @@ TEST(BaccaratCoup, ASourceAlwaysAnsweringZeroDealsABankerNineAgainstAPlayerFive)
   EXPECT_EQ(s.Deal("0,10,0"), DealOk("0,1,2,3,100,100,2,3,4,5,6,7,1,19.500000,1", "109.500000"));
 }
 
+// 7 x 1.95 and 13 x 1.95 in doubles leave 28.999999999999996 where the
+// player has $29.00: the account keeps cents, so all of it can be staked.
+TEST(BaccaratCoup, CommissionsOfCentsLeaveAWholeBalanceToStake) {
+  BaccaratHarness s(10);
+  s.OpenSession(kBankerNatural);
+  EXPECT_EQ(s.Deal("0,7,0"), DealOk(Ids(kBankerNatural, false, false) + ",0,2,4,5,1,1,1,13.650000,1", "16.650000"));
+  s.Exchange("command=ENDPLAY");
+  QueueDeal(kBankerNatural);
+  s.Exchange("command=BEGINPLAY");
+  EXPECT_EQ(s.Deal("0,13,0"), DealOk(Ids(kBankerNatural, false, false) + ",0,2,4,5,1,1,1,25.350000,1", "29.000000"));
+  EXPECT_EQ(AccountBalance(), 29.0);
+  s.Exchange("command=ENDPLAY");
+  QueueDeal(kBankerNatural);
+  s.Exchange("command=BEGINPLAY");
+  EXPECT_EQ(s.Deal("29,0,0"), DealOk(Ids(kBankerNatural, false, false) + ",0,2,4,5,1,1,3,0.000000,1", "0.000000"));
+  EXPECT_EQ(AccountBalance(), 0.0);
+}
+
 // ---- Refusals: each ends the machine and leaves the account untouched ----
 
 void ExpectRefusedDeal(double balance, const std::string& bets, const std::string& text) {

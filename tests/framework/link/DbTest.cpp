@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -75,6 +76,37 @@ TEST(Balance, NeverBelowZero) {
   EXPECT_EQ(b, 13.5);
 }
 
+TEST(Balance, MovesInWholeCents) {
+  double b = 0.0;
+  dbSetBalance(1, 10.0);
+  EXPECT_EQ(dbAddMoney(1, 7 * 1.95 - 7), 0);
+  EXPECT_EQ(dbAddMoney(1, 13 * 1.95 - 13), 0);
+  dbGetBalance(1, &b);
+  EXPECT_EQ(b, 29.0);  // the doubles alone give 28.999999999999996
+  EXPECT_EQ(dbSubtractMoney(1, 29.0), 0);
+  dbGetBalance(1, &b);
+  EXPECT_EQ(b, 0.0);
+  dbSetBalance(1, 10.8);
+  EXPECT_EQ(dbSubtractMoney(1, 10.8f), 0);  // the float's 10.8000001907 is $10.80
+  EXPECT_EQ(dbAddMoney(1, 0.004), 0);           // less than half a cent moves nothing
+  dbGetBalance(1, &b);
+  EXPECT_EQ(b, 0.0);
+}
+
+TEST(Balance, AnAmountOrBalanceThatIsNoNumberIsRefused) {
+  double b = 0.0;
+  dbSetBalance(1, 5.0);
+  for (double amount : {std::nan(""), HUGE_VAL, -HUGE_VAL, 1e17}) {
+    EXPECT_EQ(dbAddMoney(1, amount), kDbInvalidData) << amount;
+    EXPECT_EQ(dbSubtractMoney(1, -amount), kDbInvalidData) << amount;
+  }
+  dbGetBalance(1, &b);
+  EXPECT_EQ(b, 5.0);
+  dbSetBalance(1, std::nan(""));  // a broken player record
+  EXPECT_EQ(dbAddMoney(1, 1.0), kDbInvalidData);
+  EXPECT_EQ(dbSubtractMoney(1, 1.0), kDbInvalidData);
+}
+
 std::vector<double> gMoved;
 void RecordMove(int, double amount) { gMoved.push_back(amount); }
 
@@ -89,6 +121,11 @@ TEST(Balance, ObserverSeesEveryChangeAServerMakes) {
   SetDbMoneyObserver(nullptr);
   dbAddMoney(1, 1.0);
   EXPECT_EQ(gMoved, (std::vector<double>{2.5, -4.0}));
+  gMoved.clear();
+  SetDbMoneyObserver(RecordMove);
+  dbSubtractMoney(1, 10.8f);  // told in cents, as the balance moved
+  SetDbMoneyObserver(nullptr);
+  EXPECT_EQ(gMoved, (std::vector<double>{-10.8}));
 }
 
 TEST(DbErrorName, SharedRows) {
