@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "framework/link/SavedGameKeys.h"
 #include "framework/shell/ShellGlobals.h"
 #include "kw/Cards.h"
+#include "mainclient/AccountStore.h"
 #include "mainclient/SavedGameFile.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/window.h"
@@ -235,6 +237,120 @@ TEST_F(BaccaratKilledRound, KilledAfterEndPlay) { ExpectChainEndsAsPlayedThrough
 TEST_F(BaccaratKilledRound, KilledTwiceInTheSameCoup) {
   ExpectChainEndsAsPlayedThrough({{kNoKill, kKillThird}, {kNewGame, kKillPayout}});
 }
+
+// ---- The space bar over a stake already on the table ----
+
+// Coup 1 stakes the Player; in coup 2 the player first stakes $5 on the Tie
+// with the $5 chip, then the space bar puts coup 1's stake back alone, then
+// Deal. The run dies after DEAL; the restore must deal the stake played and
+// end with the table, the money and the account of the coup played through.
+struct RebetOverStake {
+  const char* name;
+  double startMoney;
+  int firstChip;     // the chip coup 1's stake is made with
+  double lastStake;  // coup 1's stake on the Player
+  std::vector<CoupDeal> coups;
+  double balance;  // after coup 2
+};
+
+void PrintTo(const RebetOverStake& c, std::ostream* os) { *os << c.name; }
+
+const RebetOverStake kRebetsOverStakes[] = {
+    // Coup 1: the Player's natural 9 beats 7 (+ 5). Coup 2: a tie of naturals
+    // (Player 3 + 5, Banker K + 8) gives the Player's stake back; a replay
+    // that kept the Tie's $5 would be paid 45 + 5.
+    {"TieKeptAtPayout", 3000.0, 1, 5.0,
+     {kCoups[0], {CardId(3, 0), CardId(5, 1), CardId(13, 2), CardId(8, 3), CardId(2, 2), CardId(6, 3)}},
+     3000.0 + 5.0},
+    // From $53, coup 1's $25 is lost to the Banker's natural 9 (28 left).
+    // Coup 2: the Player's natural 9 beats 7 (+ 25). A replay that kept the
+    // Tie's $5 would find the $25 chip disabled with $23 left.
+    {"TieKeptBeforeTheRebet", 53.0, 2, 25.0,
+     {{CardId(13, 0), CardId(7, 1), CardId(4, 2), CardId(5, 3), CardId(2, 0), CardId(3, 0)}, kCoups[0]},
+     53.0 - 25.0 + 25.0},
+};
+
+bool StakesOnPlayerOrTie(double player, double tie) {
+  return Record() != nullptr && Record()->bets[0] == player && Record()->bets[1] == 0 && Record()->bets[2] == tie;
+}
+
+// A fresh run plays coup 1 and stakes coup 2 up to Deal; dies after DEAL
+// when asked.
+void ScriptRebetOverStake(BaccaratSession& s, const RebetOverStake& c, bool kill) {
+  s.boxAnswers = AnswerEveryBox;
+  s.coups = c.coups;
+  const double last = c.lastStake;
+  const int chip = c.firstChip;
+  s.When(Open, [chip] { R::ClickButton(sq::kButtonChip1 + chip); });
+  s.When([chip] { return Open() && Record()->chipSelection == chip; }, [] { R::ClickButton(sq::kButtonPlayer); });
+  s.When([last] { return StakesOnPlayerOrTie(last, 0); }, [] { R::ClickButton(sq::kButtonDeal); });
+  s.When([] { return R::InState(sq::kWaitNewGame); }, [] { R::ClickButton(sq::kButtonNewGame); });
+  s.When([] { return Open(); }, [] { R::ClickButton(sq::kButtonChip1 + 1); });
+  s.When([] { return Open() && Record()->chipSelection == 1; }, [] { R::ClickButton(sq::kButtonTie); });
+  s.When([] { return Open() && StakesOnPlayerOrTie(0, 5); }, [] {
+    plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::TRUE, plat::FALSE);
+    plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::FALSE, plat::FALSE);
+  });
+  s.When([last] { return Open() && StakesOnPlayerOrTie(last, 0); }, [] { R::ClickButton(sq::kButtonDeal); });
+  if (kill) s.When([] { return R::InState(sq::kWaitDeal); }, DieHere);
+}
+
+// From the end of coup 2 (played on or restored): New Game, then the table
+// as coup 3 opens.
+void ScriptCoupTwoEnd(BaccaratSession& s, TableState* out) {
+  s.When([] { return Back(sq::kWaitNewGame); }, [] { R::ClickButton(sq::kButtonNewGame); });
+  s.When(Open, [out] {
+    *out = Take();
+    plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+  });
+}
+
+// The main client's account starts at dollars.
+void StartAccountAt(const std::string& root, double dollars) {
+  CAccountStore store;
+  ASSERT_EQ(store.Open(root + "/account.db", ""), 0) << store.Error();
+  ASSERT_EQ(store.Book(static_cast<std::int64_t>(dollars * 100) - store.BalanceCents()), 1) << store.Error();
+}
+
+class BaccaratRebetOverStake : public ::testing::TestWithParam<RebetOverStake> {};
+
+TEST_P(BaccaratRebetOverStake, IsRestoredAsTheStakeThatWasDealt) {
+  const RebetOverStake& c = GetParam();
+  TempFolder reference;
+  StartAccountAt(reference.Path(), c.startMoney);
+  BaccaratSession played(reference.Path());
+  ScriptRebetOverStake(played, c, false);
+  TableState want;
+  ScriptCoupTwoEnd(played, &want);
+  ASSERT_EQ(played.Run(0), 0);
+  ASSERT_TRUE(want.taken);
+  EXPECT_DOUBLE_EQ(want.record.lastBets[0], c.lastStake);
+  EXPECT_DOUBLE_EQ(want.record.lastBets[2], 0.0);
+  EXPECT_DOUBLE_EQ(want.record.money, c.balance);
+  EXPECT_DOUBLE_EQ(want.account, c.balance);
+  EXPECT_DOUBLE_EQ(played.finalBalance, c.balance);
+
+  TempFolder root;
+  StartAccountAt(root.Path(), c.startMoney);
+  RunUntilKilled([&] {
+    BaccaratSession killed(root.Path());
+    ScriptRebetOverStake(killed, c, true);
+    killed.Run(0);
+  });
+  BaccaratSession restored(root.Path());
+  ASSERT_EQ(HasSavedGame(restored.SavedGame(), kSavedGameUser), 1);
+  restored.boxAnswers = AnswerEveryBox;
+  TableState got;
+  ScriptCoupTwoEnd(restored, &got);
+  EXPECT_EQ(restored.Run(1), 0);
+  EXPECT_FALSE(BoxSaid("Playback error"));
+  ExpectSameTable(got, want);
+  EXPECT_DOUBLE_EQ(restored.finalBalance, c.balance);
+  EXPECT_EQ(HasSavedGame(restored.SavedGame(), kSavedGameUser), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Coups, BaccaratRebetOverStake, ::testing::ValuesIn(kRebetsOverStakes),
+                         [](const ::testing::TestParamInfo<RebetOverStake>& info) { return info.param.name; });
 
 // A saved game whose existence flag is neither 0 nor 1 shows its "INFO"
 // box; the game starts fresh and plays on.
