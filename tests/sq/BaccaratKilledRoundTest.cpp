@@ -8,6 +8,7 @@
 // screen's two layers must be those of the game played through.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -240,38 +241,65 @@ TEST_F(BaccaratKilledRound, KilledTwiceInTheSameCoup) {
 
 // ---- The space bar over a stake already on the table ----
 
-// Coup 1 stakes the Player; in coup 2 the player first stakes $5 on the Tie
-// with the $5 chip, then the space bar puts coup 1's stake back alone, then
-// Deal. The run dies after DEAL; the restore must deal the stake played and
-// end with the table, the money and the account of the coup played through.
+// Coup 1 stakes the Player; in coup 2 the player clicks some buttons, then
+// the space bar puts coup 1's stakes back alone, then more buttons and Deal.
+// The run dies after DEAL; the restore must deal the stakes played and end
+// with the table, the money and the account of the coup played through.
+using Stakes = std::array<double, sq::kBetAreas>;
+
 struct RebetOverStake {
   const char* name;
   double startMoney;
-  int firstChip;     // the chip coup 1's stake is made with
-  double lastStake;  // coup 1's stake on the Player
+  std::vector<int> coupOne;  // clicked as coup 1 opens
+  Stakes lastStakes;         // what they stake
+  std::vector<int> beforeSpace;
+  Stakes stakesBeforeSpace;
+  int chipBeforeSpace;
+  std::vector<int> afterSpace;
+  Stakes dealt;
   std::vector<CoupDeal> coups;
   double balance;  // after coup 2
 };
 
 void PrintTo(const RebetOverStake& c, std::ostream* os) { *os << c.name; }
 
+constexpr int kChip1 = sq::kButtonChip1;
+constexpr int kChip5 = sq::kButtonChip1 + 1;
+constexpr int kChip25 = sq::kButtonChip1 + 2;
+
+// Player 3 + 5, Banker K + 8: a tie of naturals.
+const CoupDeal kTieOfNaturals = {CardId(3, 0), CardId(5, 1), CardId(13, 2), CardId(8, 3), CardId(2, 2), CardId(6, 3)};
+// Player K + 7, Banker 4 + 5: the Banker's natural 9.
+const CoupDeal kBankerNatural = {CardId(13, 0), CardId(7, 1), CardId(4, 2), CardId(5, 3), CardId(2, 0), CardId(3, 0)};
+
 const RebetOverStake kRebetsOverStakes[] = {
-    // Coup 1: the Player's natural 9 beats 7 (+ 5). Coup 2: a tie of naturals
-    // (Player 3 + 5, Banker K + 8) gives the Player's stake back; a replay
-    // that kept the Tie's $5 would be paid 45 + 5.
-    {"TieKeptAtPayout", 3000.0, 1, 5.0,
-     {kCoups[0], {CardId(3, 0), CardId(5, 1), CardId(13, 2), CardId(8, 3), CardId(2, 2), CardId(6, 3)}},
-     3000.0 + 5.0},
-    // From $53, coup 1's $25 is lost to the Banker's natural 9 (28 left).
-    // Coup 2: the Player's natural 9 beats 7 (+ 25). A replay that kept the
-    // Tie's $5 would find the $25 chip disabled with $23 left.
-    {"TieKeptBeforeTheRebet", 53.0, 2, 25.0,
-     {{CardId(13, 0), CardId(7, 1), CardId(4, 2), CardId(5, 3), CardId(2, 0), CardId(3, 0)}, kCoups[0]},
-     53.0 - 25.0 + 25.0},
+    // Coup 1: $5 on the Player, whose natural 9 beats 7 (+ 5). Coup 2: $5 on
+    // the Tie, then the space bar; the tie gives the Player's stake back. A
+    // replay that kept the Tie's $5 would be paid 45 + 5.
+    {"TieKeptAtPayout", 3000.0, {kChip5, sq::kButtonPlayer}, {5, 0, 0}, {kChip5, sq::kButtonTie}, {0, 0, 5}, 1, {},
+     {5, 0, 0}, {kCoups[0], kTieOfNaturals}, 3000.0 + 5.0},
+    // From $53, coup 1's $25 on the Player is lost (28 left). Coup 2: $5 on
+    // the Tie, then the space bar; the Player wins (+ 25). A replay that
+    // kept the Tie's $5 would find the $25 chip disabled with $23 left, and
+    // one that selected the $5 chip again at the end would find it disabled
+    // with $3 left.
+    {"TieKeptBeforeTheRebet", 53.0, {kChip25, sq::kButtonPlayer}, {25, 0, 0}, {kChip5, sq::kButtonTie}, {0, 0, 5}, 1,
+     {}, {25, 0, 0}, {kBankerNatural, kCoups[0]}, 53.0 - 25.0 + 25.0},
+    // From $30, coup 1's $6 on the Player ties (30 left). Coup 2: the $25
+    // chip, the space bar (24 left, so the $5 chip is the one left selected),
+    // then a click on the Banker, whose natural 9 wins 0.95 to 1. A replay
+    // left on the rebet's last chip ($1) would stake $1 on the Banker.
+    {"ChipLeftByTheRebet", 30.0, {kChip5, sq::kButtonPlayer, kChip1, sq::kButtonPlayer}, {6, 0, 0}, {kChip25},
+     {0, 0, 0}, 2, {sq::kButtonBanker}, {6, 5, 0}, {kTieOfNaturals, kBankerNatural}, 30.0 - 6.0 - 5.0 + 9.75},
 };
 
-bool StakesOnPlayerOrTie(double player, double tie) {
-  return Record() != nullptr && Record()->bets[0] == player && Record()->bets[1] == 0 && Record()->bets[2] == tie;
+bool StakesOnTable(const Stakes& stakes) {
+  return Record() != nullptr && Record()->bets[0] == stakes[0] && Record()->bets[1] == stakes[1] &&
+         Record()->bets[2] == stakes[2];
+}
+
+void Click(const std::vector<int>& buttons) {
+  for (int b : buttons) R::ClickButton(b);
 }
 
 // A fresh run plays coup 1 and stakes coup 2 up to Deal; dies after DEAL
@@ -279,19 +307,17 @@ bool StakesOnPlayerOrTie(double player, double tie) {
 void ScriptRebetOverStake(BaccaratSession& s, const RebetOverStake& c, bool kill) {
   s.boxAnswers = AnswerEveryBox;
   s.coups = c.coups;
-  const double last = c.lastStake;
-  const int chip = c.firstChip;
-  s.When(Open, [chip] { R::ClickButton(sq::kButtonChip1 + chip); });
-  s.When([chip] { return Open() && Record()->chipSelection == chip; }, [] { R::ClickButton(sq::kButtonPlayer); });
-  s.When([last] { return StakesOnPlayerOrTie(last, 0); }, [] { R::ClickButton(sq::kButtonDeal); });
+  s.When(Open, [&c] { Click(c.coupOne); });
+  s.When([&c] { return Open() && StakesOnTable(c.lastStakes); }, [] { R::ClickButton(sq::kButtonDeal); });
   s.When([] { return R::InState(sq::kWaitNewGame); }, [] { R::ClickButton(sq::kButtonNewGame); });
-  s.When([] { return Open(); }, [] { R::ClickButton(sq::kButtonChip1 + 1); });
-  s.When([] { return Open() && Record()->chipSelection == 1; }, [] { R::ClickButton(sq::kButtonTie); });
-  s.When([] { return Open() && StakesOnPlayerOrTie(0, 5); }, [] {
-    plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::TRUE, plat::FALSE);
-    plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::FALSE, plat::FALSE);
-  });
-  s.When([last] { return Open() && StakesOnPlayerOrTie(last, 0); }, [] { R::ClickButton(sq::kButtonDeal); });
+  s.When(Open, [&c] { Click(c.beforeSpace); });
+  s.When([&c] { return Open() && StakesOnTable(c.stakesBeforeSpace) && Record()->chipSelection == c.chipBeforeSpace; },
+         [] {
+           plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::TRUE, plat::FALSE);
+           plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::FALSE, plat::FALSE);
+         });
+  s.When([&c] { return Open() && StakesOnTable(c.lastStakes); }, [&c] { Click(c.afterSpace); });
+  s.When([&c] { return Open() && StakesOnTable(c.dealt); }, [] { R::ClickButton(sq::kButtonDeal); });
   if (kill) s.When([] { return R::InState(sq::kWaitDeal); }, DieHere);
 }
 
@@ -314,7 +340,7 @@ void StartAccountAt(const std::string& root, double dollars) {
 
 class BaccaratRebetOverStake : public ::testing::TestWithParam<RebetOverStake> {};
 
-TEST_P(BaccaratRebetOverStake, IsRestoredAsTheStakeThatWasDealt) {
+TEST_P(BaccaratRebetOverStake, IsRestoredAsTheStakesThatWereDealt) {
   const RebetOverStake& c = GetParam();
   TempFolder reference;
   StartAccountAt(reference.Path(), c.startMoney);
@@ -324,8 +350,7 @@ TEST_P(BaccaratRebetOverStake, IsRestoredAsTheStakeThatWasDealt) {
   ScriptCoupTwoEnd(played, &want);
   ASSERT_EQ(played.Run(0), 0);
   ASSERT_TRUE(want.taken);
-  EXPECT_DOUBLE_EQ(want.record.lastBets[0], c.lastStake);
-  EXPECT_DOUBLE_EQ(want.record.lastBets[2], 0.0);
+  for (int area = 0; area < sq::kBetAreas; ++area) EXPECT_DOUBLE_EQ(want.record.lastBets[area], c.dealt[area]);
   EXPECT_DOUBLE_EQ(want.record.money, c.balance);
   EXPECT_DOUBLE_EQ(want.account, c.balance);
   EXPECT_DOUBLE_EQ(played.finalBalance, c.balance);
