@@ -308,7 +308,7 @@ TEST_P(KenoRebetOverMarks, IsPlayedAndRestoredAsTheLastBetAlone) {
 INSTANTIATE_TEST_SUITE_P(Marks, KenoRebetOverMarks,
                          ::testing::Values(std::vector<int>{7}, std::vector<int>{12, 30}),
                          [](const ::testing::TestParamInfo<std::vector<int>>& info) {
-                           return info.param.size() == 1 ? std::string("SevenMarked") : std::string("TwelveAndThirtyMarked");
+                           return std::string(info.param.size() == 1 ? "SevenMarked" : "TwelveAndThirtyMarked");
                          });
 
 // ---- A saved game that cannot be restored ----
