@@ -153,13 +153,18 @@ void RebetLastBet() {
     return;
   }
   InvalidateBoard();
+  MuteForRestore();
+  // The numbers marked before come off through their cells, so the log holds
+  // the unmarks and a restore rebuilds this bet, not the two together.
+  for (int entry = 0; entry < kLastBetEntries; ++entry) {
+    if (record->board[entry] != 0) PressButton(entry + kBoardIdOffset, kPressLeft);
+  }
   std::memcpy(record->board, record->lastBet, sizeof record->lastBet);
   record->count = 0;
   const int stake = record->lastStake;
   record->stake = stake;
   std::memset(record->lastBet, 0, sizeof record->lastBet);
   record->lastStake = record->lastCount = 0;
-  MuteForRestore();
   for (int entry = 0; entry < kLastBetEntries; ++entry) {
     if (record->board[entry] == 0) continue;
     record->board[entry] = 0;

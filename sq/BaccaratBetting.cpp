@@ -67,6 +67,10 @@ int TakeChip(BaccaratClientRecord* record, double chip, int area) {
 // A press written to the log only, at the client's step.
 void LogPress(int button) { gBtnLogClient.Add(button, gClientStep); }
 
+// A rebet logs the stakes on the table off with the selected chip: without
+// one a replay could not take them off.
+int StakesCanBeLoggedOff(const BaccaratClientRecord& r) { return r.chipSelection < kChipCount || Sum(r) == 0.0; }
+
 }  // namespace
 
 int AddChipToBet(BaccaratClientRecord* record, double amount, int area) {
@@ -94,7 +98,7 @@ int AreBetsWithinLimits(const BaccaratClientRecord& r) {
 }
 
 int CanRebet(const BaccaratClientRecord& r) {
-  if (!BettingOpen()) return 0;
+  if (!BettingOpen() || !StakesCanBeLoggedOff(r)) return 0;
   const double last = r.lastBets[0] + r.lastBets[1] + r.lastBets[2];
   if (last == 0.0 || last > r.money) return 0;
   for (int area = 0; area < kBetAreas; ++area) {
@@ -104,15 +108,26 @@ int CanRebet(const BaccaratClientRecord& r) {
 }
 
 void RebetLastBets(BaccaratClientRecord* record) {
-  if (!BettingOpen() || record->lastBets[0] + record->lastBets[1] + record->lastBets[2] == 0.0) return;
+  if (!BettingOpen() || record->lastBets[0] + record->lastBets[1] + record->lastBets[2] == 0.0 ||
+      !StakesCanBeLoggedOff(*record)) {
+    return;
+  }
   const int selection = record->chipSelection;
   const std::uint16_t effects = gCasinoCfg.soundEffects;
   gCasinoCfg.soundEffects = 0;
   EraseBetStacks();
+  const int logged = !gPlaybackClient.IsActive();
+  // The stakes on the table come off first in the log, as right clicks take
+  // the selected chip off, so a replay puts the rebet on a bare table.
+  for (int area = 0; logged && area < kBetAreas; ++area) {
+    const double stake = record->bets[area];
+    const int clicks = stake > 0.0 ? static_cast<int>(std::ceil(stake / kChipValues[selection])) : 0;
+    for (int i = 0; i < clicks; ++i) gBtnLogClient.Add(kButtonPlayer + area, gClientStep, kBtnValueRight);
+  }
   for (int area = 0; area < kBetAreas; ++area) record->bets[area] = record->lastBets[area];
-  if (!gPlaybackClient.IsActive()) {
+  int pressed = selection;
+  if (logged) {
     gRebetRunning = 1;
-    int pressed = selection;
     for (int area = 0; area < kBetAreas; ++area) {
       double rest = record->bets[area];
       for (int chip = ChipIndexForAmount(rest); chip >= 0; chip = ChipIndexForAmount(rest)) {
@@ -122,14 +137,16 @@ void RebetLastBets(BaccaratClientRecord* record) {
         rest -= kChipValues[chip];
       }
     }
-    // The replay ends on the selection the player had.
-    if (pressed != selection && selection < kChipCount) LogPress(kButtonChip1 + selection);
     gRebetRunning = 0;
   }
   record->betsOnTable = Sum(*record);
   if (selection < kChipCount) SelectChip(record, selection);
   gCasinoCfg.soundEffects = effects;
   RefreshBetButtons(record);
+  // The replay ends on the chip the player is left with: the one selected
+  // before, or the largest one still affordable, whose button is enabled.
+  const int left = record->chipSelection;
+  if (logged && left < kChipCount && left != pressed) LogPress(kButtonChip1 + left);
 }
 
 void SelectChip(BaccaratClientRecord* record, int chip) {

@@ -179,6 +179,138 @@ std::string KillName(const ::testing::TestParamInfo<Kill>& info) { return kKillN
 INSTANTIATE_TEST_SUITE_P(Boundaries, KenoKilledGame, ::testing::Values(kPicked, kShootSent, kMidDraw, kEndPlaySent),
                          KillName);
 
+// ---- The space bar over numbers already marked ----
+
+// Game 1: $1 on 12, 30 and 45, none drawn (- 1). Game 2: the player marks
+// numbers, presses the space bar, which puts the last bet alone on the
+// board, and shoots; the draw holds 12, 30 and 45 but not 7: 3 of 3 return
+// 50 (+ 49). The run dies in the middle of the second draw; the restore
+// must end on the same bet, paid the same.
+const std::vector<int> kLastBet = {12, 30, 45};
+constexpr double kAfterRebetGame = 3000.0 - 1.0 + 49.0;
+
+struct RebetGameSeen {
+  bool taken = false;
+  std::vector<int> numbers;
+  int stake = 0;
+  int winReturn = 0;
+  double money = 0;
+  double account = 0;
+};
+
+std::vector<int> MarkedNumbers() {
+  std::vector<int> numbers;
+  for (int n = 1; n <= 80; ++n) {
+    if (R::Record()->board[n] == n) numbers.push_back(n);
+  }
+  return numbers;
+}
+
+// The second game's draw: 12, 30 and 45 but not 7.
+std::vector<int> SecondDraw() {
+  std::vector<int> withSeven = kLastBet;
+  withSeven.push_back(7);
+  return DrawHitting(withSeven, 3);
+}
+
+void ScriptRebetGames(KenoSession& s, const std::vector<int>& markedFirst) {
+  s.boxAnswers = AnswerEveryBox;
+  ClearDraws();
+  KenoRun::QueueNumbers(DrawHitting(kLastBet, 0));
+  KenoRun::QueueNumbers(SecondDraw());
+  s.When([] { return Picking() && R::Record()->lastStake == 0; }, [] {
+    R::ClickButton(pd::kButtonStake1);
+    for (int n : kLastBet) R::ClickNumber(n);
+  });
+  s.When([] { return Picking() && IsButtonEnabled(pd::kButtonShoot); }, [] { R::ClickButton(pd::kButtonShoot); });
+  s.When(WaitingForNewGame, [] { R::ClickButton(pd::kButtonNewGame); });
+  s.When([] { return Picking() && R::Record()->lastStake != 0; }, [markedFirst] {
+    for (int n : markedFirst) R::ClickNumber(n);
+  });
+  const int count = static_cast<int>(markedFirst.size());
+  s.When([count] { return Picking() && R::Record()->count == count; },
+         [] { plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::TRUE, plat::FALSE); });
+  s.When([] { return Picking() && R::Record()->lastStake == 0 && IsButtonEnabled(pd::kButtonShoot); },
+         [] { R::ClickButton(pd::kButtonShoot); });
+}
+
+// From the end of the second draw: the game as it ended, then the next one.
+void ScriptRebetGameEnd(KenoSession& s, RebetGameSeen* seen, NextGame* next) {
+  s.When(WaitingForNewGame, [seen] {
+    const pd::KenoClientRecord* r = R::Record();
+    seen->taken = true;
+    seen->numbers = MarkedNumbers();
+    seen->stake = r->stake;
+    seen->winReturn = r->winReturn;
+    seen->money = r->money;
+    dbGetBalance(kSavedGameUser, &seen->account);
+    R::ClickButton(pd::kButtonNewGame);
+  });
+  s.When([] { return Picking() && R::Record()->lastStake != 0; }, [next] {
+    next->taken = true;
+    next->money = R::Record()->money;
+    dbGetBalance(kSavedGameUser, &next->account);
+    plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+  });
+}
+
+void ExpectRebetGamePaid(const RebetGameSeen& seen, const NextGame& next, double finalBalance) {
+  ASSERT_TRUE(seen.taken);
+  EXPECT_EQ(seen.numbers, kLastBet);
+  EXPECT_EQ(seen.stake, 1);
+  EXPECT_EQ(seen.winReturn, 50);
+  // The balance of the game's BEGINPLAY: the win comes with the next.
+  EXPECT_DOUBLE_EQ(seen.money, 3000.0 - 1.0);
+  EXPECT_DOUBLE_EQ(seen.account, kAfterRebetGame);
+  ASSERT_TRUE(next.taken);
+  EXPECT_DOUBLE_EQ(next.money, kAfterRebetGame);
+  EXPECT_DOUBLE_EQ(next.account, kAfterRebetGame);
+  EXPECT_DOUBLE_EQ(finalBalance, kAfterRebetGame);
+}
+
+class KenoRebetOverMarks : public ::testing::TestWithParam<std::vector<int>> {};
+
+TEST_P(KenoRebetOverMarks, IsPlayedAndRestoredAsTheLastBetAlone) {
+  TempFolder reference;
+  KenoSession played(reference.Path());
+  RebetGameSeen playedSeen;
+  NextGame playedNext;
+  ScriptRebetGames(played, GetParam());
+  ScriptRebetGameEnd(played, &playedSeen, &playedNext);
+  ASSERT_EQ(played.Run(0), 0);
+  ExpectRebetGamePaid(playedSeen, playedNext, played.finalBalance);
+
+  TempFolder root;
+  RunUntilKilled([&] {
+    KenoSession killed(root.Path());
+    ScriptRebetGames(killed, GetParam());
+    killed.When([] { return R::InState(pd::kDrawing) && pd::gKenoBall == 5; }, DieHere);
+    killed.Run(0);
+  });
+  KenoSession restored(root.Path());
+  ASSERT_EQ(HasSavedGame(restored.SavedGame(), kSavedGameUser), 1);
+  restored.boxAnswers = AnswerEveryBox;
+  // The restore draws the second game again, from the same numbers.
+  ClearDraws();
+  KenoRun::QueueNumbers(SecondDraw());
+  RebetGameSeen seen;
+  NextGame next;
+  ScriptRebetGameEnd(restored, &seen, &next);
+  EXPECT_EQ(restored.Run(1), 0);
+  EXPECT_FALSE(BoxSaid("Playback error"));
+  ExpectRebetGamePaid(seen, next, restored.finalBalance);
+  EXPECT_EQ(HasSavedGame(restored.SavedGame(), kSavedGameUser), 0);
+}
+
+// 7 marked first: a replay that kept it would pay 3 of 4 (5). 12 and 30
+// marked first: a replay that toggled them off again would leave 45 alone
+// and wait for ever on a disabled Shoot.
+INSTANTIATE_TEST_SUITE_P(Marks, KenoRebetOverMarks,
+                         ::testing::Values(std::vector<int>{7}, std::vector<int>{12, 30}),
+                         [](const ::testing::TestParamInfo<std::vector<int>>& info) {
+                           return std::string(info.param.size() == 1 ? "SevenMarked" : "TwelveAndThirtyMarked");
+                         });
+
 // ---- A saved game that cannot be restored ----
 
 TEST(KenoBadSavedGame, ShowsItsInfoBoxAndTheGameStartsFresh) {

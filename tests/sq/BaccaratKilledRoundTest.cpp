@@ -8,9 +8,11 @@
 // screen's two layers must be those of the game played through.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,7 @@
 #include "framework/link/SavedGameKeys.h"
 #include "framework/shell/ShellGlobals.h"
 #include "kw/Cards.h"
+#include "mainclient/AccountStore.h"
 #include "mainclient/SavedGameFile.h"
 #include "platform/include/plat/headless.h"
 #include "platform/include/plat/window.h"
@@ -235,6 +238,144 @@ TEST_F(BaccaratKilledRound, KilledAfterEndPlay) { ExpectChainEndsAsPlayedThrough
 TEST_F(BaccaratKilledRound, KilledTwiceInTheSameCoup) {
   ExpectChainEndsAsPlayedThrough({{kNoKill, kKillThird}, {kNewGame, kKillPayout}});
 }
+
+// ---- The space bar over a stake already on the table ----
+
+// Coup 1 stakes the Player; in coup 2 the player clicks some buttons, then
+// the space bar puts coup 1's stakes back alone, then more buttons and Deal.
+// The run dies after DEAL; the restore must deal the stakes played and end
+// with the table, the money and the account of the coup played through.
+using Stakes = std::array<double, sq::kBetAreas>;
+
+struct RebetOverStake {
+  const char* name;
+  double startMoney;
+  std::vector<int> coupOne;  // clicked as coup 1 opens
+  Stakes lastStakes;         // what they stake
+  std::vector<int> beforeSpace;
+  Stakes stakesBeforeSpace;
+  int chipBeforeSpace;
+  std::vector<int> afterSpace;
+  Stakes dealt;
+  std::vector<CoupDeal> coups;
+  double balance;  // after coup 2
+};
+
+void PrintTo(const RebetOverStake& c, std::ostream* os) { *os << c.name; }
+
+constexpr int kChip1 = sq::kButtonChip1;
+constexpr int kChip5 = sq::kButtonChip1 + 1;
+constexpr int kChip25 = sq::kButtonChip1 + 2;
+
+// Player 3 + 5, Banker K + 8: a tie of naturals.
+const CoupDeal kTieOfNaturals = {CardId(3, 0), CardId(5, 1), CardId(13, 2), CardId(8, 3), CardId(2, 2), CardId(6, 3)};
+// Player K + 7, Banker 4 + 5: the Banker's natural 9.
+const CoupDeal kBankerNatural = {CardId(13, 0), CardId(7, 1), CardId(4, 2), CardId(5, 3), CardId(2, 0), CardId(3, 0)};
+
+const RebetOverStake kRebetsOverStakes[] = {
+    // Coup 1: $5 on the Player, whose natural 9 beats 7 (+ 5). Coup 2: $5 on
+    // the Tie, then the space bar; the tie gives the Player's stake back. A
+    // replay that kept the Tie's $5 would be paid 45 + 5.
+    {"TieKeptAtPayout", 3000.0, {kChip5, sq::kButtonPlayer}, {5, 0, 0}, {kChip5, sq::kButtonTie}, {0, 0, 5}, 1, {},
+     {5, 0, 0}, {kCoups[0], kTieOfNaturals}, 3000.0 + 5.0},
+    // From $53, coup 1's $25 on the Player is lost (28 left). Coup 2: $5 on
+    // the Tie, then the space bar; the Player wins (+ 25). A replay that
+    // kept the Tie's $5 would find the $25 chip disabled with $23 left, and
+    // one that selected the $5 chip again at the end would find it disabled
+    // with $3 left.
+    {"TieKeptBeforeTheRebet", 53.0, {kChip25, sq::kButtonPlayer}, {25, 0, 0}, {kChip5, sq::kButtonTie}, {0, 0, 5}, 1,
+     {}, {25, 0, 0}, {kBankerNatural, kCoups[0]}, 53.0 - 25.0 + 25.0},
+    // From $30, coup 1's $6 on the Player ties (30 left). Coup 2: the $25
+    // chip, the space bar (24 left, so the $5 chip is the one left selected),
+    // then a click on the Banker, whose natural 9 wins 0.95 to 1. A replay
+    // left on the rebet's last chip ($1) would stake $1 on the Banker.
+    {"ChipLeftByTheRebet", 30.0, {kChip5, sq::kButtonPlayer, kChip1, sq::kButtonPlayer}, {6, 0, 0}, {kChip25},
+     {0, 0, 0}, 2, {sq::kButtonBanker}, {6, 5, 0}, {kTieOfNaturals, kBankerNatural}, 30.0 - 6.0 - 5.0 + 9.75},
+};
+
+bool StakesOnTable(const Stakes& stakes) {
+  return Record() != nullptr && Record()->bets[0] == stakes[0] && Record()->bets[1] == stakes[1] &&
+         Record()->bets[2] == stakes[2];
+}
+
+void Click(const std::vector<int>& buttons) {
+  for (int b : buttons) R::ClickButton(b);
+}
+
+// A fresh run plays coup 1 and stakes coup 2 up to Deal; dies after DEAL
+// when asked.
+void ScriptRebetOverStake(BaccaratSession& s, const RebetOverStake& c, bool kill) {
+  s.boxAnswers = AnswerEveryBox;
+  s.coups = c.coups;
+  s.When(Open, [&c] { Click(c.coupOne); });
+  s.When([&c] { return Open() && StakesOnTable(c.lastStakes); }, [] { R::ClickButton(sq::kButtonDeal); });
+  s.When([] { return R::InState(sq::kWaitNewGame); }, [] { R::ClickButton(sq::kButtonNewGame); });
+  s.When(Open, [&c] { Click(c.beforeSpace); });
+  s.When([&c] { return Open() && StakesOnTable(c.stakesBeforeSpace) && Record()->chipSelection == c.chipBeforeSpace; },
+         [] {
+           plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::TRUE, plat::FALSE);
+           plat::headless::PostKey(gMainWindow, plat::VK_SPACE, plat::FALSE, plat::FALSE);
+         });
+  s.When([&c] { return Open() && StakesOnTable(c.lastStakes); }, [&c] { Click(c.afterSpace); });
+  s.When([&c] { return Open() && StakesOnTable(c.dealt); }, [] { R::ClickButton(sq::kButtonDeal); });
+  if (kill) s.When([] { return R::InState(sq::kWaitDeal); }, DieHere);
+}
+
+// From the end of coup 2 (played on or restored): New Game, then the table
+// as coup 3 opens.
+void ScriptCoupTwoEnd(BaccaratSession& s, TableState* out) {
+  s.When([] { return Back(sq::kWaitNewGame); }, [] { R::ClickButton(sq::kButtonNewGame); });
+  s.When(Open, [out] {
+    *out = Take();
+    plat::PostMessage(gMainWindow, plat::WM_CLOSE, 0, 0);
+  });
+}
+
+// The main client's account starts at dollars.
+void StartAccountAt(const std::string& root, double dollars) {
+  CAccountStore store;
+  ASSERT_EQ(store.Open(root + "/account.db", ""), 0) << store.Error();
+  ASSERT_EQ(store.Book(static_cast<std::int64_t>(dollars * 100) - store.BalanceCents()), 1) << store.Error();
+}
+
+class BaccaratRebetOverStake : public ::testing::TestWithParam<RebetOverStake> {};
+
+TEST_P(BaccaratRebetOverStake, IsRestoredAsTheStakesThatWereDealt) {
+  const RebetOverStake& c = GetParam();
+  TempFolder reference;
+  StartAccountAt(reference.Path(), c.startMoney);
+  BaccaratSession played(reference.Path());
+  ScriptRebetOverStake(played, c, false);
+  TableState want;
+  ScriptCoupTwoEnd(played, &want);
+  ASSERT_EQ(played.Run(0), 0);
+  ASSERT_TRUE(want.taken);
+  for (int area = 0; area < sq::kBetAreas; ++area) EXPECT_DOUBLE_EQ(want.record.lastBets[area], c.dealt[area]);
+  EXPECT_DOUBLE_EQ(want.record.money, c.balance);
+  EXPECT_DOUBLE_EQ(want.account, c.balance);
+  EXPECT_DOUBLE_EQ(played.finalBalance, c.balance);
+
+  TempFolder root;
+  StartAccountAt(root.Path(), c.startMoney);
+  RunUntilKilled([&] {
+    BaccaratSession killed(root.Path());
+    ScriptRebetOverStake(killed, c, true);
+    killed.Run(0);
+  });
+  BaccaratSession restored(root.Path());
+  ASSERT_EQ(HasSavedGame(restored.SavedGame(), kSavedGameUser), 1);
+  restored.boxAnswers = AnswerEveryBox;
+  TableState got;
+  ScriptCoupTwoEnd(restored, &got);
+  EXPECT_EQ(restored.Run(1), 0);
+  EXPECT_FALSE(BoxSaid("Playback error"));
+  ExpectSameTable(got, want);
+  EXPECT_DOUBLE_EQ(restored.finalBalance, c.balance);
+  EXPECT_EQ(HasSavedGame(restored.SavedGame(), kSavedGameUser), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Coups, BaccaratRebetOverStake, ::testing::ValuesIn(kRebetsOverStakes),
+                         [](const ::testing::TestParamInfo<RebetOverStake>& info) { return info.param.name; });
 
 // A saved game whose existence flag is neither 0 nor 1 shows its "INFO"
 // box; the game starts fresh and plays on.

@@ -346,6 +346,33 @@ TEST(BaccaratProgram, BankerWinShowsAFractionChipAndSpaceRebets) {
   EXPECT_DOUBLE_EQ(Account(), 1009.5);
 }
 
+// With every dollar on the table no chip is selected, so a rebet could not
+// log the stake there off: space leaves the table as it is.
+TEST(BaccaratProgram, SpaceLeavesAStakeNoChipCanTakeOff) {
+  R run;
+  run.startMoney = 20.0;
+  R::QueueCoup(kPlayerNatural);
+  plat::headless::SetMessageBoxHandler(AnswerOk);
+  run.When(Betting, [] { R::ClickButton(sq::kButtonPlayer); });
+  run.When(Stakes(5, 0, 0), [] { R::ClickButton(sq::kButtonDeal); });
+  run.When([] { return R::InState(sq::kWaitNewGame); }, [] { R::ClickButton(sq::kButtonNewGame); });
+  run.When(Betting, [] {
+    R::ClickButton(sq::kButtonChip1 + 2);
+    R::ClickButton(sq::kButtonTie);
+  });
+  run.When(Stakes(0, 0, 25), [] {
+    EXPECT_EQ(Record()->chipSelection, sq::kNoChip);
+    EXPECT_FALSE(sq::CanRebet(*Record()));
+    Key(plat::VK_SPACE);
+  });
+  run.When(R::AfterFrames(10), [] {
+    EXPECT_TRUE(Stakes(0, 0, 25)());
+    Close();
+  });
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_DOUBLE_EQ(Account(), 25.0);
+}
+
 // Esc while the cards are dealt: "You can't quit at this point".
 TEST(BaccaratProgram, EscWhileDealing) {
   R run;
