@@ -10,7 +10,9 @@
 #include "gz/CaribbeanProtocol.h"
 #include "gz/CaribbeanServer.h"
 #include "framework/link/SavedGameKeys.h"
+#include "tests/gz/CaribbeanHarness.h"
 #include "tests/support/SavedRecordFixture.h"
+#include "tests/support/ServerHarness.h"
 
 namespace gz {
 namespace {
@@ -127,6 +129,24 @@ TEST_F(CaribbeanRestore, ASettlingHandWithAnAnteAboveTheLimitIsRefused) {
   WriteRecord(&played, sizeof(played));
   EXPECT_EQ(Load(&live), 0);
   EXPECT_EQ(live.ante, 500);
+}
+
+// The settlement such a record would run: the account of 3,000 would end
+// at 2,053,000; the same hand at the table's 500 credits 51,000.
+TEST_F(CaribbeanRestore, ARestoredSettlementPaysNoMoreThanAHandAtTheLimit) {
+  CaribbeanHarness s(3000);
+  const CaribbeanServerRecord crafted = RoyalAtSettle(1000000);
+  WriteRecord(&crafted, sizeof(crafted));
+  EXPECT_EQ(CaribbeanServerShell::Load(s.record, kSavedGameUser, kCaribbeanGameCode), -1);
+  s.Frame();
+  EXPECT_EQ(AccountBalance(), 3000);
+
+  const CaribbeanServerRecord played = RoyalAtSettle(500);
+  WriteRecord(&played, sizeof(played));
+  ASSERT_EQ(CaribbeanServerShell::Load(s.record, kSavedGameUser, kCaribbeanGameCode), 0);
+  s.Frame();
+  EXPECT_EQ(s.record->state, kServerSendSecondCards);
+  EXPECT_EQ(AccountBalance(), 3000 + 51000);
 }
 
 TEST(CaribbeanRecordCheck, LimitsAreTheTablesOrNotReadYet) {

@@ -84,14 +84,17 @@ BlackJackServerRecord StoodAgainstASeven(double bet) {
   return r;
 }
 
+// Restored, the 1,000,000 hand would be credited 1,000,000; the table's
+// 500 is credited 500.
 TEST_F(BlackJackRestore, AHandStakedAboveTheLimitIsRefused) {
+  BlackJackHarness s(3000);
   WriteRecord(StoodAgainstASeven(1000000), sizeof(BlackJackServerRecord));
-  BlackJackServerRecord live{};
-  EXPECT_EQ(BlackJackServerShell::Load(&live, kSavedGameUser, kBlackJackGameCode), -1);
-  EXPECT_EQ(live.state, 0);
+  EXPECT_EQ(BlackJackServerShell::Load(s.record, kSavedGameUser, kBlackJackGameCode), -1);
+  EXPECT_EQ(s.record->state, 0);
   WriteRecord(StoodAgainstASeven(500), sizeof(BlackJackServerRecord));
-  EXPECT_EQ(BlackJackServerShell::Load(&live, kSavedGameUser, kBlackJackGameCode), 0);
-  EXPECT_EQ(live.stakes[kStakeFirstHand], 500);
+  ASSERT_EQ(BlackJackServerShell::Load(s.record, kSavedGameUser, kBlackJackGameCode), 0);
+  EXPECT_NE(s.Exchange("command=WANTDEALERCARDS").find("&WINFLAG1=WIN&"), std::string::npos);
+  EXPECT_EQ(AccountBalance(), 3500);
 }
 
 TEST_F(BlackJackRestore, ARecordTheMachineCannotRunIsRefused) {
