@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "framework/game/SavedLimits.h"
 #include "framework/game/ServerFrame.h"
 #include "framework/link/Db.h"
 #include "framework/link/Restore.h"
@@ -16,12 +17,6 @@ namespace gz {
 using namespace game;
 
 namespace {
-
-constexpr ServerLimitTag kCaribbeanLimits[] = {
-    {kMinBetTag, "minBetCaribbeanStud"},
-    {kMaxBetTag, "maxBetCaribbeanStud"},
-};
-constexpr int kCaribbeanLimitCount = sizeof(kCaribbeanLimits) / sizeof(kCaribbeanLimits[0]);
 
 // The ante must leave room for the call bet: the balance holds three antes.
 constexpr double kAntesInBalance = 3;
@@ -160,13 +155,27 @@ int IsDeck(const std::int32_t* cards, int count) {
   return 1;
 }
 
+// The limits as CLIENTINIT read them (none yet before it, or after a
+// refused one), the ante within them, its call bet, and a win and a
+// balance.
+int AmountsFit(const CaribbeanServerRecord& r) {
+  const double limits[kCaribbeanLimitCount] = {r.minAnte, r.maxAnte};
+  const int notRead =
+      r.state == kServerWaitClientInit || r.state == kServerSendFailure || r.state == kServerFailed;
+  if (!AreSavedLimits(kCaribbeanLimits, kCaribbeanLimitCount, limits, notRead)) return 0;
+  if (!IsStakeOrNone(r.ante, r.minAnte, r.maxAnte)) return 0;
+  if (r.callBet != 0 && r.callBet != CallBet(r.ante)) return 0;
+  return IsNonNegativeAmount(r.win) && IsNonNegativeAmount(r.money);
+}
+
 }  // namespace
 
 int IsCaribbeanServerRecord(const CaribbeanServerRecord& record) {
   if (record.state < 0 || record.state >= kCaribbeanServerStates) return 0;
   const int handOpen =
       record.state >= kServerSendBeginPlay && record.state <= kServerSendSecondCards;
-  return !handOpen || IsDeck(record.cards, kDealtCards);
+  if (handOpen && !IsDeck(record.cards, kDealtCards)) return 0;
+  return AmountsFit(record);
 }
 
 int GameServerRun(CaribbeanServerRecord& r, CComm& comm, int userId) {

@@ -8,8 +8,10 @@
 
 #include <cstddef>
 
+#include "framework/game/ServerFrame.h"
 #include "framework/game/ServerShell.h"
 #include "framework/link/Comm.h"
+#include "gz/CaribbeanProtocol.h"
 #include "gz/CaribbeanServerRecord.h"
 
 namespace gz {
@@ -40,9 +42,18 @@ enum CaribbeanServerState : int {
   kCaribbeanServerStates = 21,
 };
 
-// 1 when a saved record can be run: a state of the machine and, in the
-// states that play the dealt hand (the BEGINPLAY answer to the second
-// cards), ten distinct card ids 0..51.
+// The table limits read at CLIENTINIT into minAnte and maxAnte.
+inline constexpr game::ServerLimitTag kCaribbeanLimits[] = {
+    {kMinBetTag, "minBetCaribbeanStud"},
+    {kMaxBetTag, "maxBetCaribbeanStud"},
+};
+inline constexpr int kCaribbeanLimitCount = sizeof(kCaribbeanLimits) / sizeof(kCaribbeanLimits[0]);
+
+// 1 when a saved record can be run: a state of the machine; in the states
+// that play the dealt hand (the BEGINPLAY answer to the second cards), ten
+// distinct card ids 0..51; the limits the table's (or all 0 where
+// CLIENTINIT has not read them), the ante 0 or within them, the call bet 0
+// or 2 x ante, and the win and the money finite and not negative.
 int IsCaribbeanServerRecord(const CaribbeanServerRecord& record);
 
 // ServerInit, ServerFree, GameServerPlayback and GameServerLoad (exactly

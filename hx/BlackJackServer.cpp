@@ -15,12 +15,6 @@ using namespace game;
 
 namespace {
 
-constexpr ServerLimitTag kBlackJackLimits[] = {
-    {kMinBetTag, "minBetBlackJack"},
-    {kMaxBetTag, "maxBetBlackJack"},
-};
-constexpr int kBlackJackLimitCount = sizeof(kBlackJackLimits) / sizeof(kBlackJackLimits[0]);
-
 void WaitClientInit(BlackJackServerRecord& r, CComm& comm, int userId) {
   double limits[kBlackJackLimitCount];
   if (!ServerWaitClientInit(comm, &r.state, userId, kBlackJackLimits, kBlackJackLimitCount, limits,

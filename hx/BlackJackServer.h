@@ -8,6 +8,7 @@
 
 #include <cstddef>
 
+#include "framework/game/ServerFrame.h"
 #include "framework/game/ServerShell.h"
 #include "framework/link/Comm.h"
 #include "hx/BlackJackServerRecord.h"
@@ -47,6 +48,13 @@ inline constexpr char kWinFlag1Tag[] = "WINFLAG1";
 inline constexpr char kWinFlag2Tag[] = "WINFLAG2";
 inline constexpr char kWinIns1FlagTag[] = "WININS1FLAG";
 inline constexpr char kWinIns2FlagTag[] = "WININS2FLAG";
+
+// The table limits read at CLIENTINIT into minBet and maxBet.
+inline constexpr game::ServerLimitTag kBlackJackLimits[] = {
+    {kMinBetTag, "minBetBlackJack"},
+    {kMaxBetTag, "maxBetBlackJack"},
+};
+inline constexpr int kBlackJackLimitCount = sizeof(kBlackJackLimits) / sizeof(kBlackJackLimits[0]);
 
 // Result words.
 inline constexpr char kResultWin[] = "WIN";

@@ -86,8 +86,10 @@ static_assert(offsetof(BlackJackServerRecord, minBet) == 2608);
 static_assert(offsetof(BlackJackServerRecord, maxBet) == 2616);
 
 // 1 when a saved record is one the machine can run: state 0..33, code "HX",
-// every list count 0..52 with valid held cards, every stake and the bet a
-// finite number of 0 or more.
+// every list count 0..52 with valid held cards, the limits the table's (or
+// all 0 where CLIENTINIT has not read them), the bet 0 or within them, each
+// hand's stake 0, bet or 2 x bet, the insurance 0 or bet / 2 and the second
+// insurance 0.
 int IsBlackJackServerRecord(const BlackJackServerRecord& record);
 
 }  // namespace hx

@@ -17,12 +17,6 @@ using namespace game;
 
 namespace {
 
-constexpr ServerLimitTag kPaiGowLimits[] = {
-    {kMinBetTag, "minBetPaiGowPoker"},
-    {kMaxBetTag, "maxBetPaiGowPoker"},
-};
-constexpr int kPaiGowLimitCount = sizeof(kPaiGowLimits) / sizeof(kPaiGowLimits[0]);
-
 // Refusal texts of a FIRSTDEAL bet, by BetReading (none when accepted).
 constexpr const char* kBetErrors[] = {nullptr, "Can't get bet data", "Invalid bet amount"};
 static_assert(sizeof(kBetErrors) / sizeof(kBetErrors[0]) == kBetOutOfLimits + 1,

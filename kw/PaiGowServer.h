@@ -9,6 +9,7 @@
 
 #include <cstddef>
 
+#include "framework/game/ServerFrame.h"
 #include "framework/game/ServerShell.h"
 #include "framework/link/Comm.h"
 #include "kw/PaiGowProtocol.h"
@@ -44,6 +45,13 @@ enum PaiGowServerState : int {
   kServerFailed = 22,
 };
 static_assert(kServerFailed + 1 == kPaiGowServerStates);
+
+// The table limits read at CLIENTINIT into minBet and maxBet.
+inline constexpr game::ServerLimitTag kPaiGowLimits[] = {
+    {kMinBetTag, "minBetPaiGowPoker"},
+    {kMaxBetTag, "maxBetPaiGowPoker"},
+};
+inline constexpr int kPaiGowLimitCount = sizeof(kPaiGowLimits) / sizeof(kPaiGowLimits[0]);
 
 // ServerInit, ServerFree, GameServerPlayback and GameServerLoad (exactly
 // kPaiGowServerRecordSize bytes that IsSoundServerRecord accepts) of the

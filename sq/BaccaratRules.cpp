@@ -1,7 +1,5 @@
 #include "sq/BaccaratRules.h"
 
-#include <cmath>
-
 #include "kw/Cards.h"
 #include "sq/BankerDrawTable.h"
 
@@ -99,23 +97,6 @@ int CheckBets(const BaccaratServerRecord& r) {
   return WithinLimits(r.betPlayer, r.minBet, r.maxBet) &&
          WithinLimits(r.betBanker, r.minBet, r.maxBet) &&
          WithinLimits(r.betTie, r.minBet, r.maxBet) && StakeSum(r) <= r.maxTable;
-}
-
-int IsBaccaratServerRecord(const BaccaratServerRecord& r) {
-  if (r.state < 0 || r.state >= kBaccaratServerStates) return 0;
-  for (int i = 0; i < kCoupCards; ++i) {
-    const bool thirdCard = i == kPlayerThird || i == kBankerThird;
-    const bool id = r.cards[i] >= 0 && r.cards[i] < gz::kDeckCards;
-    if (!id && !(thirdCard && r.cards[i] == kNotDrawn)) return 0;
-    // Ranks or point values: the coup looks the Banker's draw up by them.
-    if (r.points[i] < 0 || r.points[i] > kw::kAce) return 0;
-  }
-  // Not a number would reach the account.
-  const double amounts[] = {r.minBet, r.maxBet, r.maxTable, r.win, r.money, r.betPlayer, r.betBanker, r.betTie};
-  for (double amount : amounts) {
-    if (!std::isfinite(amount)) return 0;
-  }
-  return 1;
 }
 
 }  // namespace sq

@@ -34,8 +34,4 @@ int CheckBets(const BaccaratServerRecord& record);
 // The three stakes together.
 double StakeSum(const BaccaratServerRecord& record);
 
-// 1 when a saved record can be run: a state 0..20, card ids 0..51 and
-// kNotDrawn only in the two third-card slots.
-int IsBaccaratServerRecord(const BaccaratServerRecord& record);
-
 }  // namespace sq

@@ -14,13 +14,6 @@ using namespace game;
 
 namespace {
 
-constexpr ServerLimitTag kBaccaratLimits[] = {
-    {kMinBetTag, "minBetBaccarat"},
-    {kMaxBetTag, "maxBetBaccarat"},
-    {kMaxTableTag, "maxTableBaccarat"},
-};
-constexpr int kBaccaratLimitCount = sizeof(kBaccaratLimits) / sizeof(kBaccaratLimits[0]);
-
 constexpr char kDebitRefused[] = "Error Writing to money datebase";
 
 // The two data texts of DEALANSWER. A text that does not fit is refused,
@@ -88,10 +81,15 @@ const char* TakeBets(BaccaratServerRecord& r, CComm& comm) {
   if (std::sscanf(text, "%lf,%lf,%lf", &bets[0], &bets[1], &bets[2]) == 0) {
     return "Can't get bet data";
   }
-  r.betPlayer = bets[0];
-  r.betBanker = bets[1];
-  r.betTie = bets[2];
-  return CheckBets(r) ? nullptr : "Invalid bet amount";
+  // A refused stake never enters the record: a restore takes only stakes
+  // the check would.
+  BaccaratServerRecord offered = r;
+  offered.betPlayer = bets[0];
+  offered.betBanker = bets[1];
+  offered.betTie = bets[2];
+  if (!CheckBets(offered)) return "Invalid bet amount";
+  r = offered;
+  return nullptr;
 }
 
 bool Fits(int length, std::size_t size) {

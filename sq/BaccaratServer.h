@@ -8,8 +8,10 @@
 
 #include <cstddef>
 
+#include "framework/game/ServerFrame.h"
 #include "framework/game/ServerShell.h"
 #include "framework/link/Comm.h"
+#include "sq/BaccaratProtocol.h"
 #include "sq/BaccaratRules.h"
 #include "sq/BaccaratServerRecord.h"
 
@@ -35,6 +37,20 @@ enum BaccaratServerState : int {
   kServerFailed = 20,
 };
 static_assert(kServerFailed + 1 == kBaccaratServerStates);
+
+// The table limits read at CLIENTINIT into minBet, maxBet and maxTable.
+inline constexpr game::ServerLimitTag kBaccaratLimits[] = {
+    {kMinBetTag, "minBetBaccarat"},
+    {kMaxBetTag, "maxBetBaccarat"},
+    {kMaxTableTag, "maxTableBaccarat"},
+};
+inline constexpr int kBaccaratLimitCount = sizeof(kBaccaratLimits) / sizeof(kBaccaratLimits[0]);
+
+// 1 when a saved record can be run: a state 0..20, card ids 0..51 and
+// kNotDrawn only in the two third-card slots, points 0..14, a finite win
+// and money, the limits the table's (or all 0 where CLIENTINIT has not read
+// them) and stakes that CheckBets takes under them.
+int IsBaccaratServerRecord(const BaccaratServerRecord& record);
 
 // ServerInit, ServerFree, GameServerPlayback and GameServerLoad ("SQDATA",
 // exactly kBaccaratServerRecordSize bytes that IsBaccaratServerRecord

@@ -2,13 +2,17 @@
 // the machine can run, or refused with the record left as it was.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include "gz/CaribbeanProtocol.h"
 #include "gz/CaribbeanServer.h"
 #include "framework/link/SavedGameKeys.h"
+#include "tests/gz/CaribbeanHarness.h"
 #include "tests/support/SavedRecordFixture.h"
+#include "tests/support/ServerHarness.h"
 
 namespace gz {
 namespace {
@@ -93,10 +97,100 @@ TEST_F(CaribbeanRestore, ADealtHandMustBeTenDistinctCards) {
 
 TEST(CaribbeanRecordCheck, OnlyTheStatesOfAnOpenHandNeedItsCards) {
   CaribbeanServerRecord r{};
+  r.minAnte = 5;
+  r.maxAnte = 500;
   for (int state = 0; state < kCaribbeanServerStates; ++state) {
     r.state = state;
     const bool handOpen = state >= kServerSendBeginPlay && state <= kServerSendSecondCards;
     EXPECT_EQ(IsCaribbeanServerRecord(r), handOpen ? 0 : 1) << state;
+  }
+}
+
+// A settling hand whose ante no table takes: a royal flush against a
+// qualifying dealer would credit 2 x 1,000,000 + 50,000.
+CaribbeanServerRecord RoyalAtSettle(double ante) {
+  CaribbeanServerRecord r = SavedRecord();
+  r.state = kServerSettle;
+  r.money = 3000 - ante;
+  r.ante = ante;
+  const int cards[kDealtCards] = {8, 9, 10, 11, 12, 25, 37, 14, 28, 45};
+  std::memcpy(r.cards, cards, sizeof(cards));
+  return r;
+}
+
+TEST_F(CaribbeanRestore, ASettlingHandWithAnAnteAboveTheLimitIsRefused) {
+  const CaribbeanServerRecord crafted = RoyalAtSettle(1000000);
+  WriteRecord(&crafted, sizeof(crafted));
+  CaribbeanServerRecord live;
+  EXPECT_EQ(Load(&live), -1);
+  EXPECT_TRUE(BoxSaid("GameServerLoad: state of data read is invalid (trying to load game data)"));
+
+  const CaribbeanServerRecord played = RoyalAtSettle(500);
+  WriteRecord(&played, sizeof(played));
+  EXPECT_EQ(Load(&live), 0);
+  EXPECT_EQ(live.ante, 500);
+}
+
+// The settlement such a record would run: the account of 3,000 would end
+// at 2,053,000; the same hand at the table's 500 credits 51,000.
+TEST_F(CaribbeanRestore, ARestoredSettlementPaysNoMoreThanAHandAtTheLimit) {
+  CaribbeanHarness s(3000);
+  const CaribbeanServerRecord crafted = RoyalAtSettle(1000000);
+  WriteRecord(&crafted, sizeof(crafted));
+  EXPECT_EQ(CaribbeanServerShell::Load(s.record, kSavedGameUser, kCaribbeanGameCode), -1);
+  s.Frame();
+  EXPECT_EQ(AccountBalance(), 3000);
+
+  const CaribbeanServerRecord played = RoyalAtSettle(500);
+  WriteRecord(&played, sizeof(played));
+  ASSERT_EQ(CaribbeanServerShell::Load(s.record, kSavedGameUser, kCaribbeanGameCode), 0);
+  s.Frame();
+  EXPECT_EQ(s.record->state, kServerSendSecondCards);
+  EXPECT_EQ(AccountBalance(), 3000 + 51000);
+}
+
+TEST(CaribbeanRecordCheck, LimitsAreTheTablesOrNotReadYet) {
+  CaribbeanServerRecord r = SavedRecord();
+  r.minAnte = 1;
+  EXPECT_EQ(IsCaribbeanServerRecord(r), 0);
+  r.minAnte = 5;
+  r.maxAnte = std::nan("");
+  EXPECT_EQ(IsCaribbeanServerRecord(r), 0);
+  r = CaribbeanServerRecord{};
+  for (int state = 0; state < kCaribbeanServerStates; ++state) {
+    r.state = state;
+    const bool notRead = state == kServerWaitClientInit || state == kServerSendFailure ||
+                         state == kServerFailed;
+    EXPECT_EQ(IsCaribbeanServerRecord(r), notRead ? 1 : 0) << state;
+  }
+}
+
+TEST(CaribbeanRecordCheck, TheAnteTheCallBetTheWinAndTheMoneyOfARound) {
+  const double inf = std::numeric_limits<double>::infinity();
+  for (double ante : {0.0, 5.0, 500.0}) {
+    CaribbeanServerRecord r = RoyalAtSettle(ante);
+    EXPECT_EQ(IsCaribbeanServerRecord(r), 1) << ante;
+    r.callBet = 2 * ante;
+    EXPECT_EQ(IsCaribbeanServerRecord(r), 1) << ante;
+  }
+  for (double ante : {4.99, 500.01, -5.0, inf, std::nan("")}) {
+    EXPECT_EQ(IsCaribbeanServerRecord(RoyalAtSettle(ante)), 0) << ante;
+  }
+  CaribbeanServerRecord r = RoyalAtSettle(100);
+  for (double call : {100.0, 300.0, -200.0, std::nan("")}) {
+    r.callBet = call;
+    EXPECT_EQ(IsCaribbeanServerRecord(r), 0) << call;
+  }
+  r.callBet = 200;
+  r.win = 51000;
+  EXPECT_EQ(IsCaribbeanServerRecord(r), 1);
+  for (double bad : {-1.0, inf, std::nan("")}) {
+    r.win = bad;
+    EXPECT_EQ(IsCaribbeanServerRecord(r), 0) << bad;
+    r.win = 0;
+    r.money = bad;
+    EXPECT_EQ(IsCaribbeanServerRecord(r), 0) << bad;
+    r.money = 250;
   }
 }
 

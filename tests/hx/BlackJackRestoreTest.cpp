@@ -70,6 +70,33 @@ TEST_F(BlackJackRestore, OnlyARecordOfExactlyItsSizeIsTaken) {
   EXPECT_EQ(std::memcmp(&live, &saved, sizeof(live)), 0);
 }
 
+// Waiting for the dealer: 10 and 10 stood against a 7, a 10 on top of the
+// deck; the dealer's 17 pays the hand 2 x its stake.
+BlackJackServerRecord StoodAgainstASeven(double bet) {
+  BlackJackServerRecord r = SavedRecord();
+  r.state = kServerWaitDealerCards;
+  r.bet = bet;
+  r.stakes[kStakeFirstHand] = bet;
+  r.current.count = 0;
+  CardListAdd(r.firstHand, 0, 10);
+  CardListAdd(r.firstHand, 1, 10);
+  CardListAdd(r.deck, 2, 10);
+  return r;
+}
+
+// Restored, the 1,000,000 hand would be credited 1,000,000; the table's
+// 500 is credited 500.
+TEST_F(BlackJackRestore, AHandStakedAboveTheLimitIsRefused) {
+  BlackJackHarness s(3000);
+  WriteRecord(StoodAgainstASeven(1000000), sizeof(BlackJackServerRecord));
+  EXPECT_EQ(BlackJackServerShell::Load(s.record, kSavedGameUser, kBlackJackGameCode), -1);
+  EXPECT_EQ(s.record->state, 0);
+  WriteRecord(StoodAgainstASeven(500), sizeof(BlackJackServerRecord));
+  ASSERT_EQ(BlackJackServerShell::Load(s.record, kSavedGameUser, kBlackJackGameCode), 0);
+  EXPECT_NE(s.Exchange("command=WANTDEALERCARDS").find("&WINFLAG1=WIN&"), std::string::npos);
+  EXPECT_EQ(AccountBalance(), 3500);
+}
+
 TEST_F(BlackJackRestore, ARecordTheMachineCannotRunIsRefused) {
   BlackJackServerRecord saved = SavedRecord();
   saved.current.cards[1].value = 14;

@@ -2,6 +2,7 @@
 // check refuse what the machine could not run, and keep the live record.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -115,6 +116,26 @@ TEST_F(PaiGowRestore, ARecordWithASplitOutsideTheSevenCardsIsRefused) {
   saved.secondHand[0] = 7;
   saved.secondHand[1] = 2;
   ExpectRefused(saved);
+}
+
+// A showdown record whose bet no table takes: a player win on both hands
+// would credit 1,950,000.
+TEST_F(PaiGowRestore, AShowdownWithABetAboveTheLimitIsRefused) {
+  PaiGowServerRecord saved = SavedRecord();
+  saved.state = kServerShowdown;
+  saved.secondHand[0] = 0;
+  saved.secondHand[1] = 1;
+  saved.bet = 1000000;
+  ExpectRefused(saved);
+  saved.bet = INFINITY;
+  ExpectRefused(saved);
+  saved.bet = NAN;
+  ExpectRefused(saved);
+  saved.bet = 500;
+  WriteRecord(&saved, sizeof(saved));
+  PaiGowServerRecord live{};
+  EXPECT_EQ(PaiGowServerShell::Load(&live, kSavedGameUser, kPaiGowGameCode), 0);
+  EXPECT_EQ(live.bet, 500.0);
 }
 
 TEST_F(PaiGowRestore, AMissingRecordAnswersTheReadError) {

@@ -2,10 +2,13 @@
 // a restore installs it.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "kw/Deal.h"
 #include "kw/PaiGowServerRecord.h"
+#include "kw/PaiGowServer.h"
 #include "kw/RecordCheck.h"
 #include "kw/Showdown.h"
 
@@ -51,6 +54,8 @@ int Counting() {
 PaiGowServerRecord Dealt(int state) {
   PaiGowServerRecord r{};
   r.state = state;
+  r.minBet = 5;  // the table's limits, as CLIENTINIT read them
+  r.maxBet = 500;
   ShuffleAndDeal(&r, Counting);
   DecodeCards(r.cards, &r);
   return r;
@@ -96,6 +101,72 @@ TEST(RecordCheck, RefusesWhatARestoreCouldNotPlay) {
   EXPECT_FALSE(IsSoundServerRecord(r)) << "0-based positions after it";
   r = Dealt(4);
   r.secondHand[0] = 8;
+  EXPECT_FALSE(IsSoundServerRecord(r));
+}
+
+// Amounts a played round can hold: the limits of the table (5 to 500), a
+// bet within them, a credit of at most 1.95 x bet, a balance.
+PaiGowServerRecord AtShowdown() {
+  PaiGowServerRecord r = Dealt(9);
+  r.secondHand[0] = 0;
+  r.secondHand[1] = 1;
+  return r;
+}
+
+TEST(RecordCheck, LimitsAreTheTablesOrNotReadYet) {
+  PaiGowServerRecord r = Dealt(3);
+  r.minBet = 1;
+  EXPECT_FALSE(IsSoundServerRecord(r)) << "a minimum below the table's";
+  r = Dealt(3);
+  r.maxBet = 1e6;
+  EXPECT_FALSE(IsSoundServerRecord(r)) << "a maximum above the table's";
+  r.maxBet = std::nan("");
+  EXPECT_FALSE(IsSoundServerRecord(r));
+  for (int state : {0, 20, 22}) {
+    r = Dealt(state);
+    r.minBet = r.maxBet = 0;
+    EXPECT_TRUE(IsSoundServerRecord(r)) << "before or without CLIENTINIT, state " << state;
+  }
+  for (int state : {1, 3, 9, 13, 21}) {
+    r = Dealt(state);
+    r.minBet = r.maxBet = 0;
+    EXPECT_FALSE(IsSoundServerRecord(r)) << "past CLIENTINIT, state " << state;
+  }
+  r = Dealt(0);
+  r.minBet = r.maxBet = 0;
+  r.bet = 5;
+  EXPECT_FALSE(IsSoundServerRecord(r)) << "a bet with no limits read";
+}
+
+TEST(RecordCheck, TheBetIsNoneOrWithinTheLimits) {
+  const double inf = std::numeric_limits<double>::infinity();
+  for (double bet : {0.0, 5.0, 123.5, 500.0}) {
+    PaiGowServerRecord r = AtShowdown();
+    r.bet = bet;
+    EXPECT_TRUE(IsSoundServerRecord(r)) << bet;
+  }
+  for (double bet : {4.99, 500.01, 1e6, -5.0, inf, std::nan("")}) {
+    PaiGowServerRecord r = AtShowdown();
+    r.bet = bet;
+    EXPECT_FALSE(IsSoundServerRecord(r)) << bet;
+  }
+}
+
+TEST(RecordCheck, TheWinCreditIsAtMostTheShowdownsAndTheMoneyABalance) {
+  PaiGowServerRecord r = AtShowdown();
+  r.bet = 200;
+  for (double credit : {0.0, 200.0, 390.0}) {  // nothing, a push, a win
+    r.winCredit = credit;
+    EXPECT_TRUE(IsSoundServerRecord(r)) << credit;
+  }
+  for (double credit : {390.01, -1.0, std::nan("")}) {
+    r.winCredit = credit;
+    EXPECT_FALSE(IsSoundServerRecord(r)) << credit;
+  }
+  r.winCredit = 0;
+  r.money = -0.01;
+  EXPECT_FALSE(IsSoundServerRecord(r));
+  r.money = std::numeric_limits<double>::infinity();
   EXPECT_FALSE(IsSoundServerRecord(r));
 }
 

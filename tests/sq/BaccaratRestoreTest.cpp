@@ -130,5 +130,83 @@ TEST_F(BaccaratRestore, PointsOutOfRangeAndAmountsThatAreNoNumbersAreRefused) {
   EXPECT_EQ(Load(), 0);
 }
 
+BaccaratServerRecord SavedCoup() {
+  BaccaratServerRecord r{};
+  r.state = 3;
+  r.minBet = 5;
+  r.maxBet = 500;
+  r.maxTable = 500;
+  const std::int32_t cards[kCoupCards] = {51, 0, 17, 30, 44, 8};
+  for (int i = 0; i < kCoupCards; ++i) r.cards[i] = cards[i];
+  return r;
+}
+
+TEST(IsBaccaratServerRecord, StatesAndCardIds) {
+  EXPECT_EQ(IsBaccaratServerRecord(BaccaratServerRecord{}), 1);
+  EXPECT_EQ(IsBaccaratServerRecord(SavedCoup()), 1);
+  BaccaratServerRecord r = SavedCoup();
+  r.state = 20;
+  EXPECT_EQ(IsBaccaratServerRecord(r), 1);
+  r.state = 21;
+  EXPECT_EQ(IsBaccaratServerRecord(r), 0);
+  r.state = -1;
+  EXPECT_EQ(IsBaccaratServerRecord(r), 0);
+  for (int slot = 0; slot < kCoupCards; ++slot) {
+    for (std::int32_t id : {-1, 52, 99, 101}) {
+      r = SavedCoup();
+      r.cards[slot] = id;
+      EXPECT_EQ(IsBaccaratServerRecord(r), 0) << "slot " << slot << " id " << id;
+    }
+    r = SavedCoup();
+    r.cards[slot] = kNotDrawn;
+    const bool thirdCard = slot == kPlayerThird || slot == kBankerThird;
+    EXPECT_EQ(IsBaccaratServerRecord(r), thirdCard ? 1 : 0) << "slot " << slot;
+  }
+}
+
+// Stakes a DEAL could carry under the table's limits: each 0 or 5 to 500,
+// 500 together.
+TEST_F(BaccaratRestore, StakesAboveTheLimitsAreRefused) {
+  using Alter = void (*)(BaccaratServerRecord&);
+  const Alter alterations[] = {
+      [](BaccaratServerRecord& r) { r.betPlayer = 1000000; },
+      [](BaccaratServerRecord& r) { r.betBanker = 501; },
+      [](BaccaratServerRecord& r) { r.betTie = 4; },
+      [](BaccaratServerRecord& r) { r.betPlayer = -5; },
+      [](BaccaratServerRecord& r) { r.betPlayer = r.betBanker = 300; },
+      [](BaccaratServerRecord& r) { r.maxTable = 1000000; },
+      [](BaccaratServerRecord& r) { r.minBet = 1; },
+      [](BaccaratServerRecord& r) { r.minBet = r.maxBet = r.maxTable = 0; },
+  };
+  int index = 0;
+  for (Alter alter : alterations) {
+    BaccaratServerRecord saved = SavedRecord();
+    saved.state = kServerSettle;
+    alter(saved);
+    WriteRecord(&saved, sizeof(saved));
+    EXPECT_EQ(Load(), -1) << index++;
+  }
+  BaccaratServerRecord saved = SavedRecord();
+  saved.state = kServerSettle;
+  saved.betPlayer = 300;
+  saved.betTie = 200;
+  WriteRecord(&saved, sizeof(saved));
+  EXPECT_EQ(Load(), 0);
+}
+
+TEST(IsBaccaratServerRecord, LimitsAreZeroOnlyBeforeCLIENTINITWasTaken) {
+  BaccaratServerRecord r = SavedCoup();
+  r.minBet = r.maxBet = r.maxTable = 0;
+  for (int state = 0; state < kBaccaratServerStates; ++state) {
+    r.state = state;
+    const bool notRead = state == kServerWaitClientInit || state == kServerSendFailure ||
+                         state == kServerFailed;
+    EXPECT_EQ(IsBaccaratServerRecord(r), notRead ? 1 : 0) << state;
+  }
+  r.state = kServerWaitClientInit;
+  r.betBanker = 5;
+  EXPECT_EQ(IsBaccaratServerRecord(r), 0) << "a stake with no limits read";
+}
+
 }  // namespace
 }  // namespace sq

@@ -188,6 +188,17 @@ TEST(BaccaratRefusal, StakesOutsideTheLimits) {
   }
 }
 
+// A restore checks the stakes the same way: a refused one left in the
+// record would make the record itself unrestorable.
+TEST(BaccaratRefusal, ARefusedStakeIsNotKept) {
+  BaccaratHarness s(1000);
+  s.OpenSession(kPlayer8Banker7);
+  s.ExpectEndsWith("command=DEAL&BETS=1000000,0,5", Fail("DEALANSWER", "Invalid+bet+amount"));
+  EXPECT_EQ(s.record->betPlayer, 0);
+  EXPECT_EQ(s.record->betTie, 0);
+  EXPECT_EQ(IsBaccaratServerRecord(*s.record), 1);
+}
+
 TEST(BaccaratRefusal, UnreadableOrMissingStakes) {
   ExpectRefusedDeal(1000, "x", "Can't+get+bet+data");
   ExpectRefusedDeal(1000, ",5,5", "Can't+get+bet+data");
