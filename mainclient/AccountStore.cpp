@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "mainclient/Cents.h"
+#include "framework/link/Cents.h"
 #include "mainclient/FileReplace.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "framework/game/ProtocolNames.h"
 #include "framework/link/KeyValueList.h"
 #include "framework/link/Text.h"
-#include "mainclient/Cents.h"
+#include "framework/link/Cents.h"
 
 namespace {
 

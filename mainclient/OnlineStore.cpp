@@ -4,7 +4,7 @@
 #include <initializer_list>
 
 #include "mainclient/AccountStore.h"
-#include "mainclient/Cents.h"
+#include "framework/link/Cents.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "mainclient/PlayerAccount.h"
 
-#include "mainclient/Cents.h"
+#include "framework/link/Cents.h"
 
 double CPlayerAccount::Balance() const {
   return MoneyOf(online_ ? store_.Online().balance : store_.BalanceCents());

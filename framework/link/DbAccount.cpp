@@ -1,7 +1,7 @@
-#include <cmath>
 #include <cstdint>
 #include <cstring>
 
+#include "framework/link/Cents.h"
 #include "framework/link/Db.h"
 
 namespace {
@@ -37,28 +37,19 @@ static_assert(kNamedErrors == -kDbNotEnoughMoney);
 double gBalance = 3000.0;
 DbMoneyObserver gMoneyObserver = nullptr;
 
-// The balance moves in whole cents, as the main client books it: a sum of
-// doubles drifts off the cent (16.65 + 12.35 gives 28.999999999999996), and
-// a stake of the whole balance would then be refused. 1 or 0 for an amount
-// that is no number or beyond any account.
-int ToCents(double money, std::int64_t* cents) {
-  const double scaled = std::round(money * 100.0);
-  if (!(std::fabs(scaled) <= 9.0e15)) return 0;
-  *cents = static_cast<std::int64_t>(scaled);
-  return 1;
-}
-
-// Moves the balance by sign times the amount, both to the cent; a debit
-// (sign -1) that would leave less than 0 is refused. The observer is told
-// what moved.
+// Moves the balance by sign times the amount, both to the cent, as the
+// main client books it: a sum of doubles drifts off the cent (16.65 + 12.35
+// gives 28.999999999999996), and a stake of the whole balance would then be
+// refused. A debit (sign -1) that would leave less than 0 is refused. The
+// observer is told what moved.
 int MoveBalance(int userId, double amount, int sign) {
   std::int64_t balance = 0;
   std::int64_t moved = 0;
-  if (!ToCents(gBalance, &balance) || !ToCents(amount, &moved)) return kDbInvalidData;
+  if (!CentsOf(gBalance, &balance) || !CentsOf(amount, &moved)) return kDbInvalidData;
   moved *= sign;
   if (sign < 0 && balance + moved < 0) return kDbNotEnoughMoney;
-  gBalance = static_cast<double>(balance + moved) / 100.0;
-  if (gMoneyObserver) gMoneyObserver(userId, static_cast<double>(moved) / 100.0);
+  gBalance = MoneyOf(balance + moved);
+  if (gMoneyObserver) gMoneyObserver(userId, MoneyOf(moved));
   return kDbOk;
 }
 

@@ -14,7 +14,7 @@
 
 #include "mainclient/AccountStore.h"
 #include "mainclient/CashierDesk.h"
-#include "mainclient/Cents.h"
+#include "framework/link/Cents.h"
 #include "mainclient/PlayerAccount.h"
 #include "tests/mainclient/CashierTags.h"
 #include "tests/support/TempFolder.h"

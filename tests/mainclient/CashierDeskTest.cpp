@@ -6,7 +6,7 @@
 #include <string>
 
 #include "mainclient/CashierDesk.h"
-#include "mainclient/Cents.h"
+#include "framework/link/Cents.h"
 #include "tests/mainclient/CashierTags.h"
 #include "tests/support/TempFolder.h"
 

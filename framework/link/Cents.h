@@ -1,5 +1,5 @@
-// Money in whole cents, as the main client keeps it, and the double of the
-// player record it travels in.
+// Money in whole cents, as the main client and the local account keep it,
+// and the double it travels in.
 #pragma once
 
 #include <cstdint>

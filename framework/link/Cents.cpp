@@ -1,4 +1,4 @@
-#include "mainclient/Cents.h"
+#include "framework/link/Cents.h"
 
 #include <cmath>
 
